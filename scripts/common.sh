@@ -1,0 +1,34 @@
+# Shared by the set-up scripts: installs what a fresh Debian 12 machine lacks
+# and configures a build folder.
+
+DW_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+DW_PACKAGES=(
+    g++ cmake ninja-build
+    qt6-base-dev libgl-dev qt6-image-formats-plugins
+    fonts-liberation2
+    libgtest-dev libbenchmark-dev
+)
+
+# Installs the Debian packages that are not installed yet.
+dw_install_packages() {
+    local missing=()
+    for package in "${DW_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y "${missing[@]}"
+}
+
+# Configures and builds folder $1 with the CMake options that follow.
+dw_build() {
+    local folder="$1"
+    shift
+    cmake -S "$DW_ROOT" -B "$DW_ROOT/$folder" -G Ninja "$@"
+    cmake --build "$DW_ROOT/$folder" -j 2
+}

@@ -1,0 +1,23 @@
+#include "DisplayCheck.h"
+#include "StartWindow.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    const QString missing = MissingDisplayReason();
+    if (!missing.isEmpty()) {
+        std::fprintf(stderr,
+                     "Datewright cannot start: %s.\nStart it from a desktop session, or under a "
+                     "virtual X server with xvfb-run.\n",
+                     qPrintable(missing));
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Datewright"));
+    StartWindow window;
+    window.show();
+    return QApplication::exec();
+}

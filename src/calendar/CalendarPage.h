@@ -1,0 +1,255 @@
+#pragma once
+
+#include "CalendarAttributes.h"
+#include "CalendarLayout.h"
+#include "CalendarTypes.h"
+#include "Color.h"
+#include "FontDesc.h"
+#include "LumPanelState.h"
+#include "RtfStorage.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+#include <array>
+#include <functional>
+
+// The calendar page: layout, paper, margins, month, fonts, colours, borders,
+// names, border picture and the 42 day cells with their documents. It needs
+// no window: TCalendarPanel32 shows it. Setters do nothing for an unchanged
+// value; otherwise they store it and re-lay out or repaint the page. Values
+// outside an enumeration, a month outside 1 to 12 and other impossible values
+// are ignored.
+class TCalendarPage : public TLumPanelState
+{
+public:
+    using TClickedInCellEvent = std::function<void(const TRect &rTotal, const TRect &rFree,
+                                                   int iCell, int iDay, TWPRtfStorage &rtfstorage)>;
+    using TNotifyEvent = std::function<void()>;
+
+    TCalendarPage();
+
+    // Published properties, in the order they are declared and stored.
+    TCalendarOrientation CalendarOrientation() const { return m_calendarOrientation; }
+    void SetCalendarOrientation(TCalendarOrientation Value);
+    TCalendarLayout CalendarLayout() const { return m_calendarLayout; }
+    void SetCalendarLayout(TCalendarLayout Value);
+    TCalendarLineLayout CalendarLineLayout() const { return m_calendarLineLayout; }
+    void SetCalendarLineLayout(TCalendarLineLayout Value);
+    TMiniCalendarLineLayout MiniCalendarLineLayout() const { return m_miniCalendarLineLayout; }
+    void SetMiniCalendarLineLayout(TMiniCalendarLineLayout Value);
+    TClickedInCellEvent ClickedInCellEvent;
+    TColor TitleBGColor() const { return m_titleBGColor; }
+    void SetTitleBGColor(TColor Value);
+    const TFontDesc &TitleFont() const { return m_titleFont; }
+    void SetTitleFont(const TFontDesc &Value);
+    const TFontDesc &HeadersFont() const { return m_headersFont; }
+    void SetHeadersFont(const TFontDesc &Value);
+    const TFontDesc &CellFont() const { return m_cellFont; }
+    void SetCellFont(const TFontDesc &Value);
+    float LeftMarginInch() const { return m_leftMarginInch; }
+    void SetLeftMarginInch(float Value);
+    float TopMarginInch() const { return m_topMarginInch; }
+    void SetTopMarginInch(float Value);
+    float RightMarginInch() const { return m_rightMarginInch; }
+    void SetRightMarginInch(float Value);
+    float BottomMarginInch() const { return m_bottomMarginInch; }
+    void SetBottomMarginInch(float Value);
+    TCalBorderStyle MiniCalBorder() const { return m_miniCalBorder; }
+    void SetMiniCalBorder(TCalBorderStyle Value);
+    TCalBorderStyle MiniHeadersBorder() const { return m_miniHeadersBorder; }
+    void SetMiniHeadersBorder(TCalBorderStyle Value);
+    TCalBorderStyle MiniCellBorder() const { return m_miniCellBorder; }
+    void SetMiniCellBorder(TCalBorderStyle Value);
+    bool MiniShowYear() const { return m_miniShowYear; }
+    void SetMiniShowYear(bool Value);
+    TColor MiniHeadersBGColor() const { return m_miniHeadersBGColor; }
+    void SetMiniHeadersBGColor(TColor Value);
+    TColor MiniCalBGColor() const { return m_miniCalBGColor; }
+    void SetMiniCalBGColor(TColor Value);
+    const TFontDesc &MiniTitleFont() const { return m_miniTitleFont; }
+    void SetMiniTitleFont(const TFontDesc &Value);
+    const TFontDesc &MiniHeadersFont() const { return m_miniHeadersFont; }
+    void SetMiniHeadersFont(const TFontDesc &Value);
+    const TFontDesc &MiniCellFont() const { return m_miniCellFont; }
+    void SetMiniCellFont(const TFontDesc &Value);
+    int MainCalDay() const { return m_mainCalDay; }
+    void SetMainCalDay(int Value);
+    int MainCalMonth() const { return m_mainCalMonth; }
+    void SetMainCalMonth(int Value);
+    int MainCalYear() const { return m_mainCalYear; }
+    void SetMainCalYear(int Value);
+    int StartOfWeek() const { return m_startOfWeek; }
+    void SetStartOfWeek(int Value);
+    TCalBorderStyle CalendarBorder() const { return m_calendarBorder; }
+    void SetCalendarBorder(TCalBorderStyle Value);
+    bool TitleShowYear() const { return m_titleShowYear; }
+    void SetTitleShowYear(bool Value);
+    TCalBorderStyle HeadersBorder() const { return m_headersBorder; }
+    void SetHeadersBorder(TCalBorderStyle Value);
+    TCalHeadersStyle HeadersStyle() const { return m_headersStyle; }
+    void SetHeadersStyle(TCalHeadersStyle Value);
+    TCalHeadersStyle MiniHeadersStyle() const { return m_miniHeadersStyle; }
+    void SetMiniHeadersStyle(TCalHeadersStyle Value);
+    TColor HeadersBGColor() const { return m_headersBGColor; }
+    void SetHeadersBGColor(TColor Value);
+    TCalendarNumberPosition NumberPosition() const { return m_numberPosition; }
+    void SetNumberPosition(TCalendarNumberPosition Value);
+    TCalBorderStyle CellBorder() const { return m_cellBorder; }
+    void SetCellBorder(TCalBorderStyle Value);
+    const QString &UserTitle() const { return m_userTitle; }
+    void SetUserTitle(const QString &Value);
+    TNotifyEvent OnDblClick;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnClickedHeader;
+    TNotifyEvent OnClickedDaysArea;
+    TLPanelState PanelState() const { return m_panelState; }
+    void SetPanelState(TLPanelState Value);
+    // A border picture by name, without folder or extension: "Borders/" in the
+    // program folder holds name.wpo for portrait and name.wls for landscape.
+    // A name without a file keeps the previous border; a file that cannot be
+    // read clears it. Always re-lays out and repaints.
+    const QString &WMFBorderFile() const { return m_wmfBorderFile; }
+    void SetWMFBorderFile(const QString &Value);
+
+    // Paper: 0 Letter, 1 A4.
+    int PaperSize() const { return m_paperSize; }
+    void SetPaperSize(int Value);
+    // The time of the first row of a day planner.
+    QTime PlannerStartTime() const { return m_plannerStartTime; }
+    void SetPlannerStartTime(QTime Value);
+
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool Value);
+
+    // Day cells 1 to 42 and their documents.
+    void GetCellText(int Index, TWPRtfStorage &Document) const;
+    void SetCellText(int Index, const TWPRtfStorage &Source);
+    const TWPRtfStorage &BlankCell() const { return m_blankCell; }
+    int CellDay(int Index) const;
+    int CellOfDay(int Day) const;
+    int CellAt(int X, int Y) const;
+    bool PointInCell(int X, int Y) const;
+    void ClickCellAt(int X, int Y);
+    void RaiseCellEvent(int Index);
+    void MoveToPreviousCell(int Index);
+    void MoveToNextCell(int Index);
+    void ClearCells();
+    bool HasCellContent() const;
+
+    // Month names 1 to 12 and day names 1 to 7 (Sunday first). Outside the
+    // range the getters give back the caller's default and the setters
+    // store nothing.
+    QString GetMonthName(int I, const QString &Default = {}) const;
+    QString GetDayName(int I, const QString &Default = {}) const;
+    void SetMonthName(int I, const QString &S);
+    void SetDayName(int I, const QString &S);
+
+    // 0 month grid, 1 minis only, 2 week, 3 two weeks, 4 ten hours, 5 fifteen.
+    int LayoutKind() const;
+    bool CellsFollowDate() const;
+
+    void AssignStyle(const TCalendarPage &Source);
+    bool SameStyle(const TCalendarPage &Other) const;
+    void ResetStyle(QDate Today = QDate::currentDate());
+    void Relayout(bool ResizeMiniFonts);
+
+    // A click on the page at (X, Y) in page pixels at the current zoom.
+    void Click(int X, int Y);
+
+    // Layout results.
+    const TLayoutResult &Layout() const { return m_layout; }
+    int PageWidth() const { return m_layout.PageWidth; }
+    int PageHeight() const { return m_layout.PageHeight; }
+    const TRect &BorderRect() const { return m_layout.BorderRect; }
+    const TRect &MainRect() const { return m_layout.MainRect; }
+    int MiniCount() const { return m_layout.MiniCount; }
+    // Mini k, 1 to 60; an empty rectangle or January 1997 outside the range.
+    TRect MiniRect(int k) const;
+    TMonthYear MiniMonth(int k) const;
+    bool ShowMonthGrid() const { return m_layout.ShowMonthGrid; }
+    bool ShowMinis() const { return m_layout.ShowMinis; }
+    bool ShowPlanner() const { return m_layout.ShowPlanner; }
+
+    // What the drawing of the month grid or planner recorded.
+    const TCalendarAttributes &MainAttributes() const { return m_mainAttributes; }
+    TCalendarAttributes &MainAttributes() { return m_mainAttributes; }
+    // The border picture as loaded from its file.
+    const QByteArray &BorderMetafile() const { return m_borderMetafile; }
+
+protected:
+    // Whether a placed object covers the point; such clicks are the object's.
+    virtual bool PointInPlacedObject(int X, int Y) const;
+    // The state changed between pointing and a creation tool.
+    virtual void PanelStateChanged() {}
+    // The page was shown or hidden.
+    virtual void VisibilityChanged() {}
+
+private:
+    void Repaint();
+    void ResetToLocaleNames();
+    void RecordCellDays();
+    void SetFont(TFontDesc &font, const TFontDesc &value);
+    void SetMargin(float &margin, float value);
+    void SetBorder(TCalBorderStyle &border, TCalBorderStyle value);
+    void SetRepaintedColor(TColor &color, TColor value);
+    void SetRepaintedFlag(bool &flag, bool value);
+    void SetHeadersStyleOf(TCalHeadersStyle &style, TCalHeadersStyle value);
+    void ApplyLineBorders();
+    void ApplyMiniLineBorders();
+    void ClearBorder();
+    bool LoadBorderPicture(const QString &fileName);
+    void RaiseCellEventFor(int Index);
+    const TCellGeometry &Geometry(int Index) const;
+
+    TCalendarOrientation m_calendarOrientation = coPortrait;
+    TCalendarLayout m_calendarLayout = loFullCalendar;
+    TCalendarLineLayout m_calendarLineLayout = llFull;
+    TMiniCalendarLineLayout m_miniCalendarLineLayout = mllFull;
+    TColor m_titleBGColor = clWhite;
+    TFontDesc m_titleFont;
+    TFontDesc m_headersFont;
+    TFontDesc m_cellFont;
+    float m_leftMarginInch = 0.25f;
+    float m_topMarginInch = 0.25f;
+    float m_rightMarginInch = 0.25f;
+    float m_bottomMarginInch = 0.25f;
+    TCalBorderStyle m_miniCalBorder = cbAll;
+    TCalBorderStyle m_miniHeadersBorder = cbBottom;
+    TCalBorderStyle m_miniCellBorder = cbNone;
+    bool m_miniShowYear = true;
+    TColor m_miniHeadersBGColor = clWhite;
+    TColor m_miniCalBGColor = clWhite;
+    TFontDesc m_miniTitleFont;
+    TFontDesc m_miniHeadersFont;
+    TFontDesc m_miniCellFont;
+    int m_mainCalDay = 0;
+    int m_mainCalMonth = 1;
+    int m_mainCalYear = 1997;
+    int m_startOfWeek = 1;
+    TCalBorderStyle m_calendarBorder = cbAll;
+    bool m_titleShowYear = true;
+    TCalBorderStyle m_headersBorder = cbAll;
+    TCalHeadersStyle m_headersStyle = dsThreeChars;
+    TCalHeadersStyle m_miniHeadersStyle = dsFirstChar;
+    TColor m_headersBGColor = clWhite;
+    TCalendarNumberPosition m_numberPosition = cnpUpperRight;
+    TCalBorderStyle m_cellBorder = cbAll;
+    QString m_userTitle;
+    TLPanelState m_panelState = psPointing;
+    QString m_wmfBorderFile;
+
+    int m_paperSize = 0;
+    QTime m_plannerStartTime{8, 0};
+    bool m_visible = true;
+
+    std::array<TWPRtfStorage, CellCount> m_cells;
+    TWPRtfStorage m_blankCell;
+    std::array<QString, 12> m_monthNames;
+    std::array<QString, 7> m_dayNames;
+    QByteArray m_borderMetafile;
+    TLayoutResult m_layout;
+    TCalendarAttributes m_mainAttributes;
+};

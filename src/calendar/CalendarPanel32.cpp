@@ -1,0 +1,70 @@
+#include "CalendarPanel32.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+
+TCalendarPanel32::TCalendarPanel32(QWidget *parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setFocusPolicy(Qt::StrongFocus);
+    resize(Width(), Height());
+}
+
+TCalendarPanel32::~TCalendarPanel32()
+{
+    RestoreCursor();
+}
+
+void TCalendarPanel32::ControlResized()
+{
+    resize(Width(), Height());
+}
+
+void TCalendarPanel32::Invalidate()
+{
+    update();
+}
+
+void TCalendarPanel32::PanelStateChanged()
+{
+    // A creation tool shows the drag cursor over the whole screen until the
+    // page returns to pointing.
+    if (PanelState() == psPointing) {
+        RestoreCursor();
+    } else if (m_dragCursorShown) {
+        QGuiApplication::changeOverrideCursor(Qt::DragCopyCursor);
+    } else {
+        QGuiApplication::setOverrideCursor(Qt::DragCopyCursor);
+        m_dragCursorShown = true;
+    }
+}
+
+void TCalendarPanel32::RestoreCursor()
+{
+    if (!m_dragCursorShown)
+        return;
+    QGuiApplication::restoreOverrideCursor();
+    m_dragCursorShown = false;
+}
+
+void TCalendarPanel32::VisibilityChanged()
+{
+    setVisible(Visible());
+}
+
+void TCalendarPanel32::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Click(event->position().toPoint().x(), event->position().toPoint().y());
+    QWidget::mouseReleaseEvent(event);
+}
+
+void TCalendarPanel32::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (OnDblClick)
+        OnDblClick();
+    QWidget::mouseDoubleClickEvent(event);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CalendarPage.h"
+
+#include <QWidget>
+
+// The calendar page on screen: a widget that follows its page model's size,
+// visibility and look, and hands clicks to it.
+class TCalendarPanel32 : public QWidget, public TCalendarPage
+{
+    Q_OBJECT
+
+public:
+    explicit TCalendarPanel32(QWidget *parent = nullptr);
+    ~TCalendarPanel32() override;
+
+protected:
+    void ControlResized() override;
+    void Invalidate() override;
+    void PanelStateChanged() override;
+    void VisibilityChanged() override;
+
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void RestoreCursor();
+
+    bool m_dragCursorShown = false;
+};

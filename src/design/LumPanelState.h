@@ -1,0 +1,49 @@
+#pragma once
+
+// The state every design panel shares: the zoom, the control's size at that
+// zoom, and the flags that suppress notices and painting while the panel is
+// loaded, scaled, saved or printed. It needs no window; the panel widget
+// follows it through the two hooks.
+class TLumPanelState
+{
+public:
+    virtual ~TLumPanelState() = default;
+
+    float Scale() const { return m_scale; }
+    // Changes the zoom, scaling the control's size by the ratio of new to old
+    // zoom with rounding half to even. A value equal to the zoom, or one that
+    // is not a finite number, changes nothing.
+    virtual void SetScale(float Value);
+
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+
+    bool Loading() const { return m_loading; }
+    void SetLoading(bool Value) { m_loading = Value; }
+    bool Scaling() const { return m_scaling; }
+    bool PaintSuspended() const { return m_paintSuspended; }
+    void SetPaintSuspended(bool Value) { m_paintSuspended = Value; }
+    bool Pointing() const { return m_pointing; }
+    void SetPointing(bool Value) { m_pointing = Value; }
+    bool Printing() const { return m_printing; }
+    void SetPrinting(bool Value) { m_printing = Value; }
+
+protected:
+    // Sets the control's size and tells the widget through ControlResized.
+    void SetControlSize(int width, int height);
+
+    // The control's size changed; the widget resizes itself.
+    virtual void ControlResized() {}
+    // The panel's look changed; the widget repaints.
+    virtual void Invalidate() {}
+
+private:
+    float m_scale = 1.0f;
+    int m_width = 0;
+    int m_height = 0;
+    bool m_loading = false;
+    bool m_scaling = false;
+    bool m_paintSuspended = false;
+    bool m_pointing = true;
+    bool m_printing = false;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The folder of the program file, with a trailing "/". Data shipped beside the
+// program (borders, icon libraries, help) is looked up here.
+QString ProgramFolder();
+
+// Makes ProgramFolder answer folder instead (a trailing "/" is added when
+// missing); an empty folder goes back to the program's own. Tests use it to
+// point the program at a temporary folder.
+void SetProgramFolder(const QString &folder);
+
+// Where a file the program writes beside itself ("DW.ini", "Clipbrd.tmp")
+// lives: ProgramFolder when that folder is writable, else the per-user data
+// folder (created when missing). Readers and writers both ask here.
+QString WritableFilePath(const QString &fileName);
+
+// The existing file or folder that relativePath names inside folder, each
+// segment ('/'-separated) matched without regard to letter case, an exact
+// match preferred; empty when there is none.
+QString FindFileNoCase(const QString &folder, const QString &relativePath);
