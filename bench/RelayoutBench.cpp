@@ -16,7 +16,8 @@ static void BM_Relayout(benchmark::State &state)
     }
     state.SetLabel(CalendarLayoutName(page.CalendarLayout()).toStdString());
 }
-BENCHMARK(BM_Relayout)->ArgsProduct({benchmark::CreateDenseRange(0, CalendarLayoutCount - 1, 1), {0, 1}});
+BENCHMARK(BM_Relayout)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, CalendarLayoutCount - 1, 1), {0, 1}});
 
 int main(int argc, char **argv)
 {

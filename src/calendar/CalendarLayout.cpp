@@ -112,12 +112,12 @@ void LayoutTwelveAfter(TLayoutResult &result, const TLayoutInput &input, const G
     const int l = g.In(g.L), t = g.In(g.T), r = g.In(g.R), b = g.In(g.B);
     if (landscape) {
         result.MainRect = {l + 2, t + 2, g.W - g.InPlus(g.R, 2.9) + 8, g.H - b - 2};
-        DivideGrid(result, {g.W - g.InPlus(g.R, 2.8) + 2, t + 2, g.W - r - 4, g.H - b - 2}, 6, 2,
-                   1, 12);
+        DivideGrid(result, {g.W - g.InPlus(g.R, 2.8) + 2, t + 2, g.W - r - 4, g.H - b - 2}, 6, 2, 1,
+                   12);
     } else {
         result.MainRect = {l + 2, t + 2, g.W - r - 2, g.H - g.InPlus(g.B, 2.9) - 2};
-        DivideGrid(result, {l + 2, g.H - g.InPlus(g.B, 2.8) + 2, g.W - r - 2, g.H - b - 4}, 2, 6,
-                   1, 12);
+        DivideGrid(result, {l + 2, g.H - g.InPlus(g.B, 2.8) + 2, g.W - r - 2, g.H - b - 4}, 2, 6, 1,
+                   12);
     }
     result.MiniCount = 12;
     SetMiniMonths(result, input, 1, 12, 1);

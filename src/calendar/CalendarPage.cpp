@@ -107,62 +107,12 @@ void TCalendarPage::SetFont(TFontDesc &font, const TFontDesc &value)
     Repaint();
 }
 
-void TCalendarPage::SetTitleFont(const TFontDesc &Value)
-{
-    SetFont(m_titleFont, Value);
-}
-
-void TCalendarPage::SetHeadersFont(const TFontDesc &Value)
-{
-    SetFont(m_headersFont, Value);
-}
-
-void TCalendarPage::SetCellFont(const TFontDesc &Value)
-{
-    SetFont(m_cellFont, Value);
-}
-
-void TCalendarPage::SetMiniTitleFont(const TFontDesc &Value)
-{
-    SetFont(m_miniTitleFont, Value);
-}
-
-void TCalendarPage::SetMiniHeadersFont(const TFontDesc &Value)
-{
-    SetFont(m_miniHeadersFont, Value);
-}
-
-void TCalendarPage::SetMiniCellFont(const TFontDesc &Value)
-{
-    SetFont(m_miniCellFont, Value);
-}
-
 void TCalendarPage::SetRepaintedColor(TColor &color, TColor value)
 {
     if (color == value)
         return;
     color = value;
     Repaint();
-}
-
-void TCalendarPage::SetTitleBGColor(TColor Value)
-{
-    SetRepaintedColor(m_titleBGColor, Value);
-}
-
-void TCalendarPage::SetMiniHeadersBGColor(TColor Value)
-{
-    SetRepaintedColor(m_miniHeadersBGColor, Value);
-}
-
-void TCalendarPage::SetMiniCalBGColor(TColor Value)
-{
-    SetRepaintedColor(m_miniCalBGColor, Value);
-}
-
-void TCalendarPage::SetHeadersBGColor(TColor Value)
-{
-    SetRepaintedColor(m_headersBGColor, Value);
 }
 
 void TCalendarPage::SetMargin(float &margin, float value)
@@ -173,26 +123,6 @@ void TCalendarPage::SetMargin(float &margin, float value)
     Relayout(false);
 }
 
-void TCalendarPage::SetLeftMarginInch(float Value)
-{
-    SetMargin(m_leftMarginInch, Value);
-}
-
-void TCalendarPage::SetTopMarginInch(float Value)
-{
-    SetMargin(m_topMarginInch, Value);
-}
-
-void TCalendarPage::SetRightMarginInch(float Value)
-{
-    SetMargin(m_rightMarginInch, Value);
-}
-
-void TCalendarPage::SetBottomMarginInch(float Value)
-{
-    SetMargin(m_bottomMarginInch, Value);
-}
-
 void TCalendarPage::SetBorder(TCalBorderStyle &border, TCalBorderStyle value)
 {
     if (value == border || !InEnumRange(value, cbTopBottom))
@@ -201,52 +131,12 @@ void TCalendarPage::SetBorder(TCalBorderStyle &border, TCalBorderStyle value)
     Repaint();
 }
 
-void TCalendarPage::SetMiniCalBorder(TCalBorderStyle Value)
-{
-    SetBorder(m_miniCalBorder, Value);
-}
-
-void TCalendarPage::SetMiniHeadersBorder(TCalBorderStyle Value)
-{
-    SetBorder(m_miniHeadersBorder, Value);
-}
-
-void TCalendarPage::SetMiniCellBorder(TCalBorderStyle Value)
-{
-    SetBorder(m_miniCellBorder, Value);
-}
-
-void TCalendarPage::SetCalendarBorder(TCalBorderStyle Value)
-{
-    SetBorder(m_calendarBorder, Value);
-}
-
-void TCalendarPage::SetHeadersBorder(TCalBorderStyle Value)
-{
-    SetBorder(m_headersBorder, Value);
-}
-
-void TCalendarPage::SetCellBorder(TCalBorderStyle Value)
-{
-    SetBorder(m_cellBorder, Value);
-}
-
 void TCalendarPage::SetRepaintedFlag(bool &flag, bool value)
 {
     if (flag == value)
         return;
     flag = value;
     Repaint();
-}
-
-void TCalendarPage::SetMiniShowYear(bool Value)
-{
-    SetRepaintedFlag(m_miniShowYear, Value);
-}
-
-void TCalendarPage::SetTitleShowYear(bool Value)
-{
-    SetRepaintedFlag(m_titleShowYear, Value);
 }
 
 void TCalendarPage::SetMainCalDay(int Value)
@@ -287,16 +177,6 @@ void TCalendarPage::SetHeadersStyleOf(TCalHeadersStyle &style, TCalHeadersStyle 
         return;
     style = value;
     Repaint();
-}
-
-void TCalendarPage::SetHeadersStyle(TCalHeadersStyle Value)
-{
-    SetHeadersStyleOf(m_headersStyle, Value);
-}
-
-void TCalendarPage::SetMiniHeadersStyle(TCalHeadersStyle Value)
-{
-    SetHeadersStyleOf(m_miniHeadersStyle, Value);
 }
 
 void TCalendarPage::SetNumberPosition(TCalendarNumberPosition Value)
@@ -398,10 +278,10 @@ bool TCalendarPage::CellsFollowDate() const
 
 void TCalendarPage::Relayout(bool ResizeMiniFonts)
 {
-    const TLayoutInput input{m_calendarLayout,  m_paperSize,      m_leftMarginInch,
-                             m_topMarginInch,   m_rightMarginInch, m_bottomMarginInch,
-                             !m_wmfBorderFile.isEmpty(), m_mainCalMonth, m_mainCalYear,
-                             ScreenPpi()};
+    const TLayoutInput input{
+        m_calendarLayout,  m_paperSize,        m_leftMarginInch,           m_topMarginInch,
+        m_rightMarginInch, m_bottomMarginInch, !m_wmfBorderFile.isEmpty(), m_mainCalMonth,
+        m_mainCalYear,     ScreenPpi()};
     LayoutCalendar(input, m_layout);
     m_calendarOrientation = m_layout.Orientation;
     if (ResizeMiniFonts && m_layout.MiniFontSize > 0) {

@@ -42,39 +42,39 @@ public:
     void SetMiniCalendarLineLayout(TMiniCalendarLineLayout Value);
     TClickedInCellEvent ClickedInCellEvent;
     TColor TitleBGColor() const { return m_titleBGColor; }
-    void SetTitleBGColor(TColor Value);
+    void SetTitleBGColor(TColor Value) { SetRepaintedColor(m_titleBGColor, Value); }
     const TFontDesc &TitleFont() const { return m_titleFont; }
-    void SetTitleFont(const TFontDesc &Value);
+    void SetTitleFont(const TFontDesc &Value) { SetFont(m_titleFont, Value); }
     const TFontDesc &HeadersFont() const { return m_headersFont; }
-    void SetHeadersFont(const TFontDesc &Value);
+    void SetHeadersFont(const TFontDesc &Value) { SetFont(m_headersFont, Value); }
     const TFontDesc &CellFont() const { return m_cellFont; }
-    void SetCellFont(const TFontDesc &Value);
+    void SetCellFont(const TFontDesc &Value) { SetFont(m_cellFont, Value); }
     float LeftMarginInch() const { return m_leftMarginInch; }
-    void SetLeftMarginInch(float Value);
+    void SetLeftMarginInch(float Value) { SetMargin(m_leftMarginInch, Value); }
     float TopMarginInch() const { return m_topMarginInch; }
-    void SetTopMarginInch(float Value);
+    void SetTopMarginInch(float Value) { SetMargin(m_topMarginInch, Value); }
     float RightMarginInch() const { return m_rightMarginInch; }
-    void SetRightMarginInch(float Value);
+    void SetRightMarginInch(float Value) { SetMargin(m_rightMarginInch, Value); }
     float BottomMarginInch() const { return m_bottomMarginInch; }
-    void SetBottomMarginInch(float Value);
+    void SetBottomMarginInch(float Value) { SetMargin(m_bottomMarginInch, Value); }
     TCalBorderStyle MiniCalBorder() const { return m_miniCalBorder; }
-    void SetMiniCalBorder(TCalBorderStyle Value);
+    void SetMiniCalBorder(TCalBorderStyle Value) { SetBorder(m_miniCalBorder, Value); }
     TCalBorderStyle MiniHeadersBorder() const { return m_miniHeadersBorder; }
-    void SetMiniHeadersBorder(TCalBorderStyle Value);
+    void SetMiniHeadersBorder(TCalBorderStyle Value) { SetBorder(m_miniHeadersBorder, Value); }
     TCalBorderStyle MiniCellBorder() const { return m_miniCellBorder; }
-    void SetMiniCellBorder(TCalBorderStyle Value);
+    void SetMiniCellBorder(TCalBorderStyle Value) { SetBorder(m_miniCellBorder, Value); }
     bool MiniShowYear() const { return m_miniShowYear; }
-    void SetMiniShowYear(bool Value);
+    void SetMiniShowYear(bool Value) { SetRepaintedFlag(m_miniShowYear, Value); }
     TColor MiniHeadersBGColor() const { return m_miniHeadersBGColor; }
-    void SetMiniHeadersBGColor(TColor Value);
+    void SetMiniHeadersBGColor(TColor Value) { SetRepaintedColor(m_miniHeadersBGColor, Value); }
     TColor MiniCalBGColor() const { return m_miniCalBGColor; }
-    void SetMiniCalBGColor(TColor Value);
+    void SetMiniCalBGColor(TColor Value) { SetRepaintedColor(m_miniCalBGColor, Value); }
     const TFontDesc &MiniTitleFont() const { return m_miniTitleFont; }
-    void SetMiniTitleFont(const TFontDesc &Value);
+    void SetMiniTitleFont(const TFontDesc &Value) { SetFont(m_miniTitleFont, Value); }
     const TFontDesc &MiniHeadersFont() const { return m_miniHeadersFont; }
-    void SetMiniHeadersFont(const TFontDesc &Value);
+    void SetMiniHeadersFont(const TFontDesc &Value) { SetFont(m_miniHeadersFont, Value); }
     const TFontDesc &MiniCellFont() const { return m_miniCellFont; }
-    void SetMiniCellFont(const TFontDesc &Value);
+    void SetMiniCellFont(const TFontDesc &Value) { SetFont(m_miniCellFont, Value); }
     int MainCalDay() const { return m_mainCalDay; }
     void SetMainCalDay(int Value);
     int MainCalMonth() const { return m_mainCalMonth; }
@@ -84,21 +84,24 @@ public:
     int StartOfWeek() const { return m_startOfWeek; }
     void SetStartOfWeek(int Value);
     TCalBorderStyle CalendarBorder() const { return m_calendarBorder; }
-    void SetCalendarBorder(TCalBorderStyle Value);
+    void SetCalendarBorder(TCalBorderStyle Value) { SetBorder(m_calendarBorder, Value); }
     bool TitleShowYear() const { return m_titleShowYear; }
-    void SetTitleShowYear(bool Value);
+    void SetTitleShowYear(bool Value) { SetRepaintedFlag(m_titleShowYear, Value); }
     TCalBorderStyle HeadersBorder() const { return m_headersBorder; }
-    void SetHeadersBorder(TCalBorderStyle Value);
+    void SetHeadersBorder(TCalBorderStyle Value) { SetBorder(m_headersBorder, Value); }
     TCalHeadersStyle HeadersStyle() const { return m_headersStyle; }
-    void SetHeadersStyle(TCalHeadersStyle Value);
+    void SetHeadersStyle(TCalHeadersStyle Value) { SetHeadersStyleOf(m_headersStyle, Value); }
     TCalHeadersStyle MiniHeadersStyle() const { return m_miniHeadersStyle; }
-    void SetMiniHeadersStyle(TCalHeadersStyle Value);
+    void SetMiniHeadersStyle(TCalHeadersStyle Value)
+    {
+        SetHeadersStyleOf(m_miniHeadersStyle, Value);
+    }
     TColor HeadersBGColor() const { return m_headersBGColor; }
-    void SetHeadersBGColor(TColor Value);
+    void SetHeadersBGColor(TColor Value) { SetRepaintedColor(m_headersBGColor, Value); }
     TCalendarNumberPosition NumberPosition() const { return m_numberPosition; }
     void SetNumberPosition(TCalendarNumberPosition Value);
     TCalBorderStyle CellBorder() const { return m_cellBorder; }
-    void SetCellBorder(TCalBorderStyle Value);
+    void SetCellBorder(TCalBorderStyle Value) { SetBorder(m_cellBorder, Value); }
     const QString &UserTitle() const { return m_userTitle; }
     void SetUserTitle(const QString &Value);
     TNotifyEvent OnDblClick;

@@ -45,19 +45,16 @@ bool TCalendarPage::SameStyle(const TCalendarPage &Other) const
            m_monthNames == Other.m_monthNames && m_dayNames == Other.m_dayNames &&
            m_mainCalDay == Other.m_mainCalDay && m_mainCalMonth == Other.m_mainCalMonth &&
            m_mainCalYear == Other.m_mainCalYear && m_titleFont.SameLook(Other.m_titleFont) &&
-           m_titleBGColor == Other.m_titleBGColor &&
-           m_headersFont.SameLook(Other.m_headersFont) &&
-           m_headersBGColor == Other.m_headersBGColor &&
-           m_headersStyle == Other.m_headersStyle && m_cellFont.SameLook(Other.m_cellFont) &&
-           m_miniCalBGColor == Other.m_miniCalBGColor &&
+           m_titleBGColor == Other.m_titleBGColor && m_headersFont.SameLook(Other.m_headersFont) &&
+           m_headersBGColor == Other.m_headersBGColor && m_headersStyle == Other.m_headersStyle &&
+           m_cellFont.SameLook(Other.m_cellFont) && m_miniCalBGColor == Other.m_miniCalBGColor &&
            m_miniTitleFont.SameLook(Other.m_miniTitleFont) &&
            m_miniHeadersFont.SameLook(Other.m_miniHeadersFont) &&
            m_miniHeadersBGColor == Other.m_miniHeadersBGColor &&
            m_miniHeadersStyle == Other.m_miniHeadersStyle &&
            m_miniCellFont.SameLook(Other.m_miniCellFont) &&
            m_titleShowYear == Other.m_titleShowYear && m_miniShowYear == Other.m_miniShowYear &&
-           m_leftMarginInch == Other.m_leftMarginInch &&
-           m_topMarginInch == Other.m_topMarginInch &&
+           m_leftMarginInch == Other.m_leftMarginInch && m_topMarginInch == Other.m_topMarginInch &&
            m_rightMarginInch == Other.m_rightMarginInch &&
            m_bottomMarginInch == Other.m_bottomMarginInch &&
            m_plannerStartTime == Other.m_plannerStartTime &&

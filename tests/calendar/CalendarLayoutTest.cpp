@@ -1,12 +1,12 @@
-#include "CalendarDates.h"
 #include "CalendarLayout.h"
+
+#include "CalendarDates.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TLayoutInput Input(TCalendarLayout layout, int paper = 0, float margin = 0.25f,
-                   bool border = false)
+TLayoutInput Input(TCalendarLayout layout, int paper = 0, float margin = 0.25f, bool border = false)
 {
     TLayoutInput input;
     input.Layout = layout;
@@ -237,8 +237,7 @@ TEST(CalendarLayout, AValueOutsideTheLayoutsChangesNothing)
 // the standard area and on the page, do not overlap each other or the grid,
 // fill their grid to its right and bottom edges, and show consecutive months.
 class EveryLayout : public testing::TestWithParam<std::tuple<int, int, bool>>
-{
-};
+{};
 
 TEST_P(EveryLayout, KeepsItsInvariants)
 {

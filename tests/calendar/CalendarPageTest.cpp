@@ -38,8 +38,8 @@ struct CellEvent
 
 void Listen(TCalendarPage &page, CellEvent &event)
 {
-    page.ClickedInCellEvent = [&event](const TRect &rTotal, const TRect &rFree, int iCell,
-                                       int iDay, TWPRtfStorage &) {
+    page.ClickedInCellEvent = [&event](const TRect &rTotal, const TRect &rFree, int iCell, int iDay,
+                                       TWPRtfStorage &) {
         ++event.calls;
         event.cell = iCell;
         event.day = iDay;
@@ -57,10 +57,12 @@ TEST(CalendarPage, CreationDefaults)
     EXPECT_EQ(page.CalendarLayout(), loFullCalendar);
     EXPECT_EQ(page.CalendarLineLayout(), llFull);
     EXPECT_EQ(page.MiniCalendarLineLayout(), mllFull);
-    EXPECT_EQ(page.TitleFont(), (TFontDesc{"Times New Roman", 26, TFontStyle::fsBold, clWindowText}));
+    EXPECT_EQ(page.TitleFont(),
+              (TFontDesc{"Times New Roman", 26, TFontStyle::fsBold, clWindowText}));
     EXPECT_EQ(page.HeadersFont().Size, 16);
     EXPECT_EQ(page.CellFont().Size, 16);
-    EXPECT_EQ(page.MiniTitleFont(), (TFontDesc{"Times New Roman", 6, TFontStyle::fsBold, clWindowText}));
+    EXPECT_EQ(page.MiniTitleFont(),
+              (TFontDesc{"Times New Roman", 6, TFontStyle::fsBold, clWindowText}));
     EXPECT_EQ(page.MiniHeadersFont(), (TFontDesc{"Times New Roman", 8, {}, clWhite}));
     EXPECT_EQ(page.MiniCellFont().Size, 6);
     EXPECT_EQ(page.LeftMarginInch(), 0.25f);
@@ -92,7 +94,8 @@ TEST(CalendarPage, MainPageValues)
     EXPECT_EQ(page.CalendarOrientation(), coLandscape);
     EXPECT_EQ(page.TitleFont(), (TFontDesc{"Times New Roman", 26, TFontStyle::fsBold, clBlack}));
     EXPECT_EQ(page.HeadersFont().Size, 16);
-    EXPECT_EQ(page.MiniTitleFont(), (TFontDesc{"Times New Roman", 10, TFontStyle::fsBold, clWindowText}));
+    EXPECT_EQ(page.MiniTitleFont(),
+              (TFontDesc{"Times New Roman", 10, TFontStyle::fsBold, clWindowText}));
     EXPECT_EQ(page.MiniHeadersFont(), (TFontDesc{"Times New Roman", 8, {}, clWhite}));
     EXPECT_EQ(page.MiniCellBorder(), cbAll);
     EXPECT_EQ(page.MiniHeadersBGColor(), clBlack);
@@ -294,8 +297,9 @@ TEST(CalendarPage, ClicksFindTheFirstCellContainingThePoint)
 TEST(CalendarPage, TheCellEventHandsOverTheCellsOwnDocument)
 {
     TCalendarPage page;
-    page.ClickedInCellEvent = [](const TRect &, const TRect &, int, int,
-                                 TWPRtfStorage &storage) { storage.SetRtfText("edited"); };
+    page.ClickedInCellEvent = [](const TRect &, const TRect &, int, int, TWPRtfStorage &storage) {
+        storage.SetRtfText("edited");
+    };
     PlaceCell(page, 7, {0, 0, 10, 10}, {0, 0, 10, 10});
     page.ClickCellAt(5, 5);
     TWPRtfStorage out;

@@ -1,4 +1,5 @@
 #include "CalendarPanel32.h"
+
 #include "StoredPageValues.h"
 
 #include <QApplication>
