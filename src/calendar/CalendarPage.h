@@ -4,17 +4,23 @@
 #include "CalendarLayout.h"
 #include "CalendarTypes.h"
 #include "Color.h"
+#include "Component.h"
 #include "FontDesc.h"
 #include "LumPanelState.h"
 #include "RtfStorage.h"
+#include "StreamReader.h"
 
 #include <QByteArray>
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QTime>
 
 #include <array>
 #include <functional>
+#include <optional>
+
+class QIODevice;
 
 // The calendar page: layout, paper, margins, month, fonts, colours, borders,
 // names, border picture and the 42 day cells with their documents. It needs
@@ -131,6 +137,8 @@ public:
     void GetCellText(int Index, TWPRtfStorage &Document) const;
     void SetCellText(int Index, const TWPRtfStorage &Source);
     const TWPRtfStorage &BlankCell() const { return m_blankCell; }
+    // The document of cell Index, 1 to 42, for drawing it; null outside.
+    const TWPRTFTextPaint *CellDocument(int Index) const;
     int CellDay(int Index) const;
     int CellOfDay(int Day) const;
     int CellAt(int X, int Y) const;
@@ -162,6 +170,23 @@ public:
     // A click on the page at (X, Y) in page pixels at the current zoom.
     void Click(int X, int Y);
 
+    // Calendar documents and style sheets. A save replaces the file only
+    // once it is completely written and returns why it failed; a load returns
+    // where and why it stopped, keeping the values read up to there. Loading a
+    // document makes Owner the owner of its placed objects, renamed
+    // "Component0", "Component1", ... by the names Owner has free; it neither
+    // empties the cells nor removes objects first.
+    std::optional<QString> SaveToFile(const QString &FileName) const;
+    std::optional<QString> SaveToDevice(QIODevice &Out) const;
+    std::optional<ReadError> LoadFromFile(const QString &FileName, TComponentOwner &Owner);
+    std::optional<ReadError> LoadFromDevice(QIODevice &In, TComponentOwner &Owner);
+    std::optional<QString> SaveStyleSheet(const QString &FileName) const;
+    std::optional<QString> SaveStyleSheetToDevice(QIODevice &Out) const;
+    std::optional<ReadError> LoadStyleSheet(const QString &FileName);
+    std::optional<ReadError> LoadStyleSheetFromDevice(QIODevice &In);
+    // The classes of placed objects a document may hold.
+    TClassRegistry &ObjectClasses() { return m_objectClasses; }
+
     // Layout results.
     const TLayoutResult &Layout() const { return m_layout; }
     int PageWidth() const { return m_layout.PageWidth; }
@@ -189,8 +214,12 @@ protected:
     virtual void PanelStateChanged() {}
     // The page was shown or hidden.
     virtual void VisibilityChanged() {}
+    // The placed objects a document saves, in child order.
+    virtual QList<const TComponent *> PlacedObjects() const { return {}; }
 
 private:
+    friend class TCalendarPageFile;
+
     void Repaint();
     void ResetToLocaleNames();
     void RecordCellDays();
@@ -255,4 +284,5 @@ private:
     QByteArray m_borderMetafile;
     TLayoutResult m_layout;
     TCalendarAttributes m_mainAttributes;
+    TClassRegistry m_objectClasses;
 };

@@ -31,6 +31,11 @@ void TCalendarPage::SetCellText(int Index, const TWPRtfStorage &Source)
     Repaint();
 }
 
+const TWPRTFTextPaint *TCalendarPage::CellDocument(int Index) const
+{
+    return IsCellIndex(Index) ? &m_cells[Index - 1].RtfText() : nullptr;
+}
+
 int TCalendarPage::CellDay(int Index) const
 {
     return IsCellIndex(Index) ? Geometry(Index).iDay : 0;

@@ -1,7 +1,10 @@
 #include "CalendarPanel32.h"
 
+#include "CalendarPagePaint.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 
 TCalendarPanel32::TCalendarPanel32(QWidget *parent) : QWidget(parent)
 {
@@ -53,6 +56,18 @@ void TCalendarPanel32::RestoreCursor()
 void TCalendarPanel32::VisibilityChanged()
 {
     setVisible(Visible());
+}
+
+void TCalendarPanel32::paintEvent(QPaintEvent *)
+{
+    // A paint that starts while another runs (an event processed inside the
+    // drawing) does nothing; so does one while the document is read or written.
+    if (m_painting || PaintSuspended())
+        return;
+    m_painting = true;
+    const QImage page = RenderPageImage(*this, m_cellTexts);
+    QPainter(this).drawImage(0, 0, page);
+    m_painting = false;
 }
 
 void TCalendarPanel32::mouseReleaseEvent(QMouseEvent *event)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "CalendarPage.h"
+#include "CellTextCache.h"
 
 #include <QWidget>
 
 // The calendar page on screen: a widget that follows its page model's size,
-// visibility and look, and hands clicks to it.
+// visibility and look, paints it from one off-screen image, and hands clicks
+// to it.
 class TCalendarPanel32 : public QWidget, public TCalendarPage
 {
     Q_OBJECT
@@ -20,6 +22,7 @@ protected:
     void PanelStateChanged() override;
     void VisibilityChanged() override;
 
+    void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
@@ -27,4 +30,6 @@ private:
     void RestoreCursor();
 
     bool m_dragCursorShown = false;
+    bool m_painting = false;
+    TCellTextCache m_cellTexts;
 };

@@ -1,18 +1,19 @@
 #pragma once
 
-#include <QByteArray>
+#include "RtfDocument.h"
 
-// The holder of one day cell's rich-text document, kept as its RTF text.
-// Assigning copies the document; an empty text is the empty document.
+// The holder of one rich-text document (a day cell, a rich-text label).
+// Setting RtfText copies the given document into the storage's own.
 class TWPRtfStorage
 {
 public:
-    const QByteArray &RtfText() const { return m_rtfText; }
-    void SetRtfText(const QByteArray &rtfText) { m_rtfText = rtfText; }
+    TWPRTFTextPaint &RtfText() { return m_rtfText; }
+    const TWPRTFTextPaint &RtfText() const { return m_rtfText; }
+    void SetRtfText(const TWPRTFTextPaint &document) { m_rtfText.Assign(document); }
 
-    bool IsEmpty() const { return m_rtfText.isEmpty(); }
-    void Assign(const TWPRtfStorage &source) { m_rtfText = source.m_rtfText; }
+    bool IsEmpty() const { return m_rtfText.IsEmpty(); }
+    void Assign(const TWPRtfStorage &source) { m_rtfText.Assign(source.m_rtfText); }
 
 private:
-    QByteArray m_rtfText;
+    TWPRTFTextPaint m_rtfText;
 };

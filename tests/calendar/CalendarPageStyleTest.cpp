@@ -1,6 +1,8 @@
 #include "PageProbe.h"
 #include "StoredPageValues.h"
 
+#include <QTextDocument>
+
 #include <gtest/gtest.h>
 
 TEST(CalendarPageStyle, FreshPagesShareTheirStyle)
@@ -65,7 +67,7 @@ TEST(CalendarPageStyle, AssignStyleCopiesTheStyleButNotNumbersOrSingleBorders)
     PageProbe page;
     page.SetCellText(3, [] {
         TWPRtfStorage text;
-        text.SetRtfText("{\\rtf1 kept}");
+        text.RtfText().Document().setPlainText("kept");
         return text;
     }());
     page.ResetCounts();

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTextDocument>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,11 +13,16 @@
 
 namespace {
 
-TWPRtfStorage Document(const char *rtf)
+TWPRtfStorage Document(const QString &text)
 {
     TWPRtfStorage storage;
-    storage.SetRtfText(rtf);
+    storage.RtfText().Document().setPlainText(text);
     return storage;
+}
+
+QString TextOf(const TWPRtfStorage &storage)
+{
+    return storage.RtfText().Document().toPlainText();
 }
 
 // Gives cell index a rectangle as the drawing would record it.
@@ -226,16 +232,16 @@ TEST(CalendarPage, CellTextsAndTheirIndices)
 {
     PageProbe page;
     page.ResetCounts();
-    page.SetCellText(5, Document("{\\rtf1 five}"));
+    page.SetCellText(5, Document("five"));
     EXPECT_EQ(page.repaints, 1);
     EXPECT_TRUE(page.HasCellContent());
 
     TWPRtfStorage out = Document("default");
     page.GetCellText(0, out);
     page.GetCellText(43, out);
-    EXPECT_EQ(out.RtfText(), "default");
+    EXPECT_EQ(TextOf(out), "default");
     page.GetCellText(5, out);
-    EXPECT_EQ(out.RtfText(), "{\\rtf1 five}");
+    EXPECT_EQ(TextOf(out), "five");
 
     page.ResetCounts();
     page.SetCellText(0, Document("x"));
@@ -298,13 +304,13 @@ TEST(CalendarPage, TheCellEventHandsOverTheCellsOwnDocument)
 {
     TCalendarPage page;
     page.ClickedInCellEvent = [](const TRect &, const TRect &, int, int, TWPRtfStorage &storage) {
-        storage.SetRtfText("edited");
+        storage.RtfText().Document().setPlainText("edited");
     };
     PlaceCell(page, 7, {0, 0, 10, 10}, {0, 0, 10, 10});
     page.ClickCellAt(5, 5);
     TWPRtfStorage out;
     page.GetCellText(7, out);
-    EXPECT_EQ(out.RtfText(), "edited");
+    EXPECT_EQ(TextOf(out), "edited");
 }
 
 TEST(CalendarPage, KeyboardNavigationBetweenCells)

@@ -1,0 +1,74 @@
+#include "CalendarPage.h"
+#include "FuzzSupport.h"
+
+#include <QBuffer>
+#include <QByteArray>
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Keeps whatever objects a document brings.
+class Owner : public TComponentOwner
+{
+public:
+    bool HasComponentNamed(const QString &) const override { return false; }
+    void InsertComponent(std::unique_ptr<TComponent> component) override
+    {
+        m_objects.push_back(std::move(component));
+    }
+
+private:
+    std::vector<std::unique_ptr<TComponent>> m_objects;
+};
+
+QByteArray StyleSheetOf(const TCalendarPage &page)
+{
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    if (page.SaveStyleSheetToDevice(out))
+        std::abort();
+    return out.data();
+}
+
+std::optional<ReadError> LoadStyleSheet(TCalendarPage &page, const QByteArray &bytes)
+{
+    QBuffer in;
+    in.setData(bytes);
+    in.open(QIODevice::ReadOnly);
+    return page.LoadStyleSheetFromDevice(in);
+}
+
+} // namespace
+
+// Any bytes read as a document and as a style sheet: loads may fail, never
+// crash, hang or run away. A style sheet that loads writes back to bytes that
+// load to the same style sheet again.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    EnsureGuiApplication();
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+
+    TCalendarPage document;
+    Owner owner;
+    QBuffer in;
+    in.setData(bytes);
+    in.open(QIODevice::ReadOnly);
+    if (!document.LoadFromDevice(in, owner)) {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        (void)document.SaveToDevice(out);
+    }
+
+    TCalendarPage styleSheet;
+    if (!LoadStyleSheet(styleSheet, bytes)) {
+        const QByteArray written = StyleSheetOf(styleSheet);
+        TCalendarPage again;
+        if (LoadStyleSheet(again, written) || StyleSheetOf(again) != written)
+            std::abort();
+    }
+    return 0;
+}

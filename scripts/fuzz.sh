@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and libFuzzer and runs each for the
+# given number of seconds (default 30) over a copy of its seed corpus.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+seconds="${1:-30}"
+DW_PACKAGES+=(clang-14 libclang-rt-14-dev)
+dw_install_packages
+CC=clang-14 CXX=clang++-14 dw_build build-fuzz -DDW_FUZZ=ON -DDW_BUILD_TESTS=OFF \
+    -DDW_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+export QT_QPA_PLATFORM=offscreen LC_ALL=C
+for fuzzer in "$DW_ROOT"/build-fuzz/fuzz/dw_fuzz_*; do
+    name="${fuzzer##*/dw_fuzz_}"
+    work="$(mktemp -d)"
+    cp -r "$DW_ROOT/fuzz/corpus/$name/." "$work/"
+    echo "Fuzzing $name for $seconds s"
+    "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
+        "$work" 2>&1 | tail -12
+    rm -rf "$work"
+done

@@ -1,0 +1,167 @@
+#include "CalendarDrawing.h"
+
+#include "CalendarDates.h"
+#include "DrawingPrimitives.h"
+#include "Numbers.h"
+#include "Ppi.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <cstdlib>
+
+void SetTargetFont(QPainter &target, const TFontDesc &font)
+{
+    target.setFont(font.ToQFont(ScreenPpi()));
+    target.setPen(ToQColor(font.Color));
+}
+
+void DrawBorderLines(QPainter &target, const TRect &rect, TCalBorderStyle style)
+{
+    const bool top = style == cbAll || style == cbTop || style == cbTopBottom;
+    const bool bottom = style == cbAll || style == cbBottom || style == cbTopBottom;
+    if (top)
+        HorizontalLine(target, rect.Left, rect.Right, rect.Top);
+    if (style == cbAll)
+        VerticalLine(target, rect.Right, rect.Top, rect.Bottom);
+    if (bottom)
+        HorizontalLine(target, style == cbAll ? rect.Right : rect.Left,
+                       style == cbAll ? rect.Left : rect.Right, rect.Bottom);
+    if (style == cbAll)
+        VerticalLine(target, rect.Left, rect.Bottom, rect.Top);
+}
+
+QString StyledDayName(const QString &name, TCalHeadersStyle style)
+{
+    switch (style) {
+    case dsFirstChar:
+        return name.left(1);
+    case dsThreeChars:
+        return name.left(3);
+    case dsWhole:
+        break;
+    }
+    return name;
+}
+
+namespace {
+
+QString MonthName(const TCalendarAttributes &attributes, int month)
+{
+    return month >= 1 && month <= 12 ? attributes.MonthNames[month - 1] : QString();
+}
+
+QString MonthTitle(const TCalendarAttributes &attributes, const QString &title)
+{
+    if (!title.isEmpty())
+        return title;
+    const QString month = MonthName(attributes, attributes.Month);
+    if (!attributes.TitleShowYear)
+        return month;
+    return month + u' ' + QString::number(attributes.Year);
+}
+
+// The day name over column (0 to 6): Sunday first, or Monday first.
+QString ColumnDayName(const TCalendarAttributes &attributes, int column)
+{
+    const int index = attributes.StartOfWeek == 1 ? column : (column + 1) % 7;
+    return StyledDayName(attributes.DayNames[index], attributes.HeadersStyle);
+}
+
+// The title band, filled, with the title in it; returns its bottom edge.
+int DrawTitleBand(QPainter &target, TCalendarAttributes &attributes, const TRect &r,
+                  const QString &title)
+{
+    TRect band{r.Left, r.Top + 1, r.Right, r.Top + 1 + Trunc((r.Bottom - r.Top) * 0.17)};
+    attributes.TitleRect = band;
+    if (band.Height() < attributes.MinTitleHeight)
+        band.Bottom = band.Top + attributes.MinTitleHeight;
+    FillRect(target, {band.Left, band.Top, band.Right, band.Bottom + 1}, attributes.TitleBackColor);
+    SetTargetFont(target, attributes.TitleFont);
+    DrawTextLine(target, band, MonthTitle(attributes, title), Qt::AlignCenter);
+    return band.Bottom;
+}
+
+// The row of day names below the title; returns its bottom edge.
+int DrawDayNames(QPainter &target, TCalendarAttributes &attributes, const TRect &r, int top)
+{
+    SetTargetFont(target, attributes.HeadersFont);
+    const int height = Trunc(1.5 * std::abs(attributes.HeadersFont.Height(ScreenPpi())));
+    const TRect row{r.Left, top, r.Right, top + height};
+    attributes.DayNamesRect = row;
+    FillRect(target, {row.Left, row.Top, row.Right, row.Bottom + 1}, attributes.HeadersBackColor);
+    DrawBorderLines(target, row, attributes.HeadersBorder);
+    const int cw = (r.Right - r.Left) / 7;
+    for (int j = 0; j < 7; ++j) {
+        const TRect cell{r.Left + j * cw + 1, row.Top, r.Left + j * cw + cw - 1, row.Bottom};
+        DrawTextLine(target, cell, ColumnDayName(attributes, j), Qt::AlignCenter);
+    }
+    return row.Bottom;
+}
+
+void DrawGridLines(QPainter &target, const TCalendarAttributes &attributes, const TRect &r, int gt,
+                   int rh)
+{
+    const TCalBorderStyle style = attributes.CellBorder;
+    if (style != cbNone) {
+        const int first = style == cbAll || style == cbTop || style == cbTopBottom ? 0 : 1;
+        const int last = style == cbAll || style == cbBottom || style == cbTopBottom ? 6 : 5;
+        for (int i = first; i <= last; ++i)
+            HorizontalLine(target, r.Left, r.Right, i == 6 ? r.Bottom : gt + i * rh);
+    }
+    if (style != cbAll)
+        return;
+    const int cw = (r.Right - r.Left) / 7;
+    for (int j = 0; j <= 7; ++j)
+        VerticalLine(target, j == 7 ? r.Right : r.Left + j * cw, gt, r.Bottom);
+}
+
+// The 42 cells: their rectangles, numbers and text areas.
+void DrawCells(QPainter &target, TCalendarAttributes &attributes, const TRect &r, int gt, int rh)
+{
+    const int cw = (r.Right - r.Left) / 7;
+    const bool upperRight = attributes.NumberPosition == cnpUpperRight;
+    const int numberHeight = QFontMetrics(target.font()).height();
+    for (int row = 0; row < 6; ++row) {
+        for (int j = 0; j < 7; ++j) {
+            const int index = 7 * row + j + 1;
+            TRect total{r.Left + j * cw + 1, gt + row * rh + 1, r.Left + j * cw + cw - 1,
+                        gt + row * rh + rh - 1};
+            if (upperRight) {
+                total.Left += 4;
+                total.Right -= 5;
+            }
+            const int day =
+                DayInCell(index, attributes.Month, attributes.Year, attributes.StartOfWeek);
+            if (day != 0)
+                DrawTextLine(target, total, QString::number(day),
+                             upperRight ? Qt::AlignRight | Qt::AlignTop : Qt::AlignCenter);
+            TCellGeometry &cell = attributes.CellGeometry[index - 1];
+            cell.rTotal = total;
+            cell.iDay = day;
+            cell.rFree =
+                upperRight ? TRect{total.Left, total.Top + numberHeight, total.Right, total.Bottom}
+                           : TRect{};
+        }
+    }
+}
+
+} // namespace
+
+void DrawMonthGrid(QPainter &target, TCalendarAttributes &attributes, const QString &title)
+{
+    target.save();
+    const TRect &cal = attributes.CalRect;
+    const TRect r{cal.Left, cal.Top, cal.Right - 1, cal.Bottom - 1};
+    FillRect(target, cal, attributes.BackColor);
+    FillRect(target, r, attributes.BackColor);
+
+    const int titleBottom = DrawTitleBand(target, attributes, r, title);
+    const int gt = DrawDayNames(target, attributes, r, titleBottom + 1);
+    SetTargetFont(target, attributes.CellFont);
+    const int rh = (r.Bottom - gt) / 6;
+    DrawGridLines(target, attributes, r, gt, rh);
+    DrawCells(target, attributes, r, gt, rh);
+    DrawBorderLines(target, r, attributes.CalendarBorder);
+    target.restore();
+}

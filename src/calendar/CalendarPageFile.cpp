@@ -1,0 +1,463 @@
+#include "CalendarPage.h"
+#include "ComponentStream.h"
+#include "Numbers.h"
+#include "StreamWriter.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <QSaveFile>
+
+#include <array>
+#include <limits>
+
+namespace {
+
+constexpr int FileVersion = 4;
+constexpr int OldestVersion = 1;
+constexpr int DocumentKind = 1;
+constexpr int StyleSheetKind = 2;
+
+const QString CellClassName = QStringLiteral("TWPRtfStorage");
+const QString CellTextEntry = QStringLiteral("RtfText.Data");
+
+// Face names longer than this are cut when read.
+constexpr int MaxFaceName = 255;
+// Largest values a page can hold: a font size in points, a margin in
+// hundredths of an inch (the long side of A4 is 11.69 inches), a year.
+constexpr int MaxFontSize = 1638;
+constexpr int MaxMarginHundredths = 1200;
+constexpr int MaxYear = 9999;
+// Objects read are named "Component0" to "Component1000".
+constexpr int MaxObjectNumber = 1000;
+
+constexpr int LowestInt = std::numeric_limits<int>::min();
+constexpr int HighestInt = std::numeric_limits<int>::max();
+
+// At most MaxFaceName characters, a surrogate pair never cut in two.
+QString FaceName(const QString &name)
+{
+    if (name.size() <= MaxFaceName)
+        return name;
+    return name.left(name[MaxFaceName - 1].isHighSurrogate() ? MaxFaceName - 1 : MaxFaceName);
+}
+
+// Writes the style block's values, each in its form.
+class StyleWriter
+{
+public:
+    explicit StyleWriter(TStreamWriter &out) : m_out(out) {}
+
+    void Integer(int value, int, int, const char *) { m_out.WriteInteger(value); }
+    template <typename Enum> void Enumeration(Enum value, Enum, const char *)
+    {
+        m_out.WriteInteger(int(value));
+    }
+    // Hundredths of an inch; the small addition keeps values such as 0.29,
+    // which single precision holds as 0.2899999, at their hundredth.
+    void Margin(float inches) { m_out.WriteInteger(Trunc(double(inches) * 100.0 + 1e-4)); }
+    void Colour(TColor color) { m_out.WriteInteger(qint32(color)); }
+    void Boolean(bool value) { m_out.WriteBoolean(value); }
+    void String(const QString &value) { m_out.WriteString(value); }
+    void Font(const TFontDesc &font)
+    {
+        m_out.WriteString(font.Name);
+        m_out.WriteInteger(font.Size);
+        m_out.WriteBoolean(font.Style.testFlag(TFontStyle::fsBold));
+        m_out.WriteBoolean(font.Style.testFlag(TFontStyle::fsItalic));
+        m_out.WriteBoolean(font.Style.testFlag(TFontStyle::fsUnderline));
+        m_out.WriteBoolean(font.Style.testFlag(TFontStyle::fsStrikeOut));
+        m_out.WriteInteger(qint32(font.Color));
+    }
+
+private:
+    TStreamWriter &m_out;
+};
+
+// Reads values into the page's fields. A value of the wrong type or outside
+// what the field can hold fails the reader and leaves the field as it was;
+// after a failure nothing more is stored.
+class StyleReader
+{
+public:
+    explicit StyleReader(TStreamReader &in) : m_in(in) {}
+
+    void Integer(int &field, int low, int high, const char *what)
+    {
+        const auto value = m_in.ReadInteger();
+        if (!value)
+            return;
+        if (*value < low || *value > high) {
+            m_in.Fail(QStringLiteral("%1 %2 is outside %3 to %4")
+                          .arg(QLatin1String(what))
+                          .arg(*value)
+                          .arg(low)
+                          .arg(high));
+            return;
+        }
+        field = *value;
+    }
+    template <typename Enum> void Enumeration(Enum &field, Enum last, const char *what)
+    {
+        int ordinal = int(field);
+        Integer(ordinal, 0, int(last), what);
+        field = Enum(ordinal);
+    }
+    void Margin(float &inches)
+    {
+        int hundredths = 0;
+        Integer(hundredths, 0, MaxMarginHundredths, "margin");
+        if (!m_in.Failed())
+            inches = float(double(hundredths) * 0.01);
+    }
+    void Colour(TColor &color)
+    {
+        if (const auto value = m_in.ReadInteger())
+            color = TColor(*value);
+    }
+    void Boolean(bool &field)
+    {
+        if (const auto value = m_in.ReadBoolean())
+            field = *value;
+    }
+    void String(QString &field)
+    {
+        if (auto value = m_in.ReadString())
+            field = std::move(*value);
+    }
+    void Font(TFontDesc &field)
+    {
+        TFontDesc font;
+        String(font.Name);
+        Integer(font.Size, 1, MaxFontSize, "font size");
+        const std::array styles{TFontStyle::fsBold, TFontStyle::fsItalic, TFontStyle::fsUnderline,
+                                TFontStyle::fsStrikeOut};
+        for (TFontStyle style : styles) {
+            bool set = false;
+            Boolean(set);
+            font.Style.setFlag(style, set);
+        }
+        Colour(font.Color);
+        if (m_in.Failed())
+            return;
+        field = font;
+        field.Name = FaceName(font.Name);
+    }
+
+private:
+    TStreamReader &m_in;
+};
+
+void GiveFreeName(TComponent &object, const TComponentOwner &owner)
+{
+    for (int number = 0; number <= MaxObjectNumber; ++number) {
+        const QString name = QStringLiteral("Component%1").arg(number);
+        if (!owner.HasComponentNamed(name)) {
+            object.SetName(name);
+            return;
+        }
+    }
+}
+
+std::optional<QString> WriteAll(QIODevice &device, const QByteArray &bytes)
+{
+    if (device.write(bytes) != bytes.size())
+        return device.errorString();
+    return std::nullopt;
+}
+
+// Writes through a temporary file that replaces fileName only when complete.
+template <typename Write>
+std::optional<QString> SaveAtomically(const QString &fileName, const Write &write)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (auto error = write(file)) {
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+template <typename Read>
+std::optional<ReadError> LoadFile(const QString &fileName, const Read &read)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadError{0, QStringLiteral("cannot open %1: %2").arg(fileName, file.errorString())};
+    return read(file);
+}
+
+} // namespace
+
+// The page's two file forms, with access to its fields: values are read
+// straight into them, without the setters' re-layouts and repaints.
+class TCalendarPageFile
+{
+public:
+    static void WriteDocument(const TCalendarPage &page, TStreamWriter &out);
+    static void WriteStyleSheet(const TCalendarPage &page, TStreamWriter &out);
+    static std::optional<ReadError> ReadDocument(TCalendarPage &page, TStreamReader &in,
+                                                 TComponentOwner &owner);
+    static std::optional<ReadError> ReadStyleSheet(TCalendarPage &page, TStreamReader &in);
+
+private:
+    // The style block, in file order; Values writes or reads each field.
+    template <typename Page, typename Values> static void VisitStyle(Page &page, Values &values);
+    static int ReadHeader(TStreamReader &in);
+    static void WriteCell(const TWPRtfStorage &cell, TStreamWriter &out);
+    static bool ReadCell(TWPRtfStorage &cell, TStreamReader &in);
+    static void ReadDocumentValues(TCalendarPage &page, int version, TStreamReader &in);
+    static void ReadObjects(TCalendarPage &page, TStreamReader &in, TComponentOwner &owner);
+};
+
+template <typename Page, typename Values>
+void TCalendarPageFile::VisitStyle(Page &page, Values &values)
+{
+    values.Integer(page.m_paperSize, 0, 1, "paper size");
+    values.Enumeration(page.m_calendarOrientation, coLandscape, "orientation");
+    values.Margin(page.m_leftMarginInch);
+    values.Margin(page.m_topMarginInch);
+    values.Margin(page.m_rightMarginInch);
+    values.Margin(page.m_bottomMarginInch);
+    values.Enumeration(page.m_calendarLayout, loDay15, "layout");
+    values.Enumeration(page.m_calendarBorder, cbTopBottom, "calendar border");
+    values.Enumeration(page.m_calendarLineLayout, llCellsOnly, "line layout");
+    for (auto &name : page.m_monthNames)
+        values.String(name);
+    for (auto &name : page.m_dayNames)
+        values.String(name);
+    values.Colour(page.m_titleBGColor);
+    values.Font(page.m_titleFont);
+    values.Boolean(page.m_titleShowYear);
+    values.Font(page.m_headersFont);
+    values.Enumeration(page.m_headersBorder, cbTopBottom, "headers border");
+    values.Enumeration(page.m_headersStyle, dsWhole, "headers style");
+    values.Colour(page.m_headersBGColor);
+    values.Font(page.m_cellFont);
+    values.Enumeration(page.m_cellBorder, cbTopBottom, "cell border");
+    values.Enumeration(page.m_miniCalendarLineLayout, mllMinimal, "mini line layout");
+    values.Enumeration(page.m_miniCalBorder, cbTopBottom, "mini calendar border");
+    values.Colour(page.m_miniCalBGColor);
+    values.Boolean(page.m_miniShowYear);
+    values.Font(page.m_miniTitleFont);
+    values.Font(page.m_miniHeadersFont);
+    values.Colour(page.m_miniHeadersBGColor);
+    values.Enumeration(page.m_miniHeadersStyle, dsWhole, "mini headers style");
+    values.Enumeration(page.m_miniHeadersBorder, cbTopBottom, "mini headers border");
+    values.Enumeration(page.m_miniCellBorder, cbTopBottom, "mini cell border");
+    values.Font(page.m_miniCellFont);
+    values.Enumeration(page.m_numberPosition, cnpUpperRight, "number position");
+}
+
+void TCalendarPageFile::WriteCell(const TWPRtfStorage &cell, TStreamWriter &out)
+{
+    WriteComponentHeader(out, CellClassName, {});
+    if (!cell.IsEmpty()) {
+        out.WriteName(CellTextEntry);
+        out.WriteBinary(cell.RtfText().SaveData());
+    }
+    WriteComponentEnd(out);
+}
+
+void TCalendarPageFile::WriteDocument(const TCalendarPage &page, TStreamWriter &out)
+{
+    StyleWriter values(out);
+    out.WriteListBegin();
+    out.WriteInteger(FileVersion);
+    out.WriteInteger(DocumentKind);
+    VisitStyle(page, values);
+    out.WriteString(page.m_wmfBorderFile);
+    out.WriteInteger(page.m_mainCalDay);
+    out.WriteInteger(page.m_mainCalMonth);
+    out.WriteInteger(page.m_mainCalYear);
+    out.WriteInteger(page.m_startOfWeek);
+    out.WriteInteger(page.m_plannerStartTime.hour());
+    out.WriteInteger(page.m_plannerStartTime.minute());
+    for (const TWPRtfStorage &cell : page.m_cells)
+        WriteCell(cell, out);
+    out.WriteString(page.m_userTitle);
+    out.WriteListEnd();
+
+    out.WriteListBegin();
+    for (const TComponent *object : page.PlacedObjects())
+        WriteComponent(out, *object);
+    out.WriteListEnd();
+}
+
+void TCalendarPageFile::WriteStyleSheet(const TCalendarPage &page, TStreamWriter &out)
+{
+    StyleWriter values(out);
+    out.WriteListBegin();
+    out.WriteInteger(FileVersion);
+    out.WriteInteger(StyleSheetKind);
+    VisitStyle(page, values);
+    out.WriteString(page.m_wmfBorderFile);
+    out.WriteListEnd();
+}
+
+// The list begin, the version and the kind (which is not checked, so either
+// file reads as far as the two agree). 0 after a failure.
+int TCalendarPageFile::ReadHeader(TStreamReader &in)
+{
+    StyleReader values(in);
+    int version = 0;
+    int kind = 0;
+    in.ReadListBegin();
+    values.Integer(version, OldestVersion, FileVersion, "version");
+    values.Integer(kind, LowestInt, HighestInt, "kind");
+    return in.Failed() ? 0 : version;
+}
+
+bool TCalendarPageFile::ReadCell(TWPRtfStorage &cell, TStreamReader &in)
+{
+    if (!ReadComponentHeader(in))
+        return false;
+    return ReadComponentBody(in, [&](QStringView entry) {
+        if (entry.compare(CellTextEntry, Qt::CaseInsensitive) != 0)
+            return in.SkipValue();
+        const auto rtf = in.ReadBinary();
+        if (!rtf)
+            return false;
+        if (rtf->isEmpty()) {
+            cell.RtfText().Clear();
+            return true;
+        }
+        QString error;
+        if (!cell.RtfText().LoadData(*rtf, &error))
+            return in.Fail(QStringLiteral("cell text: %1").arg(error));
+        return true;
+    });
+}
+
+void TCalendarPageFile::ReadDocumentValues(TCalendarPage &page, int version, TStreamReader &in)
+{
+    StyleReader values(in);
+    VisitStyle(page, values);
+    if (in.Failed())
+        return;
+    page.SetWMFBorderFile({});
+    if (version > 3) {
+        QString border;
+        values.String(border);
+        if (!in.Failed())
+            page.SetWMFBorderFile(border);
+    }
+    values.Integer(page.m_mainCalDay, 0, 31, "day");
+    values.Integer(page.m_mainCalMonth, 1, 12, "month");
+    values.Integer(page.m_mainCalYear, 1, MaxYear, "year");
+    values.Integer(page.m_startOfWeek, LowestInt, HighestInt, "start of week");
+    int hour = 0;
+    int minute = 0;
+    values.Integer(hour, 0, 23, "hour");
+    values.Integer(minute, 0, 59, "minute");
+    if (in.Failed())
+        return;
+    page.m_plannerStartTime = QTime(hour, minute);
+    for (TWPRtfStorage &cell : page.m_cells) {
+        if (!ReadCell(cell, in))
+            return;
+    }
+    if (version > 1)
+        values.String(page.m_userTitle);
+    in.ReadListEnd();
+}
+
+// Objects up to the end of the list. Any error ends the list quietly: the
+// objects read before it stay.
+void TCalendarPageFile::ReadObjects(TCalendarPage &page, TStreamReader &in, TComponentOwner &owner)
+{
+    if (!in.ReadListBegin())
+        return;
+    while (in.BytesLeft() > 0 && !in.AtListEnd()) {
+        std::unique_ptr<TComponent> object = ReadComponent(in, page.m_objectClasses);
+        if (!object)
+            return;
+        GiveFreeName(*object, owner);
+        owner.InsertComponent(std::move(object));
+    }
+}
+
+std::optional<ReadError> TCalendarPageFile::ReadDocument(TCalendarPage &page, TStreamReader &in,
+                                                         TComponentOwner &owner)
+{
+    const int version = ReadHeader(in);
+    if (version != 0)
+        ReadDocumentValues(page, version, in);
+    if (in.Failed())
+        return in.Error();
+    if (version > 2)
+        ReadObjects(page, in, owner);
+    page.Relayout(false);
+    return std::nullopt;
+}
+
+std::optional<ReadError> TCalendarPageFile::ReadStyleSheet(TCalendarPage &page, TStreamReader &in)
+{
+    const int version = ReadHeader(in);
+    StyleReader values(in);
+    if (version != 0)
+        VisitStyle(page, values);
+    if (in.Failed())
+        return in.Error();
+    if (version < 4) {
+        page.SetWMFBorderFile({});
+    } else {
+        QString border;
+        values.String(border);
+        if (in.Failed())
+            return in.Error();
+        page.SetWMFBorderFile(border);
+    }
+    in.ReadListEnd();
+    return in.Error();
+}
+
+std::optional<QString> TCalendarPage::SaveToDevice(QIODevice &Out) const
+{
+    TStreamWriter out;
+    TCalendarPageFile::WriteDocument(*this, out);
+    return WriteAll(Out, out.Data());
+}
+
+std::optional<QString> TCalendarPage::SaveToFile(const QString &FileName) const
+{
+    return SaveAtomically(FileName, [this](QIODevice &out) { return SaveToDevice(out); });
+}
+
+std::optional<ReadError> TCalendarPage::LoadFromDevice(QIODevice &In, TComponentOwner &Owner)
+{
+    TStreamReader in(In.readAll());
+    return TCalendarPageFile::ReadDocument(*this, in, Owner);
+}
+
+std::optional<ReadError> TCalendarPage::LoadFromFile(const QString &FileName,
+                                                     TComponentOwner &Owner)
+{
+    return LoadFile(FileName, [&](QIODevice &in) { return LoadFromDevice(in, Owner); });
+}
+
+std::optional<QString> TCalendarPage::SaveStyleSheetToDevice(QIODevice &Out) const
+{
+    TStreamWriter out;
+    TCalendarPageFile::WriteStyleSheet(*this, out);
+    return WriteAll(Out, out.Data());
+}
+
+std::optional<QString> TCalendarPage::SaveStyleSheet(const QString &FileName) const
+{
+    return SaveAtomically(FileName, [this](QIODevice &out) { return SaveStyleSheetToDevice(out); });
+}
+
+std::optional<ReadError> TCalendarPage::LoadStyleSheetFromDevice(QIODevice &In)
+{
+    TStreamReader in(In.readAll());
+    return TCalendarPageFile::ReadStyleSheet(*this, in);
+}
+
+std::optional<ReadError> TCalendarPage::LoadStyleSheet(const QString &FileName)
+{
+    return LoadFile(FileName, [this](QIODevice &in) { return LoadStyleSheetFromDevice(in); });
+}

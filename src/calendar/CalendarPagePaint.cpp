@@ -1,0 +1,194 @@
+#include "CalendarPagePaint.h"
+
+#include "CalendarDrawing.h"
+#include "CalendarPage.h"
+#include "CellTextCache.h"
+#include "DrawingPrimitives.h"
+#include "Numbers.h"
+#include "Ppi.h"
+#include "RichTextPainter.h"
+
+#include <QPainter>
+
+namespace {
+
+TRect Scaled(const TRect &rect, float scale)
+{
+    const double s = scale;
+    return {Trunc(rect.Left * s), Trunc(rect.Top * s), Trunc(rect.Right * s),
+            Trunc(rect.Bottom * s)};
+}
+
+TFontDesc ScaledFont(TFontDesc font, float scale)
+{
+    font.Size = Trunc(font.Size * double(scale));
+    return font;
+}
+
+void SetNames(TCalendarAttributes &attributes, const TCalendarPage &page)
+{
+    for (int month = 1; month <= 12; ++month)
+        attributes.MonthNames[month - 1] = page.GetMonthName(month);
+    for (int day = 1; day <= 7; ++day)
+        attributes.DayNames[day - 1] = page.GetDayName(day);
+}
+
+void DrawMain(QPainter &target, TCalendarPage &page)
+{
+    TCalendarAttributes attributes = MainDrawingAttributes(page);
+    switch (page.CalendarLayout()) {
+    case loWeek:
+    case lo2Week:
+        attributes.PlannerDays = page.CalendarLayout() == loWeek ? 7 : 14;
+        DrawWeekPlanner(target, attributes, page.UserTitle());
+        break;
+    case loDay10:
+    case loDay15:
+        attributes.PlannerHours = page.CalendarLayout() == loDay10 ? 10 : 15;
+        DrawDayPlanner(target, attributes, page.UserTitle());
+        break;
+    default:
+        if (!page.ShowMonthGrid())
+            return;
+        DrawMonthGrid(target, attributes, page.UserTitle());
+        break;
+    }
+    TCalendarAttributes &recorded = page.MainAttributes();
+    recorded.CellGeometry = attributes.CellGeometry;
+    recorded.TitleRect = attributes.TitleRect;
+    recorded.DayNamesRect = attributes.DayNamesRect;
+}
+
+// Each non-empty cell's document painted into its text area at the zoom,
+// over white, with line breaks of the unzoomed width.
+void PaintCellTexts(QPainter &target, const TCalendarPage &page, TCellTextCache &cache)
+{
+    const int zoom = Trunc(double(page.Scale()) * 100);
+    const auto &cells = page.MainAttributes().CellGeometry;
+    for (int index = 1; index <= CellCount; ++index) {
+        const TRect &free = cells[index - 1].rFree;
+        const TWPRTFTextPaint *document = page.CellDocument(index);
+        if (free.Width() <= 0 || free.Height() <= 0 || document->IsEmpty())
+            continue;
+        const TRect area{free.Left, free.Top, free.Right + 1, free.Bottom + 1};
+        FillRect(target, area, clWhite);
+        const TWPRichTextLayout &layout =
+            cache.Layout(index, *document, UnzoomedWidth(area.Width(), zoom));
+        target.save();
+        target.setClipRect(area.ToQRect());
+        layout.Paint(target, QPointF(area.Left, area.Top), area.Height(), 0, zoom);
+        target.restore();
+    }
+}
+
+void DrawMinis(QPainter &target, const TCalendarPage &page)
+{
+    TCalendarAttributes attributes = MiniDrawingAttributes(page);
+    for (int k = 1; k <= page.MiniCount(); ++k) {
+        const TMonthYear month = page.MiniMonth(k);
+        attributes.Month = month.Month;
+        attributes.Year = month.Year;
+        attributes.CalRect = Scaled(page.MiniRect(k), page.Scale());
+        DrawMonthGrid(target, attributes, QString());
+    }
+}
+
+} // namespace
+
+TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page)
+{
+    const float scale = page.Scale();
+    TCalendarAttributes attributes;
+    attributes.BackColor = clWhite;
+    attributes.TitleBackColor = page.TitleBGColor();
+    attributes.MinTitleHeight = Trunc(ScreenPpi() * 1.5 * double(scale));
+    attributes.Month = page.MainCalMonth();
+    attributes.Year = page.MainCalYear();
+    attributes.Day = page.MainCalDay();
+    attributes.CalRect = Scaled(page.MainRect(), scale);
+    attributes.NumberPosition = page.NumberPosition();
+    attributes.StartOfWeek = page.StartOfWeek();
+    attributes.CalendarBorder = page.CalendarBorder();
+    attributes.TitleFont = ScaledFont(page.TitleFont(), scale);
+    attributes.TitleShowYear = page.TitleShowYear();
+    attributes.HeadersFont = ScaledFont(page.HeadersFont(), scale);
+    attributes.HeadersBorder = page.HeadersBorder();
+    attributes.HeadersStyle = page.HeadersStyle();
+    attributes.HeadersBackColor = page.HeadersBGColor();
+    attributes.CellFont = ScaledFont(page.CellFont(), scale);
+    attributes.CellBorder = page.CellBorder();
+    attributes.PlannerStart = page.PlannerStartTime();
+    SetNames(attributes, page);
+    return attributes;
+}
+
+TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page)
+{
+    const float scale = page.Scale();
+    TCalendarAttributes attributes;
+    attributes.BackColor = page.MiniCalBGColor();
+    attributes.TitleBackColor = page.MiniCalBGColor();
+    attributes.MinTitleHeight = 0;
+    attributes.NumberPosition = cnpCenter;
+    attributes.StartOfWeek = page.StartOfWeek();
+    attributes.CalendarBorder = page.MiniCalBorder();
+    attributes.TitleFont = ScaledFont(page.MiniTitleFont(), scale);
+    attributes.TitleShowYear = page.MiniShowYear();
+    attributes.HeadersFont = ScaledFont(page.MiniHeadersFont(), scale);
+    attributes.HeadersBorder = page.MiniHeadersBorder();
+    attributes.HeadersStyle = page.MiniHeadersStyle();
+    attributes.HeadersBackColor = page.MiniHeadersBGColor();
+    attributes.CellFont = ScaledFont(page.MiniCellFont(), scale);
+    attributes.CellBorder = page.MiniCellBorder();
+    SetNames(attributes, page);
+    return attributes;
+}
+
+void PaintPage(QPainter &target, TCalendarPage &page, TCellTextCache &cache)
+{
+    DrawMain(target, page);
+    PaintCellTexts(target, page, cache);
+    if (page.ShowMinis())
+        DrawMinis(target, page);
+}
+
+QImage RenderPageImage(TCalendarPage &page, TCellTextCache &cache)
+{
+    QImage image(std::max(page.Width(), 1), std::max(page.Height(), 1), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintPage(painter, page, cache);
+    return image;
+}
+
+QImage RenderPageImage(TCalendarPage &page)
+{
+    TCellTextCache cache;
+    return RenderPageImage(page, cache);
+}
+
+TRect EditorCellRect(const TCalendarPage &page)
+{
+    TRect rect = page.MainAttributes().CellGeometry[0].rFree;
+    rect.Right += 5;
+    rect.Bottom += 5;
+    return rect;
+}
+
+QImage PictureInsideMargins(const TCalendarPage &page, const QImage &pageImage)
+{
+    const double pixels = ScreenPpi() * double(page.Scale());
+    const int left = Trunc(pixels * double(page.LeftMarginInch()));
+    const int top = Trunc(pixels * double(page.TopMarginInch()));
+    const int right = Trunc(pixels * double(page.RightMarginInch()));
+    const int bottom = Trunc(pixels * double(page.BottomMarginInch()));
+    const QRect source(left, top, pageImage.width() - right - left,
+                       pageImage.height() - bottom - top);
+    if (source.width() < 2 || source.height() < 2)
+        return {};
+    QImage picture(source.width() - 1, source.height() - 1, pageImage.format());
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(picture.rect(), pageImage, source);
+    return picture;
+}

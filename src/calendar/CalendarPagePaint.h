@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CalendarAttributes.h"
+
+#include <QImage>
+
+class QPainter;
+class TCalendarPage;
+class TCellTextCache;
+
+// The page drawn at its zoom: what the screen shows and what picture export
+// writes. Drawing records the cells', title's and day names' geometry in the
+// page's main attributes, for clicks and the cell editor.
+
+// The record for the month grid or planner, at the page's zoom.
+TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page);
+// The record shared by the mini calendars, at the page's zoom.
+TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page);
+
+// Draws the page onto target (a white bitmap of the page's control size):
+// grid or planner with every non-empty cell's text, then the minis on top.
+// Cell text layouts are kept in cache between paints.
+void PaintPage(QPainter &target, TCalendarPage &page, TCellTextCache &cache);
+// A new bitmap of the page's control size holding the page.
+QImage RenderPageImage(TCalendarPage &page, TCellTextCache &cache);
+QImage RenderPageImage(TCalendarPage &page);
+
+// Cell 1's text area widened by 5 pixels to the right and bottom: the size
+// the cell renderer takes when printing.
+TRect EditorCellRect(const TCalendarPage &page);
+
+// The page bitmap cut to the area inside the margins at the page's zoom, as
+// pictures are exported: margins truncated to pixels, the area stretched into
+// a picture one pixel narrower and lower than it.
+QImage PictureInsideMargins(const TCalendarPage &page, const QImage &pageImage);

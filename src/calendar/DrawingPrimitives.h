@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Color.h"
+#include "Rect.h"
+
+#include <QString>
+
+class QPainter;
+
+// Pixel-exact drawing on a bitmap: fills cover [Left, Right) x [Top, Bottom),
+// lines take their start point and leave out their end point.
+void FillRect(QPainter &target, const TRect &rect, TColor color);
+void HorizontalLine(QPainter &target, int x1, int x2, int y);
+void VerticalLine(QPainter &target, int x, int y1, int y2);
+// One line of text in rect, clipped by it, "&" shown as itself.
+void DrawTextLine(QPainter &target, const TRect &rect, const QString &text, int alignment);

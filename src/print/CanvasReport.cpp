@@ -1,0 +1,185 @@
+#include "CanvasReport.h"
+
+#include <QFontMetrics>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPicture>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Restores the painter's state, so every operation leaves it as it found it.
+class PainterState
+{
+public:
+    explicit PainterState(QPainter &painter) : m_painter(painter) { m_painter.save(); }
+    ~PainterState() { m_painter.restore(); }
+    PainterState(const PainterState &) = delete;
+    PainterState &operator=(const PainterState &) = delete;
+
+private:
+    QPainter &m_painter;
+};
+
+TRect Normalized(TRect rect)
+{
+    if (rect.Right < rect.Left)
+        std::swap(rect.Left, rect.Right);
+    if (rect.Bottom < rect.Top)
+        std::swap(rect.Top, rect.Bottom);
+    return rect;
+}
+
+} // namespace
+
+void TCanvasReport::BeginCanvas(QPainter &Canvas, const QMarginsF &Unprintable)
+{
+    m_canvas = &Canvas;
+    m_penPos = {};
+    const QPaintDevice *device = Canvas.device();
+    BeginSheets(device->logicalDpiX(), device->logicalDpiY(), Unprintable);
+}
+
+QFont TCanvasReport::DeviceFont() const
+{
+    return ToQFont(Font(), YDpi());
+}
+
+QFontMetrics TCanvasReport::DeviceMetrics() const
+{
+    if (m_canvas)
+        return QFontMetrics(DeviceFont(), m_canvas->device());
+    return QFontMetrics(DeviceFont());
+}
+
+int TCanvasReport::LineHeight() const
+{
+    return DeviceMetrics().height();
+}
+
+int TCanvasReport::TextWidth(const QString &Text) const
+{
+    return std::max(1, DeviceMetrics().horizontalAdvance(Text));
+}
+
+void TCanvasReport::PrintLeft(const QString &Text, double X)
+{
+    PrintAnchored(Text, X, TAnchor::Left);
+}
+
+void TCanvasReport::PrintCenter(const QString &Text, double X)
+{
+    PrintAnchored(Text, X, TAnchor::Center);
+}
+
+void TCanvasReport::PrintRight(const QString &Text, double X)
+{
+    PrintAnchored(Text, X, TAnchor::Right);
+}
+
+// The text is laid out from its anchor on the baseline, so a rotated text
+// turns about the point where it is placed.
+void TCanvasReport::PrintAnchored(const QString &Text, double X, TAnchor Anchor)
+{
+    if (!m_canvas || Text.isEmpty())
+        return;
+    const QFontMetrics metrics = DeviceMetrics();
+    const int width = metrics.horizontalAdvance(Text);
+    int left = 0;
+    if (Anchor == TAnchor::Center)
+        left = -width / 2;
+    else if (Anchor == TAnchor::Right)
+        left = -width;
+
+    PainterState state(*m_canvas);
+    m_canvas->translate(XU2D(X), LineTop() + metrics.ascent());
+    if (Font().Rotation != 0)
+        m_canvas->rotate(-Font().Rotation / 10.0);
+    if (TextBKMode() == bkOpaque)
+        m_canvas->fillRect(QRect(left, -metrics.ascent(), width, metrics.height()),
+                           ToQColor(TextBKColor()));
+    m_canvas->setFont(DeviceFont());
+    m_canvas->setPen(ToQColor(Font().Color));
+    m_canvas->drawText(QPoint(left, 0), Text);
+}
+
+void TCanvasReport::ApplyPenAndBrush()
+{
+    m_canvas->setPen(ToQPen(Pen(), XDpi()));
+    m_canvas->setBrush(ToQBrush(Brush()));
+    if (Pen().Mode != pmCopy)
+        m_canvas->setCompositionMode(ToCompositionMode(Pen().Mode));
+}
+
+void TCanvasReport::Rectangle(double X1, double Y1, double X2, double Y2)
+{
+    Rectangle(RectU2D(X1, Y1, X2, Y2));
+}
+
+// QPainter outlines a rectangle of width w over w + 1 pixels, so the
+// rectangle drawn is one pixel smaller to cover [Left, Right).
+void TCanvasReport::Rectangle(const TRect &Device)
+{
+    const TRect rect = Normalized(Device);
+    if (!m_canvas || rect.Width() <= 0 || rect.Height() <= 0)
+        return;
+    PainterState state(*m_canvas);
+    ApplyPenAndBrush();
+    m_canvas->drawRect(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
+}
+
+void TCanvasReport::MoveTo(double X, double Y)
+{
+    m_penPos = {XU2D(X), YU2D(Y)};
+}
+
+void TCanvasReport::LineTo(double X, double Y)
+{
+    const QPoint to(XU2D(X), YU2D(Y));
+    if (m_canvas && to != m_penPos) {
+        PainterState state(*m_canvas);
+        ApplyPenAndBrush();
+        m_canvas->drawLine(m_penPos, to);
+    }
+    m_penPos = to;
+}
+
+void TCanvasReport::StretchDraw(const TRect &Device, const QImage &Picture)
+{
+    const TRect rect = Normalized(Device);
+    if (!m_canvas || Picture.isNull() || rect.Width() <= 0 || rect.Height() <= 0)
+        return;
+    PainterState state(*m_canvas);
+    m_canvas->setRenderHint(QPainter::SmoothPixmapTransform);
+    m_canvas->drawImage(rect.ToQRect(), Picture);
+}
+
+// Playing a recorded picture scales it from its own resolution to the
+// device's; the rectangle is already in device pixels, so that scale is undone
+// before the picture is played.
+void TCanvasReport::StretchDraw(const TRect &Device, const QPicture &Picture)
+{
+    const TRect rect = Normalized(Device);
+    const QRect frame = Picture.boundingRect();
+    if (!m_canvas || frame.isEmpty() || rect.Width() <= 0 || rect.Height() <= 0)
+        return;
+    const QPaintDevice *device = m_canvas->device();
+    PainterState state(*m_canvas);
+    m_canvas->setClipRect(rect.ToQRect(), Qt::IntersectClip);
+    m_canvas->translate(rect.Left, rect.Top);
+    m_canvas->scale(double(rect.Width()) / frame.width(), double(rect.Height()) / frame.height());
+    m_canvas->translate(-frame.left(), -frame.top());
+    m_canvas->scale(double(Picture.logicalDpiX()) / device->logicalDpiX(),
+                    double(Picture.logicalDpiY()) / device->logicalDpiY());
+    m_canvas->drawPicture(0, 0, Picture);
+}
+
+void TCanvasReport::NewSheet()
+{
+    if (!m_canvas)
+        return;
+    if (auto *paged = dynamic_cast<QPagedPaintDevice *>(m_canvas->device()))
+        paged->newPage();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "BaseReport.h"
+
+#include <QPoint>
+
+class QFontMetrics;
+class QPainter;
+class QPicture;
+
+// A report drawing on a painter. The painter's device gives the resolution;
+// its origin is the top-left corner of the sheet's printable area. Outside
+// BeginCanvas / EndCanvas drawing does nothing, and measures use the last
+// resolution. Lines and outlines follow the raster rules of the page's own
+// bitmaps: a line covers its start point and leaves out its end point, an
+// outline covers [Left, Right) x [Top, Bottom).
+class TCanvasReport : public TBaseReport
+{
+public:
+    TCanvasReport() = default;
+
+    // Draws on Canvas (not owned) until EndCanvas. Unprintable holds the
+    // sheet's unprintable margins in inches.
+    void BeginCanvas(QPainter &Canvas, const QMarginsF &Unprintable = {});
+    void EndCanvas() { m_canvas = nullptr; }
+    QPainter *Canvas() const { return m_canvas; }
+
+    int LineHeight() const override;
+    // The printed width of Text in the current font in device pixels, at
+    // least 1.
+    int TextWidth(const QString &Text) const;
+
+    // Text on the current line (its baseline at the line's top plus the
+    // font's ascent) with its left edge, centre or right edge at X.
+    void PrintLeft(const QString &Text, double X);
+    void PrintCenter(const QString &Text, double X);
+    void PrintRight(const QString &Text, double X);
+
+    // An outline with the pen, filled with the brush.
+    void Rectangle(double X1, double Y1, double X2, double Y2);
+    void Rectangle(const TRect &Device);
+    void MoveTo(double X, double Y);
+    void LineTo(double X, double Y);
+
+    // A picture stretched over a rectangle in device pixels. A recorded
+    // picture's frame is its bounding rectangle (set it with
+    // QPicture::setBoundingRect to keep margins the recording left empty);
+    // what it draws outside its frame is clipped.
+    void StretchDraw(const TRect &Device, const QImage &Picture);
+    void StretchDraw(const TRect &Device, const QPicture &Picture);
+
+protected:
+    void NewSheet() override;
+
+private:
+    enum class TAnchor { Left, Center, Right };
+
+    QFont DeviceFont() const;
+    QFontMetrics DeviceMetrics() const;
+    void PrintAnchored(const QString &Text, double X, TAnchor Anchor);
+    void ApplyPenAndBrush();
+
+    QPainter *m_canvas = nullptr;
+    QPoint m_penPos;
+};

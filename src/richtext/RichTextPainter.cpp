@@ -1,0 +1,214 @@
+#include "RichTextPainter.h"
+
+#include "Numbers.h"
+#include "Ppi.h"
+#include "RtfDocument.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTextObjectInterface>
+#include <QUrl>
+
+namespace {
+
+constexpr double InchesPerMeter = 39.37007874015748;
+// Rounding slack when lines are fitted into a height given in zoomed pixels.
+constexpr double FitTolerance = 1e-3;
+
+// Draws embedded pictures from their images and a picture without one (a
+// metafile) as an empty frame of its size.
+class TPictureHandler : public QObject, public QTextObjectInterface
+{
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+
+public:
+    explicit TPictureHandler(int ppi) : m_ppi(ppi) {}
+
+    QSizeF intrinsicSize(QTextDocument *document, int, const QTextFormat &format) override
+    {
+        const QTextImageFormat image = format.toImageFormat();
+        if (image.width() > 0 && image.height() > 0)
+            return {image.width(), image.height()};
+        const int goalWidth = image.intProperty(PictureGoalWidthProperty);
+        const int goalHeight = image.intProperty(PictureGoalHeightProperty);
+        if (goalWidth > 0 && goalHeight > 0)
+            return {goalWidth * m_ppi / 1440.0, goalHeight * m_ppi / 1440.0};
+        return ImageOf(*document, image).size();
+    }
+
+    void drawObject(QPainter *painter, const QRectF &rect, QTextDocument *document, int,
+                    const QTextFormat &format) override
+    {
+        const QImage image = ImageOf(*document, format.toImageFormat());
+        painter->save();
+        if (image.isNull()) {
+            painter->setPen(QPen(Qt::black, 0));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(rect);
+        } else {
+            painter->drawImage(rect, image);
+        }
+        painter->restore();
+    }
+
+private:
+    static QImage ImageOf(const QTextDocument &document, const QTextImageFormat &format)
+    {
+        const QVariant resource =
+            document.resource(QTextDocument::ImageResource, QUrl(format.name()));
+        if (resource.canConvert<QImage>())
+            return resource.value<QImage>();
+        return PictureOf(document, format).Image;
+    }
+
+    int m_ppi;
+};
+
+QImage LayoutDeviceImage(int ppi)
+{
+    QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
+    const int dotsPerMeter = Round(ppi * InchesPerMeter);
+    device.setDotsPerMeterX(dotsPerMeter);
+    device.setDotsPerMeterY(dotsPerMeter);
+    return device;
+}
+
+} // namespace
+
+int EffectiveZoom(int zoomPercent)
+{
+    return zoomPercent > 0 ? zoomPercent : 100;
+}
+
+double UnzoomedWidth(double width, int zoomPercent)
+{
+    return width * 100.0 / EffectiveZoom(zoomPercent);
+}
+
+int TwipsToPixels(int twips, int ppi)
+{
+    return Round(double(twips) * ppi / 1440.0);
+}
+
+TWPLayoutDevice::TWPLayoutDevice(int ppi)
+    : m_device(LayoutDeviceImage(ppi)), m_pictureHandler(std::make_unique<TPictureHandler>(ppi))
+{}
+
+TWPLayoutDevice::~TWPLayoutDevice() = default;
+
+void TWPLayoutDevice::Attach(QTextDocument &document)
+{
+    QAbstractTextDocumentLayout *layout = document.documentLayout();
+    if (layout->paintDevice() != &m_device)
+        layout->setPaintDevice(&m_device);
+    layout->registerHandler(QTextFormat::ImageObject, m_pictureHandler.get());
+    if (!document.useDesignMetrics())
+        document.setUseDesignMetrics(true);
+    // Copies of documents may carry a root frame margin of their own.
+    QTextFrameFormat frame = document.rootFrame()->frameFormat();
+    if (document.documentMargin() != 0 || frame.leftMargin() != 0 || frame.rightMargin() != 0 ||
+        frame.topMargin() != 0 || frame.bottomMargin() != 0) {
+        document.setDocumentMargin(0);
+        frame.setMargin(0);
+        document.rootFrame()->setFrameFormat(frame);
+    }
+}
+
+TWPRichTextLayout::TWPRichTextLayout(const TWPRTFTextPaint &document, double width)
+    : m_device(ScreenPpi()), m_document(document.Document().clone()),
+      m_source(&document.Document()), m_width(width)
+{
+    m_changeWatch = QObject::connect(m_source, &QTextDocument::contentsChanged,
+                                     [this] { m_sourceChanged = true; });
+    m_device.Attach(*m_document);
+    m_document->setTextWidth(width);
+    const QAbstractTextDocumentLayout *layout = m_document->documentLayout();
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        layout->blockBoundingRect(block); // lays the block out
+        const QTextLayout *lines = block.layout();
+        if (!block.isVisible() || !lines)
+            continue;
+        for (int index = 0; index < lines->lineCount(); ++index) {
+            const QTextLine line = lines->lineAt(index);
+            m_lines.push_back({line.rect().translated(lines->position()),
+                               block.text().mid(line.textStart(), line.textLength())});
+        }
+    }
+}
+
+TWPRichTextLayout::~TWPRichTextLayout()
+{
+    QObject::disconnect(m_changeWatch);
+}
+
+bool TWPRichTextLayout::IsLayoutOf(const TWPRTFTextPaint &document, double width) const
+{
+    return !m_source.isNull() && m_source == &document.Document() && !m_sourceChanged &&
+           width == m_width;
+}
+
+QRectF TWPRichTextLayout::LineRect(int line) const
+{
+    return m_lines.at(line).Rect;
+}
+
+QString TWPRichTextLayout::LineText(int line) const
+{
+    return m_lines.at(line).Text;
+}
+
+int TWPRichTextLayout::LinesThatFit(int firstLine, double height) const
+{
+    if (firstLine < 0 || firstLine >= LineCount())
+        return 0;
+    const double top = m_lines[firstLine].Rect.top();
+    int count = 0;
+    while (firstLine + count < LineCount() &&
+           m_lines[firstLine + count].Rect.bottom() - top <= height + FitTolerance)
+        ++count;
+    return count;
+}
+
+int TWPRichTextLayout::Paint(QPainter &painter, const QPointF &topLeft, double height,
+                             int firstLine, int zoomPercent, TWPPaintTarget target) const
+{
+    const double scale = EffectiveZoom(zoomPercent) / 100.0;
+    const int count = LinesThatFit(firstLine, height / scale);
+    if (count == 0)
+        return 0;
+    const double top = m_lines[firstLine].Rect.top();
+    const double bottom = m_lines[firstLine + count - 1].Rect.bottom();
+    const QRectF shown(0, top, m_width, bottom - top);
+    const bool bitmap = target == TWPPaintTarget::Bitmap;
+
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing, bitmap);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, bitmap);
+    painter.translate(topLeft);
+    painter.scale(scale, scale);
+    painter.translate(0, -top);
+    painter.setClipRect(shown, Qt::IntersectClip);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = shown;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    m_document->documentLayout()->draw(&painter, context);
+    painter.restore();
+    return count;
+}
+
+int PaintRichText(QPainter &painter, const TWPRTFTextPaint &document, const QPointF &topLeft,
+                  double width, double height, int firstLine, int zoomPercent,
+                  TWPPaintTarget target)
+{
+    if (width <= 0 || height <= 0)
+        return 0;
+    const TWPRichTextLayout layout(document, UnzoomedWidth(width, zoomPercent));
+    return layout.Paint(painter, topLeft, height, firstLine, zoomPercent, target);
+}
+
+#include "RichTextPainter.moc"

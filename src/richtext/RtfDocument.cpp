@@ -1,0 +1,374 @@
+#include "RtfDocument.h"
+
+#include "RtfReader.h"
+#include "RtfWriter.h"
+
+#include <QPixmap>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QUrl>
+#include <QVariant>
+
+#include <atomic>
+
+namespace {
+
+constexpr int maxFontNameLength = 31;
+// Twips per pixel at the 96 pixels per inch a picture's goal size assumes.
+constexpr int twipsPerPixel = 1440 / 96;
+// Display size of a metafile without a goal size: \picw and \pich are in
+// hundredths of a millimetre.
+constexpr double himetricPerInch = 2540.0;
+
+QList<TWPFont> DefaultFonts()
+{
+    return {TWPFont{QStringLiteral("Arial"), 0, 0x20}};
+}
+
+void AppendLe16(QByteArray &bytes, quint16 value)
+{
+    bytes.append(char(value & 0xFF));
+    bytes.append(char(value >> 8));
+}
+
+void AppendLe32(QByteArray &bytes, quint32 value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.append(char((value >> shift) & 0xFF));
+}
+
+// A name for a picture resource that no file or web address can take.
+QUrl NewPictureUrl()
+{
+    static std::atomic<quint64> counter{0};
+    return QUrl(QStringLiteral("dwpicture:%1").arg(++counter));
+}
+
+QImage ImageOfResource(const QVariant &resource)
+{
+    if (resource.typeId() == QMetaType::QImage)
+        return resource.value<QImage>();
+    if (resource.typeId() == QMetaType::QPixmap)
+        return resource.value<QPixmap>().toImage();
+    return {};
+}
+
+int IntProperty(const QTextFormat &format, int property, int fallback)
+{
+    return format.hasProperty(property) ? format.intProperty(property) : fallback;
+}
+
+// Replaces target's content with a copy of source's blocks, fragments, formats
+// and picture resources. The QTextDocument object itself stays, so an editor
+// showing it keeps showing it.
+void CopyDocument(const QTextDocument &source, QTextDocument &target)
+{
+    const bool undo = target.isUndoRedoEnabled();
+    target.setUndoRedoEnabled(false);
+    target.clear();
+    target.setDefaultFont(source.defaultFont());
+    target.setDefaultTextOption(source.defaultTextOption());
+    target.setDocumentMargin(source.documentMargin());
+    target.setIndentWidth(source.indentWidth());
+    target.setPageSize(source.pageSize());
+    target.rootFrame()->setFrameFormat(source.rootFrame()->frameFormat());
+
+    QTextCursor out(&target);
+    bool first = true;
+    for (QTextBlock block = source.begin(); block.isValid(); block = block.next()) {
+        if (first) {
+            out.setBlockFormat(block.blockFormat());
+            out.setBlockCharFormat(block.charFormat());
+            first = false;
+        } else {
+            out.insertBlock(block.blockFormat(), block.charFormat());
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (format.isImageFormat()) {
+                const QUrl url(format.toImageFormat().name());
+                const QVariant resource = source.resource(QTextDocument::ImageResource, url);
+                if (resource.isValid())
+                    target.addResource(QTextDocument::ImageResource, url, resource);
+            }
+            out.insertText(fragment.text(), format);
+        }
+    }
+    target.setUndoRedoEnabled(undo);
+}
+
+} // namespace
+
+TWPPicture TWPPicture::FromImage(const QImage &image)
+{
+    TWPPicture picture;
+    picture.Kind = TWPPictureKind::Dib;
+    if (image.isNull())
+        return picture;
+
+    const bool alpha = image.hasAlphaChannel();
+    const QImage source =
+        image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    const int width = source.width();
+    const int height = source.height();
+    const int bits = alpha ? 32 : 24;
+    const qsizetype stride = ((qsizetype(width) * bits + 31) / 32) * 4;
+
+    // BITMAPINFOHEADER, then the rows bottom-up, each padded to 4 bytes.
+    QByteArray dib;
+    dib.reserve(40 + stride * height);
+    AppendLe32(dib, 40);
+    AppendLe32(dib, quint32(width));
+    AppendLe32(dib, quint32(height));
+    AppendLe16(dib, 1);
+    AppendLe16(dib, quint16(bits));
+    AppendLe32(dib, 0); // BI_RGB
+    AppendLe32(dib, quint32(stride * height));
+    AppendLe32(dib, 3780); // 96 pixels per inch in pixels per metre
+    AppendLe32(dib, 3780);
+    AppendLe32(dib, 0);
+    AppendLe32(dib, 0);
+    for (int y = height - 1; y >= 0; --y) {
+        const auto *line = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+        const qsizetype start = dib.size();
+        for (int x = 0; x < width; ++x) {
+            dib.append(char(qBlue(line[x])));
+            dib.append(char(qGreen(line[x])));
+            dib.append(char(qRed(line[x])));
+            if (alpha)
+                dib.append(char(qAlpha(line[x])));
+        }
+        dib.append(QByteArray(stride - (dib.size() - start), '\0'));
+    }
+
+    picture.Data = dib;
+    picture.Image = source;
+    picture.Width = width;
+    picture.Height = height;
+    picture.GoalWidth = width * twipsPerPixel;
+    picture.GoalHeight = height * twipsPerPixel;
+    picture.BitsPixel = bits;
+    picture.Planes = 1;
+    picture.WidthBytes = int((qsizetype(width) * bits + 7) / 8);
+    return picture;
+}
+
+void InsertPicture(QTextCursor &cursor, const TWPPicture &picture)
+{
+    QTextDocument *document = cursor.document();
+    if (!document)
+        return;
+    const QUrl url = NewPictureUrl();
+    document->addResource(QTextDocument::ImageResource, url, QVariant::fromValue(picture.Image));
+
+    QTextImageFormat format;
+    format.setName(url.toString());
+    double width = picture.Width;
+    double height = picture.Height;
+    if (picture.GoalWidth > 0 && picture.GoalHeight > 0) {
+        width = double(picture.GoalWidth) / twipsPerPixel;
+        height = double(picture.GoalHeight) / twipsPerPixel;
+    } else if (picture.Kind == TWPPictureKind::Metafile) {
+        width = picture.Width * 96.0 / himetricPerInch;
+        height = picture.Height * 96.0 / himetricPerInch;
+    }
+    if (width > 0 && height > 0) {
+        format.setWidth(width);
+        format.setHeight(height);
+    }
+    format.setProperty(PictureKindProperty, int(picture.Kind));
+    format.setProperty(PictureDataProperty, picture.Data);
+    format.setProperty(PictureWidthProperty, picture.Width);
+    format.setProperty(PictureHeightProperty, picture.Height);
+    format.setProperty(PictureGoalWidthProperty, picture.GoalWidth);
+    format.setProperty(PictureGoalHeightProperty, picture.GoalHeight);
+    format.setProperty(PictureBitsPixelProperty, picture.BitsPixel);
+    format.setProperty(PicturePlanesProperty, picture.Planes);
+    format.setProperty(PictureWidthBytesProperty, picture.WidthBytes);
+    if (!picture.FileName.isEmpty())
+        format.setProperty(PictureFileProperty, picture.FileName);
+    cursor.insertImage(format);
+}
+
+TWPPicture PictureOf(const QTextDocument &document, const QTextImageFormat &format)
+{
+    const QImage image =
+        ImageOfResource(document.resource(QTextDocument::ImageResource, QUrl(format.name())));
+    if (!format.hasProperty(PictureKindProperty)) {
+        // An image that did not come from RTF or InsertPicture: it is written
+        // as a device-independent bitmap of its pixels.
+        TWPPicture picture = TWPPicture::FromImage(image);
+        if (format.width() > 0 && format.height() > 0) {
+            picture.GoalWidth = int(format.width() * twipsPerPixel);
+            picture.GoalHeight = int(format.height() * twipsPerPixel);
+        }
+        return picture;
+    }
+    TWPPicture picture;
+    const int kind = format.intProperty(PictureKindProperty);
+    picture.Kind = kind >= 0 && kind <= int(TWPPictureKind::FileReference) ? TWPPictureKind(kind)
+                                                                            : TWPPictureKind::Dib;
+    picture.Data = format.property(PictureDataProperty).toByteArray();
+    picture.Image = image;
+    picture.Width = IntProperty(format, PictureWidthProperty, 0);
+    picture.Height = IntProperty(format, PictureHeightProperty, 0);
+    picture.GoalWidth = IntProperty(format, PictureGoalWidthProperty, 0);
+    picture.GoalHeight = IntProperty(format, PictureGoalHeightProperty, 0);
+    picture.BitsPixel = IntProperty(format, PictureBitsPixelProperty, 0);
+    picture.Planes = IntProperty(format, PicturePlanesProperty, 1);
+    picture.WidthBytes = IntProperty(format, PictureWidthBytesProperty, 0);
+    picture.FileName = format.stringProperty(PictureFileProperty);
+    return picture;
+}
+
+TWPRTFTextPaint::TWPRTFTextPaint()
+    : m_document(std::make_unique<QTextDocument>()), m_fonts(DefaultFonts()),
+      m_palette(DefaultPalette())
+{
+}
+
+TWPRTFTextPaint::TWPRTFTextPaint(const TWPRTFTextPaint &other) : TWPRTFTextPaint()
+{
+    Assign(other);
+}
+
+TWPRTFTextPaint &TWPRTFTextPaint::operator=(const TWPRTFTextPaint &other)
+{
+    Assign(other);
+    return *this;
+}
+
+TWPRTFTextPaint::~TWPRTFTextPaint() = default;
+
+bool TWPRTFTextPaint::IsEmpty() const
+{
+    // characterCount includes the closing paragraph separator.
+    return m_document->blockCount() == 1 && m_document->characterCount() <= 1;
+}
+
+void TWPRTFTextPaint::Assign(const TWPRTFTextPaint &source)
+{
+    if (&source == this)
+        return;
+    CopyDocument(*source.m_document, *m_document);
+    m_fonts = source.m_fonts;
+    m_palette = source.m_palette;
+    PageWidth = source.PageWidth;
+    PageHeight = source.PageHeight;
+    MarginLeft = source.MarginLeft;
+    MarginRight = source.MarginRight;
+    MarginTop = source.MarginTop;
+    MarginBottom = source.MarginBottom;
+    Title = source.Title;
+    Subject = source.Subject;
+    Comment = source.Comment;
+}
+
+void TWPRTFTextPaint::Clear()
+{
+    const bool undo = m_document->isUndoRedoEnabled();
+    m_document->setUndoRedoEnabled(false);
+    m_document->clear();
+    m_document->setUndoRedoEnabled(undo);
+    m_fonts = DefaultFonts();
+    m_palette = DefaultPalette();
+    PageWidth = 12240;
+    PageHeight = 15840;
+    MarginLeft = 1880;
+    MarginRight = 1880;
+    MarginTop = 1440;
+    MarginBottom = 1440;
+    Title.clear();
+    Subject.clear();
+    Comment.clear();
+}
+
+void TWPRTFTextPaint::SetFonts(const QList<TWPFont> &fonts)
+{
+    m_fonts = fonts.isEmpty() ? DefaultFonts() : fonts;
+}
+
+int TWPRTFTextPaint::FontIndex(const QString &name)
+{
+    const QString face = name.left(maxFontNameLength);
+    for (qsizetype i = 0; i < m_fonts.size(); ++i) {
+        if (m_fonts[i].Name.left(maxFontNameLength).compare(face, Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    m_fonts.append(TWPFont{face, 0, 0});
+    return int(m_fonts.size() - 1);
+}
+
+void TWPRTFTextPaint::SetPaletteColor(int index, TColor color)
+{
+    if (index < 0 || index >= int(m_palette.size()) || m_palette[size_t(index)] == color)
+        return;
+    m_palette[size_t(index)] = color;
+    // Runs of that colour number show the new colour. The ranges are
+    // gathered first: changing formats splits and merges fragments.
+    const QColor shown = ToQColor(color);
+    struct Change
+    {
+        int start;
+        int end;
+        QTextCharFormat format;
+    };
+    QList<Change> changes;
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (!format.hasProperty(ColorByteProperty) || format.isImageFormat())
+                continue;
+            const int colorByte = format.intProperty(ColorByteProperty);
+            QTextCharFormat change;
+            if ((colorByte & 0x0F) == index)
+                change.setForeground(shown);
+            if (((colorByte >> 4) & 0x0F) == index && index != 0)
+                change.setBackground(shown);
+            if (!change.properties().isEmpty())
+                changes.append({fragment.position(), fragment.position() + fragment.length(),
+                                change});
+        }
+    }
+    QTextCursor cursor(m_document.get());
+    for (const Change &change : changes) {
+        cursor.setPosition(change.start);
+        cursor.setPosition(change.end, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(change.format);
+    }
+}
+
+const std::array<TColor, 16> &TWPRTFTextPaint::DefaultPalette()
+{
+    static const std::array<TColor, 16> palette = {
+        clBlack, clRed,  clGreen, clBlue, clYellow, clFuchsia, clPurple, clMaroon,
+        clLime,  clAqua, clTeal,  clNavy, clWhite,  clSilver,  clGray,   clWhite,
+    };
+    return palette;
+}
+
+void TWPRTFTextPaint::SetPageSizeTwips(int width, int height)
+{
+    PageWidth = width;
+    PageHeight = height;
+    MarginLeft = 0;
+    MarginRight = 0;
+    MarginTop = 0;
+    MarginBottom = 0;
+}
+
+QByteArray TWPRTFTextPaint::SaveData() const
+{
+    if (IsEmpty())
+        return {};
+    return RtfBytes(*this);
+}
+
+bool TWPRTFTextPaint::LoadData(const QByteArray &rtf, QString *error)
+{
+    return ReadRtf(rtf, *this, error);
+}

@@ -1,0 +1,200 @@
+#include "CalendarDrawing.h"
+
+#include "CalendarPage.h"
+#include "CalendarPagePaint.h"
+#include "PlannerLabels.h"
+#include "StoredPageValues.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The landscape main page on Letter with a plain month grid.
+void MakeFullCalendar(TCalendarPage &page)
+{
+    ApplyMainPageValues(page);
+    page.SetCalendarLayout(LOFullCalendarLS);
+}
+
+bool IsBlack(const QImage &image, int x, int y)
+{
+    return image.pixelColor(x, y) == QColor(Qt::black);
+}
+
+} // namespace
+
+TEST(CalendarDrawing, TheTitleBandKeepsItsMinimumButRecordsSeventeenPercent)
+{
+    TCalendarPage page;
+    MakeFullCalendar(page);
+    RenderPageImage(page);
+    const TCalendarAttributes &drawn = page.MainAttributes();
+    EXPECT_EQ(drawn.TitleRect, (TRect{26, 27, 1029, 27 + 129}));
+    // The band is 144 high, so the day names start below it.
+    EXPECT_EQ(drawn.DayNamesRect.Top, 27 + 144 + 1);
+    const int cw = 143;
+    EXPECT_EQ(drawn.CellGeometry[0].rTotal.Left, 26 + 1 + 4);
+    EXPECT_EQ(drawn.CellGeometry[1].rTotal.Left, 26 + cw + 1 + 4);
+    EXPECT_EQ(drawn.CellGeometry[1].rTotal.Right, 26 + 2 * cw - 1 - 5);
+}
+
+TEST(CalendarDrawing, CellsRecordTheirDaysAndTextAreas)
+{
+    TCalendarPage page;
+    MakeFullCalendar(page);
+    RenderPageImage(page);
+    const auto &cells = page.MainAttributes().CellGeometry;
+    EXPECT_EQ(cells[0].iDay, 0);
+    EXPECT_EQ(cells[1].iDay, 1);
+    EXPECT_EQ(cells[31].iDay, 31);
+    EXPECT_GT(cells[1].rFree.Top, cells[1].rTotal.Top);
+    EXPECT_EQ(cells[1].rFree.Bottom, cells[1].rTotal.Bottom);
+    EXPECT_EQ(EditorCellRect(page).Right, cells[0].rFree.Right + 5);
+
+    page.SetNumberPosition(cnpCenter);
+    RenderPageImage(page);
+    // A centred number leaves no text area, but the cell still takes clicks.
+    EXPECT_TRUE(cells[1].rFree.IsZero());
+    EXPECT_FALSE(cells[1].rTotal.IsZero());
+    EXPECT_EQ(page.CellAt(cells[1].rTotal.Left + 1, cells[1].rTotal.Top + 1), 2);
+}
+
+TEST(CalendarDrawing, GridLinesAndTitleFillLandOnTheirPixels)
+{
+    TCalendarPage page;
+    MakeFullCalendar(page);
+    page.SetTitleBGColor(clYellow);
+    const QImage image = RenderPageImage(page);
+    const TCalendarAttributes &drawn = page.MainAttributes();
+    const int gt = drawn.DayNamesRect.Bottom;
+    EXPECT_EQ(image.pixelColor(30, 30), QColor(Qt::yellow));
+    EXPECT_TRUE(IsBlack(image, 26 + 143, gt + 10)); // second vertical line
+    EXPECT_TRUE(IsBlack(image, 500, gt));           // first horizontal line
+    EXPECT_TRUE(IsBlack(image, 1029, 500));         // right outline
+    EXPECT_TRUE(IsBlack(image, 500, 789));          // bottom outline
+    EXPECT_FALSE(IsBlack(image, 26 + 143 + 1, gt + 10));
+    EXPECT_EQ(image.pixelColor(10, 10), QColor(Qt::white)); // the margin stays white
+}
+
+TEST(CalendarDrawing, CellsOnlyDrawNoOutlineOrHeaderBox)
+{
+    TCalendarPage page;
+    MakeFullCalendar(page);
+    page.SetCalendarLineLayout(llCellsOnly);
+    const QImage image = RenderPageImage(page);
+    const TCalendarAttributes &drawn = page.MainAttributes();
+    EXPECT_FALSE(IsBlack(image, 26, drawn.TitleRect.Top + 5));
+    EXPECT_TRUE(IsBlack(image, 26, drawn.DayNamesRect.Bottom + 5));
+}
+
+TEST(CalendarDrawing, DayNamesAreStyled)
+{
+    EXPECT_EQ(StyledDayName("Mo", dsThreeChars), "Mo");
+    EXPECT_EQ(StyledDayName("Monday", dsThreeChars), "Mon");
+    EXPECT_EQ(StyledDayName("Monday", dsFirstChar), "M");
+    EXPECT_EQ(StyledDayName("Monday", dsWhole), "Monday");
+    EXPECT_EQ(StyledDayName(QString(), dsFirstChar), QString());
+}
+
+TEST(PlannerLabels, WeekTitlesInTheirThreeForms)
+{
+    TCalendarPage page;
+    std::array<QString, 12> months;
+    for (int m = 1; m <= 12; ++m)
+        months[m - 1] = page.GetMonthName(m);
+    EXPECT_EQ(WeekPlannerTitle(QDate(1997, 12, 1), QDate(1997, 12, 7), months),
+              "December 1-7, 1997");
+    EXPECT_EQ(WeekPlannerTitle(QDate(1997, 11, 28), QDate(1997, 12, 4), months),
+              "November 28 - December 4, 1997");
+    EXPECT_EQ(WeekPlannerTitle(QDate(1997, 12, 25), QDate(1998, 1, 7), months),
+              "December 25, 1997 - January 7, 1998");
+    EXPECT_EQ(WeekPlannerDateLabel(QDate(1997, 12, 1), months), "1 Dec");
+}
+
+TEST(PlannerLabels, TimesUseTwelveHoursAndTheLocaleMarkers)
+{
+    EXPECT_EQ(PlannerTimeLabel(QTime(8, 0)), "8:00 AM");
+    EXPECT_EQ(PlannerTimeLabel(QTime(12, 5)), "12:05 PM");
+    EXPECT_EQ(PlannerTimeLabel(QTime(0, 30)), "12:30 AM");
+    EXPECT_EQ(PlannerTimeLabel(QTime(17, 0)), "5:00 PM");
+}
+
+TEST(CalendarDrawing, TwoWeekPlannerFromChristmas1997)
+{
+    TCalendarPage page;
+    ApplyMainPageValues(page);
+    page.SetCalendarLayout(lo2Week);
+    page.SetMainCalDay(25);
+    RenderPageImage(page);
+    const auto &cells = page.MainAttributes().CellGeometry;
+    EXPECT_EQ(cells[0].iDay, 25);
+    EXPECT_EQ(cells[6].iDay, 31);
+    EXPECT_EQ(cells[7].iDay, 1);
+    EXPECT_EQ(cells[14].iDay, 0); // "Notes"
+    EXPECT_FALSE(cells[14].rFree.IsZero());
+    EXPECT_TRUE(cells[15].rTotal.IsZero());
+    EXPECT_EQ(cells[0].rTotal, cells[0].rFree);
+    EXPECT_EQ(cells[14].rFree.Bottom, page.MainRect().Bottom - 1 - 4);
+}
+
+TEST(CalendarDrawing, DayPlannerRowsFillTheBody)
+{
+    TCalendarPage page;
+    ApplyMainPageValues(page);
+    page.SetCalendarLayout(loDay10);
+    page.SetMainCalDay(1);
+    RenderPageImage(page);
+    const auto &cells = page.MainAttributes().CellGeometry;
+    for (int i = 0; i < 11; ++i)
+        EXPECT_GT(cells[i].rFree.Height(), 0) << i;
+    EXPECT_TRUE(cells[11].rFree.IsZero());
+    EXPECT_EQ(cells[1].rFree.Top - cells[0].rFree.Top, cells[2].rFree.Top - cells[1].rFree.Top);
+}
+
+TEST(CalendarDrawing, MinisCentreTheirNumbers)
+{
+    TCalendarPage page;
+    ApplyMainPageValues(page);
+    const TCalendarAttributes minis = MiniDrawingAttributes(page);
+    EXPECT_EQ(minis.NumberPosition, cnpCenter);
+    EXPECT_EQ(minis.MinTitleHeight, 0);
+    EXPECT_EQ(minis.TitleBackColor, page.MiniCalBGColor());
+}
+
+TEST(CalendarDrawing, EveryLayoutPaintsAtHalfZoom)
+{
+    TCalendarPage page;
+    ApplyMainPageValues(page);
+    page.SetScale(0.5f);
+    for (int layout = 0; layout < CalendarLayoutCount; ++layout) {
+        page.SetCalendarLayout(TCalendarLayout(layout));
+        const QImage image = RenderPageImage(page);
+        EXPECT_EQ(image.width(), page.Width()) << layout;
+    }
+}
+
+TEST(CalendarDrawing, CellTextIsPaintedIntoItsTextAreaOnly)
+{
+    TCalendarPage page;
+    MakeFullCalendar(page);
+    RenderPageImage(page);
+    TWPRtfStorage text;
+    text.RtfText().Document().setPlainText("Dentist at ten");
+    page.SetCellText(10, text);
+    const QImage image = RenderPageImage(page);
+    const TRect free = page.MainAttributes().CellGeometry[9].rFree;
+    const TRect other = page.MainAttributes().CellGeometry[10].rFree;
+    auto inkIn = [&image](const TRect &rect) {
+        int ink = 0;
+        for (int y = rect.Top; y < rect.Bottom; ++y)
+            for (int x = rect.Left; x < rect.Right; ++x)
+                ink += image.pixelColor(x, y).lightness() < 128 ? 1 : 0;
+        return ink;
+    };
+    EXPECT_GT(inkIn(free), 20);
+    EXPECT_EQ(inkIn(other), 0);
+}

@@ -1,0 +1,123 @@
+#include "RenderOptions.h"
+
+#include "CalendarPage.h"
+#include "GeometryJson.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TRenderOptions Parsed(const QStringList &arguments)
+{
+    const auto result = ParseRenderOptions(arguments);
+    EXPECT_TRUE(std::holds_alternative<TRenderOptions>(result))
+        << std::get<QString>(result).toStdString();
+    return std::get<TRenderOptions>(result);
+}
+
+QString ErrorOf(const QStringList &arguments)
+{
+    const auto result = ParseRenderOptions(arguments);
+    return std::holds_alternative<QString>(result) ? std::get<QString>(result) : QString();
+}
+
+} // namespace
+
+TEST(RenderOptions, ValuesAreParsed)
+{
+    const TRenderOptions options = Parsed({"doc.DWC",
+                                           "--layout",
+                                           "loMC12MonthLS",
+                                           "--paper",
+                                           "a4",
+                                           "--margins",
+                                           "0.5,0.25,1,0",
+                                           "--week-start",
+                                           "monday",
+                                           "--month",
+                                           "2",
+                                           "--year",
+                                           "2000",
+                                           "--day",
+                                           "29",
+                                           "--scale",
+                                           "0.5",
+                                           "-o",
+                                           "out.png",
+                                           "--count",
+                                           "3",
+                                           "--geometry"});
+    EXPECT_EQ(options.Document, "doc.DWC");
+    EXPECT_EQ(options.Layout, loMC12MonthLS);
+    EXPECT_EQ(options.PaperSize, 1);
+    EXPECT_EQ((*options.Margins)[2], 1.0f);
+    EXPECT_EQ(options.StartOfWeek, 2);
+    EXPECT_EQ(options.Month, 2);
+    EXPECT_EQ(options.Day, 29);
+    EXPECT_EQ(options.Scale, 0.5f);
+    EXPECT_EQ(options.Count, 3);
+    EXPECT_TRUE(options.Geometry);
+    EXPECT_EQ(Parsed({"--layout", "19"}).Layout, lo2Week);
+}
+
+TEST(RenderOptions, BadArgumentsSayWhatIsWrong)
+{
+    EXPECT_EQ(ErrorOf({"--colour", "red"}), "unknown option --colour");
+    EXPECT_EQ(ErrorOf({"--layout"}), "--layout needs a value");
+    EXPECT_EQ(ErrorOf({"--layout", "22"}), "invalid value for --layout: \"22\"");
+    EXPECT_EQ(ErrorOf({"--layout", "lofullcalendar"}),
+              "invalid value for --layout: \"lofullcalendar\"");
+    EXPECT_FALSE(ErrorOf({"--margins", "1,2,3"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"--margins", "1,x,3,4"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"--month", "13"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"--scale", "nan"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"--scale", "0"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"--count", "-1"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"a.DWC", "b.DWC"}).isEmpty());
+}
+
+TEST(RenderOptions, ALayoutIsAppliedWithItsMiniFonts)
+{
+    TCalendarPage page;
+    EXPECT_TRUE(ApplyRenderOptions(Parsed({"--layout", "loMC24Month"}), page).isEmpty());
+    EXPECT_EQ(page.CalendarLayout(), loMC24Month);
+    EXPECT_EQ(page.MiniTitleFont().Size, 12);
+    EXPECT_FALSE(ApplyRenderOptions(Parsed({"--border", "NoSuchBorder"}), page).isEmpty());
+}
+
+TEST(RenderOptions, PagesAdvanceByTheirKind)
+{
+    TCalendarPage page;
+    page.SetMainCalMonth(12);
+    page.SetMainCalDay(31);
+    AdvancePage(page);
+    EXPECT_EQ(page.MainCalMonth(), 1);
+    EXPECT_EQ(page.MainCalYear(), 1998);
+
+    page.SetCalendarLayout(lo2Week);
+    AdvancePage(page);
+    EXPECT_EQ(page.MainCalMonth(), 2);
+    EXPECT_EQ(page.MainCalDay(), 14);
+
+    page.SetCalendarLayout(loDay15);
+    AdvancePage(page);
+    EXPECT_EQ(page.MainCalDay(), 15);
+}
+
+TEST(GeometryJson, HoldsEveryCellAndMini)
+{
+    TCalendarPage page;
+    page.SetCalendarLayout(loMC12Month);
+    const QJsonObject geometry = QJsonDocument::fromJson(GeometryJson(page)).object();
+    EXPECT_EQ(geometry["layout"].toString(), "loMC12Month");
+    EXPECT_EQ(geometry["paper"].toString(), "letter");
+    EXPECT_EQ(geometry["pageWidth"].toInt(), 816);
+    EXPECT_EQ(geometry["minis"].toArray().size(), 12);
+    EXPECT_EQ(geometry["cells"].toArray().size(), 42);
+    EXPECT_EQ(geometry["mainRect"].toArray().size(), 4);
+    EXPECT_FALSE(geometry["showMonthGrid"].toBool());
+}

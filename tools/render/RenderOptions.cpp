@@ -1,0 +1,215 @@
+#include "RenderOptions.h"
+
+#include "CalendarPage.h"
+
+#include <QDate>
+
+namespace {
+
+using ParseResult = std::variant<TRenderOptions, QString>;
+
+std::optional<int> ToInt(const QString &text, int lowest, int highest)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<TCalendarLayout> ToLayout(const QString &text)
+{
+    if (const std::optional<int> number = ToInt(text, 0, CalendarLayoutCount - 1))
+        return TCalendarLayout(*number);
+    for (int layout = 0; layout < CalendarLayoutCount; ++layout) {
+        if (CalendarLayoutName(TCalendarLayout(layout)) == text)
+            return TCalendarLayout(layout);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::array<float, 4>> ToMargins(const QString &text)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 4)
+        return std::nullopt;
+    std::array<float, 4> margins{};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        margins[i] = parts[i].trimmed().toFloat(&ok);
+        if (!ok || margins[i] < 0 || margins[i] > 5)
+            return std::nullopt;
+    }
+    return margins;
+}
+
+std::optional<int> ToWeekStart(const QString &text)
+{
+    if (text == u"sunday")
+        return 1;
+    if (text == u"monday")
+        return 2;
+    return std::nullopt;
+}
+
+std::optional<int> ToPaper(const QString &text)
+{
+    if (text.compare(u"letter", Qt::CaseInsensitive) == 0)
+        return 0;
+    if (text.compare(u"a4", Qt::CaseInsensitive) == 0)
+        return 1;
+    return std::nullopt;
+}
+
+std::optional<float> ToScale(const QString &text)
+{
+    bool ok = false;
+    const float scale = text.toFloat(&ok);
+    if (!ok || !(scale >= 0.1f && scale <= 10.0f))
+        return std::nullopt;
+    return scale;
+}
+
+// Stores the converted value of an option, or says why it cannot be used.
+template <typename T, typename Convert>
+std::optional<QString> Take(T &target, const QString &option, const QString &value, Convert convert)
+{
+    const auto converted = convert(value);
+    if (!converted)
+        return QStringLiteral("invalid value for %1: \"%2\"").arg(option, value);
+    target = *converted;
+    return std::nullopt;
+}
+
+std::optional<QString> TakeValue(TRenderOptions &o, const QString &option, const QString &value)
+{
+    if (option == u"--style")
+        return Take(o.StyleSheet, option, value, [](const QString &v) { return std::optional(v); });
+    if (option == u"--layout")
+        return Take(o.Layout, option, value, ToLayout);
+    if (option == u"--paper")
+        return Take(o.PaperSize, option, value, ToPaper);
+    if (option == u"--margins")
+        return Take(o.Margins, option, value, ToMargins);
+    if (option == u"--border")
+        return Take(o.Border, option, value, [](const QString &v) { return std::optional(v); });
+    if (option == u"--week-start")
+        return Take(o.StartOfWeek, option, value, ToWeekStart);
+    if (option == u"--month")
+        return Take(o.Month, option, value, [](const QString &v) { return ToInt(v, 1, 12); });
+    if (option == u"--year")
+        return Take(o.Year, option, value, [](const QString &v) { return ToInt(v, 1, 9999); });
+    if (option == u"--day")
+        return Take(o.Day, option, value, [](const QString &v) { return ToInt(v, 1, 31); });
+    if (option == u"--scale")
+        return Take(o.Scale, option, value, ToScale);
+    if (option == u"-o")
+        return Take(o.Output, option, value, [](const QString &v) { return std::optional(v); });
+    if (option == u"--count")
+        return Take(o.Count, option, value, [](const QString &v) { return ToInt(v, 1, 1200); });
+    return QStringLiteral("unknown option %1").arg(option);
+}
+
+bool TakesValue(const QString &option)
+{
+    static const QStringList flags{QStringLiteral("--geometry"), QStringLiteral("--help"),
+                                   QStringLiteral("-h")};
+    return !flags.contains(option);
+}
+
+} // namespace
+
+ParseResult ParseRenderOptions(const QStringList &arguments)
+{
+    TRenderOptions options;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (!argument.startsWith(u'-')) {
+            if (!options.Document.isEmpty())
+                return QStringLiteral("more than one document given: %1").arg(argument);
+            options.Document = argument;
+        } else if (argument == u"--geometry") {
+            options.Geometry = true;
+        } else if (argument == u"--help" || argument == u"-h") {
+            options.Help = true;
+        } else if (i + 1 >= arguments.size() && TakesValue(argument)) {
+            return QStringLiteral("%1 needs a value").arg(argument);
+        } else if (const std::optional<QString> error =
+                       TakeValue(options, argument, arguments[++i])) {
+            return *error;
+        }
+    }
+    return options;
+}
+
+QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page)
+{
+    if (options.Layout) {
+        page.SetCalendarLayout(*options.Layout);
+        page.Relayout(true);
+    }
+    if (options.PaperSize)
+        page.SetPaperSize(*options.PaperSize);
+    if (options.Margins) {
+        page.SetLeftMarginInch((*options.Margins)[0]);
+        page.SetTopMarginInch((*options.Margins)[1]);
+        page.SetRightMarginInch((*options.Margins)[2]);
+        page.SetBottomMarginInch((*options.Margins)[3]);
+    }
+    if (options.Border) {
+        page.SetWMFBorderFile(*options.Border);
+        if (page.WMFBorderFile() != *options.Border)
+            return QStringLiteral("no border picture named \"%1\"").arg(*options.Border);
+    }
+    if (options.StartOfWeek)
+        page.SetStartOfWeek(*options.StartOfWeek);
+    if (options.Month)
+        page.SetMainCalMonth(*options.Month);
+    if (options.Year)
+        page.SetMainCalYear(*options.Year);
+    if (options.Day)
+        page.SetMainCalDay(*options.Day);
+    page.SetScale(options.Scale);
+    return {};
+}
+
+void AdvancePage(TCalendarPage &page)
+{
+    const QDate today(page.MainCalYear(), page.MainCalMonth(), std::max(page.MainCalDay(), 1));
+    const int kind = page.LayoutKind();
+    QDate next;
+    if (kind == 2 || kind == 3)
+        next = today.addDays(kind == 2 ? 7 : 14);
+    else if (kind >= 4)
+        next = today.addDays(1);
+    else
+        next = today.addMonths(1);
+    if (!next.isValid() || next.year() > 9999)
+        return;
+    page.SetMainCalYear(next.year());
+    page.SetMainCalMonth(next.month());
+    page.SetMainCalDay(kind >= 2 ? next.day() : page.MainCalDay());
+}
+
+QString RenderUsage()
+{
+    return QStringLiteral(
+        "Usage: datewright-render [DOCUMENT.DWC] [options]\n"
+        "Renders a calendar page: the document given, or a new page in the default style\n"
+        "for today. Options are applied in this order:\n"
+        "  --style FILE.DWS       take the style of a style sheet\n"
+        "  --layout N|NAME        layout 0-21 or its name (e.g. loFCMinisInTitleLS)\n"
+        "  --paper letter|a4      paper size\n"
+        "  --margins L,T,R,B      margins in inches (0 to 5)\n"
+        "  --border NAME          border picture from the program's Borders folder\n"
+        "  --week-start sunday|monday\n"
+        "  --month M  --year Y  --day D\n"
+        "  --scale S              zoom, 0.1 to 10 (default 1)\n"
+        "Output:\n"
+        "  -o FILE                write .png or .bmp (the page inside its margins at the\n"
+        "                         zoom) or .pdf (vector, on the page's paper)\n"
+        "  --count N              N consecutive months (weeks, days for planners): PDF\n"
+        "                         pages, or numbered picture files (page-1.png, ...)\n"
+        "  --geometry             print the page's geometry as one JSON object\n"
+        "  --help                 show this text\n");
+}

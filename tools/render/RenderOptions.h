@@ -1,0 +1,46 @@
+#pragma once
+
+#include "CalendarTypes.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <variant>
+
+class TCalendarPage;
+
+// What the command line asks of datewright-render, in the order it is applied.
+struct TRenderOptions
+{
+    QString Document;   // a calendar document to start from, or empty
+    QString StyleSheet; // --style
+    std::optional<TCalendarLayout> Layout;
+    std::optional<int> PaperSize;
+    std::optional<std::array<float, 4>> Margins; // left, top, right, bottom
+    std::optional<QString> Border;
+    std::optional<int> StartOfWeek;
+    std::optional<int> Month;
+    std::optional<int> Year;
+    std::optional<int> Day;
+    float Scale = 1.0f;
+    QString Output; // -o
+    int Count = 1;
+    bool Geometry = false;
+    bool Help = false;
+};
+
+// The options of arguments (without the program name), or one line saying
+// what is wrong with them.
+std::variant<TRenderOptions, QString> ParseRenderOptions(const QStringList &arguments);
+
+// Applies the page options in their order; an empty string, or what failed.
+QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page);
+
+// Moves the page on by one page of its kind: a month, a week of the week
+// planners, a day of the day planners.
+void AdvancePage(TCalendarPage &page);
+
+// The text --help prints.
+QString RenderUsage();
