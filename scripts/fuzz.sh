@@ -12,6 +12,7 @@ CC=clang-14 CXX=clang++-14 dw_build build-fuzz -DDW_FUZZ=ON -DDW_BUILD_TESTS=OFF
 
 export QT_QPA_PLATFORM=offscreen LC_ALL=C
 for fuzzer in "$DW_ROOT"/build-fuzz/fuzz/dw_fuzz_*; do
+    [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
     name="${fuzzer##*/dw_fuzz_}"
     work="$(mktemp -d)"
     cp -r "$DW_ROOT/fuzz/corpus/$name/." "$work/"

@@ -39,4 +39,5 @@ struct TCalendarAttributes
     int PlannerDays = 7;
     int PlannerHours = 10;
     QTime PlannerStart{8, 0};
+    int ZoomPercent = 100; // the zoom the cells' text is drawn at
 };

@@ -2,6 +2,7 @@
 
 #include "CalendarDates.h"
 #include "DrawingPrimitives.h"
+#include "MonthGridParts.h"
 #include "Numbers.h"
 #include "Ppi.h"
 
@@ -46,33 +47,11 @@ QString StyledDayName(const QString &name, TCalHeadersStyle style)
 
 namespace {
 
-QString MonthName(const TCalendarAttributes &attributes, int month)
-{
-    return month >= 1 && month <= 12 ? attributes.MonthNames[month - 1] : QString();
-}
-
-QString MonthTitle(const TCalendarAttributes &attributes, const QString &title)
-{
-    if (!title.isEmpty())
-        return title;
-    const QString month = MonthName(attributes, attributes.Month);
-    if (!attributes.TitleShowYear)
-        return month;
-    return month + u' ' + QString::number(attributes.Year);
-}
-
-// The day name over column (0 to 6): Sunday first, or Monday first.
-QString ColumnDayName(const TCalendarAttributes &attributes, int column)
-{
-    const int index = attributes.StartOfWeek == 1 ? column : (column + 1) % 7;
-    return StyledDayName(attributes.DayNames[index], attributes.HeadersStyle);
-}
-
 // The title band, filled, with the title in it; returns its bottom edge.
 int DrawTitleBand(QPainter &target, TCalendarAttributes &attributes, const TRect &r,
                   const QString &title)
 {
-    TRect band{r.Left, r.Top + 1, r.Right, r.Top + 1 + Trunc((r.Bottom - r.Top) * 0.17)};
+    TRect band = TitleBand(r);
     attributes.TitleRect = band;
     if (band.Height() < attributes.MinTitleHeight)
         band.Bottom = band.Top + attributes.MinTitleHeight;
@@ -102,14 +81,10 @@ int DrawDayNames(QPainter &target, TCalendarAttributes &attributes, const TRect 
 void DrawGridLines(QPainter &target, const TCalendarAttributes &attributes, const TRect &r, int gt,
                    int rh)
 {
-    const TCalBorderStyle style = attributes.CellBorder;
-    if (style != cbNone) {
-        const int first = style == cbAll || style == cbTop || style == cbTopBottom ? 0 : 1;
-        const int last = style == cbAll || style == cbBottom || style == cbTopBottom ? 6 : 5;
-        for (int i = first; i <= last; ++i)
-            HorizontalLine(target, r.Left, r.Right, i == 6 ? r.Bottom : gt + i * rh);
-    }
-    if (style != cbAll)
+    const auto [first, last] = HorizontalGridLines(attributes.CellBorder);
+    for (int i = first; i <= last; ++i)
+        HorizontalLine(target, r.Left, r.Right, i == 6 ? r.Bottom : gt + i * rh);
+    if (attributes.CellBorder != cbAll)
         return;
     const int cw = (r.Right - r.Left) / 7;
     for (int j = 0; j <= 7; ++j)
@@ -119,18 +94,12 @@ void DrawGridLines(QPainter &target, const TCalendarAttributes &attributes, cons
 // The 42 cells: their rectangles, numbers and text areas.
 void DrawCells(QPainter &target, TCalendarAttributes &attributes, const TRect &r, int gt, int rh)
 {
-    const int cw = (r.Right - r.Left) / 7;
     const bool upperRight = attributes.NumberPosition == cnpUpperRight;
     const int numberHeight = QFontMetrics(target.font()).height();
     for (int row = 0; row < 6; ++row) {
         for (int j = 0; j < 7; ++j) {
             const int index = 7 * row + j + 1;
-            TRect total{r.Left + j * cw + 1, gt + row * rh + 1, r.Left + j * cw + cw - 1,
-                        gt + row * rh + rh - 1};
-            if (upperRight) {
-                total.Left += 4;
-                total.Right -= 5;
-            }
+            const TRect total = CellRect(attributes, r, gt, rh, row, j);
             const int day =
                 DayInCell(index, attributes.Month, attributes.Year, attributes.StartOfWeek);
             if (day != 0)
@@ -152,7 +121,7 @@ void DrawMonthGrid(QPainter &target, TCalendarAttributes &attributes, const QStr
 {
     target.save();
     const TRect &cal = attributes.CalRect;
-    const TRect r{cal.Left, cal.Top, cal.Right - 1, cal.Bottom - 1};
+    const TRect r = InnerRect(cal);
     FillRect(target, cal, attributes.BackColor);
     FillRect(target, r, attributes.BackColor);
 

@@ -117,7 +117,7 @@ void TCalendarPage::SetRepaintedColor(TColor &color, TColor value)
 
 void TCalendarPage::SetMargin(float &margin, float value)
 {
-    if (value == margin || !std::isfinite(value))
+    if (value == margin || !(value >= 0.0f && value <= float(MaxMarginInch)))
         return;
     margin = value;
     Relayout(false);

@@ -25,7 +25,7 @@ constexpr int MaxFaceName = 255;
 // Largest values a page can hold: a font size in points, a margin in
 // hundredths of an inch (the long side of A4 is 11.69 inches), a year.
 constexpr int MaxFontSize = 1638;
-constexpr int MaxMarginHundredths = 1200;
+constexpr int MaxMarginHundredths = MaxMarginInch * 100;
 constexpr int MaxYear = 9999;
 // Objects read are named "Component0" to "Component1000".
 constexpr int MaxObjectNumber = 1000;

@@ -33,7 +33,9 @@ void SetNames(TCalendarAttributes &attributes, const TCalendarPage &page)
         attributes.DayNames[day - 1] = page.GetDayName(day);
 }
 
-void DrawMain(QPainter &target, TCalendarPage &page)
+// The month grid or planner, recording its geometry; false when the layout
+// shows neither.
+bool DrawMain(QPainter &target, TCalendarPage &page)
 {
     TCalendarAttributes attributes = MainDrawingAttributes(page);
     switch (page.CalendarLayout()) {
@@ -49,7 +51,7 @@ void DrawMain(QPainter &target, TCalendarPage &page)
         break;
     default:
         if (!page.ShowMonthGrid())
-            return;
+            return false;
         DrawMonthGrid(target, attributes, page.UserTitle());
         break;
     }
@@ -57,13 +59,15 @@ void DrawMain(QPainter &target, TCalendarPage &page)
     recorded.CellGeometry = attributes.CellGeometry;
     recorded.TitleRect = attributes.TitleRect;
     recorded.DayNamesRect = attributes.DayNamesRect;
+    recorded.ZoomPercent = attributes.ZoomPercent;
+    return true;
 }
 
 // Each non-empty cell's document painted into its text area at the zoom,
 // over white, with line breaks of the unzoomed width.
 void PaintCellTexts(QPainter &target, const TCalendarPage &page, TCellTextCache &cache)
 {
-    const int zoom = Trunc(double(page.Scale()) * 100);
+    const int zoom = page.MainAttributes().ZoomPercent;
     const auto &cells = page.MainAttributes().CellGeometry;
     for (int index = 1; index <= CellCount; ++index) {
         const TRect &free = cells[index - 1].rFree;
@@ -118,6 +122,7 @@ TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page)
     attributes.CellFont = ScaledFont(page.CellFont(), scale);
     attributes.CellBorder = page.CellBorder();
     attributes.PlannerStart = page.PlannerStartTime();
+    attributes.ZoomPercent = Trunc(double(scale) * 100);
     SetNames(attributes, page);
     return attributes;
 }
@@ -146,8 +151,8 @@ TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page)
 
 void PaintPage(QPainter &target, TCalendarPage &page, TCellTextCache &cache)
 {
-    DrawMain(target, page);
-    PaintCellTexts(target, page, cache);
+    if (DrawMain(target, page))
+        PaintCellTexts(target, page, cache);
     if (page.ShowMinis())
         DrawMinis(target, page);
 }

@@ -71,4 +71,6 @@ struct TMonthYear
 };
 
 inline constexpr int CellCount = 42;
+// The widest margin a page takes, in inches.
+inline constexpr int MaxMarginInch = 12;
 inline constexpr int MaxMinis = 60;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CalendarAttributes.h"
+
+#include <QStringList>
+
+// What the month grid and the planners draw, worked out once for the bitmap
+// drawing and the printed one alike.
+
+// The calendar's rectangle less one pixel at the right and bottom.
+TRect InnerRect(const TRect &calRect);
+// The title band as recorded: 17 % of the inner rectangle's height.
+TRect TitleBand(const TRect &inner);
+// The title: the given one, else the month name with or without the year.
+QString MonthTitle(const TCalendarAttributes &attributes, const QString &title);
+// The name over column (0 to 6), Sunday or Monday first, styled.
+QString ColumnDayName(const TCalendarAttributes &attributes, int column);
+// The cell's rectangle in a grid of rows rh high from gt, columns cw wide.
+TRect CellRect(const TCalendarAttributes &attributes, const TRect &inner, int gt, int rh, int row,
+               int column);
+// The first and last horizontal grid line (0 to 6) a cell border style
+// draws; first > last when it draws none.
+std::pair<int, int> HorizontalGridLines(TCalBorderStyle style);
+
+// The rows of a planner: its title and the label and date label of each row.
+struct TPlannerRows
+{
+    QString Title;
+    QStringList RowLabels;
+    QStringList DateLabels;
+};
+TPlannerRows WeekPlannerRows(const TCalendarAttributes &attributes, const QString &title);
+TPlannerRows DayPlannerRows(const TCalendarAttributes &attributes, const QString &title);
+// The day of the month in the first two characters of a date label, or 0.
+int DayOfDateLabel(const QString &label);

@@ -1,0 +1,197 @@
+#include "PrintedCalendar.h"
+
+#include "CalendarDates.h"
+#include "CalendarDrawing.h"
+#include "CanvasReport.h"
+#include "DrawingPrimitives.h"
+#include "MonthGridParts.h"
+#include "Numbers.h"
+
+#include <QPainter>
+
+namespace {
+
+// A page font on paper: its face, point size, colour, bold, italic and
+// underline; paper shows no strike-out.
+void SetReportFont(TCanvasReport &report, TFontDesc font)
+{
+    font.Style &= ~TFontStyles(TFontStyle::fsStrikeOut);
+    report.SetFont(font);
+}
+
+// text less characters from its end until it is no wider than width.
+QString CutToWidth(const TCanvasReport &report, QString text, int width)
+{
+    while (!text.isEmpty() && report.TextWidth(text) > width)
+        text.chop(1);
+    return text;
+}
+
+enum class TPlace { Center, Right };
+
+// Prints text on a line whose top is at lineTop (device pixels), centred in
+// rect or with its right edge at x.
+void PrintOnLine(TCanvasReport &report, const TRect &rect, const QString &text, double lineTop,
+                 TPlace place, int rightEdge = 0)
+{
+    const QString fitted = CutToWidth(report, text, rect.Width() + 1);
+    if (fitted.isEmpty())
+        return;
+    report.SetLineTop(report.YD2U(Trunc(lineTop)));
+    if (place == TPlace::Center)
+        report.PrintCenter(fitted, report.XD2U((rect.Left + rect.Right) / 2));
+    else
+        report.PrintRight(fitted, report.XD2U(rightEdge));
+}
+
+// Text centred in rect on a line placed as titles and day names are.
+void PrintCentred(TCanvasReport &report, const TRect &rect, const QString &text)
+{
+    const double top = rect.Top + (rect.Height() - 1.4 * report.LineHeight()) / 2;
+    PrintOnLine(report, rect, text, top, TPlace::Center);
+}
+
+int PrintTitleBand(TCanvasReport &report, TCalendarAttributes &attributes, const TRect &r,
+                   const QString &title)
+{
+    QPainter &canvas = *report.Canvas();
+    TRect band = TitleBand(r);
+    attributes.TitleRect = band;
+    if (band.Height() < attributes.MinTitleHeight)
+        band.Bottom = band.Top + attributes.MinTitleHeight;
+    if (attributes.TitleBackColor != clWhite)
+        FillRect(canvas, {band.Left, band.Top, band.Right, band.Bottom + 1},
+                 attributes.TitleBackColor);
+    SetReportFont(report, attributes.TitleFont);
+    PrintCentred(report, band, MonthTitle(attributes, title));
+    return band.Bottom;
+}
+
+int PrintDayNames(TCanvasReport &report, TCalendarAttributes &attributes, const TRect &r, int top)
+{
+    QPainter &canvas = *report.Canvas();
+    SetReportFont(report, attributes.HeadersFont);
+    const TRect row{r.Left, top, r.Right, top + Trunc(1.5 * report.LineHeight())};
+    attributes.DayNamesRect = row;
+    FillRect(canvas, {row.Left, row.Top, row.Right, row.Bottom + 1}, attributes.HeadersBackColor);
+    DrawBorderLines(canvas, row, attributes.HeadersBorder);
+    const int cw = r.Width() / 7;
+    for (int j = 0; j < 7; ++j)
+        PrintCentred(report, {r.Left + j * cw + 1, row.Top, r.Left + j * cw + cw - 1, row.Bottom},
+                     ColumnDayName(attributes, j));
+    return row.Bottom;
+}
+
+// Each cell's outline in the cell border style, the last column and row
+// reaching the grid's right and bottom edges.
+void PrintCellLines(TCanvasReport &report, const TCalendarAttributes &attributes, const TRect &r,
+                    int gt, int rh)
+{
+    const int cw = r.Width() / 7;
+    for (int row = 0; row < 6; ++row) {
+        for (int j = 0; j < 7; ++j) {
+            const TRect cell{r.Left + j * cw, gt + row * rh,
+                             j == 6 ? r.Right : r.Left + (j + 1) * cw,
+                             row == 5 ? r.Bottom : gt + (row + 1) * rh};
+            DrawBorderLines(*report.Canvas(), cell, attributes.CellBorder);
+        }
+    }
+}
+
+void PrintCells(TCanvasReport &report, TCalendarAttributes &attributes, const TRect &r, int gt,
+                int rh)
+{
+    const bool upperRight = attributes.NumberPosition == cnpUpperRight;
+    const int inset = Round(0.05 * report.XDpi());
+    for (int row = 0; row < 6; ++row) {
+        for (int j = 0; j < 7; ++j) {
+            const int index = 7 * row + j + 1;
+            const TRect total = CellRect(attributes, r, gt, rh, row, j);
+            const int day =
+                DayInCell(index, attributes.Month, attributes.Year, attributes.StartOfWeek);
+            if (day != 0)
+                PrintOnLine(report, total, QString::number(day), total.Top,
+                            upperRight ? TPlace::Right : TPlace::Center, total.Right - inset);
+            attributes.CellGeometry[index - 1] = {
+                total, day,
+                upperRight
+                    ? TRect{total.Left, total.Top + report.LineHeight(), total.Right, total.Bottom}
+                    : TRect{}};
+        }
+    }
+}
+
+void PrintPlannerBody(TCanvasReport &report, TCalendarAttributes &attributes,
+                      const TPlannerRows &rows)
+{
+    const int rowCount = int(rows.RowLabels.size());
+    if (rowCount < 1 || rowCount > CellCount)
+        return;
+    QPainter &canvas = *report.Canvas();
+    attributes.CellGeometry.fill(TCellGeometry{});
+    const TRect r = InnerRect(attributes.CalRect);
+    FillRect(canvas, attributes.CalRect, attributes.BackColor);
+
+    SetReportFont(report, attributes.TitleFont);
+    const TRect band{r.Left + 5, r.Top + 1, r.Right - 5,
+                     r.Top + 1 + Trunc(1.6 * report.LineHeight())};
+    attributes.TitleRect = band;
+    PrintOnLine(report, band, rows.Title, band.Top, TPlace::Center);
+
+    const TRect body{r.Left, band.Bottom + 1, r.Right, r.Bottom};
+    FillRect(canvas, body, clWhite);
+    DrawBorderLines(canvas, {body.Left, body.Top, body.Right - 1, body.Bottom - 1}, cbAll);
+    const int rh = body.Height() / rowCount;
+    const int xc = body.Left + Trunc(body.Width() * 0.15);
+    FillRect(canvas, {body.Left + 1, body.Top + 1, xc, body.Bottom - 1},
+             attributes.HeadersBackColor);
+
+    SetReportFont(report, attributes.HeadersFont);
+    for (int i = 0; i < rowCount; ++i) {
+        const int top = body.Top + i * rh + 1;
+        const TRect upper{body.Left + 1, top, xc, top + rh / 2};
+        PrintOnLine(report, upper, rows.RowLabels.value(i), upper.Bottom - report.LineHeight(),
+                    TPlace::Center);
+        PrintOnLine(report, upper, rows.DateLabels.value(i), upper.Bottom, TPlace::Center);
+    }
+    VerticalLine(canvas, xc, body.Top, body.Bottom);
+    for (int i = 1; i < rowCount; ++i)
+        HorizontalLine(canvas, body.Left, body.Right, body.Top + i * rh);
+
+    for (int i = 1; i <= rowCount; ++i) {
+        const int bottom = i == rowCount ? body.Bottom - 4 : body.Top + i * rh - 4;
+        const TRect cell{xc + 4, body.Top + (i - 1) * rh + 4, body.Right - 4, bottom};
+        attributes.CellGeometry[i - 1] = {cell, DayOfDateLabel(rows.DateLabels.value(i - 1)), cell};
+    }
+}
+
+} // namespace
+
+void PrintMonthGrid(TCanvasReport &report, TCalendarAttributes &attributes, const QString &title)
+{
+    if (!report.Canvas())
+        return;
+    QPainter &canvas = *report.Canvas();
+    const TRect r = InnerRect(attributes.CalRect);
+    FillRect(canvas, attributes.CalRect, attributes.BackColor);
+
+    const int titleBottom = PrintTitleBand(report, attributes, r, title);
+    const int gt = PrintDayNames(report, attributes, r, titleBottom + 1);
+    SetReportFont(report, attributes.CellFont);
+    const int rh = (r.Bottom - gt) / 6;
+    PrintCellLines(report, attributes, r, gt, rh);
+    PrintCells(report, attributes, r, gt, rh);
+    DrawBorderLines(canvas, r, attributes.CalendarBorder);
+}
+
+void PrintWeekPlanner(TCanvasReport &report, TCalendarAttributes &attributes, const QString &title)
+{
+    if (report.Canvas())
+        PrintPlannerBody(report, attributes, WeekPlannerRows(attributes, title));
+}
+
+void PrintDayPlanner(TCanvasReport &report, TCalendarAttributes &attributes, const QString &title)
+{
+    if (report.Canvas())
+        PrintPlannerBody(report, attributes, DayPlannerRows(attributes, title));
+}
