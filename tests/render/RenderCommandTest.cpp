@@ -1,5 +1,6 @@
 #include "RenderCommand.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -33,4 +34,41 @@ TEST(RenderCommand, UnusableRequestsFailWithExitCode)
     EXPECT_NE(RunRenderCommand({"-o", "page.gif"}), 0);
     EXPECT_NE(RunRenderCommand({"-o", "/no/such/folder/page.png"}), 0);
     EXPECT_EQ(RunRenderCommand({"--help"}), 0);
+}
+
+TEST(RenderCommand, PdfHoldsOnePagePerMonth)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath("year.pdf");
+    ASSERT_EQ(RunRenderCommand({"--count", "3", "-o", file}), 0);
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
+                  bytes.count("/Type /Page "),
+              3);
+}
+
+TEST(RenderCommand, SavedDocumentsAndStyleSheetsReadBack)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString document = folder.filePath("plan.DWC");
+    const QString style = folder.filePath("look.DWS");
+    ASSERT_EQ(
+        RunRenderCommand({"--layout", "loWeek", "--month", "3", "--day", "9", "--save", document}),
+        0);
+    ASSERT_EQ(RunRenderCommand({"--paper", "a4", "--save", style}), 0);
+    const QString again = folder.filePath("again.DWC");
+    ASSERT_EQ(RunRenderCommand({document, "--save", again}), 0);
+    QFile first(document), second(again);
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.readAll(), second.readAll());
+    EXPECT_EQ(RunRenderCommand({document, "--style", style, "-o", folder.filePath("p.png")}), 0);
+
+    EXPECT_NE(RunRenderCommand({style + ".missing"}), 0);
+    EXPECT_NE(RunRenderCommand({style}), 0); // a style sheet is no document
+    EXPECT_NE(RunRenderCommand({"--save", folder.filePath("page.txt")}), 0);
 }

@@ -2,10 +2,12 @@
 
 #include "CalendarPage.h"
 #include "GeometryJson.h"
+#include "PageInfoJson.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -120,4 +122,26 @@ TEST(GeometryJson, HoldsEveryCellAndMini)
     EXPECT_EQ(geometry["cells"].toArray().size(), 42);
     EXPECT_EQ(geometry["mainRect"].toArray().size(), 4);
     EXPECT_FALSE(geometry["showMonthGrid"].toBool());
+}
+
+TEST(PageInfoJson, DescribesStyleDatesAndCells)
+{
+    TCalendarPage page;
+    page.SetMainCalMonth(12);
+    TWPRtfStorage text;
+    text.RtfText().Document().setPlainText("First\nSecond");
+    page.SetCellText(4, text);
+    const QJsonObject info = QJsonDocument::fromJson(PageInfoJson(page, {})).object();
+    EXPECT_EQ(info["version"].toInt(), 4);
+    EXPECT_EQ(info["mainCalMonth"].toInt(), 12);
+    EXPECT_EQ(info["plannerStart"].toString(), "08:00");
+    const QJsonObject style = info["style"].toObject();
+    EXPECT_EQ(style["TitleFont"].toObject()["size"].toInt(), 26);
+    EXPECT_TRUE(style["TitleFont"].toObject()["bold"].toBool());
+    EXPECT_EQ(style["MonthNames"].toArray().size(), 12);
+    const QJsonArray cells = info["cells"].toArray();
+    ASSERT_EQ(cells.size(), 1);
+    EXPECT_EQ(cells[0].toObject()["index"].toInt(), 4);
+    EXPECT_EQ(cells[0].toObject()["text"].toString(), "First\nSecond");
+    EXPECT_TRUE(info["objects"].toArray().isEmpty());
 }

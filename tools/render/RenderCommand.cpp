@@ -2,20 +2,31 @@
 
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
+#include "CalendarPagePrint.h"
 #include "GeometryJson.h"
+#include "PageInfoJson.h"
 #include "RenderOptions.h"
+#include "RenderedObjects.h"
+#include "ReportPrinter.h"
 #include "StoredPageValues.h"
 
 #include <QFileInfo>
+#include <QPageSize>
 
 #include <cstdio>
 
 namespace {
 
-int Fail(const QString &message)
+QString Suffix(const QString &fileName)
 {
-    std::fprintf(stderr, "datewright-render: %s\n", qPrintable(message));
-    return 1;
+    return QFileInfo(fileName).suffix().toLower();
+}
+
+QString ReadErrorText(const QString &fileName, const ReadError &error)
+{
+    return QStringLiteral("cannot read %1: %2 (at byte %3)")
+        .arg(fileName, error.what)
+        .arg(error.offset);
 }
 
 // "page.png" for one page, "page-3.png" for the third of several.
@@ -28,23 +39,111 @@ QString NumberedFileName(const QString &fileName, int number, int count)
     return QStringLiteral("%1-%2.%3").arg(stem).arg(number).arg(info.suffix());
 }
 
+QString CheckFileNames(const TRenderOptions &options)
+{
+    static const QStringList outputs{QStringLiteral("png"), QStringLiteral("bmp"),
+                                     QStringLiteral("pdf")};
+    if (!options.Output.isEmpty() && !outputs.contains(Suffix(options.Output)))
+        return QStringLiteral("cannot write \"%1\" files: use .png, .bmp or .pdf")
+            .arg(Suffix(options.Output));
+    const QString save = Suffix(options.Save);
+    if (!options.Save.isEmpty() && save != u"dwc" && save != u"dws")
+        return QStringLiteral("--save writes .DWC documents or .DWS style sheets");
+    return {};
+}
+
+// The page the options start from: the document, or the default style today.
+QString StartPage(const TRenderOptions &options, TCalendarPage &page, TRenderedObjects &objects)
+{
+    if (options.Document.isEmpty()) {
+        ApplyMainPageValues(page);
+        page.ResetStyle();
+    } else if (const auto error = page.LoadFromFile(options.Document, objects)) {
+        return ReadErrorText(options.Document, *error);
+    }
+    if (!options.StyleSheet.isEmpty()) {
+        if (const auto error = page.LoadStyleSheet(options.StyleSheet))
+            return ReadErrorText(options.StyleSheet, *error);
+        page.Relayout(false);
+    }
+    return {};
+}
+
 QString WritePicture(TCalendarPage &page, const QString &fileName)
 {
     const QImage picture = PictureInsideMargins(page, RenderPageImage(page));
     if (picture.isNull())
         return QStringLiteral("the margins leave no picture to write");
-    const QByteArray format = QFileInfo(fileName).suffix().toLower() == u"bmp" ? "BMP" : "PNG";
-    if (!picture.save(fileName, format.constData()))
+    if (!picture.save(fileName, Suffix(fileName) == u"bmp" ? "BMP" : "PNG"))
         return QStringLiteral("cannot write %1").arg(fileName);
     return {};
 }
 
-QString CheckOutput(const QString &fileName)
+QString WritePictures(TCalendarPage &page, const TRenderOptions &options)
 {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (fileName.isEmpty() || suffix == u"png" || suffix == u"bmp")
+    for (int number = 1; number <= options.Count; ++number) {
+        if (number > 1)
+            AdvancePage(page);
+        const QString fileName = NumberedFileName(options.Output, number, options.Count);
+        if (const QString error = WritePicture(page, fileName); !error.isEmpty())
+            return error;
+    }
+    return {};
+}
+
+// The pages as one PDF on the page's own paper, one page each.
+QString WritePdf(TCalendarPage &page, const TRenderOptions &options)
+{
+    TReportPrinter report;
+    report.Device().SelectPdfFile(options.Output);
+    report.Device().SetPaper(QPageSize(page.PaperSize() == 1 ? QPageSize::A4 : QPageSize::Letter));
+    report.SetOrientation(page.CalendarOrientation() == coLandscape ? poLandScape : poPortrait);
+    report.OnPrint = [&page, &options](TReportPrinter &printer) {
+        for (int number = 1; number <= options.Count; ++number) {
+            if (number > 1) {
+                AdvancePage(page);
+                printer.StartNewPage();
+            }
+            RenderPageImage(page); // the screen geometry the cells' text follows
+            PrintPage(printer, page, 0, 0);
+        }
+    };
+    if (!report.RunPrintJob() || !QFileInfo::exists(options.Output))
+        return QStringLiteral("cannot write %1").arg(options.Output);
+    return {};
+}
+
+QString Save(const TCalendarPage &page, const QString &fileName)
+{
+    const auto error =
+        Suffix(fileName) == u"dws" ? page.SaveStyleSheet(fileName) : page.SaveToFile(fileName);
+    return error ? QStringLiteral("cannot write %1: %2").arg(fileName, *error) : QString();
+}
+
+QString Render(const TRenderOptions &options)
+{
+    if (const QString error = CheckFileNames(options); !error.isEmpty())
+        return error;
+    TCalendarPage page;
+    TRenderedObjects objects;
+    if (const QString error = StartPage(options, page, objects); !error.isEmpty())
+        return error;
+    if (const QString error = ApplyRenderOptions(options, page); !error.isEmpty())
+        return error;
+    if (!options.Save.isEmpty()) {
+        if (const QString error = Save(page, options.Save); !error.isEmpty())
+            return error;
+    }
+    if (options.Info)
+        std::printf("%s\n", PageInfoJson(page, objects.Objects()).constData());
+    if (options.Geometry) {
+        RenderPageImage(page);
+        std::printf("%s\n", GeometryJson(page).constData());
+    }
+    if (options.Output.isEmpty())
         return {};
-    return QStringLiteral("cannot write \"%1\" files: use .png or .bmp").arg(suffix);
+    return Suffix(options.Output) == u"pdf" ? WritePdf(page, options)
+                                            : WritePictures(page, options);
 }
 
 } // namespace
@@ -52,36 +151,18 @@ QString CheckOutput(const QString &fileName)
 int RunRenderCommand(const QStringList &arguments)
 {
     const auto parsed = ParseRenderOptions(arguments);
-    if (const QString *error = std::get_if<QString>(&parsed))
-        return Fail(*error);
+    if (const QString *error = std::get_if<QString>(&parsed)) {
+        std::fprintf(stderr, "datewright-render: %s\n", qPrintable(*error));
+        return 1;
+    }
     const TRenderOptions &options = std::get<TRenderOptions>(parsed);
     if (options.Help) {
         std::fputs(qPrintable(RenderUsage()), stdout);
         return 0;
     }
-    if (!options.Document.isEmpty() || !options.StyleSheet.isEmpty())
-        return Fail(QStringLiteral("reading documents and style sheets is not available yet"));
-    if (const QString error = CheckOutput(options.Output); !error.isEmpty())
-        return Fail(error);
-
-    TCalendarPage page;
-    ApplyMainPageValues(page);
-    page.ResetStyle();
-    if (const QString error = ApplyRenderOptions(options, page); !error.isEmpty())
-        return Fail(error);
-
-    for (int number = 1; number <= options.Count; ++number) {
-        if (number > 1)
-            AdvancePage(page);
-        if (!options.Output.isEmpty()) {
-            const QString fileName = NumberedFileName(options.Output, number, options.Count);
-            if (const QString error = WritePicture(page, fileName); !error.isEmpty())
-                return Fail(error);
-        }
-        if (options.Geometry && number == 1) {
-            RenderPageImage(page);
-            std::printf("%s\n", GeometryJson(page).constData());
-        }
+    if (const QString error = Render(options); !error.isEmpty()) {
+        std::fprintf(stderr, "datewright-render: %s\n", qPrintable(error));
+        return 1;
     }
     return 0;
 }

@@ -105,6 +105,8 @@ std::optional<QString> TakeValue(TRenderOptions &o, const QString &option, const
         return Take(o.Scale, option, value, ToScale);
     if (option == u"-o")
         return Take(o.Output, option, value, [](const QString &v) { return std::optional(v); });
+    if (option == u"--save")
+        return Take(o.Save, option, value, [](const QString &v) { return std::optional(v); });
     if (option == u"--count")
         return Take(o.Count, option, value, [](const QString &v) { return ToInt(v, 1, 1200); });
     return QStringLiteral("unknown option %1").arg(option);
@@ -112,8 +114,8 @@ std::optional<QString> TakeValue(TRenderOptions &o, const QString &option, const
 
 bool TakesValue(const QString &option)
 {
-    static const QStringList flags{QStringLiteral("--geometry"), QStringLiteral("--help"),
-                                   QStringLiteral("-h")};
+    static const QStringList flags{QStringLiteral("--geometry"), QStringLiteral("--info"),
+                                   QStringLiteral("--help"), QStringLiteral("-h")};
     return !flags.contains(option);
 }
 
@@ -130,6 +132,8 @@ ParseResult ParseRenderOptions(const QStringList &arguments)
             options.Document = argument;
         } else if (argument == u"--geometry") {
             options.Geometry = true;
+        } else if (argument == u"--info") {
+            options.Info = true;
         } else if (argument == u"--help" || argument == u"-h") {
             options.Help = true;
         } else if (i + 1 >= arguments.size() && TakesValue(argument)) {
@@ -211,5 +215,8 @@ QString RenderUsage()
         "  --count N              N consecutive months (weeks, days for planners): PDF\n"
         "                         pages, or numbered picture files (page-1.png, ...)\n"
         "  --geometry             print the page's geometry as one JSON object\n"
+        "  --save FILE            write the page as a .DWC document or .DWS style sheet\n"
+        "  --info                 print the page's style, dates, cell texts and objects\n"
+        "                         as one JSON object\n"
         "  --help                 show this text\n");
 }

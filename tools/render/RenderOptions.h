@@ -27,6 +27,8 @@ struct TRenderOptions
     float Scale = 1.0f;
     QString Output; // -o
     int Count = 1;
+    QString Save; // --save: a document or style sheet by its extension
+    bool Info = false;
     bool Geometry = false;
     bool Help = false;
 };
