@@ -1,27 +1,12 @@
-#include "CharAttributes.h"
 #include "RichTextPainter.h"
-#include "RtfDocument.h"
+#include "SampleCell.h"
 
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTextCursor>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// One day cell: three short paragraphs in two faces, sizes and styles.
-void FillCell(TWPRTFTextPaint &document)
-{
-    const int times = document.FontIndex(QStringLiteral("Times New Roman"));
-    QTextCursor cursor(&document.Document());
-    InsertCharAttrText(document, cursor, QStringLiteral("Garden club "), {0, 10, 0, 0});
-    InsertCharAttrText(document, cursor, QStringLiteral("town hall"), {times, 12, wpsBold, 1});
-    InsertParagraph(cursor);
-    InsertCharAttrText(document, cursor, QStringLiteral("Bring seeds"), {0, 9, wpsItalic, 3});
-    InsertParagraph(cursor);
-    InsertCharAttrText(document, cursor, QStringLiteral("Dinner at eight"), {times, 14, 0, 0});
-}
 
 QImage CellImage()
 {
@@ -36,7 +21,7 @@ QImage CellImage()
 static void BM_PaintCell(benchmark::State &state)
 {
     TWPRTFTextPaint document;
-    FillCell(document);
+    FillSampleCell(document);
     QImage image = CellImage();
     QPainter painter(&image);
     for (auto _ : state)
@@ -48,7 +33,7 @@ BENCHMARK(BM_PaintCell);
 static void BM_PaintCachedCell(benchmark::State &state)
 {
     TWPRTFTextPaint document;
-    FillCell(document);
+    FillSampleCell(document);
     const TWPRichTextLayout layout(document, 140);
     QImage image = CellImage();
     QPainter painter(&image);

@@ -13,8 +13,7 @@ namespace {
 
 constexpr int cellCount = 42;
 
-QTextCharFormat CellFormat(TWPRTFTextPaint &document, const QString &face, double points,
-                           int color)
+QTextCharFormat CellFormat(TWPRTFTextPaint &document, const QString &face, double points, int color)
 {
     QTextCharFormat format;
     const int font = document.FontIndex(face);
@@ -46,7 +45,9 @@ TWPRTFTextPaint Cell(int day)
     cursor.insertBlock(QTextBlockFormat());
     QTextCharFormat underline = CellFormat(document, "Arial", 12, 1);
     underline.setFontUnderline(true);
-    cursor.insertText(QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC" "5"), underline);
+    cursor.insertText(QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC"
+                                        "5"),
+                      underline);
     return document;
 }
 

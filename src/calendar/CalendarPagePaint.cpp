@@ -2,11 +2,9 @@
 
 #include "CalendarDrawing.h"
 #include "CalendarPage.h"
-#include "CellTextCache.h"
-#include "DrawingPrimitives.h"
+#include "PaintCache.h"
 #include "Numbers.h"
 #include "Ppi.h"
-#include "RichTextPainter.h"
 
 #include <QPainter>
 
@@ -65,7 +63,7 @@ bool DrawMain(QPainter &target, TCalendarPage &page)
 
 // Each non-empty cell's document painted into its text area at the zoom,
 // over white, with line breaks of the unzoomed width.
-void PaintCellTexts(QPainter &target, const TCalendarPage &page, TCellTextCache &cache)
+void PaintCellTexts(QPainter &target, const TCalendarPage &page, TPaintCache &cache)
 {
     const int zoom = page.MainAttributes().ZoomPercent;
     const auto &cells = page.MainAttributes().CellGeometry;
@@ -74,18 +72,13 @@ void PaintCellTexts(QPainter &target, const TCalendarPage &page, TCellTextCache 
         const TWPRTFTextPaint *document = page.CellDocument(index);
         if (free.Width() <= 0 || free.Height() <= 0 || document->IsEmpty())
             continue;
-        const TRect area{free.Left, free.Top, free.Right + 1, free.Bottom + 1};
-        FillRect(target, area, clWhite);
-        const TWPRichTextLayout &layout =
-            cache.Layout(index, *document, UnzoomedWidth(area.Width(), zoom));
-        target.save();
-        target.setClipRect(area.ToQRect());
-        layout.Paint(target, QPointF(area.Left, area.Top), area.Height(), 0, zoom);
-        target.restore();
+        const QSize size(free.Width() + 1, free.Height() + 1);
+        target.drawImage(free.Left, free.Top, cache.CellText(index, *document, size, zoom));
     }
 }
 
-void DrawMinis(QPainter &target, const TCalendarPage &page)
+// Each mini from its kept picture: a mini covers its rectangle entirely.
+void DrawMinis(QPainter &target, const TCalendarPage &page, TPaintCache &cache)
 {
     TCalendarAttributes attributes = MiniDrawingAttributes(page);
     for (int k = 1; k <= page.MiniCount(); ++k) {
@@ -93,7 +86,9 @@ void DrawMinis(QPainter &target, const TCalendarPage &page)
         attributes.Month = month.Month;
         attributes.Year = month.Year;
         attributes.CalRect = Scaled(page.MiniRect(k), page.Scale());
-        DrawMonthGrid(target, attributes, QString());
+        if (attributes.CalRect.Width() > 0 && attributes.CalRect.Height() > 0)
+            target.drawImage(attributes.CalRect.Left, attributes.CalRect.Top,
+                             cache.MiniCalendar(attributes));
     }
 }
 
@@ -149,15 +144,15 @@ TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page)
     return attributes;
 }
 
-void PaintPage(QPainter &target, TCalendarPage &page, TCellTextCache &cache)
+void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache)
 {
     if (DrawMain(target, page))
         PaintCellTexts(target, page, cache);
     if (page.ShowMinis())
-        DrawMinis(target, page);
+        DrawMinis(target, page, cache);
 }
 
-QImage RenderPageImage(TCalendarPage &page, TCellTextCache &cache)
+QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache)
 {
     QImage image(std::max(page.Width(), 1), std::max(page.Height(), 1), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -168,7 +163,7 @@ QImage RenderPageImage(TCalendarPage &page, TCellTextCache &cache)
 
 QImage RenderPageImage(TCalendarPage &page)
 {
-    TCellTextCache cache;
+    TPaintCache cache;
     return RenderPageImage(page, cache);
 }
 

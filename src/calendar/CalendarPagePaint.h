@@ -6,7 +6,7 @@
 
 class QPainter;
 class TCalendarPage;
-class TCellTextCache;
+class TPaintCache;
 
 // The page drawn at its zoom: what the screen shows and what picture export
 // writes. Drawing records the cells', title's and day names' geometry in the
@@ -20,9 +20,9 @@ TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page);
 // Draws the page onto target (a white bitmap of the page's control size):
 // grid or planner with every non-empty cell's text, then the minis on top.
 // Cell text layouts are kept in cache between paints.
-void PaintPage(QPainter &target, TCalendarPage &page, TCellTextCache &cache);
+void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache);
 // A new bitmap of the page's control size holding the page.
-QImage RenderPageImage(TCalendarPage &page, TCellTextCache &cache);
+QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache);
 QImage RenderPageImage(TCalendarPage &page);
 
 // Cell 1's text area widened by 5 pixels to the right and bottom: the size

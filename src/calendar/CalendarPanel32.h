@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CalendarPage.h"
-#include "CellTextCache.h"
+#include "PaintCache.h"
 
 #include <QWidget>
 
@@ -31,5 +31,5 @@ private:
 
     bool m_dragCursorShown = false;
     bool m_painting = false;
-    TCellTextCache m_cellTexts;
+    TPaintCache m_cellTexts;
 };

@@ -210,7 +210,7 @@ TWPPicture PictureOf(const QTextDocument &document, const QTextImageFormat &form
     TWPPicture picture;
     const int kind = format.intProperty(PictureKindProperty);
     picture.Kind = kind >= 0 && kind <= int(TWPPictureKind::FileReference) ? TWPPictureKind(kind)
-                                                                            : TWPPictureKind::Dib;
+                                                                           : TWPPictureKind::Dib;
     picture.Data = format.property(PictureDataProperty).toByteArray();
     picture.Image = image;
     picture.Width = IntProperty(format, PictureWidthProperty, 0);
@@ -227,8 +227,7 @@ TWPPicture PictureOf(const QTextDocument &document, const QTextImageFormat &form
 TWPRTFTextPaint::TWPRTFTextPaint()
     : m_document(std::make_unique<QTextDocument>()), m_fonts(DefaultFonts()),
       m_palette(DefaultPalette())
-{
-}
+{}
 
 TWPRTFTextPaint::TWPRTFTextPaint(const TWPRTFTextPaint &other) : TWPRTFTextPaint()
 {
@@ -330,8 +329,8 @@ void TWPRTFTextPaint::SetPaletteColor(int index, TColor color)
             if (((colorByte >> 4) & 0x0F) == index && index != 0)
                 change.setBackground(shown);
             if (!change.properties().isEmpty())
-                changes.append({fragment.position(), fragment.position() + fragment.length(),
-                                change});
+                changes.append(
+                    {fragment.position(), fragment.position() + fragment.length(), change});
         }
     }
     QTextCursor cursor(m_document.get());

@@ -125,7 +125,7 @@ quint16 Le16(const QByteArray &bytes, qsizetype at)
 QImage DecodeDib(const QByteArray &dib)
 {
     constexpr qint64 maxSide = 16384;
-    constexpr qint64 maxCompressedPixels = 4 * 1024 * 1024;
+    constexpr qint64 maxCompressedPixels = qint64(4) * 1024 * 1024;
     if (dib.size() < 12)
         return {};
     const quint32 headerSize = Le32(dib, 0);
@@ -219,7 +219,8 @@ QImage DecodeBitmap(const QByteArray &rows, int width, int height, int bits, int
         return {};
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
-        const auto *line = reinterpret_cast<const uchar *>(rows.constData()) + qint64(y) * widthBytes;
+        const auto *line =
+            reinterpret_cast<const uchar *>(rows.constData()) + qint64(y) * widthBytes;
         auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
             if (bits == 1) {
@@ -245,8 +246,7 @@ public:
     Reader(QByteArrayView input, TWPRTFTextPaint &document)
         : m_in(input), m_document(document), m_cursor(&document.Document()),
           m_fonts(document.Fonts()), m_palette(document.Palette())
-    {
-    }
+    {}
 
     bool Run(QString *error)
     {
@@ -530,7 +530,7 @@ private:
         GroupState &state = Current();
         if (state.dest == Dest::Skip)
             return;
-        if (Destination(word, star))
+        if (Destination(word))
             return;
         if (star) {
             // An ignorable destination this reader does not know.
@@ -543,11 +543,11 @@ private:
             return;
         case Dest::ColorTable:
             if (word == "red")
-                m_red = std::clamp(value, 0, 255), m_componentSeen = true;
+                m_red = std::clamp(value, 0, 255);
             else if (word == "green")
-                m_green = std::clamp(value, 0, 255), m_componentSeen = true;
+                m_green = std::clamp(value, 0, 255);
             else if (word == "blue")
-                m_blue = std::clamp(value, 0, 255), m_componentSeen = true;
+                m_blue = std::clamp(value, 0, 255);
             return;
         case Dest::Picture:
             PictureWord(word, value);
@@ -591,19 +591,65 @@ private:
     }
 
     // Destination words; true when word is one.
-    bool Destination(QByteArrayView word, bool star)
+    bool Destination(QByteArrayView word)
     {
         static const QList<QByteArrayView> skipped = {
-            "stylesheet", "header",    "headerf",   "headerl",     "headerr",   "footer",
-            "footerf",    "footerl",   "footerr",   "footnote",    "ftnsep",    "ftnsepc",
-            "ftncn",      "aftnsep",   "aftnsepc",  "aftncn",      "author",    "operator",
-            "keywords",   "creatim",   "revtim",    "printim",     "buptim",    "private1",
-            "rxe",        "tc",        "xe",        "fldinst",     "nonshppict", "objdata",
-            "objclass",   "listtable", "listoverridetable",        "revtbl",    "rsidtbl",
-            "generator",  "xmlnstbl",  "themedata", "colorschememapping",       "datastore",
-            "latentstyles", "pgdsctbl", "wpfnnr",   "txe",         "bkmkstart", "bkmkend",
-            "company",    "category",  "manager",   "hlinkbase",   "userprops", "docvar",
-            "pntxta",     "pntxtb",    "mmathPr",   "wgrffmtfilter",
+            "stylesheet",
+            "header",
+            "headerf",
+            "headerl",
+            "headerr",
+            "footer",
+            "footerf",
+            "footerl",
+            "footerr",
+            "footnote",
+            "ftnsep",
+            "ftnsepc",
+            "ftncn",
+            "aftnsep",
+            "aftnsepc",
+            "aftncn",
+            "author",
+            "operator",
+            "keywords",
+            "creatim",
+            "revtim",
+            "printim",
+            "buptim",
+            "private1",
+            "rxe",
+            "tc",
+            "xe",
+            "fldinst",
+            "nonshppict",
+            "objdata",
+            "objclass",
+            "listtable",
+            "listoverridetable",
+            "revtbl",
+            "rsidtbl",
+            "generator",
+            "xmlnstbl",
+            "themedata",
+            "colorschememapping",
+            "datastore",
+            "latentstyles",
+            "pgdsctbl",
+            "wpfnnr",
+            "txe",
+            "bkmkstart",
+            "bkmkend",
+            "company",
+            "category",
+            "manager",
+            "hlinkbase",
+            "userprops",
+            "docvar",
+            "pntxta",
+            "pntxtb",
+            "mmathPr",
+            "wgrffmtfilter",
         };
         const Dest current = Current().dest;
         if (word == "fonttbl") {
@@ -628,15 +674,13 @@ private:
                 StartDestination(Dest::PicFile);
             else
                 Current().dest = Dest::Skip;
-        } else if (word == "shppict" || word == "field" || word == "fldrslt" ||
-                   word == "result") {
+        } else if (word == "shppict" || word == "field" || word == "fldrslt" || word == "result") {
             // Containers whose content is read as it stands.
         } else if (std::ranges::find(skipped, word) != skipped.end()) {
             Current().dest = Dest::Skip;
         } else {
             return false;
         }
-        (void)star;
         return true;
     }
 
@@ -666,10 +710,7 @@ private:
         GroupState &state = Current();
         if (word == "par" || word == "sect" || word == "row") {
             ParagraphEnd();
-        } else if (word == "pard") {
-            state.alignment = TWPAlignment::Left;
-            NoteParagraph();
-        } else if (word == "ql") {
+        } else if (word == "pard" || word == "ql") {
             state.alignment = TWPAlignment::Left;
             NoteParagraph();
         } else if (word == "qr") {
@@ -701,8 +742,8 @@ private:
         } else if (word == "f") {
             chars.font = hasParameter ? value : -1;
         } else if (word == "fs") {
-            chars.halfPoints = hasParameter ? std::clamp(value, 0, maxHalfPoints)
-                                            : defaultHalfPoints;
+            chars.halfPoints =
+                hasParameter ? std::clamp(value, 0, maxHalfPoints) : defaultHalfPoints;
         } else if (word == "b") {
             chars.bold = on;
         } else if (word == "i") {
@@ -798,8 +839,7 @@ private:
         } else if (word == "fcharset" || word == "charset") {
             m_font.Charset = std::clamp(value, 0, 255);
         } else if (word == "u") {
-            Character(char16_t(value & 0xFFFF));
-            m_skipCharacters = Current().unicodeSkip;
+            Unicode(value);
         }
     }
 
@@ -838,11 +878,7 @@ private:
         return m_fontNumbers.value(m_defaultFontNumber, 0);
     }
 
-    void ResetColorComponents()
-    {
-        m_red = m_green = m_blue = 0;
-        m_componentSeen = false;
-    }
+    void ResetColorComponents() { m_red = m_green = m_blue = 0; }
 
     void ColorTableCharacter(char16_t c)
     {
@@ -942,8 +978,7 @@ private:
 
     static int Scaled(int size, int percent)
     {
-        return int(std::clamp<qint64>(qint64(size) * percent / 100,
-                                      std::numeric_limits<int>::min(),
+        return int(std::clamp<qint64>(qint64(size) * percent / 100, std::numeric_limits<int>::min(),
                                       std::numeric_limits<int>::max()));
     }
 
@@ -992,8 +1027,7 @@ private:
         picture.BitsPixel = p.bitsPixel;
         picture.Planes = p.planes;
         picture.WidthBytes = p.widthBytes;
-        if (picture.Kind == TWPPictureKind::Dib && picture.BitsPixel == 0 &&
-            p.data.size() >= 16)
+        if (picture.Kind == TWPPictureKind::Dib && picture.BitsPixel == 0 && p.data.size() >= 16)
             picture.BitsPixel = Le16(p.data, 14);
         InsertPictureHere(picture);
     }
@@ -1067,8 +1101,8 @@ private:
         // Characters 0 to 3 are never text; line feeds, carriage returns and
         // Qt's block separators would split the paragraph; a lone object
         // replacement character would pose as a picture.
-        if (c < 4 || c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator ||
-            c == 0xFDD0 || c == 0xFDD1)
+        if (c < 4 || c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator || c == 0xFDD0 ||
+            c == 0xFDD1)
             return;
         if (c == QChar::ObjectReplacementCharacter)
             c = QChar::ReplacementCharacter;
@@ -1213,7 +1247,6 @@ private:
     int m_red = 0;
     int m_green = 0;
     int m_blue = 0;
-    bool m_componentSeen = false;
 
     PictureState m_picture;
 

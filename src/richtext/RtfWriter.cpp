@@ -274,8 +274,7 @@ private:
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat format = fragment.charFormat();
             if (format.isImageFormat()) {
-                const TWPPicture picture =
-                    PictureOf(m_document.Document(), format.toImageFormat());
+                const TWPPicture picture = PictureOf(m_document.Document(), format.toImageFormat());
                 for (qsizetype i = 0; i < fragment.text().size(); ++i)
                     AppendPicture(out, picture);
                 header.clear(); // text after a picture starts a new run

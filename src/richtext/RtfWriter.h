@@ -5,7 +5,7 @@
 class QIODevice;
 class TWPRTFTextPaint;
 
-// The persisted form of a rich-text document (Part 7.2): the document as RTF,
+// The persisted form of a rich-text document: the document as RTF,
 // byte for byte the form the engine writes. Characters that Windows-1252 cannot
 // hold are written as \uN? escapes (N the UTF-16 code unit as a signed 16-bit
 // number) so no text is lost; documents within Windows-1252 are unaffected.

@@ -1,4 +1,5 @@
 #include "RtfDocument.h"
+
 #include "RtfReader.h"
 #include "RtfStorage.h"
 #include "RtfWriter.h"
@@ -81,18 +82,23 @@ TWPRTFTextPaint MixedDocument()
     QTextCharFormat italic = RunFormat(document, "Courier New", 8.5, 0x21);
     italic.setFontItalic(true);
     italic.setFontUnderline(true);
-    cursor.insertText(QString(QChar(QChar::LineSeparator)) + QString::fromUtf8("caf\xC3\xA9 & cr\xC3\xA8me"),
+    cursor.insertText(QString(QChar(QChar::LineSeparator)) +
+                          QString::fromUtf8("caf\xC3\xA9 & cr\xC3\xA8me"),
                       italic);
     InsertPicture(cursor, TWPPicture::FromImage(TestImage()));
     QTextCharFormat strike = RunFormat(document, "Arial", 52, 0x0E);
     strike.setFontStrikeOut(true);
     strike.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    cursor.insertText(QString::fromUtf8("\xE2\x82\xAC" "5 {a}\\b"), strike);
+    cursor.insertText(QString::fromUtf8("\xE2\x82\xAC"
+                                        "5 {a}\\b"),
+                      strike);
 
     QTextBlockFormat right;
     right.setAlignment(Qt::AlignRight);
     cursor.insertBlock(right);
-    cursor.insertText(QString::fromUtf8("Gr\xC3\xBC\xC3\x9F" "e \xCE\xB1"), body);
+    cursor.insertText(QString::fromUtf8("Gr\xC3\xBC\xC3\x9F"
+                                        "e \xCE\xB1"),
+                      body);
     cursor.insertBlock();
     return document;
 }
@@ -167,8 +173,7 @@ TEST(RtfDocument, AssignCopiesEverythingDeeply)
     EXPECT_EQ(target.Subject, "s");
     EXPECT_EQ(target.Comment, "c");
     EXPECT_EQ(target.SaveData(), source.SaveData());
-    EXPECT_EQ(target.Document().findBlockByNumber(0).blockFormat().alignment(),
-              Qt::AlignHCenter);
+    EXPECT_EQ(target.Document().findBlockByNumber(0).blockFormat().alignment(), Qt::AlignHCenter);
 
     const QList<QTextImageFormat> pictures = Pictures(target);
     ASSERT_EQ(pictures.size(), 1);
@@ -370,8 +375,7 @@ TEST(RtfDocument, InsertPictureAndPictureOf)
 TEST(RtfDocument, ForeignImagesAreWrittenAsDibs)
 {
     TWPRTFTextPaint document;
-    document.Document().addResource(QTextDocument::ImageResource, QUrl("pasted:1"),
-                                    TestImage());
+    document.Document().addResource(QTextDocument::ImageResource, QUrl("pasted:1"), TestImage());
     QTextCursor cursor(&document.Document());
     QTextImageFormat format;
     format.setName("pasted:1");

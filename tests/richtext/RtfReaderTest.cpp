@@ -1,5 +1,6 @@
-#include "RtfDocument.h"
 #include "RtfReader.h"
+
+#include "RtfDocument.h"
 #include "RtfWriter.h"
 
 #include <QBuffer>
@@ -78,8 +79,7 @@ QList<QTextImageFormat> Pictures(const TWPRTFTextPaint &document)
 }
 
 // A byte string literal with its NUL bytes.
-template <size_t N>
-QByteArray Bytes(const char (&literal)[N])
+template <size_t N> QByteArray Bytes(const char (&literal)[N])
 {
     return QByteArray(literal, qsizetype(N - 1));
 }
@@ -144,14 +144,14 @@ TEST(RtfReader, ReadsTheBoldHelloDocument)
 TEST(RtfReader, ParagraphsAndTheirAlignment)
 {
     const QByteArray run = "\\plain\\f0\\fs20\\cf0 ";
-    const QByteArray rtf = Own(run + "l\\par\n\r\\qc" + run + "c1\\par\n\r" + run +
-                               "c2\\par\n\r\\qr" + run + "r\\par\n\r\\qj" + run +
-                               "j\\par\n\r\\ql" + run + "l2\\par\n\r\\qc");
+    const QByteArray rtf =
+        Own(run + "l\\par\n\r\\qc" + run + "c1\\par\n\r" + run + "c2\\par\n\r\\qr" + run +
+            "r\\par\n\r\\qj" + run + "j\\par\n\r\\ql" + run + "l2\\par\n\r\\qc");
     TWPRTFTextPaint document;
     ASSERT_TRUE(document.LoadData(rtf));
     EXPECT_EQ(Paragraphs(document), (QStringList{"l", "c1", "c2", "r", "j", "l2", ""}));
-    const Qt::Alignment expected[] = {Qt::AlignLeft,  Qt::AlignHCenter, Qt::AlignHCenter,
-                                      Qt::AlignRight, Qt::AlignJustify, Qt::AlignLeft,
+    const Qt::Alignment expected[] = {Qt::AlignLeft,   Qt::AlignHCenter, Qt::AlignHCenter,
+                                      Qt::AlignRight,  Qt::AlignJustify, Qt::AlignLeft,
                                       Qt::AlignHCenter};
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(Block(document, i).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
@@ -165,8 +165,8 @@ TEST(RtfReader, PardResetsTheAlignmentAndGroupsScopeIt)
     TWPRTFTextPaint document;
     ASSERT_TRUE(document.LoadData("{\\rtf1 \\qr a\\par b\\par\\pard c\\par{\\qc d}\\par e}"));
     EXPECT_EQ(Paragraphs(document), (QStringList{"a", "b", "c", "d", "e"}));
-    const Qt::Alignment expected[] = {Qt::AlignRight, Qt::AlignRight, Qt::AlignLeft,
-                                      Qt::AlignLeft, Qt::AlignLeft};
+    const Qt::Alignment expected[] = {Qt::AlignRight, Qt::AlignRight, Qt::AlignLeft, Qt::AlignLeft,
+                                      Qt::AlignLeft};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(Block(document, i).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
                   expected[i])
@@ -184,7 +184,8 @@ TEST(RtfReader, LastParagraphKeepsTheAlignmentOfItsGroup)
 TEST(RtfReader, EscapedCharactersAndHex)
 {
     TWPRTFTextPaint document;
-    ASSERT_TRUE(document.LoadData(Own("\\plain\\f0\\fs20\\cf0 a\\{b\\}\\\\c \\'E4\\'e4\\'80\\'81")));
+    ASSERT_TRUE(
+        document.LoadData(Own("\\plain\\f0\\fs20\\cf0 a\\{b\\}\\\\c \\'E4\\'e4\\'80\\'81")));
     EXPECT_EQ(Paragraphs(document),
               QStringList{QString::fromUtf8("a{b}\\c \xC3\xA4\xC3\xA4\xE2\x82\xAC") + QChar(0x81)});
 }
@@ -299,7 +300,8 @@ TEST(RtfReader, HiddenParagraphEndReadsBack)
 
 TEST(RtfReader, PageBreaks)
 {
-    const QByteArray rtf = Own("\\plain\\f0\\fs20\\cf0 a\\par\n\r\\page\\qr\\plain\\f0\\fs20\\cf0 b");
+    const QByteArray rtf =
+        Own("\\plain\\f0\\fs20\\cf0 a\\par\n\r\\page\\qr\\plain\\f0\\fs20\\cf0 b");
     TWPRTFTextPaint document;
     ASSERT_TRUE(document.LoadData(rtf));
     EXPECT_EQ(Paragraphs(document), (QStringList{"a", "b"}));
@@ -322,14 +324,15 @@ TEST(RtfReader, FontTable)
         "Unclosed}}"
         "a\\f9 b\\f12 c\\f13 d\\f77 e\\plain f}"));
     EXPECT_EQ(document.Fonts(), (QList<TWPFont>{{"Times New Roman", 0, 0x12},
-                                                {QString::fromUtf8("Sym\xC3\xA9" "bol"), 2, 0x20},
+                                                {QString::fromUtf8("Sym\xC3\xA9"
+                                                                   "bol"),
+                                                 2, 0x20},
                                                 {"Courier New", 0, 0x30},
                                                 {"Unclosed", 0, 0x50}}));
     EXPECT_EQ(FormatOf(document, "a").intProperty(FontIndexProperty), 0);
     EXPECT_EQ(FormatOf(document, "b").intProperty(FontIndexProperty), 1);
     EXPECT_EQ(FormatOf(document, "c").intProperty(FontIndexProperty), 2);
-    EXPECT_EQ(FormatOf(document, "c").fontFamilies().toStringList(),
-              QStringList{"Courier New"});
+    EXPECT_EQ(FormatOf(document, "c").fontFamilies().toStringList(), QStringList{"Courier New"});
     EXPECT_EQ(FormatOf(document, "d").intProperty(FontIndexProperty), 3);
     // Unknown numbers and \plain give the default font.
     EXPECT_EQ(FormatOf(document, "e").intProperty(FontIndexProperty), 0);
@@ -435,11 +438,10 @@ TEST(RtfReader, ControlSymbols)
 {
     TWPRTFTextPaint document;
     ASSERT_TRUE(document.LoadData("{\\rtf1 a\\~b\\-c\\_d\\|e\\:f\\\ng}"));
-    EXPECT_EQ(Paragraphs(document),
-              (QStringList{QString::fromUtf8("a\xC2\xA0"
-                                             "bc\xE2\x80\x91"
-                                             "def"),
-                           "g"}));
+    EXPECT_EQ(Paragraphs(document), (QStringList{QString::fromUtf8("a\xC2\xA0"
+                                                                   "bc\xE2\x80\x91"
+                                                                   "def"),
+                                                 "g"}));
 }
 
 TEST(RtfReader, RawControlCharactersAreNotText)
@@ -502,14 +504,13 @@ TEST(RtfReader, NestingDepthIsBounded)
 {
     TWPRTFTextPaint document;
     QString error;
-    const QByteArray fits =
-        "{\\rtf1 " + QByteArray(RtfMaxGroupDepth - 1, '{') + "x" +
-        QByteArray(RtfMaxGroupDepth - 1, '}') + "}";
+    const QByteArray fits = "{\\rtf1 " + QByteArray(RtfMaxGroupDepth - 1, '{') + "x" +
+                            QByteArray(RtfMaxGroupDepth - 1, '}') + "}";
     EXPECT_TRUE(document.LoadData(fits, &error)) << error.toStdString();
     EXPECT_EQ(Paragraphs(document), QStringList{"x"});
 
-    const QByteArray deep =
-        "{\\rtf1 a" + QByteArray(RtfMaxGroupDepth, '{') + "x" + QByteArray(RtfMaxGroupDepth, '}') + "}";
+    const QByteArray deep = "{\\rtf1 a" + QByteArray(RtfMaxGroupDepth, '{') + "x" +
+                            QByteArray(RtfMaxGroupDepth, '}') + "}";
     EXPECT_FALSE(document.LoadData(deep, &error));
     EXPECT_TRUE(error.contains("nested")) << error.toStdString();
     EXPECT_EQ(Paragraphs(document), QStringList{"a"});
@@ -525,11 +526,10 @@ TEST(RtfReader, NestingDepthIsBounded)
 TEST(RtfReader, HugeNumbersAreClamped)
 {
     TWPRTFTextPaint document;
-    ASSERT_TRUE(document.LoadData(
-        "{\\rtf1\\paperw99999999999999999999\\paperh-99999999999999999999"
-        "\\margl2147483647\\margr-2147483648\\fs99999999999999 a\\fs-5 b"
-        "\\f99999999999999999 c\\cf99999999999999 d\\u99999999999999999 e"
-        "\\inspnt99999999999999 f\\uc99999999999 \\u65 ghij}"));
+    ASSERT_TRUE(document.LoadData("{\\rtf1\\paperw99999999999999999999\\paperh-99999999999999999999"
+                                  "\\margl2147483647\\margr-2147483648\\fs99999999999999 a\\fs-5 b"
+                                  "\\f99999999999999999 c\\cf99999999999999 d\\u99999999999999999 e"
+                                  "\\inspnt99999999999999 f\\uc99999999999 \\u65 ghij}"));
     EXPECT_EQ(document.PageWidth, std::numeric_limits<int>::max());
     EXPECT_EQ(document.PageHeight, std::numeric_limits<int>::min());
     EXPECT_EQ(document.MarginLeft, std::numeric_limits<int>::max());
@@ -607,15 +607,16 @@ TEST(RtfReader, ReadsAWordProcessorDocument)
     QString error;
     ASSERT_TRUE(document.LoadData(rtf, &error)) << error.toStdString();
     EXPECT_EQ(Paragraphs(document),
-              (QStringList{QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC" "5"),
+              (QStringList{QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC"
+                                             "5"),
                            QString::fromUtf8("Bring \xE2\x80\x9Csnacks\xE2\x80\x9D please")}));
     EXPECT_EQ(document.Title, "Meeting notes");
     EXPECT_EQ(document.PageWidth, 11906);
     EXPECT_EQ(document.PageHeight, 16838);
     EXPECT_EQ(document.MarginLeft, 1440);
-    EXPECT_EQ(document.Fonts(), (QList<TWPFont>{{"Times New Roman", 0, 0x12},
-                                                {"Arial", 0, 0x22},
-                                                {"Calibri", 0, 0x22}}));
+    EXPECT_EQ(
+        document.Fonts(),
+        (QList<TWPFont>{{"Times New Roman", 0, 0x12}, {"Arial", 0, 0x22}, {"Calibri", 0, 0x22}}));
     EXPECT_EQ(Block(document, 0).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
               Qt::AlignHCenter);
     EXPECT_EQ(Block(document, 1).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
@@ -647,16 +648,16 @@ TEST(RtfReader, ReadsAWordProcessorDocument)
 
 TEST(RtfReader, ReadsAWordPadDocument)
 {
-    const QByteArray rtf = Bytes(
-        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1033{\\fonttbl{\\f0\\fnil"
-        "\\fcharset0 Calibri;}{\\f1\\fnil\\fcharset2 Symbol;}}\r\n"
-        "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green77\\blue187;}\r\n"
-        "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
-        "\\pard\\sa200\\sl276\\slmult1\\cf1\\b\\f0\\fs22\\lang9 Red bold\\cf0\\b0\\par\r\n"
-        "\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}"
-        "\\fi-360\\li720\\sa200\\sl276\\slmult1 Item \\u945?\\par\r\n"
-        "\\pard\\sa200\\sl276\\slmult1\\qr\\cf2\\i Right\\par\r\n"
-        "}\r\n\0");
+    const QByteArray rtf =
+        Bytes("{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1033{\\fonttbl{\\f0\\fnil"
+              "\\fcharset0 Calibri;}{\\f1\\fnil\\fcharset2 Symbol;}}\r\n"
+              "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green77\\blue187;}\r\n"
+              "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
+              "\\pard\\sa200\\sl276\\slmult1\\cf1\\b\\f0\\fs22\\lang9 Red bold\\cf0\\b0\\par\r\n"
+              "\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}"
+              "\\fi-360\\li720\\sa200\\sl276\\slmult1 Item \\u945?\\par\r\n"
+              "\\pard\\sa200\\sl276\\slmult1\\qr\\cf2\\i Right\\par\r\n"
+              "}\r\n\0");
     TWPRTFTextPaint document;
     ASSERT_TRUE(document.LoadData(rtf));
     EXPECT_EQ(Paragraphs(document),

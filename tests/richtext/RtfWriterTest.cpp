@@ -1,5 +1,6 @@
-#include "RtfDocument.h"
 #include "RtfWriter.h"
+
+#include "RtfDocument.h"
 
 #include <QBuffer>
 #include <QTextBlock>
@@ -19,7 +20,7 @@ static void PrintTo(const QByteArray &bytes, std::ostream *out)
 namespace {
 
 // The header, font and colour tables and page of a document with the default
-// font list, palette and page, written out by hand from Part 7.2.
+// font list, palette and page, written out by hand.
 const QByteArray defaultPrologue =
     "{\\rtf1\\ansi\\deff0\\deftab720"
     "{\\fonttbl{\\f0\\swiss\\charset0 Arial;}}"
@@ -51,7 +52,8 @@ QByteArray Expected(const QByteArray &paragraphs)
 
 // A run format as the engine's editor makes it: the engine's numbers plus
 // Qt's own properties.
-QTextCharFormat RunFormat(const TWPRTFTextPaint &document, int font, double points, int colorByte = 0)
+QTextCharFormat RunFormat(const TWPRTFTextPaint &document, int font, double points,
+                          int colorByte = 0)
 {
     QTextCharFormat format;
     format.setProperty(FontIndexProperty, font);
@@ -144,9 +146,8 @@ TEST(RtfWriter, FiftyTwoPointsAreFs104AndSizeZeroIsFs20)
     cursor.insertText("none", RunFormat(document, 0, 0));
     cursor.insertText("half", RunFormat(document, 0, 10.5));
 
-    EXPECT_EQ(RtfBytes(document),
-              Expected("\\plain\\f0\\fs104\\cf0 big\\plain\\f0\\fs20\\cf0 none"
-                       "\\plain\\f0\\fs21\\cf0 half"));
+    EXPECT_EQ(RtfBytes(document), Expected("\\plain\\f0\\fs104\\cf0 big\\plain\\f0\\fs20\\cf0 none"
+                                           "\\plain\\f0\\fs21\\cf0 half"));
 }
 
 TEST(RtfWriter, BracesAndBackslashAreEscaped)
@@ -273,7 +274,8 @@ TEST(RtfWriter, TabsAndLineBreaksAreControlWords)
 {
     TWPRTFTextPaint document;
     QTextCursor cursor(&document.Document());
-    cursor.insertText(QString("a\tb") + QChar(QChar::LineSeparator) + "c", RunFormat(document, 0, 10));
+    cursor.insertText(QString("a\tb") + QChar(QChar::LineSeparator) + "c",
+                      RunFormat(document, 0, 10));
 
     EXPECT_EQ(RtfBytes(document), Expected("\\plain\\f0\\fs20\\cf0 a\\tab b\\line c"));
 }
@@ -290,9 +292,8 @@ TEST(RtfWriter, OtherCharactersAreWindows1252Hex)
     text += QChar(0x81); // undefined in the code page, kept as its own byte
     cursor.insertText(text, RunFormat(document, 0, 10));
 
-    EXPECT_EQ(RtfBytes(document),
-              Expected("\\plain\\f0\\fs20\\cf0 "
-                       "\\'e4\\'e9\\'80\\'93\\'7f\\'04\\'1f\\'ff\\'81"));
+    EXPECT_EQ(RtfBytes(document), Expected("\\plain\\f0\\fs20\\cf0 "
+                                           "\\'e4\\'e9\\'80\\'93\\'7f\\'04\\'1f\\'ff\\'81"));
 }
 
 TEST(RtfWriter, CharactersZeroToThreeAreNotWritten)
@@ -317,9 +318,8 @@ TEST(RtfWriter, CharactersOutsideWindows1252AreUnicodeEscapes)
                           QChar(0x80),
                       RunFormat(document, 0, 10));
 
-    EXPECT_EQ(RtfBytes(document),
-              Expected("\\plain\\f0\\fs20\\cf0 "
-                       "\\u945?\\u20013?\\u-3?\\u-10179?\\u-8704?\\u128?"));
+    EXPECT_EQ(RtfBytes(document), Expected("\\plain\\f0\\fs20\\cf0 "
+                                           "\\u945?\\u20013?\\u-3?\\u-10179?\\u-8704?\\u128?"));
 }
 
 TEST(RtfWriter, FamilyWordComesFromTheHighNibble)
@@ -352,7 +352,7 @@ TEST(RtfWriter, ColourTableHoldsTheFirstFifteenPaletteEntries)
 {
     TWPRTFTextPaint document;
     document.SetPaletteColor(2, 0x332211);
-    document.SetPaletteColor(15, 0x123456); // the 16th entry is never written
+    document.SetPaletteColor(15, 0x123456);  // the 16th entry is never written
     document.SetPaletteColor(14, clBtnFace); // system colours are resolved
     QTextCursor cursor(&document.Document());
     cursor.insertText("x", RunFormat(document, 0, 10));
@@ -427,7 +427,8 @@ TEST(RtfWriter, DibPictureGroup)
                               "00000000";
     // Bottom row first, blue green red, each row padded to 8 bytes.
     const QByteArray rows = "908070c0b0a00000"
-                            "302010605040" "0000";
+                            "302010605040"
+                            "0000";
     EXPECT_EQ(RtfBytes(document),
               Expected("\\plain\\f0\\fs20\\cf0 ab"
                        "{\\pict\\dibitmap0\\wbmbitspixel24\\wbmplanes1\\wbmwidthbytes6"
@@ -551,5 +552,4 @@ TEST(RtfWriter, WriteRtfFailsWhenTheDeviceTakesFewerBytes)
     LimitedDevice device(100);
     EXPECT_FALSE(WriteRtf(document, device));
     EXPECT_EQ(device.written, RtfBytes(document).left(100));
-
 }

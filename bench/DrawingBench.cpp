@@ -1,0 +1,150 @@
+#include "CalendarDrawing.h"
+#include "CalendarPage.h"
+#include "CalendarPagePaint.h"
+#include "CalendarPagePrint.h"
+#include "PaintCache.h"
+#include "ReportPrinter.h"
+#include "SampleCell.h"
+#include "StoredPageValues.h"
+
+#include <QApplication>
+#include <QPageSize>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The landscape main page with a plain month grid, and its cells filled.
+void MakePage(TCalendarPage &page, TCalendarLayout layout, bool filled)
+{
+    ApplyMainPageValues(page);
+    page.SetCalendarLayout(layout);
+    page.SetMainCalDay(1);
+    if (!filled)
+        return;
+    TWPRtfStorage cell;
+    FillSampleCell(cell.RtfText());
+    for (int index = 1; index <= CellCount; ++index)
+        page.SetCellText(index, cell);
+}
+
+QImage PageImage(const TCalendarPage &page)
+{
+    QImage image(page.Width(), page.Height(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+} // namespace
+
+// The yardstick: the bare month grid with its fill, lines, title, day names
+// and 42 numbers.
+static void BM_g0_BareMonthGrid(benchmark::State &state)
+{
+    TCalendarPage page;
+    MakePage(page, LOFullCalendarLS, false);
+    TCalendarAttributes attributes = MainDrawingAttributes(page);
+    QImage image = PageImage(page);
+    QPainter painter(&image);
+    for (auto _ : state)
+        DrawMonthGrid(painter, attributes, QString());
+}
+BENCHMARK(BM_g0_BareMonthGrid);
+
+// A full repaint with text in every cell, nothing changed since the last one.
+static void BM_a_FullRepaintWarm(benchmark::State &state)
+{
+    TCalendarPage page;
+    MakePage(page, LOFullCalendarLS, true);
+    TPaintCache cache;
+    QImage image = PageImage(page);
+    QPainter painter(&image);
+    PaintPage(painter, page, cache);
+    for (auto _ : state)
+        PaintPage(painter, page, cache);
+}
+BENCHMARK(BM_a_FullRepaintWarm);
+
+// The first repaint after a load or a zoom change: every cell laid out anew.
+static void BM_a_FullRepaintCold(benchmark::State &state)
+{
+    TCalendarPage page;
+    MakePage(page, LOFullCalendarLS, true);
+    QImage image = PageImage(page);
+    QPainter painter(&image);
+    for (auto _ : state) {
+        TPaintCache cache;
+        PaintPage(painter, page, cache);
+    }
+}
+BENCHMARK(BM_a_FullRepaintCold);
+
+static void PaintLayout(benchmark::State &state, TCalendarLayout layout)
+{
+    TCalendarPage page;
+    MakePage(page, layout, false);
+    TPaintCache cache;
+    QImage image = PageImage(page);
+    QPainter painter(&image);
+    for (auto _ : state)
+        PaintPage(painter, page, cache);
+}
+
+static void BM_b_SixtyMinis(benchmark::State &state)
+{
+    PaintLayout(state, loMC60Month);
+}
+BENCHMARK(BM_b_SixtyMinis);
+
+static void BM_c_DayPlanner15(benchmark::State &state)
+{
+    PaintLayout(state, loDay15);
+}
+BENCHMARK(BM_c_DayPlanner15);
+
+static void BM_RenderToBitmap(benchmark::State &state)
+{
+    TCalendarPage page;
+    MakePage(page, LOFullCalendarLS, true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderPageImage(page));
+}
+BENCHMARK(BM_RenderToBitmap);
+
+// Months printed into one PDF file through the report.
+static void BM_MonthsToPdf(benchmark::State &state)
+{
+    TCalendarPage page;
+    MakePage(page, loFCMinisInTitleLS, false);
+    QTemporaryDir folder;
+    const QString file = folder.filePath("months.pdf");
+    for (auto _ : state) {
+        TReportPrinter report;
+        report.Device().SelectPdfFile(file);
+        report.Device().SetPaper(QPageSize(QPageSize::Letter));
+        report.SetOrientation(poLandScape);
+        report.OnPrint = [&page, &state](TReportPrinter &printer) {
+            for (int month = 1; month <= state.range(0); ++month) {
+                if (month > 1)
+                    printer.StartNewPage();
+                page.SetMainCalMonth(month);
+                RenderPageImage(page);
+                PrintPage(printer, page, 0, 0);
+            }
+        };
+        report.RunPrintJob();
+    }
+}
+BENCHMARK(BM_MonthsToPdf)->Arg(1)->Arg(12)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,77 @@
+#include "PaintCache.h"
+
+#include "CalendarDrawing.h"
+#include "RichTextPainter.h"
+
+#include <QDataStream>
+#include <QIODevice>
+#include <QPainter>
+
+namespace {
+
+// More minis than this are never on one page at a time; past it the cache
+// starts afresh, so months paged through do not pile up.
+constexpr int MaxMiniPictures = 2 * MaxMinis;
+
+QDataStream &operator<<(QDataStream &out, const TFontDesc &font)
+{
+    return out << font.Name << font.Size << int(font.Style) << font.Color;
+}
+
+// Everything a mini's picture depends on, its position on the page excepted.
+QByteArray MiniKey(const TCalendarAttributes &a)
+{
+    QByteArray key;
+    QDataStream out(&key, QIODevice::WriteOnly);
+    out << a.CalRect.Width() << a.CalRect.Height() << a.Month << a.Year << a.BackColor
+        << a.TitleBackColor << a.MinTitleHeight << int(a.NumberPosition) << a.StartOfWeek
+        << int(a.CalendarBorder) << a.TitleFont << a.TitleShowYear << a.HeadersFont
+        << int(a.HeadersBorder) << int(a.HeadersStyle) << a.HeadersBackColor << a.CellFont
+        << int(a.CellBorder);
+    for (const QString &name : a.MonthNames)
+        out << name;
+    for (const QString &name : a.DayNames)
+        out << name;
+    return key;
+}
+
+} // namespace
+
+TPaintCache::TPaintCache() = default;
+TPaintCache::~TPaintCache() = default;
+
+const QImage &TPaintCache::CellText(int index, const TWPRTFTextPaint &document, QSize size,
+                                    int zoomPercent)
+{
+    TCellText &cell = m_cells.at(index - 1);
+    const double width = UnzoomedWidth(size.width(), zoomPercent);
+    const bool laidOut = cell.Layout && cell.Layout->IsLayoutOf(document, width);
+    if (laidOut && cell.Image.size() == size && cell.ZoomPercent == zoomPercent)
+        return cell.Image;
+    if (!laidOut)
+        cell.Layout = std::make_unique<TWPRichTextLayout>(document, width);
+    cell.Image = QImage(size, QImage::Format_RGB32);
+    cell.Image.fill(Qt::white);
+    cell.ZoomPercent = zoomPercent;
+    QPainter painter(&cell.Image);
+    cell.Layout->Paint(painter, QPointF(0, 0), size.height(), 0, zoomPercent);
+    return cell.Image;
+}
+
+const QImage &TPaintCache::MiniCalendar(const TCalendarAttributes &attributes)
+{
+    const QByteArray key = MiniKey(attributes);
+    const auto found = m_minis.constFind(key);
+    if (found != m_minis.constEnd())
+        return *found;
+    if (m_minis.size() >= MaxMiniPictures)
+        m_minis.clear();
+    const TRect &rect = attributes.CalRect;
+    QImage picture(std::max(rect.Width(), 1), std::max(rect.Height(), 1), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    TCalendarAttributes atOrigin = attributes;
+    atOrigin.CalRect = {0, 0, rect.Width(), rect.Height()};
+    DrawMonthGrid(painter, atOrigin, QString());
+    return *m_minis.insert(key, picture);
+}

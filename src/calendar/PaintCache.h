@@ -1,0 +1,47 @@
+#pragma once
+
+#include "CalendarAttributes.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QImage>
+#include <QSize>
+
+#include <array>
+#include <memory>
+
+class TWPRichTextLayout;
+class TWPRTFTextPaint;
+
+// What the page keeps between paints so that a repaint redoes only what
+// changed: each day cell's painted text (kept until the cell's document, its
+// size or the zoom changes) and each mini calendar's picture (kept while the
+// month and everything the mini is drawn with stay the same).
+class TPaintCache
+{
+public:
+    TPaintCache();
+    ~TPaintCache();
+    TPaintCache(const TPaintCache &) = delete;
+    TPaintCache &operator=(const TPaintCache &) = delete;
+
+    // Cell index's (1 to 42) document painted over white into size pixels at
+    // zoomPercent, its lines broken at the unzoomed width.
+    const QImage &CellText(int index, const TWPRTFTextPaint &document, QSize size,
+                           int zoomPercent);
+
+    // The mini calendar attributes describe, drawn into a picture the size of
+    // its CalRect (its top left at the picture's origin).
+    const QImage &MiniCalendar(const TCalendarAttributes &attributes);
+
+private:
+    struct TCellText
+    {
+        std::unique_ptr<TWPRichTextLayout> Layout;
+        QImage Image;
+        int ZoomPercent = 0;
+    };
+
+    std::array<TCellText, CellCount> m_cells;
+    QHash<QByteArray, QImage> m_minis;
+};
