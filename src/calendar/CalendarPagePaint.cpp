@@ -2,8 +2,8 @@
 
 #include "CalendarDrawing.h"
 #include "CalendarPage.h"
-#include "PaintCache.h"
 #include "Numbers.h"
+#include "PaintCache.h"
 #include "Ppi.h"
 
 #include <QPainter>

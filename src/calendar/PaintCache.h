@@ -27,8 +27,7 @@ public:
 
     // Cell index's (1 to 42) document painted over white into size pixels at
     // zoomPercent, its lines broken at the unzoomed width.
-    const QImage &CellText(int index, const TWPRTFTextPaint &document, QSize size,
-                           int zoomPercent);
+    const QImage &CellText(int index, const TWPRTFTextPaint &document, QSize size, int zoomPercent);
 
     // The mini calendar attributes describe, drawn into a picture the size of
     // its CalRect (its top left at the picture's origin).

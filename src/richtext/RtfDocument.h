@@ -42,10 +42,10 @@ enum TWPFormatProperty : int {
     InsertPointProperty,     // int, \inspnt N (absent when not set)
     AutoTextProperty,        // bool, \inaut
     // Image formats of embedded pictures.
-    PictureKindProperty,     // int, TWPPictureKind
-    PictureDataProperty,     // QByteArray, the bytes the RTF carries
-    PictureWidthProperty,    // int, \picw
-    PictureHeightProperty,   // int, \pich
+    PictureKindProperty,       // int, TWPPictureKind
+    PictureDataProperty,       // QByteArray, the bytes the RTF carries
+    PictureWidthProperty,      // int, \picw
+    PictureHeightProperty,     // int, \pich
     PictureGoalWidthProperty,  // int, \picwgoal (display size)
     PictureGoalHeightProperty, // int, \pichgoal
     PictureBitsPixelProperty,  // int, \wbmbitspixel
@@ -53,7 +53,7 @@ enum TWPFormatProperty : int {
     PictureWidthBytesProperty, // int, \wbmwidthbytes
     PictureFileProperty,       // QString, \picfile name
     // Block formats.
-    PageBreakProperty,       // bool, the paragraph starts a new page
+    PageBreakProperty, // bool, the paragraph starts a new page
 };
 
 enum class TWPPictureKind { Dib = 0, Bitmap = 1, Metafile = 2, FileReference = 3 };

@@ -31,8 +31,8 @@ bool AskYesNo(const QString &text, const QString &caption)
 {
     if (Answerer().Question)
         return Answerer().Question(text, caption);
-    return QMessageBox::question(DialogParent(), caption, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return QMessageBox::question(DialogParent(), caption, text,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void SetMessageAnswerer(const TMessageAnswerer &answerer)

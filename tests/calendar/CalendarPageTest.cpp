@@ -4,8 +4,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTextDocument>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
