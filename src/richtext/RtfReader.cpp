@@ -1,23 +1,24 @@
 #include "RtfReader.h"
 
+#include "RtfCharState.h"
+#include "RtfColorTable.h"
 #include "RtfDocument.h"
+#include "RtfFontTable.h"
+#include "RtfPictureReader.h"
+#include "RtfTokenizer.h"
+#include "RtfWordTable.h"
 #include "Windows1252.h"
 
-#include <QHash>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
 #include <array>
-#include <limits>
+#include <optional>
 
 namespace {
 
-constexpr int defaultHalfPoints = 24; // RTF's default size, 12 points
-constexpr int maxHalfPoints = 3276;   // 1638 points
-constexpr int maxControlWordLength = 32;
-constexpr int paletteSize = 16;
 // What the writer of this engine puts first; documents that start otherwise
 // are foreign and their final \par is the last paragraph's end mark.
 constexpr QByteArrayView ownHeader = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl";
@@ -35,209 +36,161 @@ enum class Dest {
     PicFile,
 };
 
-struct CharState
-{
-    // The numbers the text gives; they are resolved against the font and
-    // colour tables when the run is stored.
-    int font = -1; // -1: the default font (\deff)
-    int halfPoints = defaultHalfPoints;
-    int foreground = 0;
-    int background = 0;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool doubleUnderline = false;
-    bool superscript = false;
-    bool subscript = false;
-    bool strike = false;
-    bool shadow = false;
-    bool hidden = false;
-    bool protect = false;
-    bool autoText = false;
-    int insertPoint = -1; // none
-
-    friend bool operator==(const CharState &, const CharState &) = default;
-};
-
 struct GroupState
 {
     Dest dest = Dest::Normal;
-    CharState chars;
+    RtfCharState chars;
     TWPAlignment alignment = TWPAlignment::Left;
     int unicodeSkip = 1;
 };
 
-enum class PictureType { None, Dib, Bitmap, Metafile, Png, Jpeg };
-
-struct PictureState
+struct DestinationWord
 {
-    PictureType type = PictureType::None;
-    int width = 0;
-    int height = 0;
-    int goalWidth = 0;
-    int goalHeight = 0;
-    int scaleX = 100;
-    int scaleY = 100;
-    int bitsPixel = 0;
-    int planes = 1;
-    int widthBytes = 0;
-    QByteArray data;
-    int nibble = -1; // a first hex digit waiting for its second
+    QByteArrayView name;
+    Dest dest;
+};
+constexpr std::array destinationWords = {
+    DestinationWord{"fonttbl", Dest::FontTable}, DestinationWord{"colortbl", Dest::ColorTable},
+    DestinationWord{"info", Dest::Info},         DestinationWord{"title", Dest::Title},
+    DestinationWord{"subject", Dest::Subject},   DestinationWord{"comment", Dest::Comment},
+    DestinationWord{"doccomm", Dest::Comment},
 };
 
-int HexValue(char c)
+// Containers whose content is read as it stands.
+constexpr auto containerWords = std::to_array<QByteArrayView>({
+    "shppict",
+    "field",
+    "fldrslt",
+    "result",
+});
+
+// Destinations whose content is not shown.
+constexpr auto skippedWords = std::to_array<QByteArrayView>({
+    "stylesheet",
+    "header",
+    "headerf",
+    "headerl",
+    "headerr",
+    "footer",
+    "footerf",
+    "footerl",
+    "footerr",
+    "footnote",
+    "ftnsep",
+    "ftnsepc",
+    "ftncn",
+    "aftnsep",
+    "aftnsepc",
+    "aftncn",
+    "author",
+    "operator",
+    "keywords",
+    "creatim",
+    "revtim",
+    "printim",
+    "buptim",
+    "private1",
+    "rxe",
+    "tc",
+    "xe",
+    "fldinst",
+    "nonshppict",
+    "objdata",
+    "objclass",
+    "listtable",
+    "listoverridetable",
+    "revtbl",
+    "rsidtbl",
+    "generator",
+    "xmlnstbl",
+    "themedata",
+    "colorschememapping",
+    "datastore",
+    "latentstyles",
+    "pgdsctbl",
+    "wpfnnr",
+    "txe",
+    "bkmkstart",
+    "bkmkend",
+    "company",
+    "category",
+    "manager",
+    "hlinkbase",
+    "userprops",
+    "docvar",
+    "pntxta",
+    "pntxtb",
+    "mmathPr",
+    "wgrffmtfilter",
+});
+
+struct CharacterWord
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    QByteArrayView name;
+    char16_t character;
+};
+// Words that stand for a character in any text, destinations included.
+constexpr std::array textCharacterWords = {
+    CharacterWord{"tab", u'\t'},
+    CharacterWord{"line", QChar::LineSeparator},
+    CharacterWord{"ldblquote", u'\u201C'},
+    CharacterWord{"rdblquote", u'\u201D'},
+};
+// Words that stand for a character in the document's text only.
+constexpr std::array bodyCharacterWords = {
+    CharacterWord{"cell", u'\t'},       CharacterWord{"lquote", u'\u2018'},
+    CharacterWord{"rquote", u'\u2019'}, CharacterWord{"emdash", u'\u2014'},
+    CharacterWord{"endash", u'\u2013'}, CharacterWord{"bullet", u'\u2022'},
+};
+
+struct AlignmentWord
+{
+    QByteArrayView name;
+    TWPAlignment alignment;
+};
+constexpr std::array alignmentWords = {
+    AlignmentWord{"pard", TWPAlignment::Left},  AlignmentWord{"ql", TWPAlignment::Left},
+    AlignmentWord{"qr", TWPAlignment::Right},   AlignmentWord{"qc", TWPAlignment::Center},
+    AlignmentWord{"qj", TWPAlignment::Justify},
+};
+
+struct PageWord
+{
+    QByteArrayView name;
+    int TWPRTFTextPaint::*field;
+};
+constexpr std::array pageWords = {
+    PageWord{"paperw", &TWPRTFTextPaint::PageWidth},
+    PageWord{"paperh", &TWPRTFTextPaint::PageHeight},
+    PageWord{"margl", &TWPRTFTextPaint::MarginLeft},
+    PageWord{"margr", &TWPRTFTextPaint::MarginRight},
+    PageWord{"margt", &TWPRTFTextPaint::MarginTop},
+    PageWord{"margb", &TWPRTFTextPaint::MarginBottom},
+};
+
+char16_t FromWindows1252Byte(char byte)
+{
+    return FromWindows1252(QByteArrayView(&byte, 1)).at(0).unicode();
 }
 
-bool IsLetter(char c)
+QString WithoutLeadingTab(const QString &text)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return text.startsWith(u'\t') ? text.mid(1) : text;
 }
 
-bool IsDigit(char c)
+Qt::Alignment ToQtAlignment(TWPAlignment alignment)
 {
-    return c >= '0' && c <= '9';
-}
-
-quint32 Le32(const QByteArray &bytes, qsizetype at)
-{
-    quint32 value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | uchar(bytes[at + i]);
-    return value;
-}
-
-quint16 Le16(const QByteArray &bytes, qsizetype at)
-{
-    return quint16(uchar(bytes[at]) | (uchar(bytes[at + 1]) << 8));
-}
-
-// The image of a DIB without its file header: a BMP file header is put in
-// front and Qt's BMP reader decodes it. Sizes are checked first so that a
-// corrupt header never makes the decoder allocate more than the data can fill.
-QImage DecodeDib(const QByteArray &dib)
-{
-    constexpr qint64 maxSide = 16384;
-    constexpr qint64 maxCompressedPixels = qint64(4) * 1024 * 1024;
-    if (dib.size() < 12)
-        return {};
-    const quint32 headerSize = Le32(dib, 0);
-    if (headerSize < 12 || headerSize > quint32(dib.size()))
-        return {};
-    qint64 width = 0;
-    qint64 height = 0;
-    int bits = 0;
-    quint32 compression = 0;
-    quint32 colorsUsed = 0;
-    int entrySize = 4;
-    if (headerSize == 12) {
-        width = Le16(dib, 4);
-        height = Le16(dib, 6);
-        bits = Le16(dib, 10);
-        entrySize = 3;
-    } else {
-        if (headerSize < 40)
-            return {};
-        width = qint32(Le32(dib, 4));
-        height = qint32(Le32(dib, 8));
-        bits = Le16(dib, 14);
-        compression = Le32(dib, 16);
-        colorsUsed = Le32(dib, 32);
+    switch (alignment) {
+    case TWPAlignment::Right:
+        return Qt::AlignRight;
+    case TWPAlignment::Center:
+        return Qt::AlignHCenter;
+    case TWPAlignment::Justify:
+        return Qt::AlignJustify;
+    case TWPAlignment::Left:
+        break;
     }
-    const qint64 rows = height < 0 ? -height : height;
-    if (width <= 0 || rows <= 0 || width > maxSide || rows > maxSide)
-        return {};
-    qint64 colors = 0;
-    if (bits >= 1 && bits <= 8)
-        colors = colorsUsed != 0 ? std::min<qint64>(colorsUsed, 1 << bits) : 1 << bits;
-    else if (colorsUsed != 0 && colorsUsed <= 256)
-        colors = colorsUsed;
-    const qint64 masks = (compression == 3 && headerSize == 40) ? 12 : 0;
-    const qint64 pixelsAt = qint64(headerSize) + masks + colors * entrySize;
-    if (pixelsAt > dib.size())
-        return {};
-    if (compression == 0 || compression == 3) {
-        const qint64 stride = ((width * bits + 31) / 32) * 4;
-        if (bits <= 0 || stride * rows > dib.size() - pixelsAt)
-            return {};
-    } else if (width * rows > maxCompressedPixels) {
-        return {};
-    }
-
-    QByteArray file("BM");
-    const quint32 fileSize = quint32(14 + dib.size());
-    const quint32 offset = quint32(14 + pixelsAt);
-    for (quint32 value : {fileSize, quint32(0), offset})
-        for (int shift = 0; shift < 32; shift += 8)
-            file.append(char((value >> shift) & 0xFF));
-    file.append(dib);
-    QImage image;
-    if (!image.loadFromData(file, "BMP"))
-        return {};
-
-    // A 32-bit DIB without bit fields keeps alpha in its fourth bytes, which
-    // Qt's reader drops: use them when any is set.
-    if (bits == 32 && compression == 0) {
-        const qint64 stride = width * 4;
-        bool anyAlpha = false;
-        for (qint64 i = 0; i < stride * rows && !anyAlpha; i += 4)
-            anyAlpha = dib[pixelsAt + i + 3] != 0;
-        if (anyAlpha) {
-            image = image.convertToFormat(QImage::Format_ARGB32);
-            for (qint64 row = 0; row < rows; ++row) {
-                const qint64 y = height > 0 ? rows - 1 - row : row;
-                auto *line = reinterpret_cast<QRgb *>(image.scanLine(int(y)));
-                for (qint64 x = 0; x < width; ++x) {
-                    const int alpha = uchar(dib[pixelsAt + row * stride + x * 4 + 3]);
-                    line[x] = qRgba(qRed(line[x]), qGreen(line[x]), qBlue(line[x]), alpha);
-                }
-            }
-        }
-    }
-    return image;
-}
-
-// The raw rows of a device-dependent bitmap (\wbitmap), top-down: 1, 24 and
-// 32 bits per pixel in one plane are shown, other forms stay unpainted.
-QImage DecodeBitmap(const QByteArray &rows, int width, int height, int bits, int planes,
-                    int widthBytes)
-{
-    constexpr qint64 maxSide = 16384;
-    if (planes != 1 || width <= 0 || height <= 0 || width > maxSide || height > maxSide)
-        return {};
-    if (bits != 1 && bits != 24 && bits != 32)
-        return {};
-    const qint64 minimumStride = (qint64(width) * bits + 7) / 8;
-    if (widthBytes < minimumStride || qint64(widthBytes) * height > rows.size())
-        return {};
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        const auto *line =
-            reinterpret_cast<const uchar *>(rows.constData()) + qint64(y) * widthBytes;
-        auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            if (bits == 1) {
-                const bool set = (line[x / 8] >> (7 - x % 8)) & 1;
-                out[x] = set ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
-            } else {
-                const uchar *pixel = line + qint64(x) * (bits / 8);
-                out[x] = qRgb(pixel[2], pixel[1], pixel[0]);
-            }
-        }
-    }
-    return image;
-}
-
-QColor PaletteColor(const std::array<TColor, 16> &palette, int index)
-{
-    return ToQColor(palette[size_t(std::clamp(index, 0, paletteSize - 1))]);
+    return Qt::AlignLeft;
 }
 
 class Reader
@@ -256,11 +209,11 @@ public:
             ++start;
         if (start == m_in.size())
             return true; // nothing: the empty document
-        if (!m_in.sliced(start).startsWith("{\\rtf"))
+        const QByteArrayView rtf = m_in.sliced(start);
+        if (!rtf.startsWith("{\\rtf"))
             return Fail(error, QStringLiteral("Not RTF: the text does not start with {\\rtf."));
-        m_ownForm = m_in.sliced(start).startsWith(ownHeader);
-        m_pos = start;
-        const bool ok = Parse(error);
+        m_ownForm = rtf.startsWith(ownHeader);
+        const bool ok = Parse(rtf, error);
         Finish();
         return ok;
     }
@@ -273,43 +226,17 @@ private:
         return false;
     }
 
-    // -- Tokenizer --------------------------------------------------------
+    // -- Tokens -----------------------------------------------------------
 
-    bool Parse(QString *error)
+    bool Parse(QByteArrayView rtf, QString *error)
     {
-        while (m_pos < m_in.size()) {
-            const char c = m_in[m_pos++];
-            switch (c) {
-            case '{':
-                if (m_stack.size() >= RtfMaxGroupDepth)
-                    return Fail(error, QStringLiteral("RTF groups are nested more than %1 deep.")
-                                           .arg(RtfMaxGroupDepth));
-                PushGroup();
-                break;
-            case '}':
-                if (m_stack.isEmpty())
-                    break; // a stray closing brace before the first group
-                PopGroup();
-                if (m_stack.isEmpty())
-                    return true; // the outermost group is closed: the document ends
-                break;
-            case '\\':
-                ControlSequence();
-                break;
-            case '\r':
-            case '\n':
-                break;
-            default:
-                if (m_stack.isEmpty())
-                    break;
-                m_star = false;
-                if (m_skipCharacters > 0) {
-                    --m_skipCharacters;
-                    break;
-                }
-                RawByte(c);
-                break;
-            }
+        RtfTokenizer tokenizer(rtf, RtfMaxGroupDepth);
+        for (RtfToken token = tokenizer.Next(); token.kind != RtfToken::Kind::End;
+             token = tokenizer.Next()) {
+            if (token.kind == RtfToken::Kind::TooDeep)
+                return Fail(error, QStringLiteral("RTF groups are nested more than %1 deep.")
+                                       .arg(RtfMaxGroupDepth));
+            Token(token);
         }
         if (!m_stack.isEmpty())
             return Fail(error, QStringLiteral("The RTF text ends before its last group is "
@@ -318,88 +245,68 @@ private:
         return true;
     }
 
-    void ControlSequence()
+    void Token(const RtfToken &token)
     {
-        if (m_pos >= m_in.size())
+        switch (token.kind) {
+        case RtfToken::Kind::GroupOpen:
+            PushGroup();
+            break;
+        case RtfToken::Kind::GroupClose:
+            PopGroup();
+            break;
+        case RtfToken::Kind::Word:
+        case RtfToken::Kind::LongWord:
+            WordToken(token);
+            break;
+        case RtfToken::Kind::Symbol:
+            ControlSymbol(token.symbol);
+            break;
+        case RtfToken::Kind::HexByte:
+            if (!SkipCharacter() && token.hasParameter)
+                Character(FromWindows1252Byte(char(token.parameter)));
+            break;
+        case RtfToken::Kind::Binary:
+            if (Current().dest == Dest::Picture)
+                m_picture.Binary(token.text);
+            break;
+        case RtfToken::Kind::Text:
+            Text(token.text);
+            break;
+        case RtfToken::Kind::End:
+        case RtfToken::Kind::TooDeep:
+            break;
+        }
+    }
+
+    // After \u the next characters (tokens) stand for it in readers without
+    // Unicode; true when this one is such a character and is to be dropped.
+    bool SkipCharacter()
+    {
+        if (m_skipCharacters == 0)
+            return false;
+        --m_skipCharacters;
+        return true;
+    }
+
+    void WordToken(const RtfToken &token)
+    {
+        if (SkipCharacter())
             return;
-        const char c = m_in[m_pos];
-        if (!IsLetter(c)) {
-            ++m_pos;
-            ControlSymbol(c);
+        if (token.kind == RtfToken::Kind::LongWord) {
+            m_star = false; // no word RTF knows: ignored
             return;
         }
-        const qsizetype wordStart = m_pos;
-        while (m_pos < m_in.size() && IsLetter(m_in[m_pos]))
-            ++m_pos;
-        // An over-long word is no word RTF knows; it is read and ignored.
-        const QByteArrayView word = m_in.sliced(wordStart, m_pos - wordStart);
-        bool hasParameter = false;
-        qint64 parameter = 0;
-        bool negative = false;
-        if (m_pos < m_in.size() && m_in[m_pos] == '-' && m_pos + 1 < m_in.size() &&
-            IsDigit(m_in[m_pos + 1])) {
-            negative = true;
-            ++m_pos;
-        }
-        while (m_pos < m_in.size() && IsDigit(m_in[m_pos])) {
-            hasParameter = true;
-            if (parameter <= qint64(std::numeric_limits<int>::max()) + 1)
-                parameter = parameter * 10 + (m_in[m_pos] - '0');
-            ++m_pos;
-        }
-        if (negative)
-            parameter = -parameter;
-        const int value = int(std::clamp<qint64>(parameter, std::numeric_limits<int>::min(),
-                                                 std::numeric_limits<int>::max()));
-        if (m_pos < m_in.size() && m_in[m_pos] == ' ')
-            ++m_pos; // the delimiting space belongs to the word
-        if (m_stack.isEmpty())
-            return;
-        if (word == "bin") {
-            Binary(hasParameter ? value : 0);
-            return;
-        }
-        if (m_skipCharacters > 0) {
-            --m_skipCharacters;
-            return;
-        }
-        if (word.size() > maxControlWordLength) {
-            m_star = false;
-            return;
-        }
-        ControlWord(word, hasParameter, value);
+        ControlWord(token.text, token.hasParameter, token.parameter);
     }
 
     void ControlSymbol(char c)
     {
-        if (m_stack.isEmpty())
-            return;
-        if (c == '\'') {
-            int value = 0;
-            int digits = 0;
-            while (digits < 2 && m_pos < m_in.size() && HexValue(m_in[m_pos]) >= 0) {
-                value = value * 16 + HexValue(m_in[m_pos]);
-                ++m_pos;
-                ++digits;
-            }
-            if (m_skipCharacters > 0) {
-                --m_skipCharacters;
-                return;
-            }
-            if (digits > 0) {
-                const char byte = char(value);
-                Character(FromWindows1252(QByteArrayView(&byte, 1)).at(0).unicode());
-            }
-            return;
-        }
         if (c == '*') {
             m_star = true;
             return;
         }
-        if (m_skipCharacters > 0) {
-            --m_skipCharacters;
+        if (SkipCharacter())
             return;
-        }
         switch (c) {
         case '\\':
         case '{':
@@ -424,14 +331,13 @@ private:
         }
     }
 
-    void Binary(int count)
+    void Text(QByteArrayView text)
     {
-        const qsizetype length = std::clamp<qsizetype>(count, 0, m_in.size() - m_pos);
-        if (Current().dest == Dest::Picture) {
-            m_picture.data.append(m_in.sliced(m_pos, length).toByteArray());
-            m_picture.nibble = -1;
+        for (const char c : text) {
+            m_star = false;
+            if (!SkipCharacter())
+                RawByte(c);
         }
-        m_pos += length;
     }
 
     // -- Groups -----------------------------------------------------------
@@ -462,35 +368,19 @@ private:
     {
         Current().dest = dest;
         m_destText.clear();
-        switch (dest) {
-        case Dest::FontTable:
-            if (!m_fontTableSeen) {
-                m_fontTableSeen = true;
-                m_tableFonts.clear();
-                m_fontNumbers.clear();
-            }
-            m_fontEntry = false;
-            break;
-        case Dest::ColorTable:
-            m_colorTable.clear();
-            ResetColorComponents();
-            break;
-        case Dest::Picture:
-        case Dest::PicFile:
-            m_picture = PictureState{};
-            break;
-        default:
-            break;
-        }
+        if (dest == Dest::FontTable)
+            m_fontTable.Start();
+        else if (dest == Dest::ColorTable)
+            m_colorTable.Start();
+        else if (dest == Dest::Picture || dest == Dest::PicFile)
+            m_picture.Start();
     }
 
     void EndDestination(Dest dest)
     {
         switch (dest) {
         case Dest::FontTable:
-            EndFontEntry();
-            if (!m_tableFonts.isEmpty())
-                m_fonts = m_tableFonts;
+            EndFontTable();
             break;
         case Dest::ColorTable:
             ApplyColorTable();
@@ -505,20 +395,15 @@ private:
             m_document.Comment = WithoutLeadingTab(m_destText);
             break;
         case Dest::Picture:
-            EndPicture();
+            InsertPictureHere(m_picture.Picture());
             break;
         case Dest::PicFile:
-            EndPictureFile();
+            InsertPictureHere(m_picture.FileReference(m_destText));
             break;
         default:
             break;
         }
         m_destText.clear();
-    }
-
-    static QString WithoutLeadingTab(const QString &text)
-    {
-        return text.startsWith(u'\t') ? text.mid(1) : text;
     }
 
     // -- Control words ----------------------------------------------------
@@ -527,179 +412,99 @@ private:
     {
         const bool star = m_star;
         m_star = false;
-        GroupState &state = Current();
-        if (state.dest == Dest::Skip)
+        if (Current().dest == Dest::Skip)
             return;
         if (Destination(word))
             return;
         if (star) {
             // An ignorable destination this reader does not know.
-            state.dest = Dest::Skip;
+            Current().dest = Dest::Skip;
             return;
         }
-        switch (state.dest) {
+        DestinationContentWord(word, hasParameter, value);
+    }
+
+    // A word that is not a destination, read as the current destination
+    // reads its words.
+    void DestinationContentWord(QByteArrayView word, bool hasParameter, int value)
+    {
+        switch (Current().dest) {
         case Dest::FontTable:
-            FontTableWord(word, hasParameter, value);
-            return;
+            if (word == "u")
+                Unicode(value);
+            else
+                m_fontTable.Word(word, hasParameter, value, m_destText);
+            break;
         case Dest::ColorTable:
-            if (word == "red")
-                m_red = std::clamp(value, 0, 255);
-            else if (word == "green")
-                m_green = std::clamp(value, 0, 255);
-            else if (word == "blue")
-                m_blue = std::clamp(value, 0, 255);
-            return;
+            m_colorTable.Word(word, value);
+            break;
         case Dest::Picture:
-            PictureWord(word, value);
-            return;
+            m_picture.Word(word, value);
+            break;
         case Dest::PicFile:
             if (!TextWord(word, value))
-                PictureWord(word, value);
-            return;
+                m_picture.Word(word, value);
+            break;
         case Dest::Normal:
+            BodyWord(word, hasParameter, value);
             break;
         default: // title, subject, comment, info: only their text counts
             TextWord(word, value);
-            return;
+            break;
         }
-        if (DocumentWord(word, value))
-            return;
-        if (ParagraphWord(word))
-            return;
-        CharacterWord(word, hasParameter, value);
+    }
+
+    // Destination words; true when word is one.
+    bool Destination(QByteArrayView word)
+    {
+        if (const DestinationWord *entry = FindWord(destinationWords, word)) {
+            StartDestination(entry->dest);
+        } else if (word == "pict" || word == "picfile") {
+            // Pictures are read in the document's text only.
+            if (Current().dest == Dest::Normal)
+                StartDestination(word == "pict" ? Dest::Picture : Dest::PicFile);
+            else
+                Current().dest = Dest::Skip;
+        } else if (IsOneOf(skippedWords, word)) {
+            Current().dest = Dest::Skip;
+        } else {
+            return IsOneOf(containerWords, word);
+        }
+        return true;
     }
 
     // The words that stand for characters in the text of a destination;
     // true when word is one.
     bool TextWord(QByteArrayView word, int value)
     {
-        if (word == "tab")
-            Character(u'\t');
-        else if (word == "line")
-            Character(QChar::LineSeparator);
+        if (const CharacterWord *entry = FindWord(textCharacterWords, word))
+            Character(entry->character);
         else if (word == "u")
             Unicode(value);
         else if (word == "uc")
             Current().unicodeSkip = std::clamp(value, 0, 16);
-        else if (word == "ldblquote")
-            Character(u'\u201C');
-        else if (word == "rdblquote")
-            Character(u'\u201D');
         else
             return false;
         return true;
     }
 
-    // Destination words; true when word is one.
-    bool Destination(QByteArrayView word)
+    // A word in the document's text; words this reader does not know are
+    // ignored.
+    void BodyWord(QByteArrayView word, bool hasParameter, int value)
     {
-        static const QList<QByteArrayView> skipped = {
-            "stylesheet",
-            "header",
-            "headerf",
-            "headerl",
-            "headerr",
-            "footer",
-            "footerf",
-            "footerl",
-            "footerr",
-            "footnote",
-            "ftnsep",
-            "ftnsepc",
-            "ftncn",
-            "aftnsep",
-            "aftnsepc",
-            "aftncn",
-            "author",
-            "operator",
-            "keywords",
-            "creatim",
-            "revtim",
-            "printim",
-            "buptim",
-            "private1",
-            "rxe",
-            "tc",
-            "xe",
-            "fldinst",
-            "nonshppict",
-            "objdata",
-            "objclass",
-            "listtable",
-            "listoverridetable",
-            "revtbl",
-            "rsidtbl",
-            "generator",
-            "xmlnstbl",
-            "themedata",
-            "colorschememapping",
-            "datastore",
-            "latentstyles",
-            "pgdsctbl",
-            "wpfnnr",
-            "txe",
-            "bkmkstart",
-            "bkmkend",
-            "company",
-            "category",
-            "manager",
-            "hlinkbase",
-            "userprops",
-            "docvar",
-            "pntxta",
-            "pntxtb",
-            "mmathPr",
-            "wgrffmtfilter",
-        };
-        const Dest current = Current().dest;
-        if (word == "fonttbl") {
-            StartDestination(Dest::FontTable);
-        } else if (word == "colortbl") {
-            StartDestination(Dest::ColorTable);
-        } else if (word == "info") {
-            StartDestination(Dest::Info);
-        } else if (word == "title") {
-            StartDestination(Dest::Title);
-        } else if (word == "subject") {
-            StartDestination(Dest::Subject);
-        } else if (word == "comment" || word == "doccomm") {
-            StartDestination(Dest::Comment);
-        } else if (word == "pict") {
-            if (current == Dest::Normal)
-                StartDestination(Dest::Picture);
-            else
-                Current().dest = Dest::Skip;
-        } else if (word == "picfile") {
-            if (current == Dest::Normal)
-                StartDestination(Dest::PicFile);
-            else
-                Current().dest = Dest::Skip;
-        } else if (word == "shppict" || word == "field" || word == "fldrslt" || word == "result") {
-            // Containers whose content is read as it stands.
-        } else if (std::ranges::find(skipped, word) != skipped.end()) {
-            Current().dest = Dest::Skip;
-        } else {
-            return false;
-        }
-        return true;
+        if (DocumentWord(word, value) || ParagraphWord(word) ||
+            ApplyCharWord(Current().chars, word, hasParameter, value) || TextWord(word, value))
+            return;
+        if (const CharacterWord *entry = FindWord(bodyCharacterWords, word))
+            Character(entry->character);
     }
 
     bool DocumentWord(QByteArrayView word, int value)
     {
-        if (word == "paperw")
-            m_document.PageWidth = value;
-        else if (word == "paperh")
-            m_document.PageHeight = value;
-        else if (word == "margl")
-            m_document.MarginLeft = value;
-        else if (word == "margr")
-            m_document.MarginRight = value;
-        else if (word == "margt")
-            m_document.MarginTop = value;
-        else if (word == "margb")
-            m_document.MarginBottom = value;
+        if (const PageWord *entry = FindWord(pageWords, word))
+            m_document.*entry->field = value;
         else if (word == "deff")
-            m_defaultFontNumber = value;
+            m_fontTable.SetDefaultNumber(value);
         else
             return false;
         return true;
@@ -707,21 +512,11 @@ private:
 
     bool ParagraphWord(QByteArrayView word)
     {
-        GroupState &state = Current();
-        if (word == "par" || word == "sect" || word == "row") {
+        if (const AlignmentWord *entry = FindWord(alignmentWords, word)) {
+            Current().alignment = entry->alignment;
+            NoteParagraph();
+        } else if (word == "par" || word == "sect" || word == "row") {
             ParagraphEnd();
-        } else if (word == "pard" || word == "ql") {
-            state.alignment = TWPAlignment::Left;
-            NoteParagraph();
-        } else if (word == "qr") {
-            state.alignment = TWPAlignment::Right;
-            NoteParagraph();
-        } else if (word == "qc") {
-            state.alignment = TWPAlignment::Center;
-            NoteParagraph();
-        } else if (word == "qj") {
-            state.alignment = TWPAlignment::Justify;
-            NoteParagraph();
         } else if (word == "page") {
             if (m_paragraphHasContent)
                 ParagraphEnd();
@@ -732,328 +527,38 @@ private:
         return true;
     }
 
-    void CharacterWord(QByteArrayView word, bool hasParameter, int value)
-    {
-        GroupState &state = Current();
-        CharState &chars = state.chars;
-        const bool on = !hasParameter || value != 0;
-        if (word == "plain") {
-            chars = CharState{};
-        } else if (word == "f") {
-            chars.font = hasParameter ? value : -1;
-        } else if (word == "fs") {
-            chars.halfPoints =
-                hasParameter ? std::clamp(value, 0, maxHalfPoints) : defaultHalfPoints;
-        } else if (word == "b") {
-            chars.bold = on;
-        } else if (word == "i") {
-            chars.italic = on;
-        } else if (word == "ul") {
-            chars.underline = on;
-        } else if (word == "uldb") {
-            chars.doubleUnderline = on;
-        } else if (word == "ulnone") {
-            chars.underline = false;
-            chars.doubleUnderline = false;
-        } else if (word == "strike") {
-            chars.strike = on;
-        } else if (word == "super") {
-            chars.superscript = on;
-            chars.subscript = false;
-        } else if (word == "sub") {
-            chars.subscript = on;
-            chars.superscript = false;
-        } else if (word == "nosupersub") {
-            chars.superscript = false;
-            chars.subscript = false;
-        } else if (word == "v") {
-            chars.hidden = on;
-        } else if (word == "shad") {
-            chars.shadow = on;
-        } else if (word == "wprtf") {
-            chars.protect = on;
-        } else if (word == "inspnt") {
-            chars.insertPoint = hasParameter ? std::max(value, 0) : 0;
-        } else if (word == "inaut") {
-            chars.autoText = on;
-        } else if (word == "cf") {
-            chars.foreground = value;
-        } else if (word == "cb") {
-            chars.background = value;
-        } else if (word == "tab" || word == "cell") {
-            Character(u'\t');
-        } else if (word == "line") {
-            Character(QChar::LineSeparator);
-        } else if (word == "ldblquote") {
-            Character(u'\u201C');
-        } else if (word == "rdblquote") {
-            Character(u'\u201D');
-        } else if (word == "lquote") {
-            Character(u'\u2018');
-        } else if (word == "rquote") {
-            Character(u'\u2019');
-        } else if (word == "emdash") {
-            Character(u'\u2014');
-        } else if (word == "endash") {
-            Character(u'\u2013');
-        } else if (word == "bullet") {
-            Character(u'\u2022');
-        } else if (word == "u") {
-            Unicode(value);
-        } else if (word == "uc") {
-            state.unicodeSkip = std::clamp(value, 0, 16);
-        }
-        // Every other word is ignored.
-    }
-
     void Unicode(int value)
     {
         Character(char16_t(value & 0xFFFF));
         m_skipCharacters = Current().unicodeSkip;
     }
 
-    // -- Font and colour tables ---------------------------------------------
+    // -- Tables and pictures ------------------------------------------------
 
-    void FontTableWord(QByteArrayView word, bool hasParameter, int value)
+    void EndFontTable()
     {
-        if (word == "f") {
-            EndFontEntry();
-            m_fontEntry = true;
-            m_fontNumber = hasParameter ? value : 0;
-            m_font = TWPFont{};
-            m_destText.clear();
-        } else if (word == "fnil" || word == "ftech" || word == "fbidi") {
-            m_font.PitchAndFamily = (m_font.PitchAndFamily & 0x0F);
-        } else if (word == "froman") {
-            m_font.PitchAndFamily = (m_font.PitchAndFamily & 0x0F) | 0x10;
-        } else if (word == "fswiss" || word == "swiss") {
-            m_font.PitchAndFamily = (m_font.PitchAndFamily & 0x0F) | 0x20;
-        } else if (word == "fmodern") {
-            m_font.PitchAndFamily = (m_font.PitchAndFamily & 0x0F) | 0x30;
-        } else if (word == "fscript") {
-            m_font.PitchAndFamily = (m_font.PitchAndFamily & 0x0F) | 0x40;
-        } else if (word == "fdecor") {
-            m_font.PitchAndFamily = (m_font.PitchAndFamily & 0x0F) | 0x50;
-        } else if (word == "fprq") {
-            m_font.PitchAndFamily = (m_font.PitchAndFamily & 0xF0) | (std::clamp(value, 0, 15));
-        } else if (word == "fcharset" || word == "charset") {
-            m_font.Charset = std::clamp(value, 0, 255);
-        } else if (word == "u") {
-            Unicode(value);
-        }
-    }
-
-    void FontTableCharacter(char16_t c)
-    {
-        if (c == u';') {
-            EndFontEntry();
-            return;
-        }
-        if (m_fontEntry && c >= 0x20)
-            m_destText.append(QChar(c));
-    }
-
-    void EndFontEntry()
-    {
-        if (!m_fontEntry)
-            return;
-        m_fontEntry = false;
-        m_font.Name = m_destText.trimmed().left(31).trimmed();
-        m_destText.clear();
-        if (m_font.Name.isEmpty())
-            return;
-        if (!m_fontNumbers.contains(m_fontNumber)) {
-            m_fontNumbers.insert(m_fontNumber, int(m_tableFonts.size()));
-            m_tableFonts.append(m_font);
-        }
-    }
-
-    int FontIndexOf(int number) const
-    {
-        if (m_fontNumbers.isEmpty())
-            return 0;
-        const auto found = m_fontNumbers.constFind(number < 0 ? m_defaultFontNumber : number);
-        if (found != m_fontNumbers.constEnd())
-            return found.value();
-        return m_fontNumbers.value(m_defaultFontNumber, 0);
-    }
-
-    void ResetColorComponents() { m_red = m_green = m_blue = 0; }
-
-    void ColorTableCharacter(char16_t c)
-    {
-        if (c != u';')
-            return;
-        // An entry without components is the automatic colour: black.
-        m_colorTable.append(TColor(m_red) | (TColor(m_green) << 8) | (TColor(m_blue) << 16));
-        ResetColorComponents();
+        m_fontTable.EndEntry(m_destText);
+        if (!m_fontTable.Fonts().isEmpty())
+            m_fonts = m_fontTable.Fonts();
     }
 
     void ApplyColorTable()
     {
-        const qsizetype count = std::min<qsizetype>(m_colorTable.size(), paletteSize);
+        const QList<TColor> &entries = m_colorTable.Entries();
+        const qsizetype count = std::min<qsizetype>(entries.size(), RtfColorTable::PaletteSize);
         for (qsizetype i = 0; i < count; ++i) {
-            m_palette[size_t(i)] = m_colorTable[i];
-            m_document.SetPaletteColor(int(i), m_colorTable[i]);
+            m_palette[size_t(i)] = entries[i];
+            m_document.SetPaletteColor(int(i), entries[i]);
         }
     }
 
-    // The palette entry a colour number of the text refers to: numbers past
-    // the 16 entries take the nearest palette colour.
-    int PaletteIndexOf(int number) const
+    void InsertPictureHere(const std::optional<TWPPicture> &picture)
     {
-        if (number < 0)
-            return 0;
-        if (number < paletteSize)
-            return number;
-        if (number >= m_colorTable.size())
-            return 0;
-        const TColor wanted = m_colorTable[number];
-        int best = 0;
-        int bestDistance = std::numeric_limits<int>::max();
-        for (int i = 0; i < paletteSize; ++i) {
-            const TColor entry = ResolveColor(m_palette[size_t(i)]);
-            int distance = 0;
-            for (int shift = 0; shift < 24; shift += 8) {
-                const int d = int((entry >> shift) & 0xFF) - int((wanted >> shift) & 0xFF);
-                distance += d * d;
-            }
-            if (distance < bestDistance) {
-                best = i;
-                bestDistance = distance;
-            }
-        }
-        return best;
-    }
-
-    // -- Pictures -----------------------------------------------------------
-
-    void PictureWord(QByteArrayView word, int value)
-    {
-        PictureState &p = m_picture;
-        if (word == "dibitmap")
-            p.type = PictureType::Dib;
-        else if (word == "wbitmap")
-            p.type = PictureType::Bitmap;
-        else if (word == "wmetafile")
-            p.type = PictureType::Metafile;
-        else if (word == "pngblip")
-            p.type = PictureType::Png;
-        else if (word == "jpegblip")
-            p.type = PictureType::Jpeg;
-        else if (word == "emfblip" || word == "macpict" || word == "pmmetafile")
-            p.type = PictureType::None;
-        else if (word == "picw")
-            p.width = value;
-        else if (word == "pich")
-            p.height = value;
-        else if (word == "picwgoal")
-            p.goalWidth = value;
-        else if (word == "pichgoal")
-            p.goalHeight = value;
-        else if (word == "picscalex")
-            p.scaleX = std::clamp(value, 1, 10000);
-        else if (word == "picscaley")
-            p.scaleY = std::clamp(value, 1, 10000);
-        else if (word == "wbmbitspixel")
-            p.bitsPixel = value;
-        else if (word == "wbmplanes")
-            p.planes = value;
-        else if (word == "wbmwidthbytes")
-            p.widthBytes = value;
-    }
-
-    void PictureHex(char c)
-    {
-        const int digit = HexValue(c);
-        if (digit < 0)
+        if (!picture)
             return;
-        if (m_picture.nibble < 0) {
-            m_picture.nibble = digit;
-        } else {
-            m_picture.data.append(char((m_picture.nibble << 4) | digit));
-            m_picture.nibble = -1;
-        }
-    }
-
-    static int Scaled(int size, int percent)
-    {
-        return int(std::clamp<qint64>(qint64(size) * percent / 100, std::numeric_limits<int>::min(),
-                                      std::numeric_limits<int>::max()));
-    }
-
-    void EndPicture()
-    {
-        const PictureState &p = m_picture;
-        if (p.data.isEmpty())
-            return;
-        TWPPicture picture;
-        switch (p.type) {
-        case PictureType::None:
-            return;
-        case PictureType::Dib:
-            picture.Kind = TWPPictureKind::Dib;
-            picture.Data = p.data;
-            picture.Image = DecodeDib(p.data);
-            break;
-        case PictureType::Bitmap:
-            picture.Kind = TWPPictureKind::Bitmap;
-            picture.Data = p.data;
-            picture.Image =
-                DecodeBitmap(p.data, p.width, p.height, p.bitsPixel, p.planes, p.widthBytes);
-            break;
-        case PictureType::Metafile:
-            picture.Kind = TWPPictureKind::Metafile;
-            picture.Data = p.data;
-            break;
-        case PictureType::Png:
-        case PictureType::Jpeg: {
-            QImage image;
-            if (!image.loadFromData(p.data, p.type == PictureType::Png ? "PNG" : "JPEG"))
-                return;
-            picture = TWPPicture::FromImage(image);
-            if (p.goalWidth > 0 && p.goalHeight > 0) {
-                picture.GoalWidth = Scaled(p.goalWidth, p.scaleX);
-                picture.GoalHeight = Scaled(p.goalHeight, p.scaleY);
-            }
-            InsertPictureHere(picture);
-            return;
-        }
-        }
-        picture.Width = p.width;
-        picture.Height = p.height;
-        picture.GoalWidth = Scaled(p.goalWidth, p.scaleX);
-        picture.GoalHeight = Scaled(p.goalHeight, p.scaleY);
-        picture.BitsPixel = p.bitsPixel;
-        picture.Planes = p.planes;
-        picture.WidthBytes = p.widthBytes;
-        if (picture.Kind == TWPPictureKind::Dib && picture.BitsPixel == 0 && p.data.size() >= 16)
-            picture.BitsPixel = Le16(p.data, 14);
-        InsertPictureHere(picture);
-    }
-
-    void EndPictureFile()
-    {
-        QString name = m_destText.trimmed();
-        if (name.size() >= 2 && name.startsWith(u'"') && name.endsWith(u'"'))
-            name = name.mid(1, name.size() - 2);
-        if (name.isEmpty())
-            return;
-        TWPPicture picture;
-        picture.Kind = TWPPictureKind::FileReference;
-        picture.FileName = name;
-        picture.Width = m_picture.width;
-        picture.Height = m_picture.height;
-        picture.GoalWidth = m_picture.goalWidth;
-        picture.GoalHeight = m_picture.goalHeight;
-        InsertPictureHere(picture);
-    }
-
-    void InsertPictureHere(const TWPPicture &picture)
-    {
         Flush();
         NoteParagraph();
-        InsertPicture(m_cursor, picture);
+        InsertPicture(m_cursor, *picture);
         m_paragraphHasContent = true;
     }
 
@@ -1063,14 +568,14 @@ private:
     {
         const Dest dest = Current().dest;
         if (dest == Dest::Picture) {
-            PictureHex(c);
+            m_picture.Hex(c);
             return;
         }
         if (dest == Dest::Skip || dest == Dest::Info)
             return;
         if (uchar(c) < 0x20 && c != '\t')
             return;
-        Character(FromWindows1252(QByteArrayView(&c, 1)).at(0).unicode());
+        Character(FromWindows1252Byte(c));
     }
 
     void Character(char16_t c)
@@ -1080,10 +585,10 @@ private:
             TextCharacter(c);
             break;
         case Dest::FontTable:
-            FontTableCharacter(c);
+            m_fontTable.Character(c, m_destText);
             break;
         case Dest::ColorTable:
-            ColorTableCharacter(c);
+            m_colorTable.Character(c);
             break;
         case Dest::Title:
         case Dest::Subject:
@@ -1106,7 +611,7 @@ private:
             return;
         if (c == QChar::ObjectReplacementCharacter)
             c = QChar::ReplacementCharacter;
-        const CharState &chars = Current().chars;
+        const RtfCharState &chars = Current().chars;
         if (!m_pending.isEmpty() && !(m_pendingState == chars))
             Flush();
         if (m_pending.isEmpty()) {
@@ -1117,43 +622,9 @@ private:
         m_paragraphHasContent = true;
     }
 
-    QTextCharFormat Format(const CharState &chars) const
+    QTextCharFormat Format(const RtfCharState &chars) const
     {
-        QTextCharFormat format;
-        const int font =
-            m_fonts.isEmpty() ? 0 : std::clamp(FontIndexOf(chars.font), 0, int(m_fonts.size()) - 1);
-        format.setProperty(FontIndexProperty, font);
-        if (!m_fonts.isEmpty())
-            format.setFontFamilies(QStringList{m_fonts[font].Name});
-        if (chars.halfPoints > 0)
-            format.setFontPointSize(chars.halfPoints / 2.0);
-        const int foreground = PaletteIndexOf(chars.foreground);
-        const int background = PaletteIndexOf(chars.background);
-        format.setProperty(ColorByteProperty, (background << 4) | foreground);
-        format.setForeground(PaletteColor(m_palette, foreground));
-        if (background != 0)
-            format.setBackground(PaletteColor(m_palette, background));
-        format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
-        format.setFontItalic(chars.italic);
-        format.setFontUnderline(chars.underline || chars.doubleUnderline);
-        format.setFontStrikeOut(chars.strike);
-        if (chars.superscript)
-            format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-        else if (chars.subscript)
-            format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-        if (chars.hidden)
-            format.setProperty(HiddenProperty, true);
-        if (chars.doubleUnderline)
-            format.setProperty(DoubleUnderlineProperty, true);
-        if (chars.shadow)
-            format.setProperty(ShadowProperty, true);
-        if (chars.protect)
-            format.setProperty(ProtectedProperty, true);
-        if (chars.insertPoint >= 0)
-            format.setProperty(InsertPointProperty, chars.insertPoint);
-        if (chars.autoText)
-            format.setProperty(AutoTextProperty, true);
-        return format;
+        return ToCharFormat(chars, {m_fonts, m_fontTable, m_colorTable, m_palette});
     }
 
     void Flush()
@@ -1166,25 +637,17 @@ private:
 
     // The paragraph takes the properties in force whenever it gains text or
     // a property; closing a group does not take them back.
-    void NoteParagraph() { m_paragraphAlignment = Current().alignment; }
+    // A picture can close the outermost group itself, leaving no group state.
+    void NoteParagraph()
+    {
+        if (!m_stack.isEmpty())
+            m_paragraphAlignment = Current().alignment;
+    }
 
     void ApplyParagraphFormat()
     {
         QTextBlockFormat format;
-        switch (m_paragraphAlignment) {
-        case TWPAlignment::Left:
-            format.setAlignment(Qt::AlignLeft);
-            break;
-        case TWPAlignment::Right:
-            format.setAlignment(Qt::AlignRight);
-            break;
-        case TWPAlignment::Center:
-            format.setAlignment(Qt::AlignHCenter);
-            break;
-        case TWPAlignment::Justify:
-            format.setAlignment(Qt::AlignJustify);
-            break;
-        }
+        format.setAlignment(ToQtAlignment(m_paragraphAlignment));
         if (m_pageBreak) {
             format.setProperty(PageBreakProperty, true);
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
@@ -1223,7 +686,6 @@ private:
     }
 
     QByteArrayView m_in;
-    qsizetype m_pos = 0;
     TWPRTFTextPaint &m_document;
     QTextCursor m_cursor;
     bool m_ownForm = false;
@@ -1234,24 +696,13 @@ private:
     QString m_destText;
 
     QList<TWPFont> m_fonts;
-    QList<TWPFont> m_tableFonts;
-    QHash<int, int> m_fontNumbers;
-    bool m_fontTableSeen = false;
-    bool m_fontEntry = false;
-    int m_fontNumber = 0;
-    TWPFont m_font;
-    int m_defaultFontNumber = 0;
-
-    std::array<TColor, 16> m_palette;
-    QList<TColor> m_colorTable;
-    int m_red = 0;
-    int m_green = 0;
-    int m_blue = 0;
-
-    PictureState m_picture;
+    RtfFontTable m_fontTable;
+    RtfColorTable::Palette m_palette;
+    RtfColorTable m_colorTable;
+    RtfPictureReader m_picture;
 
     QString m_pending;
-    CharState m_pendingState;
+    RtfCharState m_pendingState;
     TWPAlignment m_paragraphAlignment = TWPAlignment::Left;
     bool m_pageBreak = false;
     bool m_paragraphHasContent = false;

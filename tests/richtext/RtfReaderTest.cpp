@@ -845,6 +845,18 @@ TEST(RtfReader, EveryTruncationIsReadSafely)
     EXPECT_EQ(document.SaveData(), rtf);
 }
 
+TEST(RtfReader, APictureInTheOutermostGroupReadsNoMissingGroup)
+{
+    // Closing the outermost group inserted its picture after the group state
+    // was gone, reading past the end of the group stack.
+    for (const QByteArray &rtf :
+         {QByteArray("{\\rtf1\\picfile \"x\"}"), QByteArray("{\\rtf1\\pict\\dibitmap0 0a0b}")}) {
+        TWPRTFTextPaint document;
+        document.LoadData(rtf);
+        EXPECT_LE(document.Document().blockCount(), 2);
+    }
+}
+
 TEST(RtfReader, CorruptedInputIsReadSafely)
 {
     const QByteArray rtf = RichSample();
