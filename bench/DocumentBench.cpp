@@ -1,7 +1,6 @@
 #include "CalendarPage.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>
@@ -63,13 +62,3 @@ static void BM_LoadDocument(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 BENCHMARK(BM_LoadDocument);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

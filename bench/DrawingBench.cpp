@@ -7,7 +7,6 @@
 #include "SampleCell.h"
 #include "StoredPageValues.h"
 
-#include <QApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -138,13 +137,3 @@ static void BM_MonthsToPdf(benchmark::State &state)
     }
 }
 BENCHMARK(BM_MonthsToPdf)->Arg(1)->Arg(12)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

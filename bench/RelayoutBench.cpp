@@ -1,7 +1,5 @@
 #include "CalendarPage.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 // One Relayout of the page for each of the 22 layouts, on Letter and A4.
@@ -18,13 +16,3 @@ static void BM_Relayout(benchmark::State &state)
 }
 BENCHMARK(BM_Relayout)
     ->ArgsProduct({benchmark::CreateDenseRange(0, CalendarLayoutCount - 1, 1), {0, 1}});
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

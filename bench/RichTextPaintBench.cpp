@@ -1,7 +1,6 @@
 #include "RichTextPainter.h"
 #include "SampleCell.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -41,13 +40,3 @@ static void BM_PaintCachedCell(benchmark::State &state)
         benchmark::DoNotOptimize(layout.Paint(painter, QPointF(0, 0), 100, 0, 100));
 }
 BENCHMARK(BM_PaintCachedCell);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

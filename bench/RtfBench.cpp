@@ -1,6 +1,5 @@
 #include "RtfDocument.h"
 
-#include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -96,13 +95,3 @@ static void BM_ReadCells(benchmark::State &state)
     state.SetBytesProcessed(bytes);
 }
 BENCHMARK(BM_ReadCells)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,6 +1,7 @@
 #include "MonthGridParts.h"
 
 #include "CalendarDrawing.h"
+#include "DrawingPrimitives.h"
 #include "Numbers.h"
 #include "PlannerLabels.h"
 
@@ -111,4 +112,30 @@ int DayOfDateLabel(const QString &label)
     bool ok = false;
     const int day = label.left(2).trimmed().toInt(&ok);
     return ok ? day : 0;
+}
+
+TPlannerBody PlannerBody(const TRect &inner, int titleBottom, int rowCount)
+{
+    const TRect box{inner.Left, titleBottom + 1, inner.Right, inner.Bottom};
+    return {box, box.Height() / rowCount, box.Left + Trunc(box.Width() * 0.15)};
+}
+
+void DrawPlannerFrame(QPainter &target, const TPlannerBody &body, TColor columnColor)
+{
+    const TRect &box = body.Box;
+    FillRect(target, box, clWhite);
+    DrawBorderLines(target, {box.Left, box.Top, box.Right - 1, box.Bottom - 1}, cbAll);
+    FillRect(target, {box.Left + 1, box.Top + 1, body.ColumnEdge, box.Bottom - 1}, columnColor);
+}
+
+void RecordPlannerCells(TCalendarAttributes &attributes, const TPlannerBody &body, int rowCount,
+                        const QStringList &dateLabels)
+{
+    const TRect &box = body.Box;
+    for (int i = 1; i <= rowCount && i <= CellCount; ++i) {
+        const int bottom = i == rowCount ? box.Bottom - 4 : box.Top + i * body.RowHeight - 4;
+        const TRect cell{body.ColumnEdge + 4, box.Top + (i - 1) * body.RowHeight + 4, box.Right - 4,
+                         bottom};
+        attributes.CellGeometry[i - 1] = {cell, DayOfDateLabel(dateLabels.value(i - 1)), cell};
+    }
 }

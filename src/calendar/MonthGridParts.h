@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+class QPainter;
+
 // What the month grid and the planners draw, worked out once for the bitmap
 // drawing and the printed one alike.
 
@@ -33,3 +35,19 @@ TPlannerRows WeekPlannerRows(const TCalendarAttributes &attributes, const QStrin
 TPlannerRows DayPlannerRows(const TCalendarAttributes &attributes, const QString &title);
 // The day of the month in the first two characters of a date label, or 0.
 int DayOfDateLabel(const QString &label);
+
+// A planner's body below its title band: the box, the height of a row and
+// the right edge of the left column of labels.
+struct TPlannerBody
+{
+    TRect Box;
+    int RowHeight = 0;
+    int ColumnEdge = 0;
+};
+TPlannerBody PlannerBody(const TRect &inner, int titleBottom, int rowCount);
+// The body's white box with its outline and the left column's fill.
+void DrawPlannerFrame(QPainter &target, const TPlannerBody &body, TColor columnColor);
+// The rows' cells: the part of each row right of the labels, less 4 pixels
+// on every side, the day taken from the row's date label.
+void RecordPlannerCells(TCalendarAttributes &attributes, const TPlannerBody &body, int rowCount,
+                        const QStringList &dateLabels);

@@ -49,30 +49,23 @@ void DrawPlannerBody(QPainter &target, TCalendarAttributes &attributes, int rowC
     attributes.TitleRect = band;
     DrawTextLine(target, band, title, Qt::AlignCenter);
 
-    const TRect body{r.Left, band.Bottom + 1, r.Right, r.Bottom};
-    FillRect(target, body, clWhite);
-    DrawBorderLines(target, {body.Left, body.Top, body.Right - 1, body.Bottom - 1}, cbAll);
-    const int rh = body.Height() / rowCount;
-    const int xc = body.Left + Trunc(body.Width() * 0.15);
-    FillRect(target, {body.Left + 1, body.Top + 1, xc, body.Bottom - 1},
-             attributes.HeadersBackColor);
+    const TPlannerBody body = PlannerBody(r, band.Bottom, rowCount);
+    DrawPlannerFrame(target, body, attributes.HeadersBackColor);
+    const TRect &box = body.Box;
+    const int rh = body.RowHeight;
+    const int xc = body.ColumnEdge;
 
     SetTargetFont(target, attributes.HeadersFont);
     for (int i = 0; i < rowCount; ++i) {
-        const int top = body.Top + i * rh + 1;
-        const TRect upper{body.Left + 1, top, xc, top + rh / 2};
-        const TRect lower{body.Left + 1, upper.Bottom, xc, upper.Bottom + rh / 2};
+        const int top = box.Top + i * rh + 1;
+        const TRect upper{box.Left + 1, top, xc, top + rh / 2};
+        const TRect lower{box.Left + 1, upper.Bottom, xc, upper.Bottom + rh / 2};
         DrawTextLine(target, upper, rowLabels.value(i), Qt::AlignHCenter | Qt::AlignBottom);
         DrawTextLine(target, lower, dateLabels.value(i), Qt::AlignHCenter | Qt::AlignTop);
     }
-    VerticalLine(target, xc, body.Top, body.Bottom);
+    VerticalLine(target, xc, box.Top, box.Bottom);
     for (int i = 1; i < rowCount; ++i)
-        HorizontalLine(target, body.Left, body.Right, body.Top + i * rh);
-
-    for (int i = 1; i <= rowCount; ++i) {
-        const int bottom = i == rowCount ? body.Bottom - 4 : body.Top + i * rh - 4;
-        const TRect cell{xc + 4, body.Top + (i - 1) * rh + 4, body.Right - 4, bottom};
-        attributes.CellGeometry[i - 1] = {cell, DayOfDateLabel(dateLabels.value(i - 1)), cell};
-    }
+        HorizontalLine(target, box.Left, box.Right, box.Top + i * rh);
+    RecordPlannerCells(attributes, body, rowCount, dateLabels);
     target.restore();
 }

@@ -138,31 +138,24 @@ void PrintPlannerBody(TCanvasReport &report, TCalendarAttributes &attributes,
     attributes.TitleRect = band;
     PrintOnLine(report, band, rows.Title, band.Top, TPlace::Center);
 
-    const TRect body{r.Left, band.Bottom + 1, r.Right, r.Bottom};
-    FillRect(canvas, body, clWhite);
-    DrawBorderLines(canvas, {body.Left, body.Top, body.Right - 1, body.Bottom - 1}, cbAll);
-    const int rh = body.Height() / rowCount;
-    const int xc = body.Left + Trunc(body.Width() * 0.15);
-    FillRect(canvas, {body.Left + 1, body.Top + 1, xc, body.Bottom - 1},
-             attributes.HeadersBackColor);
+    const TPlannerBody body = PlannerBody(r, band.Bottom, rowCount);
+    DrawPlannerFrame(canvas, body, attributes.HeadersBackColor);
+    const TRect &box = body.Box;
+    const int rh = body.RowHeight;
+    const int xc = body.ColumnEdge;
 
     SetReportFont(report, attributes.HeadersFont);
     for (int i = 0; i < rowCount; ++i) {
-        const int top = body.Top + i * rh + 1;
-        const TRect upper{body.Left + 1, top, xc, top + rh / 2};
+        const int top = box.Top + i * rh + 1;
+        const TRect upper{box.Left + 1, top, xc, top + rh / 2};
         PrintOnLine(report, upper, rows.RowLabels.value(i), upper.Bottom - report.LineHeight(),
                     TPlace::Center);
         PrintOnLine(report, upper, rows.DateLabels.value(i), upper.Bottom, TPlace::Center);
     }
-    VerticalLine(canvas, xc, body.Top, body.Bottom);
+    VerticalLine(canvas, xc, box.Top, box.Bottom);
     for (int i = 1; i < rowCount; ++i)
-        HorizontalLine(canvas, body.Left, body.Right, body.Top + i * rh);
-
-    for (int i = 1; i <= rowCount; ++i) {
-        const int bottom = i == rowCount ? body.Bottom - 4 : body.Top + i * rh - 4;
-        const TRect cell{xc + 4, body.Top + (i - 1) * rh + 4, body.Right - 4, bottom};
-        attributes.CellGeometry[i - 1] = {cell, DayOfDateLabel(rows.DateLabels.value(i - 1)), cell};
-    }
+        HorizontalLine(canvas, box.Left, box.Right, box.Top + i * rh);
+    RecordPlannerCells(attributes, body, rowCount, rows.DateLabels);
 }
 
 } // namespace

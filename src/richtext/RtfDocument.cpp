@@ -371,3 +371,29 @@ bool TWPRTFTextPaint::LoadData(const QByteArray &rtf, QString *error)
 {
     return ReadRtf(rtf, *this, error);
 }
+
+Qt::Alignment ToQtAlignment(TWPAlignment alignment)
+{
+    switch (alignment) {
+    case TWPAlignment::Right:
+        return Qt::AlignRight;
+    case TWPAlignment::Center:
+        return Qt::AlignHCenter;
+    case TWPAlignment::Justify:
+        return Qt::AlignJustify;
+    case TWPAlignment::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+TWPAlignment AlignmentOf(Qt::Alignment alignment)
+{
+    if (alignment & Qt::AlignRight)
+        return TWPAlignment::Right;
+    if (alignment & Qt::AlignHCenter)
+        return TWPAlignment::Center;
+    if (alignment & Qt::AlignJustify)
+        return TWPAlignment::Justify;
+    return TWPAlignment::Left;
+}

@@ -28,6 +28,9 @@ struct TWPFont
 
 // Paragraph alignment, numbered as the engine numbers it.
 enum class TWPAlignment { Left = 0, Right = 1, Center = 2, Justify = 3 };
+Qt::Alignment ToQtAlignment(TWPAlignment alignment);
+// The engine's alignment of a paragraph Qt aligns so; left for anything else.
+TWPAlignment AlignmentOf(Qt::Alignment alignment);
 
 // The properties the engine keeps on Qt's text formats beyond Qt's own, so a
 // document read from RTF writes back to the same bytes.

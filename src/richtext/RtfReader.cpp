@@ -178,21 +178,6 @@ QString WithoutLeadingTab(const QString &text)
     return text.startsWith(u'\t') ? text.mid(1) : text;
 }
 
-Qt::Alignment ToQtAlignment(TWPAlignment alignment)
-{
-    switch (alignment) {
-    case TWPAlignment::Right:
-        return Qt::AlignRight;
-    case TWPAlignment::Center:
-        return Qt::AlignHCenter;
-    case TWPAlignment::Justify:
-        return Qt::AlignJustify;
-    case TWPAlignment::Left:
-        break;
-    }
-    return Qt::AlignLeft;
-}
-
 class Reader
 {
 public:

@@ -131,17 +131,6 @@ const char *AlignmentWord(TWPAlignment alignment)
     return "\\ql";
 }
 
-TWPAlignment AlignmentOf(Qt::Alignment alignment)
-{
-    if (alignment & Qt::AlignHCenter)
-        return TWPAlignment::Center;
-    if (alignment & Qt::AlignJustify)
-        return TWPAlignment::Justify;
-    if (alignment & Qt::AlignRight)
-        return TWPAlignment::Right;
-    return TWPAlignment::Left;
-}
-
 const char *FamilyWord(int pitchAndFamily)
 {
     switch (pitchAndFamily & 0xF0) {

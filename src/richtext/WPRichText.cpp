@@ -20,32 +20,6 @@ namespace {
 
 const QString RtfMimeType = QStringLiteral("text/rtf");
 
-Qt::Alignment QtAlignment(TWPAlignment alignment)
-{
-    switch (alignment) {
-    case TWPAlignment::Right:
-        return Qt::AlignRight;
-    case TWPAlignment::Center:
-        return Qt::AlignHCenter;
-    case TWPAlignment::Justify:
-        return Qt::AlignJustify;
-    case TWPAlignment::Left:
-        break;
-    }
-    return Qt::AlignLeft;
-}
-
-TWPAlignment AlignmentOf(Qt::Alignment alignment)
-{
-    if (alignment & Qt::AlignRight)
-        return TWPAlignment::Right;
-    if (alignment & Qt::AlignHCenter)
-        return TWPAlignment::Center;
-    if (alignment & Qt::AlignJustify)
-        return TWPAlignment::Justify;
-    return TWPAlignment::Left;
-}
-
 Qt::ScrollBarPolicy Policy(bool shown)
 {
     return shown ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
@@ -173,7 +147,7 @@ void TWPRichText::SetAlignment(TWPAlignment alignment)
 {
     QTextCursor cursor = Cursor();
     QTextBlockFormat format;
-    format.setAlignment(QtAlignment(alignment));
+    format.setAlignment(ToQtAlignment(alignment));
     cursor.mergeBlockFormat(format);
     SetCursor(cursor);
 }
