@@ -21,7 +21,7 @@ QString MonthTitle(const TCalendarAttributes &attributes, const QString &title)
     if (!title.isEmpty())
         return title;
     const int month = attributes.Month;
-    const QString name = month >= 1 && month <= 12 ? attributes.MonthNames[month - 1] : QString();
+    QString name = month >= 1 && month <= 12 ? attributes.MonthNames[month - 1] : QString();
     if (!attributes.TitleShowYear)
         return name;
     return name + u' ' + QString::number(attributes.Year);

@@ -50,7 +50,8 @@ double FiniteToDouble(std::uint64_t sign, int exponent, std::uint64_t mantissa)
         }
         if (power > DoubleBias)
             return FromBits(sign, DoubleMaxExponent, 0);
-        return FromBits(sign, std::uint64_t(power + DoubleBias), kept & FractionMask);
+        const int biased = power + DoubleBias;
+        return FromBits(sign, std::uint64_t(biased), kept & FractionMask);
     }
     // Subnormal: a fraction that rounds up to 2^52 is exactly the smallest
     // normal number, which the same bit pattern encodes.

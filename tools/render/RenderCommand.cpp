@@ -85,7 +85,7 @@ QString WritePictures(TCalendarPage &page, const TRenderOptions &options)
         if (number > 1)
             AdvancePage(page);
         const QString fileName = NumberedFileName(options.Output, number, options.Count);
-        if (const QString error = WritePicture(page, fileName); !error.isEmpty())
+        if (QString error = WritePicture(page, fileName); !error.isEmpty())
             return error;
     }
     return {};
@@ -122,16 +122,16 @@ QString Save(const TCalendarPage &page, const QString &fileName)
 
 QString Render(const TRenderOptions &options)
 {
-    if (const QString error = CheckFileNames(options); !error.isEmpty())
+    if (QString error = CheckFileNames(options); !error.isEmpty())
         return error;
     TCalendarPage page;
     TRenderedObjects objects;
-    if (const QString error = StartPage(options, page, objects); !error.isEmpty())
+    if (QString error = StartPage(options, page, objects); !error.isEmpty())
         return error;
-    if (const QString error = ApplyRenderOptions(options, page); !error.isEmpty())
+    if (QString error = ApplyRenderOptions(options, page); !error.isEmpty())
         return error;
     if (!options.Save.isEmpty()) {
-        if (const QString error = Save(page, options.Save); !error.isEmpty())
+        if (QString error = Save(page, options.Save); !error.isEmpty())
             return error;
     }
     if (options.Info)
@@ -160,7 +160,7 @@ int RunRenderCommand(const QStringList &arguments)
         std::fputs(qPrintable(RenderUsage()), stdout);
         return 0;
     }
-    if (const QString error = Render(options); !error.isEmpty()) {
+    if (QString error = Render(options); !error.isEmpty()) {
         std::fprintf(stderr, "datewright-render: %s\n", qPrintable(error));
         return 1;
     }
