@@ -36,21 +36,17 @@ void SetNames(TCalendarAttributes &attributes, const TCalendarPage &page)
 bool DrawMain(QPainter &target, TCalendarPage &page)
 {
     TCalendarAttributes attributes = MainDrawingAttributes(page);
-    switch (page.CalendarLayout()) {
-    case loWeek:
-    case lo2Week:
-        attributes.PlannerDays = page.CalendarLayout() == loWeek ? 7 : 14;
+    switch (MainDrawingOf(page)) {
+    case TMainDrawing::None:
+        return false;
+    case TMainDrawing::MonthGrid:
+        DrawMonthGrid(target, attributes, page.UserTitle());
+        break;
+    case TMainDrawing::WeekPlanner:
         DrawWeekPlanner(target, attributes, page.UserTitle());
         break;
-    case loDay10:
-    case loDay15:
-        attributes.PlannerHours = page.CalendarLayout() == loDay10 ? 10 : 15;
+    case TMainDrawing::DayPlanner:
         DrawDayPlanner(target, attributes, page.UserTitle());
-        break;
-    default:
-        if (!page.ShowMonthGrid())
-            return false;
-        DrawMonthGrid(target, attributes, page.UserTitle());
         break;
     }
     TCalendarAttributes &recorded = page.MainAttributes();
@@ -94,6 +90,20 @@ void DrawMinis(QPainter &target, const TCalendarPage &page, TPaintCache &cache)
 
 } // namespace
 
+TMainDrawing MainDrawingOf(const TCalendarPage &page)
+{
+    switch (page.CalendarLayout()) {
+    case loWeek:
+    case lo2Week:
+        return TMainDrawing::WeekPlanner;
+    case loDay10:
+    case loDay15:
+        return TMainDrawing::DayPlanner;
+    default:
+        return page.ShowMonthGrid() ? TMainDrawing::MonthGrid : TMainDrawing::None;
+    }
+}
+
 TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page)
 {
     const float scale = page.Scale();
@@ -117,6 +127,8 @@ TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page)
     attributes.CellFont = ScaledFont(page.CellFont(), scale);
     attributes.CellBorder = page.CellBorder();
     attributes.PlannerStart = page.PlannerStartTime();
+    attributes.PlannerDays = page.CalendarLayout() == lo2Week ? 14 : 7;
+    attributes.PlannerHours = page.CalendarLayout() == loDay15 ? 15 : 10;
     attributes.ZoomPercent = Trunc(double(scale) * 100);
     SetNames(attributes, page);
     return attributes;

@@ -12,7 +12,12 @@ class TPaintCache;
 // writes. Drawing records the cells', title's and day names' geometry in the
 // page's main attributes, for clicks and the cell editor.
 
-// The record for the month grid or planner, at the page's zoom.
+// What the page draws under its minis.
+enum class TMainDrawing { None, MonthGrid, WeekPlanner, DayPlanner };
+TMainDrawing MainDrawingOf(const TCalendarPage &page);
+
+// The record for the month grid or planner, at the page's zoom, with the
+// planner's days and hours set from the layout.
 TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page);
 // The record shared by the mini calendars, at the page's zoom.
 TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page);

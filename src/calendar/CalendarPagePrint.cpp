@@ -82,21 +82,17 @@ void PrintMain(TCanvasReport &report, const TCalendarPage &page, const PageToDev
     UseUnzoomedFonts(attributes, PageFonts(page, false));
     attributes.CalRect = toDevice(page.MainRect());
     attributes.MinTitleHeight = Trunc(1.5 * report.XDpi());
-    switch (page.CalendarLayout()) {
-    case loWeek:
-    case lo2Week:
-        attributes.PlannerDays = page.CalendarLayout() == loWeek ? 7 : 14;
+    switch (MainDrawingOf(page)) {
+    case TMainDrawing::None:
+        return;
+    case TMainDrawing::MonthGrid:
+        PrintMonthGrid(report, attributes, page.UserTitle());
+        break;
+    case TMainDrawing::WeekPlanner:
         PrintWeekPlanner(report, attributes, page.UserTitle());
         break;
-    case loDay10:
-    case loDay15:
-        attributes.PlannerHours = page.CalendarLayout() == loDay10 ? 10 : 15;
+    case TMainDrawing::DayPlanner:
         PrintDayPlanner(report, attributes, page.UserTitle());
-        break;
-    default:
-        if (!page.ShowMonthGrid())
-            return;
-        PrintMonthGrid(report, attributes, page.UserTitle());
         break;
     }
     PrintCellTexts(report, page, attributes);

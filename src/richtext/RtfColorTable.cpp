@@ -1,21 +1,8 @@
 #include "RtfColorTable.h"
 
+#include "RtfDocument.h"
+
 #include <algorithm>
-#include <limits>
-
-namespace {
-
-int Distance(TColor a, TColor b)
-{
-    int distance = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int d = int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF);
-        distance += d * d;
-    }
-    return distance;
-}
-
-} // namespace
 
 void RtfColorTable::Start()
 {
@@ -49,15 +36,5 @@ int RtfColorTable::PaletteIndexOf(int number, const Palette &palette) const
         return number;
     if (number >= m_entries.size())
         return 0;
-    const TColor wanted = m_entries[number];
-    int best = 0;
-    int bestDistance = std::numeric_limits<int>::max();
-    for (int i = 0; i < PaletteSize; ++i) {
-        const int distance = Distance(ResolveColor(palette[size_t(i)]), wanted);
-        if (distance < bestDistance) {
-            best = i;
-            bestDistance = distance;
-        }
-    }
-    return best;
+    return NearestPaletteIndex(palette, m_entries[number]);
 }

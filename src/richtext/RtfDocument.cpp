@@ -12,6 +12,7 @@
 #include <QVariant>
 
 #include <atomic>
+#include <limits>
 
 namespace {
 
@@ -396,4 +397,27 @@ TWPAlignment AlignmentOf(Qt::Alignment alignment)
     if (alignment & Qt::AlignJustify)
         return TWPAlignment::Justify;
     return TWPAlignment::Left;
+}
+
+int NearestPaletteIndex(const std::array<TColor, 16> &palette, TColor wanted)
+{
+    const TColor target = ResolveColor(wanted);
+    auto distance = [target](TColor color) {
+        int sum = 0;
+        for (int shift = 0; shift < 24; shift += 8) {
+            const int d = int((color >> shift) & 0xFF) - int((target >> shift) & 0xFF);
+            sum += d * d;
+        }
+        return sum;
+    };
+    int best = 0;
+    int bestDistance = std::numeric_limits<int>::max();
+    for (int i = 0; i < int(palette.size()); ++i) {
+        const int d = distance(ResolveColor(palette[size_t(i)]));
+        if (d < bestDistance) {
+            best = i;
+            bestDistance = d;
+        }
+    }
+    return best;
 }

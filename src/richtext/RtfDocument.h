@@ -61,6 +61,10 @@ enum TWPFormatProperty : int {
 
 enum class TWPPictureKind { Dib = 0, Bitmap = 1, Metafile = 2, FileReference = 3 };
 
+// The index of the palette entry closest to wanted (red, green and blue
+// distance; system colours resolved), the first of equally close ones.
+int NearestPaletteIndex(const std::array<TColor, 16> &palette, TColor wanted);
+
 // A picture embedded in a document, as the RTF carries it: Data holds the DIB
 // without its 14-byte file header, the raw bitmap rows, or the metafile
 // without its 22-byte placeable header. Image is what is painted (empty for a

@@ -106,16 +106,6 @@ bool SameFace(const QString &a, const QString &b)
     return a.left(maxFontNameLength).compare(b.left(maxFontNameLength), Qt::CaseInsensitive) == 0;
 }
 
-int ColorDistance(TColor a, TColor b)
-{
-    int sum = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int d = int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF);
-        sum += d * d;
-    }
-    return sum;
-}
-
 const char *AlignmentWord(TWPAlignment alignment)
 {
     switch (alignment) {
@@ -303,17 +293,7 @@ private:
 
     int NearestPaletteIndex(const QColor &color) const
     {
-        const TColor wanted = FromQColor(color);
-        int best = 0;
-        int bestDistance = std::numeric_limits<int>::max();
-        for (int i = 0; i < int(m_palette.size()); ++i) {
-            const int distance = ColorDistance(m_palette[size_t(i)], wanted);
-            if (distance < bestDistance) {
-                best = i;
-                bestDistance = distance;
-            }
-        }
-        return best;
+        return ::NearestPaletteIndex(m_palette, FromQColor(color));
     }
 
     int ColorByte(const QTextCharFormat &format) const

@@ -1,5 +1,6 @@
 #include "RtfDocument.h"
 
+#include "DocumentProbe.h"
 #include "RtfReader.h"
 #include "RtfStorage.h"
 #include "RtfWriter.h"
@@ -19,24 +20,6 @@ static void PrintTo(const QByteArray &bytes, std::ostream *out)
 }
 
 namespace {
-
-QStringList Paragraphs(const TWPRTFTextPaint &document)
-{
-    QStringList paragraphs;
-    for (QTextBlock block = document.Document().begin(); block.isValid(); block = block.next())
-        paragraphs.append(block.text());
-    return paragraphs;
-}
-
-QList<QTextImageFormat> Pictures(const TWPRTFTextPaint &document)
-{
-    QList<QTextImageFormat> pictures;
-    for (QTextBlock block = document.Document().begin(); block.isValid(); block = block.next())
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().isImageFormat())
-                pictures.append(it.fragment().charFormat().toImageFormat());
-    return pictures;
-}
 
 // A run format as the engine's editor makes it.
 QTextCharFormat RunFormat(TWPRTFTextPaint &document, const QString &face, double points,

@@ -1,5 +1,6 @@
 #include "RtfReader.h"
 
+#include "DocumentProbe.h"
 #include "RtfDocument.h"
 #include "RtfWriter.h"
 
@@ -43,15 +44,6 @@ QByteArray Own(const QByteArray &paragraphs)
     return defaultPrologue + "{" + paragraphs + "}\r\n}";
 }
 
-// The text of each paragraph.
-QStringList Paragraphs(const TWPRTFTextPaint &document)
-{
-    QStringList paragraphs;
-    for (QTextBlock block = document.Document().begin(); block.isValid(); block = block.next())
-        paragraphs.append(block.text());
-    return paragraphs;
-}
-
 QTextBlock Block(const TWPRTFTextPaint &document, int number)
 {
     return document.Document().findBlockByNumber(number);
@@ -66,16 +58,6 @@ QTextCharFormat FormatOf(const TWPRTFTextPaint &document, const QString &text)
     QTextCursor cursor(const_cast<QTextDocument *>(&document.Document()));
     cursor.setPosition(int(at) + 1);
     return cursor.charFormat();
-}
-
-QList<QTextImageFormat> Pictures(const TWPRTFTextPaint &document)
-{
-    QList<QTextImageFormat> pictures;
-    for (QTextBlock block = document.Document().begin(); block.isValid(); block = block.next())
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().isImageFormat())
-                pictures.append(it.fragment().charFormat().toImageFormat());
-    return pictures;
 }
 
 // A byte string literal with its NUL bytes.
