@@ -204,6 +204,10 @@ public:
     // What the drawing of the month grid or planner recorded.
     const TCalendarAttributes &MainAttributes() const { return m_mainAttributes; }
     TCalendarAttributes &MainAttributes() { return m_mainAttributes; }
+    // The placed objects on the page, in child order: saved with the document
+    // and painted over the page in its bitmap.
+    virtual QList<const TComponent *> PlacedObjects() const { return {}; }
+
     // The border picture as loaded from its file.
     const QByteArray &BorderMetafile() const { return m_borderMetafile; }
 
@@ -214,8 +218,6 @@ protected:
     virtual void PanelStateChanged() {}
     // The page was shown or hidden.
     virtual void VisibilityChanged() {}
-    // The placed objects a document saves, in child order.
-    virtual QList<const TComponent *> PlacedObjects() const { return {}; }
 
 private:
     friend class TCalendarPageFile;

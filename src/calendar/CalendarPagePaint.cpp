@@ -179,6 +179,26 @@ QImage RenderPageImage(TCalendarPage &page)
     return RenderPageImage(page, cache);
 }
 
+QImage RenderToBitmap(TCalendarPage &page, TPaintCache &cache)
+{
+    QImage image = RenderPageImage(page, cache);
+    QPainter painter(&image);
+    for (const TComponent *object : page.PlacedObjects()) {
+        if (const auto *paintable = dynamic_cast<const TPaintsIntoPage *>(object)) {
+            painter.save();
+            paintable->PaintIntoPage(painter);
+            painter.restore();
+        }
+    }
+    return image;
+}
+
+QImage RenderToBitmap(TCalendarPage &page)
+{
+    TPaintCache cache;
+    return RenderToBitmap(page, cache);
+}
+
 TRect EditorCellRect(const TCalendarPage &page)
 {
     TRect rect = page.MainAttributes().CellGeometry[0].rFree;

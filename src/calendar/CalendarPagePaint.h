@@ -8,6 +8,17 @@ class QPainter;
 class TCalendarPage;
 class TPaintCache;
 
+// A placed object that paints itself into the page bitmap at its own
+// position, as it appears on screen.
+class TPaintsIntoPage
+{
+public:
+    virtual void PaintIntoPage(QPainter &target) const = 0;
+
+protected:
+    ~TPaintsIntoPage() = default;
+};
+
 // The page drawn at its zoom: what the screen shows and what picture export
 // writes. Drawing records the cells', title's and day names' geometry in the
 // page's main attributes, for clicks and the cell editor.
@@ -29,6 +40,10 @@ void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache);
 // A new bitmap of the page's control size holding the page.
 QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache);
 QImage RenderPageImage(TCalendarPage &page);
+// The page bitmap with every placed object that can paint itself painted on
+// top, in child order: the picture export's image of the page.
+QImage RenderToBitmap(TCalendarPage &page, TPaintCache &cache);
+QImage RenderToBitmap(TCalendarPage &page);
 
 // Cell 1's text area widened by 5 pixels to the right and bottom: the size
 // the cell renderer takes when printing.

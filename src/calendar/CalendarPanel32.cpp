@@ -21,6 +21,11 @@ TCalendarPanel32::~TCalendarPanel32()
     RestoreCursor();
 }
 
+QImage TCalendarPanel32::RenderToBitmap()
+{
+    return ::RenderToBitmap(*this, m_cellTexts);
+}
+
 void TCalendarPanel32::ControlResized()
 {
     resize(Width(), Height());

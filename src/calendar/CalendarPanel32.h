@@ -16,6 +16,10 @@ public:
     explicit TCalendarPanel32(QWidget *parent = nullptr);
     ~TCalendarPanel32() override;
 
+    // A new bitmap of the page's size: the page as on screen with every
+    // placed object painted on top.
+    QImage RenderToBitmap();
+
 protected:
     void ControlResized() override;
     void Invalidate() override;

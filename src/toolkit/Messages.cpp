@@ -27,6 +27,15 @@ void ShowInformation(const QString &text)
     QMessageBox::information(DialogParent(), QStringLiteral("Information"), text);
 }
 
+void ShowWarning(const QString &text, const QString &caption)
+{
+    if (Answerer().Warning) {
+        Answerer().Warning(text, caption);
+        return;
+    }
+    QMessageBox::warning(DialogParent(), caption, text);
+}
+
 bool AskYesNo(const QString &text, const QString &caption)
 {
     if (Answerer().Question)

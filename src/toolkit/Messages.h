@@ -9,6 +9,8 @@
 
 // A message box captioned "Information" with an information icon and OK.
 void ShowInformation(const QString &text);
+// A message box under caption with a warning icon and OK.
+void ShowWarning(const QString &text, const QString &caption);
 // A question with Yes and No under caption; true for Yes.
 bool AskYesNo(const QString &text, const QString &caption);
 
@@ -17,6 +19,7 @@ bool AskYesNo(const QString &text, const QString &caption);
 struct TMessageAnswerer
 {
     std::function<void(const QString &text)> Information;
+    std::function<void(const QString &text, const QString &caption)> Warning;
     std::function<bool(const QString &text, const QString &caption)> Question;
 };
 void SetMessageAnswerer(const TMessageAnswerer &answerer);

@@ -134,7 +134,9 @@ TEST(ReportPrinter, WithoutPrintersNothingIsPrinted)
     if (!QPrinterInfo::availablePrinters().isEmpty())
         GTEST_SKIP() << "this machine has a printer";
     QStringList messages;
-    SetMessageAnswerer({[&](const QString &text) { messages << text; }, {}});
+    TMessageAnswerer answerer;
+    answerer.Information = [&](const QString &text) { messages << text; };
+    SetMessageAnswerer(answerer);
     TReportPrinter report;
     bool printed = false;
     report.OnBeforePrint = [&](TReportPrinter &) { printed = true; };

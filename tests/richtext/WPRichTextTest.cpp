@@ -176,7 +176,9 @@ TEST(WPRichTextTest, AssignKeepsTheEditorsPage)
 TEST(WPRichTextTest, BackgroundPictureMustBeABitmap)
 {
     QStringList messages;
-    SetMessageAnswerer({[&messages](const QString &text) { messages << text; }, {}});
+    TMessageAnswerer answerer;
+    answerer.Information = [&messages](const QString &text) { messages << text; };
+    SetMessageAnswerer(answerer);
     TWPRichText editor;
     TWPPicture metafile;
     metafile.Kind = TWPPictureKind::Metafile;

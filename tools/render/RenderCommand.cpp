@@ -17,6 +17,18 @@
 
 namespace {
 
+// The page with the placed objects its document brought, so that saving
+// keeps them and pictures show them.
+class TRenderedPage : public TCalendarPage
+{
+public:
+    explicit TRenderedPage(const TRenderedObjects &objects) : m_objects(objects) {}
+    QList<const TComponent *> PlacedObjects() const override { return m_objects.Objects(); }
+
+private:
+    const TRenderedObjects &m_objects;
+};
+
 QString Suffix(const QString &fileName)
 {
     return QFileInfo(fileName).suffix().toLower();
@@ -71,7 +83,7 @@ QString StartPage(const TRenderOptions &options, TCalendarPage &page, TRenderedO
 
 QString WritePicture(TCalendarPage &page, const QString &fileName)
 {
-    const QImage picture = PictureInsideMargins(page, RenderPageImage(page));
+    const QImage picture = PictureInsideMargins(page, RenderToBitmap(page));
     if (picture.isNull())
         return QStringLiteral("the margins leave no picture to write");
     if (!picture.save(fileName, Suffix(fileName) == u"bmp" ? "BMP" : "PNG"))
@@ -124,8 +136,8 @@ QString Render(const TRenderOptions &options)
 {
     if (QString error = CheckFileNames(options); !error.isEmpty())
         return error;
-    TCalendarPage page;
     TRenderedObjects objects;
+    TRenderedPage page(objects);
     if (QString error = StartPage(options, page, objects); !error.isEmpty())
         return error;
     if (QString error = ApplyRenderOptions(options, page); !error.isEmpty())
