@@ -6,7 +6,7 @@ DW_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 DW_PACKAGES=(
     g++ cmake ninja-build
     qt6-base-dev libgl-dev qt6-image-formats-plugins
-    fonts-liberation2
+    fonts-liberation2 poppler-utils
     libgtest-dev libbenchmark-dev
 )
 
