@@ -80,6 +80,27 @@ static void BM_a_FullRepaintCold(benchmark::State &state)
 }
 BENCHMARK(BM_a_FullRepaintCold);
 
+// The same with every cell's text different (its day added to it), so that
+// no cell can share another's layout.
+static void BM_a_FullRepaintColdDistinct(benchmark::State &state)
+{
+    TCalendarPage page;
+    MakePage(page, LOFullCalendarLS, true);
+    for (int index = 1; index <= CellCount; ++index) {
+        TWPRtfStorage cell;
+        FillSampleCell(cell.RtfText());
+        QTextCursor(&cell.RtfText().Document()).insertText(QString::number(index));
+        page.SetCellText(index, cell);
+    }
+    QImage image = PageImage(page);
+    QPainter painter(&image);
+    for (auto _ : state) {
+        TPaintCache cache;
+        PaintPage(painter, page, cache);
+    }
+}
+BENCHMARK(BM_a_FullRepaintColdDistinct);
+
 static void PaintLayout(benchmark::State &state, TCalendarLayout layout)
 {
     TCalendarPage page;
@@ -108,7 +129,7 @@ static void BM_RenderToBitmap(benchmark::State &state)
     TCalendarPage page;
     MakePage(page, LOFullCalendarLS, true);
     for (auto _ : state)
-        benchmark::DoNotOptimize(RenderPageImage(page));
+        benchmark::DoNotOptimize(RenderToBitmap(page));
 }
 BENCHMARK(BM_RenderToBitmap);
 

@@ -2,6 +2,7 @@
 
 #include "CalendarDrawing.h"
 #include "RichTextPainter.h"
+#include "RtfDocument.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -45,17 +46,39 @@ const QImage &TPaintCache::CellText(int index, const TWPRTFTextPaint &document, 
 {
     TCellText &cell = m_cells.at(index - 1);
     const double width = UnzoomedWidth(size.width(), zoomPercent);
-    const bool laidOut = cell.Layout && cell.Layout->IsLayoutOf(document, width);
+    bool laidOut =
+        cell.Layout && cell.Layout->Width() == width && cell.Source.Unchanged(document.Document());
     if (laidOut && cell.Image.size() == size && cell.ZoomPercent == zoomPercent)
         return cell.Image;
-    if (!laidOut)
-        cell.Layout = std::make_unique<TWPRichTextLayout>(document, width);
+    if (!laidOut) {
+        cell.Source.Watch(document.Document());
+        if (const TCellText *same = SameTextElsewhere(document, width)) {
+            cell.Layout = same->Layout;
+            if (same->Image.size() == size && same->ZoomPercent == zoomPercent) {
+                cell.Image = same->Image;
+                cell.ZoomPercent = zoomPercent;
+                return cell.Image;
+            }
+        } else {
+            cell.Layout = std::make_shared<const TWPRichTextLayout>(document, width);
+        }
+    }
     cell.Image = QImage(size, QImage::Format_RGB32);
     cell.Image.fill(Qt::white);
     cell.ZoomPercent = zoomPercent;
     QPainter painter(&cell.Image);
     cell.Layout->Paint(painter, QPointF(0, 0), size.height(), 0, zoomPercent);
     return cell.Image;
+}
+
+const TPaintCache::TCellText *TPaintCache::SameTextElsewhere(const TWPRTFTextPaint &document,
+                                                             double width) const
+{
+    for (const TCellText &other : m_cells) {
+        if (other.Layout && other.Layout->Width() == width && other.Layout->HasContentOf(document))
+            return &other;
+    }
+    return nullptr;
 }
 
 const QImage &TPaintCache::MiniCalendar(const TCalendarAttributes &attributes)

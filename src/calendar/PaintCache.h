@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalendarAttributes.h"
+#include "DocumentWatch.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -15,8 +16,8 @@ class TWPRTFTextPaint;
 
 // What the page keeps between paints so that a repaint redoes only what
 // changed: each day cell's painted text (kept until the cell's document, its
-// size or the zoom changes) and each mini calendar's picture (kept while the
-// month and everything the mini is drawn with stay the same).
+// size or the zoom changes; shared by cells holding the same text) and each mini calendar's picture
+// (kept while the month and everything the mini is drawn with stay the same).
 class TPaintCache
 {
 public:
@@ -36,10 +37,15 @@ public:
 private:
     struct TCellText
     {
-        std::unique_ptr<TWPRichTextLayout> Layout;
+        TDocumentWatch Source;
+        std::shared_ptr<const TWPRichTextLayout> Layout;
         QImage Image;
         int ZoomPercent = 0;
     };
+
+    // Another cell's layout of the same content at width, shared rather than
+    // laid out again: cells often repeat an entry.
+    const TCellText *SameTextElsewhere(const TWPRTFTextPaint &document, double width) const;
 
     std::array<TCellText, CellCount> m_cells;
     QHash<QByteArray, QImage> m_minis;

@@ -120,11 +120,9 @@ void TWPLayoutDevice::Attach(QTextDocument &document)
 }
 
 TWPRichTextLayout::TWPRichTextLayout(const TWPRTFTextPaint &document, double width)
-    : m_device(ScreenPpi()), m_document(document.Document().clone()),
-      m_source(&document.Document()), m_width(width)
+    : m_device(ScreenPpi()), m_document(document.Document().clone()), m_width(width)
 {
-    m_changeWatch = QObject::connect(m_source, &QTextDocument::contentsChanged,
-                                     [this] { m_sourceChanged = true; });
+    m_source.Watch(document.Document());
     m_device.Attach(*m_document);
     m_document->setTextWidth(width);
     const QAbstractTextDocumentLayout *layout = m_document->documentLayout();
@@ -141,15 +139,16 @@ TWPRichTextLayout::TWPRichTextLayout(const TWPRTFTextPaint &document, double wid
     }
 }
 
-TWPRichTextLayout::~TWPRichTextLayout()
-{
-    QObject::disconnect(m_changeWatch);
-}
+TWPRichTextLayout::~TWPRichTextLayout() = default;
 
 bool TWPRichTextLayout::IsLayoutOf(const TWPRTFTextPaint &document, double width) const
 {
-    return !m_source.isNull() && m_source == &document.Document() && !m_sourceChanged &&
-           width == m_width;
+    return m_source.Unchanged(document.Document()) && width == m_width;
+}
+
+bool TWPRichTextLayout::HasContentOf(const TWPRTFTextPaint &document) const
+{
+    return SameContent(*m_document, document.Document());
 }
 
 QRectF TWPRichTextLayout::LineRect(int line) const

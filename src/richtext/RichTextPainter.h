@@ -1,9 +1,9 @@
 #pragma once
 
+#include "DocumentWatch.h"
+
 #include <QImage>
-#include <QMetaObject>
 #include <QPointF>
-#include <QPointer>
 #include <QRectF>
 #include <QString>
 #include <QTextDocument>
@@ -60,6 +60,8 @@ public:
 
     // True while this is the layout of document, unchanged, at width.
     bool IsLayoutOf(const TWPRTFTextPaint &document, double width) const;
+    // True when document holds what this layout was made from.
+    bool HasContentOf(const TWPRTFTextPaint &document) const;
 
     double Width() const { return m_width; }
     int LineCount() const { return int(m_lines.size()); }
@@ -84,9 +86,7 @@ private:
 
     TWPLayoutDevice m_device;
     std::unique_ptr<QTextDocument> m_document;
-    QPointer<const QTextDocument> m_source;
-    QMetaObject::Connection m_changeWatch;
-    bool m_sourceChanged = false;
+    TDocumentWatch m_source;
     double m_width = 0;
     std::vector<TLine> m_lines;
 };

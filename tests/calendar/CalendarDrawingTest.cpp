@@ -2,11 +2,14 @@
 
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
+#include "PaintCache.h"
 #include "PlannerLabels.h"
+#include "RtfDocument.h"
 #include "StoredPageValues.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -212,10 +215,7 @@ public:
         static const TClassInfo info(QStringLiteral("TSquareObject"), nullptr, nullptr);
         return info;
     }
-    void PaintIntoPage(QPainter &target) const override
-    {
-        target.fillRect(m_square, m_color);
-    }
+    void PaintIntoPage(QPainter &target) const override { target.fillRect(m_square, m_color); }
 
 private:
     QRect m_square;
@@ -229,10 +229,7 @@ public:
     TPageWithObjects()
         : m_red(QRect(100, 100, 40, 40), Qt::red), m_blue(QRect(120, 120, 40, 40), Qt::blue)
     {}
-    QList<const TComponent *> PlacedObjects() const override
-    {
-        return {&m_red, &m_blue};
-    }
+    QList<const TComponent *> PlacedObjects() const override { return {&m_red, &m_blue}; }
 
 private:
     TSquareObject m_red, m_blue;
@@ -253,4 +250,23 @@ TEST(CalendarDrawing, RenderToBitmapPaintsPlacedObjectsInChildOrder)
     EXPECT_EQ(bitmap.pixelColor(155, 155), QColor(Qt::blue));
     // The page under the objects is the screen's.
     EXPECT_EQ(bitmap.pixelColor(5, 5), plain.pixelColor(5, 5));
+}
+
+TEST(CalendarDrawing, CellsWithTheSameTextShareTheirPictureUntilOneChanges)
+{
+    TPaintCache cache;
+    TWPRTFTextPaint first, second;
+    QTextCursor(&first.Document()).insertText("Dentist at ten");
+    QTextCursor(&second.Document()).insertText("Dentist at ten");
+    const QSize size(120, 60);
+    const qint64 shared = cache.CellText(1, first, size, 100).cacheKey();
+    EXPECT_EQ(cache.CellText(2, second, size, 100).cacheKey(), shared);
+    // At another zoom the layout is kept but the picture is painted anew.
+    EXPECT_NE(cache.CellText(2, second, size, 50).cacheKey(), shared);
+
+    QTextCursor(&second.Document()).insertText("Call ");
+    const QImage changed = cache.CellText(2, second, size, 100);
+    EXPECT_NE(changed.cacheKey(), shared);
+    EXPECT_NE(changed, cache.CellText(1, first, size, 100));
+    EXPECT_EQ(cache.CellText(1, first, size, 100).cacheKey(), shared); // untouched
 }

@@ -225,3 +225,27 @@ TEST(RichTextPainterPictureTest, PaintsImagesAndFramesMetafiles)
 }
 
 } // namespace
+
+TEST(DocumentWatch, SameContentComparesTextFormatsAndDefaultFont)
+{
+    TWPRTFTextPaint one, other;
+    QTextCursor(&one.Document()).insertText("Dentist at ten");
+    QTextCursor(&other.Document()).insertText("Dentist at ten");
+    EXPECT_TRUE(SameContent(one.Document(), other.Document()));
+    const std::unique_ptr<QTextDocument> copy(one.Document().clone());
+    EXPECT_TRUE(SameContent(one.Document(), *copy));
+
+    QTextCursor bold(&other.Document());
+    bold.setPosition(0);
+    bold.setPosition(7, QTextCursor::KeepAnchor);
+    QTextCharFormat format;
+    format.setFontWeight(QFont::Bold);
+    bold.mergeCharFormat(format);
+    EXPECT_FALSE(SameContent(one.Document(), other.Document()));
+
+    copy->setDefaultFont(QFont("Liberation Serif", 20));
+    EXPECT_FALSE(SameContent(one.Document(), *copy));
+    TWPRTFTextPaint twoLines;
+    QTextCursor(&twoLines.Document()).insertText("Dentist\nat ten");
+    EXPECT_FALSE(SameContent(one.Document(), twoLines.Document()));
+}
