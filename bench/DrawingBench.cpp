@@ -150,7 +150,7 @@ static void BM_MonthsToPdf(benchmark::State &state)
                 if (month > 1)
                     printer.StartNewPage();
                 page.SetMainCalMonth(month);
-                RenderPageImage(page);
+                RecordDrawingGeometry(page);
                 PrintPage(printer, page, 0, 0);
             }
         };

@@ -7,6 +7,7 @@
 #include "Ppi.h"
 
 #include <QPainter>
+#include <QPicture>
 
 namespace {
 
@@ -162,6 +163,13 @@ void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache)
         PaintCellTexts(target, page, cache);
     if (page.ShowMinis())
         DrawMinis(target, page, cache);
+}
+
+void RecordDrawingGeometry(TCalendarPage &page)
+{
+    QPicture nothing;
+    QPainter painter(&nothing);
+    DrawMain(painter, page);
 }
 
 QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache)

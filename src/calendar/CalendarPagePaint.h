@@ -37,6 +37,10 @@ TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page);
 // grid or planner with every non-empty cell's text, then the minis on top.
 // Cell text layouts are kept in cache between paints.
 void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache);
+// Runs the month grid or planner drawing without pixels, so that the page
+// records the geometry a paint at its zoom would: for printing without a
+// screen, where the cells' text follows that geometry.
+void RecordDrawingGeometry(TCalendarPage &page);
 // A new bitmap of the page's control size holding the page.
 QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache);
 QImage RenderPageImage(TCalendarPage &page);

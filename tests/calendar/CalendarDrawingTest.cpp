@@ -270,3 +270,22 @@ TEST(CalendarDrawing, CellsWithTheSameTextShareTheirPictureUntilOneChanges)
     EXPECT_NE(changed, cache.CellText(1, first, size, 100));
     EXPECT_EQ(cache.CellText(1, first, size, 100).cacheKey(), shared); // untouched
 }
+
+TEST(CalendarDrawing, GeometryRecordedWithoutPixelsIsThePaintsOwn)
+{
+    for (int layout = 0; layout < CalendarLayoutCount; ++layout) {
+        TCalendarPage page;
+        ApplyMainPageValues(page);
+        page.SetCalendarLayout(TCalendarLayout(layout));
+        page.SetScale(0.601F);
+        RecordDrawingGeometry(page);
+        const TCalendarAttributes recorded = page.MainAttributes();
+        RenderPageImage(page);
+        const TCalendarAttributes &painted = page.MainAttributes();
+        EXPECT_EQ(recorded.TitleRect, painted.TitleRect) << layout;
+        EXPECT_EQ(recorded.DayNamesRect, painted.DayNamesRect) << layout;
+        for (int cell = 0; cell < CellCount; ++cell)
+            EXPECT_EQ(recorded.CellGeometry[cell].rFree, painted.CellGeometry[cell].rFree)
+                << layout << " cell " << cell;
+    }
+}

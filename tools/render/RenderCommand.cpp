@@ -116,7 +116,7 @@ QString WritePdf(TCalendarPage &page, const TRenderOptions &options)
                 AdvancePage(page);
                 printer.StartNewPage();
             }
-            RenderPageImage(page); // the screen geometry the cells' text follows
+            RecordDrawingGeometry(page); // the screen geometry the cells' text follows
             PrintPage(printer, page, 0, 0);
         }
     };
