@@ -3,6 +3,7 @@
 #include "Numbers.h"
 #include "Ppi.h"
 #include "RtfDocument.h"
+#include "WmfPicture.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -19,8 +20,8 @@ constexpr double InchesPerMeter = 39.37007874015748;
 // Rounding slack when lines are fitted into a height given in zoomed pixels.
 constexpr double FitTolerance = 1e-3;
 
-// Draws embedded pictures from their images and a picture without one (a
-// metafile) as an empty frame of its size.
+// Draws embedded pictures from their images, metafiles by playing them into
+// their rectangle, and a picture that cannot be shown as an empty frame.
 class TPictureHandler : public QObject, public QTextObjectInterface
 {
     Q_OBJECT
@@ -44,6 +45,8 @@ public:
     void drawObject(QPainter *painter, const QRectF &rect, QTextDocument *document, int,
                     const QTextFormat &format) override
     {
+        if (PlayMetafile(*painter, rect, format))
+            return;
         const QImage image = ImageOf(*document, format.toImageFormat());
         painter->save();
         if (image.isNull()) {
@@ -57,6 +60,21 @@ public:
     }
 
 private:
+    // Plays an embedded metafile into rect; false when it is not one or
+    // cannot be read.
+    static bool PlayMetafile(QPainter &painter, const QRectF &rect, const QTextFormat &format)
+    {
+        if (format.intProperty(PictureKindProperty) != int(TWPPictureKind::Metafile))
+            return false;
+        QString error;
+        const std::optional<TWmfPicture> metafile =
+            TWmfPicture::Read(format.property(PictureDataProperty).toByteArray(), error);
+        if (!metafile)
+            return false;
+        metafile->Play(painter, rect);
+        return true;
+    }
+
     static QImage ImageOf(const QTextDocument &document, const QTextImageFormat &format)
     {
         const QVariant resource =

@@ -67,8 +67,9 @@ int NearestPaletteIndex(const std::array<TColor, 16> &palette, TColor wanted);
 
 // A picture embedded in a document, as the RTF carries it: Data holds the DIB
 // without its 14-byte file header, the raw bitmap rows, or the metafile
-// without its 22-byte placeable header. Image is what is painted (empty for a
-// metafile until metafiles can be played: it then paints as an empty frame).
+// without its 22-byte placeable header. Image is what is painted; it is empty
+// for a metafile, which is played from Data into the picture's rectangle (one
+// that cannot be read paints as an empty frame).
 struct TWPPicture
 {
     TWPPictureKind Kind = TWPPictureKind::Dib;

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Writes picture to fileName as a Windows bitmap file. The file is replaced
+// only when the whole picture was written; false when nothing was.
+bool SaveAsBitmapFile(const QImage &picture, const QString &fileName);

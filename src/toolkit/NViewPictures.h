@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class TNViewLib;
+
+// A picture file (JPEG, GIF, JIF, RLE, TGA, PCX, DIB) read by the picture
+// library, copied into an image the program owns; the library's bitmap is
+// freed. Null when the library cannot read the file, or is missing (it then
+// tells the user so).
+QImage LoadWithLibrary(const TNViewLib &library, const QString &fileName);
+QImage LoadWithLibrary(const QString &fileName);
+
+// Saves picture as a JPEG file of quality (0 to 100) through the picture
+// library, which is handed the picture as the temporary bitmap file
+// "$N$VIEW$.BMP" in fileName's folder. The temporary file is removed in every
+// case. True only when the JPEG file was written; an empty fileName does
+// nothing and gives false.
+bool SaveAsJPEG(const TNViewLib &library, const QImage &picture, int quality,
+                const QString &fileName);
+bool SaveAsJPEG(const QImage &picture, int quality, const QString &fileName);
