@@ -226,16 +226,22 @@ void TCalendarPage::SetWMFBorderFile(const QString &Value)
 void TCalendarPage::ClearBorder()
 {
     m_wmfBorderFile.clear();
-    m_borderMetafile.clear();
+    m_borderMetafile.reset();
 }
 
 bool TCalendarPage::LoadBorderPicture(const QString &fileName)
 {
+    // Border pictures are a few kilobytes; a file far larger is no border.
+    constexpr qint64 MaxBorderFileSize = 16 * 1024 * 1024;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxBorderFileSize)
         return false;
-    m_borderMetafile = file.readAll();
-    return file.error() == QFileDevice::NoError;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    QString error;
+    m_borderMetafile = TWmfPicture::Read(bytes, error);
+    return m_borderMetafile.has_value();
 }
 
 void TCalendarPage::SetPaperSize(int Value)

@@ -9,6 +9,7 @@
 #include "LumPanelState.h"
 #include "RtfStorage.h"
 #include "StreamReader.h"
+#include "WmfPicture.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -208,8 +209,11 @@ public:
     // and painted over the page in its bitmap.
     virtual QList<const TComponent *> PlacedObjects() const { return {}; }
 
-    // The border picture as loaded from its file.
-    const QByteArray &BorderMetafile() const { return m_borderMetafile; }
+    // The border picture as loaded from its file; null without a border.
+    const TWmfPicture *BorderMetafile() const
+    {
+        return m_borderMetafile ? &*m_borderMetafile : nullptr;
+    }
 
 protected:
     // Whether a placed object covers the point; such clicks are the object's.
@@ -283,7 +287,7 @@ private:
     TWPRtfStorage m_blankCell;
     std::array<QString, 12> m_monthNames;
     std::array<QString, 7> m_dayNames;
-    QByteArray m_borderMetafile;
+    std::optional<TWmfPicture> m_borderMetafile;
     TLayoutResult m_layout;
     TCalendarAttributes m_mainAttributes;
     TClassRegistry m_objectClasses;

@@ -157,8 +157,19 @@ TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page)
     return attributes;
 }
 
+void DrawBorderPicture(QPainter &target, const TCalendarPage &page, const TRect &rect)
+{
+    const TWmfPicture *border = page.BorderMetafile();
+    if (page.WMFBorderFile().isEmpty() || !border || rect.Width() <= 0 || rect.Height() <= 0)
+        return;
+    target.save();
+    border->Play(target, QRectF(rect.Left, rect.Top, rect.Width(), rect.Height()));
+    target.restore();
+}
+
 void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache)
 {
+    DrawBorderPicture(target, page, Scaled(page.BorderRect(), page.Scale()));
     if (DrawMain(target, page))
         PaintCellTexts(target, page, cache);
     if (page.ShowMinis())

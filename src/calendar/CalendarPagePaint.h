@@ -33,8 +33,11 @@ TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page);
 // The record shared by the mini calendars, at the page's zoom.
 TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page);
 
+// The page's border picture, if it has one, stretched over rect.
+void DrawBorderPicture(QPainter &target, const TCalendarPage &page, const TRect &rect);
+
 // Draws the page onto target (a white bitmap of the page's control size):
-// grid or planner with every non-empty cell's text, then the minis on top.
+// border picture, grid or planner with every non-empty cell's text, then the minis on top.
 // Cell text layouts are kept in cache between paints.
 void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache);
 // Runs the month grid or planner drawing without pixels, so that the page

@@ -1,6 +1,7 @@
 #include "CalendarPage.h"
 #include "ProgramFolder.h"
 #include "PublishedProperties.h"
+#include "WmfWriter.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -336,7 +337,7 @@ TEST(CalendarPageFile, OlderVersionsReadWhatTheyHold)
     for (const char *name : {"Borders/frame.wpo", "Borders/old.wpo"}) {
         QFile file(folder.filePath(QLatin1String(name)));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("picture");
+        file.write(TWmfWriter(QRect(0, 0, 100, 100), 100).Placeable());
     }
     SetProgramFolder(folder.path());
     const QByteArray objects = Hex("01") + Object("A", 1) + Hex("00");

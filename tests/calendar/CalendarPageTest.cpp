@@ -1,10 +1,6 @@
 #include "PageProbe.h"
-#include "ProgramFolder.h"
 #include "StoredPageValues.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -415,72 +411,4 @@ TEST(CalendarPage, ChangingTheLayoutKeepsUserMiniFontsButResizeChoosesThem)
     EXPECT_EQ(page.MiniTitleFont().Size, 12);
     EXPECT_EQ(page.MiniCount(), 24);
     EXPECT_FALSE(page.ShowMinis());
-}
-
-class BorderFiles : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        ASSERT_TRUE(QDir(folder.path()).mkpath("Borders/Broken.wpo"));
-        Write("Borders/Holly.wpo", "portrait holly");
-        Write("Borders/holly.WLS", "landscape holly");
-        Write("Borders/Stars.wpo", "portrait stars");
-        SetProgramFolder(folder.path());
-    }
-    void TearDown() override { SetProgramFolder(QString()); }
-
-    void Write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(folder.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QTemporaryDir folder;
-};
-
-TEST_F(BorderFiles, ABorderLoadsAndWidensTheMargins)
-{
-    TCalendarPage page;
-    page.SetWMFBorderFile("Holly");
-    EXPECT_EQ(page.WMFBorderFile(), "Holly");
-    EXPECT_EQ(page.BorderMetafile(), "portrait holly");
-    EXPECT_EQ(page.MainRect().Left, 71);
-    EXPECT_EQ(page.BorderRect(), (TRect{24, 24, 816 - 24, 1056 - 24}));
-
-    page.SetCalendarLayout(LOFullCalendarLS); // reloads for the new orientation
-    EXPECT_EQ(page.BorderMetafile(), "landscape holly");
-
-    page.SetWMFBorderFile(QString());
-    EXPECT_EQ(page.WMFBorderFile(), QString());
-    EXPECT_EQ(page.MainRect().Left, 26);
-}
-
-TEST_F(BorderFiles, AMissingFileKeepsThePreviousBorder)
-{
-    TCalendarPage page;
-    page.SetWMFBorderFile("Holly");
-    page.SetWMFBorderFile("Snow");
-    EXPECT_EQ(page.WMFBorderFile(), "Holly");
-    EXPECT_EQ(page.BorderMetafile(), "portrait holly");
-
-    page.SetWMFBorderFile("Stars");
-    page.SetCalendarLayout(LOFullCalendarLS); // Stars has no landscape file
-    EXPECT_EQ(page.WMFBorderFile(), "Stars");
-
-    TCalendarPage fresh;
-    fresh.SetWMFBorderFile("../Borders/Holly");
-    EXPECT_EQ(fresh.WMFBorderFile(), QString());
-}
-
-TEST_F(BorderFiles, AFileThatCannotBeReadClearsTheBorder)
-{
-    TCalendarPage page;
-    page.SetWMFBorderFile("Holly");
-    page.SetWMFBorderFile("Broken");
-    EXPECT_EQ(page.WMFBorderFile(), QString());
-    EXPECT_TRUE(page.BorderMetafile().isEmpty());
-    EXPECT_EQ(page.MainRect().Left, 26);
 }

@@ -1,7 +1,12 @@
 #include "RenderCommand.h"
 
+#include "CalendarPage.h"
+#include "ProgramFolder.h"
+#include "StoredPageValues.h"
+
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -71,4 +76,41 @@ TEST(RenderCommand, SavedDocumentsAndStyleSheetsReadBack)
     EXPECT_NE(RunRenderCommand({style + ".missing"}), 0);
     EXPECT_NE(RunRenderCommand({style}), 0); // a style sheet is no document
     EXPECT_NE(RunRenderCommand({"--save", folder.filePath("page.txt")}), 0);
+}
+
+TEST(RenderCommand, JpegGoesThroughThePictureLibrary)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    SetProgramFolder(QStringLiteral(DW_TEST_PROGRAM_DIR));
+    const QString file = folder.filePath("page.jpg");
+    // At zoom 0.501 each half-inch margin is Trunc(96 * 0.5 * 0.501) = 24 pixels.
+    ASSERT_EQ(RunRenderCommand({"--margins", "0.5,0.5,0.5,0.5", "--scale", "0.501", "-o", file}),
+              0);
+    SetProgramFolder(QString());
+    TCalendarPage page;
+    ApplyMainPageValues(page);
+    page.SetScale(0.501F);
+    const QImage picture(file, "JPG");
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(page.Width() - 49, page.Height() - 49));
+    EXPECT_FALSE(QFile::exists(folder.filePath("$N$VIEW$.BMP")));
+}
+
+TEST(RenderCommand, JpegWithoutThePictureLibraryFailsAndWritesNothing)
+{
+    // The renderer copied into a folder of its own, without the library.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString renderer = folder.filePath("datewright-render");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(DW_TEST_PROGRAM_DIR "/datewright-render"), renderer));
+    const QString file = folder.filePath("page.jpg");
+    QProcess process;
+    process.start(renderer, {"-o", file});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_NE(process.exitCode(), 0);
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    EXPECT_EQ(errors.count("NViewLib.dll, was not found"), 1) << qPrintable(errors);
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_FALSE(QFile::exists(folder.filePath("$N$VIEW$.BMP")));
 }

@@ -4,7 +4,9 @@
 #include "CalendarPagePaint.h"
 #include "CalendarPagePrint.h"
 #include "GeometryJson.h"
+#include "Messages.h"
 #include "PageInfoJson.h"
+#include "PictureExport.h"
 #include "RenderOptions.h"
 #include "RenderedObjects.h"
 #include "ReportPrinter.h"
@@ -54,9 +56,9 @@ QString NumberedFileName(const QString &fileName, int number, int count)
 QString CheckFileNames(const TRenderOptions &options)
 {
     static const QStringList outputs{QStringLiteral("png"), QStringLiteral("bmp"),
-                                     QStringLiteral("pdf")};
+                                     QStringLiteral("jpg"), QStringLiteral("pdf")};
     if (!options.Output.isEmpty() && !outputs.contains(Suffix(options.Output)))
-        return QStringLiteral("cannot write \"%1\" files: use .png, .bmp or .pdf")
+        return QStringLiteral("cannot write \"%1\" files: use .png, .bmp, .jpg or .pdf")
             .arg(Suffix(options.Output));
     const QString save = Suffix(options.Save);
     if (!options.Save.isEmpty() && save != u"dwc" && save != u"dws")
@@ -83,12 +85,15 @@ QString StartPage(const TRenderOptions &options, TCalendarPage &page, TRenderedO
 
 QString WritePicture(TCalendarPage &page, const QString &fileName)
 {
-    const QImage picture = PictureInsideMargins(page, RenderToBitmap(page));
+    const QImage bitmap = RenderToBitmap(page);
+    const QImage picture = PictureInsideMargins(page, bitmap);
     if (picture.isNull())
         return QStringLiteral("the margins leave no picture to write");
-    if (!picture.save(fileName, Suffix(fileName) == u"bmp" ? "BMP" : "PNG"))
-        return QStringLiteral("cannot write %1").arg(fileName);
-    return {};
+    const QString suffix = Suffix(fileName);
+    const bool written = suffix == u"png"
+                             ? picture.save(fileName, "PNG")
+                             : SaveCalendarToBitmap(page, bitmap, fileName, suffix == u"jpg");
+    return written ? QString() : QStringLiteral("cannot write %1").arg(fileName);
 }
 
 QString WritePictures(TCalendarPage &page, const TRenderOptions &options)
@@ -158,10 +163,26 @@ QString Render(const TRenderOptions &options)
                                             : WritePictures(page, options);
 }
 
+// Messages the program would show in a box go to standard error; questions
+// are answered no.
+void ReportMessagesOnStandardError()
+{
+    TMessageAnswerer answerer;
+    answerer.Information = [](const QString &text) {
+        std::fprintf(stderr, "datewright-render: %s\n", qPrintable(text));
+    };
+    answerer.Warning = [](const QString &text, const QString &caption) {
+        std::fprintf(stderr, "datewright-render: %s: %s\n", qPrintable(caption), qPrintable(text));
+    };
+    answerer.Question = [](const QString &, const QString &) { return false; };
+    SetMessageAnswerer(answerer);
+}
+
 } // namespace
 
 int RunRenderCommand(const QStringList &arguments)
 {
+    ReportMessagesOnStandardError();
     const auto parsed = ParseRenderOptions(arguments);
     if (const QString *error = std::get_if<QString>(&parsed)) {
         std::fprintf(stderr, "datewright-render: %s\n", qPrintable(*error));

@@ -1,0 +1,22 @@
+#include "PictureExport.h"
+
+#include "BitmapFile.h"
+#include "CalendarPagePaint.h"
+#include "NViewPictures.h"
+
+namespace {
+
+// The quality the export asks of the JPEG encoder, on a 0 to 100 scale.
+constexpr int JpegQuality = 80;
+
+} // namespace
+
+bool SaveCalendarToBitmap(const TCalendarPage &page, const QImage &pageBitmap,
+                          const QString &FileName, bool AsJPEG)
+{
+    const QImage picture = PictureInsideMargins(page, pageBitmap);
+    if (picture.isNull())
+        return false;
+    return AsJPEG ? SaveAsJPEG(picture, JpegQuality, FileName)
+                  : SaveAsBitmapFile(picture, FileName);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Color.h"
+#include "FontDesc.h"
+
+#include <QString>
+#include <QTime>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// The standard dialogs the calendar properties dialog opens. Each prompt
+// left empty shows the real dialog; tests put answers in their place.
+// Nothing (or an empty file name) means the user cancelled.
+struct TPropertiesPrompts
+{
+    std::function<std::optional<TFontDesc>(const TFontDesc &current)> ChooseFont;
+    std::function<std::optional<TColor>(TColor current)> ChooseColor;
+    // The style sheet to save as or to open, starting in folder.
+    std::function<QString(const QString &folder)> SaveStyleSheetName;
+    std::function<QString(const QString &folder)> OpenStyleSheetName;
+    // The day planners' starting time, from the set-time dialog.
+    std::function<std::optional<QTime>(QTime current)> ChooseTime;
+};
+
+// The real dialogs, over parent. The font dialog keeps the font's colour.
+std::optional<TFontDesc> AskFont(QWidget *parent, const TFontDesc &current);
+std::optional<TColor> AskColor(QWidget *parent, TColor current);
+QString AskSaveStyleSheetName(QWidget *parent, const QString &folder);
+QString AskOpenStyleSheetName(QWidget *parent, const QString &folder);
