@@ -229,7 +229,7 @@ void TCalendarProperties::MarginChosen(int margin, int index)
 {
     if (m_suppress || index < 0)
         return;
-    (m_example->*MarginSetters[margin])(MarginFromIndex(index));
+    (ExamplePage().*MarginSetters[margin])(MarginFromIndex(index));
 }
 
 void TCalendarProperties::MarginUnitsClick()
@@ -365,10 +365,20 @@ TPageFrame TCalendarProperties::PreviewFrame() const
 {
     TPageFrame frame;
     for (int i = 0; i < 4; ++i)
-        frame.Margins[i] = (m_example->*MarginGetters[i])();
+        frame.Margins[i] = (ExamplePage().*MarginGetters[i])();
     frame.BorderName = m_example->WMFBorderFile();
     frame.Layout = m_example->CalendarLayout();
     frame.PaperSize = m_example->PaperSize();
     frame.Orientation = m_example->CalendarOrientation();
     return frame;
+}
+
+TCalendarPage &TCalendarProperties::ExamplePage()
+{
+    return *m_example;
+}
+
+const TCalendarPage &TCalendarProperties::ExamplePage() const
+{
+    return *m_example;
 }

@@ -124,6 +124,11 @@ private:
     void HelpClick();
     TPageFrame PreviewFrame() const;
 
+    // The preview as its page model: calls through the page's member
+    // pointers go through this reference.
+    TCalendarPage &ExamplePage();
+    const TCalendarPage &ExamplePage() const;
+
     // The page the dialog edits.
     TCalendarPanel32 *m_example = nullptr;
 

@@ -243,11 +243,11 @@ QPushButton *TCalendarProperties::FontButton(const QString &name, QWidget *group
     QPushButton *button = Named(Button(QStringLiteral("Font"), QRect(10, 18, 80, 24), group), name,
                                 QStringLiteral("Click to choose the font"));
     connect(button, &QPushButton::clicked, this, [this, get, set] {
-        const TFontDesc &current = (m_example->*get)();
+        const TFontDesc &current = (ExamplePage().*get)();
         const std::optional<TFontDesc> chosen =
             m_prompts.ChooseFont ? m_prompts.ChooseFont(current) : AskFont(this, current);
         if (chosen)
-            (m_example->*set)(*chosen);
+            (ExamplePage().*set)(*chosen);
         m_example->update();
     });
     return button;
@@ -269,7 +269,7 @@ TColorButton *TCalendarProperties::ColorButton(const QString &name, QWidget *gro
     });
     connect(button, &TColorButton::ColorChanged, this, [this, set](TColor value) {
         if (!m_suppress)
-            (m_example->*set)(value);
+            (ExamplePage().*set)(value);
         m_example->update();
     });
     m_colorButtons.emplace_back(button, get);
