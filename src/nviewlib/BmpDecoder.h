@@ -4,7 +4,7 @@
 
 #include <QByteArrayView>
 
-// A Windows bitmap file ("BM" header; also .DIB and .RLE files): 1, 4, 8, 16,
-// 24 and 32 bits per pixel, uncompressed, with bit field masks, or RLE8/RLE4
-// compressed; rows bottom-up or top-down.
+// A Windows bitmap file ("BM" header; also .DIB and .RLE files): the 14-byte
+// file header, then a device-independent bitmap whose rows lie where the
+// file header says.
 TDecodedPicture DecodeBmp(QByteArrayView bytes);

@@ -1,5 +1,6 @@
 #include "RtfDocument.h"
 
+#include "DibEncoder.h"
 #include "RtfReader.h"
 #include "RtfWriter.h"
 
@@ -26,18 +27,6 @@ constexpr double himetricPerInch = 2540.0;
 QList<TWPFont> DefaultFonts()
 {
     return {TWPFont{QStringLiteral("Arial"), 0, 0x20}};
-}
-
-void AppendLe16(QByteArray &bytes, quint16 value)
-{
-    bytes.append(char(value & 0xFF));
-    bytes.append(char(value >> 8));
-}
-
-void AppendLe32(QByteArray &bytes, quint32 value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes.append(char((value >> shift) & 0xFF));
 }
 
 // A name for a picture resource that no file or web address can take.
@@ -110,50 +99,17 @@ TWPPicture TWPPicture::FromImage(const QImage &image)
     if (image.isNull())
         return picture;
 
-    const bool alpha = image.hasAlphaChannel();
-    const QImage source =
-        image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    const int width = source.width();
-    const int height = source.height();
-    const int bits = alpha ? 32 : 24;
-    const qsizetype stride = ((qsizetype(width) * bits + 31) / 32) * 4;
-
-    // BITMAPINFOHEADER, then the rows bottom-up, each padded to 4 bytes.
-    QByteArray dib;
-    dib.reserve(40 + stride * height);
-    AppendLe32(dib, 40);
-    AppendLe32(dib, quint32(width));
-    AppendLe32(dib, quint32(height));
-    AppendLe16(dib, 1);
-    AppendLe16(dib, quint16(bits));
-    AppendLe32(dib, 0); // BI_RGB
-    AppendLe32(dib, quint32(stride * height));
-    AppendLe32(dib, 3780); // 96 pixels per inch in pixels per metre
-    AppendLe32(dib, 3780);
-    AppendLe32(dib, 0);
-    AppendLe32(dib, 0);
-    for (int y = height - 1; y >= 0; --y) {
-        const auto *line = reinterpret_cast<const QRgb *>(source.constScanLine(y));
-        const qsizetype start = dib.size();
-        for (int x = 0; x < width; ++x) {
-            dib.append(char(qBlue(line[x])));
-            dib.append(char(qGreen(line[x])));
-            dib.append(char(qRed(line[x])));
-            if (alpha)
-                dib.append(char(qAlpha(line[x])));
-        }
-        dib.append(QByteArray(stride - (dib.size() - start), '\0'));
-    }
-
-    picture.Data = dib;
-    picture.Image = source;
-    picture.Width = width;
-    picture.Height = height;
-    picture.GoalWidth = width * twipsPerPixel;
-    picture.GoalHeight = height * twipsPerPixel;
-    picture.BitsPixel = bits;
+    const TDibDepth depth = DibDepthOf(image);
+    const bool alpha = depth == TDibDepth::Argb32;
+    picture.Data = EncodeDib(image, depth);
+    picture.Image = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    picture.Width = image.width();
+    picture.Height = image.height();
+    picture.GoalWidth = picture.Width * twipsPerPixel;
+    picture.GoalHeight = picture.Height * twipsPerPixel;
+    picture.BitsPixel = alpha ? 32 : 24;
     picture.Planes = 1;
-    picture.WidthBytes = int((qsizetype(width) * bits + 7) / 8);
+    picture.WidthBytes = int((qsizetype(picture.Width) * picture.BitsPixel + 7) / 8);
     return picture;
 }
 

@@ -1,6 +1,7 @@
 #include "RtfPictureReader.h"
 
-#include "DibImage.h"
+#include "DeviceBitmap.h"
+#include "DibDecoder.h"
 #include "RtfTokenizer.h"
 #include "RtfWordTable.h"
 
@@ -14,6 +15,16 @@ int Scaled(int size, int percent)
 {
     return int(std::clamp<qint64>(qint64(size) * percent / 100, std::numeric_limits<int>::min(),
                                   std::numeric_limits<int>::max()));
+}
+
+// A DIB without \wbmbitspixel takes the depth its own header gives.
+int DibBitsPixel(const TWPPicture &picture)
+{
+    TDibHeader header;
+    if (picture.Kind != TWPPictureKind::Dib || picture.BitsPixel != 0 ||
+        !ReadDibHeader(picture.Data, TDibColors::Rgb, header).isEmpty())
+        return picture.BitsPixel;
+    return header.Bits;
 }
 
 } // namespace
@@ -105,7 +116,9 @@ TWPPicture RtfPictureReader::RawPicture() const
     picture.Data = m_data;
     if (m_type == Type::Dib) {
         picture.Kind = TWPPictureKind::Dib;
-        picture.Image = DecodeDib(m_data);
+        TDibOptions options;
+        options.KeepAlpha = true; // pictures put in with transparency keep it
+        picture.Image = DecodeDib(m_data, options).Image;
     } else if (m_type == Type::Bitmap) {
         picture.Kind = TWPPictureKind::Bitmap;
         picture.Image =
@@ -120,9 +133,7 @@ TWPPicture RtfPictureReader::RawPicture() const
     picture.BitsPixel = m_bitsPixel;
     picture.Planes = m_planes;
     picture.WidthBytes = m_widthBytes;
-    // A DIB without \wbmbitspixel takes the depth its own header gives.
-    if (picture.Kind == TWPPictureKind::Dib && picture.BitsPixel == 0 && m_data.size() >= 16)
-        picture.BitsPixel = ReadLe16(m_data, 14);
+    picture.BitsPixel = DibBitsPixel(picture);
     return picture;
 }
 

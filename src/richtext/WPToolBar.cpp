@@ -1,11 +1,11 @@
 #include "WPToolBar.h"
 
+#include "FontNameList.h"
 #include "WPRichText.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
-#include <QFontComboBox>
 #include <QIntValidator>
 #include <QLineEdit>
 #include <QPainter>
@@ -114,14 +114,13 @@ QIcon SwatchIcon(TColor color)
 } // namespace
 
 TWPToolBar::TWPToolBar(QWidget *parent)
-    : QToolBar(parent), m_fontName(new QFontComboBox(this)), m_fontSize(new QComboBox(this)),
+    : QToolBar(parent), m_fontName(new TFontNameList(this)), m_fontSize(new QComboBox(this)),
       m_fontColor(new QComboBox(this))
 {
     setFixedHeight(ToolBarHeight);
     setIconSize(QSize(IconSize, IconSize));
     setMovable(false);
 
-    m_fontName->setFontFilters(QFontComboBox::AllFonts);
     for (int size : FontSizes) {
         if (size >= FontSizeFrom)
             m_fontSize->addItem(QString::number(size));
@@ -257,6 +256,11 @@ void TWPToolBar::ConnectButtons()
                 (m_editor->*edit)();
         });
     }
+}
+
+QComboBox *TWPToolBar::FontNameList() const
+{
+    return m_fontName;
 }
 
 void TWPToolBar::ShowAttributes()

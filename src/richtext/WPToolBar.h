@@ -10,7 +10,7 @@
 
 class QAction;
 class QComboBox;
-class QFontComboBox;
+class TFontNameList;
 class TWPRichText;
 
 // The buttons of the toolbar, in the order they are shown.
@@ -42,7 +42,7 @@ public:
     void SetHints(const QStringList &hints);
 
     QAction *Button(TWPToolButton button) const { return m_buttons[size_t(button)]; }
-    QFontComboBox *FontNameList() const { return m_fontName; }
+    QComboBox *FontNameList() const;
     QComboBox *FontSizeList() const { return m_fontSize; }
     QComboBox *FontColorList() const { return m_fontColor; }
 
@@ -59,7 +59,7 @@ private:
     void ApplyStyle(TWPToolButton button, bool on);
 
     QPointer<TWPRichText> m_editor;
-    QFontComboBox *m_fontName;
+    TFontNameList *m_fontName;
     QComboBox *m_fontSize;
     QComboBox *m_fontColor;
     std::array<QAction *, 10> m_buttons{};

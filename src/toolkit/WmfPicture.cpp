@@ -104,9 +104,9 @@ void DecodeBitmaps(TWmfContent &content)
         const std::optional<TWmfBitmapAt> at = WmfBitmapAt(params, content.Records[index].Function);
         if (!at)
             continue;
-        const QImage image =
-            DecodeDibImage(params.Bytes(at->Word, params.Words() * 2),
-                           at->PaletteIndices ? TDibColors::PaletteIndices : TDibColors::Rgb);
+        TDibOptions options;
+        options.Colors = at->PaletteIndices ? TDibColors::PaletteIndices : TDibColors::Rgb;
+        const QImage image = DecodeDib(params.Bytes(at->Word, params.Words() * 2), options).Image;
         const qint64 size = qint64(image.width()) * image.height();
         if (image.isNull() || pixels + size > maxBitmapPixels)
             continue;

@@ -1,5 +1,6 @@
 #include "WmfWriter.h"
 
+#include "DibEncoder.h"
 #include "Windows1252.h"
 
 #include <algorithm>
@@ -52,32 +53,6 @@ void AppendRect(std::vector<quint16> &params, const QRect &rect)
     params.insert(params.end(),
                   {Coordinate(rect.y() + rect.height()), Coordinate(rect.x() + rect.width()),
                    Coordinate(rect.y()), Coordinate(rect.x())});
-}
-
-// A bottom-up 24-bit device-independent bitmap of image.
-QByteArray Dib(const QImage &image)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    const int stride = (rgb.width() * 3 + 3) / 4 * 4;
-    QByteArray dib;
-    for (const quint32 value : {40u, quint32(rgb.width()), quint32(rgb.height())})
-        AppendLong(dib, value);
-    AppendWord(dib, 1);
-    AppendWord(dib, 24);
-    for (int i = 0; i < 6; ++i)
-        AppendLong(dib, 0);
-    for (int y = rgb.height() - 1; y >= 0; --y) {
-        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        QByteArray row;
-        for (int x = 0; x < rgb.width(); ++x) {
-            row.append(char(qBlue(line[x])));
-            row.append(char(qGreen(line[x])));
-            row.append(char(qRed(line[x])));
-        }
-        row.resize(stride, '\0');
-        dib.append(row);
-    }
-    return dib;
 }
 
 } // namespace
@@ -348,7 +323,7 @@ void TWmfWriter::StretchDib(const QRect &dest, const QImage &image)
                                 Coordinate(dest.width()),
                                 Coordinate(dest.y()),
                                 Coordinate(dest.x())};
-    AppendBytes(params, Dib(image));
+    AppendBytes(params, EncodeDib(image, TDibDepth::Rgb24));
     Record(WmfFunction::StretchDib, params);
 }
 

@@ -729,6 +729,23 @@ TEST(RtfReader, CorruptDibsGiveNoImage)
     }
 }
 
+// A DIB with the 12-byte core header took its depth from bytes past the header.
+TEST(RtfReader, CoreHeaderDibGivesItsOwnDepth)
+{
+    const QByteArray dib = QByteArray::fromHex("0c000000"
+                                               "01000100"
+                                               "01001800" // one plane, 24 bits
+                                               "00ff0000");
+    TWPRTFTextPaint document;
+    ASSERT_TRUE(document.LoadData("{\\rtf1{\\pict\\dibitmap0 " + Hex(dib) + "}}"));
+    const QList<QTextImageFormat> pictures = Pictures(document);
+    ASSERT_EQ(pictures.size(), 1);
+    const TWPPicture picture = PictureOf(document.Document(), pictures[0]);
+    EXPECT_EQ(picture.BitsPixel, 24);
+    ASSERT_EQ(picture.Image.size(), QSize(1, 1));
+    EXPECT_EQ(picture.Image.pixel(0, 0), qRgb(0, 255, 0));
+}
+
 TEST(RtfReader, MetafileKeepsItsData)
 {
     const QByteArray rtf = Own("{\\pict\\wmetafile8\\picw2540\\pich1270\r\n0100090000}");

@@ -129,3 +129,18 @@ TEST(WPToolBarTest, HintsComeFromKeyValueStrings)
 }
 
 } // namespace
+
+TEST(WPToolBarTest, FontNamesAreLookedUpOnlyWhenTheListOpens)
+{
+    TWPToolBar toolBar;
+    TWPRichText editor;
+    toolBar.SetEditor(&editor);
+    const int times = editor.FontIndexOf(u"Times New Roman"_s);
+    editor.InsertText(u"x"_s, {times, 14, 0, 4});
+    QComboBox *names = toolBar.FontNameList();
+    EXPECT_EQ(names->count(), 0);
+    names->showPopup();
+    names->hidePopup();
+    EXPECT_TRUE(names->findText(u"Liberation Serif"_s) >= 0);
+    EXPECT_EQ(names->currentText(), u"Times New Roman"_s); // the caret's font stays shown
+}

@@ -1,156 +1,322 @@
 #include "DibDecoder.h"
 
-#include <gtest/gtest.h>
+#include "PictureSamples.h"
 
-#include <vector>
+#include <gtest/gtest.h>
 
 namespace {
 
-void Append(QByteArray &out, quint32 value, int size)
-{
-    for (int i = 0; i < size; ++i)
-        out.append(char((value >> (8 * i)) & 0xFF));
-}
-
-QByteArray Header(int width, int height, int bits, quint32 compression = 0, quint32 colors = 0)
-{
-    QByteArray out;
-    Append(out, 40, 4);
-    Append(out, quint32(width), 4);
-    Append(out, quint32(height), 4);
-    Append(out, 1, 2);
-    Append(out, quint32(bits), 2);
-    Append(out, compression, 4);
-    for (int i = 0; i < 3; ++i)
-        Append(out, 0, 4);
-    Append(out, colors, 4);
-    Append(out, 0, 4);
-    return out;
-}
-
-QByteArray Table(const std::vector<QRgb> &colors)
-{
-    QByteArray out;
-    for (const QRgb color : colors) {
-        out.append(char(qBlue(color)));
-        out.append(char(qGreen(color)));
-        out.append(char(qRed(color)));
-        out.append('\0');
-    }
-    return out;
-}
-
-QByteArray Bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (const int value : values)
-        out.append(char(value));
-    return out;
-}
+constexpr int width = 5;
+constexpr int height = 3;
 
 const QRgb red = qRgb(255, 0, 0);
 const QRgb green = qRgb(0, 255, 0);
 const QRgb blue = qRgb(0, 0, 255);
 const QRgb white = qRgb(255, 255, 255);
 
-struct Sample
+// The bitmap a BMP file holds after its 14-byte file header: the colour
+// table right after the header, the rows right after the table.
+QByteArray Dib(const TBmpSpec &spec)
 {
-    const char *name;
-    QByteArray dib;
-    std::vector<std::vector<QRgb>> rows; // top to bottom
-};
+    return BmpFile(spec).mid(14);
+}
 
-TEST(DibDecoder, DecodesEachDepthAndEncoding)
+QList<QRgb> TestPalette(int count)
 {
-    std::vector<QRgb> sixteen(16, qRgb(0, 0, 0));
-    sixteen[1] = red;
-    sixteen[2] = green;
-    QByteArray core;
-    Append(core, 12, 4);
-    Append(core, 1, 2);
-    Append(core, 1, 2);
-    Append(core, 1, 2);
-    Append(core, 24, 2);
-    const std::vector<Sample> samples = {
-        {"1 bit, bottom-up rows",
-         Header(2, 2, 1) + Table({red, blue}) + Bytes({0x40, 0, 0, 0, 0x80, 0, 0, 0}),
-         {{blue, red}, {red, blue}}},
-        {"4 bits",
-         Header(3, 1, 4) + Table(sixteen) + Bytes({0x01, 0x20, 0, 0}),
-         {{qRgb(0, 0, 0), red, green}}},
-        {"8 bits, short table",
-         Header(2, 1, 8, 0, 3) + Table({red, green, blue}) + Bytes({2, 1, 0, 0}),
-         {{blue, green}}},
-        {"16 bits 5-5-5", Header(2, 1, 16) + Bytes({0x00, 0x7C, 0x1F, 0x00}), {{red, blue}}},
-        {"16 bits as bit fields 5-6-5",
-         Header(1, 1, 16, 3) + Bytes({0, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0}) +
-             Bytes({0xE0, 0x07, 0, 0}),
-         {{green}}},
-        {"24 bits, top-down rows",
-         Header(1, -2, 24) + Bytes({0, 0, 255, 0, 0, 255, 0, 0}),
-         {{red}, {green}}},
-        {"32 bits", Header(2, 1, 32) + Bytes({255, 0, 0, 0, 255, 255, 255, 0}), {{blue, white}}},
-        {"8 bits run-length encoded",
-         Header(4, 2, 8, 1, 3) + Table({white, red, green}) +
-             Bytes({4, 1, 0, 0, 0, 3, 0, 1, 2, 0, 0, 1}),
-         {{white, red, green, white}, {red, red, red, red}}},
-        {"4 bits run-length encoded",
-         Header(4, 1, 4, 2) + Table(sixteen) + Bytes({4, 0x12, 0, 1}),
-         {{red, green, red, green}}},
-        {"small header", core + Bytes({0, 255, 0, 0}), {{green}}},
-    };
-    for (const Sample &sample : samples) {
-        const QImage image = DecodeDibImage(sample.dib);
-        ASSERT_FALSE(image.isNull()) << sample.name;
-        ASSERT_EQ(image.height(), int(sample.rows.size())) << sample.name;
-        for (size_t y = 0; y < sample.rows.size(); ++y) {
-            ASSERT_EQ(image.width(), int(sample.rows[y].size())) << sample.name;
-            for (size_t x = 0; x < sample.rows[y].size(); ++x)
-                EXPECT_EQ(image.pixel(int(x), int(y)), sample.rows[y][x])
-                    << sample.name << " at " << x << ", " << y;
-        }
+    QList<QRgb> palette;
+    for (int i = 0; i < count; ++i)
+        palette.append(qRgb((i * 16) % 256, 255 - i, (i * 37) % 256));
+    return palette;
+}
+
+int IndexAt(int x, int y, int colours)
+{
+    return (x + 2 * y) % colours;
+}
+
+QList<QList<quint32>> IndexRows(int colours)
+{
+    QList<QList<quint32>> rows(height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            rows[y].append(quint32(IndexAt(x, y, colours)));
+    return rows;
+}
+
+QByteArray PalettedDib(int bits, bool topDown = false, int infoSize = 40)
+{
+    const int colours = 1 << bits;
+    TBmpSpec spec;
+    spec.Width = width;
+    spec.Height = topDown ? -height : height;
+    spec.Bits = bits;
+    spec.InfoSize = infoSize;
+    spec.Palette = TestPalette(colours);
+    spec.Pixels = BmpRows(IndexRows(colours), bits, topDown);
+    return Dib(spec);
+}
+
+TBmpSpec Rle8Spec(const char *hex, qint32 w = 4, qint32 h = 2)
+{
+    return {w, h, 8, 1, 40, TestPalette(4), 0, {}, QByteArray::fromHex(hex)};
+}
+
+// A 4 x 3 picture in RLE8 (rows bottom-up): a run, an absolute run with its
+// padding byte, end-of-line, a delta skipping pixels, end-of-bitmap.
+QByteArray Rle8Sample()
+{
+    return Dib(Rle8Spec("0402"        // bottom row: 2 2 2 2
+                        "0000"        // end of line
+                        "00030103020" // absolute: 1 3 2, padded
+                        "0"
+                        "0101"   // then one 1
+                        "0000"   // end of line
+                        "000202" // delta right 2
+                        "00"     // same row
+                        "0203"   // 3 3 at x 2..3
+                        "0001",  // end of bitmap
+                        4, 3));
+}
+
+void ExpectRows(const TDecodedPicture &picture, const QList<QList<QRgb>> &rows)
+{
+    ASSERT_FALSE(picture.Image.isNull()) << picture.Error.toStdString();
+    ASSERT_EQ(picture.Image.height(), rows.size());
+    for (int y = 0; y < rows.size(); ++y) {
+        ASSERT_EQ(picture.Image.width(), rows[y].size());
+        for (int x = 0; x < rows[y].size(); ++x)
+            EXPECT_EQ(picture.Image.pixel(x, y), rows[y][x]) << x << "," << y;
     }
+}
+
+QList<QList<QRgb>> Colours(const QList<QList<int>> &indices, const QList<QRgb> &palette)
+{
+    QList<QList<QRgb>> rows;
+    for (const QList<int> &line : indices) {
+        rows.append(QList<QRgb>());
+        for (int index : line)
+            rows.back().append(palette[index]);
+    }
+    return rows;
+}
+
+void ExpectFailure(QByteArrayView dib, const char *why, const TDibOptions &options = {})
+{
+    const TDecodedPicture picture = DecodeDib(dib, options);
+    EXPECT_TRUE(picture.Image.isNull()) << why;
+    EXPECT_TRUE(picture.Error.contains(QLatin1StringView(why)))
+        << picture.Error.toStdString() << " / expected: " << why;
+}
+
+} // namespace
+
+TEST(DibDecoder, PalettedDepthsRowOrdersAndHeaders)
+{
+    for (int bits : {1, 4, 8}) {
+        SCOPED_TRACE(bits);
+        const QList<QRgb> palette = TestPalette(1 << bits);
+        QList<QList<QRgb>> expected(height);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                expected[y].append(palette[IndexAt(x, y, 1 << bits)]);
+        ExpectRows(DecodeDib(PalettedDib(bits)), expected);
+        ExpectRows(DecodeDib(PalettedDib(bits, true)), expected);
+        ExpectRows(DecodeDib(PalettedDib(bits, false, 12)), expected);
+    }
+    // A table shorter than the depth allows; the rows follow it at once.
+    TBmpSpec shortTable{2, 1, 8, 0, 40, {red, green, blue}, 0, {}, BmpRows({{2, 1}}, 8)};
+    ExpectRows(DecodeDib(Dib(shortTable)), {{blue, green}});
+}
+
+TEST(DibDecoder, TrueColourDepthsAndMasks)
+{
+    const QList<QList<quint32>> rgb = {{0xFF0000, 0x00FF00, 0x0000FF}, {0x102030, 0, 0xFFFFFF}};
+    struct TCase
+    {
+        int Bits;
+        quint32 Compression;
+        QList<quint32> Masks;
+        QList<QList<quint32>> Values;
+        QRgb TopLeft;
+        QRgb BottomRight;
+    };
+    const QList<TCase> cases = {
+        {24, 0, {}, rgb, red, white},
+        {32, 0, {}, rgb, red, white},
+        {16, 0, {}, {{0x7C00, 0, 0}, {0, 0, 0x001F}}, red, blue},
+        {16, 3, {0xF800, 0x07E0, 0x001F}, {{0x07E0, 0, 0}, {0, 0, 0xF800}}, green, red},
+        {32,
+         3,
+         {0xFF, 0xFF00, 0xFF0000},
+         {{0x0000FF, 0, 0}, {0, 0, 0x102030}},
+         red,
+         qRgb(0x30, 0x20, 0x10)},
+    };
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.Bits);
+        TBmpSpec spec{3, 2, c.Bits, c.Compression, 40, {}, 0, c.Masks, BmpRows(c.Values, c.Bits)};
+        const TDecodedPicture picture = DecodeDib(Dib(spec));
+        ASSERT_FALSE(picture.Image.isNull()) << picture.Error.toStdString();
+        EXPECT_EQ(picture.Image.pixel(0, 0), c.TopLeft);
+        EXPECT_EQ(picture.Image.pixel(2, 1), c.BottomRight);
+        EXPECT_EQ(picture.Image.pixel(1, 1), qRgb(0, 0, 0));
+        EXPECT_FALSE(picture.Image.hasAlphaChannel());
+    }
+    TBmpSpec core{1, 1, 24, 0, 12, {}, 0, {}, BmpRows({{0x00FF00}}, 24)};
+    ExpectRows(DecodeDib(Dib(core)), {{green}});
+}
+
+TEST(DibDecoder, Rle8RunsAbsoluteDeltaAndEndOfBitmap)
+{
+    ExpectRows(DecodeDib(Rle8Sample()),
+               Colours({{0, 0, 3, 3}, {1, 3, 2, 1}, {2, 2, 2, 2}}, TestPalette(4)));
+}
+
+TEST(DibDecoder, Rle4NibblesAndTopDown)
+{
+    // Top row: a run of 5 alternating 1 and 2; second: absolute 3 4 5 (two
+    // bytes, padded to even already), then a run of 2 nines.
+    TBmpSpec spec{5,
+                  -2,
+                  4,
+                  2,
+                  40,
+                  TestPalette(16),
+                  0,
+                  {},
+                  QByteArray::fromHex("0512"
+                                      "0000"
+                                      "00033450"
+                                      "0299"
+                                      "0001")};
+    ExpectRows(DecodeDib(Dib(spec)), Colours({{1, 2, 1, 2, 1}, {3, 4, 5, 9, 9}}, TestPalette(16)));
 }
 
 TEST(DibDecoder, PaletteIndicesBecomeGreyLevels)
 {
-    const QByteArray dib = Header(2, 1, 1) + Bytes({0, 0, 200, 0}) + Bytes({0x40, 0, 0, 0});
-    const QImage image = DecodeDibImage(dib, TDibColors::PaletteIndices);
-    ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(image.pixel(1, 0), qRgb(200, 200, 200));
+    // Two 16-bit palette indices in place of the colour table; rows follow.
+    QByteArray dib = Dib({2, 1, 1, 0, 40, {}, 2, {}, BmpRows({{0, 1}}, 1)});
+    dib.insert(40, QByteArray::fromHex("0000c800"));
+    TDibOptions options;
+    options.Colors = TDibColors::PaletteIndices;
+    ExpectRows(DecodeDib(dib, options), {{qRgb(0, 0, 0), qRgb(200, 200, 200)}});
 }
 
-TEST(DibDecoder, RunsPastTheBitmapAreClippedNotWritten)
+TEST(DibDecoder, AlphaKeptOnlyWhenAskedForAndSet)
 {
-    // A run of 200 on a 4-pixel row and a delta far beyond the last row.
-    const QByteArray dib =
-        Header(4, 1, 8, 1, 2) + Table({white, red}) + Bytes({200, 1, 0, 2, 250, 250, 5, 1, 0, 1});
-    const QImage image = DecodeDibImage(dib);
-    ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.pixel(3, 0), red);
+    TDibOptions keep;
+    keep.KeepAlpha = true;
+    const QByteArray withAlpha = Dib({2, 1, 32, 0, 40, {}, 0, {}, BmpRows({{0x80FF0000, 0}}, 32)});
+    const TDecodedPicture kept = DecodeDib(withAlpha, keep);
+    ASSERT_FALSE(kept.Image.isNull()) << kept.Error.toStdString();
+    EXPECT_EQ(kept.Image.pixel(0, 0), qRgba(255, 0, 0, 0x80));
+    EXPECT_EQ(qAlpha(kept.Image.pixel(1, 0)), 0);
+
+    ExpectRows(DecodeDib(withAlpha), {{red, qRgb(0, 0, 0)}});
+    // Fourth bytes all zero: an opaque picture written by a program that
+    // leaves them unused.
+    const QByteArray unused = Dib({1, 1, 32, 0, 40, {}, 0, {}, BmpRows({{0x00FF00}}, 32)});
+    const TDecodedPicture opaque = DecodeDib(unused, keep);
+    EXPECT_FALSE(opaque.Image.hasAlphaChannel());
+    ExpectRows(opaque, {{green}});
 }
 
-TEST(DibDecoder, CorruptHeadersGiveTheNullImage)
+TEST(DibDecoder, RowsWhereTheCallerSays)
 {
-    QByteArray longHeader = Header(1, 1, 24) + Bytes({0, 0, 0, 0});
-    longHeader[0] = char(100); // a header larger than the data
-    const std::vector<std::pair<const char *, QByteArray>> cases = {
-        {"empty", QByteArray()},
-        {"header beyond the data", longHeader},
-        {"no width", Header(0, 1, 24) + Bytes({0, 0, 0, 0})},
-        {"no rows", Header(1, 0, 24)},
-        {"rows beyond the data", Header(4, 4, 24) + Bytes({0, 0, 0, 0})},
-        {"huge", Header(100000, 100000, 1) + QByteArray(4096, '\0')},
-        {"table too large", Header(1, 1, 8, 0, 300) + QByteArray(1300, '\0')},
-        {"table beyond the data", Header(1, 1, 8) + Table({red})},
-        {"odd depth", Header(1, 1, 7) + QByteArray(1024, '\0')},
-        {"compressed picture", Header(1, 1, 24, 4) + QByteArray(16, '\0')},
-        {"bit fields without masks", Header(1, 1, 16, 3)},
-        {"top-down runs", Header(1, -1, 8, 1, 1) + Table({red}) + Bytes({0, 1})},
+    // A file header names where the rows start: here after a gap.
+    TBmpSpec spec{1,
+                  1,
+                  24,
+                  0,
+                  40,
+                  {},
+                  0,
+                  {},
+                  QByteArray::fromHex("ffffff00" // the gap
+                                      "0000ff00")};
+    TDibOptions options;
+    options.PixelsAt = 44;
+    ExpectRows(DecodeDib(Dib(spec), options), {{red}});
+    options.PixelsAt = 39;
+    ExpectFailure(Dib(spec), "offset is outside", options);
+    options.PixelsAt = 49;
+    ExpectFailure(Dib(spec), "offset is outside", options);
+
+    // Without it a 24-bit bitmap's table for display devices is stepped over.
+    TBmpSpec table{1, 1, 24, 0, 40, {white}, 0, {}, BmpRows({{0x0000FF}}, 24)};
+    ExpectRows(DecodeDib(Dib(table)), {{blue}});
+}
+
+TEST(DibDecoder, SizeLimitIsTheCallers)
+{
+    TDibOptions options;
+    options.MaxPixels = 100;
+    TBmpSpec fits{10, 10, 24, 0, 40, {}, 0, {}, QByteArray(320, '\0')};
+    EXPECT_FALSE(DecodeDib(Dib(fits), options).Image.isNull());
+    TBmpSpec larger{11, 10, 24, 0, 40, {}, 0, {}, QByteArray(360, '\0')};
+    ExpectFailure(Dib(larger), "size 11 x 10 is out of range", options);
+    EXPECT_FALSE(DecodeDib(Dib(larger)).Image.isNull());
+}
+
+TEST(DibDecoder, BadInputFailsClearly)
+{
+    ExpectFailure("", "header runs past the end");
+    ExpectFailure(PalettedDib(8).left(30), "header runs past the end");
+    QByteArray oddHeader = PalettedDib(8);
+    oddHeader[0] = 30;
+    ExpectFailure(oddHeader, "unsupported bitmap header size 30");
+    QByteArray longHeader = Dib({1, 1, 24, 0, 40, {}, 0, {}, QByteArray(4, '\0')});
+    longHeader[0] = char(100);
+    ExpectFailure(longHeader, "header runs past the end");
+
+    const auto pixels = [](qint32 w, qint32 h, int bits, quint32 compression = 0) {
+        return Dib({w, h, bits, compression, 40, {}, 0, {}, QByteArray(64, '\0')});
     };
-    for (const auto &[name, dib] : cases)
-        EXPECT_TRUE(DecodeDibImage(dib).isNull()) << name;
+    ExpectFailure(pixels(100000, 100000, 24), "out of range");
+    ExpectFailure(pixels(0, 3, 24), "out of range");
+    ExpectFailure(pixels(3, 0, 24), "out of range");
+    ExpectFailure(pixels(2, 2, 2), "unsupported bitmap depth of 2 bits");
+    ExpectFailure(pixels(1, 1, 24, 4), "unsupported bitmap compression 4");
+    ExpectFailure(pixels(1, 1, 24, 3), "bit fields need 16 or 32 bits");
+    ExpectFailure(Dib({4, 2, 4, 1, 40, TestPalette(16), 0, {}, QByteArray::fromHex("0001")}),
+                  "RLE8 needs 8 bits");
+    ExpectFailure(pixels(1, 1, 16, 3).left(44), "bit field masks run past the end");
+
+    const QByteArray paletted = PalettedDib(8);
+    ExpectFailure(paletted.left(paletted.size() - 4), "pixel data runs past the end");
+    ExpectFailure(paletted.left(40 + 100), "palette runs past the end");
+    ExpectFailure(Dib({1, 1, 8, 0, 40, {}, 300, {}, QByteArray(1300, '\0')}),
+                  "colour table of 300 entries is too large for 8 bits");
+    TBmpSpec shortPalette{5, 3, 8, 0, 40, TestPalette(4), 0, {}, BmpRows(IndexRows(9), 8)};
+    ExpectFailure(Dib(shortPalette), "palette index 4 is beyond the 4-colour palette");
 }
 
-} // namespace
+TEST(DibDecoder, BadRleFailsClearly)
+{
+    const auto rle8 = [](const char *hex, qint32 w = 4, qint32 h = 2) {
+        return Dib(Rle8Spec(hex, w, h));
+    };
+    ExpectFailure(rle8("0501"), "run past the end of the picture's row");
+    // Runs beyond the last row or the row's end are refused, never written.
+    ExpectFailure(rle8("04010000040100000101"), "run past the end");
+    ExpectFailure(rle8("00050102030100"), "run past the end");
+    ExpectFailure(rle8("0401"), "ends before the end of the picture");
+    ExpectFailure(rle8("00020900"), "delta moves past the picture");
+    ExpectFailure(rle8("000201"), "ends inside a delta");
+    ExpectFailure(rle8("000401"), "ends inside an absolute run");
+    ExpectFailure(rle8("0407000004010001"), "palette index 7 is beyond the 4-colour palette");
+    ExpectFailure(rle8("0001", 4000, 4000), "far beyond what its RLE data can hold");
+}
+
+TEST(DibDecoder, EveryTruncationFailsWithoutCrashing)
+{
+    for (const QByteArray &sample : {PalettedDib(4), PalettedDib(8, true), Rle8Sample()}) {
+        // The last row's padding (and the RLE end-of-bitmap) may be missing.
+        for (qsizetype size = 0; size <= sample.size() - 4; ++size) {
+            const TDecodedPicture picture = DecodeDib(QByteArrayView(sample).first(size));
+            EXPECT_TRUE(picture.Image.isNull()) << size;
+            EXPECT_FALSE(picture.Error.isEmpty()) << size;
+        }
+        EXPECT_FALSE(DecodeDib(sample).Image.isNull());
+    }
+}

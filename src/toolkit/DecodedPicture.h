@@ -17,8 +17,8 @@ inline constexpr qint64 MaxPicturePixels = qint64(64) * 1024 * 1024;
 TDecodedPicture PictureFailure(const QString &why);
 
 // Whether a picture of width x height is one the readers accept: both sides
-// positive and the area within MaxPicturePixels.
-bool PictureSizeAcceptable(qint64 width, qint64 height);
+// positive and the area within maxPixels.
+bool PictureSizeAcceptable(qint64 width, qint64 height, qint64 maxPixels = MaxPicturePixels);
 
 // A fresh image of that size, or a failure when memory runs out.
 TDecodedPicture NewPicture(qint64 width, qint64 height, QImage::Format format);

@@ -7,9 +7,9 @@ TDecodedPicture PictureFailure(const QString &why)
     return {QImage(), why};
 }
 
-bool PictureSizeAcceptable(qint64 width, qint64 height)
+bool PictureSizeAcceptable(qint64 width, qint64 height, qint64 maxPixels)
 {
-    return width > 0 && height > 0 && width <= MaxPicturePixels / height;
+    return width > 0 && height > 0 && width <= maxPixels / height;
 }
 
 TDecodedPicture NewPicture(qint64 width, qint64 height, QImage::Format format)

@@ -19,3 +19,15 @@ inline quint32 Le32(QByteArrayView bytes, qsizetype at)
 {
     return quint32(Le16(bytes, at)) | (quint32(Le16(bytes, at + 2)) << 16);
 }
+
+inline void PutLe16(uchar *at, quint16 value)
+{
+    at[0] = uchar(value);
+    at[1] = uchar(value >> 8);
+}
+
+inline void PutLe32(uchar *at, quint32 value)
+{
+    PutLe16(at, quint16(value));
+    PutLe16(at + 2, quint16(value >> 16));
+}
