@@ -11,6 +11,8 @@ CC=clang-14 CXX=clang++-14 dw_build build-fuzz -DDW_FUZZ=ON -DDW_BUILD_TESTS=OFF
     -DDW_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 export QT_QPA_PLATFORM=offscreen LC_ALL=C
+export LSAN_OPTIONS="suppressions=$DW_ROOT/scripts/lsan.supp"
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 for fuzzer in "$DW_ROOT"/build-fuzz/fuzz/dw_fuzz_*; do
     [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
     name="${fuzzer##*/dw_fuzz_}"

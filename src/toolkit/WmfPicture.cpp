@@ -93,7 +93,11 @@ QRectF DrawnExtent(const TWmfContent &content)
     const QRectF unit(0, 0, 1, 1);
     PlayWmf(painter, content, TWmfView{unit, QPointF()}, unit);
     painter.end();
-    return QRectF(picture.boundingRect());
+    // Wild coordinates saturate the bounds at the ends of the int range,
+    // where QRect's own width and height would overflow.
+    const QRect bounds = picture.boundingRect();
+    return QRectF(QPointF(bounds.left(), bounds.top()),
+                  QPointF(double(bounds.right()) + 1, double(bounds.bottom()) + 1));
 }
 
 void DecodeBitmaps(TWmfContent &content)
