@@ -1,5 +1,5 @@
 #include "DisplayCheck.h"
-#include "StartWindow.h"
+#include "Startup.h"
 
 #include <QApplication>
 
@@ -16,8 +16,5 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Datewright"));
-    StartWindow window;
-    window.show();
-    return QApplication::exec();
+    return RunDatewright(app);
 }

@@ -300,9 +300,7 @@ void TCalendarProperties::DefaultStyleClick()
 
 void TCalendarProperties::SaveStyleSheetClick()
 {
-    const QString fileName = m_prompts.SaveStyleSheetName
-                                 ? m_prompts.SaveStyleSheetName(ProgramFolder())
-                                 : AskSaveStyleSheetName(this, ProgramFolder());
+    const QString fileName = AskSaveStyleSheetName(this, ProgramFolder());
     if (fileName.isEmpty())
         return;
     if (!IsStyleSheetName(fileName)) {
@@ -316,9 +314,7 @@ void TCalendarProperties::SaveStyleSheetClick()
 
 void TCalendarProperties::LoadStyleSheetClick()
 {
-    const QString fileName = m_prompts.OpenStyleSheetName
-                                 ? m_prompts.OpenStyleSheetName(ProgramFolder())
-                                 : AskOpenStyleSheetName(this, ProgramFolder());
+    const QString fileName = AskOpenStyleSheetName(this, ProgramFolder());
     if (fileName.isEmpty())
         return;
     if (!IsStyleSheetName(fileName)) {

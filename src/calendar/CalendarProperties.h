@@ -61,7 +61,8 @@ public:
     void SetResetOnActivate(bool value) { m_resetOnActivate = value; }
 
     void SetHooks(const TPropertiesHooks &hooks) { m_hooks = hooks; }
-    // The font, colour, file and time prompts; empty ones show real dialogs.
+    // The font, colour and time prompts; empty ones show real dialogs. The
+    // style-sheet file names go through the program's file-name prompt.
     TPropertiesPrompts &Prompts() { return m_prompts; }
 
     // Fills the controls from the preview; runs once, when the dialog is

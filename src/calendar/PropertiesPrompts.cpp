@@ -1,5 +1,8 @@
 #include "PropertiesPrompts.h"
 
+#include "FileNamePrompt.h"
+#include "ModalDialog.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -22,21 +25,14 @@ QFont DialogFont(const TFontDesc &font)
     return result;
 }
 
-QString ChosenFile(QFileDialog &dialog)
-{
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
-
 } // namespace
 
 std::optional<TFontDesc> AskFont(QWidget *parent, const TFontDesc &current)
 {
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, DialogFont(current), parent);
-    if (!accepted)
+    QFontDialog dialog(DialogFont(current), parent);
+    if (ExecModal(dialog) != QDialog::Accepted)
         return std::nullopt;
+    const QFont chosen = dialog.currentFont();
     TFontDesc font = current;
     font.Name = chosen.family();
     font.Size = chosen.pointSize() > 0 ? chosen.pointSize() : current.Size;
@@ -63,7 +59,7 @@ QString AskSaveStyleSheetName(QWidget *parent, const QString &folder)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("DWS"));
     dialog.selectFile(QStringLiteral("MyStyle.DWS"));
-    return ChosenFile(dialog);
+    return AskFileName(dialog);
 }
 
 QString AskOpenStyleSheetName(QWidget *parent, const QString &folder)
@@ -73,5 +69,5 @@ QString AskOpenStyleSheetName(QWidget *parent, const QString &folder)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("DWS"));
-    return ChosenFile(dialog);
+    return AskFileName(dialog);
 }

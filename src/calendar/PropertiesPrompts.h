@@ -13,20 +13,20 @@ class QWidget;
 
 // The standard dialogs the calendar properties dialog opens. Each prompt
 // left empty shows the real dialog; tests put answers in their place.
-// Nothing (or an empty file name) means the user cancelled.
+// Nothing means the user cancelled.
 struct TPropertiesPrompts
 {
     std::function<std::optional<TFontDesc>(const TFontDesc &current)> ChooseFont;
     std::function<std::optional<TColor>(TColor current)> ChooseColor;
-    // The style sheet to save as or to open, starting in folder.
-    std::function<QString(const QString &folder)> SaveStyleSheetName;
-    std::function<QString(const QString &folder)> OpenStyleSheetName;
     // The day planners' starting time, from the set-time dialog.
     std::function<std::optional<QTime>(QTime current)> ChooseTime;
 };
 
-// The real dialogs, over parent. The font dialog keeps the font's colour.
+// The real dialogs, over parent. The font dialog keeps the font's colour and
+// runs through the program's modal-dialog seam (ExecModal).
 std::optional<TFontDesc> AskFont(QWidget *parent, const TFontDesc &current);
 std::optional<TColor> AskColor(QWidget *parent, TColor current);
+// The style sheet to save as or to open, starting in folder; they go through
+// the program's file-name prompt (AskFileName).
 QString AskSaveStyleSheetName(QWidget *parent, const QString &folder);
 QString AskOpenStyleSheetName(QWidget *parent, const QString &folder);

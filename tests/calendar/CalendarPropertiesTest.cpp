@@ -2,6 +2,7 @@
 
 #include "CalendarPanel32.h"
 #include "ColorButton.h"
+#include "FileNamePrompt.h"
 #include "Messages.h"
 #include "ProgramFolder.h"
 #include "RadioGroupBox.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -58,9 +60,14 @@ protected:
             return answer;
         };
         SetMessageAnswerer(answerer);
+        SetFileNameAnswerer([this](QFileDialog &dialog) {
+            shownFolders.append(dialog.directory().absolutePath());
+            return chosenFile;
+        });
     }
     void TearDown() override
     {
+        SetFileNameAnswerer({});
         SetMessageAnswerer({});
         SetProgramFolder(QString());
     }
@@ -93,6 +100,9 @@ protected:
     QStringList messages;
     QStringList questions;
     QList<int> helpContexts;
+    // What the file dialogs answer, and the folders they started in.
+    QString chosenFile;
+    QStringList shownFolders;
     bool answer = true;
     int restored = 0;
     int closed = 0;
@@ -375,14 +385,12 @@ TEST_F(PropertiesDialog, AccentedNamesSurviveAStyleSheetAsWindows1252)
     QString fileName = folder.filePath("Spanish.DWS");
     {
         auto dialog = Open();
-        dialog->Prompts().SaveStyleSheetName = [&](const QString &start) {
-            EXPECT_EQ(start, ProgramFolder());
-            return fileName;
-        };
+        chosenFile = fileName;
         Click(*dialog, "Spanish");
         Choose(*dialog, "LeftMarginInchcombo", 2);
         Click(*dialog, "SaveAsStyleSheetButton");
         EXPECT_TRUE(messages.isEmpty());
+        EXPECT_EQ(shownFolders, QStringList{QDir(ProgramFolder()).absolutePath()});
     }
     QFile file(fileName);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -392,7 +400,7 @@ TEST_F(PropertiesDialog, AccentedNamesSurviveAStyleSheetAsWindows1252)
                                "bado"));
 
     auto dialog = Open();
-    dialog->Prompts().OpenStyleSheetName = [&](const QString &) { return fileName; };
+    chosenFile = fileName;
     Click(*dialog, "LoadStyleSheetButton");
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_FALSE(dialog->Suppressed());
@@ -405,20 +413,19 @@ TEST_F(PropertiesDialog, StyleSheetsNeedTheirExtension)
 {
     auto dialog = Open();
     QString text = folder.filePath("MyStyle.txt");
-    dialog->Prompts().SaveStyleSheetName = [&](const QString &) { return text; };
+    chosenFile = text;
     Click(*dialog, "SaveAsStyleSheetButton");
     EXPECT_EQ(messages, QStringList({"Must save as a Calendar Style Sheet (*.DWS)"}));
     EXPECT_FALSE(QFile::exists(text));
 
     messages.clear();
-    dialog->Prompts().OpenStyleSheetName = [&](const QString &) { return text; };
+    chosenFile = text;
     Click(*dialog, "LoadStyleSheetButton");
     EXPECT_EQ(messages, QStringList({"Must be a Calendar Style Sheet (*.DWS)"}));
 
     // Cancelling either dialog does nothing.
     messages.clear();
-    dialog->Prompts().SaveStyleSheetName = [](const QString &) { return QString(); };
-    dialog->Prompts().OpenStyleSheetName = [](const QString &) { return QString(); };
+    chosenFile.clear();
     Click(*dialog, "SaveAsStyleSheetButton");
     Click(*dialog, "LoadStyleSheetButton");
     EXPECT_TRUE(messages.isEmpty());
@@ -429,7 +436,7 @@ TEST_F(PropertiesDialog, AStyleSheetThatCannotBeReadIsReported)
     QString bad = folder.filePath("Broken.dws");
     Write("Broken.dws", "this is no style sheet");
     auto dialog = Open();
-    dialog->Prompts().OpenStyleSheetName = [&](const QString &) { return bad; };
+    chosenFile = bad;
     Click(*dialog, "LoadStyleSheetButton");
     EXPECT_EQ(messages, QStringList({"Unable to open " + bad +
                                      ". Possibly \r\ncorrupted, possibly not a Calendar Style "
@@ -447,7 +454,7 @@ TEST_F(PropertiesDialog, ASaveThatFailsIsReported)
     // Regression: a style sheet that could not be written was passed over in silence.
     auto dialog = Open();
     QString fileName = folder.filePath("missing/folder/Style.DWS");
-    dialog->Prompts().SaveStyleSheetName = [&](const QString &) { return fileName; };
+    chosenFile = fileName;
     Click(*dialog, "SaveAsStyleSheetButton");
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith("Unable to save " + fileName));

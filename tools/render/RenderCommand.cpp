@@ -2,18 +2,16 @@
 
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
-#include "CalendarPagePrint.h"
 #include "GeometryJson.h"
 #include "Messages.h"
 #include "PageInfoJson.h"
+#include "PdfExport.h"
 #include "PictureExport.h"
 #include "RenderOptions.h"
 #include "RenderedObjects.h"
-#include "ReportPrinter.h"
 #include "StoredPageValues.h"
 
 #include <QFileInfo>
-#include <QPageSize>
 
 #include <cstdio>
 
@@ -111,22 +109,8 @@ QString WritePictures(TCalendarPage &page, const TRenderOptions &options)
 // The pages as one PDF on the page's own paper, one page each.
 QString WritePdf(TCalendarPage &page, const TRenderOptions &options)
 {
-    TReportPrinter report;
-    report.Device().SelectPdfFile(options.Output);
-    report.Device().SetPaper(QPageSize(page.PaperSize() == 1 ? QPageSize::A4 : QPageSize::Letter));
-    report.SetOrientation(page.CalendarOrientation() == coLandscape ? poLandScape : poPortrait);
-    report.OnPrint = [&page, &options](TReportPrinter &printer) {
-        for (int number = 1; number <= options.Count; ++number) {
-            if (number > 1) {
-                AdvancePage(page);
-                printer.StartNewPage();
-            }
-            RecordDrawingGeometry(page); // the screen geometry the cells' text follows
-            PrintPage(printer, page, 0, 0);
-        }
-    };
-    if (!report.RunPrintJob() || !QFileInfo::exists(options.Output))
-        return QStringLiteral("cannot write %1").arg(options.Output);
+    if (const auto error = SavePageAsPdf(page, options.Output, options.Count, AdvancePage))
+        return QStringLiteral("cannot write %1: %2").arg(options.Output, *error);
     return {};
 }
 

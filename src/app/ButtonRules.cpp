@@ -1,0 +1,18 @@
+#include "ButtonRules.h"
+
+using namespace Qt::StringLiterals;
+
+TButtonFlags ButtonFlags(const TButtonState &state)
+{
+    TButtonFlags flags;
+    flags.CellCommands = state.CellsFollowDate;
+    flags.Save = state.HasDocumentFile;
+    flags.RichTextToolBar = state.PageVisible && state.EditorHasFocus;
+    flags.PageCommands = state.PageVisible;
+    flags.Print = state.PageVisible && state.PrinterAvailable;
+    flags.CancelChanges = state.PageVisible && state.HasDocumentFile;
+    flags.SaveButtonVisible = state.Modified;
+    flags.CancelButtonVisible = state.Modified && state.HasDocumentFile;
+    flags.IconToolCaption = state.PaletteOnScreen ? u"Hide Icon Tool"_s : u"Show Icon Tool"_s;
+    return flags;
+}

@@ -1,0 +1,380 @@
+#include "CalendarMain.h"
+
+#include "ButtonRules.h"
+#include "CalendarPanel32.h"
+#include "FlatCalendarEditor.h"
+#include "FloatingPalette.h"
+#include "HelpViewer.h"
+#include "HintStyle.h"
+#include "MRUFileList.h"
+#include "MainCaption.h"
+#include "ProgramArt.h"
+#include "ReportPrinter.h"
+#include "SettingsFile.h"
+#include "SplashForm.h"
+#include "ToolSpeedButton.h"
+#include "WPRichText.h"
+#include "WPToolBar.h"
+#include "WindowPlacement.h"
+#include "ZoomSteps.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScopeGuard>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int hintDelayMs = 1200;
+constexpr int pageMargin = 5;
+
+} // namespace
+
+TCalendarMain::TCalendarMain(TPrinterQuery printers, QWidget *parent)
+    : QMainWindow(parent), m_printers(std::move(printers))
+{
+    setObjectName(u"CalendarMain"_s);
+    setWindowTitle(u"Datewright"_s);
+    setWindowIcon(ProgramIcon());
+    QFont font(u"Arial"_s);
+    font.setPixelSize(11);
+    setFont(font);
+    CreateMenus();
+    CreateToolRow();
+    CreatePageArea();
+    resize(635, 378 + menuBar()->sizeHint().height());
+    FormCreate();
+    ConnectCommands();
+    // The two windows that live as long as this one, made after it.
+    IconPalette = new TFloatingPalette(this);
+    FlatCalendarEditor = new TFlatCalendarEditor(this);
+}
+
+TCalendarMain::~TCalendarMain()
+{
+    qApp->removeEventFilter(this);
+    ShowNormalCursor();
+}
+
+TReportPrinter &TCalendarMain::ReportPrinter1()
+{
+    if (!m_reportPrinter)
+        m_reportPrinter = std::make_unique<TReportPrinter>();
+    return *m_reportPrinter;
+}
+
+void TCalendarMain::FormCreate()
+{
+    ShowBusyCursor();
+    ZoomBusy = false;
+    Printed = false;
+    DocumentFileName.clear();
+    NewDocument = false;
+    CellLoaded = false;
+    CalendarPanel->SetVisible(false);
+    CalendarPanel->move(pageMargin, pageMargin);
+    Starting = true;
+    CurrentCell = 0;
+    // Painting waits until the start-up is complete.
+    CalendarPanel->SetPaintSuspended(true);
+    LoadPreferences();
+    SetModified(false);
+    CalendarPanel->SetScale(PercentToScale(Preferences.MainZoomPercent));
+    CalendarPanel->SetCalendarLayout(LOFullCalendarLS);
+    CreateRecentFiles();
+    SetHintDelay(hintDelayMs);
+    qApp->installEventFilter(this);
+    mnuOnLine->menuAction()->setVisible(true);
+}
+
+void TCalendarMain::CreateRecentFiles()
+{
+    MRUFileList = new TMRUFileList(this);
+    MRUFileList->setObjectName(u"MRUFileList"_s);
+    MRUFileList->SetMaximum(5);
+    MRUFileList->SetRemoveOnClick(true);
+    MRUFileList->SetUseSubmenu(false);
+    MRUFileList->SetSubmenuName(u"Reopen"_s);
+    MRUFileList->SetFileMenu(FileMenu);
+    MRUFileList->SetOnMRUItemClick(
+        [this](TMRUFileList *, const QString &fileName) { RecentFileClick(fileName); });
+    MRUFileList->SetAutoSave(false);
+    MRUFileList->SetAutoSaveName(SettingsFileName());
+    MRUFileList->SetAutoSaveKey(u"MRU"_s);
+    MRUFileList->LoadFromIni();
+}
+
+void TCalendarMain::FormActivate()
+{
+    if (!Starting)
+        return;
+    ShowBusyCursor();
+    IconPalette->ShowLibrary(Preferences.IconFileName);
+    RestorePlacement(*this);
+    show();
+    PrinterAvailable = CheckDefaultPrinter(m_printers);
+    CalendarPanel->ResetStyle();
+    const QStringList recent = MRUFileList->Files();
+    if (!recent.isEmpty() && QFileInfo::exists(recent.first()))
+        OpenCalendarFile(recent.first());
+    QApplication::processEvents();
+    CalendarPanel->SetVisible(!DocumentFileName.isEmpty());
+    QApplication::processEvents();
+    mnuSave->setEnabled(false);
+    SetModified(false);
+    Starting = false;
+    SetButtons();
+    SetCaption();
+    ShowNormalCursor();
+    CheckFloaterStatus();
+    if (Preferences.IconToolVisible)
+        IconPalette->show();
+    SetButtons();
+    CalendarPanel->SetPaintSuspended(false);
+    CalendarPanel->update();
+}
+
+void TCalendarMain::SetModified(bool Value)
+{
+    if (Value == Modified)
+        return;
+    Modified = Value;
+    SetButtons();
+}
+
+bool TCalendarMain::EditorHasFocus() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == WPRichText1 || WPRichText1->isAncestorOf(focus));
+}
+
+void TCalendarMain::SetButtons()
+{
+    TButtonState state;
+    state.PageVisible = CalendarPanel->Visible();
+    state.CellsFollowDate = CalendarPanel->CellsFollowDate();
+    state.HasDocumentFile = !DocumentFileName.isEmpty();
+    state.EditorHasFocus = EditorHasFocus();
+    state.PrinterAvailable = PrinterAvailable;
+    state.Modified = Modified;
+    state.PaletteOnScreen = IconPalette && IconPalette->isVisible();
+    const TButtonFlags flags = ButtonFlags(state);
+
+    for (QAction *item : {mnuFillCalendarwithRecurringDates, mnuUserTitle, mnuClearAllCellContents})
+        item->setEnabled(flags.CellCommands);
+    ShowHideIconTool->setEnabled(flags.CellCommands);
+    mnuSave->setEnabled(flags.Save);
+    WPToolBar1->setEnabled(flags.RichTextToolBar);
+    for (QAction *item :
+         {mnuSaveAs, mnuProperties, mnuPrintSetup, mnuSaveAsBitmap, mnuSaveAsJPG, mnuSaveAsPDF})
+        item->setEnabled(flags.PageCommands);
+    for (QToolButton *button : {PropertiesButton, ZoomMinusButton, ZoomPlusButton})
+        button->setEnabled(flags.PageCommands);
+    mnuPrintCalendar->setEnabled(flags.Print);
+    Printbutton->setEnabled(flags.Print);
+    mnuCancelChanges->setEnabled(flags.CancelChanges);
+    Savebutton->setVisible(flags.SaveButtonVisible);
+    CancelButton->setVisible(flags.CancelButtonVisible);
+    ShowHideIconTool->setText(flags.IconToolCaption);
+}
+
+void TCalendarMain::SetCaption()
+{
+    setWindowTitle(MainCaption(DocumentFileName, CalendarPanel->Scale()));
+    QApplication::processEvents();
+}
+
+void TCalendarMain::CheckFloaterStatus()
+{
+    if (!CalendarPanel->CellsFollowDate()) {
+        Preferences.IconToolVisible = false;
+        IconPalette->hide();
+    } else if (Preferences.IconToolVisible && !IconPalette->isVisible()) {
+        IconPalette->show();
+    }
+}
+
+void TCalendarMain::ShowHideIconToolClick()
+{
+    const bool show = !IconPalette->isVisible();
+    IconPalette->setVisible(show);
+    Preferences.IconToolVisible = show;
+    SetButtons();
+}
+
+void TCalendarMain::LoadPreferences()
+{
+    Preferences = ::LoadPreferences(SettingsFileName());
+    mnuShowHint->setChecked(Preferences.HintsOn);
+}
+
+void TCalendarMain::SavePreferences()
+{
+    // The palette may not exist yet while the window is being made.
+    if (IconPalette) {
+        Preferences.IconFileName = IconPalette->LibraryFileName().isEmpty()
+                                       ? Preferences.IconFileName
+                                       : IconPalette->LibraryFileName();
+        Preferences.IconToolVisible = IconPalette->isVisible();
+    }
+    Preferences.HintsOn = mnuShowHint->isChecked();
+    ::SavePreferences(Preferences, SettingsFileName());
+}
+
+void TCalendarMain::ZoomPlusButtonClick()
+{
+    if (ZoomBusy)
+        return;
+    ZoomBusy = true;
+    const auto clearBusy = qScopeGuard([this] { ZoomBusy = false; });
+    if (const std::optional<float> scale = ZoomInStep(CalendarPanel->Scale())) {
+        DoSaveRichtext();
+        QApplication::processEvents();
+        CalendarPanel->SetScale(*scale);
+        SetCaption();
+    }
+}
+
+void TCalendarMain::ZoomMinusButtonClick()
+{
+    if (ZoomBusy)
+        return;
+    ZoomBusy = true;
+    const auto clearBusy = qScopeGuard([this] { ZoomBusy = false; });
+    if (const std::optional<float> scale = ZoomOutStep(CalendarPanel->Scale())) {
+        DoSaveRichtext();
+        QApplication::processEvents();
+        CalendarPanel->SetScale(*scale);
+        SetCaption();
+    }
+}
+
+void TCalendarMain::mnuShowHintClick()
+{
+    mnuShowHint->setChecked(!Preferences.HintsOn);
+    Preferences.HintsOn = mnuShowHint->isChecked();
+    SavePreferences();
+}
+
+void TCalendarMain::About1Click()
+{
+    TSplashform about(this);
+    CenterForm(about);
+    about.exec();
+}
+
+void TCalendarMain::Contents1Click()
+{
+    ShowHelpContents();
+}
+
+void TCalendarMain::VisitOurInternetW1Click()
+{
+    QDesktopServices::openUrl(QUrl(u"https://datewright.org/"_s));
+}
+
+void TCalendarMain::Exit1Click()
+{
+    close();
+}
+
+void TCalendarMain::BringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+bool TCalendarMain::FormCloseQuery()
+{
+    return CheckSaveNeeded();
+}
+
+void TCalendarMain::FormClose()
+{
+    Preferences.MainZoomPercent = ScaleToPercent(CalendarPanel->Scale());
+    SavePreferences();
+    SavePlacement(*this);
+    IconPalette->hide();
+    hide();
+}
+
+void TCalendarMain::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void TCalendarMain::ShowBusyCursor()
+{
+    if (m_busyCursorShown)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_busyCursorShown = true;
+}
+
+void TCalendarMain::ShowNormalCursor()
+{
+    if (!m_busyCursorShown)
+        return;
+    QApplication::restoreOverrideCursor();
+    m_busyCursorShown = false;
+}
+
+void TCalendarMain::RepairCursor()
+{
+    const QCursor *cursor = QApplication::overrideCursor();
+    if (cursor && cursor->shape() != Qt::ArrowCursor && cursor->shape() != Qt::DragCopyCursor)
+        ShowNormalCursor();
+}
+
+void TCalendarMain::FitScrollContents()
+{
+    ScrollBox2->widget()->resize(CalendarPanel->x() + CalendarPanel->width() + pageMargin,
+                                 CalendarPanel->y() + CalendarPanel->height() + pageMargin);
+}
+
+void TCalendarMain::ConnectCommands()
+{
+    connect(New1, &QAction::triggered, this, &TCalendarMain::New1Click);
+    connect(Open1, &QAction::triggered, this, &TCalendarMain::Open1Click);
+    connect(mnuSave, &QAction::triggered, this, &TCalendarMain::mnuSaveClick);
+    connect(mnuSaveAs, &QAction::triggered, this, &TCalendarMain::mnuSaveAsClick);
+    connect(mnuSaveAsBitmap, &QAction::triggered, this, &TCalendarMain::mnuSaveAsBitmapClick);
+    connect(mnuSaveAsJPG, &QAction::triggered, this, &TCalendarMain::mnuSaveAsJPGClick);
+    connect(mnuSaveAsPDF, &QAction::triggered, this, &TCalendarMain::mnuSaveAsPDFClick);
+    connect(mnuProperties, &QAction::triggered, this, &TCalendarMain::mnuPropertiesClick);
+    connect(PropertiesButton, &QToolButton::clicked, this, &TCalendarMain::mnuPropertiesClick);
+    connect(mnuUserTitle, &QAction::triggered, this, &TCalendarMain::mnuUserTitleClick);
+    connect(mnuCancelChanges, &QAction::triggered, this, &TCalendarMain::mnuCancelChangesClick);
+    connect(CancelButton, &QToolButton::clicked, this, &TCalendarMain::mnuCancelChangesClick);
+    connect(mnuClearAllCellContents, &QAction::triggered, this,
+            &TCalendarMain::mnuClearAllCellContentsClick);
+    connect(DefaultEditorFont1, &QAction::triggered, this, &TCalendarMain::DefaultEditorFont1Click);
+    connect(Exit1, &QAction::triggered, this, &TCalendarMain::Exit1Click);
+    connect(VisitOurInternetW1, &QAction::triggered, this, &TCalendarMain::VisitOurInternetW1Click);
+    connect(Contents1, &QAction::triggered, this, &TCalendarMain::Contents1Click);
+    connect(About1, &QAction::triggered, this, &TCalendarMain::About1Click);
+    connect(mnuShowHint, &QAction::triggered, this, &TCalendarMain::mnuShowHintClick);
+    connect(ZoomPlusButton, &QToolButton::clicked, this, &TCalendarMain::ZoomPlusButtonClick);
+    connect(ZoomMinusButton, &QToolButton::clicked, this, &TCalendarMain::ZoomMinusButtonClick);
+    connect(ShowHideIconTool, &QToolButton::clicked, this, &TCalendarMain::ShowHideIconToolClick);
+    connect(Savebutton, &QToolButton::clicked, this, &TCalendarMain::SavebuttonClick);
+    connect(ToolButtons, &QButtonGroup::idClicked, this,
+            [this](int state) { CalendarPanel->SetPanelState(TLPanelState(state)); });
+    ConnectCellEditor();
+}

@@ -1,0 +1,221 @@
+#pragma once
+
+#include "PlacedObjects.h"
+#include "Preferences.h"
+#include "PrinterCheck.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <memory>
+
+class QAction;
+class QButtonGroup;
+class QImage;
+class QLabel;
+class QMimeData;
+class QMenu;
+class QMenuBar;
+class QScrollArea;
+class QToolButton;
+class TCalendarPanel32;
+class TFlatCalendarEditor;
+class TFloatingPalette;
+class TMRUFileList;
+class TReportPrinter;
+class TToolSpeedButton;
+class TWPRichText;
+class TWPRtfStorage;
+class TWPToolBar;
+struct TRect;
+
+// The main window: the menus, the rich-text toolbar, the tool row and the
+// calendar page of the one open document with its in-place cell editor.
+//
+// Creating it runs FormCreate (settings, zoom, recent files, the key
+// handler); its first activation, FormActivate, completes the start-up and
+// reopens the most recent document. The page is visible exactly while a
+// document is open.
+class TCalendarMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TCalendarMain(TPrinterQuery printers = SystemPrinterQuery(),
+                           QWidget *parent = nullptr);
+    ~TCalendarMain() override;
+
+    // The menus.
+    QMenuBar *MainMenu1;
+    QMenu *FileMenu;
+    QAction *New1, *Open1, *N3, *mnuSave, *mnuSaveAs, *mnuSaveAsBitmap, *mnuSaveAsJPG;
+    QAction *mnuSaveAsPDF, *N1;
+    QAction *mnuProperties, *mnuUserTitle, *mnuCancelChanges, *mnuClearAllCellContents;
+    QAction *DefaultEditorFont1, *N7, *mnuFillCalendarwithRecurringDates;
+    QAction *mnuEditrecurringDates, *N5, *mnuPrintCalendar, *mnuPrintSetup, *N2, *Exit1;
+    QMenu *mnuOnLine;
+    QAction *VisitOurInternetW1;
+    QMenu *Help1;
+    QAction *Contents1, *About1, *mnuShowHint;
+
+    // The rich-text toolbar and the tool row.
+    TWPToolBar *WPToolBar1;
+    QWidget *Panel3;
+    QToolButton *ZoomPlusButton, *ZoomMinusButton, *PropertiesButton, *Printbutton;
+    QToolButton *ShowHideIconTool;
+    TToolSpeedButton *Pointerbutton, *DrawLabelButton, *DrawImageButton, *DrawRichText;
+    TToolSpeedButton *DrawSuperText, *PSpeedButton1;
+    QButtonGroup *ToolButtons;
+    QToolButton *Savebutton, *CancelButton;
+    TWPRichText *MASTERWPRICHTEXT;
+
+    // The page area.
+    QWidget *Panel1;
+    QScrollArea *ScrollBox2;
+    TCalendarPanel32 *CalendarPanel;
+    TWPRichText *WPRichText1;
+    QWidget *Panel2;
+    QLabel *SmartImage1, *Image1;
+
+    // The windows that live as long as this one.
+    TFloatingPalette *IconPalette;
+    TFlatCalendarEditor *FlatCalendarEditor;
+    TMRUFileList *MRUFileList;
+
+    // The printing component, made when first used.
+    TReportPrinter &ReportPrinter1();
+
+    // State.
+    QString DocumentFileName;
+    bool Modified = false;
+    bool Starting = false;
+    bool PrinterAvailable = false;
+    bool ZoomBusy = false;
+    bool NewDocument = false;
+    bool PropertiesAccepted = false;
+    bool CellEditing = false;
+    bool CellLoaded = false;
+    TWPRtfStorage *EditedCell = nullptr;
+    int CurrentCell = 0;
+    bool Printed = false;
+    int CopiesToPrint = 1;
+    // The user's settings (zoom, default editor font, icon palette, hints).
+    TPreferences Preferences;
+    TPlacedObjects PlacedObjects;
+
+    void FormCreate();
+    void FormActivate();
+    // Asks about unsaved changes; false when the window must stay open.
+    bool FormCloseQuery();
+    void FormClose();
+
+    void SetModified(bool Value);
+    void SetButtons();
+    void SetCaption();
+    void CheckFloaterStatus();
+    void LoadPreferences();
+    void SavePreferences();
+
+    void ZoomPlusButtonClick();
+    void ZoomMinusButtonClick();
+    void ShowHideIconToolClick();
+    void mnuShowHintClick();
+    void About1Click();
+    void Contents1Click();
+    void VisitOurInternetW1Click();
+    void Exit1Click();
+
+    // The document.
+    void New1Click();
+    void Open1Click();
+    void OpenCalendarFile(const QString &FileName);
+    // Writes the document at scale 1.0; false, after telling the user, when
+    // the file could not be written.
+    bool SaveCalendarFile(const QString &FileName);
+    void mnuSaveClick();
+    // True when the document was written under the chosen name.
+    bool mnuSaveAsClick();
+    void SavebuttonClick();
+    void mnuCancelChangesClick();
+    // Offers to save unsaved changes. False when the user wanted them saved
+    // and nothing was (the dialog cancelled, the write failed): the command
+    // that asked must not go on and lose them.
+    bool CheckSaveNeeded();
+    void RecentFileClick(const QString &FileName);
+    void mnuPropertiesClick();
+    void mnuUserTitleClick();
+    void mnuClearAllCellContentsClick();
+    void DefaultEditorFont1Click();
+    // Makes the default editor font the editor's current attributes.
+    void SetDefaultFontNow();
+
+    // The page as a picture or a PDF file. The document's changed state
+    // stays as it was: a picture of it was saved, not the document.
+    void mnuSaveAsBitmapClick();
+    void mnuSaveAsJPGClick();
+    void mnuSaveAsPDFClick();
+
+    // Editing a day cell in place.
+    void CalendarPanelClickedInCellEvent(const TRect &rTotal, const TRect &rFree, int iCell,
+                                         int iDay, TWPRtfStorage &rtfstorage);
+    // Stores the cell open in the editor back into the page and ends the edit.
+    void DoSaveRichtext();
+    void WPRichText1Enter();
+    void WPRichText1Change();
+    void WPRichText1KeyPress(QChar &Key);
+
+    // Icons dragged from an icon list: taken over a day cell of the page (in
+    // page pixels at the zoom) and anywhere over the open cell editor.
+    bool CalendarPanelDragOver(int X, int Y, const QMimeData *Data) const;
+    void CalendarPanelDragDrop(int X, int Y, const QMimeData *Data);
+    bool WPRichText1DragOver(const QMimeData *Data) const;
+    void WPRichText1DragDrop(const QMimeData *Data);
+
+    // The application-wide key handler: true when the key was consumed.
+    bool HandleAppKey(QObject *receiver, const QKeyEvent &event);
+
+    // Raises the window at another copy's request: restored when minimised,
+    // else brought to the front.
+    void BringToFront();
+
+    // The busy cursor over the whole application, and back to normal.
+    void ShowBusyCursor();
+    void ShowNormalCursor();
+
+signals:
+    // The page was painted for the first time with a document on it.
+    void FirstPagePainted();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void customEvent(QEvent *event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolRow();
+    void CreatePageArea();
+    void ConnectCommands();
+    void CreateRecentFiles();
+    void RepairCursor();
+    void FitScrollContents();
+    void NotePagePaint();
+    bool EditorHasFocus() const;
+    void ConnectCellEditor();
+    bool CalendarPanelDragEvent(QEvent &event);
+    void InsertIcon(const QImage &icon);
+    // A save-file dialog starting in the program folder, proposing a name;
+    // the chosen file or empty.
+    QString AskSaveFileName(const QString &dialogName, const QString &title, const QString &filter,
+                            const QString &extension, const QString &proposed);
+    // The page's month name for proposed file names.
+    QString PageMonthName() const;
+    void SavePictureAs(const QString &dialogName, const QString &filter, const QString &extension,
+                       bool AsJPEG);
+    bool SaveCalendarToBitmap(const QString &FileName, bool AsJPEG);
+
+    TPrinterQuery m_printers;
+    std::unique_ptr<TReportPrinter> m_reportPrinter;
+    bool m_busyCursorShown = false;
+    bool m_pagePainted = false;
+};

@@ -1,0 +1,106 @@
+// The commands that change the page's style and content: the properties
+// dialog, the user title, clearing the cells and the default editor font.
+
+#include "CalendarMain.h"
+#include "CalendarPanel32.h"
+#include "CalendarProperties.h"
+#include "FloatingPalette.h"
+#include "HelpViewer.h"
+#include "ModalDialog.h"
+#include "PropertiesPrompts.h"
+#include "UserTitleForm.h"
+#include "WindowPlacement.h"
+#include "ZoomSteps.h"
+
+#include <QLineEdit>
+
+namespace {
+
+TPropertiesHooks PropertiesHooks()
+{
+    TPropertiesHooks hooks;
+    hooks.RestorePlacement = [](QWidget &dialog) { RestorePlacement(dialog); };
+    hooks.SavePlacement = [](QWidget &dialog) { SavePlacement(dialog); };
+    hooks.CenterForm = [](QWidget &dialog) { CenterForm(dialog); };
+    hooks.ShowHelpContext = [](int context) { ShowHelpContext(context); };
+    return hooks;
+}
+
+} // namespace
+
+void TCalendarMain::mnuPropertiesClick()
+{
+    if (Preferences.IconToolVisible)
+        IconPalette->hide();
+    const int month = CalendarPanel->MainCalMonth();
+    const int year = CalendarPanel->MainCalYear();
+    DoSaveRichtext();
+
+    TCalendarProperties CalendarProperties(this);
+    CalendarProperties.SetHooks(PropertiesHooks());
+    CenterForm(CalendarProperties);
+    TCalendarPanel32 &example = CalendarProperties.ExampleCalendar();
+    example.SetScale(PercentToScale(Preferences.PropZoomPercent));
+    // A new document has neither cell text nor objects to lose.
+    if (NewDocument)
+        CalendarProperties.SetDocumentState(CalendarPanel->LayoutKind(), false, false);
+    else if (CalendarPanel->Visible())
+        CalendarProperties.SetDocumentState(CalendarPanel->LayoutKind(),
+                                            CalendarPanel->HasCellContent(),
+                                            !PlacedObjects.Objects().isEmpty());
+    example.AssignStyle(*CalendarPanel);
+    const bool accepted = ExecModal(CalendarProperties) == QDialog::Accepted;
+
+    PropertiesAccepted = false;
+    Preferences.PropZoomPercent = ScaleToPercent(example.Scale());
+    if (accepted) {
+        if (!CalendarPanel->SameStyle(example))
+            SetModified(true);
+        PropertiesAccepted = true;
+        const int layoutKind = CalendarPanel->LayoutKind();
+        CalendarPanel->AssignStyle(example);
+        // Cell texts never stay on the dates of another month or layout.
+        if (CalendarPanel->LayoutKind() != layoutKind)
+            CalendarPanel->ClearCells();
+        if ((CalendarPanel->MainCalMonth() != month || CalendarPanel->MainCalYear() != year) &&
+            CalendarPanel->CellsFollowDate())
+            CalendarPanel->ClearCells();
+    }
+    NewDocument = false;
+    CalendarPanel->update();
+    CheckFloaterStatus();
+    if (Preferences.IconToolVisible)
+        IconPalette->show();
+    SetButtons();
+    SavePreferences();
+}
+
+void TCalendarMain::mnuUserTitleClick()
+{
+    DoSaveRichtext();
+    TUserTitleForm UserTitleForm(this);
+    UserTitleForm.TitleText->setText(CalendarPanel->UserTitle());
+    CenterForm(UserTitleForm);
+    if (ExecModal(UserTitleForm) != QDialog::Accepted)
+        return;
+    CalendarPanel->SetUserTitle(UserTitleForm.TitleText->text());
+    SetModified(true);
+}
+
+void TCalendarMain::mnuClearAllCellContentsClick()
+{
+    DoSaveRichtext();
+    CalendarPanel->ClearCells();
+    CalendarPanel->update();
+    SetModified(true);
+}
+
+void TCalendarMain::DefaultEditorFont1Click()
+{
+    LoadPreferences();
+    if (const std::optional<TFontDesc> font = AskFont(this, Preferences.DefaultFont())) {
+        Preferences.SetDefaultFont(*font);
+        SavePreferences();
+    }
+    SetDefaultFontNow();
+}

@@ -1,0 +1,232 @@
+// The document of the main window: new, open, save, cancel changes and the
+// question before unsaved changes are lost.
+
+#include "CalendarMain.h"
+#include "CalendarPanel32.h"
+#include "FileNamePrompt.h"
+#include "MRUFileList.h"
+#include "Messages.h"
+#include "ProgramFolder.h"
+#include "ProposedNames.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The zoom to restore after a document was read at scale 1.0; 1.0 when there
+// is nothing to restore or the zoom is not a sensible one.
+float ZoomToRestore(float scale)
+{
+    if (scale == 1.0f || scale < 0.1f || scale > 1.1f)
+        return 1.0f;
+    return scale;
+}
+
+} // namespace
+
+void TCalendarMain::New1Click()
+{
+    if (!CheckSaveNeeded())
+        return;
+    ShowBusyCursor();
+    DoSaveRichtext();
+    ShowNormalCursor();
+    NewDocument = true;
+    mnuPropertiesClick();
+    if (!PropertiesAccepted)
+        return;
+    SetModified(true);
+    DocumentFileName.clear();
+    CalendarPanel->ClearCells();
+    PlacedObjects.DeleteAll();
+    CalendarPanel->SetVisible(true);
+    SetButtons();
+    SetCaption();
+}
+
+void TCalendarMain::Open1Click()
+{
+    DoSaveRichtext();
+    if (!CheckSaveNeeded())
+        return;
+    QFileDialog OpenDialog(this, u"Open Calendar File"_s, ProgramFolder(),
+                           u"Calendar File (*.DWC)"_s);
+    OpenDialog.setObjectName(u"OpenDialog"_s);
+    OpenDialog.setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog.setFileMode(QFileDialog::ExistingFile);
+    OpenDialog.setDefaultSuffix(u"DWC"_s);
+    const QString fileName = AskFileName(OpenDialog);
+    if (fileName.isEmpty())
+        return;
+    if (QFileInfo(fileName).suffix().toUpper() != u"DWC"_s) {
+        ShowInformation(u"Must be a Calendar file (*.DWC)"_s);
+        return;
+    }
+    OpenCalendarFile(fileName);
+}
+
+void TCalendarMain::OpenCalendarFile(const QString &FileName)
+{
+    // FileName may be DocumentFileName itself, which is cleared below.
+    const QString fileName = FileName; // NOLINT(performance-unnecessary-copy-initialization)
+    CalendarPanel->SetPaintSuspended(true);
+    const float zoom = ZoomToRestore(CalendarPanel->Scale());
+    DocumentFileName.clear();
+    DoSaveRichtext();
+    if (QFileInfo::exists(fileName)) {
+        ShowBusyCursor();
+        CalendarPanel->SetLoading(true);
+        CalendarPanel->ClearCells();
+        PlacedObjects.DeleteAll();
+        CalendarPanel->SetUserTitle(QString());
+        CalendarPanel->SetScale(1.0f);
+        if (!CalendarPanel->LoadFromFile(fileName, PlacedObjects)) {
+            ShowNormalCursor();
+            DocumentFileName = fileName;
+            MRUFileList->AddFile(fileName);
+            MRUFileList->SaveToIni();
+        } else {
+            // Nothing of a document read in part stays on the page.
+            CalendarPanel->ClearCells();
+            PlacedObjects.DeleteAll();
+            CalendarPanel->ResetStyle();
+            ShowInformation(u"Unable to open "_s + fileName + u". Possibly "_s + u"\r"_s +
+                            u"corrupted, possibly not a Calendar file"_s);
+            ShowNormalCursor();
+        }
+    } else {
+        ShowInformation(u"File "_s + fileName + u" no longer exists"_s);
+    }
+    QApplication::processEvents();
+    CalendarPanel->SetVisible(!DocumentFileName.isEmpty());
+    CalendarPanel->update();
+    SetModified(false);
+    SetButtons();
+    CheckFloaterStatus();
+    ShowNormalCursor();
+    if (zoom != 1.0f)
+        CalendarPanel->SetScale(zoom);
+    // The caption follows the zoom shown, not the scale the file was read at.
+    SetCaption();
+    // During start-up the page stays unpainted until the start-up is over.
+    CalendarPanel->SetPaintSuspended(Starting);
+    CalendarPanel->update();
+    QApplication::processEvents();
+    CalendarPanel->SetLoading(false);
+}
+
+bool TCalendarMain::SaveCalendarFile(const QString &FileName)
+{
+    CalendarPanel->SetPaintSuspended(true);
+    std::optional<float> zoom;
+    if (CalendarPanel->Scale() != 1.0f) {
+        zoom = CalendarPanel->Scale() == 0.0f ? 1.0f : CalendarPanel->Scale();
+        CalendarPanel->SetScale(1.0f);
+    }
+    ShowBusyCursor();
+    DoSaveRichtext();
+    const std::optional<QString> failure = CalendarPanel->SaveToFile(FileName);
+    ShowNormalCursor();
+    if (!failure) {
+        DocumentFileName = FileName;
+        SetModified(false);
+    } else {
+        // The document is still only in memory: the user must know.
+        ShowInformation(u"Unable to save "_s + QDir::toNativeSeparators(FileName) + u": "_s +
+                        *failure);
+    }
+    if (zoom && *zoom >= 0.2f && *zoom <= 1.0f)
+        CalendarPanel->SetScale(*zoom);
+    CalendarPanel->SetPaintSuspended(false);
+    CalendarPanel->update();
+    QApplication::processEvents();
+    SetButtons();
+    SetCaption();
+    return !failure;
+}
+
+void TCalendarMain::mnuSaveClick()
+{
+    if (!DocumentFileName.isEmpty())
+        SaveCalendarFile(DocumentFileName);
+}
+
+QString TCalendarMain::AskSaveFileName(const QString &dialogName, const QString &title,
+                                       const QString &filter, const QString &extension,
+                                       const QString &proposed)
+{
+    QFileDialog dialog(this, title, ProgramFolder(), filter);
+    dialog.setObjectName(dialogName);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(extension);
+    dialog.selectFile(proposed);
+    return AskFileName(dialog);
+}
+
+QString TCalendarMain::PageMonthName() const
+{
+    return CalendarPanel->GetMonthName(CalendarPanel->MainCalMonth());
+}
+
+bool TCalendarMain::mnuSaveAsClick()
+{
+    const QString fileName = AskSaveFileName(
+        u"SaveDialog1"_s, u"Save Calendar File"_s, u"Calendar File (*.DWC)"_s, u"DWC"_s,
+        ProposedDocumentName(DocumentFileName, PageMonthName(), CalendarPanel->MainCalYear()));
+    // A file that could not be written is neither the document's nor recent.
+    const bool saved = !fileName.isEmpty() && SaveCalendarFile(fileName);
+    if (saved) {
+        SetModified(false);
+        MRUFileList->AddFile(fileName);
+        MRUFileList->SaveToIni();
+    }
+    SetButtons();
+    return saved;
+}
+
+void TCalendarMain::SavebuttonClick()
+{
+    if (mnuSave->isEnabled())
+        mnuSaveClick();
+    else
+        mnuSaveAsClick();
+}
+
+void TCalendarMain::mnuCancelChangesClick()
+{
+    if (!AskYesNo(u"Cancel all changes?"_s, u"CANCEL"_s))
+        return;
+    if (!DocumentFileName.isEmpty())
+        OpenCalendarFile(DocumentFileName);
+    QApplication::processEvents();
+    SetModified(false);
+}
+
+bool TCalendarMain::CheckSaveNeeded()
+{
+    DoSaveRichtext();
+    if (!Modified || !AskYesNo(u"Save changes?"_s, u"Save"_s))
+        return true;
+    const bool saved =
+        DocumentFileName.isEmpty() ? mnuSaveAsClick() : SaveCalendarFile(DocumentFileName);
+    if (saved)
+        SetModified(false);
+    return saved;
+}
+
+void TCalendarMain::RecentFileClick(const QString &FileName)
+{
+    // Unsaved changes are asked about first, as before any other open. When
+    // they could not be saved, the file stays in the list for later.
+    if (!CheckSaveNeeded()) {
+        MRUFileList->AddFile(FileName);
+        return;
+    }
+    OpenCalendarFile(FileName);
+}

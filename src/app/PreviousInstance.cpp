@@ -1,0 +1,83 @@
+#include "PreviousInstance.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QStandardPaths>
+
+namespace {
+
+const QByteArray raiseRequest = QByteArrayLiteral("raise\n");
+
+} // namespace
+
+TPreviousInstance::TPreviousInstance(const QString &folder, const QString &name, QObject *parent)
+    : QObject(parent), m_socketPath(QDir(folder).filePath(name + QStringLiteral(".socket"))),
+      m_lock(QDir(folder).filePath(name + QStringLiteral(".lock")))
+{
+    // The lock of a running copy never goes stale by age; one left by a copy
+    // that died is recognised by its process id and taken over.
+    m_lock.setStaleLockTime(0);
+    m_first = m_lock.tryLock(0);
+    if (m_first)
+        Listen();
+}
+
+TPreviousInstance::~TPreviousInstance()
+{
+    if (m_server)
+        m_server->close();
+}
+
+QString TPreviousInstance::DefaultFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+}
+
+QString TPreviousInstance::DefaultName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
+
+void TPreviousInstance::Listen()
+{
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // A socket left by a copy that died is in the way; the lock says it is
+    // nobody's now.
+    QLocalServer::removeServer(m_socketPath);
+    if (!m_server->listen(m_socketPath))
+        return;
+    connect(m_server, &QLocalServer::newConnection, this, &TPreviousInstance::TakeConnection);
+}
+
+void TPreviousInstance::TakeConnection()
+{
+    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            // Only the request is read; anything longer is not from a copy.
+            const QByteArray request = socket->read(raiseRequest.size());
+            if (request == raiseRequest)
+                emit RaiseRequested();
+            socket->disconnectFromServer();
+        });
+    }
+}
+
+bool TPreviousInstance::AskToRaise(int timeoutMs) const
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_socketPath);
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write(raiseRequest);
+    const bool written = socket.waitForBytesWritten(timeoutMs);
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState)
+        socket.waitForDisconnected(timeoutMs);
+    return written;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+// Keeps a second copy of the program from running. The first copy holds a
+// lock file in the per-user runtime folder and listens on a local socket
+// beside it; a later copy finds the lock taken, asks the first copy over the
+// socket to bring its window to the front, and ends.
+class TPreviousInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The lock and the socket are folder/name.lock and folder/name.socket.
+    TPreviousInstance(const QString &folder, const QString &name, QObject *parent = nullptr);
+    ~TPreviousInstance() override;
+
+    // The per-user runtime folder, and the program file's name.
+    static QString DefaultFolder();
+    static QString DefaultName();
+
+    // Whether this copy took the lock, so no other copy is running.
+    bool IsFirst() const { return m_first; }
+    // Asks the copy holding the lock to raise its window; false when it could
+    // not be reached within timeoutMs.
+    bool AskToRaise(int timeoutMs = 3000) const;
+
+signals:
+    // A later copy asked for the window.
+    void RaiseRequested();
+
+private:
+    void Listen();
+    void TakeConnection();
+
+    QString m_socketPath;
+    QLockFile m_lock;
+    QLocalServer *m_server = nullptr;
+    bool m_first = false;
+};

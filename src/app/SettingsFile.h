@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class TIniFile;
+
+// The program's settings file "DW.ini", in the folder where the program
+// writes files beside itself.
+QString SettingsFileName();
+
+// Writes ini to its file. A write the system refuses is told to the user in a
+// message naming the file; the result says whether the file was written.
+bool WriteSettings(const TIniFile &ini);

@@ -1,0 +1,66 @@
+#include "Startup.h"
+
+#include "CalendarMain.h"
+#include "Messages.h"
+#include "PreviousInstance.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+// For timing the start-up: with DW_EXIT_AFTER_FIRST_PAINT set, the program runs
+// unattended (messages go to the error output, questions are answered No),
+// prints "first-paint" once the reopened document is on screen, and closes.
+bool TimingStartup()
+{
+    return qEnvironmentVariableIsSet("DW_EXIT_AFTER_FIRST_PAINT");
+}
+
+void RunUnattended()
+{
+    TMessageAnswerer answerer;
+    answerer.Information = [](const QString &text) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    };
+    answerer.Warning = [](const QString &text, const QString &) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    };
+    answerer.Question = [](const QString &, const QString &) { return false; };
+    SetMessageAnswerer(answerer);
+}
+
+void ExitAfterFirstPaint(TCalendarMain &window)
+{
+    QObject::connect(&window, &TCalendarMain::FirstPagePainted, &window, [&window] {
+        std::puts("first-paint");
+        std::fflush(stdout);
+        window.close();
+    });
+}
+
+} // namespace
+
+int RunDatewright(QApplication &app)
+{
+    TPreviousInstance instance(TPreviousInstance::DefaultFolder(),
+                               TPreviousInstance::DefaultName());
+    if (!instance.IsFirst()) {
+        instance.AskToRaise();
+        return 0;
+    }
+    QApplication::setApplicationName(QStringLiteral("Datewright"));
+    if (TimingStartup())
+        RunUnattended();
+
+    TCalendarMain window;
+    QObject::connect(&instance, &TPreviousInstance::RaiseRequested, &window,
+                     &TCalendarMain::BringToFront);
+    if (TimingStartup())
+        ExitAfterFirstPaint(window);
+    window.ShowNormalCursor();
+    // The first activation completes the start-up once the event loop runs.
+    QMetaObject::invokeMethod(&window, &TCalendarMain::FormActivate, Qt::QueuedConnection);
+    return app.exec();
+}

@@ -1,0 +1,149 @@
+#include "WindowPlacement.h"
+
+#include "IniFile.h"
+#include "Ppi.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int basePpi = 96;
+// Beyond any screen, and small enough that no sum of two coordinates
+// overflows.
+constexpr int farthestCoordinate = 1 << 24;
+
+QString ClassName(const QWidget &window)
+{
+    return QString::fromLatin1(window.metaObject()->className());
+}
+
+bool IsMainWindowClass(const QString &className)
+{
+    return className.toUpper() == u"TCALENDARMAIN";
+}
+
+const QWidget *FindMainWindow()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget *window : windows) {
+        if (IsMainWindowClass(ClassName(*window)))
+            return window;
+    }
+    return nullptr;
+}
+
+QSize ScreenSize()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize();
+}
+
+// The rectangle the window has when neither maximised nor minimised.
+TRect NormalBounds(const QWidget &window)
+{
+    QRect normal = window.normalGeometry();
+    if (normal.isEmpty())
+        normal = window.geometry();
+    return {normal.left(), normal.top(), normal.left() + normal.width(),
+            normal.top() + normal.height()};
+}
+
+bool IsNearCoordinate(int value)
+{
+    return value >= -farthestCoordinate && value <= farthestCoordinate;
+}
+
+} // namespace
+
+QString PlacementSection(const QString &className, int ppi)
+{
+    QString section = className + u"_Placement"_s;
+    if (ppi > basePpi)
+        section += QString::number(ppi);
+    return section;
+}
+
+TPlacement ReadPlacement(const TIniFile &ini, const QString &section, bool maximizedNow)
+{
+    TPlacement placement;
+    placement.Bounds.Left = ini.ReadInteger(section, u"Left"_s, 0);
+    placement.Bounds.Top = ini.ReadInteger(section, u"Top"_s, 0);
+    placement.Bounds.Right = ini.ReadInteger(section, u"Right"_s, 0);
+    placement.Bounds.Bottom = ini.ReadInteger(section, u"Bottom"_s, 0);
+    placement.Maximized = ini.ReadBool(section, u"Maximized"_s, maximizedNow);
+    return placement;
+}
+
+void WritePlacement(TIniFile &ini, const QString &section, const TPlacement &placement)
+{
+    ini.WriteInteger(section, u"Left"_s, placement.Bounds.Left);
+    ini.WriteInteger(section, u"Top"_s, placement.Bounds.Top);
+    ini.WriteInteger(section, u"Right"_s, placement.Bounds.Right);
+    ini.WriteInteger(section, u"Bottom"_s, placement.Bounds.Bottom);
+    ini.WriteBool(section, u"Maximized"_s, placement.Maximized);
+}
+
+bool IsStoredBounds(const TRect &bounds)
+{
+    return bounds.Bottom != 0 && bounds.Left < bounds.Right && bounds.Top < bounds.Bottom &&
+           IsNearCoordinate(bounds.Left) && IsNearCoordinate(bounds.Top) &&
+           IsNearCoordinate(bounds.Right) && IsNearCoordinate(bounds.Bottom);
+}
+
+TRect MoveOntoScreen(TRect bounds, QSize screen)
+{
+    if (bounds.Right > screen.width()) {
+        bounds.Left += screen.width() - bounds.Right;
+        bounds.Right = screen.width();
+    }
+    if (bounds.Bottom > screen.height()) {
+        bounds.Top += screen.height() - bounds.Bottom;
+        bounds.Bottom = screen.height();
+    }
+    return bounds;
+}
+
+QPoint CenteredIn(const QRect &area, QSize window)
+{
+    return {area.left() + (area.width() - window.width()) / 2,
+            area.top() + (area.height() - window.height()) / 2};
+}
+
+bool CentresOnScreen(const QString &className, bool mainWindowMaximized)
+{
+    return IsMainWindowClass(className) || mainWindowMaximized;
+}
+
+bool RestorePlacement(QWidget &window, const QString &fileName)
+{
+    const QString section = PlacementSection(ClassName(window), ScreenPpi());
+    const TPlacement stored = ReadPlacement(TIniFile(fileName), section, window.isMaximized());
+    if (IsStoredBounds(stored.Bounds))
+        window.setGeometry(MoveOntoScreen(stored.Bounds, ScreenSize()).ToQRect());
+    else
+        CenterForm(window);
+    if (stored.Maximized)
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
+    return SavePlacement(window, fileName);
+}
+
+bool SavePlacement(const QWidget &window, const QString &fileName)
+{
+    TIniFile ini(fileName);
+    WritePlacement(ini, PlacementSection(ClassName(window), ScreenPpi()),
+                   {NormalBounds(window), window.isMaximized()});
+    return WriteSettings(ini);
+}
+
+void CenterForm(QWidget &window)
+{
+    const QWidget *mainWindow = FindMainWindow();
+    const bool onScreen =
+        !mainWindow || CentresOnScreen(ClassName(window), mainWindow->isMaximized());
+    const QRect area = onScreen ? QRect(QPoint(0, 0), ScreenSize()) : mainWindow->frameGeometry();
+    window.move(CenteredIn(area, window.frameGeometry().size()));
+}

@@ -1,0 +1,25 @@
+#include "ModalDialog.h"
+
+#include <QDialog>
+
+namespace {
+
+TModalAnswerer &Answerer()
+{
+    static TModalAnswerer answerer;
+    return answerer;
+}
+
+} // namespace
+
+int ExecModal(QDialog &dialog)
+{
+    if (Answerer())
+        return Answerer()(dialog);
+    return dialog.exec();
+}
+
+void SetModalAnswerer(TModalAnswerer answerer)
+{
+    Answerer() = std::move(answerer);
+}

@@ -1,0 +1,435 @@
+#include "FloatingPalette.h"
+#include "MRUFileList.h"
+#include "MainWindowTestSupport.h"
+#include "ToolSpeedButton.h"
+#include "WPRichText.h"
+
+#include <QButtonGroup>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <QToolTip>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Caption and shortcut of each item, "-" for a separator.
+QStringList MenuItems(const QMenu &menu)
+{
+    QStringList items;
+    for (const QAction *action : menu.actions()) {
+        if (action->isSeparator())
+            items.append(u"-"_s);
+        else if (action->shortcut().isEmpty())
+            items.append(action->text());
+        else
+            items.append(action->text() + u" | "_s + action->shortcut().toString());
+    }
+    return items;
+}
+
+TEST(CalendarMainCommandsTest, MenusHoldEveryItemInOrderWithRecentFilesAppended)
+{
+    TMainWindowRun run;
+    const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
+    run.WriteIni("[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
+    TCalendarMain &window = run.Start();
+
+    QStringList menus;
+    for (const QAction *action : window.MainMenu1->actions())
+        menus.append(action->text());
+    EXPECT_EQ(menus, (QStringList{u"&File"_s, u"&Online"_s, u"&Help"_s}));
+    EXPECT_EQ(MenuItems(*window.FileMenu), (QStringList{u"&New "_s,
+                                                        u"&Open"_s,
+                                                        u"-"_s,
+                                                        u"&Save  | Ctrl+S"_s,
+                                                        u"Save &As..."_s,
+                                                        u"Save As Bitmap File"_s,
+                                                        u"Save As JPG File"_s,
+                                                        u"Save As PDF File"_s,
+                                                        u"-"_s,
+                                                        u"&Properties"_s,
+                                                        u"User Defined Title"_s,
+                                                        u"&Cancel Changes"_s,
+                                                        u"Clear &All Cell Contents"_s,
+                                                        u"&Default Editor Font"_s,
+                                                        u"-"_s,
+                                                        u"Fill Calendar with Recurring Dates"_s,
+                                                        u"Edit Recurring Dates"_s,
+                                                        u"-"_s,
+                                                        u"P&rint Calendar"_s,
+                                                        u"Print Set&up"_s,
+                                                        u"-"_s,
+                                                        u"E&xit"_s,
+                                                        u"-"_s,
+                                                        u"&1 "_s + document}));
+    EXPECT_EQ(MenuItems(*window.mnuOnLine), QStringList{u"Visit Our Internet Website"_s});
+    EXPECT_EQ(MenuItems(*window.Help1),
+              (QStringList{u"&Contents"_s, u"&About"_s, u"&Show Hints"_s}));
+    EXPECT_TRUE(window.mnuOnLine->menuAction()->isVisible());
+    for (const char *name : {"N3", "N1", "N7", "N5", "N2", "mnuSave", "Exit1", "mnuShowHint"})
+        EXPECT_NE(window.findChild<QAction *>(QString::fromLatin1(name)), nullptr) << name;
+}
+
+TEST(CalendarMainCommandsTest, ToolRowButtonsSitAtTheirPlacesWithTheirHints)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.Start();
+    const struct
+    {
+        QToolButton *button;
+        QRect bounds;
+        QString hint;
+    } buttons[] = {
+        {window.ZoomPlusButton, {5, 4, 24, 22}, u"Zoom In"_s},
+        {window.ZoomMinusButton, {32, 4, 24, 22}, u"Zoom Out"_s},
+        {window.PropertiesButton, {77, 4, 24, 22}, u"Set/change Properties for the calendar"_s},
+        {window.Printbutton, {104, 4, 24, 22}, u"Print the calendar"_s},
+        {window.ShowHideIconTool, {135, 4, 96, 22}, {}},
+        {window.Pointerbutton, {239, 4, 22, 22}, u"Selection tool"_s},
+        {window.DrawLabelButton, {261, 4, 22, 22}, u"Label tool"_s},
+        {window.DrawImageButton, {283, 4, 22, 22}, u"Clip Art Tool"_s},
+        {window.DrawRichText,
+         {305, 4, 22, 22},
+         u"Rich Text tool \nMixed fonts, colors and styles"_s},
+        {window.DrawSuperText,
+         {327, 4, 22, 22},
+         u"SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps"_s},
+        {window.PSpeedButton1,
+         {349, 4, 22, 22},
+         u"Floating Calendar tool \nMini Calendar that you can place anywhere"_s},
+        {window.Savebutton, {488, 4, 51, 22}, u"Save changes to the calendar"_s},
+        {window.CancelButton, {541, 4, 51, 22}, u"Cancel all changes"_s},
+    };
+    for (const auto &b : buttons) {
+        EXPECT_EQ(b.button->parentWidget(), window.Panel3);
+        EXPECT_EQ(b.button->geometry(), b.bounds) << b.button->objectName().toStdString();
+        EXPECT_EQ(b.button->toolTip(), b.hint) << b.button->objectName().toStdString();
+    }
+    EXPECT_EQ(window.Panel3->height(), 33);
+    EXPECT_EQ(window.WPToolBar1->height(), 26);
+    EXPECT_EQ(window.Savebutton->text(), u"&Save"_s);
+    EXPECT_TRUE(window.Savebutton->font().bold());
+    EXPECT_EQ(window.Savebutton->palette().color(QPalette::ButtonText), QColor(0, 128, 0));
+    EXPECT_EQ(window.CancelButton->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
+    EXPECT_FALSE(window.MASTERWPRICHTEXT->isVisibleTo(window.Panel3));
+    EXPECT_TRUE(window.MASTERWPRICHTEXT->WantTabs());
+    EXPECT_FALSE(window.WPRichText1->WantTabs());
+    EXPECT_EQ(window.CalendarPanel->parentWidget(), window.WPRichText1->parentWidget());
+    EXPECT_FALSE(window.Panel2->isVisibleTo(window.ScrollBox2));
+    for (const QAbstractButton *button : window.ToolButtons->buttons())
+        EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
+}
+
+TEST(CalendarMainCommandsTest, ToolButtonsFormOneExclusiveGroupSettingThePanelState)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.Start();
+    EXPECT_TRUE(window.Pointerbutton->isChecked());
+    EXPECT_EQ(window.ToolButtons->buttons().size(), 6);
+
+    window.DrawSuperText->click();
+    EXPECT_TRUE(window.DrawSuperText->isChecked());
+    EXPECT_FALSE(window.Pointerbutton->isChecked());
+    EXPECT_EQ(window.CalendarPanel->PanelState(), psSuperText);
+
+    window.Pointerbutton->click();
+    EXPECT_FALSE(window.DrawSuperText->isChecked());
+    EXPECT_EQ(window.CalendarPanel->PanelState(), psPointing);
+}
+
+TEST(CalendarMainCommandsTest, LayoutWithoutDayCellsDisablesCellCommandsAndHidesPalette)
+{
+    TMainWindowRun run;
+    const QString month = run.WriteDocument(u"Month.DWC"_s, loFullCalendar);
+    const QString minis = run.WriteDocument(u"Minis.DWC"_s, loMC12Month);
+    run.WriteIni("[MRU]\r\nF0=" + month.toLocal8Bit() + "\r\n");
+    TCalendarMain &window = run.Start();
+    ASSERT_TRUE(window.IconPalette->isVisible());
+    EXPECT_TRUE(window.mnuFillCalendarwithRecurringDates->isEnabled());
+    EXPECT_TRUE(window.ShowHideIconTool->isEnabled());
+
+    window.OpenCalendarFile(minis);
+    EXPECT_TRUE(run.Messages.isEmpty());
+    EXPECT_TRUE(window.CalendarPanel->Visible());
+    for (const QAction *item : {window.mnuFillCalendarwithRecurringDates, window.mnuUserTitle,
+                                window.mnuClearAllCellContents})
+        EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
+    EXPECT_FALSE(window.ShowHideIconTool->isEnabled());
+    EXPECT_FALSE(window.IconPalette->isVisible());
+    EXPECT_FALSE(window.Preferences.IconToolVisible);
+    // Commands of the page as such stay.
+    EXPECT_TRUE(window.mnuProperties->isEnabled());
+    EXPECT_TRUE(window.mnuCancelChanges->isEnabled());
+    EXPECT_EQ(window.MRUFileList->Files(), (QStringList{minis, month}));
+}
+
+TEST(CalendarMainCommandsTest, IconToolButtonTogglesThePalette)
+{
+    TMainWindowRun run;
+    const QString month = run.WriteDocument(u"Month.DWC"_s);
+    run.WriteIni("[MRU]\r\nF0=" + month.toLocal8Bit() + "\r\n");
+    TCalendarMain &window = run.Start();
+    ASSERT_TRUE(window.IconPalette->isVisible());
+
+    window.ShowHideIconToolClick();
+    EXPECT_FALSE(window.IconPalette->isVisible());
+    EXPECT_FALSE(window.Preferences.IconToolVisible);
+    EXPECT_EQ(window.ShowHideIconTool->text(), u"Show Icon Tool"_s);
+    window.ShowHideIconToolClick();
+    EXPECT_TRUE(window.IconPalette->isVisible());
+    EXPECT_EQ(window.ShowHideIconTool->text(), u"Hide Icon Tool"_s);
+}
+
+// Sends a key press where the keyboard goes now.
+void PressKey(QWidget &window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(target, &press);
+}
+
+TEST(CalendarMainCommandsTest, PageKeysZoomAndEndTheCellEditFirst)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.StartActive();
+    ASSERT_EQ(QApplication::activeWindow(), &window);
+
+    // One step per key, whichever widget has the focus.
+    window.CalendarPanel->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), window.CalendarPanel);
+    PressKey(window, Qt::Key_PageDown);
+    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.701f, 1e-6);
+    EXPECT_TRUE(window.windowTitle().endsWith(u"[70%]"_s));
+    PressKey(window, Qt::Key_PageUp);
+    PressKey(window, Qt::Key_PageUp);
+    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.501f, 1e-6);
+
+    // With a cell open in the editor the key zooms too, storing the cell.
+    TWPRtfStorage cell;
+    window.WPRichText1->show();
+    window.WPRichText1->setFocus();
+    window.WPRichText1->InsertText(u"Dentist"_s, window.WPRichText1->CurrentAttributes());
+    window.EditedCell = &cell;
+    window.CellEditing = true;
+    ASSERT_TRUE(QApplication::focusWidget() != nullptr);
+    PressKey(window, Qt::Key_PageDown);
+    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.601f, 1e-6);
+    EXPECT_FALSE(window.CellEditing);
+    EXPECT_FALSE(window.WPRichText1->isVisible());
+    EXPECT_FALSE(cell.IsEmpty());
+}
+
+TEST(CalendarMainCommandsTest, TabMovesBetweenCellsOnlyFromTheVisibleEditor)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.StartActive();
+    QList<int> opened;
+    window.CalendarPanel->ClickedInCellEvent = [&opened](const TRect &, const TRect &, int iCell,
+                                                         int,
+                                                         TWPRtfStorage &) { opened.append(iCell); };
+
+    // Not from elsewhere: the key goes on as usual.
+    window.CurrentCell = 10;
+    PressKey(window, Qt::Key_Tab);
+    EXPECT_TRUE(opened.isEmpty());
+
+    window.WPRichText1->show();
+    window.WPRichText1->setFocus();
+    ASSERT_TRUE(window.WPRichText1->isAncestorOf(QApplication::focusWidget()) ||
+                QApplication::focusWidget() == window.WPRichText1);
+    PressKey(window, Qt::Key_Tab);
+    PressKey(window, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(opened, (QList<int>{11, 9}));
+    // The editor keeps the focus: the key was consumed.
+    EXPECT_TRUE(window.WPRichText1->isAncestorOf(QApplication::focusWidget()) ||
+                QApplication::focusWidget() == window.WPRichText1);
+
+    opened.clear();
+    window.CurrentCell = 42;
+    PressKey(window, Qt::Key_Tab);
+    window.CurrentCell = 1;
+    PressKey(window, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST(CalendarMainCommandsTest, HintsCanBeSwitchedOffEverywhere)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.StartActive();
+    const auto hintShown = [&window] {
+        QToolTip::hideText();
+        TMainWindowRun::WaitFor([] { return !QToolTip::isVisible(); });
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5),
+                        window.Pointerbutton->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(window.Pointerbutton, &help);
+        return QToolTip::isVisible();
+    };
+    EXPECT_TRUE(hintShown());
+
+    window.mnuShowHintClick();
+    EXPECT_FALSE(window.mnuShowHint->isChecked());
+    EXPECT_FALSE(window.Preferences.HintsOn);
+    EXPECT_FALSE(TIniFile(SettingsFileName()).ReadBool(u"Hints"_s, u"On"_s, true));
+    EXPECT_FALSE(hintShown());
+
+    window.mnuShowHintClick();
+    EXPECT_TRUE(window.Preferences.HintsOn);
+    EXPECT_TRUE(hintShown());
+    QToolTip::hideText();
+}
+
+TEST(CalendarMainCommandsTest, MovingOverTheToolRowRepairsALeftOverBusyCursor)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.Start();
+    const auto moveOver = [&window](QWidget *widget) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    };
+    window.ShowBusyCursor();
+    moveOver(window.ScrollBox2);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    moveOver(window.ZoomPlusButton);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // The creation tools' drag cursor stays.
+    window.DrawLabelButton->click();
+    window.ShowBusyCursor();
+    window.ShowNormalCursor();
+    moveOver(window.Panel3);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::DragCopyCursor);
+    window.Pointerbutton->click();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(CalendarMainCommandsTest, ClosingWithChangesAsksOnceAndSavesOnYes)
+{
+    for (const bool yes : {true, false}) {
+        TMainWindowRun run;
+        run.AnswerYes = yes;
+        const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
+        run.WriteIni("[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
+        TCalendarMain &window = run.Start();
+        window.CalendarPanel->SetUserTitle(u"Family"_s);
+        window.SetModified(true);
+        EXPECT_TRUE(window.Savebutton->isVisibleTo(window.Panel3));
+        EXPECT_TRUE(window.CancelButton->isVisibleTo(window.Panel3));
+
+        window.close();
+        ASSERT_EQ(run.Questions.size(), 1);
+        EXPECT_EQ(run.Questions[0], qMakePair(u"Save changes?"_s, u"Save"_s));
+        TCalendarPage reread;
+        TPlacedObjects objects;
+        ASSERT_FALSE(reread.LoadFromFile(document, objects).has_value());
+        EXPECT_EQ(reread.UserTitle(), yes ? u"Family"_s : QString());
+    }
+}
+
+TEST(CalendarMainCommandsTest, NeverSavedDocumentGoesThroughSaveAsWithAProposedName)
+{
+    TMainWindowRun run;
+    run.AnswerYes = true;
+    TCalendarMain &window = run.Start();
+    window.CalendarPanel->ResetStyle(QDate(1999, 12, 1));
+    window.CalendarPanel->SetVisible(true);
+    window.SetModified(true);
+    QString proposed;
+    const QString target = run.Path(u"Saved.DWC"_s);
+    SetFileNameAnswerer([&](QFileDialog &dialog) {
+        proposed = dialog.selectedFiles().value(0);
+        return target;
+    });
+    window.CheckSaveNeeded();
+    EXPECT_TRUE(proposed.endsWith(u"/Dec1999.DWC"_s)) << proposed.toStdString();
+    EXPECT_TRUE(QFile::exists(target));
+    EXPECT_EQ(window.DocumentFileName, target);
+    EXPECT_FALSE(window.Modified);
+    EXPECT_EQ(window.MRUFileList->Files(), QStringList{target});
+}
+
+TEST(CalendarMainCommandsTest, SavingAtFullZoomLeavesScaleOneAndKeepsTheCaption)
+{
+    TMainWindowRun run;
+    const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
+    run.WriteIni("[Zooming]\r\nMain=100\r\n[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
+    TCalendarMain &window = run.Start();
+    window.SetModified(true);
+    EXPECT_TRUE(window.SaveCalendarFile(document));
+    EXPECT_EQ(window.CalendarPanel->Scale(), 1.0f);
+    EXPECT_TRUE(window.windowTitle().endsWith(u"[100%]"_s));
+    EXPECT_FALSE(window.Modified);
+    window.ZoomMinusButtonClick();
+    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.9f, 1e-6);
+}
+
+TEST(CalendarMainCommandsTest, FailedSaveIsToldAndKeepsTheChanges)
+{
+    // Regression: a write that failed left the user believing the calendar was saved.
+    TMainWindowRun run;
+    const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
+    run.WriteIni("[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
+    TCalendarMain &window = run.Start();
+    window.SetModified(true);
+    const QString unwritable = run.Path(u"no-such-folder/x.DWC"_s);
+    EXPECT_FALSE(window.SaveCalendarFile(unwritable));
+    ASSERT_EQ(run.Messages.size(), 1);
+    EXPECT_TRUE(run.Messages[0].startsWith(u"Unable to save "_s));
+    EXPECT_TRUE(window.Modified);
+    EXPECT_EQ(window.DocumentFileName, document);
+    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.601f, 1e-6);
+
+    // Nor does Save As take the name of a file it could not write.
+    run.SaveAsAnswer = unwritable;
+    window.mnuSaveAsClick();
+    EXPECT_TRUE(window.Modified);
+    EXPECT_EQ(window.MRUFileList->Files(), QStringList{document});
+}
+
+TEST(CalendarMainCommandsTest, RecentFileClickAsksAboutUnsavedChangesFirst)
+{
+    // Regression: picking a recent file dropped unsaved changes without a word.
+    TMainWindowRun run;
+    run.AnswerYes = true;
+    const QString first = run.WriteDocument(u"First.DWC"_s);
+    const QString second = run.WriteDocument(u"Second.DWC"_s);
+    run.WriteIni("[MRU]\r\nF0=" + first.toLocal8Bit() + "\r\nF1=" + second.toLocal8Bit() + "\r\n");
+    TCalendarMain &window = run.Start();
+    window.CalendarPanel->SetUserTitle(u"Kept"_s);
+    window.SetModified(true);
+
+    window.MRUFileList->ClickItem(2);
+    ASSERT_EQ(run.Questions.size(), 1);
+    EXPECT_EQ(window.DocumentFileName, second);
+    EXPECT_EQ(window.MRUFileList->Files(), (QStringList{second, first}));
+    TCalendarPage reread;
+    TPlacedObjects objects;
+    ASSERT_FALSE(reread.LoadFromFile(first, objects).has_value());
+    EXPECT_EQ(reread.UserTitle(), u"Kept"_s);
+}
+
+TEST(CalendarMainCommandsTest, MissingFileIsToldAndLeavesThePageHidden)
+{
+    TMainWindowRun run;
+    const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
+    run.WriteIni("[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
+    TCalendarMain &window = run.Start();
+    window.SetModified(true);
+    const QString gone = run.Path(u"Gone.DWC"_s);
+    window.OpenCalendarFile(gone);
+    EXPECT_EQ(run.Messages, QStringList{u"File "_s + gone + u" no longer exists"_s});
+    EXPECT_TRUE(window.DocumentFileName.isEmpty());
+    EXPECT_FALSE(window.CalendarPanel->Visible());
+    EXPECT_FALSE(window.Modified);
+    EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
+}
+
+} // namespace

@@ -1,0 +1,238 @@
+#include "MRUFileList.h"
+#include "MainWindowTestSupport.h"
+
+#include <QMenu>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString noPrinters =
+    u"There are no installed printers.\r\nUnable to perform printer related operations"_s;
+const QString noDefaultPrinter =
+    u"There is no default printer selected.\r\nUnable to perform printer related operations"_s;
+
+// Commands usable without a document, and those that need one.
+void ExpectOnlyAlwaysEnabledCommands(const TCalendarMain &window)
+{
+    for (const QAction *item :
+         {window.New1, window.Open1, window.DefaultEditorFont1, window.mnuEditrecurringDates,
+          window.Exit1, window.VisitOurInternetW1, window.Contents1, window.About1,
+          window.mnuShowHint})
+        EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+    for (const QAction *item :
+         {window.mnuSave, window.mnuSaveAs, window.mnuSaveAsBitmap, window.mnuSaveAsJPG,
+          window.mnuProperties, window.mnuUserTitle, window.mnuCancelChanges,
+          window.mnuClearAllCellContents, window.mnuFillCalendarwithRecurringDates,
+          window.mnuPrintCalendar, window.mnuPrintSetup})
+        EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
+    for (const QToolButton *button :
+         {window.ZoomPlusButton, window.ZoomMinusButton, window.PropertiesButton,
+          window.Printbutton, window.ShowHideIconTool})
+        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+    EXPECT_FALSE(window.WPToolBar1->isEnabled());
+    EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
+    EXPECT_FALSE(window.CancelButton->isVisibleTo(window.Panel3));
+}
+
+TEST(CalendarMainStartupTest, WithoutSettingsStartsEmptyAt60PercentAndStoresPlacementOnClose)
+{
+    TMainWindowRun run;
+    ASSERT_FALSE(QFile::exists(SettingsFileName()));
+    TCalendarMain &window = run.Start();
+
+    EXPECT_TRUE(run.Messages.isEmpty());
+    EXPECT_FALSE(window.Starting);
+    EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
+    EXPECT_FALSE(window.CalendarPanel->Visible());
+    EXPECT_FALSE(window.CalendarPanel->isVisible());
+    EXPECT_EQ(window.CalendarPanel->pos(), QPoint(5, 5));
+    EXPECT_FALSE(window.CalendarPanel->PaintSuspended());
+    EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
+    EXPECT_TRUE(window.DocumentFileName.isEmpty());
+    EXPECT_FALSE(window.Modified);
+    EXPECT_TRUE(window.PrinterAvailable);
+    EXPECT_TRUE(window.Preferences.HintsOn);
+    EXPECT_TRUE(window.mnuShowHint->isChecked());
+    // Without day cells on screen the icon palette is not wanted.
+    EXPECT_FALSE(window.IconPalette->isVisible());
+    EXPECT_FALSE(window.Preferences.IconToolVisible);
+    ExpectOnlyAlwaysEnabledCommands(window);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    window.close();
+    const TIniFile ini(SettingsFileName());
+    EXPECT_TRUE(ini.SectionExists(u"TCalendarMain_Placement"_s));
+    EXPECT_EQ(ini.ReadInteger(u"Zooming"_s, u"Main"_s, 0), 60);
+    EXPECT_EQ(ini.ReadInteger(u"Zooming"_s, u"Prop"_s, 0), 30);
+    EXPECT_EQ(ini.ReadString(u"Default Font"_s, u"Name"_s, {}), u"Arial"_s);
+    EXPECT_TRUE(ini.ReadBool(u"Hints"_s, u"On"_s, false));
+    EXPECT_TRUE(run.Questions.isEmpty());
+}
+
+TEST(CalendarMainStartupTest, FirstRecentFileIsReopenedAndShown)
+{
+    TMainWindowRun run;
+    const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
+    const QString other = run.WriteDocument(u"Other.DWC"_s);
+    run.WriteIni("[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\nF1=" + other.toLocal8Bit() +
+                 "\r\n");
+    TCalendarMain &window = run.Start();
+
+    EXPECT_TRUE(run.Messages.isEmpty());
+    EXPECT_EQ(window.DocumentFileName, document);
+    EXPECT_TRUE(window.CalendarPanel->Visible());
+    EXPECT_TRUE(window.CalendarPanel->isVisible());
+    EXPECT_EQ(window.CalendarPanel->MainCalMonth(), 12);
+    EXPECT_EQ(window.CalendarPanel->MainCalYear(), 1999);
+    // Read at 100 %, shown at the zoom of the settings.
+    EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
+    EXPECT_EQ(window.windowTitle(), u"Datewright  [Dec1999.DWC]    [60%]"_s);
+    EXPECT_FALSE(window.Modified);
+    EXPECT_TRUE(window.mnuSave->isEnabled());
+    EXPECT_TRUE(window.mnuPrintCalendar->isEnabled());
+    EXPECT_TRUE(window.ZoomPlusButton->isEnabled());
+    EXPECT_EQ(window.MRUFileList->Files(), (QStringList{document, other}));
+    // A month layout has day cells: the palette is wanted and shown.
+    EXPECT_TRUE(window.IconPalette->isVisible());
+    EXPECT_EQ(window.ShowHideIconTool->text(), u"Hide Icon Tool"_s);
+
+    // The page is painted once start-up is over, and that is told once.
+    int painted = 0;
+    QObject::connect(&window, &TCalendarMain::FirstPagePainted, [&painted] { ++painted; });
+    window.CalendarPanel->repaint();
+    EXPECT_TRUE(TMainWindowRun::WaitFor([&painted] { return painted > 0; }));
+    window.CalendarPanel->repaint();
+    QApplication::processEvents();
+    EXPECT_EQ(painted, 1);
+}
+
+TEST(CalendarMainStartupTest, MissingOrEmptyRecentListOpensNothingSilently)
+{
+    for (const QByteArray &mru : {QByteArray(), QByteArray("[MRU]\r\nF0=gone.DWC\r\n")}) {
+        TMainWindowRun run;
+        const QString gone = run.Path(u"gone.DWC"_s);
+        if (!mru.isEmpty())
+            run.WriteIni("[MRU]\r\nF0=" + gone.toLocal8Bit() + "\r\n");
+        TCalendarMain &window = run.Start();
+
+        EXPECT_TRUE(run.Messages.isEmpty()) << run.Messages.join(u'|').toStdString();
+        EXPECT_TRUE(window.DocumentFileName.isEmpty());
+        EXPECT_FALSE(window.CalendarPanel->Visible());
+        EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
+        ExpectOnlyAlwaysEnabledCommands(window);
+        // The entry stays listed until a later open rewrites the list.
+        EXPECT_EQ(window.MRUFileList->Files().size(), mru.isEmpty() ? 0 : 1);
+    }
+}
+
+TEST(CalendarMainStartupTest, UnreadableRecentFileIsReportedAndLeavesNoDocument)
+{
+    TMainWindowRun run;
+    const QString broken = run.Path(u"Broken.DWC"_s);
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("this is not a calendar");
+    file.close();
+    run.WriteIni("[MRU]\r\nF0=" + broken.toLocal8Bit() + "\r\n");
+    TCalendarMain &window = run.Start();
+
+    EXPECT_EQ(run.Messages, QStringList{u"Unable to open "_s + broken +
+                                        u". Possibly \rcorrupted, possibly not a Calendar file"_s});
+    EXPECT_TRUE(window.DocumentFileName.isEmpty());
+    EXPECT_FALSE(window.CalendarPanel->Visible());
+    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.CalendarPanel->HasCellContent());
+    EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A window started with the stored zoom percent and a document, so the zoom
+// commands are usable.
+TCalendarMain &StartAtZoom(TMainWindowRun &run, const QByteArray &percent)
+{
+    const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
+    run.WriteIni("[Zooming]\r\nMain=" + percent + "\r\n[MRU]\r\nF0=" + document.toLocal8Bit() +
+                 "\r\n");
+    return run.Start();
+}
+
+TEST(CalendarMainStartupTest, StoredZoomOf100StopsZoomingIn)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = StartAtZoom(run, "100");
+    EXPECT_EQ(window.CalendarPanel->Scale(), 1.001f);
+    EXPECT_TRUE(window.windowTitle().endsWith(u"    [100%]"_s));
+    window.ZoomPlusButtonClick();
+    EXPECT_EQ(window.CalendarPanel->Scale(), 1.001f);
+    window.ZoomMinusButtonClick();
+    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.901f, 1e-6);
+    EXPECT_TRUE(window.windowTitle().endsWith(u"    [90%]"_s));
+    EXPECT_FALSE(window.ZoomBusy);
+    window.close();
+    EXPECT_EQ(TIniFile(SettingsFileName()).ReadInteger(u"Zooming"_s, u"Main"_s, 0), 90);
+}
+
+TEST(CalendarMainStartupTest, StoredZoomOf20StopsZoomingOut)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = StartAtZoom(run, "20");
+    EXPECT_EQ(window.CalendarPanel->Scale(), 0.201f);
+    EXPECT_TRUE(window.windowTitle().endsWith(u"    [20%]"_s));
+    window.ZoomMinusButtonClick();
+    EXPECT_EQ(window.CalendarPanel->Scale(), 0.201f);
+    window.ZoomPlusButtonClick();
+    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.301f, 1e-6);
+    EXPECT_TRUE(window.windowTitle().endsWith(u"    [30%]"_s));
+    window.close();
+    EXPECT_EQ(TIniFile(SettingsFileName()).ReadInteger(u"Zooming"_s, u"Main"_s, 0), 30);
+}
+
+TEST(CalendarMainStartupTest, ZoomStepsDoNotNest)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = StartAtZoom(run, "60");
+    window.ZoomBusy = true;
+    window.ZoomPlusButtonClick();
+    window.ZoomMinusButtonClick();
+    EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
+    EXPECT_TRUE(window.ZoomBusy);
+}
+
+TEST(CalendarMainStartupTest, PrinterCheckTellsOnceAndKeepsPrintingDisabled)
+{
+    struct Case
+    {
+        TPrinterQuery printers;
+        QString message;
+    };
+    const Case cases[] = {
+        {{[] { return false; }, [] { return u"Office"_s; }}, noPrinters},
+        {{[] { return true; }, [] { return QString(); }}, noDefaultPrinter},
+    };
+    for (const Case &c : cases) {
+        TMainWindowRun run;
+        const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
+        run.WriteIni("[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
+        TCalendarMain &window = run.Start(c.printers);
+
+        EXPECT_EQ(run.Messages, QStringList{c.message});
+        EXPECT_FALSE(window.PrinterAvailable);
+        EXPECT_FALSE(window.mnuPrintCalendar->isEnabled());
+        EXPECT_FALSE(window.Printbutton->isEnabled());
+        // Set-up, saving and the exports follow only the page.
+        EXPECT_TRUE(window.mnuPrintSetup->isEnabled());
+        EXPECT_TRUE(window.mnuSaveAs->isEnabled());
+        EXPECT_TRUE(window.mnuSaveAsBitmap->isEnabled());
+        EXPECT_TRUE(window.mnuSaveAsJPG->isEnabled());
+        window.SetModified(true);
+        window.SetModified(false);
+        EXPECT_FALSE(window.mnuPrintCalendar->isEnabled());
+        EXPECT_EQ(run.Messages.size(), 1);
+    }
+}
+
+} // namespace

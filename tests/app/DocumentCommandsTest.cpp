@@ -1,0 +1,271 @@
+#include "MRUFileList.h"
+#include "MainWindowTestSupport.h"
+#include "ModalDialog.h"
+#include "UserTitleForm.h"
+
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString Unopenable(const QString &fileName)
+{
+    return u"Unable to open "_s + fileName +
+           u". Possibly \rcorrupted, possibly not a Calendar file"_s;
+}
+
+QString ReadTitle(const QString &fileName)
+{
+    TCalendarPage page;
+    TPlacedObjects objects;
+    EXPECT_FALSE(page.LoadFromFile(fileName, objects).has_value());
+    return page.UserTitle();
+}
+
+class DocumentCommandsTest : public testing::Test
+{
+protected:
+    TMainWindowRun run;
+};
+
+TEST_F(DocumentCommandsTest, OpenAsksForADocumentInTheProgramFolder)
+{
+    TCalendarMain &window = run.StartActive();
+    QString other = run.WriteDocument(u"Team.DWC"_s);
+    QStringList shown;
+    SetFileNameAnswerer([&](QFileDialog &dialog) {
+        shown = QStringList{dialog.windowTitle(), dialog.directory().absolutePath(),
+                            dialog.nameFilters().join(u';'), dialog.defaultSuffix()};
+        EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+        return other;
+    });
+    window.Open1Click();
+    EXPECT_EQ(shown, (QStringList{u"Open Calendar File"_s, QDir(ProgramFolder()).absolutePath(),
+                                  u"Calendar File (*.DWC)"_s, u"DWC"_s}));
+    // Read at 100 %, shown at the zoom it had.
+    EXPECT_EQ(window.DocumentFileName, other);
+    EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
+    EXPECT_EQ(window.windowTitle(), u"Datewright  [Team.DWC]    [60%]"_s);
+    EXPECT_EQ(window.MRUFileList->Files(), (QStringList{other, run.Path(u"Dec1999.DWC"_s)}));
+    EXPECT_FALSE(window.Modified);
+    EXPECT_TRUE(run.Messages.isEmpty());
+}
+
+TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles)
+{
+    TCalendarMain &window = run.StartActive();
+    const QString document = window.DocumentFileName;
+    const QString text = run.Path(u"notes.txt"_s);
+    run.SaveAsAnswer = text;
+    window.Open1Click();
+    EXPECT_EQ(run.Messages, QStringList{u"Must be a Calendar file (*.DWC)"_s});
+    EXPECT_EQ(window.DocumentFileName, document);
+
+    // A truncated document and a file of another kind under the right name.
+    QByteArray whole = FileBytes(document);
+    const struct
+    {
+        QString name;
+        QByteArray bytes;
+    } bad[] = {{u"Cut.DWC"_s, whole.left(whole.size() / 2)},
+               {u"Picture.dwc"_s, QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(64, 'x')},
+               {u"Empty.DWC"_s, {}}};
+    for (const auto &file : bad) {
+        run.Messages.clear();
+        const QString fileName = run.Path(file.name);
+        QFile out(fileName);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(file.bytes);
+        out.close();
+        run.SaveAsAnswer = fileName;
+        window.Open1Click();
+        EXPECT_EQ(run.Messages, QStringList{Unopenable(fileName)}) << file.name.toStdString();
+        EXPECT_TRUE(window.DocumentFileName.isEmpty());
+        EXPECT_FALSE(window.CalendarPanel->Visible());
+        EXPECT_FALSE(window.Modified);
+        EXPECT_EQ(FileBytes(fileName), file.bytes);
+        EXPECT_FALSE(window.MRUFileList->Files().contains(fileName));
+    }
+}
+
+TEST_F(DocumentCommandsTest, OpenStopsWhenChangesCouldNotBeSaved)
+{
+    // Regression: a failed save of the changes was followed by the open,
+    // which threw them away.
+    TCalendarMain &window = run.Start();
+    window.CalendarPanel->SetVisible(true);
+    window.SetModified(true);
+    run.AnswerYes = true;
+    QStringList dialogs;
+    SetFileNameAnswerer([&](QFileDialog &dialog) {
+        dialogs.append(dialog.windowTitle());
+        return run.Path(u"missing/folder/New.DWC"_s);
+    });
+    window.Open1Click();
+    EXPECT_EQ(dialogs, QStringList{u"Save Calendar File"_s});
+    ASSERT_EQ(run.Messages.size(), 1);
+    EXPECT_TRUE(run.Messages[0].startsWith(u"Unable to save "_s));
+    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.MRUFileList->Files().isEmpty());
+}
+
+TEST_F(DocumentCommandsTest, ClosingStaysOpenWhenTheSaveAsDialogIsCancelled)
+{
+    TCalendarMain &window = run.Start();
+    window.CalendarPanel->SetVisible(true);
+    window.SetModified(true);
+    run.AnswerYes = true;
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(run.Questions.size(), 1);
+    EXPECT_TRUE(window.Modified);
+
+    // No lets it close without saving.
+    run.AnswerYes = false;
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(run.Questions.size(), 2);
+}
+
+TEST_F(DocumentCommandsTest, CancelChangesRereadsTheSavedFileOnYesOnly)
+{
+    // Regression: the document's own name, handed to the open, was cleared by
+    // it before the file was read, so the saved file was never read again.
+    TCalendarMain &window = run.StartActive();
+    window.CalendarPanel->SetUserTitle(u"Changed"_s);
+    window.SetModified(true);
+    ASSERT_TRUE(window.CancelButton->isVisibleTo(window.Panel3));
+
+    window.mnuCancelChangesClick();
+    ASSERT_EQ(run.Questions.size(), 1);
+    EXPECT_EQ(run.Questions[0], qMakePair(u"Cancel all changes?"_s, u"CANCEL"_s));
+    EXPECT_EQ(window.CalendarPanel->UserTitle(), u"Changed"_s);
+    EXPECT_TRUE(window.Modified);
+
+    run.AnswerYes = true;
+    window.CancelButton->click();
+    EXPECT_TRUE(window.CalendarPanel->UserTitle().isEmpty());
+    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
+    EXPECT_EQ(window.DocumentFileName, run.Path(u"Dec1999.DWC"_s));
+}
+
+TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
+{
+    TCalendarMain &window = run.StartActive();
+    const QString document = window.DocumentFileName;
+    window.CalendarPanel->SetUserTitle(u"First"_s);
+    window.SetModified(true);
+    window.Savebutton->click();
+    EXPECT_EQ(ReadTitle(document), u"First"_s);
+    EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
+
+    // A document from elsewhere is proposed under its name in the program folder.
+    const QString elsewhere = run.Path(u"Cal/Team.DWC"_s);
+    QDir().mkpath(run.Path(u"Cal"_s));
+    ASSERT_TRUE(window.SaveCalendarFile(elsewhere));
+    QString proposed;
+    QString copy = run.Path(u"Copy.DWC"_s);
+    SetFileNameAnswerer([&](QFileDialog &dialog) {
+        proposed = dialog.selectedFiles().value(0);
+        return copy;
+    });
+    window.mnuSaveAsClick();
+    EXPECT_EQ(proposed, QDir(ProgramFolder()).absoluteFilePath(u"Team.DWC"_s));
+    EXPECT_EQ(window.DocumentFileName, copy);
+    EXPECT_EQ(window.MRUFileList->Files().value(0), copy);
+}
+
+TEST_F(DocumentCommandsTest, UserTitleDialogSetsTheTitleOnOk)
+{
+    TCalendarMain &window = run.StartActive();
+    window.CalendarPanel->SetUserTitle(u"Before"_s);
+    QString shownText;
+    SetModalAnswerer([&](QDialog &dialog) {
+        auto &form = dynamic_cast<TUserTitleForm &>(dialog);
+        EXPECT_EQ(form.windowTitle(), u"User Defined Title"_s);
+        EXPECT_EQ(form.size(), QSize(358, 135));
+        EXPECT_EQ(form.Label1->text(), u"Enter calendar title (leave blank for default):"_s);
+        EXPECT_EQ(form.TitleText->geometry().topLeft(), QPoint(21, 40));
+        EXPECT_EQ(form.TitleText->width(), 301);
+        EXPECT_EQ(form.OkButton->text(), u"Ok"_s);
+        EXPECT_TRUE(form.OkButton->isDefault());
+        shownText = form.TitleText->text();
+        form.TitleText->setText(u"Smith Family"_s);
+        form.OkButton->click();
+        return form.result();
+    });
+    window.mnuUserTitleClick();
+    EXPECT_EQ(shownText, u"Before"_s);
+    EXPECT_EQ(window.CalendarPanel->UserTitle(), u"Smith Family"_s);
+    EXPECT_TRUE(window.Modified);
+
+    window.SetModified(false);
+    SetModalAnswerer([](QDialog &dialog) {
+        auto &form = dynamic_cast<TUserTitleForm &>(dialog);
+        form.TitleText->setText(u"Ignored"_s);
+        form.CancelButton->click();
+        return form.result();
+    });
+    window.mnuUserTitleClick();
+    EXPECT_EQ(window.CalendarPanel->UserTitle(), u"Smith Family"_s);
+    EXPECT_FALSE(window.Modified);
+}
+
+TEST_F(DocumentCommandsTest, ClearAllEmptiesEveryCellWithoutAsking)
+{
+    TCalendarMain &window = run.StartActive();
+    TWPRtfStorage cell;
+    QTextCursor(&cell.RtfText().Document()).insertText(u"Eve"_s);
+    for (const int day : {1, 24, 31})
+        window.CalendarPanel->SetCellText(window.CalendarPanel->CellOfDay(day), cell);
+    window.mnuClearAllCellContentsClick();
+    EXPECT_FALSE(window.CalendarPanel->HasCellContent());
+    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(run.Questions.isEmpty());
+}
+
+TEST_F(DocumentCommandsTest, DefaultEditorFontIsStoredAndUsedAtOnce)
+{
+    TCalendarMain &window = run.StartActive();
+    window.CalendarPanel->RaiseCellEvent(window.CalendarPanel->CellOfDay(10));
+    ASSERT_TRUE(window.CellEditing);
+    // A face the font dialog offers on this machine.
+    const QString face = QFontDatabase::families().value(0);
+    SetModalAnswerer([&face](QDialog &dialog) {
+        auto &fonts = dynamic_cast<QFontDialog &>(dialog);
+        EXPECT_EQ(fonts.currentFont().pointSize(), 10);
+        QFont chosen(face);
+        chosen.setPointSize(12);
+        chosen.setItalic(true);
+        fonts.setCurrentFont(chosen);
+        return int(QDialog::Accepted);
+    });
+    window.DefaultEditorFont1Click();
+    EXPECT_EQ(window.Preferences.DefaultFontName, face);
+    EXPECT_EQ(window.Preferences.DefaultFontSize, 12);
+    EXPECT_TRUE(window.Preferences.DefaultFontItalic);
+    const TIniFile ini(SettingsFileName());
+    EXPECT_EQ(ini.ReadString(u"Default Font"_s, u"Name"_s, {}), face);
+    EXPECT_EQ(ini.ReadInteger(u"Default Font"_s, u"Size"_s, 0), 12);
+    const TWPCharAttr attr = window.WPRichText1->CurrentAttributes();
+    EXPECT_EQ(window.WPRichText1->RtfText().Fonts().at(attr.Font).Name, face.left(31));
+    EXPECT_EQ(attr.Size, 12);
+    EXPECT_EQ(attr.Style, int(wpsItalic));
+
+    // Cancelled, the stored font stays and is applied all the same.
+    SetModalAnswerer([](QDialog &) { return int(QDialog::Rejected); });
+    window.WPRichText1->SetCurrentAttributes({});
+    window.DefaultEditorFont1Click();
+    EXPECT_EQ(window.WPRichText1->CurrentAttributes().Size, 12);
+    EXPECT_EQ(ini.ReadInteger(u"Default Font"_s, u"Size"_s, 0), 12);
+}
+
+} // namespace

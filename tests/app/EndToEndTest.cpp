@@ -1,0 +1,124 @@
+#include "CalendarProperties.h"
+#include "CharAttributes.h"
+#include "IconDrag.h"
+#include "MainWindowTestSupport.h"
+#include "ModalDialog.h"
+#include "WPToolBar.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTextBlock>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Each run of text in a cell with the style bits and size it carries.
+QStringList Runs(const TWPRTFTextPaint &document)
+{
+    QStringList runs;
+    for (QTextBlock block = document.Document().begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            if (format.isImageFormat()) {
+                runs.append(u"[picture]"_s);
+                continue;
+            }
+            const TWPCharAttr attr = CharAttrOf(document, format);
+            runs.append(QStringLiteral("%1/%2/%3")
+                            .arg(fragment.fragment().text())
+                            .arg(attr.Style)
+                            .arg(attr.Size));
+        }
+    }
+    return runs;
+}
+
+QStringList CellRuns(const TCalendarPage &page, int day)
+{
+    TWPRtfStorage cell;
+    page.GetCellText(page.CellOfDay(day), cell);
+    return Runs(cell.RtfText());
+}
+
+void ClickDay(TCalendarMain &window, int day)
+{
+    ClickPage(*window.CalendarPanel,
+              CellCentre(*window.CalendarPanel, window.CalendarPanel->CellOfDay(day)));
+}
+
+TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
+{
+    TMainWindowRun run;
+    // A fresh start: no document yet.
+    TCalendarMain &first = run.Start();
+    ASSERT_FALSE(first.CalendarPanel->Visible());
+
+    // New: December 1999 in the properties dialog.
+    SetModalAnswerer([](QDialog &dialog) {
+        auto &properties = dynamic_cast<TCalendarProperties &>(dialog);
+        properties.FormActivate();
+        properties.ExampleCalendar().SetMainCalYear(1999);
+        properties.ExampleCalendar().SetMainCalMonth(12);
+        properties.findChild<QPushButton *>(u"okbutton"_s)->click();
+        return properties.result();
+    });
+    first.New1Click();
+    ASSERT_TRUE(first.CalendarPanel->Visible());
+    TMainWindowRun::Activate(first);
+    first.CalendarPanel->repaint();
+
+    // Plain, bold and italic text in three cells; an icon dragged into a fourth.
+    ClickDay(first, 3);
+    TypeText(u"Dentist"_s);
+    ClickDay(first, 10);
+    first.WPToolBar1->Button(TWPToolButton::Bold)->trigger();
+    TypeText(u"Meeting "_s);
+    first.WPToolBar1->Button(TWPToolButton::Bold)->trigger();
+    TypeText(u"at ten"_s);
+    ClickDay(first, 24);
+    first.WPToolBar1->Button(TWPToolButton::Italic)->trigger();
+    TypeText(u"Eve"_s);
+    const std::unique_ptr<QMimeData> icon = IconMimeData(QImage(16, 16, QImage::Format_RGB32));
+    const QPoint iconCell = CellCentre(*first.CalendarPanel, first.CalendarPanel->CellOfDay(25));
+    QDragEnterEvent enter(iconCell, Qt::CopyAction, icon.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(first.CalendarPanel, &enter);
+    QDropEvent drop(QPointF(iconCell), Qt::CopyAction, icon.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(first.CalendarPanel, &drop);
+    ASSERT_TRUE(first.Savebutton->isVisibleTo(first.Panel3));
+
+    // Save: a document never saved goes through Save As with its proposal.
+    QString proposed;
+    SetFileNameAnswerer([&](QFileDialog &dialog) {
+        proposed = QFileInfo(dialog.selectedFiles().value(0)).fileName();
+        return run.Path(u"Dec1999.DWC"_s);
+    });
+    first.Savebutton->click();
+    EXPECT_EQ(proposed, u"Dec1999.DWC"_s);
+    EXPECT_FALSE(first.Modified);
+    const QStringList expected[] = {
+        {u"Dentist/0/10"_s},
+        {u"Meeting /1/10"_s, u"at ten/0/10"_s},
+        {u"Eve/2/10"_s},
+        {u"[picture]"_s},
+    };
+    const int days[] = {3, 10, 24, 25};
+    for (int i = 0; i < 4; ++i)
+        ASSERT_EQ(CellRuns(*first.CalendarPanel, days[i]), expected[i]) << days[i];
+    EXPECT_TRUE(first.close());
+    run.Window.reset();
+
+    // Restart: the document is reopened with the same text and formats.
+    TCalendarMain &second = run.Start();
+    EXPECT_EQ(second.DocumentFileName, run.Path(u"Dec1999.DWC"_s));
+    EXPECT_EQ(second.CalendarPanel->MainCalMonth(), 12);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(CellRuns(*second.CalendarPanel, days[i]), expected[i]) << days[i];
+    EXPECT_TRUE(run.Messages.isEmpty()) << run.Messages.join(u'|').toStdString();
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+#include "MainWindowTestSupport.h"
+
+#include <QImage>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The dialog a save command showed: title, folder, proposed file, filter and
+// extension.
+struct TShownDialog
+{
+    QString Title, Folder, Proposed, Filter, Extension;
+};
+
+class ExportCommandsTest : public testing::Test
+{
+protected:
+    // Answers the next file dialog with fileName, noting what it showed.
+    void Answer(const QString &fileName)
+    {
+        SetFileNameAnswerer([this, fileName](QFileDialog &dialog) {
+            shown = {dialog.windowTitle(), dialog.directory().absolutePath(),
+                     QFileInfo(dialog.selectedFiles().value(0)).fileName(),
+                     dialog.nameFilters().join(u';'), dialog.defaultSuffix()};
+            return fileName;
+        });
+    }
+
+    TMainWindowRun run;
+    TShownDialog shown;
+};
+
+TEST_F(ExportCommandsTest, PicturesProposeMonthAndYearOrTheDocumentsName)
+{
+    TCalendarMain &window = run.StartActive();
+    window.DocumentFileName.clear();
+    Answer({});
+    window.mnuSaveAsBitmapClick();
+    EXPECT_EQ(shown.Title, u"Save Calendar As Bitmap"_s);
+    EXPECT_EQ(shown.Folder, QDir(ProgramFolder()).absolutePath());
+    EXPECT_EQ(shown.Proposed, u"Dec1999.BMP"_s);
+    EXPECT_EQ(shown.Filter, u"Bitmap File (*.BMP)"_s);
+    EXPECT_EQ(shown.Extension, u"BMP"_s);
+    window.mnuSaveAsJPGClick();
+    EXPECT_EQ(shown.Title, u"Save Calendar As Bitmap"_s);
+    EXPECT_EQ(shown.Proposed, u"Dec1999.JPG"_s);
+    EXPECT_EQ(shown.Filter, u"JPG File (*.JPG)"_s);
+
+    window.DocumentFileName = u"/elsewhere/Cal/Team.DWC"_s;
+    window.mnuSaveAsBitmapClick();
+    EXPECT_EQ(shown.Proposed, u"Team.BMP"_s);
+    EXPECT_EQ(shown.Folder, QDir(ProgramFolder()).absolutePath());
+    window.mnuSaveAsJPGClick();
+    EXPECT_EQ(shown.Proposed, u"Team.JPG"_s);
+    window.mnuSaveAsPDFClick();
+    EXPECT_EQ(shown.Proposed, u"Team.PDF"_s);
+    EXPECT_EQ(shown.Filter, u"PDF File (*.PDF)"_s);
+    // Cancelled dialogs write and tell nothing.
+    EXPECT_TRUE(run.Messages.isEmpty());
+}
+
+TEST_F(ExportCommandsTest, BitmapAtHalfZoomLosesTheTruncatedMarginsAndOnePixel)
+{
+    TCalendarMain &window = run.StartActive("[Zooming]\r\nMain=50\r\n");
+    ASSERT_EQ(window.CalendarPanel->Scale(), 0.501f);
+    window.CalendarPanel->SetLeftMarginInch(0.5f);
+    window.CalendarPanel->SetTopMarginInch(0.5f);
+    window.CalendarPanel->SetRightMarginInch(0.5f);
+    window.CalendarPanel->SetBottomMarginInch(0.5f);
+    window.SetModified(true);
+    const QString fileName = run.Path(u"Dec1999.BMP"_s);
+    Answer(fileName);
+    window.mnuSaveAsBitmapClick();
+
+    // Each margin is Trunc(96 x 0.5 x 0.501) = 24 pixels.
+    const QImage picture(fileName, "BMP");
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(),
+              QSize(window.CalendarPanel->Width() - 49, window.CalendarPanel->Height() - 49));
+    EXPECT_EQ(run.Messages, QStringList{u"Saved as "_s + fileName +
+                                        u"\r\rNote: the calendar has been saved at its\r"
+                                        u"current magnification level of 50%"_s});
+    // A picture was saved, not the document: its changes are still unsaved.
+    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Savebutton->isVisibleTo(window.Panel3));
+}
+
+TEST_F(ExportCommandsTest, AFailedExportSaysSoAndLeavesTheStateAlone)
+{
+    TCalendarMain &window = run.StartActive();
+    const QString folder = run.UnwritableFolder();
+    const QString bitmap = folder + u"/Dec1999.BMP"_s;
+    Answer(bitmap);
+    window.mnuSaveAsBitmapClick();
+    EXPECT_EQ(run.Messages, QStringList{u"Unable to save "_s + bitmap});
+    EXPECT_FALSE(QFile::exists(bitmap));
+    EXPECT_FALSE(window.Modified);
+
+    run.Messages.clear();
+    const QString pdf = folder + u"/Dec1999.PDF"_s;
+    Answer(pdf);
+    window.mnuSaveAsPDFClick();
+    ASSERT_EQ(run.Messages.size(), 1);
+    EXPECT_TRUE(run.Messages[0].startsWith(u"Unable to save "_s + pdf));
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(ExportCommandsTest, JpegWithoutThePictureLibraryToldTwiceAndNothingWritten)
+{
+    // The program folder of the test holds no picture library.
+    TCalendarMain &window = run.StartActive();
+    const QString fileName = run.Path(u"Dec1999.JPG"_s);
+    Answer(fileName);
+    window.mnuSaveAsJPGClick();
+    EXPECT_EQ(run.Messages, (QStringList{u"A required .DLL file, NViewLib.dll, was not found."_s,
+                                         u"Unable to save "_s + fileName}));
+    EXPECT_FALSE(QFile::exists(fileName));
+}
+
+TEST_F(ExportCommandsTest, PdfHasThePagesOwnPaperAtFullSizeWhateverTheZoom)
+{
+    TCalendarMain &window = run.StartActive();
+    ASSERT_EQ(window.CalendarPanel->Scale(), 0.601f);
+    ASSERT_EQ(window.CalendarPanel->CalendarOrientation(), coLandscape);
+    const QString fileName = run.Path(u"Dec1999.PDF"_s);
+    Answer(fileName);
+    window.mnuSaveAsPDFClick();
+    EXPECT_EQ(run.Messages, QStringList{u"Saved as "_s + fileName});
+    const QByteArray pdf = FileBytes(fileName);
+    ASSERT_TRUE(pdf.startsWith("%PDF"));
+    // One landscape Letter page of 11 x 8.5 inches in points.
+    const QRegularExpression mediaBox(u"/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"_s);
+    const QRegularExpressionMatch match = mediaBox.match(QString::fromLatin1(pdf));
+    ASSERT_TRUE(match.hasMatch());
+    EXPECT_NEAR(match.captured(1).toDouble(), 792, 1);
+    EXPECT_NEAR(match.captured(2).toDouble(), 612, 1);
+    EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
+    EXPECT_FALSE(window.Modified);
+
+    // A4 portrait the same way, over the first file.
+    window.CalendarPanel->SetPaperSize(1);
+    window.CalendarPanel->SetCalendarLayout(loFullCalendar);
+    window.mnuSaveAsPDFClick();
+    const QRegularExpressionMatch a4 = mediaBox.match(QString::fromLatin1(FileBytes(fileName)));
+    ASSERT_TRUE(a4.hasMatch());
+    EXPECT_NEAR(a4.captured(1).toDouble(), 595, 1);
+    EXPECT_NEAR(a4.captured(2).toDouble(), 842, 1);
+}
+
+} // namespace

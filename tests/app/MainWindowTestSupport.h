@@ -1,0 +1,169 @@
+#pragma once
+
+#include "CalendarMain.h"
+#include "CalendarPanel32.h"
+#include "FileNamePrompt.h"
+#include "FloatingPalette.h"
+#include "IniFile.h"
+#include "ModalDialog.h"
+#include "SettingsFile.h"
+#include "SettingsTestSupport.h"
+#include "WPRichText.h"
+#include "WPToolBar.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDeadlineTimer>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPair>
+#include <QScrollArea>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+// A main window started in a temporary program folder, with every message,
+// question and file dialog recorded and answered instead of shown.
+class TMainWindowRun
+{
+public:
+    TMainWindowRun()
+    {
+        TMessageAnswerer answerer;
+        answerer.Information = [this](const QString &text) { Messages.append(text); };
+        answerer.Warning = [this](const QString &text, const QString &) { Messages.append(text); };
+        answerer.Question = [this](const QString &text, const QString &caption) {
+            Questions.append({text, caption});
+            return AnswerYes;
+        };
+        SetMessageAnswerer(answerer);
+        SetFileNameAnswerer([this](QFileDialog &) { return SaveAsAnswer; });
+    }
+    ~TMainWindowRun()
+    {
+        Window.reset();
+        SetModalAnswerer({});
+        SetFileNameAnswerer({});
+    }
+    TMainWindowRun(const TMainWindowRun &) = delete;
+    TMainWindowRun &operator=(const TMainWindowRun &) = delete;
+
+    QString Path(const QString &name) const { return m_folder.Path(name); }
+    QString UnwritableFolder() const { return m_folder.UnwritableFolder(); }
+
+    // Settings present before the start.
+    void WriteIni(const QByteArray &text) const
+    {
+        QFile file(SettingsFileName());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    // A calendar document of December 1999 with the given layout.
+    QString WriteDocument(const QString &name, TCalendarLayout layout = LOFullCalendarLS) const
+    {
+        TCalendarPage page;
+        page.ResetStyle(QDate(1999, 12, 1));
+        page.SetCalendarLayout(layout);
+        const QString fileName = Path(name);
+        EXPECT_FALSE(page.SaveToFile(fileName).has_value());
+        return fileName;
+    }
+
+    // Creates the window (FormCreate) and runs its first activation.
+    TCalendarMain &Start(TPrinterQuery printers = WorkingPrinters())
+    {
+        Window = std::make_unique<TCalendarMain>(std::move(printers));
+        Window->FormActivate();
+        return *Window;
+    }
+
+    // A window with the document of December 1999 open, active so that keys
+    // and the focus reach it, its page drawn so that its cells are where they
+    // show. settings go into the settings file too.
+    TCalendarMain &StartActive(const QByteArray &settings = {})
+    {
+        const QString document = WriteDocument(QStringLiteral("Dec1999.DWC"));
+        WriteIni(settings + "[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
+        TCalendarMain &window = Start();
+        window.IconPalette->hide();
+        Activate(window);
+        window.CalendarPanel->repaint();
+        return window;
+    }
+
+    // Makes window the active one, as the window system does when a dialog
+    // over it closes.
+    static void Activate(QWidget &window)
+    {
+        window.activateWindow();
+        QApplication::setActiveWindow(&window);
+        WaitFor([&window] { return QApplication::activeWindow() == &window; });
+    }
+
+    static TPrinterQuery WorkingPrinters()
+    {
+        return {[] { return true; }, [] { return QStringLiteral("Office"); }};
+    }
+
+    // Processes events until done() holds or a second has passed.
+    static bool WaitFor(const std::function<bool()> &done)
+    {
+        QDeadlineTimer deadline(1000);
+        while (!done() && !deadline.hasExpired())
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        return done();
+    }
+
+    QStringList Messages;
+    QList<QPair<QString, QString>> Questions;
+    bool AnswerYes = false;
+    QString SaveAsAnswer;
+    std::unique_ptr<TCalendarMain> Window;
+
+private:
+    TSettingsFolder m_folder;
+};
+
+// The middle of cell index's text area, in page pixels at the zoom shown.
+inline QPoint CellCentre(const TCalendarPage &page, int index)
+{
+    const TRect &free = page.MainAttributes().CellGeometry[index - 1].rFree;
+    return {(free.Left + free.Right) / 2, (free.Top + free.Bottom) / 2};
+}
+
+// A left click on the page at a point in page pixels.
+inline void ClickPage(QWidget &page, QPoint at)
+{
+    const QPointF point(at);
+    QMouseEvent press(QEvent::MouseButtonPress, point, page.mapToGlobal(point), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, point, page.mapToGlobal(point), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&page, &press);
+    QApplication::sendEvent(&page, &release);
+}
+
+// Types text where the keyboard goes now, one key press per character.
+inline void TypeText(const QString &text)
+{
+    for (const QChar character : text) {
+        QWidget *target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        const int key = character.isLetter() ? character.toUpper().unicode() : character.unicode();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(target, &press);
+    }
+}
+
+// The plain text of a page's cell.
+inline QString CellText(const TCalendarPage &page, int index)
+{
+    TWPRtfStorage cell;
+    page.GetCellText(index, cell);
+    return cell.RtfText().Document().toPlainText();
+}
