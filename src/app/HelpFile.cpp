@@ -28,8 +28,9 @@ THelpFile ParseHelpText(QByteArrayView bytes)
     help.Html = FromWindows1252(bytes.first(std::min(bytes.size(), MaxHelpFileBytes)));
     QRegularExpressionMatchIterator matches = topicAnchor.globalMatch(help.Html);
     while (matches.hasNext()) {
+        // Context 0 stands for the contents, never for a topic of its own.
         const int context = matches.next().captured(1).toInt();
-        if (!help.Topics.contains(context))
+        if (context > 0 && !help.Topics.contains(context))
             help.Topics.append(context);
     }
     return help;

@@ -12,7 +12,7 @@
 struct THelpFile
 {
     QString Html;
-    // The context numbers that have a topic, in file order.
+    // The context numbers (above 0) that have a topic, in file order.
     QList<int> Topics;
 };
 
