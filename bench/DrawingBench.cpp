@@ -1,13 +1,11 @@
 #include "CalendarDrawing.h"
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
-#include "CalendarPagePrint.h"
 #include "PaintCache.h"
-#include "ReportPrinter.h"
+#include "PdfExport.h"
 #include "SampleCell.h"
 #include "StoredPageValues.h"
 
-#include <QPageSize>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -133,7 +131,7 @@ static void BM_RenderToBitmap(benchmark::State &state)
 }
 BENCHMARK(BM_RenderToBitmap);
 
-// Months printed into one PDF file through the report.
+// Months written into one PDF file, as the renderer and the program write it.
 static void BM_MonthsToPdf(benchmark::State &state)
 {
     TCalendarPage page;
@@ -141,20 +139,11 @@ static void BM_MonthsToPdf(benchmark::State &state)
     QTemporaryDir folder;
     const QString file = folder.filePath("months.pdf");
     for (auto _ : state) {
-        TReportPrinter report;
-        report.Device().SelectPdfFile(file);
-        report.Device().SetPaper(QPageSize(QPageSize::Letter));
-        report.SetOrientation(poLandScape);
-        report.OnPrint = [&page, &state](TReportPrinter &printer) {
-            for (int month = 1; month <= state.range(0); ++month) {
-                if (month > 1)
-                    printer.StartNewPage();
-                page.SetMainCalMonth(month);
-                RecordDrawingGeometry(page);
-                PrintPage(printer, page, 0, 0);
-            }
+        page.SetMainCalMonth(1);
+        const auto nextMonth = [](TCalendarPage &printed) {
+            printed.SetMainCalMonth(printed.MainCalMonth() + 1);
         };
-        report.RunPrintJob();
+        benchmark::DoNotOptimize(SavePageAsPdf(page, file, int(state.range(0)), nextMonth));
     }
 }
 BENCHMARK(BM_MonthsToPdf)->Arg(1)->Arg(12)->Unit(benchmark::kMillisecond);

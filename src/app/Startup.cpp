@@ -1,7 +1,7 @@
 #include "Startup.h"
 
 #include "CalendarMain.h"
-#include "Messages.h"
+#include "MessageBoxes.h"
 #include "PreviousInstance.h"
 
 #include <QApplication>
@@ -16,19 +16,6 @@ namespace {
 bool TimingStartup()
 {
     return qEnvironmentVariableIsSet("DW_EXIT_AFTER_FIRST_PAINT");
-}
-
-void RunUnattended()
-{
-    TMessageAnswerer answerer;
-    answerer.Information = [](const QString &text) {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-    };
-    answerer.Warning = [](const QString &text, const QString &) {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-    };
-    answerer.Question = [](const QString &, const QString &) { return false; };
-    SetMessageAnswerer(answerer);
 }
 
 void ExitAfterFirstPaint(TCalendarMain &window)
@@ -51,8 +38,10 @@ int RunDatewright(QApplication &app)
         return 0;
     }
     QApplication::setApplicationName(QStringLiteral("Datewright"));
-    if (TimingStartup())
-        RunUnattended();
+    // Unattended, messages keep to the error output and questions are
+    // answered No.
+    if (!TimingStartup())
+        SetMessageAnswerer(MessageBoxes());
 
     TCalendarMain window;
     QObject::connect(&instance, &TPreviousInstance::RaiseRequested, &window,

@@ -17,19 +17,26 @@ void SetTargetFont(QPainter &target, const TFontDesc &font)
     target.setPen(ToQColor(font.Color));
 }
 
-void DrawBorderLines(QPainter &target, const TRect &rect, TCalBorderStyle style)
+void AddBorderLines(QList<QRect> &lines, const TRect &rect, TCalBorderStyle style)
 {
     const bool top = style == cbAll || style == cbTop || style == cbTopBottom;
     const bool bottom = style == cbAll || style == cbBottom || style == cbTopBottom;
     if (top)
-        HorizontalLine(target, rect.Left, rect.Right, rect.Top);
+        AddFill(lines, HorizontalLineRect(rect.Left, rect.Right, rect.Top));
     if (style == cbAll)
-        VerticalLine(target, rect.Right, rect.Top, rect.Bottom);
+        AddFill(lines, VerticalLineRect(rect.Right, rect.Top, rect.Bottom));
     if (bottom)
-        HorizontalLine(target, style == cbAll ? rect.Right : rect.Left,
-                       style == cbAll ? rect.Left : rect.Right, rect.Bottom);
+        AddFill(lines, HorizontalLineRect(style == cbAll ? rect.Right : rect.Left,
+                                          style == cbAll ? rect.Left : rect.Right, rect.Bottom));
     if (style == cbAll)
-        VerticalLine(target, rect.Left, rect.Bottom, rect.Top);
+        AddFill(lines, VerticalLineRect(rect.Left, rect.Bottom, rect.Top));
+}
+
+void DrawBorderLines(QPainter &target, const TRect &rect, TCalBorderStyle style)
+{
+    QList<QRect> lines;
+    AddBorderLines(lines, rect, style);
+    FillRects(target, lines, clBlack);
 }
 
 QString StyledDayName(const QString &name, TCalHeadersStyle style)

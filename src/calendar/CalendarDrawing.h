@@ -2,6 +2,8 @@
 
 #include "CalendarAttributes.h"
 
+#include <QList>
+#include <QRect>
 #include <QStringList>
 
 class QPainter;
@@ -17,6 +19,8 @@ void SetTargetFont(QPainter &target, const TFontDesc &font);
 // (Right, Bottom), cbTop and cbBottom one edge, cbTopBottom both. Lines take
 // their start point and leave out their end point.
 void DrawBorderLines(QPainter &target, const TRect &rect, TCalBorderStyle style);
+// The pixels of those lines, added to lines for drawing them together.
+void AddBorderLines(QList<QRect> &lines, const TRect &rect, TCalBorderStyle style);
 
 // One month: title band, day-name row, the 42 numbered cells. A non-empty
 // title replaces the month name and year.

@@ -10,18 +10,48 @@ void FillRect(QPainter &target, const TRect &rect, TColor color)
         target.fillRect(rect.ToQRect(), ToQColor(color));
 }
 
-void HorizontalLine(QPainter &target, int x1, int x2, int y)
+void FillRects(QPainter &target, const QList<QRect> &rects, TColor color)
+{
+    if (rects.isEmpty())
+        return;
+    target.save();
+    target.setPen(Qt::NoPen);
+    target.setBrush(ToQColor(color));
+    // One rectangle a call: PDF viewers widen a thin fill to a whole pixel
+    // only when it stands alone.
+    for (const QRect &rect : rects)
+        target.drawRect(rect);
+    target.restore();
+}
+
+void AddFill(QList<QRect> &rects, const TRect &rect)
+{
+    if (rect.Width() > 0 && rect.Height() > 0)
+        rects.append(rect.ToQRect());
+}
+
+TRect HorizontalLineRect(int x1, int x2, int y)
 {
     const int from = std::min(x1, x2 + 1);
     const int to = x1 <= x2 ? x2 : x1 + 1;
-    FillRect(target, {from, y, to, y + 1}, clBlack);
+    return {from, y, to, y + 1};
+}
+
+TRect VerticalLineRect(int x, int y1, int y2)
+{
+    const int from = std::min(y1, y2 + 1);
+    const int to = y1 <= y2 ? y2 : y1 + 1;
+    return {x, from, x + 1, to};
+}
+
+void HorizontalLine(QPainter &target, int x1, int x2, int y)
+{
+    FillRect(target, HorizontalLineRect(x1, x2, y), clBlack);
 }
 
 void VerticalLine(QPainter &target, int x, int y1, int y2)
 {
-    const int from = std::min(y1, y2 + 1);
-    const int to = y1 <= y2 ? y2 : y1 + 1;
-    FillRect(target, {x, from, x + 1, to}, clBlack);
+    FillRect(target, VerticalLineRect(x, y1, y2), clBlack);
 }
 
 void DrawTextLine(QPainter &target, const TRect &rect, const QString &text, int alignment)

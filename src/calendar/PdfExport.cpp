@@ -3,36 +3,22 @@
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
 #include "CalendarPagePrint.h"
-#include "ReportPrinter.h"
+#include "PdfReport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QPageSize>
 #include <QSaveFile>
-#include <QTemporaryDir>
 
 namespace {
 
-// Prints the pages into fileName, which the printer writes directly.
-bool PrintPdf(TCalendarPage &page, const QString &fileName, int pageCount,
-              const std::function<void(TCalendarPage &)> &nextPage)
+QPageSize PagePaper(const TCalendarPage &page)
 {
-    TReportPrinter report;
-    report.Device().SelectPdfFile(fileName);
-    report.Device().SetPaper(QPageSize(page.PaperSize() == 1 ? QPageSize::A4 : QPageSize::Letter));
-    report.SetOrientation(page.CalendarOrientation() == coLandscape ? poLandScape : poPortrait);
-    report.OnPrint = [&page, pageCount, &nextPage](TReportPrinter &printer) {
-        for (int number = 1; number <= pageCount; ++number) {
-            if (number > 1) {
-                if (nextPage)
-                    nextPage(page);
-                printer.StartNewPage();
-            }
-            RecordDrawingGeometry(page); // the screen geometry the cells' text follows
-            PrintPage(printer, page, 0, 0);
-        }
-    };
-    return report.RunPrintJob() && QFile::exists(fileName);
+    return QPageSize(page.PaperSize() == 1 ? QPageSize::A4 : QPageSize::Letter);
+}
+
+QPageLayout::Orientation PageOrientation(const TCalendarPage &page)
+{
+    return page.CalendarOrientation() == coLandscape ? QPageLayout::Landscape
+                                                     : QPageLayout::Portrait;
 }
 
 } // namespace
@@ -40,21 +26,27 @@ bool PrintPdf(TCalendarPage &page, const QString &fileName, int pageCount,
 std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileName, int PageCount,
                                      const std::function<void(TCalendarPage &)> &NextPage)
 {
-    // The printer writes its file as it goes; it writes into a scratch folder
-    // and the finished file is then saved over the target in one step.
-    const QTemporaryDir scratch;
-    if (!scratch.isValid())
-        return scratch.errorString();
-    const QString printed = scratch.filePath(QStringLiteral("page.pdf"));
-    if (!PrintPdf(page, printed, PageCount, NextPage))
-        return QStringLiteral("the PDF could not be written");
-    QFile source(printed);
-    if (!source.open(QIODevice::ReadOnly))
-        return source.errorString();
     QSaveFile target(FileName);
     if (!target.open(QIODevice::WriteOnly))
         return target.errorString();
-    if (target.write(source.readAll()) != source.size() || !target.commit())
+    TPdfReport report(PagePaper(page), PageOrientation(page));
+    const bool begun = report.Write(target, [&](TPdfReport &printer) {
+        for (int number = 1; number <= PageCount; ++number) {
+            if (number > 1) {
+                if (NextPage)
+                    NextPage(page);
+                printer.StartNewPage();
+            }
+            // Cells' text breaks where it breaks on screen, so their screen
+            // geometry must be that of this page.
+            if (page.HasCellContent())
+                RecordDrawingGeometry(page);
+            PrintPage(printer, page, 0, 0);
+        }
+    });
+    if (!begun)
+        return QStringLiteral("the PDF could not be begun");
+    if (!target.commit())
         return target.errorString();
     return std::nullopt;
 }

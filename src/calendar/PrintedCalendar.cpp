@@ -88,14 +88,16 @@ void PrintCellLines(TCanvasReport &report, const TCalendarAttributes &attributes
                     int gt, int rh)
 {
     const int cw = r.Width() / 7;
+    QList<QRect> lines;
     for (int row = 0; row < 6; ++row) {
         for (int j = 0; j < 7; ++j) {
             const TRect cell{r.Left + j * cw, gt + row * rh,
                              j == 6 ? r.Right : r.Left + (j + 1) * cw,
                              row == 5 ? r.Bottom : gt + (row + 1) * rh};
-            DrawBorderLines(*report.Canvas(), cell, attributes.CellBorder);
+            AddBorderLines(lines, cell, attributes.CellBorder);
         }
     }
+    FillRects(*report.Canvas(), lines, clBlack);
 }
 
 void PrintCells(TCanvasReport &report, TCalendarAttributes &attributes, const TRect &r, int gt,
@@ -152,9 +154,11 @@ void PrintPlannerBody(TCanvasReport &report, TCalendarAttributes &attributes,
                     TPlace::Center);
         PrintOnLine(report, upper, rows.DateLabels.value(i), upper.Bottom, TPlace::Center);
     }
-    VerticalLine(canvas, xc, box.Top, box.Bottom);
+    QList<QRect> lines;
+    AddFill(lines, VerticalLineRect(xc, box.Top, box.Bottom));
     for (int i = 1; i < rowCount; ++i)
-        HorizontalLine(canvas, box.Left, box.Right, box.Top + i * rh);
+        AddFill(lines, HorizontalLineRect(box.Left, box.Right, box.Top + i * rh));
+    FillRects(canvas, lines, clBlack);
     RecordPlannerCells(attributes, body, rowCount, rows.DateLabels);
 }
 

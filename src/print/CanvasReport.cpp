@@ -36,32 +36,42 @@ TRect Normalized(TRect rect)
 
 void TCanvasReport::BeginCanvas(QPainter &Canvas, const QMarginsF &Unprintable)
 {
+    EndCanvas();
     m_canvas = &Canvas;
     m_penPos = {};
     const QPaintDevice *device = Canvas.device();
     BeginSheets(device->logicalDpiX(), device->logicalDpiY(), Unprintable);
 }
 
-QFont TCanvasReport::DeviceFont() const
+void TCanvasReport::EndCanvas()
 {
-    return ToQFont(Font(), YDpi());
+    m_canvas = nullptr;
+    m_currentShapes = nullptr;
+    m_shapes.clear();
 }
 
-QFontMetrics TCanvasReport::DeviceMetrics() const
+TShapedTexts &TCanvasReport::Shapes() const
 {
-    if (m_canvas)
-        return QFontMetrics(DeviceFont(), m_canvas->device());
-    return QFontMetrics(DeviceFont());
+    if (m_currentShapes && m_currentShapesFont == Font() && m_currentShapesDpi == YDpi())
+        return *m_currentShapes;
+    const QFont font = ToQFont(Font(), YDpi());
+    std::unique_ptr<TShapedTexts> &shapes = m_shapes[font.key()];
+    if (!shapes)
+        shapes = std::make_unique<TShapedTexts>(font, m_canvas ? m_canvas->device() : nullptr);
+    m_currentShapes = shapes.get();
+    m_currentShapesFont = Font();
+    m_currentShapesDpi = YDpi();
+    return *shapes;
 }
 
 int TCanvasReport::LineHeight() const
 {
-    return DeviceMetrics().height();
+    return Shapes().Metrics().height();
 }
 
 int TCanvasReport::TextWidth(const QString &Text) const
 {
-    return std::max(1, DeviceMetrics().horizontalAdvance(Text));
+    return std::max(1, Shapes().Width(Text));
 }
 
 void TCanvasReport::PrintLeft(const QString &Text, double X)
@@ -85,8 +95,9 @@ void TCanvasReport::PrintAnchored(const QString &Text, double X, TAnchor Anchor)
 {
     if (!m_canvas || Text.isEmpty())
         return;
-    const QFontMetrics metrics = DeviceMetrics();
-    const int width = metrics.horizontalAdvance(Text);
+    TShapedTexts &shapes = Shapes();
+    const QFontMetrics &metrics = shapes.Metrics();
+    const int width = shapes.Width(Text);
     int left = 0;
     if (Anchor == TAnchor::Center)
         left = -width / 2;
@@ -100,9 +111,11 @@ void TCanvasReport::PrintAnchored(const QString &Text, double X, TAnchor Anchor)
     if (TextBKMode() == bkOpaque)
         m_canvas->fillRect(QRect(left, -metrics.ascent(), width, metrics.height()),
                            ToQColor(TextBKColor()));
-    m_canvas->setFont(DeviceFont());
+    m_canvas->setFont(shapes.Font());
     m_canvas->setPen(ToQColor(Font().Color));
-    m_canvas->drawText(QPoint(left, 0), Text);
+    const TShapedTexts::TLine &line = shapes.Line(Text);
+    for (const QGlyphRun &run : line.Runs)
+        m_canvas->drawGlyphRun(QPointF(left, -line.Ascent), run);
 }
 
 void TCanvasReport::ApplyPenAndBrush()

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "BaseReport.h"
+#include "ShapedTexts.h"
 
 #include <QPoint>
 
-class QFontMetrics;
+#include <memory>
+#include <unordered_map>
+
 class QPainter;
 class QPicture;
 
@@ -22,7 +25,7 @@ public:
     // Draws on Canvas (not owned) until EndCanvas. Unprintable holds the
     // sheet's unprintable margins in inches.
     void BeginCanvas(QPainter &Canvas, const QMarginsF &Unprintable = {});
-    void EndCanvas() { m_canvas = nullptr; }
+    void EndCanvas();
     QPainter *Canvas() const { return m_canvas; }
 
     int LineHeight() const override;
@@ -55,11 +58,16 @@ protected:
 private:
     enum class TAnchor { Left, Center, Right };
 
-    QFont DeviceFont() const;
-    QFontMetrics DeviceMetrics() const;
+    // The current font's texts on the current device, kept for every font
+    // used since the canvas began.
+    TShapedTexts &Shapes() const;
     void PrintAnchored(const QString &Text, double X, TAnchor Anchor);
     void ApplyPenAndBrush();
 
     QPainter *m_canvas = nullptr;
     QPoint m_penPos;
+    mutable std::unordered_map<QString, std::unique_ptr<TShapedTexts>> m_shapes;
+    mutable TShapedTexts *m_currentShapes = nullptr;
+    mutable TReportFont m_currentShapesFont;
+    mutable int m_currentShapesDpi = 0;
 };

@@ -1,7 +1,6 @@
 #include "Messages.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <cstdio>
 
 namespace {
 
@@ -11,37 +10,35 @@ TMessageAnswerer &Answerer()
     return answerer;
 }
 
-QWidget *DialogParent()
+void PrintMessage(const QString &text)
 {
-    return QApplication::activeWindow();
+    std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
 } // namespace
 
 void ShowInformation(const QString &text)
 {
-    if (Answerer().Information) {
+    if (Answerer().Information)
         Answerer().Information(text);
-        return;
-    }
-    QMessageBox::information(DialogParent(), QStringLiteral("Information"), text);
+    else
+        PrintMessage(text);
 }
 
 void ShowWarning(const QString &text, const QString &caption)
 {
-    if (Answerer().Warning) {
+    if (Answerer().Warning)
         Answerer().Warning(text, caption);
-        return;
-    }
-    QMessageBox::warning(DialogParent(), caption, text);
+    else
+        PrintMessage(caption + QStringLiteral(": ") + text);
 }
 
 bool AskYesNo(const QString &text, const QString &caption)
 {
     if (Answerer().Question)
         return Answerer().Question(text, caption);
-    return QMessageBox::question(DialogParent(), caption, text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    PrintMessage(caption + QStringLiteral(": ") + text + QStringLiteral(" (answered No)"));
+    return false;
 }
 
 void SetMessageAnswerer(const TMessageAnswerer &answerer)

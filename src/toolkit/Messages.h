@@ -5,7 +5,10 @@
 #include <functional>
 
 // The program's message boxes and questions. Every message and question goes
-// through here, so tests can answer and record them without a window.
+// through here to an answerer: the program shows boxes (MessageBoxes.h),
+// tests answer and record them without a window, and a command-line tool
+// prints them. Without an answerer the texts go to the error output and
+// questions are answered No.
 
 // A message box captioned "Information" with an information icon and OK.
 void ShowInformation(const QString &text);
@@ -14,8 +17,8 @@ void ShowWarning(const QString &text, const QString &caption);
 // A question with Yes and No under caption; true for Yes.
 bool AskYesNo(const QString &text, const QString &caption);
 
-// What tests put in place of the boxes: each message or question is handed
-// to the answerer instead of being shown. Reset with an empty answerer.
+// Who shows each message or answers each question. Reset with an empty
+// answerer.
 struct TMessageAnswerer
 {
     std::function<void(const QString &text)> Information;

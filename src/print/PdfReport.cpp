@@ -1,0 +1,37 @@
+#include "PdfReport.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QScopeGuard>
+
+namespace {
+
+// The resolution of a high-resolution printer, so a document measures the
+// same written here as printed.
+constexpr int pdfResolution = 1200;
+
+} // namespace
+
+TPdfReport::TPdfReport(const QPageSize &Paper, QPageLayout::Orientation Orientation)
+    : m_layout(Paper, Orientation, QMarginsF(0, 0, 0, 0))
+{}
+
+bool TPdfReport::Write(QIODevice &Output, const TPrintEvent &OnPrint)
+{
+    QPdfWriter writer(&Output);
+    writer.setResolution(pdfResolution);
+    writer.setPageLayout(m_layout);
+    writer.setTitle(Title());
+    writer.setCreator(QStringLiteral("Datewright"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    BeginCanvas(painter);
+    const auto endDocument = qScopeGuard([&] {
+        EndCanvas();
+        painter.end();
+    });
+    if (OnPrint)
+        OnPrint(*this);
+    return true;
+}

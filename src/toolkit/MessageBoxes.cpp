@@ -1,0 +1,21 @@
+#include "MessageBoxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+TMessageAnswerer MessageBoxes()
+{
+    TMessageAnswerer boxes;
+    boxes.Information = [](const QString &text) {
+        QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Information"),
+                                 text);
+    };
+    boxes.Warning = [](const QString &text, const QString &caption) {
+        QMessageBox::warning(QApplication::activeWindow(), caption, text);
+    };
+    boxes.Question = [](const QString &text, const QString &caption) {
+        return QMessageBox::question(QApplication::activeWindow(), caption, text,
+                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    };
+    return boxes;
+}
