@@ -54,13 +54,12 @@ void PrintCentred(TCanvasReport &report, const TRect &rect, const QString &text)
 int PrintTitleBand(TCanvasReport &report, TCalendarAttributes &attributes, const TRect &r,
                    const QString &title)
 {
-    QPainter &canvas = *report.Canvas();
     TRect band = TitleBand(r);
     attributes.TitleRect = band;
     if (band.Height() < attributes.MinTitleHeight)
         band.Bottom = band.Top + attributes.MinTitleHeight;
     if (attributes.TitleBackColor != clWhite)
-        FillRect(canvas, {band.Left, band.Top, band.Right, band.Bottom + 1},
+        FillRect(*report.Canvas(), {band.Left, band.Top, band.Right, band.Bottom + 1},
                  attributes.TitleBackColor);
     SetReportFont(report, attributes.TitleFont);
     PrintCentred(report, band, MonthTitle(attributes, title));
@@ -69,12 +68,12 @@ int PrintTitleBand(TCanvasReport &report, TCalendarAttributes &attributes, const
 
 int PrintDayNames(TCanvasReport &report, TCalendarAttributes &attributes, const TRect &r, int top)
 {
-    QPainter &canvas = *report.Canvas();
     SetReportFont(report, attributes.HeadersFont);
     const TRect row{r.Left, top, r.Right, top + Trunc(1.5 * report.LineHeight())};
     attributes.DayNamesRect = row;
-    FillRect(canvas, {row.Left, row.Top, row.Right, row.Bottom + 1}, attributes.HeadersBackColor);
-    DrawBorderLines(canvas, row, attributes.HeadersBorder);
+    FillRect(*report.Canvas(), {row.Left, row.Top, row.Right, row.Bottom + 1},
+             attributes.HeadersBackColor);
+    DrawBorderLines(*report.Canvas(), row, attributes.HeadersBorder);
     const int cw = r.Width() / 7;
     for (int j = 0; j < 7; ++j)
         PrintCentred(report, {r.Left + j * cw + 1, row.Top, r.Left + j * cw + cw - 1, row.Bottom},
@@ -129,10 +128,9 @@ void PrintPlannerBody(TCanvasReport &report, TCalendarAttributes &attributes,
     const int rowCount = int(rows.RowLabels.size());
     if (rowCount < 1 || rowCount > CellCount)
         return;
-    QPainter &canvas = *report.Canvas();
     attributes.CellGeometry.fill(TCellGeometry{});
     const TRect r = InnerRect(attributes.CalRect);
-    FillRect(canvas, attributes.CalRect, attributes.BackColor);
+    FillRect(*report.Canvas(), attributes.CalRect, attributes.BackColor);
 
     SetReportFont(report, attributes.TitleFont);
     const TRect band{r.Left + 5, r.Top + 1, r.Right - 5,
@@ -141,7 +139,7 @@ void PrintPlannerBody(TCanvasReport &report, TCalendarAttributes &attributes,
     PrintOnLine(report, band, rows.Title, band.Top, TPlace::Center);
 
     const TPlannerBody body = PlannerBody(r, band.Bottom, rowCount);
-    DrawPlannerFrame(canvas, body, attributes.HeadersBackColor);
+    DrawPlannerFrame(*report.Canvas(), body, attributes.HeadersBackColor);
     const TRect &box = body.Box;
     const int rh = body.RowHeight;
     const int xc = body.ColumnEdge;
@@ -158,7 +156,7 @@ void PrintPlannerBody(TCanvasReport &report, TCalendarAttributes &attributes,
     AddFill(lines, VerticalLineRect(xc, box.Top, box.Bottom));
     for (int i = 1; i < rowCount; ++i)
         AddFill(lines, HorizontalLineRect(box.Left, box.Right, box.Top + i * rh));
-    FillRects(canvas, lines, clBlack);
+    FillRects(*report.Canvas(), lines, clBlack);
     RecordPlannerCells(attributes, body, rowCount, rows.DateLabels);
 }
 
@@ -168,9 +166,8 @@ void PrintMonthGrid(TCanvasReport &report, TCalendarAttributes &attributes, cons
 {
     if (!report.Canvas())
         return;
-    QPainter &canvas = *report.Canvas();
     const TRect r = InnerRect(attributes.CalRect);
-    FillRect(canvas, attributes.CalRect, attributes.BackColor);
+    FillRect(*report.Canvas(), attributes.CalRect, attributes.BackColor);
 
     const int titleBottom = PrintTitleBand(report, attributes, r, title);
     const int gt = PrintDayNames(report, attributes, r, titleBottom + 1);
@@ -178,7 +175,7 @@ void PrintMonthGrid(TCanvasReport &report, TCalendarAttributes &attributes, cons
     const int rh = (r.Bottom - gt) / 6;
     PrintCellLines(report, attributes, r, gt, rh);
     PrintCells(report, attributes, r, gt, rh);
-    DrawBorderLines(canvas, r, attributes.CalendarBorder);
+    DrawBorderLines(*report.Canvas(), r, attributes.CalendarBorder);
 }
 
 void PrintWeekPlanner(TCanvasReport &report, TCalendarAttributes &attributes, const QString &title)

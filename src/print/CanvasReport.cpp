@@ -23,6 +23,31 @@ private:
     QPainter &m_painter;
 };
 
+// Puts back the pen, font and transformation a text changes.
+class TextState
+{
+public:
+    explicit TextState(QPainter &painter)
+        : m_painter(painter), m_pen(painter.pen()), m_font(painter.font()),
+          m_transform(painter.transform())
+    {}
+    ~TextState()
+    {
+        m_painter.setPen(m_pen);
+        m_painter.setFont(m_font);
+        if (m_painter.transform() != m_transform)
+            m_painter.setTransform(m_transform);
+    }
+    TextState(const TextState &) = delete;
+    TextState &operator=(const TextState &) = delete;
+
+private:
+    QPainter &m_painter;
+    QPen m_pen;
+    QFont m_font;
+    QTransform m_transform;
+};
+
 TRect Normalized(TRect rect)
 {
     if (rect.Right < rect.Left)
@@ -36,7 +61,7 @@ TRect Normalized(TRect rect)
 
 void TCanvasReport::BeginCanvas(QPainter &Canvas, const QMarginsF &Unprintable)
 {
-    EndCanvas();
+    ForgetCanvas();
     m_canvas = &Canvas;
     m_penPos = {};
     const QPaintDevice *device = Canvas.device();
@@ -45,9 +70,24 @@ void TCanvasReport::BeginCanvas(QPainter &Canvas, const QMarginsF &Unprintable)
 
 void TCanvasReport::EndCanvas()
 {
+    if (m_canvas)
+        m_textBatch.Flush(*m_canvas);
+    ForgetCanvas();
+}
+
+void TCanvasReport::ForgetCanvas()
+{
     m_canvas = nullptr;
+    m_textBatch.Clear();
     m_currentShapes = nullptr;
     m_shapes.clear();
+}
+
+QPainter *TCanvasReport::Canvas() const
+{
+    if (m_canvas)
+        m_textBatch.Flush(*m_canvas);
+    return m_canvas;
 }
 
 TShapedTexts &TCanvasReport::Shapes() const
@@ -71,7 +111,7 @@ int TCanvasReport::LineHeight() const
 
 int TCanvasReport::TextWidth(const QString &Text) const
 {
-    return std::max(1, Shapes().Width(Text));
+    return std::max(1, Shapes().Shape(Text).Width);
 }
 
 void TCanvasReport::PrintLeft(const QString &Text, double X)
@@ -90,32 +130,49 @@ void TCanvasReport::PrintRight(const QString &Text, double X)
 }
 
 // The text is laid out from its anchor on the baseline, so a rotated text
-// turns about the point where it is placed.
+// turns about the point where it is placed. Upright, undecorated text on a
+// clear background joins the texts waiting to be drawn together; otherwise
+// only the pen, font and transformation are put back, since on paper each
+// saved and restored state is written out with the text.
 void TCanvasReport::PrintAnchored(const QString &Text, double X, TAnchor Anchor)
 {
     if (!m_canvas || Text.isEmpty())
         return;
     TShapedTexts &shapes = Shapes();
     const QFontMetrics &metrics = shapes.Metrics();
-    const int width = shapes.Width(Text);
+    const TShapedTexts::TShaped &line = shapes.Shape(Text);
+    const int width = line.Width;
     int left = 0;
     if (Anchor == TAnchor::Center)
         left = -width / 2;
     else if (Anchor == TAnchor::Right)
         left = -width;
+    const QColor color = ToQColor(Font().Color);
+    QPoint anchor(XU2D(X), LineTop() + metrics.ascent());
+    const bool plain =
+        Font().Rotation == 0 && TextBKMode() != bkOpaque && !Font().Underline && !Font().StrikeOut;
+    if (plain) {
+        for (const QGlyphRun &run : line.Runs)
+            m_textBatch.Add(*m_canvas, run, QPointF(anchor.x() + left, anchor.y() - line.Ascent),
+                            color);
+        return;
+    }
 
-    PainterState state(*m_canvas);
-    m_canvas->translate(XU2D(X), LineTop() + metrics.ascent());
-    if (Font().Rotation != 0)
-        m_canvas->rotate(-Font().Rotation / 10.0);
+    QPainter &canvas = *Canvas();
+    const TextState state(canvas);
+    if (Font().Rotation != 0) {
+        canvas.translate(anchor);
+        canvas.rotate(-Font().Rotation / 10.0);
+        anchor = {};
+    }
     if (TextBKMode() == bkOpaque)
-        m_canvas->fillRect(QRect(left, -metrics.ascent(), width, metrics.height()),
-                           ToQColor(TextBKColor()));
-    m_canvas->setFont(shapes.Font());
-    m_canvas->setPen(ToQColor(Font().Color));
-    const TShapedTexts::TLine &line = shapes.Line(Text);
+        canvas.fillRect(
+            QRect(anchor.x() + left, anchor.y() - metrics.ascent(), width, metrics.height()),
+            ToQColor(TextBKColor()));
+    canvas.setFont(shapes.Font());
+    canvas.setPen(color);
     for (const QGlyphRun &run : line.Runs)
-        m_canvas->drawGlyphRun(QPointF(left, -line.Ascent), run);
+        canvas.drawGlyphRun(QPointF(anchor.x() + left, anchor.y() - line.Ascent), run);
 }
 
 void TCanvasReport::ApplyPenAndBrush()
@@ -138,7 +195,7 @@ void TCanvasReport::Rectangle(const TRect &Device)
     const TRect rect = Normalized(Device);
     if (!m_canvas || rect.Width() <= 0 || rect.Height() <= 0)
         return;
-    PainterState state(*m_canvas);
+    PainterState state(*Canvas());
     ApplyPenAndBrush();
     m_canvas->drawRect(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
 }
@@ -152,7 +209,7 @@ void TCanvasReport::LineTo(double X, double Y)
 {
     const QPoint to(XU2D(X), YU2D(Y));
     if (m_canvas && to != m_penPos) {
-        PainterState state(*m_canvas);
+        PainterState state(*Canvas());
         ApplyPenAndBrush();
         m_canvas->drawLine(m_penPos, to);
     }
@@ -164,7 +221,7 @@ void TCanvasReport::StretchDraw(const TRect &Device, const QImage &Picture)
     const TRect rect = Normalized(Device);
     if (!m_canvas || Picture.isNull() || rect.Width() <= 0 || rect.Height() <= 0)
         return;
-    PainterState state(*m_canvas);
+    PainterState state(*Canvas());
     m_canvas->setRenderHint(QPainter::SmoothPixmapTransform);
     m_canvas->drawImage(rect.ToQRect(), Picture);
 }
@@ -179,7 +236,7 @@ void TCanvasReport::StretchDraw(const TRect &Device, const QPicture &Picture)
     if (!m_canvas || frame.isEmpty() || rect.Width() <= 0 || rect.Height() <= 0)
         return;
     const QPaintDevice *device = m_canvas->device();
-    PainterState state(*m_canvas);
+    PainterState state(*Canvas());
     m_canvas->setClipRect(rect.ToQRect(), Qt::IntersectClip);
     m_canvas->translate(rect.Left, rect.Top);
     m_canvas->scale(double(rect.Width()) / frame.width(), double(rect.Height()) / frame.height());
@@ -193,6 +250,6 @@ void TCanvasReport::NewSheet()
 {
     if (!m_canvas)
         return;
-    if (auto *paged = dynamic_cast<QPagedPaintDevice *>(m_canvas->device()))
+    if (auto *paged = dynamic_cast<QPagedPaintDevice *>(Canvas()->device()))
         paged->newPage();
 }

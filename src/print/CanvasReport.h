@@ -2,6 +2,7 @@
 
 #include "BaseReport.h"
 #include "ShapedTexts.h"
+#include "TextBatch.h"
 
 #include <QPoint>
 
@@ -26,7 +27,10 @@ public:
     // sheet's unprintable margins in inches.
     void BeginCanvas(QPainter &Canvas, const QMarginsF &Unprintable = {});
     void EndCanvas();
-    QPainter *Canvas() const { return m_canvas; }
+    // The painter, with everything printed so far on it: upright texts wait
+    // to be drawn together until the painter is taken. Take it afresh for
+    // each drawing; a painter kept from before a text draws under that text.
+    QPainter *Canvas() const;
 
     int LineHeight() const override;
     // The printed width of Text in the current font in device pixels, at
@@ -62,10 +66,12 @@ private:
     // used since the canvas began.
     TShapedTexts &Shapes() const;
     void PrintAnchored(const QString &Text, double X, TAnchor Anchor);
+    void ForgetCanvas();
     void ApplyPenAndBrush();
 
     QPainter *m_canvas = nullptr;
     QPoint m_penPos;
+    mutable TTextBatch m_textBatch;
     mutable std::unordered_map<QString, std::unique_ptr<TShapedTexts>> m_shapes;
     mutable TShapedTexts *m_currentShapes = nullptr;
     mutable TReportFont m_currentShapesFont;

@@ -16,18 +16,10 @@ TShapedTexts::TShapedTexts(const QFont &Font, const QPaintDevice *Device)
     : m_font(Font), m_device(Device), m_metrics(DeviceMetrics(Font, Device))
 {}
 
-int TShapedTexts::Width(const QString &Text)
+const TShapedTexts::TShaped &TShapedTexts::Shape(const QString &Text)
 {
-    auto found = m_widths.constFind(Text);
-    if (found == m_widths.constEnd())
-        found = m_widths.insert(Text, m_metrics.horizontalAdvance(Text));
-    return *found;
-}
-
-const TShapedTexts::TLine &TShapedTexts::Line(const QString &Text)
-{
-    auto found = m_lines.constFind(Text);
-    if (found != m_lines.constEnd())
+    auto found = m_texts.constFind(Text);
+    if (found != m_texts.constEnd())
         return *found;
     QTextLayout layout(Text, m_font, m_device);
     layout.setTextOption(QTextOption(Qt::AlignLeft));
@@ -35,9 +27,12 @@ const TShapedTexts::TLine &TShapedTexts::Line(const QString &Text)
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
         line.setNumColumns(int(Text.size()));
     layout.endLayout();
-    TLine shaped;
+    TShaped shaped;
     shaped.Runs = layout.glyphRuns();
-    if (layout.lineCount() > 0)
-        shaped.Ascent = layout.lineAt(0).ascent();
-    return *m_lines.insert(Text, shaped);
+    if (layout.lineCount() > 0) {
+        const QTextLine first = layout.lineAt(0);
+        shaped.Width = qRound(first.horizontalAdvance());
+        shaped.Ascent = first.ascent();
+    }
+    return *m_texts.insert(Text, shaped);
 }

@@ -9,9 +9,10 @@
 
 class QPaintDevice;
 
-// One font's texts on one device, each laid out once and then measured and
-// drawn from its glyphs: a report prints the same numbers and names over and
-// over, and shaping them again every time would cost more than drawing them.
+// One font's texts on one device, each laid out once and from then on
+// measured and drawn from its glyphs: a report prints the same numbers and
+// names over and over, and shaping them every time would cost more than
+// drawing them.
 class TShapedTexts
 {
 public:
@@ -19,21 +20,22 @@ public:
 
     const QFont &Font() const { return m_font; }
     const QFontMetrics &Metrics() const { return m_metrics; }
-    // What QFontMetrics::horizontalAdvance gives, remembered.
-    int Width(const QString &Text);
 
-    // Text as one line of glyphs placed from its baseline's left end.
-    struct TLine
+    // A text as one line of glyphs placed from its baseline's left end.
+    struct TShaped
     {
+        // In whole pixels, trailing spaces included, as QFontMetrics
+        // measures it.
+        int Width = 0;
         QList<QGlyphRun> Runs;
+        // From the line's top to its baseline.
         double Ascent = 0;
     };
-    const TLine &Line(const QString &Text);
+    const TShaped &Shape(const QString &Text);
 
 private:
     QFont m_font;
     const QPaintDevice *m_device;
     QFontMetrics m_metrics;
-    QHash<QString, int> m_widths;
-    QHash<QString, TLine> m_lines;
+    QHash<QString, TShaped> m_texts;
 };

@@ -151,4 +151,50 @@ TEST(ReportText, ColourOpaqueBackgroundAndRotation)
     EXPECT_NEAR(rotated.bottom(), 600 + QFontMetrics(ToQFont(report.Font(), 300)).ascent(), 5);
 }
 
+// Texts are laid out once and then measured from their layout, which must
+// give what the font's metrics give, trailing spaces and bold included.
+TEST(ReportText, WidthsAreTheFontMetricsWidths)
+{
+    TestSheet sheet(1200, {10, 10});
+    TCanvasReport &report = sheet.report;
+    const QStringList texts{"1", "17", "31", "Wednesday", "March 2027", "Sun ", "a  b", " "};
+    for (const bool bold : {false, true}) {
+        report.SetFont("Times New Roman", 11);
+        report.SetFontBold(bold);
+        const QFontMetrics metrics(ToQFont(report.Font(), 1200));
+        for (const QString &text : texts)
+            EXPECT_EQ(report.TextWidth(text), metrics.horizontalAdvance(text))
+                << text.toStdString();
+    }
+}
+
+// Upright texts wait to be drawn together, yet the page keeps its order:
+// what is drawn after a text covers it, what was drawn before lies under it.
+TEST(ReportText, TextsKeepTheirPlaceAmongOtherDrawing)
+{
+    TestSheet sheet(300, {900, 400});
+    TCanvasReport &report = sheet.report;
+    report.SetFont("Arial", 12);
+    report.SetLineTop(0.1);
+    report.Canvas()->fillRect(QRect(0, 0, 900, 100), Qt::blue);
+    report.PrintLeft(sample, 0.5);
+    report.SetLineTop(0.6);
+    report.PrintLeft(sample, 0.5);
+    report.Canvas()->fillRect(QRect(0, 150, 900, 150), Qt::green);
+    report.SetLineTop(1.1);
+    report.PrintLeft(sample, 0.5);
+
+    const QImage &image = sheet.Image();
+    const auto count = [&image](int top, int bottom, QRgb colour) {
+        int found = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < 900; ++x)
+                found += (image.pixel(x, y) & 0xFFFFFF) == colour;
+        return found;
+    };
+    EXPECT_GT(count(0, 100, black), 20);   // over the fill drawn before it
+    EXPECT_EQ(count(150, 300, black), 0);  // under the fill drawn after it
+    EXPECT_GT(count(300, 400, black), 20); // drawn when the sheet ends
+}
+
 } // namespace
