@@ -29,6 +29,15 @@ QList<TWPFont> DefaultFonts()
     return {TWPFont{QStringLiteral("Arial"), 0, 0x20}};
 }
 
+// Empties document without recording the change for undo.
+void ClearDocument(QTextDocument &document)
+{
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    document.clear();
+    document.setUndoRedoEnabled(undo);
+}
+
 // A name for a picture resource that no file or web address can take.
 QUrl NewPictureUrl()
 {
@@ -181,10 +190,7 @@ TWPPicture PictureOf(const QTextDocument &document, const QTextImageFormat &form
     return picture;
 }
 
-TWPRTFTextPaint::TWPRTFTextPaint()
-    : m_document(std::make_unique<QTextDocument>()), m_fonts(DefaultFonts()),
-      m_palette(DefaultPalette())
-{}
+TWPRTFTextPaint::TWPRTFTextPaint() : m_fonts(DefaultFonts()), m_palette(DefaultPalette()) {}
 
 TWPRTFTextPaint::TWPRTFTextPaint(const TWPRTFTextPaint &other) : TWPRTFTextPaint()
 {
@@ -199,17 +205,27 @@ TWPRTFTextPaint &TWPRTFTextPaint::operator=(const TWPRTFTextPaint &other)
 
 TWPRTFTextPaint::~TWPRTFTextPaint() = default;
 
+QTextDocument &TWPRTFTextPaint::Made() const
+{
+    if (!m_document)
+        m_document = std::make_unique<QTextDocument>();
+    return *m_document;
+}
+
 bool TWPRTFTextPaint::IsEmpty() const
 {
     // characterCount includes the closing paragraph separator.
-    return m_document->blockCount() == 1 && m_document->characterCount() <= 1;
+    return !m_document || (m_document->blockCount() == 1 && m_document->characterCount() <= 1);
 }
 
 void TWPRTFTextPaint::Assign(const TWPRTFTextPaint &source)
 {
     if (&source == this)
         return;
-    CopyDocument(*source.m_document, *m_document);
+    if (source.m_document)
+        CopyDocument(*source.m_document, Made());
+    else if (m_document)
+        ClearDocument(*m_document);
     m_fonts = source.m_fonts;
     m_palette = source.m_palette;
     PageWidth = source.PageWidth;
@@ -225,10 +241,8 @@ void TWPRTFTextPaint::Assign(const TWPRTFTextPaint &source)
 
 void TWPRTFTextPaint::Clear()
 {
-    const bool undo = m_document->isUndoRedoEnabled();
-    m_document->setUndoRedoEnabled(false);
-    m_document->clear();
-    m_document->setUndoRedoEnabled(undo);
+    if (m_document)
+        ClearDocument(*m_document);
     m_fonts = DefaultFonts();
     m_palette = DefaultPalette();
     PageWidth = 12240;
@@ -273,7 +287,7 @@ void TWPRTFTextPaint::SetPaletteColor(int index, TColor color)
         QTextCharFormat format;
     };
     QList<Change> changes;
-    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = Made().begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat format = fragment.charFormat();
@@ -290,7 +304,7 @@ void TWPRTFTextPaint::SetPaletteColor(int index, TColor color)
                     {fragment.position(), fragment.position() + fragment.length(), change});
         }
     }
-    QTextCursor cursor(m_document.get());
+    QTextCursor cursor(&Made());
     for (const Change &change : changes) {
         cursor.setPosition(change.start);
         cursor.setPosition(change.end, QTextCursor::KeepAnchor);

@@ -105,8 +105,10 @@ public:
     TWPRTFTextPaint &operator=(const TWPRTFTextPaint &other);
     ~TWPRTFTextPaint();
 
-    QTextDocument &Document() { return *m_document; }
-    const QTextDocument &Document() const { return *m_document; }
+    // Made when first asked for: a page holds dozens of cells, most of them
+    // never written in.
+    QTextDocument &Document() { return Made(); }
+    const QTextDocument &Document() const { return Made(); }
 
     // True when the document has one paragraph holding no characters.
     bool IsEmpty() const;
@@ -147,7 +149,9 @@ public:
     bool LoadData(const QByteArray &rtf, QString *error = nullptr);
 
 private:
-    std::unique_ptr<QTextDocument> m_document;
+    QTextDocument &Made() const;
+
+    mutable std::unique_ptr<QTextDocument> m_document;
     QList<TWPFont> m_fonts;
     std::array<TColor, 16> m_palette;
 };
