@@ -121,7 +121,6 @@ void TCalendarMain::FormActivate()
     IconPalette->ShowLibrary(Preferences.IconFileName);
     RestorePlacement(*this);
     show();
-    PrinterAvailable = CheckDefaultPrinter(m_printers);
     CalendarPanel->ResetStyle();
     const QStringList recent = MRUFileList->Files();
     if (!recent.isEmpty() && QFileInfo::exists(recent.first()))
@@ -141,6 +140,21 @@ void TCalendarMain::FormActivate()
     SetButtons();
     CalendarPanel->SetPaintSuspended(false);
     CalendarPanel->update();
+    // Asking the print system can take a while, so it is asked once the
+    // reopened page is on screen, or straight away when there is none;
+    // printing stays off until it has answered.
+    if (DocumentFileName.isEmpty())
+        QMetaObject::invokeMethod(this, &TCalendarMain::CheckPrinter, Qt::QueuedConnection);
+    else
+        connect(this, &TCalendarMain::FirstPagePainted, this, &TCalendarMain::CheckPrinter,
+                Qt::SingleShotConnection);
+}
+
+void TCalendarMain::CheckPrinter()
+{
+    PrinterAvailable = CheckDefaultPrinter(m_printers);
+    PrinterChecked = true;
+    SetButtons();
 }
 
 void TCalendarMain::SetModified(bool Value)

@@ -90,6 +90,8 @@ public:
     bool Modified = false;
     bool Starting = false;
     bool PrinterAvailable = false;
+    // Whether the print system has been asked since the start.
+    bool PrinterChecked = false;
     bool ZoomBusy = false;
     bool NewDocument = false;
     bool PropertiesAccepted = false;
@@ -105,6 +107,9 @@ public:
 
     void FormCreate();
     void FormActivate();
+    // Asks the print system for a default printer, telling the user when
+    // there is none, and enables printing when there is.
+    void CheckPrinter();
     // Asks about unsaved changes; false when the window must stay open.
     bool FormCloseQuery();
     void FormClose();

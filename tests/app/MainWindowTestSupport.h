@@ -74,11 +74,13 @@ public:
         return fileName;
     }
 
-    // Creates the window (FormCreate) and runs its first activation.
+    // Creates the window (FormCreate), runs its first activation and waits
+    // until the printer has been asked, which the window does once it shows.
     TCalendarMain &Start(TPrinterQuery printers = WorkingPrinters())
     {
         Window = std::make_unique<TCalendarMain>(std::move(printers));
         Window->FormActivate();
+        WaitFor([this] { return Window->PrinterChecked; });
         return *Window;
     }
 
