@@ -3,6 +3,7 @@
 #include "CalendarMain.h"
 #include "MessageBoxes.h"
 #include "PreviousInstance.h"
+#include "ProgramStyle.h"
 
 #include <QApplication>
 
@@ -38,6 +39,7 @@ int RunDatewright(QApplication &app)
         return 0;
     }
     QApplication::setApplicationName(QStringLiteral("Datewright"));
+    QApplication::setStyle(new TProgramStyle); // the application owns its style
     // Unattended, messages keep to the error output and questions are
     // answered No.
     if (!TimingStartup())

@@ -9,6 +9,7 @@
 #include <QIntValidator>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSignalBlocker>
 
 #include <functional>
@@ -36,25 +37,51 @@ QIcon DrawnIcon(const std::function<void(QPainter &)> &draw)
     return QIcon(pixmap);
 }
 
-QIcon LetterIcon(const QString &letter, const QFont &font)
+// The letters B, I and U drawn as strokes rather than set in a font, so the
+// tool bar loads no faces of its own before the first page shows.
+QPainterPath StyleLetter(TWPToolButton button)
 {
-    return DrawnIcon([&](QPainter &painter) {
-        painter.setFont(font);
-        painter.drawText(QRect(0, 0, IconSize, IconSize), Qt::AlignCenter, letter);
-    });
+    QPainterPath letter;
+    switch (button) {
+    case TWPToolButton::Bold:
+        letter.moveTo(4, 2.5);
+        letter.lineTo(4, 13.5);
+        letter.moveTo(4, 2.5);
+        letter.lineTo(8.5, 2.5);
+        letter.arcTo(QRectF(6, 2.5, 5, 5), 90, -180);
+        letter.lineTo(4, 7.5);
+        letter.moveTo(4, 7.5);
+        letter.lineTo(9.5, 7.5);
+        letter.arcTo(QRectF(6.5, 7.5, 6, 6), 90, -180);
+        letter.lineTo(4, 13.5);
+        break;
+    case TWPToolButton::Italic:
+        letter.moveTo(7.5, 2.5);
+        letter.lineTo(11.5, 2.5);
+        letter.moveTo(9.5, 2.5);
+        letter.lineTo(6.5, 13.5);
+        letter.moveTo(4.5, 13.5);
+        letter.lineTo(8.5, 13.5);
+        break;
+    default:
+        letter.moveTo(4.5, 2);
+        letter.lineTo(4.5, 8.5);
+        letter.arcTo(QRectF(4.5, 5, 7, 7), 180, 180);
+        letter.lineTo(11.5, 2);
+        letter.moveTo(3, 14.5);
+        letter.lineTo(13, 14.5);
+        break;
+    }
+    return letter;
 }
 
 QIcon StyleIcon(TWPToolButton button)
 {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(14);
-    font.setBold(button == TWPToolButton::Bold);
-    font.setItalic(button == TWPToolButton::Italic);
-    font.setUnderline(button == TWPToolButton::Underline);
-    const char *letter = button == TWPToolButton::Bold     ? "B"
-                         : button == TWPToolButton::Italic ? "I"
-                                                           : "U";
-    return LetterIcon(QLatin1String(letter), font);
+    return DrawnIcon([button](QPainter &painter) {
+        const double weight = button == TWPToolButton::Bold ? 2.2 : 1.4;
+        painter.setPen(QPen(Qt::black, weight, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        painter.drawPath(StyleLetter(button));
+    });
 }
 
 // Four lines of text of different lengths set as alignment sets them.

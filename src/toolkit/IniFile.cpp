@@ -98,7 +98,10 @@ TIniFile::TIniFile(const QString &fileName) : m_fileName(fileName)
         NoteReadError(file.errorString());
         return;
     }
-    LoadFromBytes(file.read(MaxFileBytes + 1));
+    const QByteArray text = file.read(MaxFileBytes + 1);
+    LoadFromBytes(text);
+    if (m_readError.isEmpty())
+        m_fileText = text;
 }
 
 void TIniFile::NoteReadError(const QString &what)
@@ -192,10 +195,12 @@ QByteArray TIniFile::ToBytes() const
 
 std::optional<QString> TIniFile::UpdateFile() const
 {
+    const QByteArray bytes = ToBytes();
+    if (!m_fileText.isNull() && bytes == m_fileText)
+        return std::nullopt;
     QSaveFile file(m_fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const QByteArray bytes = ToBytes();
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
@@ -203,6 +208,7 @@ std::optional<QString> TIniFile::UpdateFile() const
     }
     if (!file.commit())
         return file.errorString();
+    m_fileText = bytes;
     return std::nullopt;
 }
 

@@ -50,7 +50,9 @@ public:
     // The file text: Windows-1252, every line ended by "\r\n".
     QByteArray ToBytes() const;
     // Writes the file text to FileName through a save file, so a failed write
-    // leaves the old file; the reason when the write failed.
+    // leaves the old file; the reason when the write failed. A file that
+    // already holds the text is left alone, which spares the disk a write and
+    // a flush whenever settings are saved unchanged.
     std::optional<QString> UpdateFile() const;
 
     // The value, cut to MaxValueLength characters, or def when the key is
@@ -109,6 +111,8 @@ private:
 
     QString m_fileName;
     QString m_readError;
+    // The file text as last read whole or written; null when unknown.
+    mutable QByteArray m_fileText;
     QStringList m_preamble;
     std::vector<TSection> m_sections;
     // Each section's place in m_sections by its case-folded name.

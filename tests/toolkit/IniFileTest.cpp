@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -186,6 +187,47 @@ TEST(IniFileTest, RefusedWritesReturnTheReasonAndKeepTheOldFile)
     EXPECT_EQ(TIniFile(plainFile).ReadString(u"S"_s, u"K"_s, {}), u"old"_s);
 
     EXPECT_NE(TIniFile().UpdateFile(), std::nullopt);
+}
+
+// The file's identity on disk: a save file replaces it with a new one.
+ino_t FileIdentity(const QString &fileName)
+{
+    struct stat status = {};
+    return ::stat(QFile::encodeName(fileName).constData(), &status) == 0 ? status.st_ino : 0;
+}
+
+TEST(IniFileTest, AFileAlreadyHoldingTheTextIsNotWrittenAgain)
+{
+    QTemporaryDir temp;
+    const QString fileName = temp.filePath(u"DW.ini"_s);
+    TIniFile first(fileName);
+    first.WriteInteger(u"Zooming"_s, u"Main"_s, 60);
+    ASSERT_EQ(first.UpdateFile(), std::nullopt);
+    const ino_t written = FileIdentity(fileName);
+    ASSERT_NE(written, 0u);
+
+    // Read and saved with the same values: the file stays as it is.
+    TIniFile again(fileName);
+    again.WriteInteger(u"Zooming"_s, u"Main"_s, 60);
+    EXPECT_EQ(again.UpdateFile(), std::nullopt);
+    EXPECT_EQ(FileIdentity(fileName), written);
+
+    // A change written, then undone: the undoing is written too.
+    again.WriteInteger(u"Zooming"_s, u"Main"_s, 100);
+    ASSERT_EQ(again.UpdateFile(), std::nullopt);
+    again.WriteInteger(u"Zooming"_s, u"Main"_s, 60);
+    ASSERT_EQ(again.UpdateFile(), std::nullopt);
+    EXPECT_EQ(TIniFile(fileName).ReadInteger(u"Zooming"_s, u"Main"_s, 0), 60);
+
+    // A file written in another form is rewritten in the program's form.
+    QFile lf(fileName);
+    ASSERT_TRUE(lf.open(QIODevice::WriteOnly));
+    lf.write("[Zooming]\nMain=60\n");
+    lf.close();
+    ASSERT_EQ(TIniFile(fileName).UpdateFile(), std::nullopt);
+    QFile check(fileName);
+    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+    EXPECT_EQ(check.readAll(), QByteArray("[Zooming]\r\nMain=60\r\n"));
 }
 
 } // namespace
