@@ -7,6 +7,9 @@ interleaved; the medians and their ratio are printed.
 
     bench/startup.py [build folder] [rounds]
 
+Under xvfb-run (or on a desktop) the program runs on the X display, as users
+start it; without a display, on the offscreen platform.
+
 The build folder (default: build) needs bin/datewright, bin/datewright-render
 and bench/dw_bench_empty_startup. The program runs from a copy in a temporary
 folder, so its settings file stays there."""
@@ -33,7 +36,8 @@ shutil.copy2(os.path.join(build, "bin", "datewright"), program)
 empty = os.path.join(build, "bench", "dw_bench_empty_startup")
 
 env = dict(os.environ, LC_ALL="C", XDG_RUNTIME_DIR=runtime, DW_EXIT_AFTER_FIRST_PAINT="1")
-env.setdefault("QT_QPA_PLATFORM", "offscreen")
+# A desktop's X display when there is one, as users start the program.
+env.setdefault("QT_QPA_PLATFORM", "xcb" if env.get("DISPLAY") else "offscreen")
 
 # The document the program reopens: a month with minis, December 1999.
 document = os.path.join(program_folder, "Dec1999.DWC")

@@ -131,33 +131,35 @@ void TCanvasReport::PrintRight(const QString &Text, double X)
 
 // The text is laid out from its anchor on the baseline, so a rotated text
 // turns about the point where it is placed. Upright, undecorated text on a
-// clear background joins the texts waiting to be drawn together; otherwise
-// only the pen, font and transformation are put back, since on paper each
-// saved and restored state is written out with the text.
+// clear background joins the texts waiting to be drawn together.
 void TCanvasReport::PrintAnchored(const QString &Text, double X, TAnchor Anchor)
 {
     if (!m_canvas || Text.isEmpty())
         return;
     TShapedTexts &shapes = Shapes();
-    const QFontMetrics &metrics = shapes.Metrics();
-    const TShapedTexts::TShaped &line = shapes.Shape(Text);
-    const int width = line.Width;
+    const TShapedTexts::TShaped &shaped = shapes.Shape(Text);
     int left = 0;
     if (Anchor == TAnchor::Center)
-        left = -width / 2;
+        left = -shaped.Width / 2;
     else if (Anchor == TAnchor::Right)
-        left = -width;
-    const QColor color = ToQColor(Font().Color);
-    QPoint anchor(XU2D(X), LineTop() + metrics.ascent());
-    const bool plain =
-        Font().Rotation == 0 && TextBKMode() != bkOpaque && !Font().Underline && !Font().StrikeOut;
-    if (plain) {
-        for (const QGlyphRun &run : line.Runs)
-            m_textBatch.Add(*m_canvas, run, QPointF(anchor.x() + left, anchor.y() - line.Ascent),
-                            color);
+        left = -shaped.Width;
+    const QPoint anchor(XU2D(X), LineTop() + shapes.Metrics().ascent());
+    const TReportFont &font = Font();
+    if (font.Rotation != 0 || TextBKMode() == bkOpaque || font.Underline || font.StrikeOut) {
+        DrawShapedText(shapes, shaped, anchor, left);
         return;
     }
+    const QPointF origin(anchor.x() + left, anchor.y() - shaped.Ascent);
+    for (const QGlyphRun &run : shaped.Runs)
+        m_textBatch.Add(*m_canvas, run, origin, ToQColor(font.Color));
+}
 
+// Drawn at once, turned about its anchor, over its background; only the pen,
+// font and transformation are put back, since on paper each saved and
+// restored state is written out with the text.
+void TCanvasReport::DrawShapedText(const TShapedTexts &shapes, const TShapedTexts::TShaped &shaped,
+                                   QPoint anchor, int left)
+{
     QPainter &canvas = *Canvas();
     const TextState state(canvas);
     if (Font().Rotation != 0) {
@@ -165,14 +167,15 @@ void TCanvasReport::PrintAnchored(const QString &Text, double X, TAnchor Anchor)
         canvas.rotate(-Font().Rotation / 10.0);
         anchor = {};
     }
+    const QFontMetrics &metrics = shapes.Metrics();
     if (TextBKMode() == bkOpaque)
         canvas.fillRect(
-            QRect(anchor.x() + left, anchor.y() - metrics.ascent(), width, metrics.height()),
+            QRect(anchor.x() + left, anchor.y() - metrics.ascent(), shaped.Width, metrics.height()),
             ToQColor(TextBKColor()));
     canvas.setFont(shapes.Font());
-    canvas.setPen(color);
-    for (const QGlyphRun &run : line.Runs)
-        canvas.drawGlyphRun(QPointF(anchor.x() + left, anchor.y() - line.Ascent), run);
+    canvas.setPen(ToQColor(Font().Color));
+    for (const QGlyphRun &run : shaped.Runs)
+        canvas.drawGlyphRun(QPointF(anchor.x() + left, anchor.y() - shaped.Ascent), run);
 }
 
 void TCanvasReport::ApplyPenAndBrush()

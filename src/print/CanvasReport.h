@@ -66,6 +66,8 @@ private:
     // used since the canvas began.
     TShapedTexts &Shapes() const;
     void PrintAnchored(const QString &Text, double X, TAnchor Anchor);
+    void DrawShapedText(const TShapedTexts &shapes, const TShapedTexts::TShaped &shaped,
+                        QPoint anchor, int left);
     void ForgetCanvas();
     void ApplyPenAndBrush();
 
