@@ -8,6 +8,7 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -59,10 +60,18 @@ QIcon TProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOptio
     }
 }
 
+void InstallProgramStyle(int hintDelayMs)
+{
+    // QApplication owns its style and deletes the one it replaces.
+    auto style = std::make_unique<TProgramStyle>(hintDelayMs);
+    style->setParent(qApp);
+    QApplication::setStyle(style.release());
+}
+
 void SetHintDelay(int delayMs)
 {
     if (auto *style = qobject_cast<TProgramStyle *>(QApplication::style()))
         style->SetHintDelay(delayMs);
     else
-        QApplication::setStyle(new TProgramStyle(delayMs)); // the application owns it
+        InstallProgramStyle(delayMs);
 }

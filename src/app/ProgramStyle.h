@@ -27,6 +27,10 @@ private:
     int m_hintDelayMs;
 };
 
+// Makes the program's style the application's, with the desktop style's own
+// hint delay when hintDelayMs is negative.
+void InstallProgramStyle(int hintDelayMs = -1);
+
 // Makes hints appear after delayMs milliseconds all over the application,
 // putting the program's style in place when another one is.
 void SetHintDelay(int delayMs);

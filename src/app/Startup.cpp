@@ -39,7 +39,7 @@ int RunDatewright(QApplication &app)
         return 0;
     }
     QApplication::setApplicationName(QStringLiteral("Datewright"));
-    QApplication::setStyle(new TProgramStyle); // the application owns its style
+    InstallProgramStyle();
     // Unattended, messages keep to the error output and questions are
     // answered No.
     if (!TimingStartup())
