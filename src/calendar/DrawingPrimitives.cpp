@@ -3,11 +3,53 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 void FillRect(QPainter &target, const TRect &rect, TColor color)
 {
     if (rect.Width() > 0 && rect.Height() > 0)
         target.fillRect(rect.ToQRect(), ToQColor(color));
+}
+
+namespace {
+
+// Joins the rectangles that overlap or touch along a row (horizontal) or a
+// column; each join covers exactly the pixels of the two it replaces.
+void MergeAlong(QList<QRect> &rects, bool horizontal)
+{
+    const auto key = [horizontal](const QRect &r) {
+        return horizontal ? std::tuple(r.top(), r.bottom(), r.left())
+                          : std::tuple(r.left(), r.right(), r.top());
+    };
+    std::sort(rects.begin(), rects.end(),
+              [&key](const QRect &a, const QRect &b) { return key(a) < key(b); });
+    QList<QRect> merged;
+    for (const QRect &rect : std::as_const(rects)) {
+        if (!merged.isEmpty()) {
+            QRect &last = merged.last();
+            const bool continues =
+                horizontal ? last.top() == rect.top() && last.bottom() == rect.bottom() &&
+                                 rect.left() <= last.right() + 1
+                           : last.left() == rect.left() && last.right() == rect.right() &&
+                                 rect.top() <= last.bottom() + 1;
+            if (continues) {
+                last = last.united(rect);
+                continue;
+            }
+        }
+        merged.append(rect);
+    }
+    rects = merged;
+}
+
+} // namespace
+
+QList<QRect> MergedFills(QList<QRect> rects)
+{
+    MergeAlong(rects, true);
+    MergeAlong(rects, false);
+    return rects;
 }
 
 void FillRects(QPainter &target, const QList<QRect> &rects, TColor color)
@@ -19,7 +61,7 @@ void FillRects(QPainter &target, const QList<QRect> &rects, TColor color)
     target.setBrush(ToQColor(color));
     // One rectangle a call: PDF viewers widen a thin fill to a whole pixel
     // only when it stands alone.
-    for (const QRect &rect : rects)
+    for (const QRect &rect : MergedFills(rects))
         target.drawRect(rect);
     target.restore();
 }
