@@ -277,6 +277,8 @@ void TWPRTFTextPaint::SetPaletteColor(int index, TColor color)
     if (index < 0 || index >= int(m_palette.size()) || m_palette[size_t(index)] == color)
         return;
     m_palette[size_t(index)] = color;
+    if (!m_document)
+        return;
     // Runs of that colour number show the new colour. The ranges are
     // gathered first: changing formats splits and merges fragments.
     const QColor shown = ToQColor(color);
@@ -287,7 +289,7 @@ void TWPRTFTextPaint::SetPaletteColor(int index, TColor color)
         QTextCharFormat format;
     };
     QList<Change> changes;
-    for (QTextBlock block = Made().begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat format = fragment.charFormat();
@@ -304,7 +306,7 @@ void TWPRTFTextPaint::SetPaletteColor(int index, TColor color)
                     {fragment.position(), fragment.position() + fragment.length(), change});
         }
     }
-    QTextCursor cursor(&Made());
+    QTextCursor cursor(m_document.get());
     for (const Change &change : changes) {
         cursor.setPosition(change.start);
         cursor.setPosition(change.end, QTextCursor::KeepAnchor);
