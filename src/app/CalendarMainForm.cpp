@@ -67,10 +67,10 @@ Button *PlaceButton(QWidget *row, const QString &name, int left, int width, cons
 }
 
 QToolButton *GlyphButton(QWidget *row, const QString &name, int left, const QString &hint,
-                         TToolGlyph glyph)
+                         const QIcon &icon)
 {
     QToolButton *button = PlaceButton<QToolButton>(row, name, left, 24, hint);
-    button->setIcon(ToolIcon(glyph));
+    button->setIcon(icon);
     return button;
 }
 
@@ -139,6 +139,14 @@ void TCalendarMain::CreateMenus()
 
 void TCalendarMain::CreateToolRow()
 {
+    // The row's icons are looked up first: the first look-up reads the
+    // desktop's icon theme, and before anything measures text that overlaps
+    // the font database filling on the start-up thread (TStartupWarmUp).
+    const QIcon zoomIn = ToolIcon(TToolGlyph::ZoomIn);
+    const QIcon zoomOut = ToolIcon(TToolGlyph::ZoomOut);
+    const QIcon properties = ToolIcon(TToolGlyph::Properties);
+    const QIcon print = ToolIcon(TToolGlyph::Print);
+
     WPToolBar1 = new TWPToolBar(this);
     WPToolBar1->setObjectName(u"WPToolBar1"_s);
     WPToolBar1->setFixedHeight(toolBarHeight);
@@ -148,14 +156,11 @@ void TCalendarMain::CreateToolRow()
     Panel3->setObjectName(u"Panel3"_s);
     Panel3->setFixedHeight(toolRowHeight);
 
-    ZoomPlusButton = GlyphButton(Panel3, u"ZoomPlusButton"_s, 5, u"Zoom In"_s, TToolGlyph::ZoomIn);
-    ZoomMinusButton =
-        GlyphButton(Panel3, u"ZoomMinusButton"_s, 32, u"Zoom Out"_s, TToolGlyph::ZoomOut);
-    PropertiesButton =
-        GlyphButton(Panel3, u"PropertiesButton"_s, 77, u"Set/change Properties for the calendar"_s,
-                    TToolGlyph::Properties);
-    Printbutton =
-        GlyphButton(Panel3, u"Printbutton"_s, 104, u"Print the calendar"_s, TToolGlyph::Print);
+    ZoomPlusButton = GlyphButton(Panel3, u"ZoomPlusButton"_s, 5, u"Zoom In"_s, zoomIn);
+    ZoomMinusButton = GlyphButton(Panel3, u"ZoomMinusButton"_s, 32, u"Zoom Out"_s, zoomOut);
+    PropertiesButton = GlyphButton(Panel3, u"PropertiesButton"_s, 77,
+                                   u"Set/change Properties for the calendar"_s, properties);
+    Printbutton = GlyphButton(Panel3, u"Printbutton"_s, 104, u"Print the calendar"_s, print);
     ShowHideIconTool = PlaceButton<QToolButton>(Panel3, u"ShowHideIconTool"_s, 135, 96, {});
     ShowHideIconTool->setText(u"Show Icon Tool"_s);
 

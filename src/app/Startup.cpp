@@ -4,6 +4,7 @@
 #include "MessageBoxes.h"
 #include "PreviousInstance.h"
 #include "ProgramStyle.h"
+#include "StartupWarmUp.h"
 
 #include <QApplication>
 
@@ -40,6 +41,7 @@ int RunDatewright(QApplication &app)
     }
     QApplication::setApplicationName(QStringLiteral("Datewright"));
     InstallProgramStyle();
+    const TStartupWarmUp warmUp;
     // Unattended, messages keep to the error output and questions are
     // answered No.
     if (!TimingStartup())
