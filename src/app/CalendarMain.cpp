@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QScopeGuard>
 #include <QScrollArea>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -35,6 +36,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int hintDelayMs = 1200;
+// The longest the printer check waits for the first page to be painted.
+constexpr int printerCheckLatestMs = 2000;
 constexpr int pageMargin = 5;
 
 } // namespace
@@ -142,16 +145,21 @@ void TCalendarMain::FormActivate()
     CalendarPanel->update();
     // Asking the print system can take a while, so it is asked once the
     // reopened page is on screen, or straight away when there is none;
-    // printing stays off until it has answered.
-    if (DocumentFileName.isEmpty())
+    // printing stays off until it has answered. A page that is not painted
+    // soon (a minimised window) does not hold the answer back for long.
+    if (DocumentFileName.isEmpty()) {
         QMetaObject::invokeMethod(this, &TCalendarMain::CheckPrinter, Qt::QueuedConnection);
-    else
+    } else {
         connect(this, &TCalendarMain::FirstPagePainted, this, &TCalendarMain::CheckPrinter,
                 Qt::SingleShotConnection);
+        QTimer::singleShot(printerCheckLatestMs, this, &TCalendarMain::CheckPrinter);
+    }
 }
 
 void TCalendarMain::CheckPrinter()
 {
+    if (PrinterChecked)
+        return;
     PrinterAvailable = CheckDefaultPrinter(m_printers);
     PrinterChecked = true;
     SetButtons();

@@ -108,7 +108,7 @@ public:
     void FormCreate();
     void FormActivate();
     // Asks the print system for a default printer, telling the user when
-    // there is none, and enables printing when there is.
+    // there is none, and enables printing when there is; once.
     void CheckPrinter();
     // Asks about unsaved changes; false when the window must stay open.
     bool FormCloseQuery();

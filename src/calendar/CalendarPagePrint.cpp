@@ -117,7 +117,7 @@ void PrintMinis(TCanvasReport &report, const TCalendarPage &page, const PageToDe
 
 void PrintPage(TCanvasReport &report, const TCalendarPage &page, double offsetX, double offsetY)
 {
-    if (!report.Canvas())
+    if (!report.HasCanvas())
         return;
     const PageToDevice toDevice(report, offsetX, offsetY);
     report.SetPen(clBlack, psSolid, 1);

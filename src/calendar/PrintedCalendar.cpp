@@ -164,7 +164,7 @@ void PrintPlannerBody(TCanvasReport &report, TCalendarAttributes &attributes,
 
 void PrintMonthGrid(TCanvasReport &report, TCalendarAttributes &attributes, const QString &title)
 {
-    if (!report.Canvas())
+    if (!report.HasCanvas())
         return;
     const TRect r = InnerRect(attributes.CalRect);
     FillRect(*report.Canvas(), attributes.CalRect, attributes.BackColor);
@@ -180,12 +180,12 @@ void PrintMonthGrid(TCanvasReport &report, TCalendarAttributes &attributes, cons
 
 void PrintWeekPlanner(TCanvasReport &report, TCalendarAttributes &attributes, const QString &title)
 {
-    if (report.Canvas())
+    if (report.HasCanvas())
         PrintPlannerBody(report, attributes, WeekPlannerRows(attributes, title));
 }
 
 void PrintDayPlanner(TCanvasReport &report, TCalendarAttributes &attributes, const QString &title)
 {
-    if (report.Canvas())
+    if (report.HasCanvas())
         PrintPlannerBody(report, attributes, DayPlannerRows(attributes, title));
 }

@@ -4,6 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPicture>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <utility>
@@ -81,6 +82,22 @@ void TCanvasReport::ForgetCanvas()
     m_textBatch.Clear();
     m_currentShapes = nullptr;
     m_shapes.clear();
+}
+
+bool TCanvasReport::DrawOn(QPaintDevice &Device, const QMarginsF &Unprintable,
+                           const std::function<void()> &Draw)
+{
+    QPainter painter;
+    if (!painter.begin(&Device))
+        return false;
+    BeginCanvas(painter, Unprintable);
+    const auto endDrawing = qScopeGuard([&] {
+        EndCanvas();
+        painter.end();
+    });
+    if (Draw)
+        Draw();
+    return true;
 }
 
 QPainter *TCanvasReport::Canvas() const

@@ -6,9 +6,11 @@
 
 #include <QPoint>
 
+#include <functional>
 #include <memory>
 #include <unordered_map>
 
+class QPaintDevice;
 class QPainter;
 class QPicture;
 
@@ -27,6 +29,7 @@ public:
     // sheet's unprintable margins in inches.
     void BeginCanvas(QPainter &Canvas, const QMarginsF &Unprintable = {});
     void EndCanvas();
+    bool HasCanvas() const { return m_canvas != nullptr; }
     // The painter, with everything printed so far on it: upright texts wait
     // to be drawn together until the painter is taken. Take it afresh for
     // each drawing; a painter kept from before a text draws under that text.
@@ -58,6 +61,11 @@ public:
 
 protected:
     void NewSheet() override;
+    // Draws on device between BeginCanvas and EndCanvas, the painter ended
+    // also when draw throws (the exception then goes on to the caller).
+    // False when painting on device could not begin.
+    bool DrawOn(QPaintDevice &Device, const QMarginsF &Unprintable,
+                const std::function<void()> &Draw);
 
 private:
     enum class TAnchor { Left, Center, Right };

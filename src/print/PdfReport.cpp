@@ -1,8 +1,6 @@
 #include "PdfReport.h"
 
-#include <QPainter>
 #include <QPdfWriter>
-#include <QScopeGuard>
 
 namespace {
 
@@ -23,15 +21,8 @@ bool TPdfReport::Write(QIODevice &Output, const TPrintEvent &OnPrint)
     writer.setPageLayout(m_layout);
     writer.setTitle(Title());
     writer.setCreator(QStringLiteral("Datewright"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    BeginCanvas(painter);
-    const auto endDocument = qScopeGuard([&] {
-        EndCanvas();
-        painter.end();
+    return DrawOn(writer, {}, [&] {
+        if (OnPrint)
+            OnPrint(*this);
     });
-    if (OnPrint)
-        OnPrint(*this);
-    return true;
 }

@@ -3,8 +3,6 @@
 #include "Messages.h"
 
 #include <QCoreApplication>
-#include <QPainter>
-#include <QScopeGuard>
 
 TReportPrinter::TReportPrinter()
 {
@@ -36,15 +34,8 @@ bool TReportPrinter::RunPrintJob()
         OnBeforePrint(*this);
     QPrinter &printer = m_device.Printer();
     printer.setDocName(Title());
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    BeginCanvas(painter, m_device.UnprintableMargins());
-    const auto endDocument = qScopeGuard([&] {
-        EndCanvas();
-        painter.end();
+    return DrawOn(printer, m_device.UnprintableMargins(), [&] {
+        if (OnPrint)
+            OnPrint(*this);
     });
-    if (OnPrint)
-        OnPrint(*this);
-    return true;
 }

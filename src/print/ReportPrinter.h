@@ -33,7 +33,7 @@ public:
     TReportEvent OnBeforePrint;
     TReportEvent OnPrint;
 
-    bool Printing() const { return Canvas() != nullptr; }
+    bool Printing() const { return HasCanvas(); }
     // Raises OnBeforePrint, begins the document on the device, raises OnPrint
     // and ends the document, also when OnPrint throws (the exception then
     // goes on to the caller). Without a printer it tells the user and prints

@@ -3,6 +3,8 @@
 #include <QTextLayout>
 #include <QTextOption>
 
+#include <utility>
+
 namespace {
 
 QFontMetrics DeviceMetrics(const QFont &font, const QPaintDevice *device)
@@ -18,9 +20,8 @@ TShapedTexts::TShapedTexts(const QFont &Font, const QPaintDevice *Device)
 
 const TShapedTexts::TShaped &TShapedTexts::Shape(const QString &Text)
 {
-    auto found = m_texts.constFind(Text);
-    if (found != m_texts.constEnd())
-        return *found;
+    if (const auto found = m_texts.find(Text); found != m_texts.end())
+        return found->second;
     QTextLayout layout(Text, m_font, m_device);
     layout.setTextOption(QTextOption(Qt::AlignLeft));
     layout.beginLayout();
@@ -34,5 +35,5 @@ const TShapedTexts::TShaped &TShapedTexts::Shape(const QString &Text)
         shaped.Width = qRound(first.horizontalAdvance());
         shaped.Ascent = first.ascent();
     }
-    return *m_texts.insert(Text, shaped);
+    return m_texts.emplace(Text, std::move(shaped)).first->second;
 }

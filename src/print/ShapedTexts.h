@@ -3,9 +3,10 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGlyphRun>
-#include <QHash>
 #include <QList>
 #include <QString>
+
+#include <unordered_map>
 
 class QPaintDevice;
 
@@ -31,11 +32,13 @@ public:
         // From the line's top to its baseline.
         double Ascent = 0;
     };
+    // The reference stays valid as long as this object: later texts never
+    // move earlier ones.
     const TShaped &Shape(const QString &Text);
 
 private:
     QFont m_font;
     const QPaintDevice *m_device;
     QFontMetrics m_metrics;
-    QHash<QString, TShaped> m_texts;
+    std::unordered_map<QString, TShaped> m_texts;
 };

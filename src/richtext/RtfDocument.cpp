@@ -225,7 +225,7 @@ void TWPRTFTextPaint::Assign(const TWPRTFTextPaint &source)
     if (source.m_document)
         CopyDocument(*source.m_document, Made());
     else if (m_document)
-        ClearDocument(*m_document);
+        CopyDocument(QTextDocument(), *m_document); // a source never written in is a new one
     m_fonts = source.m_fonts;
     m_palette = source.m_palette;
     PageWidth = source.PageWidth;

@@ -3,6 +3,7 @@
 #include "Windows1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -100,8 +101,10 @@ TIniFile::TIniFile(const QString &fileName) : m_fileName(fileName)
     }
     const QByteArray text = file.read(MaxFileBytes + 1);
     LoadFromBytes(text);
-    if (m_readError.isEmpty())
+    if (m_readError.isEmpty()) {
         m_fileText = text;
+        m_fileTime = QFileInfo(file).lastModified();
+    }
 }
 
 void TIniFile::NoteReadError(const QString &what)
@@ -196,7 +199,9 @@ QByteArray TIniFile::ToBytes() const
 std::optional<QString> TIniFile::UpdateFile() const
 {
     const QByteArray bytes = ToBytes();
-    if (!m_fileText.isNull() && bytes == m_fileText)
+    const QFileInfo onDisk(m_fileName);
+    if (!m_fileText.isNull() && bytes == m_fileText && onDisk.exists() &&
+        onDisk.size() == m_fileText.size() && onDisk.lastModified() == m_fileTime)
         return std::nullopt;
     QSaveFile file(m_fileName);
     if (!file.open(QIODevice::WriteOnly))
@@ -209,6 +214,7 @@ std::optional<QString> TIniFile::UpdateFile() const
     if (!file.commit())
         return file.errorString();
     m_fileText = bytes;
+    m_fileTime = QFileInfo(m_fileName).lastModified();
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -111,8 +112,10 @@ private:
 
     QString m_fileName;
     QString m_readError;
-    // The file text as last read whole or written; null when unknown.
+    // The file text as last read whole or written, null when unknown, and
+    // the file's size and modification time then.
     mutable QByteArray m_fileText;
+    mutable QDateTime m_fileTime;
     QStringList m_preamble;
     std::vector<TSection> m_sections;
     // Each section's place in m_sections by its case-folded name.

@@ -202,6 +202,31 @@ TEST(CalendarMainStartupTest, ZoomStepsDoNotNest)
     EXPECT_TRUE(window.ZoomBusy);
 }
 
+// The print system is asked only once the reopened page has been painted;
+// until then printing stays off.
+TEST(CalendarMainStartupTest, PrinterIsAskedAfterTheFirstPaint)
+{
+    TMainWindowRun run;
+    const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
+    run.WriteIni("[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
+    int asked = 0;
+    TPrinterQuery printers{[&asked] { return ++asked > 0; }, [] { return u"Office"_s; }};
+    TCalendarMain window(std::move(printers));
+    int painted = 0;
+    QObject::connect(&window, &TCalendarMain::FirstPagePainted, [&] {
+        ++painted;
+        EXPECT_EQ(asked, 0);
+        EXPECT_FALSE(window.Printbutton->isEnabled());
+    });
+    window.FormActivate();
+    EXPECT_EQ(asked, 0);
+    EXPECT_FALSE(window.mnuPrintCalendar->isEnabled());
+    EXPECT_TRUE(TMainWindowRun::WaitFor([&window] { return window.PrinterChecked; }));
+    EXPECT_EQ(painted, 1);
+    EXPECT_GE(asked, 1);
+    EXPECT_TRUE(window.Printbutton->isEnabled());
+}
+
 TEST(CalendarMainStartupTest, PrinterCheckTellsOnceAndKeepsPrintingDisabled)
 {
     struct Case

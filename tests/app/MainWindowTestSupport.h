@@ -80,7 +80,7 @@ public:
     {
         Window = std::make_unique<TCalendarMain>(std::move(printers));
         Window->FormActivate();
-        WaitFor([this] { return Window->PrinterChecked; });
+        EXPECT_TRUE(WaitFor([this] { return Window->PrinterChecked; }));
         return *Window;
     }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // Capital letters without descenders, so the ink's bottom is the baseline.
@@ -195,6 +197,33 @@ TEST(ReportText, TextsKeepTheirPlaceAmongOtherDrawing)
     EXPECT_GT(count(0, 100, black), 20);   // over the fill drawn before it
     EXPECT_EQ(count(150, 300, black), 0);  // under the fill drawn after it
     EXPECT_GT(count(300, 400, black), 20); // drawn when the sheet ends
+}
+
+// A text waiting to be drawn keeps the clip in force when it was printed:
+// whoever changes the clip takes the painter first, which draws it.
+TEST(ReportText, WaitingTextsKeepTheClipTheyWerePrintedUnder)
+{
+    TestSheet sheet(300, {900, 400});
+    TCanvasReport &report = sheet.report;
+    report.SetFont("Arial", 24);
+    report.Canvas()->setClipRect(QRect(0, 0, 200, 400));
+    report.SetLineTop(0.2);
+    report.PrintLeft(sample, 0.5);
+    report.Canvas()->setClipping(false);
+    report.SetLineTop(0.8);
+    report.PrintLeft(sample, 0.5);
+
+    const QImage &image = sheet.Image();
+    const auto inkRight = [&image](int top, int bottom) {
+        int right = -1;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) != white)
+                    right = std::max(right, x);
+        return right;
+    };
+    EXPECT_EQ(inkRight(0, 230), 199);   // cut by the clip
+    EXPECT_GT(inkRight(230, 400), 199); // printed after it was lifted
 }
 
 } // namespace

@@ -181,6 +181,32 @@ TEST(RtfDocument, AssignFromAnEmptyDocumentClears)
               blank.Document().findBlockByNumber(0).blockFormat().alignment());
 }
 
+// A cell never written in holds no text document until one is asked for;
+// copying it, assigning it over a written cell or changing its palette acts as
+// on an empty document, and an editor showing the written cell keeps its
+// document object.
+TEST(RtfDocument, ADocumentNeverWrittenInActsAsAnEmptyOne)
+{
+    const TWPRTFTextPaint blank;
+    const TWPRTFTextPaint copy(blank);
+    EXPECT_TRUE(copy.IsEmpty());
+    EXPECT_TRUE(copy.SaveData().isEmpty());
+
+    TWPRTFTextPaint written = MixedDocument();
+    written.Document().setDocumentMargin(0);
+    const QTextDocument *shown = &written.Document();
+    written.Assign(TWPRTFTextPaint());
+    EXPECT_TRUE(written.IsEmpty());
+    EXPECT_EQ(&written.Document(), shown);
+    EXPECT_EQ(written.Document().documentMargin(), QTextDocument().documentMargin());
+
+    TWPRTFTextPaint recoloured;
+    recoloured.SetPaletteColor(1, clRed);
+    EXPECT_EQ(recoloured.Palette()[1], clRed);
+    EXPECT_TRUE(recoloured.IsEmpty());
+    EXPECT_EQ(&recoloured.Document(), &recoloured.Document());
+}
+
 TEST(RtfDocument, CopyConstructionAndAssignmentOperator)
 {
     const TWPRTFTextPaint source = MixedDocument();
