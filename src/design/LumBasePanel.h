@@ -4,6 +4,7 @@
 #include "DesignMenu.h"
 #include "DesignTypes.h"
 #include "FontDesc.h"
+#include "LumGraphicControl.h"
 #include "LumHandle.h"
 #include "LumPanelState.h"
 #include "PlacedObjects.h"
@@ -19,7 +20,6 @@
 class QPainter;
 class TCanvasReport;
 class TDesignView;
-class TLumGraphicControl;
 
 // The design surface: a panel on which objects are placed, selected with
 // the mouse, moved and resized through the handle, stacked, aligned,
