@@ -122,11 +122,11 @@ bool CanFallInMonth(const QString &line, int month, int year)
     switch (Marker(line).unicode()) {
     case u'@': {
         const std::optional<TDayOfMonth> read = ReadDayOfMonthFormula(formula);
-        return read && MonthMatches(read->Month, month);
+        return !read || MonthMatches(read->Month, month);
     }
     case u'$': {
         const std::optional<TSpecialFormula> read = ReadSpecialFormula(formula);
-        return read && MonthMatches(read->Month, month);
+        return !read || MonthMatches(read->Month, month);
     }
     case u'#': {
         const QString keyword = EasterKeyword(line);
@@ -134,7 +134,7 @@ bool CanFallInMonth(const QString &line, int month, int year)
                !DaysIn(EasterFeast(keyword, year), month, year).isEmpty();
     }
     case u'&':
-        return !AnchoredDays(formula, month, year).isEmpty();
+        return !ReadAnchoredFormula(formula) || !AnchoredDays(formula, month, year).isEmpty();
     default:
         return true;
     }

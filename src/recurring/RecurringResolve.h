@@ -9,9 +9,10 @@
 // Whether line can fall in month (1 to 12) of year, the test that keeps a
 // line in the list the fill offers:
 //   no formula, "%" and unknown markers or Easter keywords: kept;
-//   "@" and "$": kept when the month field is month or 0, removed when a
-//     number field cannot be read;
-//   "#" Easter keywords and "&": kept when their day falls in the month.
+//   "@" and "$": kept when the month field is month or 0;
+//   "#" Easter keywords and "&": kept when their day falls in the month;
+//   a formula whose fields cannot be read: kept, so that it is listed (it
+//     puts nothing).
 bool CanFallInMonth(const QString &line, int month, int year);
 // The lines that can fall in month of year, in their order.
 QStringList PreselectForMonth(const QStringList &lines, int month, int year);

@@ -158,14 +158,15 @@ TEST_F(RecurringCommandsTest, FillsTheDaysOfTheMonthShown)
     WriteDates({Holiday(u"Christmas Day"_s), Entry(u"Payday"_s, u"@0005"_s),
                 Entry(u"Last day"_s, u"$5 7 0"_s), Entry(u"Broken"_s, u"@1200"_s),
                 Holiday(u"Easter"_s), Entry(u"Weekend"_s, u"%17"_s), QString(),
-                Entry(u"Christmas Eve"_s, u"@1224"_s)});
+                Entry(u"Christmas Eve"_s, u"@1224"_s), Entry(u"Garbled"_s, u"$a b \x01"_s)});
     AnswerSelection({4, 6});
     window.mnuFillCalendarwithRecurringDatesClick();
     EXPECT_EQ(shown, 1);
     EXPECT_FALSE(paletteVisible);
     EXPECT_TRUE(window.IconPalette->isVisible());
-    // Easter is not offered in December; the rest are, the blank line too.
-    EXPECT_EQ(offered, 7);
+    // Easter is not offered in December; the rest are, the blank line and the
+    // garbled one too.
+    EXPECT_EQ(offered, 8);
     EXPECT_EQ(Cell(25), u"Christmas Day\n"_s);
     EXPECT_EQ(Cell(5), u"Payday\n"_s);
     EXPECT_EQ(Cell(31), u"Last day\n"_s);

@@ -189,15 +189,16 @@ TEST(RecurringResolve, PreselectionOfMarchAndApril2018)
               QStringList({"April Fools's Day", "Daylight Savings time begins", "Easter"}));
 }
 
-TEST(RecurringResolve, PreselectionKeepsWhatCanFallAndDropsTheUnreadable)
+TEST(RecurringResolve, PreselectionKeepsWhatCanFallAndListsTheUnreadable)
 {
     const QStringList lines = {
         Line("@0005"),  Line("@1105"),   Line("@0405"),   Line("$4 2 0"), Line("$0 1 11"),
         Line("$0 1 4"), Line("%17"),     QString(),       Line("@x"),     Line("$1 1"),
-        Line("@1340"),  Line("&0524<1"), Line("&1122<3"), Line("?x"),
+        Line("@1340"),  Line("&0524<1"), Line("&1122<3"), Line("&99"),    Line("?x"),
     };
     const QStringList kept = PreselectForMonth(lines, 11, 2024);
     EXPECT_EQ(kept, QStringList({Line("@0005"), Line("@1105"), Line("$4 2 0"), Line("$0 1 11"),
-                                 Line("%17"), QString(), Line("&1122<3"), Line("?x")}));
+                                 Line("%17"), QString(), Line("@x"), Line("$1 1"), Line("&1122<3"),
+                                 Line("&99"), Line("?x")}));
     EXPECT_TRUE(PreselectForMonth({}, 11, 2024).isEmpty());
 }
