@@ -1,5 +1,7 @@
 #include "PlacedObjects.h"
 
+#include "PublishedProperties.h"
+
 #include <algorithm>
 
 bool TPlacedObjects::HasComponentNamed(const QString &name) const
@@ -21,4 +23,11 @@ QList<const TComponent *> TPlacedObjects::Objects() const
     for (const std::unique_ptr<TComponent> &object : m_objects)
         objects.append(object.get());
     return objects;
+}
+
+bool TPlacedObjects::HasSuperText() const
+{
+    return std::ranges::any_of(m_objects, [](const std::unique_ptr<TComponent> &object) {
+        return object->ClassInfo().ClassName().compare(u"TLumSuperText", Qt::CaseInsensitive) == 0;
+    });
 }

@@ -15,6 +15,9 @@ public:
     void InsertComponent(std::unique_ptr<TComponent> component) override;
 
     QList<const TComponent *> Objects() const;
+    // Whether one of them is special-effect text, which printers take long
+    // to produce.
+    bool HasSuperText() const;
     // Frees every object.
     void DeleteAll() { m_objects.clear(); }
 

@@ -164,6 +164,18 @@ public:
     // last clicked opened again afterwards), and marks the document changed.
     void PuttextOnDays(const QList<TDayLine> &lines);
 
+    // Printing: the set-up dialog alone, and the print job on the printer
+    // chosen in it, the page's orientation winning over the dialog's. The
+    // document's changed state stays as it was.
+    void mnuPrintSetupClick();
+    void mnuPrintCalendarClick();
+    // Asks whether to print when a page margin lies in the printer's
+    // unprintable margins; true when printing may go on.
+    bool CheckPrinterMargins();
+    // Draws the page at full size CopiesToPrint times, sheets apart; the
+    // zoom, painting and scrolling are restored also when drawing fails.
+    void ReportPrinter1Print(TReportPrinter &Report);
+
     // The page as a picture or a PDF file. The document's changed state
     // stays as it was: a picture of it was saved, not the document.
     void mnuSaveAsBitmapClick();
@@ -236,5 +248,7 @@ private:
     TPrinterQuery m_printers;
     std::unique_ptr<TReportPrinter> m_reportPrinter;
     bool m_busyCursorShown = false;
+    // The scroll area follows the page's size; not while it prints at full size.
+    bool m_scrollFollowsPage = true;
     bool m_pagePainted = false;
 };

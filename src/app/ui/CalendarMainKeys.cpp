@@ -71,7 +71,7 @@ bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
         return false;
     case QEvent::Resize:
     case QEvent::Move:
-        if (watched == CalendarPanel)
+        if (watched == CalendarPanel && m_scrollFollowsPage)
             FitScrollContents();
         return false;
     case QEvent::Paint:
