@@ -80,7 +80,7 @@ void TCalendarPanel32::paintEvent(QPaintEvent *event)
     // A paint of the whole page draws it anew; a paint of part of it (an
     // object moved, an outline dragged) takes the page from the last one.
     const QRegion &region = event->region();
-    if (m_pageImage.size() != size() || region.contains(rect()))
+    if (m_pageImage.size() != size() || (QRegion(rect()) - region).isEmpty())
         m_pageImage = RenderPageImage(*this, m_cellTexts);
     QPainter painter(this);
     painter.setClipRegion(region);

@@ -102,6 +102,9 @@ void TDesignSurface::InvalidateArea(const TRect &area)
 
 void TDesignSurface::ShowCursor(TDesignCursor cursor)
 {
+    if (cursor == m_cursor)
+        return;
+    m_cursor = cursor;
     const QCursor shape = CursorOf(cursor);
     m_widget.setCursor(shape);
     m_handle->setCursor(shape);

@@ -55,4 +55,5 @@ private:
     QWidget &m_widget;
     TLumBasePanel &m_panel;
     TLumHandleWidget *m_handle;
+    TDesignCursor m_cursor = TDesignCursor::Default;
 };
