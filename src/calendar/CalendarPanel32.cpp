@@ -25,7 +25,8 @@ TCalendarPanel32::TCalendarPanel32(QWidget *parent)
 TCalendarPanel32::~TCalendarPanel32()
 {
     RestoreCursor();
-    SetView(nullptr);
+    // The surface and the handle's widget go while the page they show is whole.
+    delete m_surface;
 }
 
 QImage TCalendarPanel32::RenderToBitmap()

@@ -55,6 +55,7 @@ TDesignSurface::~TDesignSurface()
 {
     if (m_panel.View() == this)
         m_panel.SetView(nullptr);
+    delete m_handle;
 }
 
 void TDesignSurface::MousePress(const QMouseEvent &event)
