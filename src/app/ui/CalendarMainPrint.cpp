@@ -41,7 +41,7 @@ void TCalendarMain::mnuPrintCalendarClick()
             ShowInformation(u"Unable to start the print job on "_s + report.Device().Name());
     }
     if (Printed)
-        ShowInformation(PrintCompletedMessage(PlacedObjects.HasSuperText()));
+        ShowInformation(PrintCompletedMessage(CalendarPanel->HasSuperText()));
 }
 
 bool TCalendarMain::CheckPrinterMargins()

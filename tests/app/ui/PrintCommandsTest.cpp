@@ -1,7 +1,8 @@
-#include "Component.h"
 #include "MainWindowTestSupport.h"
 #include "PdfRaster.h"
+#include "PublishedProperties.h"
 #include "ReportPrinter.h"
+#include "TestObject.h"
 
 #include <QPrintDialog>
 #include <QRegularExpression>
@@ -30,14 +31,15 @@ QSizeF MediaBox(const QByteArray &pdf)
                             : QSizeF();
 }
 
-// A placed object of the special-effect text's class, as a document holds it.
-class TSuperTextStandIn : public TComponent
+// A placed object of a kind derived from special-effect text.
+class TSuperTextStandIn : public TTestObject
 {
 public:
     const TClassInfo &ClassInfo() const override
     {
-        static const TClassInfo info(u"TLumSuperText"_s, nullptr);
-        return info;
+        static const TClassInfo superText(u"TLumSuperText"_s, &TTestObject::Class());
+        static const TClassInfo derived(u"TSuperTextStandIn"_s, &superText);
+        return derived;
     }
 };
 
@@ -184,7 +186,12 @@ TEST_F(PrintCommandsTest, PrintingLeavesTheSaveButtonAsItWas)
 TEST_F(PrintCommandsTest, SpecialEffectTextEndsWithTheLongMessage)
 {
     TCalendarMain &window = run.StartActive();
-    window.PlacedObjects.InsertComponent(std::make_unique<TSuperTextStandIn>());
+    window.CalendarPanel->PlaceObject(MakeTestObject(10, 10, 40, 20), {10, 10, 50, 30});
+    AnswerSetup(QDialog::Accepted);
+    window.mnuPrintCalendarClick();
+    EXPECT_EQ(run.Messages, QStringList{completed}) << "another kind of object";
+    run.Messages.clear();
+    window.CalendarPanel->PlaceObject(std::make_unique<TSuperTextStandIn>(), {60, 10, 100, 30});
     AnswerSetup(QDialog::Accepted);
     window.mnuPrintCalendarClick();
     EXPECT_EQ(run.Messages,

@@ -5,6 +5,7 @@
 #include "MainWindowTestSupport.h"
 #include "PdfRaster.h"
 #include "ReportPrinter.h"
+#include "TestObject.h"
 
 #include <QDirIterator>
 #include <QPrintDialog>
@@ -143,7 +144,7 @@ TEST_F(PrintOnPrintersTest, TheServersPrintersAreSeenWithTheirMargins)
     EXPECT_GT(report.Device().DeviceMaxCopies(), 99);
 }
 
-TEST_F(PrintOnPrintersTest, ThePrintedSheetHasTheGridAndTheCellTextWhereThePageHasThem)
+TEST_F(PrintOnPrintersTest, ThePrintedSheetHasTheGridTheCellTextAndTheObjectsWhereThePageHasThem)
 {
     TCalendarMain &window = StartFullSizePortrait();
     TCalendarPage &page = *window.CalendarPanel;
@@ -151,6 +152,10 @@ TEST_F(PrintOnPrintersTest, ThePrintedSheetHasTheGridAndTheCellTextWhereThePageH
     TWPRtfStorage text;
     text.RtfText().Document().setPlainText(u"Dentist at ten"_s);
     page.SetCellText(cell, text);
+    // An object in the title band, right of the title.
+    const TRect object{620, 70, 720, 110};
+    page.PlaceObject(
+        MakeTestObject(object.Left, object.Top, object.Width(), object.Height(), clNavy), object);
     window.CalendarPanel->repaint();
     ChoosePrinter(pdfPrinter);
     window.mnuPrintCalendarClick();
@@ -198,6 +203,15 @@ TEST_F(PrintOnPrintersTest, ThePrintedSheetHasTheGridAndTheCellTextWhereThePageH
     EXPECT_EQ(
         InkIn(sheet, QRect(next.Left + 4, next.Top + 6, next.Width() - 8, next.Height() - 12)), 0)
         << "the next day's text area stays empty";
+
+    // The object fills its place and nothing around it.
+    const QRect place(object.Left, object.Top, object.Width(), object.Height());
+    EXPECT_EQ(InkIn(sheet, place.adjusted(1, 1, -1, -1)),
+              (place.width() - 2) * (place.height() - 2));
+    EXPECT_EQ(InkIn(sheet, QRect(place.left(), place.top() - 6, place.width(), 4)), 0);
+    EXPECT_EQ(InkIn(sheet, QRect(place.left() - 6, place.top(), 4, place.height())), 0);
+    EXPECT_EQ(InkIn(sheet, QRect(place.right() + 3, place.top(), 4, place.height())), 0);
+    EXPECT_EQ(InkIn(sheet, QRect(place.left(), place.bottom() + 3, place.width(), 4)), 0);
 
     // What came out of the printer is what the PDF export writes.
     const QString exported = run.Path(u"exported.pdf"_s);

@@ -1,0 +1,55 @@
+// The page's creation tools: the object a drag in each makes; the kinds of
+// object on the page.
+
+#include "CalendarPage.h"
+#include "PublishedProperties.h"
+
+#include <algorithm>
+
+void TCalendarPage::SetObjectCreator(TLPanelState State, TObjectCreator Creator)
+{
+    m_creators[State] = std::move(Creator);
+}
+
+void TCalendarPage::CreateObjectInRect(const TRect &Rect)
+{
+    // A dialog the new object opens may let another drag end here.
+    if (m_creating)
+        return;
+    m_creating = true;
+    TRect rect = Rect;
+    if (rect.Width() < 25)
+        rect.Right = rect.Left + 50;
+    if (rect.Height() < 15)
+        rect.Bottom = rect.Top + 15;
+    const auto creator = m_creators.find(PanelState());
+    if (creator != m_creators.end() && creator->second.Create) {
+        const TObjectCreator tool = creator->second;
+        if (std::unique_ptr<TLumGraphicControl> object = tool.Create(*this)) {
+            object->FinishLoad();
+            TLumGraphicControl &placed = PlaceObject(std::move(object), rect);
+            if (tool.AfterPlace)
+                tool.AfterPlace(placed);
+        }
+    }
+    SetPanelState(psPointing);
+    m_creating = false;
+}
+
+void TCalendarPage::PanelDoubleClicked(int, int)
+{
+    if (OnDblClick)
+        OnDblClick();
+}
+
+bool TCalendarPage::HasSuperText() const
+{
+    const QList<TLumGraphicControl *> objects = Objects().Objects();
+    return std::ranges::any_of(objects, [](const TLumGraphicControl *object) {
+        for (const TClassInfo *kind = &object->ClassInfo(); kind; kind = kind->Parent()) {
+            if (kind->ClassName().compare(u"TLumSuperText", Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        return false;
+    });
+}
