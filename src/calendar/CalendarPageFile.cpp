@@ -1,12 +1,16 @@
+#include "CalendarDates.h"
 #include "CalendarPage.h"
 #include "ComponentStream.h"
+#include "DecodedPicture.h"
 #include "Numbers.h"
+#include "SaveFiles.h"
 #include "StreamWriter.h"
 
 #include <QFile>
 #include <QIODevice>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -176,9 +180,7 @@ std::optional<QString> SaveAtomically(const QString &fileName, const Write &writ
         file.cancelWriting();
         return error;
     }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return CommitSaveFile(file);
 }
 
 template <typename Read>
@@ -208,8 +210,9 @@ private:
     template <typename Page, typename Values> static void VisitStyle(Page &page, Values &values);
     static int ReadHeader(TStreamReader &in);
     static void WriteCell(const TWPRtfStorage &cell, TStreamWriter &out);
-    static bool ReadCell(TWPRtfStorage &cell, TStreamReader &in);
+    static bool ReadCell(TWPRtfStorage &cell, TStreamReader &in, TPictureBudget &budget);
     static void ReadDocumentValues(TCalendarPage &page, int version, TStreamReader &in);
+    static void ReadDate(TCalendarPage &page, StyleReader &values);
     static void ReadObjects(TCalendarPage &page, TStreamReader &in, TComponentOwner &owner);
 };
 
@@ -311,7 +314,7 @@ int TCalendarPageFile::ReadHeader(TStreamReader &in)
     return in.Failed() ? 0 : version;
 }
 
-bool TCalendarPageFile::ReadCell(TWPRtfStorage &cell, TStreamReader &in)
+bool TCalendarPageFile::ReadCell(TWPRtfStorage &cell, TStreamReader &in, TPictureBudget &budget)
 {
     if (!ReadComponentHeader(in))
         return false;
@@ -326,7 +329,7 @@ bool TCalendarPageFile::ReadCell(TWPRtfStorage &cell, TStreamReader &in)
             return true;
         }
         QString error;
-        if (!cell.RtfText().LoadData(*rtf, &error))
+        if (!cell.RtfText().LoadData(*rtf, &error, &budget))
             return in.Fail(QStringLiteral("cell text: %1").arg(error));
         return true;
     });
@@ -345,9 +348,7 @@ void TCalendarPageFile::ReadDocumentValues(TCalendarPage &page, int version, TSt
         if (!in.Failed())
             page.SetWMFBorderFile(border);
     }
-    values.Integer(page.m_mainCalDay, 0, 31, "day");
-    values.Integer(page.m_mainCalMonth, 1, 12, "month");
-    values.Integer(page.m_mainCalYear, 1, MaxYear, "year");
+    ReadDate(page, values);
     values.Integer(page.m_startOfWeek, LowestInt, HighestInt, "start of week");
     int hour = 0;
     int minute = 0;
@@ -356,13 +357,28 @@ void TCalendarPageFile::ReadDocumentValues(TCalendarPage &page, int version, TSt
     if (in.Failed())
         return;
     page.m_plannerStartTime = QTime(hour, minute);
+    // The cells' pictures share one budget: a document is drawn whole.
+    TPictureBudget budget;
     for (TWPRtfStorage &cell : page.m_cells) {
-        if (!ReadCell(cell, in))
+        const bool read = ReadCell(cell, in, budget);
+        page.m_refusedPictures = budget.Refused();
+        if (!read)
             return;
     }
     if (version > 1)
         values.String(page.m_userTitle);
     in.ReadListEnd();
+}
+
+// The day, month and year; a day the month does not have (31 February) is
+// read as the month's last day.
+void TCalendarPageFile::ReadDate(TCalendarPage &page, StyleReader &values)
+{
+    values.Integer(page.m_mainCalDay, 0, 31, "day");
+    values.Integer(page.m_mainCalMonth, 1, 12, "month");
+    values.Integer(page.m_mainCalYear, 1, MaxYear, "year");
+    page.m_mainCalDay =
+        std::min(page.m_mainCalDay, DaysInMonth(page.m_mainCalMonth, page.m_mainCalYear));
 }
 
 // Objects up to the end of the list. Any error ends the list quietly: the
@@ -384,6 +400,7 @@ std::optional<ReadError> TCalendarPageFile::ReadDocument(TCalendarPage &page, TS
                                                          TComponentOwner &owner)
 {
     const int version = ReadHeader(in);
+    page.m_refusedPictures = 0;
     if (version != 0)
         ReadDocumentValues(page, version, in);
     if (in.Failed())
@@ -413,6 +430,18 @@ std::optional<ReadError> TCalendarPageFile::ReadStyleSheet(TCalendarPage &page, 
     }
     in.ReadListEnd();
     return in.Error();
+}
+
+QString TCalendarPage::RefusedPicturesMessage() const
+{
+    if (m_refusedPictures == 0)
+        return {};
+    if (m_refusedPictures == 1)
+        return QStringLiteral("A picture in this calendar is too large to show: it is drawn as "
+                              "an empty frame and kept as it is.");
+    return QStringLiteral("%1 pictures in this calendar are too large to show: they are drawn as "
+                          "empty frames and kept as they are.")
+        .arg(m_refusedPictures);
 }
 
 std::optional<QString> TCalendarPage::SaveToDevice(QIODevice &Out) const
