@@ -149,3 +149,16 @@ TEST(HostileDocumentTest, ALongTitleIsCutToItsBandOnPaper)
     EXPECT_LT(title.size(), 200);
     EXPECT_TRUE(LongTitle().startsWith(title)) << title.toStdString();
 }
+
+// Regression: a title holding a lone UTF-16 surrogate changed bytes at every
+// save.
+TEST(HostileDocumentTest, ALoneSurrogateInATitleIsWrittenOnceAsTheReplacementCharacter)
+{
+    TCalendarPage first;
+    ASSERT_FALSE(Load(first, LoneSurrogateTitleDocument()));
+    EXPECT_EQ(first.UserTitle(), QStringLiteral("Trip \uFFFD"));
+    const QByteArray saved = DocumentBytes(first);
+    TCalendarPage second;
+    ASSERT_FALSE(Load(second, saved));
+    EXPECT_EQ(DocumentBytes(second), saved);
+}
