@@ -1,0 +1,46 @@
+#include "PdfRaster.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+
+bool IsInk(const QImage &image, int x, int y)
+{
+    return image.valid(x, y) && image.pixelColor(x, y).lightness() < 128;
+}
+
+} // namespace
+
+QImage RasterisedFirstPage(const QString &pdf, const QString &folder, int dpi)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (tool.isEmpty())
+        return {};
+    const QString stem = folder + QStringLiteral("/raster");
+    QProcess process;
+    process.start(
+        tool, {"-r", QString::number(dpi), "-png", "-singlefile", "-f", "1", "-l", "1", pdf, stem});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return QImage(stem + QStringLiteral(".png"));
+}
+
+int InkIn(const QImage &image, const QRect &rect)
+{
+    int ink = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            ink += IsInk(image, x, y) ? 1 : 0;
+    return ink;
+}
+
+QRect InkBounds(const QImage &image, const QRect &area)
+{
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (IsInk(image, x, y))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
