@@ -32,14 +32,17 @@ QString BoundedHelpHtml(const QString &html);
 // MaxHelpResourceBytes; nothing for any other name.
 QVariant LoadHelpResource(const QUrl &name, const QString &folder);
 
-// The help page as a document of its own, its resources loaded as the viewer
-// loads them: for drawing the help without a window.
+// The help page's document, in the viewer and for drawing the help without a
+// window: pictures and style sheets come only through LoadHelpResource.
 class THelpDocument : public QTextDocument
 {
     Q_OBJECT
 
 public:
     explicit THelpDocument(const QString &folder, QObject *parent = nullptr);
+
+    // The help folder resources are loaded from.
+    void SetFolder(const QString &folder) { m_folder = folder; }
 
 protected:
     QVariant loadResource(int type, const QUrl &name) override;

@@ -202,8 +202,10 @@ void GiveFreeName(TComponent &object, const TComponentOwner &owner)
 
 std::optional<QString> WriteAll(QIODevice &device, const QByteArray &bytes)
 {
-    if (device.write(bytes) != bytes.size())
-        return device.errorString();
+    if (device.write(bytes) != bytes.size()) {
+        const auto *file = qobject_cast<const QFileDevice *>(&device);
+        return file ? WriteFailure(*file) : device.errorString();
+    }
     return std::nullopt;
 }
 

@@ -212,7 +212,7 @@ std::optional<QString> TIniFile::UpdateFile() const
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = WriteFailure(file);
         file.cancelWriting();
         return reason;
     }

@@ -6,6 +6,12 @@
 
 #include <optional>
 
+// Why writing file failed: the system's reason; where a short write left
+// none (the toolkit then says "Unknown error"), that the disk is full when it
+// has next to no room left, else otherwise, else that the file could not be
+// written completely.
+QString WriteFailure(const QFileDevice &file, const QString &otherwise = {});
+
 // Ends writing a save file: its data flushed to the disk, then the file put
 // in place of the old one. The system's reason when either fails ("No space
 // left on device"); the old file then stays as it was. The data is flushed

@@ -1,5 +1,7 @@
 #include "SaveFiles.h"
 
+#include "IniFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -7,18 +9,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <csignal>
-#include <cstring>
+#include <sys/mount.h>
 #include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A limit on the size of the files this process writes, as a nearly full
-// disk: writes past it fail (with "File too large") instead of killing the
-// process.
+// A limit on the size of the files this process writes: writes past it come
+// out short, as on a disk that fills up, instead of killing the process.
 class TFileSizeLimit
 {
 public:
@@ -59,40 +59,57 @@ QByteArray Bytes(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A picture and a settings file too large for the room there is in folder,
+// and why each write failed.
+std::pair<std::optional<QString>, std::optional<QString>> WriteTooMuch(const QString &folder)
+{
+    TIniFile ini(QDir(folder).filePath(u"DW.ini"_s));
+    for (int i = 0; i < 2000; ++i)
+        ini.WriteString(u"Section"_s, u"Key%1"_s.arg(i), QString(500, u'v'));
+    return {SaveImageFile(Noise(600), QDir(folder).filePath(u"page.png"_s), "PNG"),
+            ini.UpdateFile()};
+}
+
 } // namespace
 
-// Regression: a save that ran out of room said "Unknown error", and a picture
+// Regression: a write that came out short said "Unknown error", and a picture
 // write that failed left a truncated file behind.
-TEST(SaveFilesTest, AFailedWriteSaysWhyAndLeavesNothingHalfWritten)
+TEST(SaveFilesTest, AShortWriteSaysSoAndLeavesNothingHalfWritten)
 {
     QTemporaryDir temp;
-    const QString reason = QString::fromLocal8Bit(std::strerror(EFBIG));
-    const QString picture = temp.filePath(u"page.png"_s);
     const QString old = temp.filePath(u"old.png"_s);
     QFile oldFile(old);
     ASSERT_TRUE(oldFile.open(QIODevice::WriteOnly));
     oldFile.write("old picture");
     oldFile.close();
-    const QImage noise = Noise(600);
-    const QByteArray large(1 << 20, 'x');
-    std::optional<QString> newPicture, overOld, document;
+    std::pair<std::optional<QString>, std::optional<QString>> failures;
+    std::optional<QString> overOld;
     {
         TFileSizeLimit limit(64 * 1024);
-        newPicture = SaveImageFile(noise, picture, "PNG");
-        overOld = SaveImageFile(noise, old, "PNG");
-        QSaveFile file(temp.filePath(u"page.DWC"_s));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(large);
-        document = CommitSaveFile(file);
+        failures = WriteTooMuch(temp.path());
+        overOld = SaveImageFile(Noise(600), old, "PNG");
     }
-    for (const std::optional<QString> &failure : {newPicture, overOld, document}) {
-        ASSERT_NE(failure, std::nullopt);
-        EXPECT_EQ(*failure, reason);
-    }
-    EXPECT_FALSE(QFile::exists(picture));
+    for (const std::optional<QString> &failure : {failures.first, failures.second, overOld})
+        EXPECT_EQ(failure, u"the file could not be written completely"_s);
     EXPECT_EQ(Bytes(old), "old picture");
     EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"old.png"_s});
     // Without the limit all is written.
-    ASSERT_EQ(SaveImageFile(noise, picture, "PNG"), std::nullopt);
-    EXPECT_EQ(QImage(picture), noise);
+    const QString picture = temp.filePath(u"page.png"_s);
+    ASSERT_EQ(SaveImageFile(Noise(600), picture, "PNG"), std::nullopt);
+    EXPECT_EQ(QImage(picture), Noise(600));
+}
+
+// Regression: a save onto a full disk said "Unknown error".
+TEST(SaveFilesTest, ASaveOntoAFullDiskSaysTheDiskIsFull)
+{
+    QTemporaryDir temp;
+    const QByteArray folder = QFile::encodeName(temp.path());
+    if (mount("tmpfs", folder.constData(), "tmpfs", 0, "size=256k") != 0)
+        GTEST_SKIP() << "a small disk cannot be mounted here";
+    const auto failures = WriteTooMuch(temp.path());
+    const QStringList left = QDir(temp.path()).entryList(QDir::Files | QDir::Hidden);
+    umount2(folder.constData(), MNT_DETACH);
+    EXPECT_EQ(failures.first, u"the disk is full"_s);
+    EXPECT_EQ(failures.second, u"the disk is full"_s);
+    EXPECT_TRUE(left.isEmpty()) << left.join(u' ').toStdString();
 }

@@ -52,8 +52,10 @@ THelpViewer *HelpViewerOf(QWidget *owner)
     return viewer;
 }
 
-// A browser that loads pictures and style sheets only from the help folder
-// (its one search path), and no more of them than a help page needs.
+// A browser that opens pages only from the help folder (its one search path),
+// and no more of them than a help page needs. Pictures and style sheets are
+// loaded by its document, a THelpDocument: a browser refusing one would
+// leave the document to read the file itself.
 class THelpBrowser : public QTextBrowser
 {
 public:
@@ -69,8 +71,10 @@ protected:
 } // namespace
 
 THelpViewer::THelpViewer(QWidget *parent)
-    : QWidget(parent, Qt::Window), m_browser(new THelpBrowser(this))
+    : QWidget(parent, Qt::Window), m_browser(new THelpBrowser(this)),
+      m_page(new THelpDocument(QString(), m_browser))
 {
+    m_browser->setDocument(m_page);
     setObjectName(u"HelpViewer"_s);
     setWindowTitle(u"Datewright Help"_s);
     m_browser->setOpenLinks(true);
@@ -94,6 +98,7 @@ bool THelpViewer::Open(const QString &fileName)
     m_help = std::move(help);
     m_fileName = fileName;
     m_browser->setSearchPaths({QFileInfo(fileName).absolutePath()});
+    m_page->SetFolder(QFileInfo(fileName).absolutePath());
     m_browser->setHtml(BoundedHelpHtml(m_help.Html));
     return true;
 }

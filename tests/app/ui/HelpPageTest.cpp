@@ -70,11 +70,16 @@ TEST(HelpPageTest, PicturesComeOnlyFromPlainFilesInTheHelpFolder)
         QString name;
         bool loaded;
     } cases[] = {
-        {u"dot.png"_s, true},           {u"pictures/dot.png"_s, true},
-        {u"in.png"_s, true},            {u"/dev/zero"_s, false},
-        {u"file:///dev/zero"_s, false}, {u"../../../../../../dev/zero"_s, false},
-        {u"/etc/passwd"_s, false},      {u"out.png"_s, false},
-        {u"large.png"_s, false},        {u"pictures"_s, false},
+        {u"dot.png"_s, true},
+        {u"pictures/dot.png"_s, true},
+        {u"in.png"_s, true},
+        {u"/dev/zero"_s, false},
+        {u"file:///dev/zero"_s, false},
+        {u"../../../../../../dev/zero"_s, false},
+        {u"/etc/passwd"_s, false},
+        {u"out.png"_s, false},
+        {u"large.png"_s, false},
+        {u"pictures"_s, false},
         {u"http://example.org/dot.png"_s, false},
     };
     const QString helpFolder = QFileInfo(folder.Path(u"DW.HLP"_s)).absolutePath();
