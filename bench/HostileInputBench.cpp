@@ -67,13 +67,6 @@ QByteArray OrdinaryBorder()
     return writer.Placeable();
 }
 
-class TDiscardingOwner : public TComponentOwner
-{
-public:
-    bool HasComponentNamed(const QString &) const override { return false; }
-    void InsertComponent(std::unique_ptr<TComponent>) override {}
-};
-
 } // namespace
 
 // Reads a cell's RTF: arguments 0 ordinary, 1 one word of 240,000 letters,
@@ -141,8 +134,7 @@ static void BM_PictureBombDocument(benchmark::State &state)
         QBuffer in;
         in.setData(bytes);
         in.open(QIODevice::ReadOnly);
-        TDiscardingOwner owner;
-        (void)page.LoadFromDevice(in, owner);
+        (void)page.LoadFromDevice(in);
         page.SetScale(0.3f);
         benchmark::DoNotOptimize(RenderToBitmap(page));
     }

@@ -16,20 +16,12 @@
 
 namespace {
 
-class TDiscardingOwner : public TComponentOwner
-{
-public:
-    bool HasComponentNamed(const QString &) const override { return false; }
-    void InsertComponent(std::unique_ptr<TComponent>) override {}
-};
-
 std::optional<ReadError> Load(TCalendarPage &page, const QByteArray &bytes)
 {
     QBuffer in;
     in.setData(bytes);
     in.open(QIODevice::ReadOnly);
-    TDiscardingOwner owner;
-    return page.LoadFromDevice(in, owner);
+    return page.LoadFromDevice(in);
 }
 
 // The pictures of every cell that were decoded, and those that were not.
