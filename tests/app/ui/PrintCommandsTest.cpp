@@ -13,15 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int PageCount(const QByteArray &pdf)
-{
-    static const QRegularExpression page(u"/Type\\s*/Page(?![s\\w])"_s);
-    int count = 0;
-    for (auto match = page.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next())
-        ++count;
-    return count;
-}
-
 // The first page's size in points.
 QSizeF MediaBox(const QByteArray &pdf)
 {
@@ -114,7 +105,7 @@ TEST_F(PrintCommandsTest, PageAtSixtyPercentPrintsAtFullSizeAndShowsSixtyAgain)
     EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
     EXPECT_FALSE(window.CalendarPanel->Printing());
     EXPECT_FALSE(window.CalendarPanel->PaintSuspended());
-    EXPECT_EQ(PageCount(Printed()), 1);
+    EXPECT_EQ(PdfPageCount(Printed()), 1);
 
     // The printed sheet holds what the PDF export writes at full size.
     const QString exported = run.Path(u"exported.pdf"_s);
@@ -166,7 +157,7 @@ TEST_F(PrintCommandsTest, CopiesAreDrawnByTheProgramWhenThePrinterCannotMakeThem
     ASSERT_EQ(window.ReportPrinter1().Device().DeviceMaxCopies(), 1);
     EXPECT_EQ(window.CopiesToPrint, 3);
     EXPECT_EQ(window.ReportPrinter1().Copies(), 1) << "the printer is not asked for copies";
-    EXPECT_EQ(PageCount(Printed()), 3);
+    EXPECT_EQ(PdfPageCount(Printed()), 3);
     EXPECT_EQ(run.Messages, QStringList{completed});
 }
 

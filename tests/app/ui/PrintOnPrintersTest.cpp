@@ -11,7 +11,6 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -29,15 +28,6 @@ const QString output = QStringLiteral(DW_CUPS_OUTPUT);
 const QString pdfFolder = output + u"/pdf"_s;
 const QString rawFile = output + u"/raw.prn"_s;
 const QString marginsFile = output + u"/margins.pdf"_s;
-
-int PageCount(const QByteArray &pdf)
-{
-    static const QRegularExpression page(u"/Type\\s*/Page(?![s\\w])"_s);
-    int count = 0;
-    for (auto match = page.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next())
-        ++count;
-    return count;
-}
 
 // Whether the server has no job left to do, waiting at most a minute.
 bool QueuesEmpty()
@@ -253,7 +243,7 @@ TEST_F(PrintOnPrintersTest, APrinterThatCannotReachTheLeftMarginAsksFirst)
     window.mnuPrintCalendarClick();
     EXPECT_EQ(run.Messages, QStringList{completed});
     ASSERT_TRUE(QueuesEmpty());
-    EXPECT_EQ(PageCount(FileBytes(marginsFile)), 1);
+    EXPECT_EQ(PdfPageCount(FileBytes(marginsFile)), 1);
 
     // Margins the printer reaches print without a question.
     page.SetLeftMarginInch(0.28f);
@@ -272,14 +262,14 @@ TEST_F(PrintOnPrintersTest, ThePrinterMakesTheCopiesOfOneDrawnSheet)
     ASSERT_TRUE(QueuesEmpty());
     const QByteArray spooled = FileBytes(rawFile);
     ASSERT_TRUE(spooled.startsWith("%PDF"));
-    EXPECT_EQ(PageCount(spooled), 1) << "the page is drawn once";
+    EXPECT_EQ(PdfPageCount(spooled), 1) << "the page is drawn once";
 
     ChoosePrinter(pdfPrinter, 3);
     window.mnuPrintCalendarClick();
     ASSERT_TRUE(QueuesEmpty());
     const QStringList files = CupsPdfFiles();
     ASSERT_EQ(files.size(), 1);
-    EXPECT_EQ(PageCount(FileBytes(files.first())), 3) << "three sheets come out";
+    EXPECT_EQ(PdfPageCount(FileBytes(files.first())), 3) << "three sheets come out";
 }
 
 TEST_F(PrintOnPrintersTest, ALandscapePagePrintsLandscapeAfterPortraitWasChosen)
