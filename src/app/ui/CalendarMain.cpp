@@ -5,6 +5,7 @@
 #include "FlatCalendarEditor.h"
 #include "FloatingPalette.h"
 #include "HelpViewer.h"
+#include "ImageTool.h"
 #include "MRUFileList.h"
 #include "MainCaption.h"
 #include "ProgramArt.h"
@@ -57,6 +58,7 @@ TCalendarMain::TCalendarMain(TPrinterQuery printers, QWidget *parent)
     resize(635, 378 + menuBar()->sizeHint().height());
     FormCreate();
     ConnectCommands();
+    InstallImageTool(*CalendarPanel);
     // The two windows that live as long as this one, made after it.
     IconPalette = new TFloatingPalette(this);
     FlatCalendarEditor = new TFlatCalendarEditor(this);

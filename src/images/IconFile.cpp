@@ -1,0 +1,67 @@
+#include "IconFile.h"
+
+#include "LittleEndian.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qsizetype directoryAt = 6;
+constexpr qsizetype entrySize = 16;
+constexpr int iconType = 1;
+
+// Empty when every entry of the directory lies inside the file.
+QString CheckDirectory(const QByteArray &bytes)
+{
+    if (bytes.size() < directoryAt || Le16(bytes, 0) != 0 || Le16(bytes, 2) != iconType)
+        return u"not an icon file"_s;
+    const qsizetype count = Le16(bytes, 4);
+    if (count == 0)
+        return u"the icon file holds no images"_s;
+    if (directoryAt + count * entrySize > bytes.size())
+        return u"the icon file's directory runs past its end"_s;
+    for (qsizetype i = 0; i < count; ++i) {
+        const qsizetype entry = directoryAt + i * entrySize;
+        const qint64 size = Le32(bytes, entry + 8);
+        const qint64 offset = Le32(bytes, entry + 12);
+        if (size == 0 || offset + size > bytes.size())
+            return u"an image of the icon file runs past its end"_s;
+    }
+    return {};
+}
+
+bool Better(const QImage &candidate, const QImage &best)
+{
+    const qint64 area = qint64(candidate.width()) * candidate.height();
+    const qint64 bestArea = qint64(best.width()) * best.height();
+    if (area != bestArea)
+        return area > bestArea;
+    return candidate.depth() > best.depth();
+}
+
+} // namespace
+
+TDecodedPicture DecodeIconFile(const QByteArray &bytes)
+{
+    if (const QString why = CheckDirectory(bytes); !why.isEmpty())
+        return PictureFailure(why);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "ico");
+    QImage best;
+    const int count = reader.imageCount();
+    for (int i = 0; i < count; ++i) {
+        if (!reader.jumpToImage(i))
+            break;
+        const QImage image = reader.read();
+        if (!image.isNull() && (best.isNull() || Better(image, best)))
+            best = image;
+    }
+    if (best.isNull())
+        return PictureFailure(u"no image of the icon file could be read"_s);
+    return {best.convertToFormat(QImage::Format_ARGB32), {}};
+}

@@ -1,0 +1,258 @@
+#include "LumImage.h"
+
+#include "CanvasReport.h"
+#include "ImagePrompt.h"
+#include "LumBasePanel.h"
+#include "Messages.h"
+#include "Numbers.h"
+#include "Ppi.h"
+#include "PublishedProperties.h"
+#include "WmfPicture.h"
+
+#include <QDir>
+#include <QPainter>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int sizeAtCreation = 105;
+
+TClassInfo MakeClass()
+{
+    TClassInfo info(u"TLumImage"_s, &TLumGraphicControl::BaseClassInfo(),
+                    [] { return std::make_unique<TLumImage>(); });
+    using C = TLumImage;
+    TPublishedProperties<C>(info)
+        .Boolean("AutoSize", &C::AutoSize, &C::SetAutoSize, false)
+        .Enumeration<TBorderStyle>("BorderStyle", BorderStyleNames(), &C::BorderStyle,
+                                   &C::SetBorderStyle)
+        .Binary("Picture.Data", &C::PictureData, &C::SetPictureData)
+        .StoredWhen([](const C &image) { return !image.Picture().IsEmpty(); })
+        .Boolean("Stretch", &C::Stretch, &C::SetStretch, true)
+        .Boolean("Reverse", &C::Reverse, &C::SetReverse)
+        .Boolean("Flip", &C::Flip, &C::SetFlip);
+    return info;
+}
+
+// A frame 1 pixel wide along the inside of the rectangle (0, 0, w, h).
+void DrawFrame(QPainter &painter, int w, int h)
+{
+    painter.save();
+    painter.setPen(QPen(Qt::black, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(0, 0, w - 1, h - 1);
+    painter.restore();
+}
+
+// A metafile played as vectors into a rectangle of the report.
+void PlayOnReport(TCanvasReport &report, const TRect &device, const TWmfPicture &metafile)
+{
+    QPainter *canvas = report.Canvas();
+    canvas->save();
+    canvas->setClipRect(device.ToQRect(), Qt::IntersectClip);
+    metafile.Play(*canvas, QRectF(device.ToQRect()));
+    canvas->restore();
+}
+
+} // namespace
+
+const TClassInfo &TLumImage::Class()
+{
+    static const TClassInfo info = MakeClass();
+    return info;
+}
+
+TLumImage::TLumImage()
+{
+    SetObjectBounds(0, 0, sizeAtCreation, sizeAtCreation);
+}
+
+void TLumImage::SetAutoSize(bool Value)
+{
+    if (Value == m_autoSize)
+        return;
+    m_autoSize = Value;
+    m_stretch = !Value;
+    PictureChanged();
+    NotifyLabelChanged();
+}
+
+void TLumImage::SetStretch(bool Value)
+{
+    if (Value == m_stretch)
+        return;
+    m_stretch = Value;
+    m_autoSize = !Value;
+    Repaint();
+    // AutoSize changed with it, and documents store it.
+    NotifyLabelChanged();
+}
+
+void TLumImage::SetBorderStyle(TBorderStyle Value)
+{
+    if (Value == m_borderStyle)
+        return;
+    m_borderStyle = Value;
+    Repaint();
+    NotifyLabelChanged();
+}
+
+void TLumImage::SetFlag(bool &flag, bool Value)
+{
+    if (Value == flag)
+        return;
+    flag = Value;
+    Repaint();
+    NotifyLabelChanged();
+}
+
+void TLumImage::SetReverse(bool Value)
+{
+    SetFlag(m_reverse, Value);
+}
+
+void TLumImage::SetFlip(bool Value)
+{
+    SetFlag(m_flip, Value);
+}
+
+void TLumImage::SetPicture(const TLumPicture &Value)
+{
+    m_picture = Value;
+    PictureChanged();
+}
+
+void TLumImage::PictureChanged()
+{
+    // A record read sets its bounds itself.
+    if (!Reading())
+        CheckBoundsChanged();
+    m_opaque =
+        m_picture.IsBitmap() && m_picture.Width() == Width() && m_picture.Height() == Height();
+    Repaint();
+}
+
+void TLumImage::Repaint()
+{
+    m_shown = QImage();
+    if (Parent() && Visible())
+        Parent()->InvalidateObject(Bounds());
+}
+
+void TLumImage::LoadImageFromDisk()
+{
+    const QString folder = QDir::currentPath();
+    const std::optional<TImageChoice> choice = AskForImage(m_stretch, m_autoSize);
+    if (choice && !choice->FileName.isEmpty()) {
+        if (choice->Picture.CanDraw()) {
+            m_picture = choice->Picture;
+            m_stretch = choice->Stretch;
+            m_autoSize = choice->AutoSize;
+            PictureChanged();
+            NotifyLabelChanged();
+        } else {
+            if (!choice->Told)
+                ShowWarning(u"Error loading file!"_s, u"Error"_s);
+            SetPicture({});
+        }
+    }
+    QDir::setCurrent(folder);
+}
+
+QImage TLumImage::DrawPicture(int w, int h) const
+{
+    QImage image(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    if (!m_picture.CanDraw()) {
+        DrawFrame(painter, w, h);
+        return image;
+    }
+    if (m_picture.IsBitmap() && (m_flip || m_reverse)) {
+        painter.translate(m_reverse ? w : 0, m_flip ? h : 0);
+        painter.scale(m_reverse ? -1 : 1, m_flip ? -1 : 1);
+    }
+    m_picture.StretchDraw(painter, QRectF(0, 0, w, h));
+    return image;
+}
+
+void TLumImage::Paint(QPainter &Target) const
+{
+    if (Parent() && Parent()->PaintSuspended())
+        return;
+    if (m_shown.width() != Width() || m_shown.height() != Height())
+        m_shown = DrawPicture(Width(), Height());
+    Target.drawImage(0, 0, m_shown);
+    if (m_borderStyle == bsSingle)
+        DrawFrame(Target, Width(), Height());
+}
+
+void TLumImage::CheckBoundsChanged()
+{
+    TLumGraphicControl::CheckBoundsChanged();
+    const int w = m_picture.Width();
+    const int h = m_picture.Height();
+    if (!m_autoSize || w <= 0 || h <= 0)
+        return;
+    const double scale = double(Scale());
+    SetObjectBounds(Left(), Top(), Round(w * scale), Round(h * scale));
+}
+
+QImage TLumImage::PrintedBitmap() const
+{
+    if (m_picture.IsBitmap())
+        return m_picture.Image().mirrored(m_reverse, m_flip);
+    // An icon laid on white, as the screen shows it.
+    QImage bitmap(m_picture.Image().size(), QImage::Format_RGB32);
+    bitmap.fill(Qt::white);
+    QPainter painter(&bitmap);
+    painter.drawImage(0, 0, m_picture.Image());
+    return bitmap;
+}
+
+void TLumImage::PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const
+{
+    if (!Report.HasCanvas() || Width() <= 0 || Height() <= 0)
+        return;
+    const double pixels = double(ScreenPpi()) * (Scale() * 10 == 0 ? 1.0 : double(Scale()));
+    const TRect device = Report.RectU2D(OffsetX + Left() / pixels, OffsetY + Top() / pixels,
+                                        OffsetX + (Left() + Width()) / pixels,
+                                        OffsetY + (Top() + Height()) / pixels);
+    if (const TWmfPicture *metafile = m_picture.Metafile())
+        PlayOnReport(Report, device, *metafile);
+    else if (m_picture.CanDraw())
+        Report.StretchDraw(device, PrintedBitmap());
+    if (m_borderStyle == bsSingle) {
+        Report.SetPen(clBlack, psSolid, 1, pmCopy);
+        Report.SetBrush(clWhite, bsClear);
+        Report.Rectangle(device);
+    }
+}
+
+void TLumImage::AddMenuItems(TDesignMenu &Menu)
+{
+    const bool bitmap = m_picture.IsBitmap();
+    const auto check = [](const QString &caption, bool checked, std::function<void()> command,
+                          bool enabled = true) {
+        return TDesignMenuItem{caption, enabled, true, checked, std::move(command)};
+    };
+    Menu << MenuSeparator()
+         << MenuCommand(u"Load Image From Disk"_s, [this] { LoadImageFromDisk(); })
+         << MenuSeparator()
+         << check(u"Border"_s, m_borderStyle == bsSingle,
+                  [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); })
+         << check(u"Stretch to Fit"_s, m_stretch, [this] { SetStretch(!m_stretch); })
+         << check(u"AutoSize"_s, m_autoSize, [this] { SetAutoSize(!m_autoSize); })
+         << check(
+                u"Flip"_s, m_flip, [this] { SetFlip(!m_flip); }, bitmap)
+         << check(
+                u"Reverse"_s, m_reverse, [this] { SetReverse(!m_reverse); }, bitmap);
+}
+
+void RegisterImageClasses()
+{
+    PlacedObjectClasses().Register(TLumImage::Class());
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "DesignTypes.h"
+#include "LumGraphicControl.h"
+#include "LumPicture.h"
+
+#include <QImage>
+
+// A picture placed on the page: a bitmap, icon or metafile chosen in the
+// picture browser, always stretched over the object's bounds. AutoSize makes
+// the bounds follow the picture's size at the zoom instead; Flip and
+// Reverse mirror a bitmap; BorderStyle bsSingle adds a black frame.
+//
+// Published after the base's properties, in this order: AutoSize (default
+// false), BorderStyle (always), Picture.Data (when there is a picture),
+// Stretch (default true), Reverse and Flip (always).
+//
+// On the screen the picture is drawn from a copy made at the object's size
+// at the zoom shown, made again only when the picture, the size or the
+// mirroring changes; a large photograph is thus scaled once, not on every
+// repaint. On paper a bitmap prints at its own resolution and a metafile
+// as vectors.
+class TLumImage : public TLumGraphicControl
+{
+public:
+    static const TClassInfo &Class();
+    const TClassInfo &ClassInfo() const override { return Class(); }
+
+    // 105 x 105, stretching, without picture.
+    TLumImage();
+
+    bool AutoSize() const { return m_autoSize; }
+    void SetAutoSize(bool Value);
+    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(TBorderStyle Value);
+    const TLumPicture &Picture() const { return m_picture; }
+    // Takes the picture and runs the picture-changed step.
+    void SetPicture(const TLumPicture &Value);
+    QByteArray PictureData() const { return m_picture.StoredData(); }
+    void SetPictureData(const QByteArray &Value) { SetPicture(TLumPicture::FromStoredData(Value)); }
+    bool Stretch() const { return m_stretch; }
+    void SetStretch(bool Value);
+    bool Reverse() const { return m_reverse; }
+    void SetReverse(bool Value);
+    bool Flip() const { return m_flip; }
+    void SetFlip(bool Value);
+
+    // Whether the object covers what lies under it: a bitmap of exactly the
+    // object's size.
+    bool Opaque() const { return m_opaque; }
+
+    // Opens the picture browser and takes the picture chosen; a file that
+    // could not be read is told ("Error loading file!") and clears the
+    // picture. The current folder is kept.
+    void LoadImageFromDisk();
+
+    // The object's drawing at size w x h: white, the picture stretched over
+    // it (a bitmap mirrored as Flip and Reverse say), or without picture a
+    // black outline.
+    QImage DrawPicture(int w, int h) const;
+
+    void Paint(QPainter &Target) const override;
+    void CheckBoundsChanged() override;
+    void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const override;
+    void AddMenuItems(TDesignMenu &Menu) override;
+
+private:
+    // The picture's size at the zoom fixes the bounds (with AutoSize), the
+    // opacity is found again and the object repainted.
+    void PictureChanged();
+    // The copy on the screen is made again and the object drawn again.
+    void Repaint();
+    void SetFlag(bool &flag, bool Value);
+    // The bitmap a report prints: the picture at its own size, mirrored.
+    QImage PrintedBitmap() const;
+
+    bool m_autoSize = false;
+    TBorderStyle m_borderStyle = bsNone;
+    TLumPicture m_picture;
+    bool m_stretch = true;
+    bool m_reverse = false;
+    bool m_flip = false;
+    bool m_opaque = false;
+    // The drawing shown on the screen, at the size it was made for.
+    mutable QImage m_shown;
+};
+
+// Makes the picture object known to the documents and the clipboard of
+// every panel made from now on.
+void RegisterImageClasses();

@@ -1,0 +1,215 @@
+#include "LumImageBrowser.h"
+
+#include "Messages.h"
+#include "ModalDialog.h"
+#include "PictureFiles.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The picture at its own size on white, as the preview shows it.
+QPixmap PreviewPixmap(const TLumPicture &picture)
+{
+    if (!picture.CanDraw() || picture.Width() <= 0 || picture.Height() <= 0)
+        return {};
+    QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    picture.StretchDraw(painter, QRectF(image.rect()));
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+TLumImageBrowser::TLumImageBrowser(const TImageBrowserHooks &hooks, QWidget *parent)
+    : QDialog(parent), m_hooks(hooks)
+{
+    setWindowTitle(u"Load Image File "_s);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    BuildControls();
+    setFixedSize(592, 300);
+    SetFolder(QDir::currentPath());
+    FileListBox1->setFocus();
+    if (m_hooks.CenterForm)
+        m_hooks.CenterForm(*this);
+}
+
+void TLumImageBrowser::BuildControls()
+{
+    m_folders = new QFileSystemModel(this);
+    m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    m_folders->setRootPath(QDir::rootPath());
+    DirectoryListBox1 = new QTreeView(this);
+    DirectoryListBox1->setObjectName(u"DirectoryListBox1"_s);
+    DirectoryListBox1->setModel(m_folders);
+    for (int column = 1; column < m_folders->columnCount(); ++column)
+        DirectoryListBox1->hideColumn(column);
+    DirectoryListBox1->header()->hide();
+    connect(DirectoryListBox1, &QTreeView::clicked, this, &TLumImageBrowser::FolderClicked);
+
+    m_files = new QFileSystemModel(this);
+    m_files->setFilter(QDir::Files);
+    m_files->setNameFilters(QString::fromLatin1(FileMask).split(u';'));
+    m_files->setNameFilterDisables(false);
+    FileListBox1 = new QListView(this);
+    FileListBox1->setObjectName(u"FileListBox1"_s);
+    FileListBox1->setModel(m_files);
+    connect(FileListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TLumImageBrowser::FileSelected);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(u"Image1"_s);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_scrollBox = new QScrollArea(this);
+    m_scrollBox->setWidget(Image1);
+    m_scrollBox->setWidgetResizable(true);
+
+    auto *options = new QGroupBox(u" Options "_s, this);
+    m_stretch = new QCheckBox(u"Stretch"_s, options);
+    m_stretch->setToolTip(u"Stretch image to max display size"_s);
+    m_autoSize = new QCheckBox(u"AutoSize"_s, options);
+    m_autoSize->setToolTip(u"AutoSize TImage"_s);
+    auto *optionRow = new QHBoxLayout(options);
+    optionRow->addWidget(m_stretch);
+    optionRow->addWidget(m_autoSize);
+    connect(m_stretch, &QCheckBox::clicked, this, &TLumImageBrowser::StretchClicked);
+    connect(m_autoSize, &QCheckBox::clicked, this, &TLumImageBrowser::AutoSizeClicked);
+
+    auto *ok = new QPushButton(u"Ok"_s, this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto *cancel = new QPushButton(u"Cancel"_s, this);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *help = new QPushButton(u"Help"_s, this);
+    connect(help, &QPushButton::clicked, this, [this] {
+        if (m_hooks.ShowHelpContext)
+            m_hooks.ShowHelpContext(HelpContext);
+    });
+    auto *contextHelp = new QToolButton(this);
+    contextHelp->setText(u"?"_s);
+    connect(contextHelp, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+
+    auto *lists = new QHBoxLayout;
+    lists->addWidget(DirectoryListBox1, 3);
+    lists->addWidget(FileListBox1, 3);
+    auto *previewColumn = new QVBoxLayout;
+    previewColumn->addWidget(m_scrollBox, 1);
+    previewColumn->addWidget(options);
+    lists->addLayout(previewColumn, 4);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QWidget *button : {static_cast<QWidget *>(ok), static_cast<QWidget *>(cancel),
+                            static_cast<QWidget *>(help), static_cast<QWidget *>(contextHelp)})
+        buttons->addWidget(button);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(lists, 1);
+    layout->addLayout(buttons);
+}
+
+void TLumImageBrowser::SetFolder(const QString &folder)
+{
+    const QString path = QDir(folder).absolutePath();
+    FileListBox1->setRootIndex(m_files->setRootPath(path));
+    const QModelIndex index = m_folders->index(path);
+    DirectoryListBox1->setCurrentIndex(index);
+    DirectoryListBox1->scrollTo(index);
+}
+
+QString TLumImageBrowser::Folder() const
+{
+    return m_files->rootPath();
+}
+
+void TLumImageBrowser::FolderClicked(const QModelIndex &index)
+{
+    SetFolder(m_folders->filePath(index));
+}
+
+void TLumImageBrowser::SelectFile(const QString &fileName)
+{
+    const QModelIndex index = m_files->index(QDir(Folder()).filePath(fileName));
+    FileListBox1->setCurrentIndex(index);
+    // A file the list does not hold clears the preview.
+    if (!index.isValid())
+        FileSelected(QModelIndex());
+}
+
+void TLumImageBrowser::FileSelected(const QModelIndex &index)
+{
+    if (!index.isValid()) {
+        m_fileName.clear();
+        m_preview = {};
+        ShowPreview();
+        return;
+    }
+    m_fileName = m_files->filePath(index);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TPreview preview = LoadPreviewPicture(m_fileName);
+    QApplication::restoreOverrideCursor();
+    m_preview = preview.Picture;
+    m_told = preview.Tell;
+    ShowPreview();
+    if (preview.Tell)
+        ShowWarning(u"Error loading file!"_s, u"Error"_s);
+}
+
+void TLumImageBrowser::ShowPreview()
+{
+    Image1->setPixmap(PreviewPixmap(m_preview));
+    Image1->setScaledContents(m_stretch->isChecked());
+    m_scrollBox->setWidgetResizable(!m_autoSize->isChecked());
+    if (m_autoSize->isChecked())
+        Image1->adjustSize();
+}
+
+void TLumImageBrowser::StretchClicked(bool checked)
+{
+    if (checked)
+        m_autoSize->setChecked(false);
+    ShowPreview();
+}
+
+void TLumImageBrowser::AutoSizeClicked(bool checked)
+{
+    if (checked)
+        m_stretch->setChecked(false);
+    ShowPreview();
+}
+
+TImageChoice TLumImageBrowser::Choice() const
+{
+    return {m_fileName, m_preview, m_stretch->isChecked(), m_autoSize->isChecked(), m_told};
+}
+
+void InstallImageBrowser(const TImageBrowserHooks &hooks)
+{
+    SetImagePrompt([hooks](bool stretch, bool autoSize) -> std::optional<TImageChoice> {
+        TLumImageBrowser browser(hooks, QApplication::activeWindow());
+        browser.StretchBox().setChecked(stretch);
+        browser.AutoSizeBox().setChecked(autoSize);
+        if (ExecModal(browser) != QDialog::Accepted)
+            return std::nullopt;
+        return browser.Choice();
+    });
+}
