@@ -13,6 +13,24 @@ constexpr qsizetype directoryAt = 6;
 constexpr qsizetype entrySize = 16;
 constexpr int iconType = 1;
 
+constexpr qsizetype bitmapHeaderSize = 40;
+
+// Whether an image stored as a bitmap (not as PNG) has the bytes its header
+// claims: its colour rows, as the header's height counts both the colours
+// and the mask.
+bool BitmapFitsEntry(QByteArrayView image)
+{
+    if (image.size() < bitmapHeaderSize || Le32(image, 0) != bitmapHeaderSize)
+        return true;
+    const qint64 width = qint32(Le32(image, 4));
+    const qint64 height = qint32(Le32(image, 8)) / 2;
+    const qint64 bits = Le16(image, 14);
+    if (width <= 0 || height <= 0 || bits == 0 || bits > 32)
+        return false;
+    const qint64 stride = (width * bits + 31) / 32 * 4;
+    return stride * height <= image.size();
+}
+
 // Empty when every entry of the directory lies inside the file.
 QString CheckDirectory(const QByteArray &bytes)
 {
@@ -29,6 +47,8 @@ QString CheckDirectory(const QByteArray &bytes)
         const qint64 offset = Le32(bytes, entry + 12);
         if (size == 0 || offset + size > bytes.size())
             return u"an image of the icon file runs past its end"_s;
+        if (!BitmapFitsEntry(QByteArrayView(bytes).sliced(offset, size)))
+            return u"an image of the icon file is larger than its data"_s;
     }
     return {};
 }

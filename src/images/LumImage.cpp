@@ -179,12 +179,22 @@ QImage TLumImage::DrawPicture(int w, int h) const
     return image;
 }
 
+QImage TLumImage::ShownAtSize() const
+{
+    const QImage &bitmap = m_picture.Image();
+    // An opaque bitmap already at the size shown is shown as it is.
+    if (m_picture.IsBitmap() && !m_flip && !m_reverse && bitmap.width() == Width() &&
+        bitmap.height() == Height() && !bitmap.hasAlphaChannel())
+        return bitmap;
+    return DrawPicture(Width(), Height());
+}
+
 void TLumImage::Paint(QPainter &Target) const
 {
     if (Parent() && Parent()->PaintSuspended())
         return;
     if (m_shown.width() != Width() || m_shown.height() != Height())
-        m_shown = DrawPicture(Width(), Height());
+        m_shown = ShownAtSize();
     Target.drawImage(0, 0, m_shown);
     if (m_borderStyle == bsSingle)
         DrawFrame(Target, Width(), Height());

@@ -71,6 +71,8 @@ private:
     // The copy on the screen is made again and the object drawn again.
     void Repaint();
     void SetFlag(bool &flag, bool Value);
+    // The drawing the screen shows, at the object's size.
+    QImage ShownAtSize() const;
     // The bitmap a report prints: the picture at its own size, mirrored.
     QImage PrintedBitmap() const;
 

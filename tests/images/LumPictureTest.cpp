@@ -86,13 +86,30 @@ TEST(LumPicture, EveryTruncationOfStoredDataReadsWithoutCrash)
     }
 }
 
-TEST(LumPicture, IconDirectoryPastTheEndIsRefused)
+TEST(LumPicture, IconClaimingMoreThanItHoldsIsRefused)
 {
-    QByteArray icon = SampleIconFile();
-    icon[4] = char(200); // 200 images claimed
-    QString error;
-    EXPECT_FALSE(TLumPicture::FromIconFile(icon, error));
-    EXPECT_FALSE(error.isEmpty());
+    const QByteArray icon = SampleIconFile();
+    const qsizetype firstImage = 6 + 2 * 16;
+    const struct
+    {
+        const char *what;
+        qsizetype at;
+        char value;
+    } cases[] = {
+        {"200 images in the directory", 4, char(200)},
+        {"an image past the end", 6 + 12 + 1, char(0x7F)},
+        {"a bitmap wider than its bytes", firstImage + 6, char(0x7F)},
+        {"a bitmap higher than its bytes", firstImage + 10, char(0x7F)},
+        {"a bitmap of 64 bits a pixel", firstImage + 14, char(64)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QByteArray damaged = icon;
+        damaged[c.at] = c.value;
+        QString error;
+        EXPECT_FALSE(TLumPicture::FromIconFile(damaged, error));
+        EXPECT_FALSE(error.isEmpty());
+    }
 }
 
 TEST(LumPicture, MetafileStretchesAsVectors)

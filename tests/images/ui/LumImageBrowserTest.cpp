@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QListView>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
