@@ -160,8 +160,10 @@ void TCalendarMain::CheckPrinter()
 {
     if (PrinterChecked)
         return;
-    PrinterAvailable = CheckDefaultPrinter(m_printers);
+    // Marked first: the check's own message box runs an event loop, in which
+    // the other trigger of the check may fire.
     PrinterChecked = true;
+    PrinterAvailable = CheckDefaultPrinter(m_printers);
     SetButtons();
 }
 

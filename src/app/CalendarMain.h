@@ -215,8 +215,8 @@ private:
                             const QString &extension, const QString &proposed);
     // The page's month name for proposed file names.
     QString PageMonthName() const;
-    void SavePictureAs(const QString &dialogName, const QString &filter, const QString &extension,
-                       bool AsJPEG);
+    void SavePictureAs(const QString &dialogName, const QString &title, const QString &filter,
+                       const QString &extension, bool AsJPEG);
     bool SaveCalendarToBitmap(const QString &FileName, bool AsJPEG);
 
     TPrinterQuery m_printers;

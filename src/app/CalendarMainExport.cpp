@@ -14,20 +14,22 @@ using namespace Qt::StringLiterals;
 
 void TCalendarMain::mnuSaveAsBitmapClick()
 {
-    SavePictureAs(u"SaveAsBitmapDialog"_s, u"Bitmap File (*.BMP)"_s, u"BMP"_s, false);
+    SavePictureAs(u"SaveAsBitmapDialog"_s, u"Save Calendar As Bitmap"_s, u"Bitmap File (*.BMP)"_s,
+                  u"BMP"_s, false);
 }
 
 void TCalendarMain::mnuSaveAsJPGClick()
 {
-    SavePictureAs(u"SaveasJPGDialog"_s, u"JPG File (*.JPG)"_s, u"JPG"_s, true);
+    SavePictureAs(u"SaveasJPGDialog"_s, u"Save Calendar As JPG"_s, u"JPG File (*.JPG)"_s, u"JPG"_s,
+                  true);
 }
 
-void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &filter,
-                                  const QString &extension, bool AsJPEG)
+void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &title,
+                                  const QString &filter, const QString &extension, bool AsJPEG)
 {
     DoSaveRichtext();
     const QString fileName =
-        AskSaveFileName(dialogName, u"Save Calendar As Bitmap"_s, filter, extension,
+        AskSaveFileName(dialogName, title, filter, extension,
                         ProposedExportName(DocumentFileName, PageMonthName(),
                                            CalendarPanel->MainCalYear(), u'.' + extension));
     if (fileName.isEmpty())
@@ -64,7 +66,8 @@ void TCalendarMain::mnuSaveAsPDFClick()
     if (fileName.isEmpty())
         return;
     ShowBusyCursor();
-    const std::optional<QString> failure = SavePageAsPdf(*CalendarPanel, fileName);
+    const std::optional<QString> failure =
+        SavePageAsPdf(*CalendarPanel, fileName, PdfTitle(*CalendarPanel, DocumentFileName));
     ShowNormalCursor();
     if (failure)
         ShowInformation(u"Unable to save "_s + fileName + u": "_s + *failure);

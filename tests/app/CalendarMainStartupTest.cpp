@@ -2,6 +2,7 @@
 #include "MainWindowTestSupport.h"
 
 #include <QMenu>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -258,6 +259,27 @@ TEST(CalendarMainStartupTest, PrinterCheckTellsOnceAndKeepsPrintingDisabled)
         EXPECT_FALSE(window.mnuPrintCalendar->isEnabled());
         EXPECT_EQ(run.Messages.size(), 1);
     }
+}
+
+// Two stacked "no printers" boxes: the check ran again while its own box was
+// still open, when the latest-check timer fired under it.
+TEST(CalendarMainStartupTest, PrinterMessageIsShownOnceWhileItsBoxStaysOpen)
+{
+    TMainWindowRun run;
+    const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
+    run.WriteIni("[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
+    TMessageAnswerer answerer;
+    answerer.Information = [&run](const QString &text) {
+        run.Messages.append(text);
+        // The box stays open, its event loop running, past the moment the
+        // printer must have been asked at the latest.
+        QTest::qWait(2500);
+    };
+    SetMessageAnswerer(answerer);
+    run.Start({[] { return false; }, [] { return u"Office"_s; }});
+    QTest::qWait(100);
+    EXPECT_EQ(run.Messages.size(), 1);
+    EXPECT_TRUE(run.Messages.value(0) == noPrinters);
 }
 
 } // namespace

@@ -237,8 +237,15 @@ TEST_F(DocumentCommandsTest, DefaultEditorFontIsStoredAndUsedAtOnce)
     TCalendarMain &window = run.StartActive();
     window.CalendarPanel->RaiseCellEvent(window.CalendarPanel->CellOfDay(10));
     ASSERT_TRUE(window.CellEditing);
-    // A face the font dialog offers on this machine.
-    const QString face = QFontDatabase::families().value(0);
+    // A face the font dialog offers on this machine, with an italic style.
+    QString face;
+    for (const QString &family : QFontDatabase::families()) {
+        if (QFontDatabase::styles(family).contains(u"Italic"_s)) {
+            face = family;
+            break;
+        }
+    }
+    ASSERT_FALSE(face.isEmpty());
     SetModalAnswerer([&face](QDialog &dialog) {
         auto &fonts = dynamic_cast<QFontDialog &>(dialog);
         EXPECT_EQ(fonts.currentFont().pointSize(), 10);

@@ -1,4 +1,5 @@
 #include "MainWindowTestSupport.h"
+#include "PdfProbe.h"
 
 #include <QImage>
 #include <QRegularExpression>
@@ -46,7 +47,8 @@ TEST_F(ExportCommandsTest, PicturesProposeMonthAndYearOrTheDocumentsName)
     EXPECT_EQ(shown.Filter, u"Bitmap File (*.BMP)"_s);
     EXPECT_EQ(shown.Extension, u"BMP"_s);
     window.mnuSaveAsJPGClick();
-    EXPECT_EQ(shown.Title, u"Save Calendar As Bitmap"_s);
+    // The JPEG dialog was captioned as the bitmap one.
+    EXPECT_EQ(shown.Title, u"Save Calendar As JPG"_s);
     EXPECT_EQ(shown.Proposed, u"Dec1999.JPG"_s);
     EXPECT_EQ(shown.Filter, u"JPG File (*.JPG)"_s);
 
@@ -130,6 +132,9 @@ TEST_F(ExportCommandsTest, PdfHasThePagesOwnPaperAtFullSizeWhateverTheZoom)
     Answer(fileName);
     window.mnuSaveAsPDFClick();
     EXPECT_EQ(run.Messages, QStringList{u"Saved as "_s + fileName});
+    // Titled with the document's name, not the printing component's.
+    const QString title = PdfInfoField(fileName, u"Title"_s);
+    EXPECT_TRUE(title.isNull() || title == u"Dec1999"_s) << title.toStdString();
     const QByteArray pdf = FileBytes(fileName);
     ASSERT_TRUE(pdf.startsWith("%PDF"));
     // One landscape Letter page of 11 x 8.5 inches in points.

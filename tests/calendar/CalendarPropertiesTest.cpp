@@ -4,6 +4,7 @@
 #include "ColorButton.h"
 #include "FileNamePrompt.h"
 #include "Messages.h"
+#include "ModalDialog.h"
 #include "ProgramFolder.h"
 #include "RadioGroupBox.h"
 #include "WmfWriter.h"
@@ -16,11 +17,14 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFocusEvent>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -563,6 +567,30 @@ TEST_F(PropertiesDialog, FontsAndColoursComeFromTheirDialogs)
     EXPECT_EQ(page.HeadersFont(), *font);
     Click(dialog, "MiniCellFontButton");
     EXPECT_EQ(page.MiniCellFont().Name, QStringLiteral("Arial"));
+}
+
+// The Font buttons opened the font dialog on a default font, and OK turned
+// the bold serif title into plain sans.
+TEST_F(PropertiesDialog, FontDialogOpensOnTheFontItEditsAndOkKeepsIt)
+{
+    auto dialog = Open([](TCalendarProperties &properties) {
+        properties.ExampleCalendar().SetTitleFont(
+            {QStringLiteral("Times New Roman"), 26, TFontStyle::fsBold, clBlack});
+    });
+    const TFontDesc title = dialog->ExampleCalendar().TitleFont();
+    QFont shown;
+    SetModalAnswerer([&shown](QDialog &fonts) {
+        shown = dynamic_cast<QFontDialog &>(fonts).currentFont();
+        return int(QDialog::Accepted);
+    });
+    const auto reset = qScopeGuard([] { SetModalAnswerer({}); });
+    Click(*dialog, "TitleFontbutton");
+
+    EXPECT_EQ(shown.family(), QFontInfo(QFont(QStringLiteral("Times New Roman"))).family());
+    EXPECT_EQ(shown.pointSize(), 26);
+    EXPECT_TRUE(shown.bold());
+    EXPECT_FALSE(shown.italic());
+    EXPECT_EQ(dialog->ExampleCalendar().TitleFont(), title);
 }
 
 TEST_F(PropertiesDialog, StyleListsAndChecksWriteThePreview)

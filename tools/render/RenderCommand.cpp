@@ -109,7 +109,8 @@ QString WritePictures(TCalendarPage &page, const TRenderOptions &options)
 // The pages as one PDF on the page's own paper, one page each.
 QString WritePdf(TCalendarPage &page, const TRenderOptions &options)
 {
-    if (const auto error = SavePageAsPdf(page, options.Output, options.Count, AdvancePage))
+    const QString title = PdfTitle(page, options.Document);
+    if (const auto error = SavePageAsPdf(page, options.Output, title, options.Count, AdvancePage))
         return QStringLiteral("cannot write %1: %2").arg(options.Output, *error);
     return {};
 }
