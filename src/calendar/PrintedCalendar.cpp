@@ -6,6 +6,7 @@
 #include "DrawingPrimitives.h"
 #include "MonthGridParts.h"
 #include "Numbers.h"
+#include "Ppi.h"
 
 #include <QPainter>
 
@@ -25,6 +26,13 @@ QString CutToWidth(const TCanvasReport &report, QString text, int width)
     while (!text.isEmpty() && report.TextWidth(text) > width)
         text.chop(1);
     return text;
+}
+
+// The gap cell text keeps from the lines, as many device pixels as it is
+// screen pixels on the bitmap, so paper shows the screen's gap.
+int TextInset(const TCanvasReport &report)
+{
+    return Round(double(CellTextInset) * report.XDpi() / ScreenPpi());
 }
 
 enum class TPlace { Center, Right };
@@ -104,10 +112,11 @@ void PrintCells(TCanvasReport &report, TCalendarAttributes &attributes, const TR
 {
     const bool upperRight = attributes.NumberPosition == cnpUpperRight;
     const int inset = Round(0.05 * report.XDpi());
+    const int textInset = TextInset(report);
     for (int row = 0; row < 6; ++row) {
         for (int j = 0; j < 7; ++j) {
             const int index = 7 * row + j + 1;
-            const TRect total = CellRect(attributes, r, gt, rh, row, j);
+            const TRect total = CellRect(attributes, r, gt, rh, row, j, textInset);
             const int day =
                 DayInCell(index, attributes.Month, attributes.Year, attributes.StartOfWeek);
             if (day != 0)
@@ -157,7 +166,7 @@ void PrintPlannerBody(TCanvasReport &report, TCalendarAttributes &attributes,
     for (int i = 1; i < rowCount; ++i)
         AddFill(lines, HorizontalLineRect(box.Left, box.Right, box.Top + i * rh));
     FillRects(*report.Canvas(), lines, clBlack);
-    RecordPlannerCells(attributes, body, rowCount, rows.DateLabels);
+    RecordPlannerCells(attributes, body, rowCount, rows.DateLabels, TextInset(report));
 }
 
 } // namespace

@@ -1,16 +1,62 @@
 #include "PdfExport.h"
 
 #include "CalendarPage.h"
+#include "CalendarPagePaint.h"
 #include "PdfProbe.h"
 #include "StoredPageValues.h"
 
 #include <QTemporaryDir>
+#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+bool DarkColumn(const QImage &image, int x, int top)
+{
+    for (int y = top; y < top + 20; ++y) {
+        if (image.pixelColor(x, y).lightness() >= 128)
+            return false;
+    }
+    return true;
+}
+
+// The nearest dark pixel right of the vertical line near lineX, in the rows
+// near top, leaving out rows that are lines themselves: the distance from
+// the line to the text after it, or -1.
+int GapAfterLine(const QImage &image, int lineX, int top)
+{
+    int line = lineX - 1;
+    while (!DarkColumn(image, line, top) && line < lineX + 1)
+        ++line;
+    while (DarkColumn(image, line + 1, top))
+        ++line;
+    constexpr int reach = 40;
+    int gap = -1;
+    for (int y = top - 16; y < top + 24; ++y) {
+        int first = -1;
+        int dark = 0;
+        for (int x = line + 1; x <= line + reach; ++x) {
+            if (image.pixelColor(x, y).lightness() < 128) {
+                ++dark;
+                first = first < 0 ? x - line : first;
+            }
+        }
+        if (first > 0 && dark < reach && (gap < 0 || first < gap))
+            gap = first;
+    }
+    return gap;
+}
+
+// The page with a word in the cell of day 15 (or the planner's first row).
+void WriteInCell(TCalendarPage &page, int index)
+{
+    TWPRtfStorage cell;
+    QTextCursor(&cell.RtfText().Document()).insertText(u"Meeting"_s);
+    page.SetCellText(index, cell);
+}
 
 TEST(PdfExport, TitleIsTheDocumentsNameOrThePagesMonthAndYear)
 {
@@ -39,6 +85,39 @@ TEST(PdfExport, ThePdfCarriesTheTitleWithTheProgramAsCreator)
         GTEST_SKIP() << "pdfinfo is not available";
     EXPECT_EQ(title, u"Team \u00e9t\u00e9"_s);
     EXPECT_EQ(PdfInfoField(pdf, u"Creator"_s), u"Datewright"_s);
+}
+
+// Cell text on paper touched the line left of it, where the screen keeps a gap.
+TEST(PdfExport, CellTextKeepsTheScreensGapFromTheLineLeftOfIt)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const TCalendarLayout layout : {LOFullCalendarLS, loWeek}) {
+        TCalendarPage page;
+        ApplyMainPageValues(page);
+        page.SetCalendarLayout(layout);
+        page.SetMainCalDay(1);
+        const bool planner = layout == loWeek;
+        const QImage screen = RenderPageImage(page);
+        const int index = planner ? 1 : page.CellOfDay(15);
+        WriteInCell(page, index);
+        const QImage onScreen = RenderPageImage(page);
+        const TRect free = page.MainAttributes().CellGeometry[index - 1].rFree;
+        // The line: the grid's column line, or the planner's label column.
+        const int lineX = free.Left - (planner ? 4 : 5);
+        ASSERT_LT(screen.pixelColor(lineX, free.Top + 6).lightness(), 128) << layout;
+        const int screenGap = GapAfterLine(onScreen, lineX, free.Top);
+
+        const QString pdf = folder.filePath(u"cell.pdf"_s);
+        ASSERT_FALSE(SavePageAsPdf(page, pdf, u"cell"_s));
+        const QImage paper = RasterisedPdfPage(pdf, folder.path(), 96);
+        if (paper.isNull())
+            GTEST_SKIP() << "pdftoppm is not available";
+        ASSERT_EQ(paper.size(), screen.size());
+        const int paperGap = GapAfterLine(paper, lineX, free.Top);
+        EXPECT_GE(screenGap, 4) << layout;
+        EXPECT_NEAR(paperGap, screenGap, 1) << layout;
+    }
 }
 
 } // namespace
