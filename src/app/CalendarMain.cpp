@@ -1,6 +1,7 @@
 #include "CalendarMain.h"
 
 #include "ButtonRules.h"
+#include "CalendarPagePaint.h"
 #include "CalendarPanel32.h"
 #include "FlatCalendarEditor.h"
 #include "FloatingPalette.h"
@@ -256,29 +257,35 @@ void TCalendarMain::SavePreferences()
 
 void TCalendarMain::ZoomPlusButtonClick()
 {
-    if (ZoomBusy)
-        return;
-    ZoomBusy = true;
-    const auto clearBusy = qScopeGuard([this] { ZoomBusy = false; });
-    if (const std::optional<float> scale = ZoomInStep(CalendarPanel->Scale())) {
-        DoSaveRichtext();
-        QApplication::processEvents();
-        CalendarPanel->SetScale(*scale);
-        SetCaption();
-    }
+    ZoomStep(&ZoomInStep);
 }
 
 void TCalendarMain::ZoomMinusButtonClick()
+{
+    ZoomStep(&ZoomOutStep);
+}
+
+void TCalendarMain::ZoomStep(std::optional<float> (*step)(float scale))
 {
     if (ZoomBusy)
         return;
     ZoomBusy = true;
     const auto clearBusy = qScopeGuard([this] { ZoomBusy = false; });
-    if (const std::optional<float> scale = ZoomOutStep(CalendarPanel->Scale())) {
-        DoSaveRichtext();
-        QApplication::processEvents();
-        CalendarPanel->SetScale(*scale);
-        SetCaption();
+    const std::optional<float> scale = step(CalendarPanel->Scale());
+    if (!scale)
+        return;
+    // The cell being edited is stored, and opened again at the new zoom with
+    // the caret where it was, so typing goes on.
+    const int editedCell = CellEditing ? CurrentCell : 0;
+    const int caret = WPRichText1->CaretPosition();
+    DoSaveRichtext();
+    QApplication::processEvents();
+    CalendarPanel->SetScale(*scale);
+    SetCaption();
+    if (editedCell != 0) {
+        RecordDrawingGeometry(*CalendarPanel);
+        CalendarPanel->RaiseCellEvent(editedCell);
+        WPRichText1->SetCaretPosition(caret);
     }
 }
 

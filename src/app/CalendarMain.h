@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -197,6 +198,8 @@ protected:
     void customEvent(QEvent *event) override;
 
 private:
+    // One zoom step to the scale step gives for the current one, if any.
+    void ZoomStep(std::optional<float> (*step)(float scale));
     void CreateMenus();
     void CreateToolRow();
     void CreatePageArea();

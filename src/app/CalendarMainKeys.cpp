@@ -36,13 +36,16 @@ bool TCalendarMain::HandleAppKey(QObject *receiver, const QKeyEvent &event)
 {
     if (QApplication::activeWindow() != this || !IsFirstDelivery(receiver))
         return false;
+    // While a cell is edited a zoom key only zooms: the editing goes on at
+    // the new zoom with the caret where it was.
+    const bool editing = EditorHasFocus();
     switch (event.key()) {
     case Qt::Key_PageDown:
         ZoomPlusButtonClick();
-        return false;
+        return editing;
     case Qt::Key_PageUp:
         ZoomMinusButtonClick();
-        return false;
+        return editing;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         if (!WPRichText1->isVisible() || !EditorHasFocus())
