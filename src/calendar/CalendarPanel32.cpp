@@ -70,7 +70,9 @@ void TCalendarPanel32::paintEvent(QPaintEvent *)
     if (m_painting || PaintSuspended())
         return;
     m_painting = true;
-    const QImage page = RenderPageImage(*this, m_cellTexts);
+    // Drawn at the screen's own resolution, so that text and border pictures
+    // stay sharp on a scaled screen.
+    const QImage page = RenderPageImage(*this, m_cellTexts, devicePixelRatioF());
     QPainter(this).drawImage(0, 0, page);
     m_painting = false;
 }
