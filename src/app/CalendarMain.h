@@ -143,9 +143,9 @@ public:
     bool mnuSaveAsClick();
     void SavebuttonClick();
     void mnuCancelChangesClick();
-    // Offers to save unsaved changes. False when the user wanted them saved
-    // and nothing was (the dialog cancelled, the write failed): the command
-    // that asked must not go on and lose them.
+    // Offers to save unsaved changes. False when the user cancelled the
+    // question, or wanted them saved and nothing was (the dialog cancelled,
+    // the write failed): the command that asked must not go on and lose them.
     bool CheckSaveNeeded();
     void RecentFileClick(const QString &FileName);
     void mnuPropertiesClick();

@@ -211,8 +211,16 @@ void TCalendarMain::mnuCancelChangesClick()
 bool TCalendarMain::CheckSaveNeeded()
 {
     DoSaveRichtext();
-    if (!Modified || !AskYesNo(u"Save changes?"_s, u"Save"_s))
+    if (!Modified)
         return true;
+    switch (AskYesNoCancel(u"Save changes?"_s, u"Save"_s)) {
+    case TAnswer::Cancel:
+        return false;
+    case TAnswer::No:
+        return true;
+    case TAnswer::Yes:
+        break;
+    }
     const bool saved =
         DocumentFileName.isEmpty() ? mnuSaveAsClick() : SaveCalendarFile(DocumentFileName);
     if (saved)

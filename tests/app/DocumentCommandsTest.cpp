@@ -134,6 +134,50 @@ TEST_F(DocumentCommandsTest, ClosingStaysOpenWhenTheSaveAsDialogIsCancelled)
     EXPECT_EQ(run.Questions.size(), 2);
 }
 
+// "Save changes?" had no Cancel: the command that asked always went on.
+TEST_F(DocumentCommandsTest, CancelToSaveChangesStopsTheCommandThatAsked)
+{
+    TCalendarMain &window = run.StartActive();
+    const QString document = window.DocumentFileName;
+    const QString other = run.WriteDocument(u"Team.DWC"_s);
+    window.MRUFileList->AddFile(other);
+    window.CalendarPanel->SetUserTitle(u"Changed"_s);
+    window.SetModified(true);
+    run.AnswerCancel = true;
+    int dialogs = 0;
+    SetFileNameAnswerer([&](QFileDialog &) {
+        ++dialogs;
+        return other;
+    });
+    SetModalAnswerer([&](QDialog &) {
+        ++dialogs;
+        return int(QDialog::Accepted);
+    });
+    const std::function<void()> commands[] = {
+        [&] { window.New1Click(); },
+        [&] { window.Open1Click(); },
+        [&] { window.RecentFileClick(other); },
+        [&] { EXPECT_FALSE(window.close()); },
+    };
+    for (const auto &command : commands) {
+        run.Questions.clear();
+        command();
+        EXPECT_EQ(run.Questions, (QList<QPair<QString, QString>>{{u"Save changes?"_s, u"Save"_s}}));
+        EXPECT_EQ(dialogs, 0);
+        EXPECT_EQ(window.DocumentFileName, document);
+        EXPECT_EQ(window.CalendarPanel->UserTitle(), u"Changed"_s);
+        EXPECT_TRUE(window.Modified);
+        EXPECT_TRUE(window.MRUFileList->Files().contains(other));
+    }
+    EXPECT_TRUE(window.isVisible());
+
+    // No goes on without saving, as before.
+    run.AnswerCancel = false;
+    window.RecentFileClick(other);
+    EXPECT_EQ(window.DocumentFileName, other);
+    EXPECT_EQ(FileBytes(document), FileBytes(run.WriteDocument(u"Copy.DWC"_s)));
+}
+
 TEST_F(DocumentCommandsTest, CancelChangesRereadsTheSavedFileOnYesOnly)
 {
     // Regression: the document's own name, handed to the open, was cleared by
