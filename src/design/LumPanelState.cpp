@@ -14,6 +14,7 @@ void TLumPanelState::SetScale(float Value)
     const double factor = double(Value) / current;
     m_scale = Value;
     SetControlSize(Round(m_width * factor), Round(m_height * factor));
+    ScaleContents(Value);
     m_scaling = false;
 }
 

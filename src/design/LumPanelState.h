@@ -11,8 +11,8 @@ public:
 
     float Scale() const { return m_scale; }
     // Changes the zoom, scaling the control's size by the ratio of new to old
-    // zoom with rounding half to even. A value equal to the zoom, or one that
-    // is not a finite number, changes nothing.
+    // zoom with rounding half to even, then what it holds. A value equal to
+    // the zoom, or one that is not a finite number, changes nothing.
     virtual void SetScale(float Value);
 
     int Width() const { return m_width; }
@@ -36,6 +36,8 @@ protected:
     virtual void ControlResized() {}
     // The panel's look changed; the widget repaints.
     virtual void Invalidate() {}
+    // The zoom changed to Value while scaling: what the panel holds follows.
+    virtual void ScaleContents(float) {}
 
 private:
     float m_scale = 1.0f;

@@ -10,6 +10,7 @@
 #include <vector>
 
 class TClassInfo;
+class TClassRegistry;
 class TStreamReader;
 class TStreamWriter;
 
@@ -27,9 +28,15 @@ public:
     virtual const TClassInfo &ClassInfo() const = 0;
     // Runs once the stream has set every property it holds.
     virtual void Loaded() {}
+    // True while a stream sets the component's properties, before Loaded.
+    bool Reading() const { return m_reading; }
 
 private:
+    friend std::unique_ptr<TComponent> ReadComponent(TStreamReader &in,
+                                                     const TClassRegistry &classes);
+
     QString m_name;
+    bool m_reading = false;
 };
 
 // Takes the components a stream creates: it tells which names are in use and

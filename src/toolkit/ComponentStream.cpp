@@ -122,10 +122,12 @@ std::unique_ptr<TComponent> ReadComponent(TStreamReader &in, const TClassRegistr
         return nullptr;
     }
     component->SetName(header->Name);
+    component->m_reading = true;
     const bool read = ReadComponentBody(in, [&](QStringView entry) {
         const TPropertyInfo *property = info->FindProperty(entry);
         return property ? property->Read(*component, in, entry) : in.SkipValue();
     });
+    component->m_reading = false;
     if (!read)
         return nullptr;
     component->Loaded();

@@ -1,0 +1,162 @@
+#pragma once
+
+#include "Component.h"
+#include "DesignMenu.h"
+#include "FontDesc.h"
+#include "HandleGeometry.h"
+#include "Rect.h"
+
+#include <QString>
+
+#include <functional>
+
+class QPainter;
+class TCanvasReport;
+class TLumBasePanel;
+
+// The base of every object placed on a design panel: labels, pictures,
+// special-effect text, floating calendars. It is a plain object, not a
+// window: the panel owns it in its list of placed objects (the list's order
+// is the stacking order), routes the mouse to it and paints it.
+//
+// Published, and so written to documents and the clipboard file, in this
+// order: Tag (default 0), Left, Top, Width, Height (always), Cursor (default
+// 0), Hint (when not empty), Locked, Unselectable (always). A kind describes
+// its own class with a TClassInfo whose parent is BaseClassInfo() and adds
+// its properties after these.
+//
+// Positions and sizes are panel pixels at the panel's zoom (Scale); the
+// document stores them at zoom 1.
+//
+// What a kind overrides (each slot is optional):
+//   FinishLoad          once built or read, before the object is used;
+//                       extend it and call the base.
+//   Paint               the object's content in its own coordinates,
+//                       (0, 0) to (Width, Height); one routine for screen,
+//                       exported pictures and paper.
+//   CheckBoundsChanged  after a move or resize; extend it (re-lay out text,
+//                       say) and call the base, which notifies the panel.
+//   ApplyFont           take over the font the panel's Font command chose.
+//   PrintObject         draw on a report; the base replays Paint recorded
+//                       as a picture, which is right for most kinds.
+//   AddMenuItems        append the kind's items to the object's menu.
+// A kind changing anything a document records calls NotifyLabelChanged.
+class TLumGraphicControl : public TComponent
+{
+public:
+    using TMouseEvent = std::function<void(TLumGraphicControl &Sender, Qt::MouseButton Button,
+                                           Qt::KeyboardModifiers Shift, int X, int Y)>;
+    using TMoveEvent = std::function<void(TLumGraphicControl &Sender, Qt::MouseButtons Buttons,
+                                          Qt::KeyboardModifiers Shift, int X, int Y)>;
+    using TNotifyEvent = std::function<void(TLumGraphicControl &Sender)>;
+
+    TLumGraphicControl() = default;
+    ~TLumGraphicControl() override = default;
+    TLumGraphicControl(const TLumGraphicControl &) = delete;
+    TLumGraphicControl &operator=(const TLumGraphicControl &) = delete;
+
+    // The published properties above, abstract: no object of it is created.
+    static const TClassInfo &BaseClassInfo();
+
+    int Tag() const { return m_tag; }
+    void SetTag(int Value) { m_tag = Value; }
+    int Left() const { return m_bounds.Left; }
+    void SetLeft(int Value);
+    int Top() const { return m_bounds.Top; }
+    void SetTop(int Value);
+    int Width() const { return m_bounds.Width; }
+    void SetWidth(int Value);
+    int Height() const { return m_bounds.Height; }
+    void SetHeight(int Value);
+    int Cursor() const { return m_cursor; }
+    void SetCursor(int Value) { m_cursor = Value; }
+    const QString &Hint() const { return m_hint; }
+    void SetHint(const QString &Value) { m_hint = Value; }
+    // A locked object stays where it is while the rest of the selection moves.
+    bool Locked() const { return m_locked; }
+    void SetLocked(bool Value);
+    // An unselectable object is never selected; clicks on it reach the panel.
+    bool Unselectable() const { return m_unselectable; }
+    void SetUnselectable(bool Value);
+
+    const TBounds &Bounds() const { return m_bounds; }
+    TRect BoundsRect() const { return m_bounds.ToRect(); }
+    // Moves and resizes at once; CheckBoundsChanged follows unless the object
+    // is being read.
+    void SetObjectBounds(int L, int T, int W, int H);
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool Value);
+
+    // The panel the object is placed on; null before it is placed.
+    TLumBasePanel *Parent() const { return m_parent; }
+
+    // The zoom the object is shown at. SetScale rescales position and size by
+    // the ratio of new to old zoom, rounding half to even; SetScaleField only
+    // records the zoom (for objects that arrive already at it).
+    float Scale() const { return m_scale; }
+    void SetScale(float Value);
+    void SetScaleField(float Value) { m_scale = Value; }
+
+    // Mouse events in the object's coordinates; the panel hooks them.
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMoveEvent OnMouseMove;
+    TNotifyEvent OnDblClick;
+    // The editor a double-click on the selection opens; without it the
+    // object's menu opens.
+    std::function<void()> OnEdit;
+    void MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X, int Y);
+    void DblClick();
+
+    // Tells the panel the document changed, unless the panel is printing.
+    void NotifyLabelChanged();
+
+    // The selection squares, on the panel, when the object is selected:
+    // corners always, edge middles when it is the only one selected.
+    void DrawHandles(QPainter &Target) const;
+    // Centres the object on the panel in one direction.
+    void CenterVertically();
+    void CenterHorizontally();
+    // A copy 25 pixels lower, on top, named "Component" + N; it takes the
+    // object's place in the selection. Null when the copy could not be made.
+    TLumGraphicControl *Clone();
+
+    // The object's context menu; empty until FinishLoad ran.
+    TDesignMenu Menu();
+
+    // The object drawn into a bitmap or onto the screen at its position.
+    void PaintAt(QPainter &Target) const;
+
+    // The virtual slots, described above.
+    virtual void FinishLoad();
+    virtual void Paint(QPainter &Target) const;
+    virtual void CheckBoundsChanged();
+    virtual void ApplyFont(const TFontDesc &Font);
+    virtual void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const;
+    virtual void AddMenuItems(TDesignMenu &Menu);
+
+    // Streaming finishes an object it read with FinishLoad.
+    void Loaded() override;
+
+private:
+    friend class TPlacedObjects;
+
+    void SetParent(TLumBasePanel *Value) { m_parent = Value; }
+    void BoundsChanged(const TBounds &old);
+    void InvalidateOnPanel(const TBounds &bounds) const;
+
+    int m_tag = 0;
+    TBounds m_bounds;
+    int m_cursor = 0;
+    QString m_hint;
+    bool m_locked = false;
+    bool m_unselectable = false;
+    bool m_visible = true;
+    float m_scale = 1.0f;
+    TLumBasePanel *m_parent = nullptr;
+    TBounds m_lastBounds;
+    bool m_checkingBounds = false;
+    bool m_finished = false;
+};

@@ -1,0 +1,191 @@
+#include "LumLabelObjectFiler.h"
+
+#include "ComponentStream.h"
+#include "LumBasePanel.h"
+#include "LumGraphicControl.h"
+#include "StreamReader.h"
+#include "StreamWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int MaxObjectNumber = 1000;
+// A clipboard file larger than this is no clipboard file of ours.
+constexpr qint64 MaxClipboardBytes = qint64(256) << 20;
+
+QString SystemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// A copy of object at zoom 1, or null when its class cannot be read back.
+std::unique_ptr<TComponent> AtZoomOne(const TLumGraphicControl &object,
+                                      const TClassRegistry &classes)
+{
+    TStreamWriter out;
+    WriteComponent(out, object);
+    TStreamReader in(out.Data());
+    std::unique_ptr<TComponent> copy = ReadComponent(in, classes);
+    auto *placed = dynamic_cast<TLumGraphicControl *>(copy.get());
+    if (!placed)
+        return nullptr;
+    placed->SetScaleField(object.Scale());
+    placed->SetScale(1.0f);
+    return copy;
+}
+
+// The bytes of fileName, unless it is a link, missing or too large.
+std::optional<QByteArray> ReadWithoutFollowingLinks(const QString &fileName)
+{
+    const int fd =
+        ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    if (file.size() > MaxClipboardBytes)
+        return std::nullopt;
+    return file.read(MaxClipboardBytes);
+}
+
+// Writes data to a new file at path, created here and now: whatever was at
+// path (a link included) is removed first and never followed.
+std::optional<QString> WriteNewFile(const QString &path, const QByteArray &data)
+{
+    QFile::remove(path);
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return SystemError();
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    const bool written = file.write(data) == data.size() && file.flush();
+    const QString error = file.errorString();
+    file.close();
+    if (!written) {
+        QFile::remove(path);
+        return error;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void GiveFreeComponentName(TComponent &Component, const TComponentOwner &Owner)
+{
+    for (int number = 0; number <= MaxObjectNumber; ++number) {
+        const QString name = QStringLiteral("Component%1").arg(number);
+        if (!Owner.HasComponentNamed(name)) {
+            Component.SetName(name);
+            return;
+        }
+    }
+}
+
+QByteArray TLumLabelObjectFiler::Records(const QList<const TLumGraphicControl *> &Objects) const
+{
+    TStreamWriter out;
+    out.WriteListBegin();
+    for (const TLumGraphicControl *object : Objects) {
+        const std::unique_ptr<TComponent> unzoomed =
+            object->Scale() == 1.0f ? nullptr : AtZoomOne(*object, m_panel.ObjectClasses());
+        WriteComponent(out, unzoomed ? *unzoomed : static_cast<const TComponent &>(*object));
+    }
+    out.WriteListEnd();
+    return out.Data();
+}
+
+std::optional<QString>
+TLumLabelObjectFiler::WriteFile(const QList<const TLumGraphicControl *> &Objects,
+                                const QString &FileName)
+{
+    const QString staging = QFileInfo(FileName).dir().filePath(QStringLiteral("TempFile.tmp"));
+    m_panel.NoteClipboardWritten();
+    if (auto error = WriteNewFile(staging, Records(Objects)))
+        return error;
+    // A rename replaces a link at FileName rather than writing through it.
+    if (std::rename(QFile::encodeName(staging).constData(),
+                    QFile::encodeName(FileName).constData()) != 0) {
+        const QString error = SystemError();
+        QFile::remove(staging);
+        return error;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> TLumLabelObjectFiler::WriteSelection(const QString &FileName)
+{
+    const QList<TLumGraphicControl *> &selection = m_panel.Objects().Selection();
+    if (selection.isEmpty())
+        return std::nullopt;
+    return WriteFile({selection.begin(), selection.end()}, FileName);
+}
+
+std::optional<QString> TLumLabelObjectFiler::WriteObject(const TLumGraphicControl &Object,
+                                                         const QString &FileName)
+{
+    return WriteFile({&Object}, FileName);
+}
+
+QList<TLumGraphicControl *> TLumLabelObjectFiler::ReadObjects(const QString &FileName)
+{
+    const std::optional<QByteArray> data = ReadWithoutFollowingLinks(FileName);
+    return data ? ReadObjectsFrom(*data) : QList<TLumGraphicControl *>{};
+}
+
+QList<TLumGraphicControl *> TLumLabelObjectFiler::ReadObjectsFrom(const QByteArray &Data)
+{
+    return ReadRecords(Data, true);
+}
+
+QList<TLumGraphicControl *> TLumLabelObjectFiler::ReadRecords(const QByteArray &Data,
+                                                              bool atZoomOne)
+{
+    QList<TLumGraphicControl *> read;
+    TStreamReader in(Data);
+    if (!in.ReadListBegin())
+        return read;
+    while (in.BytesLeft() > 0 && !in.AtListEnd()) {
+        std::unique_ptr<TComponent> component = ReadComponent(in, m_panel.ObjectClasses());
+        auto *object = dynamic_cast<TLumGraphicControl *>(component.get());
+        if (!object)
+            break;
+        component.release();
+        std::unique_ptr<TLumGraphicControl> owned(object);
+        GiveFreeComponentName(*owned, m_panel.Objects());
+        if (atZoomOne) {
+            owned->SetScaleField(1.0f);
+            owned->SetScale(m_panel.Scale());
+        }
+        if (m_offset)
+            owned->SetObjectBounds(owned->Left() + 15, owned->Top() + 15, owned->Width(),
+                                   owned->Height());
+        read.append(&m_panel.Objects().Insert(std::move(owned)));
+    }
+    return read;
+}
+
+TLumGraphicControl *TLumLabelObjectFiler::CloneObject(const TLumGraphicControl &Object)
+{
+    TStreamWriter out;
+    out.WriteListBegin();
+    WriteComponent(out, Object);
+    out.WriteListEnd();
+    const QList<TLumGraphicControl *> read = ReadRecords(out.Data(), false);
+    return read.value(0, nullptr);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Color.h"
+#include "DesignView.h"
+#include "LumGraphicControl.h"
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+// A kind of placed object for tests: a rectangle filled with its Color
+// (published after the base's properties, default red).
+class TTestObject : public TLumGraphicControl
+{
+public:
+    static const TClassInfo &Class();
+    const TClassInfo &ClassInfo() const override { return Class(); }
+
+    TColor Color() const { return m_color; }
+    void SetColor(TColor Value);
+
+    void Paint(QPainter &Target) const override;
+    void ApplyFont(const TFontDesc &Font) override { AppliedFont = Font; }
+
+    TFontDesc AppliedFont;
+
+private:
+    TColor m_color = clRed;
+};
+
+// Makes the test kind known to every panel made from now on.
+void RegisterTestObjectClass();
+
+// A test object at the given bounds, finished and ready to place.
+std::unique_ptr<TTestObject> MakeTestObject(int left, int top, int width, int height,
+                                            TColor color = clRed);
+
+// A view that records what the panel asks of the screen. A menu is answered
+// by running the item captioned MenuChoice (when set and enabled).
+class TRecordingView : public TDesignView
+{
+public:
+    void InvalidateArea(const TRect &area) override { Invalidated.append(area); }
+    void ShowCursor(TDesignCursor cursor) override { Cursor = cursor; }
+    void PopupMenu(const TDesignMenu &menu, QPoint at) override;
+    void PostRefit() override { ++RefitsPosted; }
+    std::optional<TFontDesc> ChooseFont(const TFontDesc &) override { return FontAnswer; }
+    void HandleChanged() override { ++HandleChanges; }
+    void FocusHandle() override { ++HandleFocused; }
+
+    QList<TRect> Invalidated;
+    TDesignCursor Cursor = TDesignCursor::Default;
+    QList<TDesignMenu> Menus;
+    QList<QPoint> MenuPoints;
+    QString MenuChoice;
+    int RefitsPosted = 0;
+    std::optional<TFontDesc> FontAnswer;
+    int HandleChanges = 0;
+    int HandleFocused = 0;
+};
