@@ -8,6 +8,7 @@ DW_PACKAGES=(
     qt6-base-dev libgl-dev qt6-image-formats-plugins
     fonts-liberation2 poppler-utils
     libgtest-dev libbenchmark-dev
+    python3-icalendar python3-dateutil
 )
 
 # Installs the Debian packages that are not installed yet.

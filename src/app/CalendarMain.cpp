@@ -97,6 +97,7 @@ void TCalendarMain::FormCreate()
     CreateRecentFiles();
     SetHintDelay(hintDelayMs);
     qApp->installEventFilter(this);
+    ConvertLegacyRecurringDates();
     mnuOnLine->menuAction()->setVisible(true);
 }
 
@@ -396,6 +397,10 @@ void TCalendarMain::ConnectCommands()
     connect(mnuClearAllCellContents, &QAction::triggered, this,
             &TCalendarMain::mnuClearAllCellContentsClick);
     connect(DefaultEditorFont1, &QAction::triggered, this, &TCalendarMain::DefaultEditorFont1Click);
+    connect(mnuFillCalendarwithRecurringDates, &QAction::triggered, this,
+            &TCalendarMain::mnuFillCalendarwithRecurringDatesClick);
+    connect(mnuEditrecurringDates, &QAction::triggered, this,
+            &TCalendarMain::mnuEditrecurringDatesClick);
     connect(Exit1, &QAction::triggered, this, &TCalendarMain::Exit1Click);
     connect(VisitOurInternetW1, &QAction::triggered, this, &TCalendarMain::VisitOurInternetW1Click);
     connect(Contents1, &QAction::triggered, this, &TCalendarMain::Contents1Click);

@@ -4,6 +4,7 @@
 #include "Preferences.h"
 #include "PrinterCheck.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 
@@ -28,6 +29,7 @@ class TToolSpeedButton;
 class TWPRichText;
 class TWPRtfStorage;
 class TWPToolBar;
+struct TDayLine;
 struct TRect;
 
 // The main window: the menus, the rich-text toolbar, the tool row and the
@@ -155,6 +157,14 @@ public:
     // Makes the default editor font the editor's current attributes.
     void SetDefaultFontNow();
 
+    // The recurring dates: their editor, and the fill of the page's month.
+    void mnuEditrecurringDatesClick();
+    void mnuFillCalendarwithRecurringDatesClick();
+    // Appends each line as a paragraph of its own to the cell of its day of
+    // the page's month (the cells already edited stored first, the cell
+    // last clicked opened again afterwards), and marks the document changed.
+    void PuttextOnDays(const QList<TDayLine> &lines);
+
     // The page as a picture or a PDF file. The document's changed state
     // stays as it was: a picture of it was saved, not the document.
     void mnuSaveAsBitmapClick();
@@ -212,6 +222,10 @@ private:
     void ConnectCellEditor();
     bool CalendarPanelDragEvent(QEvent &event);
     void InsertIcon(const QImage &icon);
+    // The fill's steps once the recurring-dates file is known to exist.
+    void FillFromRecurringDates();
+    // Converts the older recurring-dates file when there is one.
+    void ConvertLegacyRecurringDates();
     // A save-file dialog starting in the program folder, proposing a name;
     // the chosen file or empty.
     QString AskSaveFileName(const QString &dialogName, const QString &title, const QString &filter,

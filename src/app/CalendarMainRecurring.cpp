@@ -1,0 +1,116 @@
+// The recurring dates: their editor, the conversion of the older file at
+// start-up and the fill of the page's month.
+
+#include "CalendarMain.h"
+#include "CalendarPanel32.h"
+#include "CellAppend.h"
+#include "DefaultEditorFont.h"
+#include "EditRecurringDates.h"
+#include "FloatingPalette.h"
+#include "Messages.h"
+#include "ModalDialog.h"
+#include "ProgramFolder.h"
+#include "RecurringFile.h"
+#include "RecurringResolve.h"
+#include "SelectRecurringDates.h"
+#include "WindowPlacement.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The icon palette is out of the way while a recurring-dates dialog is
+// shown, and back however the command ends.
+class TPaletteAway
+{
+public:
+    explicit TPaletteAway(TCalendarMain &window) : m_window(window)
+    {
+        if (m_window.Preferences.IconToolVisible)
+            m_window.IconPalette->hide();
+    }
+    ~TPaletteAway()
+    {
+        if (m_window.Preferences.IconToolVisible)
+            m_window.IconPalette->show();
+    }
+    TPaletteAway(const TPaletteAway &) = delete;
+    TPaletteAway &operator=(const TPaletteAway &) = delete;
+
+private:
+    TCalendarMain &m_window;
+};
+
+void TellUnreadable(const QString &error)
+{
+    ShowInformation(QStringLiteral("The recurring dates could not be read.\r\n") + error);
+}
+
+} // namespace
+
+void TCalendarMain::ConvertLegacyRecurringDates()
+{
+    if (const std::optional<QString> error = ConvertLegacyRecurringFile())
+        ShowInformation(QStringLiteral("The old recurring dates file DWRECUR.DAT could not be "
+                                       "converted; it is kept.\r\n") +
+                        *error);
+}
+
+void TCalendarMain::mnuEditrecurringDatesClick()
+{
+    // A file that exists but cannot be read must not be replaced by an
+    // empty list.
+    const TRecurringRead read = ReadRecurringFile(RecurringFilePath());
+    if (!read.Error.isEmpty())
+        return TellUnreadable(read.Error);
+    TPaletteAway away(*this);
+    TEditRecurringDates EditRecurringDates(read.Lines, ProgramFolder(), this);
+    CenterForm(EditRecurringDates);
+    ExecModal(EditRecurringDates);
+}
+
+void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
+{
+    if (!QFileInfo::exists(RecurringFilePath()))
+        return;
+    {
+        TPaletteAway away(*this);
+        FillFromRecurringDates();
+    }
+    SetButtons();
+}
+
+void TCalendarMain::FillFromRecurringDates()
+{
+    const TRecurringRead read = ReadRecurringFile(RecurringFilePath());
+    if (!read.Error.isEmpty())
+        return TellUnreadable(read.Error);
+    const int month = CalendarPanel->MainCalMonth();
+    const int year = CalendarPanel->MainCalYear();
+    const QStringList lines = PreselectForMonth(read.Lines, month, year);
+    if (lines.isEmpty())
+        return ShowInformation(QStringLiteral("No predefined dates match the current month"));
+    TSelectRecurringDates SelectRecurringDates(lines, this);
+    CenterForm(SelectRecurringDates);
+    if (ExecModal(SelectRecurringDates) == QDialog::Accepted)
+        PuttextOnDays(DayLines(SelectRecurringDates.SelectedLines(), month, year));
+}
+
+void TCalendarMain::PuttextOnDays(const QList<TDayLine> &lines)
+{
+    if (lines.isEmpty())
+        return;
+    const int lastClicked = CurrentCell;
+    DoSaveRichtext();
+    const TDefaultFont defaultFont = [this](TWPRTFTextPaint &document, const TWPCharAttr &current) {
+        return DefaultFontAttributes(current, Preferences,
+                                     FontIndexOfFace(document, Preferences.DefaultFontName),
+                                     document.Palette());
+    };
+    if (AppendLinesToDays(*CalendarPanel, lines, defaultFont) == 0)
+        return;
+    // Set directly: the command runs SetButtons once at its end.
+    Modified = true;
+    if (lastClicked > 0)
+        CalendarPanel->RaiseCellEvent(lastClicked);
+}

@@ -1,0 +1,291 @@
+#include "RecurrenceRule.h"
+
+#include "RecurringFormula.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace {
+
+// No rule a person writes lists more values than this in one part.
+constexpr int MaxValues = 64;
+constexpr int MaxNumber = 999;
+
+constexpr std::array<const char *, 7> WeekdayCodes{"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
+
+std::optional<int> ReadNumber(QStringView text)
+{
+    if (text.isEmpty() || text.size() > 4)
+        return std::nullopt;
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok || value < -MaxNumber || value > MaxNumber)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> WeekdayOfCode(QStringView code)
+{
+    for (int day = 0; day < 7; ++day) {
+        if (code.compare(QLatin1String(WeekdayCodes[day]), Qt::CaseInsensitive) == 0)
+            return day;
+    }
+    return std::nullopt;
+}
+
+// A list of numbers in low to high; false when a value is not a number in
+// the range or there are too many.
+bool ReadNumbers(const QString &text, int low, int high, QList<int> &values)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() > MaxValues)
+        return false;
+    for (const QString &part : parts) {
+        const std::optional<int> value = ReadNumber(part);
+        if (!value || *value < low || *value > high || *value == 0)
+            return false;
+        values.append(*value);
+    }
+    return true;
+}
+
+bool ReadWeekdays(const QString &text, QList<std::pair<int, int>> &values)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() > MaxValues)
+        return false;
+    for (const QString &part : parts) {
+        if (part.size() < 2)
+            return false;
+        const std::optional<int> weekday = WeekdayOfCode(QStringView(part).right(2));
+        if (!weekday)
+            return false;
+        int ordinal = 0;
+        if (part.size() > 2) {
+            const std::optional<int> read = ReadNumber(QStringView(part).chopped(2));
+            if (!read || *read == 0 || *read < -53 || *read > 53)
+                return false;
+            ordinal = *read;
+        }
+        values.append({ordinal, *weekday});
+    }
+    return true;
+}
+
+void Malformed(QString *why, const QString &part)
+{
+    if (why)
+        *why = QStringLiteral("has an unreadable rule part \"%1\"").arg(part.left(40));
+}
+
+TRuleFormulas Unsupported(const QString &why)
+{
+    return {{}, why};
+}
+
+QString WeekdayFormula(const QList<int> &weekdays)
+{
+    std::array<bool, 7> days{};
+    for (int day : weekdays)
+        days[day] = true;
+    return MakeWeekdayFormula(days);
+}
+
+// DAILY and WEEKLY: every day, or the weekdays listed.
+TRuleFormulas WeeklyFormulas(const TRecurrenceRule &rule, const QDate &start)
+{
+    if (!rule.ByMonth.isEmpty() || !rule.ByMonthDay.isEmpty() || !rule.BySetPos.isEmpty())
+        return Unsupported(QStringLiteral("limits a daily or weekly rule to months or days"));
+    QList<int> weekdays;
+    for (const auto &[ordinal, weekday] : rule.ByDay) {
+        if (ordinal != 0)
+            return Unsupported(QStringLiteral("numbers the weekdays of a weekly rule"));
+        weekdays.append(weekday);
+    }
+    if (weekdays.isEmpty())
+        weekdays = rule.Frequency == u"DAILY" ? QList<int>{0, 1, 2, 3, 4, 5, 6}
+                                              : QList<int>{start.dayOfWeek() % 7};
+    return {{WeekdayFormula(weekdays)}, {}};
+}
+
+// Seven days in a row, the weekday found among them: the weekday on or after
+// the first (Victoria Day: a Monday from May 18 to 24).
+std::optional<QString> WindowFormula(const TRecurrenceRule &rule, const QList<int> &months)
+{
+    if (months.size() != 1 || rule.ByDay.size() != 1 || rule.ByDay[0].first != 0 ||
+        rule.ByMonthDay.size() != 7)
+        return std::nullopt;
+    QList<int> days = rule.ByMonthDay;
+    std::sort(days.begin(), days.end());
+    const int month = months[0];
+    // Every month of every year must hold all seven days.
+    const int shortest = month == 2 ? 28 : QDate(2001, month, 1).daysInMonth();
+    if (days.first() < 1 || days.last() > shortest || days.last() - days.first() != 6)
+        return std::nullopt;
+    if (std::adjacent_find(days.begin(), days.end()) != days.end())
+        return std::nullopt;
+    TAnchoredFormula formula;
+    formula.Month = month;
+    formula.Day = days.first();
+    formula.Rule = TAnchorRule::OnOrAfter;
+    formula.Weekday = rule.ByDay[0].second;
+    return MakeAnchoredFormula(formula);
+}
+
+// The "$" occurrence of an iCalendar ordinal: 1 to 5, or -1 for the last.
+std::optional<int> OccurrenceOf(int ordinal)
+{
+    if (ordinal >= 1 && ordinal <= 5)
+        return ordinal - 1;
+    if (ordinal == -1)
+        return 5;
+    return std::nullopt;
+}
+
+// BYSETPOS picks one of the weekdays listed: one weekday becomes its
+// ordinal, all seven the n-th day of the month.
+std::optional<QList<std::pair<int, int>>> ApplySetPosition(const TRecurrenceRule &rule)
+{
+    if (rule.BySetPos.size() != 1 || !rule.ByMonthDay.isEmpty() || !OccurrenceOf(rule.BySetPos[0]))
+        return std::nullopt;
+    QList<int> weekdays;
+    for (const auto &[ordinal, weekday] : rule.ByDay) {
+        if (ordinal != 0)
+            return std::nullopt;
+        if (!weekdays.contains(weekday))
+            weekdays.append(weekday);
+    }
+    if (weekdays.size() == 1)
+        return QList<std::pair<int, int>>{{rule.BySetPos[0], weekdays[0]}};
+    if (weekdays.size() == 7)
+        return QList<std::pair<int, int>>{{rule.BySetPos[0], 7}};
+    return std::nullopt;
+}
+
+TRuleFormulas MonthlyFormulas(const TRecurrenceRule &rule, const QDate &start)
+{
+    QList<int> months = rule.ByMonth;
+    QList<int> monthDays = rule.ByMonthDay;
+    QList<std::pair<int, int>> weekdays = rule.ByDay;
+    const bool yearly = rule.Frequency == u"YEARLY";
+    if (yearly && months.isEmpty()) {
+        if (monthDays.isEmpty() && weekdays.isEmpty()) {
+            months = {start.month()};
+            monthDays = {start.day()};
+        } else if (std::any_of(weekdays.begin(), weekdays.end(),
+                               [](const auto &day) { return day.first != 0; })) {
+            return Unsupported(QStringLiteral("numbers the weekdays of the whole year"));
+        }
+    }
+    if (!yearly && monthDays.isEmpty() && weekdays.isEmpty())
+        monthDays = {start.day()};
+    if (!rule.BySetPos.isEmpty()) {
+        const std::optional<QList<std::pair<int, int>>> picked = ApplySetPosition(rule);
+        if (!picked)
+            return Unsupported(QStringLiteral("picks days by their position in a set"));
+        weekdays = *picked;
+    }
+    if (!monthDays.isEmpty() && !weekdays.isEmpty()) {
+        if (const std::optional<QString> window = WindowFormula(rule, months))
+            return {{*window}, {}};
+        return Unsupported(QStringLiteral("combines days of the month with weekdays"));
+    }
+    const QList<int> formulaMonths = months.isEmpty() ? QList<int>{0} : months;
+    TRuleFormulas result;
+    for (int month : formulaMonths) {
+        for (int day : monthDays) {
+            if (day == -1)
+                result.Formulas.append(MakeSpecialFormula(5, 7, month));
+            else if (day > 0)
+                result.Formulas.append(MakeDayOfMonthFormula(day, month));
+            else
+                return Unsupported(QStringLiteral("counts days from the end of the month"));
+        }
+    }
+    QList<int> everyWeekday;
+    for (const auto &[ordinal, weekday] : weekdays) {
+        if (ordinal == 0) {
+            if (!months.isEmpty())
+                return Unsupported(QStringLiteral("repeats on every weekday of some months"));
+            everyWeekday.append(weekday);
+            continue;
+        }
+        const std::optional<int> occurrence = OccurrenceOf(ordinal);
+        if (!occurrence)
+            return Unsupported(QStringLiteral("names a weekday beyond the fifth of a month"));
+        for (int month : formulaMonths)
+            result.Formulas.append(MakeSpecialFormula(*occurrence, weekday, month));
+    }
+    if (!everyWeekday.isEmpty())
+        result.Formulas.append(WeekdayFormula(everyWeekday));
+    return result;
+}
+
+} // namespace
+
+TRecurrenceRule ParseRecurrenceRule(const QString &value, QString *why)
+{
+    TRecurrenceRule rule;
+    QString frequency;
+    const QStringList parts = value.split(u';', Qt::SkipEmptyParts);
+    if (parts.size() > MaxValues) {
+        Malformed(why, value);
+        return {};
+    }
+    for (const QString &part : parts) {
+        const qsizetype equals = part.indexOf(u'=');
+        if (equals <= 0) {
+            Malformed(why, part);
+            return {};
+        }
+        const QString key = part.left(equals).trimmed().toUpper();
+        const QString text = part.mid(equals + 1).trimmed();
+        bool ok = true;
+        if (key == u"FREQ") {
+            frequency = text.toUpper();
+        } else if (key == u"INTERVAL") {
+            const std::optional<int> interval = ReadNumber(text);
+            ok = interval && *interval >= 1;
+            rule.Interval = interval.value_or(1);
+        } else if (key == u"COUNT" || key == u"UNTIL") {
+            rule.Ends = true;
+        } else if (key == u"BYMONTH") {
+            ok = ReadNumbers(text, 1, 12, rule.ByMonth);
+        } else if (key == u"BYMONTHDAY") {
+            ok = ReadNumbers(text, -31, 31, rule.ByMonthDay);
+        } else if (key == u"BYSETPOS") {
+            ok = ReadNumbers(text, -366, 366, rule.BySetPos);
+        } else if (key == u"BYDAY") {
+            ok = ReadWeekdays(text, rule.ByDay);
+        } else if (key != u"WKST") {
+            rule.Unknown.append(key.left(20));
+        }
+        if (!ok) {
+            Malformed(why, part);
+            return {};
+        }
+    }
+    if (frequency.isEmpty()) {
+        if (why)
+            *why = QStringLiteral("has a rule without a frequency");
+        return {};
+    }
+    rule.Frequency = frequency;
+    return rule;
+}
+
+TRuleFormulas FormulasOfRule(const TRecurrenceRule &rule, const QDate &start)
+{
+    if (rule.Interval != 1)
+        return Unsupported(QStringLiteral("repeats at an interval of %1").arg(rule.Interval));
+    if (rule.Ends)
+        return Unsupported(QStringLiteral("stops after a count or a date"));
+    if (!rule.Unknown.isEmpty())
+        return Unsupported(QStringLiteral("uses %1").arg(rule.Unknown.join(QStringLiteral(", "))));
+    if (rule.Frequency == u"DAILY" || rule.Frequency == u"WEEKLY")
+        return WeeklyFormulas(rule, start);
+    if (rule.Frequency == u"MONTHLY" || rule.Frequency == u"YEARLY")
+        return MonthlyFormulas(rule, start);
+    return Unsupported(QStringLiteral("repeats %1").arg(rule.Frequency.toLower().left(20)));
+}
