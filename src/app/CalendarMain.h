@@ -22,6 +22,7 @@ class QScrollArea;
 class QToolButton;
 class TCalendarPanel32;
 class TFlatCalendarEditor;
+class TFileFolder;
 class TFloatingPalette;
 class TMRUFileList;
 class TReportPrinter;
@@ -226,8 +227,15 @@ private:
     void FillFromRecurringDates();
     // Converts the older recurring-dates file when there is one.
     void ConvertLegacyRecurringDates();
-    // A save-file dialog starting in the program folder, proposing a name;
-    // the chosen file or empty.
+    // Where file dialogs open: the open document's folder, else the last
+    // folder a file was chosen in, else the user's Documents folder.
+    QString FileDialogFolder() const;
+    // Remembers the folder of a chosen file; an empty name changes nothing.
+    void NoteFileFolder(const QString &fileName);
+    // Remembers the folder a dialog's file prompts chose last, if any.
+    void NoteChosenFolder(const TFileFolder &folder);
+    // A save-file dialog starting in FileDialogFolder, proposing a name; the
+    // chosen file or empty.
     QString AskSaveFileName(const QString &dialogName, const QString &title, const QString &filter,
                             const QString &extension, const QString &proposed);
     // The page's month name for proposed file names.

@@ -1,6 +1,7 @@
 #include "MRUFileList.h"
 #include "MainWindowTestSupport.h"
 #include "ModalDialog.h"
+#include "StartFolder.h"
 #include "UserTitleForm.h"
 
 #include <QFontDatabase>
@@ -36,7 +37,7 @@ protected:
     TMainWindowRun run;
 };
 
-TEST_F(DocumentCommandsTest, OpenAsksForADocumentInTheProgramFolder)
+TEST_F(DocumentCommandsTest, OpenAsksForADocumentInTheOpenDocumentsFolder)
 {
     TCalendarMain &window = run.StartActive();
     QString other = run.WriteDocument(u"Team.DWC"_s);
@@ -49,7 +50,7 @@ TEST_F(DocumentCommandsTest, OpenAsksForADocumentInTheProgramFolder)
         return other;
     });
     window.Open1Click();
-    EXPECT_EQ(shown, (QStringList{u"Open Calendar File"_s, QDir(ProgramFolder()).absolutePath(),
+    EXPECT_EQ(shown, (QStringList{u"Open Calendar File"_s, QDir(run.Path({})).absolutePath(),
                                   u"Calendar File (*.DWC)"_s, u"DWC"_s}));
     // Read at 100 %, shown at the zoom it had.
     EXPECT_EQ(window.DocumentFileName, other);
@@ -58,6 +59,42 @@ TEST_F(DocumentCommandsTest, OpenAsksForADocumentInTheProgramFolder)
     EXPECT_EQ(window.MRUFileList->Files(), (QStringList{other, run.Path(u"Dec1999.DWC"_s)}));
     EXPECT_FALSE(window.Modified);
     EXPECT_TRUE(run.Messages.isEmpty());
+}
+
+// The file dialogs opened in the program's folder, where an installed copy
+// keeps no user files.
+TEST_F(DocumentCommandsTest, FileDialogsOpenInTheDocumentsFolderElseTheLastUsedOne)
+{
+    TCalendarMain &window = run.StartActive();
+    ASSERT_TRUE(QDir(run.Path({})).mkpath(u"Pictures"_s));
+    const QString pictures = QDir(run.Path(u"Pictures"_s)).absolutePath();
+    QStringList folders;
+    QString answer;
+    SetFileNameAnswerer([&](QFileDialog &dialog) {
+        folders.append(dialog.directory().absolutePath());
+        return answer;
+    });
+    answer = pictures + u"/Dec1999.BMP"_s;
+    window.mnuSaveAsBitmapClick();
+    answer.clear();
+    window.mnuSaveAsJPGClick();
+    window.DocumentFileName.clear();
+    window.mnuSaveAsPDFClick();
+    window.Open1Click();
+    const QString documents = QDir(run.Path({})).absolutePath();
+    EXPECT_EQ(folders, (QStringList{documents, documents, pictures, pictures}));
+
+    // The last folder is kept in the settings for the next start.
+    window.SavePreferences();
+    EXPECT_EQ(TIniFile(SettingsFileName()).ReadString(u"Folders"_s, u"Last"_s, {}), pictures);
+    EXPECT_EQ(LoadPreferences().LastFolder, pictures);
+
+    // Without a document or a last folder that still exists: the user's
+    // Documents folder, never the program's.
+    ASSERT_TRUE(QDir(pictures).removeRecursively());
+    window.Open1Click();
+    EXPECT_EQ(folders.last(), StartFolder({}, {}));
+    EXPECT_NE(folders.last(), QDir(ProgramFolder()).absolutePath());
 }
 
 TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles)
@@ -211,7 +248,7 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
     EXPECT_EQ(ReadTitle(document), u"First"_s);
     EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
 
-    // A document from elsewhere is proposed under its name in the program folder.
+    // A document from elsewhere is proposed under its name in its own folder.
     const QString elsewhere = run.Path(u"Cal/Team.DWC"_s);
     QDir().mkpath(run.Path(u"Cal"_s));
     ASSERT_TRUE(window.SaveCalendarFile(elsewhere));
@@ -222,7 +259,7 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
         return copy;
     });
     window.mnuSaveAsClick();
-    EXPECT_EQ(proposed, QDir(ProgramFolder()).absoluteFilePath(u"Team.DWC"_s));
+    EXPECT_EQ(proposed, QDir(run.Path(u"Cal"_s)).absoluteFilePath(u"Team.DWC"_s));
     EXPECT_EQ(window.DocumentFileName, copy);
     EXPECT_EQ(window.MRUFileList->Files().value(0), copy);
 }

@@ -1,5 +1,6 @@
 #include "MainWindowTestSupport.h"
 #include "PdfProbe.h"
+#include "StartFolder.h"
 
 #include <QImage>
 #include <QRegularExpression>
@@ -42,7 +43,7 @@ TEST_F(ExportCommandsTest, PicturesProposeMonthAndYearOrTheDocumentsName)
     Answer({});
     window.mnuSaveAsBitmapClick();
     EXPECT_EQ(shown.Title, u"Save Calendar As Bitmap"_s);
-    EXPECT_EQ(shown.Folder, QDir(ProgramFolder()).absolutePath());
+    EXPECT_EQ(shown.Folder, StartFolder({}, {}));
     EXPECT_EQ(shown.Proposed, u"Dec1999.BMP"_s);
     EXPECT_EQ(shown.Filter, u"Bitmap File (*.BMP)"_s);
     EXPECT_EQ(shown.Extension, u"BMP"_s);
@@ -55,7 +56,7 @@ TEST_F(ExportCommandsTest, PicturesProposeMonthAndYearOrTheDocumentsName)
     window.DocumentFileName = u"/elsewhere/Cal/Team.DWC"_s;
     window.mnuSaveAsBitmapClick();
     EXPECT_EQ(shown.Proposed, u"Team.BMP"_s);
-    EXPECT_EQ(shown.Folder, QDir(ProgramFolder()).absolutePath());
+    EXPECT_EQ(shown.Folder, StartFolder({}, {}));
     window.mnuSaveAsJPGClick();
     EXPECT_EQ(shown.Proposed, u"Team.JPG"_s);
     window.mnuSaveAsPDFClick();

@@ -394,7 +394,6 @@ TEST_F(PropertiesDialog, AccentedNamesSurviveAStyleSheetAsWindows1252)
         Choose(*dialog, "LeftMarginInchcombo", 2);
         Click(*dialog, "SaveAsStyleSheetButton");
         EXPECT_TRUE(messages.isEmpty());
-        EXPECT_EQ(shownFolders, QStringList{QDir(ProgramFolder()).absolutePath()});
     }
     QFile file(fileName);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -411,6 +410,30 @@ TEST_F(PropertiesDialog, AccentedNamesSurviveAStyleSheetAsWindows1252)
     EXPECT_EQ(dialog->ExampleCalendar().GetDayName(4), QStringLiteral("Miércoles"));
     EXPECT_TRUE(Child<QPlainTextEdit>(*dialog, "DayNames")->toPlainText().contains("Sábado"));
     EXPECT_EQ(Child<QComboBox>(*dialog, "LeftMarginInchcombo")->currentIndex(), 2);
+}
+
+// The style-sheet dialogs opened in the program's folder, where an installed
+// copy keeps no user files.
+TEST_F(PropertiesDialog, StyleSheetDialogsOpenInTheFileFolderThenWhereTheLastWasChosen)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkpath("Styles") && QDir(folder.path()).mkpath("Mine"));
+    const QString styles = folder.filePath("Styles");
+    const QString mine = folder.filePath("Mine");
+    auto dialog = Open([&](TCalendarProperties &d) { d.FileFolder() = TFileFolder(styles); });
+    Click(*dialog, "SaveAsStyleSheetButton");
+    EXPECT_TRUE(dialog->FileFolder().Chosen().isEmpty());
+    chosenFile = mine + "/Mine.DWS";
+    Click(*dialog, "SaveAsStyleSheetButton");
+    chosenFile.clear();
+    Click(*dialog, "LoadStyleSheetButton");
+    EXPECT_EQ(shownFolders, (QStringList{styles, styles, mine}));
+    EXPECT_EQ(dialog->FileFolder().Chosen(), mine);
+    EXPECT_TRUE(messages.isEmpty());
+
+    auto unset = Open();
+    Click(*unset, "LoadStyleSheetButton");
+    EXPECT_EQ(shownFolders.last(), StartFolder({}, {}));
+    EXPECT_NE(shownFolders.last(), QDir(ProgramFolder()).absolutePath());
 }
 
 TEST_F(PropertiesDialog, StyleSheetsNeedTheirExtension)
