@@ -1,4 +1,10 @@
+#ifdef DW_TEST_WIDGETS
 #include <QApplication>
+using TTestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TTestApplication = QGuiApplication;
+#endif
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -14,7 +20,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LC_ALL", "C");
     QLocale::setDefault(QLocale::c());
-    QApplication app(argc, argv);
+    TTestApplication app(argc, argv);
     std::setlocale(LC_ALL, "C");
     return RUN_ALL_TESTS();
 }

@@ -163,8 +163,17 @@ public:
     int LayoutKind() const;
     bool CellsFollowDate() const;
 
+    // The style: the fields of the style block (CalendarPageStyleFields.h)
+    // and the dates, week start, planner time, title and border picture.
     void AssignStyle(const TCalendarPage &Source);
     bool SameStyle(const TCalendarPage &Other) const;
+    // Visits the style block's fields in file order, as visit(field, value),
+    // or visit(field, setter, value) for a field AssignStyle copies through
+    // its setter. Defined in CalendarPageStyleFields.h.
+    template <typename Visitor> void VisitStyleBlock(Visitor &&visit) const
+    {
+        VisitStyleBlockOf(visit, *this);
+    }
     void ResetStyle(QDate Today = QDate::currentDate());
     void Relayout(bool ResizeMiniFonts);
 
@@ -225,6 +234,13 @@ protected:
 
 private:
     friend class TCalendarPageFile;
+
+    // The one list of the style fields, visited in step over one page or
+    // more (CalendarPageStyleFields.h).
+    template <typename Visitor, typename... Pages>
+    static void VisitStyleBlockOf(Visitor &visit, Pages &...pages);
+    template <typename Visitor, typename... Pages>
+    static void VisitStyleFieldsOf(Visitor &visit, Pages &...pages);
 
     void Repaint();
     void ResetToLocaleNames();

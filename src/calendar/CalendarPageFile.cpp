@@ -1,4 +1,5 @@
 #include "CalendarPage.h"
+#include "CalendarPageStyleFields.h"
 #include "ComponentStream.h"
 #include "Numbers.h"
 #include "StreamWriter.h"
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <limits>
+#include <type_traits>
 
 namespace {
 
@@ -41,24 +43,37 @@ QString FaceName(const QString &name)
     return name.left(name[MaxFaceName - 1].isHighSurrogate() ? MaxFaceName - 1 : MaxFaceName);
 }
 
-// Writes the style block's values, each in its form.
+// Writes the style block's fields, each in its form.
 class StyleWriter
 {
 public:
     explicit StyleWriter(TStreamWriter &out) : m_out(out) {}
 
-    void Integer(int value, int, int, const char *) { m_out.WriteInteger(value); }
-    template <typename Enum> void Enumeration(Enum value, Enum, const char *)
+    void operator()(const TStyleField &, int value) { m_out.WriteInteger(value); }
+    template <typename Enum>
+    requires std::is_enum_v<Enum>
+    void operator()(const TStyleField &, Enum value) { m_out.WriteInteger(int(value)); }
+    // Margins, the block's only float fields, in hundredths of an inch; the
+    // small addition keeps values such as 0.29, which single precision holds
+    // as 0.2899999, at their hundredth.
+    void operator()(const TStyleField &, float inches)
     {
-        m_out.WriteInteger(int(value));
+        m_out.WriteInteger(Trunc(double(inches) * 100.0 + 1e-4));
     }
-    // Hundredths of an inch; the small addition keeps values such as 0.29,
-    // which single precision holds as 0.2899999, at their hundredth.
-    void Margin(float inches) { m_out.WriteInteger(Trunc(double(inches) * 100.0 + 1e-4)); }
-    void Colour(TColor color) { m_out.WriteInteger(qint32(color)); }
-    void Boolean(bool value) { m_out.WriteBoolean(value); }
-    void String(const QString &value) { m_out.WriteString(value); }
-    void Font(const TFontDesc &font)
+    void operator()(const TStyleField &, TColor color) { m_out.WriteInteger(qint32(color)); }
+    void operator()(const TStyleField &, bool value) { m_out.WriteBoolean(value); }
+    template <std::size_t Count>
+    void operator()(const TStyleField &, const std::array<QString, Count> &names)
+    {
+        for (const QString &name : names)
+            m_out.WriteString(name);
+    }
+    template <typename Setter, typename Value>
+    void operator()(const TStyleField &field, Setter, const Value &value)
+    {
+        (*this)(field, value);
+    }
+    void operator()(const TStyleField &, const TFontDesc &font)
     {
         m_out.WriteString(font.Name);
         m_out.WriteInteger(font.Size);
@@ -81,6 +96,35 @@ class StyleReader
 public:
     explicit StyleReader(TStreamReader &in) : m_in(in) {}
 
+    // The style block's fields, each in its form.
+    void operator()(const TStyleField &field, int &value)
+    {
+        Integer(value, field.Low, field.High, field.What);
+    }
+    template <typename Enum>
+    requires std::is_enum_v<Enum>
+    void operator()(const TStyleField &field, Enum &value)
+    {
+        int ordinal = int(value);
+        Integer(ordinal, field.Low, field.High, field.What);
+        value = Enum(ordinal);
+    }
+    void operator()(const TStyleField &, float &inches) { Margin(inches); }
+    void operator()(const TStyleField &, TColor &color) { Colour(color); }
+    void operator()(const TStyleField &, bool &value) { Boolean(value); }
+    void operator()(const TStyleField &, TFontDesc &font) { Font(font); }
+    template <std::size_t Count>
+    void operator()(const TStyleField &, std::array<QString, Count> &names)
+    {
+        for (QString &name : names)
+            String(name);
+    }
+    template <typename Setter, typename Value>
+    void operator()(const TStyleField &field, Setter, Value &value)
+    {
+        (*this)(field, value);
+    }
+
     void Integer(int &field, int low, int high, const char *what)
     {
         const auto value = m_in.ReadInteger();
@@ -95,12 +139,6 @@ public:
             return;
         }
         field = *value;
-    }
-    template <typename Enum> void Enumeration(Enum &field, Enum last, const char *what)
-    {
-        int ordinal = int(field);
-        Integer(ordinal, 0, int(last), what);
-        field = Enum(ordinal);
     }
     void Margin(float &inches)
     {
@@ -204,53 +242,12 @@ public:
     static std::optional<ReadError> ReadStyleSheet(TCalendarPage &page, TStreamReader &in);
 
 private:
-    // The style block, in file order; Values writes or reads each field.
-    template <typename Page, typename Values> static void VisitStyle(Page &page, Values &values);
     static int ReadHeader(TStreamReader &in);
     static void WriteCell(const TWPRtfStorage &cell, TStreamWriter &out);
     static bool ReadCell(TWPRtfStorage &cell, TStreamReader &in);
     static void ReadDocumentValues(TCalendarPage &page, int version, TStreamReader &in);
     static void ReadObjects(TCalendarPage &page, TStreamReader &in, TComponentOwner &owner);
 };
-
-template <typename Page, typename Values>
-void TCalendarPageFile::VisitStyle(Page &page, Values &values)
-{
-    values.Integer(page.m_paperSize, 0, 1, "paper size");
-    values.Enumeration(page.m_calendarOrientation, coLandscape, "orientation");
-    values.Margin(page.m_leftMarginInch);
-    values.Margin(page.m_topMarginInch);
-    values.Margin(page.m_rightMarginInch);
-    values.Margin(page.m_bottomMarginInch);
-    values.Enumeration(page.m_calendarLayout, loDay15, "layout");
-    values.Enumeration(page.m_calendarBorder, cbTopBottom, "calendar border");
-    values.Enumeration(page.m_calendarLineLayout, llCellsOnly, "line layout");
-    for (auto &name : page.m_monthNames)
-        values.String(name);
-    for (auto &name : page.m_dayNames)
-        values.String(name);
-    values.Colour(page.m_titleBGColor);
-    values.Font(page.m_titleFont);
-    values.Boolean(page.m_titleShowYear);
-    values.Font(page.m_headersFont);
-    values.Enumeration(page.m_headersBorder, cbTopBottom, "headers border");
-    values.Enumeration(page.m_headersStyle, dsWhole, "headers style");
-    values.Colour(page.m_headersBGColor);
-    values.Font(page.m_cellFont);
-    values.Enumeration(page.m_cellBorder, cbTopBottom, "cell border");
-    values.Enumeration(page.m_miniCalendarLineLayout, mllMinimal, "mini line layout");
-    values.Enumeration(page.m_miniCalBorder, cbTopBottom, "mini calendar border");
-    values.Colour(page.m_miniCalBGColor);
-    values.Boolean(page.m_miniShowYear);
-    values.Font(page.m_miniTitleFont);
-    values.Font(page.m_miniHeadersFont);
-    values.Colour(page.m_miniHeadersBGColor);
-    values.Enumeration(page.m_miniHeadersStyle, dsWhole, "mini headers style");
-    values.Enumeration(page.m_miniHeadersBorder, cbTopBottom, "mini headers border");
-    values.Enumeration(page.m_miniCellBorder, cbTopBottom, "mini cell border");
-    values.Font(page.m_miniCellFont);
-    values.Enumeration(page.m_numberPosition, cnpUpperRight, "number position");
-}
 
 void TCalendarPageFile::WriteCell(const TWPRtfStorage &cell, TStreamWriter &out)
 {
@@ -268,7 +265,7 @@ void TCalendarPageFile::WriteDocument(const TCalendarPage &page, TStreamWriter &
     out.WriteListBegin();
     out.WriteInteger(FileVersion);
     out.WriteInteger(DocumentKind);
-    VisitStyle(page, values);
+    TCalendarPage::VisitStyleBlockOf(values, page);
     out.WriteString(page.m_wmfBorderFile);
     out.WriteInteger(page.m_mainCalDay);
     out.WriteInteger(page.m_mainCalMonth);
@@ -293,7 +290,7 @@ void TCalendarPageFile::WriteStyleSheet(const TCalendarPage &page, TStreamWriter
     out.WriteListBegin();
     out.WriteInteger(FileVersion);
     out.WriteInteger(StyleSheetKind);
-    VisitStyle(page, values);
+    TCalendarPage::VisitStyleBlockOf(values, page);
     out.WriteString(page.m_wmfBorderFile);
     out.WriteListEnd();
 }
@@ -335,7 +332,7 @@ bool TCalendarPageFile::ReadCell(TWPRtfStorage &cell, TStreamReader &in)
 void TCalendarPageFile::ReadDocumentValues(TCalendarPage &page, int version, TStreamReader &in)
 {
     StyleReader values(in);
-    VisitStyle(page, values);
+    TCalendarPage::VisitStyleBlockOf(values, page);
     if (in.Failed())
         return;
     page.SetWMFBorderFile({});
@@ -399,7 +396,7 @@ std::optional<ReadError> TCalendarPageFile::ReadStyleSheet(TCalendarPage &page, 
     const int version = ReadHeader(in);
     StyleReader values(in);
     if (version != 0)
-        VisitStyle(page, values);
+        TCalendarPage::VisitStyleBlockOf(values, page);
     if (in.Failed())
         return in.Error();
     if (version < 4) {

@@ -1,66 +1,68 @@
-#include "CalendarPage.h"
+#include "CalendarPageStyleFields.h"
+
+#include <type_traits>
+
+namespace {
+
+// One visitor of several lambdas, each taking the calls it fits.
+template <typename... Lambdas> struct Overloaded : Lambdas...
+{
+    using Lambdas::operator()...;
+};
+
+// Whether two values of a field make the same style: fonts by their look,
+// without their size.
+template <typename T> bool SameValue(const T &a, const T &b)
+{
+    return a == b;
+}
+bool SameValue(const TFontDesc &a, const TFontDesc &b)
+{
+    return a.SameLook(b);
+}
+
+} // namespace
 
 void TCalendarPage::AssignStyle(const TCalendarPage &Source)
 {
-    m_paperSize = Source.m_paperSize;
-    m_calendarLayout = Source.m_calendarLayout;
-    m_calendarOrientation = Source.m_calendarOrientation;
-    m_startOfWeek = Source.m_startOfWeek;
-    m_monthNames = Source.m_monthNames;
-    m_dayNames = Source.m_dayNames;
-    m_mainCalDay = Source.m_mainCalDay;
-    m_mainCalMonth = Source.m_mainCalMonth;
-    m_mainCalYear = Source.m_mainCalYear;
-    SetFont(m_titleFont, Source.m_titleFont);
-    m_titleBGColor = Source.m_titleBGColor;
-    SetFont(m_headersFont, Source.m_headersFont);
-    m_headersBGColor = Source.m_headersBGColor;
-    m_headersStyle = Source.m_headersStyle;
-    SetFont(m_cellFont, Source.m_cellFont);
-    m_miniCalBGColor = Source.m_miniCalBGColor;
-    SetFont(m_miniTitleFont, Source.m_miniTitleFont);
-    SetFont(m_miniHeadersFont, Source.m_miniHeadersFont);
-    m_miniHeadersBGColor = Source.m_miniHeadersBGColor;
-    m_miniHeadersStyle = Source.m_miniHeadersStyle;
-    SetFont(m_miniCellFont, Source.m_miniCellFont);
-    m_titleShowYear = Source.m_titleShowYear;
-    m_miniShowYear = Source.m_miniShowYear;
-    m_leftMarginInch = Source.m_leftMarginInch;
-    m_topMarginInch = Source.m_topMarginInch;
-    m_rightMarginInch = Source.m_rightMarginInch;
-    m_bottomMarginInch = Source.m_bottomMarginInch;
-    m_plannerStartTime = Source.m_plannerStartTime;
-    SetCalendarLineLayout(Source.m_calendarLineLayout);
-    SetMiniCalendarLineLayout(Source.m_miniCalendarLineLayout);
-    SetUserTitle(Source.m_userTitle);
-    SetWMFBorderFile(Source.m_wmfBorderFile);
+    // The fields copied directly, then those copied through their setters,
+    // each in list order.
+    Overloaded direct{
+        [this](const TStyleField &field, auto &value, const auto &source) {
+            if (!field.Copied)
+                return;
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, TFontDesc>)
+                SetFont(value, source);
+            else
+                value = source;
+        },
+        [](const TStyleField &, auto, auto &, const auto &) {},
+    };
+    VisitStyleFieldsOf(direct, *this, Source);
+    Overloaded bySetter{
+        [](const TStyleField &, auto &, const auto &) {},
+        [this](const TStyleField &field, auto setter, auto &, const auto &source) {
+            if (field.Copied)
+                (this->*setter)(source);
+        },
+    };
+    VisitStyleFieldsOf(bySetter, *this, Source);
     Relayout(false);
 }
 
 bool TCalendarPage::SameStyle(const TCalendarPage &Other) const
 {
-    return m_paperSize == Other.m_paperSize && m_calendarLayout == Other.m_calendarLayout &&
-           m_startOfWeek == Other.m_startOfWeek &&
-           m_calendarOrientation == Other.m_calendarOrientation &&
-           m_monthNames == Other.m_monthNames && m_dayNames == Other.m_dayNames &&
-           m_mainCalDay == Other.m_mainCalDay && m_mainCalMonth == Other.m_mainCalMonth &&
-           m_mainCalYear == Other.m_mainCalYear && m_titleFont.SameLook(Other.m_titleFont) &&
-           m_titleBGColor == Other.m_titleBGColor && m_headersFont.SameLook(Other.m_headersFont) &&
-           m_headersBGColor == Other.m_headersBGColor && m_headersStyle == Other.m_headersStyle &&
-           m_cellFont.SameLook(Other.m_cellFont) && m_miniCalBGColor == Other.m_miniCalBGColor &&
-           m_miniTitleFont.SameLook(Other.m_miniTitleFont) &&
-           m_miniHeadersFont.SameLook(Other.m_miniHeadersFont) &&
-           m_miniHeadersBGColor == Other.m_miniHeadersBGColor &&
-           m_miniHeadersStyle == Other.m_miniHeadersStyle &&
-           m_miniCellFont.SameLook(Other.m_miniCellFont) &&
-           m_titleShowYear == Other.m_titleShowYear && m_miniShowYear == Other.m_miniShowYear &&
-           m_leftMarginInch == Other.m_leftMarginInch && m_topMarginInch == Other.m_topMarginInch &&
-           m_rightMarginInch == Other.m_rightMarginInch &&
-           m_bottomMarginInch == Other.m_bottomMarginInch &&
-           m_plannerStartTime == Other.m_plannerStartTime &&
-           m_calendarLineLayout == Other.m_calendarLineLayout &&
-           m_miniCalendarLineLayout == Other.m_miniCalendarLineLayout &&
-           m_userTitle == Other.m_userTitle && m_wmfBorderFile == Other.m_wmfBorderFile;
+    bool same = true;
+    Overloaded compare{
+        [&same](const TStyleField &field, const auto &value, const auto &other) {
+            same = same && (!field.Copied || SameValue(value, other));
+        },
+        [&same](const TStyleField &field, auto, const auto &value, const auto &other) {
+            same = same && (!field.Copied || SameValue(value, other));
+        },
+    };
+    VisitStyleFieldsOf(compare, *this, Other);
+    return same;
 }
 
 void TCalendarPage::ResetStyle(QDate Today)

@@ -2,7 +2,7 @@
 
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
-#include "PdfProbe.h"
+#include "PdfRaster.h"
 #include "StoredPageValues.h"
 
 #include <QTemporaryDir>
@@ -110,7 +110,7 @@ TEST(PdfExport, CellTextKeepsTheScreensGapFromTheLineLeftOfIt)
 
         const QString pdf = folder.filePath(u"cell.pdf"_s);
         ASSERT_FALSE(SavePageAsPdf(page, pdf, u"cell"_s));
-        const QImage paper = RasterisedPdfPage(pdf, folder.path(), 96);
+        const QImage paper = RasterisedFirstPage(pdf, folder.path(), 96);
         if (paper.isNull())
             GTEST_SKIP() << "pdftoppm is not available";
         ASSERT_EQ(paper.size(), screen.size());

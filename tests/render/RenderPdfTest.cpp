@@ -1,40 +1,13 @@
 #include "CalendarPage.h"
-#include "PdfProbe.h"
+#include "PdfRaster.h"
 #include "RenderCommand.h"
 #include "StoredPageValues.h"
 
-#include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// The first page of a PDF rendered back at 96 dpi through pdftoppm, or a
-// null image when the tool is missing or fails.
-QImage RasterisedFirstPage(const QString &pdf, const QString &folder)
-{
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (tool.isEmpty())
-        return {};
-    const QString stem = folder + QStringLiteral("/raster");
-    QProcess process;
-    process.start(tool, {"-r", "96", "-png", "-singlefile", "-f", "1", "-l", "1", pdf, stem});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return QImage(stem + QStringLiteral(".png"));
-}
-
-int InkIn(const QImage &image, const QRect &rect)
-{
-    int ink = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            ink += image.pixelColor(x, y).lightness() < 128 ? 1 : 0;
-    return ink;
-}
 
 // A month grid on Letter landscape saved as a document, with the title band
 // in the colour given.

@@ -1,12 +1,16 @@
 #include "PageInfoJson.h"
 
 #include "CalendarPage.h"
+#include "CalendarPageStyleFields.h"
 #include "Component.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextDocument>
+
+#include <array>
+#include <type_traits>
 
 namespace {
 
@@ -24,50 +28,49 @@ QJsonObject FontJson(const TFontDesc &font)
             {"color", qint64(font.Color)}};
 }
 
-QJsonArray NamesJson(const TCalendarPage &page, bool months)
+// The style block's fields under their property names.
+class StyleFieldsJson
 {
-    QJsonArray names;
-    for (int i = 1; i <= (months ? 12 : 7); ++i)
-        names.append(months ? page.GetMonthName(i) : page.GetDayName(i));
-    return names;
-}
+public:
+    QJsonObject Object;
+
+    void operator()(const TStyleField &field, int value) { Insert(field, value); }
+    template <typename Enum>
+    requires std::is_enum_v<Enum>
+    void operator()(const TStyleField &field, Enum value) { Insert(field, int(value)); }
+    void operator()(const TStyleField &field, float inches) { Insert(field, double(inches)); }
+    void operator()(const TStyleField &field, TColor color) { Insert(field, qint64(color)); }
+    void operator()(const TStyleField &field, bool value) { Insert(field, value); }
+    void operator()(const TStyleField &field, const TFontDesc &font)
+    {
+        Insert(field, FontJson(font));
+    }
+    template <std::size_t Count>
+    void operator()(const TStyleField &field, const std::array<QString, Count> &names)
+    {
+        QJsonArray list;
+        for (const QString &name : names)
+            list.append(name);
+        Insert(field, list);
+    }
+    template <typename Setter, typename Value>
+    void operator()(const TStyleField &field, Setter, const Value &value)
+    {
+        (*this)(field, value);
+    }
+
+private:
+    void Insert(const TStyleField &field, const QJsonValue &value)
+    {
+        Object.insert(QLatin1String(field.Name), value);
+    }
+};
 
 QJsonObject StyleJson(const TCalendarPage &page)
 {
-    return {
-        {"PaperSize", page.PaperSize()},
-        {"CalendarOrientation", int(page.CalendarOrientation())},
-        {"LeftMarginInch", double(page.LeftMarginInch())},
-        {"TopMarginInch", double(page.TopMarginInch())},
-        {"RightMarginInch", double(page.RightMarginInch())},
-        {"BottomMarginInch", double(page.BottomMarginInch())},
-        {"CalendarLayout", int(page.CalendarLayout())},
-        {"CalendarBorder", int(page.CalendarBorder())},
-        {"CalendarLineLayout", int(page.CalendarLineLayout())},
-        {"MonthNames", NamesJson(page, true)},
-        {"DayNames", NamesJson(page, false)},
-        {"TitleBGColor", qint64(page.TitleBGColor())},
-        {"TitleFont", FontJson(page.TitleFont())},
-        {"TitleShowYear", page.TitleShowYear()},
-        {"HeadersFont", FontJson(page.HeadersFont())},
-        {"HeadersBorder", int(page.HeadersBorder())},
-        {"HeadersStyle", int(page.HeadersStyle())},
-        {"HeadersBGColor", qint64(page.HeadersBGColor())},
-        {"CellFont", FontJson(page.CellFont())},
-        {"CellBorder", int(page.CellBorder())},
-        {"MiniCalendarLineLayout", int(page.MiniCalendarLineLayout())},
-        {"MiniCalBorder", int(page.MiniCalBorder())},
-        {"MiniCalBGColor", qint64(page.MiniCalBGColor())},
-        {"MiniShowYear", page.MiniShowYear()},
-        {"MiniTitleFont", FontJson(page.MiniTitleFont())},
-        {"MiniHeadersFont", FontJson(page.MiniHeadersFont())},
-        {"MiniHeadersBGColor", qint64(page.MiniHeadersBGColor())},
-        {"MiniHeadersStyle", int(page.MiniHeadersStyle())},
-        {"MiniHeadersBorder", int(page.MiniHeadersBorder())},
-        {"MiniCellBorder", int(page.MiniCellBorder())},
-        {"MiniCellFont", FontJson(page.MiniCellFont())},
-        {"NumberPosition", int(page.NumberPosition())},
-    };
+    StyleFieldsJson style;
+    page.VisitStyleBlock(style);
+    return style.Object;
 }
 
 QJsonArray CellsJson(const TCalendarPage &page)

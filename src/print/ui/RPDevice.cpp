@@ -2,9 +2,7 @@
 
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrintDialog>
 #include <QPrinterInfo>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -36,18 +34,6 @@ void TRPDevice::SelectPdfFile(const QString &FileName)
 bool TRPDevice::HasPrinter() const
 {
     return m_pdf || !QPrinterInfo::availablePrinters().isEmpty();
-}
-
-bool TRPDevice::ShowPrinterSetup(QWidget *Parent)
-{
-    QPrintDialog dialog(&m_printer, Parent);
-    dialog.adjustSize();
-    if (const QScreen *screen = dialog.screen()) {
-        const QRect area = screen->geometry();
-        dialog.move(area.left() + (area.width() - dialog.width()) / 2,
-                    area.top() + (area.height() - dialog.height()) / 3);
-    }
-    return dialog.exec() == QDialog::Accepted;
 }
 
 int TRPDevice::DeviceCopies() const

@@ -7,7 +7,6 @@
 #include <QString>
 
 class QPageSize;
-class QWidget;
 
 // The printer a report prints on, with its settings (paper, orientation,
 // copies), kept from one print job to the next. It starts on the system's
@@ -26,11 +25,6 @@ public:
     bool IsPdf() const { return m_pdf; }
     // Whether a job can be printed: a PDF file or an installed printer.
     bool HasPrinter() const;
-
-    // The system's printer set-up dialog for the current printer, placed
-    // centred across the screen and a third down it; the choices stay in the
-    // device. True when confirmed.
-    bool ShowPrinterSetup(QWidget *Parent = nullptr);
 
     // The copies in the device's settings, 1 when it has none.
     int DeviceCopies() const;

@@ -1,32 +1,51 @@
-#pragma once
+#include "PdfRaster.h"
 
-#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QString>
 
-// A PDF looked at through the poppler tools, which a test skips without.
+namespace {
 
-// Page 1 of pdf rasterised at dpi through pdftoppm into folder; a null image
-// when the tool is missing or fails.
-inline QImage RasterisedPdfPage(const QString &pdf, const QString &folder, int dpi)
+bool IsInk(const QImage &image, int x, int y)
+{
+    return image.valid(x, y) && image.pixelColor(x, y).lightness() < 128;
+}
+
+} // namespace
+
+QImage RasterisedFirstPage(const QString &pdf, const QString &folder, int dpi)
 {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     if (tool.isEmpty())
         return {};
     const QString stem = folder + QStringLiteral("/raster");
     QProcess process;
-    process.start(tool, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
-                         QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"),
-                         QStringLiteral("-l"), QStringLiteral("1"), pdf, stem});
+    process.start(
+        tool, {"-r", QString::number(dpi), "-png", "-singlefile", "-f", "1", "-l", "1", pdf, stem});
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return {};
     return QImage(stem + QStringLiteral(".png"));
 }
 
-// The value of a field of pdfinfo's report ("Title", "Creator"), or null when
-// the tool is missing or fails.
-inline QString PdfInfoField(const QString &pdf, const QString &field)
+int InkIn(const QImage &image, const QRect &rect)
+{
+    int ink = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            ink += IsInk(image, x, y) ? 1 : 0;
+    return ink;
+}
+
+QRect InkBounds(const QImage &image, const QRect &area)
+{
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (IsInk(image, x, y))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+QString PdfInfoField(const QString &pdf, const QString &field)
 {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
     if (tool.isEmpty())

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -318,15 +320,15 @@ TEST_F(DocumentCommandsTest, DefaultEditorFontIsStoredAndUsedAtOnce)
     TCalendarMain &window = run.StartActive();
     window.CalendarPanel->RaiseCellEvent(window.CalendarPanel->CellOfDay(10));
     ASSERT_TRUE(window.CellEditing);
-    // A face the font dialog offers on this machine, with an italic style.
-    QString face;
-    for (const QString &family : QFontDatabase::families()) {
-        if (QFontDatabase::styles(family).contains(u"Italic"_s)) {
-            face = family;
-            break;
-        }
-    }
-    ASSERT_FALSE(face.isEmpty());
+    // A face the font dialog offers on this machine, scalable and with an
+    // italic style, so the choice below is one the dialog can keep.
+    const QStringList families = QFontDatabase::families();
+    const auto found = std::find_if(families.begin(), families.end(), [](const QString &family) {
+        return QFontDatabase::isSmoothlyScalable(family) &&
+               QFontDatabase::styles(family).contains(u"Italic"_s);
+    });
+    ASSERT_NE(found, families.end());
+    const QString face = *found;
     SetModalAnswerer([&face](QDialog &dialog) {
         auto &fonts = dynamic_cast<QFontDialog &>(dialog);
         EXPECT_EQ(fonts.currentFont().pointSize(), 10);

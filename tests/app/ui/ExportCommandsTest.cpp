@@ -1,5 +1,5 @@
 #include "MainWindowTestSupport.h"
-#include "PdfProbe.h"
+#include "PdfRaster.h"
 #include "StartFolder.h"
 
 #include <QImage>
