@@ -64,7 +64,7 @@ int DrawTitleBand(QPainter &target, TCalendarAttributes &attributes, const TRect
         band.Bottom = band.Top + attributes.MinTitleHeight;
     FillRect(target, {band.Left, band.Top, band.Right, band.Bottom + 1}, attributes.TitleBackColor);
     SetTargetFont(target, attributes.TitleFont);
-    DrawTextLine(target, band, MonthTitle(attributes, title), Qt::AlignCenter);
+    DrawFittedTextLine(target, band, MonthTitle(attributes, title), Qt::AlignCenter);
     return band.Bottom;
 }
 
@@ -80,7 +80,7 @@ int DrawDayNames(QPainter &target, TCalendarAttributes &attributes, const TRect 
     const int cw = (r.Right - r.Left) / 7;
     for (int j = 0; j < 7; ++j) {
         const TRect cell{r.Left + j * cw + 1, row.Top, r.Left + j * cw + cw - 1, row.Bottom};
-        DrawTextLine(target, cell, ColumnDayName(attributes, j), Qt::AlignCenter);
+        DrawFittedTextLine(target, cell, ColumnDayName(attributes, j), Qt::AlignCenter);
     }
     return row.Bottom;
 }

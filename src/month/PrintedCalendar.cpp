@@ -10,6 +10,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 // A page font on paper: its face, point size, colour, bold, italic and
@@ -52,11 +54,29 @@ void PrintOnLine(TCanvasReport &report, const TRect &rect, const QString &text, 
         report.PrintRight(fitted, report.XD2U(rightEdge));
 }
 
-// Text centred in rect on a line placed as titles and day names are.
+// Makes the report's font just small enough for text to be no wider than
+// width where it is wider; the size it had.
+double ShrinkFontToFit(TCanvasReport &report, const QString &text, int width)
+{
+    const double size = report.Font().Size;
+    constexpr double smallest = 1;
+    for (int wide = report.TextWidth(text); wide > width && report.Font().Size > smallest;
+         wide = report.TextWidth(text)) {
+        // In proportion first; a quarter point less each time that falls short.
+        const double shrunk = report.Font().Size * std::max(width, 0) / wide;
+        report.SetFontSize(std::max(smallest, std::min(shrunk, report.Font().Size - 0.25)));
+    }
+    return size;
+}
+
+// Text centred in rect on a line placed as titles and day names are, its font
+// shrunk where it would not fit.
 void PrintCentred(TCanvasReport &report, const TRect &rect, const QString &text)
 {
+    const double size = ShrinkFontToFit(report, text, rect.Width() + 1);
     const double top = rect.Top + (rect.Height() - 1.4 * report.LineHeight()) / 2;
     PrintOnLine(report, rect, text, top, TPlace::Center);
+    report.SetFontSize(size);
 }
 
 int PrintTitleBand(TCanvasReport &report, TCalendarAttributes &attributes, const TRect &r,
@@ -145,7 +165,9 @@ void PrintPlannerBody(TCanvasReport &report, TCalendarAttributes &attributes,
     const TRect band{r.Left + 5, r.Top + 1, r.Right - 5,
                      r.Top + 1 + Trunc(1.6 * report.LineHeight())};
     attributes.TitleRect = band;
+    const double titleSize = ShrinkFontToFit(report, rows.Title, band.Width() + 1);
     PrintOnLine(report, band, rows.Title, band.Top, TPlace::Center);
+    report.SetFontSize(titleSize);
 
     const TPlannerBody body = PlannerBody(r, band.Bottom, rowCount);
     DrawPlannerFrame(*report.Canvas(), body, attributes.HeadersBackColor);

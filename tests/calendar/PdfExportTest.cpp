@@ -87,6 +87,36 @@ TEST(PdfExport, ThePdfCarriesTheTitleWithTheProgramAsCreator)
     EXPECT_EQ(PdfInfoField(pdf, u"Creator"_s), u"Datewright"_s);
 }
 
+// Day names and titles wider than their room were cut on paper ("Wednesd").
+TEST(PdfExport, TextsWiderThanTheirRoomArePrintedWholeInASmallerFont)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    TCalendarPage page;
+    ApplyMainPageValues(page);
+    page.SetCalendarLayout(loFullCalendar);
+    TFontDesc headers = page.HeadersFont();
+    headers.Size = 26;
+    page.SetHeadersFont(headers);
+    const QString title = u"A title far too long for the band above the month grid of the page"_s;
+    page.SetUserTitle(title);
+    const QString pdf = folder.filePath(u"Wide.PDF"_s);
+    ASSERT_FALSE(SavePageAsPdf(page, pdf, u"Wide"_s));
+    const QString text = PdfText(pdf);
+    if (text.isNull())
+        GTEST_SKIP() << "pdftotext is not available";
+    for (const QString &name : {u"Sunday"_s, u"Wednesday"_s, u"Saturday"_s})
+        EXPECT_TRUE(text.contains(name)) << name.toStdString() << "\n" << text.toStdString();
+    EXPECT_TRUE(text.simplified().contains(title)) << text.toStdString();
+
+    // The page's own fonts, whose names fit, keep their size.
+    TCalendarPage plain;
+    ApplyMainPageValues(plain);
+    const QString plainPdf = folder.filePath(u"Plain.PDF"_s);
+    ASSERT_FALSE(SavePageAsPdf(plain, plainPdf, u"Plain"_s));
+    EXPECT_TRUE(PdfText(plainPdf).contains(u"Wednesday"_s));
+}
+
 // Cell text on paper touched the line left of it, where the screen keeps a gap.
 TEST(PdfExport, CellTextKeepsTheScreensGapFromTheLineLeftOfIt)
 {
