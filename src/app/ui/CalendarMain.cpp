@@ -8,6 +8,7 @@
 #include "HelpViewer.h"
 #include "MRUFileList.h"
 #include "MainCaption.h"
+#include "PagePlacement.h"
 #include "ProgramArt.h"
 #include "ProgramStyle.h"
 #include "ReportPrinter.h"
@@ -27,10 +28,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -124,6 +128,7 @@ void TCalendarMain::FormActivate()
         return;
     ShowBusyCursor();
     IconPalette->ShowLibrary(Preferences.IconFileName);
+    SizeForFirstStart();
     RestorePlacement(*this);
     show();
     CalendarPanel->ResetStyle();
@@ -266,6 +271,14 @@ void TCalendarMain::ZoomMinusButtonClick()
     ZoomStep(&ZoomOutStep);
 }
 
+void TCalendarMain::ZoomBy(int step)
+{
+    if (step > 0)
+        ZoomPlusButtonClick();
+    else
+        ZoomMinusButtonClick();
+}
+
 void TCalendarMain::ZoomStep(std::optional<float> (*step)(float scale))
 {
     if (ZoomBusy)
@@ -374,10 +387,25 @@ void TCalendarMain::RepairCursor()
         ShowNormalCursor();
 }
 
-void TCalendarMain::FitScrollContents()
+void TCalendarMain::SizeForFirstStart()
 {
-    ScrollBox2->widget()->resize(CalendarPanel->x() + CalendarPanel->width() + pageMargin,
-                                 CalendarPanel->y() + CalendarPanel->height() + pageMargin);
+    layout()->activate();
+    const QSize chrome = size() - ScrollBox2->viewport()->size();
+    const double scale = CalendarPanel->Scale();
+    const QSize pageAt100(int(std::lrint(CalendarPanel->width() / scale)),
+                          int(std::lrint(CalendarPanel->height() / scale)));
+    resize(FirstStartWindowSize(pageAt100, pageMargin, chrome, size(),
+                                screen()->availableGeometry().size()));
+}
+
+void TCalendarMain::PlacePageInView()
+{
+    const TPagePlacement placed =
+        PlacePage(CalendarPanel->size(), ScrollBox2->viewport()->size(), pageMargin);
+    const QPoint moved = placed.PagePos - CalendarPanel->pos();
+    ScrollBox2->widget()->resize(placed.Contents);
+    CalendarPanel->move(placed.PagePos);
+    WPRichText1->move(WPRichText1->pos() + moved);
 }
 
 void TCalendarMain::ConnectCommands()

@@ -20,6 +20,7 @@ class QMenu;
 class QMenuBar;
 class QScrollArea;
 class QToolButton;
+class QWheelEvent;
 class TCalendarPanel32;
 class TFlatCalendarEditor;
 class TFileFolder;
@@ -211,13 +212,24 @@ protected:
 private:
     // One zoom step to the scale step gives for the current one, if any.
     void ZoomStep(std::optional<float> (*step)(float scale));
+    // One step in (1) or out (-1), as the zoom buttons do.
+    void ZoomBy(int step);
+    // Whether watched is the page's scroll box or inside it.
+    bool IsInPageArea(QObject *watched) const;
+    // Ctrl with the wheel zooms a step a notch; true when the wheel zoomed.
+    bool CtrlWheelZoom(const QWheelEvent &event);
     void CreateMenus();
     void CreateToolRow();
     void CreatePageArea();
     void ConnectCommands();
     void CreateRecentFiles();
     void RepairCursor();
-    void FitScrollContents();
+    // The window's size when no placement was stored: the whole page at
+    // 100 % where the screen allows (a stored placement then overrides it).
+    void SizeForFirstStart();
+    // Centres the page in the scroll box where there is room, else leaves
+    // it a margin from the edges; the open cell editor moves with it.
+    void PlacePageInView();
     void NotePagePaint();
     bool EditorHasFocus() const;
     void ConnectCellEditor();
@@ -235,17 +247,25 @@ private:
     // Remembers the folder a dialog's file prompts chose last, if any.
     void NoteChosenFolder(const TFileFolder &folder);
     // A save-file dialog starting in FileDialogFolder, proposing a name; the
-    // chosen file or empty.
+    // chosen file or empty. filter may hold several file types separated by
+    // ";;"; chosenType, when given, receives the one chosen.
     QString AskSaveFileName(const QString &dialogName, const QString &title, const QString &filter,
-                            const QString &extension, const QString &proposed);
+                            const QString &extension, const QString &proposed,
+                            QString *chosenType = nullptr);
     // The page's month name for proposed file names.
     QString PageMonthName() const;
-    void SavePictureAs(const QString &dialogName, const QString &title, const QString &filter,
+    // A picture export; kind names the file type ("Bitmap File"), offered at
+    // the screen's resolution and at those for print.
+    void SavePictureAs(const QString &dialogName, const QString &title, const QString &kind,
                        const QString &extension, bool AsJPEG);
-    bool SaveCalendarToBitmap(const QString &FileName, bool AsJPEG);
+    // The page inside its margins as a picture file: as shown at the zoom
+    // for dpi 0, else drawn at dpi dots per inch.
+    bool SaveCalendarToBitmap(const QString &FileName, bool AsJPEG, int dpi = 0);
 
     TPrinterQuery m_printers;
     std::unique_ptr<TReportPrinter> m_reportPrinter;
     bool m_busyCursorShown = false;
     bool m_pagePainted = false;
+    // The Ctrl+wheel turn not yet a whole notch.
+    int m_wheelTurn = 0;
 };

@@ -159,7 +159,7 @@ void TCalendarMain::mnuSaveClick()
 
 QString TCalendarMain::AskSaveFileName(const QString &dialogName, const QString &title,
                                        const QString &filter, const QString &extension,
-                                       const QString &proposed)
+                                       const QString &proposed, QString *chosenType)
 {
     QFileDialog dialog(this, title, FileDialogFolder(), filter);
     dialog.setObjectName(dialogName);
@@ -169,6 +169,8 @@ QString TCalendarMain::AskSaveFileName(const QString &dialogName, const QString 
     dialog.selectFile(proposed);
     const QString fileName = AskFileName(dialog);
     NoteFileFolder(fileName);
+    if (chosenType)
+        *chosenType = dialog.selectedNameFilter();
     return fileName;
 }
 

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -224,6 +225,87 @@ TEST(CalendarMainCommandsTest, PageKeysZoomAndEndTheCellEditFirst)
     EXPECT_FALSE(window.CellEditing);
     EXPECT_FALSE(window.WPRichText1->isVisible());
     EXPECT_FALSE(cell.IsEmpty());
+}
+
+// Turns the wheel over widget by delta (120 a notch) with modifiers; whether
+// the event was taken.
+bool TurnWheel(QWidget &widget, int delta, Qt::KeyboardModifiers modifiers)
+{
+    const QPointF centre = QRectF(widget.rect()).center();
+    QWheelEvent wheel(centre, widget.mapToGlobal(centre), {}, QPoint(0, delta), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    wheel.setAccepted(false);
+    QApplication::sendEvent(&widget, &wheel);
+    return wheel.isAccepted();
+}
+
+// Ctrl with the wheel, = or - left the zoom alone, unlike other Qt programs.
+TEST(CalendarMainCommandsTest, CtrlWheelAndCtrlPlusMinusStepThroughTheZoomStops)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.StartActive();
+    window.CalendarPanel->setFocus();
+    const struct
+    {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        float scale;
+    } keys[] = {
+        {Qt::Key_Equal, Qt::ControlModifier, 0.701f},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, 0.801f},
+        {Qt::Key_Minus, Qt::ControlModifier, 0.701f},
+        {Qt::Key_Minus, Qt::NoModifier, 0.701f},
+        {Qt::Key_Equal, Qt::ControlModifier | Qt::AltModifier, 0.701f},
+        {Qt::Key_Minus, Qt::ControlModifier, 0.601f},
+    };
+    for (const auto &k : keys) {
+        PressKey(window, k.key, k.modifiers);
+        EXPECT_NEAR(window.CalendarPanel->Scale(), k.scale, 1e-6) << k.key;
+    }
+    EXPECT_TRUE(window.windowTitle().endsWith(u"[60%]"_s));
+
+    const struct
+    {
+        int delta;
+        Qt::KeyboardModifiers modifiers;
+        float scale;
+    } turns[] = {
+        {120, Qt::ControlModifier, 0.701f},  {-120, Qt::ControlModifier, 0.601f},
+        {-240, Qt::ControlModifier, 0.401f}, {60, Qt::ControlModifier, 0.401f},
+        {60, Qt::ControlModifier, 0.501f},   {120, Qt::NoModifier, 0.501f},
+    };
+    for (const auto &t : turns) {
+        const bool taken = TurnWheel(*window.CalendarPanel, t.delta, t.modifiers);
+        EXPECT_EQ(taken, t.modifiers != Qt::NoModifier) << t.delta;
+        EXPECT_NEAR(window.CalendarPanel->Scale(), t.scale, 1e-6) << t.delta;
+    }
+    // Not over the tool row.
+    TurnWheel(*window.Panel3, 120, Qt::ControlModifier);
+    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.501f, 1e-6);
+}
+
+// The page stuck to the window's top-left corner however much room there was.
+TEST(CalendarMainCommandsTest, ThePageSitsCentredWhenTheWindowIsLargerThanThePage)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.StartActive("[Zooming]\r\nMain=30\r\n");
+    window.resize(1200, 900);
+    QApplication::processEvents();
+    const QWidget &view = *window.ScrollBox2->viewport();
+    const QRect page = window.CalendarPanel->geometry();
+    ASSERT_LT(page.width() + 10, view.width());
+    EXPECT_NEAR(page.left(), view.width() - 1 - page.right(), 1);
+    EXPECT_NEAR(page.top(), view.height() - 1 - page.bottom(), 1);
+    EXPECT_EQ(window.ScrollBox2->widget()->size(), view.size());
+
+    // Larger than the window: a margin from the edges, all of it reachable.
+    window.ZoomPlusButtonClick();
+    window.ZoomPlusButtonClick();
+    window.ZoomPlusButtonClick();
+    window.resize(500, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(window.CalendarPanel->pos(), QPoint(5, 5));
+    EXPECT_EQ(window.ScrollBox2->widget()->size(), window.CalendarPanel->size() + QSize(10, 10));
 }
 
 TEST(CalendarMainCommandsTest, TabMovesBetweenCellsOnlyFromTheVisibleEditor)

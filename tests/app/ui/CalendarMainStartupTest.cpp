@@ -2,6 +2,7 @@
 #include "MainWindowTestSupport.h"
 
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -50,7 +51,6 @@ TEST(CalendarMainStartupTest, WithoutSettingsStartsEmptyAt60PercentAndStoresPlac
     EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
     EXPECT_FALSE(window.CalendarPanel->Visible());
     EXPECT_FALSE(window.CalendarPanel->isVisible());
-    EXPECT_EQ(window.CalendarPanel->pos(), QPoint(5, 5));
     EXPECT_FALSE(window.CalendarPanel->PaintSuspended());
     EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
     EXPECT_TRUE(window.DocumentFileName.isEmpty());
@@ -72,6 +72,30 @@ TEST(CalendarMainStartupTest, WithoutSettingsStartsEmptyAt60PercentAndStoresPlac
     EXPECT_EQ(ini.ReadString(u"Default Font"_s, u"Name"_s, {}), u"Arial"_s);
     EXPECT_TRUE(ini.ReadBool(u"Hints"_s, u"On"_s, false));
     EXPECT_TRUE(run.Questions.isEmpty());
+}
+
+// A first start opened the window at the form's small design size.
+TEST(CalendarMainStartupTest, AFirstStartOpensTheWindowToShowTheWholePageWhereTheScreenAllows)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.Start();
+    const QRect available = window.screen()->availableGeometry();
+    // The page at 100 % with its margins, and what the window has besides.
+    const QSize page = (QSizeF(window.CalendarPanel->size()) / 0.601).toSize() + QSize(10, 10);
+    const QSize chrome = window.size() - window.ScrollBox2->viewport()->size();
+    const QSize wanted = (page + chrome).boundedTo(available.size());
+    EXPECT_NEAR(window.width(), wanted.width(), 2);
+    EXPECT_NEAR(window.height(), wanted.height(), 2);
+    EXPECT_GT(window.width(), 635);
+    EXPECT_TRUE(available.contains(window.geometry())) << window.x() << "," << window.y();
+
+    // The page at 60 % sits in the middle of the room it leaves.
+    const QRect shown = window.CalendarPanel->geometry();
+    const QSize view = window.ScrollBox2->viewport()->size();
+    if (shown.width() + 10 <= view.width())
+        EXPECT_NEAR(shown.left(), view.width() - 1 - shown.right(), 1);
+    else
+        EXPECT_EQ(shown.left(), 5);
 }
 
 TEST(CalendarMainStartupTest, FirstRecentFileIsReopenedAndShown)

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -201,6 +202,25 @@ TEST_F(CellEditingTest, AZoomStepStoresTheCellAndGoesOnEditingIt)
     }
     window.DoSaveRichtext();
     EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)), u"aXYb"_s);
+}
+
+TEST_F(CellEditingTest, CtrlZoomKeysAndTheWheelGoOnEditingTheCell)
+{
+    TCalendarMain &window = Start();
+    ClickDay(firstDay);
+    TypeText(u"a"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
+    ASSERT_TRUE(window.CellEditing);
+    TypeText(u"b"_s);
+    const QPointF centre = QRectF(window.WPRichText1->rect()).center();
+    QWheelEvent wheel(centre, window.WPRichText1->mapToGlobal(centre), {}, QPoint(0, -120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window.WPRichText1, &wheel);
+    ASSERT_TRUE(window.CellEditing);
+    EXPECT_TRUE(window.WPRichText1->hasFocus());
+    TypeText(u"c"_s);
+    window.DoSaveRichtext();
+    EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)), u"abc"_s);
 }
 
 TEST_F(CellEditingTest, TypingShowsSaveAtOnceAndTheNextCellStoresTheFirst)
