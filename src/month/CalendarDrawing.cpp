@@ -2,6 +2,7 @@
 
 #include "CalendarDates.h"
 #include "DrawingPrimitives.h"
+#include "FittedText.h"
 #include "MonthGridParts.h"
 #include "Numbers.h"
 #include "Ppi.h"

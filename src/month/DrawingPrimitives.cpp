@@ -1,6 +1,5 @@
 #include "DrawingPrimitives.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -102,37 +101,4 @@ void DrawTextLine(QPainter &target, const TRect &rect, const QString &text, int 
     if (text.isEmpty() || rect.Width() <= 0 || rect.Height() <= 0)
         return;
     target.drawText(rect.ToQRect(), alignment | Qt::TextSingleLine, text);
-}
-
-void DrawFittedTextLine(QPainter &target, const TRect &rect, const QString &text, int alignment)
-{
-    const QFont fitted = FontFittingWidth(target.font(), text, rect.Width(), target.device());
-    if (fitted == target.font())
-        return DrawTextLine(target, rect, text, alignment);
-    target.save();
-    target.setFont(fitted);
-    DrawTextLine(target, rect, text, alignment);
-    target.restore();
-}
-
-QFont FontFittingWidth(const QFont &font, const QString &text, int width, QPaintDevice *device)
-{
-    const auto wideAt = [&](int pixels) {
-        QFont sized = font;
-        sized.setPixelSize(pixels);
-        return QFontMetrics(sized, device).horizontalAdvance(text);
-    };
-    const int size = font.pixelSize();
-    const int wide = size > 1 ? wideAt(size) : 0;
-    if (wide <= width)
-        return font;
-    // In proportion first, then a pixel at a time to the largest that fits.
-    int fitted = std::clamp(int(double(size) * std::max(width, 0) / wide), 1, size - 1);
-    while (fitted + 1 < size && wideAt(fitted + 1) <= width)
-        ++fitted;
-    while (fitted > 1 && wideAt(fitted) > width)
-        --fitted;
-    QFont result = font;
-    result.setPixelSize(fitted);
-    return result;
 }

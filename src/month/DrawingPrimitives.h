@@ -3,12 +3,10 @@
 #include "Color.h"
 #include "Rect.h"
 
-#include <QFont>
 #include <QList>
 #include <QRect>
 #include <QString>
 
-class QPaintDevice;
 class QPainter;
 
 // Pixel-exact drawing on a bitmap: fills cover [Left, Right) x [Top, Bottom),
@@ -30,10 +28,3 @@ TRect HorizontalLineRect(int x1, int x2, int y);
 TRect VerticalLineRect(int x, int y1, int y2);
 // One line of text in rect, clipped by it, "&" shown as itself.
 void DrawTextLine(QPainter &target, const TRect &rect, const QString &text, int alignment);
-// The same line with the painter's font made just small enough for text to
-// fit rect's width where it is wider; text that fits is drawn as by
-// DrawTextLine.
-void DrawFittedTextLine(QPainter &target, const TRect &rect, const QString &text, int alignment);
-// font, of a size in pixels, made just small enough that text is no wider
-// than width on device; font itself when the text fits.
-QFont FontFittingWidth(const QFont &font, const QString &text, int width, QPaintDevice *device);

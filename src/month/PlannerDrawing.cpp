@@ -1,5 +1,6 @@
 #include "CalendarDrawing.h"
 #include "DrawingPrimitives.h"
+#include "FittedText.h"
 #include "MonthGridParts.h"
 #include "Numbers.h"
 

@@ -54,6 +54,19 @@ void PrintOnLine(TCanvasReport &report, const TRect &rect, const QString &text, 
         report.PrintRight(fitted, report.XD2U(rightEdge));
 }
 
+// The report's font at size points, the rest of it kept.
+void SetReportFontSize(TCanvasReport &report, double size)
+{
+    const TReportFont font = report.Font();
+    report.SetFont(font.Name, size);
+    report.SetFontColor(font.Color);
+    report.SetFontRotation(font.Rotation);
+    report.SetFontBold(font.Bold);
+    report.SetFontItalic(font.Italic);
+    report.SetFontUnderline(font.Underline);
+    report.SetFontStrikeOut(font.StrikeOut);
+}
+
 // Makes the report's font just small enough for text to be no wider than
 // width where it is wider; the size it had.
 double ShrinkFontToFit(TCanvasReport &report, const QString &text, int width)
@@ -64,7 +77,7 @@ double ShrinkFontToFit(TCanvasReport &report, const QString &text, int width)
          wide = report.TextWidth(text)) {
         // In proportion first; a quarter point less each time that falls short.
         const double shrunk = report.Font().Size * std::max(width, 0) / wide;
-        report.SetFontSize(std::max(smallest, std::min(shrunk, report.Font().Size - 0.25)));
+        SetReportFontSize(report, std::max(smallest, std::min(shrunk, report.Font().Size - 0.25)));
     }
     return size;
 }
@@ -76,7 +89,7 @@ void PrintCentred(TCanvasReport &report, const TRect &rect, const QString &text)
     const double size = ShrinkFontToFit(report, text, rect.Width() + 1);
     const double top = rect.Top + (rect.Height() - 1.4 * report.LineHeight()) / 2;
     PrintOnLine(report, rect, text, top, TPlace::Center);
-    report.SetFontSize(size);
+    SetReportFontSize(report, size);
 }
 
 int PrintTitleBand(TCanvasReport &report, TCalendarAttributes &attributes, const TRect &r,
@@ -167,7 +180,7 @@ void PrintPlannerBody(TCanvasReport &report, TCalendarAttributes &attributes,
     attributes.TitleRect = band;
     const double titleSize = ShrinkFontToFit(report, rows.Title, band.Width() + 1);
     PrintOnLine(report, band, rows.Title, band.Top, TPlace::Center);
-    report.SetFontSize(titleSize);
+    SetReportFontSize(report, titleSize);
 
     const TPlannerBody body = PlannerBody(r, band.Bottom, rowCount);
     DrawPlannerFrame(*report.Canvas(), body, attributes.HeadersBackColor);

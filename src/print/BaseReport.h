@@ -77,8 +77,6 @@ public:
     void SetFont(const QString &Name, double Size);
     // A page font: face, size, colour and its style set.
     void SetFont(const TFontDesc &Font);
-    // The size in points, the rest of the font kept.
-    void SetFontSize(double Value) { m_font.Size = Value; }
     void SetFontBold(bool Value) { m_font.Bold = Value; }
     void SetFontItalic(bool Value) { m_font.Italic = Value; }
     void SetFontUnderline(bool Value) { m_font.Underline = Value; }

@@ -3,6 +3,7 @@
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
 #include "DrawingPrimitives.h"
+#include "FittedText.h"
 #include "PaintCache.h"
 #include "PdfRaster.h"
 #include "PlannerLabels.h"
