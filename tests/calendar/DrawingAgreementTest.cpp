@@ -236,7 +236,7 @@ TEST_P(DrawingAgreement, BitmapAndPaperPutLinesAndNumbersWhereTheyBelong)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString pdf = folder.filePath("grid.pdf");
-    ASSERT_FALSE(SavePageAsPdf(page, pdf));
+    ASSERT_FALSE(SavePageAsPdf(page, pdf, QStringLiteral("grid")));
     const QImage raster = RasterisedFirstPage(pdf, folder.path());
     if (raster.isNull())
         GTEST_SKIP() << "pdftoppm is not available";
