@@ -7,13 +7,6 @@
 
 namespace {
 
-class DiscardingOwner : public TComponentOwner
-{
-public:
-    bool HasComponentNamed(const QString &) const override { return false; }
-    void InsertComponent(std::unique_ptr<TComponent>) override {}
-};
-
 // A page with two lines of text in every day cell.
 void FillCells(TCalendarPage &page)
 {
@@ -51,12 +44,11 @@ static void BM_LoadDocument(benchmark::State &state)
     FillCells(source);
     const QByteArray bytes = Saved(source);
     TCalendarPage page;
-    DiscardingOwner owner;
     for (auto _ : state) {
         QBuffer buffer;
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
-        if (page.LoadFromDevice(buffer, owner))
+        if (page.LoadFromDevice(buffer))
             state.SkipWithError("the document did not load");
     }
     state.SetBytesProcessed(state.iterations() * bytes.size());

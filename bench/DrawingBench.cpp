@@ -5,6 +5,7 @@
 #include "PdfExport.h"
 #include "SampleCell.h"
 #include "StoredPageValues.h"
+#include "Yardstick.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -12,20 +13,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// The landscape main page with a plain month grid, and its cells filled.
-void MakePage(TCalendarPage &page, TCalendarLayout layout, bool filled)
-{
-    ApplyMainPageValues(page);
-    page.SetCalendarLayout(layout);
-    page.SetMainCalDay(1);
-    if (!filled)
-        return;
-    TWPRtfStorage cell;
-    FillSampleCell(cell.RtfText());
-    for (int index = 1; index <= CellCount; ++index)
-        page.SetCellText(index, cell);
-}
 
 QImage PageImage(const TCalendarPage &page)
 {
@@ -36,25 +23,13 @@ QImage PageImage(const TCalendarPage &page)
 
 } // namespace
 
-// The yardstick: the bare month grid with its fill, lines, title, day names
-// and 42 numbers.
-static void BM_g0_BareMonthGrid(benchmark::State &state)
-{
-    TCalendarPage page;
-    MakePage(page, LOFullCalendarLS, false);
-    TCalendarAttributes attributes = MainDrawingAttributes(page);
-    QImage image = PageImage(page);
-    QPainter painter(&image);
-    for (auto _ : state)
-        DrawMonthGrid(painter, attributes, QString());
-}
 BENCHMARK(BM_g0_BareMonthGrid);
 
 // A full repaint with text in every cell, nothing changed since the last one.
 static void BM_a_FullRepaintWarm(benchmark::State &state)
 {
     TCalendarPage page;
-    MakePage(page, LOFullCalendarLS, true);
+    MakeBenchPage(page, LOFullCalendarLS, true);
     TPaintCache cache;
     QImage image = PageImage(page);
     QPainter painter(&image);
@@ -68,7 +43,7 @@ BENCHMARK(BM_a_FullRepaintWarm);
 static void BM_a_FullRepaintCold(benchmark::State &state)
 {
     TCalendarPage page;
-    MakePage(page, LOFullCalendarLS, true);
+    MakeBenchPage(page, LOFullCalendarLS, true);
     QImage image = PageImage(page);
     QPainter painter(&image);
     for (auto _ : state) {
@@ -83,7 +58,7 @@ BENCHMARK(BM_a_FullRepaintCold);
 static void BM_a_FullRepaintColdDistinct(benchmark::State &state)
 {
     TCalendarPage page;
-    MakePage(page, LOFullCalendarLS, true);
+    MakeBenchPage(page, LOFullCalendarLS, true);
     for (int index = 1; index <= CellCount; ++index) {
         TWPRtfStorage cell;
         FillSampleCell(cell.RtfText());
@@ -102,7 +77,7 @@ BENCHMARK(BM_a_FullRepaintColdDistinct);
 static void PaintLayout(benchmark::State &state, TCalendarLayout layout)
 {
     TCalendarPage page;
-    MakePage(page, layout, false);
+    MakeBenchPage(page, layout, false);
     TPaintCache cache;
     QImage image = PageImage(page);
     QPainter painter(&image);
@@ -125,7 +100,7 @@ BENCHMARK(BM_c_DayPlanner15);
 static void BM_RenderToBitmap(benchmark::State &state)
 {
     TCalendarPage page;
-    MakePage(page, LOFullCalendarLS, true);
+    MakeBenchPage(page, LOFullCalendarLS, true);
     for (auto _ : state)
         benchmark::DoNotOptimize(RenderToBitmap(page));
 }
@@ -135,7 +110,7 @@ BENCHMARK(BM_RenderToBitmap);
 static void BM_MonthsToPdf(benchmark::State &state)
 {
     TCalendarPage page;
-    MakePage(page, loFCMinisInTitleLS, false);
+    MakeBenchPage(page, loFCMinisInTitleLS, false);
     QTemporaryDir folder;
     const QString file = folder.filePath("months.pdf");
     for (auto _ : state) {

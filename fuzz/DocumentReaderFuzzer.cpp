@@ -6,24 +6,8 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
-#include <vector>
 
 namespace {
-
-// Keeps whatever objects a document brings.
-class Owner : public TComponentOwner
-{
-public:
-    bool HasComponentNamed(const QString &) const override { return false; }
-    void InsertComponent(std::unique_ptr<TComponent> component) override
-    {
-        m_objects.push_back(std::move(component));
-    }
-
-private:
-    std::vector<std::unique_ptr<TComponent>> m_objects;
-};
 
 QByteArray StyleSheetOf(const TCalendarPage &page)
 {
@@ -53,11 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
 
     TCalendarPage document;
-    Owner owner;
     QBuffer in;
     in.setData(bytes);
     in.open(QIODevice::ReadOnly);
-    if (!document.LoadFromDevice(in, owner)) {
+    if (!document.LoadFromDevice(in)) {
         QBuffer out;
         out.open(QIODevice::WriteOnly);
         (void)document.SaveToDevice(out);

@@ -6,7 +6,7 @@
 #include "Color.h"
 #include "Component.h"
 #include "FontDesc.h"
-#include "LumPanelState.h"
+#include "LumBasePanel.h"
 #include "RtfStorage.h"
 #include "StreamReader.h"
 #include "WmfPicture.h"
@@ -19,6 +19,8 @@
 
 #include <array>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 
 class QIODevice;
@@ -29,12 +31,20 @@ class QIODevice;
 // value; otherwise they store it and re-lay out or repaint the page. Values
 // outside an enumeration, a month outside 1 to 12 and other impossible values
 // are ignored.
-class TCalendarPage : public TLumPanelState
+class TCalendarPage : public TLumBasePanel
 {
 public:
     using TClickedInCellEvent = std::function<void(const TRect &rTotal, const TRect &rFree,
                                                    int iCell, int iDay, TWPRtfStorage &rtfstorage)>;
     using TNotifyEvent = std::function<void()>;
+    // Makes the objects of a creation tool: Create builds the object (the
+    // page's Font and the like at hand), AfterPlace finishes it once it is
+    // on the page (opens its dialog, say). A tool without one creates nothing.
+    struct TObjectCreator
+    {
+        std::function<std::unique_ptr<TLumGraphicControl>(TCalendarPage &page)> Create;
+        std::function<void(TLumGraphicControl &object)> AfterPlace;
+    };
 
     TCalendarPage();
 
@@ -183,19 +193,25 @@ public:
     // Calendar documents and style sheets. A save replaces the file only
     // once it is completely written and returns why it failed; a load returns
     // where and why it stopped, keeping the values read up to there. Loading a
-    // document makes Owner the owner of its placed objects, renamed
-    // "Component0", "Component1", ... by the names Owner has free; it neither
+    // document places its objects on the page, renamed "Component0",
+    // "Component1", ... by the names free among the page's objects; it neither
     // empties the cells nor removes objects first.
     std::optional<QString> SaveToFile(const QString &FileName) const;
     std::optional<QString> SaveToDevice(QIODevice &Out) const;
-    std::optional<ReadError> LoadFromFile(const QString &FileName, TComponentOwner &Owner);
-    std::optional<ReadError> LoadFromDevice(QIODevice &In, TComponentOwner &Owner);
+    std::optional<ReadError> LoadFromFile(const QString &FileName);
+    std::optional<ReadError> LoadFromDevice(QIODevice &In);
     std::optional<QString> SaveStyleSheet(const QString &FileName) const;
     std::optional<QString> SaveStyleSheetToDevice(QIODevice &Out) const;
     std::optional<ReadError> LoadStyleSheet(const QString &FileName);
     std::optional<ReadError> LoadStyleSheetFromDevice(QIODevice &In);
-    // The classes of placed objects a document may hold.
-    TClassRegistry &ObjectClasses() { return m_objectClasses; }
+
+    // The creation tools' objects, by the tool's PanelState.
+    void SetObjectCreator(TLPanelState State, TObjectCreator Creator);
+    // Whether a placed object is on the page.
+    bool HasObjects() const { return !Objects().IsEmpty(); }
+    // Makes an object of the tool PanelState names in Rect (widened to at
+    // least 25 x 15, else 50 wide and 15 high), then returns to pointing.
+    void CreateObjectInRect(const TRect &Rect) override;
 
     // Layout results.
     const TLayoutResult &Layout() const { return m_layout; }
@@ -214,10 +230,6 @@ public:
     // What the drawing of the month grid or planner recorded.
     const TCalendarAttributes &MainAttributes() const { return m_mainAttributes; }
     TCalendarAttributes &MainAttributes() { return m_mainAttributes; }
-    // The placed objects on the page, in child order: saved with the document
-    // and painted over the page in its bitmap.
-    virtual QList<const TComponent *> PlacedObjects() const { return {}; }
-
     // The border picture as loaded from its file; null without a border.
     const TWmfPicture *BorderMetafile() const
     {
@@ -225,8 +237,8 @@ public:
     }
 
 protected:
-    // Whether a placed object covers the point; such clicks are the object's.
-    virtual bool PointInPlacedObject(int X, int Y) const;
+    void PanelClicked(int X, int Y) override { Click(X, Y); }
+    void PanelDoubleClicked(int, int) override;
     // The state changed between pointing and a creation tool.
     virtual void PanelStateChanged() {}
     // The page was shown or hidden.
@@ -306,5 +318,6 @@ private:
     std::optional<TWmfPicture> m_borderMetafile;
     TLayoutResult m_layout;
     TCalendarAttributes m_mainAttributes;
-    TClassRegistry m_objectClasses;
+    std::map<TLPanelState, TObjectCreator> m_creators;
+    bool m_creating = false;
 };

@@ -160,11 +160,6 @@ void TCalendarPage::RecordCellDays()
             DayInCell(index, m_mainCalMonth, m_mainCalYear, m_startOfWeek);
 }
 
-bool TCalendarPage::PointInPlacedObject(int, int) const
-{
-    return false;
-}
-
 void TCalendarPage::Click(int X, int Y)
 {
     if (m_panelState != psPointing)
@@ -175,7 +170,7 @@ void TCalendarPage::Click(int X, int Y)
     if (m_mainAttributes.DayNamesRect.Contains(X, Y) && OnClickedDaysArea)
         OnClickedDaysArea();
     if (index != 0 && (ShowMonthGrid() || ShowPlanner())) {
-        if (!PointInPlacedObject(X, Y))
+        if (!Objects().AnyContains(X, Y))
             RaiseCellEventFor(index);
     } else if (OnClick) {
         OnClick();

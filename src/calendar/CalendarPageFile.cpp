@@ -1,6 +1,7 @@
 #include "CalendarPage.h"
 #include "CalendarPageStyleFields.h"
 #include "ComponentStream.h"
+#include "LumLabelObjectFiler.h"
 #include "Numbers.h"
 #include "StreamWriter.h"
 
@@ -30,7 +31,6 @@ constexpr int MaxFontSize = 1638;
 constexpr int MaxMarginHundredths = MaxMarginInch * 100;
 constexpr int MaxYear = 9999;
 // Objects read are named "Component0" to "Component1000".
-constexpr int MaxObjectNumber = 1000;
 
 constexpr int LowestInt = std::numeric_limits<int>::min();
 constexpr int HighestInt = std::numeric_limits<int>::max();
@@ -185,17 +185,6 @@ private:
     TStreamReader &m_in;
 };
 
-void GiveFreeName(TComponent &object, const TComponentOwner &owner)
-{
-    for (int number = 0; number <= MaxObjectNumber; ++number) {
-        const QString name = QStringLiteral("Component%1").arg(number);
-        if (!owner.HasComponentNamed(name)) {
-            object.SetName(name);
-            return;
-        }
-    }
-}
-
 std::optional<QString> WriteAll(QIODevice &device, const QByteArray &bytes)
 {
     if (device.write(bytes) != bytes.size())
@@ -237,8 +226,7 @@ class TCalendarPageFile
 public:
     static void WriteDocument(const TCalendarPage &page, TStreamWriter &out);
     static void WriteStyleSheet(const TCalendarPage &page, TStreamWriter &out);
-    static std::optional<ReadError> ReadDocument(TCalendarPage &page, TStreamReader &in,
-                                                 TComponentOwner &owner);
+    static std::optional<ReadError> ReadDocument(TCalendarPage &page, TStreamReader &in);
     static std::optional<ReadError> ReadStyleSheet(TCalendarPage &page, TStreamReader &in);
 
 private:
@@ -246,7 +234,7 @@ private:
     static void WriteCell(const TWPRtfStorage &cell, TStreamWriter &out);
     static bool ReadCell(TWPRtfStorage &cell, TStreamReader &in);
     static void ReadDocumentValues(TCalendarPage &page, int version, TStreamReader &in);
-    static void ReadObjects(TCalendarPage &page, TStreamReader &in, TComponentOwner &owner);
+    static void ReadObjects(TCalendarPage &page, TStreamReader &in);
 };
 
 void TCalendarPageFile::WriteCell(const TWPRtfStorage &cell, TStreamWriter &out)
@@ -279,8 +267,8 @@ void TCalendarPageFile::WriteDocument(const TCalendarPage &page, TStreamWriter &
     out.WriteListEnd();
 
     out.WriteListBegin();
-    for (const TComponent *object : page.PlacedObjects())
-        WriteComponent(out, *object);
+    for (const TLumGraphicControl *object : page.Objects().Objects())
+        WritePlacedObject(out, *object, page.ObjectClasses());
     out.WriteListEnd();
 }
 
@@ -364,21 +352,25 @@ void TCalendarPageFile::ReadDocumentValues(TCalendarPage &page, int version, TSt
 
 // Objects up to the end of the list. Any error ends the list quietly: the
 // objects read before it stay.
-void TCalendarPageFile::ReadObjects(TCalendarPage &page, TStreamReader &in, TComponentOwner &owner)
+void TCalendarPageFile::ReadObjects(TCalendarPage &page, TStreamReader &in)
 {
     if (!in.ReadListBegin())
         return;
     while (in.BytesLeft() > 0 && !in.AtListEnd()) {
-        std::unique_ptr<TComponent> object = ReadComponent(in, page.m_objectClasses);
+        std::unique_ptr<TComponent> object = ReadComponent(in, page.ObjectClasses());
         if (!object)
             return;
-        GiveFreeName(*object, owner);
-        owner.InsertComponent(std::move(object));
+        GiveFreeComponentName(*object, page.Objects());
+        // Stored at zoom 1, shown at the page's.
+        if (auto *placed = dynamic_cast<TLumGraphicControl *>(object.get())) {
+            placed->SetScaleField(1.0f);
+            placed->SetScale(page.Scale());
+        }
+        page.Objects().InsertComponent(std::move(object));
     }
 }
 
-std::optional<ReadError> TCalendarPageFile::ReadDocument(TCalendarPage &page, TStreamReader &in,
-                                                         TComponentOwner &owner)
+std::optional<ReadError> TCalendarPageFile::ReadDocument(TCalendarPage &page, TStreamReader &in)
 {
     const int version = ReadHeader(in);
     if (version != 0)
@@ -386,7 +378,7 @@ std::optional<ReadError> TCalendarPageFile::ReadDocument(TCalendarPage &page, TS
     if (in.Failed())
         return in.Error();
     if (version > 2)
-        ReadObjects(page, in, owner);
+        ReadObjects(page, in);
     page.Relayout(false);
     return std::nullopt;
 }
@@ -424,16 +416,15 @@ std::optional<QString> TCalendarPage::SaveToFile(const QString &FileName) const
     return SaveAtomically(FileName, [this](QIODevice &out) { return SaveToDevice(out); });
 }
 
-std::optional<ReadError> TCalendarPage::LoadFromDevice(QIODevice &In, TComponentOwner &Owner)
+std::optional<ReadError> TCalendarPage::LoadFromDevice(QIODevice &In)
 {
     TStreamReader in(In.readAll());
-    return TCalendarPageFile::ReadDocument(*this, in, Owner);
+    return TCalendarPageFile::ReadDocument(*this, in);
 }
 
-std::optional<ReadError> TCalendarPage::LoadFromFile(const QString &FileName,
-                                                     TComponentOwner &Owner)
+std::optional<ReadError> TCalendarPage::LoadFromFile(const QString &FileName)
 {
-    return LoadFile(FileName, [&](QIODevice &in) { return LoadFromDevice(in, Owner); });
+    return LoadFile(FileName, [&](QIODevice &in) { return LoadFromDevice(in); });
 }
 
 std::optional<QString> TCalendarPage::SaveStyleSheetToDevice(QIODevice &Out) const

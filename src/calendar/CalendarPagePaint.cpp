@@ -206,13 +206,7 @@ QImage RenderToBitmap(TCalendarPage &page, TPaintCache &cache)
 {
     QImage image = RenderPageImage(page, cache);
     QPainter painter(&image);
-    for (const TComponent *object : page.PlacedObjects()) {
-        if (const auto *paintable = dynamic_cast<const TPaintsIntoPage *>(object)) {
-            painter.save();
-            paintable->PaintIntoPage(painter);
-            painter.restore();
-        }
-    }
+    page.PaintObjects(painter, {0, 0, image.width(), image.height()});
     return image;
 }
 

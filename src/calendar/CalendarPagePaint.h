@@ -8,17 +8,6 @@ class QPainter;
 class TCalendarPage;
 class TPaintCache;
 
-// A placed object that paints itself into the page bitmap at its own
-// position, as it appears on screen.
-class TPaintsIntoPage
-{
-public:
-    virtual void PaintIntoPage(QPainter &target) const = 0;
-
-protected:
-    ~TPaintsIntoPage() = default;
-};
-
 // The page drawn at its zoom: what the screen shows and what picture export
 // writes. Drawing records the cells', title's and day names' geometry in the
 // page's main attributes, for clicks and the cell editor.
@@ -50,8 +39,9 @@ void RecordDrawingGeometry(TCalendarPage &page);
 // same pixels, drawn finer.
 QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache, qreal pixelRatio = 1);
 QImage RenderPageImage(TCalendarPage &page);
-// The page bitmap with every placed object that can paint itself painted on
-// top, in child order: the picture export's image of the page.
+// The page bitmap with every visible placed object painted on top, in
+// stacking order and without selection squares: the picture export's image
+// of the page.
 QImage RenderToBitmap(TCalendarPage &page, TPaintCache &cache);
 QImage RenderToBitmap(TCalendarPage &page);
 

@@ -126,4 +126,5 @@ void PrintPage(TCanvasReport &report, const TCalendarPage &page, double offsetX,
     PrintMain(report, page, toDevice);
     if (page.ShowMinis())
         PrintMinis(report, page, toDevice);
+    page.PrintObjects(report, offsetX, offsetY);
 }

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QPainter>
 
+#include <utility>
+
 namespace {
 
 constexpr int MaxNameNumber = 1000;
@@ -102,6 +104,7 @@ void TLumBasePanel::PrintObjects(TCanvasReport &Report, double OffsetX, double O
 
 void TLumBasePanel::DeleteAllObjects()
 {
+    const TViewBatch batch(*this);
     m_handle.Clear();
     m_objects.DeleteAll();
     m_hoverObject = nullptr;
@@ -229,13 +232,61 @@ void TLumBasePanel::DeliverRefit()
     m_handle.Refit();
 }
 
-void TLumBasePanel::InvalidateArea(const TRect &Area) const
+void TLumBasePanel::HoldViewUpdates()
 {
-    if (m_view)
+    ++m_heldUpdates;
+}
+
+void TLumBasePanel::ReleaseViewUpdates()
+{
+    if (m_heldUpdates == 0 || --m_heldUpdates > 0)
+        return;
+    const QList<TRect> areas = std::exchange(m_heldAreas, {});
+    // Many small areas are one repaint of what holds them all.
+    constexpr int ManyAreas = 16;
+    if (areas.size() > ManyAreas) {
+        TRect all = areas.first();
+        for (const TRect &r : areas)
+            all = {std::min(all.Left, r.Left), std::min(all.Top, r.Top),
+                   std::max(all.Right, r.Right), std::max(all.Bottom, r.Bottom)};
+        InvalidateArea(all);
+    } else {
+        for (const TRect &area : areas)
+            InvalidateArea(area);
+    }
+    if (std::exchange(m_handleChangedWhileHeld, false))
+        HandleChanged();
+    if (std::exchange(m_focusWhileHeld, false))
+        FocusHandle();
+}
+
+void TLumBasePanel::HandleChanged()
+{
+    if (m_heldUpdates > 0)
+        m_handleChangedWhileHeld = true;
+    else if (m_view)
+        m_view->HandleChanged();
+}
+
+void TLumBasePanel::FocusHandle()
+{
+    if (m_heldUpdates > 0)
+        m_focusWhileHeld = true;
+    else if (m_view)
+        m_view->FocusHandle();
+}
+
+void TLumBasePanel::InvalidateArea(const TRect &Area)
+{
+    if (!m_view || Area.Width() <= 0 || Area.Height() <= 0)
+        return;
+    if (m_heldUpdates > 0)
+        m_heldAreas.append(Area);
+    else
         m_view->InvalidateArea(Area);
 }
 
-void TLumBasePanel::InvalidateFrame(const TRect &Frame) const
+void TLumBasePanel::InvalidateFrame(const TRect &Frame)
 {
     // The outline's pen covers its edges and the pixel past the right and
     // bottom; a pixel of margin keeps antialiased devices clean.
@@ -246,7 +297,7 @@ void TLumBasePanel::InvalidateFrame(const TRect &Frame) const
     InvalidateArea({f.Right - 1, f.Top - 1, f.Right + 2, f.Bottom + 2});
 }
 
-void TLumBasePanel::InvalidateObject(const TBounds &Bounds) const
+void TLumBasePanel::InvalidateObject(const TBounds &Bounds)
 {
     // The selection squares reach 2 pixels beyond the object.
     InvalidateArea({Bounds.Left - 3, Bounds.Top - 3, Bounds.Right() + 3, Bounds.Bottom() + 3});

@@ -176,11 +176,19 @@ public:
     void DeliverRefit();
     bool RefitPending() const { return m_refitPending; }
 
+    // Requests to the view while many objects change at once are gathered
+    // and sent once the last hold is released (see TViewBatch).
+    void HoldViewUpdates();
+    void ReleaseViewUpdates();
+    // The handle's bounds, visibility or stacking changed; it takes the focus.
+    void HandleChanged();
+    void FocusHandle();
+
     // Asks the view (when there is one) to redraw part of the panel.
-    void InvalidateArea(const TRect &Area) const;
+    void InvalidateArea(const TRect &Area);
     // Only the edges of an outline.
-    void InvalidateFrame(const TRect &Frame) const;
-    void InvalidateObject(const TBounds &Bounds) const;
+    void InvalidateFrame(const TRect &Frame);
+    void InvalidateObject(const TBounds &Bounds);
     void ShowCursor(TDesignCursor Cursor) const;
     void PopupMenu(const TDesignMenu &Menu, QPoint At) const;
 
@@ -214,6 +222,10 @@ private:
     qint64 m_lastPasteTick = 0;
     bool m_refitPending = false;
     bool m_wroteClipboard = false;
+    int m_heldUpdates = 0;
+    QList<TRect> m_heldAreas;
+    bool m_handleChangedWhileHeld = false;
+    bool m_focusWhileHeld = false;
 
     // Where the mouse went down: an object, the panel itself, or nothing.
     enum class TPressTarget { None, Panel, Object };
@@ -221,6 +233,19 @@ private:
     TLumGraphicControl *m_pressedObject = nullptr;
     QPoint m_pressPoint;
     TLumGraphicControl *m_hoverObject = nullptr;
+};
+
+// Holds the panel's requests to its view for the life of the batch.
+class TViewBatch
+{
+public:
+    explicit TViewBatch(TLumBasePanel &panel) : m_panel(panel) { m_panel.HoldViewUpdates(); }
+    ~TViewBatch() { m_panel.ReleaseViewUpdates(); }
+    TViewBatch(const TViewBatch &) = delete;
+    TViewBatch &operator=(const TViewBatch &) = delete;
+
+private:
+    TLumBasePanel &m_panel;
 };
 
 // The kinds of placed object the program knows, for every panel made after

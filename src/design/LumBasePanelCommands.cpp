@@ -38,6 +38,7 @@ bool TLumBasePanel::WriteSelectionToClipboard()
 
 void TLumBasePanel::DeleteSelection()
 {
+    const TViewBatch batch(*this);
     const QList<TLumGraphicControl *> selection = m_objects.Selection();
     for (auto it = selection.rbegin(); it != selection.rend(); ++it) {
         FreeObject(**it);
@@ -51,6 +52,7 @@ void TLumBasePanel::PasteFromClipboard()
     // Ctrl+V held down repeats: one paste a second at most.
     if (m_lastPasteTick != 0 && now - m_lastPasteTick < PasteRepeatMs)
         return;
+    const TViewBatch batch(*this);
     TLumLabelObjectFiler filer(*this);
     filer.SetOffsetObjects(true);
     if (filer.ReadObjects(ClipboardFileName()).isEmpty())
@@ -218,20 +220,18 @@ void TLumBasePanel::MarkAllSelectable()
 
 void TLumBasePanel::MarkAllUnselectable()
 {
-    m_handle.HoldViewUpdates();
+    const TViewBatch batch(*this);
     for (TLumGraphicControl *object : m_objects.Objects())
         object->SetUnselectable(true);
-    m_handle.ReleaseViewUpdates();
 }
 
 void TLumBasePanel::SelectAll()
 {
-    m_handle.HoldViewUpdates();
+    const TViewBatch batch(*this);
     if (!m_objects.IsEmpty())
         m_handle.Clear();
     for (TLumGraphicControl *object : m_objects.Objects())
         m_handle.Add(object);
-    m_handle.ReleaseViewUpdates();
 }
 
 void TLumBasePanel::ChooseFont()

@@ -159,14 +159,13 @@ void TLumBasePanel::HandleDoubleClick(int X, int Y)
 void TLumBasePanel::DeselectAt(QPoint At)
 {
     QList<TLumGraphicControl *> kept = m_objects.Selection();
-    m_handle.HoldViewUpdates();
+    const TViewBatch batch(*this);
     m_handle.Clear();
     kept.removeIf([At](const TLumGraphicControl *object) {
         return object->BoundsRect().Contains(At.x(), At.y());
     });
     for (TLumGraphicControl *object : kept)
         m_handle.Add(object);
-    m_handle.ReleaseViewUpdates();
 }
 
 void TLumBasePanel::ObjectMouseDown(TLumGraphicControl &Sender, Qt::MouseButton Button,
@@ -256,7 +255,7 @@ void TLumBasePanel::SelectInRect(const TRect &Rect, bool Shift)
 {
     QList<TLumGraphicControl *> working =
         Shift ? m_objects.Selection() : QList<TLumGraphicControl *>{};
-    m_handle.HoldViewUpdates();
+    const TViewBatch batch(*this);
     m_handle.Clear();
     const QList<TLumGraphicControl *> objects = m_objects.Objects();
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
@@ -269,5 +268,4 @@ void TLumBasePanel::SelectInRect(const TRect &Rect, bool Shift)
     }
     for (TLumGraphicControl *object : working)
         m_handle.Add(object);
-    m_handle.ReleaseViewUpdates();
 }

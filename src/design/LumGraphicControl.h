@@ -29,8 +29,8 @@ class TLumBasePanel;
 // document stores them at zoom 1.
 //
 // What a kind overrides (each slot is optional):
-//   FinishLoad          once built or read, before the object is used;
-//                       extend it and call the base.
+//   FinishLoad          once built or read, before the object is used and
+//                       before it has a parent; extend it and call the base.
 //   Paint               the object's content in its own coordinates,
 //                       (0, 0) to (Width, Height); one routine for screen,
 //                       exported pictures and paper.

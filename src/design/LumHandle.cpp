@@ -116,25 +116,7 @@ void TLumHandle::Show(bool visible)
 
 void TLumHandle::Changed()
 {
-    if (m_heldUpdates > 0) {
-        m_changedWhileHeld = true;
-        return;
-    }
-    if (TDesignView *view = m_panel.View())
-        view->HandleChanged();
-}
-
-void TLumHandle::HoldViewUpdates()
-{
-    ++m_heldUpdates;
-}
-
-void TLumHandle::ReleaseViewUpdates()
-{
-    if (m_heldUpdates == 0 || --m_heldUpdates > 0 || !m_changedWhileHeld)
-        return;
-    m_changedWhileHeld = false;
-    Changed();
+    m_panel.HandleChanged();
 }
 
 void TLumHandle::InvalidateSelection() const
@@ -146,10 +128,8 @@ void TLumHandle::InvalidateSelection() const
 void TLumHandle::FocusAtRunTime()
 {
     m_captured = true;
-    if (TDesignView *view = m_panel.View()) {
-        Changed();
-        view->FocusHandle();
-    }
+    Changed();
+    m_panel.FocusHandle();
 }
 
 void TLumHandle::Add(TLumGraphicControl *Object)
@@ -161,7 +141,8 @@ void TLumHandle::Add(TLumGraphicControl *Object)
         return;
     m_panel.ShowCursor(TDesignCursor::HandGrab);
     // Squares drawn for one object differ from those for several.
-    InvalidateSelection();
+    if (Count() == 1)
+        InvalidateSelection();
     const TRect r = Object->BoundsRect();
     if (Objects().Selection().isEmpty()) {
         ShowOutline(std::nullopt);
@@ -184,11 +165,12 @@ void TLumHandle::Remove(TLumGraphicControl *Object)
 {
     if (!Objects().IsSelected(Object))
         return;
-    InvalidateSelection();
+    m_panel.InvalidateObject(Object->Bounds());
     Objects().Deselect(Object);
     if (!Objects().Selection().isEmpty()) {
         SetBounds(Around(SelectionUnion(), 3));
-        InvalidateSelection();
+        if (Count() == 1)
+            InvalidateSelection();
         return;
     }
     m_locked = false;
@@ -251,8 +233,8 @@ void TLumHandle::BringSelectionToFront()
     for (TLumGraphicControl *object : Objects().Selection())
         Objects().BringToFront(object);
     Changed();
-    if (m_visible && m_enabled && m_panel.View())
-        m_panel.View()->FocusHandle();
+    if (m_visible && m_enabled)
+        m_panel.FocusHandle();
 }
 
 void TLumHandle::SendSelectionToBack()
@@ -262,12 +244,13 @@ void TLumHandle::SendSelectionToBack()
     for (TLumGraphicControl *object : Objects().Selection())
         Objects().SendToBack(object);
     Changed();
-    if (m_visible && m_enabled && m_panel.View())
-        m_panel.View()->FocusHandle();
+    if (m_visible && m_enabled)
+        m_panel.FocusHandle();
 }
 
 void TLumHandle::SetHandleBounds(int L, int T, int W, int H)
 {
+    const TViewBatch batch(m_panel);
     // A copy: an object moved may leave the selection.
     const QList<TLumGraphicControl *> selection = Objects().Selection();
     for (TLumGraphicControl *object : selection) {
@@ -391,8 +374,7 @@ void TLumHandle::MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, in
     m_dragging = false;
     m_captured = false;
     m_panel.ShowCursor(TDesignCursor::Default);
-    if (TDesignView *view = m_panel.View())
-        view->FocusHandle();
+    m_panel.FocusHandle();
     InvalidateSelection();
 }
 

@@ -93,11 +93,6 @@ public:
     // The squares of every selected object.
     void Paint(QPainter &Target) const;
 
-    // Notices to the view while several objects are added or removed are
-    // held and sent once at the end.
-    void HoldViewUpdates();
-    void ReleaseViewUpdates();
-
 private:
     TPlacedObjects &Objects() const;
     // The union of the selected objects' bounds.
@@ -133,6 +128,4 @@ private:
     bool m_keyMoving = false;
     bool m_doubleClicked = false;
     bool m_captured = false;
-    int m_heldUpdates = 0;
-    bool m_changedWhileHeld = false;
 };

@@ -97,15 +97,20 @@ void GiveFreeComponentName(TComponent &Component, const TComponentOwner &Owner)
     }
 }
 
+void WritePlacedObject(TStreamWriter &Out, const TLumGraphicControl &Object,
+                       const TClassRegistry &Classes)
+{
+    const std::unique_ptr<TComponent> unzoomed =
+        Object.Scale() == 1.0f ? nullptr : AtZoomOne(Object, Classes);
+    WriteComponent(Out, unzoomed ? *unzoomed : static_cast<const TComponent &>(Object));
+}
+
 QByteArray TLumLabelObjectFiler::Records(const QList<const TLumGraphicControl *> &Objects) const
 {
     TStreamWriter out;
     out.WriteListBegin();
-    for (const TLumGraphicControl *object : Objects) {
-        const std::unique_ptr<TComponent> unzoomed =
-            object->Scale() == 1.0f ? nullptr : AtZoomOne(*object, m_panel.ObjectClasses());
-        WriteComponent(out, unzoomed ? *unzoomed : static_cast<const TComponent &>(*object));
-    }
+    for (const TLumGraphicControl *object : Objects)
+        WritePlacedObject(out, *object, m_panel.ObjectClasses());
     out.WriteListEnd();
     return out.Data();
 }

@@ -6,8 +6,10 @@
 
 #include <optional>
 
+class TClassRegistry;
 class TComponent;
 class TComponentOwner;
+class TStreamWriter;
 class TLumBasePanel;
 class TLumGraphicControl;
 
@@ -56,3 +58,8 @@ private:
 // Names component "Component" + the smallest N of 0 to 1000 that owner has
 // not given; when all are taken the name stays.
 void GiveFreeComponentName(TComponent &Component, const TComponentOwner &Owner);
+
+// Writes object's record as it stands at zoom 1, whatever zoom it is shown
+// at; classes must know its class to convert it.
+void WritePlacedObject(TStreamWriter &Out, const TLumGraphicControl &Object,
+                       const TClassRegistry &Classes);

@@ -10,6 +10,7 @@
 #include "Ppi.h"
 #include "RtfDocument.h"
 #include "StoredPageValues.h"
+#include "TestObject.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -270,44 +271,13 @@ TEST(CalendarDrawing, CellTextIsPaintedIntoItsTextAreaOnly)
     EXPECT_EQ(inkIn(other), 0);
 }
 
-namespace {
-
-// A placed object that fills its square in its colour.
-class TSquareObject : public TComponent, public TPaintsIntoPage
-{
-public:
-    TSquareObject(const QRect &square, Qt::GlobalColor color) : m_square(square), m_color(color) {}
-
-    const TClassInfo &ClassInfo() const override
-    {
-        static const TClassInfo info(QStringLiteral("TSquareObject"), nullptr, nullptr);
-        return info;
-    }
-    void PaintIntoPage(QPainter &target) const override { target.fillRect(m_square, m_color); }
-
-private:
-    QRect m_square;
-    Qt::GlobalColor m_color;
-};
-
-// A page holding two overlapping squares.
-class TPageWithObjects : public TCalendarPage
-{
-public:
-    TPageWithObjects()
-        : m_red(QRect(100, 100, 40, 40), Qt::red), m_blue(QRect(120, 120, 40, 40), Qt::blue)
-    {}
-    QList<const TComponent *> PlacedObjects() const override { return {&m_red, &m_blue}; }
-
-private:
-    TSquareObject m_red, m_blue;
-};
-
-} // namespace
-
 TEST(CalendarDrawing, RenderToBitmapPaintsPlacedObjectsInChildOrder)
 {
-    TPageWithObjects page;
+    TCalendarPage page;
+    page.Objects().Insert(MakeTestObject(100, 100, 40, 40, clRed));
+    page.Objects().Insert(MakeTestObject(120, 120, 40, 40, clBlue));
+    // Selection squares are the screen's, not the picture's.
+    page.SelectAll();
     MakeFullCalendar(page);
     const QImage plain = RenderPageImage(page);
     const QImage bitmap = RenderToBitmap(page);
@@ -318,6 +288,7 @@ TEST(CalendarDrawing, RenderToBitmapPaintsPlacedObjectsInChildOrder)
     EXPECT_EQ(bitmap.pixelColor(155, 155), QColor(Qt::blue));
     // The page under the objects is the screen's.
     EXPECT_EQ(bitmap.pixelColor(5, 5), plain.pixelColor(5, 5));
+    EXPECT_EQ(bitmap.pixelColor(98, 98), plain.pixelColor(98, 98));
 }
 
 TEST(CalendarDrawing, CellsWithTheSameTextShareTheirPictureUntilOneChanges)

@@ -1,6 +1,8 @@
 #include "CalendarPage.h"
+#include "ComponentStream.h"
 #include "ProgramFolder.h"
-#include "PublishedProperties.h"
+#include "StreamWriter.h"
+#include "TestObject.h"
 #include "WmfWriter.h"
 
 #include <QBuffer>
@@ -11,79 +13,27 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
 
-// A placed object for the tests: one property.
-class TTestObject : public TComponent
-{
-public:
-    static const TClassInfo &StaticClassInfo()
-    {
-        static const TClassInfo info = [] {
-            TClassInfo info(QStringLiteral("TTestObject"), nullptr,
-                            [] { return std::make_unique<TTestObject>(); });
-            TPublishedProperties<TTestObject>(info).Integer(
-                QStringLiteral("Left"), &TTestObject::Left, &TTestObject::SetLeft);
-            return info;
-        }();
-        return info;
-    }
-    const TClassInfo &ClassInfo() const override { return StaticClassInfo(); }
-
-    int Left() const { return m_left; }
-    void SetLeft(int value) { m_left = value; }
-
-private:
-    int m_left = 0;
-};
-
-class TTestOwner : public TComponentOwner
-{
-public:
-    bool HasComponentNamed(const QString &name) const override
-    {
-        return TakenNames.contains(name, Qt::CaseInsensitive) ||
-               std::any_of(Objects.begin(), Objects.end(), [&](const auto &object) {
-                   return object->Name().compare(name, Qt::CaseInsensitive) == 0;
-               });
-    }
-    void InsertComponent(std::unique_ptr<TComponent> component) override
-    {
-        Objects.push_back(
-            std::unique_ptr<TTestObject>(static_cast<TTestObject *>(component.release())));
-    }
-
-    QStringList TakenNames;
-    std::vector<std::unique_ptr<TTestObject>> Objects;
-};
-
-// A page with placed objects and the test class registered.
+// A page with the test kind of placed object registered.
 class TObjectPage : public TCalendarPage
 {
 public:
-    TObjectPage() { ObjectClasses().Register(TTestObject::StaticClassInfo()); }
+    TObjectPage() { ObjectClasses().Register(TTestObject::Class()); }
 
     void AddObject(const QString &name, int left)
     {
-        auto object = std::make_unique<TTestObject>();
-        object->SetName(name);
-        object->SetLeft(left);
-        m_objects.push_back(std::move(object));
+        Objects().Insert(MakeTestObject(left, 0, 10, 10)).SetName(name);
     }
 
-protected:
-    QList<const TComponent *> PlacedObjects() const override
+    // The names of the objects from index first on.
+    QStringList NamesFrom(int first) const
     {
-        QList<const TComponent *> objects;
-        for (const auto &object : m_objects)
-            objects.append(object.get());
-        return objects;
+        QStringList names;
+        for (int index = first; index < Objects().Count(); ++index)
+            names.append(Objects().At(index)->Name());
+        return names;
     }
-
-private:
-    std::vector<std::unique_ptr<TTestObject>> m_objects;
 };
 
 QByteArray Saved(const TCalendarPage &page)
@@ -102,18 +52,12 @@ QByteArray SavedStyleSheet(const TCalendarPage &page)
     return buffer.data();
 }
 
-std::optional<ReadError> Load(TCalendarPage &page, const QByteArray &bytes, TTestOwner &owner)
+std::optional<ReadError> Load(TCalendarPage &page, const QByteArray &bytes)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return page.LoadFromDevice(buffer, owner);
-}
-
-std::optional<ReadError> Load(TCalendarPage &page, const QByteArray &bytes)
-{
-    TTestOwner owner;
-    return Load(page, bytes, owner);
+    return page.LoadFromDevice(buffer);
 }
 
 std::optional<ReadError> LoadStyleSheet(TCalendarPage &page, const QByteArray &bytes)
@@ -322,11 +266,10 @@ QByteArray OldDocument(int version, const QByteArray &objects)
 
 QByteArray Object(const char *name, int left)
 {
-    TTestObject object;
-    object.SetName(QLatin1String(name));
-    object.SetLeft(left);
+    const auto object = MakeTestObject(left, 0, 10, 10);
+    object->SetName(QLatin1String(name));
     TStreamWriter out;
-    WriteComponent(out, object);
+    WriteComponent(out, *object);
     return out.Data();
 }
 
@@ -346,7 +289,7 @@ TEST(CalendarPageFile, OlderVersionsReadWhatTheyHold)
         int version;
         QString userTitle;
         QString border;
-        size_t objects;
+        int objects;
     } cases[] = {
         {1, {}, {}, 0},
         {2, QStringLiteral("Title"), {}, 0},
@@ -356,11 +299,10 @@ TEST(CalendarPageFile, OlderVersionsReadWhatTheyHold)
     for (const auto &c : cases) {
         TObjectPage page;
         page.SetWMFBorderFile(QStringLiteral("old"));
-        TTestOwner owner;
-        ASSERT_FALSE(Load(page, OldDocument(c.version, objects), owner)) << c.version;
+        ASSERT_FALSE(Load(page, OldDocument(c.version, objects))) << c.version;
         EXPECT_EQ(page.UserTitle(), c.userTitle);
         EXPECT_EQ(page.WMFBorderFile(), c.border);
-        EXPECT_EQ(owner.Objects.size(), c.objects);
+        EXPECT_EQ(page.Objects().Count(), c.objects);
         EXPECT_EQ(page.MainCalDay(), 5);
         EXPECT_EQ(page.MainCalMonth(), 7);
         EXPECT_EQ(page.MainCalYear(), 2000);
@@ -389,16 +331,16 @@ TEST(CalendarPageFile, ObjectsAreSavedAndRenamedInFileOrder)
         {{"component1", "Component3"}, {"Component0", "Component2", "Component4"}},
     };
     for (const auto &c : cases) {
+        // Objects already on the page hold the names taken.
         TObjectPage read;
-        TTestOwner owner;
-        owner.TakenNames = c.taken;
-        ASSERT_FALSE(Load(read, bytes, owner));
-        QStringList names;
-        for (const auto &object : owner.Objects)
-            names.append(object->Name());
-        EXPECT_EQ(names, c.names);
-        ASSERT_EQ(owner.Objects.size(), 3u);
-        EXPECT_EQ(owner.Objects[2]->Left(), 30);
+        for (const QString &name : c.taken)
+            read.AddObject(name, 0);
+        ASSERT_FALSE(Load(read, bytes));
+        const int first = int(c.taken.size());
+        EXPECT_EQ(read.NamesFrom(first), c.names);
+        ASSERT_EQ(read.Objects().Count(), first + 3);
+        EXPECT_EQ(read.Objects().At(first + 2)->Left(), 30);
+        EXPECT_EQ(read.Objects().At(first + 2)->Parent(), &read);
     }
 }
 
@@ -406,13 +348,11 @@ TEST(CalendarPageFile, FileNamesKeptWhenEveryComponentNameIsTaken)
 {
     TObjectPage page;
     page.AddObject(QStringLiteral("Kept"), 1);
-    TTestOwner owner;
-    for (int n = 0; n <= 1000; ++n)
-        owner.TakenNames.append(QStringLiteral("Component%1").arg(n));
     TObjectPage read;
-    ASSERT_FALSE(Load(read, Saved(page), owner));
-    ASSERT_EQ(owner.Objects.size(), 1u);
-    EXPECT_EQ(owner.Objects[0]->Name(), QStringLiteral("Kept"));
+    for (int n = 0; n <= 1000; ++n)
+        read.AddObject(QStringLiteral("Component%1").arg(n), 0);
+    ASSERT_FALSE(Load(read, Saved(page)));
+    EXPECT_EQ(read.NamesFrom(1001), QStringList{QStringLiteral("Kept")});
 }
 
 TEST(CalendarPageFile, ObjectListErrorsEndTheListQuietly)
@@ -423,7 +363,7 @@ TEST(CalendarPageFile, ObjectListErrorsEndTheListQuietly)
     const struct
     {
         QByteArray objects;
-        size_t read;
+        int read;
     } cases[] = {
         {Hex("01") + Object("A", 1) + unknown + Object("B", 2) + Hex("00"), 1},
         {Hex("01") + Object("A", 1) + Object("B", 2), 2},
@@ -433,9 +373,8 @@ TEST(CalendarPageFile, ObjectListErrorsEndTheListQuietly)
     };
     for (const auto &c : cases) {
         TObjectPage page;
-        TTestOwner owner;
-        EXPECT_FALSE(Load(page, document + c.objects, owner));
-        EXPECT_EQ(owner.Objects.size(), c.read);
+        EXPECT_FALSE(Load(page, document + c.objects));
+        EXPECT_EQ(page.Objects().Count(), c.read);
     }
 }
 
@@ -523,11 +462,10 @@ TEST(CalendarPageFile, EveryTruncationFailsCleanlyOrLosesOnlyObjects)
     const qsizetype objectList = bytes.size() - 2 - 2 * Object("A", 1).size() - 3;
     for (qsizetype size = 0; size < bytes.size(); ++size) {
         TObjectPage read;
-        TTestOwner owner;
-        const auto error = Load(read, bytes.left(size), owner);
+        const auto error = Load(read, bytes.left(size));
         EXPECT_EQ(!error, size >= objectList) << size;
         if (!error) {
-            EXPECT_LE(owner.Objects.size(), size == bytes.size() - 1 ? 2u : 1u) << size;
+            EXPECT_LE(read.Objects().Count(), size == bytes.size() - 1 ? 2 : 1) << size;
         }
     }
 }
@@ -562,11 +500,10 @@ TEST(CalendarPageFile, FilesRoundTripAndMissingFilesFail)
     ASSERT_FALSE(page.SaveToFile(document));
     ASSERT_FALSE(page.SaveStyleSheet(styleSheet));
     TCalendarPage read;
-    TTestOwner owner;
-    EXPECT_FALSE(read.LoadFromFile(document, owner));
+    EXPECT_FALSE(read.LoadFromFile(document));
     EXPECT_EQ(read.UserTitle(), QStringLiteral("On disk"));
     EXPECT_FALSE(read.LoadStyleSheet(styleSheet));
-    const auto missing = read.LoadFromFile(folder.filePath(QStringLiteral("none.DWC")), owner);
+    const auto missing = read.LoadFromFile(folder.filePath(QStringLiteral("none.DWC")));
     ASSERT_TRUE(missing);
     EXPECT_TRUE(missing->what.startsWith(QStringLiteral("cannot open")));
     EXPECT_TRUE(read.LoadStyleSheet(folder.filePath(QStringLiteral("none.DWS"))));

@@ -83,6 +83,32 @@ TEST_F(Handle, ADragMovesTheSelectionAndShowsAnOutlineMeanwhile)
     EXPECT_EQ(Changes, 1);
 }
 
+TEST_F(Handle, ADragStepRepaintsOnlyTheEdgesOfTheOutlinesItMoves)
+{
+    TTestObject &a = Place(50, 50, 200, 150);
+    Panel.Handle().Add(&a);
+    Panel.HandleMouseDown(Qt::LeftButton, Qt::NoModifier, 20, 20);
+    Now += 200;
+    Panel.HandleMouseMove(Qt::LeftButton, Qt::NoModifier, 30, 25);
+    const TRect before = *Panel.Handle().Outline();
+    View.Invalidated.clear();
+    Panel.HandleMouseMove(Qt::LeftButton, Qt::NoModifier, 34, 27);
+    const TRect after = *Panel.Handle().Outline();
+    ASSERT_FALSE(View.Invalidated.isEmpty());
+    // Every repainted strip lies on an edge of the old or the new outline,
+    // at most a pixel and a half off it, and nothing inside is repainted.
+    const auto onEdge = [](const TRect &strip, const TRect &frame) {
+        const bool inside = strip.Left >= frame.Left - 1 && strip.Right <= frame.Right + 2 &&
+                            strip.Top >= frame.Top - 1 && strip.Bottom <= frame.Bottom + 2;
+        const bool thin = strip.Width() <= 3 || strip.Height() <= 3;
+        return inside && thin;
+    };
+    for (const TRect &strip : View.Invalidated)
+        EXPECT_TRUE(onEdge(strip, before) || onEdge(strip, after))
+            << strip.Left << "," << strip.Top << "," << strip.Right << "," << strip.Bottom;
+    Panel.HandleMouseUp(Qt::LeftButton, Qt::NoModifier, 34, 27);
+}
+
 TEST_F(Handle, TwoSelectedMoveTogetherWithoutGripsAndALockedOneStays)
 {
     TTestObject &a = Place(50, 50, 40, 30);

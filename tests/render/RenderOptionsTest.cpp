@@ -144,7 +144,7 @@ TEST(PageInfoJson, DescribesStyleDatesAndCells)
     TWPRtfStorage text;
     text.RtfText().Document().setPlainText("First\nSecond");
     page.SetCellText(4, text);
-    const QJsonObject info = QJsonDocument::fromJson(PageInfoJson(page, {})).object();
+    const QJsonObject info = QJsonDocument::fromJson(PageInfoJson(page)).object();
     EXPECT_EQ(info["version"].toInt(), 4);
     EXPECT_EQ(info["mainCalMonth"].toInt(), 12);
     EXPECT_EQ(info["plannerStart"].toString(), "08:00");

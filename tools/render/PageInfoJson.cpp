@@ -85,18 +85,24 @@ QJsonArray CellsJson(const TCalendarPage &page)
     return cells;
 }
 
-QJsonArray ObjectsJson(const QList<const TComponent *> &objects)
+QJsonArray ObjectsJson(const TCalendarPage &page)
 {
     QJsonArray list;
-    for (const TComponent *object : objects)
-        list.append(
-            QJsonObject{{"class", object->ClassInfo().ClassName()}, {"name", object->Name()}});
+    for (const TLumGraphicControl *object : page.Objects().Objects())
+        list.append(QJsonObject{{"class", object->ClassInfo().ClassName()},
+                                {"name", object->Name()},
+                                {"left", object->Left()},
+                                {"top", object->Top()},
+                                {"width", object->Width()},
+                                {"height", object->Height()},
+                                {"locked", object->Locked()},
+                                {"unselectable", object->Unselectable()}});
     return list;
 }
 
 } // namespace
 
-QByteArray PageInfoJson(const TCalendarPage &page, const QList<const TComponent *> &objects)
+QByteArray PageInfoJson(const TCalendarPage &page)
 {
     const QJsonObject info{
         {"version", DocumentVersion},
@@ -109,7 +115,7 @@ QByteArray PageInfoJson(const TCalendarPage &page, const QList<const TComponent 
         {"plannerStart", page.PlannerStartTime().toString(QStringLiteral("hh:mm"))},
         {"userTitle", page.UserTitle()},
         {"cells", CellsJson(page)},
-        {"objects", ObjectsJson(objects)},
+        {"objects", ObjectsJson(page)},
     };
     return QJsonDocument(info).toJson(QJsonDocument::Compact);
 }

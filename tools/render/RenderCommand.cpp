@@ -8,7 +8,6 @@
 #include "PdfExport.h"
 #include "PictureExport.h"
 #include "RenderOptions.h"
-#include "RenderedObjects.h"
 #include "StoredPageValues.h"
 
 #include <QFileInfo>
@@ -17,18 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-// The page with the placed objects its document brought, so that saving
-// keeps them and pictures show them.
-class TRenderedPage : public TCalendarPage
-{
-public:
-    explicit TRenderedPage(const TRenderedObjects &objects) : m_objects(objects) {}
-    QList<const TComponent *> PlacedObjects() const override { return m_objects.Objects(); }
-
-private:
-    const TRenderedObjects &m_objects;
-};
 
 QString Suffix(const QString &fileName)
 {
@@ -68,12 +55,12 @@ QString CheckFileNames(const TRenderOptions &options)
 }
 
 // The page the options start from: the document, or the default style today.
-QString StartPage(const TRenderOptions &options, TCalendarPage &page, TRenderedObjects &objects)
+QString StartPage(const TRenderOptions &options, TCalendarPage &page)
 {
     if (options.Document.isEmpty()) {
         ApplyMainPageValues(page);
         page.ResetStyle();
-    } else if (const auto error = page.LoadFromFile(options.Document, objects)) {
+    } else if (const auto error = page.LoadFromFile(options.Document)) {
         return ReadErrorText(options.Document, *error);
     }
     if (!options.StyleSheet.isEmpty()) {
@@ -135,9 +122,8 @@ QString Render(const TRenderOptions &options)
 {
     if (QString error = CheckFileNames(options); !error.isEmpty())
         return error;
-    TRenderedObjects objects;
-    TRenderedPage page(objects);
-    if (QString error = StartPage(options, page, objects); !error.isEmpty())
+    TCalendarPage page;
+    if (QString error = StartPage(options, page); !error.isEmpty())
         return error;
     if (QString error = ApplyRenderOptions(options, page); !error.isEmpty())
         return error;
@@ -146,7 +132,7 @@ QString Render(const TRenderOptions &options)
             return error;
     }
     if (options.Info)
-        std::printf("%s\n", PageInfoJson(page, objects.Objects()).constData());
+        std::printf("%s\n", PageInfoJson(page).constData());
     if (options.Geometry) {
         RenderPageImage(page);
         std::printf("%s\n", GeometryJson(page).constData());

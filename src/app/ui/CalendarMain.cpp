@@ -183,6 +183,17 @@ void TCalendarMain::SetModified(bool Value)
     SetButtons();
 }
 
+void TCalendarMain::CalendarPanelDroppedObjectEvent(const TRect &)
+{
+    SetModified(true);
+    Pointerbutton->setChecked(true);
+}
+
+void TCalendarMain::CalendarPanelLabelChangedEvent()
+{
+    SetModified(true);
+}
+
 bool TCalendarMain::EditorHasFocus() const
 {
     const QWidget *focus = QApplication::focusWidget();
@@ -441,5 +452,9 @@ void TCalendarMain::ConnectCommands()
     connect(Savebutton, &QToolButton::clicked, this, &TCalendarMain::SavebuttonClick);
     connect(ToolButtons, &QButtonGroup::idClicked, this,
             [this](int state) { CalendarPanel->SetPanelState(TLPanelState(state)); });
+    CalendarPanel->DroppedObjectEvent = [this](const TRect &r) {
+        CalendarPanelDroppedObjectEvent(r);
+    };
+    CalendarPanel->LabelChangedEvent = [this] { CalendarPanelLabelChangedEvent(); };
     ConnectCellEditor();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "PlacedObjects.h"
 #include "Preferences.h"
 #include "PrinterCheck.h"
 
@@ -108,7 +107,6 @@ public:
     int CopiesToPrint = 1;
     // The user's settings (zoom, default editor font, icon palette, hints).
     TPreferences Preferences;
-    TPlacedObjects PlacedObjects;
 
     void FormCreate();
     void FormActivate();
@@ -120,6 +118,10 @@ public:
     void FormClose();
 
     void SetModified(bool Value);
+    // The page reports a created object (the tool row shows the selection
+    // tool again) and every change of its placed objects.
+    void CalendarPanelDroppedObjectEvent(const TRect &r);
+    void CalendarPanelLabelChangedEvent();
     void SetButtons();
     void SetCaption();
     void CheckFloaterStatus();

@@ -48,7 +48,7 @@ void TCalendarMain::mnuPropertiesClick()
     else if (CalendarPanel->Visible())
         CalendarProperties.SetDocumentState(CalendarPanel->LayoutKind(),
                                             CalendarPanel->HasCellContent(),
-                                            !PlacedObjects.Objects().isEmpty());
+                                            CalendarPanel->HasObjects());
     example.AssignStyle(*CalendarPanel);
     const bool accepted = ExecModal(CalendarProperties) == QDialog::Accepted;
 

@@ -43,7 +43,7 @@ void TCalendarMain::New1Click()
     SetModified(true);
     DocumentFileName.clear();
     CalendarPanel->ClearCells();
-    PlacedObjects.DeleteAll();
+    CalendarPanel->DeleteAllObjects();
     CalendarPanel->SetVisible(true);
     SetButtons();
     SetCaption();
@@ -83,10 +83,11 @@ void TCalendarMain::OpenCalendarFile(const QString &FileName)
         ShowBusyCursor();
         CalendarPanel->SetLoading(true);
         CalendarPanel->ClearCells();
-        PlacedObjects.DeleteAll();
+        CalendarPanel->DeleteAllObjects();
         CalendarPanel->SetUserTitle(QString());
         CalendarPanel->SetScale(1.0f);
-        if (!CalendarPanel->LoadFromFile(fileName, PlacedObjects)) {
+        if (!CalendarPanel->LoadFromFile(fileName)) {
+            CalendarPanel->HookAllObjects();
             ShowNormalCursor();
             DocumentFileName = fileName;
             MRUFileList->AddFile(fileName);
@@ -94,7 +95,7 @@ void TCalendarMain::OpenCalendarFile(const QString &FileName)
         } else {
             // Nothing of a document read in part stays on the page.
             CalendarPanel->ClearCells();
-            PlacedObjects.DeleteAll();
+            CalendarPanel->DeleteAllObjects();
             CalendarPanel->ResetStyle();
             ShowInformation(u"Unable to open "_s + fileName + u". Possibly "_s + u"\r"_s +
                             u"corrupted, possibly not a Calendar file"_s);

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QMenu>
 #include <QPointer>
 #include <QToolButton>
-
-class QMenu;
 
 // A flat tool button of the tool row that may carry a pop-up menu, shown on
 // a right click.

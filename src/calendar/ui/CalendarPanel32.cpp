@@ -1,13 +1,19 @@
 #include "CalendarPanel32.h"
 
 #include "CalendarPagePaint.h"
+#include "DesignSurface.h"
+#include "PropertiesPrompts.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
-TCalendarPanel32::TCalendarPanel32(QWidget *parent) : QWidget(parent)
+TCalendarPanel32::TCalendarPanel32(QWidget *parent)
+    : QWidget(parent), m_surface(new TDesignSurface(*this, *this))
 {
+    m_surface->FontPrompt = [this](const TFontDesc &current) { return AskFont(this, current); };
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -19,6 +25,8 @@ TCalendarPanel32::TCalendarPanel32(QWidget *parent) : QWidget(parent)
 TCalendarPanel32::~TCalendarPanel32()
 {
     RestoreCursor();
+    // The surface and the handle's widget go while the page they show is whole.
+    delete m_surface;
 }
 
 QImage TCalendarPanel32::RenderToBitmap()
@@ -63,30 +71,58 @@ void TCalendarPanel32::VisibilityChanged()
     setVisible(Visible());
 }
 
-void TCalendarPanel32::paintEvent(QPaintEvent *)
+void TCalendarPanel32::paintEvent(QPaintEvent *event)
 {
     // A paint that starts while another runs (an event processed inside the
     // drawing) does nothing; so does one while the document is read or written.
     if (m_painting || PaintSuspended())
         return;
     m_painting = true;
-    // Drawn at the screen's own resolution, so that text and border pictures
-    // stay sharp on a scaled screen.
-    const QImage page = RenderPageImage(*this, m_cellTexts, devicePixelRatioF());
-    QPainter(this).drawImage(0, 0, page);
+    // A paint of the whole page draws it anew, at the screen's own resolution
+    // so that text and border pictures stay sharp on a scaled screen; a paint
+    // of part of it (an object moved, an outline dragged) takes the page from
+    // the last one.
+    const QRegion &region = event->region();
+    const qreal ratio = devicePixelRatioF();
+    if (m_pageImage.deviceIndependentSize() != QSizeF(size()) ||
+        m_pageImage.devicePixelRatio() != ratio || (QRegion(rect()) - region).isEmpty())
+        m_pageImage = RenderPageImage(*this, m_cellTexts, ratio);
+    QPainter painter(this);
+    painter.setClipRegion(region);
+    for (const QRect &part : region)
+        painter.drawImage(QRectF(part), m_pageImage,
+                          QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
+    m_surface->Paint(painter, region);
     m_painting = false;
+}
+
+void TCalendarPanel32::mousePressEvent(QMouseEvent *event)
+{
+    m_surface->MousePress(*event);
+}
+
+void TCalendarPanel32::mouseMoveEvent(QMouseEvent *event)
+{
+    m_surface->MouseMove(*event);
 }
 
 void TCalendarPanel32::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Click(event->position().toPoint().x(), event->position().toPoint().y());
-    QWidget::mouseReleaseEvent(event);
+    m_surface->MouseRelease(*event);
 }
 
 void TCalendarPanel32::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (OnDblClick)
-        OnDblClick();
-    QWidget::mouseDoubleClickEvent(event);
+    m_surface->MouseDoubleClick(*event);
+}
+
+void TCalendarPanel32::leaveEvent(QEvent *)
+{
+    m_surface->MouseLeave();
+}
+
+void TCalendarPanel32::keyPressEvent(QKeyEvent *event)
+{
+    m_surface->KeyPress(*event);
+    QWidget::keyPressEvent(event);
 }

@@ -410,8 +410,7 @@ TEST(CalendarMainCommandsTest, ClosingWithChangesAsksOnceAndSavesOnYes)
         ASSERT_EQ(run.Questions.size(), 1);
         EXPECT_EQ(run.Questions[0], qMakePair(u"Save changes?"_s, u"Save"_s));
         TCalendarPage reread;
-        TPlacedObjects objects;
-        ASSERT_FALSE(reread.LoadFromFile(document, objects).has_value());
+        ASSERT_FALSE(reread.LoadFromFile(document).has_value());
         EXPECT_EQ(reread.UserTitle(), yes ? u"Family"_s : QString());
     }
 }
@@ -493,8 +492,7 @@ TEST(CalendarMainCommandsTest, RecentFileClickAsksAboutUnsavedChangesFirst)
     EXPECT_EQ(window.DocumentFileName, second);
     EXPECT_EQ(window.MRUFileList->Files(), (QStringList{second, first}));
     TCalendarPage reread;
-    TPlacedObjects objects;
-    ASSERT_FALSE(reread.LoadFromFile(first, objects).has_value());
+    ASSERT_FALSE(reread.LoadFromFile(first).has_value());
     EXPECT_EQ(reread.UserTitle(), u"Kept"_s);
 }
 

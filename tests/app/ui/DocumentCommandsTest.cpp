@@ -28,8 +28,7 @@ QString Unopenable(const QString &fileName)
 QString ReadTitle(const QString &fileName)
 {
     TCalendarPage page;
-    TPlacedObjects objects;
-    EXPECT_FALSE(page.LoadFromFile(fileName, objects).has_value());
+    EXPECT_FALSE(page.LoadFromFile(fileName).has_value());
     return page.UserTitle();
 }
 

@@ -163,8 +163,7 @@ TEST_F(PropertiesCommandTest, NewAfterChangesAsksFirstThenStartsEmptyInTheChosen
     EXPECT_FALSE(window.CancelButton->isVisibleTo(window.Panel3));
     // The old document on disk kept what it had: No was the answer.
     TCalendarPage reread;
-    TPlacedObjects objects;
-    ASSERT_FALSE(reread.LoadFromFile(run.Path(u"Dec1999.DWC"_s), objects).has_value());
+    ASSERT_FALSE(reread.LoadFromFile(run.Path(u"Dec1999.DWC"_s)).has_value());
     EXPECT_FALSE(reread.HasCellContent());
 }
 

@@ -36,6 +36,9 @@ TEST(CalendarPanel32, AMouseClickReachesTheCell)
                                           TWPRtfStorage &) { clicked = iCell; };
     panel.MainAttributes().CellGeometry[8].rTotal = {100, 100, 200, 200};
     const QPointF inside(150, 150);
+    QMouseEvent press(QEvent::MouseButtonPress, inside, panel.mapToGlobal(inside), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&panel, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, inside, panel.mapToGlobal(inside),
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&panel, &release);

@@ -1,0 +1,39 @@
+// The page's creation tools: the object a drag in each makes.
+
+#include "CalendarPage.h"
+
+void TCalendarPage::SetObjectCreator(TLPanelState State, TObjectCreator Creator)
+{
+    m_creators[State] = std::move(Creator);
+}
+
+void TCalendarPage::CreateObjectInRect(const TRect &Rect)
+{
+    // A dialog the new object opens may let another drag end here.
+    if (m_creating)
+        return;
+    m_creating = true;
+    TRect rect = Rect;
+    if (rect.Width() < 25)
+        rect.Right = rect.Left + 50;
+    if (rect.Height() < 15)
+        rect.Bottom = rect.Top + 15;
+    const auto creator = m_creators.find(PanelState());
+    if (creator != m_creators.end() && creator->second.Create) {
+        const TObjectCreator tool = creator->second;
+        if (std::unique_ptr<TLumGraphicControl> object = tool.Create(*this)) {
+            object->FinishLoad();
+            TLumGraphicControl &placed = PlaceObject(std::move(object), rect);
+            if (tool.AfterPlace)
+                tool.AfterPlace(placed);
+        }
+    }
+    SetPanelState(psPointing);
+    m_creating = false;
+}
+
+void TCalendarPage::PanelDoubleClicked(int, int)
+{
+    if (OnDblClick)
+        OnDblClick();
+}
