@@ -159,6 +159,24 @@ TEST(RtfWriter, BracesAndBackslashAreEscaped)
     EXPECT_EQ(RtfBytes(document), Expected("\\plain\\f0\\fs20\\cf0 a\\{b\\}\\\\c"));
 }
 
+// Guards against semicolons escaped everywhere: only a font name ends at one,
+// so text and the information groups keep theirs as they are.
+TEST(RtfWriter, SemicolonIsEscapedOnlyInFontNames)
+{
+    TWPRTFTextPaint document;
+    document.SetFonts({{"Odd;Name", 0, 0x20}});
+    document.Title = "a;b";
+    QTextCursor cursor(&document.Document());
+    cursor.insertText("x;y", RunFormat(document, 0, 10));
+
+    const QByteArray bytes = RtfBytes(document);
+    EXPECT_TRUE(bytes.startsWith("{\\rtf1\\ansi\\deff0\\deftab720"
+                                 "{\\fonttbl{\\f0\\swiss\\charset0 Odd\\'3bName;}}"))
+        << bytes.constData();
+    EXPECT_NE(bytes.indexOf("{\\title a;b}"), -1) << bytes.constData();
+    EXPECT_TRUE(bytes.endsWith("{\\plain\\f0\\fs20\\cf0 x;y}\r\n}")) << bytes.constData();
+}
+
 TEST(RtfWriter, EmptyDocumentSavesNothing)
 {
     TWPRTFTextPaint document;
@@ -471,6 +489,9 @@ TEST(RtfWriter, MetafileBitmapAndFilePictureGroups)
     file.Width = 0;
     file.Height = 0;
     InsertPicture(cursor, file);
+    // Guards against a size written when only one side of it is known.
+    file.Width = 32;
+    InsertPicture(cursor, file);
 
     EXPECT_EQ(RtfBytes(document),
               Expected("{\\pict\\wmetafile8\\picw2540\\pich1270\r\n0100090000}"
@@ -478,6 +499,7 @@ TEST(RtfWriter, MetafileBitmapAndFilePictureGroups)
                        "\\picw8\\pich1\\picwgoal120\\pichgoal15\r\nff00}"
                        "{\\*\\picfile\\picw32\\pich32\\picwgoal480\\pichgoal480 "
                        "\"C:\\\\Pictures\\\\x.bmp\"}"
+                       "{\\*\\picfile\\picwgoal480\\pichgoal480 \"C:\\\\Pictures\\\\x.bmp\"}"
                        "{\\*\\picfile\\picwgoal480\\pichgoal480 \"C:\\\\Pictures\\\\x.bmp\"}"));
 }
 
