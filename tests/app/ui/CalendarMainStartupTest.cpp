@@ -87,7 +87,6 @@ TEST(CalendarMainStartupTest, AFirstStartOpensTheWindowToShowTheWholePageWhereTh
     EXPECT_NEAR(window.width(), wanted.width(), 2);
     EXPECT_NEAR(window.height(), wanted.height(), 2);
     EXPECT_GT(window.width(), 635);
-    EXPECT_TRUE(available.contains(window.geometry())) << window.x() << "," << window.y();
 
     // The page at 60 % sits in the middle of the room it leaves.
     const QRect shown = window.CalendarPanel->geometry();
