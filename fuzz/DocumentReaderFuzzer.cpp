@@ -1,4 +1,5 @@
 #include "CalendarPage.h"
+#include "CalendarPagePaint.h"
 #include "FuzzSupport.h"
 
 #include <QBuffer>
@@ -29,8 +30,9 @@ std::optional<ReadError> LoadStyleSheet(TCalendarPage &page, const QByteArray &b
 } // namespace
 
 // Any bytes read as a document and as a style sheet: loads may fail, never
-// crash, hang or run away. A style sheet that loads writes back to bytes that
-// load to the same style sheet again.
+// crash, hang or run away. A document that loads is written and drawn. A
+// style sheet that loads writes back to bytes that load to the same style
+// sheet again.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     EnsureGuiApplication();
@@ -44,6 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QBuffer out;
         out.open(QIODevice::WriteOnly);
         (void)document.SaveToDevice(out);
+        // Drawn as the renderer draws it, small: cells, title and pictures
+        // laid out and painted.
+        document.SetScale(0.1f);
+        (void)RenderToBitmap(document);
     }
 
     TCalendarPage styleSheet;

@@ -9,5 +9,7 @@ class TIniFile;
 QString SettingsFileName();
 
 // Writes ini to its file. A write the system refuses is told to the user in a
-// message naming the file; the result says whether the file was written.
+// message naming the file; a file that could not be read whole is left as it
+// is, which the user is told once a run. The result says whether the file
+// was written.
 bool WriteSettings(const TIniFile &ini);

@@ -204,6 +204,13 @@ public:
     std::optional<QString> SaveStyleSheetToDevice(QIODevice &Out) const;
     std::optional<ReadError> LoadStyleSheet(const QString &FileName);
     std::optional<ReadError> LoadStyleSheetFromDevice(QIODevice &In);
+    // How many pictures of the cells of the document read last were too large
+    // to decode within the document's picture budget: they show as empty
+    // frames and are written back as they were read.
+    int RefusedPictures() const { return m_refusedPictures; }
+    // What the user is told once after reading such a document; empty when
+    // every picture was decoded.
+    QString RefusedPicturesMessage() const;
 
     // The creation tools' objects, by the tool's PanelState.
     void SetObjectCreator(TLPanelState State, TObjectCreator Creator);
@@ -310,6 +317,7 @@ private:
     int m_paperSize = 0;
     QTime m_plannerStartTime{8, 0};
     bool m_visible = true;
+    int m_refusedPictures = 0;
 
     std::array<TWPRtfStorage, CellCount> m_cells;
     TWPRtfStorage m_blankCell;

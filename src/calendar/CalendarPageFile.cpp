@@ -1,14 +1,18 @@
+#include "CalendarDates.h"
 #include "CalendarPage.h"
 #include "CalendarPageStyleFields.h"
 #include "ComponentStream.h"
+#include "DecodedPicture.h"
 #include "LumLabelObjectFiler.h"
 #include "Numbers.h"
+#include "SaveFiles.h"
 #include "StreamWriter.h"
 
 #include <QFile>
 #include <QIODevice>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <type_traits>
@@ -187,8 +191,10 @@ private:
 
 std::optional<QString> WriteAll(QIODevice &device, const QByteArray &bytes)
 {
-    if (device.write(bytes) != bytes.size())
-        return device.errorString();
+    if (device.write(bytes) != bytes.size()) {
+        const auto *file = qobject_cast<const QFileDevice *>(&device);
+        return file ? WriteFailure(*file) : device.errorString();
+    }
     return std::nullopt;
 }
 
@@ -203,9 +209,7 @@ std::optional<QString> SaveAtomically(const QString &fileName, const Write &writ
         file.cancelWriting();
         return error;
     }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return CommitSaveFile(file);
 }
 
 template <typename Read>
@@ -232,8 +236,9 @@ public:
 private:
     static int ReadHeader(TStreamReader &in);
     static void WriteCell(const TWPRtfStorage &cell, TStreamWriter &out);
-    static bool ReadCell(TWPRtfStorage &cell, TStreamReader &in);
+    static bool ReadCell(TWPRtfStorage &cell, TStreamReader &in, TPictureBudget &budget);
     static void ReadDocumentValues(TCalendarPage &page, int version, TStreamReader &in);
+    static void ReadDate(TCalendarPage &page, StyleReader &values);
     static void ReadObjects(TCalendarPage &page, TStreamReader &in);
 };
 
@@ -296,7 +301,7 @@ int TCalendarPageFile::ReadHeader(TStreamReader &in)
     return in.Failed() ? 0 : version;
 }
 
-bool TCalendarPageFile::ReadCell(TWPRtfStorage &cell, TStreamReader &in)
+bool TCalendarPageFile::ReadCell(TWPRtfStorage &cell, TStreamReader &in, TPictureBudget &budget)
 {
     if (!ReadComponentHeader(in))
         return false;
@@ -311,7 +316,7 @@ bool TCalendarPageFile::ReadCell(TWPRtfStorage &cell, TStreamReader &in)
             return true;
         }
         QString error;
-        if (!cell.RtfText().LoadData(*rtf, &error))
+        if (!cell.RtfText().LoadData(*rtf, &error, &budget))
             return in.Fail(QStringLiteral("cell text: %1").arg(error));
         return true;
     });
@@ -330,9 +335,7 @@ void TCalendarPageFile::ReadDocumentValues(TCalendarPage &page, int version, TSt
         if (!in.Failed())
             page.SetWMFBorderFile(border);
     }
-    values.Integer(page.m_mainCalDay, 0, 31, "day");
-    values.Integer(page.m_mainCalMonth, 1, 12, "month");
-    values.Integer(page.m_mainCalYear, 1, MaxYear, "year");
+    ReadDate(page, values);
     values.Integer(page.m_startOfWeek, LowestInt, HighestInt, "start of week");
     int hour = 0;
     int minute = 0;
@@ -341,13 +344,28 @@ void TCalendarPageFile::ReadDocumentValues(TCalendarPage &page, int version, TSt
     if (in.Failed())
         return;
     page.m_plannerStartTime = QTime(hour, minute);
+    // The cells' pictures share one budget: a document is drawn whole.
+    TPictureBudget budget;
     for (TWPRtfStorage &cell : page.m_cells) {
-        if (!ReadCell(cell, in))
+        const bool read = ReadCell(cell, in, budget);
+        page.m_refusedPictures = budget.Refused();
+        if (!read)
             return;
     }
     if (version > 1)
         values.String(page.m_userTitle);
     in.ReadListEnd();
+}
+
+// The day, month and year; a day the month does not have (31 February) is
+// read as the month's last day.
+void TCalendarPageFile::ReadDate(TCalendarPage &page, StyleReader &values)
+{
+    values.Integer(page.m_mainCalDay, 0, 31, "day");
+    values.Integer(page.m_mainCalMonth, 1, 12, "month");
+    values.Integer(page.m_mainCalYear, 1, MaxYear, "year");
+    page.m_mainCalDay =
+        std::min(page.m_mainCalDay, DaysInMonth(page.m_mainCalMonth, page.m_mainCalYear));
 }
 
 // Objects up to the end of the list. Any error ends the list quietly: the
@@ -373,6 +391,7 @@ void TCalendarPageFile::ReadObjects(TCalendarPage &page, TStreamReader &in)
 std::optional<ReadError> TCalendarPageFile::ReadDocument(TCalendarPage &page, TStreamReader &in)
 {
     const int version = ReadHeader(in);
+    page.m_refusedPictures = 0;
     if (version != 0)
         ReadDocumentValues(page, version, in);
     if (in.Failed())
@@ -402,6 +421,18 @@ std::optional<ReadError> TCalendarPageFile::ReadStyleSheet(TCalendarPage &page, 
     }
     in.ReadListEnd();
     return in.Error();
+}
+
+QString TCalendarPage::RefusedPicturesMessage() const
+{
+    if (m_refusedPictures == 0)
+        return {};
+    if (m_refusedPictures == 1)
+        return QStringLiteral("A picture in this calendar is too large to show: it is drawn as "
+                              "an empty frame and kept as it is.");
+    return QStringLiteral("%1 pictures in this calendar are too large to show: they are drawn as "
+                          "empty frames and kept as they are.")
+        .arg(m_refusedPictures);
 }
 
 std::optional<QString> TCalendarPage::SaveToDevice(QIODevice &Out) const

@@ -61,8 +61,10 @@ const QImage &TPaintCache::CellText(int index, const TWPRTFTextPaint &document, 
 {
     TCellText &cell = m_cells.at(index - 1);
     const double width = UnzoomedWidth(size.width(), zoomPercent);
-    bool laidOut =
-        cell.Layout && cell.Layout->Width() == width && cell.Source.Unchanged(document.Document());
+    const double height = UnzoomedWidth(size.height(), zoomPercent);
+    bool laidOut = cell.Layout && cell.Layout->Width() == width &&
+                   cell.Layout->VisibleHeight() >= height &&
+                   cell.Source.Unchanged(document.Document());
     if (laidOut && cell.Shows(size, zoomPercent, pixelRatio))
         return cell.Image;
     if (!laidOut) {
@@ -75,7 +77,7 @@ const QImage &TPaintCache::CellText(int index, const TWPRTFTextPaint &document, 
                 return cell.Image;
             }
         } else {
-            cell.Layout = std::make_shared<const TWPRichTextLayout>(document, width);
+            cell.Layout = std::make_shared<const TWPRichTextLayout>(document, width, height);
         }
     }
     cell.Image = WhitePicture(size, pixelRatio);

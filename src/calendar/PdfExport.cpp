@@ -4,6 +4,7 @@
 #include "CalendarPagePaint.h"
 #include "CalendarPagePrint.h"
 #include "PdfReport.h"
+#include "SaveFiles.h"
 
 #include <QFileInfo>
 #include <QPageSize>
@@ -56,7 +57,5 @@ std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileNam
     });
     if (!begun)
         return QStringLiteral("the PDF could not be begun");
-    if (!target.commit())
-        return target.errorString();
-    return std::nullopt;
+    return CommitSaveFile(target);
 }

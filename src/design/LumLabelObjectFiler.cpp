@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -60,27 +61,25 @@ std::optional<QByteArray> ReadWithoutFollowingLinks(const QString &fileName)
     return file.read(MaxClipboardBytes);
 }
 
-// Writes data to a new file at path, created here and now: whatever was at
-// path (a link included) is removed first and never followed.
-std::optional<QString> WriteNewFile(const QString &path, const QByteArray &data)
+// Writes data to a staging file beside fileName and renames it over
+// fileName. The staging file gets a name no one can foresee and is created
+// exclusively, so neither a link planted beside fileName nor a second copy
+// of the program writing at the same time can touch it; the rename replaces
+// a link at fileName rather than writing through it. The staging file goes
+// whatever happens.
+std::optional<QString> WriteThroughStaging(const QString &fileName, const QByteArray &data)
 {
-    QFile::remove(path);
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
+    const QFileInfo target(fileName);
+    QTemporaryFile staging(target.dir().filePath(target.completeBaseName() +
+                                                 QStringLiteral("-XXXXXX.tmp")));
+    if (!staging.open())
+        return staging.errorString();
+    if (staging.write(data) != data.size() || !staging.flush())
+        return staging.errorString();
+    if (std::rename(QFile::encodeName(staging.fileName()).constData(),
+                    QFile::encodeName(fileName).constData()) != 0)
         return SystemError();
-    QFile file;
-    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return file.errorString();
-    }
-    const bool written = file.write(data) == data.size() && file.flush();
-    const QString error = file.errorString();
-    file.close();
-    if (!written) {
-        QFile::remove(path);
-        return error;
-    }
+    staging.setAutoRemove(false); // it is fileName now
     return std::nullopt;
 }
 
@@ -119,18 +118,8 @@ std::optional<QString>
 TLumLabelObjectFiler::WriteFile(const QList<const TLumGraphicControl *> &Objects,
                                 const QString &FileName)
 {
-    const QString staging = QFileInfo(FileName).dir().filePath(QStringLiteral("TempFile.tmp"));
     m_panel.NoteClipboardWritten();
-    if (auto error = WriteNewFile(staging, Records(Objects)))
-        return error;
-    // A rename replaces a link at FileName rather than writing through it.
-    if (std::rename(QFile::encodeName(staging).constData(),
-                    QFile::encodeName(FileName).constData()) != 0) {
-        const QString error = SystemError();
-        QFile::remove(staging);
-        return error;
-    }
-    return std::nullopt;
+    return WriteThroughStaging(FileName, Records(Objects));
 }
 
 std::optional<QString> TLumLabelObjectFiler::WriteSelection(const QString &FileName)

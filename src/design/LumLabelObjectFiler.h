@@ -31,8 +31,8 @@ public:
 
     // The selected objects in selection order, or one object, replacing
     // FileName; nothing is written for an empty selection. The file is
-    // written beside FileName as "TempFile.tmp" and then renamed over it;
-    // neither a link at either name is followed. Returns why it failed.
+    // written to a staging file of its own beside FileName and then renamed
+    // over it; no link is followed. Returns why it failed.
     std::optional<QString> WriteSelection(const QString &FileName);
     std::optional<QString> WriteObject(const TLumGraphicControl &Object, const QString &FileName);
     // The objects of FileName (or of a file's bytes) put on the panel, in

@@ -22,12 +22,30 @@ void SetReportFont(TCanvasReport &report, TFontDesc font)
     report.SetFont(font);
 }
 
-// text less characters from its end until it is no wider than width.
-QString CutToWidth(const TCanvasReport &report, QString text, int width)
+// The first count characters of text, a surrogate pair never split.
+QString Prefix(const QString &text, qsizetype count)
 {
-    while (!text.isEmpty() && report.TextWidth(text) > width)
-        text.chop(1);
-    return text;
+    if (count > 0 && count < text.size() && text[count - 1].isHighSurrogate())
+        --count;
+    return text.first(count);
+}
+
+// The longest start of text no wider than width. Found by halving, so a long
+// text is measured a few dozen times rather than once for every character.
+QString CutToWidth(const TCanvasReport &report, const QString &text, int width)
+{
+    if (text.isEmpty() || report.TextWidth(text) <= width)
+        return text;
+    qsizetype fits = 0;
+    qsizetype tooWide = text.size();
+    while (tooWide - fits > 1) {
+        const qsizetype middle = fits + (tooWide - fits) / 2;
+        if (report.TextWidth(Prefix(text, middle)) <= width)
+            fits = middle;
+        else
+            tooWide = middle;
+    }
+    return Prefix(text, fits);
 }
 
 // The gap cell text keeps from the lines, as many device pixels as it is

@@ -14,6 +14,9 @@
 #include <QTextObjectInterface>
 #include <QUrl>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 constexpr double InchesPerMeter = 39.37007874015748;
@@ -87,6 +90,84 @@ private:
     int m_ppi;
 };
 
+// Past the lines that show, a layout keeps this many more: the last line
+// shown breaks, and is justified, as it does in the whole text.
+constexpr int LinesBeyondView = 2;
+
+// The most characters a layout takes from a document for each square pixel
+// of its view, and at least: enough for any text that can show, and a bound
+// on what one unbreakable word or a swarm of tiny runs can cost.
+constexpr double CharactersPerPixel = 0.5;
+constexpr qsizetype FewestCharacters = 4096;
+
+qsizetype CharacterBudget(double width, double height)
+{
+    const double area = std::max(width, 1.0) * height * CharactersPerPixel;
+    if (!(area < double(std::numeric_limits<qsizetype>::max())))
+        return std::numeric_limits<qsizetype>::max();
+    return std::max(FewestCharacters, qsizetype(area));
+}
+
+// The height a line adds, never more than the document layout gives it (it
+// adds leading and paragraph spacing), so that no line that shows is counted
+// out of view.
+double LineAdvance(const QTextBlockFormat &format, const QTextLine &line)
+{
+    const double natural = line.height();
+    switch (format.lineHeightType()) {
+    case QTextBlockFormat::ProportionalHeight:
+        return std::min(natural, natural * format.lineHeight() / 100);
+    case QTextBlockFormat::FixedHeight:
+        return std::min(natural, format.lineHeight());
+    case QTextBlockFormat::LineDistanceHeight:
+        return std::min(natural, natural + format.lineHeight());
+    default:
+        return natural;
+    }
+}
+
+// Where the text of document stops mattering when its lines are broken at
+// width and shown from line firstLine on in height: the end of the
+// LinesBeyondView-th line below the view; -1 when the whole text shows.
+// Lines are broken at the full width, paragraph margins left out, so each
+// holds at least as much as the document layout puts on it.
+int ViewEnd(QTextDocument &document, double width, int firstLine, double height)
+{
+    QTextOption option = document.defaultTextOption();
+    int line = 0;
+    double shown = 0;
+    int beyond = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (!block.isVisible())
+            continue;
+        QTextLayout *layout = block.layout();
+        option.setAlignment(block.blockFormat().alignment());
+        layout->setTextOption(option);
+        layout->beginLayout();
+        for (QTextLine text = layout->createLine(); text.isValid(); text = layout->createLine()) {
+            text.setLineWidth(width);
+            if (line++ < firstLine)
+                continue;
+            if (shown > height && ++beyond > LinesBeyondView) {
+                layout->endLayout();
+                return block.position() + text.textStart();
+            }
+            shown += LineAdvance(block.blockFormat(), text);
+        }
+        layout->endLayout();
+    }
+    return -1;
+}
+
+// Leaves out of document whatever follows position.
+void CutAt(QTextDocument &document, int position)
+{
+    QTextCursor cut(&document);
+    cut.setPosition(position);
+    cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+}
+
 QImage LayoutDeviceImage(int ppi)
 {
     QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
@@ -137,11 +218,29 @@ void TWPLayoutDevice::Attach(QTextDocument &document)
     }
 }
 
-TWPRichTextLayout::TWPRichTextLayout(const TWPRTFTextPaint &document, double width)
-    : m_device(ScreenPpi()), m_document(document.Document().clone()), m_width(width)
+TWPRichTextLayout::TWPRichTextLayout(const TWPRTFTextPaint &document, double width,
+                                     double visibleHeight, int firstLine)
+    : m_device(ScreenPpi()), m_width(width)
 {
-    m_source.Watch(document.Document());
+    const QTextDocument &source = document.Document();
+    m_source.Watch(source);
+    const qsizetype budget = CharacterBudget(width, visibleHeight);
+    m_whole = source.characterCount() <= budget;
+    if (m_whole) {
+        m_document.reset(source.clone());
+    } else {
+        m_document = std::make_unique<QTextDocument>();
+        CopyDocument(source, *m_document, budget);
+    }
     m_device.Attach(*m_document);
+    if (visibleHeight != Unbounded) {
+        const int end = ViewEnd(*m_document, width, firstLine, visibleHeight);
+        if (end >= 0) {
+            CutAt(*m_document, end);
+            m_whole = false;
+        }
+    }
+    m_visibleHeight = visibleHeight;
     m_document->setTextWidth(width);
     const QAbstractTextDocumentLayout *layout = m_document->documentLayout();
     for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
@@ -166,7 +265,7 @@ bool TWPRichTextLayout::IsLayoutOf(const TWPRTFTextPaint &document, double width
 
 bool TWPRichTextLayout::HasContentOf(const TWPRTFTextPaint &document) const
 {
-    return SameContent(*m_document, document.Document());
+    return m_whole && SameContent(*m_document, document.Document());
 }
 
 QRectF TWPRichTextLayout::LineRect(int line) const
@@ -224,7 +323,8 @@ int PaintRichText(QPainter &painter, const TWPRTFTextPaint &document, const QPoi
 {
     if (width <= 0 || height <= 0)
         return 0;
-    const TWPRichTextLayout layout(document, UnzoomedWidth(width, zoomPercent));
+    const TWPRichTextLayout layout(document, UnzoomedWidth(width, zoomPercent),
+                                   UnzoomedWidth(height, zoomPercent), firstLine);
     return layout.Paint(painter, topLeft, height, firstLine, zoomPercent, target);
 }
 

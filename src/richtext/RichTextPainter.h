@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTextDocument>
 
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -49,11 +50,16 @@ private:
 
 // A document laid out with word wrap at a width in layout units, kept for
 // painting it again and again while neither the document nor the width
-// changes.
+// changes. Given the height of the view it is painted into, only the lines
+// that can show there (from firstLine on) and a few more are laid out, so the
+// cost follows the view, whatever the document holds.
 class TWPRichTextLayout
 {
 public:
-    TWPRichTextLayout(const TWPRTFTextPaint &document, double width);
+    static constexpr double Unbounded = std::numeric_limits<double>::infinity();
+
+    TWPRichTextLayout(const TWPRTFTextPaint &document, double width,
+                      double visibleHeight = Unbounded, int firstLine = 0);
     ~TWPRichTextLayout();
     TWPRichTextLayout(const TWPRichTextLayout &) = delete;
     TWPRichTextLayout &operator=(const TWPRichTextLayout &) = delete;
@@ -64,6 +70,8 @@ public:
     bool HasContentOf(const TWPRTFTextPaint &document) const;
 
     double Width() const { return m_width; }
+    // The height of the view the layout was made for.
+    double VisibleHeight() const { return m_visibleHeight; }
     int LineCount() const { return int(m_lines.size()); }
     // The line's rectangle in layout units from the top left of the document.
     QRectF LineRect(int line) const;
@@ -86,8 +94,12 @@ private:
 
     TWPLayoutDevice m_device;
     std::unique_ptr<QTextDocument> m_document;
+    // Whether m_document holds all of the source, so other cells holding the
+    // same can share the layout.
+    bool m_whole = false;
     TDocumentWatch m_source;
     double m_width = 0;
+    double m_visibleHeight = Unbounded;
     std::vector<TLine> m_lines;
 };
 

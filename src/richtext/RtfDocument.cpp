@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <algorithm>
 #include <atomic>
 #include <limits>
 
@@ -59,10 +60,36 @@ int IntProperty(const QTextFormat &format, int property, int fallback)
     return format.hasProperty(property) ? format.intProperty(property) : fallback;
 }
 
-// Replaces target's content with a copy of source's blocks, fragments, formats
-// and picture resources. The QTextDocument object itself stays, so an editor
-// showing it keeps showing it.
-void CopyDocument(const QTextDocument &source, QTextDocument &target)
+// Appends the fragments of block to out, at most room characters of them;
+// how many were appended.
+qsizetype CopyFragments(const QTextBlock &block, QTextCursor &out, qsizetype room)
+{
+    const QTextDocument &source = *block.document();
+    QTextDocument &target = *out.document();
+    qsizetype copied = 0;
+    for (auto it = block.begin(); !it.atEnd() && copied < room; ++it) {
+        const QTextFragment fragment = it.fragment();
+        const QTextCharFormat format = fragment.charFormat();
+        if (format.isImageFormat()) {
+            const QUrl url(format.toImageFormat().name());
+            const QVariant resource = source.resource(QTextDocument::ImageResource, url);
+            if (resource.isValid())
+                target.addResource(QTextDocument::ImageResource, url, resource);
+        }
+        QString text = fragment.text();
+        qsizetype keep = std::min<qsizetype>(text.size(), room - copied);
+        if (keep < text.size() && keep > 0 && text[keep - 1].isHighSurrogate())
+            --keep; // never half a pair
+        text.truncate(keep);
+        out.insertText(text, format);
+        copied += std::max<qsizetype>(keep, 1); // an empty cut still ends the copy
+    }
+    return copied;
+}
+
+} // namespace
+
+void CopyDocument(const QTextDocument &source, QTextDocument &target, qsizetype characters)
 {
     const bool undo = target.isUndoRedoEnabled();
     target.setUndoRedoEnabled(false);
@@ -75,31 +102,23 @@ void CopyDocument(const QTextDocument &source, QTextDocument &target)
     target.rootFrame()->setFrameFormat(source.rootFrame()->frameFormat());
 
     QTextCursor out(&target);
-    bool first = true;
-    for (QTextBlock block = source.begin(); block.isValid(); block = block.next()) {
-        if (first) {
+    // Inside an edit block the cursor does not place itself in the laid-out
+    // paragraph after every fragment.
+    out.beginEditBlock();
+    qsizetype room = characters;
+    for (QTextBlock block = source.begin(); block.isValid() && room > 0; block = block.next()) {
+        if (block == source.begin()) {
             out.setBlockFormat(block.blockFormat());
             out.setBlockCharFormat(block.charFormat());
-            first = false;
         } else {
             out.insertBlock(block.blockFormat(), block.charFormat());
+            --room; // the paragraph separator
         }
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QTextCharFormat format = fragment.charFormat();
-            if (format.isImageFormat()) {
-                const QUrl url(format.toImageFormat().name());
-                const QVariant resource = source.resource(QTextDocument::ImageResource, url);
-                if (resource.isValid())
-                    target.addResource(QTextDocument::ImageResource, url, resource);
-            }
-            out.insertText(fragment.text(), format);
-        }
+        room -= CopyFragments(block, out, room);
     }
+    out.endEditBlock();
     target.setUndoRedoEnabled(undo);
 }
-
-} // namespace
 
 TWPPicture TWPPicture::FromImage(const QImage &image)
 {
@@ -340,9 +359,9 @@ QByteArray TWPRTFTextPaint::SaveData() const
     return RtfBytes(*this);
 }
 
-bool TWPRTFTextPaint::LoadData(const QByteArray &rtf, QString *error)
+bool TWPRTFTextPaint::LoadData(const QByteArray &rtf, QString *error, TPictureBudget *budget)
 {
-    return ReadRtf(rtf, *this, error);
+    return ReadRtf(rtf, *this, error, budget);
 }
 
 Qt::Alignment ToQtAlignment(TWPAlignment alignment)

@@ -9,9 +9,11 @@
 #include <QTextFormat>
 
 #include <array>
+#include <limits>
 #include <memory>
 
 class QTextCursor;
+class TPictureBudget;
 class QTextDocument;
 
 // One entry of a document's font list: the face, its character set and its
@@ -93,6 +95,13 @@ void InsertPicture(QTextCursor &cursor, const TWPPicture &picture);
 // The picture of an image format inserted by InsertPicture or the reader.
 TWPPicture PictureOf(const QTextDocument &document, const QTextImageFormat &format);
 
+// Replaces target's content with a copy of source's blocks, fragments, formats
+// and picture resources, up to the first characters of them (paragraph ends
+// counted); the rest is left out. The QTextDocument object itself stays, so
+// an editor showing it keeps showing it.
+void CopyDocument(const QTextDocument &source, QTextDocument &target,
+                  qsizetype characters = std::numeric_limits<qsizetype>::max());
+
 // A rich-text document: paragraphs of character runs on a QTextDocument, with
 // the font list and 16-colour palette that runs refer to by number, the page
 // size and margins in twips, and title, subject and comment. Copying copies
@@ -145,8 +154,10 @@ public:
     // The persisted form: the document as RTF, empty for an empty document.
     QByteArray SaveData() const;
     // Reads RTF into the document; false with *error set when the input is
-    // not RTF (the text read so far stays).
-    bool LoadData(const QByteArray &rtf, QString *error = nullptr);
+    // not RTF (the text read so far stays). Pictures are decoded within
+    // budget, one of their own when none is given (see ReadRtf).
+    bool LoadData(const QByteArray &rtf, QString *error = nullptr,
+                  TPictureBudget *budget = nullptr);
 
 private:
     QTextDocument &Made() const;

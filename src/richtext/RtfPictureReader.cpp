@@ -5,11 +5,17 @@
 #include "RtfTokenizer.h"
 #include "RtfWordTable.h"
 
+#include <QBuffer>
+#include <QImageReader>
+
 #include <algorithm>
 #include <array>
 #include <limits>
 
 namespace {
+
+// Twips per pixel at the 96 pixels per inch a picture's size in pixels assumes.
+constexpr int twipsPerPixel = 1440 / 96;
 
 int Scaled(int size, int percent)
 {
@@ -85,23 +91,40 @@ void RtfPictureReader::Binary(QByteArrayView bytes)
     m_nibble = -1;
 }
 
-std::optional<TWPPicture> RtfPictureReader::Picture() const
+std::optional<TWPPicture> RtfPictureReader::Picture(TPictureBudget &budget) const
 {
     if (m_data.isEmpty() || m_type == Type::None)
         return {};
     if (m_type == Type::Png || m_type == Type::Jpeg)
-        return CompressedPicture();
-    return RawPicture();
+        return CompressedPicture(budget);
+    return RawPicture(budget);
 }
 
 // A PNG or JPEG picture is kept as its image; its display size is the one the
-// group gives only when it gives both sides.
-std::optional<TWPPicture> RtfPictureReader::CompressedPicture() const
+// group gives only when it gives both sides. One the budget refuses keeps its
+// place as an empty frame of that size.
+std::optional<TWPPicture> RtfPictureReader::CompressedPicture(TPictureBudget &budget) const
 {
-    QImage image;
-    if (!image.loadFromData(m_data, m_type == Type::Png ? "PNG" : "JPEG"))
+    QBuffer buffer;
+    buffer.setData(m_data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, m_type == Type::Png ? "PNG" : "JPEG");
+    const QSize size = reader.size();
+    if (!size.isValid())
         return {};
+    // The image and the bitmap bytes that write it back: room for two.
+    const qint64 width = size.width();
+    const qint64 height = 2 * qint64(size.height());
+    QImage image;
+    if (budget.Take(width, height, 2 * maxDibPixels) && !reader.read(&image)) {
+        budget.Return(width, height);
+        return {};
+    }
     TWPPicture picture = TWPPicture::FromImage(image);
+    if (image.isNull()) {
+        picture.GoalWidth = size.width() * twipsPerPixel;
+        picture.GoalHeight = size.height() * twipsPerPixel;
+    }
     if (m_goalWidth > 0 && m_goalHeight > 0) {
         picture.GoalWidth = Scaled(m_goalWidth, m_scaleX);
         picture.GoalHeight = Scaled(m_goalHeight, m_scaleY);
@@ -110,19 +133,31 @@ std::optional<TWPPicture> RtfPictureReader::CompressedPicture() const
 }
 
 // Bitmaps and metafiles keep the bytes the RTF carries, to be written back.
-TWPPicture RtfPictureReader::RawPicture() const
+// A bitmap the budget refuses keeps its bytes, to be written back, and shows
+// as an empty frame.
+TWPPicture RtfPictureReader::RawPicture(TPictureBudget &budget) const
 {
     TWPPicture picture;
     picture.Data = m_data;
     if (m_type == Type::Dib) {
         picture.Kind = TWPPictureKind::Dib;
-        TDibOptions options;
-        options.KeepAlpha = true; // pictures put in with transparency keep it
-        picture.Image = DecodeDib(m_data, options).Image;
+        TDibHeader header;
+        if (ReadDibHeader(m_data, TDibColors::Rgb, header).isEmpty() &&
+            budget.Take(header.Width, header.Rows(), maxDibPixels)) {
+            TDibOptions options;
+            options.KeepAlpha = true; // pictures put in with transparency keep it
+            picture.Image = DecodeDib(m_data, options).Image;
+            if (picture.Image.isNull())
+                budget.Return(header.Width, header.Rows());
+        }
     } else if (m_type == Type::Bitmap) {
         picture.Kind = TWPPictureKind::Bitmap;
-        picture.Image =
-            DecodeBitmap(m_data, m_width, m_height, m_bitsPixel, m_planes, m_widthBytes);
+        if (budget.Take(m_width, m_height, maxDibPixels)) {
+            picture.Image =
+                DecodeBitmap(m_data, m_width, m_height, m_bitsPixel, m_planes, m_widthBytes);
+            if (picture.Image.isNull())
+                budget.Return(m_width, m_height);
+        }
     } else {
         picture.Kind = TWPPictureKind::Metafile;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DecodedPicture.h"
 #include "RtfDocument.h"
 
 #include <QByteArray>
@@ -24,16 +25,16 @@ public:
     void Binary(QByteArrayView bytes);
 
     // The picture of a \pict group: none without data or in a format that is
-    // not kept.
-    std::optional<TWPPicture> Picture() const;
+    // not kept. Its image is decoded only when budget has room for it.
+    std::optional<TWPPicture> Picture(TPictureBudget &budget) const;
     // The picture a \picfile group refers to by the file name in text.
     std::optional<TWPPicture> FileReference(const QString &text) const;
 
 private:
     enum class Type { None, Dib, Bitmap, Metafile, Png, Jpeg };
 
-    std::optional<TWPPicture> CompressedPicture() const;
-    TWPPicture RawPicture() const;
+    std::optional<TWPPicture> CompressedPicture(TPictureBudget &budget) const;
+    TWPPicture RawPicture(TPictureBudget &budget) const;
 
     Type m_type = Type::None;
     int m_width = 0;

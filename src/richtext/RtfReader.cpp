@@ -181,8 +181,8 @@ QString WithoutLeadingTab(const QString &text)
 class Reader
 {
 public:
-    Reader(QByteArrayView input, TWPRTFTextPaint &document)
-        : m_in(input), m_document(document), m_cursor(&document.Document()),
+    Reader(QByteArrayView input, TWPRTFTextPaint &document, TPictureBudget &budget)
+        : m_in(input), m_document(document), m_budget(budget), m_cursor(&document.Document()),
           m_fonts(document.Fonts()), m_palette(document.Palette())
     {}
 
@@ -380,7 +380,7 @@ private:
             m_document.Comment = WithoutLeadingTab(m_destText);
             break;
         case Dest::Picture:
-            InsertPictureHere(m_picture.Picture());
+            InsertPictureHere(m_picture.Picture(m_budget));
             break;
         case Dest::PicFile:
             InsertPictureHere(m_picture.FileReference(m_destText));
@@ -672,6 +672,7 @@ private:
 
     QByteArrayView m_in;
     TWPRTFTextPaint &m_document;
+    TPictureBudget &m_budget;
     QTextCursor m_cursor;
     bool m_ownForm = false;
 
@@ -696,14 +697,20 @@ private:
 
 } // namespace
 
-bool ReadRtf(QByteArrayView rtf, TWPRTFTextPaint &document, QString *error)
+bool ReadRtf(QByteArrayView rtf, TWPRTFTextPaint &document, QString *error, TPictureBudget *budget)
 {
+    TPictureBudget ownBudget;
     document.Clear();
     QTextDocument &text = document.Document();
     const bool undo = text.isUndoRedoEnabled();
     text.setUndoRedoEnabled(false);
-    Reader reader(rtf, document);
+    // One edit block: a cursor outside one places itself in the laid-out
+    // block after every insertion, which costs the whole paragraph each time.
+    QTextCursor edit(&text);
+    edit.beginEditBlock();
+    Reader reader(rtf, document, budget ? *budget : ownBudget);
     const bool ok = reader.Run(error);
+    edit.endEditBlock();
     text.setUndoRedoEnabled(undo);
     return ok;
 }

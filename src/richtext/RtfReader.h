@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+class TPictureBudget;
 class TWPRTFTextPaint;
 
 // Reads RTF into document, replacing its content, font list, palette, page and
@@ -14,6 +15,10 @@ class TWPRTFTextPaint;
 // in every case the text read up to that point stays in the document. Bytes
 // after the outermost group's closing brace are ignored. Empty input gives the
 // empty document and true.
-bool ReadRtf(QByteArrayView rtf, TWPRTFTextPaint &document, QString *error = nullptr);
+//
+// Pictures are decoded within budget (a budget of their own when none is
+// given); those it refuses are kept as their bytes and shown as empty frames.
+bool ReadRtf(QByteArrayView rtf, TWPRTFTextPaint &document, QString *error = nullptr,
+             TPictureBudget *budget = nullptr);
 
 inline constexpr int RtfMaxGroupDepth = 256;

@@ -2,6 +2,7 @@
 
 #include "DibEncoder.h"
 #include "LittleEndian.h"
+#include "SaveFiles.h"
 
 #include <QSaveFile>
 
@@ -24,19 +25,26 @@ QByteArray FileHeader(qint64 dibSize)
 
 } // namespace
 
-bool SaveAsBitmapFile(const QImage &picture, const QString &fileName)
+bool WriteBitmapFile(const QImage &picture, QIODevice &out)
 {
-    if (picture.isNull() || fileName.isEmpty())
+    if (picture.isNull())
         return false;
     const QByteArray dib = EncodeDib(picture, DibDepthOf(picture));
     if (dib.isEmpty())
         return false;
+    return out.write(FileHeader(dib.size())) == fileHeaderSize && out.write(dib) == dib.size();
+}
+
+bool SaveAsBitmapFile(const QImage &picture, const QString &fileName)
+{
+    if (picture.isNull() || fileName.isEmpty())
+        return false;
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(FileHeader(dib.size())) != fileHeaderSize || file.write(dib) != dib.size()) {
+    if (!WriteBitmapFile(picture, file)) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return !CommitSaveFile(file);
 }

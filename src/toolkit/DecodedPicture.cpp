@@ -21,3 +21,20 @@ TDecodedPicture NewPicture(qint64 width, qint64 height, QImage::Format format)
         return PictureFailure(u"not enough memory for the picture"_s);
     return {image, QString()};
 }
+
+bool TPictureBudget::Take(qint64 width, qint64 height, qint64 maxPixels)
+{
+    if (!PictureSizeAcceptable(width, height, maxPixels) ||
+        width * height > m_left / BytesPerPixel) {
+        ++m_refused;
+        return false;
+    }
+    m_left -= width * height * BytesPerPixel;
+    return true;
+}
+
+void TPictureBudget::Return(qint64 width, qint64 height)
+{
+    if (PictureSizeAcceptable(width, height))
+        m_left += width * height * BytesPerPixel;
+}

@@ -41,9 +41,13 @@ public:
     }
 
 private:
+    // Common tools fill each row out to its 32-bit padding: runs may reach
+    // that far, the pixels past the picture's width being dropped.
+    qint64 PaddedWidth() const { return m_header.Stride() * 8 / m_header.Bits; }
+
     QString CheckRoom(int count) const
     {
-        if (m_y >= m_header.Rows() || m_x + count > m_header.Width)
+        if (m_y >= m_header.Rows() || m_x + count > PaddedWidth())
             return u"RLE run past the end of the picture's row"_s;
         return {};
     }
@@ -61,8 +65,10 @@ private:
     {
         if (index >= m_palette.size())
             return PaletteIndexFailure(index, m_palette.size());
-        reinterpret_cast<QRgb *>(m_image.scanLine(m_header.ImageRow(m_y)))[m_x++] =
-            m_palette[index];
+        if (m_x < m_header.Width)
+            reinterpret_cast<QRgb *>(m_image.scanLine(m_header.ImageRow(m_y)))[m_x] =
+                m_palette[index];
+        ++m_x;
         return {};
     }
 
@@ -87,7 +93,7 @@ private:
         m_x += Le8(m_data, m_at);
         m_y += Le8(m_data, m_at + 1);
         m_at += 2;
-        if (m_x > m_header.Width || m_y > m_header.Rows())
+        if (m_x > PaddedWidth() || m_y > m_header.Rows())
             return u"RLE delta moves past the picture"_s;
         return {};
     }

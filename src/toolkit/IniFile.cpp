@@ -1,5 +1,6 @@
 #include "IniFile.h"
 
+#include "SaveFiles.h"
 #include "Windows1252.h"
 
 #include <QFile>
@@ -198,6 +199,10 @@ QByteArray TIniFile::ToBytes() const
 
 std::optional<QString> TIniFile::UpdateFile() const
 {
+    // What was cut at a limit would be lost for good.
+    if (!m_readError.isEmpty())
+        return QStringLiteral("it could not be read whole (%1), so it is left as it is")
+            .arg(m_readError);
     const QByteArray bytes = ToBytes();
     const QFileInfo onDisk(m_fileName);
     if (!m_fileText.isNull() && bytes == m_fileText && onDisk.exists() &&
@@ -207,12 +212,12 @@ std::optional<QString> TIniFile::UpdateFile() const
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = WriteFailure(file);
         file.cancelWriting();
         return reason;
     }
-    if (!file.commit())
-        return file.errorString();
+    if (const std::optional<QString> failure = CommitSaveFile(file))
+        return failure;
     m_fileText = bytes;
     m_fileTime = QFileInfo(m_fileName).lastModified();
     return std::nullopt;

@@ -53,7 +53,9 @@ public:
     // Writes the file text to FileName through a save file, so a failed write
     // leaves the old file; the reason when the write failed. A file that
     // already holds the text is left alone, which spares the disk a write and
-    // a flush whenever settings are saved unchanged.
+    // a flush whenever settings are saved unchanged. A file that was not read
+    // whole (see ReadError) is never written: what lay past the limits would
+    // be lost.
     std::optional<QString> UpdateFile() const;
 
     // The value, cut to MaxValueLength characters, or def when the key is

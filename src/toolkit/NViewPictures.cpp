@@ -4,8 +4,8 @@
 #include "DibDecoder.h"
 #include "LittleEndian.h"
 #include "NViewLib.h"
+#include "PrivateTemporary.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -47,11 +47,6 @@ QImage CopyOfDib(const void *handle)
     return DecodeDib(QByteArrayView(dib, size), options).Image;
 }
 
-QString TemporaryBitmapPath(const QString &fileName)
-{
-    return QFileInfo(fileName).path() + u"/$N$VIEW$.BMP"_s;
-}
-
 // Hands the temporary bitmap file to the library and has it write the JPEG.
 bool ConvertWithLibrary(const TNViewLib &library, const QString &bitmapFile, int quality,
                         const QString &fileName)
@@ -86,11 +81,12 @@ bool SaveAsJPEG(const TNViewLib &library, const QImage &picture, int quality,
 {
     if (fileName.isEmpty())
         return false;
-    const QString bitmapFile = TemporaryBitmapPath(fileName);
-    const bool saved = SaveAsBitmapFile(picture, bitmapFile) &&
-                       ConvertWithLibrary(library, bitmapFile, quality, fileName);
-    QFile::remove(bitmapFile);
-    return saved;
+    // The bitmap goes to a private temporary of its own, never to a fixed name
+    // in the output folder, where anyone could have placed a link, and where
+    // a second export at once would use the same file.
+    const std::unique_ptr<QTemporaryFile> bitmapFile = OpenPrivateTemporary(u".BMP"_s);
+    return bitmapFile && WriteBitmapFile(picture, *bitmapFile) && bitmapFile->flush() &&
+           ConvertWithLibrary(library, bitmapFile->fileName(), quality, fileName);
 }
 
 bool SaveAsJPEG(const QImage &picture, int quality, const QString &fileName)

@@ -13,10 +13,9 @@ QImage LoadWithLibrary(const TNViewLib &library, const QString &fileName);
 QImage LoadWithLibrary(const QString &fileName);
 
 // Saves picture as a JPEG file of quality (0 to 100) through the picture
-// library, which is handed the picture as the temporary bitmap file
-// "$N$VIEW$.BMP" in fileName's folder. The temporary file is removed in every
-// case. True only when the JPEG file was written; an empty fileName does
-// nothing and gives false.
+// library, which is handed the picture as a bitmap file in a private
+// temporary (see OpenPrivateTemporary), removed in every case. True only when the JPEG file was
+// written; an empty fileName does nothing and gives false.
 bool SaveAsJPEG(const TNViewLib &library, const QImage &picture, int quality,
                 const QString &fileName);
 bool SaveAsJPEG(const QImage &picture, int quality, const QString &fileName);

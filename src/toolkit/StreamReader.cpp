@@ -180,7 +180,7 @@ std::optional<QString> TStreamReader::ReadLongString(quint8 type)
         return QString::fromUtf8(*bytes);
     QString text(qsizetype(*count), Qt::Uninitialized);
     qFromLittleEndian<char16_t>(bytes->constData(), *count, text.data());
-    return text;
+    return WithoutLoneSurrogates(text);
 }
 
 std::optional<QString> TStreamReader::ReadIdent()

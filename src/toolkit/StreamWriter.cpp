@@ -63,8 +63,9 @@ void TStreamWriter::WriteFloat(double value)
     m_data.append(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 
-void TStreamWriter::WriteString(const QString &value)
+void TStreamWriter::WriteString(const QString &text)
 {
+    const QString value = WithoutLoneSurrogates(text);
     if (!FitsWindows1252(value)) {
         const QByteArray utf8 = value.toUtf8();
         WriteType(TypeByte(TValueType::vaUTF8String));

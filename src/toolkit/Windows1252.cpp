@@ -68,3 +68,15 @@ bool FitsWindows1252(const QString &text)
     return std::ranges::all_of(
         text.toUcs4(), [](uint codePoint) { return ByteForCodePoint(codePoint).has_value(); });
 }
+
+QString WithoutLoneSurrogates(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i; // a pair
+        else if (c.isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}

@@ -16,3 +16,8 @@ QByteArray ToWindows1252(const QString &text);
 
 // True when ToWindows1252 would keep every character of text.
 bool FitsWindows1252(const QString &text);
+
+// text with every surrogate that is not half of a pair replaced by U+FFFD,
+// the replacement character: such text has no encoding, so each writer
+// would spell it its own way.
+QString WithoutLoneSurrogates(QString text);

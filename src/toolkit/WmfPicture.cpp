@@ -17,7 +17,6 @@ constexpr qsizetype recordHeaderSize = 6;
 constexpr int defaultUnitsPerInch = 1440;
 // Limits that keep a damaged or hostile file from taking the memory.
 constexpr size_t maxRecords = 1'000'000;
-constexpr qint64 maxBitmapPixels = 4 * maxDibPixels;
 
 quint32 Le(const QByteArray &bytes, qsizetype at, int size)
 {
@@ -100,9 +99,11 @@ QRectF DrawnExtent(const TWmfContent &content)
                   QPointF(double(bounds.right()) + 1, double(bounds.bottom()) + 1));
 }
 
+// The bitmaps of the records, each decoded only when the metafile's budget
+// has room for it; a bitmap without is drawn as nothing.
 void DecodeBitmaps(TWmfContent &content)
 {
-    qint64 pixels = 0;
+    TPictureBudget budget;
     for (size_t index = 0; index < content.Records.size(); ++index) {
         const TWmfParams params(content.Bytes, content.Records[index]);
         const std::optional<TWmfBitmapAt> at = WmfBitmapAt(params, content.Records[index].Function);
@@ -110,12 +111,16 @@ void DecodeBitmaps(TWmfContent &content)
             continue;
         TDibOptions options;
         options.Colors = at->PaletteIndices ? TDibColors::PaletteIndices : TDibColors::Rgb;
-        const QImage image = DecodeDib(params.Bytes(at->Word, params.Words() * 2), options).Image;
-        const qint64 size = qint64(image.width()) * image.height();
-        if (image.isNull() || pixels + size > maxBitmapPixels)
+        const QByteArrayView dib = params.Bytes(at->Word, params.Words() * 2);
+        TDibHeader header;
+        if (!ReadDibHeader(dib, options.Colors, header).isEmpty() ||
+            !budget.Take(header.Width, header.Rows(), options.MaxPixels))
             continue;
-        pixels += size;
-        content.Bitmaps.emplace(index, image);
+        const QImage image = DecodeDib(dib, options).Image;
+        if (image.isNull())
+            budget.Return(header.Width, header.Rows());
+        else
+            content.Bitmaps.emplace(index, image);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "Windows1252.h"
 #include "WmfMapping.h"
 #include "WmfObjects.h"
+#include "WmfPaintGuard.h"
 #include "WmfText.h"
 
 #include <QPaintEngine>
@@ -19,6 +20,9 @@ namespace {
 // of the clip path, whose cost grows with each change.
 constexpr size_t maxSavedStates = 256;
 constexpr int maxClipChanges = 1024;
+// A clip of more parts than this costs every later shape dearly; changes
+// that would make one are ignored.
+constexpr int maxClipElements = 128;
 
 // Ternary raster operations by their index byte.
 constexpr int ropBlackness = 0x00;
@@ -78,6 +82,13 @@ QString TextOf(QByteArrayView bytes)
     return FromWindows1252(end >= 0 ? bytes.first(end) : bytes);
 }
 
+QPainterPath Outline(const QPolygonF &points)
+{
+    QPainterPath outline;
+    outline.addPolygon(points);
+    return outline;
+}
+
 // The angle in degrees of the point where the ray from the centre of box
 // through point meets the ellipse of box, as QPainterPath measures it.
 double EllipseAngle(const QRectF &box, QPointF point)
@@ -119,6 +130,8 @@ public:
           m_frameToTarget(FrameToTarget(view.Frame, target)),
           m_universe(target.adjusted(-target.width() * 10, -target.height() * 10,
                                      target.width() * 10, target.height() * 10)),
+          m_baseToDevice(painter.combinedTransform()),
+          m_guard(DeviceArea(painter), m_baseToDevice.mapRect(target)),
           m_dc(TWmfMapping(view.Origin, view.Frame.size(), content.UnitsPerInch))
     {
         if (painter.hasClipping())
@@ -140,17 +153,31 @@ private:
                QTransform::fromTranslate(target.left(), target.top());
     }
 
-    QTransform ToBase() const { return m_dc.Mapping.ToFrame() * m_frameToTarget; }
-
-    // The painter set for a shape in logical coordinates.
-    QPainter &Shape()
+    // The pixels drawing can reach; none for a recording, whose size is what
+    // is drawn.
+    static QRectF DeviceArea(const QPainter &painter)
     {
+        const QPaintDevice *device = painter.device();
+        if (!device || painter.paintEngine()->type() == QPaintEngine::Picture)
+            return {};
+        return QRectF(0, 0, device->width(), device->height());
+    }
+
+    QTransform ToBase() const { return m_dc.Mapping.ToFrame() * m_frameToTarget; }
+    QTransform ToDevice() const { return ToBase() * m_baseToDevice; }
+
+    // The painter set for a shape of these logical bounds, or null when the
+    // shape is not drawn (see TWmfPaintGuard).
+    template <typename Bounds> QPainter *Shape(const Bounds &bounds)
+    {
+        if (!m_guard.Admit(bounds, m_dc.Pen, ToDevice()))
+            return nullptr;
         m_painter.setWorldTransform(ToBase() * m_base);
-        m_painter.setPen(m_dc.Pen);
+        m_painter.setPen(m_guard.Tamed(m_dc.Pen, ToDevice()));
         m_painter.setBrush(m_dc.Brush);
         m_painter.setBackground(m_dc.BkColor);
         m_painter.setBackgroundMode(m_dc.OpaqueBackground ? Qt::OpaqueMode : Qt::TransparentMode);
-        return m_painter;
+        return &m_painter;
     }
 
     void Do(size_t index, const TWmfRecord &record)
@@ -274,37 +301,41 @@ private:
         switch (function) {
         case WmfFunction::LineTo: {
             const QPointF to = PointAt(params, 0);
-            Shape().drawLine(m_dc.Position, to);
+            if (QPainter *painter = Shape(Outline(QPolygonF({m_dc.Position, to}))))
+                painter->drawLine(m_dc.Position, to);
             m_dc.Position = to;
             return true;
         }
         case WmfFunction::Rectangle:
-            Shape().drawRect(RectAt(params, 0));
+            if (QPainter *painter = Shape(RectAt(params, 0)))
+                painter->drawRect(RectAt(params, 0));
             return true;
         case WmfFunction::RoundRect:
-            Shape().drawRoundedRect(RectAt(params, 2), std::abs(params.Short(1)) / 2.0,
-                                    std::abs(params.Short(0)) / 2.0);
+            if (QPainter *painter = Shape(RectAt(params, 2)))
+                painter->drawRoundedRect(RectAt(params, 2), std::abs(params.Short(1)) / 2.0,
+                                         std::abs(params.Short(0)) / 2.0);
             return true;
         case WmfFunction::Ellipse:
-            Shape().drawEllipse(RectAt(params, 0));
+            if (QPainter *painter = Shape(RectAt(params, 0)))
+                painter->drawEllipse(RectAt(params, 0));
             return true;
         case WmfFunction::Arc:
         case WmfFunction::Pie:
-        case WmfFunction::Chord: {
-            const bool mirrored = (ToBase() * m_base).determinant() < 0;
-            const QPainterPath path = ArcPath(params, function, mirrored);
-            if (function == WmfFunction::Arc)
-                Shape().strokePath(path, m_dc.Pen);
-            else
-                Shape().drawPath(path);
+        case WmfFunction::Chord:
+            ArcPieOrChord(function, params);
+            return true;
+        case WmfFunction::Polygon: {
+            const QPolygonF points = PointsAt(params, 1, params.Short(0));
+            if (QPainter *painter = Shape(Outline(points)))
+                painter->drawPolygon(points, m_dc.FillRule);
             return true;
         }
-        case WmfFunction::Polygon:
-            Shape().drawPolygon(PointsAt(params, 1, params.Short(0)), m_dc.FillRule);
+        case WmfFunction::Polyline: {
+            const QPolygonF points = PointsAt(params, 1, params.Short(0));
+            if (QPainter *painter = Shape(Outline(points)))
+                painter->drawPolyline(points);
             return true;
-        case WmfFunction::Polyline:
-            Shape().drawPolyline(PointsAt(params, 1, params.Short(0)));
-            return true;
+        }
         case WmfFunction::PolyPolygon:
             PolyPolygon(params);
             return true;
@@ -315,6 +346,19 @@ private:
         default:
             return false;
         }
+    }
+
+    void ArcPieOrChord(quint16 function, const TWmfParams &params)
+    {
+        const bool mirrored = (ToBase() * m_base).determinant() < 0;
+        const QPainterPath path = ArcPath(params, function, mirrored);
+        QPainter *painter = Shape(RectAt(params, 4));
+        if (!painter)
+            return;
+        if (function == WmfFunction::Arc)
+            painter->strokePath(path, painter->pen());
+        else
+            painter->drawPath(path);
     }
 
     void DoOther(size_t index, quint16 function, const TWmfParams &params)
@@ -362,18 +406,23 @@ private:
 
     void ChangeClip(const QRectF &rect, bool exclude)
     {
-        if (++m_clipChanges > maxClipChanges)
+        if (++m_clipChanges > maxClipChanges ||
+            (m_dc.Clip && m_dc.Clip->elementCount() > maxClipElements))
             return;
         QPainterPath area;
         area.addRect(rect);
         area = ToBase().map(area);
+        QPainterPath clip;
         if (exclude) {
             QPainterPath universe;
             universe.addRect(m_universe);
-            m_dc.Clip = m_dc.Clip.value_or(universe).subtracted(area);
+            clip = m_dc.Clip.value_or(universe).subtracted(area);
         } else {
-            m_dc.Clip = m_dc.Clip ? m_dc.Clip->intersected(area) : area;
+            clip = m_dc.Clip ? m_dc.Clip->intersected(area) : area;
         }
+        if (clip.elementCount() > maxClipElements)
+            return;
+        m_dc.Clip = clip;
         ApplyClip();
     }
 
@@ -413,7 +462,8 @@ private:
             path.closeSubpath();
             at += 2 * points.size();
         }
-        Shape().drawPath(path);
+        if (QPainter *painter = Shape(path))
+            painter->drawPath(path);
     }
 
     TWmfTextStyle TextStyle() const
@@ -503,6 +553,8 @@ private:
     // Fills area with what a raster operation without source gives.
     void Fill(const QRectF &area, int rop)
     {
+        if (!m_guard.Admit(area, Qt::NoPen, ToDevice()))
+            return;
         m_painter.setWorldTransform(ToBase() * m_base);
         if (rop == ropPatternCopy)
             m_painter.fillRect(area, m_dc.Brush);
@@ -529,7 +581,8 @@ private:
         if (bottomUp)
             source.moveTop(image.height() - source.bottom());
         source = source.intersected(QRectF(image.rect()));
-        if (source.isEmpty() || dest.width() == 0 || dest.height() == 0)
+        if (source.isEmpty() || dest.width() == 0 || dest.height() == 0 ||
+            !m_guard.Admit(dest, Qt::NoPen, ToDevice()))
             return;
         if (rop == ropNotSourceCopy)
             image.invertPixels();
@@ -571,6 +624,8 @@ private:
     const QTransform m_base;
     const QTransform m_frameToTarget;
     const QRectF m_universe;
+    const QTransform m_baseToDevice;
+    TWmfPaintGuard m_guard;
     std::optional<QPainterPath> m_initialClip;
     DcState m_dc;
     std::vector<DcState> m_saved;

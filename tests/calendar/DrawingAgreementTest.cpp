@@ -1,6 +1,8 @@
 #include "CalendarDrawing.h"
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
+#include "CanvasReport.h"
+#include "Color.h"
 #include "Numbers.h"
 #include "PdfExport.h"
 #include "PdfRaster.h"
@@ -10,10 +12,12 @@
 
 #include <QBuffer>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -86,9 +90,12 @@ TRect InRaster(const TRect &device, double scale)
             int(device.Bottom / scale)};
 }
 
+using PrintFunction = void (*)(TCanvasReport &, TCalendarAttributes &, const QString &);
+
 // The printed drawing's own geometry in the pixels of the rasterised PDF: the
-// grid printed as the page prints it, into a PDF of the same resolution.
-TCalendarAttributes PrintedGeometry(const TCalendarPage &page)
+// grid (or planner) printed as the page prints it, into a PDF of the same
+// resolution.
+TCalendarAttributes PrintedGeometry(const TCalendarPage &page, PrintFunction print = PrintMonthGrid)
 {
     TCalendarAttributes attributes = MainDrawingAttributes(page);
     double scale = 1.0;
@@ -100,7 +107,7 @@ TCalendarAttributes PrintedGeometry(const TCalendarPage &page)
         attributes.CalRect = printer.RectU2D(double(main.Left) / Ppi, double(main.Top) / Ppi,
                                              double(main.Right) / Ppi, double(main.Bottom) / Ppi);
         attributes.MinTitleHeight = Trunc(1.5 * printer.XDpi());
-        PrintMonthGrid(printer, attributes, page.UserTitle());
+        print(printer, attributes, page.UserTitle());
         scale = double(printer.XDpi()) / Ppi;
     });
     attributes.TitleRect = InRaster(attributes.TitleRect, scale);
@@ -260,3 +267,93 @@ TEST_P(DrawingAgreement, BitmapAndPaperPutLinesAndNumbersWhereTheyBelong)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryStyle, DrawingAgreement, testing::Range(0, int(Cases().size())));
+
+namespace {
+
+struct PlannerCase
+{
+    const char *name;
+    TCalendarLayout layout;
+    PrintFunction print;
+    int rows;
+};
+
+} // namespace
+
+// Guards against planner rows ruled out of place on paper: every line between
+// two rows lies between them, on the bitmap and on the rasterised PDF, and
+// none crosses a row.
+TEST(DrawingAgreement, PlannerRowLinesLieBetweenTheRows)
+{
+    const PlannerCase cases[] = {
+        {"week", loWeek, PrintWeekPlanner, 8},
+        {"two weeks", lo2Week, PrintWeekPlanner, 15},
+        {"ten hours", loDay10, PrintDayPlanner, 11},
+        {"fifteen hours", loDay15, PrintDayPlanner, 16},
+    };
+    for (const PlannerCase &plannerCase : cases) {
+        SCOPED_TRACE(plannerCase.name);
+        TCalendarPage page;
+        ApplyMainPageValues(page);
+        page.SetCalendarLayout(plannerCase.layout);
+        page.SetMainCalYear(2024);
+        page.SetMainCalMonth(2);
+        page.SetMainCalDay(14);
+
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        const QString pdf = folder.filePath("planner.pdf");
+        ASSERT_FALSE(SavePageAsPdf(page, pdf));
+        const QImage raster = RasterisedFirstPage(pdf, folder.path());
+        if (raster.isNull())
+            GTEST_SKIP() << "pdftoppm is not available";
+        const Drawing drawings[] = {
+            {"bitmap", RenderPageImage(page), page.MainAttributes(), false},
+            {"paper", raster, PrintedGeometry(page, plannerCase.print), true}};
+        for (const Drawing &drawing : drawings) {
+            SCOPED_TRACE(drawing.name);
+            const auto &cells = drawing.geometry.CellGeometry;
+            for (int row = 1; row < plannerCase.rows; ++row) {
+                const TRect &above = cells[size_t(row - 1)].rTotal;
+                const TRect &below = cells[size_t(row)].rTotal;
+                const int x = below.Right - 20;
+                EXPECT_TRUE(LineAtY(drawing, x, (above.Bottom + below.Top) / 2)) << "row " << row;
+                EXPECT_FALSE(LineAtY(drawing, x, (below.Top + below.Bottom) / 2))
+                    << "inside row " << row;
+            }
+        }
+    }
+}
+
+// Guards against the printed title band's colour stopping a line short: the
+// fill covers the band down to its last line, where the day names begin
+// below it.
+TEST(DrawingAgreement, PrintedTitleColourReachesTheBandsLastLine)
+{
+    TCalendarPage page;
+    MakeMonthGrid(page);
+    SetBorders(page, cbNone);
+    TCalendarAttributes attributes = MainDrawingAttributes(page);
+    attributes.TitleBackColor = clYellow;
+    attributes.HeadersBackColor = clWhite;
+    attributes.BackColor = clWhite;
+
+    QImage image(page.MainRect().Right + 10, page.MainRect().Bottom + 10, QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        TCanvasReport report;
+        report.BeginCanvas(painter);
+        PrintMonthGrid(report, attributes, QString());
+        report.EndCanvas();
+    }
+    const TRect &band = attributes.TitleRect;
+    const int bottom = std::max(band.Bottom, band.Top + attributes.MinTitleHeight);
+    const QColor yellow = ToQColor(clYellow);
+    const int x = band.Left + 3;
+    EXPECT_EQ(image.pixelColor(x, band.Top), yellow);
+    EXPECT_EQ(image.pixelColor(x, bottom), yellow);
+    EXPECT_NE(image.pixelColor(x, bottom + 1), yellow);
+}

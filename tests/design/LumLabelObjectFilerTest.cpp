@@ -158,6 +158,20 @@ TEST_F(ObjectClipboard, LinksPlantedAtTheFileNamesAreNeverFollowed)
     EXPECT_TRUE(FileBytes(Panel.ClipboardFileName()).startsWith("\x01TPF0"));
 }
 
+// Regression: the clipboard was staged through the fixed name "TempFile.tmp",
+// which a second copy of the program writing at the same time removed.
+TEST_F(ObjectClipboard, TheFileIsStagedUnderANameOfItsOwn)
+{
+    WriteBytes(Panel.TempFileName(), "another copy's staging");
+    TTestObject &a = Place(10, 20, 30, 40);
+    Panel.Handle().Add(&a);
+    Panel.ClipboardAction(caCopy);
+    EXPECT_EQ(FileBytes(Panel.TempFileName()), "another copy's staging");
+    EXPECT_TRUE(FileBytes(Panel.ClipboardFileName()).startsWith("\x01TPF0"));
+    // No staging file is left behind.
+    EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
 TEST_F(ObjectClipboard, AFailedWriteCutsNothing)
 {
     QStringList told;

@@ -172,6 +172,24 @@ TEST(DibDecoder, Rle8RunsAbsoluteDeltaAndEndOfBitmap)
                Colours({{0, 0, 3, 3}, {1, 3, 2, 1}, {2, 2, 2, 2}}, TestPalette(4)));
 }
 
+// Regression: RLE8 rows whose runs fill the row out to its 32-bit padding,
+// as common tools write them, were refused.
+TEST(DibDecoder, Rle8RunsMayFillTheRowsPadding)
+{
+    // 5 pixels wide, so 8 to a padded row.
+    ExpectRows(DecodeDib(Dib(Rle8Spec("0802"                 // bottom row: 2 x 8
+                                      "0000"                 // end of line
+                                      "00070102030102030100" // absolute: 1 2 3 1 2 3 1
+                                      "0001",                // end of bitmap
+                                      5, 2))),
+               Colours({{1, 2, 3, 1, 2}, {2, 2, 2, 2, 2}}, TestPalette(4)));
+    ExpectRows(DecodeDib(Dib(Rle8Spec("00020800" "0001", 5, 1))), // delta to the padding's end
+               Colours({{0, 0, 0, 0, 0}}, TestPalette(4)));
+    // Past the padding is still past the row.
+    ExpectFailure(Dib(Rle8Spec("0902", 5, 1)), "run past the end of the picture's row");
+    ExpectFailure(Dib(Rle8Spec("00020900", 5, 1)), "delta moves past the picture");
+}
+
 TEST(DibDecoder, Rle4NibblesAndTopDown)
 {
     // Top row: a run of 5 alternating 1 and 2; second: absolute 3 4 5 (two

@@ -231,3 +231,33 @@ TEST(IniFileTest, AFileAlreadyHoldingTheTextIsNotWrittenAgain)
 }
 
 } // namespace
+
+// Regression: a file past the reader's limits was rewritten cut to them, and
+// what lay beyond was lost without a word.
+TEST(IniFileTest, AFileNotReadWholeIsNeverRewritten)
+{
+    QTemporaryDir temp;
+    const QString fileName = temp.filePath(u"DW.ini"_s);
+    QByteArray manySections;
+    for (int i = 0; i <= TIniFile::MaxSections; ++i)
+        manySections += "[S" + QByteArray::number(i) + "]\nK=1\n";
+    const QByteArray cases[] = {
+        "[S]\nK=" + QByteArray(TIniFile::MaxLineLength * 2, 'v') + "\n",
+        manySections,
+        "[S]\n" + QByteArray(TIniFile::MaxLines + 10, '\n'),
+        "[S]\nK=1\n" + QByteArray(TIniFile::MaxFileBytes, ';'),
+    };
+    for (const QByteArray &text : cases) {
+        QFile file(fileName);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        TIniFile ini(fileName);
+        ini.WriteString(u"S"_s, u"New"_s, u"value"_s);
+        const std::optional<QString> failure = ini.UpdateFile();
+        ASSERT_NE(failure, std::nullopt);
+        EXPECT_TRUE(failure->contains(u"could not be read whole"_s)) << failure->toStdString();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll() == text);
+    }
+}

@@ -88,6 +88,35 @@ TEST(StreamValues, ReadsUtf16Strings)
     EXPECT_EQ(in.ReadString(), QStringLiteral("A\u017A"));
 }
 
+// Regression: a string holding a lone UTF-16 surrogate was written
+// differently at every save.
+TEST(StreamValues, LoneSurrogatesBecomeTheReplacementCharacterOnce)
+{
+    TStreamReader in(Bytes({0x12, 0x02, 0x00, 0x00, 0x00, 0x41, 0x00, 0x3D, 0xD8}));
+    const QString read = in.ReadString().value_or(QString());
+    EXPECT_EQ(read, QStringLiteral("A\uFFFD"));
+    const auto written = [](const QString &text) {
+        TStreamWriter out;
+        out.WriteString(text);
+        return out.Data();
+    };
+    EXPECT_EQ(written(read), written(QStringLiteral("A\uFFFD")));
+    TStreamReader again(written(read));
+    EXPECT_EQ(again.ReadString(), read);
+    const struct
+    {
+        QString text, kept;
+    } cases[] = {
+        {QString(QChar(0xD800)), QStringLiteral("\uFFFD")},
+        {QString(QChar(0xDC00)) + u'x', QStringLiteral("\uFFFDx")},
+        {u'x' + QString(QChar(0xDBFF)), QStringLiteral("x\uFFFD")},
+        {QString(QChar(0xDC00)) + QChar(0xD800), QStringLiteral("\uFFFD\uFFFD")},
+        {QStringLiteral("\U0001F600"), QStringLiteral("\U0001F600")}, // a pair stays
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(written(c.text), written(c.kept)) << c.kept.toStdString();
+}
+
 TEST(StreamValues, BooleanIsTrueOnlyForTheTrueByte)
 {
     TStreamReader in(Bytes({0x09, 0x08, 0x02}));

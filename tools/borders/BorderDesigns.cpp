@@ -1,5 +1,7 @@
 #include "BorderDesigns.h"
 
+#include "SaveFiles.h"
+
 #include <QDir>
 #include <QSaveFile>
 
@@ -8,9 +10,12 @@ namespace {
 QString WriteFile(const QString &fileName, const QByteArray &bytes)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("Cannot write %1: %2.").arg(fileName, file.errorString());
-    return {};
+    std::optional<QString> failure;
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        failure = file.errorString();
+    else
+        failure = CommitSaveFile(file);
+    return failure ? QStringLiteral("Cannot write %1: %2.").arg(fileName, *failure) : QString();
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "PdfExport.h"
 #include "PictureExport.h"
 #include "RenderOptions.h"
+#include "SaveFiles.h"
 #include "StoredPageValues.h"
 
 #include <QFileInfo>
@@ -62,6 +63,8 @@ QString StartPage(const TRenderOptions &options, TCalendarPage &page)
         page.ResetStyle();
     } else if (const auto error = page.LoadFromFile(options.Document)) {
         return ReadErrorText(options.Document, *error);
+    } else if (const QString refused = page.RefusedPicturesMessage(); !refused.isEmpty()) {
+        ShowInformation(refused);
     }
     if (!options.StyleSheet.isEmpty()) {
         if (const auto error = page.LoadStyleSheet(options.StyleSheet))
@@ -84,9 +87,11 @@ QString WritePicture(TCalendarPage &page, const QString &fileName, std::optional
         picture.setDotsPerMeterY(dotsPerMetre);
     }
     const QString suffix = Suffix(fileName);
-    const bool written = suffix == u"png"
-                             ? picture.save(fileName, "PNG")
-                             : SaveCalendarToBitmap(page, bitmap, fileName, suffix == u"jpg");
+    if (suffix == u"png") {
+        const std::optional<QString> failure = SaveImageFile(picture, fileName, "PNG");
+        return failure ? QStringLiteral("cannot write %1: %2").arg(fileName, *failure) : QString();
+    }
+    const bool written = SaveCalendarToBitmap(page, bitmap, fileName, suffix == u"jpg");
     return written ? QString() : QStringLiteral("cannot write %1").arg(fileName);
 }
 
@@ -139,6 +144,10 @@ QString Render(const TRenderOptions &options)
     }
     if (options.Output.isEmpty())
         return {};
+    // The area inside the margins, alike on paper and in pictures.
+    if (page.BorderRect().Width() < 2 || page.BorderRect().Height() < 2)
+        return QStringLiteral("the margins leave no page: together they are as wide or as tall "
+                              "as the paper");
     return Suffix(options.Output) == u"pdf" ? WritePdf(page, options)
                                             : WritePictures(page, options);
 }

@@ -1,10 +1,14 @@
 #include "RenderOptions.h"
 
+#include "CalendarDates.h"
 #include "CalendarPage.h"
 #include "PictureExport.h"
 #include "Ppi.h"
 
 #include <QDate>
+#include <QLocale>
+
+#include <algorithm>
 
 namespace {
 
@@ -179,13 +183,27 @@ QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page)
         page.SetMainCalYear(*options.Year);
     if (options.Day)
         page.SetMainCalDay(*options.Day);
+    // A day given that the month lacks is refused; the day of the document
+    // or of today becomes the month's last.
+    const int lastDay = DaysInMonth(page.MainCalMonth(), page.MainCalYear());
+    if (options.Day && *options.Day > lastDay)
+        return QStringLiteral("there is no %1 %2 %3")
+            .arg(*options.Day)
+            .arg(QLocale::c().monthName(page.MainCalMonth()))
+            .arg(page.MainCalYear());
+    if (page.MainCalDay() > lastDay)
+        page.SetMainCalDay(lastDay);
     page.SetScale(options.Dpi ? ScaleForResolution(*options.Dpi, ScreenPpi()) : options.Scale);
     return {};
 }
 
 void AdvancePage(TCalendarPage &page)
 {
-    const QDate today(page.MainCalYear(), page.MainCalMonth(), std::max(page.MainCalDay(), 1));
+    // A day past the month's end (a page read from a damaged file) counts as
+    // the month's last, so the pages still move on.
+    const int lastDay = DaysInMonth(page.MainCalMonth(), page.MainCalYear());
+    const QDate today(page.MainCalYear(), page.MainCalMonth(),
+                      std::clamp(page.MainCalDay(), 1, lastDay));
     const int kind = page.LayoutKind();
     QDate next;
     if (kind == 2 || kind == 3)
@@ -196,9 +214,12 @@ void AdvancePage(TCalendarPage &page)
         next = today.addMonths(1);
     if (!next.isValid() || next.year() > 9999)
         return;
+    // The day first, so that no step passes through a day the month lacks.
+    const int day = kind >= 2 || page.MainCalDay() > 0 ? next.day() : 0;
+    page.SetMainCalDay(std::min(day, 28));
     page.SetMainCalYear(next.year());
     page.SetMainCalMonth(next.month());
-    page.SetMainCalDay(kind >= 2 ? next.day() : page.MainCalDay());
+    page.SetMainCalDay(day);
 }
 
 QString RenderUsage()

@@ -2,15 +2,17 @@
 
 #include <QGuiApplication>
 
-#include <cstdio>
-
 int main(int argc, char **argv)
 {
     // Rendering needs fonts but no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
+    // The application sees the program's name only: it would take options of
+    // its own ("-style", "-platform", ...) out of the renderer's.
+    int toolkitArgc = 1;
+    QGuiApplication app(toolkitArgc, argv);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     return RunRenderCommand(arguments);
 }

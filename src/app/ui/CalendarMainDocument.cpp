@@ -92,6 +92,8 @@ void TCalendarMain::OpenCalendarFile(const QString &FileName)
             DocumentFileName = fileName;
             MRUFileList->AddFile(fileName);
             MRUFileList->SaveToIni();
+            if (const QString refused = CalendarPanel->RefusedPicturesMessage(); !refused.isEmpty())
+                ShowInformation(refused);
         } else {
             // Nothing of a document read in part stays on the page.
             CalendarPanel->ClearCells();

@@ -1,9 +1,11 @@
 #include "HelpViewer.h"
 
+#include "HelpPage.h"
 #include "Messages.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -50,11 +52,29 @@ THelpViewer *HelpViewerOf(QWidget *owner)
     return viewer;
 }
 
+// A browser that opens pages only from the help folder (its one search path),
+// and no more of them than a help page needs. Pictures and style sheets are
+// loaded by its document, a THelpDocument: a browser refusing one would
+// leave the document to read the file itself.
+class THelpBrowser : public QTextBrowser
+{
+public:
+    explicit THelpBrowser(QWidget *parent) : QTextBrowser(parent) {}
+
+protected:
+    QVariant loadResource(int, const QUrl &name) override
+    {
+        return LoadHelpResource(name, searchPaths().value(0));
+    }
+};
+
 } // namespace
 
 THelpViewer::THelpViewer(QWidget *parent)
-    : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this))
+    : QWidget(parent, Qt::Window), m_browser(new THelpBrowser(this)),
+      m_page(new THelpDocument(QString(), m_browser))
 {
+    m_browser->setDocument(m_page);
     setObjectName(u"HelpViewer"_s);
     setWindowTitle(u"Datewright Help"_s);
     m_browser->setOpenLinks(true);
@@ -77,7 +97,9 @@ bool THelpViewer::Open(const QString &fileName)
     }
     m_help = std::move(help);
     m_fileName = fileName;
-    m_browser->setHtml(m_help.Html);
+    m_browser->setSearchPaths({QFileInfo(fileName).absolutePath()});
+    m_page->SetFolder(QFileInfo(fileName).absolutePath());
+    m_browser->setHtml(BoundedHelpHtml(m_help.Html));
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QTextBrowser;
+class THelpDocument;
 
 // The help window: the help file in a browser, opened at a topic or at the
 // contents. Links between topics are anchors inside the one page.
@@ -28,6 +29,7 @@ public:
 
 private:
     QTextBrowser *m_browser;
+    THelpDocument *m_page; // the browser's document
     THelpFile m_help;
     QString m_fileName;
     QString m_shownAnchor;

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -40,6 +42,15 @@ QSize ScreenSize()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().size() : QSize();
+}
+
+QList<QRect> ScreenAreas()
+{
+    QList<QRect> areas;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (const QScreen *screen : screens)
+        areas << screen->geometry();
+    return areas;
 }
 
 // The rectangle the window has when neither maximised nor minimised.
@@ -94,16 +105,34 @@ bool IsStoredBounds(const TRect &bounds)
            IsNearCoordinate(bounds.Right) && IsNearCoordinate(bounds.Bottom);
 }
 
-TRect MoveOntoScreen(TRect bounds, QSize screen)
+QRect NearestScreen(const TRect &bounds, const QList<QRect> &screens)
 {
-    if (bounds.Right > screen.width()) {
-        bounds.Left += screen.width() - bounds.Right;
-        bounds.Right = screen.width();
+    const QRect window = bounds.ToQRect();
+    const auto overlap = [&](const QRect &screen) {
+        const QRect shared = screen.intersected(window);
+        return qint64(shared.width()) * shared.height();
+    };
+    const auto distance = [&](const QRect &screen) {
+        const QPoint apart = screen.center() - window.center();
+        return qint64(apart.x()) * apart.x() + qint64(apart.y()) * apart.y();
+    };
+    QRect nearest;
+    for (const QRect &screen : screens) {
+        if (nearest.isEmpty() || overlap(screen) > overlap(nearest) ||
+            (overlap(screen) == overlap(nearest) && distance(screen) < distance(nearest)))
+            nearest = screen;
     }
-    if (bounds.Bottom > screen.height()) {
-        bounds.Top += screen.height() - bounds.Bottom;
-        bounds.Bottom = screen.height();
-    }
+    return nearest;
+}
+
+TRect MoveOntoScreen(TRect bounds, const QRect &screen)
+{
+    const int width = std::min(bounds.Width(), screen.width());
+    const int height = std::min(bounds.Height(), screen.height());
+    bounds.Left = std::clamp(bounds.Left, screen.left(), screen.left() + screen.width() - width);
+    bounds.Top = std::clamp(bounds.Top, screen.top(), screen.top() + screen.height() - height);
+    bounds.Right = bounds.Left + width;
+    bounds.Bottom = bounds.Top + height;
     return bounds;
 }
 
@@ -122,8 +151,9 @@ bool RestorePlacement(QWidget &window, const QString &fileName)
 {
     const QString section = PlacementSection(ClassName(window), ScreenPpi());
     const TPlacement stored = ReadPlacement(TIniFile(fileName), section, window.isMaximized());
-    if (IsStoredBounds(stored.Bounds))
-        window.setGeometry(MoveOntoScreen(stored.Bounds, ScreenSize()).ToQRect());
+    const QRect screen = NearestScreen(stored.Bounds, ScreenAreas());
+    if (IsStoredBounds(stored.Bounds) && !screen.isEmpty())
+        window.setGeometry(MoveOntoScreen(stored.Bounds, screen).ToQRect());
     else
         CenterForm(window);
     if (stored.Maximized)

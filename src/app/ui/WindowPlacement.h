@@ -3,6 +3,7 @@
 #include "Rect.h"
 #include "SettingsFile.h"
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -37,10 +38,13 @@ void WritePlacement(TIniFile &ini, const QString &section, const TPlacement &pla
 // a damaged file.
 bool IsStoredBounds(const TRect &bounds);
 
-// Moves bounds left and up, without resizing, until they end inside a screen
-// of the given size; a window larger than the screen keeps its size and
-// sticks out beyond the left or top edge.
-TRect MoveOntoScreen(TRect bounds, QSize screen);
+// The screen of screens the bounds lie on most, or, off every screen, the
+// nearest one; an empty rectangle without screens.
+QRect NearestScreen(const TRect &bounds, const QList<QRect> &screens);
+
+// The bounds moved onto the screen: no larger than the screen, and moved
+// left, right, up or down until they lie inside it.
+TRect MoveOntoScreen(TRect bounds, const QRect &screen);
 
 // Where a window of the given size goes to be centred in area (halves of odd
 // differences truncated toward zero).

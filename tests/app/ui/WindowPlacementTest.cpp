@@ -46,20 +46,37 @@ TEST(WindowPlacementTest, EachScreenResolutionHasItsOwnSection)
               (TPlacement{{0, 0, 0, 0}, true}));
 }
 
-TEST(WindowPlacementTest, StoredBoundsAreMovedBackOntoTheScreenWithoutResizing)
+// Regression: a placement far off to the left or top, or millions of pixels
+// wide, was restored as it stood and saved back.
+TEST(WindowPlacementTest, StoredBoundsAreBroughtBackOntoTheScreen)
 {
-    const QSize screen(1280, 1024);
+    const QRect screen(0, 0, 1280, 1024);
     const std::pair<TRect, TRect> cases[] = {
         {{900, 100, 1700, 700}, {480, 100, 1280, 700}},
         {{100, 900, 600, 1300}, {100, 624, 600, 1024}},
         {{1000, 1000, 1500, 1200}, {780, 824, 1280, 1024}},
-        {{-50, 10, 600, 400}, {-50, 10, 600, 400}},
+        {{-50, 10, 600, 400}, {0, 10, 650, 400}},
         {{0, 0, 1280, 1024}, {0, 0, 1280, 1024}},
-        // Larger than the screen: sticks out beyond the left and top edges.
-        {{0, 0, 1600, 1200}, {-320, -176, 1280, 1024}},
+        {{-9'000'000, -8'000'000, -8'999'000, -7'999'500}, {0, 0, 1000, 500}},
+        // Larger than the screen: as large as the screen.
+        {{0, 0, 1600, 1200}, {0, 0, 1280, 1024}},
+        {{10, 20, 5'000'000, 4'000'000}, {0, 0, 1280, 1024}},
     };
     for (const auto &[stored, expected] : cases)
         EXPECT_EQ(MoveOntoScreen(stored, screen), expected) << stored.Left << "," << stored.Top;
+    // On a second screen to the right, within its own area.
+    EXPECT_EQ(MoveOntoScreen({3000, 10, 3500, 400}, QRect(1280, 0, 1920, 1080)),
+              (TRect{2700, 10, 3200, 400}));
+}
+
+TEST(WindowPlacementTest, TheNearestScreenIsTheOneMostOfTheWindowIsOn)
+{
+    const QList<QRect> screens{QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1080)};
+    EXPECT_EQ(NearestScreen({1000, 0, 1800, 500}, screens), screens[1]); // 520 of 800 on it
+    EXPECT_EQ(NearestScreen({100, 100, 600, 500}, screens), screens[0]);
+    EXPECT_EQ(NearestScreen({-9000, 100, -8000, 500}, screens), screens[0]); // off every screen
+    EXPECT_EQ(NearestScreen({9000, 100, 9500, 500}, screens), screens[1]);
+    EXPECT_TRUE(NearestScreen({0, 0, 10, 10}, {}).isEmpty());
 }
 
 TEST(WindowPlacementTest, OnlyPlausibleBoundsCountAsStored)
@@ -129,6 +146,25 @@ TEST(WindowPlacementTest, PlacementComesBackOnScreenAndMaximised)
     ASSERT_TRUE(RestorePlacement(restored));
     EXPECT_EQ(restored.geometry(), QRect(40, 50, 320, 240));
     EXPECT_FALSE(restored.isMaximized());
+}
+
+// Regression: the placement was restored far off the screen, millions of
+// pixels large, and saved back so.
+TEST(WindowPlacementTest, FarFlungPlacementIsRestoredOnTheScreenAndSavedSo)
+{
+    TSettingsFolder folder;
+    const QSize screen = ScreenSize();
+    TIniFile ini(SettingsFileName());
+    WritePlacement(ini, u"TPlacementProbe_Placement"_s,
+                   {{-5'000'000, -4'000'000, 3'000'000, 4'000'000}, false});
+    ASSERT_EQ(ini.UpdateFile(), std::nullopt);
+
+    TPlacementProbe window;
+    ASSERT_TRUE(RestorePlacement(window));
+    EXPECT_EQ(window.geometry(), QRect(QPoint(0, 0), screen));
+    const TPlacement resaved =
+        ReadPlacement(TIniFile(SettingsFileName()), u"TPlacementProbe_Placement"_s, false);
+    EXPECT_EQ(resaved.Bounds, (TRect{0, 0, screen.width(), screen.height()}));
 }
 
 } // namespace

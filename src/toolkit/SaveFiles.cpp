@@ -1,0 +1,65 @@
+#include "SaveFiles.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QStorageInfo>
+
+namespace {
+
+// Less room than this left on a disk after a short write means it is full.
+constexpr qint64 NearlyFull = qint64(1) << 20;
+
+bool NoRoomLeft(const QString &fileName)
+{
+    const QStorageInfo storage(QFileInfo(fileName).absolutePath());
+    return storage.isValid() && storage.bytesAvailable() < NearlyFull;
+}
+
+// Whether text says something: the toolkit says "Unknown error" where it
+// knows nothing.
+bool IsReason(const QString &text)
+{
+    return !text.isEmpty() && text != QStringLiteral("Unknown error");
+}
+
+} // namespace
+
+QString WriteFailure(const QFileDevice &file, const QString &otherwise)
+{
+    if (file.error() != QFileDevice::NoError && IsReason(file.errorString()))
+        return file.errorString();
+    if (NoRoomLeft(file.fileName()))
+        return QStringLiteral("the disk is full");
+    return IsReason(otherwise) ? otherwise
+                               : QStringLiteral("the file could not be written completely");
+}
+
+std::optional<QString> CommitSaveFile(QSaveFile &file)
+{
+    if (!file.flush()) {
+        const QString reason = WriteFailure(file);
+        file.cancelWriting(); // the temporary file goes with the object
+        return reason;
+    }
+    if (!file.commit())
+        return WriteFailure(file);
+    return std::nullopt;
+}
+
+std::optional<QString> SaveImageFile(const QImage &picture, const QString &fileName,
+                                     const char *format, int quality)
+{
+    if (picture.isNull())
+        return QStringLiteral("there is no picture to write");
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    QImageWriter writer(&file, format);
+    writer.setQuality(quality);
+    if (!writer.write(picture)) {
+        const QString reason = WriteFailure(file, writer.errorString());
+        file.cancelWriting();
+        return reason;
+    }
+    return CommitSaveFile(file);
+}
