@@ -216,6 +216,9 @@ public:
     void SetObjectCreator(TLPanelState State, TObjectCreator Creator);
     // Whether a placed object is on the page.
     bool HasObjects() const { return !Objects().IsEmpty(); }
+    // Whether a placed object is special-effect text ("TLumSuperText" or a
+    // kind derived from it), which printers take long to produce.
+    bool HasSuperText() const;
     // Makes an object of the tool PanelState names in Rect (widened to at
     // least 25 x 15, else 50 wide and 15 high), then returns to pointing.
     void CreateObjectInRect(const TRect &Rect) override;

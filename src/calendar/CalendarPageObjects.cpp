@@ -1,6 +1,10 @@
-// The page's creation tools: the object a drag in each makes.
+// The page's creation tools: the object a drag in each makes; the kinds of
+// object on the page.
 
 #include "CalendarPage.h"
+#include "PublishedProperties.h"
+
+#include <algorithm>
 
 void TCalendarPage::SetObjectCreator(TLPanelState State, TObjectCreator Creator)
 {
@@ -36,4 +40,16 @@ void TCalendarPage::PanelDoubleClicked(int, int)
 {
     if (OnDblClick)
         OnDblClick();
+}
+
+bool TCalendarPage::HasSuperText() const
+{
+    const QList<TLumGraphicControl *> objects = Objects().Objects();
+    return std::ranges::any_of(objects, [](const TLumGraphicControl *object) {
+        for (const TClassInfo *kind = &object->ClassInfo(); kind; kind = kind->Parent()) {
+            if (kind->ClassName().compare(u"TLumSuperText", Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        return false;
+    });
 }

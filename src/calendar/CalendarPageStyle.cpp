@@ -9,6 +9,8 @@ template <typename... Lambdas> struct Overloaded : Lambdas...
 {
     using Lambdas::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (Clang 14).
+template <typename... Lambdas> Overloaded(Lambdas...) -> Overloaded<Lambdas...>;
 
 // Whether two values of a field make the same style: fonts by their look,
 // without their size.

@@ -59,10 +59,7 @@ namespace {
 int DrawTitleBand(QPainter &target, TCalendarAttributes &attributes, const TRect &r,
                   const QString &title)
 {
-    TRect band = TitleBand(r);
-    attributes.TitleRect = band;
-    if (band.Height() < attributes.MinTitleHeight)
-        band.Bottom = band.Top + attributes.MinTitleHeight;
+    const TRect band = PlaceTitleBand(attributes, r);
     FillRect(target, {band.Left, band.Top, band.Right, band.Bottom + 1}, attributes.TitleBackColor);
     SetTargetFont(target, attributes.TitleFont);
     DrawFittedTextLine(target, band, MonthTitle(attributes, title), Qt::AlignCenter);

@@ -16,6 +16,15 @@ TRect TitleBand(const TRect &inner)
             inner.Top + 1 + Trunc((inner.Bottom - inner.Top) * 0.17)};
 }
 
+TRect PlaceTitleBand(TCalendarAttributes &attributes, const TRect &inner)
+{
+    TRect band = TitleBand(inner);
+    attributes.TitleRect = band;
+    if (band.Height() < attributes.MinTitleHeight)
+        band.Bottom = band.Top + attributes.MinTitleHeight;
+    return band;
+}
+
 QString MonthTitle(const TCalendarAttributes &attributes, const QString &title)
 {
     if (!title.isEmpty())

@@ -13,6 +13,9 @@ class QPainter;
 TRect InnerRect(const TRect &calRect);
 // The title band as recorded: 17 % of the inner rectangle's height.
 TRect TitleBand(const TRect &inner);
+// The title band recorded in attributes.TitleRect, then raised to the
+// lowest title height; this is the band that is filled and written in.
+TRect PlaceTitleBand(TCalendarAttributes &attributes, const TRect &inner);
 // The title: the given one, else the month name with or without the year.
 QString MonthTitle(const TCalendarAttributes &attributes, const QString &title);
 // The name over column (0 to 6), Sunday or Monday first, styled.

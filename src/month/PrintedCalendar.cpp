@@ -113,10 +113,7 @@ void PrintCentred(TCanvasReport &report, const TRect &rect, const QString &text)
 int PrintTitleBand(TCanvasReport &report, TCalendarAttributes &attributes, const TRect &r,
                    const QString &title)
 {
-    TRect band = TitleBand(r);
-    attributes.TitleRect = band;
-    if (band.Height() < attributes.MinTitleHeight)
-        band.Bottom = band.Top + attributes.MinTitleHeight;
+    const TRect band = PlaceTitleBand(attributes, r);
     if (attributes.TitleBackColor != clWhite)
         FillRect(*report.Canvas(), {band.Left, band.Top, band.Right, band.Bottom + 1},
                  attributes.TitleBackColor);

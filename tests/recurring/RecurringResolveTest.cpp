@@ -133,8 +133,11 @@ TEST(RecurringResolve, DayZeroAndOtherImpossibleDaysGiveNothing)
         EXPECT_TRUE(ResolveDays(Line("$9 1 0"), month, 2024).isEmpty());
         EXPECT_TRUE(ResolveDays(Line("$0 9 0"), month, 2024).isEmpty());
     }
-    EXPECT_TRUE(ResolveDays(Line("@0401"), 0, 2024).isEmpty());
-    EXPECT_TRUE(ResolveDays(Line("@0401"), 13, 2024).isEmpty());
+    // Formulas that fall in every month find no day in a month that is none.
+    for (int month : {0, 13}) {
+        for (const char *formula : {"@0401", "%17", "$5 7 0", "$1 2 0"})
+            EXPECT_TRUE(ResolveDays(Line(formula), month, 2024).isEmpty()) << formula << month;
+    }
 }
 
 TEST(RecurringResolve, LinesWithoutAFormulaGiveNothing)

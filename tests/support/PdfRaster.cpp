@@ -1,6 +1,7 @@
 #include "PdfRaster.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -11,6 +12,15 @@ bool IsInk(const QImage &image, int x, int y)
 }
 
 } // namespace
+
+int PdfPageCount(const QByteArray &pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    int count = 0;
+    for (auto match = page.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next())
+        ++count;
+    return count;
+}
 
 QImage RasterisedFirstPage(const QString &pdf, const QString &folder, int dpi)
 {

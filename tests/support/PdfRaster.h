@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -7,6 +8,9 @@
 // The first page of a PDF rendered back at dpi through pdftoppm, or a null
 // image when the tool is missing or fails. The picture is written into folder.
 QImage RasterisedFirstPage(const QString &pdf, const QString &folder, int dpi = 96);
+
+// How many pages a PDF file's bytes hold.
+int PdfPageCount(const QByteArray &pdf);
 
 // The pixels of rect darker than half grey.
 int InkIn(const QImage &image, const QRect &rect);

@@ -76,8 +76,16 @@ TCalendarMain::~TCalendarMain()
 
 TReportPrinter &TCalendarMain::ReportPrinter1()
 {
-    if (!m_reportPrinter)
+    if (!m_reportPrinter) {
         m_reportPrinter = std::make_unique<TReportPrinter>();
+        m_reportPrinter->SetStatusFormat(u"Printing page %p"_s);
+        m_reportPrinter->SetUnitsFactor(1.0);
+        m_reportPrinter->SetTitle(u"ReportPrinter Report"_s);
+        m_reportPrinter->SetOrientation(poPortrait);
+        m_reportPrinter->SetScaleX(100);
+        m_reportPrinter->SetScaleY(100);
+        m_reportPrinter->OnPrint = [this](TReportPrinter &report) { ReportPrinter1Print(report); };
+    }
     return *m_reportPrinter;
 }
 
@@ -441,6 +449,9 @@ void TCalendarMain::ConnectCommands()
             &TCalendarMain::mnuFillCalendarwithRecurringDatesClick);
     connect(mnuEditrecurringDates, &QAction::triggered, this,
             &TCalendarMain::mnuEditrecurringDatesClick);
+    connect(mnuPrintSetup, &QAction::triggered, this, &TCalendarMain::mnuPrintSetupClick);
+    connect(mnuPrintCalendar, &QAction::triggered, this, &TCalendarMain::mnuPrintCalendarClick);
+    connect(Printbutton, &QToolButton::clicked, this, &TCalendarMain::mnuPrintCalendarClick);
     connect(Exit1, &QAction::triggered, this, &TCalendarMain::Exit1Click);
     connect(VisitOurInternetW1, &QAction::triggered, this, &TCalendarMain::VisitOurInternetW1Click);
     connect(Contents1, &QAction::triggered, this, &TCalendarMain::Contents1Click);

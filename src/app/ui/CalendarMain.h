@@ -169,6 +169,18 @@ public:
     // last clicked opened again afterwards), and marks the document changed.
     void PuttextOnDays(const QList<TDayLine> &lines);
 
+    // Printing: the set-up dialog alone, and the print job on the printer
+    // chosen in it, the page's orientation winning over the dialog's. The
+    // document's changed state stays as it was.
+    void mnuPrintSetupClick();
+    void mnuPrintCalendarClick();
+    // Asks whether to print when a page margin lies in the printer's
+    // unprintable margins; true when printing may go on.
+    bool CheckPrinterMargins();
+    // Draws the page at full size CopiesToPrint times, sheets apart; the
+    // zoom, painting and scrolling are restored also when drawing fails.
+    void ReportPrinter1Print(TReportPrinter &Report);
+
     // The page as a picture or a PDF file. The document's changed state
     // stays as it was: a picture of it was saved, not the document.
     void mnuSaveAsBitmapClick();
@@ -267,6 +279,9 @@ private:
     TPrinterQuery m_printers;
     std::unique_ptr<TReportPrinter> m_reportPrinter;
     bool m_busyCursorShown = false;
+    // The scroll area and the page's place follow the page and the view; not
+    // while the page prints at full size.
+    bool m_scrollFollowsPage = true;
     bool m_pagePainted = false;
     // The Ctrl+wheel turn not yet a whole notch.
     int m_wheelTurn = 0;

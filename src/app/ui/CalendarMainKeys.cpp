@@ -95,7 +95,7 @@ bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
             RepairCursor();
         return false;
     case QEvent::Resize:
-        if (watched == CalendarPanel || watched == ScrollBox2->viewport())
+        if (m_scrollFollowsPage && (watched == CalendarPanel || watched == ScrollBox2->viewport()))
             PlacePageInView();
         return false;
     case QEvent::Wheel:

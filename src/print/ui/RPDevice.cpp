@@ -10,6 +10,15 @@ namespace {
 
 // What "as many as wanted" is for a driver that makes copies itself.
 constexpr int manyCopies = 9999;
+constexpr double pointsPerInch = 72.0;
+
+// A printer reports its printable area for the sheet as it is fed, upright.
+// A landscape page is turned a quarter to the left onto it, so its top lies
+// along the sheet's left edge and its left along the sheet's bottom.
+QMarginsF TurnedForLandscape(const QMarginsF &upright)
+{
+    return {upright.bottom(), upright.left(), upright.top(), upright.right()};
+}
 
 } // namespace
 
@@ -20,20 +29,22 @@ void TRPDevice::SelectPrinter(const QString &PrinterName)
     m_printer.setOutputFileName({});
     m_printer.setOutputFormat(QPrinter::NativeFormat);
     m_printer.setPrinterName(PrinterName);
-    m_pdf = false;
 }
 
 void TRPDevice::SelectPdfFile(const QString &FileName)
 {
     m_printer.setOutputFormat(QPrinter::PdfFormat);
     m_printer.setOutputFileName(FileName);
-    m_printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
-    m_pdf = true;
+}
+
+QString TRPDevice::Name() const
+{
+    return IsPdf() ? m_printer.outputFileName() : m_printer.printerName();
 }
 
 bool TRPDevice::HasPrinter() const
 {
-    return m_pdf || !QPrinterInfo::availablePrinters().isEmpty();
+    return IsPdf() || !QPrinterInfo::availablePrinters().isEmpty();
 }
 
 int TRPDevice::DeviceCopies() const
@@ -65,12 +76,17 @@ void TRPDevice::SetPaper(const QPageSize &Paper)
     m_printer.setPageSize(Paper);
 }
 
+void TRPDevice::PrepareJob(const QString &JobName)
+{
+    // Choosing another printer may bring back the printer's own margins.
+    m_printer.setFullPage(true);
+    m_printer.setDocName(JobName);
+}
+
 QMarginsF TRPDevice::UnprintableMargins() const
 {
-    const double resolution = m_printer.resolution();
-    const QRectF paper = m_printer.paperRect(QPrinter::DevicePixel);
-    const QRectF page = m_printer.pageRect(QPrinter::DevicePixel);
-    return QMarginsF(page.left() - paper.left(), page.top() - paper.top(),
-                     paper.right() - page.right(), paper.bottom() - page.bottom()) /
-           resolution;
+    QPageLayout layout = m_printer.pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    const QMarginsF upright = layout.minimumMargins() / pointsPerInch;
+    return layout.orientation() == QPageLayout::Landscape ? TurnedForLandscape(upright) : upright;
 }

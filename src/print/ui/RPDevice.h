@@ -10,7 +10,12 @@ class QPageSize;
 
 // The printer a report prints on, with its settings (paper, orientation,
 // copies), kept from one print job to the next. It starts on the system's
-// default printer; a PDF file can stand in for a printer.
+// default printer; a PDF file can stand in for a printer, and the set-up
+// dialog may choose either.
+//
+// It prints the whole sheet: a painter on it has its origin at the sheet's
+// top-left corner, and what lies in the unprintable margins is the printer's
+// to leave out.
 class TRPDevice
 {
 public:
@@ -22,7 +27,14 @@ public:
     void SelectPrinter(const QString &PrinterName);
     // Prints into a PDF file whose printable area is the whole sheet.
     void SelectPdfFile(const QString &FileName);
-    bool IsPdf() const { return m_pdf; }
+    // Without printers Qt turns to PDF too, but without a file to write.
+    bool IsPdf() const
+    {
+        return m_printer.outputFormat() == QPrinter::PdfFormat &&
+               !m_printer.outputFileName().isEmpty();
+    }
+    // The printer's name, or the PDF file's.
+    QString Name() const;
     // Whether a job can be printed: a PDF file or an installed printer.
     bool HasPrinter() const;
 
@@ -35,7 +47,11 @@ public:
     void SetDeviceOrientation(TOrientation Orientation);
     void SetPaper(const QPageSize &Paper);
 
-    // In inches, from each edge of the sheet to the printable area.
+    // Before a job: the whole sheet, and the name the job has in the queue.
+    void PrepareJob(const QString &JobName);
+
+    // In inches, from each edge of the sheet in its current orientation to
+    // the printable area the printer reports for the paper.
     QMarginsF UnprintableMargins() const;
 
     QPrinter &Printer() { return m_printer; }
@@ -43,5 +59,4 @@ public:
 
 private:
     QPrinter m_printer{QPrinter::HighResolution};
-    bool m_pdf = false;
 };

@@ -32,9 +32,9 @@ bool TReportPrinter::RunPrintJob()
     }
     if (OnBeforePrint)
         OnBeforePrint(*this);
-    QPrinter &printer = m_device.Printer();
-    printer.setDocName(Title());
-    return DrawOn(printer, m_device.UnprintableMargins(), [&] {
+    m_device.PrepareJob(Title());
+    // The painter's origin is the sheet's corner, so positions need no shift.
+    return DrawOn(m_device.Printer(), QMarginsF(), [&] {
         if (OnPrint)
             OnPrint(*this);
     });

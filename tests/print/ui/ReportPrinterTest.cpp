@@ -1,10 +1,10 @@
 #include "ReportPrinter.h"
 
 #include "Messages.h"
+#include "PdfRaster.h"
 
 #include <QFile>
 #include <QPrinterInfo>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,15 +17,6 @@ QByteArray ReadFile(const QString &fileName)
 {
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-int PageCount(const QByteArray &pdf)
-{
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-    int count = 0;
-    for (auto match = page.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next())
-        ++count;
-    return count;
 }
 
 class ReportPrinterPdf : public testing::Test
@@ -67,7 +58,7 @@ TEST_F(ReportPrinterPdf, TwoPagesInOneDocument)
     EXPECT_EQ(seen, QStringList({"before", "Printing page 1", "Printing page 2"}));
     const QByteArray pdf = ReadFile(fileName);
     EXPECT_TRUE(pdf.startsWith("%PDF"));
-    EXPECT_EQ(PageCount(pdf), 2);
+    EXPECT_EQ(PdfPageCount(pdf), 2);
 }
 
 TEST_F(ReportPrinterPdf, FailureInOnPrintStillEndsTheDocument)
@@ -81,7 +72,7 @@ TEST_F(ReportPrinterPdf, FailureInOnPrintStillEndsTheDocument)
     const QByteArray pdf = ReadFile(fileName);
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF")) << "the document was ended";
-    EXPECT_EQ(PageCount(pdf), 1);
+    EXPECT_EQ(PdfPageCount(pdf), 1);
 
     report.OnPrint = [](TReportPrinter &r) { r.PrintLeft("Again", 1.0); };
     EXPECT_TRUE(report.RunPrintJob()) << "the next job runs";

@@ -1,0 +1,89 @@
+// The print commands: the printer set-up, the print job with its margin
+// check and copies, and the page drawn on the report.
+
+#include "CalendarMain.h"
+#include "CalendarPagePrint.h"
+#include "CalendarPanel32.h"
+#include "Messages.h"
+#include "PrintJobRules.h"
+#include "PrinterSetup.h"
+#include "ReportPrinter.h"
+
+#include <QApplication>
+#include <QScopeGuard>
+
+using namespace Qt::StringLiterals;
+
+void TCalendarMain::mnuPrintSetupClick()
+{
+    ShowPrinterSetup(ReportPrinter1().Device(), this);
+}
+
+void TCalendarMain::mnuPrintCalendarClick()
+{
+    Printed = false;
+    const bool wasModified = Modified;
+    const auto keepModified = qScopeGuard([this, wasModified] { SetModified(wasModified); });
+    TReportPrinter &report = ReportPrinter1();
+    if (ShowPrinterSetup(report.Device(), this)) {
+        report.SetOrientation(CalendarPanel->CalendarOrientation() == coLandscape ? poLandScape
+                                                                                  : poPortrait);
+        if (!CheckPrinterMargins())
+            return;
+        const TCopiesPlan copies =
+            PlanCopies(report.Device().DeviceCopies(), report.Device().DeviceMaxCopies());
+        if (copies.DrawnCopies == 1)
+            report.SetCopies(copies.PrinterCopies);
+        CopiesToPrint = copies.DrawnCopies;
+        // Without printers the report has told the user; a printer that could
+        // not be started must be told too, or the job would seem to vanish.
+        if (!report.RunPrintJob() && report.Device().HasPrinter())
+            ShowInformation(u"Unable to start the print job on "_s + report.Device().Name());
+    }
+    if (Printed)
+        ShowInformation(PrintCompletedMessage(CalendarPanel->HasSuperText()));
+}
+
+bool TCalendarMain::CheckPrinterMargins()
+{
+    const TReportPrinter &report = ReportPrinter1();
+    const QString lines = MarginWarningLines(
+        report.UnprintableMargins(),
+        QMarginsF(CalendarPanel->LeftMarginInch(), CalendarPanel->TopMarginInch(),
+                  CalendarPanel->RightMarginInch(), CalendarPanel->BottomMarginInch()));
+    if (lines.isEmpty())
+        return true;
+    return AskYesNo(MarginWarningQuestion(lines), MarginWarningCaption());
+}
+
+void TCalendarMain::ReportPrinter1Print(TReportPrinter &Report)
+{
+    DoSaveRichtext();
+    CalendarPanel->SetPaintSuspended(true);
+    SetModified(false);
+    const float zoom = CalendarPanel->Scale();
+    CalendarPanel->SetPrinting(true);
+    Printed = true;
+    ShowBusyCursor();
+    m_scrollFollowsPage = false;
+    // The page comes back as it was shown, also when drawing fails.
+    const auto restore = qScopeGuard([this, zoom] {
+        ShowNormalCursor();
+        if (zoom != 1.0f)
+            CalendarPanel->SetScale(zoom);
+        m_scrollFollowsPage = true;
+        PlacePageInView();
+        CalendarPanel->SetPaintSuspended(false);
+        if (zoom != 1.0f)
+            CalendarPanel->update();
+        CalendarPanel->SetPrinting(false);
+        SetModified(false);
+    });
+    CalendarPanel->SetScale(1.0f);
+    QApplication::processEvents();
+    for (int copy = 1; copy <= CopiesToPrint; ++copy) {
+        PrintPage(Report, *CalendarPanel, 0, 0);
+        if (copy < CopiesToPrint)
+            Report.StartNewPage();
+    }
+}
