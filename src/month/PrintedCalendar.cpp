@@ -4,6 +4,7 @@
 #include "CalendarDrawing.h"
 #include "CanvasReport.h"
 #include "DrawingPrimitives.h"
+#include "FittedText.h"
 #include "MonthGridParts.h"
 #include "Numbers.h"
 #include "Ppi.h"
@@ -86,11 +87,12 @@ void SetReportFontSize(TCanvasReport &report, double size)
 }
 
 // Makes the report's font just small enough for text to be no wider than
-// width where it is wider; the size it had.
+// width where it is wider, but no smaller than SmallestFittedSize, so that
+// text too long even then is cut; the size it had.
 double ShrinkFontToFit(TCanvasReport &report, const QString &text, int width)
 {
     const double size = report.Font().Size;
-    constexpr double smallest = 1;
+    const double smallest = SmallestFittedSize(size, 1);
     for (int wide = report.TextWidth(text); wide > width && report.Font().Size > smallest;
          wide = report.TextWidth(text)) {
         // In proportion first; a quarter point less each time that falls short.

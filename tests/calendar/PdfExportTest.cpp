@@ -117,6 +117,54 @@ TEST(PdfExport, TextsWiderThanTheirRoomArePrintedWholeInASmallerFont)
     EXPECT_TRUE(PdfText(plainPdf).contains(u"Wednesday"_s));
 }
 
+// Regression: a title too long for its band was shrunk to a dot's height, on
+// screen and on paper, rather than cut at a size that still reads.
+TEST(PdfExport, ATitleTooLongAtHalfItsSizeIsCutAtHalfItsSizeOnScreenAndPaper)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    TCalendarPage page;
+    ApplyMainPageValues(page);
+    page.SetCalendarLayout(loFullCalendar);
+    const QString word = u"Holidays"_s;
+    const QString longTitle = QStringList(40, word).join(u' ');
+    // The title's ink on screen and on paper, in the rows from the title band's
+    // top to the day names.
+    const auto inks = [&](const QString &title) -> std::pair<QRect, QRect> {
+        page.SetUserTitle(title);
+        const QImage screen = RenderPageImage(page);
+        const TCalendarAttributes &drawn = page.MainAttributes();
+        const QRect area(drawn.TitleRect.Left + 2, drawn.TitleRect.Top + 2,
+                         drawn.TitleRect.Width() - 4,
+                         drawn.DayNamesRect.Top - drawn.TitleRect.Top - 4);
+        const QString pdf = folder.filePath(u"title.pdf"_s);
+        if (SavePageAsPdf(page, pdf, u"title"_s))
+            return {};
+        const QImage paper = RasterisedFirstPage(pdf, folder.path(), 96);
+        return {InkBounds(screen, area), paper.isNull() ? QRect() : InkBounds(paper, area)};
+    };
+    const auto [screenWhole, paperWhole] = inks(word);
+    const auto [screenCut, paperCut] = inks(longTitle);
+    ASSERT_FALSE(screenWhole.isNull());
+    ASSERT_FALSE(screenCut.isNull());
+    // The same letters at half the size: half as high.
+    EXPECT_NEAR(double(screenCut.height()) / screenWhole.height(), 0.5, 0.1);
+    if (paperWhole.isNull())
+        GTEST_SKIP() << "pdftoppm is not available";
+    ASSERT_FALSE(paperCut.isNull());
+    EXPECT_NEAR(double(paperCut.height()) / paperWhole.height(), 0.5, 0.1);
+    // Cut to the band: the ink runs from side to side.
+    EXPECT_GT(paperCut.width(), paperWhole.width() * 5);
+
+    const QString text = PdfText(folder.filePath(u"title.pdf"_s));
+    if (text.isNull())
+        GTEST_SKIP() << "pdftotext is not available";
+    const QString printed = text.section(u'\n', 0, 0).trimmed();
+    EXPECT_GT(printed.size(), word.size() * 3);
+    EXPECT_LT(printed.size(), longTitle.size());
+    EXPECT_TRUE(longTitle.startsWith(printed)) << printed.toStdString();
+}
+
 // Cell text on paper touched the line left of it, where the screen keeps a gap.
 TEST(PdfExport, CellTextKeepsTheScreensGapFromTheLineLeftOfIt)
 {
