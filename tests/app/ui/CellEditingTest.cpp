@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -203,9 +204,10 @@ TEST_F(CellEditingTest, AZoomStepStoresTheCellAndGoesOnEditingIt)
     EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)), u"aXYb"_s);
 }
 
-TEST_F(CellEditingTest, CtrlZoomKeysGoOnEditingTheCell)
+TEST_F(CellEditingTest, CtrlZoomKeysAndTheWheelGoOnEditingTheCell)
 {
     TCalendarMain &window = Start();
+    const float scale = window.CalendarPanel->Scale();
     ClickDay(firstDay);
     TypeText(u"a"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
@@ -215,8 +217,18 @@ TEST_F(CellEditingTest, CtrlZoomKeysGoOnEditingTheCell)
     ASSERT_TRUE(window.CellEditing);
     EXPECT_TRUE(window.WPRichText1->hasFocus());
     TypeText(u"c"_s);
+    // Ctrl with the wheel over the editor zooms the page, not the editor's text.
+    QWidget &editor = *QApplication::focusWidget();
+    const QPointF centre = QRectF(editor.rect()).center();
+    QWheelEvent wheel(centre, editor.mapToGlobal(centre), {}, QPoint(0, 120), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&editor, &wheel);
+    EXPECT_GT(window.CalendarPanel->Scale(), scale + 0.05f);
+    ASSERT_TRUE(window.CellEditing);
+    EXPECT_TRUE(window.WPRichText1->hasFocus());
+    TypeText(u"d"_s);
     window.DoSaveRichtext();
-    EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)), u"abc"_s);
+    EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)), u"abcd"_s);
 }
 
 TEST_F(CellEditingTest, TypingShowsSaveAtOnceAndTheNextCellStoresTheFirst)
