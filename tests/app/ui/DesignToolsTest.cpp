@@ -66,9 +66,28 @@ TEST_F(DesignToolsTest, ACreatedObjectMarksTheDocumentChangedAndTheSelectionTool
     EXPECT_TRUE(window.Pointerbutton->isChecked());
     EXPECT_EQ(window.CalendarPanel->PanelState(), psPointing);
     // A tool that has no object kind yet makes nothing and returns as well.
-    window.DrawImageButton->click();
+    window.DrawSuperText->click();
     QTest::mouseClick(window.CalendarPanel, Qt::LeftButton, {}, QPoint(400, 400));
     EXPECT_EQ(window.CalendarPanel->Objects().Count(), 1);
+    EXPECT_TRUE(window.Pointerbutton->isChecked());
+}
+
+TEST_F(DesignToolsTest, ThePictureToolOpensTheBrowserAtOnce)
+{
+    TCalendarMain &window = Start();
+    QStringList opened;
+    SetModalAnswerer([&opened](QDialog &dialog) {
+        opened.append(dialog.windowTitle());
+        return int(QDialog::Rejected);
+    });
+    window.DrawImageButton->click();
+    QTest::mousePress(window.CalendarPanel, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(window.CalendarPanel, QPoint(200, 180));
+    QTest::mouseRelease(window.CalendarPanel, Qt::LeftButton, {}, QPoint(200, 180));
+    SetModalAnswerer({});
+    EXPECT_EQ(opened, QStringList{u"Load Image File "_s});
+    ASSERT_EQ(window.CalendarPanel->Objects().Count(), 1);
+    EXPECT_EQ(window.CalendarPanel->Objects().At(0)->ClassInfo().ClassName(), u"TLumImage"_s);
     EXPECT_TRUE(window.Pointerbutton->isChecked());
 }
 
