@@ -225,6 +225,8 @@ private:
     void CreateToolRow();
     void CreatePageArea();
     void ConnectCommands();
+    // Floating calendars' "Properties" open the long-lived editor.
+    void HookFlatCalendarEditor();
     void CreateRecentFiles();
     void RepairCursor();
     void FitScrollContents();
