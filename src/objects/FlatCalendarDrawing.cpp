@@ -12,10 +12,15 @@
 
 namespace {
 
+// The largest font drawn, in points: the largest the font dialog offers.
+// Larger sizes from a damaged document would only make text no calendar can
+// show, at great cost.
+constexpr int MaxFontPoints = 1638;
+
 TFontDesc Zoomed(const TFontDesc &font, float scale)
 {
     TFontDesc zoomed = font;
-    zoomed.Size = Trunc(double(font.Size) * double(scale));
+    zoomed.Size = std::clamp(Trunc(double(font.Size) * double(scale)), 0, MaxFontPoints);
     return zoomed;
 }
 

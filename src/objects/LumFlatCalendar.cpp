@@ -56,14 +56,20 @@ template <class E> bool InRange(E value, E last)
     return int(value) >= 0 && int(value) <= int(last);
 }
 
+// The largest picture kept from a paint, in pixels; a calendar larger than
+// that is drawn anew each time rather than held twice in memory.
+constexpr double MaxKeptPixels = 16.0 * 1024 * 1024;
+
 // Bitmaps and the screen, drawn on without scaling or turning, can take the
 // kept picture; pictures, paper and PDF get vectors.
-bool TakesKeptPicture(const QPainter &target)
+bool TakesKeptPicture(const QPainter &target, int width, int height)
 {
     const int type = target.device()->devType();
     const bool bitmap =
         type == QInternal::Image || type == QInternal::Pixmap || type == QInternal::Widget;
-    return bitmap && target.transform().type() <= QTransform::TxTranslate;
+    const double ratio = target.device()->devicePixelRatioF();
+    return bitmap && target.transform().type() <= QTransform::TxTranslate && width > 0 &&
+           height > 0 && double(width) * height * ratio * ratio <= MaxKeptPixels;
 }
 
 } // namespace
@@ -195,8 +201,13 @@ void TLumFlatCalendar::Repaint()
 void TLumFlatCalendar::Draw(QPainter &Target) const
 {
     const int ppi = ScreenPpi();
+    // Rows pushed out by a font too large for the object stay inside it, on
+    // paper too, where nothing else clips the recorded picture.
+    Target.save();
+    Target.setClipRect(0, 0, Width(), Height(), Qt::IntersectClip);
     DrawFlatCalendar(Target, m_look, FlatCalendarGeometry(m_look, Width(), Height(), Scale(), ppi),
                      ppi);
+    Target.restore();
 }
 
 const QImage &TLumFlatCalendar::KeptPicture(qreal pixelRatio) const
@@ -218,7 +229,7 @@ void TLumFlatCalendar::Paint(QPainter &Target) const
 {
     if (Parent() && Parent()->PaintSuspended() && !Parent()->Printing())
         return;
-    if (!TakesKeptPicture(Target) || Width() <= 0 || Height() <= 0) {
+    if (!TakesKeptPicture(Target, Width(), Height())) {
         Draw(Target);
         return;
     }

@@ -343,3 +343,19 @@ TEST(FlatCalendarDrawing, DegenerateSizesDrawWithoutHarm)
     shadowed.ShadowDepth = 10;
     EXPECT_NO_FATAL_FAILURE(Drawn(shadowed, 5, 5));
 }
+
+TEST(FlatCalendarDrawing, FontsFromADamagedDocumentAreDrawnAtABoundedSize)
+{
+    // A font size near the integer limit made the title row overflow and
+    // asked the font engine for glyphs billions of pixels high.
+    TFlatCalendarLook look = MonthLook(6, 2024);
+    look.TitleFont.Size = 2000000000;
+    look.DayNameFont.Size = -2000000000;
+    look.CellFont.Size = 2000000000;
+    const TFlatCalendarGeometry g = FlatCalendarGeometry(look, 300, 200, 4.0f, Ppi);
+    EXPECT_EQ(g.TitleFont.Size, 1638);
+    EXPECT_EQ(g.DayNameFont.Size, 0);
+    EXPECT_GT(g.TitleBottom, 0);
+    EXPECT_GE(g.DayRowBottom, g.TitleBottom);
+    EXPECT_FALSE(Drawn(look, 300, 200).isNull());
+}

@@ -339,3 +339,30 @@ TEST_F(FlatCalendar, PrintsStretchedIntoItsPlaceInInches)
     }
     EXPECT_GT(ink, 20);
 }
+
+TEST_F(FlatCalendar, PrintsNothingOutsideItsPlace)
+{
+    // A title font too large for the object pushed the body's lines far
+    // below it on paper, where nothing clipped them.
+    TLumFlatCalendar &calendar = Place(96, 48, 96, 96);
+    TFontDesc huge = calendar.TitleFont();
+    huge.Size = 400;
+    calendar.SetTitleFont(huge);
+    calendar.SetCellBorderStyle(fcbAll);
+    QImage sheet(600, 900, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    TCanvasReport report;
+    {
+        QPainter painter(&sheet);
+        report.BeginCanvas(painter);
+        Panel.PrintObjects(report, 0, 0);
+        report.EndCanvas();
+    }
+    for (int y = 0; y < sheet.height(); ++y) {
+        for (int x = 0; x < sheet.width(); ++x) {
+            if (x < 96 || x > 192 || y < 48 || y > 144) {
+                ASSERT_EQ(sheet.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+            }
+        }
+    }
+}
