@@ -2,9 +2,24 @@
 // object on the page.
 
 #include "CalendarPage.h"
+#include "LumFlatCalendar.h"
+#include "LumImage.h"
 #include "PublishedProperties.h"
 
 #include <algorithm>
+
+void TCalendarPage::RegisterObjectKinds()
+{
+    ObjectClasses().Register(TLumFlatCalendar::Class());
+    SetObjectCreator(psFlatCalendar,
+                     {[](TCalendarPage &) { return std::make_unique<TLumFlatCalendar>(); }, {}});
+    ObjectClasses().Register(TLumImage::Class());
+    // A new picture object opens the picture browser at once.
+    SetObjectCreator(psImage, {[](TCalendarPage &) { return std::make_unique<TLumImage>(); },
+                               [](TLumGraphicControl &object) {
+                                   static_cast<TLumImage &>(object).LoadImageFromDisk();
+                               }});
+}
 
 void TCalendarPage::SetObjectCreator(TLPanelState State, TObjectCreator Creator)
 {

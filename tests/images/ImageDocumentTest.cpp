@@ -1,4 +1,5 @@
 #include "CalendarPage.h"
+#include "ImagePrompt.h"
 #include "ImageSamples.h"
 #include "LumImage.h"
 #include "LumLabelObjectFiler.h"
@@ -9,11 +10,10 @@
 
 namespace {
 
+// A page knowing picture objects, as every page does.
 class TImagePage : public TCalendarPage
 {
 public:
-    TImagePage() { ObjectClasses().Register(TLumImage::Class()); }
-
     TLumImage &Add(const TLumPicture &picture, int left)
     {
         auto image = std::make_unique<TLumImage>();
@@ -115,6 +115,26 @@ TEST(ImageDocument, DamagedPictureIsKept)
     ASSERT_EQ(read.Objects().Count(), 1);
     EXPECT_EQ(read.Image(0)->PictureData(), data);
     EXPECT_TRUE(Saved(read).contains(data));
+}
+
+TEST(ImageDocument, ThePictureToolMakesOneAndOpensTheBrowser)
+{
+    TImagePage page;
+    int asked = 0;
+    SetImagePrompt([&asked](bool, bool) -> std::optional<TImageChoice> {
+        ++asked;
+        return TImageChoice{u"a.bmp"_qs, BitmapPicture(30, 20), true, false};
+    });
+    page.SetPanelState(psImage);
+    page.CreateObjectInRect({40, 50, 140, 120});
+    SetImagePrompt({});
+    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(page.Objects().Count(), 1);
+    const TLumImage *image = page.Image(0);
+    ASSERT_TRUE(image);
+    EXPECT_TRUE(image->Picture().IsBitmap());
+    EXPECT_EQ(image->Bounds(), (TBounds{40, 50, 100, 70})) << "stretched over the rectangle drawn";
+    EXPECT_EQ(page.PanelState(), psPointing);
 }
 
 } // namespace

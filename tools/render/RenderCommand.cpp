@@ -3,7 +3,6 @@
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
 #include "GeometryJson.h"
-#include "LumImage.h"
 #include "Messages.h"
 #include "PageInfoJson.h"
 #include "PdfExport.h"
@@ -129,7 +128,6 @@ QString Render(const TRenderOptions &options)
     if (QString error = CheckFileNames(options); !error.isEmpty())
         return error;
     TCalendarPage page;
-    page.ObjectClasses().Register(TLumImage::Class());
     if (QString error = StartPage(options, page); !error.isEmpty())
         return error;
     if (QString error = ApplyRenderOptions(options, page); !error.isEmpty())

@@ -4,6 +4,7 @@
 #include "CalendarPagePaint.h"
 #include "CalendarPanel32.h"
 #include "FlatCalendarEditor.h"
+#include "LumFlatCalendar.h"
 #include "FloatingPalette.h"
 #include "HelpViewer.h"
 #include "ImageTool.h"
@@ -64,14 +65,16 @@ TCalendarMain::TCalendarMain(TPrinterQuery printers, QWidget *parent)
     resize(635, 378 + menuBar()->sizeHint().height());
     FormCreate();
     ConnectCommands();
-    InstallImageTool(*CalendarPanel);
+    InstallImageTool();
     // The two windows that live as long as this one, made after it.
     IconPalette = new TFloatingPalette(this);
     FlatCalendarEditor = new TFlatCalendarEditor(this);
+    HookFlatCalendarEditor();
 }
 
 TCalendarMain::~TCalendarMain()
 {
+    TLumFlatCalendar::SetEditor({});
     qApp->removeEventFilter(this);
     ShowNormalCursor();
 }
