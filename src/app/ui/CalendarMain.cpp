@@ -59,11 +59,14 @@ TCalendarMain::TCalendarMain(TPrinterQuery printers, QWidget *parent)
     ConnectCommands();
     // The two windows that live as long as this one, made after it.
     IconPalette = new TFloatingPalette(this);
+    connect(IconPalette, &TFloatingPalette::Hidden, this, &TCalendarMain::SetButtons);
     FlatCalendarEditor = new TFlatCalendarEditor(this);
 }
 
 TCalendarMain::~TCalendarMain()
 {
+    // The palette outlives this window's own part while it is destroyed.
+    IconPalette->disconnect(this);
     qApp->removeEventFilter(this);
     ShowNormalCursor();
 }
