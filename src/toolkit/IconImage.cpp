@@ -16,6 +16,8 @@ namespace {
 constexpr char pngSignature[] = "\x89PNG\r\n\x1a\n";
 constexpr qsizetype pngSignatureSize = 8;
 constexpr qint64 coreHeaderSize = 12;
+// The most run-length data a bitmap of the largest icon size needs.
+constexpr qint64 maxRunLengthBytes = qint64(4) * MaxIconImageSide * MaxIconImageSide;
 // Where a PNG picture's header chunk gives its width and height.
 constexpr qsizetype pngSizeAt = 16;
 
@@ -107,7 +109,11 @@ QImage DecodeBitmap(QByteArrayView data)
     if (header.Width <= 0 || header.Width > MaxIconImageSide || rows <= 0 ||
         rows > MaxIconImageSide)
         return {};
-    QByteArray colourPart = data.toByteArray();
+    // Only the header, colour table and colour rows are copied: the data
+    // may run on to the end of a large file.
+    const qint64 colourEnd =
+        header.RunLength() ? maxRunLengthBytes : header.TableEnd() + rows * header.Stride();
+    QByteArray colourPart = data.first(std::min<qint64>(data.size(), colourEnd)).toByteArray();
     auto *bytes = reinterpret_cast<uchar *>(colourPart.data());
     if (header.Size == coreHeaderSize)
         PutLe16(bytes + 6, quint16(rows));
