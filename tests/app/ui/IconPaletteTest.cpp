@@ -306,4 +306,15 @@ TEST(IconPaletteDrop, AnIconFromThePaletteGoesIntoADayCellAndNowhereElse)
     EXPECT_TRUE(picture);
 }
 
+TEST(IconPaletteDrop, HidingThePaletteTurnsTheToolButtonBack)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.StartActive();
+    window.IconPalette->show();
+    window.SetButtons();
+    ASSERT_EQ(window.ShowHideIconTool->text(), u"Hide Icon Tool"_s);
+    window.IconPalette->hide();
+    EXPECT_EQ(window.ShowHideIconTool->text(), u"Show Icon Tool"_s);
+}
+
 } // namespace
