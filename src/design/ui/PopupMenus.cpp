@@ -1,6 +1,9 @@
 #include "PopupMenus.h"
 
+#include <QHash>
 #include <QMenu>
+
+#include <optional>
 
 namespace {
 
@@ -10,36 +13,57 @@ TMenuAnswerer &Answerer()
     return answerer;
 }
 
-// The index of the item chosen on the screen, or -1.
-int ShowMenu(const TDesignMenu &menu, QWidget *parent, QPoint globalPos)
+// Adds items to popup, submenus as menus of their own; chosen learns which
+// item each action stands for.
+template <class Items>
+void AddItems(QMenu &popup, const Items &items, QHash<QAction *, const TDesignMenuItem *> &chosen)
 {
-    QMenu popup(parent);
-    QList<QAction *> actions;
-    for (const TDesignMenuItem &item : menu) {
+    for (const TDesignMenuItem &item : items) {
         if (item.IsSeparator()) {
-            actions.append(popup.addSeparator());
+            popup.addSeparator();
+            continue;
+        }
+        if (!item.Items.empty()) {
+            QMenu *submenu = popup.addMenu(item.Caption);
+            submenu->setEnabled(item.Enabled);
+            AddItems(*submenu, item.Items, chosen);
             continue;
         }
         QAction *action = popup.addAction(item.Caption);
         action->setEnabled(item.Enabled);
         action->setCheckable(item.Checkable);
         action->setChecked(item.Checked);
-        actions.append(action);
+        chosen.insert(action, &item);
     }
-    return int(actions.indexOf(popup.exec(globalPos)));
+}
+
+// A copy of the item chosen on the screen: the command may free what the
+// menu was built from.
+std::optional<TDesignMenuItem> ShowMenu(const TDesignMenu &menu, QWidget *parent, QPoint globalPos)
+{
+    QMenu popup(parent);
+    QHash<QAction *, const TDesignMenuItem *> items;
+    AddItems(popup, menu, items);
+    const TDesignMenuItem *item = items.value(popup.exec(globalPos), nullptr);
+    if (!item)
+        return std::nullopt;
+    return *item;
 }
 
 } // namespace
 
 void ExecDesignMenu(const TDesignMenu &menu, QWidget *parent, QPoint globalPos)
 {
-    const int chosen = Answerer() ? Answerer()(menu, globalPos) : ShowMenu(menu, parent, globalPos);
-    if (chosen < 0 || chosen >= menu.size())
-        return;
-    // A copy: the command may free what the menu was built from.
-    const TDesignMenuItem item = menu[chosen];
-    if (item.Enabled && item.Command)
-        item.Command();
+    std::optional<TDesignMenuItem> item;
+    if (Answerer()) {
+        const int chosen = Answerer()(menu, globalPos);
+        if (chosen >= 0 && chosen < menu.size())
+            item = menu[chosen];
+    } else {
+        item = ShowMenu(menu, parent, globalPos);
+    }
+    if (item && item->Enabled && item->Command)
+        item->Command();
 }
 
 void SetMenuAnswerer(TMenuAnswerer answerer)
