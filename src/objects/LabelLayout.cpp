@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr int MaxFontPoints = 1000;
+
 TRect Moved(const TRect &r, int dx, int dy)
 {
     return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
@@ -67,7 +69,7 @@ void FitSize(TLabelLayout &layout, int b)
             width = b;
         return;
     }
-    if (layout.Angle == 180 && 2 * tw < width)
+    if (layout.Angle == 180 && 2 * qint64(tw) < width)
         width = 2 * tw;
     if (width <= 5)
         width = tw;
@@ -115,6 +117,9 @@ QFont LabelDrawingFont(const TFontDesc &font, float scale, int ppi)
     TFontDesc drawing = font;
     if (scale != 1.0f)
         drawing.Size = Trunc(double(font.Size) * double(scale));
+    // A document may ask for any size; glyphs beyond this would take all
+    // memory to draw.
+    drawing.Size = std::clamp(drawing.Size, 1, MaxFontPoints);
     return drawing.ToQFont(ppi);
 }
 

@@ -251,6 +251,20 @@ TEST_F(LabelTest, RefusesDepthsBeyondReason)
     EXPECT_EQ(label.DepthHighlight(), 0);
 }
 
+// A document asking for a font millions of points high had the label draw glyphs of any size.
+TEST_F(LabelTest, DrawingFontSizeIsBounded)
+{
+    TPaxLabel &label = PlaceLabel(142, 33);
+    TFontDesc font = label.Font();
+    font.Size = 2000000;
+    label.SetFont(font);
+    EXPECT_LE(label.Layout().Font.pixelSize(), 1000 * 96 / 72 + 1);
+    font.Size = -40;
+    label.SetFont(font);
+    EXPECT_GE(label.Layout().Font.pixelSize(), 1);
+    EXPECT_GE(label.Height(), 1);
+}
+
 TEST_F(LabelTest, MenuHasTheLabelItemsWithChecks)
 {
     TPaxLabel &label = PlaceLabel(142, 33);

@@ -7,6 +7,7 @@
 #include "HelpViewer.h"
 #include "MRUFileList.h"
 #include "MainCaption.h"
+#include "MainLabelDialogs.h"
 #include "ProgramArt.h"
 #include "ProgramStyle.h"
 #include "ReportPrinter.h"
@@ -54,6 +55,7 @@ TCalendarMain::TCalendarMain(TPrinterQuery printers, QWidget *parent)
     CreateMenus();
     CreateToolRow();
     CreatePageArea();
+    InstallMainLabelDialogs(*this);
     resize(635, 378 + menuBar()->sizeHint().height());
     FormCreate();
     ConnectCommands();
