@@ -7,7 +7,6 @@
 #include "Component.h"
 #include "FontDesc.h"
 #include "LumBasePanel.h"
-#include "MasterRichText.h"
 #include "RtfStorage.h"
 #include "StreamReader.h"
 #include "WmfPicture.h"
@@ -32,7 +31,7 @@ class QIODevice;
 // value; otherwise they store it and re-lay out or repaint the page. Values
 // outside an enumeration, a month outside 1 to 12 and other impossible values
 // are ignored.
-class TCalendarPage : public TLumBasePanel, public TMasterRichTextHost
+class TCalendarPage : public TLumBasePanel
 {
 public:
     using TClickedInCellEvent = std::function<void(const TRect &rTotal, const TRect &rFree,
@@ -215,8 +214,6 @@ public:
 
     // The creation tools' objects, by the tool's PanelState.
     void SetObjectCreator(TLPanelState State, TObjectCreator Creator);
-    // The renderer rich-text labels on the page draw through.
-    TMasterRichText *FindMasterRichText(const QString &name) override;
     // Whether a placed object is on the page.
     bool HasObjects() const { return !Objects().IsEmpty(); }
     // Whether a placed object is special-effect text ("TLumSuperText" or a
@@ -332,10 +329,6 @@ private:
     std::optional<TWmfPicture> m_borderMetafile;
     TLayoutResult m_layout;
     TCalendarAttributes m_mainAttributes;
-    // The label kinds and their tools.
-    void InstallLabelKinds();
-
     std::map<TLPanelState, TObjectCreator> m_creators;
     bool m_creating = false;
-    TMasterRichText m_masterRichText;
 };

@@ -258,7 +258,7 @@ TDesignMenu TLumGraphicControl::Menu()
                     }),
         MenuCommand(QStringLiteral("Clone"), [this] { Clone(); }),
         MenuSeparator(),
-        MenuCheck(QStringLiteral("Locked"), m_locked, [this] { SetLocked(!m_locked); }),
+        {QStringLiteral("Locked"), true, true, m_locked, [this] { SetLocked(!m_locked); }},
         MenuCommand(QStringLiteral("Unselectable"), [this] { SetUnselectable(true); }),
         MenuSeparator(),
         MenuCommand(QStringLiteral("Center Vertically"), [this] { CenterVertically(); }),

@@ -3,6 +3,7 @@
 #include "DesignView.h"
 #include "LabelPrompts.h"
 #include "LumBasePanel.h"
+#include "ObjectMenuItems.h"
 #include "Ppi.h"
 #include "PublishedProperties.h"
 
@@ -374,10 +375,12 @@ void TLumBaseLabel::AddMenuItems(TDesignMenu &Menu)
     };
     Menu << MenuSeparator() << MenuCommand(QStringLiteral("Font"), [this] { ChooseFont(); })
          << MenuCommand(QStringLiteral("3D Effects"), [this] { Edit3DEffects(); })
-         << MenuSubmenu(QStringLiteral("Alignment"),
-                        {align(QStringLiteral("Left"), taLeftJustify),
-                         align(QStringLiteral("Center"), taCenter),
-                         align(QStringLiteral("Right"), taRightJustify)})
+         << MenuSubmenu(QStringLiteral("Alignment"), *this,
+                        [align] {
+                            return TDesignMenu{align(QStringLiteral("Left"), taLeftJustify),
+                                               align(QStringLiteral("Center"), taCenter),
+                                               align(QStringLiteral("Right"), taRightJustify)};
+                        })
          << MenuCheck(QStringLiteral("Transparent"), m_transparent, [this] { ToggleTransparent(); })
          << MenuCommand(QStringLiteral("Background Color"), [this] { ChooseBackColor(); })
          << MenuCheck(QStringLiteral("Border"), m_borderStyle == bsSingle,
@@ -420,9 +423,10 @@ void TPaxLabel::AddMenuItems(TDesignMenu &Menu)
         });
     };
     Menu << MenuSeparator() << MenuCommand(QStringLiteral("Text"), [this] { EditText(); })
-         << MenuSeparator()
-         << MenuSubmenu(QStringLiteral("Rotation"), {turn(QStringLiteral("No Rotation"), 0),
-                                                     turn(QStringLiteral("90 Degrees"), 90),
-                                                     turn(QStringLiteral("180 Degrees"), 180),
-                                                     turn(QStringLiteral("270 Degrees"), 270)});
+         << MenuSeparator() << MenuSubmenu(QStringLiteral("Rotation"), *this, [turn] {
+                return TDesignMenu{turn(QStringLiteral("No Rotation"), 0),
+                                   turn(QStringLiteral("90 Degrees"), 90),
+                                   turn(QStringLiteral("180 Degrees"), 180),
+                                   turn(QStringLiteral("270 Degrees"), 270)};
+            });
 }

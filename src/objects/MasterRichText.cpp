@@ -20,3 +20,9 @@ int TMasterRichText::RenderPage(QPainter &canvas, const TWPRTFTextPaint &documen
         *kept = layout;
     return layout->Paint(canvas, rect.topLeft(), rect.height(), 0, zoom, target);
 }
+
+TMasterRichText &SharedMasterRichText()
+{
+    static TMasterRichText master;
+    return master;
+}

@@ -35,8 +35,14 @@ private:
     QString m_name;
 };
 
-// What a form holding a master rich-text renderer offers the labels placed
-// on it: the design panel that is the form implements it.
+// The program's master renderer, "MASTERWPRICHTEXT", which every page's
+// rich-text labels share: it keeps nothing of what it painted, so one
+// serves them all.
+TMasterRichText &SharedMasterRichText();
+
+// A form that holds master renderers of its own offers them to the labels
+// placed on it through this; the design panel that is the form implements
+// it. Labels on any other panel use the shared one.
 class TMasterRichTextHost
 {
 public:

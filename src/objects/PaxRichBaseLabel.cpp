@@ -4,6 +4,7 @@
 #include "LumBasePanel.h"
 #include "MasterRichText.h"
 #include "Numbers.h"
+#include "ObjectMenuItems.h"
 #include "PublishedProperties.h"
 
 #include <QPaintEngine>
@@ -100,8 +101,11 @@ void TPaxRichBaseLabel::Repaint()
 
 TMasterRichText *TPaxRichBaseLabel::FindMasterRichText() const
 {
-    auto *host = dynamic_cast<TMasterRichTextHost *>(Parent());
-    return host ? host->FindMasterRichText(TMasterRichText::DefaultName()) : nullptr;
+    if (!Parent())
+        return nullptr;
+    if (auto *host = dynamic_cast<TMasterRichTextHost *>(Parent()))
+        return host->FindMasterRichText(TMasterRichText::DefaultName());
+    return &SharedMasterRichText();
 }
 
 int TPaxRichBaseLabel::LayoutWidth() const

@@ -41,7 +41,9 @@ public:
     TColor BGColor() const { return m_bgColor; }
     void SetBGColor(TColor Value);
 
-    // The master renderer of the form the label is on, or null.
+    // The master renderer of the form the label is on: the form's own when
+    // it holds some, else the shared one; null off a panel or when the form
+    // has none of that name.
     TMasterRichText *FindMasterRichText() const;
     // The width the text's lines break at: the label's width at zoom 1,
     // rounded as the page rounds it when it goes back to zoom 1 to print or

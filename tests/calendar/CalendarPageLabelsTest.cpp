@@ -2,6 +2,7 @@
 #include "CalendarPagePaint.h"
 #include "LabelPrompts.h"
 #include "LumBaseLabel.h"
+#include "MasterRichText.h"
 #include "PaxRichBaseLabel.h"
 #include "RtfDocument.h"
 
@@ -68,7 +69,7 @@ TEST_F(PageLabels, ToolsCreateLabelsThatOpenTheirDialogs)
     EXPECT_EQ(label->BorderStyle(), bsSingle);
     EXPECT_FALSE(rich->RTFText().IsEmpty());
     EXPECT_FALSE(rich->Transparent());
-    EXPECT_EQ(rich->FindMasterRichText(), page.FindMasterRichText("masterwprichtext"));
+    EXPECT_EQ(rich->FindMasterRichText(), &SharedMasterRichText());
     EXPECT_EQ(page.PanelState(), psPointing);
 }
 

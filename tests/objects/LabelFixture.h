@@ -79,6 +79,16 @@ protected:
         item->Command();
     }
 
+    // Opens the submenu item of object's menu and chooses choice in it
+    // (nothing when choice is empty); returns the submenu.
+    TDesignMenu RunSubmenu(TLumGraphicControl &object, const QString &item, const QString &choice)
+    {
+        View.MenuChoice = choice;
+        RunMenu(object, item);
+        View.MenuChoice.clear();
+        return View.Menus.isEmpty() ? TDesignMenu() : View.Menus.last();
+    }
+
     TLabelPanel Panel;
     TRecordingView View;
     int Changes = 0;

@@ -278,12 +278,19 @@ TEST_F(LabelTest, MenuHasTheLabelItemsWithChecks)
         captions.mid(captions.indexOf(QStringLiteral("Center Horizontally")) + 1);
     EXPECT_EQ(tail, QStringList({"-", "Font", "3D Effects", "Alignment", "Transparent",
                                  "Background Color", "Border", "-", "Text", "-", "Rotation"}));
-    EXPECT_TRUE(FindMenuItem(menu, QStringLiteral("Right"))->Checked);
-    EXPECT_FALSE(FindMenuItem(menu, QStringLiteral("Left"))->Checked);
     EXPECT_TRUE(FindMenuItem(menu, QStringLiteral("Transparent"))->Checked);
     EXPECT_TRUE(FindMenuItem(menu, QStringLiteral("Border"))->Checked);
-    EXPECT_TRUE(FindMenuItem(menu, QStringLiteral("No Rotation"))->Checked);
-    EXPECT_EQ(FindMenuItem(menu, QStringLiteral("Rotation"))->Items.size(), 4u);
+    const TDesignMenu alignment = RunSubmenu(label, QStringLiteral("Alignment"), {});
+    ASSERT_EQ(alignment.size(), 3);
+    EXPECT_EQ(alignment[0].Caption, QStringLiteral("Left"));
+    EXPECT_EQ(alignment[1].Caption, QStringLiteral("Center"));
+    EXPECT_TRUE(FindMenuItem(alignment, QStringLiteral("Right"))->Checked);
+    EXPECT_FALSE(FindMenuItem(alignment, QStringLiteral("Left"))->Checked);
+    label.SetAngle(270);
+    const TDesignMenu rotation = RunSubmenu(label, QStringLiteral("Rotation"), {});
+    ASSERT_EQ(rotation.size(), 4);
+    EXPECT_FALSE(FindMenuItem(rotation, QStringLiteral("No Rotation"))->Checked);
+    EXPECT_TRUE(FindMenuItem(rotation, QStringLiteral("270 Degrees"))->Checked);
 }
 
 TEST_F(LabelTest, CommandsChangeTheLabelAndTheDocument)
@@ -297,17 +304,21 @@ TEST_F(LabelTest, CommandsChangeTheLabelAndTheDocument)
     {
         const char *item;
         std::function<bool()> done;
+        const char *submenu = "";
     } cases[] = {
         {"Transparent", [&] { return !label.Transparent(); }},
         {"Border", [&] { return label.BorderStyle() == bsSingle; }},
         {"Background Color", [&] { return label.BackColor() == clYellow && !label.Transparent(); }},
-        {"Center", [&] { return label.Alignment() == taCenter; }},
+        {"Center", [&] { return label.Alignment() == taCenter; }, "Alignment"},
         {"Text", [&] { return label.Caption() == QStringLiteral("Edited caption"); }},
-        {"180 Degrees", [&] { return label.Angle() == 180; }},
+        {"180 Degrees", [&] { return label.Angle() == 180; }, "Rotation"},
     };
     for (const auto &c : cases) {
         const int before = Changes;
-        RunMenu(label, QString::fromLatin1(c.item));
+        if (*c.submenu)
+            RunSubmenu(label, QString::fromLatin1(c.submenu), QString::fromLatin1(c.item));
+        else
+            RunMenu(label, QString::fromLatin1(c.item));
         EXPECT_TRUE(c.done()) << c.item;
         EXPECT_GT(Changes, before) << c.item;
     }

@@ -1,9 +1,6 @@
 #include "PopupMenus.h"
 
-#include <QHash>
 #include <QMenu>
-
-#include <optional>
 
 namespace {
 
@@ -13,57 +10,36 @@ TMenuAnswerer &Answerer()
     return answerer;
 }
 
-// Adds items to popup, submenus as menus of their own; chosen learns which
-// item each action stands for.
-template <class Items>
-void AddItems(QMenu &popup, const Items &items, QHash<QAction *, const TDesignMenuItem *> &chosen)
+// The index of the item chosen on the screen, or -1.
+int ShowMenu(const TDesignMenu &menu, QWidget *parent, QPoint globalPos)
 {
-    for (const TDesignMenuItem &item : items) {
+    QMenu popup(parent);
+    QList<QAction *> actions;
+    for (const TDesignMenuItem &item : menu) {
         if (item.IsSeparator()) {
-            popup.addSeparator();
-            continue;
-        }
-        if (!item.Items.empty()) {
-            QMenu *submenu = popup.addMenu(item.Caption);
-            submenu->setEnabled(item.Enabled);
-            AddItems(*submenu, item.Items, chosen);
+            actions.append(popup.addSeparator());
             continue;
         }
         QAction *action = popup.addAction(item.Caption);
         action->setEnabled(item.Enabled);
         action->setCheckable(item.Checkable);
         action->setChecked(item.Checked);
-        chosen.insert(action, &item);
+        actions.append(action);
     }
-}
-
-// A copy of the item chosen on the screen: the command may free what the
-// menu was built from.
-std::optional<TDesignMenuItem> ShowMenu(const TDesignMenu &menu, QWidget *parent, QPoint globalPos)
-{
-    QMenu popup(parent);
-    QHash<QAction *, const TDesignMenuItem *> items;
-    AddItems(popup, menu, items);
-    const TDesignMenuItem *item = items.value(popup.exec(globalPos), nullptr);
-    if (!item)
-        return std::nullopt;
-    return *item;
+    return int(actions.indexOf(popup.exec(globalPos)));
 }
 
 } // namespace
 
 void ExecDesignMenu(const TDesignMenu &menu, QWidget *parent, QPoint globalPos)
 {
-    std::optional<TDesignMenuItem> item;
-    if (Answerer()) {
-        const int chosen = Answerer()(menu, globalPos);
-        if (chosen >= 0 && chosen < menu.size())
-            item = menu[chosen];
-    } else {
-        item = ShowMenu(menu, parent, globalPos);
-    }
-    if (item && item->Enabled && item->Command)
-        item->Command();
+    const int chosen = Answerer() ? Answerer()(menu, globalPos) : ShowMenu(menu, parent, globalPos);
+    if (chosen < 0 || chosen >= menu.size())
+        return;
+    // A copy: the command may free what the menu was built from.
+    const TDesignMenuItem item = menu[chosen];
+    if (item.Enabled && item.Command)
+        item.Command();
 }
 
 void SetMenuAnswerer(TMenuAnswerer answerer)

@@ -48,6 +48,8 @@ TLumFont3DEffects::TLumFont3DEffects(QWidget *parent, std::function<void(int)> h
                           Qt::MSWindowsFixedSizeDialogHint),
       m_sample(std::make_unique<TPaxLabel>())
 {
+    // The lists fill before the sample's panel exists.
+    m_loading = true;
     setObjectName(u"LumFont3DEffects"_s);
     setWindowTitle(u"Text 3D Effects"_s);
     setFixedSize(456, 330);
@@ -71,6 +73,7 @@ TLumFont3DEffects::TLumFont3DEffects(QWidget *parent, std::function<void(int)> h
     SamplePanel->setGeometry(16, 170, 424, 100);
     m_sample->FinishLoad();
     m_sample->SetObjectBounds(0, 0, SamplePanel->width(), SamplePanel->height());
+    m_loading = false;
 
     Row = AddDialogRow(*this, 16, 290, [help] {
         if (help)

@@ -8,6 +8,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -101,12 +102,9 @@ void TRichTextLabelEditor::PrepareFor(const TPaxRichBaseLabel &label)
         WPRichText1->SetColor(label.BGColor());
     }
     WPPanel->resize(label.Width() + 1, label.Height() + 1);
-    const int ppi = ScreenPpi();
-    WPRichText1->SetPageSizeTwips(Trunc(label.Width() * 1440.0 / ppi),
-                                  Trunc(label.Height() * 1440.0 / ppi));
-    // The label's own wrap width, so its lines break here as they do on the
-    // page, whatever the zoom.
-    WPRichText1->SetFixedLayoutWidth(label.LayoutWidth());
+    m_layoutWidth = label.LayoutWidth();
+    const double scale = label.Scale() * 10 == 0 ? 1.0 : double(label.Scale());
+    m_layoutHeight = Round(label.Height() * (1.0 / scale));
     SetZoom(Round(double(label.Scale()) * 100));
 }
 
@@ -118,6 +116,12 @@ int TRichTextLabelEditor::Zoom() const
 void TRichTextLabelEditor::SetZoom(int zoom)
 {
     WPRichText1->SetZooming(zoom);
+    // The page is the text's size on the screen at the zoom, so its lines
+    // break at the label's own unzoomed width.
+    const double shown = EffectiveZoom(zoom) / 100.0;
+    const double twipsPerPixel = 1440.0 / ScreenPpi();
+    WPRichText1->SetPageSizeTwips(Round(m_layoutWidth * shown * twipsPerPixel),
+                                  Round(m_layoutHeight * shown * twipsPerPixel));
     ShowZoom();
 }
 
@@ -131,7 +135,6 @@ void TRichTextLabelEditor::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     WPPanel->show();
     WPRichText1->setFocus();
-    WPRichText1->CaretToStart();
     m_panelWidth = WPPanel->width();
     m_panelHeight = WPPanel->height();
     m_panelZoom = Zoom() > 0 ? Zoom() : 100;

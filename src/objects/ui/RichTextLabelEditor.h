@@ -51,6 +51,9 @@ private:
     void SetZoom(int zoom);
     void ShowZoom();
 
+    // The label's text size at zoom 1.
+    int m_layoutWidth = 0;
+    int m_layoutHeight = 0;
     int m_panelWidth = 0;
     int m_panelHeight = 0;
     int m_panelZoom = 100;

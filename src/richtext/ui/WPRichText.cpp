@@ -86,13 +86,6 @@ void TWPRichText::Assign(const TWPRTFTextPaint &source)
     CaretToEnd();
 }
 
-void TWPRichText::CaretToStart()
-{
-    QTextCursor cursor = Cursor();
-    cursor.movePosition(QTextCursor::Start);
-    SetCursor(cursor);
-}
-
 void TWPRichText::CaretToEnd()
 {
     QTextCursor cursor = Cursor();
@@ -208,8 +201,6 @@ void TWPRichText::SetPageSizeTwips(int width, int height)
 
 double TWPRichText::LayoutWidth() const
 {
-    if (m_fixedLayoutWidth > 0)
-        return m_fixedLayoutWidth;
     const int twips = m_page.Width - m_page.MarginLeft - m_page.MarginRight;
     return UnzoomedWidth(std::max(TwipsToPixels(twips, m_ppi), 0), m_zooming);
 }
@@ -231,12 +222,6 @@ void TWPRichText::SetColor(TColor color)
         return;
     m_color = color;
     UpdateBackground();
-}
-
-void TWPRichText::SetFixedLayoutWidth(double width)
-{
-    m_fixedLayoutWidth = width;
-    ApplyLayoutSettings();
 }
 
 void TWPRichText::SetZooming(int zooming)

@@ -44,7 +44,6 @@ public:
     // Replaces the document with a copy of source; the caret goes to its end.
     void Assign(const TWPRTFTextPaint &source);
 
-    void CaretToStart();
     void CaretToEnd();
     void SelectAll();
     // The attributes text typed at the caret takes.
@@ -73,9 +72,6 @@ public:
     void SetPageSizeTwips(int width, int height);
     // The width the text wraps at, in layout units (screen pixels at 100 %).
     double LayoutWidth() const;
-    // Wraps the text at width layout units whatever the page and the zoom
-    // (a rich-text label's own width); 0 or less wraps at the page again.
-    void SetFixedLayoutWidth(double width);
 
     // Shows picture tiled behind the text. A metafile is refused with a
     // message; returns whether the picture was taken.
@@ -167,7 +163,6 @@ private:
 
     TColor m_color = clWhite;
     int m_zooming = 100;
-    double m_fixedLayoutWidth = 0;
     int m_resizing = 100;
     bool m_wordWrap = true;
     bool m_readOnly = false;

@@ -4,6 +4,7 @@
 #include "MainWindowTestSupport.h"
 #include "PaxRichBaseLabel.h"
 #include "RichTextLabelEditor.h"
+#include "ToolSpeedButton.h"
 #include "WPRichText.h"
 
 #include <QLineEdit>
@@ -16,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void Drag(TCalendarMain &window, QAbstractButton *tool, QPoint from, QPoint to)
+void Drag(TCalendarMain &window, TToolSpeedButton *tool, QPoint from, QPoint to)
 {
     tool->click();
     QTest::mousePress(window.CalendarPanel, Qt::LeftButton, {}, from);
