@@ -118,7 +118,7 @@ static void BM_MonthsToPdf(benchmark::State &state)
         const auto nextMonth = [](TCalendarPage &printed) {
             printed.SetMainCalMonth(printed.MainCalMonth() + 1);
         };
-        benchmark::DoNotOptimize(SavePageAsPdf(page, file, int(state.range(0)), nextMonth));
+        benchmark::DoNotOptimize(SavePageAsPdf(page, file, {}, int(state.range(0)), nextMonth));
     }
 }
 BENCHMARK(BM_MonthsToPdf)->Arg(1)->Arg(12)->Unit(benchmark::kMillisecond);

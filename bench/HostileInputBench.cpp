@@ -102,7 +102,7 @@ static void BM_TitleToPdf(benchmark::State &state)
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("title.pdf"));
     for (auto _ : state)
-        benchmark::DoNotOptimize(SavePageAsPdf(page, pdf));
+        benchmark::DoNotOptimize(SavePageAsPdf(page, pdf, {}));
 }
 BENCHMARK(BM_TitleToPdf)->Arg(20)->Arg(8000)->Unit(benchmark::kMillisecond);
 

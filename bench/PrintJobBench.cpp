@@ -159,7 +159,7 @@ void BM_LpOfExportedPdf(benchmark::State &state)
     MakeJobPage(page);
     QTemporaryDir folder;
     const QString exported = folder.filePath(QStringLiteral("page.pdf"));
-    if (SavePageAsPdf(page, exported)) {
+    if (SavePageAsPdf(page, exported, PdfTitle(page, {}))) {
         state.SkipWithError("the page could not be exported");
         return;
     }

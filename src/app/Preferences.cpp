@@ -11,6 +11,7 @@ const QString zoomingSection = QStringLiteral("Zooming");
 const QString fontSection = QStringLiteral("Default Font");
 const QString iconsSection = QStringLiteral("Icons");
 const QString hintsSection = QStringLiteral("Hints");
+const QString foldersSection = QStringLiteral("Folders");
 
 } // namespace
 
@@ -67,6 +68,7 @@ TPreferences LoadPreferences(const QString &fileName)
     read.IconToolVisible = ini.ReadBool(iconsSection, u"Visible"_s, defaults.IconToolVisible);
 
     read.HintsOn = ini.ReadBool(hintsSection, u"On"_s, defaults.HintsOn);
+    read.LastFolder = ini.ReadString(foldersSection, u"Last"_s, defaults.LastFolder);
     return read;
 }
 
@@ -89,5 +91,9 @@ bool SavePreferences(const TPreferences &preferences, const QString &fileName)
     ini.WriteBool(iconsSection, u"Visible"_s, preferences.IconToolVisible);
     ini.WriteBool(hintsSection, u"On"_s, preferences.HintsOn);
     ini.WriteString(iconsSection, u"File"_s, preferences.IconFileName);
+    // Written once a file was chosen, so an unused program's file stays as
+    // it always was.
+    if (!preferences.LastFolder.isEmpty())
+        ini.WriteString(foldersSection, u"Last"_s, preferences.LastFolder);
     return WriteSettings(ini);
 }

@@ -29,6 +29,10 @@ struct TPreferences
 
     bool HintsOn = true;
 
+    // The folder a file was last chosen in, where file dialogs open when no
+    // document is open (see StartFolder).
+    QString LastFolder;
+
     // The default editor font as one value, for the font dialog.
     TFontDesc DefaultFont() const;
     void SetDefaultFont(const TFontDesc &font);

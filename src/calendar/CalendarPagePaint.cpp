@@ -60,7 +60,8 @@ bool DrawMain(QPainter &target, TCalendarPage &page)
 
 // Each non-empty cell's document painted into its text area at the zoom,
 // over white, with line breaks of the unzoomed width.
-void PaintCellTexts(QPainter &target, const TCalendarPage &page, TPaintCache &cache)
+void PaintCellTexts(QPainter &target, const TCalendarPage &page, TPaintCache &cache,
+                    qreal pixelRatio)
 {
     const int zoom = page.MainAttributes().ZoomPercent;
     const auto &cells = page.MainAttributes().CellGeometry;
@@ -70,12 +71,13 @@ void PaintCellTexts(QPainter &target, const TCalendarPage &page, TPaintCache &ca
         if (free.Width() <= 0 || free.Height() <= 0 || document->IsEmpty())
             continue;
         const QSize size(free.Width() + 1, free.Height() + 1);
-        target.drawImage(free.Left, free.Top, cache.CellText(index, *document, size, zoom));
+        target.drawImage(free.Left, free.Top,
+                         cache.CellText(index, *document, size, zoom, pixelRatio));
     }
 }
 
 // Each mini from its kept picture: a mini covers its rectangle entirely.
-void DrawMinis(QPainter &target, const TCalendarPage &page, TPaintCache &cache)
+void DrawMinis(QPainter &target, const TCalendarPage &page, TPaintCache &cache, qreal pixelRatio)
 {
     TCalendarAttributes attributes = MiniDrawingAttributes(page);
     for (int k = 1; k <= page.MiniCount(); ++k) {
@@ -85,7 +87,7 @@ void DrawMinis(QPainter &target, const TCalendarPage &page, TPaintCache &cache)
         attributes.CalRect = Scaled(page.MiniRect(k), page.Scale());
         if (attributes.CalRect.Width() > 0 && attributes.CalRect.Height() > 0)
             target.drawImage(attributes.CalRect.Left, attributes.CalRect.Top,
-                             cache.MiniCalendar(attributes));
+                             cache.MiniCalendar(attributes, pixelRatio));
     }
 }
 
@@ -167,13 +169,13 @@ void DrawBorderPicture(QPainter &target, const TCalendarPage &page, const TRect 
     target.restore();
 }
 
-void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache)
+void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache, qreal pixelRatio)
 {
     DrawBorderPicture(target, page, Scaled(page.BorderRect(), page.Scale()));
     if (DrawMain(target, page))
-        PaintCellTexts(target, page, cache);
+        PaintCellTexts(target, page, cache, pixelRatio);
     if (page.ShowMinis())
-        DrawMinis(target, page, cache);
+        DrawMinis(target, page, cache, pixelRatio);
 }
 
 void RecordDrawingGeometry(TCalendarPage &page)
@@ -183,12 +185,14 @@ void RecordDrawingGeometry(TCalendarPage &page)
     DrawMain(painter, page);
 }
 
-QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache)
+QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache, qreal pixelRatio)
 {
-    QImage image(std::max(page.Width(), 1), std::max(page.Height(), 1), QImage::Format_RGB32);
+    QImage image(QSize(std::max(page.Width(), 1), std::max(page.Height(), 1)) * pixelRatio,
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(pixelRatio);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PaintPage(painter, page, cache);
+    PaintPage(painter, page, cache, pixelRatio);
     return image;
 }
 

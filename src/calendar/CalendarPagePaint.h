@@ -27,14 +27,17 @@ void DrawBorderPicture(QPainter &target, const TCalendarPage &page, const TRect 
 
 // Draws the page onto target (a white bitmap of the page's control size):
 // border picture, grid or planner with every non-empty cell's text, then the minis on top.
-// Cell text layouts are kept in cache between paints.
-void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache);
+// Cell text layouts are kept in cache between paints; the pictures kept there
+// have pixelRatio device pixels to each pixel of the page, as target has.
+void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache, qreal pixelRatio = 1);
 // Runs the month grid or planner drawing without pixels, so that the page
 // records the geometry a paint at its zoom would: for printing without a
 // screen, where the cells' text follows that geometry.
 void RecordDrawingGeometry(TCalendarPage &page);
-// A new bitmap of the page's control size holding the page.
-QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache);
+// A new bitmap of the page's control size holding the page, drawn at
+// pixelRatio device pixels to each of its pixels (a screen's scale): the
+// same pixels, drawn finer.
+QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache, qreal pixelRatio = 1);
 QImage RenderPageImage(TCalendarPage &page);
 // The page bitmap with every visible placed object painted on top, in
 // stacking order and without selection squares: the picture export's image

@@ -36,13 +36,28 @@ QByteArray MiniKey(const TCalendarAttributes &a)
     return key;
 }
 
+// A white picture of size pixels, each pixelRatio device pixels wide and high.
+QImage WhitePicture(QSize size, qreal pixelRatio)
+{
+    QImage picture(size * pixelRatio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(pixelRatio);
+    picture.fill(Qt::white);
+    return picture;
+}
+
 } // namespace
 
 TPaintCache::TPaintCache() = default;
 TPaintCache::~TPaintCache() = default;
 
+bool TPaintCache::TCellText::Shows(QSize size, int zoomPercent, qreal pixelRatio) const
+{
+    return Image.deviceIndependentSize().toSize() == size &&
+           Image.devicePixelRatio() == pixelRatio && ZoomPercent == zoomPercent;
+}
+
 const QImage &TPaintCache::CellText(int index, const TWPRTFTextPaint &document, QSize size,
-                                    int zoomPercent)
+                                    int zoomPercent, qreal pixelRatio)
 {
     TCellText &cell = m_cells.at(index - 1);
     const double width = UnzoomedWidth(size.width(), zoomPercent);
@@ -50,13 +65,13 @@ const QImage &TPaintCache::CellText(int index, const TWPRTFTextPaint &document, 
     bool laidOut = cell.Layout && cell.Layout->Width() == width &&
                    cell.Layout->VisibleHeight() >= height &&
                    cell.Source.Unchanged(document.Document());
-    if (laidOut && cell.Image.size() == size && cell.ZoomPercent == zoomPercent)
+    if (laidOut && cell.Shows(size, zoomPercent, pixelRatio))
         return cell.Image;
     if (!laidOut) {
         cell.Source.Watch(document.Document());
         if (const TCellText *same = SameTextElsewhere(document, width)) {
             cell.Layout = same->Layout;
-            if (same->Image.size() == size && same->ZoomPercent == zoomPercent) {
+            if (same->Shows(size, zoomPercent, pixelRatio)) {
                 cell.Image = same->Image;
                 cell.ZoomPercent = zoomPercent;
                 return cell.Image;
@@ -65,8 +80,7 @@ const QImage &TPaintCache::CellText(int index, const TWPRTFTextPaint &document, 
             cell.Layout = std::make_shared<const TWPRichTextLayout>(document, width, height);
         }
     }
-    cell.Image = QImage(size, QImage::Format_RGB32);
-    cell.Image.fill(Qt::white);
+    cell.Image = WhitePicture(size, pixelRatio);
     cell.ZoomPercent = zoomPercent;
     QPainter painter(&cell.Image);
     cell.Layout->Paint(painter, QPointF(0, 0), size.height(), 0, zoomPercent);
@@ -83,17 +97,17 @@ const TPaintCache::TCellText *TPaintCache::SameTextElsewhere(const TWPRTFTextPai
     return nullptr;
 }
 
-const QImage &TPaintCache::MiniCalendar(const TCalendarAttributes &attributes)
+const QImage &TPaintCache::MiniCalendar(const TCalendarAttributes &attributes, qreal pixelRatio)
 {
-    const QByteArray key = MiniKey(attributes);
+    const QByteArray key = MiniKey(attributes) + QByteArray::number(pixelRatio);
     const auto found = m_minis.constFind(key);
     if (found != m_minis.constEnd())
         return *found;
     if (m_minis.size() >= MaxMiniPictures)
         m_minis.clear();
     const TRect &rect = attributes.CalRect;
-    QImage picture(std::max(rect.Width(), 1), std::max(rect.Height(), 1), QImage::Format_RGB32);
-    picture.fill(Qt::white);
+    QImage picture =
+        WhitePicture(QSize(std::max(rect.Width(), 1), std::max(rect.Height(), 1)), pixelRatio);
     QPainter painter(&picture);
     TCalendarAttributes atOrigin = attributes;
     atOrigin.CalRect = {0, 0, rect.Width(), rect.Height()};

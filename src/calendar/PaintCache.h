@@ -27,12 +27,14 @@ public:
     TPaintCache &operator=(const TPaintCache &) = delete;
 
     // Cell index's (1 to 42) document painted over white into size pixels at
-    // zoomPercent, its lines broken at the unzoomed width.
-    const QImage &CellText(int index, const TWPRTFTextPaint &document, QSize size, int zoomPercent);
+    // zoomPercent, its lines broken at the unzoomed width, in a picture of
+    // pixelRatio device pixels to each of them.
+    const QImage &CellText(int index, const TWPRTFTextPaint &document, QSize size, int zoomPercent,
+                           qreal pixelRatio = 1);
 
     // The mini calendar attributes describe, drawn into a picture the size of
-    // its CalRect (its top left at the picture's origin).
-    const QImage &MiniCalendar(const TCalendarAttributes &attributes);
+    // its CalRect (its top left at the picture's origin) at pixelRatio.
+    const QImage &MiniCalendar(const TCalendarAttributes &attributes, qreal pixelRatio = 1);
 
 private:
     struct TCellText
@@ -41,6 +43,8 @@ private:
         std::shared_ptr<const TWPRichTextLayout> Layout;
         QImage Image;
         int ZoomPercent = 0;
+
+        bool Shows(QSize size, int zoomPercent, qreal pixelRatio) const;
     };
 
     // Another cell's layout of the same content at width, shared rather than

@@ -6,6 +6,7 @@
 #include "PdfReport.h"
 #include "SaveFiles.h"
 
+#include <QFileInfo>
 #include <QPageSize>
 #include <QSaveFile>
 
@@ -24,13 +25,22 @@ QPageLayout::Orientation PageOrientation(const TCalendarPage &page)
 
 } // namespace
 
-std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileName, int PageCount,
+QString PdfTitle(const TCalendarPage &page, const QString &DocumentFileName)
+{
+    if (!DocumentFileName.isEmpty())
+        return QFileInfo(DocumentFileName).completeBaseName();
+    return page.GetMonthName(page.MainCalMonth()) + u' ' + QString::number(page.MainCalYear());
+}
+
+std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileName,
+                                     const QString &Title, int PageCount,
                                      const std::function<void(TCalendarPage &)> &NextPage)
 {
     QSaveFile target(FileName);
     if (!target.open(QIODevice::WriteOnly))
         return target.errorString();
     TPdfReport report(PagePaper(page), PageOrientation(page));
+    report.SetTitle(Title);
     const bool begun = report.Write(target, [&](TPdfReport &printer) {
         for (int number = 1; number <= PageCount; ++number) {
             if (number > 1) {

@@ -7,12 +7,18 @@
 
 class TCalendarPage;
 
+// The title of the page's PDF: the name of its document file without folder
+// and extension, or, for a page never saved, its month and year
+// ("December 1999").
+QString PdfTitle(const TCalendarPage &page, const QString &DocumentFileName);
+
 // Writes the page as a vector PDF file through the report, on the page's own
 // paper and orientation and at full size whatever the zoom shown, the cells'
-// text breaking where the screen breaks it. PageCount pages are written, one
-// PDF page each; before every page after the first, NextPage moves the page
-// on. The file is replaced only once it is completely written, so a failed
-// write leaves an earlier file as it was. Returns why it failed.
+// text breaking where the screen breaks it, titled Title with the program as
+// its creator. PageCount pages are written, one PDF page each; before every
+// page after the first, NextPage moves the page on. The file is replaced only
+// once it is completely written, so a failed write leaves an earlier file as
+// it was. Returns why it failed.
 std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileName,
-                                     int PageCount = 1,
+                                     const QString &Title, int PageCount = 1,
                                      const std::function<void(TCalendarPage &)> &NextPage = {});

@@ -20,3 +20,8 @@ bool SaveCalendarToBitmap(const TCalendarPage &page, const QImage &pageBitmap,
     return AsJPEG ? SaveAsJPEG(picture, JpegQuality, FileName)
                   : SaveAsBitmapFile(picture, FileName);
 }
+
+float ScaleForResolution(int dpi, int ppi)
+{
+    return float(double(dpi) / ppi);
+}

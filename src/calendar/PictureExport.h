@@ -11,3 +11,7 @@ class TCalendarPage;
 // caller can say so.
 bool SaveCalendarToBitmap(const TCalendarPage &page, const QImage &pageBitmap,
                           const QString &FileName, bool AsJPEG);
+
+// The page's scale for a picture of dpi dots per inch on a screen of ppi
+// pixels per inch: the page's pixels at scale 1 are the screen's.
+float ScaleForResolution(int dpi, int ppi);

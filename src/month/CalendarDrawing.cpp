@@ -2,6 +2,7 @@
 
 #include "CalendarDates.h"
 #include "DrawingPrimitives.h"
+#include "FittedText.h"
 #include "MonthGridParts.h"
 #include "Numbers.h"
 #include "Ppi.h"
@@ -61,7 +62,7 @@ int DrawTitleBand(QPainter &target, TCalendarAttributes &attributes, const TRect
     const TRect band = PlaceTitleBand(attributes, r);
     FillRect(target, {band.Left, band.Top, band.Right, band.Bottom + 1}, attributes.TitleBackColor);
     SetTargetFont(target, attributes.TitleFont);
-    DrawTextLine(target, band, MonthTitle(attributes, title), Qt::AlignCenter);
+    DrawFittedTextLine(target, band, MonthTitle(attributes, title), Qt::AlignCenter);
     return band.Bottom;
 }
 
@@ -77,7 +78,7 @@ int DrawDayNames(QPainter &target, TCalendarAttributes &attributes, const TRect 
     const int cw = (r.Right - r.Left) / 7;
     for (int j = 0; j < 7; ++j) {
         const TRect cell{r.Left + j * cw + 1, row.Top, r.Left + j * cw + cw - 1, row.Bottom};
-        DrawTextLine(target, cell, ColumnDayName(attributes, j), Qt::AlignCenter);
+        DrawFittedTextLine(target, cell, ColumnDayName(attributes, j), Qt::AlignCenter);
     }
     return row.Bottom;
 }

@@ -43,13 +43,13 @@ QString ColumnDayName(const TCalendarAttributes &attributes, int column)
 }
 
 TRect CellRect(const TCalendarAttributes &attributes, const TRect &inner, int gt, int rh, int row,
-               int column)
+               int column, int leftInset)
 {
     const int cw = (inner.Right - inner.Left) / 7;
     TRect cell{inner.Left + column * cw + 1, gt + row * rh + 1, inner.Left + column * cw + cw - 1,
                gt + row * rh + rh - 1};
     if (attributes.NumberPosition == cnpUpperRight) {
-        cell.Left += 4;
+        cell.Left += leftInset;
         cell.Right -= 5;
     }
     return cell;
@@ -138,13 +138,14 @@ void DrawPlannerFrame(QPainter &target, const TPlannerBody &body, TColor columnC
 }
 
 void RecordPlannerCells(TCalendarAttributes &attributes, const TPlannerBody &body, int rowCount,
-                        const QStringList &dateLabels)
+                        const QStringList &dateLabels, int inset)
 {
     const TRect &box = body.Box;
     for (int i = 1; i <= rowCount && i <= CellCount; ++i) {
-        const int bottom = i == rowCount ? box.Bottom - 4 : box.Top + i * body.RowHeight - 4;
-        const TRect cell{body.ColumnEdge + 4, box.Top + (i - 1) * body.RowHeight + 4, box.Right - 4,
-                         bottom};
+        const int bottom =
+            i == rowCount ? box.Bottom - inset : box.Top + i * body.RowHeight - inset;
+        const TRect cell{body.ColumnEdge + inset, box.Top + (i - 1) * body.RowHeight + inset,
+                         box.Right - inset, bottom};
         attributes.CellGeometry[i - 1] = {cell, DayOfDateLabel(dateLabels.value(i - 1)), cell};
     }
 }

@@ -21,8 +21,12 @@ QString MonthTitle(const TCalendarAttributes &attributes, const QString &title);
 // The name over column (0 to 6), Sunday or Monday first, styled.
 QString ColumnDayName(const TCalendarAttributes &attributes, int column);
 // The cell's rectangle in a grid of rows rh high from gt, columns cw wide.
+// With the number at the upper right its left edge keeps leftInset target
+// pixels from the line, the gap the cell's text keeps: 4 on the bitmap, as
+// many device pixels as make 4 screen pixels on paper.
+constexpr int CellTextInset = 4;
 TRect CellRect(const TCalendarAttributes &attributes, const TRect &inner, int gt, int rh, int row,
-               int column);
+               int column, int leftInset = CellTextInset);
 // The first and last horizontal grid line (0 to 6) a cell border style
 // draws; first > last when it draws none.
 std::pair<int, int> HorizontalGridLines(TCalBorderStyle style);
@@ -50,7 +54,8 @@ struct TPlannerBody
 TPlannerBody PlannerBody(const TRect &inner, int titleBottom, int rowCount);
 // The body's white box with its outline and the left column's fill.
 void DrawPlannerFrame(QPainter &target, const TPlannerBody &body, TColor columnColor);
-// The rows' cells: the part of each row right of the labels, less 4 pixels
-// on every side, the day taken from the row's date label.
+// The rows' cells: the part of each row right of the labels, less inset
+// pixels on every side (4 on the bitmap, as many device pixels as make 4
+// screen pixels on paper), the day taken from the row's date label.
 void RecordPlannerCells(TCalendarAttributes &attributes, const TPlannerBody &body, int rowCount,
-                        const QStringList &dateLabels);
+                        const QStringList &dateLabels, int inset = CellTextInset);

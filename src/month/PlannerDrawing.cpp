@@ -1,5 +1,6 @@
 #include "CalendarDrawing.h"
 #include "DrawingPrimitives.h"
+#include "FittedText.h"
 #include "MonthGridParts.h"
 #include "Numbers.h"
 
@@ -47,7 +48,7 @@ void DrawPlannerBody(QPainter &target, TCalendarAttributes &attributes, int rowC
     const int titleHeight = QFontMetrics(target.font()).height();
     const TRect band{r.Left + 5, r.Top + 1, r.Right - 5, r.Top + 1 + titleHeight};
     attributes.TitleRect = band;
-    DrawTextLine(target, band, title, Qt::AlignCenter);
+    DrawFittedTextLine(target, band, title, Qt::AlignCenter);
 
     const TPlannerBody body = PlannerBody(r, band.Bottom, rowCount);
     DrawPlannerFrame(target, body, attributes.HeadersBackColor);

@@ -4,10 +4,14 @@
 #include "CalendarDrawing.h"
 #include "CanvasReport.h"
 #include "DrawingPrimitives.h"
+#include "FittedText.h"
 #include "MonthGridParts.h"
 #include "Numbers.h"
+#include "Ppi.h"
 
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -45,6 +49,13 @@ QString CutToWidth(const TCanvasReport &report, const QString &text, int width)
     return Prefix(text, fits);
 }
 
+// The gap cell text keeps from the lines, as many device pixels as it is
+// screen pixels on the bitmap, so paper shows the screen's gap.
+int TextInset(const TCanvasReport &report)
+{
+    return Round(double(CellTextInset) * report.XDpi() / ScreenPpi());
+}
+
 enum class TPlace { Center, Right };
 
 // Prints text on a line whose top is at lineTop (device pixels), centred in
@@ -62,11 +73,43 @@ void PrintOnLine(TCanvasReport &report, const TRect &rect, const QString &text, 
         report.PrintRight(fitted, report.XD2U(rightEdge));
 }
 
-// Text centred in rect on a line placed as titles and day names are.
+// The report's font at size points, the rest of it kept.
+void SetReportFontSize(TCanvasReport &report, double size)
+{
+    const TReportFont font = report.Font();
+    report.SetFont(font.Name, size);
+    report.SetFontColor(font.Color);
+    report.SetFontRotation(font.Rotation);
+    report.SetFontBold(font.Bold);
+    report.SetFontItalic(font.Italic);
+    report.SetFontUnderline(font.Underline);
+    report.SetFontStrikeOut(font.StrikeOut);
+}
+
+// Makes the report's font just small enough for text to be no wider than
+// width where it is wider, but no smaller than SmallestFittedSize, so that
+// text too long even then is cut; the size it had.
+double ShrinkFontToFit(TCanvasReport &report, const QString &text, int width)
+{
+    const double size = report.Font().Size;
+    const double smallest = SmallestFittedSize(size, 1);
+    for (int wide = report.TextWidth(text); wide > width && report.Font().Size > smallest;
+         wide = report.TextWidth(text)) {
+        // In proportion first; a quarter point less each time that falls short.
+        const double shrunk = report.Font().Size * std::max(width, 0) / wide;
+        SetReportFontSize(report, std::max(smallest, std::min(shrunk, report.Font().Size - 0.25)));
+    }
+    return size;
+}
+
+// Text centred in rect on a line placed as titles and day names are, its font
+// shrunk where it would not fit.
 void PrintCentred(TCanvasReport &report, const TRect &rect, const QString &text)
 {
+    const double size = ShrinkFontToFit(report, text, rect.Width() + 1);
     const double top = rect.Top + (rect.Height() - 1.4 * report.LineHeight()) / 2;
     PrintOnLine(report, rect, text, top, TPlace::Center);
+    SetReportFontSize(report, size);
 }
 
 int PrintTitleBand(TCanvasReport &report, TCalendarAttributes &attributes, const TRect &r,
@@ -119,10 +162,11 @@ void PrintCells(TCanvasReport &report, TCalendarAttributes &attributes, const TR
 {
     const bool upperRight = attributes.NumberPosition == cnpUpperRight;
     const int inset = Round(0.05 * report.XDpi());
+    const int textInset = TextInset(report);
     for (int row = 0; row < 6; ++row) {
         for (int j = 0; j < 7; ++j) {
             const int index = 7 * row + j + 1;
-            const TRect total = CellRect(attributes, r, gt, rh, row, j);
+            const TRect total = CellRect(attributes, r, gt, rh, row, j, textInset);
             const int day =
                 DayInCell(index, attributes.Month, attributes.Year, attributes.StartOfWeek);
             if (day != 0)
@@ -151,7 +195,9 @@ void PrintPlannerBody(TCanvasReport &report, TCalendarAttributes &attributes,
     const TRect band{r.Left + 5, r.Top + 1, r.Right - 5,
                      r.Top + 1 + Trunc(1.6 * report.LineHeight())};
     attributes.TitleRect = band;
+    const double titleSize = ShrinkFontToFit(report, rows.Title, band.Width() + 1);
     PrintOnLine(report, band, rows.Title, band.Top, TPlace::Center);
+    SetReportFontSize(report, titleSize);
 
     const TPlannerBody body = PlannerBody(r, band.Bottom, rowCount);
     DrawPlannerFrame(*report.Canvas(), body, attributes.HeadersBackColor);
@@ -172,7 +218,7 @@ void PrintPlannerBody(TCanvasReport &report, TCalendarAttributes &attributes,
     for (int i = 1; i < rowCount; ++i)
         AddFill(lines, HorizontalLineRect(box.Left, box.Right, box.Top + i * rh));
     FillRects(*report.Canvas(), lines, clBlack);
-    RecordPlannerCells(attributes, body, rowCount, rows.DateLabels);
+    RecordPlannerCells(attributes, body, rowCount, rows.DateLabels, TextInset(report));
 }
 
 } // namespace

@@ -41,6 +41,13 @@ bool AskYesNo(const QString &text, const QString &caption)
     return false;
 }
 
+TAnswer AskYesNoCancel(const QString &text, const QString &caption)
+{
+    if (Answerer().QuestionWithCancel)
+        return Answerer().QuestionWithCancel(text, caption);
+    return AskYesNo(text, caption) ? TAnswer::Yes : TAnswer::No;
+}
+
 void SetMessageAnswerer(const TMessageAnswerer &answerer)
 {
     Answerer() = answerer;

@@ -16,6 +16,10 @@ void ShowInformation(const QString &text);
 void ShowWarning(const QString &text, const QString &caption);
 // A question with Yes and No under caption; true for Yes.
 bool AskYesNo(const QString &text, const QString &caption);
+// A question with Yes, No and Cancel under caption. Without an answerer for
+// it, the Yes-No answerer is asked.
+enum class TAnswer { Yes, No, Cancel };
+TAnswer AskYesNoCancel(const QString &text, const QString &caption);
 
 // Who shows each message or answers each question. Reset with an empty
 // answerer.
@@ -24,5 +28,6 @@ struct TMessageAnswerer
     std::function<void(const QString &text)> Information;
     std::function<void(const QString &text, const QString &caption)> Warning;
     std::function<bool(const QString &text, const QString &caption)> Question;
+    std::function<TAnswer(const QString &text, const QString &caption)> QuestionWithCancel;
 };
 void SetMessageAnswerer(const TMessageAnswerer &answerer);

@@ -2,18 +2,25 @@
 
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
+#include "DrawingPrimitives.h"
+#include "FittedText.h"
 #include "PaintCache.h"
+#include "PdfRaster.h"
 #include "PlannerLabels.h"
+#include "Ppi.h"
 #include "RtfDocument.h"
 #include "StoredPageValues.h"
 #include "TestObject.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -29,7 +36,74 @@ bool IsBlack(const QImage &image, int x, int y)
     return image.pixelColor(x, y) == QColor(Qt::black);
 }
 
+// Where the ink of rect's inner rows lies: the gaps it leaves to rect's left
+// and right edges, or -1, -1 without ink.
+std::pair<int, int> InkGaps(const QImage &image, const TRect &rect)
+{
+    const QRect inner(rect.Left, rect.Top + 2, rect.Right - rect.Left, rect.Bottom - rect.Top - 4);
+    const QRect ink = InkBounds(image, inner);
+    if (ink.isNull())
+        return {-1, -1};
+    return {ink.left() - inner.left(), inner.right() - ink.right()};
+}
+
 } // namespace
+
+// A day name or a title wider than its room was cut at both ends.
+TEST(CalendarDrawing, TextsWiderThanTheirRoomAreShrunkWhole)
+{
+    TCalendarPage page;
+    ApplyMainPageValues(page);
+    page.SetCalendarLayout(loFullCalendar);
+    TFontDesc headers = page.HeadersFont();
+    headers.Size = 26;
+    page.SetHeadersFont(headers);
+    page.SetUserTitle(QString(60, u'W'));
+    const QImage image = RenderPageImage(page);
+    const TCalendarAttributes &drawn = page.MainAttributes();
+    const TRect &row = drawn.DayNamesRect;
+    const int cw = (row.Right - row.Left) / 7;
+    const QFontMetrics headersMetrics(headers.ToQFont(ScreenPpi()));
+    const QFontMetrics titleMetrics(page.TitleFont().ToQFont(ScreenPpi()));
+    ASSERT_GT(headersMetrics.horizontalAdvance(u"Wednesday"_s), cw);
+    ASSERT_GT(titleMetrics.horizontalAdvance(page.UserTitle()), drawn.TitleRect.Width());
+
+    for (int j = 0; j < 7; ++j) {
+        const TRect cell{row.Left + j * cw + 1, row.Top, row.Left + j * cw + cw - 1, row.Bottom};
+        const auto [left, right] = InkGaps(image, cell);
+        EXPECT_GT(left, 0) << j;
+        EXPECT_GT(right, 0) << j;
+        EXPECT_NEAR(left, right, 2) << j;
+    }
+    // The title fills its band from side to side, whole, so its letters are
+    // lower than the title font's: cut, they kept their full height.
+    const TRect &band = drawn.TitleRect;
+    const QRect inside(band.Left + 2, band.Top + 2, band.Right - band.Left - 4,
+                       band.Bottom - band.Top - 4);
+    const QRect ink = InkBounds(image, inside);
+    ASSERT_FALSE(ink.isNull());
+    EXPECT_NEAR(ink.left() - inside.left(), inside.right() - ink.right(), 3);
+    EXPECT_LT(ink.height(), titleMetrics.tightBoundingRect(u"W"_s).height() * 3 / 4);
+}
+
+TEST(CalendarDrawing, TextThatFitsIsDrawnAsBefore)
+{
+    QImage plain(300, 40, QImage::Format_RGB32);
+    QImage fitted = plain;
+    for (QImage *image : {&plain, &fitted}) {
+        image->fill(Qt::white);
+        QPainter painter(image);
+        QFont font(u"DejaVu Sans"_s);
+        font.setPixelSize(18);
+        painter.setFont(font);
+        const TRect rect{10, 5, 290, 35};
+        if (image == &plain)
+            DrawTextLine(painter, rect, u"Wednesday"_s, Qt::AlignCenter);
+        else
+            DrawFittedTextLine(painter, rect, u"Wednesday"_s, Qt::AlignCenter);
+    }
+    EXPECT_EQ(plain, fitted);
+}
 
 TEST(CalendarDrawing, TheTitleBandKeepsItsMinimumButRecordsSeventeenPercent)
 {

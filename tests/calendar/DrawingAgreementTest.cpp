@@ -243,7 +243,7 @@ TEST_P(DrawingAgreement, BitmapAndPaperPutLinesAndNumbersWhereTheyBelong)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString pdf = folder.filePath("grid.pdf");
-    ASSERT_FALSE(SavePageAsPdf(page, pdf));
+    ASSERT_FALSE(SavePageAsPdf(page, pdf, QStringLiteral("grid")));
     const QImage raster = RasterisedFirstPage(pdf, folder.path());
     if (raster.isNull())
         GTEST_SKIP() << "pdftoppm is not available";
@@ -303,7 +303,7 @@ TEST(DrawingAgreement, PlannerRowLinesLieBetweenTheRows)
         QTemporaryDir folder;
         ASSERT_TRUE(folder.isValid());
         const QString pdf = folder.filePath("planner.pdf");
-        ASSERT_FALSE(SavePageAsPdf(page, pdf));
+        ASSERT_FALSE(SavePageAsPdf(page, pdf, QStringLiteral("grid")));
         const QImage raster = RasterisedFirstPage(pdf, folder.path());
         if (raster.isNull())
             GTEST_SKIP() << "pdftoppm is not available";

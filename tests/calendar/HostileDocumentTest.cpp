@@ -127,7 +127,7 @@ TEST(HostileDocumentTest, ALongTitleIsCutToItsBandOnPaper)
     StartHostilePage(page);
     page.SetUserTitle(LongTitle());
     const QString pdf = folder.filePath(QStringLiteral("title.pdf"));
-    ASSERT_FALSE(SavePageAsPdf(page, pdf));
+    ASSERT_FALSE(SavePageAsPdf(page, pdf, QStringLiteral("hostile")));
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (tool.isEmpty())
         GTEST_SKIP() << "pdftotext is not available";

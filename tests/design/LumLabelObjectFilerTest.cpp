@@ -175,7 +175,7 @@ TEST_F(ObjectClipboard, TheFileIsStagedUnderANameOfItsOwn)
 TEST_F(ObjectClipboard, AFailedWriteCutsNothing)
 {
     QStringList told;
-    SetMessageAnswerer({[&](const QString &text) { told.append(text); }, {}, {}});
+    SetMessageAnswerer({[&](const QString &text) { told.append(text); }, {}, {}, {}});
     TTestObject &a = Place(10, 20, 30, 40);
     Panel.Handle().Add(&a);
     // A folder where the file should be cannot be replaced by it.

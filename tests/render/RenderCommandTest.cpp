@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(RenderCommand, WritesThePageInsideItsMargins)
 {
     QTemporaryDir folder;
@@ -20,6 +22,37 @@ TEST(RenderCommand, WritesThePageInsideItsMargins)
     const QImage picture(file);
     // Letter landscape, 48 pixels cut from every side, one pixel less.
     EXPECT_EQ(picture.size(), QSize(1056 - 96 - 1, 816 - 96 - 1));
+}
+
+// Pictures for print could only be had by working out a zoom.
+TEST(RenderCommand, PicturesAreDrawnAtTheResolutionAsked)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    SetProgramFolder(QStringLiteral(DW_TEST_PROGRAM_DIR));
+    const struct
+    {
+        const char *name;
+        const char *format;
+        int dpi;
+    } cases[] = {{"page.png", "PNG", 300}, {"page.bmp", "BMP", 150}, {"page.jpg", "JPG", 150}};
+    for (const auto &c : cases) {
+        const QString file = folder.filePath(c.name);
+        ASSERT_EQ(RunRenderCommand({"--margins", "0.5,0.5,0.5,0.5", "--dpi", QString::number(c.dpi),
+                                    "-o", file}),
+                  0)
+            << c.name;
+        // Letter across at the resolution, half an inch cut from every side.
+        const QImage picture(file, c.format);
+        EXPECT_EQ(picture.size(), QSize(11 * c.dpi - c.dpi - 1, 17 * c.dpi / 2 - c.dpi - 1))
+            << c.name;
+    }
+    SetProgramFolder(QString());
+    EXPECT_EQ(std::lrint(QImage(folder.filePath("page.png")).dotsPerMeterX() * 0.0254), 300);
+
+    EXPECT_NE(RunRenderCommand({"--dpi", "300", "-o", folder.filePath("page.pdf")}), 0);
+    EXPECT_NE(RunRenderCommand({"--dpi", "300", "--geometry"}), 0);
+    EXPECT_FALSE(QFile::exists(folder.filePath("page.pdf")));
 }
 
 TEST(RenderCommand, SeveralPagesAreNumbered)

@@ -79,7 +79,20 @@ TEST(RenderOptions, BadArgumentsSayWhatIsWrong)
     EXPECT_FALSE(ErrorOf({"--scale", "nan"}).isEmpty());
     EXPECT_FALSE(ErrorOf({"--scale", "0"}).isEmpty());
     EXPECT_FALSE(ErrorOf({"--count", "-1"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"--dpi", "0"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"--dpi", "961"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"--dpi", "300x"}).isEmpty());
+    EXPECT_EQ(ErrorOf({"--dpi", "300", "--scale", "2"}), "give --scale or --dpi, not both");
     EXPECT_FALSE(ErrorOf({"a.DWC", "b.DWC"}).isEmpty());
+}
+
+TEST(RenderOptions, AResolutionSetsTheScaleForIt)
+{
+    TCalendarPage page;
+    EXPECT_TRUE(ApplyRenderOptions(Parsed({"--dpi", "300"}), page).isEmpty());
+    EXPECT_EQ(page.Scale(), 3.125f);
+    EXPECT_TRUE(ApplyRenderOptions(Parsed({"--dpi", "48"}), page).isEmpty());
+    EXPECT_EQ(page.Scale(), 0.5f);
 }
 
 TEST(RenderOptions, ALayoutIsAppliedWithItsMiniFonts)

@@ -34,6 +34,7 @@ TEST(RenderPdf, TheGridAndTitleBandLandWhereThePageLaysThemOut)
     if (sheet.isNull())
         GTEST_SKIP() << "pdftoppm is not available";
     ASSERT_EQ(sheet.size(), QSize(1056, 816)); // Letter landscape at 96 dpi
+    EXPECT_EQ(PdfInfoField(pdf, QStringLiteral("Title")), QStringLiteral("grid"));
 
     TCalendarPage page; // the same page, laid out for its geometry
     ApplyMainPageValues(page);

@@ -54,3 +54,33 @@ QRect InkBounds(const QImage &image, const QRect &area)
                 bounds |= QRect(x, y, 1, 1);
     return bounds;
 }
+
+QString PdfInfoField(const QString &pdf, const QString &field)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (tool.isEmpty())
+        return {};
+    QProcess process;
+    process.start(tool, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    const QString prefix = field + u':';
+    for (const QString &line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed();
+    }
+    return QStringLiteral("");
+}
+
+QString PdfText(const QString &pdf)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return {};
+    QProcess process;
+    process.start(tool,
+                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}

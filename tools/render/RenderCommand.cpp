@@ -13,6 +13,7 @@
 
 #include <QFileInfo>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -46,6 +47,8 @@ QString CheckFileNames(const TRenderOptions &options)
     if (!options.Output.isEmpty() && !outputs.contains(Suffix(options.Output)))
         return QStringLiteral("cannot write \"%1\" files: use .png, .bmp, .jpg or .pdf")
             .arg(Suffix(options.Output));
+    if (options.Dpi && (options.Output.isEmpty() || Suffix(options.Output) == u"pdf"))
+        return QStringLiteral("--dpi sets the resolution of .png, .bmp and .jpg pictures");
     const QString save = Suffix(options.Save);
     if (!options.Save.isEmpty() && save != u"dwc" && save != u"dws")
         return QStringLiteral("--save writes .DWC documents or .DWS style sheets");
@@ -71,12 +74,18 @@ QString StartPage(const TRenderOptions &options, TCalendarPage &page)
     return {};
 }
 
-QString WritePicture(TCalendarPage &page, const QString &fileName)
+QString WritePicture(TCalendarPage &page, const QString &fileName, std::optional<int> dpi)
 {
     const QImage bitmap = RenderToBitmap(page);
-    const QImage picture = PictureInsideMargins(page, bitmap);
+    QImage picture = PictureInsideMargins(page, bitmap);
     if (picture.isNull())
         return QStringLiteral("the margins leave no picture to write");
+    if (dpi) {
+        // A PNG file carries its resolution.
+        const int dotsPerMetre = int(std::lrint(*dpi / 0.0254));
+        picture.setDotsPerMeterX(dotsPerMetre);
+        picture.setDotsPerMeterY(dotsPerMetre);
+    }
     const QString suffix = Suffix(fileName);
     if (suffix == u"png") {
         const std::optional<QString> failure = SaveImageFile(picture, fileName, "PNG");
@@ -92,7 +101,7 @@ QString WritePictures(TCalendarPage &page, const TRenderOptions &options)
         if (number > 1)
             AdvancePage(page);
         const QString fileName = NumberedFileName(options.Output, number, options.Count);
-        if (QString error = WritePicture(page, fileName); !error.isEmpty())
+        if (QString error = WritePicture(page, fileName, options.Dpi); !error.isEmpty())
             return error;
     }
     return {};
@@ -101,7 +110,8 @@ QString WritePictures(TCalendarPage &page, const TRenderOptions &options)
 // The pages as one PDF on the page's own paper, one page each.
 QString WritePdf(TCalendarPage &page, const TRenderOptions &options)
 {
-    if (const auto error = SavePageAsPdf(page, options.Output, options.Count, AdvancePage))
+    const QString title = PdfTitle(page, options.Document);
+    if (const auto error = SavePageAsPdf(page, options.Output, title, options.Count, AdvancePage))
         return QStringLiteral("cannot write %1: %2").arg(options.Output, *error);
     return {};
 }

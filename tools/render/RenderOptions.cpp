@@ -2,6 +2,8 @@
 
 #include "CalendarDates.h"
 #include "CalendarPage.h"
+#include "PictureExport.h"
+#include "Ppi.h"
 
 #include <QDate>
 #include <QLocale>
@@ -107,6 +109,8 @@ std::optional<QString> TakeValue(TRenderOptions &o, const QString &option, const
         return Take(o.Day, option, value, [](const QString &v) { return ToInt(v, 1, 31); });
     if (option == u"--scale")
         return Take(o.Scale, option, value, ToScale);
+    if (option == u"--dpi")
+        return Take(o.Dpi, option, value, [](const QString &v) { return ToInt(v, 10, 960); });
     if (option == u"-o")
         return Take(o.Output, option, value, [](const QString &v) { return std::optional(v); });
     if (option == u"--save")
@@ -147,6 +151,8 @@ ParseResult ParseRenderOptions(const QStringList &arguments)
             return *error;
         }
     }
+    if (options.Dpi && arguments.contains(QStringLiteral("--scale")))
+        return QStringLiteral("give --scale or --dpi, not both");
     return options;
 }
 
@@ -187,7 +193,7 @@ QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page)
             .arg(page.MainCalYear());
     if (page.MainCalDay() > lastDay)
         page.SetMainCalDay(lastDay);
-    page.SetScale(options.Scale);
+    page.SetScale(options.Dpi ? ScaleForResolution(*options.Dpi, ScreenPpi()) : options.Scale);
     return {};
 }
 
@@ -230,6 +236,8 @@ QString RenderUsage()
         "  --week-start sunday|monday\n"
         "  --month M  --year Y  --day D\n"
         "  --scale S              zoom, 0.1 to 10 (default 1)\n"
+        "  --dpi N                pictures at N dots per inch, 10 to 960 (e.g. 300\n"
+        "                         for print), in place of --scale\n"
         "Output:\n"
         "  -o FILE                write .png, .bmp or .jpg (the page inside its margins\n"
         "                         at the zoom; JPEG through the picture library at\n"

@@ -25,7 +25,8 @@ struct TRenderOptions
     std::optional<int> Year;
     std::optional<int> Day;
     float Scale = 1.0f;
-    QString Output; // -o
+    std::optional<int> Dpi; // --dpi: pictures at N dots per inch, in place of --scale
+    QString Output;         // -o
     int Count = 1;
     QString Save; // --save: a document or style sheet by its extension
     bool Info = false;

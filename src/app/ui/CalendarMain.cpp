@@ -1,6 +1,7 @@
 #include "CalendarMain.h"
 
 #include "ButtonRules.h"
+#include "CalendarPagePaint.h"
 #include "CalendarPanel32.h"
 #include "FlatCalendarEditor.h"
 #include "FloatingPalette.h"
@@ -8,6 +9,7 @@
 #include "MRUFileList.h"
 #include "MainCaption.h"
 #include "MainLabelDialogs.h"
+#include "PagePlacement.h"
 #include "ProgramArt.h"
 #include "ProgramStyle.h"
 #include "ReportPrinter.h"
@@ -24,13 +26,17 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -133,6 +139,7 @@ void TCalendarMain::FormActivate()
         return;
     ShowBusyCursor();
     IconPalette->ShowLibrary(Preferences.IconFileName);
+    SizeForFirstStart();
     RestorePlacement(*this);
     show();
     CalendarPanel->ResetStyle();
@@ -171,8 +178,10 @@ void TCalendarMain::CheckPrinter()
 {
     if (PrinterChecked)
         return;
-    PrinterAvailable = CheckDefaultPrinter(m_printers);
+    // Marked first: the check's own message box runs an event loop, in which
+    // the other trigger of the check may fire.
     PrinterChecked = true;
+    PrinterAvailable = CheckDefaultPrinter(m_printers);
     SetButtons();
 }
 
@@ -276,29 +285,43 @@ void TCalendarMain::SavePreferences()
 
 void TCalendarMain::ZoomPlusButtonClick()
 {
-    if (ZoomBusy)
-        return;
-    ZoomBusy = true;
-    const auto clearBusy = qScopeGuard([this] { ZoomBusy = false; });
-    if (const std::optional<float> scale = ZoomInStep(CalendarPanel->Scale())) {
-        DoSaveRichtext();
-        QApplication::processEvents();
-        CalendarPanel->SetScale(*scale);
-        SetCaption();
-    }
+    ZoomStep(&ZoomInStep);
 }
 
 void TCalendarMain::ZoomMinusButtonClick()
+{
+    ZoomStep(&ZoomOutStep);
+}
+
+void TCalendarMain::ZoomBy(int step)
+{
+    if (step > 0)
+        ZoomPlusButtonClick();
+    else
+        ZoomMinusButtonClick();
+}
+
+void TCalendarMain::ZoomStep(std::optional<float> (*step)(float scale))
 {
     if (ZoomBusy)
         return;
     ZoomBusy = true;
     const auto clearBusy = qScopeGuard([this] { ZoomBusy = false; });
-    if (const std::optional<float> scale = ZoomOutStep(CalendarPanel->Scale())) {
-        DoSaveRichtext();
-        QApplication::processEvents();
-        CalendarPanel->SetScale(*scale);
-        SetCaption();
+    const std::optional<float> scale = step(CalendarPanel->Scale());
+    if (!scale)
+        return;
+    // The cell being edited is stored, and opened again at the new zoom with
+    // the caret where it was, so typing goes on.
+    const int editedCell = CellEditing ? CurrentCell : 0;
+    const int caret = WPRichText1->CaretPosition();
+    DoSaveRichtext();
+    QApplication::processEvents();
+    CalendarPanel->SetScale(*scale);
+    SetCaption();
+    if (editedCell != 0) {
+        RecordDrawingGeometry(*CalendarPanel);
+        CalendarPanel->RaiseCellEvent(editedCell);
+        WPRichText1->SetCaretPosition(caret);
     }
 }
 
@@ -386,10 +409,25 @@ void TCalendarMain::RepairCursor()
         ShowNormalCursor();
 }
 
-void TCalendarMain::FitScrollContents()
+void TCalendarMain::SizeForFirstStart()
 {
-    ScrollBox2->widget()->resize(CalendarPanel->x() + CalendarPanel->width() + pageMargin,
-                                 CalendarPanel->y() + CalendarPanel->height() + pageMargin);
+    layout()->activate();
+    const QSize chrome = size() - ScrollBox2->viewport()->size();
+    const double scale = CalendarPanel->Scale();
+    const QSize pageAt100(int(std::lrint(CalendarPanel->width() / scale)),
+                          int(std::lrint(CalendarPanel->height() / scale)));
+    resize(FirstStartWindowSize(pageAt100, pageMargin, chrome, size(),
+                                screen()->availableGeometry().size()));
+}
+
+void TCalendarMain::PlacePageInView()
+{
+    const TPagePlacement placed =
+        PlacePage(CalendarPanel->size(), ScrollBox2->viewport()->size(), pageMargin);
+    const QPoint moved = placed.PagePos - CalendarPanel->pos();
+    ScrollBox2->widget()->resize(placed.Contents);
+    CalendarPanel->move(placed.PagePos);
+    WPRichText1->move(WPRichText1->pos() + moved);
 }
 
 void TCalendarMain::ConnectCommands()

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -18,8 +19,10 @@ class QMenu;
 class QMenuBar;
 class QScrollArea;
 class QToolButton;
+class QWheelEvent;
 class TCalendarPanel32;
 class TFlatCalendarEditor;
+class TFileFolder;
 class TFloatingPalette;
 class TMRUFileList;
 class TReportPrinter;
@@ -146,9 +149,9 @@ public:
     bool mnuSaveAsClick();
     void SavebuttonClick();
     void mnuCancelChangesClick();
-    // Offers to save unsaved changes. False when the user wanted them saved
-    // and nothing was (the dialog cancelled, the write failed): the command
-    // that asked must not go on and lose them.
+    // Offers to save unsaved changes. False when the user cancelled the
+    // question, or wanted them saved and nothing was (the dialog cancelled,
+    // the write failed): the command that asked must not go on and lose them.
     bool CheckSaveNeeded();
     void RecentFileClick(const QString &FileName);
     void mnuPropertiesClick();
@@ -221,13 +224,26 @@ protected:
     void customEvent(QEvent *event) override;
 
 private:
+    // One zoom step to the scale step gives for the current one, if any.
+    void ZoomStep(std::optional<float> (*step)(float scale));
+    // One step in (1) or out (-1), as the zoom buttons do.
+    void ZoomBy(int step);
+    // Whether watched is the page's scroll box or inside it.
+    bool IsInPageArea(QObject *watched) const;
+    // Ctrl with the wheel zooms a step a notch; true when the wheel zoomed.
+    bool CtrlWheelZoom(const QWheelEvent &event);
     void CreateMenus();
     void CreateToolRow();
     void CreatePageArea();
     void ConnectCommands();
     void CreateRecentFiles();
     void RepairCursor();
-    void FitScrollContents();
+    // The window's size when no placement was stored: the whole page at
+    // 100 % where the screen allows (a stored placement then overrides it).
+    void SizeForFirstStart();
+    // Centres the page in the scroll box where there is room, else leaves
+    // it a margin from the edges; the open cell editor moves with it.
+    void PlacePageInView();
     void NotePagePaint();
     bool EditorHasFocus() const;
     void ConnectCellEditor();
@@ -237,20 +253,36 @@ private:
     void FillFromRecurringDates();
     // Converts the older recurring-dates file when there is one.
     void ConvertLegacyRecurringDates();
-    // A save-file dialog starting in the program folder, proposing a name;
-    // the chosen file or empty.
+    // Where file dialogs open: the open document's folder, else the last
+    // folder a file was chosen in, else the user's Documents folder.
+    QString FileDialogFolder() const;
+    // Remembers the folder of a chosen file; an empty name changes nothing.
+    void NoteFileFolder(const QString &fileName);
+    // Remembers the folder a dialog's file prompts chose last, if any.
+    void NoteChosenFolder(const TFileFolder &folder);
+    // A save-file dialog starting in FileDialogFolder, proposing a name; the
+    // chosen file or empty. filter may hold several file types separated by
+    // ";;"; chosenType, when given, receives the one chosen.
     QString AskSaveFileName(const QString &dialogName, const QString &title, const QString &filter,
-                            const QString &extension, const QString &proposed);
+                            const QString &extension, const QString &proposed,
+                            QString *chosenType = nullptr);
     // The page's month name for proposed file names.
     QString PageMonthName() const;
-    void SavePictureAs(const QString &dialogName, const QString &filter, const QString &extension,
-                       bool AsJPEG);
-    bool SaveCalendarToBitmap(const QString &FileName, bool AsJPEG);
+    // A picture export; kind names the file type ("Bitmap File"), offered at
+    // the screen's resolution and at those for print.
+    void SavePictureAs(const QString &dialogName, const QString &title, const QString &kind,
+                       const QString &extension, bool AsJPEG);
+    // The page inside its margins as a picture file: as shown at the zoom
+    // for dpi 0, else drawn at dpi dots per inch.
+    bool SaveCalendarToBitmap(const QString &FileName, bool AsJPEG, int dpi = 0);
 
     TPrinterQuery m_printers;
     std::unique_ptr<TReportPrinter> m_reportPrinter;
     bool m_busyCursorShown = false;
-    // The scroll area follows the page's size; not while it prints at full size.
+    // The scroll area and the page's place follow the page and the view; not
+    // while the page prints at full size.
     bool m_scrollFollowsPage = true;
     bool m_pagePainted = false;
+    // The Ctrl+wheel turn not yet a whole notch.
+    int m_wheelTurn = 0;
 };

@@ -24,6 +24,16 @@ int PixelsToTwips(int pixels, int ppi)
     return Round(double(pixels) * twipsPerInch / ppi);
 }
 
+// The editor over a cell's text area, one pixel in from its top left, kept
+// inside the cell so that the page's lines around it stay in sight.
+QRect EditorRect(const TRect &total, const TRect &free)
+{
+    const QRect over(free.Left + 1, free.Top + 1, free.Right - free.Left + 1,
+                     free.Bottom - free.Top + 1);
+    const QRect cell(QPoint(total.Left, total.Top), QPoint(total.Right, total.Bottom));
+    return over.intersected(cell);
+}
+
 } // namespace
 
 void TCalendarMain::ConnectCellEditor()
@@ -42,8 +52,8 @@ void TCalendarMain::ConnectCellEditor()
     CalendarPanel->setAcceptDrops(true);
 }
 
-void TCalendarMain::CalendarPanelClickedInCellEvent(const TRect &, const TRect &rFree, int iCell,
-                                                    int, TWPRtfStorage &rtfstorage)
+void TCalendarMain::CalendarPanelClickedInCellEvent(const TRect &rTotal, const TRect &rFree,
+                                                    int iCell, int, TWPRtfStorage &rtfstorage)
 {
     CurrentCell = iCell;
     CellLoaded = false;
@@ -57,8 +67,8 @@ void TCalendarMain::CalendarPanelClickedInCellEvent(const TRect &, const TRect &
     WPRichText1->SetPageSizeTwips(PixelsToTwips(width, ppi), PixelsToTwips(height, ppi));
     WPRichText1->SetZooming(Trunc(double(CalendarPanel->Scale()) * 100));
     WPRichText1->Assign(rtfstorage.RtfText());
-    WPRichText1->setGeometry(CalendarPanel->x() + rFree.Left + 1,
-                             CalendarPanel->y() + rFree.Top + 1, width, height);
+    WPRichText1->setGeometry(
+        EditorRect(rTotal, rFree).translated(CalendarPanel->x(), CalendarPanel->y()));
     WPRichText1->raise();
     WPRichText1->show();
     WPRichText1->setFocus();
@@ -71,6 +81,9 @@ void TCalendarMain::DoSaveRichtext()
         return;
     EditedCell->SetRtfText(WPRichText1->RtfText());
     WPRichText1->hide();
+    // The cell shows its new text from the first line, over all the editor
+    // covered.
+    CalendarPanel->update();
     CellEditing = false;
     WPToolBar1->setEnabled(false);
 }

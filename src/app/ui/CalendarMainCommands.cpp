@@ -38,6 +38,7 @@ void TCalendarMain::mnuPropertiesClick()
 
     TCalendarProperties CalendarProperties(this);
     CalendarProperties.SetHooks(PropertiesHooks());
+    CalendarProperties.FileFolder() = TFileFolder(FileDialogFolder());
     CenterForm(CalendarProperties);
     TCalendarPanel32 &example = CalendarProperties.ExampleCalendar();
     example.SetScale(PercentToScale(Preferences.PropZoomPercent));
@@ -52,6 +53,7 @@ void TCalendarMain::mnuPropertiesClick()
     const bool accepted = ExecModal(CalendarProperties) == QDialog::Accepted;
 
     PropertiesAccepted = false;
+    NoteChosenFolder(CalendarProperties.FileFolder());
     Preferences.PropZoomPercent = ScaleToPercent(example.Scale());
     if (accepted) {
         if (!CalendarPanel->SameStyle(example))

@@ -6,8 +6,8 @@
 #include "FileNamePrompt.h"
 #include "MRUFileList.h"
 #include "Messages.h"
-#include "ProgramFolder.h"
 #include "ProposedNames.h"
+#include "StartFolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,7 +54,7 @@ void TCalendarMain::Open1Click()
     DoSaveRichtext();
     if (!CheckSaveNeeded())
         return;
-    QFileDialog OpenDialog(this, u"Open Calendar File"_s, ProgramFolder(),
+    QFileDialog OpenDialog(this, u"Open Calendar File"_s, FileDialogFolder(),
                            u"Calendar File (*.DWC)"_s);
     OpenDialog.setObjectName(u"OpenDialog"_s);
     OpenDialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -63,6 +63,7 @@ void TCalendarMain::Open1Click()
     const QString fileName = AskFileName(OpenDialog);
     if (fileName.isEmpty())
         return;
+    NoteFileFolder(fileName);
     if (QFileInfo(fileName).suffix().toUpper() != u"DWC"_s) {
         ShowInformation(u"Must be a Calendar file (*.DWC)"_s);
         return;
@@ -161,15 +162,36 @@ void TCalendarMain::mnuSaveClick()
 
 QString TCalendarMain::AskSaveFileName(const QString &dialogName, const QString &title,
                                        const QString &filter, const QString &extension,
-                                       const QString &proposed)
+                                       const QString &proposed, QString *chosenType)
 {
-    QFileDialog dialog(this, title, ProgramFolder(), filter);
+    QFileDialog dialog(this, title, FileDialogFolder(), filter);
     dialog.setObjectName(dialogName);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(extension);
     dialog.selectFile(proposed);
-    return AskFileName(dialog);
+    const QString fileName = AskFileName(dialog);
+    NoteFileFolder(fileName);
+    if (chosenType)
+        *chosenType = dialog.selectedNameFilter();
+    return fileName;
+}
+
+QString TCalendarMain::FileDialogFolder() const
+{
+    return StartFolder(DocumentFileName, Preferences.LastFolder);
+}
+
+void TCalendarMain::NoteFileFolder(const QString &fileName)
+{
+    if (!fileName.isEmpty())
+        Preferences.LastFolder = FolderOf(fileName);
+}
+
+void TCalendarMain::NoteChosenFolder(const TFileFolder &folder)
+{
+    if (!folder.Chosen().isEmpty())
+        Preferences.LastFolder = folder.Chosen();
 }
 
 QString TCalendarMain::PageMonthName() const
@@ -214,8 +236,16 @@ void TCalendarMain::mnuCancelChangesClick()
 bool TCalendarMain::CheckSaveNeeded()
 {
     DoSaveRichtext();
-    if (!Modified || !AskYesNo(u"Save changes?"_s, u"Save"_s))
+    if (!Modified)
         return true;
+    switch (AskYesNoCancel(u"Save changes?"_s, u"Save"_s)) {
+    case TAnswer::Cancel:
+        return false;
+    case TAnswer::No:
+        return true;
+    case TAnswer::Yes:
+        break;
+    }
     const bool saved =
         DocumentFileName.isEmpty() ? mnuSaveAsClick() : SaveCalendarFile(DocumentFileName);
     if (saved)

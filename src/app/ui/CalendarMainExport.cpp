@@ -6,6 +6,8 @@
 #include "Messages.h"
 #include "PdfExport.h"
 #include "PictureExport.h"
+#include "PictureResolution.h"
+#include "Ppi.h"
 #include "ProposedNames.h"
 
 #include <QApplication>
@@ -14,37 +16,55 @@ using namespace Qt::StringLiterals;
 
 void TCalendarMain::mnuSaveAsBitmapClick()
 {
-    SavePictureAs(u"SaveAsBitmapDialog"_s, u"Bitmap File (*.BMP)"_s, u"BMP"_s, false);
+    SavePictureAs(u"SaveAsBitmapDialog"_s, u"Save Calendar As Bitmap"_s, u"Bitmap File"_s, u"BMP"_s,
+                  false);
 }
 
 void TCalendarMain::mnuSaveAsJPGClick()
 {
-    SavePictureAs(u"SaveasJPGDialog"_s, u"JPG File (*.JPG)"_s, u"JPG"_s, true);
+    SavePictureAs(u"SaveasJPGDialog"_s, u"Save Calendar As JPG"_s, u"JPG File"_s, u"JPG"_s, true);
 }
 
-void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &filter,
-                                  const QString &extension, bool AsJPEG)
+void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &title,
+                                  const QString &kind, const QString &extension, bool AsJPEG)
 {
     DoSaveRichtext();
-    const QString fileName =
-        AskSaveFileName(dialogName, u"Save Calendar As Bitmap"_s, filter, extension,
-                        ProposedExportName(DocumentFileName, PageMonthName(),
-                                           CalendarPanel->MainCalYear(), u'.' + extension));
+    // The file types offer the screen's resolution, as shown, and those for print.
+    QString chosenType;
+    const QString fileName = AskSaveFileName(
+        dialogName, title, ResolutionFilters(kind, u"*."_s + extension).join(u";;"_s), extension,
+        ProposedExportName(DocumentFileName, PageMonthName(), CalendarPanel->MainCalYear(),
+                           u'.' + extension),
+        &chosenType);
     if (fileName.isEmpty())
         return;
-    if (SaveCalendarToBitmap(fileName, AsJPEG))
+    const int dpi = ResolutionOfFilter(chosenType);
+    if (!SaveCalendarToBitmap(fileName, AsJPEG, dpi))
+        ShowInformation(u"Unable to save "_s + fileName);
+    else if (dpi == 0)
         ShowInformation(SavedAsPictureMessage(fileName, CalendarPanel->Scale()));
     else
-        ShowInformation(u"Unable to save "_s + fileName);
+        ShowInformation(SavedAtResolutionMessage(fileName, dpi));
 }
 
-bool TCalendarMain::SaveCalendarToBitmap(const QString &FileName, bool AsJPEG)
+bool TCalendarMain::SaveCalendarToBitmap(const QString &FileName, bool AsJPEG, int dpi)
 {
     ShowBusyCursor();
     CalendarPanel->update();
     QApplication::processEvents();
-    const QImage pageBitmap = CalendarPanel->RenderToBitmap();
-    const bool written = ::SaveCalendarToBitmap(*CalendarPanel, pageBitmap, FileName, AsJPEG);
+    bool written = false;
+    if (dpi == 0) {
+        written = ::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
+                                         AsJPEG);
+    } else {
+        // Drawn at the resolution's scale, unseen, and shown at the zoom again.
+        CalendarPanel->SetPaintSuspended(true);
+        const float zoom = CalendarPanel->Scale();
+        CalendarPanel->SetScale(ScaleForResolution(dpi, ScreenPpi()));
+        written = ::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
+                                         AsJPEG);
+        CalendarPanel->SetScale(zoom);
+    }
     CalendarPanel->SetPaintSuspended(false);
     CalendarPanel->update();
     ShowNormalCursor();
@@ -64,7 +84,8 @@ void TCalendarMain::mnuSaveAsPDFClick()
     if (fileName.isEmpty())
         return;
     ShowBusyCursor();
-    const std::optional<QString> failure = SavePageAsPdf(*CalendarPanel, fileName);
+    const std::optional<QString> failure =
+        SavePageAsPdf(*CalendarPanel, fileName, PdfTitle(*CalendarPanel, DocumentFileName));
     ShowNormalCursor();
     if (failure)
         ShowInformation(u"Unable to save "_s + fileName + u": "_s + *failure);

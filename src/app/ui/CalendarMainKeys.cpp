@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScrollArea>
+#include <QWheelEvent>
 
 namespace {
 
@@ -30,19 +31,43 @@ QEvent::Type PagePaintedEvent()
     return type;
 }
 
+// Ctrl+= and Ctrl++ zoom in one step, Ctrl+- zooms out; 0 for other keys.
+int ZoomKeyStep(const QKeyEvent &event)
+{
+    if (!event.modifiers().testFlag(Qt::ControlModifier) ||
+        event.modifiers().testFlag(Qt::AltModifier))
+        return 0;
+    switch (event.key()) {
+    case Qt::Key_Equal:
+    case Qt::Key_Plus:
+        return 1;
+    case Qt::Key_Minus:
+        return -1;
+    default:
+        return 0;
+    }
+}
+
 } // namespace
 
 bool TCalendarMain::HandleAppKey(QObject *receiver, const QKeyEvent &event)
 {
     if (QApplication::activeWindow() != this || !IsFirstDelivery(receiver))
         return false;
+    // While a cell is edited a zoom key only zooms: the editing goes on at
+    // the new zoom with the caret where it was.
+    const bool editing = EditorHasFocus();
+    if (const int step = ZoomKeyStep(event)) {
+        ZoomBy(step);
+        return true;
+    }
     switch (event.key()) {
     case Qt::Key_PageDown:
         ZoomPlusButtonClick();
-        return false;
+        return editing;
     case Qt::Key_PageUp:
         ZoomMinusButtonClick();
-        return false;
+        return editing;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         if (!WPRichText1->isVisible() || !EditorHasFocus())
@@ -70,10 +95,11 @@ bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
             RepairCursor();
         return false;
     case QEvent::Resize:
-    case QEvent::Move:
-        if (watched == CalendarPanel && m_scrollFollowsPage)
-            FitScrollContents();
+        if (m_scrollFollowsPage && (watched == CalendarPanel || watched == ScrollBox2->viewport()))
+            PlacePageInView();
         return false;
+    case QEvent::Wheel:
+        return IsInPageArea(watched) && CtrlWheelZoom(static_cast<const QWheelEvent &>(*event));
     case QEvent::Paint:
         if (watched == CalendarPanel)
             NotePagePaint();
@@ -85,6 +111,29 @@ bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
     default:
         return false;
     }
+}
+
+bool TCalendarMain::IsInPageArea(QObject *watched) const
+{
+    auto *widget = qobject_cast<QWidget *>(watched);
+    return widget && (widget == ScrollBox2 || ScrollBox2->isAncestorOf(widget));
+}
+
+bool TCalendarMain::CtrlWheelZoom(const QWheelEvent &event)
+{
+    if (!event.modifiers().testFlag(Qt::ControlModifier)) {
+        m_wheelTurn = 0;
+        return false;
+    }
+    // A wheel notch is 120; finer wheels and touchpads add up to a notch.
+    constexpr int notch = 120;
+    m_wheelTurn += event.angleDelta().y();
+    while (m_wheelTurn >= notch || m_wheelTurn <= -notch) {
+        const int step = m_wheelTurn > 0 ? 1 : -1;
+        m_wheelTurn -= step * notch;
+        ZoomBy(step);
+    }
+    return true;
 }
 
 void TCalendarMain::NotePagePaint()

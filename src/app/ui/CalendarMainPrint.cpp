@@ -72,7 +72,7 @@ void TCalendarMain::ReportPrinter1Print(TReportPrinter &Report)
         if (zoom != 1.0f)
             CalendarPanel->SetScale(zoom);
         m_scrollFollowsPage = true;
-        FitScrollContents();
+        PlacePageInView();
         CalendarPanel->SetPaintSuspended(false);
         if (zoom != 1.0f)
             CalendarPanel->update();

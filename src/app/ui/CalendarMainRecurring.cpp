@@ -65,8 +65,10 @@ void TCalendarMain::mnuEditrecurringDatesClick()
         return TellUnreadable(read.Error);
     TPaletteAway away(*this);
     TEditRecurringDates EditRecurringDates(read.Lines, ProgramFolder(), this);
+    EditRecurringDates.FileFolder() = TFileFolder(FileDialogFolder());
     CenterForm(EditRecurringDates);
     ExecModal(EditRecurringDates);
+    NoteChosenFolder(EditRecurringDates.FileFolder());
 }
 
 void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()

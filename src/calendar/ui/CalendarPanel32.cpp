@@ -78,15 +78,20 @@ void TCalendarPanel32::paintEvent(QPaintEvent *event)
     if (m_painting || PaintSuspended())
         return;
     m_painting = true;
-    // A paint of the whole page draws it anew; a paint of part of it (an
-    // object moved, an outline dragged) takes the page from the last one.
+    // A paint of the whole page draws it anew, at the screen's own resolution
+    // so that text and border pictures stay sharp on a scaled screen; a paint
+    // of part of it (an object moved, an outline dragged) takes the page from
+    // the last one.
     const QRegion &region = event->region();
-    if (m_pageImage.size() != size() || (QRegion(rect()) - region).isEmpty())
-        m_pageImage = RenderPageImage(*this, m_cellTexts);
+    const qreal ratio = devicePixelRatioF();
+    if (m_pageImage.deviceIndependentSize() != QSizeF(size()) ||
+        m_pageImage.devicePixelRatio() != ratio || (QRegion(rect()) - region).isEmpty())
+        m_pageImage = RenderPageImage(*this, m_cellTexts, ratio);
     QPainter painter(this);
     painter.setClipRegion(region);
     for (const QRect &part : region)
-        painter.drawImage(part.topLeft(), m_pageImage, part);
+        painter.drawImage(QRectF(part), m_pageImage,
+                          QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
     m_surface->Paint(painter, region);
     m_painting = false;
 }

@@ -5,7 +5,6 @@
 #include "ColorButton.h"
 #include "LanguageNames.h"
 #include "Messages.h"
-#include "ProgramFolder.h"
 #include "RadioGroupBox.h"
 #include "SetTimeDialog.h"
 
@@ -300,9 +299,10 @@ void TCalendarProperties::DefaultStyleClick()
 
 void TCalendarProperties::SaveStyleSheetClick()
 {
-    const QString fileName = AskSaveStyleSheetName(this, ProgramFolder());
+    const QString fileName = AskSaveStyleSheetName(this, m_fileFolder.Start());
     if (fileName.isEmpty())
         return;
+    m_fileFolder.Note(fileName);
     if (!IsStyleSheetName(fileName)) {
         ShowInformation(QStringLiteral("Must save as a Calendar Style Sheet (*.DWS)"));
         return;
@@ -314,9 +314,10 @@ void TCalendarProperties::SaveStyleSheetClick()
 
 void TCalendarProperties::LoadStyleSheetClick()
 {
-    const QString fileName = AskOpenStyleSheetName(this, ProgramFolder());
+    const QString fileName = AskOpenStyleSheetName(this, m_fileFolder.Start());
     if (fileName.isEmpty())
         return;
+    m_fileFolder.Note(fileName);
     if (!IsStyleSheetName(fileName)) {
         ShowInformation(QStringLiteral("Must be a Calendar Style Sheet (*.DWS)"));
         return;

@@ -3,6 +3,7 @@
 #include "CalendarPage.h"
 #include "PropertiesPrompts.h"
 #include "PropertiesRules.h"
+#include "StartFolder.h"
 
 #include <QDialog>
 
@@ -64,6 +65,8 @@ public:
     // The font, colour and time prompts; empty ones show real dialogs. The
     // style-sheet file names go through the program's file-name prompt.
     TPropertiesPrompts &Prompts() { return m_prompts; }
+    // Where the style-sheet dialogs open, and the last folder chosen.
+    TFileFolder &FileFolder() { return m_fileFolder; }
 
     // Fills the controls from the preview; runs once, when the dialog is
     // first shown.
@@ -166,6 +169,7 @@ private:
 
     TPropertiesHooks m_hooks;
     TPropertiesPrompts m_prompts;
+    TFileFolder m_fileFolder;
     bool m_suppress = true;
     bool m_planner = false;
     bool m_resetOnActivate = false;

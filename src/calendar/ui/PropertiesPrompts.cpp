@@ -1,6 +1,7 @@
 #include "PropertiesPrompts.h"
 
 #include "FileNamePrompt.h"
+#include "FontDialogChoice.h"
 #include "ModalDialog.h"
 
 #include <QColorDialog>
@@ -14,34 +15,16 @@ QString StyleSheetFilter()
     return QStringLiteral("Calendar Style Sheet (*.DWS *.dws)");
 }
 
-QFont DialogFont(const TFontDesc &font)
-{
-    QFont result(font.Name);
-    result.setPointSize(font.Size > 0 ? font.Size : 10);
-    result.setBold(font.Style.testFlag(TFontStyle::fsBold));
-    result.setItalic(font.Style.testFlag(TFontStyle::fsItalic));
-    result.setUnderline(font.Style.testFlag(TFontStyle::fsUnderline));
-    result.setStrikeOut(font.Style.testFlag(TFontStyle::fsStrikeOut));
-    return result;
-}
-
 } // namespace
 
 std::optional<TFontDesc> AskFont(QWidget *parent, const TFontDesc &current)
 {
-    QFontDialog dialog(DialogFont(current), parent);
+    QFontDialog dialog(DialogFontFor(current), parent);
+    // What the dialog shows at first, as its lists could match it.
+    const QFont shown = dialog.currentFont();
     if (ExecModal(dialog) != QDialog::Accepted)
         return std::nullopt;
-    const QFont chosen = dialog.currentFont();
-    TFontDesc font = current;
-    font.Name = chosen.family();
-    font.Size = chosen.pointSize() > 0 ? chosen.pointSize() : current.Size;
-    font.Style = {};
-    font.Style.setFlag(TFontStyle::fsBold, chosen.bold());
-    font.Style.setFlag(TFontStyle::fsItalic, chosen.italic());
-    font.Style.setFlag(TFontStyle::fsUnderline, chosen.underline());
-    font.Style.setFlag(TFontStyle::fsStrikeOut, chosen.strikeOut());
-    return font;
+    return FontFromDialog(current, shown, dialog.currentFont());
 }
 
 std::optional<TColor> AskColor(QWidget *parent, TColor current)

@@ -33,20 +33,6 @@ QString Listed(const QStringList &items)
     return text;
 }
 
-QString CalendarFileName(QWidget *parent, QFileDialog::AcceptMode mode)
-{
-    QFileDialog dialog(parent, mode == QFileDialog::AcceptOpen
-                                   ? QStringLiteral("Import Recurring Dates")
-                                   : QStringLiteral("Export Recurring Dates"));
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    dialog.setNameFilters(
-        {QStringLiteral("iCalendar files (*.ics)"), QStringLiteral("All files (*)")});
-    dialog.setDefaultSuffix(QStringLiteral("ics"));
-    return AskFileName(dialog);
-}
-
 std::optional<QString> WriteBytes(const QString &fileName, const QByteArray &bytes)
 {
     QSaveFile file(fileName);
@@ -231,9 +217,25 @@ void TEditRecurringDates::HolidaysbuttonClick()
     SelectFirstIfNone();
 }
 
+QString TEditRecurringDates::AskCalendarFileName(bool import)
+{
+    QFileDialog dialog(this,
+                       import ? QStringLiteral("Import Recurring Dates")
+                              : QStringLiteral("Export Recurring Dates"),
+                       m_fileFolder.Start());
+    dialog.setAcceptMode(import ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(import ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(
+        {QStringLiteral("iCalendar files (*.ics)"), QStringLiteral("All files (*)")});
+    dialog.setDefaultSuffix(QStringLiteral("ics"));
+    const QString fileName = AskFileName(dialog);
+    m_fileFolder.Note(fileName);
+    return fileName;
+}
+
 void TEditRecurringDates::ImportButtonClick()
 {
-    const QString fileName = CalendarFileName(this, QFileDialog::AcceptOpen);
+    const QString fileName = AskCalendarFileName(true);
     if (fileName.isEmpty())
         return;
     const TICalendarImport import = ImportICalendarFile(fileName);
@@ -254,7 +256,7 @@ void TEditRecurringDates::ImportButtonClick()
 
 void TEditRecurringDates::ExportButtonClick()
 {
-    const QString fileName = CalendarFileName(this, QFileDialog::AcceptSave);
+    const QString fileName = AskCalendarFileName(false);
     if (fileName.isEmpty())
         return;
     // From the start of this year, so its dates are in the calendar too.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecurringList.h"
+#include "StartFolder.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -22,6 +23,8 @@ public:
     TEditRecurringDates(const QStringList &lines, const QString &folder, QWidget *parent = nullptr);
 
     const TRecurringList &Lines() const { return m_lines; }
+    // Where the import and export dialogs open, and the last folder chosen.
+    TFileFolder &FileFolder() { return m_fileFolder; }
 
     TRecurringRowList *DatesList;
     QPushButton *okbutton, *Editbutton, *Newbutton, *DeleteButton, *Holidaysbutton;
@@ -47,7 +50,11 @@ private:
     // Adds each line not in the list yet (letter case ignored); how many.
     int AddMissing(const QStringList &lines);
     void SelectFirstIfNone();
+    // The iCalendar file to import or export, from a dialog in the file
+    // folder; empty when cancelled.
+    QString AskCalendarFileName(bool import);
 
     TRecurringList m_lines;
     QString m_folder;
+    TFileFolder m_fileFolder;
 };

@@ -12,9 +12,13 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
+#include <QStyleOptionGraphicsItem>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +28,19 @@ Qt::ScrollBarPolicy Policy(bool shown)
 {
     return shown ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
 }
+
+// The editor's text: painted without the dashed frame a focused text item
+// draws around itself, which would cover the text's first and last pixels.
+class TEditorTextItem : public QGraphicsTextItem
+{
+public:
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override
+    {
+        QStyleOptionGraphicsItem plain(*option);
+        plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        QGraphicsTextItem::paint(painter, &plain, widget);
+    }
+};
 
 // The selection as a document of its own, numbered like document.
 std::unique_ptr<QMimeData> SelectionMimeData(const TWPRTFTextPaint &document,
@@ -50,7 +67,8 @@ TWPRichText::TWPRichText(QWidget *parent)
     m_page = {m_rtfText.PageWidth,   m_rtfText.PageHeight, m_rtfText.MarginLeft,
               m_rtfText.MarginRight, m_rtfText.MarginTop,  m_rtfText.MarginBottom};
 
-    m_item = m_scene->addText(QString());
+    m_item = new TEditorTextItem;
+    m_scene->addItem(m_item);
     m_item->setDocument(&m_rtfText.Document());
     m_item->setTextInteractionFlags(Qt::TextEditorInteraction);
     m_item->setFocus();
@@ -84,6 +102,25 @@ void TWPRichText::Assign(const TWPRTFTextPaint &source)
     RestorePage();
     ApplyLayoutSettings();
     CaretToEnd();
+    ShowFirstLine();
+}
+
+void TWPRichText::ShowFirstLine()
+{
+    m_view->horizontalScrollBar()->setValue(m_view->horizontalScrollBar()->minimum());
+    m_view->verticalScrollBar()->setValue(m_view->verticalScrollBar()->minimum());
+}
+
+int TWPRichText::CaretPosition() const
+{
+    return Cursor().position();
+}
+
+void TWPRichText::SetCaretPosition(int position)
+{
+    QTextCursor cursor = Cursor();
+    cursor.setPosition(std::clamp(position, 0, m_rtfText.Document().characterCount() - 1));
+    SetCursor(cursor);
 }
 
 void TWPRichText::CaretToEnd()

@@ -41,8 +41,15 @@ public:
     TWPRTFTextPaint &RtfText() { return m_rtfText; }
     const TWPRTFTextPaint &RtfText() const { return m_rtfText; }
     bool IsEmpty() const { return m_rtfText.IsEmpty(); }
-    // Replaces the document with a copy of source; the caret goes to its end.
+    // Replaces the document with a copy of source; the caret goes to its end
+    // and the document shows from its first line, as the page paints it.
     void Assign(const TWPRTFTextPaint &source);
+    // Scrolls back to the document's first line.
+    void ShowFirstLine();
+    // The caret as a position in the document, and moved there (kept inside
+    // the document).
+    int CaretPosition() const;
+    void SetCaretPosition(int position);
 
     void CaretToEnd();
     void SelectAll();

@@ -7,8 +7,7 @@ TMessageAnswerer MessageBoxes()
 {
     TMessageAnswerer boxes;
     boxes.Information = [](const QString &text) {
-        QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Information"),
-                                 text);
+        QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Information"), text);
     };
     boxes.Warning = [](const QString &text, const QString &caption) {
         QMessageBox::warning(QApplication::activeWindow(), caption, text);
@@ -16,6 +15,17 @@ TMessageAnswerer MessageBoxes()
     boxes.Question = [](const QString &text, const QString &caption) {
         return QMessageBox::question(QApplication::activeWindow(), caption, text,
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    };
+    boxes.QuestionWithCancel = [](const QString &text, const QString &caption) {
+        switch (QMessageBox::question(QApplication::activeWindow(), caption, text,
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        case QMessageBox::Yes:
+            return TAnswer::Yes;
+        case QMessageBox::No:
+            return TAnswer::No;
+        default:
+            return TAnswer::Cancel;
+        }
     };
     return boxes;
 }

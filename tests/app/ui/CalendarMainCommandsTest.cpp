@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -224,6 +225,107 @@ TEST(CalendarMainCommandsTest, PageKeysZoomAndEndTheCellEditFirst)
     EXPECT_FALSE(window.CellEditing);
     EXPECT_FALSE(window.WPRichText1->isVisible());
     EXPECT_FALSE(cell.IsEmpty());
+}
+
+// Ctrl with = or - left the zoom alone, unlike other Qt programs.
+TEST(CalendarMainCommandsTest, CtrlPlusAndMinusStepThroughTheZoomStops)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.StartActive();
+    window.CalendarPanel->setFocus();
+    const struct
+    {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        float scale;
+    } keys[] = {
+        {Qt::Key_Equal, Qt::ControlModifier, 0.701f},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, 0.801f},
+        {Qt::Key_Minus, Qt::ControlModifier, 0.701f},
+        {Qt::Key_Minus, Qt::NoModifier, 0.701f},
+        {Qt::Key_Equal, Qt::ControlModifier | Qt::AltModifier, 0.701f},
+        {Qt::Key_Minus, Qt::ControlModifier, 0.601f},
+    };
+    for (const auto &k : keys) {
+        PressKey(window, k.key, k.modifiers);
+        EXPECT_NEAR(window.CalendarPanel->Scale(), k.scale, 1e-6) << k.key;
+    }
+    EXPECT_TRUE(window.windowTitle().endsWith(u"[60%]"_s));
+}
+
+// Turns the wheel over the middle of widget by delta (120 a notch) with
+// modifiers held.
+void TurnWheel(QWidget &widget, int delta, Qt::KeyboardModifiers modifiers)
+{
+    const QPointF centre = QRectF(widget.rect()).center();
+    QWheelEvent wheel(centre, widget.mapToGlobal(centre), {}, QPoint(0, delta), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&widget, &wheel);
+}
+
+// Ctrl with the wheel left the zoom alone, unlike other Qt programs.
+TEST(CalendarMainCommandsTest, CtrlWheelStepsThroughTheZoomStopsOverThePage)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.StartActive();
+    ASSERT_NEAR(window.CalendarPanel->Scale(), 0.601f, 1e-6);
+    QWidget &page = *window.CalendarPanel;
+    QWidget &around = *window.ScrollBox2->viewport();
+    const struct
+    {
+        QWidget *over;
+        int delta;
+        Qt::KeyboardModifiers modifiers;
+        float scale;
+    } turns[] = {
+        {&page, 120, Qt::ControlModifier, 0.701f},
+        {&page, -120, Qt::ControlModifier, 0.601f},
+        {&around, 120, Qt::ControlModifier, 0.701f},
+        // Two notches at once are two steps.
+        {&page, 240, Qt::ControlModifier, 0.901f},
+        {&page, -240, Qt::ControlModifier, 0.701f},
+        {&page, -240, Qt::ControlModifier, 0.501f},
+        // No step below the lowest stop.
+        {&page, -120, Qt::ControlModifier, 0.501f},
+        // Half notches add up to a step.
+        {&page, 60, Qt::ControlModifier, 0.501f},
+        {&page, 60, Qt::ControlModifier, 0.601f},
+        // Without Ctrl the wheel scrolls.
+        {&page, 120, Qt::NoModifier, 0.601f},
+        {&page, 120, Qt::ShiftModifier, 0.601f},
+    };
+    for (const auto &t : turns) {
+        TurnWheel(*t.over, t.delta, t.modifiers);
+        EXPECT_NEAR(window.CalendarPanel->Scale(), t.scale, 1e-6) << t.delta;
+    }
+    EXPECT_TRUE(window.windowTitle().endsWith(u"[60%]"_s));
+    // Not over the tool row.
+    TurnWheel(*window.Panel3, 120, Qt::ControlModifier);
+    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.601f, 1e-6);
+}
+
+// The page stuck to the window's top-left corner however much room there was.
+TEST(CalendarMainCommandsTest, ThePageSitsCentredWhenTheWindowIsLargerThanThePage)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.StartActive("[Zooming]\r\nMain=30\r\n");
+    window.resize(1200, 900);
+    QApplication::processEvents();
+    const QWidget &view = *window.ScrollBox2->viewport();
+    const QRect page = window.CalendarPanel->geometry();
+    ASSERT_LT(page.width() + 10, view.width());
+    EXPECT_NEAR(page.left(), view.width() - 1 - page.right(), 1);
+    EXPECT_NEAR(page.top(), view.height() - 1 - page.bottom(), 1);
+    EXPECT_EQ(window.ScrollBox2->widget()->size(), view.size());
+
+    // Larger than the window: a margin from the edges, all of it reachable.
+    window.ZoomPlusButtonClick();
+    window.ZoomPlusButtonClick();
+    window.ZoomPlusButtonClick();
+    window.resize(500, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(window.CalendarPanel->pos(), QPoint(5, 5));
+    EXPECT_EQ(window.ScrollBox2->widget()->size(), window.CalendarPanel->size() + QSize(10, 10));
 }
 
 TEST(CalendarMainCommandsTest, TabMovesBetweenCellsOnlyFromTheVisibleEditor)

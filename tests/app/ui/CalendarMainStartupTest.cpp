@@ -2,6 +2,8 @@
 #include "MainWindowTestSupport.h"
 
 #include <QMenu>
+#include <QScreen>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -49,7 +51,6 @@ TEST(CalendarMainStartupTest, WithoutSettingsStartsEmptyAt60PercentAndStoresPlac
     EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
     EXPECT_FALSE(window.CalendarPanel->Visible());
     EXPECT_FALSE(window.CalendarPanel->isVisible());
-    EXPECT_EQ(window.CalendarPanel->pos(), QPoint(5, 5));
     EXPECT_FALSE(window.CalendarPanel->PaintSuspended());
     EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
     EXPECT_TRUE(window.DocumentFileName.isEmpty());
@@ -71,6 +72,29 @@ TEST(CalendarMainStartupTest, WithoutSettingsStartsEmptyAt60PercentAndStoresPlac
     EXPECT_EQ(ini.ReadString(u"Default Font"_s, u"Name"_s, {}), u"Arial"_s);
     EXPECT_TRUE(ini.ReadBool(u"Hints"_s, u"On"_s, false));
     EXPECT_TRUE(run.Questions.isEmpty());
+}
+
+// A first start opened the window at the form's small design size.
+TEST(CalendarMainStartupTest, AFirstStartOpensTheWindowToShowTheWholePageWhereTheScreenAllows)
+{
+    TMainWindowRun run;
+    TCalendarMain &window = run.Start();
+    const QRect available = window.screen()->availableGeometry();
+    // The page at 100 % with its margins, and what the window has besides.
+    const QSize page = (QSizeF(window.CalendarPanel->size()) / 0.601).toSize() + QSize(10, 10);
+    const QSize chrome = window.size() - window.ScrollBox2->viewport()->size();
+    const QSize wanted = (page + chrome).boundedTo(available.size());
+    EXPECT_NEAR(window.width(), wanted.width(), 2);
+    EXPECT_NEAR(window.height(), wanted.height(), 2);
+    EXPECT_GT(window.width(), 635);
+
+    // The page at 60 % sits in the middle of the room it leaves.
+    const QRect shown = window.CalendarPanel->geometry();
+    const QSize view = window.ScrollBox2->viewport()->size();
+    if (shown.width() + 10 <= view.width())
+        EXPECT_NEAR(shown.left(), view.width() - 1 - shown.right(), 1);
+    else
+        EXPECT_EQ(shown.left(), 5);
 }
 
 TEST(CalendarMainStartupTest, FirstRecentFileIsReopenedAndShown)
@@ -258,6 +282,27 @@ TEST(CalendarMainStartupTest, PrinterCheckTellsOnceAndKeepsPrintingDisabled)
         EXPECT_FALSE(window.mnuPrintCalendar->isEnabled());
         EXPECT_EQ(run.Messages.size(), 1);
     }
+}
+
+// Two stacked "no printers" boxes: the check ran again while its own box was
+// still open, when the latest-check timer fired under it.
+TEST(CalendarMainStartupTest, PrinterMessageIsShownOnceWhileItsBoxStaysOpen)
+{
+    TMainWindowRun run;
+    const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
+    run.WriteIni("[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
+    TMessageAnswerer answerer;
+    answerer.Information = [&run](const QString &text) {
+        run.Messages.append(text);
+        // The box stays open, its event loop running, past the moment the
+        // printer must have been asked at the latest.
+        QTest::qWait(2500);
+    };
+    SetMessageAnswerer(answerer);
+    run.Start({[] { return false; }, [] { return u"Office"_s; }});
+    QTest::qWait(100);
+    EXPECT_EQ(run.Messages.size(), 1);
+    EXPECT_TRUE(run.Messages.value(0) == noPrinters);
 }
 
 } // namespace

@@ -5,7 +5,10 @@
 #include <QDropEvent>
 #include <QGraphicsView>
 #include <QMimeData>
+#include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +52,14 @@ bool DragAndDrop(QWidget &target, QPoint at, const QMimeData &data)
     return drop.isAccepted();
 }
 
+// The page area as it is on screen, the open editor included, in page pixels.
+QImage Shown(TCalendarMain &window)
+{
+    return window.ScrollBox2->widget()
+        ->grab(QRect(window.CalendarPanel->pos(), window.CalendarPanel->size()))
+        .toImage();
+}
+
 class CellEditingTest : public testing::Test
 {
 protected:
@@ -75,9 +86,13 @@ TEST_F(CellEditingTest, ClickingACellOpensTheEditorOverItsTextArea)
     EXPECT_TRUE(window.CellEditing);
     EXPECT_TRUE(window.CellLoaded);
     EXPECT_TRUE(window.WPRichText1->isVisible());
+    // One pixel in from the text area's top left, inside the cell: the line
+    // below it stays in sight.
+    const TRect total = window.CalendarPanel->MainAttributes().CellGeometry[cell - 1].rTotal;
     EXPECT_EQ(window.WPRichText1->geometry(),
               QRect(window.CalendarPanel->x() + free.Left + 1,
-                    window.CalendarPanel->y() + free.Top + 1, width, height));
+                    window.CalendarPanel->y() + free.Top + 1, width - 1, height - 1));
+    EXPECT_EQ(free.Bottom, total.Bottom);
     // The page is the cell in twips at 96 pixels per inch; the zoom truncated.
     EXPECT_EQ(window.WPRichText1->RtfText().PageWidth, width * 15);
     EXPECT_EQ(window.WPRichText1->RtfText().PageHeight, height * 15);
@@ -87,6 +102,133 @@ TEST_F(CellEditingTest, ClickingACellOpensTheEditorOverItsTextArea)
     // Merely opening a cell changes nothing.
     EXPECT_FALSE(window.Modified);
     EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
+}
+
+// The open editor covered the grid line below its cell.
+TEST_F(CellEditingTest, TheEditorLeavesTheLinesAroundItsCellAlone)
+{
+    for (const TCalendarLayout layout : {LOFullCalendarLS, loWeek}) {
+        TCalendarMain &window = Start();
+        window.CalendarPanel->SetCalendarLayout(layout);
+        window.CalendarPanel->repaint();
+        const int cell = layout == loWeek ? 2 : Cell(firstDay);
+        window.CalendarPanel->RaiseCellEvent(cell);
+        ASSERT_TRUE(window.WPRichText1->isVisible());
+        const QImage shown = Shown(window);
+        const QImage page = window.CalendarPanel->grab().toImage();
+        const QRect editor =
+            window.WPRichText1->geometry().translated(-window.CalendarPanel->pos());
+        // Every dark pixel of the page around the editor's rectangle is
+        // still on screen.
+        const QRect around = editor.adjusted(-2, -2, 2, 2);
+        int covered = 0;
+        for (int y = around.top(); y <= around.bottom(); ++y) {
+            for (int x = around.left(); x <= around.right(); ++x) {
+                const bool line = page.pixelColor(x, y).lightness() < 128 &&
+                                  (x <= editor.left() || x >= editor.right() || y <= editor.top() ||
+                                   y >= editor.bottom());
+                covered += line && shown.pixelColor(x, y).lightness() >= 128 ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(covered, 0) << layout;
+        window.DoSaveRichtext();
+        run.Window.reset();
+    }
+}
+
+// At 80 % the focused editor drew its frame over the text.
+TEST_F(CellEditingTest, TheFocusedEditorDrawsNoFrame)
+{
+    TCalendarMain &window = run.StartActive("[Zooming]\r\nMain=80\r\n");
+    ClickDay(firstDay);
+    TypeText(u"Hello"_s);
+    ASSERT_TRUE(window.WPRichText1->hasFocus() ||
+                window.WPRichText1->isAncestorOf(QApplication::focusWidget()));
+    const QImage editor = window.WPRichText1->grab().toImage();
+    // Below the one line of text, and along the right edge, only white.
+    int dark = 0;
+    for (int y = 0; y < editor.height(); ++y) {
+        for (int x = 0; x < editor.width(); ++x) {
+            const bool outsideText = y >= 16 || x >= editor.width() - 3;
+            dark += outsideText && editor.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(dark, 0);
+}
+
+// A cell whose text runs past its bottom opened in the editor scrolled to
+// its end, not from its first line as the page shows it.
+TEST_F(CellEditingTest, ALongCellOpensFromItsFirstLine)
+{
+    TCalendarMain &window = Start();
+    TWPRtfStorage cell;
+    QTextCursor(&cell.RtfText().Document()).insertText(u"First\nb\nc\nd\ne\nf\ng\nh\ni\nLast"_s);
+    window.CalendarPanel->SetCellText(Cell(firstDay), cell);
+    for (int round = 0; round < 2; ++round) {
+        ClickDay(firstDay);
+        QApplication::processEvents();
+        const auto *view = window.WPRichText1->findChild<QGraphicsView *>();
+        ASSERT_NE(view, nullptr);
+        ASSERT_GT(view->verticalScrollBar()->maximum(), 0);
+        EXPECT_EQ(view->verticalScrollBar()->value(), 0) << round;
+        // Typing at the end scrolls to it; the next opening starts at the top.
+        TypeText(u"!"_s);
+        ClickDay(firstDay + 1);
+    }
+    EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)).right(6), u"Last!!"_s);
+}
+
+// Zooming with the keys while editing dropped what was typed next.
+TEST_F(CellEditingTest, AZoomStepStoresTheCellAndGoesOnEditingIt)
+{
+    TCalendarMain &window = Start();
+    ClickDay(firstDay);
+    TypeText(u"ab"_s);
+    window.WPRichText1->SetCaretPosition(1);
+    for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp}) {
+        const float before = window.CalendarPanel->Scale();
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_NE(window.CalendarPanel->Scale(), before);
+        EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)).size(),
+                  key == Qt::Key_PageDown ? 2 : 3);
+        ASSERT_TRUE(window.CellEditing);
+        EXPECT_EQ(window.CurrentCell, Cell(firstDay));
+        EXPECT_EQ(window.WPRichText1->Zooming(), int(double(window.CalendarPanel->Scale()) * 100));
+        const TRect free =
+            window.CalendarPanel->MainAttributes().CellGeometry[Cell(firstDay) - 1].rFree;
+        EXPECT_EQ(window.WPRichText1->pos(),
+                  window.CalendarPanel->pos() + QPoint(free.Left + 1, free.Top + 1));
+        TypeText(key == Qt::Key_PageDown ? u"X"_s : u"Y"_s);
+    }
+    window.DoSaveRichtext();
+    EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)), u"aXYb"_s);
+}
+
+TEST_F(CellEditingTest, CtrlZoomKeysAndTheWheelGoOnEditingTheCell)
+{
+    TCalendarMain &window = Start();
+    const float scale = window.CalendarPanel->Scale();
+    ClickDay(firstDay);
+    TypeText(u"a"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
+    ASSERT_TRUE(window.CellEditing);
+    TypeText(u"b"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus, Qt::ControlModifier);
+    ASSERT_TRUE(window.CellEditing);
+    EXPECT_TRUE(window.WPRichText1->hasFocus());
+    TypeText(u"c"_s);
+    // Ctrl with the wheel over the editor zooms the page, not the editor's text.
+    QWidget &editor = *QApplication::focusWidget();
+    const QPointF centre = QRectF(editor.rect()).center();
+    QWheelEvent wheel(centre, editor.mapToGlobal(centre), {}, QPoint(0, 120), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&editor, &wheel);
+    EXPECT_GT(window.CalendarPanel->Scale(), scale + 0.05f);
+    ASSERT_TRUE(window.CellEditing);
+    EXPECT_TRUE(window.WPRichText1->hasFocus());
+    TypeText(u"d"_s);
+    window.DoSaveRichtext();
+    EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)), u"abcd"_s);
 }
 
 TEST_F(CellEditingTest, TypingShowsSaveAtOnceAndTheNextCellStoresTheFirst)

@@ -1,6 +1,7 @@
 #include "MRUFileList.h"
 #include "MainWindowTestSupport.h"
 #include "ModalDialog.h"
+#include "StartFolder.h"
 #include "UserTitleForm.h"
 
 #include <QFontDatabase>
@@ -37,7 +38,7 @@ protected:
     TMainWindowRun run;
 };
 
-TEST_F(DocumentCommandsTest, OpenAsksForADocumentInTheProgramFolder)
+TEST_F(DocumentCommandsTest, OpenAsksForADocumentInTheOpenDocumentsFolder)
 {
     TCalendarMain &window = run.StartActive();
     QString other = run.WriteDocument(u"Team.DWC"_s);
@@ -50,7 +51,7 @@ TEST_F(DocumentCommandsTest, OpenAsksForADocumentInTheProgramFolder)
         return other;
     });
     window.Open1Click();
-    EXPECT_EQ(shown, (QStringList{u"Open Calendar File"_s, QDir(ProgramFolder()).absolutePath(),
+    EXPECT_EQ(shown, (QStringList{u"Open Calendar File"_s, QDir(run.Path({})).absolutePath(),
                                   u"Calendar File (*.DWC)"_s, u"DWC"_s}));
     // Read at 100 %, shown at the zoom it had.
     EXPECT_EQ(window.DocumentFileName, other);
@@ -59,6 +60,42 @@ TEST_F(DocumentCommandsTest, OpenAsksForADocumentInTheProgramFolder)
     EXPECT_EQ(window.MRUFileList->Files(), (QStringList{other, run.Path(u"Dec1999.DWC"_s)}));
     EXPECT_FALSE(window.Modified);
     EXPECT_TRUE(run.Messages.isEmpty());
+}
+
+// The file dialogs opened in the program's folder, where an installed copy
+// keeps no user files.
+TEST_F(DocumentCommandsTest, FileDialogsOpenInTheDocumentsFolderElseTheLastUsedOne)
+{
+    TCalendarMain &window = run.StartActive();
+    ASSERT_TRUE(QDir(run.Path({})).mkpath(u"Pictures"_s));
+    const QString pictures = QDir(run.Path(u"Pictures"_s)).absolutePath();
+    QStringList folders;
+    QString answer;
+    SetFileNameAnswerer([&](QFileDialog &dialog) {
+        folders.append(dialog.directory().absolutePath());
+        return answer;
+    });
+    answer = pictures + u"/Dec1999.BMP"_s;
+    window.mnuSaveAsBitmapClick();
+    answer.clear();
+    window.mnuSaveAsJPGClick();
+    window.DocumentFileName.clear();
+    window.mnuSaveAsPDFClick();
+    window.Open1Click();
+    const QString documents = QDir(run.Path({})).absolutePath();
+    EXPECT_EQ(folders, (QStringList{documents, documents, pictures, pictures}));
+
+    // The last folder is kept in the settings for the next start.
+    window.SavePreferences();
+    EXPECT_EQ(TIniFile(SettingsFileName()).ReadString(u"Folders"_s, u"Last"_s, {}), pictures);
+    EXPECT_EQ(LoadPreferences().LastFolder, pictures);
+
+    // Without a document or a last folder that still exists: the user's
+    // Documents folder, never the program's.
+    ASSERT_TRUE(QDir(pictures).removeRecursively());
+    window.Open1Click();
+    EXPECT_EQ(folders.last(), StartFolder({}, {}));
+    EXPECT_NE(folders.last(), QDir(ProgramFolder()).absolutePath());
 }
 
 TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles)
@@ -135,6 +172,50 @@ TEST_F(DocumentCommandsTest, ClosingStaysOpenWhenTheSaveAsDialogIsCancelled)
     EXPECT_EQ(run.Questions.size(), 2);
 }
 
+// "Save changes?" had no Cancel: the command that asked always went on.
+TEST_F(DocumentCommandsTest, CancelToSaveChangesStopsTheCommandThatAsked)
+{
+    TCalendarMain &window = run.StartActive();
+    const QString document = window.DocumentFileName;
+    const QString other = run.WriteDocument(u"Team.DWC"_s);
+    window.MRUFileList->AddFile(other);
+    window.CalendarPanel->SetUserTitle(u"Changed"_s);
+    window.SetModified(true);
+    run.AnswerCancel = true;
+    int dialogs = 0;
+    SetFileNameAnswerer([&](QFileDialog &) {
+        ++dialogs;
+        return other;
+    });
+    SetModalAnswerer([&](QDialog &) {
+        ++dialogs;
+        return int(QDialog::Accepted);
+    });
+    const std::function<void()> commands[] = {
+        [&] { window.New1Click(); },
+        [&] { window.Open1Click(); },
+        [&] { window.RecentFileClick(other); },
+        [&] { EXPECT_FALSE(window.close()); },
+    };
+    for (const auto &command : commands) {
+        run.Questions.clear();
+        command();
+        EXPECT_EQ(run.Questions, (QList<QPair<QString, QString>>{{u"Save changes?"_s, u"Save"_s}}));
+        EXPECT_EQ(dialogs, 0);
+        EXPECT_EQ(window.DocumentFileName, document);
+        EXPECT_EQ(window.CalendarPanel->UserTitle(), u"Changed"_s);
+        EXPECT_TRUE(window.Modified);
+        EXPECT_TRUE(window.MRUFileList->Files().contains(other));
+    }
+    EXPECT_TRUE(window.isVisible());
+
+    // No goes on without saving, as before.
+    run.AnswerCancel = false;
+    window.RecentFileClick(other);
+    EXPECT_EQ(window.DocumentFileName, other);
+    EXPECT_EQ(FileBytes(document), FileBytes(run.WriteDocument(u"Copy.DWC"_s)));
+}
+
 TEST_F(DocumentCommandsTest, CancelChangesRereadsTheSavedFileOnYesOnly)
 {
     // Regression: the document's own name, handed to the open, was cleared by
@@ -168,7 +249,7 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
     EXPECT_EQ(ReadTitle(document), u"First"_s);
     EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
 
-    // A document from elsewhere is proposed under its name in the program folder.
+    // A document from elsewhere is proposed under its name in its own folder.
     const QString elsewhere = run.Path(u"Cal/Team.DWC"_s);
     QDir().mkpath(run.Path(u"Cal"_s));
     ASSERT_TRUE(window.SaveCalendarFile(elsewhere));
@@ -179,7 +260,7 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
         return copy;
     });
     window.mnuSaveAsClick();
-    EXPECT_EQ(proposed, QDir(ProgramFolder()).absoluteFilePath(u"Team.DWC"_s));
+    EXPECT_EQ(proposed, QDir(run.Path(u"Cal"_s)).absoluteFilePath(u"Team.DWC"_s));
     EXPECT_EQ(window.DocumentFileName, copy);
     EXPECT_EQ(window.MRUFileList->Files().value(0), copy);
 }

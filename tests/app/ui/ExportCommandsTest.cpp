@@ -1,4 +1,6 @@
 #include "MainWindowTestSupport.h"
+#include "PdfRaster.h"
+#include "StartFolder.h"
 
 #include <QImage>
 #include <QRegularExpression>
@@ -14,18 +16,25 @@ namespace {
 struct TShownDialog
 {
     QString Title, Folder, Proposed, Filter, Extension;
+    int FileTypes = 0;
 };
 
 class ExportCommandsTest : public testing::Test
 {
 protected:
-    // Answers the next file dialog with fileName, noting what it showed.
-    void Answer(const QString &fileName)
+    // Answers the next file dialog with fileName, of the file type type when
+    // given, noting what it showed.
+    void Answer(const QString &fileName, const QString &type = {})
     {
-        SetFileNameAnswerer([this, fileName](QFileDialog &dialog) {
-            shown = {dialog.windowTitle(), dialog.directory().absolutePath(),
+        SetFileNameAnswerer([this, fileName, type](QFileDialog &dialog) {
+            shown = {dialog.windowTitle(),
+                     dialog.directory().absolutePath(),
                      QFileInfo(dialog.selectedFiles().value(0)).fileName(),
-                     dialog.nameFilters().join(u';'), dialog.defaultSuffix()};
+                     dialog.selectedNameFilter(),
+                     dialog.defaultSuffix(),
+                     int(dialog.nameFilters().size())};
+            if (!type.isEmpty())
+                dialog.selectNameFilter(type);
             return fileName;
         });
     }
@@ -41,24 +50,28 @@ TEST_F(ExportCommandsTest, PicturesProposeMonthAndYearOrTheDocumentsName)
     Answer({});
     window.mnuSaveAsBitmapClick();
     EXPECT_EQ(shown.Title, u"Save Calendar As Bitmap"_s);
-    EXPECT_EQ(shown.Folder, QDir(ProgramFolder()).absolutePath());
+    EXPECT_EQ(shown.Folder, StartFolder({}, {}));
     EXPECT_EQ(shown.Proposed, u"Dec1999.BMP"_s);
     EXPECT_EQ(shown.Filter, u"Bitmap File (*.BMP)"_s);
+    EXPECT_EQ(shown.FileTypes, 4);
     EXPECT_EQ(shown.Extension, u"BMP"_s);
     window.mnuSaveAsJPGClick();
-    EXPECT_EQ(shown.Title, u"Save Calendar As Bitmap"_s);
+    // The JPEG dialog was captioned as the bitmap one.
+    EXPECT_EQ(shown.Title, u"Save Calendar As JPG"_s);
     EXPECT_EQ(shown.Proposed, u"Dec1999.JPG"_s);
     EXPECT_EQ(shown.Filter, u"JPG File (*.JPG)"_s);
+    EXPECT_EQ(shown.FileTypes, 4);
 
     window.DocumentFileName = u"/elsewhere/Cal/Team.DWC"_s;
     window.mnuSaveAsBitmapClick();
     EXPECT_EQ(shown.Proposed, u"Team.BMP"_s);
-    EXPECT_EQ(shown.Folder, QDir(ProgramFolder()).absolutePath());
+    EXPECT_EQ(shown.Folder, StartFolder({}, {}));
     window.mnuSaveAsJPGClick();
     EXPECT_EQ(shown.Proposed, u"Team.JPG"_s);
     window.mnuSaveAsPDFClick();
     EXPECT_EQ(shown.Proposed, u"Team.PDF"_s);
     EXPECT_EQ(shown.Filter, u"PDF File (*.PDF)"_s);
+    EXPECT_EQ(shown.FileTypes, 1);
     // Cancelled dialogs write and tell nothing.
     EXPECT_TRUE(run.Messages.isEmpty());
 }
@@ -87,6 +100,45 @@ TEST_F(ExportCommandsTest, BitmapAtHalfZoomLosesTheTruncatedMarginsAndOnePixel)
     // A picture was saved, not the document: its changes are still unsaved.
     EXPECT_TRUE(window.Modified);
     EXPECT_TRUE(window.Savebutton->isVisibleTo(window.Panel3));
+}
+
+// Pictures could only be saved as large as the page showed on screen.
+TEST_F(ExportCommandsTest, APictureForPrintIsDrawnAtTheChosenResolution)
+{
+    TCalendarMain &window = run.StartActive("[Zooming]\r\nMain=50\r\n");
+    window.CalendarPanel->SetLeftMarginInch(0.5f);
+    window.CalendarPanel->SetTopMarginInch(0.5f);
+    window.CalendarPanel->SetRightMarginInch(0.5f);
+    window.CalendarPanel->SetBottomMarginInch(0.5f);
+    const QSize shownPage = window.CalendarPanel->size();
+    const QString fileName = run.Path(u"Dec1999.BMP"_s);
+    Answer(fileName, u"Bitmap File at 300 dots per inch (*.BMP)"_s);
+    window.mnuSaveAsBitmapClick();
+
+    // Letter across, 11 by 8.5 inches at 300 dots per inch, less the two
+    // half-inch margins and the one pixel the picture always loses.
+    const QImage picture(fileName, "BMP");
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_NEAR(picture.width(), 3300 - 300 - 1, 2);
+    EXPECT_NEAR(picture.height(), 2550 - 300 - 1, 2);
+    // The grid is drawn at that size: its left line runs down the picture.
+    int darkRows = 0;
+    for (int y = picture.height() / 4; y < picture.height() * 3 / 4; ++y) {
+        for (int x = 0; x < picture.width() / 8; ++x) {
+            if (qGray(picture.pixel(x, y)) < 128) {
+                ++darkRows;
+                break;
+            }
+        }
+    }
+    EXPECT_GT(darkRows, picture.height() / 2 - 10);
+    EXPECT_EQ(run.Messages,
+              QStringList{u"Saved as "_s + fileName +
+                          u"\r\rThe calendar has been saved at 300 dots per inch."_s});
+    // The page is shown at its zoom again.
+    EXPECT_EQ(window.CalendarPanel->Scale(), 0.501f);
+    EXPECT_EQ(window.CalendarPanel->size(), shownPage);
+    EXPECT_FALSE(window.CalendarPanel->PaintSuspended());
 }
 
 TEST_F(ExportCommandsTest, AFailedExportSaysSoAndLeavesTheStateAlone)
@@ -130,6 +182,9 @@ TEST_F(ExportCommandsTest, PdfHasThePagesOwnPaperAtFullSizeWhateverTheZoom)
     Answer(fileName);
     window.mnuSaveAsPDFClick();
     EXPECT_EQ(run.Messages, QStringList{u"Saved as "_s + fileName});
+    // Titled with the document's name, not the printing component's.
+    const QString title = PdfInfoField(fileName, u"Title"_s);
+    EXPECT_TRUE(title.isNull() || title == u"Dec1999"_s) << title.toStdString();
     const QByteArray pdf = FileBytes(fileName);
     ASSERT_TRUE(pdf.startsWith("%PDF"));
     // One landscape Letter page of 11 x 8.5 inches in points.

@@ -40,6 +40,12 @@ public:
             Questions.append({text, caption});
             return AnswerYes;
         };
+        answerer.QuestionWithCancel = [this](const QString &text, const QString &caption) {
+            Questions.append({text, caption});
+            if (AnswerCancel)
+                return TAnswer::Cancel;
+            return AnswerYes ? TAnswer::Yes : TAnswer::No;
+        };
         SetMessageAnswerer(answerer);
         SetFileNameAnswerer([this](QFileDialog &) { return SaveAsAnswer; });
     }
@@ -124,6 +130,8 @@ public:
     QStringList Messages;
     QList<QPair<QString, QString>> Questions;
     bool AnswerYes = false;
+    // Questions with a Cancel are cancelled.
+    bool AnswerCancel = false;
     QString SaveAsAnswer;
     std::unique_ptr<TCalendarMain> Window;
 

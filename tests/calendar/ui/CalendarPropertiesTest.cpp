@@ -4,6 +4,7 @@
 #include "ColorButton.h"
 #include "FileNamePrompt.h"
 #include "Messages.h"
+#include "ModalDialog.h"
 #include "ProgramFolder.h"
 #include "RadioGroupBox.h"
 #include "WmfWriter.h"
@@ -16,11 +17,14 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFocusEvent>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -390,7 +394,6 @@ TEST_F(PropertiesDialog, AccentedNamesSurviveAStyleSheetAsWindows1252)
         Choose(*dialog, "LeftMarginInchcombo", 2);
         Click(*dialog, "SaveAsStyleSheetButton");
         EXPECT_TRUE(messages.isEmpty());
-        EXPECT_EQ(shownFolders, QStringList{QDir(ProgramFolder()).absolutePath()});
     }
     QFile file(fileName);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -407,6 +410,30 @@ TEST_F(PropertiesDialog, AccentedNamesSurviveAStyleSheetAsWindows1252)
     EXPECT_EQ(dialog->ExampleCalendar().GetDayName(4), QStringLiteral("Miércoles"));
     EXPECT_TRUE(Child<QPlainTextEdit>(*dialog, "DayNames")->toPlainText().contains("Sábado"));
     EXPECT_EQ(Child<QComboBox>(*dialog, "LeftMarginInchcombo")->currentIndex(), 2);
+}
+
+// The style-sheet dialogs opened in the program's folder, where an installed
+// copy keeps no user files.
+TEST_F(PropertiesDialog, StyleSheetDialogsOpenInTheFileFolderThenWhereTheLastWasChosen)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkpath("Styles") && QDir(folder.path()).mkpath("Mine"));
+    const QString styles = folder.filePath("Styles");
+    const QString mine = folder.filePath("Mine");
+    auto dialog = Open([&](TCalendarProperties &d) { d.FileFolder() = TFileFolder(styles); });
+    Click(*dialog, "SaveAsStyleSheetButton");
+    EXPECT_TRUE(dialog->FileFolder().Chosen().isEmpty());
+    chosenFile = mine + "/Mine.DWS";
+    Click(*dialog, "SaveAsStyleSheetButton");
+    chosenFile.clear();
+    Click(*dialog, "LoadStyleSheetButton");
+    EXPECT_EQ(shownFolders, (QStringList{styles, styles, mine}));
+    EXPECT_EQ(dialog->FileFolder().Chosen(), mine);
+    EXPECT_TRUE(messages.isEmpty());
+
+    auto unset = Open();
+    Click(*unset, "LoadStyleSheetButton");
+    EXPECT_EQ(shownFolders.last(), StartFolder({}, {}));
+    EXPECT_NE(shownFolders.last(), QDir(ProgramFolder()).absolutePath());
 }
 
 TEST_F(PropertiesDialog, StyleSheetsNeedTheirExtension)
@@ -563,6 +590,30 @@ TEST_F(PropertiesDialog, FontsAndColoursComeFromTheirDialogs)
     EXPECT_EQ(page.HeadersFont(), *font);
     Click(dialog, "MiniCellFontButton");
     EXPECT_EQ(page.MiniCellFont().Name, QStringLiteral("Arial"));
+}
+
+// The Font buttons opened the font dialog on a default font, and OK turned
+// the bold serif title into plain sans.
+TEST_F(PropertiesDialog, FontDialogOpensOnTheFontItEditsAndOkKeepsIt)
+{
+    auto dialog = Open([](TCalendarProperties &properties) {
+        properties.ExampleCalendar().SetTitleFont(
+            {QStringLiteral("Times New Roman"), 26, TFontStyle::fsBold, clBlack});
+    });
+    const TFontDesc title = dialog->ExampleCalendar().TitleFont();
+    QFont shown;
+    SetModalAnswerer([&shown](QDialog &fonts) {
+        shown = dynamic_cast<QFontDialog &>(fonts).currentFont();
+        return int(QDialog::Accepted);
+    });
+    const auto reset = qScopeGuard([] { SetModalAnswerer({}); });
+    Click(*dialog, "TitleFontbutton");
+
+    EXPECT_EQ(shown.family(), QFontInfo(QFont(QStringLiteral("Times New Roman"))).family());
+    EXPECT_EQ(shown.pointSize(), 26);
+    EXPECT_TRUE(shown.bold());
+    EXPECT_FALSE(shown.italic());
+    EXPECT_EQ(dialog->ExampleCalendar().TitleFont(), title);
 }
 
 TEST_F(PropertiesDialog, StyleListsAndChecksWriteThePreview)

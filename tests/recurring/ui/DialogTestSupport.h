@@ -6,6 +6,8 @@
 #include "ProgramFolder.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -26,7 +28,10 @@ public:
             ++Dialogs;
             return Answer ? Answer(dialog) : int(QDialog::Rejected);
         });
-        SetFileNameAnswerer([this](QFileDialog &) { return FileAnswer; });
+        SetFileNameAnswerer([this](QFileDialog &dialog) {
+            FileFolders.append(dialog.directory().absolutePath());
+            return FileAnswer;
+        });
     }
     ~TDialogRun()
     {
@@ -45,6 +50,8 @@ public:
     int Dialogs = 0;
     std::function<int(QDialog &)> Answer;
     QString FileAnswer;
+    // The folders the file dialogs opened in.
+    QStringList FileFolders;
 
 private:
     QTemporaryDir m_folder;

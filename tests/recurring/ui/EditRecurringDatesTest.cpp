@@ -276,3 +276,20 @@ TEST(EditRecurringDates, ExportsTheListAsACalendar)
     EXPECT_TRUE(run.Messages.last().startsWith(
         QStringLiteral("The recurring dates could not be exported.")));
 }
+
+// The import and export dialogs opened in the program's working folder.
+TEST(EditRecurringDates, FileDialogsOpenInTheFileFolderThenWhereTheLastWasChosen)
+{
+    TDialogRun run;
+    ASSERT_TRUE(QDir(run.Folder()).mkpath(QStringLiteral("Start")));
+    const QString start = run.Path(QStringLiteral("Start"));
+    TEditRecurringDates dialog({Entry("Payday", "@0005")}, run.Folder());
+    dialog.FileFolder() = TFileFolder(start);
+    dialog.ImportButtonClick();
+    run.FileAnswer = run.Path(QStringLiteral("out.ics"));
+    dialog.ExportButtonClick();
+    run.FileAnswer.clear();
+    dialog.ImportButtonClick();
+    EXPECT_EQ(run.FileFolders, (QStringList{start, start, QDir(run.Folder()).absolutePath()}));
+    EXPECT_EQ(dialog.FileFolder().Chosen(), QDir(run.Folder()).absolutePath());
+}
