@@ -1,5 +1,10 @@
 #include "LabelTypes.h"
 
+QStringList BorderStyleNames()
+{
+    return {QStringLiteral("bsNone"), QStringLiteral("bsSingle")};
+}
+
 QStringList AlignmentNames()
 {
     return {QStringLiteral("taLeftJustify"), QStringLiteral("taRightJustify"),

@@ -6,6 +6,9 @@
 // The values a text label is described by, stored in documents by their
 // identifiers.
 
+// Whether a label draws a 1-pixel black frame round itself.
+enum TBorderStyle : int { bsNone, bsSingle };
+
 // Horizontal placement of unrotated text.
 enum TAlignment : int { taLeftJustify, taRightJustify, taCenter };
 // Where the shadow copy of a label's text falls.
@@ -13,6 +16,7 @@ enum TShadowDirection : int { sdNone, sdRight, sdLeft, sdDownRight, sdDownLeft, 
 // Where the highlight copy of a label's text falls.
 enum THighlightDirection : int { hdNone, hdright, hdLeft, hdUpRight, hdUpLeft, hdUp };
 
+QStringList BorderStyleNames();
 QStringList AlignmentNames();
 QStringList ShadowDirectionNames();
 QStringList HighlightDirectionNames();

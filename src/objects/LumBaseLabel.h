@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Color.h"
-#include "DesignTypes.h"
 #include "FontDesc.h"
 #include "LabelLayout.h"
 #include "LabelTypes.h"

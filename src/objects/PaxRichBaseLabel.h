@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Color.h"
-#include "DesignTypes.h"
+#include "LabelTypes.h"
 #include "LumGraphicControl.h"
 #include "ObjectPicture.h"
 #include "RtfStorage.h"
