@@ -30,6 +30,7 @@ TCalendarPage::TCalendarPage()
       m_miniHeadersFont(TimesNewRoman(8, {}, clWhite)), m_miniCellFont(TimesNewRoman(6, {}))
 {
     InstallLabelKinds(*this);
+    RegisterObjectKinds();
     ResetToLocaleNames();
     Relayout(true);
 }
