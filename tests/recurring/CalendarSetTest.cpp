@@ -4,6 +4,7 @@
 #include "CellAppend.h"
 #include "RecurringFormula.h"
 #include "RtfDocument.h"
+#include "TestObject.h"
 
 #include <QBuffer>
 #include <QTextDocument>
@@ -224,4 +225,22 @@ TEST(CalendarSet, TheDocumentIsNeverChanged)
     // The page the set starts from is a copy: later edits do not reach it.
     WriteCell(document, document.CellOfDay(1), QStringLiteral("Later"));
     EXPECT_EQ(CellText(*set.Page(11), set.Page(11)->CellOfDay(1)), QString());
+}
+
+TEST(CalendarSet, PlacedObjectsAreOnEveryPageAtTheZoom)
+{
+    RegisterTestObjectClass();
+    TCalendarPage document;
+    SetDate(document, loFullCalendar, 0, 1, 2024);
+    document.Objects().Insert(MakeTestObject(100, 100, 96, 96, clBlue));
+    document.SetScale(0.5f);
+    const TRect bounds = document.Objects().At(0)->BoundsRect();
+    const TCalendarSet set(document, TCalendarSet::PeriodOf(document), 3, {});
+    for (int index = 0; index < set.Count(); ++index) {
+        const auto page = set.Page(index);
+        EXPECT_EQ(page->Scale(), 0.5f);
+        ASSERT_EQ(page->Objects().Count(), 1) << index;
+        EXPECT_EQ(page->Objects().At(0)->BoundsRect(), bounds) << index;
+        EXPECT_EQ(page->Width(), document.Width());
+    }
 }
