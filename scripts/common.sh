@@ -27,10 +27,11 @@ dw_install_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y "${missing[@]}"
 }
 
-# Configures and builds folder $1 with the CMake options that follow.
+# Configures and builds folder $1 with the CMake options that follow; builds
+# only the targets in DW_TARGETS when it is set.
 dw_build() {
     local folder="$1"
     shift
     cmake -S "$DW_ROOT" -B "$DW_ROOT/$folder" -G Ninja "$@"
-    cmake --build "$DW_ROOT/$folder" -j 2
+    cmake --build "$DW_ROOT/$folder" -j 2 ${DW_TARGETS:+--target $DW_TARGETS}
 }

@@ -7,7 +7,7 @@ source "$(dirname "$0")/common.sh"
 seconds="${1:-30}"
 DW_PACKAGES+=(clang-14 libclang-rt-14-dev)
 dw_install_packages
-CC=clang-14 CXX=clang++-14 dw_build build-fuzz -DDW_FUZZ=ON -DDW_BUILD_TESTS=OFF \
+CC=clang-14 CXX=clang++-14 DW_TARGETS=dw_fuzzers dw_build build-fuzz -DDW_FUZZ=ON -DDW_BUILD_TESTS=OFF \
     -DDW_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 export QT_QPA_PLATFORM=offscreen LC_ALL=C

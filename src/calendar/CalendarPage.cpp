@@ -28,6 +28,7 @@ TCalendarPage::TCalendarPage()
       m_miniTitleFont(TimesNewRoman(6, TFontStyle::fsBold)),
       m_miniHeadersFont(TimesNewRoman(8, {}, clWhite)), m_miniCellFont(TimesNewRoman(6, {}))
 {
+    RegisterObjectKinds();
     ResetToLocaleNames();
     Relayout(true);
 }

@@ -255,6 +255,8 @@ protected:
     virtual void VisibilityChanged() {}
 
 private:
+    // The kinds of placed object the page reads and its tools create.
+    void RegisterObjectKinds();
     friend class TCalendarPageFile;
 
     // The one list of the style fields, visited in step over one page or

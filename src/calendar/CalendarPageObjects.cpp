@@ -2,9 +2,17 @@
 // object on the page.
 
 #include "CalendarPage.h"
+#include "LumFlatCalendar.h"
 #include "PublishedProperties.h"
 
 #include <algorithm>
+
+void TCalendarPage::RegisterObjectKinds()
+{
+    ObjectClasses().Register(TLumFlatCalendar::Class());
+    SetObjectCreator(psFlatCalendar,
+                     {[](TCalendarPage &) { return std::make_unique<TLumFlatCalendar>(); }, {}});
+}
 
 void TCalendarPage::SetObjectCreator(TLPanelState State, TObjectCreator Creator)
 {

@@ -4,6 +4,7 @@
 #include "CalendarPagePaint.h"
 #include "CalendarPanel32.h"
 #include "FlatCalendarEditor.h"
+#include "LumFlatCalendar.h"
 #include "FloatingPalette.h"
 #include "HelpViewer.h"
 #include "MRUFileList.h"
@@ -66,10 +67,12 @@ TCalendarMain::TCalendarMain(TPrinterQuery printers, QWidget *parent)
     // The two windows that live as long as this one, made after it.
     IconPalette = new TFloatingPalette(this);
     FlatCalendarEditor = new TFlatCalendarEditor(this);
+    HookFlatCalendarEditor();
 }
 
 TCalendarMain::~TCalendarMain()
 {
+    TLumFlatCalendar::SetEditor({});
     qApp->removeEventFilter(this);
     ShowNormalCursor();
 }

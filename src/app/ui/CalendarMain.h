@@ -236,6 +236,8 @@ private:
     void CreateToolRow();
     void CreatePageArea();
     void ConnectCommands();
+    // Floating calendars' "Properties" open the long-lived editor.
+    void HookFlatCalendarEditor();
     void CreateRecentFiles();
     void RepairCursor();
     // The window's size when no placement was stored: the whole page at
