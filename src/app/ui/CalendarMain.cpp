@@ -9,6 +9,7 @@
 #include "HelpViewer.h"
 #include "MRUFileList.h"
 #include "MainCaption.h"
+#include "MainLabelDialogs.h"
 #include "PagePlacement.h"
 #include "ProgramArt.h"
 #include "ProgramStyle.h"
@@ -61,6 +62,7 @@ TCalendarMain::TCalendarMain(TPrinterQuery printers, QWidget *parent)
     CreateMenus();
     CreateToolRow();
     CreatePageArea();
+    InstallMainLabelDialogs(*this);
     resize(635, 378 + menuBar()->sizeHint().height());
     FormCreate();
     ConnectCommands();
