@@ -1,4 +1,5 @@
 #include "FuzzSupport.h"
+#include "LabelKinds.h"
 #include "LumBasePanel.h"
 #include "LumGraphicControl.h"
 #include "LumLabelObjectFiler.h"
@@ -49,6 +50,7 @@ public:
     TFuzzPanel()
     {
         ObjectClasses().Register(TFuzzObject::Class());
+        RegisterLabelClasses(ObjectClasses());
         SetControlSize(800, 600);
     }
 };

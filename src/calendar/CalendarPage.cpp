@@ -1,4 +1,5 @@
 #include "CalendarPage.h"
+#include "CalendarPageLabels.h"
 
 #include "Numbers.h"
 #include "Ppi.h"
@@ -28,6 +29,7 @@ TCalendarPage::TCalendarPage()
       m_miniTitleFont(TimesNewRoman(6, TFontStyle::fsBold)),
       m_miniHeadersFont(TimesNewRoman(8, {}, clWhite)), m_miniCellFont(TimesNewRoman(6, {}))
 {
+    InstallLabelKinds(*this);
     RegisterObjectKinds();
     ResetToLocaleNames();
     Relayout(true);

@@ -2,7 +2,7 @@
 
 #include "BitmapFile.h"
 #include "BmpDecoder.h"
-#include "IconFile.h"
+#include "IconPicture.h"
 #include "LittleEndian.h"
 #include "Numbers.h"
 #include "Ppi.h"

@@ -104,25 +104,6 @@ TEST(RenderOptions, ALayoutIsAppliedWithItsMiniFonts)
     EXPECT_FALSE(ApplyRenderOptions(Parsed({"--border", "NoSuchBorder"}), page).isEmpty());
 }
 
-TEST(RenderOptions, PagesAdvanceByTheirKind)
-{
-    TCalendarPage page;
-    page.SetMainCalMonth(12);
-    page.SetMainCalDay(31);
-    AdvancePage(page);
-    EXPECT_EQ(page.MainCalMonth(), 1);
-    EXPECT_EQ(page.MainCalYear(), 1998);
-
-    page.SetCalendarLayout(lo2Week);
-    AdvancePage(page);
-    EXPECT_EQ(page.MainCalMonth(), 2);
-    EXPECT_EQ(page.MainCalDay(), 14);
-
-    page.SetCalendarLayout(loDay15);
-    AdvancePage(page);
-    EXPECT_EQ(page.MainCalDay(), 15);
-}
-
 TEST(GeometryJson, HoldsEveryCellAndMini)
 {
     TCalendarPage page;

@@ -244,3 +244,48 @@ TEST_F(RenderProcessTest, PicturesPastTheBudgetAreReportedOnce)
     EXPECT_EQ(run.Errors.count(u"too large to show"_s), 1) << run.Errors.toStdString();
     EXPECT_FALSE(QImage(Path(u"bombs.png"_s)).isNull());
 }
+
+TEST_F(RenderProcessTest, PagesAreFilledFromTheSourceGiven)
+{
+    const QString year = Path(u"year.pdf"_s);
+    const TRun run = Render({u"--layout"_s, u"0"_s, u"--month"_s, u"11"_s, u"--year"_s, u"2023"_s,
+                             u"--count"_s, u"3"_s, u"--fill"_s, u"holidays:UK"_s, u"-o"_s, year});
+    ASSERT_EQ(run.Exit, 0) << run.Errors.toStdString();
+    const QStringList pages = PdfText(year);
+    if (pages.isEmpty())
+        GTEST_SKIP() << "pdftotext is not available";
+    // The names may break across lines in a narrow cell: words are counted.
+    const QString text = pages.join(u' ');
+    EXPECT_EQ(text.count(u"Christmas"_s), 1);
+    EXPECT_EQ(text.count(u"Boxing"_s), 1);
+    EXPECT_EQ(text.count(u"Year"_s), 1); // New Year's Day; the titles show no "Year"
+
+    // Without a fill the cells stay empty.
+    const QString empty = Path(u"empty.pdf"_s);
+    ASSERT_EQ(Render({u"--layout"_s, u"0"_s, u"--month"_s, u"11"_s, u"--year"_s, u"2023"_s,
+                      u"--count"_s, u"3"_s, u"-o"_s, empty})
+                  .Exit,
+              0);
+    EXPECT_EQ(PdfText(empty).join(u' ').count(u"Christmas"_s), 0);
+}
+
+// Every fault in the fill source is one line and exit code 1, before any
+// file is written.
+TEST_F(RenderProcessTest, AnUnusableFillSourceIsOneLine)
+{
+    QFile broken(Path(u"broken.ics"_s));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("BEGIN:VCALENDAR\r\n");
+    broken.close();
+    const QStringList sources{u"holidays:XX"_s, Path(u"missing.dax"_s), broken.fileName()};
+    for (const QString &source : sources) {
+        const QString out = Path(u"no.pdf"_s);
+        const TRun run = Render({u"--fill"_s, source, u"-o"_s, out});
+        EXPECT_EQ(run.Exit, 1) << source.toStdString();
+        const QStringList said = run.Errors.split(u'\n').filter(u"datewright-render"_s);
+        EXPECT_EQ(said.size(), 1) << run.Errors.toStdString();
+        EXPECT_FALSE(QFile::exists(out)) << source.toStdString();
+    }
+    EXPECT_EQ(Render({u"--fill"_s}).Exit, 1);
+    EXPECT_TRUE(QString::fromUtf8(Render({u"--help"_s}).Out).contains(u"--fill SOURCE"_s));
+}

@@ -1,5 +1,6 @@
 #include "CalendarPage.h"
 #include "HostileInput.h"
+#include "IconSamples.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -46,6 +47,31 @@ QByteArray ImpossibleDayPlanner()
     return DocumentBytes(page);
 }
 
+// Small icon files of every kind the icon readers take, and damaged ones.
+bool WriteIconSeeds(const QDir &corpus)
+{
+    const auto in = [&](const char *target) {
+        return corpus.filePath(QString::fromLatin1(target));
+    };
+    const TSampleImage red = BitmapImage(SampleIcon(16, Qt::red));
+    const TSampleImage blue = PngImage(SampleIcon(8, Qt::blue));
+    QList<int> indices(16 * 16, 9);
+    QList<bool> transparent(16 * 16, false);
+    transparent[0] = true;
+    const TSampleImage old = FourBitImage(16, 16, indices, transparent);
+    bool written = true;
+    written &= Write(in("ico_icons"), "two-images.ico", IcoFile({red, blue}));
+    written &= Write(in("ico_icons"), "four-bit.ico", IcoFile({old}));
+    written &= Write(in("ico_icons"), "counting.ico", CountingIco());
+    written &= Write(in("ne_icons"), "two-icons.icl",
+                     IclFile({SampleIcon(16, Qt::red), SampleIcon(16, Qt::blue)}));
+    written &= Write(in("ne_icons"), "far-shifted.icl", FarShiftedIcl());
+    written &= Write(in("pe_icons"), "pe32.dll", PeFile({{red, old}, {blue}}));
+    written &= Write(in("pe_icons"), "pe32plus.dll", PeFile({{blue}}, true));
+    written &= Write(in("pe_icons"), "self-pointing.dll", SelfPointingPe());
+    return written;
+}
+
 } // namespace
 
 // Writes the hostile inputs into the fuzz corpora under the folder given
@@ -80,5 +106,6 @@ int main(int argc, char **argv)
                          HostileBorder(kind));
     written &= Write(in("help"), "nested-tables.hlp", NestedTablesHelp());
     written &= Write(in("help"), "endless-picture.hlp", EndlessPictureHelp());
+    written &= WriteIconSeeds(corpus);
     return written ? 0 : 1;
 }

@@ -2,11 +2,14 @@
 
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
+#include "CalendarSet.h"
+#include "FillSource.h"
 #include "GeometryJson.h"
 #include "Messages.h"
 #include "PageInfoJson.h"
 #include "PdfExport.h"
 #include "PictureExport.h"
+#include "ProgramFolder.h"
 #include "RenderOptions.h"
 #include "SaveFiles.h"
 #include "StoredPageValues.h"
@@ -95,23 +98,28 @@ QString WritePicture(TCalendarPage &page, const QString &fileName, std::optional
     return written ? QString() : QStringLiteral("cannot write %1").arg(fileName);
 }
 
-QString WritePictures(TCalendarPage &page, const TRenderOptions &options)
+QString WritePictures(const TCalendarSet &set, const TRenderOptions &options)
 {
-    for (int number = 1; number <= options.Count; ++number) {
-        if (number > 1)
-            AdvancePage(page);
-        const QString fileName = NumberedFileName(options.Output, number, options.Count);
-        if (QString error = WritePicture(page, fileName, options.Dpi); !error.isEmpty())
+    const std::unique_ptr<TCalendarPage> page = set.Page(0);
+    for (int index = 0; index < set.Count(); ++index) {
+        if (index > 0)
+            set.MovePage(*page, index);
+        const QString fileName = NumberedFileName(options.Output, index + 1, set.Count());
+        if (QString error = WritePicture(*page, fileName, options.Dpi); !error.isEmpty())
             return error;
     }
     return {};
 }
 
 // The pages as one PDF on the page's own paper, one page each.
-QString WritePdf(TCalendarPage &page, const TRenderOptions &options)
+QString WritePdf(const TCalendarPage &document, const TCalendarSet &set,
+                 const TRenderOptions &options)
 {
-    const QString title = PdfTitle(page, options.Document);
-    if (const auto error = SavePageAsPdf(page, options.Output, title, options.Count, AdvancePage))
+    const QString title = PdfTitle(document, options.Document);
+    const std::unique_ptr<TCalendarPage> page = set.Page(0);
+    int index = 0;
+    const auto nextPage = [&set, &index](TCalendarPage &sheet) { set.MovePage(sheet, ++index); };
+    if (const auto error = SavePageAsPdf(*page, options.Output, title, set.Count(), nextPage))
         return QStringLiteral("cannot write %1: %2").arg(options.Output, *error);
     return {};
 }
@@ -127,6 +135,12 @@ QString Render(const TRenderOptions &options)
 {
     if (QString error = CheckFileNames(options); !error.isEmpty())
         return error;
+    TRecurringRead fill;
+    if (!options.Fill.isEmpty()) {
+        fill = ReadFillSource(options.Fill, ProgramFolder());
+        if (!fill.Error.isEmpty())
+            return fill.Error;
+    }
     TCalendarPage page;
     if (QString error = StartPage(options, page); !error.isEmpty())
         return error;
@@ -148,8 +162,10 @@ QString Render(const TRenderOptions &options)
     if (page.BorderRect().Width() < 2 || page.BorderRect().Height() < 2)
         return QStringLiteral("the margins leave no page: together they are as wide or as tall "
                               "as the paper");
-    return Suffix(options.Output) == u"pdf" ? WritePdf(page, options)
-                                            : WritePictures(page, options);
+    // The pages are copies: the document's own page stays as it was read.
+    const TCalendarSet set(page, TCalendarSet::PeriodOf(page), options.Count, fill.Lines);
+    return Suffix(options.Output) == u"pdf" ? WritePdf(page, set, options)
+                                            : WritePictures(set, options);
 }
 
 // Messages the program would show in a box go to standard error; questions

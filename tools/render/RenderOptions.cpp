@@ -5,10 +5,7 @@
 #include "PictureExport.h"
 #include "Ppi.h"
 
-#include <QDate>
 #include <QLocale>
-
-#include <algorithm>
 
 namespace {
 
@@ -117,6 +114,8 @@ std::optional<QString> TakeValue(TRenderOptions &o, const QString &option, const
         return Take(o.Save, option, value, [](const QString &v) { return std::optional(v); });
     if (option == u"--count")
         return Take(o.Count, option, value, [](const QString &v) { return ToInt(v, 1, 1200); });
+    if (option == u"--fill")
+        return Take(o.Fill, option, value, [](const QString &v) { return std::optional(v); });
     return QStringLiteral("unknown option %1").arg(option);
 }
 
@@ -197,31 +196,6 @@ QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page)
     return {};
 }
 
-void AdvancePage(TCalendarPage &page)
-{
-    // A day past the month's end (a page read from a damaged file) counts as
-    // the month's last, so the pages still move on.
-    const int lastDay = DaysInMonth(page.MainCalMonth(), page.MainCalYear());
-    const QDate today(page.MainCalYear(), page.MainCalMonth(),
-                      std::clamp(page.MainCalDay(), 1, lastDay));
-    const int kind = page.LayoutKind();
-    QDate next;
-    if (kind == 2 || kind == 3)
-        next = today.addDays(kind == 2 ? 7 : 14);
-    else if (kind >= 4)
-        next = today.addDays(1);
-    else
-        next = today.addMonths(1);
-    if (!next.isValid() || next.year() > 9999)
-        return;
-    // The day first, so that no step passes through a day the month lacks.
-    const int day = kind >= 2 || page.MainCalDay() > 0 ? next.day() : 0;
-    page.SetMainCalDay(std::min(day, 28));
-    page.SetMainCalYear(next.year());
-    page.SetMainCalMonth(next.month());
-    page.SetMainCalDay(day);
-}
-
 QString RenderUsage()
 {
     return QStringLiteral(
@@ -243,7 +217,14 @@ QString RenderUsage()
         "                         at the zoom; JPEG through the picture library at\n"
         "                         quality 80) or .pdf (vector, on the page's paper)\n"
         "  --count N              N consecutive months (weeks, days for planners): PDF\n"
-        "                         pages, or numbered picture files (page-1.png, ...)\n"
+        "                         pages, or numbered picture files (page-1.png, ...);\n"
+        "                         the cells written in the document stay on its own\n"
+        "                         month (week, day) only\n"
+        "  --fill SOURCE          fill the day cells of the pages written from SOURCE:\n"
+        "                         a recurring-dates file (.DAX), holidays:CODE for a\n"
+        "                         holiday set beside the program (US, UK, CA, FR, DE,\n"
+        "                         IT, ES or the set's name, e.g. \"holidays:United\n"
+        "                         Kingdom\"), or an iCalendar file (.ics)\n"
         "  --geometry             print the page's geometry as one JSON object\n"
         "  --save FILE            write the page as a .DWC document or .DWS style sheet\n"
         "  --info                 print the page's style, dates, cell texts and objects\n"

@@ -28,6 +28,7 @@ struct TRenderOptions
     std::optional<int> Dpi; // --dpi: pictures at N dots per inch, in place of --scale
     QString Output;         // -o
     int Count = 1;
+    QString Fill; // --fill: where the pages' day cells take their text from
     QString Save; // --save: a document or style sheet by its extension
     bool Info = false;
     bool Geometry = false;
@@ -40,10 +41,6 @@ std::variant<TRenderOptions, QString> ParseRenderOptions(const QStringList &argu
 
 // Applies the page options in their order; an empty string, or what failed.
 QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page);
-
-// Moves the page on by one page of its kind: a month, a week of the week
-// planners, a day of the day planners.
-void AdvancePage(TCalendarPage &page);
 
 // The text --help prints.
 QString RenderUsage();

@@ -10,6 +10,7 @@
 #include "ImageTool.h"
 #include "MRUFileList.h"
 #include "MainCaption.h"
+#include "MainLabelDialogs.h"
 #include "PagePlacement.h"
 #include "ProgramArt.h"
 #include "ProgramStyle.h"
@@ -62,18 +63,22 @@ TCalendarMain::TCalendarMain(TPrinterQuery printers, QWidget *parent)
     CreateMenus();
     CreateToolRow();
     CreatePageArea();
+    InstallMainLabelDialogs(*this);
     resize(635, 378 + menuBar()->sizeHint().height());
     FormCreate();
     ConnectCommands();
     InstallImageTool();
     // The two windows that live as long as this one, made after it.
     IconPalette = new TFloatingPalette(this);
+    connect(IconPalette, &TFloatingPalette::Hidden, this, &TCalendarMain::SetButtons);
     FlatCalendarEditor = new TFlatCalendarEditor(this);
     HookFlatCalendarEditor();
 }
 
 TCalendarMain::~TCalendarMain()
 {
+    // The palette outlives this window's own part while it is destroyed.
+    IconPalette->disconnect(this);
     TLumFlatCalendar::SetEditor({});
     qApp->removeEventFilter(this);
     ShowNormalCursor();

@@ -35,23 +35,6 @@ QImage RedIcon()
     return icon;
 }
 
-// Sends a drag's entry, one move and, when it was taken, the drop to target at
-// the point; whether the move was taken.
-bool DragAndDrop(QWidget &target, QPoint at, const QMimeData &data)
-{
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&target, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&target, &move);
-    if (!move.isAccepted())
-        return false;
-    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&target, &drop);
-    return drop.isAccepted();
-}
-
 // The page area as it is on screen, the open editor included, in page pixels.
 QImage Shown(TCalendarMain &window)
 {

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QDeadlineTimer>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -156,6 +157,23 @@ inline void ClickPage(QWidget &page, QPoint at)
                         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&page, &press);
     QApplication::sendEvent(&page, &release);
+}
+
+// Sends a drag's entry, one move and, when they were taken, the drop to target
+// at the point; whether all three were taken.
+inline bool DragAndDrop(QWidget &target, QPoint at, const QMimeData &data)
+{
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &move);
+    if (!move.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &drop);
+    return drop.isAccepted();
 }
 
 // Types text where the keyboard goes now, one key press per character.

@@ -1,4 +1,4 @@
-#include "IconFile.h"
+#include "IconPicture.h"
 
 #include "LittleEndian.h"
 

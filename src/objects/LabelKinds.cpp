@@ -1,0 +1,46 @@
+#include "LabelKinds.h"
+
+#include "Component.h"
+#include "LumBaseLabel.h"
+#include "PaxRichBaseLabel.h"
+
+void RegisterLabelClasses(TClassRegistry &classes)
+{
+    classes.Register(TPaxLabel::Class());
+    classes.Register(TPaxRichBaseLabel::Class());
+}
+
+std::unique_ptr<TPaxLabel> NewToolLabel(const TFontDesc &pageFont)
+{
+    auto label = std::make_unique<TPaxLabel>();
+    label->SetCaption(QStringLiteral("Enter text..."));
+    TFontDesc font = pageFont;
+    font.Size = 20;
+    label->SetFont(font);
+    return label;
+}
+
+void FinishToolLabel(TLumGraphicControl &label)
+{
+    auto *text = dynamic_cast<TPaxLabel *>(&label);
+    if (!text)
+        return;
+    text->SetTransparent(false);
+    text->SetBorderStyle(bsSingle);
+    text->EditAfterCreate();
+}
+
+std::unique_ptr<TPaxRichBaseLabel> NewToolRichLabel()
+{
+    return std::make_unique<TPaxRichBaseLabel>();
+}
+
+void FinishToolRichLabel(TLumGraphicControl &label)
+{
+    auto *rich = dynamic_cast<TPaxRichBaseLabel *>(&label);
+    if (!rich)
+        return;
+    rich->SetTransparent(false);
+    rich->SetBorderStyle(bsSingle);
+    rich->Edit();
+}

@@ -1,0 +1,189 @@
+#include "PaxRichBaseLabel.h"
+
+#include "LabelPrompts.h"
+#include "LumBasePanel.h"
+#include "MasterRichText.h"
+#include "Numbers.h"
+#include "ObjectMenuItems.h"
+#include "PublishedProperties.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+
+namespace {
+
+TClassInfo MakeClass()
+{
+    TClassInfo info(QStringLiteral("TPaxRichBaseLabel"), &TLumGraphicControl::BaseClassInfo(),
+                    [] { return std::make_unique<TPaxRichBaseLabel>(); });
+    using C = TPaxRichBaseLabel;
+    TPublishedProperties<C>(info)
+        .Binary("RTFText.Data", &C::RTFData, &C::SetRTFData)
+        .Enumeration<TBorderStyle>("BorderStyle", BorderStyleNames(), &C::BorderStyle,
+                                   &C::SetBorderStyle)
+        .Boolean("Transparent", &C::Transparent, &C::SetTransparent)
+        .Colour("BGColor", &C::BGColor, &C::SetBGColor);
+    return info;
+}
+
+// Whether canvas records what it is given for a device of its own.
+bool Recording(const QPainter &canvas)
+{
+    const QPaintEngine *engine = canvas.paintEngine();
+    return engine && engine->type() != QPaintEngine::Raster;
+}
+
+} // namespace
+
+TPaxRichBaseLabel::TPaxRichBaseLabel()
+{
+    SetObjectBounds(0, 0, 190, 33);
+    OnEdit = [this] { Edit(); };
+}
+
+TPaxRichBaseLabel::~TPaxRichBaseLabel() = default;
+
+const TClassInfo &TPaxRichBaseLabel::Class()
+{
+    static const TClassInfo info = MakeClass();
+    return info;
+}
+
+void TPaxRichBaseLabel::SetRTFText(const TWPRTFTextPaint &Value)
+{
+    m_storage.SetRtfText(Value);
+    Repaint();
+    NotifyLabelChanged();
+}
+
+void TPaxRichBaseLabel::SetRTFData(const QByteArray &Value)
+{
+    if (Value.isEmpty())
+        m_storage.RtfText().Clear();
+    else
+        m_storage.RtfText().LoadData(Value);
+    Repaint();
+    NotifyLabelChanged();
+}
+
+void TPaxRichBaseLabel::SetBorderStyle(TBorderStyle Value)
+{
+    if (Value == m_borderStyle || Value < bsNone || Value > bsSingle)
+        return;
+    m_borderStyle = Value;
+    Repaint();
+    NotifyLabelChanged();
+}
+
+void TPaxRichBaseLabel::SetTransparent(bool Value)
+{
+    if (Value == m_transparent)
+        return;
+    m_transparent = Value;
+    Repaint();
+}
+
+void TPaxRichBaseLabel::SetBGColor(TColor Value)
+{
+    if (Value == m_bgColor)
+        return;
+    m_bgColor = Value;
+    Repaint();
+    NotifyLabelChanged();
+}
+
+void TPaxRichBaseLabel::Repaint()
+{
+    ++m_revision;
+    if (Parent() && Visible())
+        Parent()->InvalidateObject(Bounds());
+}
+
+TMasterRichText *TPaxRichBaseLabel::FindMasterRichText() const
+{
+    if (!Parent())
+        return nullptr;
+    if (auto *host = dynamic_cast<TMasterRichTextHost *>(Parent()))
+        return host->FindMasterRichText(TMasterRichText::DefaultName());
+    return &SharedMasterRichText();
+}
+
+int TPaxRichBaseLabel::LayoutWidth() const
+{
+    const double scale = Scale() * 10 == 0 ? 1.0 : double(Scale());
+    return Round(Width() * (1.0 / scale));
+}
+
+int TPaxRichBaseLabel::ZoomPercent() const
+{
+    return Trunc(double(Scale()) * 100);
+}
+
+void TPaxRichBaseLabel::DrawRich(QPainter &Canvas) const
+{
+    const TMasterRichText *master = FindMasterRichText();
+    if (!master)
+        return;
+    const QRect rect(0, 0, Width(), Height());
+    Canvas.save();
+    if (!m_transparent)
+        Canvas.fillRect(rect, ToQColor(m_bgColor));
+    master->RenderPage(Canvas, m_storage.RtfText(), rect, LayoutWidth(), ZoomPercent(),
+                       Recording(Canvas) ? TWPPaintTarget::Metafile : TWPPaintTarget::Bitmap,
+                       &m_layout);
+    if (m_borderStyle == bsSingle) {
+        Canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+        Canvas.setBrush(Qt::NoBrush);
+        Canvas.drawRect(0, 0, Width() - 1, Height() - 1);
+    }
+    Canvas.restore();
+}
+
+void TPaxRichBaseLabel::Paint(QPainter &Target) const
+{
+    if (Parent() && Parent()->PaintSuspended())
+        return;
+    m_picture.Paint(Target, QSize(Width(), Height()), Scale(), m_revision,
+                    [this](QPainter &canvas) { DrawRich(canvas); });
+}
+
+void TPaxRichBaseLabel::Edit()
+{
+    if (!LabelPrompts().EditRichText)
+        return;
+    std::optional<TWPRTFTextPaint> text = LabelPrompts().EditRichText(*this);
+    if (text)
+        SetRTFText(*text);
+}
+
+void TPaxRichBaseLabel::ToggleTransparent()
+{
+    SetTransparent(!m_transparent);
+}
+
+void TPaxRichBaseLabel::ChooseBGColor()
+{
+    if (!LabelPrompts().ChooseColor)
+        return;
+    const std::optional<TColor> color = LabelPrompts().ChooseColor(m_bgColor);
+    if (!color)
+        return;
+    SetBGColor(*color);
+    SetTransparent(false);
+    Repaint();
+}
+
+void TPaxRichBaseLabel::ToggleBorder()
+{
+    SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle);
+}
+
+void TPaxRichBaseLabel::AddMenuItems(TDesignMenu &Menu)
+{
+    Menu << MenuSeparator()
+         << MenuCheck(QStringLiteral("Transparent"), m_transparent, [this] { ToggleTransparent(); })
+         << MenuCommand(QStringLiteral("Background Color"), [this] { ChooseBGColor(); })
+         << MenuCheck(QStringLiteral("Border"), m_borderStyle == bsSingle,
+                      [this] { ToggleBorder(); })
+         << MenuCommand(QStringLiteral("Edit"), [this] { Edit(); });
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "Color.h"
+#include "LabelTypes.h"
+#include "LumGraphicControl.h"
+#include "ObjectPicture.h"
+#include "RtfStorage.h"
+
+#include <QByteArray>
+
+#include <memory>
+
+class TMasterRichText;
+class TWPRichTextLayout;
+
+// A rich-text label: a block of formatted text, edited in the rich text
+// editor window, drawn through the form's master rich-text renderer with its
+// lines broken at the label's unzoomed width.
+//
+// Published after the base's properties, always stored: RTFText (the text as
+// RTF, "RTFText.Data"), BorderStyle, Transparent, BGColor.
+class TPaxRichBaseLabel : public TLumGraphicControl
+{
+public:
+    TPaxRichBaseLabel();
+    ~TPaxRichBaseLabel() override;
+
+    static const TClassInfo &Class();
+    const TClassInfo &ClassInfo() const override { return Class(); }
+
+    const TWPRTFTextPaint &RTFText() const { return m_storage.RtfText(); }
+    void SetRTFText(const TWPRTFTextPaint &Value);
+    // The text as the document stores it; an unreadable text keeps what was
+    // read of it.
+    QByteArray RTFData() const { return m_storage.RtfText().SaveData(); }
+    void SetRTFData(const QByteArray &Value);
+    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(TBorderStyle Value);
+    bool Transparent() const { return m_transparent; }
+    void SetTransparent(bool Value);
+    TColor BGColor() const { return m_bgColor; }
+    void SetBGColor(TColor Value);
+
+    // The master renderer of the form the label is on: the form's own when
+    // it holds some, else the shared one; null off a panel or when the form
+    // has none of that name.
+    TMasterRichText *FindMasterRichText() const;
+    // The width the text's lines break at: the label's width at zoom 1,
+    // rounded as the page rounds it when it goes back to zoom 1 to print or
+    // save, so the screen and paper break alike.
+    int LayoutWidth() const;
+    // The zoom in percent the text is painted at.
+    int ZoomPercent() const;
+
+    // Background, text and frame in the label's pixels; nothing without a
+    // master renderer.
+    void DrawRich(QPainter &Canvas) const;
+    // The rich text editor on a copy of the text; on OK the label takes it.
+    void Edit();
+
+    // The commands of the label's menu.
+    void ToggleTransparent();
+    void ChooseBGColor();
+    void ToggleBorder();
+
+    void Paint(QPainter &Target) const override;
+    void AddMenuItems(TDesignMenu &Menu) override;
+
+private:
+    void Repaint();
+
+    TWPRtfStorage m_storage;
+    TBorderStyle m_borderStyle = bsSingle;
+    bool m_transparent = true;
+    TColor m_bgColor = clWhite;
+    quint64 m_revision = 1;
+    mutable TObjectPicture m_picture;
+    mutable std::shared_ptr<const TWPRichTextLayout> m_layout;
+};

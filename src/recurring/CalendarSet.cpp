@@ -1,0 +1,202 @@
+#include "CalendarSet.h"
+
+#include "CalendarDates.h"
+#include "CalendarPage.h"
+#include "RtfStorage.h"
+
+#include <QBuffer>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+namespace {
+
+constexpr int LastYear = 9999;
+
+bool IsWeekKind(int kind)
+{
+    return kind == 2 || kind == 3;
+}
+
+bool IsDayKind(int kind)
+{
+    return kind >= 4;
+}
+
+QByteArray PageBytes(const TCalendarPage &page)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    page.SaveToDevice(buffer);
+    return bytes;
+}
+
+// A page with the cells and placed objects of bytes, the document's stored
+// form, and everything else of source: style, paper, zoom.
+std::unique_ptr<TCalendarPage> CopyOfPage(const TCalendarPage &source, const QByteArray &bytes)
+{
+    auto page = std::make_unique<TCalendarPage>();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    page->LoadFromDevice(buffer);
+    page->AssignStyle(source);
+    page->SetPaperSize(source.PaperSize());
+    page->SetPlannerStartTime(source.PlannerStartTime());
+    page->SetVisible(source.Visible());
+    // The zoom last, as the program sets it on a page read: it sizes the
+    // page and its objects.
+    page->SetScale(source.Scale());
+    return page;
+}
+
+// The date each fillable cell shows, by cell index: the days of the month
+// of a month grid, the day rows of a week planner, the notes row of a day
+// planner (its hours have no day of their own). Mini pages have none.
+std::map<int, QDate> CellDates(const TCalendarPage &page, QDate periodStart)
+{
+    std::map<int, QDate> dates;
+    const int kind = page.LayoutKind();
+    if (kind == 0) {
+        for (int index = 1; index <= CellCount; ++index) {
+            const int day =
+                DayInCell(index, page.MainCalMonth(), page.MainCalYear(), page.StartOfWeek());
+            if (day > 0)
+                dates[index] = QDate(page.MainCalYear(), page.MainCalMonth(), day);
+        }
+    } else if (IsWeekKind(kind)) {
+        const int days = page.CalendarLayout() == lo2Week ? 14 : 7;
+        for (int row = 1; row <= days; ++row)
+            dates[row] = periodStart.addDays(row - 1);
+    } else if (IsDayKind(kind)) {
+        const int hours = page.CalendarLayout() == loDay15 ? 15 : 10;
+        dates[hours + 1] = periodStart;
+    }
+    return dates;
+}
+
+} // namespace
+
+TSetUnit SetUnitOfKind(int layoutKind)
+{
+    if (IsWeekKind(layoutKind))
+        return TSetUnit::Week;
+    return IsDayKind(layoutKind) ? TSetUnit::Day : TSetUnit::Month;
+}
+
+TCalendarSet::TCalendarSet(const TCalendarPage &document, QDate start, int count,
+                           QStringList fillLines, TDefaultFont defaultFont)
+    : m_documentBytes(PageBytes(document)), m_documentPeriod(PeriodOf(document)),
+      m_unit(SetUnitOfKind(document.LayoutKind())), m_fillLines(std::move(fillLines)),
+      m_defaultFont(std::move(defaultFont))
+{
+    m_document = CopyOfPage(document, m_documentBytes);
+    if (!start.isValid())
+        start = m_documentPeriod;
+    start = std::min(start, QDate(LastYear, 12, 31));
+    if (m_unit == TSetUnit::Month) {
+        m_start = QDate(start.year(), start.month(), 1);
+        const int monthsLeft = (LastYear - m_start.year()) * 12 + (12 - m_start.month()) + 1;
+        m_count = std::clamp(count, 1, monthsLeft);
+    } else {
+        m_start = start;
+        m_stepDays = m_unit == TSetUnit::Day ? 1 : (document.CalendarLayout() == lo2Week ? 14 : 7);
+        const qint64 daysLeft = m_start.daysTo(QDate(LastYear, 12, 31));
+        m_count = int(std::clamp<qint64>(count, 1, daysLeft / m_stepDays + 1));
+    }
+}
+
+TCalendarSet::~TCalendarSet() = default;
+
+QDate TCalendarSet::PeriodOf(const TCalendarPage &page)
+{
+    const int month = page.MainCalMonth();
+    const int year = page.MainCalYear();
+    if (SetUnitOfKind(page.LayoutKind()) == TSetUnit::Month)
+        return QDate(year, month, 1);
+    // As the planners draw it: a page that never had a day set starts on
+    // the 1st, and a day past the month's end (a damaged file) on its last.
+    const int day = std::clamp(page.MainCalDay(), 1, DaysInMonth(month, year));
+    return QDate(year, month, day);
+}
+
+QDate TCalendarSet::PeriodStart(int index) const
+{
+    if (m_unit == TSetUnit::Month)
+        return m_start.addMonths(index);
+    return m_start.addDays(qint64(index) * m_stepDays);
+}
+
+std::unique_ptr<TCalendarPage> TCalendarSet::Page(int index) const
+{
+    auto page = CopyOfPage(*m_document, m_documentBytes);
+    MovePage(*page, index);
+    return page;
+}
+
+void TCalendarSet::MovePage(TCalendarPage &page, int index) const
+{
+    const QDate period = PeriodStart(std::clamp(index, 0, m_count - 1));
+    if (m_unit == TSetUnit::Month) {
+        // The document's day where the month has it, else the month's last;
+        // a page without a day keeps none.
+        const int day = m_document->MainCalDay();
+        SetPageDate(page,
+                    QDate(period.year(), period.month(), std::clamp(day, 1, period.daysInMonth())));
+        if (day == 0)
+            page.SetMainCalDay(0);
+    } else {
+        SetPageDate(page, period);
+    }
+    RestoreCells(page, period == m_documentPeriod);
+    Fill(page);
+}
+
+void TCalendarSet::SetPageDate(TCalendarPage &page, QDate date) const
+{
+    // The day first, so that no step passes through a day the month lacks.
+    page.SetMainCalDay(std::min(date.day(), 28));
+    page.SetMainCalYear(date.year());
+    page.SetMainCalMonth(date.month());
+    page.SetMainCalDay(date.day());
+}
+
+void TCalendarSet::RestoreCells(TCalendarPage &page, bool ownPeriod) const
+{
+    TWPRtfStorage cell;
+    for (int index = 1; index <= CellCount; ++index) {
+        if (ownPeriod)
+            m_document->GetCellText(index, cell);
+        else
+            cell.Assign(page.BlankCell());
+        page.SetCellText(index, cell);
+    }
+}
+
+void TCalendarSet::Fill(TCalendarPage &page) const
+{
+    if (m_fillLines.isEmpty())
+        return;
+    // The lines of each month are resolved once, for all its cells.
+    std::map<std::pair<int, int>, QList<TDayLine>> months;
+    for (const auto &[index, date] : CellDates(page, PeriodOf(page))) {
+        const auto key = std::pair(date.year(), date.month());
+        auto found = months.find(key);
+        if (found == months.end())
+            found = months.emplace(key, DayLines(m_fillLines, date.month(), date.year())).first;
+        TWPRtfStorage cell;
+        bool filled = false;
+        for (const TDayLine &line : found->second) {
+            if (line.Day != date.day())
+                continue;
+            if (!filled)
+                page.GetCellText(index, cell);
+            AppendLine(cell.RtfText(), line.Text, m_defaultFont);
+            filled = true;
+        }
+        if (filled)
+            page.SetCellText(index, cell);
+    }
+}

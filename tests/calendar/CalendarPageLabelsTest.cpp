@@ -1,0 +1,104 @@
+#include "CalendarPage.h"
+#include "CalendarPagePaint.h"
+#include "LabelPrompts.h"
+#include "LumBaseLabel.h"
+#include "MasterRichText.h"
+#include "PaxRichBaseLabel.h"
+#include "RtfDocument.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextCursor>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray FileBytes(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A drag of the page's current tool from one point to another.
+void Drag(TCalendarPage &page, QPoint from, QPoint to)
+{
+    page.MouseDown(Qt::LeftButton, Qt::NoModifier, from.x(), from.y());
+    page.MouseMove(Qt::LeftButton, Qt::NoModifier, to.x(), to.y());
+    page.MouseUp(Qt::LeftButton, Qt::NoModifier, to.x(), to.y());
+}
+
+class PageLabels : public ::testing::Test
+{
+protected:
+    ~PageLabels() override { SetLabelPrompts({}); }
+
+    // A label and a rich label made with the page's tools.
+    void MakeBoth(TCalendarPage &page)
+    {
+        TLabelPrompts prompts;
+        prompts.EditText = [](const QString &) { return std::optional<QString>("Picnic"); };
+        prompts.EditRichText = [](const TPaxRichBaseLabel &) {
+            TWPRTFTextPaint text;
+            QTextCursor(&text.Document()).insertText(QStringLiteral("Bring plates and cups"));
+            return std::optional<TWPRTFTextPaint>(text);
+        };
+        SetLabelPrompts(prompts);
+        page.SetPanelState(psLabel);
+        Drag(page, {100, 100}, {260, 140});
+        page.SetPanelState(psRichLabel);
+        Drag(page, {100, 200}, {300, 260});
+    }
+};
+
+} // namespace
+
+TEST_F(PageLabels, ToolsCreateLabelsThatOpenTheirDialogs)
+{
+    TCalendarPage page;
+    MakeBoth(page);
+    ASSERT_EQ(page.Objects().Count(), 2);
+    const auto *label = dynamic_cast<const TPaxLabel *>(page.Objects().At(0));
+    const auto *rich = dynamic_cast<const TPaxRichBaseLabel *>(page.Objects().At(1));
+    ASSERT_NE(label, nullptr);
+    ASSERT_NE(rich, nullptr);
+    EXPECT_EQ(label->Caption(), QStringLiteral("Picnic"));
+    EXPECT_EQ(label->Font().Size, 20);
+    EXPECT_EQ(label->Font().Name, page.Font().Name);
+    EXPECT_FALSE(label->Transparent());
+    EXPECT_EQ(label->BorderStyle(), bsSingle);
+    EXPECT_FALSE(rich->RTFText().IsEmpty());
+    EXPECT_FALSE(rich->Transparent());
+    EXPECT_EQ(rich->FindMasterRichText(), &SharedMasterRichText());
+    EXPECT_EQ(page.PanelState(), psPointing);
+}
+
+TEST_F(PageLabels, DocumentsKeepBothKindsByteForByte)
+{
+    QTemporaryDir folder;
+    TCalendarPage page;
+    MakeBoth(page);
+    // Named as a document's objects are named when it is read.
+    page.Objects().At(0)->SetName(QStringLiteral("Component0"));
+    page.Objects().At(1)->SetName(QStringLiteral("Component1"));
+    const QString first = folder.filePath(QStringLiteral("first.DWC"));
+    const QString second = folder.filePath(QStringLiteral("second.DWC"));
+    ASSERT_FALSE(page.SaveToFile(first));
+    TCalendarPage read;
+    ASSERT_FALSE(read.LoadFromFile(first));
+    ASSERT_EQ(read.Objects().Count(), 2);
+    ASSERT_FALSE(read.SaveToFile(second));
+    EXPECT_EQ(FileBytes(second), FileBytes(first));
+}
+
+TEST_F(PageLabels, LabelsShowOnThePageBitmap)
+{
+    TCalendarPage page;
+    MakeBoth(page);
+    auto *label = static_cast<TPaxLabel *>(page.Objects().At(0));
+    label->SetBackColor(clRed);
+    const QImage image = RenderToBitmap(page);
+    EXPECT_EQ(image.pixel(label->Left(), label->Top()) & 0xFFFFFF, 0u) << "frame";
+    EXPECT_EQ(image.pixel(label->Left() + label->Width() - 3, label->Top() + 3) & 0xFFFFFF,
+              0xFF0000u);
+}
