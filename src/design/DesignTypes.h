@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QStringList>
 #include <QtGlobal>
 
 // Values the design surface shares between its panel, its handle, its
@@ -30,14 +29,4 @@ enum TGridSize : int { gs4x4, gs8x8 };
 inline int GridStep(TGridSize size)
 {
     return size == gs8x8 ? 8 : 4;
-}
-
-// Whether a placed object draws a 1-pixel black frame round itself; stored
-// by identifier.
-enum TBorderStyle : int { bsNone, bsSingle };
-
-// The identifiers of TBorderStyle in documents, by ordinal.
-inline QStringList BorderStyleNames()
-{
-    return {QStringLiteral("bsNone"), QStringLiteral("bsSingle")};
 }

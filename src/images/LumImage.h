@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesignTypes.h"
+#include "LabelTypes.h"
 #include "LumGraphicControl.h"
 #include "LumPicture.h"
 
