@@ -7,9 +7,13 @@
 #include "Rect.h"
 #include "SuperTextTypes.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRectF>
 #include <QString>
+
+class QPainterPath;
 
 // Where the parts of special-effect text go, in the object's own pixels at
 // its zoom.
@@ -96,8 +100,11 @@ public:
     void SetLastBitmapFileNameandPath(const QString &Value);
 
     // The texture as a document stores it: a 4-byte length and a bitmap file.
+    // Data that cannot be read leaves no texture and is written back as it
+    // came.
     QByteArray ImageData() const;
     void SetImageData(const QByteArray &Value);
+    bool HasImageData() const;
 
     // The shadow's offset from its depth and orientation, at zoom 1.
     QPoint ShadowOffset() const { return m_shadowOffset; }
@@ -113,8 +120,11 @@ public:
     const QImage &GradientBitmap() const { return m_gradient; }
     void BuildGradient();
 
-    // The caption as far as it fits in width pixels from its start: cut from
-    // its end, one character at a time.
+    // The font the caption is drawn in at the zoom: its size in points
+    // times the zoom, truncated, between 1 and 1000 points.
+    QFont DrawingFont() const;
+    // The caption as far as it fits in width pixels in font: cut from its
+    // end, one character at a time, down to nothing.
     QString FittedCaption(const QFont &font, int width) const;
 
     // The object's look in its own pixels: background and frame, then
@@ -155,7 +165,11 @@ private:
     void RebuildGradientIfShown();
     // The layout made afresh when marked or made for another size or zoom.
     TSuperTextLayout PaintLayout() const;
+    // The layout for an object of width x height, which it may change.
     TSuperTextLayout MakeLayout(int &width, int &height) const;
+    void DrawPlaceholder(QPainter &canvas) const;
+    void FillSurface(QPainter &canvas, const QPainterPath &text) const;
+    void PrintSurface(TCanvasReport &report, const QPainterPath &text, const QRectF &area) const;
 
     int m_shadowDepth = 0;
     TShadowOrientation m_shadowOrientation = sdDownRight;
@@ -169,6 +183,7 @@ private:
     TColor m_gradientTo = clYellow;
     TColor m_gradientFrom = clBlue;
     QImage m_image;
+    QByteArray m_unreadableImage;
     TColor m_outlineColor = clBlack;
     TPenStyle m_outlineStyle = psSolid;
     int m_outlineWidth = 1;
