@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CaptionMasks.h"
 #include "Color.h"
 #include "FontDesc.h"
 #include "LumGraphicControl.h"
@@ -168,7 +169,9 @@ private:
     // The layout for an object of width x height, which it may change.
     TSuperTextLayout MakeLayout(int &width, int &height) const;
     void DrawPlaceholder(QPainter &canvas) const;
-    void FillSurface(QPainter &canvas, const QPainterPath &text) const;
+    // The surface's paint over the object: font colour, texture tiles or
+    // gradient.
+    void PaintSurface(QPainter &canvas) const;
     void PrintSurface(TCanvasReport &report, const QPainterPath &text, const QRectF &area) const;
 
     int m_shadowDepth = 0;
@@ -200,6 +203,7 @@ private:
     quint64 m_revision = 1;
     mutable bool m_painting = false;
     mutable TObjectPicture m_picture;
+    mutable TCaptionMasks m_masks;
 };
 
 // TLumSuperText, for documents and the clipboard.

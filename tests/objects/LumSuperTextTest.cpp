@@ -222,6 +222,36 @@ TEST_F(SuperTextTest, SurfacesFillWithTheirOwnPaint)
     EXPECT_FALSE(AnyPixel(PaintedObject(text), stem, IsDark));
 }
 
+TEST_F(SuperTextTest, TextureTilesStartAtTheObjectsCorner)
+{
+    TLumSuperText &text = PlaceText(300, 100);
+    text.SetOutlineStyle(psClear);
+    QImage texture(7, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            texture.setPixel(x, y, qRgb(30 * x, 40 * y, 200));
+    text.SetSurfaceType(stBrushImage);
+    text.SetImage(texture);
+    const QImage image = PaintedObject(text);
+    const auto tinted = [&image](int x, int y) {
+        return (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+    };
+    int matched = 0;
+    int inside = 0;
+    for (int y = 1; y + 1 < image.height(); ++y)
+        for (int x = 1; x + 1 < image.width(); ++x) {
+            // Pixels well inside a glyph show the tile's own pixel.
+            if (!tinted(x, y) || !tinted(x - 1, y) || !tinted(x + 1, y) || !tinted(x, y - 1) ||
+                !tinted(x, y + 1))
+                continue;
+            ++inside;
+            if ((image.pixel(x, y) & 0xFFFFFF) == (texture.pixel(x % 7, y % 5) & 0xFFFFFF))
+                ++matched;
+        }
+    EXPECT_GT(inside, 200);
+    EXPECT_GE(matched, inside * 9 / 10);
+}
+
 TEST_F(SuperTextTest, TextureToNormalAndBackDiscardsTheTexture)
 {
     TLumSuperText text;
