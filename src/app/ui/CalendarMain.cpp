@@ -115,6 +115,7 @@ void TCalendarMain::FormCreate()
     CalendarPanel->SetPaintSuspended(true);
     LoadPreferences();
     SetModified(false);
+    ResetHistory(true);
     CalendarPanel->SetScale(PercentToScale(Preferences.MainZoomPercent));
     CalendarPanel->SetCalendarLayout(LOFullCalendarLS);
     CreateRecentFiles();
@@ -159,6 +160,7 @@ void TCalendarMain::FormActivate()
     QApplication::processEvents();
     mnuSave->setEnabled(false);
     SetModified(false);
+    ResetHistory(true);
     Starting = false;
     SetButtons();
     SetCaption();
@@ -194,6 +196,13 @@ void TCalendarMain::CheckPrinter()
 }
 
 void TCalendarMain::SetModified(bool Value)
+{
+    if (Value)
+        ScheduleRecord();
+    ShowModified(Value);
+}
+
+void TCalendarMain::ShowModified(bool Value)
 {
     if (Value == Modified)
         return;
@@ -478,4 +487,5 @@ void TCalendarMain::ConnectCommands()
     };
     CalendarPanel->LabelChangedEvent = [this] { CalendarPanelLabelChangedEvent(); };
     ConnectCellEditor();
+    ConnectUndo();
 }
