@@ -1,6 +1,7 @@
 #include "PageSnapshot.h"
 
 #include "CalendarPage.h"
+#include "DecodedPicture.h"
 #include "LumLabelObjectFiler.h"
 #include "StreamReader.h"
 #include "StreamWriter.h"
@@ -54,11 +55,11 @@ QByteArray CellBytes(const TCalendarPage &page, int index)
     return document->IsEmpty() ? QByteArray() : document->SaveData();
 }
 
-void RestoreCell(TCalendarPage &page, int index, const QByteArray &bytes)
+void RestoreCell(TCalendarPage &page, int index, const QByteArray &bytes, TPictureBudget &budget)
 {
     TWPRtfStorage cell;
     if (!bytes.isEmpty())
-        cell.RtfText().LoadData(bytes);
+        cell.RtfText().LoadData(bytes, nullptr, &budget);
     page.SetCellText(index, cell);
 }
 
@@ -132,8 +133,10 @@ void RestoreParts(TCalendarPage &page, const TPageParts &parts, TPageSnapshot &s
         RestoreStyle(page, *parts.Style);
         snapshot.Style = *parts.Style;
     }
+    // The cells' pictures share one budget, as a document's do.
+    TPictureBudget budget;
     for (const auto &[index, cell] : parts.Cells) {
-        RestoreCell(page, index, cell);
+        RestoreCell(page, index, cell, budget);
         snapshot.Cells[index - 1] = cell;
     }
     if (parts.Objects) {

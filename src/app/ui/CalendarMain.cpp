@@ -4,10 +4,10 @@
 #include "CalendarPagePaint.h"
 #include "CalendarPanel32.h"
 #include "FlatCalendarEditor.h"
-#include "LumFlatCalendar.h"
 #include "FloatingPalette.h"
 #include "HelpViewer.h"
 #include "ImageTool.h"
+#include "LumFlatCalendar.h"
 #include "MRUFileList.h"
 #include "MainCaption.h"
 #include "MainLabelDialogs.h"
@@ -115,6 +115,7 @@ void TCalendarMain::FormCreate()
     CalendarPanel->SetPaintSuspended(true);
     LoadPreferences();
     SetModified(false);
+    CreateRecoveryTimer();
     ResetHistory(true);
     CalendarPanel->SetScale(PercentToScale(Preferences.MainZoomPercent));
     CalendarPanel->SetCalendarLayout(LOFullCalendarLS);
@@ -162,6 +163,7 @@ void TCalendarMain::FormActivate()
     SetModified(false);
     ResetHistory(true);
     Starting = false;
+    OfferRecovery();
     SetButtons();
     SetCaption();
     ShowNormalCursor();
@@ -400,6 +402,8 @@ void TCalendarMain::closeEvent(QCloseEvent *event)
         return;
     }
     FormClose();
+    // Saved, or the changes were let go: the copy is no longer wanted.
+    RemoveRecoveryCopy();
     event->accept();
 }
 

@@ -2,6 +2,7 @@
 
 #include "Preferences.h"
 #include "PrinterCheck.h"
+#include "RecoveryFile.h"
 #include "UndoHistory.h"
 
 #include <QList>
@@ -19,6 +20,7 @@ class QMimeData;
 class QMenu;
 class QMenuBar;
 class QScrollArea;
+class QTimer;
 class QToolButton;
 class QWheelEvent;
 struct TDesignMenuItem;
@@ -61,7 +63,7 @@ public:
     QAction *DefaultEditorFont1, *N7, *mnuFillCalendarwithRecurringDates;
     QAction *mnuEditrecurringDates, *N5, *mnuPrintCalendar, *mnuPrintSetup, *N2, *Exit1;
     // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z.
-    QAction *mnuUndo, *mnuRedo;
+    QAction *mnuUndo = nullptr, *mnuRedo = nullptr;
     QMenu *mnuOnLine;
     QAction *VisitOurInternetW1;
     QMenu *Help1;
@@ -133,6 +135,16 @@ public:
     void NameChange(const QString &name);
     void UndoClick();
     void RedoClick();
+
+    // Recovery copies: how long after a change one is written, where they
+    // are kept, and the file of this run (empty until one was written).
+    static constexpr int RecoveryIntervalMs = 30000;
+    void SetRecoveryFolder(const QString &folder);
+    void SetRecoveryInterval(int milliseconds);
+    QString RecoveryFileName() const;
+    // Offers the recovery copies no running copy of the program holds, in
+    // turn, until one is recovered; a damaged one is reported and set aside.
+    void OfferRecovery();
     // The page reports a created object (the tool row shows the selection
     // tool again) and every change of its placed objects.
     void CalendarPanelDroppedObjectEvent(const TRect &r);
@@ -254,6 +266,15 @@ private:
     void AfterUndoStep();
     void UpdateUndoCommands();
     TDesignMenu PageMenuHead();
+    // Recovery.
+    void CreateRecoveryTimer();
+    void NoteRecoverableChange();
+    void WriteRecoveryCopy();
+    void RemoveRecoveryCopy();
+    void SetAsideDamagedCopy(const QString &fileName, const QString &why);
+    // Opens the copy's document, if it has one, and puts the copy's page on
+    // it as a change.
+    void Recover(const TRecoveryCopy &copy);
 
     // One zoom step to the scale step gives for the current one, if any.
     void ZoomStep(std::optional<float> (*step)(float scale));
@@ -321,4 +342,7 @@ private:
     TUndoHistory m_history;
     bool m_recordPending = false;
     QString m_changeName;
+    QString m_recoveryFolder;
+    QTimer *m_recoveryTimer = nullptr;
+    std::unique_ptr<TRecoveryWriter> m_recovery;
 };

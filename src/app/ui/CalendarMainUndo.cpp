@@ -51,7 +51,8 @@ void TCalendarMain::ScheduleRecord()
 void TCalendarMain::RecordChange()
 {
     m_recordPending = false;
-    m_history.Record(*CalendarPanel, std::exchange(m_changeName, QString()));
+    if (m_history.Record(*CalendarPanel, std::exchange(m_changeName, QString())))
+        NoteRecoverableChange();
     UpdateUndoCommands();
 }
 
@@ -60,6 +61,7 @@ void TCalendarMain::ResetHistory(bool saved)
     m_recordPending = false;
     m_changeName.clear();
     m_history.Reset(*CalendarPanel, saved);
+    RemoveRecoveryCopy();
     UpdateUndoCommands();
 }
 
@@ -67,6 +69,7 @@ void TCalendarMain::MarkSaved()
 {
     RecordChange();
     m_history.MarkSaved();
+    RemoveRecoveryCopy();
 }
 
 void TCalendarMain::UndoClick()
@@ -92,10 +95,17 @@ void TCalendarMain::AfterUndoStep()
     ShowModified(!m_history.IsSaved());
     SetButtons();
     UpdateUndoCommands();
+    if (Modified)
+        NoteRecoverableChange();
+    else
+        RemoveRecoveryCopy();
 }
 
 void TCalendarMain::UpdateUndoCommands()
 {
+    // The history starts before the commands are made.
+    if (!mnuUndo)
+        return;
     const bool page = CalendarPanel->Visible();
     const QString undo = m_history.CanUndo() ? u"Undo "_s + m_history.UndoText() : u"Undo"_s;
     const QString redo = m_history.CanRedo() ? u"Redo "_s + m_history.RedoText() : u"Redo"_s;
