@@ -76,10 +76,14 @@ TEST_F(RecoveryTest, EditsOfAKilledProcessAreOfferedAndRecovered)
     QProcess editing;
     editing.start(QStringLiteral(DW_RECOVERY_HELPER),
                   {u"edit"_s, program.path(), folder.path(), document});
+    ASSERT_TRUE(editing.waitForStarted(10000));
     QByteArray said;
     QDeadlineTimer deadline(30000);
-    while (!said.contains("written") && !deadline.hasExpired() && editing.waitForReadyRead(1000))
+    while (!said.contains("written") && !deadline.hasExpired() &&
+           editing.state() == QProcess::Running) {
+        editing.waitForReadyRead(500);
         said += editing.readAllStandardOutput();
+    }
     ASSERT_TRUE(said.contains("written")) << said.constData();
     // While it runs, its copy is its own.
     EXPECT_TRUE(OrphanedCopies(folder.path()).isEmpty());

@@ -3,6 +3,7 @@
 #include "LumHandleWidget.h"
 #include "MainWindowTestSupport.h"
 #include "TestObject.h"
+#include "ToolSpeedButton.h"
 
 #include <QTest>
 
@@ -59,7 +60,7 @@ TEST_F(UndoCommandsTest, UndoingBackToTheSavedDocumentMakesItUnchanged)
     TypeIntoCell(window, 10, u"Swim"_s);
     ASSERT_TRUE(WaitForSteps(window, 1));
     EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.mnuSave->isEnabled());
+    EXPECT_TRUE(window.Savebutton->isVisible());
     EXPECT_EQ(window.mnuUndo->text(), u"Undo Cell Text"_s);
     EXPECT_TRUE(window.UndoButton->isEnabled());
     EXPECT_EQ(window.UndoButton->toolTip(), u"Undo Cell Text (Ctrl+Z)"_s);
@@ -67,8 +68,8 @@ TEST_F(UndoCommandsTest, UndoingBackToTheSavedDocumentMakesItUnchanged)
     window.mnuUndo->trigger();
     EXPECT_EQ(CellText(*window.CalendarPanel, 10), QString());
     EXPECT_FALSE(window.Modified);
-    EXPECT_FALSE(window.mnuSave->isEnabled());
     EXPECT_FALSE(window.Savebutton->isVisible());
+    EXPECT_FALSE(window.CancelButton->isVisible());
     EXPECT_EQ(window.mnuRedo->text(), u"Redo Cell Text"_s);
 
     window.mnuRedo->trigger();
@@ -88,12 +89,16 @@ TEST_F(UndoCommandsTest, ANewChangeAfterAnUndoDropsTheRedoList)
 {
     TCalendarMain &window = Start();
     TypeIntoCell(window, 10, u"One"_s);
+    ASSERT_TRUE(WaitForSteps(window, 1));
     TypeIntoCell(window, 11, u"Two"_s);
     ASSERT_TRUE(WaitForSteps(window, 2));
     window.mnuUndo->trigger();
     EXPECT_TRUE(window.mnuRedo->isEnabled());
+    EXPECT_EQ(CellText(*window.CalendarPanel, 10), u"One"_s);
+    EXPECT_EQ(CellText(*window.CalendarPanel, 11), QString());
     window.mnuClearAllCellContentsClick();
-    ASSERT_TRUE(WaitForSteps(window, 2));
+    ASSERT_TRUE(TMainWindowRun::WaitFor([&] { return !window.History().CanRedo(); }));
+    EXPECT_EQ(window.History().Count(), 2);
     EXPECT_FALSE(window.mnuRedo->isEnabled());
     EXPECT_EQ(window.mnuUndo->text(), u"Undo Clear All"_s);
     window.mnuUndo->trigger();
