@@ -12,6 +12,18 @@ DW_PACKAGES=(
     python3-icalendar python3-dateutil
 )
 
+# The sanitizer build: Clang with AddressSanitizer and UndefinedBehaviorSanitizer
+# and libFuzzer's coverage, so one build serves the tests and the fuzz targets.
+DW_SANITIZE_FOLDER=build-asan
+DW_SANITIZE_PACKAGES=(clang-14 libclang-rt-14-dev)
+DW_SANITIZE_OPTIONS=(-DDW_SANITIZE=ON -DDW_FUZZ=ON -DDW_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
+
+# Selects the sanitizer build: its packages, its compiler and its folder.
+dw_use_sanitize_build() {
+    DW_PACKAGES+=("${DW_SANITIZE_PACKAGES[@]}")
+    export CC=clang-14 CXX=clang++-14
+}
+
 # Installs the Debian packages that are not installed yet.
 dw_install_packages() {
     local missing=()

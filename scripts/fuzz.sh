@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang and libFuzzer and runs each for the
-# given number of seconds (default 30) over a copy of its seed corpus.
+# Builds the fuzz targets with clang and libFuzzer (in the sanitizer build's
+# folder, where scripts/test.sh --sanitize has built them already) and runs
+# each for the given number of seconds (default 30) over a copy of its seed
+# corpus.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 seconds="${1:-30}"
-DW_PACKAGES+=(clang-14 libclang-rt-14-dev)
+dw_use_sanitize_build
 dw_install_packages
-CC=clang-14 CXX=clang++-14 DW_TARGETS=dw_fuzzers dw_build build-fuzz -DDW_FUZZ=ON -DDW_BUILD_TESTS=OFF \
-    -DDW_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+DW_TARGETS=dw_fuzzers dw_build "$DW_SANITIZE_FOLDER" "${DW_SANITIZE_OPTIONS[@]}"
 
 export QT_QPA_PLATFORM=offscreen LC_ALL=C
 export LSAN_OPTIONS="suppressions=$DW_ROOT/scripts/lsan.supp"
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-for fuzzer in "$DW_ROOT"/build-fuzz/fuzz/dw_fuzz_*; do
+for fuzzer in "$DW_ROOT/$DW_SANITIZE_FOLDER"/fuzz/dw_fuzz_*; do
     [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
     name="${fuzzer##*/dw_fuzz_}"
     work="$(mktemp -d)"

@@ -5,7 +5,6 @@
 namespace {
 
 constexpr QRgb red = 0xFF0000;
-constexpr QRgb yellow = 0xFFFF00;
 
 // At 100 dpi a tenth of an inch is ten pixels.
 class CanvasLines : public testing::Test

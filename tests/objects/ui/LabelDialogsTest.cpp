@@ -56,7 +56,7 @@ TEST_F(LabelDialogs, TextDialogEditsTheCaption)
 {
     TPaxLabel label;
     label.FinishLoad();
-    Answer = [this](QDialog &dialog) {
+    Answer = [](QDialog &dialog) {
         auto &text = dynamic_cast<TGetLabelText &>(dialog);
         EXPECT_EQ(text.windowTitle(), QStringLiteral("Text"));
         EXPECT_EQ(text.size(), QSize(356, 133));
