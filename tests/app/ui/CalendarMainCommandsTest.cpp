@@ -391,7 +391,7 @@ TEST(CalendarMainCommandsTest, MovingOverTheToolRowRepairsALeftOverBusyCursor)
 {
     TMainWindowRun run;
     TCalendarMain &window = run.Start();
-    const auto moveOver = [&window](QWidget *widget) {
+    const auto moveOver = [](QWidget *widget) {
         QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &move);
