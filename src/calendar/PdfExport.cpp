@@ -34,15 +34,21 @@ QString PdfTitle(const TCalendarPage &page, const QString &DocumentFileName)
 
 std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileName,
                                      const QString &Title, int PageCount,
-                                     const std::function<void(TCalendarPage &)> &NextPage)
+                                     const std::function<void(TCalendarPage &)> &NextPage,
+                                     const std::function<bool(int number)> &Proceed)
 {
     QSaveFile target(FileName);
     if (!target.open(QIODevice::WriteOnly))
         return target.errorString();
     TPdfReport report(PagePaper(page), PageOrientation(page));
     report.SetTitle(Title);
+    int stoppedAt = 0;
     const bool begun = report.Write(target, [&](TPdfReport &printer) {
         for (int number = 1; number <= PageCount; ++number) {
+            if (Proceed && !Proceed(number)) {
+                stoppedAt = number;
+                return;
+            }
             if (number > 1) {
                 if (NextPage)
                     NextPage(page);
@@ -57,5 +63,8 @@ std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileNam
     });
     if (!begun)
         return QStringLiteral("the PDF could not be begun");
+    // The save file is dropped unwritten: a stopped export leaves no part.
+    if (stoppedAt > 0)
+        return QStringLiteral("stopped before page %1 of %2").arg(stoppedAt).arg(PageCount);
     return CommitSaveFile(target);
 }

@@ -18,7 +18,10 @@ QString PdfTitle(const TCalendarPage &page, const QString &DocumentFileName);
 // its creator. PageCount pages are written, one PDF page each; before every
 // page after the first, NextPage moves the page on. The file is replaced only
 // once it is completely written, so a failed write leaves an earlier file as
-// it was. Returns why it failed.
+// it was. Before each page, Proceed (when given) is asked with the page's
+// number, from 1; when it says no, nothing is written and the file stays as
+// it was. Returns why it failed or stopped.
 std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileName,
                                      const QString &Title, int PageCount = 1,
-                                     const std::function<void(TCalendarPage &)> &NextPage = {});
+                                     const std::function<void(TCalendarPage &)> &NextPage = {},
+                                     const std::function<bool(int number)> &Proceed = {});
