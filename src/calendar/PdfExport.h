@@ -19,6 +19,17 @@ QString PdfTitle(const TCalendarPage &page, const QString &DocumentFileName);
 // page after the first, NextPage moves the page on. The file is replaced only
 // once it is completely written, so a failed write leaves an earlier file as
 // it was. Returns why it failed.
+// Prints one page of a PDF; see SavePagesAsPdf.
+using TPdfPagePrinter = std::function<void(const TCalendarPage &)>;
+
+// Writes a PDF on paper's paper and orientation, titled Title, whose pages
+// EachPage prints in their order through the printer it is given, each page
+// ready to print (its drawing geometry recorded where it has cell text). The
+// file is replaced only once it is completely written. Returns why it failed.
+std::optional<QString> SavePagesAsPdf(const TCalendarPage &paper, const QString &FileName,
+                                      const QString &Title,
+                                      const std::function<void(const TPdfPagePrinter &)> &EachPage);
+
 std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileName,
                                      const QString &Title, int PageCount = 1,
                                      const std::function<void(TCalendarPage &)> &NextPage = {});
