@@ -11,13 +11,13 @@
 // and hands each to take on the calling thread in index order. At most two
 // results a worker are made ahead of the one taken next, so memory stays
 // flat however many there are. When take returns false nothing more is
-// begun; what is under way is finished and dropped. With one worker
-// everything runs on the calling thread.
+// begun; what is under way is finished and dropped. With one worker, or
+// one result, everything runs on the calling thread.
 template <typename Result>
 void RunInOrder(int count, int workers, const std::function<Result(int)> &make,
                 const std::function<bool(Result)> &take)
 {
-    if (workers <= 1) {
+    if (workers <= 1 || count <= 1) {
         for (int index = 0; index < count; ++index) {
             if (!take(make(index)))
                 return;

@@ -55,12 +55,14 @@ QImage WithPaletteIfFewColours(const QImage &picture)
         return picture;
     // RGB32 keeps 0xff in the alpha byte, which the table then carries.
     TColourTable table;
-    for (int y = 0; y < source.height(); ++y) {
+    const int width = source.width();
+    const int height = source.height();
+    for (int y = 0; y < height; ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
         uchar *out = indexed.scanLine(y);
         QRgb last = ~in[0];
         uchar lastIndex = 0;
-        for (int x = 0; x < source.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if (in[x] != last) {
                 const std::optional<uchar> index = table.IndexOf(in[x]);
                 if (!index)

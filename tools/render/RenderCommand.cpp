@@ -259,19 +259,26 @@ TJobResult RunRenderJob(const TRenderOptions &options, int workers)
     return result;
 }
 
-int RunRenderCommand(const QStringList &arguments)
+std::optional<int> AnswerWithoutToolkit(const QStringList &arguments)
 {
-    ReportMessagesOnStandardError();
     const auto parsed = ParseRenderOptions(arguments);
     if (const QString *error = std::get_if<QString>(&parsed)) {
         std::fprintf(stderr, "datewright-render: %s\n", qPrintable(*error));
         return 1;
     }
-    const TRenderOptions &options = std::get<TRenderOptions>(parsed);
-    if (options.Help) {
+    if (std::get<TRenderOptions>(parsed).Help) {
         std::fputs(qPrintable(RenderUsage()), stdout);
         return 0;
     }
+    return std::nullopt;
+}
+
+int RunRenderCommand(const QStringList &arguments)
+{
+    if (const std::optional<int> answered = AnswerWithoutToolkit(arguments))
+        return *answered;
+    ReportMessagesOnStandardError();
+    const TRenderOptions options = std::get<TRenderOptions>(ParseRenderOptions(arguments));
     const int workers = options.Jobs.value_or(DefaultWorkers());
     if (!options.Batch.isEmpty()) {
         // Everything else comes from the batch's lines.
