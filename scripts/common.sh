@@ -6,7 +6,7 @@ DW_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 DW_PACKAGES=(
     g++ cmake ninja-build
     qt6-base-dev libgl-dev qt6-image-formats-plugins
-    fonts-liberation2 poppler-utils
+    fonts-liberation2 fonts-opensymbol poppler-utils
     cups-daemon cups-client cups-bsd printer-driver-cups-pdf
     libgtest-dev libbenchmark-dev
     python3-icalendar python3-dateutil
