@@ -65,10 +65,10 @@ TEST_F(DesignToolsTest, ACreatedObjectMarksTheDocumentChangedAndTheSelectionTool
     EXPECT_TRUE(window.Savebutton->isVisible());
     EXPECT_TRUE(window.Pointerbutton->isChecked());
     EXPECT_EQ(window.CalendarPanel->PanelState(), psPointing);
-    // A tool that has no object kind yet makes nothing and returns as well.
+    // The SuperText tool makes its object with a click and returns as well.
     window.DrawSuperText->click();
     QTest::mouseClick(window.CalendarPanel, Qt::LeftButton, {}, QPoint(400, 400));
-    EXPECT_EQ(window.CalendarPanel->Objects().Count(), 1);
+    EXPECT_EQ(window.CalendarPanel->Objects().Count(), 2);
     EXPECT_TRUE(window.Pointerbutton->isChecked());
 }
 
