@@ -3,6 +3,7 @@
 #include "LumBasePanel.h"
 #include "LumGraphicControl.h"
 #include "LumLabelObjectFiler.h"
+#include "LumSuperText.h"
 #include "PublishedProperties.h"
 
 #include <QByteArray>
@@ -51,6 +52,7 @@ public:
     {
         ObjectClasses().Register(TFuzzObject::Class());
         RegisterLabelClasses(ObjectClasses());
+        RegisterSuperTextClasses(ObjectClasses());
         SetControlSize(800, 600);
     }
 };

@@ -3,6 +3,7 @@
 #include "CalendarPage.h"
 #include "LabelKinds.h"
 #include "LumBaseLabel.h"
+#include "LumSuperText.h"
 #include "PaxRichBaseLabel.h"
 
 void InstallLabelKinds(TCalendarPage &page)
@@ -13,4 +14,8 @@ void InstallLabelKinds(TCalendarPage &page)
         {[](TCalendarPage &target) { return NewToolLabel(target.Font()); }, FinishToolLabel});
     page.SetObjectCreator(
         psRichLabel, {[](TCalendarPage &) { return NewToolRichLabel(); }, FinishToolRichLabel});
+    RegisterSuperTextClasses(page.ObjectClasses());
+    page.SetObjectCreator(
+        psSuperText,
+        {[](TCalendarPage &) { return std::make_unique<TLumSuperText>(); }, FinishToolSuperText});
 }

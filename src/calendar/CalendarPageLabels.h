@@ -2,6 +2,6 @@
 
 class TCalendarPage;
 
-// Makes the text and rich-text label kinds known to page and gives its
-// label tools their objects.
+// Makes the text, rich-text and special-effect text kinds known to page and
+// gives their tools their objects.
 void InstallLabelKinds(TCalendarPage &page);

@@ -1,0 +1,487 @@
+#include "LumSuperText.h"
+
+#include "BitmapFile.h"
+#include "DesignView.h"
+#include "DibDecoder.h"
+#include "LabelPrompts.h"
+#include "LittleEndian.h"
+#include "LumBasePanel.h"
+#include "Numbers.h"
+#include "ObjectMenuItems.h"
+#include "PublishedProperties.h"
+#include "SuperTextGradient.h"
+#include "SuperTextPrompts.h"
+
+#include <QBuffer>
+#include <QFontMetrics>
+
+#include <cstdlib>
+
+namespace {
+
+// Deeper shadows and wider outlines than this are refused: the dialog
+// offers 0 to 10, and a document asking for more would make an object of
+// any size.
+constexpr int MaxDepth = 255;
+constexpr int MaxOutlineWidth = 255;
+
+constexpr qsizetype BitmapLengthSize = 4;
+constexpr qsizetype BitmapFileHeaderSize = 14;
+
+TClassInfo MakeSuperTextClass()
+{
+    TClassInfo info(QStringLiteral("TLumSuperText"), &TLumGraphicControl::BaseClassInfo(),
+                    [] { return std::make_unique<TLumSuperText>(); });
+    using C = TLumSuperText;
+    TPublishedProperties<C>(info)
+        .Integer("ShadowDepth", &C::ShadowDepth, &C::SetShadowDepth, 0)
+        .Enumeration<TShadowOrientation>("ShadowOrientation", ShadowOrientationNames(),
+                                         &C::ShadowOrientation, &C::SetShadowOrientation,
+                                         sdDownRight)
+        .Colour("Shadowcolor", &C::Shadowcolor, &C::SetShadowcolor, clGray)
+        .Enumeration<TBorderStyle>("BorderStyle", BorderStyleNames(), &C::BorderStyle,
+                                   &C::SetBorderStyle)
+        .Boolean("ControlTransparent", &C::ControlTransparent, &C::SetControlTransparent)
+        .Colour("BGColor", &C::BGColor, &C::SetBGColor)
+        .String("Caption", &C::Caption, &C::SetCaption)
+        .StoredWhen([](const C &text) { return !text.Caption().isEmpty(); })
+        .Font("Font", &C::Font, &C::SetFont)
+        .Enumeration<TFillDirection>("FillDirection", FillDirectionNames(), &C::FillDirection,
+                                     &C::SetFillDirection)
+        .Colour("GradientToColor", &C::GradientToColor, &C::SetGradientToColor)
+        .Colour("GradientFromColor", &C::GradientFromColor, &C::SetGradientFromColor)
+        .Binary("Image.Data", &C::ImageData, &C::SetImageData)
+        .StoredWhen([](const C &text) { return text.HasImageData(); })
+        .Colour("OutlineColor", &C::OutlineColor, &C::SetOutlineColor)
+        .Enumeration<TPenStyle>("OutlineStyle", PenStyleNames(), &C::OutlineStyle,
+                                &C::SetOutlineStyle)
+        .Integer("OutlineWidth", &C::OutlineWidth, &C::SetOutlineWidth)
+        .Enumeration<TSurfaceType>("SurfaceType", SurfaceTypeNames(), &C::SurfaceType,
+                                   &C::SetSurfaceType)
+        .String("LastBitmapFileNameandPath", &C::LastBitmapFileNameandPath,
+                &C::SetLastBitmapFileNameandPath)
+        .StoredWhen([](const C &text) { return !text.LastBitmapFileNameandPath().isEmpty(); });
+    return info;
+}
+
+// The texture behind its 4-byte length; null when it cannot be read.
+QImage DecodeImageData(const QByteArray &data)
+{
+    if (data.size() < BitmapLengthSize + BitmapFileHeaderSize)
+        return {};
+    const qint64 length = Le32(data, 0);
+    if (length < BitmapFileHeaderSize || length > data.size() - BitmapLengthSize)
+        return {};
+    const QByteArrayView file = QByteArrayView(data).sliced(BitmapLengthSize, length);
+    if (!file.startsWith("BM"))
+        return {};
+    TDibOptions options;
+    options.PixelsAt = qint64(Le32(file, 10)) - BitmapFileHeaderSize;
+    return DecodeDib(file.sliced(BitmapFileHeaderSize), options).Image;
+}
+
+QByteArray EncodeImageData(const QImage &image)
+{
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    if (!WriteBitmapFile(image, file))
+        return {};
+    QByteArray out(BitmapLengthSize, '\0');
+    PutLe32(reinterpret_cast<uchar *>(out.data()), quint32(file.data().size()));
+    return out + file.data();
+}
+
+} // namespace
+
+TLumSuperText::TLumSuperText() : m_font{QStringLiteral("Arial"), 48, TFontStyle::fsBold, clBlack}
+{
+    SetObjectBounds(0, 0, 142, 33);
+    UpdateShadowOffset();
+}
+
+const TClassInfo &TLumSuperText::Class()
+{
+    static const TClassInfo info = MakeSuperTextClass();
+    return info;
+}
+
+void TLumSuperText::SetShadowDepth(int Value)
+{
+    if (Value == m_shadowDepth || Value < 0 || Value > MaxDepth)
+        return;
+    m_shadowDepth = Value;
+    UpdateShadowOffset();
+}
+
+void TLumSuperText::SetShadowOrientation(TShadowOrientation Value)
+{
+    if (Value == m_shadowOrientation || Value < sdNone || Value > sdDown)
+        return;
+    m_shadowOrientation = Value;
+    UpdateShadowOffset();
+}
+
+void TLumSuperText::UpdateShadowOffset()
+{
+    m_shadowOffset = ::ShadowOffset(m_shadowOrientation, m_shadowDepth);
+    MarkLayout();
+    Repaint();
+}
+
+void TLumSuperText::SetShadowcolor(TColor Value)
+{
+    if (Value == m_shadowColor)
+        return;
+    m_shadowColor = Value;
+    Repaint();
+}
+
+void TLumSuperText::SetBorderStyle(TBorderStyle Value)
+{
+    if (Value == m_borderStyle || Value < bsNone || Value > bsSingle)
+        return;
+    m_borderStyle = Value;
+    Repaint();
+    NotifyLabelChanged();
+}
+
+void TLumSuperText::SetControlTransparent(bool Value)
+{
+    if (Value == m_controlTransparent)
+        return;
+    m_controlTransparent = Value;
+    Repaint();
+}
+
+void TLumSuperText::SetBGColor(TColor Value)
+{
+    if (Value == m_bgColor)
+        return;
+    m_bgColor = Value;
+    Repaint();
+    NotifyLabelChanged();
+}
+
+void TLumSuperText::SetCaption(const QString &Value)
+{
+    if (Value == m_caption)
+        return;
+    m_caption = Value;
+    MarkLayout();
+    Repaint();
+}
+
+void TLumSuperText::SetFont(const TFontDesc &Value)
+{
+    if (Value == m_font)
+        return;
+    m_font = Value;
+    MarkLayout();
+    Repaint();
+    NotifyLabelChanged();
+}
+
+void TLumSuperText::SetFillDirection(TFillDirection Value)
+{
+    if (Value == m_fillDirection || Value < gdUp || Value > gdRight)
+        return;
+    m_fillDirection = Value;
+    RebuildGradientIfShown();
+    Repaint();
+}
+
+void TLumSuperText::SetGradientToColor(TColor Value)
+{
+    if (Value == m_gradientTo)
+        return;
+    m_gradientTo = Value;
+    RebuildGradientIfShown();
+    Repaint();
+}
+
+void TLumSuperText::SetGradientFromColor(TColor Value)
+{
+    if (Value == m_gradientFrom)
+        return;
+    m_gradientFrom = Value;
+    NotifyLabelChanged();
+    RebuildGradientIfShown();
+    Repaint();
+}
+
+void TLumSuperText::SetImage(const QImage &Value)
+{
+    m_unreadableImage.clear();
+    if (Value.isNull() && m_image.isNull())
+        return;
+    m_image = Value;
+    Repaint();
+}
+
+bool TLumSuperText::HasImageData() const
+{
+    return !m_image.isNull() || !m_unreadableImage.isEmpty();
+}
+
+QByteArray TLumSuperText::ImageData() const
+{
+    if (m_image.isNull())
+        return m_unreadableImage;
+    return EncodeImageData(m_image);
+}
+
+void TLumSuperText::SetImageData(const QByteArray &Value)
+{
+    const QImage image = DecodeImageData(Value);
+    SetImage(image);
+    // Data this program cannot read is written back as it came.
+    if (image.isNull())
+        m_unreadableImage = Value;
+}
+
+void TLumSuperText::SetOutlineColor(TColor Value)
+{
+    if (Value == m_outlineColor)
+        return;
+    m_outlineColor = Value;
+    Repaint();
+}
+
+void TLumSuperText::SetOutlineStyle(TPenStyle Value)
+{
+    if (Value == m_outlineStyle || Value < psSolid || Value > psInsideFrame)
+        return;
+    m_outlineStyle = Value;
+    Repaint();
+}
+
+void TLumSuperText::SetOutlineWidth(int Value)
+{
+    if (Value == m_outlineWidth || Value < 0 || Value > MaxOutlineWidth)
+        return;
+    m_outlineWidth = Value;
+    Repaint();
+}
+
+void TLumSuperText::SetSurfaceType(TSurfaceType Value)
+{
+    if (Value == m_surfaceType || Value < stNormal || Value > stGradientFill)
+        return;
+    m_surfaceType = Value;
+    if (Value != stBrushImage)
+        SetImage({});
+    if (Value == stGradientFill)
+        BuildGradient();
+    // Text without a surface keeps a visible outline.
+    if (Value == stBrushTransparent && m_outlineStyle == psClear)
+        m_outlineStyle = psSolid;
+    Repaint();
+}
+
+void TLumSuperText::SetLastBitmapFileNameandPath(const QString &Value)
+{
+    m_lastBitmapPath = Value;
+}
+
+void TLumSuperText::Repaint()
+{
+    ++m_revision;
+    if (Parent() && Visible())
+        Parent()->InvalidateObject(Bounds());
+}
+
+void TLumSuperText::MarkLayout()
+{
+    m_needsLayout = true;
+    ++m_revision;
+    if (!Reading() && m_finished && !m_layingOut)
+        LayoutText();
+}
+
+void TLumSuperText::LayoutText()
+{
+    m_layingOut = true;
+    int width = Width();
+    int height = Height();
+    m_layout = MakeLayout(width, height);
+    m_layoutScale = Scale();
+    SetObjectBounds(Left(), Top(), width, height);
+    m_needsLayout = false;
+    m_layingOut = false;
+    Repaint();
+}
+
+TSuperTextLayout TLumSuperText::PaintLayout() const
+{
+    if (!m_needsLayout && m_layoutScale == Scale())
+        return m_layout;
+    int width = Width();
+    int height = Height();
+    return MakeLayout(width, height);
+}
+
+void TLumSuperText::BuildGradient()
+{
+    m_gradient =
+        MakeGradientBitmap(QSize(Width(), Height()), m_fillDirection, m_gradientFrom, m_gradientTo);
+    Repaint();
+}
+
+void TLumSuperText::RebuildGradientIfShown()
+{
+    if (m_surfaceType == stGradientFill)
+        BuildGradient();
+}
+
+void TLumSuperText::CopyToPreview(TLumSuperText &Preview) const
+{
+    Preview.SetCaption(m_caption);
+    Preview.SetFont(m_font);
+    Preview.SetControlTransparent(m_controlTransparent);
+    Preview.SetBGColor(m_bgColor);
+    Preview.SetBorderStyle(m_borderStyle);
+    Preview.SetGradientFromColor(m_gradientFrom);
+    Preview.SetGradientToColor(m_gradientTo);
+    Preview.SetFillDirection(m_fillDirection);
+    Preview.SetSurfaceType(m_surfaceType);
+    Preview.SetImage(m_image);
+    Preview.SetOutlineColor(m_outlineColor);
+    Preview.SetOutlineStyle(m_outlineStyle);
+    Preview.SetOutlineWidth(m_outlineWidth);
+    Preview.SetShadowcolor(m_shadowColor);
+    Preview.SetShadowDepth(m_shadowDepth);
+    Preview.SetShadowOrientation(m_shadowOrientation);
+    Preview.SetObjectBounds(Preview.Left(), Preview.Top(), Width(), Height());
+}
+
+void TLumSuperText::TakeFromPreview(const TLumSuperText &Preview)
+{
+    SetGradientFromColor(Preview.GradientFromColor());
+    SetGradientToColor(Preview.GradientToColor());
+    SetFillDirection(Preview.FillDirection());
+    SetSurfaceType(Preview.SurfaceType());
+    SetImage(Preview.Image());
+    SetOutlineColor(Preview.OutlineColor());
+    SetOutlineStyle(Preview.OutlineStyle());
+    SetOutlineWidth(Preview.OutlineWidth());
+    SetShadowcolor(Preview.Shadowcolor());
+    SetShadowDepth(Preview.ShadowDepth());
+    SetShadowOrientation(Preview.ShadowOrientation());
+    SetLastBitmapFileNameandPath(Preview.LastBitmapFileNameandPath());
+    SetFont(Preview.Font());
+    SetCaption(Preview.Caption());
+    RebuildGradientIfShown();
+    MarkLayout();
+    Repaint();
+    NotifyLabelChanged();
+}
+
+void TLumSuperText::FitPreview()
+{
+    const TSuperTextLayout layout = PaintLayout();
+    const QFontMetrics metrics(DrawingFont());
+    const int textWidth = metrics.horizontalAdvance(m_caption);
+    const int textHeight = metrics.height();
+    int width = Trunc(layout.TextRect.Left + 1.2 * textWidth);
+    int height = Trunc(1.2 * (layout.TextRect.Top + textHeight));
+    if (height < textHeight)
+        height = Trunc(1.5 * textHeight);
+    if (width < textWidth)
+        width = Trunc(1.5 * textWidth);
+    SetObjectBounds(Left(), Top(), std::max(width, 1), std::max(height, 1));
+}
+
+void TLumSuperText::ChooseFont()
+{
+    std::optional<TFontDesc> font;
+    if (Parent() && Parent()->View())
+        font = Parent()->View()->ChooseFont(m_font);
+    else if (LabelPrompts().ChooseFont)
+        font = LabelPrompts().ChooseFont(m_font);
+    if (!font)
+        return;
+    SetFont(*font);
+    MarkLayout();
+}
+
+void TLumSuperText::ToggleTransparent()
+{
+    SetControlTransparent(!m_controlTransparent);
+    NotifyLabelChanged();
+}
+
+void TLumSuperText::ChooseBGColor()
+{
+    if (!LabelPrompts().ChooseColor)
+        return;
+    const std::optional<TColor> color = LabelPrompts().ChooseColor(m_bgColor);
+    if (!color)
+        return;
+    SetBGColor(*color);
+    NotifyLabelChanged();
+    SetControlTransparent(false);
+    Repaint();
+}
+
+void TLumSuperText::ToggleBorder()
+{
+    SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle);
+}
+
+void TLumSuperText::EditProperties()
+{
+    if (SuperTextPrompts().EditProperties)
+        SuperTextPrompts().EditProperties(*this);
+}
+
+void TLumSuperText::FinishLoad()
+{
+    TLumGraphicControl::FinishLoad();
+    m_finished = true;
+    RebuildGradientIfShown();
+    LayoutText();
+}
+
+void TLumSuperText::CheckBoundsChanged()
+{
+    TLumGraphicControl::CheckBoundsChanged();
+    if (Width() <= 0 || Height() <= 0) {
+        SetObjectBounds(Left(), Top(), std::max(Width(), 1), std::max(Height(), 1));
+        return;
+    }
+    MarkLayout();
+    RebuildGradientIfShown();
+}
+
+void TLumSuperText::ApplyFont(const TFontDesc &Font)
+{
+    SetFont(Font);
+    MarkLayout();
+}
+
+void TLumSuperText::AddMenuItems(TDesignMenu &Menu)
+{
+    Menu << MenuSeparator() << MenuCommand(QStringLiteral("Font"), [this] { ChooseFont(); })
+         << MenuCheck(QStringLiteral("Transparent"), m_controlTransparent,
+                      [this] { ToggleTransparent(); })
+         << MenuCommand(QStringLiteral("Background Color"), [this] { ChooseBGColor(); })
+         << MenuCheck(QStringLiteral("Border"), m_borderStyle == bsSingle,
+                      [this] { ToggleBorder(); })
+         << MenuCommand(QStringLiteral("Properties"), [this] { EditProperties(); });
+}
+
+void RegisterSuperTextClasses(TClassRegistry &classes)
+{
+    classes.Register(TLumSuperText::Class());
+}
+
+void FinishToolSuperText(TLumGraphicControl &object)
+{
+    auto *text = dynamic_cast<TLumSuperText *>(&object);
+    if (!text)
+        return;
+    text->SetBorderStyle(bsSingle);
+    text->SetControlTransparent(false);
+    text->SetBGColor(clWhite);
+    text->EditProperties();
+}

@@ -1,0 +1,214 @@
+#pragma once
+
+#include "CaptionMasks.h"
+#include "Color.h"
+#include "FontDesc.h"
+#include "LumGraphicControl.h"
+#include "ObjectPicture.h"
+#include "Rect.h"
+#include "SuperTextTypes.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QRectF>
+#include <QString>
+
+class QPainterPath;
+
+// Where the parts of special-effect text go, in the object's own pixels at
+// its zoom.
+struct TSuperTextLayout
+{
+    // The shadow's offset at the zoom.
+    QPoint Offset;
+    // The font size in points at the zoom.
+    int FontSize = 0;
+    // The caption's height and the width of the caption and one space.
+    int TextHeight = 0;
+    int TextWidth = 0;
+    QPoint TextOrigin;
+    TRect TextRect;
+    TRect ShadowRect;
+    QPoint TextPosition;
+    QPoint ShadowPosition;
+};
+
+// Special-effect text: one line of display text drawn as glyph outlines, in
+// this order from the one caption path: a drop shadow, a surface filled with
+// the font colour, a tiled texture picture or a colour gradient (or left
+// empty), and a stroked outline; under it an optional background and frame.
+//
+// Published after the base's properties, in this order: ShadowDepth
+// (written when not 0), ShadowOrientation (when not sdDownRight),
+// Shadowcolor (when not grey), BorderStyle, ControlTransparent, BGColor,
+// Caption (when not empty), Font, FillDirection, GradientToColor,
+// GradientFromColor, Image (the bitmap's data, when there is one),
+// OutlineColor, OutlineStyle, OutlineWidth, SurfaceType,
+// LastBitmapFileNameandPath (when not empty).
+//
+// Every setter does nothing when the value is unchanged. A change of the
+// font, the shadow or the size marks the layout, which is redone before the
+// next paint; the gradient bitmap, as large as the object, is rebuilt when
+// the gradient or the size changes while the surface is a gradient.
+class TLumSuperText : public TLumGraphicControl
+{
+public:
+    static const TClassInfo &Class();
+    const TClassInfo &ClassInfo() const override { return Class(); }
+
+    // 142 x 33: "Text" in 48-point bold Arial, a blue-to-yellow gradient
+    // from left to right, transparent and borderless.
+    TLumSuperText();
+
+    int ShadowDepth() const { return m_shadowDepth; }
+    void SetShadowDepth(int Value);
+    TShadowOrientation ShadowOrientation() const { return m_shadowOrientation; }
+    void SetShadowOrientation(TShadowOrientation Value);
+    TColor Shadowcolor() const { return m_shadowColor; }
+    void SetShadowcolor(TColor Value);
+    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(TBorderStyle Value);
+    bool ControlTransparent() const { return m_controlTransparent; }
+    void SetControlTransparent(bool Value);
+    TColor BGColor() const { return m_bgColor; }
+    void SetBGColor(TColor Value);
+    const QString &Caption() const { return m_caption; }
+    void SetCaption(const QString &Value);
+    const TFontDesc &Font() const { return m_font; }
+    void SetFont(const TFontDesc &Value);
+    TFillDirection FillDirection() const { return m_fillDirection; }
+    void SetFillDirection(TFillDirection Value);
+    TColor GradientToColor() const { return m_gradientTo; }
+    void SetGradientToColor(TColor Value);
+    TColor GradientFromColor() const { return m_gradientFrom; }
+    void SetGradientFromColor(TColor Value);
+    // The texture; a null image is the empty (0 x 0) bitmap.
+    const QImage &Image() const { return m_image; }
+    void SetImage(const QImage &Value);
+    TColor OutlineColor() const { return m_outlineColor; }
+    void SetOutlineColor(TColor Value);
+    TPenStyle OutlineStyle() const { return m_outlineStyle; }
+    void SetOutlineStyle(TPenStyle Value);
+    int OutlineWidth() const { return m_outlineWidth; }
+    void SetOutlineWidth(int Value);
+    // Choosing any surface but the texture discards the texture; an
+    // outline-only surface never keeps a clear outline.
+    TSurfaceType SurfaceType() const { return m_surfaceType; }
+    void SetSurfaceType(TSurfaceType Value);
+    // The texture file chosen last, where the texture browser opens.
+    const QString &LastBitmapFileNameandPath() const { return m_lastBitmapPath; }
+    void SetLastBitmapFileNameandPath(const QString &Value);
+
+    // The texture as a document stores it: a 4-byte length and a bitmap file.
+    // Data that cannot be read leaves no texture and is written back as it
+    // came.
+    QByteArray ImageData() const;
+    void SetImageData(const QByteArray &Value);
+    bool HasImageData() const;
+
+    // The shadow's offset from its depth and orientation, at zoom 1.
+    QPoint ShadowOffset() const { return m_shadowOffset; }
+
+    // The layout as last made, and whether it must be made again.
+    const TSuperTextLayout &Layout() const { return m_layout; }
+    bool NeedsLayout() const { return m_needsLayout; }
+    // Lays the caption out, taking the height (and, when hardly any, the
+    // width) it needs; clears the mark.
+    void LayoutText();
+
+    // The gradient as large as the object, in 256 bands; null until built.
+    const QImage &GradientBitmap() const { return m_gradient; }
+    void BuildGradient();
+
+    // The font the caption is drawn in at the zoom: its size in points
+    // times the zoom, truncated, between 1 and 1000 points.
+    QFont DrawingFont() const;
+    // The caption as far as it fits in width pixels in font: cut from its
+    // end, one character at a time, down to nothing.
+    QString FittedCaption(const QFont &font, int width) const;
+
+    // The object's look in its own pixels: background and frame, then
+    // shadow, surface and outline, or a crossed box for an empty caption.
+    void DrawSuperText(QPainter &Canvas) const;
+
+    // For the properties dialog: its preview takes the object's look and
+    // size, and on OK the object takes the preview's text, font, surface,
+    // gradient, texture, outline and shadow (its size, transparency,
+    // background and border stay), lays out, repaints and tells the panel.
+    void CopyToPreview(TLumSuperText &Preview) const;
+    void TakeFromPreview(const TLumSuperText &Preview);
+    // Sizes a preview to its caption with some room around it.
+    void FitPreview();
+
+    // The object's commands.
+    // "Font": the font dialog; on OK the font is taken and laid out.
+    virtual void ChooseFont();
+    void ToggleTransparent();
+    // "Background Color": on OK the colour is taken and the object made
+    // opaque.
+    void ChooseBGColor();
+    void ToggleBorder();
+    // "Properties", also run by the tool right after it placed the object.
+    void EditProperties();
+
+    void FinishLoad() override;
+    void Paint(QPainter &Target) const override;
+    void CheckBoundsChanged() override;
+    void ApplyFont(const TFontDesc &Font) override;
+    void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const override;
+    void AddMenuItems(TDesignMenu &Menu) override;
+
+private:
+    void Repaint();
+    void MarkLayout();
+    void UpdateShadowOffset();
+    void RebuildGradientIfShown();
+    // The layout made afresh when marked or made for another size or zoom.
+    TSuperTextLayout PaintLayout() const;
+    // The layout for an object of width x height, which it may change.
+    TSuperTextLayout MakeLayout(int &width, int &height) const;
+    void DrawPlaceholder(QPainter &canvas) const;
+    // The surface's paint over the object: font colour, texture tiles or
+    // gradient.
+    void PaintSurface(QPainter &canvas) const;
+    void PrintSurface(TCanvasReport &report, const QPainterPath &text, const QRectF &area) const;
+
+    int m_shadowDepth = 0;
+    TShadowOrientation m_shadowOrientation = sdDownRight;
+    TColor m_shadowColor = clGray;
+    TBorderStyle m_borderStyle = bsNone;
+    bool m_controlTransparent = true;
+    TColor m_bgColor = clWhite;
+    QString m_caption = QStringLiteral("Text");
+    TFontDesc m_font;
+    TFillDirection m_fillDirection = gdRight;
+    TColor m_gradientTo = clYellow;
+    TColor m_gradientFrom = clBlue;
+    QImage m_image;
+    QByteArray m_unreadableImage;
+    TColor m_outlineColor = clBlack;
+    TPenStyle m_outlineStyle = psSolid;
+    int m_outlineWidth = 1;
+    TSurfaceType m_surfaceType = stGradientFill;
+    QString m_lastBitmapPath;
+
+    QPoint m_shadowOffset;
+    QImage m_gradient;
+    TSuperTextLayout m_layout;
+    float m_layoutScale = 0;
+    bool m_needsLayout = true;
+    bool m_layingOut = false;
+    bool m_finished = false;
+    quint64 m_revision = 1;
+    mutable bool m_painting = false;
+    mutable TObjectPicture m_picture;
+    mutable TCaptionMasks m_masks;
+};
+
+// TLumSuperText, for documents and the clipboard.
+void RegisterSuperTextClasses(TClassRegistry &classes);
+
+// The SuperText tool's object once placed: framed, opaque on white, and its
+// properties dialog opens.
+void FinishToolSuperText(TLumGraphicControl &object);

@@ -1,0 +1,298 @@
+// How special-effect text lays itself out, paints and prints.
+
+#include "CanvasReport.h"
+#include "LumBasePanel.h"
+#include "LumSuperText.h"
+#include "Numbers.h"
+#include "Ppi.h"
+#include "ReportTools.h"
+#include "SuperTextGradient.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr int MaxFontPoints = 1000;
+// Where a printed caption's baseline lies below its top, in font heights.
+constexpr double PrintedBaseline = 0.88;
+// How far the printed surface reaches beyond the object's left and top
+// edges, and the printed gradient beyond its right and bottom, in inches.
+constexpr double PrintedFillMargin = 0.03;
+constexpr double PrintedGradientMargin = 0.25;
+constexpr double HundredthsPerInch = 100.0;
+
+QPen OutlinePen(TColor color, TPenStyle style, int width, int dpi)
+{
+    QPen pen = ToQPen(TReportPen{color, style, pmCopy, width}, dpi);
+    pen.setJoinStyle(Qt::RoundJoin);
+    // A one-pixel outline needs no stroker: drawn as thin lines it looks
+    // the same, much faster.
+    pen.setCosmetic(pen.width() == 1);
+    return pen;
+}
+
+int DrawingPoints(int size, float scale)
+{
+    const int points = scale != 1.0f ? Trunc(double(scale) * double(size)) : size;
+    return std::clamp(points, 1, MaxFontPoints);
+}
+
+} // namespace
+
+QFont TLumSuperText::DrawingFont() const
+{
+    TFontDesc font = m_font;
+    font.Size = DrawingPoints(m_font.Size, Scale());
+    return font.ToQFont(ScreenPpi());
+}
+
+TSuperTextLayout TLumSuperText::MakeLayout(int &width, int &height) const
+{
+    TSuperTextLayout layout;
+    const double scale = Scale();
+    layout.Offset = Scale() != 1.0f ? QPoint(Trunc(scale * m_shadowOffset.x()),
+                                             Trunc(scale * m_shadowOffset.y()))
+                                    : m_shadowOffset;
+    const QFont font = DrawingFont();
+    layout.FontSize = DrawingPoints(m_font.Size, Scale());
+    const QFontMetrics metrics(font);
+    layout.TextHeight = metrics.height();
+    layout.TextWidth = metrics.horizontalAdvance(m_caption + QLatin1Char(' '));
+    const int dx = layout.Offset.x();
+    const int dy = layout.Offset.y();
+    layout.TextOrigin = QPoint(dx < 0 ? -dx : 0, dy < 0 ? -dy : 0);
+    if (width <= 5)
+        width = layout.TextWidth;
+    const int needed = layout.TextHeight + std::abs(dy);
+    if (m_controlTransparent && m_borderStyle == bsNone && 1.2 * needed < height)
+        height = Trunc(1.2 * needed);
+    if (height < needed)
+        height = needed;
+    const QPoint origin = layout.TextOrigin;
+    layout.TextRect = {origin.x() + 5, origin.y(), width, origin.y() + layout.TextHeight};
+    layout.ShadowRect = {layout.TextRect.Left + dx, layout.TextRect.Top + dy,
+                         layout.TextRect.Right + dx, layout.TextRect.Bottom + dy};
+    layout.TextPosition = QPoint(layout.TextRect.Left, layout.TextRect.Top);
+    layout.ShadowPosition = QPoint(layout.TextRect.Left + dx, layout.ShadowRect.Top);
+    return layout;
+}
+
+QString TLumSuperText::FittedCaption(const QFont &font, int width) const
+{
+    const QFontMetrics metrics(font);
+    const auto fits = [&](qsizetype length) {
+        return metrics.horizontalAdvance(m_caption.left(length)) <= width;
+    };
+    if (fits(m_caption.size()))
+        return m_caption;
+    // Widths grow with the length: the longest start that fits, found by
+    // halving, is what cutting one character at a time would leave.
+    qsizetype low = 0;
+    qsizetype high = m_caption.size() - 1;
+    if (!fits(low))
+        return {};
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        if (fits(middle))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    QString fitted = m_caption.left(low);
+    if (!fitted.isEmpty() && fitted.back().isHighSurrogate())
+        fitted.chop(1);
+    return fitted;
+}
+
+void TLumSuperText::DrawPlaceholder(QPainter &canvas) const
+{
+    const int right = Width() - 1;
+    const int bottom = Height() - 1;
+    canvas.setRenderHint(QPainter::Antialiasing, false);
+    canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    canvas.setBrush(Qt::NoBrush);
+    canvas.drawRect(0, 0, right, bottom);
+    canvas.drawLine(0, 0, right, bottom);
+    canvas.drawLine(0, bottom, right, 0);
+}
+
+void TLumSuperText::PaintSurface(QPainter &canvas) const
+{
+    const QRect area(0, 0, Width(), Height());
+    switch (m_surfaceType) {
+    case stNormal:
+        canvas.fillRect(area, ToQColor(m_font.Color));
+        break;
+    case stBrushImage: {
+        if (m_image.isNull())
+            break;
+        QImage tile = m_image;
+        if (Scale() != 1.0f) {
+            const QSize size(Trunc(double(Scale()) * m_image.width()),
+                             Trunc(double(Scale()) * m_image.height()));
+            if (size.isEmpty())
+                break;
+            tile = m_image.scaled(size);
+        }
+        canvas.fillRect(area, QBrush(tile));
+        break;
+    }
+    case stGradientFill:
+        if (!m_gradient.isNull())
+            canvas.drawImage(0, 0, m_gradient);
+        break;
+    case stBrushTransparent:
+        break;
+    }
+}
+
+void TLumSuperText::DrawSuperText(QPainter &Canvas) const
+{
+    const TSuperTextLayout layout = PaintLayout();
+    Canvas.save();
+    if (!m_controlTransparent)
+        Canvas.fillRect(QRect(0, 0, Width(), Height()), ToQColor(m_bgColor));
+    if (m_borderStyle == bsSingle) {
+        Canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+        Canvas.setBrush(Qt::NoBrush);
+        Canvas.drawRect(0, 0, Width() - 1, Height() - 1);
+    }
+    const QFont font = DrawingFont();
+    const int start = std::max(layout.TextRect.Left, layout.ShadowRect.Left);
+    const QString caption = FittedCaption(font, Width() - start);
+    if (caption.isEmpty()) {
+        DrawPlaceholder(Canvas);
+        Canvas.restore();
+        return;
+    }
+    // Shadow, surface and outline come from the one caption path, through
+    // its kept masks.
+    const TShapeMask &glyphs = m_masks.Fill(font, caption);
+    if (m_shadowDepth >= 1 && m_shadowOrientation != sdNone)
+        PaintThroughMask(Canvas, glyphs, layout.ShadowPosition, [this](QPainter &layer) {
+            layer.fillRect(QRect(0, 0, Width(), Height()), ToQColor(m_shadowColor));
+        });
+    if (m_surfaceType != stBrushTransparent)
+        PaintThroughMask(Canvas, glyphs, layout.TextPosition,
+                         [this](QPainter &layer) { PaintSurface(layer); });
+    if (m_outlineStyle != psClear && m_outlineWidth >= 1) {
+        const QPen pen = OutlinePen(m_outlineColor, m_outlineStyle, m_outlineWidth, 0);
+        PaintThroughMask(Canvas, m_masks.Stroke(font, caption, pen), layout.TextPosition,
+                         [this](QPainter &layer) {
+                             layer.fillRect(QRect(0, 0, Width(), Height()),
+                                            ToQColor(m_outlineColor));
+                         });
+    }
+    Canvas.restore();
+}
+
+void TLumSuperText::Paint(QPainter &Target) const
+{
+    if ((Parent() && Parent()->PaintSuspended()) || m_painting)
+        return;
+    m_painting = true;
+    m_picture.Paint(Target, QSize(Width(), Height()), Scale(), m_revision,
+                    [this](QPainter &canvas) { DrawSuperText(canvas); });
+    m_painting = false;
+}
+
+void TLumSuperText::PrintSurface(TCanvasReport &report, const QPainterPath &text,
+                                 const QRectF &area) const
+{
+    QPainter &canvas = *report.Canvas();
+    canvas.save();
+    canvas.setClipPath(text, Qt::IntersectClip);
+    const TRect device = report.RectU2D(area.left(), area.top(), area.right(), area.bottom());
+    switch (m_surfaceType) {
+    case stNormal:
+        canvas.fillRect(device.ToQRect(), ToQColor(m_font.Color));
+        break;
+    case stBrushImage:
+        if (!m_image.isNull()) {
+            // Tiles of the texture's size on the screen, from the area's corner.
+            QBrush brush(m_image);
+            const double ppi = ScreenPpi();
+            brush.setTransform(QTransform::fromTranslate(device.Left, device.Top)
+                                   .scale(report.XDpi() / ppi, report.YDpi() / ppi));
+            canvas.fillRect(device.ToQRect(), brush);
+        }
+        break;
+    case stGradientFill: {
+        const TColor start = GradientStart(m_fillDirection, m_gradientFrom, m_gradientTo);
+        const TColor end = GradientEnd(m_fillDirection, m_gradientFrom, m_gradientTo);
+        const bool across = GradientAcross(m_fillDirection);
+        const double width = area.width() + PrintedGradientMargin;
+        const double height = area.height() + PrintedGradientMargin;
+        for (int i = 0; i < GradientBands; ++i) {
+            const TRect band =
+                across ? report.RectU2D(area.left() + GradientBandEdge(i, width), area.top(),
+                                        area.left() + GradientBandEdge(i + 1, width),
+                                        area.top() + height)
+                       : report.RectU2D(area.left(), area.top() + GradientBandEdge(i, height),
+                                        area.left() + width,
+                                        area.top() + GradientBandEdge(i + 1, height));
+            canvas.fillRect(band.ToQRect(), ToQColor(GradientBandColor(i, start, end)));
+        }
+        break;
+    }
+    case stBrushTransparent:
+        break;
+    }
+    canvas.restore();
+}
+
+void TLumSuperText::PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const
+{
+    if (!Report.HasCanvas() || Width() <= 0 || Height() <= 0)
+        return;
+    // Page pixels at the zoom shown to inches on paper.
+    const double pixels = double(ScreenPpi()) * (Scale() * 10 == 0 ? 1.0 : double(Scale()));
+    const auto inchX = [&](double x) { return OffsetX + (Left() + x) / pixels; };
+    const auto inchY = [&](double y) { return OffsetY + (Top() + y) / pixels; };
+    const TSuperTextLayout layout = PaintLayout();
+    const TRect bounds = Report.RectU2D(inchX(0), inchY(0), inchX(Width()), inchY(Height()));
+    if (!m_controlTransparent || m_borderStyle == bsSingle) {
+        Report.SetPen(clBlack, m_borderStyle == bsSingle ? psSolid : psClear, 1);
+        Report.SetBrush(m_bgColor, m_controlTransparent ? bsClear : bsSolid);
+        Report.Rectangle(bounds);
+    }
+    const int start = std::max(layout.TextRect.Left, layout.ShadowRect.Left);
+    const QString caption = FittedCaption(DrawingFont(), Width() - start);
+    if (caption.isEmpty())
+        return;
+    TReportFont font;
+    font.Name = m_font.Name;
+    font.Size = DrawingPoints(m_font.Size, 1.0f);
+    font.Bold = m_font.Style.testFlag(TFontStyle::fsBold);
+    font.Italic = m_font.Style.testFlag(TFontStyle::fsItalic);
+    font.Underline = m_font.Style.testFlag(TFontStyle::fsUnderline);
+    const QFont printed = ToQFont(font, Report.YDpi());
+    const double lineHeight = QFontMetrics(printed).height() / double(Report.YDpi());
+    const auto captionAt = [&](QPoint position) {
+        QPainterPath path;
+        path.addText(Report.XU2D(inchX(position.x())),
+                     Report.YU2D(inchY(position.y()) + PrintedBaseline * lineHeight), printed,
+                     caption);
+        return path;
+    };
+    QPainter &canvas = *Report.Canvas();
+    canvas.save();
+    canvas.setRenderHint(QPainter::Antialiasing);
+    if (m_shadowDepth >= 1 && m_shadowOrientation != sdNone)
+        canvas.fillPath(captionAt(layout.ShadowPosition), ToQColor(m_shadowColor));
+    const QPainterPath text = captionAt(layout.TextPosition);
+    const QRectF area(QPointF(inchX(0) - PrintedFillMargin, inchY(0) - PrintedFillMargin),
+                      QPointF(inchX(Width()), inchY(Height())));
+    PrintSurface(Report, text, area);
+    if (m_outlineStyle != psClear && m_outlineWidth >= 1) {
+        const int thousandths = Round(m_outlineWidth * 1000.0 / HundredthsPerInch);
+        canvas.strokePath(text,
+                          OutlinePen(m_outlineColor, m_outlineStyle, -thousandths, Report.XDpi()));
+    }
+    canvas.restore();
+}
