@@ -12,11 +12,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
