@@ -55,6 +55,8 @@ public:
     void SetSnapToGrid(bool Value);
     TDroppedObjectEvent DroppedObjectEvent;
     TNotifyEvent LabelChangedEvent;
+    // Items put first in the panel's own context menu (undo and redo, say).
+    std::function<TDesignMenu()> MenuHead;
     // The font the Font command starts from.
     const TFontDesc &Font() const { return m_font; }
     void SetFont(const TFontDesc &Value) { m_font = Value; }

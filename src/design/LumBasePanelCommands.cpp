@@ -265,7 +265,8 @@ TDesignMenu TLumBasePanel::PanelMenu()
         return MenuCommand(
             caption, [this, action] { ClipboardAction(action); }, enabled);
     };
-    return {
+    TDesignMenu menu = MenuHead ? MenuHead() : TDesignMenu();
+    menu.append(TDesignMenu{
         item(QStringLiteral("Bring To Front"), &TLumBasePanel::BringToFront, selected),
         item(QStringLiteral("Send To Back"), &TLumBasePanel::SendToBack, selected),
         MenuSeparator(),
@@ -291,7 +292,8 @@ TDesignMenu TLumBasePanel::PanelMenu()
         item(QStringLiteral("Select All"), &TLumBasePanel::SelectAll, true),
         MenuSeparator(),
         item(QStringLiteral("Font"), &TLumBasePanel::ChooseFont, selected),
-    };
+    });
+    return menu;
 }
 
 void TLumBasePanel::OpenPanelMenu(QPoint At)

@@ -4,10 +4,10 @@
 #include "CalendarPagePaint.h"
 #include "CalendarPanel32.h"
 #include "FlatCalendarEditor.h"
-#include "LumFlatCalendar.h"
 #include "FloatingPalette.h"
 #include "HelpViewer.h"
 #include "ImageTool.h"
+#include "LumFlatCalendar.h"
 #include "MRUFileList.h"
 #include "MainCaption.h"
 #include "MainLabelDialogs.h"
@@ -115,6 +115,8 @@ void TCalendarMain::FormCreate()
     CalendarPanel->SetPaintSuspended(true);
     LoadPreferences();
     SetModified(false);
+    CreateRecoveryTimer();
+    ResetHistory(true);
     CalendarPanel->SetScale(PercentToScale(Preferences.MainZoomPercent));
     CalendarPanel->SetCalendarLayout(LOFullCalendarLS);
     CreateRecentFiles();
@@ -159,7 +161,9 @@ void TCalendarMain::FormActivate()
     QApplication::processEvents();
     mnuSave->setEnabled(false);
     SetModified(false);
+    ResetHistory(true);
     Starting = false;
+    OfferRecovery();
     SetButtons();
     SetCaption();
     ShowNormalCursor();
@@ -194,6 +198,13 @@ void TCalendarMain::CheckPrinter()
 }
 
 void TCalendarMain::SetModified(bool Value)
+{
+    if (Value)
+        ScheduleRecord();
+    ShowModified(Value);
+}
+
+void TCalendarMain::ShowModified(bool Value)
 {
     if (Value == Modified)
         return;
@@ -391,6 +402,8 @@ void TCalendarMain::closeEvent(QCloseEvent *event)
         return;
     }
     FormClose();
+    // Saved, or the changes were let go: the copy is no longer wanted.
+    RemoveRecoveryCopy();
     event->accept();
 }
 
@@ -478,4 +491,5 @@ void TCalendarMain::ConnectCommands()
     };
     CalendarPanel->LabelChangedEvent = [this] { CalendarPanelLabelChangedEvent(); };
     ConnectCellEditor();
+    ConnectUndo();
 }

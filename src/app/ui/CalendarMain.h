@@ -2,6 +2,8 @@
 
 #include "Preferences.h"
 #include "PrinterCheck.h"
+#include "RecoveryFile.h"
+#include "UndoHistory.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -18,8 +20,11 @@ class QMimeData;
 class QMenu;
 class QMenuBar;
 class QScrollArea;
+class QTimer;
 class QToolButton;
 class QWheelEvent;
+struct TDesignMenuItem;
+using TDesignMenu = QList<TDesignMenuItem>;
 class TCalendarPanel32;
 class TFlatCalendarEditor;
 class TFileFolder;
@@ -57,6 +62,8 @@ public:
     QAction *mnuProperties, *mnuUserTitle, *mnuCancelChanges, *mnuClearAllCellContents;
     QAction *DefaultEditorFont1, *N7, *mnuFillCalendarwithRecurringDates;
     QAction *mnuEditrecurringDates, *N5, *mnuPrintCalendar, *mnuPrintSetup, *N2, *Exit1;
+    // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z.
+    QAction *mnuUndo = nullptr, *mnuRedo = nullptr;
     QMenu *mnuOnLine;
     QAction *VisitOurInternetW1;
     QMenu *Help1;
@@ -71,6 +78,7 @@ public:
     TToolSpeedButton *DrawSuperText, *PSpeedButton1;
     QButtonGroup *ToolButtons;
     QToolButton *Savebutton, *CancelButton;
+    QToolButton *UndoButton, *RedoButton;
     TWPRichText *MASTERWPRICHTEXT;
 
     // The page area.
@@ -117,7 +125,26 @@ public:
     bool FormCloseQuery();
     void FormClose();
 
+    // Marks the document changed or not. Marking it changed also records,
+    // once the command that changed it is over, an undo step of what changed.
     void SetModified(bool Value);
+    // The undo steps of the open document.
+    const TUndoHistory &History() const { return m_history; }
+    // Names the undo step of the change being made (else it is named after
+    // what changed).
+    void NameChange(const QString &name);
+    void UndoClick();
+    void RedoClick();
+
+    // Recovery copies: how long after a change one is written, where they
+    // are kept, and the file of this run (empty until one was written).
+    static constexpr int RecoveryIntervalMs = 30000;
+    void SetRecoveryFolder(const QString &folder);
+    void SetRecoveryInterval(int milliseconds);
+    QString RecoveryFileName() const;
+    // Offers the recovery copies no running copy of the program holds, in
+    // turn, until one is recovered; a damaged one is reported and set aside.
+    void OfferRecovery();
     // The page reports a created object (the tool row shows the selection
     // tool again) and every change of its placed objects.
     void CalendarPanelDroppedObjectEvent(const TRect &r);
@@ -224,6 +251,31 @@ protected:
     void customEvent(QEvent *event) override;
 
 private:
+    // Undo and redo.
+    void ConnectUndo();
+    void ScheduleRecord();
+    // Records the change made since the last step, if any, at once.
+    void RecordChange();
+    // The document on disk, or a new one, without steps.
+    void ResetHistory(bool saved);
+    // The document as it is now is the one on disk.
+    void MarkSaved();
+    // Shows the document changed or not, recording nothing.
+    void ShowModified(bool Value);
+    // After an undo or redo: the page, the changed state and the commands.
+    void AfterUndoStep();
+    void UpdateUndoCommands();
+    TDesignMenu PageMenuHead();
+    // Recovery.
+    void CreateRecoveryTimer();
+    void NoteRecoverableChange();
+    void WriteRecoveryCopy();
+    void RemoveRecoveryCopy();
+    void SetAsideDamagedCopy(const QString &fileName, const QString &why);
+    // Opens the copy's document, if it has one, and puts the copy's page on
+    // it as a change.
+    void Recover(const TRecoveryCopy &copy);
+
     // One zoom step to the scale step gives for the current one, if any.
     void ZoomStep(std::optional<float> (*step)(float scale));
     // One step in (1) or out (-1), as the zoom buttons do.
@@ -287,4 +339,10 @@ private:
     bool m_pagePainted = false;
     // The Ctrl+wheel turn not yet a whole notch.
     int m_wheelTurn = 0;
+    TUndoHistory m_history;
+    bool m_recordPending = false;
+    QString m_changeName;
+    QString m_recoveryFolder;
+    QTimer *m_recoveryTimer = nullptr;
+    std::unique_ptr<TRecoveryWriter> m_recovery;
 };

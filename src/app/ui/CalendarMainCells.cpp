@@ -80,6 +80,8 @@ void TCalendarMain::DoSaveRichtext()
     if (!CellEditing || !EditedCell)
         return;
     EditedCell->SetRtfText(WPRichText1->RtfText());
+    // Text typed into the cell becomes an undo step once it is in the page.
+    ScheduleRecord();
     WPRichText1->hide();
     // The cell shows its new text from the first line, over all the editor
     // covered.

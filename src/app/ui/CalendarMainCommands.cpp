@@ -14,6 +14,8 @@
 
 #include <QLineEdit>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TPropertiesHooks PropertiesHooks()
@@ -86,6 +88,7 @@ void TCalendarMain::mnuUserTitleClick()
     if (ExecModal(UserTitleForm) != QDialog::Accepted)
         return;
     CalendarPanel->SetUserTitle(UserTitleForm.TitleText->text());
+    NameChange(u"Title"_s);
     SetModified(true);
 }
 
@@ -94,6 +97,7 @@ void TCalendarMain::mnuClearAllCellContentsClick()
     DoSaveRichtext();
     CalendarPanel->ClearCells();
     CalendarPanel->update();
+    NameChange(u"Clear All"_s);
     SetModified(true);
 }
 

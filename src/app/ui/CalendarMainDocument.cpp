@@ -47,6 +47,7 @@ void TCalendarMain::New1Click()
     CalendarPanel->SetVisible(true);
     SetButtons();
     SetCaption();
+    ResetHistory(false);
 }
 
 void TCalendarMain::Open1Click()
@@ -122,6 +123,7 @@ void TCalendarMain::OpenCalendarFile(const QString &FileName)
     CalendarPanel->update();
     QApplication::processEvents();
     CalendarPanel->SetLoading(false);
+    ResetHistory(true);
 }
 
 bool TCalendarMain::SaveCalendarFile(const QString &FileName)
@@ -139,6 +141,7 @@ bool TCalendarMain::SaveCalendarFile(const QString &FileName)
     if (!failure) {
         DocumentFileName = FileName;
         SetModified(false);
+        MarkSaved();
     } else {
         // The document is still only in memory: the user must know.
         ShowInformation(u"Unable to save "_s + QDir::toNativeSeparators(FileName) + u": "_s +
@@ -231,6 +234,7 @@ void TCalendarMain::mnuCancelChangesClick()
         OpenCalendarFile(DocumentFileName);
     QApplication::processEvents();
     SetModified(false);
+    MarkSaved();
 }
 
 bool TCalendarMain::CheckSaveNeeded()

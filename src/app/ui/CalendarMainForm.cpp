@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -196,6 +197,12 @@ void TCalendarMain::CreateToolRow()
         ToolButtons->addButton(tool.button, int(tool.state));
     }
     Pointerbutton->setChecked(true);
+
+    const QStyle *look = style();
+    UndoButton = GlyphButton(Panel3, u"UndoButton"_s, 378, u"Undo"_s,
+                             look->standardIcon(QStyle::SP_ArrowBack));
+    RedoButton = GlyphButton(Panel3, u"RedoButton"_s, 403, u"Redo"_s,
+                             look->standardIcon(QStyle::SP_ArrowForward));
 
     Savebutton = TextButton(Panel3, u"Savebutton"_s, 488, 51, u"&Save"_s,
                             u"Save changes to the calendar"_s, QColor(0, 128, 0));

@@ -113,6 +113,8 @@ void TCalendarMain::PuttextOnDays(const QList<TDayLine> &lines)
         return;
     // Set directly: the command runs SetButtons once at its end.
     Modified = true;
+    NameChange(QStringLiteral("Fill from Recurring Dates"));
+    ScheduleRecord();
     if (lastClicked > 0)
         CalendarPanel->RaiseCellEvent(lastClicked);
 }

@@ -1,0 +1,151 @@
+// Recovery of unsaved work: while the document has unsaved changes, a copy
+// of the page is written in the background at most every RecoveryIntervalMs
+// after a change; it goes when the document is saved or closed. At the start
+// a copy left behind by a copy of the program that ended without closing is
+// offered back.
+
+#include "CalendarMain.h"
+#include "CalendarPanel32.h"
+#include "Messages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QLockFile>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString OfferText(const TRecoveryCopy &copy, const QDateTime &written)
+{
+    const QString name = copy.DocumentFileName.isEmpty()
+                             ? u"a calendar that was never saved"_s
+                             : QDir::toNativeSeparators(copy.DocumentFileName);
+    return u"Datewright did not close properly. Unsaved changes to "_s + name + u" from "_s +
+           QLocale().toString(written, QLocale::ShortFormat) + u" were kept.\r\rRecover them?"_s;
+}
+
+} // namespace
+
+void TCalendarMain::SetRecoveryFolder(const QString &folder)
+{
+    m_recoveryFolder = folder;
+    m_recovery.reset();
+}
+
+void TCalendarMain::SetRecoveryInterval(int milliseconds)
+{
+    m_recoveryTimer->setInterval(milliseconds);
+}
+
+QString TCalendarMain::RecoveryFileName() const
+{
+    return m_recovery ? m_recovery->FileName() : QString();
+}
+
+void TCalendarMain::CreateRecoveryTimer()
+{
+    m_recoveryFolder = RecoveryFolder();
+    m_recoveryTimer = new QTimer(this);
+    m_recoveryTimer->setSingleShot(true);
+    m_recoveryTimer->setInterval(RecoveryIntervalMs);
+    connect(m_recoveryTimer, &QTimer::timeout, this, &TCalendarMain::WriteRecoveryCopy);
+}
+
+void TCalendarMain::NoteRecoverableChange()
+{
+    if (!m_recoveryTimer->isActive())
+        m_recoveryTimer->start();
+}
+
+void TCalendarMain::WriteRecoveryCopy()
+{
+    if (!Modified || !CalendarPanel->Visible())
+        return;
+    if (!m_recovery)
+        m_recovery = std::make_unique<TRecoveryWriter>(m_recoveryFolder);
+    // The history's parts are shared, so this costs the main thread nothing
+    // much; the writing is done on the writer's thread.
+    m_recovery->Write({DocumentFileName, m_history.Current()});
+}
+
+void TCalendarMain::RemoveRecoveryCopy()
+{
+    m_recoveryTimer->stop();
+    if (m_recovery)
+        m_recovery->Remove();
+}
+
+void TCalendarMain::OfferRecovery()
+{
+    for (const TOrphanedCopy &orphan : OrphanedCopies(m_recoveryFolder)) {
+        QFile file(orphan.FileName);
+        QString error;
+        std::optional<TRecoveryCopy> copy;
+        if (file.open(QIODevice::ReadOnly))
+            copy = ReadRecoveryBytes(file.readAll(), &error);
+        else
+            error = file.errorString();
+        file.close();
+        if (!copy) {
+            SetAsideDamagedCopy(orphan.FileName, error);
+            continue;
+        }
+        if (!WorthOffering(*copy, orphan.Written)) {
+            QFile::remove(orphan.FileName);
+            continue;
+        }
+        const bool recover = AskYesNo(OfferText(*copy, orphan.Written), u"Recover"_s);
+        if (recover)
+            Recover(*copy);
+        QFile::remove(orphan.FileName);
+        if (recover)
+            return;
+    }
+}
+
+void TCalendarMain::SetAsideDamagedCopy(const QString &fileName, const QString &why)
+{
+    const QString aside = fileName + u".damaged"_s;
+    QFile::remove(aside);
+    QFile::rename(fileName, aside);
+    ShowInformation(u"The recovery file "_s + QDir::toNativeSeparators(fileName) +
+                    u" is damaged ("_s + why + u") and was set aside as "_s +
+                    QDir::toNativeSeparators(aside) + u"."_s);
+}
+
+void TCalendarMain::Recover(const TRecoveryCopy &copy)
+{
+    const bool saved = !copy.DocumentFileName.isEmpty() && QFileInfo::exists(copy.DocumentFileName);
+    if (saved) {
+        OpenCalendarFile(copy.DocumentFileName);
+    } else {
+        CalendarPanel->ClearCells();
+        CalendarPanel->DeleteAllObjects();
+        ResetHistory(false);
+    }
+    // Every part, whatever the page held before.
+    TPageParts parts;
+    parts.Style = copy.Page.Style;
+    for (int index = 1; index <= CellCount; ++index)
+        parts.Cells.emplace(index, copy.Page.Cells[index - 1]);
+    parts.Objects = copy.Page.Objects;
+    parts.ObjectNames = copy.Page.ObjectNames;
+    TPageSnapshot shown = m_history.Current();
+    RestoreParts(*CalendarPanel, parts, shown);
+    DocumentFileName = copy.DocumentFileName;
+    CalendarPanel->SetVisible(true);
+    // A step back to the document on disk, when there is one.
+    NameChange(u"Recovery"_s);
+    RecordChange();
+    ShowModified(true);
+    SetButtons();
+    SetCaption();
+    CheckFloaterStatus();
+    CalendarPanel->update();
+    // The recovered work is kept again at once, until it is saved.
+    WriteRecoveryCopy();
+}

@@ -1,0 +1,177 @@
+#include "DesignMenu.h"
+#include "DesignSurface.h"
+#include "LumHandleWidget.h"
+#include "MainWindowTestSupport.h"
+#include "TestObject.h"
+#include "ToolSpeedButton.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class UndoCommandsTest : public testing::Test
+{
+protected:
+    UndoCommandsTest() { RegisterTestObjectClass(); }
+
+    TCalendarMain &Start()
+    {
+        TCalendarMain &window = run.StartActive();
+        window.CalendarPanel->SetObjectCreator(
+            psLabel, {[](TCalendarPage &) { return MakeTestObject(0, 0, 0, 0, clBlue); }, {}});
+        return window;
+    }
+
+    // Text typed into a cell and stored by a click on another cell.
+    static void TypeIntoCell(TCalendarMain &window, int cell, const QString &text)
+    {
+        ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPanel, cell));
+        TypeText(text);
+        window.DoSaveRichtext();
+    }
+
+    // Processes events until the history holds count steps.
+    static bool WaitForSteps(const TCalendarMain &window, int count)
+    {
+        return TMainWindowRun::WaitFor([&] { return window.History().Count() == count; });
+    }
+
+    static void SendMouse(QWidget &widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
+                          Qt::MouseButtons held)
+    {
+        QMouseEvent event(type, at, widget.mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&widget, &event);
+        QApplication::processEvents();
+    }
+
+    TMainWindowRun run;
+};
+
+} // namespace
+
+TEST_F(UndoCommandsTest, UndoingBackToTheSavedDocumentMakesItUnchanged)
+{
+    TCalendarMain &window = Start();
+    EXPECT_FALSE(window.mnuUndo->isEnabled());
+    TypeIntoCell(window, 10, u"Swim"_s);
+    ASSERT_TRUE(WaitForSteps(window, 1));
+    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Savebutton->isVisible());
+    EXPECT_EQ(window.mnuUndo->text(), u"Undo Cell Text"_s);
+    EXPECT_TRUE(window.UndoButton->isEnabled());
+    EXPECT_EQ(window.UndoButton->toolTip(), u"Undo Cell Text (Ctrl+Z)"_s);
+
+    window.mnuUndo->trigger();
+    EXPECT_EQ(CellText(*window.CalendarPanel, 10), QString());
+    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Savebutton->isVisible());
+    EXPECT_FALSE(window.CancelButton->isVisible());
+    EXPECT_EQ(window.mnuRedo->text(), u"Redo Cell Text"_s);
+
+    window.mnuRedo->trigger();
+    EXPECT_EQ(CellText(*window.CalendarPanel, 10), u"Swim"_s);
+    EXPECT_TRUE(window.Modified);
+
+    // Saved, the document is unchanged there; undoing past it changes it.
+    window.mnuSaveClick();
+    EXPECT_FALSE(window.Modified);
+    window.mnuUndo->trigger();
+    EXPECT_TRUE(window.Modified);
+    window.mnuRedo->trigger();
+    EXPECT_FALSE(window.Modified);
+}
+
+TEST_F(UndoCommandsTest, ANewChangeAfterAnUndoDropsTheRedoList)
+{
+    TCalendarMain &window = Start();
+    TypeIntoCell(window, 10, u"One"_s);
+    ASSERT_TRUE(WaitForSteps(window, 1));
+    TypeIntoCell(window, 11, u"Two"_s);
+    ASSERT_TRUE(WaitForSteps(window, 2));
+    window.mnuUndo->trigger();
+    EXPECT_TRUE(window.mnuRedo->isEnabled());
+    EXPECT_EQ(CellText(*window.CalendarPanel, 10), u"One"_s);
+    EXPECT_EQ(CellText(*window.CalendarPanel, 11), QString());
+    window.mnuClearAllCellContentsClick();
+    ASSERT_TRUE(TMainWindowRun::WaitFor([&] { return !window.History().CanRedo(); }));
+    EXPECT_EQ(window.History().Count(), 2);
+    EXPECT_FALSE(window.mnuRedo->isEnabled());
+    EXPECT_EQ(window.mnuUndo->text(), u"Undo Clear All"_s);
+    window.mnuUndo->trigger();
+    EXPECT_EQ(CellText(*window.CalendarPanel, 10), u"One"_s);
+    EXPECT_EQ(CellText(*window.CalendarPanel, 11), QString());
+}
+
+TEST_F(UndoCommandsTest, ADragOfAnObjectIsOneStep)
+{
+    TCalendarMain &window = Start();
+    TCalendarPanel32 &page = *window.CalendarPanel;
+    window.DrawLabelButton->click();
+    QTest::mousePress(&page, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(&page, QPoint(300, 160));
+    QTest::mouseRelease(&page, Qt::LeftButton, {}, QPoint(300, 160));
+    ASSERT_TRUE(WaitForSteps(window, 1));
+    EXPECT_EQ(window.mnuUndo->text(), u"Undo New Object"_s);
+    const TBounds placed = page.Objects().At(0)->Bounds();
+
+    qint64 now = 100000;
+    page.SetClock([&now] { return now; });
+    page.Handle().Clear();
+    page.Handle().Add(page.Objects().At(0));
+    QWidget &handle = page.DesignSurface().HandleWidget();
+    SendMouse(handle, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
+    now += 1000;
+    for (int step = 1; step <= 20; ++step) {
+        SendMouse(handle, QEvent::MouseMove, QPoint(10 + 3 * step, 10 + 2 * step), Qt::NoButton,
+                  Qt::LeftButton);
+    }
+    SendMouse(handle, QEvent::MouseButtonRelease, QPoint(70, 50), Qt::LeftButton, Qt::NoButton);
+    ASSERT_TRUE(WaitForSteps(window, 2));
+    EXPECT_NE(page.Objects().At(0)->Bounds().Left, placed.Left);
+    EXPECT_EQ(window.mnuUndo->text(), u"Undo Object Change"_s);
+
+    window.mnuUndo->trigger();
+    EXPECT_EQ(page.Objects().At(0)->Bounds().Left, placed.Left);
+    EXPECT_EQ(page.Objects().At(0)->Bounds().Top, placed.Top);
+    window.mnuUndo->trigger();
+    EXPECT_FALSE(page.HasObjects());
+    EXPECT_FALSE(window.Modified);
+}
+
+TEST_F(UndoCommandsTest, ThePagesMenuAndTheKeysUndoAndRedo)
+{
+    TCalendarMain &window = Start();
+    TypeIntoCell(window, 12, u"Fair"_s);
+    ASSERT_TRUE(WaitForSteps(window, 1));
+    const TDesignMenu menu = window.CalendarPanel->PanelMenu();
+    ASSERT_GE(menu.size(), 3);
+    EXPECT_EQ(menu[0].Caption, u"Undo Cell Text"_s);
+    EXPECT_TRUE(menu[0].Enabled);
+    EXPECT_EQ(menu[1].Caption, u"Redo"_s);
+    EXPECT_FALSE(menu[1].Enabled);
+    menu[0].Command();
+    EXPECT_EQ(CellText(*window.CalendarPanel, 12), QString());
+
+    window.setFocus();
+    QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(CellText(*window.CalendarPanel, 12), u"Fair"_s);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(CellText(*window.CalendarPanel, 12), QString());
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(CellText(*window.CalendarPanel, 12), u"Fair"_s);
+}
+
+TEST_F(UndoCommandsTest, OpeningADocumentStartsANewHistory)
+{
+    TCalendarMain &window = Start();
+    TypeIntoCell(window, 10, u"Swim"_s);
+    ASSERT_TRUE(WaitForSteps(window, 1));
+    run.AnswerYes = false;
+    window.OpenCalendarFile(window.DocumentFileName);
+    EXPECT_EQ(window.History().Count(), 0);
+    EXPECT_FALSE(window.mnuUndo->isEnabled());
+}
