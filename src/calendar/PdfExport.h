@@ -12,6 +12,19 @@ class TCalendarPage;
 // ("December 1999").
 QString PdfTitle(const TCalendarPage &page, const QString &DocumentFileName);
 
+// Prints one page of a PDF; see SavePagesAsPdf.
+using TPdfPagePrinter = std::function<void(const TCalendarPage &)>;
+
+// Writes a PDF on paper's paper and orientation, titled Title, whose pages
+// EachPage prints in their order through the printer it is given, each page
+// ready to print (its drawing geometry recorded where it has cell text). When
+// EachPage returns false it stopped: nothing is written and the file stays as
+// it was. The file is replaced only once it is completely written. Returns
+// why it failed or stopped.
+std::optional<QString> SavePagesAsPdf(const TCalendarPage &paper, const QString &FileName,
+                                      const QString &Title,
+                                      const std::function<bool(const TPdfPagePrinter &)> &EachPage);
+
 // Writes the page as a vector PDF file through the report, on the page's own
 // paper and orientation and at full size whatever the zoom shown, the cells'
 // text breaking where the screen breaks it, titled Title with the program as
