@@ -10,6 +10,8 @@
 #include <QPageSize>
 #include <QSaveFile>
 
+#include <utility>
+
 namespace {
 
 QPageSize PagePaper(const TCalendarPage &page)
@@ -32,30 +34,55 @@ QString PdfTitle(const TCalendarPage &page, const QString &DocumentFileName)
     return page.GetMonthName(page.MainCalMonth()) + u' ' + QString::number(page.MainCalYear());
 }
 
-std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileName,
-                                     const QString &Title, int PageCount,
-                                     const std::function<void(TCalendarPage &)> &NextPage)
+std::optional<QString> SavePagesAsPdf(const TCalendarPage &paper, const QString &FileName,
+                                      const QString &Title,
+                                      const std::function<bool(const TPdfPagePrinter &)> &EachPage)
 {
     QSaveFile target(FileName);
     if (!target.open(QIODevice::WriteOnly))
         return target.errorString();
-    TPdfReport report(PagePaper(page), PageOrientation(page));
+    TPdfReport report(PagePaper(paper), PageOrientation(paper));
     report.SetTitle(Title);
+    bool whole = true;
     const bool begun = report.Write(target, [&](TPdfReport &printer) {
-        for (int number = 1; number <= PageCount; ++number) {
-            if (number > 1) {
-                if (NextPage)
-                    NextPage(page);
+        bool first = true;
+        whole = EachPage([&](const TCalendarPage &page) {
+            if (!std::exchange(first, false))
                 printer.StartNewPage();
+            PrintPage(printer, page, 0, 0);
+        });
+    });
+    if (!begun)
+        return QStringLiteral("the PDF could not be begun");
+    // The save file is dropped unwritten: a stopped export leaves no part.
+    if (!whole)
+        return QStringLiteral("stopped");
+    return CommitSaveFile(target);
+}
+
+std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileName,
+                                     const QString &Title, int PageCount,
+                                     const std::function<void(TCalendarPage &)> &NextPage,
+                                     const std::function<bool(int number)> &Proceed)
+{
+    int stoppedAt = 0;
+    const auto failure = SavePagesAsPdf(page, FileName, Title, [&](const TPdfPagePrinter &print) {
+        for (int number = 1; number <= PageCount; ++number) {
+            if (Proceed && !Proceed(number)) {
+                stoppedAt = number;
+                return false;
             }
+            if (number > 1 && NextPage)
+                NextPage(page);
             // Cells' text breaks where it breaks on screen, so their screen
             // geometry must be that of this page.
             if (page.HasCellContent())
                 RecordDrawingGeometry(page);
-            PrintPage(printer, page, 0, 0);
+            print(page);
         }
+        return true;
     });
-    if (!begun)
-        return QStringLiteral("the PDF could not be begun");
-    return CommitSaveFile(target);
+    if (stoppedAt > 0)
+        return QStringLiteral("stopped before page %1 of %2").arg(stoppedAt).arg(PageCount);
+    return failure;
 }

@@ -14,7 +14,11 @@ constexpr int JpegQuality = 80;
 bool SaveCalendarToBitmap(const TCalendarPage &page, const QImage &pageBitmap,
                           const QString &FileName, bool AsJPEG)
 {
-    const QImage picture = PictureInsideMargins(page, pageBitmap);
+    return SavePictureToBitmap(PictureInsideMargins(page, pageBitmap), FileName, AsJPEG);
+}
+
+bool SavePictureToBitmap(const QImage &picture, const QString &FileName, bool AsJPEG)
+{
     if (picture.isNull())
         return false;
     return AsJPEG ? SaveAsJPEG(picture, JpegQuality, FileName)

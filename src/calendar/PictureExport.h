@@ -12,6 +12,9 @@ class TCalendarPage;
 bool SaveCalendarToBitmap(const TCalendarPage &page, const QImage &pageBitmap,
                           const QString &FileName, bool AsJPEG);
 
+// Writes picture, a page already cut to its margins, the same way.
+bool SavePictureToBitmap(const QImage &picture, const QString &FileName, bool AsJPEG);
+
 // The page's scale for a picture of dpi dots per inch on a screen of ppi
 // pixels per inch: the page's pixels at scale 1 are the screen's.
 float ScaleForResolution(int dpi, int ppi);

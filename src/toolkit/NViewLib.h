@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <mutex>
+
 // The picture library "libNViewLib.so", loaded at run time from one folder,
 // never through the system's library search. When it cannot be loaded, or
 // lacks one of its six entry points, every entry point is a placeholder that
@@ -16,6 +18,9 @@ public:
     explicit TNViewLib(const QString &folder);
 
     bool IsLoaded() const { return Loaded; }
+    // The library keeps one current picture: a load and the calls that read
+    // or free it run under this lock, so that threads do not interleave them.
+    std::unique_lock<std::mutex> Lock() const { return std::unique_lock(m_mutex); }
 
     // The entry points. File names are passed as UTF-8; the handle is a
     // packed device-independent bitmap owned by the library until freed.
@@ -36,6 +41,7 @@ public:
 
 private:
     bool Loaded = false;
+    mutable std::mutex m_mutex;
     TLoadProc Load;
     TSaveAsJPGProc SaveAsJPG;
     TFreeProc Free;

@@ -51,6 +51,7 @@ QImage CopyOfDib(const void *handle)
 bool ConvertWithLibrary(const TNViewLib &library, const QString &bitmapFile, int quality,
                         const QString &fileName)
 {
+    const auto lock = library.Lock();
     void *handle = library.NViewLibLoad(bitmapFile, temporaryBitmapFlag);
     if (handle == nullptr)
         return false;
@@ -63,6 +64,7 @@ bool ConvertWithLibrary(const TNViewLib &library, const QString &bitmapFile, int
 
 QImage LoadWithLibrary(const TNViewLib &library, const QString &fileName)
 {
+    const auto lock = library.Lock();
     void *handle = library.NViewLibLoad(fileName, pictureFileFlag);
     if (handle == nullptr)
         return {};

@@ -5,6 +5,8 @@
 #include "PdfRaster.h"
 #include "StoredPageValues.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTextCursor>
 
@@ -13,6 +15,12 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+QByteArray FileBytes(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 bool DarkColumn(const QImage &image, int x, int top)
 {
@@ -199,3 +207,43 @@ TEST(PdfExport, CellTextKeepsTheScreensGapFromTheLineLeftOfIt)
 }
 
 } // namespace
+
+TEST(PdfExport, AnExportStoppedBeforeAPageWritesNothingAndKeepsAnEarlierFile)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    TCalendarPage page;
+    page.ResetStyle(QDate(2024, 1, 1));
+    const QString pdf = folder.filePath(u"set.pdf"_s);
+    const struct
+    {
+        int stopAt;
+        bool earlier;
+    } cases[] = {{1, false}, {3, false}, {3, true}, {6, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.stopAt);
+        QFile::remove(pdf);
+        if (c.earlier) {
+            QFile file(pdf);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("earlier");
+        }
+        QList<int> asked;
+        const auto proceed = [&asked, &c](int number) {
+            asked << number;
+            return number < c.stopAt;
+        };
+        const auto failure = SavePageAsPdf(page, pdf, u"set"_s, 6, {}, proceed);
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_EQ(*failure, u"stopped before page %1 of 6"_s.arg(c.stopAt));
+        EXPECT_EQ(asked.size(), c.stopAt);
+        EXPECT_EQ(QFile::exists(pdf), c.earlier);
+        if (c.earlier) {
+            EXPECT_EQ(FileBytes(pdf), QByteArray("earlier"));
+        }
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), c.earlier ? 1 : 0);
+    }
+    // Asked yes every time, every page is written.
+    ASSERT_FALSE(SavePageAsPdf(page, pdf, u"set"_s, 4, {}, [](int) { return true; }));
+    EXPECT_EQ(PdfPageCount(FileBytes(pdf)), 4);
+}

@@ -6,16 +6,22 @@
 #include "FillSource.h"
 #include "GeometryJson.h"
 #include "Messages.h"
+#include "OrderedWork.h"
 #include "PageInfoJson.h"
+#include "PalettePng.h"
 #include "PdfExport.h"
 #include "PictureExport.h"
 #include "ProgramFolder.h"
+#include "RenderBatch.h"
 #include "RenderOptions.h"
 #include "SaveFiles.h"
 #include "StoredPageValues.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QThread>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -77,49 +83,111 @@ QString StartPage(const TRenderOptions &options, TCalendarPage &page)
     return {};
 }
 
-QString WritePicture(TCalendarPage &page, const QString &fileName, std::optional<int> dpi)
+// One picture of a set, drawn and, for PNG, encoded on a worker thread.
+struct TDrawnPicture
 {
-    const QImage bitmap = RenderToBitmap(page);
-    QImage picture = PictureInsideMargins(page, bitmap);
-    if (picture.isNull())
-        return QStringLiteral("the margins leave no picture to write");
-    if (dpi) {
+    QString FileName;
+    QImage Picture; // the page inside its margins, for BMP and JPEG
+    QByteArray Png; // the encoded file, for PNG
+    QString Error;
+};
+
+TDrawnPicture DrawPicture(const TCalendarSet &set, int index, const TRenderOptions &options)
+{
+    TDrawnPicture drawn;
+    drawn.FileName = NumberedFileName(options.Output, index + 1, set.Count());
+    const std::unique_ptr<TCalendarPage> page = set.Page(index);
+    QImage picture = PictureInsideMargins(*page, RenderToBitmap(*page));
+    if (picture.isNull()) {
+        drawn.Error = QStringLiteral("the margins leave no picture to write");
+        return drawn;
+    }
+    if (options.Dpi) {
         // A PNG file carries its resolution.
-        const int dotsPerMetre = int(std::lrint(*dpi / 0.0254));
+        const int dotsPerMetre = int(std::lrint(*options.Dpi / 0.0254));
         picture.setDotsPerMeterX(dotsPerMetre);
         picture.setDotsPerMeterY(dotsPerMetre);
     }
-    const QString suffix = Suffix(fileName);
-    if (suffix == u"png") {
-        const std::optional<QString> failure = SaveImageFile(picture, fileName, "PNG");
-        return failure ? QStringLiteral("cannot write %1: %2").arg(fileName, *failure) : QString();
+    if (Suffix(drawn.FileName) != u"png") {
+        drawn.Picture = std::move(picture);
+        return drawn;
     }
-    const bool written = SaveCalendarToBitmap(page, bitmap, fileName, suffix == u"jpg");
-    return written ? QString() : QStringLiteral("cannot write %1").arg(fileName);
+    drawn.Png = EncodePng(picture);
+    if (drawn.Png.isEmpty())
+        drawn.Error =
+            QStringLiteral("cannot write %1: the picture could not be encoded").arg(drawn.FileName);
+    return drawn;
 }
 
-QString WritePictures(const TCalendarSet &set, const TRenderOptions &options)
+QString WriteBytes(const QByteArray &bytes, const QString &fileName)
 {
-    const std::unique_ptr<TCalendarPage> page = set.Page(0);
-    for (int index = 0; index < set.Count(); ++index) {
-        if (index > 0)
-            set.MovePage(*page, index);
-        const QString fileName = NumberedFileName(options.Output, index + 1, set.Count());
-        if (QString error = WritePicture(*page, fileName, options.Dpi); !error.isEmpty())
-            return error;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = WriteFailure(file);
+        file.cancelWriting();
+        return reason;
     }
-    return {};
+    return CommitSaveFile(file).value_or(QString());
 }
 
-// The pages as one PDF on the page's own paper, one page each.
+QString WriteDrawnPicture(const TDrawnPicture &drawn)
+{
+    if (!drawn.Error.isEmpty())
+        return drawn.Error;
+    if (!drawn.Png.isEmpty()) {
+        const QString failure = WriteBytes(drawn.Png, drawn.FileName);
+        return failure.isEmpty()
+                   ? QString()
+                   : QStringLiteral("cannot write %1: %2").arg(drawn.FileName, failure);
+    }
+    const bool written =
+        SavePictureToBitmap(drawn.Picture, drawn.FileName, Suffix(drawn.FileName) == u"jpg");
+    return written ? QString() : QStringLiteral("cannot write %1").arg(drawn.FileName);
+}
+
+// The pictures are drawn on up to workers threads and written in order; the
+// first failure ends the run.
+QString WritePictures(const TCalendarSet &set, const TRenderOptions &options, int workers)
+{
+    QString error;
+    RunInOrder<TDrawnPicture>(
+        set.Count(), workers,
+        [&set, &options](int index) { return DrawPicture(set, index, options); },
+        [&error](TDrawnPicture drawn) {
+            error = WriteDrawnPicture(drawn);
+            return error.isEmpty();
+        });
+    return error;
+}
+
+// A page of the set ready to print: its cells' text breaks where it breaks
+// on screen, so their screen geometry must be that of this page.
+std::unique_ptr<TCalendarPage> PreparedPage(const TCalendarSet &set, int index)
+{
+    std::unique_ptr<TCalendarPage> page = set.Page(index);
+    if (page->HasCellContent())
+        RecordDrawingGeometry(*page);
+    return page;
+}
+
+// The pages as one PDF on the page's own paper, one page each, made ready on
+// up to workers threads and printed in order.
 QString WritePdf(const TCalendarPage &document, const TCalendarSet &set,
-                 const TRenderOptions &options)
+                 const TRenderOptions &options, int workers)
 {
     const QString title = PdfTitle(document, options.Document);
-    const std::unique_ptr<TCalendarPage> page = set.Page(0);
-    int index = 0;
-    const auto nextPage = [&set, &index](TCalendarPage &sheet) { set.MovePage(sheet, ++index); };
-    if (const auto error = SavePageAsPdf(*page, options.Output, title, set.Count(), nextPage))
+    const auto eachPage = [&set, workers](const TPdfPagePrinter &print) {
+        RunInOrder<std::unique_ptr<TCalendarPage>>(
+            set.Count(), workers, [&set](int index) { return PreparedPage(set, index); },
+            [&print](std::unique_ptr<TCalendarPage> page) {
+                print(*page);
+                return true;
+            });
+        return true;
+    };
+    if (const auto error = SavePagesAsPdf(document, options.Output, title, eachPage))
         return QStringLiteral("cannot write %1: %2").arg(options.Output, *error);
     return {};
 }
@@ -131,7 +199,7 @@ QString Save(const TCalendarPage &page, const QString &fileName)
     return error ? QStringLiteral("cannot write %1: %2").arg(fileName, *error) : QString();
 }
 
-QString Render(const TRenderOptions &options)
+QString Render(const TRenderOptions &options, int workers, QByteArray &output)
 {
     if (QString error = CheckFileNames(options); !error.isEmpty())
         return error;
@@ -151,10 +219,10 @@ QString Render(const TRenderOptions &options)
             return error;
     }
     if (options.Info)
-        std::printf("%s\n", PageInfoJson(page).constData());
+        output += PageInfoJson(page) + '\n';
     if (options.Geometry) {
         RenderPageImage(page);
-        std::printf("%s\n", GeometryJson(page).constData());
+        output += GeometryJson(page) + '\n';
     }
     if (options.Output.isEmpty())
         return {};
@@ -164,8 +232,8 @@ QString Render(const TRenderOptions &options)
                               "as the paper");
     // The pages are copies: the document's own page stays as it was read.
     const TCalendarSet set(page, TCalendarSet::PeriodOf(page), options.Count, fill.Lines);
-    return Suffix(options.Output) == u"pdf" ? WritePdf(page, set, options)
-                                            : WritePictures(set, options);
+    return Suffix(options.Output) == u"pdf" ? WritePdf(page, set, options, workers)
+                                            : WritePictures(set, options, workers);
 }
 
 // Messages the program would show in a box go to standard error; questions
@@ -185,22 +253,53 @@ void ReportMessagesOnStandardError()
 
 } // namespace
 
-int RunRenderCommand(const QStringList &arguments)
+TJobResult RunRenderJob(const TRenderOptions &options, int workers)
 {
-    ReportMessagesOnStandardError();
+    TJobResult result;
+    result.Error = Render(options, workers, result.Output);
+    return result;
+}
+
+std::optional<int> AnswerWithoutToolkit(const QStringList &arguments)
+{
     const auto parsed = ParseRenderOptions(arguments);
     if (const QString *error = std::get_if<QString>(&parsed)) {
         std::fprintf(stderr, "datewright-render: %s\n", qPrintable(*error));
         return 1;
     }
-    const TRenderOptions &options = std::get<TRenderOptions>(parsed);
-    if (options.Help) {
+    if (std::get<TRenderOptions>(parsed).Help) {
         std::fputs(qPrintable(RenderUsage()), stdout);
         return 0;
     }
-    if (QString error = Render(options); !error.isEmpty()) {
-        std::fprintf(stderr, "datewright-render: %s\n", qPrintable(error));
+    return std::nullopt;
+}
+
+int RunRenderCommand(const QStringList &arguments)
+{
+    if (const std::optional<int> answered = AnswerWithoutToolkit(arguments))
+        return *answered;
+    ReportMessagesOnStandardError();
+    const TRenderOptions options = std::get<TRenderOptions>(ParseRenderOptions(arguments));
+    const int workers = options.Jobs.value_or(DefaultWorkers());
+    if (!options.Batch.isEmpty()) {
+        // Everything else comes from the batch's lines.
+        if (arguments.size() != (options.Jobs ? 4 : 2)) {
+            std::fprintf(stderr, "datewright-render: --batch takes no options but --jobs: "
+                                 "each line of the batch gives its job's own\n");
+            return 1;
+        }
+        return RunRenderBatch(options.Batch, workers);
+    }
+    const TJobResult result = RunRenderJob(options, workers);
+    std::fwrite(result.Output.constData(), 1, size_t(result.Output.size()), stdout);
+    if (!result.Error.isEmpty()) {
+        std::fprintf(stderr, "datewright-render: %s\n", qPrintable(result.Error));
         return 1;
     }
     return 0;
+}
+
+int DefaultWorkers()
+{
+    return std::max(1, QThread::idealThreadCount());
 }

@@ -116,14 +116,21 @@ std::optional<QString> TakeValue(TRenderOptions &o, const QString &option, const
         return Take(o.Count, option, value, [](const QString &v) { return ToInt(v, 1, 1200); });
     if (option == u"--fill")
         return Take(o.Fill, option, value, [](const QString &v) { return std::optional(v); });
+    if (option == u"--batch")
+        return Take(o.Batch, option, value, [](const QString &v) { return std::optional(v); });
+    if (option == u"--jobs")
+        return Take(o.Jobs, option, value, [](const QString &v) { return ToInt(v, 1, 64); });
     return QStringLiteral("unknown option %1").arg(option);
 }
 
-bool TakesValue(const QString &option)
+// What an option given last, without its value, is missing.
+QString ValueMissing(const QString &option)
 {
-    static const QStringList flags{QStringLiteral("--geometry"), QStringLiteral("--info"),
-                                   QStringLiteral("--help"), QStringLiteral("-h")};
-    return !flags.contains(option);
+    TRenderOptions scratch;
+    const std::optional<QString> unknown = TakeValue(scratch, option, QStringLiteral("?"));
+    if (unknown && unknown->startsWith(u"unknown option"))
+        return *unknown;
+    return QStringLiteral("%1 needs a value").arg(option);
 }
 
 } // namespace
@@ -143,8 +150,8 @@ ParseResult ParseRenderOptions(const QStringList &arguments)
             options.Info = true;
         } else if (argument == u"--help" || argument == u"-h") {
             options.Help = true;
-        } else if (i + 1 >= arguments.size() && TakesValue(argument)) {
-            return QStringLiteral("%1 needs a value").arg(argument);
+        } else if (i + 1 >= arguments.size()) {
+            return ValueMissing(argument);
         } else if (const std::optional<QString> error =
                        TakeValue(options, argument, arguments[++i])) {
             return *error;
@@ -229,5 +236,16 @@ QString RenderUsage()
         "  --save FILE            write the page as a .DWC document or .DWS style sheet\n"
         "  --info                 print the page's style, dates, cell texts and objects\n"
         "                         as one JSON object\n"
-        "  --help                 show this text\n");
+        "  --help                 show this text\n"
+        "Many jobs in one run:\n"
+        "  --batch FILE           run the jobs of FILE (- for standard input), one a line,\n"
+        "                         each the options of one call; words part at spaces,\n"
+        "                         'single' and \"double\" quotes keep spaces, a backslash\n"
+        "                         keeps the character after it (in double quotes only \\\"\n"
+        "                         and \\\\), # starts a comment, blank lines are skipped.\n"
+        "                         A failed job is reported with its line number and the\n"
+        "                         others still run; the exit status is 0 only when\n"
+        "                         every job succeeded. No file is left half-written.\n"
+        "  --jobs N               draw up to N pages (or batch jobs) at once, 1 to 64\n"
+        "                         (default: the number of processors)\n");
 }

@@ -28,8 +28,10 @@ struct TRenderOptions
     std::optional<int> Dpi; // --dpi: pictures at N dots per inch, in place of --scale
     QString Output;         // -o
     int Count = 1;
-    QString Fill; // --fill: where the pages' day cells take their text from
-    QString Save; // --save: a document or style sheet by its extension
+    QString Fill;            // --fill: where the pages' day cells take their text from
+    QString Save;            // --save: a document or style sheet by its extension
+    QString Batch;           // --batch: a file of jobs, one a line ("-": standard input)
+    std::optional<int> Jobs; // --jobs: threads drawing pages at once
     bool Info = false;
     bool Geometry = false;
     bool Help = false;

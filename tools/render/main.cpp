@@ -4,6 +4,12 @@
 
 int main(int argc, char **argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Help and unusable options are answered before the toolkit starts.
+    if (const std::optional<int> answered = AnswerWithoutToolkit(arguments))
+        return *answered;
     // Rendering needs fonts but no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -11,8 +17,5 @@ int main(int argc, char **argv)
     // its own ("-style", "-platform", ...) out of the renderer's.
     int toolkitArgc = 1;
     QGuiApplication app(toolkitArgc, argv);
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
     return RunRenderCommand(arguments);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "CellAppend.h"
 #include "Preferences.h"
 #include "PrinterCheck.h"
 #include "RecoveryFile.h"
+#include "SetChoice.h"
 #include "UndoHistory.h"
 
 #include <QList>
@@ -214,6 +216,11 @@ public:
     void mnuSaveAsJPGClick();
     void mnuSaveAsPDFClick();
 
+    // What the PDF export and printing make (action names the button that
+    // goes on: "Save", "Print"), asked in the set dialog; nothing when it was
+    // cancelled. The last choice is offered again, from the page's period.
+    std::optional<TSetChoice> AskCalendarSet(const QString &action);
+
     // Editing a day cell in place.
     void CalendarPanelClickedInCellEvent(const TRect &rTotal, const TRect &rFree, int iCell,
                                          int iDay, TWPRtfStorage &rtfstorage);
@@ -330,7 +337,28 @@ private:
     // for dpi 0, else drawn at dpi dots per inch.
     bool SaveCalendarToBitmap(const QString &FileName, bool AsJPEG, int dpi = 0);
 
+    // The set choice makes of the document with its days filled; none,
+    // after telling the user, when the fill cannot be read.
+    std::unique_ptr<TCalendarSet> MakeCalendarSet(const TSetChoice &choice);
+    // The font the filled days' text takes its defaults from.
+    TDefaultFont DefaultFillFont();
+    // Writes set as one PDF file, with progress; why it failed or stopped.
+    // cancelled tells whether the user stopped it.
+    std::optional<QString> SaveSetAsPdf(const TCalendarSet &set, const QString &fileName,
+                                        bool &cancelled);
+    // Draws set's pages CopiesToPrint times, with progress; a cancel draws
+    // no more pages and marks the job cancelled.
+    void PrintSetPages(TReportPrinter &Report, const TCalendarSet &set);
+    // After a print job was cancelled: removes output, the file the job
+    // printed into, or, printing on a printer, tells the user.
+    void EndCancelledPrint(const QString &output);
+
     TPrinterQuery m_printers;
+    std::optional<TSetChoice> m_lastSetChoice;
+    // The set the print job draws instead of the page.
+    const TCalendarSet *m_printSet = nullptr;
+    // Whether the user cancelled the print job's set.
+    bool m_printCancelled = false;
     std::unique_ptr<TReportPrinter> m_reportPrinter;
     bool m_busyCursorShown = false;
     // The scroll area and the page's place follow the page and the view; not

@@ -3,6 +3,7 @@
 
 #include "CalendarMain.h"
 #include "CalendarPanel32.h"
+#include "CalendarSet.h"
 #include "Messages.h"
 #include "PdfExport.h"
 #include "PictureExport.h"
@@ -77,16 +78,30 @@ bool TCalendarMain::SaveCalendarToBitmap(const QString &FileName, bool AsJPEG, i
 void TCalendarMain::mnuSaveAsPDFClick()
 {
     DoSaveRichtext();
+    const std::optional<TSetChoice> choice = AskCalendarSet(u"Save"_s);
+    if (!choice)
+        return;
     const QString fileName = AskSaveFileName(
         u"SaveAsPDFDialog"_s, u"Save Calendar As PDF"_s, u"PDF File (*.PDF)"_s, u"PDF"_s,
         ProposedExportName(DocumentFileName, PageMonthName(), CalendarPanel->MainCalYear(),
                            u".PDF"_s));
     if (fileName.isEmpty())
         return;
-    ShowBusyCursor();
-    const std::optional<QString> failure =
-        SavePageAsPdf(*CalendarPanel, fileName, PdfTitle(*CalendarPanel, DocumentFileName));
-    ShowNormalCursor();
+    std::optional<QString> failure;
+    bool cancelled = false;
+    if (IsPageAlone(*choice)) {
+        ShowBusyCursor();
+        failure =
+            SavePageAsPdf(*CalendarPanel, fileName, PdfTitle(*CalendarPanel, DocumentFileName));
+        ShowNormalCursor();
+    } else {
+        const std::unique_ptr<TCalendarSet> set = MakeCalendarSet(*choice);
+        if (!set)
+            return;
+        failure = SaveSetAsPdf(*set, fileName, cancelled);
+    }
+    if (cancelled)
+        return;
     if (failure)
         ShowInformation(u"Unable to save "_s + fileName + u": "_s + *failure);
     else

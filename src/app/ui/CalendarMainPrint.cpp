@@ -4,6 +4,7 @@
 #include "CalendarMain.h"
 #include "CalendarPagePrint.h"
 #include "CalendarPanel32.h"
+#include "CalendarSet.h"
 #include "Messages.h"
 #include "PrintJobRules.h"
 #include "PrinterSetup.h"
@@ -24,6 +25,19 @@ void TCalendarMain::mnuPrintCalendarClick()
     Printed = false;
     const bool wasModified = Modified;
     const auto keepModified = qScopeGuard([this, wasModified] { SetModified(wasModified); });
+    DoSaveRichtext();
+    const std::optional<TSetChoice> choice = AskCalendarSet(u"Print"_s);
+    if (!choice)
+        return;
+    std::unique_ptr<TCalendarSet> set;
+    if (!IsPageAlone(*choice)) {
+        set = MakeCalendarSet(*choice);
+        if (!set)
+            return;
+    }
+    m_printSet = set.get();
+    m_printCancelled = false;
+    const auto forgetSet = qScopeGuard([this] { m_printSet = nullptr; });
     TReportPrinter &report = ReportPrinter1();
     if (ShowPrinterSetup(report.Device(), this)) {
         report.SetOrientation(CalendarPanel->CalendarOrientation() == coLandscape ? poLandScape
@@ -39,6 +53,8 @@ void TCalendarMain::mnuPrintCalendarClick()
         // not be started must be told too, or the job would seem to vanish.
         if (!report.RunPrintJob() && report.Device().HasPrinter())
             ShowInformation(u"Unable to start the print job on "_s + report.Device().Name());
+        else if (m_printCancelled)
+            EndCancelledPrint(report.Device().IsPdf() ? report.Device().Name() : QString());
     }
     if (Printed)
         ShowInformation(PrintCompletedMessage(CalendarPanel->HasSuperText()));
@@ -81,6 +97,8 @@ void TCalendarMain::ReportPrinter1Print(TReportPrinter &Report)
     });
     CalendarPanel->SetScale(1.0f);
     QApplication::processEvents();
+    if (m_printSet)
+        return PrintSetPages(Report, *m_printSet);
     for (int copy = 1; copy <= CopiesToPrint; ++copy) {
         PrintPage(Report, *CalendarPanel, 0, 0);
         if (copy < CopiesToPrint)

@@ -4,7 +4,6 @@
 #include "CalendarMain.h"
 #include "CalendarPanel32.h"
 #include "CellAppend.h"
-#include "DefaultEditorFont.h"
 #include "EditRecurringDates.h"
 #include "FloatingPalette.h"
 #include "Messages.h"
@@ -104,12 +103,7 @@ void TCalendarMain::PuttextOnDays(const QList<TDayLine> &lines)
         return;
     const int lastClicked = CurrentCell;
     DoSaveRichtext();
-    const TDefaultFont defaultFont = [this](TWPRTFTextPaint &document, const TWPCharAttr &current) {
-        return DefaultFontAttributes(current, Preferences,
-                                     FontIndexOfFace(document, Preferences.DefaultFontName),
-                                     document.Palette());
-    };
-    if (AppendLinesToDays(*CalendarPanel, lines, defaultFont) == 0)
+    if (AppendLinesToDays(*CalendarPanel, lines, DefaultFillFont()) == 0)
         return;
     // Set directly: the command runs SetButtons once at its end.
     Modified = true;

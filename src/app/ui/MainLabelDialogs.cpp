@@ -3,6 +3,7 @@
 #include "HelpViewer.h"
 #include "LabelDialogs.h"
 #include "PropertiesPrompts.h"
+#include "SuperTextProperties.h"
 #include "WindowPlacement.h"
 
 #include <QPointer>
@@ -16,5 +17,6 @@ void InstallMainLabelDialogs(QWidget &mainWindow)
     const QPointer<QWidget> parent(&mainWindow);
     hooks.ChooseFont = [parent](const TFontDesc &current) { return AskFont(parent, current); };
     hooks.ChooseColor = [parent](TColor current) { return AskColor(parent, current); };
+    InstallSuperTextDialogs(hooks);
     InstallLabelDialogs(std::move(hooks));
 }

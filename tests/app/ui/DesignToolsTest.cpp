@@ -65,9 +65,17 @@ TEST_F(DesignToolsTest, ACreatedObjectMarksTheDocumentChangedAndTheSelectionTool
     EXPECT_TRUE(window.Savebutton->isVisible());
     EXPECT_TRUE(window.Pointerbutton->isChecked());
     EXPECT_EQ(window.CalendarPanel->PanelState(), psPointing);
-    // The SuperText tool makes its object with a click and returns as well.
+    // The SuperText tool opens the object's properties at once; the object
+    // stays when they are cancelled, and the tool returns as well.
+    QStringList opened;
+    SetModalAnswerer([&opened](QDialog &dialog) {
+        opened.append(dialog.windowTitle());
+        return int(QDialog::Rejected);
+    });
     window.DrawSuperText->click();
     QTest::mouseClick(window.CalendarPanel, Qt::LeftButton, {}, QPoint(400, 400));
+    SetModalAnswerer({});
+    EXPECT_EQ(opened, QStringList{u"SuperText Properties"_s});
     EXPECT_EQ(window.CalendarPanel->Objects().Count(), 2);
     EXPECT_TRUE(window.Pointerbutton->isChecked());
 }

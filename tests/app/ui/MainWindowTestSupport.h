@@ -2,10 +2,12 @@
 
 #include "CalendarMain.h"
 #include "CalendarPanel32.h"
+#include "CalendarSetDialog.h"
 #include "FileNamePrompt.h"
 #include "FloatingPalette.h"
 #include "IniFile.h"
 #include "ModalDialog.h"
+#include "ProgramFolder.h"
 #include "SettingsFile.h"
 #include "SettingsTestSupport.h"
 #include "WPRichText.h"
@@ -19,7 +21,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPair>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
+#include <QSpinBox>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -27,8 +34,66 @@
 #include <functional>
 #include <memory>
 
+// An answerer for the set dialog of the PDF export and printing: choose
+// picks its set and fill as a user would (the page alone, nothing filled,
+// when empty) and "OK" is clicked; every other dialog goes to answerer
+// (rejected without one).
+inline TModalAnswerer PassingSetDialogs(TModalAnswerer answerer = {},
+                                        std::function<void(TCalendarSetDialog &)> choose = {})
+{
+    return [answerer = std::move(answerer), choose = std::move(choose)](QDialog &dialog) {
+        auto *setDialog = qobject_cast<TCalendarSetDialog *>(&dialog);
+        if (!setDialog)
+            return answerer ? answerer(dialog) : int(QDialog::Rejected);
+        if (choose)
+            choose(*setDialog);
+        setDialog->OkButton->click();
+        return setDialog->result();
+    };
+}
+
+// A set of count pages from the page's period, the days filled from the
+// holiday set named (or not filled), clicked in the set dialog.
+inline std::function<void(TCalendarSetDialog &)> SetOf(int count, const QString &holidays = {})
+{
+    return [count, holidays](TCalendarSetDialog &dialog) {
+        dialog.PageSet->click();
+        dialog.PageCount->setValue(count);
+        dialog.ChooseFill(holidays.isEmpty() ? TFillKind::None : TFillKind::HolidaySet, holidays);
+        EXPECT_EQ(dialog.Choice().FillName, holidays) << "the set is offered";
+    };
+}
+
+// Puts the holiday set name, as the build ships it, into the program folder.
+inline void ShipHolidaySet(const QString &name)
+{
+    const QString file = QStringLiteral("/Holidays/") + name + QStringLiteral(".dax");
+    const QString shipped = QFileInfo(QStringLiteral(DW_PROGRAM_FILE)).path() + file;
+    ASSERT_TRUE(QDir(ProgramFolder()).mkpath(QStringLiteral("Holidays")));
+    ASSERT_TRUE(QFile::copy(shipped, ProgramFolder() + file));
+}
+
+// Cancels the set's progress dialog once it shows done pages drawn.
+class TCancelAt
+{
+public:
+    TCancelAt(QWidget &window, int done)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [&window, done] {
+            auto *progress = window.findChild<QProgressDialog *>(QStringLiteral("SetProgress"));
+            if (progress && progress->value() >= done)
+                progress->cancel();
+        });
+        m_timer.start(0);
+    }
+
+private:
+    QTimer m_timer;
+};
+
 // A main window started in a temporary program folder, with every message,
-// question and file dialog recorded and answered instead of shown.
+// question and file dialog recorded and answered instead of shown, and the
+// set dialog accepted as it opens.
 class TMainWindowRun
 {
 public:
@@ -49,6 +114,7 @@ public:
         };
         SetMessageAnswerer(answerer);
         SetFileNameAnswerer([this](QFileDialog &) { return SaveAsAnswer; });
+        SetModalAnswerer(PassingSetDialogs());
     }
     ~TMainWindowRun()
     {

@@ -47,7 +47,7 @@ protected:
     void AnswerSetup(int result, int copies = 1,
                      QPageLayout::Orientation orientation = QPageLayout::Portrait)
     {
-        SetModalAnswerer([=, this](QDialog &dialog) {
+        SetModalAnswerer(PassingSetDialogs([=, this](QDialog &dialog) {
             auto *setup = qobject_cast<QPrintDialog *>(&dialog);
             EXPECT_NE(setup, nullptr);
             ++setupsShown;
@@ -63,7 +63,7 @@ protected:
                 printer.setCopyCount(copies);
             }
             return result;
-        });
+        }));
     }
 
     QByteArray Printed() const { return FileBytes(pdf); }

@@ -69,21 +69,24 @@ protected:
     void TearDown() override { SetModalAnswerer({}); }
 
     // The next set-up dialogs choose printer, Letter paper, orientation and
-    // copies, and are confirmed.
+    // copies, and are confirmed; the set dialogs before them choose the set.
     void ChoosePrinter(const QString &name, int copies = 1,
-                       QPageLayout::Orientation orientation = QPageLayout::Portrait)
+                       QPageLayout::Orientation orientation = QPageLayout::Portrait,
+                       std::function<void(TCalendarSetDialog &)> set = {})
     {
-        SetModalAnswerer([=](QDialog &dialog) {
-            auto *setup = qobject_cast<QPrintDialog *>(&dialog);
-            if (!setup)
-                return int(QDialog::Rejected);
-            QPrinter &printer = *setup->printer();
-            printer.setPrinterName(name);
-            printer.setPageSize(QPageSize(QPageSize::Letter));
-            printer.setPageOrientation(orientation);
-            printer.setCopyCount(copies);
-            return int(QDialog::Accepted);
-        });
+        SetModalAnswerer(PassingSetDialogs(
+            [=](QDialog &dialog) {
+                auto *setup = qobject_cast<QPrintDialog *>(&dialog);
+                if (!setup)
+                    return int(QDialog::Rejected);
+                QPrinter &printer = *setup->printer();
+                printer.setPrinterName(name);
+                printer.setPageSize(QPageSize(QPageSize::Letter));
+                printer.setPageOrientation(orientation);
+                printer.setCopyCount(copies);
+                return int(QDialog::Accepted);
+            },
+            std::move(set)));
     }
 
     // A portrait month page shown at full size, so that its pixels are those
@@ -284,6 +287,39 @@ TEST_F(PrintOnPrintersTest, ALandscapePagePrintsLandscapeAfterPortraitWasChosen)
     EXPECT_EQ(sheet.size(), QSize(1056, 816)) << "11 by 8.5 inches";
     EXPECT_EQ(window.ReportPrinter1().Device().Printer().pageLayout().orientation(),
               QPageLayout::Landscape);
+}
+
+TEST_F(PrintOnPrintersTest, ASetPrintsAsOneJobOfItsPages)
+{
+    TCalendarMain &window = StartFullSizePortrait();
+    ShipHolidaySet(u"United Kingdom"_s);
+    window.SetModified(true);
+    ChoosePrinter(pdfPrinter, 1, QPageLayout::Portrait, SetOf(4, u"United Kingdom"_s));
+    window.mnuPrintCalendarClick();
+    EXPECT_EQ(run.Messages, QStringList{completed});
+    ASSERT_TRUE(QueuesEmpty());
+    const QStringList files = CupsPdfFiles();
+    ASSERT_EQ(files.size(), 1) << "one job";
+    EXPECT_EQ(PdfPageCount(FileBytes(files.first())), 4);
+    EXPECT_TRUE(window.Modified);
+    EXPECT_EQ(window.CalendarPanel->MainCalMonth(), 12);
+
+    // Cancelled after two pages: the print system still takes those two,
+    // and the user is told so.
+    QFile::remove(files.first());
+    run.Messages.clear();
+    TCancelAt cancel(window, 2);
+    window.mnuPrintCalendarClick();
+    EXPECT_EQ(
+        run.Messages,
+        QStringList{u"Printing was cancelled. The pages drawn before may still be printed."_s});
+    EXPECT_FALSE(window.Printed);
+    ASSERT_TRUE(QueuesEmpty());
+    const QStringList cancelled = CupsPdfFiles();
+    ASSERT_LE(cancelled.size(), 1);
+    if (!cancelled.isEmpty()) {
+        EXPECT_EQ(PdfPageCount(FileBytes(cancelled.first())), 2);
+    }
 }
 
 } // namespace

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "CalendarSet.h"
+#include "HolidaySets.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+class QLocale;
+
+// Where a set's day cells are filled from.
+enum class TFillKind { None, RecurringDates, HolidaySet, ICalendar };
+
+// What the PDF export and printing make: the page alone, or Count periods
+// from Start, with the days filled or not.
+struct TSetChoice
+{
+    // False for the document's page alone.
+    bool WholeSet = false;
+    QDate Start;
+    int Count = 12;
+    TFillKind Fill = TFillKind::None;
+    // The holiday set's name, or the iCalendar file's.
+    QString FillName;
+};
+
+// The document's page as it stands: one page, nothing filled in.
+bool IsPageAlone(const TSetChoice &choice);
+
+// The source ReadFillSource reads for choice; empty when nothing is filled.
+QString FillSourceOf(const TSetChoice &choice);
+
+// The pages a set offers first: a year of the unit's periods (twelve months,
+// 52 weeks, 26 fortnights, 365 days).
+int PagesInYear(TSetUnit unit, bool twoWeeks);
+
+// The holiday set offered first: the one named after locale's country when
+// it is shipped, else the first of sets (the built-in list).
+QString PreferredHolidaySet(const QList<THolidaySet> &sets, const QLocale &locale);

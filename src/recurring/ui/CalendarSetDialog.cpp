@@ -1,0 +1,214 @@
+#include "CalendarSetDialog.h"
+
+#include "CalendarPage.h"
+#include "FileNamePrompt.h"
+#include "Messages.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The largest set offered: ten years of days.
+constexpr int MaxPages = 3660;
+
+// Where the fill list keeps a holiday set's name.
+constexpr int SetNameRole = Qt::UserRole + 1;
+
+QString PeriodWords(TSetUnit unit, bool twoWeeks)
+{
+    switch (unit) {
+    case TSetUnit::Month:
+        return u"pages, one a month, from"_s;
+    case TSetUnit::Week:
+        return twoWeeks ? u"pages, one every two weeks, from"_s : u"pages, one a week, from"_s;
+    case TSetUnit::Day:
+        return u"pages, one a day, from"_s;
+    }
+    return {};
+}
+
+} // namespace
+
+TCalendarSetDialog::TCalendarSetDialog(const TCalendarPage &page, const QString &programFolder,
+                                       const QString &action, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(u"CalendarSetDialog"_s);
+    setWindowTitle(action == u"Print"_s ? u"Print Calendar"_s : u"Save As PDF File"_s);
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    BuildPages(page);
+    BuildFill(programFolder);
+    BuildButtons(action);
+    PageSetToggled(false);
+    FillFromChange();
+}
+
+void TCalendarSetDialog::BuildPages(const TCalendarPage &page)
+{
+    const TSetUnit unit = SetUnitOfKind(page.LayoutKind());
+    const bool twoWeeks = page.CalendarLayout() == lo2Week;
+    ThisPage = new QRadioButton(u"&This page"_s, this);
+    ThisPage->setObjectName(u"ThisPage"_s);
+    ThisPage->setChecked(true);
+    PageSet = new QRadioButton(this);
+    PageSet->setObjectName(u"PageSet"_s);
+    PageCount = new QSpinBox(this);
+    PageCount->setObjectName(u"PageCount"_s);
+    PageCount->setRange(1, MaxPages);
+    PageCount->setValue(PagesInYear(unit, twoWeeks));
+    StartDate = new QDateEdit(TCalendarSet::PeriodOf(page), this);
+    StartDate->setObjectName(u"StartDate"_s);
+    StartDate->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
+    StartDate->setDisplayFormat(unit == TSetUnit::Month ? u"MMMM yyyy"_s : u"d MMMM yyyy"_s);
+    StartDate->setCalendarPopup(true);
+
+    auto *setRow = new QHBoxLayout;
+    setRow->addWidget(PageSet);
+    setRow->addWidget(PageCount);
+    setRow->addWidget(new QLabel(PeriodWords(unit, twoWeeks), this));
+    setRow->addWidget(StartDate);
+    auto *pages = qobject_cast<QVBoxLayout *>(layout());
+    pages->addWidget(ThisPage);
+    pages->addLayout(setRow);
+    connect(PageSet, &QRadioButton::toggled, this, &TCalendarSetDialog::PageSetToggled);
+}
+
+void TCalendarSetDialog::BuildFill(const QString &programFolder)
+{
+    FillFrom = new QComboBox(this);
+    FillFrom->setObjectName(u"FillFrom"_s);
+    AddFill(u"Nothing"_s, TFillKind::None);
+    AddFill(u"My recurring dates"_s, TFillKind::RecurringDates);
+    const QList<THolidaySet> sets = HolidaySets(programFolder);
+    for (const THolidaySet &set : sets)
+        AddFill(u"Holidays of "_s + set.Name, TFillKind::HolidaySet, set.Name);
+    AddFill(u"An iCalendar file"_s, TFillKind::ICalendar);
+    m_preferredHolidays = PreferredHolidaySet(sets, QLocale::system());
+    ICalendarFile = new QLineEdit(this);
+    ICalendarFile->setObjectName(u"ICalendarFile"_s);
+    BrowseButton = new QPushButton(u"&Browse..."_s, this);
+    BrowseButton->setObjectName(u"BrowseButton"_s);
+
+    auto *fileRow = new QHBoxLayout;
+    fileRow->addWidget(ICalendarFile, 1);
+    fileRow->addWidget(BrowseButton);
+    auto *form = new QFormLayout;
+    form->addRow(u"&Fill the days from"_s, FillFrom);
+    form->addRow(QString(), fileRow);
+    qobject_cast<QVBoxLayout *>(layout())->addLayout(form);
+    connect(FillFrom, &QComboBox::activated, this, [this] { m_fillChosen = true; });
+    connect(FillFrom, &QComboBox::currentIndexChanged, this, &TCalendarSetDialog::FillFromChange);
+    connect(BrowseButton, &QPushButton::clicked, this, &TCalendarSetDialog::BrowseButtonClick);
+}
+
+void TCalendarSetDialog::BuildButtons(const QString &action)
+{
+    OkButton = new QPushButton(u"&"_s + action + u"..."_s, this);
+    OkButton->setObjectName(u"OkButton"_s);
+    OkButton->setDefault(true);
+    CancelButton = new QPushButton(u"&Cancel"_s, this);
+    CancelButton->setObjectName(u"CancelButton"_s);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OkButton);
+    buttons->addWidget(CancelButton);
+    qobject_cast<QVBoxLayout *>(layout())->addLayout(buttons);
+    connect(OkButton, &QPushButton::clicked, this, &TCalendarSetDialog::OkButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TCalendarSetDialog::AddFill(const QString &text, TFillKind kind, const QString &setName)
+{
+    FillFrom->addItem(text, int(kind));
+    FillFrom->setItemData(FillFrom->count() - 1, setName, SetNameRole);
+}
+
+TSetChoice TCalendarSetDialog::Choice() const
+{
+    TSetChoice choice;
+    choice.WholeSet = PageSet->isChecked();
+    choice.Start = StartDate->date();
+    choice.Count = PageCount->value();
+    choice.Fill = TFillKind(FillFrom->currentData().toInt());
+    if (choice.Fill == TFillKind::HolidaySet)
+        choice.FillName = FillFrom->currentData(SetNameRole).toString();
+    else if (choice.Fill == TFillKind::ICalendar)
+        choice.FillName = ICalendarFile->text().trimmed();
+    return choice;
+}
+
+void TCalendarSetDialog::SetChoice(const TSetChoice &choice)
+{
+    if (choice.Start.isValid())
+        StartDate->setDate(choice.Start);
+    PageCount->setValue(choice.Count);
+    if (choice.Fill == TFillKind::ICalendar)
+        ICalendarFile->setText(choice.FillName);
+    ChooseFill(choice.Fill, choice.FillName);
+    m_fillChosen = true;
+    (choice.WholeSet ? PageSet : ThisPage)->setChecked(true);
+}
+
+void TCalendarSetDialog::ChooseFill(TFillKind kind, const QString &name)
+{
+    for (int index = 0; index < FillFrom->count(); ++index) {
+        if (TFillKind(FillFrom->itemData(index).toInt()) != kind)
+            continue;
+        if (kind == TFillKind::HolidaySet && FillFrom->itemData(index, SetNameRole) != name)
+            continue;
+        FillFrom->setCurrentIndex(index);
+        return;
+    }
+}
+
+void TCalendarSetDialog::PageSetToggled(bool checked)
+{
+    PageCount->setEnabled(checked);
+    StartDate->setEnabled(checked);
+    // A set is mostly wanted with the year's holidays in it.
+    if (checked && !m_fillChosen && Choice().Fill == TFillKind::None)
+        ChooseFill(TFillKind::HolidaySet, m_preferredHolidays);
+}
+
+void TCalendarSetDialog::FillFromChange()
+{
+    const bool file = Choice().Fill == TFillKind::ICalendar;
+    ICalendarFile->setEnabled(file);
+    BrowseButton->setEnabled(file);
+}
+
+void TCalendarSetDialog::BrowseButtonClick()
+{
+    QFileDialog dialog(this, u"Fill The Days From"_s, ICalendarFile->text(),
+                       u"iCalendar File (*.ics);;All Files (*)"_s);
+    dialog.setObjectName(u"FillFromDialog"_s);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const QString fileName = AskFileName(dialog);
+    if (!fileName.isEmpty())
+        ICalendarFile->setText(fileName);
+}
+
+void TCalendarSetDialog::OkButtonClick()
+{
+    const TSetChoice choice = Choice();
+    if (choice.Fill == TFillKind::ICalendar && choice.FillName.isEmpty()) {
+        ShowInformation(u"Choose the iCalendar file to fill the days from."_s);
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "SetChoice.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class TCalendarPage;
+
+// Chooses what "Save As PDF File" and "Print Calendar" make of the page: the
+// page alone, or a set of pages from a start, and where the days are filled
+// from. Choosing the set fills the days from holidays too, unless a source
+// was chosen already, so a year with holidays takes one click.
+class TCalendarSetDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // For page, offering the holiday sets shipped in programFolder; action
+    // names the button that goes on ("Save", "Print").
+    TCalendarSetDialog(const TCalendarPage &page, const QString &programFolder,
+                       const QString &action, QWidget *parent = nullptr);
+
+    QRadioButton *ThisPage, *PageSet;
+    QSpinBox *PageCount;
+    QDateEdit *StartDate;
+    QComboBox *FillFrom;
+    QLineEdit *ICalendarFile;
+    QPushButton *BrowseButton, *OkButton, *CancelButton;
+
+    TSetChoice Choice() const;
+    // Shows an earlier choice again; its start only when it has one.
+    void SetChoice(const TSetChoice &choice);
+    // Selects the fill of kind (and name, for a holiday set).
+    void ChooseFill(TFillKind kind, const QString &name = {});
+
+    void PageSetToggled(bool checked);
+    void FillFromChange();
+    void BrowseButtonClick();
+    void OkButtonClick();
+
+private:
+    void BuildPages(const TCalendarPage &page);
+    void BuildFill(const QString &programFolder);
+    void BuildButtons(const QString &action);
+    void AddFill(const QString &text, TFillKind kind, const QString &setName = {});
+
+    QString m_preferredHolidays;
+    bool m_fillChosen = false;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "RenderOptions.h"
+
+#include <QString>
+
+#include <variant>
+#include <vector>
+
+class QIODevice;
+
+// A job of a batch file: the number of its line and its options, or one line
+// saying what is wrong with it.
+struct TBatchJob
+{
+    int Line = 0;
+    std::variant<TRenderOptions, QString> Options;
+};
+
+// The longest line a batch file may have.
+constexpr qint64 MaxBatchLineBytes = 64 * 1024;
+
+// The jobs of a batch file read from device (UTF-8), one a line, blank lines
+// and comments skipped (see SplitBatchLine).
+std::vector<TBatchJob> ReadBatchJobs(QIODevice &device);
+
+// Runs the jobs of the batch file fileName ("-": standard input) in one
+// process, up to workers at once, their output in the order of the lines.
+// A failed job is one line on standard error with its line number and the
+// others still run. Returns the process exit code: 0 when every job
+// succeeded.
+int RunRenderBatch(const QString &fileName, int workers);
