@@ -7,10 +7,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
@@ -43,7 +41,7 @@ QPixmap PreviewPixmap(const TLumPicture &picture)
 } // namespace
 
 TLumImageBrowser::TLumImageBrowser(const TImageBrowserHooks &hooks, QWidget *parent)
-    : QDialog(parent), m_hooks(hooks)
+    : QDialog(parent), m_hooks(hooks), m_lists(*this, QString::fromLatin1(FileMask))
 {
     setWindowTitle(u"Load Image File "_s);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -57,24 +55,8 @@ TLumImageBrowser::TLumImageBrowser(const TImageBrowserHooks &hooks, QWidget *par
 
 void TLumImageBrowser::BuildControls()
 {
-    m_folders = new QFileSystemModel(this);
-    m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_folders->setRootPath(QDir::rootPath());
-    DirectoryListBox1 = new QTreeView(this);
-    DirectoryListBox1->setObjectName(u"DirectoryListBox1"_s);
-    DirectoryListBox1->setModel(m_folders);
-    for (int column = 1; column < m_folders->columnCount(); ++column)
-        DirectoryListBox1->hideColumn(column);
-    DirectoryListBox1->header()->hide();
-    connect(DirectoryListBox1, &QTreeView::clicked, this, &TLumImageBrowser::FolderClicked);
-
-    m_files = new QFileSystemModel(this);
-    m_files->setFilter(QDir::Files);
-    m_files->setNameFilters(QString::fromLatin1(FileMask).split(u';'));
-    m_files->setNameFilterDisables(false);
-    FileListBox1 = new QListView(this);
-    FileListBox1->setObjectName(u"FileListBox1"_s);
-    FileListBox1->setModel(m_files);
+    DirectoryListBox1 = &m_lists.FolderTree();
+    FileListBox1 = &m_lists.FileList();
     connect(FileListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TLumImageBrowser::FileSelected);
 
@@ -129,26 +111,17 @@ void TLumImageBrowser::BuildControls()
 
 void TLumImageBrowser::SetFolder(const QString &folder)
 {
-    const QString path = QDir(folder).absolutePath();
-    FileListBox1->setRootIndex(m_files->setRootPath(path));
-    const QModelIndex index = m_folders->index(path);
-    DirectoryListBox1->setCurrentIndex(index);
-    DirectoryListBox1->scrollTo(index);
+    m_lists.SetFolder(folder);
 }
 
 QString TLumImageBrowser::Folder() const
 {
-    return m_files->rootPath();
-}
-
-void TLumImageBrowser::FolderClicked(const QModelIndex &index)
-{
-    SetFolder(m_folders->filePath(index));
+    return m_lists.Folder();
 }
 
 void TLumImageBrowser::SelectFile(const QString &fileName)
 {
-    const QModelIndex index = m_files->index(QDir(Folder()).filePath(fileName));
+    const QModelIndex index = m_lists.FileIndex(fileName);
     FileListBox1->setCurrentIndex(index);
     // A file the list does not hold clears the preview.
     if (!index.isValid())
@@ -163,7 +136,7 @@ void TLumImageBrowser::FileSelected(const QModelIndex &index)
         ShowPreview();
         return;
     }
-    m_fileName = m_files->filePath(index);
+    m_fileName = m_lists.FilePath(index);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const TPreview preview = LoadPreviewPicture(m_fileName);
     QApplication::restoreOverrideCursor();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FolderFileLists.h"
 #include "ImagePrompt.h"
 
 #include <QDialog>
@@ -7,7 +8,6 @@
 #include <functional>
 
 class QCheckBox;
-class QFileSystemModel;
 class QLabel;
 class QListView;
 class QModelIndex;
@@ -53,15 +53,13 @@ public:
 
 private:
     void BuildControls();
-    void FolderClicked(const QModelIndex &index);
     void FileSelected(const QModelIndex &index);
     void ShowPreview();
     void StretchClicked(bool checked);
     void AutoSizeClicked(bool checked);
 
     TImageBrowserHooks m_hooks;
-    QFileSystemModel *m_folders;
-    QFileSystemModel *m_files;
+    TFolderFileLists m_lists;
     QTreeView *DirectoryListBox1;
     QListView *FileListBox1;
     QScrollArea *m_scrollBox;

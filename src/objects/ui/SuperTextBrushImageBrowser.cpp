@@ -6,9 +6,6 @@
 #include "SuperTextTextures.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileSystemModel>
-#include <QHeaderView>
 #include <QListView>
 #include <QPushButton>
 #include <QTreeView>
@@ -20,32 +17,16 @@ TSuperTextBrushImageBrowser::TSuperTextBrushImageBrowser(const TLumSuperText &pr
                                                          std::function<void(int)> help)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
+      m_lists(*this, QString::fromLatin1(TextureFileMask)),
       m_example(std::make_unique<TLumSuperText>())
 {
     setObjectName(u"SuperTextBrushImageBrowser"_s);
     setWindowTitle(u"Load Texture Image"_s);
     setFixedSize(560, 400);
 
-    m_folders = new QFileSystemModel(this);
-    m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_folders->setRootPath(QDir::rootPath());
-    DirectoryListBox1 = new QTreeView(this);
-    DirectoryListBox1->setObjectName(u"DirectoryListBox1"_s);
-    DirectoryListBox1->setModel(m_folders);
-    for (int column = 1; column < m_folders->columnCount(); ++column)
-        DirectoryListBox1->hideColumn(column);
-    DirectoryListBox1->header()->hide();
+    DirectoryListBox1 = &m_lists.FolderTree();
     DirectoryListBox1->setGeometry(16, 16, 256, 200);
-    connect(DirectoryListBox1, &QTreeView::clicked, this,
-            &TSuperTextBrushImageBrowser::FolderClicked);
-
-    m_files = new QFileSystemModel(this);
-    m_files->setFilter(QDir::Files);
-    m_files->setNameFilters(QString::fromLatin1(TextureFileMask).split(u';'));
-    m_files->setNameFilterDisables(false);
-    FileListBox1 = new QListView(this);
-    FileListBox1->setObjectName(u"FileListBox1"_s);
-    FileListBox1->setModel(m_files);
+    FileListBox1 = &m_lists.FileList();
     FileListBox1->setGeometry(288, 16, 256, 200);
     connect(FileListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TSuperTextBrushImageBrowser::FileChosen);
@@ -76,26 +57,17 @@ const QImage &TSuperTextBrushImageBrowser::Texture() const
 
 void TSuperTextBrushImageBrowser::SetFolder(const QString &folder)
 {
-    const QString path = QDir(folder).absolutePath();
-    FileListBox1->setRootIndex(m_files->setRootPath(path));
-    const QModelIndex index = m_folders->index(path);
-    DirectoryListBox1->setCurrentIndex(index);
-    DirectoryListBox1->scrollTo(index);
+    m_lists.SetFolder(folder);
 }
 
 QString TSuperTextBrushImageBrowser::Folder() const
 {
-    return m_files->rootPath();
-}
-
-void TSuperTextBrushImageBrowser::FolderClicked(const QModelIndex &index)
-{
-    SetFolder(m_folders->filePath(index));
+    return m_lists.Folder();
 }
 
 void TSuperTextBrushImageBrowser::SelectFile(const QString &fileName)
 {
-    const QModelIndex index = m_files->index(QDir(Folder()).filePath(fileName));
+    const QModelIndex index = m_lists.FileIndex(fileName);
     if (index.isValid() && index == FileListBox1->currentIndex())
         FileChosen(index);
     else
@@ -104,7 +76,7 @@ void TSuperTextBrushImageBrowser::SelectFile(const QString &fileName)
 
 void TSuperTextBrushImageBrowser::FileChosen(const QModelIndex &index)
 {
-    m_fileName = index.isValid() ? m_files->filePath(index) : QString();
+    m_fileName = index.isValid() ? m_lists.FilePath(index) : QString();
     TTextureLoad load;
     if (!m_fileName.isEmpty()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);

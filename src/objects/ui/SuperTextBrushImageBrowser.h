@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogRow.h"
+#include "FolderFileLists.h"
 
 #include <QDialog>
 #include <QImage>
@@ -8,7 +9,6 @@
 #include <functional>
 #include <memory>
 
-class QFileSystemModel;
 class QListView;
 class QModelIndex;
 class QTreeView;
@@ -48,11 +48,9 @@ public:
     TDialogRow Row;
 
 private:
-    void FolderClicked(const QModelIndex &index);
     void FileChosen(const QModelIndex &index);
 
-    QFileSystemModel *m_folders;
-    QFileSystemModel *m_files;
+    TFolderFileLists m_lists;
     std::unique_ptr<TLumSuperText> m_example;
     QString m_fileName;
 };
