@@ -2,11 +2,11 @@
 
 #include "ProgramFolder.h"
 #include "RecurringFormula.h"
+#include "SaveFiles.h"
 #include "Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -90,15 +90,7 @@ TRecurringRead ReadRecurringFile(const QString &fileName)
 
 std::optional<QString> WriteRecurringFile(const QString &fileName, const QStringList &lines)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = JoinRecurringLines(lines);
-    if (file.write(bytes) != bytes.size())
-        return file.errorString();
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return SaveBytesFile(JoinRecurringLines(lines), fileName);
 }
 
 QString ConvertLegacyLine(const QString &line)

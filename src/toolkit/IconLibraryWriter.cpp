@@ -4,8 +4,6 @@
 #include "LittleEndian.h"
 #include "SaveFiles.h"
 
-#include <QSaveFile>
-
 namespace {
 
 constexpr int infoHeaderSize = 40;
@@ -294,10 +292,5 @@ std::optional<QString> SaveIconLibrary(const QString &fileName, const QList<TIco
     const QByteArray bytes = IconLibraryBytes(icons, moduleName);
     if (bytes.isEmpty())
         return QStringLiteral("no icons that an icon library can hold");
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size())
-        return WriteFailure(file);
-    return CommitSaveFile(file);
+    return SaveBytesFile(bytes, fileName);
 }

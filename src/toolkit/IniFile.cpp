@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -208,15 +207,7 @@ std::optional<QString> TIniFile::UpdateFile() const
     if (!m_fileText.isNull() && bytes == m_fileText && onDisk.exists() &&
         onDisk.size() == m_fileText.size() && onDisk.lastModified() == m_fileTime)
         return std::nullopt;
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = WriteFailure(file);
-        file.cancelWriting();
-        return reason;
-    }
-    if (const std::optional<QString> failure = CommitSaveFile(file))
+    if (const std::optional<QString> failure = SaveBytesFile(bytes, m_fileName))
         return failure;
     m_fileText = bytes;
     m_fileTime = QFileInfo(m_fileName).lastModified();

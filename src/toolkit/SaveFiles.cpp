@@ -46,6 +46,19 @@ std::optional<QString> CommitSaveFile(QSaveFile &file)
     return std::nullopt;
 }
 
+std::optional<QString> SaveBytesFile(const QByteArray &bytes, const QString &fileName)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = WriteFailure(file);
+        file.cancelWriting();
+        return reason;
+    }
+    return CommitSaveFile(file);
+}
+
 std::optional<QString> SaveImageFile(const QImage &picture, const QString &fileName,
                                      const char *format, int quality)
 {

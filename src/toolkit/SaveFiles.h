@@ -19,6 +19,10 @@ QString WriteFailure(const QFileDevice &file, const QString &otherwise = {});
 // reported without its reason, or not at all.
 std::optional<QString> CommitSaveFile(QSaveFile &file);
 
+// Writes bytes to fileName through a save file, so that a failed write
+// leaves the old file as it was; why it failed.
+std::optional<QString> SaveBytesFile(const QByteArray &bytes, const QString &fileName);
+
 // Writes picture to fileName as format ("PNG", "JPEG") through a save file,
 // at quality (-1 for the format's default), so that a failed write leaves no
 // half-written file; why it failed.

@@ -3,18 +3,12 @@
 #include "SaveFiles.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace {
 
 QString WriteFile(const QString &fileName, const QByteArray &bytes)
 {
-    QSaveFile file(fileName);
-    std::optional<QString> failure;
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        failure = file.errorString();
-    else
-        failure = CommitSaveFile(file);
+    const std::optional<QString> failure = SaveBytesFile(bytes, fileName);
     return failure ? QStringLiteral("Cannot write %1: %2.").arg(fileName, *failure) : QString();
 }
 

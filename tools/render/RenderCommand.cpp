@@ -18,7 +18,6 @@
 #include "StoredPageValues.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QThread>
 
 #include <algorithm>
@@ -119,28 +118,14 @@ TDrawnPicture DrawPicture(const TCalendarSet &set, int index, const TRenderOptio
     return drawn;
 }
 
-QString WriteBytes(const QByteArray &bytes, const QString &fileName)
-{
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = WriteFailure(file);
-        file.cancelWriting();
-        return reason;
-    }
-    return CommitSaveFile(file).value_or(QString());
-}
-
 QString WriteDrawnPicture(const TDrawnPicture &drawn)
 {
     if (!drawn.Error.isEmpty())
         return drawn.Error;
     if (!drawn.Png.isEmpty()) {
-        const QString failure = WriteBytes(drawn.Png, drawn.FileName);
-        return failure.isEmpty()
-                   ? QString()
-                   : QStringLiteral("cannot write %1: %2").arg(drawn.FileName, failure);
+        const std::optional<QString> failure = SaveBytesFile(drawn.Png, drawn.FileName);
+        return failure ? QStringLiteral("cannot write %1: %2").arg(drawn.FileName, *failure)
+                       : QString();
     }
     const bool written =
         SavePictureToBitmap(drawn.Picture, drawn.FileName, Suffix(drawn.FileName) == u"jpg");

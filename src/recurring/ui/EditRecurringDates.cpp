@@ -10,13 +10,13 @@
 #include "RecurringFile.h"
 #include "RecurringFormula.h"
 #include "RecurringRows.h"
+#include "SaveFiles.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace {
 
@@ -31,14 +31,6 @@ QString Listed(const QStringList &items)
     if (items.size() > MaxListed)
         text += QStringLiteral("\r\n... and %1 more").arg(items.size() - MaxListed);
     return text;
-}
-
-std::optional<QString> WriteBytes(const QString &fileName, const QByteArray &bytes)
-{
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return std::nullopt;
 }
 
 } // namespace
@@ -263,7 +255,7 @@ void TEditRecurringDates::ExportButtonClick()
     const QDate from(QDate::currentDate().year(), 1, 1);
     const TICalendarExport exported =
         ExportICalendar(m_lines.Lines(), from, QDateTime::currentDateTimeUtc());
-    if (const std::optional<QString> error = WriteBytes(fileName, exported.Bytes)) {
+    if (const std::optional<QString> error = SaveBytesFile(exported.Bytes, fileName)) {
         ShowInformation(QStringLiteral("The recurring dates could not be exported.\r\n") + *error);
         return;
     }
