@@ -29,6 +29,7 @@ TEST(BatchLine, SplitsTheWayAShellDoes)
         {u"'' x"_s, {u""_s, u"x"_s}},
         {u"-o a#b.pdf # the rest"_s, {u"-o"_s, u"a#b.pdf"_s}},
         {u"pre'fix'\"ed\""_s, {u"prefixed"_s}},
+        {u"\\# x"_s, {u"#"_s, u"x"_s}},
         {u"--fill 'holidays:United Kingdom'"_s, {u"--fill"_s, u"holidays:United Kingdom"_s}},
     };
     for (const auto &c : cases) {
