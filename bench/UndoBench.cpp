@@ -79,9 +79,10 @@ static void BM_RecordChange(benchmark::State &state)
 }
 BENCHMARK(BM_RecordChange);
 
-// A recovery write's cost on the main thread: the copy of the history's
-// parts handed to the writer's thread (the writing itself not timed).
-static void BM_RecoveryWriteOnTheMainThread(benchmark::State &state)
+// A recovery write: with MainThreadOnly its cost on the main thread, the
+// copy of the history's parts handed to the writer's thread (the writing
+// itself not timed); without, the whole write, for comparison.
+template <bool MainThreadOnly> static void BM_RecoveryWrite(benchmark::State &state)
 {
     TCalendarPage page;
     MakeFullPage(page);
@@ -91,25 +92,12 @@ static void BM_RecoveryWriteOnTheMainThread(benchmark::State &state)
     TRecoveryWriter writer(folder.path());
     for (auto _ : state) {
         writer.Write({QStringLiteral("/home/me/May.DWC"), history.Current()});
-        state.PauseTiming();
+        if (MainThreadOnly)
+            state.PauseTiming();
         writer.WaitForDone();
-        state.ResumeTiming();
+        if (MainThreadOnly)
+            state.ResumeTiming();
     }
 }
-BENCHMARK(BM_RecoveryWriteOnTheMainThread);
-
-// The whole write on the writer's thread, for comparison.
-static void BM_RecoveryWriteWhole(benchmark::State &state)
-{
-    TCalendarPage page;
-    MakeFullPage(page);
-    TUndoHistory history;
-    history.Reset(page, true);
-    QTemporaryDir folder;
-    TRecoveryWriter writer(folder.path());
-    for (auto _ : state) {
-        writer.Write({QStringLiteral("/home/me/May.DWC"), history.Current()});
-        writer.WaitForDone();
-    }
-}
-BENCHMARK(BM_RecoveryWriteWhole);
+BENCHMARK_TEMPLATE(BM_RecoveryWrite, true)->Name("BM_RecoveryWriteOnTheMainThread");
+BENCHMARK_TEMPLATE(BM_RecoveryWrite, false)->Name("BM_RecoveryWriteWhole");
