@@ -1,3 +1,5 @@
+#include "HeapTuning.h"
+
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -6,6 +8,7 @@
 // text and make widgets.
 int main(int argc, char **argv)
 {
+    KeepFreedMemory();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

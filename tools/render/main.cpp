@@ -1,9 +1,11 @@
+#include "HeapTuning.h"
 #include "RenderCommand.h"
 
 #include <QGuiApplication>
 
 int main(int argc, char **argv)
 {
+    KeepFreedMemory();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

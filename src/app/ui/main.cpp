@@ -1,3 +1,4 @@
+#include "HeapTuning.h"
 #include "DisplayCheck.h"
 #include "Startup.h"
 
@@ -7,6 +8,7 @@
 
 int main(int argc, char **argv)
 {
+    KeepFreedMemory();
     const QString missing = MissingDisplayReason();
     if (!missing.isEmpty()) {
         std::fprintf(stderr,
