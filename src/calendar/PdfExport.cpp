@@ -66,6 +66,7 @@ std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileNam
                                      const std::function<bool(int number)> &Proceed)
 {
     int stoppedAt = 0;
+    bool measured = false;
     const auto failure = SavePagesAsPdf(page, FileName, Title, [&](const TPdfPagePrinter &print) {
         for (int number = 1; number <= PageCount; ++number) {
             if (Proceed && !Proceed(number)) {
@@ -75,9 +76,12 @@ std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileNam
             if (number > 1 && NextPage)
                 NextPage(page);
             // Cells' text breaks where it breaks on screen, so their screen
-            // geometry must be that of this page.
-            if (page.HasCellContent())
+            // geometry must be known. Later pages differ in their dates only,
+            // and the cells' rectangles do not depend on those.
+            if (!measured && page.HasCellContent()) {
                 RecordDrawingGeometry(page);
+                measured = true;
+            }
             print(page);
         }
         return true;

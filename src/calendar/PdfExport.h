@@ -29,7 +29,8 @@ std::optional<QString> SavePagesAsPdf(const TCalendarPage &paper, const QString 
 // paper and orientation and at full size whatever the zoom shown, the cells'
 // text breaking where the screen breaks it, titled Title with the program as
 // its creator. PageCount pages are written, one PDF page each; before every
-// page after the first, NextPage moves the page on. The file is replaced only
+// page after the first, NextPage moves the page on to other dates, its
+// style and layout kept. The file is replaced only
 // once it is completely written, so a failed write leaves an earlier file as
 // it was. Before each page, Proceed (when given) is asked with the page's
 // number, from 1; when it says no, nothing is written and the file stays as
