@@ -7,7 +7,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -60,7 +59,9 @@ QJsonObject Info(const QStringList &arguments)
 }
 
 // The page titles of a PDF, as its text says them.
-QStringList PdfText(const QString &pdf)
+// The text of each page, parted by the form feeds pdftotext writes; empty
+// without the tool.
+QStringList PdfPages(const QString &pdf)
 {
     const QString tool = QStandardPaths::findExecutable(u"pdftotext"_s);
     if (tool.isEmpty())
@@ -68,9 +69,16 @@ QStringList PdfText(const QString &pdf)
     QProcess process;
     process.start(tool, {pdf, u"-"_s});
     process.waitForFinished(60000);
-    // Pages are parted by form feeds.
-    return QString::fromUtf8(process.readAllStandardOutput())
-        .split(QRegularExpression(u"[\\n\\f]"_s));
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+// The text's lines, all pages together.
+QStringList PdfText(const QString &pdf)
+{
+    return PdfPages(pdf).join(u'\n').split(u'\n');
 }
 
 class RenderProcessTest : public testing::Test
@@ -251,7 +259,7 @@ TEST_F(RenderProcessTest, PagesAreFilledFromTheSourceGiven)
     const TRun run = Render({u"--layout"_s, u"0"_s, u"--month"_s, u"11"_s, u"--year"_s, u"2023"_s,
                              u"--count"_s, u"3"_s, u"--fill"_s, u"holidays:UK"_s, u"-o"_s, year});
     ASSERT_EQ(run.Exit, 0) << run.Errors.toStdString();
-    const QStringList pages = PdfText(year);
+    const QStringList pages = PdfPages(year);
     if (pages.isEmpty())
         GTEST_SKIP() << "pdftotext is not available";
     // The names may break across lines in a narrow cell: words are counted.
@@ -259,6 +267,11 @@ TEST_F(RenderProcessTest, PagesAreFilledFromTheSourceGiven)
     EXPECT_EQ(text.count(u"Christmas"_s), 1);
     EXPECT_EQ(text.count(u"Boxing"_s), 1);
     EXPECT_EQ(text.count(u"Year"_s), 1); // New Year's Day; the titles show no "Year"
+    // One page moves on from month to month: each keeps only its own days.
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_TRUE(pages[1].contains(u"Boxing"_s));
+    EXPECT_TRUE(pages[2].contains(u"Year"_s));
+    EXPECT_FALSE(pages[2].contains(u"Boxing"_s));
 
     // Without a fill the cells stay empty.
     const QString empty = Path(u"empty.pdf"_s);

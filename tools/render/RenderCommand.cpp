@@ -147,32 +147,18 @@ QString WritePictures(const TCalendarSet &set, const TRenderOptions &options, in
     return error;
 }
 
-// A page of the set ready to print: its cells' text breaks where it breaks
-// on screen, so their screen geometry must be that of this page.
-std::unique_ptr<TCalendarPage> PreparedPage(const TCalendarSet &set, int index)
-{
-    std::unique_ptr<TCalendarPage> page = set.Page(index);
-    if (page->HasCellContent())
-        RecordDrawingGeometry(*page);
-    return page;
-}
-
-// The pages as one PDF on the page's own paper, one page each, made ready on
-// up to workers threads and printed in order.
+// The pages as one PDF on the page's own paper, one page each. One copy of
+// the page moves from period to period and is printed in order: printing is
+// sequential, and moving a page costs less than copying it, so threads that
+// made the pages ready would only slow it down.
 QString WritePdf(const TCalendarPage &document, const TCalendarSet &set,
-                 const TRenderOptions &options, int workers)
+                 const TRenderOptions &options)
 {
-    const QString title = PdfTitle(document, options.Document);
-    const auto eachPage = [&set, workers](const TPdfPagePrinter &print) {
-        RunInOrder<std::unique_ptr<TCalendarPage>>(
-            set.Count(), workers, [&set](int index) { return PreparedPage(set, index); },
-            [&print](std::unique_ptr<TCalendarPage> page) {
-                print(*page);
-                return true;
-            });
-        return true;
-    };
-    if (const auto error = SavePagesAsPdf(document, options.Output, title, eachPage))
+    const std::unique_ptr<TCalendarPage> page = set.Page(0);
+    int index = 0;
+    const auto nextPage = [&set, &index](TCalendarPage &sheet) { set.MovePage(sheet, ++index); };
+    if (const auto error = SavePageAsPdf(*page, options.Output, PdfTitle(document, options.Document),
+                                         set.Count(), nextPage))
         return QStringLiteral("cannot write %1: %2").arg(options.Output, *error);
     return {};
 }
@@ -217,7 +203,7 @@ QString Render(const TRenderOptions &options, int workers, QByteArray &output)
                               "as the paper");
     // The pages are copies: the document's own page stays as it was read.
     const TCalendarSet set(page, TCalendarSet::PeriodOf(page), options.Count, fill.Lines);
-    return Suffix(options.Output) == u"pdf" ? WritePdf(page, set, options, workers)
+    return Suffix(options.Output) == u"pdf" ? WritePdf(page, set, options)
                                             : WritePictures(set, options, workers);
 }
 

@@ -246,6 +246,7 @@ QString RenderUsage()
         "                         A failed job is reported with its line number and the\n"
         "                         others still run; the exit status is 0 only when\n"
         "                         every job succeeded. No file is left half-written.\n"
-        "  --jobs N               draw up to N pages (or batch jobs) at once, 1 to 64\n"
-        "                         (default: the number of processors)\n");
+        "  --jobs N               draw up to N pictures (or batch jobs) at once, 1 to 64\n"
+        "                         (default: the number of processors); a PDF's pages\n"
+        "                         are drawn one after another\n");
 }
