@@ -84,6 +84,7 @@ void TCalendarMain::PrintSetPages(TReportPrinter &Report, const TCalendarSet &se
     // Printed at full size, as the page itself is.
     page->SetScale(1.0f);
     int done = 0;
+    bool measured = false;
     for (int copy = 1; copy <= CopiesToPrint; ++copy) {
         for (int index = 0; index < set.Count(); ++index) {
             if (!progress.Proceed(done)) {
@@ -95,8 +96,12 @@ void TCalendarMain::PrintSetPages(TReportPrinter &Report, const TCalendarSet &se
             if (done > 0)
                 Report.StartNewPage();
             set.MovePage(*page, index);
-            if (page->HasCellContent())
+            // The cells' screen geometry, which their text breaks by, is
+            // that of every period: it is measured once.
+            if (!measured && page->HasCellContent()) {
                 RecordDrawingGeometry(*page);
+                measured = true;
+            }
             PrintPage(Report, *page, 0, 0);
             ++done;
         }
