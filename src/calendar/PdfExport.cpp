@@ -67,7 +67,7 @@ std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileNam
 {
     int stoppedAt = 0;
     bool measured = false;
-    const auto failure = SavePagesAsPdf(page, FileName, Title, [&](const TPdfPagePrinter &print) {
+    auto failure = SavePagesAsPdf(page, FileName, Title, [&](const TPdfPagePrinter &print) {
         for (int number = 1; number <= PageCount; ++number) {
             if (Proceed && !Proceed(number)) {
                 stoppedAt = number;

@@ -140,7 +140,7 @@ QString WritePictures(const TCalendarSet &set, const TRenderOptions &options, in
     RunInOrder<TDrawnPicture>(
         set.Count(), workers,
         [&set, &options](int index) { return DrawPicture(set, index, options); },
-        [&error](TDrawnPicture drawn) {
+        [&error](const TDrawnPicture &drawn) {
             error = WriteDrawnPicture(drawn);
             return error.isEmpty();
         });
@@ -157,8 +157,8 @@ QString WritePdf(const TCalendarPage &document, const TCalendarSet &set,
     const std::unique_ptr<TCalendarPage> page = set.Page(0);
     int index = 0;
     const auto nextPage = [&set, &index](TCalendarPage &sheet) { set.MovePage(sheet, ++index); };
-    if (const auto error = SavePageAsPdf(*page, options.Output, PdfTitle(document, options.Document),
-                                         set.Count(), nextPage))
+    if (const auto error = SavePageAsPdf(
+            *page, options.Output, PdfTitle(document, options.Document), set.Count(), nextPage))
         return QStringLiteral("cannot write %1: %2").arg(options.Output, *error);
     return {};
 }

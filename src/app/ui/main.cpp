@@ -1,5 +1,5 @@
-#include "HeapTuning.h"
 #include "DisplayCheck.h"
+#include "HeapTuning.h"
 #include "Startup.h"
 
 #include <QApplication>
