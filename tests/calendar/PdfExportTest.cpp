@@ -95,6 +95,36 @@ TEST(PdfExport, ThePdfCarriesTheTitleWithTheProgramAsCreator)
     EXPECT_EQ(PdfInfoField(pdf, u"Creator"_s), u"Datewright"_s);
 }
 
+// The PDF's sheet is the page's own paper, turned as its layout turns it.
+TEST(PdfExport, TheSheetIsThePagesPaperAndOrientation)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const struct
+    {
+        int Paper;
+        TCalendarLayout Layout;
+        const char *Size;
+    } cases[] = {
+        {0, loFullCalendar, "612 x 792 pts (letter)"},
+        {0, LOFullCalendarLS, "792 x 612 pts (letter)"},
+        {1, loFullCalendar, "595 x 842 pts (A4)"},
+        {1, LOFullCalendarLS, "842 x 595 pts (A4)"},
+    };
+    for (const auto &sheet : cases) {
+        TCalendarPage page;
+        ApplyMainPageValues(page);
+        page.SetPaperSize(sheet.Paper);
+        page.SetCalendarLayout(sheet.Layout);
+        const QString pdf = folder.filePath(u"sheet.pdf"_s);
+        ASSERT_FALSE(SavePageAsPdf(page, pdf, u"Sheet"_s));
+        const QString size = PdfInfoField(pdf, u"Page size"_s);
+        if (size.isNull())
+            GTEST_SKIP() << "pdfinfo is not available";
+        EXPECT_EQ(size.toStdString(), sheet.Size) << sheet.Paper << ' ' << sheet.Layout;
+    }
+}
+
 // Day names and titles wider than their room were cut on paper ("Wednesd").
 TEST(PdfExport, TextsWiderThanTheirRoomArePrintedWholeInASmallerFont)
 {
