@@ -3,6 +3,7 @@
 #include "CalendarPage.h"
 #include "LabelPrompts.h"
 #include "LumBaseLabel.h"
+#include "PageGestures.h"
 #include "PaxRichBaseLabel.h"
 #include "RtfDocument.h"
 
@@ -30,13 +31,6 @@ TWPRtfStorage CellWith(const QString &text)
     return cell;
 }
 
-void Drag(TCalendarPage &page, QPoint from, QPoint to)
-{
-    page.MouseDown(Qt::LeftButton, Qt::NoModifier, from.x(), from.y());
-    page.MouseMove(Qt::LeftButton, Qt::NoModifier, to.x(), to.y());
-    page.MouseUp(Qt::LeftButton, Qt::NoModifier, to.x(), to.y());
-}
-
 // A page with text in two cells, a title, a label and a rich-text label.
 void MakePage(TCalendarPage &page)
 {
@@ -44,18 +38,7 @@ void MakePage(TCalendarPage &page)
     page.SetCellText(3, CellWith(QStringLiteral("Dentist")));
     page.SetCellText(17, CellWith(QStringLiteral("Pay rent")));
     page.SetUserTitle(QStringLiteral("March"));
-    TLabelPrompts prompts;
-    prompts.EditText = [](const QString &) { return std::optional<QString>("Picnic"); };
-    prompts.EditRichText = [](const TPaxRichBaseLabel &) {
-        TWPRTFTextPaint text;
-        QTextCursor(&text.Document()).insertText(QStringLiteral("Bring plates"));
-        return std::optional<TWPRTFTextPaint>(text);
-    };
-    SetLabelPrompts(prompts);
-    page.SetPanelState(psLabel);
-    Drag(page, {100, 100}, {260, 140});
-    page.SetPanelState(psRichLabel);
-    Drag(page, {100, 200}, {300, 260});
+    PlaceBothLabels(page, QStringLiteral("Bring plates"));
 }
 
 TLumGraphicControl &First(TCalendarPage &page)
@@ -131,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         TChangeKind{"ObjectCreated",
                     [](TCalendarPage &p) {
                         p.SetPanelState(psLabel);
-                        Drag(p, {400, 300}, {480, 340});
+                        DragOnPage(p, {400, 300}, {480, 340});
                     }},
         TChangeKind{"ObjectDeleted",
                     [](TCalendarPage &p) {

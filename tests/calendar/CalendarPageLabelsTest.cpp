@@ -3,12 +3,12 @@
 #include "LabelPrompts.h"
 #include "LumBaseLabel.h"
 #include "MasterRichText.h"
+#include "PageGestures.h"
 #include "PaxRichBaseLabel.h"
 #include "RtfDocument.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
@@ -20,35 +20,10 @@ QByteArray FileBytes(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A drag of the page's current tool from one point to another.
-void Drag(TCalendarPage &page, QPoint from, QPoint to)
-{
-    page.MouseDown(Qt::LeftButton, Qt::NoModifier, from.x(), from.y());
-    page.MouseMove(Qt::LeftButton, Qt::NoModifier, to.x(), to.y());
-    page.MouseUp(Qt::LeftButton, Qt::NoModifier, to.x(), to.y());
-}
-
 class PageLabels : public ::testing::Test
 {
 protected:
     ~PageLabels() override { SetLabelPrompts({}); }
-
-    // A label and a rich label made with the page's tools.
-    void MakeBoth(TCalendarPage &page)
-    {
-        TLabelPrompts prompts;
-        prompts.EditText = [](const QString &) { return std::optional<QString>("Picnic"); };
-        prompts.EditRichText = [](const TPaxRichBaseLabel &) {
-            TWPRTFTextPaint text;
-            QTextCursor(&text.Document()).insertText(QStringLiteral("Bring plates and cups"));
-            return std::optional<TWPRTFTextPaint>(text);
-        };
-        SetLabelPrompts(prompts);
-        page.SetPanelState(psLabel);
-        Drag(page, {100, 100}, {260, 140});
-        page.SetPanelState(psRichLabel);
-        Drag(page, {100, 200}, {300, 260});
-    }
 };
 
 } // namespace
@@ -56,7 +31,7 @@ protected:
 TEST_F(PageLabels, ToolsCreateLabelsThatOpenTheirDialogs)
 {
     TCalendarPage page;
-    MakeBoth(page);
+    PlaceBothLabels(page, QStringLiteral("Bring plates and cups"));
     ASSERT_EQ(page.Objects().Count(), 2);
     const auto *label = dynamic_cast<const TPaxLabel *>(page.Objects().At(0));
     const auto *rich = dynamic_cast<const TPaxRichBaseLabel *>(page.Objects().At(1));
@@ -77,7 +52,7 @@ TEST_F(PageLabels, DocumentsKeepBothKindsByteForByte)
 {
     QTemporaryDir folder;
     TCalendarPage page;
-    MakeBoth(page);
+    PlaceBothLabels(page, QStringLiteral("Bring plates and cups"));
     // Named as a document's objects are named when it is read.
     page.Objects().At(0)->SetName(QStringLiteral("Component0"));
     page.Objects().At(1)->SetName(QStringLiteral("Component1"));
@@ -94,7 +69,7 @@ TEST_F(PageLabels, DocumentsKeepBothKindsByteForByte)
 TEST_F(PageLabels, LabelsShowOnThePageBitmap)
 {
     TCalendarPage page;
-    MakeBoth(page);
+    PlaceBothLabels(page, QStringLiteral("Bring plates and cups"));
     auto *label = static_cast<TPaxLabel *>(page.Objects().At(0));
     label->SetBackColor(clRed);
     const QImage image = RenderToBitmap(page);
