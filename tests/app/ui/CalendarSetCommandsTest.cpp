@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -137,6 +139,32 @@ TEST_F(CalendarSetCommandsTest, FloatingCalendarsKeepTheirOwnMonthOnEveryPage)
     ASSERT_NE(kept, nullptr);
     EXPECT_EQ(kept->Month(), 7);
     EXPECT_EQ(kept->Year(), 2005);
+}
+
+// "This page" is one page, whatever count the set box last held; the
+// progress counts the pages already drawn, from none.
+TEST_F(CalendarSetCommandsTest, ThisPageIsOnePageAndTheProgressCountsDrawnPages)
+{
+    TCalendarMain &window = run.StartActive();
+    ExportSet(window, [](TCalendarSetDialog &dialog) {
+        dialog.PageSet->click();
+        dialog.PageCount->setValue(12);
+        dialog.ThisPage->click();
+    });
+    EXPECT_EQ(PdfPageCount(FileBytes(pdf)), 1);
+
+    // Each page's drawing lets events through once: a zero-time timer sees
+    // the count at every page.
+    QList<int> seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&window, &seen] {
+        if (auto *progress = window.findChild<QProgressDialog *>(u"SetProgress"_s))
+            seen.append(progress->value());
+    });
+    watch.start(0);
+    ExportSet(window, SetOf(4));
+    EXPECT_EQ(PdfPageCount(FileBytes(pdf)), 4);
+    EXPECT_EQ(seen, (QList<int>{0, 1, 2, 3}));
 }
 
 TEST_F(CalendarSetCommandsTest, ACancelledExportLeavesNoFileAndAnEarlierOneAsItWas)
