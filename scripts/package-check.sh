@@ -29,6 +29,7 @@ debian_mirror() {
 mirror="${DW_DEBIAN_MIRROR:-$(debian_mirror)}"
 
 root="$(mktemp -d /var/tmp/dw-fresh-root.XXXXXX)"
+chmod 755 "$root"
 mounted=()
 cleanup() {
     local i
@@ -55,10 +56,13 @@ step "A fresh Debian 12 root from $mirror"
 debootstrap --variant=minbase bookworm "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
     { tail -20 "$root.debootstrap.log"; exit 1; }
 rm -f "$root.debootstrap.log"
-for folder in proc dev; do
+for folder in proc dev dev/pts; do
     mount --bind "/$folder" "$root/$folder"
     mounted+=("$root/$folder")
 done
+# Services stay stopped, as in any chroot.
+printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
+chmod 755 "$root/usr/sbin/policy-rc.d"
 in_root apt-get update -qq
 # What a desktop has and the checks use: the file type and application
 # databases, gio (as file managers open files) and a virtual X server.
@@ -69,8 +73,8 @@ in_root install -d -m 700 -o ana -g ana /run/user/1000
 
 step "apt-get install ./$(basename "$deb")"
 cp "$deb" "$root/tmp/"
-in_root sh -c "cd /tmp && DEBIAN_FRONTEND=noninteractive apt-get install -y ./$(basename "$deb")" |
-    grep -E '^(Setting up|Unpacking|Processing triggers|[0-9]+ upgraded|Need to get|After this)'
+in_root sh -c "cd /tmp && DEBIAN_FRONTEND=noninteractive apt-get install -y ./$(basename "$deb")" \
+    2>&1 | grep -E '^([0-9]+ upgraded|Need to get|After this|(Unpacking|Setting up) datewright)'
 in_root dpkg-query -W -f='${Package} ${Version} ${Status}\n' datewright
 
 step "Installing touches nothing but the package's own files and the databases that list them"
@@ -81,9 +85,11 @@ snapshot "$root/tmp/before"
 in_root dpkg --install "/tmp/$(basename "$deb")" >/dev/null
 snapshot "$root/tmp/after"
 in_root dpkg-query -L datewright | sed 's|^|.|' | sort >"$root/tmp/owned"
-# update-mime-database writes a file for each type the package declares.
+# The system's triggers write the file type database, with a file for each
+# type the package declares, and the icon theme's cache.
 strays="$(comm -13 "$root/tmp/before" "$root/tmp/after" | comm -23 - "$root/tmp/owned" |
-    grep -v -E '^\./usr/share/mime/application/x-datewright-(calendar|style-sheet)\.xml$' || true)"
+    grep -v -E '^\./usr/share/(mime/application/x-datewright-(calendar|style-sheet)\.xml|icons/hicolor/icon-theme\.cache)$' ||
+    true)"
 if [ -n "$strays" ]; then
     echo "written at install time outside the package:"
     echo "$strays"
@@ -118,13 +124,13 @@ as_user rm /home/ana/.local/share/Datewright/DW.ini
 opened="$(as_user env DW_EXIT_AFTER_FIRST_PAINT=1 timeout 120 \
     xvfb-run -a sh -c 'gio open /home/ana/December.DWC | cat' 2>"$root/tmp/gio.log")" || true
 echo "gio open December.DWC: ${opened:-nothing}"
-recent="$(grep -a '^F0=' "$root/home/ana/.local/share/Datewright/DW.ini" || true)"
+recent="$(grep -a '^F0=' "$root/home/ana/.local/share/Datewright/DW.ini" | tr -d '\r' || true)"
 echo "recent files: $recent"
 [ "$opened" = first-paint ] && [ "$recent" = "F0=/home/ana/December.DWC" ] ||
     { cat "$root/tmp/gio.log"; exit 1; }
 
 step "apt-get purge datewright"
-in_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y datewright |
+in_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y datewright 2>&1 |
     grep -E '^(Removing|Purging|Processing triggers|[0-9]+ upgraded)'
 ! in_root dpkg-query -W datewright 2>/dev/null || { echo "dpkg still knows the package"; exit 1; }
 snapshot "$root/tmp/purged"
