@@ -20,7 +20,7 @@ QString WriteStyleSheet(const TMainWindowRun &run, const QString &name)
     page.ResetStyle(QDate(2001, 7, 1));
     page.SetCalendarLayout(loMC12Month);
     page.SetTitleBGColor(0x00FF00);
-    const QString fileName = run.Path(name);
+    QString fileName = run.Path(name);
     EXPECT_FALSE(page.SaveStyleSheet(fileName).has_value());
     return fileName;
 }

@@ -45,48 +45,53 @@ TEST(PreviousInstanceTest, SecondCopyFindsTheFirstAndAsksItToRaise)
     EXPECT_TRUE(TPreviousInstance(folder.path(), u"datewright"_s).IsFirst());
 }
 
+// The first copy in a folder of its own, with what later copies asked of it.
+struct TFirstCopy
+{
+    TFirstCopy()
+    {
+        QObject::connect(&Instance, &TPreviousInstance::OpenRequested,
+                         [this](const QString &fileName) { Opened.append(fileName); });
+        QObject::connect(&Instance, &TPreviousInstance::RaiseRequested, [this] { ++Raised; });
+    }
+    TFirstCopy(const TFirstCopy &) = delete;
+    TFirstCopy &operator=(const TFirstCopy &) = delete;
+
+    QTemporaryDir Folder;
+    TPreviousInstance Instance{Folder.path(), u"datewright"_s};
+    QStringList Opened;
+    int Raised = 0;
+};
+
 // Every file name a later copy passes arrives as it was given, whatever
 // characters it holds.
 TEST(PreviousInstanceTest, ALaterCopyPassesTheFileItWasGivenToTheFirst)
 {
-    QTemporaryDir folder;
-    const TPreviousInstance first(folder.path(), u"datewright"_s);
-    ASSERT_TRUE(first.IsFirst());
-    QStringList opened;
-    QObject::connect(&first, &TPreviousInstance::OpenRequested,
-                     [&opened](const QString &fileName) { opened.append(fileName); });
-    int raised = 0;
-    QObject::connect(&first, &TPreviousInstance::RaiseRequested, [&raised] { ++raised; });
-
+    TFirstCopy first;
+    ASSERT_TRUE(first.Instance.IsFirst());
+    QStringList &opened = first.Opened;
     const QStringList names = {u"/home/me/Dec 2026.DWC"_s, u"/tmp/a\nraise\n.DWC"_s,
                                u"/tmp/100% Überall #1?.DWS"_s, u"/"_s + QString(4000, u'x')};
     for (const QString &name : names) {
         const int before = opened.size();
-        EXPECT_TRUE(TPreviousInstance(folder.path(), u"datewright"_s).AskToOpen(name));
+        EXPECT_TRUE(TPreviousInstance(first.Folder.path(), u"datewright"_s).AskToOpen(name));
         QDeadlineTimer deadline(5000);
         while (opened.size() == before && !deadline.hasExpired())
             QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     EXPECT_EQ(opened, names);
-    EXPECT_EQ(raised, 0);
+    EXPECT_EQ(first.Raised, 0);
 }
 
 // A request that comes in parts is answered once whole; lines no copy sends
 // are ignored, and one longer than any request is dropped unread.
 TEST(PreviousInstanceTest, RequestsInPartsAreJoinedAndStrangeOnesIgnored)
 {
-    QTemporaryDir folder;
-    const TPreviousInstance first(folder.path(), u"datewright"_s);
-    ASSERT_TRUE(first.IsFirst());
-    QStringList opened;
-    QObject::connect(&first, &TPreviousInstance::OpenRequested,
-                     [&opened](const QString &fileName) { opened.append(fileName); });
-    int raised = 0;
-    QObject::connect(&first, &TPreviousInstance::RaiseRequested, [&raised] { ++raised; });
-
-    const auto send = [&folder](const QList<QByteArray> &parts) {
+    TFirstCopy first;
+    ASSERT_TRUE(first.Instance.IsFirst());
+    const auto send = [&first](const QList<QByteArray> &parts) {
         QLocalSocket socket;
-        socket.connectToServer(folder.filePath(u"datewright.socket"_s));
+        socket.connectToServer(first.Folder.filePath(u"datewright.socket"_s));
         ASSERT_TRUE(socket.waitForConnected(3000));
         for (const QByteArray &part : parts) {
             socket.write(part);
@@ -108,8 +113,8 @@ TEST(PreviousInstanceTest, RequestsInPartsAreJoinedAndStrangeOnesIgnored)
     send({QByteArray(20000, 'x')});
     QApplication::processEvents(QEventLoop::AllEvents, 100);
 
-    EXPECT_EQ(opened, QStringList{u"/tmp/a b.DWC"_s});
-    EXPECT_EQ(raised, 1);
+    EXPECT_EQ(first.Opened, QStringList{u"/tmp/a b.DWC"_s});
+    EXPECT_EQ(first.Raised, 1);
 }
 
 TEST(PreviousInstanceTest, SocketLeftByACrashedCopyDoesNotBlockTheNextOne)
