@@ -64,10 +64,11 @@ done
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod 755 "$root/usr/sbin/policy-rc.d"
 in_root apt-get update -qq
-# What a desktop has and the checks use: the file type and application
+# What a desktop has and the checks use: the file type, application and icon
 # databases, gio (as file managers open files) and a virtual X server.
 in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-    shared-mime-info desktop-file-utils libglib2.0-bin xvfb xauth >/dev/null
+    shared-mime-info desktop-file-utils hicolor-icon-theme gtk-update-icon-cache libglib2.0-bin \
+    xvfb xauth >/dev/null
 in_root useradd --create-home --uid 1000 ana
 in_root install -d -m 700 -o ana -g ana /run/user/1000
 
@@ -118,6 +119,8 @@ done
 for type in calendar style-sheet; do
     as_user gio mime "application/x-datewright-$type" | sed -n 1p
 done
+grep -q datewright "$root/usr/share/icons/hicolor/icon-theme.cache" &&
+    echo "the icon is in the hicolor theme's cache" || { echo "the icon is not in the theme's cache"; exit 1; }
 as_user rm /home/ana/.local/share/Datewright/DW.ini
 # gio starts the program the desktop entry names, with the file, and ends;
 # the program writes to the pipe until it has painted the page.
