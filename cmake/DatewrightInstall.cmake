@@ -1,8 +1,10 @@
 # Installation: the program folder as the build makes it (the program, the
 # picture library and every data file beside them) goes to
-# <prefix>/lib/datewright, with a link in <prefix>/bin and the desktop entry,
-# icon and file types in <prefix>/share.
+# <prefix>/lib/datewright, with links in <prefix>/bin; the desktop entry,
+# icon, file types, metainfo, manual pages and the package's documents go to
+# <prefix>/share.
 include(GNUInstallDirs)
+include(cmake/DatewrightPackageFiles.cmake)
 
 set(DW_INSTALL_PROGRAM_DIR lib/datewright)
 # From the folder of the links to the program folder, whatever the prefix.
@@ -14,13 +16,17 @@ install(TARGETS datewright datewright-render
 install(TARGETS NViewLib
     LIBRARY DESTINATION ${DW_INSTALL_PROGRAM_DIR})
 
-# The data files of the program folder; not the programs installed above, nor
-# what a run of the program in the build tree has written there.
+# The data files of the program folder, whatever they are and however deep:
+# not the programs installed above, nor what a run of the program in the
+# build tree has written at the top of its folder (settings, recurring dates,
+# temporary files, the running copy's lock, documents proposed there).
+string(REGEX REPLACE "([][+.*()^$?|\\\\])" "\\\\\\1" DW_PROGRAM_DIR_PATTERN "${DW_PROGRAM_DIR}")
+set(DW_WRITTEN_FILES
+    "DW\\.ini|DWRECUR\\.DA[TX]|Clipbrd\\.tmp|TempFile\\.tmp|\\$N\\$VIEW\\$\\.BMP|[^/]*\\.[Dd][Ww][Cc]|[^/]*\\.lock")
 install(DIRECTORY ${DW_PROGRAM_DIR}/
     DESTINATION ${DW_INSTALL_PROGRAM_DIR}
-    REGEX "/(datewright|datewright-render|libNViewLib\\.so)$" EXCLUDE
-    REGEX "/(DW\\.ini|DWRECUR\\.DA[TX]|Clipbrd\\.tmp|TempFile\\.tmp|\\$N\\$VIEW\\$\\.BMP)$" EXCLUDE
-    REGEX "/[^/]*\\.([Dd][Ww][Cc]|lock)$" EXCLUDE)
+    REGEX "^${DW_PROGRAM_DIR_PATTERN}/(datewright|datewright-render|libNViewLib\\.so)$" EXCLUDE
+    REGEX "^${DW_PROGRAM_DIR_PATTERN}/(${DW_WRITTEN_FILES})$" EXCLUDE)
 
 # The program finds its data beside its own file, which the link resolves to.
 install(CODE "
@@ -38,3 +44,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/datewright.svg
 install(FILES ${PROJECT_SOURCE_DIR}/data/datewright-mime.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
     RENAME datewright.xml)
+install(FILES ${DW_METAINFO}
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${DW_MAN_PAGES}
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${DW_PACKAGE_FILES_DIR}/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/datewright)

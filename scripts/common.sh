@@ -24,6 +24,10 @@ dw_use_sanitize_build() {
     export CC=clang-14 CXX=clang++-14
 }
 
+# What the Debian package is made and checked with: CPack's dependency
+# scanner, lintian and the validators of desktop entries and metainfo.
+DW_PACKAGE_TOOLS=(dpkg-dev lintian desktop-file-utils appstream)
+
 # Installs the Debian packages that are not installed yet.
 dw_install_packages() {
     local missing=()

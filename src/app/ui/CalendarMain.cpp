@@ -39,6 +39,7 @@
 #include <QUrl>
 
 #include <cmath>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -153,8 +154,10 @@ void TCalendarMain::FormActivate()
     RestorePlacement(*this);
     show();
     CalendarPanel->ResetStyle();
+    // A file the program was given to open takes the place of the most
+    // recent document; it is opened once the start-up is over.
     const QStringList recent = MRUFileList->Files();
-    if (!recent.isEmpty() && QFileInfo::exists(recent.first()))
+    if (m_givenFile.isEmpty() && !recent.isEmpty() && QFileInfo::exists(recent.first()))
         OpenCalendarFile(recent.first());
     QApplication::processEvents();
     CalendarPanel->SetVisible(!DocumentFileName.isEmpty());
@@ -173,6 +176,8 @@ void TCalendarMain::FormActivate()
     SetButtons();
     CalendarPanel->SetPaintSuspended(false);
     CalendarPanel->update();
+    if (!m_givenFile.isEmpty())
+        OpenGivenFile(std::exchange(m_givenFile, QString()));
     // Asking the print system can take a while, so it is asked once the
     // reopened page is on screen, or straight away when there is none;
     // printing stays off until it has answered. A page that is not painted

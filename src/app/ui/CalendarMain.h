@@ -170,6 +170,13 @@ public:
     void New1Click();
     void Open1Click();
     void OpenCalendarFile(const QString &FileName);
+    // A file given to the program by a file manager or on its command line,
+    // or passed on by a later copy: a calendar document is opened, a style
+    // sheet begins a new calendar in its style, once unsaved changes were
+    // offered for saving. Given before the first activation, it is opened in
+    // place of the most recent document; while a dialog is open or a command
+    // runs, once they are over.
+    void OpenGivenFile(const QString &FileName);
     // Writes the document at scale 1.0; false, after telling the user, when
     // the file could not be written.
     bool SaveCalendarFile(const QString &FileName);
@@ -258,6 +265,11 @@ protected:
     void customEvent(QEvent *event) override;
 
 private:
+    // Begins a new, untitled calendar of today in the style of the style
+    // sheet FileName; when the sheet cannot be read, says so and leaves the
+    // page as it was.
+    void NewFromStyleSheet(const QString &FileName);
+
     // Undo and redo.
     void ConnectUndo();
     void ScheduleRecord();
@@ -361,6 +373,8 @@ private:
     bool m_printCancelled = false;
     std::unique_ptr<TReportPrinter> m_reportPrinter;
     bool m_busyCursorShown = false;
+    // The file given before the first activation, opened by it.
+    QString m_givenFile;
     // The scroll area and the page's place follow the page and the view; not
     // while the page prints at full size.
     bool m_scrollFollowsPage = true;

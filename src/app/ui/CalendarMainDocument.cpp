@@ -6,6 +6,7 @@
 #include "FileNamePrompt.h"
 #include "MRUFileList.h"
 #include "Messages.h"
+#include "PropertiesRules.h"
 #include "ProposedNames.h"
 #include "StartFolder.h"
 
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +27,14 @@ float ZoomToRestore(float scale)
     if (scale == 1.0f || scale < 0.1f || scale > 1.1f)
         return 1.0f;
     return scale;
+}
+
+// How often a given file that waits for a dialog or a command asks again.
+constexpr int givenFileRetryMs = 200;
+
+bool IsDocumentName(const QString &fileName)
+{
+    return QFileInfo(fileName).suffix().compare(u"DWC"_s, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -124,6 +134,53 @@ void TCalendarMain::OpenCalendarFile(const QString &FileName)
     QApplication::processEvents();
     CalendarPanel->SetLoading(false);
     ResetHistory(true);
+}
+
+void TCalendarMain::OpenGivenFile(const QString &FileName)
+{
+    if (Starting) {
+        m_givenFile = FileName;
+        return;
+    }
+    if (m_busyCursorShown || QApplication::activeModalWidget()) {
+        QTimer::singleShot(givenFileRetryMs, this, [this, FileName] { OpenGivenFile(FileName); });
+        return;
+    }
+    const bool document = IsDocumentName(FileName);
+    if (!document && !IsStyleSheetName(FileName)) {
+        ShowInformation(u"Must be a Calendar file (*.DWC) or a Calendar Style Sheet (*.DWS)"_s);
+        return;
+    }
+    DoSaveRichtext();
+    if (!CheckSaveNeeded())
+        return;
+    if (document)
+        OpenCalendarFile(FileName);
+    else
+        NewFromStyleSheet(FileName);
+}
+
+void TCalendarMain::NewFromStyleSheet(const QString &FileName)
+{
+    TCalendarPage sheet;
+    sheet.ResetStyle();
+    if (sheet.LoadStyleSheet(FileName)) {
+        ShowInformation(u"Unable to open "_s + FileName +
+                        u". Possibly \r\ncorrupted, possibly not a Calendar Style file"_s);
+        return;
+    }
+    DocumentFileName.clear();
+    CalendarPanel->ClearCells();
+    CalendarPanel->DeleteAllObjects();
+    CalendarPanel->SetUserTitle(QString());
+    CalendarPanel->AssignStyle(sheet);
+    CalendarPanel->SetVisible(true);
+    CalendarPanel->update();
+    SetModified(true);
+    SetButtons();
+    SetCaption();
+    CheckFloaterStatus();
+    ResetHistory(false);
 }
 
 bool TCalendarMain::SaveCalendarFile(const QString &FileName)

@@ -6,10 +6,16 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace {
 
+// A request is one line: "raise", or "open" and the file's address, in which
+// any line break of the name is percent-encoded.
 const QByteArray raiseRequest = QByteArrayLiteral("raise\n");
+const QByteArray openRequest = QByteArrayLiteral("open ");
+// Longer than any request of a copy: a file address of the longest path.
+constexpr qint64 maxRequest = 16384;
 
 } // namespace
 
@@ -59,22 +65,48 @@ void TPreviousInstance::TakeConnection()
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            // Only the request is read; anything longer is not from a copy.
-            const QByteArray request = socket->read(raiseRequest.size());
-            if (request == raiseRequest)
-                emit RaiseRequested();
+            // The request may come in parts; a line longer than any request
+            // of a copy is not from one and is dropped unread.
+            const bool tooLong = socket->bytesAvailable() > maxRequest;
+            if (!socket->canReadLine() && !tooLong)
+                return;
+            if (!tooLong)
+                Answer(socket->readLine(maxRequest));
             socket->disconnectFromServer();
         });
     }
 }
 
+void TPreviousInstance::Answer(const QByteArray &request)
+{
+    if (request == raiseRequest) {
+        emit RaiseRequested();
+        return;
+    }
+    if (!request.startsWith(openRequest) || !request.endsWith('\n'))
+        return;
+    const QUrl address = QUrl::fromEncoded(request.sliced(openRequest.size()).chopped(1));
+    if (address.isLocalFile())
+        emit OpenRequested(address.toLocalFile());
+}
+
 bool TPreviousInstance::AskToRaise(int timeoutMs) const
+{
+    return Send(raiseRequest, timeoutMs);
+}
+
+bool TPreviousInstance::AskToOpen(const QString &fileName, int timeoutMs) const
+{
+    return Send(openRequest + QUrl::fromLocalFile(fileName).toEncoded() + '\n', timeoutMs);
+}
+
+bool TPreviousInstance::Send(const QByteArray &request, int timeoutMs) const
 {
     QLocalSocket socket;
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    socket.write(raiseRequest);
+    socket.write(request);
     const bool written = socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)

@@ -7,6 +7,7 @@
 #include "StartupWarmUp.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -29,14 +30,29 @@ void ExitAfterFirstPaint(TCalendarMain &window)
     });
 }
 
+// The file the program was started to open (by a file manager, or on the
+// command line): the first argument, made absolute so that a copy running in
+// another folder finds it too. Empty when there is none.
+QString GivenFile()
+{
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() < 2 || arguments.at(1).isEmpty())
+        return {};
+    return QFileInfo(arguments.at(1)).absoluteFilePath();
+}
+
 } // namespace
 
 int RunDatewright(QApplication &app)
 {
+    const QString given = GivenFile();
     TPreviousInstance instance(TPreviousInstance::DefaultFolder(),
                                TPreviousInstance::DefaultName());
     if (!instance.IsFirst()) {
-        instance.AskToRaise();
+        if (given.isEmpty())
+            instance.AskToRaise();
+        else
+            instance.AskToOpen(given);
         return 0;
     }
     QApplication::setApplicationName(QStringLiteral("Datewright"));
@@ -50,6 +66,13 @@ int RunDatewright(QApplication &app)
     TCalendarMain window;
     QObject::connect(&instance, &TPreviousInstance::RaiseRequested, &window,
                      &TCalendarMain::BringToFront);
+    QObject::connect(&instance, &TPreviousInstance::OpenRequested, &window,
+                     [&window](const QString &fileName) {
+                         window.BringToFront();
+                         window.OpenGivenFile(fileName);
+                     });
+    if (!given.isEmpty())
+        window.OpenGivenFile(given);
     if (TimingStartup())
         ExitAfterFirstPaint(window);
     window.ShowNormalCursor();
