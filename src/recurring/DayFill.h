@@ -17,10 +17,13 @@ class TDayFill
 {
 public:
     TDayFill() = default;
-    explicit TDayFill(QStringList lines);
+    // Lines convert as they are: a set is filled from them.
+    TDayFill(QStringList lines);
     TDayFill(std::shared_ptr<const TEventCalendar> calendar, TEventTextOptions options);
 
     bool IsEmpty() const;
+    // The lines it fills from; none for a calendar.
+    const QStringList &Lines() const { return m_lines; }
     // The lines for the days of month in year, as DayLines gives them.
     QList<TDayLine> DayLines(int month, int year) const;
 

@@ -65,6 +65,23 @@ int CountProperties(icalcomponent *component, icalproperty_kind kind)
     return count;
 }
 
+// The first property deciding an event's dates that libical could not read
+// and left out (it puts an X-LIC-ERROR in its place); empty when none.
+QString UnreadableProperty(icalcomponent *event)
+{
+    static const char *const dated[] = {"RRULE",  "RDATE",    "EXDATE",       "DTSTART",
+                                        "DTEND",  "DURATION", "RECURRENCE-ID"};
+    for (icalproperty *error = icalcomponent_get_first_property(event, ICAL_XLICERROR_PROPERTY);
+         error; error = icalcomponent_get_next_property(event, ICAL_XLICERROR_PROPERTY)) {
+        const QString text = QString::fromUtf8(icalproperty_get_xlicerror(error));
+        for (const char *name : dated) {
+            if (text.contains(u' ' + QLatin1String(name) + u' '))
+                return QLatin1String(name);
+        }
+    }
+    return {};
+}
+
 // The name an event's entries take: a timed event's starts with its time on
 // this computer's clock, as the fill shows it.
 QString EntryNameOf(const TCalendarEvent &event, const QDateTime &start)
@@ -85,6 +102,8 @@ public:
             return;
         if (event.Override)
             return Unsupported(event, QStringLiteral("changes one date of another event"));
+        if (const QString unreadable = UnreadableProperty(event.Component); !unreadable.isEmpty())
+            return Unsupported(event, QStringLiteral("has an unreadable %1").arg(unreadable));
         if (!icalcomponent_get_first_property(event.Component, ICAL_DTSTART_PROPERTY))
             return Unsupported(event, QStringLiteral("has no start date"));
         if (icaltime_is_null_time(event.Start))

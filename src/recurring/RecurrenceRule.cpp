@@ -105,6 +105,9 @@ std::optional<QList<std::pair<int, int>>> ApplySetPosition(const TRecurrenceRule
 
 TRuleFormulas MonthlyFormulas(const TRecurrenceRule &rule, const QDate &start)
 {
+    if (std::any_of(rule.ByMonth.begin(), rule.ByMonth.end(),
+                    [](int month) { return month < 1 || month > 12; }))
+        return Unsupported(QStringLiteral("names a month that does not exist"));
     QList<int> months = rule.ByMonth;
     QList<int> monthDays = rule.ByMonthDay;
     QList<std::pair<int, int>> weekdays = rule.ByDay;
@@ -164,6 +167,8 @@ TRuleFormulas MonthlyFormulas(const TRecurrenceRule &rule, const QDate &start)
     }
     if (!everyWeekday.isEmpty())
         result.Formulas.append(WeekdayFormula(everyWeekday));
+    if (result.Formulas.isEmpty())
+        return Unsupported(QStringLiteral("falls on no day"));
     return result;
 }
 
