@@ -86,8 +86,8 @@ TSetUnit SetUnitOfKind(int layoutKind)
     return IsDayKind(layoutKind) ? TSetUnit::Day : TSetUnit::Month;
 }
 
-TCalendarSet::TCalendarSet(const TCalendarPage &document, QDate start, int count,
-                           TDayFill fill, TDefaultFont defaultFont)
+TCalendarSet::TCalendarSet(const TCalendarPage &document, QDate start, int count, TDayFill fill,
+                           TDefaultFont defaultFont)
     : m_documentBytes(PageBytes(document)), m_documentPeriod(PeriodOf(document)),
       m_unit(SetUnitOfKind(document.LayoutKind())), m_fill(std::move(fill)),
       m_defaultFont(std::move(defaultFont))

@@ -212,7 +212,8 @@ void AddDays(std::vector<TEventDay> &days, const TCalendarEvent &event, int inde
         time = local.time();
         lastDay = event.Length > 0 ? local.addSecs(event.Length - 1).date() : startDay;
     }
-    for (QDate day = std::max(startDay, first); day <= std::min(lastDay, last); day = day.addDays(1))
+    for (QDate day = std::max(startDay, first); day <= std::min(lastDay, last);
+         day = day.addDays(1))
         days.push_back({day, day == startDay ? time : std::nullopt, index, age});
 }
 

@@ -1,8 +1,8 @@
 #include "FillSource.h"
 
 #include "HolidaySets.h"
-#include "RecurringFile.h"
 #include "ICalendarEvents.h"
+#include "RecurringFile.h"
 
 #include <QFileInfo>
 

@@ -228,8 +228,7 @@ qint64 DurationSeconds(icalcomponent *event)
     if (duration.is_neg)
         return 0;
     return qint64(duration.weeks) * 7 * 86400 + qint64(duration.days) * 86400 +
-           qint64(duration.hours) * 3600 + qint64(duration.minutes) * 60 +
-           qint64(duration.seconds);
+           qint64(duration.hours) * 3600 + qint64(duration.minutes) * 60 + qint64(duration.seconds);
 }
 
 // A start marked as written without its year (a birthday whose year is not
@@ -259,7 +258,8 @@ TCalendarEvent EventOf(icalcomponent *component)
         event.YearKnown = time.year >= FirstKnownYear && !OmitsYear(start);
     }
     event.AllDay = event.Start.is_date;
-    const qint64 seconds = std::min<qint64>(DurationSeconds(component), qint64(MaxEventDays) * 86400);
+    const qint64 seconds =
+        std::min<qint64>(DurationSeconds(component), qint64(MaxEventDays) * 86400);
     event.Length = event.AllDay ? std::max<qint64>(1, seconds / 86400) : seconds;
     event.Cancelled = icalcomponent_get_status(component) == ICAL_STATUS_CANCELLED;
     event.Override = icalcomponent_get_first_property(component, ICAL_RECURRENCEID_PROPERTY);

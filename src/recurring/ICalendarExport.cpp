@@ -177,8 +177,8 @@ TComponentPtr EventOf(const QString &line, const QString &uid, const icaltimetyp
         AddText(event.get(), DateProperty(icalproperty_new_dtend(
                                  LibicalTime(days.first().addDays(length), true))));
     if (!rule.isEmpty()) {
-        AddText(event.get(),
-                icalproperty_new_rrule(icalrecurrencetype_from_string(rule.toLatin1().constData())));
+        AddText(event.get(), icalproperty_new_rrule(
+                                 icalrecurrencetype_from_string(rule.toLatin1().constData())));
     }
     for (qsizetype i = 1; i < days.size(); ++i) {
         icaldatetimeperiodtype date{};
@@ -220,8 +220,7 @@ TICalendarExport ExportICalendar(const QStringList &lines, const QDate &from,
         else if (!TrimSpaces(line).isEmpty())
             result.Skipped.append(DescribeEntry(line));
     }
-    const std::unique_ptr<char, TLibicalFree> text(
-        icalcomponent_as_ical_string_r(calendar.get()));
+    const std::unique_ptr<char, TLibicalFree> text(icalcomponent_as_ical_string_r(calendar.get()));
     const qsizetype size = qsizetype(std::strlen(text.get()));
     if (size > MaxICalendarFileSize) {
         result.Error = QStringLiteral("The calendar would be larger than %1 MB, more than the "

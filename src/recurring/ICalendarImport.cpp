@@ -25,8 +25,7 @@ QList<int> Values(const short *values, int size)
     return list;
 }
 
-template <size_t Size>
-QList<int> Values(const short (&values)[Size])
+template <size_t Size> QList<int> Values(const short (&values)[Size])
 {
     return Values(values, int(Size));
 }
@@ -45,10 +44,11 @@ TRecurrenceRule RuleOf(const icalrecurrencetype &rule)
     for (int day : Values(rule.by_day))
         read.ByDay.append({icalrecurrencetype_day_position(short(day)),
                            int(icalrecurrencetype_day_day_of_week(short(day))) - 1});
-    const std::pair<const char *, QList<int>> unknown[] = {
-        {"BYSECOND", Values(rule.by_second)}, {"BYMINUTE", Values(rule.by_minute)},
-        {"BYHOUR", Values(rule.by_hour)},     {"BYYEARDAY", Values(rule.by_year_day)},
-        {"BYWEEKNO", Values(rule.by_week_no)}};
+    const std::pair<const char *, QList<int>> unknown[] = {{"BYSECOND", Values(rule.by_second)},
+                                                           {"BYMINUTE", Values(rule.by_minute)},
+                                                           {"BYHOUR", Values(rule.by_hour)},
+                                                           {"BYYEARDAY", Values(rule.by_year_day)},
+                                                           {"BYWEEKNO", Values(rule.by_week_no)}};
     for (const auto &[name, values] : unknown) {
         if (!values.isEmpty())
             read.Unknown.append(QLatin1String(name));
@@ -69,8 +69,8 @@ int CountProperties(icalcomponent *component, icalproperty_kind kind)
 // and left out (it puts an X-LIC-ERROR in its place); empty when none.
 QString UnreadableProperty(icalcomponent *event)
 {
-    static const char *const dated[] = {"RRULE",  "RDATE",    "EXDATE",       "DTSTART",
-                                        "DTEND",  "DURATION", "RECURRENCE-ID"};
+    static const char *const dated[] = {"RRULE", "RDATE",    "EXDATE",       "DTSTART",
+                                        "DTEND", "DURATION", "RECURRENCE-ID"};
     for (icalproperty *error = icalcomponent_get_first_property(event, ICAL_XLICERROR_PROPERTY);
          error; error = icalcomponent_get_next_property(event, ICAL_XLICERROR_PROPERTY)) {
         const QString text = QString::fromUtf8(icalproperty_get_xlicerror(error));

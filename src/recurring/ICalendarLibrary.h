@@ -6,14 +6,13 @@
 
 #include "ICalendarEvents.h"
 
-#include <libical/ical.h>
-
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
 #include <QSet>
 #include <QString>
 
+#include <libical/ical.h>
 #include <memory>
 #include <mutex>
 #include <utility>

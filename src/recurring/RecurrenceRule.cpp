@@ -139,7 +139,8 @@ TRuleFormulas MonthlyFormulas(const TRecurrenceRule &rule, const QDate &start)
     // Every month with every day: the pairs are counted before they are made.
     if (formulaMonths.size() * monthDays.size() + weekdays.size() * formulaMonths.size() >
         MaxRuleFormulas)
-        return Unsupported(QStringLiteral("falls on more than %1 days of the year").arg(MaxRuleFormulas));
+        return Unsupported(
+            QStringLiteral("falls on more than %1 days of the year").arg(MaxRuleFormulas));
     TRuleFormulas result;
     for (int month : formulaMonths) {
         for (int day : monthDays) {

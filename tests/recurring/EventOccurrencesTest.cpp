@@ -1,4 +1,5 @@
 #include "EventOccurrences.h"
+
 #include "ICalendarEvents.h"
 #include "ICalendarExport.h"
 #include "ICalendarImport.h"
@@ -94,8 +95,7 @@ TEST(EventOccurrences, ExceptionsOverridesAndCancelledOccurrences)
         "DTSTART;VALUE=DATE:20260323\r\nSTATUS:CANCELLED\r\nEND:VEVENT\r\n"
         "BEGIN:VEVENT\r\nUID:x\r\nSUMMARY:Called off\r\nDTSTART;VALUE=DATE:20260305\r\n"
         "STATUS:CANCELLED\r\nEND:VEVENT\r\n";
-    EXPECT_EQ(Lines(events, 3, 2026),
-              QStringList({"2 Gym", "11 Gym", "17 Gym (moved)", "30 Gym"}));
+    EXPECT_EQ(Lines(events, 3, 2026), QStringList({"2 Gym", "11 Gym", "17 Gym (moved)", "30 Gym"}));
     EXPECT_TRUE(Lines(events, 4, 2026).isEmpty());
 }
 
@@ -171,8 +171,8 @@ TEST(EventOccurrences, ParameterSemicolonsAreReadOnce)
 {
     const QByteArray line =
         "SUMMARY" + QByteArray(MaxICalendarFileSize - 200, ';') + ":Semicolons\r\n";
-    const TICalendarImport import = ImportICalendar(
-        Calendar("BEGIN:VEVENT\r\nUID:s\r\n" + line + "DTSTART;VALUE=DATE:20240101\r\nEND:VEVENT\r\n"));
+    const TICalendarImport import = ImportICalendar(Calendar(
+        "BEGIN:VEVENT\r\nUID:s\r\n" + line + "DTSTART;VALUE=DATE:20240101\r\nEND:VEVENT\r\n"));
     EXPECT_TRUE(import.Error.isEmpty()) << import.Error.toStdString();
     EXPECT_EQ(import.Lines.size(), 1);
 }

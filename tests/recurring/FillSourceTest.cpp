@@ -47,7 +47,8 @@ TEST(FillSource, ReadsHolidaySetsByCodeOrName)
         EXPECT_TRUE(read.Error.isEmpty()) << c.source << ": " << read.Error.toStdString();
         EXPECT_FALSE(read.Fill.Lines().isEmpty()) << c.source;
         if (c.holiday) {
-            EXPECT_TRUE(Names(read.Fill.Lines()).contains(QString::fromUtf8(c.holiday))) << c.source;
+            EXPECT_TRUE(Names(read.Fill.Lines()).contains(QString::fromUtf8(c.holiday)))
+                << c.source;
         }
     }
 }

@@ -142,18 +142,18 @@ TEST(ICalendarImport, EventsAsAWhole)
         "END:VCALENDAR\r\n";
     const TICalendarImport import = ImportICalendar(bytes);
     EXPECT_TRUE(import.Error.isEmpty());
-    EXPECT_EQ(import.Lines,
-              QStringList({WithEntryStart(MakeEntry("Mum, birthday", "@0412"), QDate(1960, 4, 12)),
-                           MakeEntry("Christmas", "=20241225"), MakeEntry("Christmas", "=20251225"),
-                           MakeEntry("Holiday", "=20240801E"), MakeEntry("Visits", "=20240301"),
-                           MakeEntry("Visits", "=20240315"), MakeEntry("Visits", "=20240402"),
-                           WithEntryStart(MakeEntry("6:00 PM Meeting", "$0 5 0"),
-                                          QDate(2024, 3, 1))}));
-    EXPECT_EQ(import.Unsupported,
-              QStringList({"Trip: lasts more than 35 days",
-                           "Moved: changes one date of another event",
-                           "Gym: has added or left-out dates", "No start: has no start date",
-                           "Bad start: has an unreadable DTSTART"}));
+    EXPECT_EQ(
+        import.Lines,
+        QStringList({WithEntryStart(MakeEntry("Mum, birthday", "@0412"), QDate(1960, 4, 12)),
+                     MakeEntry("Christmas", "=20241225"), MakeEntry("Christmas", "=20251225"),
+                     MakeEntry("Holiday", "=20240801E"), MakeEntry("Visits", "=20240301"),
+                     MakeEntry("Visits", "=20240315"), MakeEntry("Visits", "=20240402"),
+                     WithEntryStart(MakeEntry("6:00 PM Meeting", "$0 5 0"), QDate(2024, 3, 1))}));
+    EXPECT_EQ(
+        import.Unsupported,
+        QStringList({"Trip: lasts more than 35 days", "Moved: changes one date of another event",
+                     "Gym: has added or left-out dates", "No start: has no start date",
+                     "Bad start: has an unreadable DTSTART"}));
 }
 
 TEST(ICalendarImport, DuplicatesAreTakenOnce)
@@ -207,8 +207,8 @@ TEST(ICalendarExport, RulesOfEachKind)
     EXPECT_TRUE(text.startsWith(QStringLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n")));
     EXPECT_TRUE(text.endsWith(QStringLiteral("END:VCALENDAR\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("SUMMARY:Payday\\; monthly\\, fifth\r\n")));
-    EXPECT_TRUE(text.contains(QStringLiteral(
-        "DTSTART;VALUE=DATE:20240105\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=5\r\n")));
+    EXPECT_TRUE(text.contains(
+        QStringLiteral("DTSTART;VALUE=DATE:20240105\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=5\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral(
         "DTSTART;VALUE=DATE:20241128\r\nRRULE:FREQ=YEARLY;BYDAY=4TH;BYMONTH=11\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("RRULE:FREQ=MONTHLY;BYMONTHDAY=-1\r\n")));
@@ -220,8 +220,8 @@ TEST(ICalendarExport, RulesOfEachKind)
     EXPECT_TRUE(text.contains(QStringLiteral("SUMMARY:Conference\r\nDTSTART;VALUE=DATE:20260912\r\n"
                                              "DTEND;VALUE=DATE:20260915\r\nEND:VEVENT")));
     // Regression: a birthday started in the year of the export.
-    EXPECT_TRUE(text.contains(QStringLiteral(
-        "SUMMARY:Anna\r\nDTSTART;VALUE=DATE:19800412\r\nRRULE:FREQ=YEARLY;BYMONTHDAY=12;BYMONTH=4")));
+    EXPECT_TRUE(text.contains(QStringLiteral("SUMMARY:Anna\r\nDTSTART;VALUE=DATE:19800412\r\nRRULE:"
+                                             "FREQ=YEARLY;BYMONTHDAY=12;BYMONTH=4")));
     EXPECT_EQ(exported.Skipped, QStringList({"Never (31st of February)"}));
     EXPECT_EQ(text.count(QStringLiteral("BEGIN:VEVENT")), 7);
 }

@@ -99,9 +99,8 @@ QJsonArray CellsJson(const TCalendarPage &page)
     for (int index = 1; index <= CellCount; ++index) {
         const TWPRTFTextPaint *document = page.CellDocument(index);
         if (!document->IsEmpty())
-            cells.append(QJsonObject{{"index", index},
-                                     {"day", DayOfCell(page, index)},
-                                     {"text", PlainText(*document)}});
+            cells.append(QJsonObject{
+                {"index", index}, {"day", DayOfCell(page, index)}, {"text", PlainText(*document)}});
     }
     return cells;
 }
