@@ -40,6 +40,36 @@ bool CanFollow(const icalrecurrencetype &rule)
            !Listed(rule.by_week_no) && !Listed(rule.by_month) && !Listed(rule.by_set_pos);
 }
 
+// Whether a rule may fall from first to last, by what is cheap to tell:
+// its start and UNTIL, and the month of a yearly rule. libical builds
+// calendars for every iterator, which costs more than the whole test.
+bool MayFall(const icalrecurrencetype &rule, const icaltimetype &start, QDate first, QDate last)
+{
+    if (DateOf(start) > last)
+        return false;
+    if (!icaltime_is_null_time(rule.until) && DateOf(rule.until) < first)
+        return false;
+    if (rule.freq != ICAL_YEARLY_RECURRENCE || Listed(rule.by_year_day) ||
+        Listed(rule.by_week_no) || (Listed(rule.by_day) && !Listed(rule.by_month)) ||
+        rule.interval != 1 || first.daysTo(last) > 62)
+        return true;
+    const auto inMonths = [&](int month) {
+        for (QDate day(first.year(), first.month(), 1); day <= last; day = day.addMonths(1)) {
+            if (day.month() == month)
+                return true;
+        }
+        return false;
+    };
+    if (!Listed(rule.by_month))
+        return inMonths(start.month);
+    for (int at = 0; at < ICAL_BY_MONTH_SIZE && rule.by_month[at] != ICAL_RECURRENCE_ARRAY_MAX;
+         ++at) {
+        if (inMonths(icalrecurrencetype_month_month(rule.by_month[at])))
+            return true;
+    }
+    return false;
+}
+
 // A time of day at midnight of date, in the form of start (a date, a time
 // in start's zone, or floating).
 icaltimetype AtMidnight(const QDate &date, const icaltimetype &start)
@@ -116,7 +146,8 @@ public:
                                 [](const auto &a, const auto &b) { return a.first == b.first; }),
                     keyed.end());
         std::vector<icaltimetype> starts;
-        const std::vector<icaltimetype> exceptions = Exceptions();
+        const std::vector<icaltimetype> exceptions =
+            m_event.Excepts ? Exceptions() : std::vector<icaltimetype>();
         for (const auto &[key, start] : keyed) {
             if (!IsExcepted(key, start, exceptions))
                 starts.push_back(start);
@@ -127,7 +158,7 @@ public:
 private:
     void Rule(icalrecurrencetype rule)
     {
-        if (!CanFollow(rule))
+        if (!CanFollow(rule) || !MayFall(rule, m_event.Start, m_first, m_last))
             return;
         const int count = rule.count;
         rule.count = 0;
@@ -232,6 +263,10 @@ std::vector<TEventDay> EventDays(const TEventCalendar &calendar, QDate first, QD
         if (icaltime_is_null_time(event.Start) || event.Cancelled)
             continue;
         const qint64 lengthDays = event.AllDay ? event.Length : event.Length / 86400 + 1;
+        const QDate startDay = DateOf(event.Start);
+        if (!event.Repeats && (startDay < first.addDays(-lengthDays - ZoneMarginDays) ||
+                               startDay > last.addDays(ZoneMarginDays)))
+            continue;
         TEventStarts starts(calendar, event, first.addDays(-lengthDays - ZoneMarginDays),
                             last.addDays(ZoneMarginDays));
         starts.Add(event.Start);

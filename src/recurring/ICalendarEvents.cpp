@@ -263,6 +263,9 @@ TCalendarEvent EventOf(icalcomponent *component)
     event.Length = event.AllDay ? std::max<qint64>(1, seconds / 86400) : seconds;
     event.Cancelled = icalcomponent_get_status(component) == ICAL_STATUS_CANCELLED;
     event.Override = icalcomponent_get_first_property(component, ICAL_RECURRENCEID_PROPERTY);
+    event.Repeats = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY) ||
+                    icalcomponent_get_first_property(component, ICAL_RDATE_PROPERTY);
+    event.Excepts = icalcomponent_get_first_property(component, ICAL_EXDATE_PROPERTY);
     return event;
 }
 

@@ -46,6 +46,10 @@ struct TCalendarEvent
     bool Cancelled = false;
     // A RECURRENCE-ID: the event replaces one occurrence of another.
     bool Override = false;
+    // RRULE, RDATE and EXDATE are there: an event without them is one day,
+    // found without asking libical.
+    bool Repeats = false;
+    bool Excepts = false;
     // The start year is a real year: no "year omitted" mark and not a
     // placeholder year of the distant past.
     bool YearKnown = true;

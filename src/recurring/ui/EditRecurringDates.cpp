@@ -186,7 +186,10 @@ int TEditRecurringDates::AddMissing(const QStringList &lines)
 {
     int added = 0;
     for (const QString &line : lines) {
-        if (!m_lines.ContainsIgnoringCase(line)) {
+        // A date kept from a calendar does not make a line already there new.
+        const QString bare =
+            EntryStart(line).isValid() ? line.left(NameWidth + FormulaWidth) : line;
+        if (!m_lines.ContainsIgnoringCase(line) && !m_lines.ContainsIgnoringCase(bare)) {
             Add(line);
             ++added;
         }
