@@ -333,7 +333,9 @@ TEventCalendar::TEventCalendar(TComponentPtr root, std::vector<TCalendarEvent> e
     for (const TCalendarEvent &event : m_events) {
         if (!event.Override)
             continue;
-        const icaltimetype replaced = icalcomponent_get_recurrenceid(event.Component);
+        icalproperty *id =
+            icalcomponent_get_first_property(event.Component, ICAL_RECURRENCEID_PROPERTY);
+        const icaltimetype replaced = ZonedTime(id, icalproperty_get_recurrenceid(id), event);
         if (IsSoundTime(replaced))
             m_replaced.insert({event.Uid, InstantKey(replaced)});
     }
