@@ -285,7 +285,7 @@ qint64 InstantKey(const icaltimetype &time)
     if (time.is_date)
         return wall;
     if (!time.zone)
-        return wall + time.hour * 3600 + time.minute * 60 + time.second;
+        return wall + qint64(time.hour) * 3600 + qint64(time.minute) * 60 + time.second;
     return qint64(icaltime_as_timet_with_zone(time, time.zone));
 }
 
