@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -281,6 +282,9 @@ std::vector<icalcomponent *> Calendars(icalcomponent *root)
 qint64 InstantKey(const icaltimetype &time)
 {
     const QDate date = DateOf(time);
+    // An unreadable EXDATE or RECURRENCE-ID matches no occurrence.
+    if (!date.isValid())
+        return std::numeric_limits<qint64>::min();
     const qint64 wall = (date.toJulianDay() - QDate(1970, 1, 1).toJulianDay()) * 86400;
     if (time.is_date)
         return wall;

@@ -57,7 +57,8 @@ struct TCalendarEvent
 
 // The moment a time stands for, for comparing occurrences with exceptions
 // and replaced occurrences: seconds since 1970 in UTC for times in a zone,
-// the time as written for dates and floating times.
+// the time as written for dates and floating times; the smallest number for
+// a time of no real date.
 qint64 InstantKey(const icaltimetype &time);
 
 class TEventCalendar

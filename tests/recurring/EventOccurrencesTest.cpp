@@ -227,3 +227,13 @@ TEST(EventOccurrences, UnsoundTimeZonesAreDropped)
         "DTSTART;TZID=Europe/Berlin:20260701T090000\r\nEND:VEVENT\r\n";
     EXPECT_EQ(Lines(events, 7, 2026, 0), QStringList({"1 7:00 AM Berlin"}));
 }
+
+// Regression (found by fuzzing): an EXDATE of no real date ("63668636")
+// overflowed the moment it was compared as.
+TEST(EventOccurrences, AnImpossibleExceptionLeavesEveryOccurrence)
+{
+    const QByteArray events =
+        "BEGIN:VEVENT\r\nUID:g\r\nSUMMARY:Gym\r\nDTSTART:20260302T100000\r\n"
+        "RRULE:FREQ=WEEKLY;COUNT=2\r\nEXDATE:63668636T100000\r\nEND:VEVENT\r\n";
+    EXPECT_EQ(Lines(events, 3, 2026), QStringList({"2 10:00 AM Gym", "9 10:00 AM Gym"}));
+}
