@@ -19,15 +19,15 @@ const char *const Sources[] = {nullptr, "holidays:US", "holidays:UK"};
 
 void BM_TwelveMonthsToPdf(benchmark::State &state)
 {
-    QStringList lines;
+    TDayFill fill;
     if (const char *source = Sources[state.range(0)]) {
-        const TRecurringRead read =
+        const TFillRead read =
             ReadFillSource(QString::fromLatin1(source), QStringLiteral(DW_PROGRAM_DIR));
         if (!read.Error.isEmpty()) {
             state.SkipWithError(read.Error.toStdString().c_str());
             return;
         }
-        lines = read.Lines;
+        fill = read.Fill;
     }
     TCalendarPage document;
     document.ResetStyle(QDate(2027, 1, 1));
@@ -35,7 +35,7 @@ void BM_TwelveMonthsToPdf(benchmark::State &state)
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("year.pdf"));
     for (auto _ : state) {
-        const TCalendarSet set(document, QDate(2027, 1, 1), 12, lines);
+        const TCalendarSet set(document, QDate(2027, 1, 1), 12, fill);
         const auto page = set.Page(0);
         int index = 0;
         const auto nextPage = [&set, &index](TCalendarPage &sheet) {
@@ -46,7 +46,6 @@ void BM_TwelveMonthsToPdf(benchmark::State &state)
             return;
         }
     }
-    state.counters["lines"] = double(lines.size());
 }
 BENCHMARK(BM_TwelveMonthsToPdf)
     ->ArgName("fill")

@@ -86,10 +86,10 @@ TSetUnit SetUnitOfKind(int layoutKind)
     return IsDayKind(layoutKind) ? TSetUnit::Day : TSetUnit::Month;
 }
 
-TCalendarSet::TCalendarSet(const TCalendarPage &document, QDate start, int count,
-                           QStringList fillLines, TDefaultFont defaultFont)
+TCalendarSet::TCalendarSet(const TCalendarPage &document, QDate start, int count, TDayFill fill,
+                           TDefaultFont defaultFont)
     : m_documentBytes(PageBytes(document)), m_documentPeriod(PeriodOf(document)),
-      m_unit(SetUnitOfKind(document.LayoutKind())), m_fillLines(std::move(fillLines)),
+      m_unit(SetUnitOfKind(document.LayoutKind())), m_fill(std::move(fill)),
       m_defaultFont(std::move(defaultFont))
 {
     m_document = CopyOfPage(document, m_documentBytes);
@@ -177,7 +177,7 @@ void TCalendarSet::RestoreCells(TCalendarPage &page, bool ownPeriod) const
 
 void TCalendarSet::Fill(TCalendarPage &page) const
 {
-    if (m_fillLines.isEmpty())
+    if (m_fill.IsEmpty())
         return;
     // The lines of each month are resolved once, for all its cells.
     std::map<std::pair<int, int>, QList<TDayLine>> months;
@@ -185,7 +185,7 @@ void TCalendarSet::Fill(TCalendarPage &page) const
         const auto key = std::pair(date.year(), date.month());
         auto found = months.find(key);
         if (found == months.end())
-            found = months.emplace(key, DayLines(m_fillLines, date.month(), date.year())).first;
+            found = months.emplace(key, m_fill.DayLines(date.month(), date.year())).first;
         TWPRtfStorage cell;
         bool filled = false;
         for (const TDayLine &line : found->second) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellAppend.h"
+#include "DayFill.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -27,9 +28,9 @@ class TCalendarSet
 {
 public:
     // count periods from the one holding start (clipped to the last period
-    // before the year 10000; at least one), filled from fillLines, each line
+    // before the year 10000; at least one), filled from fill, each line
     // appended in the cell editor's way with defaultFont.
-    TCalendarSet(const TCalendarPage &document, QDate start, int count, QStringList fillLines,
+    TCalendarSet(const TCalendarPage &document, QDate start, int count, TDayFill fill,
                  TDefaultFont defaultFont = {});
     ~TCalendarSet();
 
@@ -61,6 +62,6 @@ private:
     TSetUnit m_unit = TSetUnit::Month;
     // Days a page of the unit covers: 7 or 14 for the week planners.
     int m_stepDays = 1;
-    QStringList m_fillLines;
+    TDayFill m_fill;
     TDefaultFont m_defaultFont;
 };

@@ -1,9 +1,12 @@
 #include "FillSource.h"
 
 #include "HolidaySets.h"
-#include "ICalendarImport.h"
+#include "ICalendarEvents.h"
+#include "RecurringFile.h"
 
 #include <QFileInfo>
+
+#include <utility>
 
 namespace {
 
@@ -50,29 +53,35 @@ TRecurringRead ReadHolidaySet(const QString &code, const QString &programFolder)
                 .arg(code, names.join(QStringLiteral(", ")))};
 }
 
-TRecurringRead ReadICalendar(const QString &fileName)
+TFillRead ReadCalendar(const QString &fileName, const TEventTextOptions &options)
 {
-    const TICalendarImport import = ImportICalendarFile(fileName);
-    if (!import.Error.isEmpty())
-        return {{}, QStringLiteral("cannot read %1: %2").arg(fileName, import.Error)};
-    return {import.Lines, {}};
+    TICalendarRead read = ReadICalendarFile(fileName);
+    if (!read.Calendar)
+        return {{}, QStringLiteral("cannot read %1: %2").arg(fileName, read.Error)};
+    return {TDayFill(std::move(read.Calendar), options), {}};
+}
+
+TFillRead FillOfLines(const TRecurringRead &read)
+{
+    return {TDayFill(read.Lines), read.Error};
 }
 
 } // namespace
 
-TRecurringRead ReadFillSource(const QString &source, const QString &programFolder)
+TFillRead ReadFillSource(const QString &source, const QString &programFolder,
+                         const TEventTextOptions &options)
 {
     if (source.startsWith(HolidaysPrefix, Qt::CaseInsensitive))
-        return ReadHolidaySet(source.mid(HolidaysPrefix.size()), programFolder);
+        return FillOfLines(ReadHolidaySet(source.mid(HolidaysPrefix.size()), programFolder));
     // A file the user names must be there: only the program's own list may
     // be missing.
     const QFileInfo file(source);
     if (source.isEmpty() || !file.isFile())
         return {{}, QStringLiteral("no file %1 to fill the days from").arg(source)};
     if (file.suffix().compare(u"ics", Qt::CaseInsensitive) == 0)
-        return ReadICalendar(source);
+        return ReadCalendar(source, options);
     TRecurringRead read = ReadRecurringFile(source);
     if (!read.Error.isEmpty())
         read.Error = QStringLiteral("cannot read %1: %2").arg(source, read.Error);
-    return read;
+    return FillOfLines(read);
 }

@@ -1,6 +1,7 @@
 #include "ICalendarExport.h"
 
-#include "ICalendarLines.h"
+#include "ICalendarEvents.h"
+#include "ICalendarLibrary.h"
 #include "RecurringDescription.h"
 #include "RecurringFormula.h"
 #include "RecurringResolve.h"
@@ -9,6 +10,7 @@
 #include <QHash>
 
 #include <array>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -16,11 +18,6 @@ namespace {
 constexpr int FirstDaySearchYears = 40;
 constexpr int MaxListedDays = 400;
 constexpr std::array<const char *, 7> WeekdayCodes{"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
-
-QString DateText(const QDate &date)
-{
-    return date.toString(QStringLiteral("yyyyMMdd"));
-}
 
 QString Code(int weekday)
 {
@@ -56,6 +53,8 @@ QString WeekdaysRule(const QString &formula)
     }
     if (codes.isEmpty())
         return {};
+    if (codes.size() == 7)
+        return QStringLiteral("FREQ=DAILY");
     return QStringLiteral("FREQ=WEEKLY;BYDAY=") + codes.join(u',');
 }
 
@@ -127,33 +126,77 @@ QString Uid(const QString &line, int repeat)
            QStringLiteral("@datewright");
 }
 
-QStringList EventLines(const QString &line, const QString &uid, const QString &stamp,
-                       const QDate &from)
+void AddText(icalcomponent *event, icalproperty *property)
 {
+    icalcomponent_add_property(event, property);
+}
+
+icalproperty *DateProperty(icalproperty *property)
+{
+    icalproperty_add_parameter(property, icalparameter_new_value(ICAL_VALUE_DATE));
+    return property;
+}
+
+// The first day of a rule: the entry's own start when the rule falls on it,
+// else its first day from from on.
+std::optional<QDate> RuleStart(const QString &line, const QDate &from)
+{
+    const QDate start = EntryStart(line);
+    if (start.isValid() && ResolveDays(line, start.month(), start.year()).contains(start.day()))
+        return start;
+    const QList<QDate> days = DaysFrom(line, from, FirstDaySearchYears, 1);
+    return days.isEmpty() ? std::nullopt : std::optional<QDate>(days.first());
+}
+
+// The event of a line; nothing when it names no day.
+TComponentPtr EventOf(const QString &line, const QString &uid, const icaltimetype &stamp,
+                      const QDate &from)
+{
+    QList<QDate> days;
+    int length = 1;
     const QString rule = RuleOf(line);
-    // A rule starts on its first day, which may be decades away (a fifth
-    // Tuesday of February). The others list their days.
-    const QList<QDate> days = rule.isEmpty() ? DaysFrom(line, from, ExportedYears, MaxListedDays)
-                                             : DaysFrom(line, from, FirstDaySearchYears, 1);
-    if (days.isEmpty())
-        return {};
-    QStringList event{QStringLiteral("BEGIN:VEVENT"),
-                      QStringLiteral("UID:") + uid,
-                      QStringLiteral("DTSTAMP:") + stamp,
-                      QStringLiteral("SUMMARY:") + EscapeText(EntryName(line)),
-                      QStringLiteral("DTSTART;VALUE=DATE:") + DateText(days.first()),
-                      QStringLiteral("DTEND;VALUE=DATE:") + DateText(days.first().addDays(1))};
-    if (!rule.isEmpty()) {
-        event.append(QStringLiteral("RRULE:") + rule);
-    } else if (days.size() > 1) {
-        QStringList dates;
-        for (qsizetype i = 1; i < days.size(); ++i)
-            dates.append(DateText(days[i]));
-        event.append(QStringLiteral("RDATE;VALUE=DATE:") + dates.join(u','));
+    if (const std::optional<TDatedFormula> dated =
+            Marker(line) == u'=' ? ReadDatedFormula(FormulaField(line)) : std::nullopt) {
+        days = {dated->Date};
+        length = dated->Days;
+    } else if (!rule.isEmpty()) {
+        if (const std::optional<QDate> start = RuleStart(line, from))
+            days = {*start};
+    } else {
+        days = DaysFrom(line, from, ExportedYears, MaxListedDays);
     }
-    event.append(QStringLiteral("TRANSP:TRANSPARENT"));
-    event.append(QStringLiteral("END:VEVENT"));
+    if (days.isEmpty())
+        return nullptr;
+    TComponentPtr event(icalcomponent_new(ICAL_VEVENT_COMPONENT));
+    AddText(event.get(), icalproperty_new_uid(uid.toUtf8().constData()));
+    AddText(event.get(), icalproperty_new_dtstamp(stamp));
+    AddText(event.get(), icalproperty_new_summary(EntryName(line).toUtf8().constData()));
+    AddText(event.get(), DateProperty(icalproperty_new_dtstart(LibicalTime(days.first(), true))));
+    // Without an end an event of a date lasts that one day.
+    if (length > 1)
+        AddText(event.get(), DateProperty(icalproperty_new_dtend(
+                                 LibicalTime(days.first().addDays(length), true))));
+    if (!rule.isEmpty()) {
+        AddText(event.get(), icalproperty_new_rrule(
+                                 icalrecurrencetype_from_string(rule.toLatin1().constData())));
+    }
+    for (qsizetype i = 1; i < days.size(); ++i) {
+        icaldatetimeperiodtype date{};
+        date.time = LibicalTime(days[i], true);
+        date.period = icalperiodtype_null_period();
+        AddText(event.get(), DateProperty(icalproperty_new_rdate(date)));
+    }
     return event;
+}
+
+icaltimetype StampOf(const QDateTime &stamp)
+{
+    const QDateTime utc = stamp.toUTC();
+    icaltimetype time = LibicalTime(utc.date(), false);
+    time.hour = utc.time().hour();
+    time.minute = utc.time().minute();
+    time.second = utc.time().second();
+    return icaltime_set_timezone(&time, icaltimezone_get_utc_timezone());
 }
 
 } // namespace
@@ -162,19 +205,29 @@ TICalendarExport ExportICalendar(const QStringList &lines, const QDate &from,
                                  const QDateTime &stamp)
 {
     TICalendarExport result;
-    const QString stampText = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    QStringList calendar{QStringLiteral("BEGIN:VCALENDAR"), QStringLiteral("VERSION:2.0"),
-                         QStringLiteral("PRODID:-//Datewright//Recurring Dates//EN"),
-                         QStringLiteral("CALSCALE:GREGORIAN"), QStringLiteral("METHOD:PUBLISH")};
+    TComponentPtr calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(),
+                               icalproperty_new_prodid("-//Datewright//Recurring Dates//EN"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_method(ICAL_METHOD_PUBLISH));
+    const icaltimetype stampTime = StampOf(stamp);
     QHash<QString, int> repeats;
     for (const QString &line : lines) {
-        const QStringList event = EventLines(line, Uid(line, repeats[line]++), stampText, from);
-        if (event.isEmpty() && !TrimSpaces(line).isEmpty())
+        TComponentPtr event = EventOf(line, Uid(line, repeats[line]++), stampTime, from);
+        if (event)
+            icalcomponent_add_component(calendar.get(), event.release());
+        else if (!TrimSpaces(line).isEmpty())
             result.Skipped.append(DescribeEntry(line));
-        calendar += event;
     }
-    calendar.append(QStringLiteral("END:VCALENDAR"));
-    for (const QString &line : calendar)
-        result.Bytes += FoldContentLine(line);
+    const std::unique_ptr<char, TLibicalFree> text(icalcomponent_as_ical_string_r(calendar.get()));
+    const qsizetype size = qsizetype(std::strlen(text.get()));
+    if (size > MaxICalendarFileSize) {
+        result.Error = QStringLiteral("The calendar would be larger than %1 MB, more than the "
+                                      "program reads back; export fewer dates.")
+                           .arg(MaxICalendarFileSize / (qint64(1024) * 1024));
+        return result;
+    }
+    result.Bytes = QByteArray(text.get(), size);
     return result;
 }

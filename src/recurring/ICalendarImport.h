@@ -1,21 +1,21 @@
 #pragma once
 
+#include "ICalendarEvents.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-// Recurring dates taken from an iCalendar file (.ics): each event that
-// repeats yearly, monthly, weekly or daily in a way a formula can follow
-// exactly, and each single date (taken as that day of every year), becomes
-// an entry named by the event's summary. What no formula can follow (an
-// interval, an end, exceptions, several days) is listed, not guessed.
-
-inline constexpr qint64 MaxICalendarFileSize = qint64(16) * 1024 * 1024;
+// Recurring dates taken from an iCalendar file (.ics), read by libical: an
+// event repeating in a way a formula follows exactly becomes that formula,
+// with the date it started; an event that does not repeat becomes a dated
+// entry of its own date (or dates, when RDATE lists more). A timed event's
+// name starts with its time. What no formula can follow (an interval, an
+// end, exceptions, several days) is listed, not guessed.
 
 struct TICalendarImport
 {
-    // The entries made, each once (letter case ignored): those of repeating
-    // events in file order, then those of single dates.
+    // The entries made, each once (letter case ignored), in file order.
     QStringList Lines;
     // "Summary: why" for every event left out.
     QStringList Unsupported;

@@ -8,75 +8,15 @@
 
 namespace {
 
-// No rule a person writes lists more values than this in one part.
-constexpr int MaxValues = 64;
-constexpr int MaxNumber = 999;
-
-constexpr std::array<const char *, 7> WeekdayCodes{"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
-
-std::optional<int> ReadNumber(QStringView text)
+// values without repeats, in their order.
+QList<int> Distinct(const QList<int> &values)
 {
-    if (text.isEmpty() || text.size() > 4)
-        return std::nullopt;
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    if (!ok || value < -MaxNumber || value > MaxNumber)
-        return std::nullopt;
-    return value;
-}
-
-std::optional<int> WeekdayOfCode(QStringView code)
-{
-    for (int day = 0; day < 7; ++day) {
-        if (code.compare(QLatin1String(WeekdayCodes[day]), Qt::CaseInsensitive) == 0)
-            return day;
+    QList<int> distinct;
+    for (int value : values) {
+        if (!distinct.contains(value))
+            distinct.append(value);
     }
-    return std::nullopt;
-}
-
-// A list of numbers in low to high; false when a value is not a number in
-// the range or there are too many.
-bool ReadNumbers(const QString &text, int low, int high, QList<int> &values)
-{
-    const QStringList parts = text.split(u',');
-    if (parts.size() > MaxValues)
-        return false;
-    for (const QString &part : parts) {
-        const std::optional<int> value = ReadNumber(part);
-        if (!value || *value < low || *value > high || *value == 0)
-            return false;
-        values.append(*value);
-    }
-    return true;
-}
-
-bool ReadWeekdays(const QString &text, QList<std::pair<int, int>> &values)
-{
-    const QStringList parts = text.split(u',');
-    if (parts.size() > MaxValues)
-        return false;
-    for (const QString &part : parts) {
-        if (part.size() < 2)
-            return false;
-        const std::optional<int> weekday = WeekdayOfCode(QStringView(part).right(2));
-        if (!weekday)
-            return false;
-        int ordinal = 0;
-        if (part.size() > 2) {
-            const std::optional<int> read = ReadNumber(QStringView(part).chopped(2));
-            if (!read || *read == 0 || *read < -53 || *read > 53)
-                return false;
-            ordinal = *read;
-        }
-        values.append({ordinal, *weekday});
-    }
-    return true;
-}
-
-void Malformed(QString *why, const QString &part)
-{
-    if (why)
-        *why = QStringLiteral("has an unreadable rule part \"%1\"").arg(part.left(40));
+    return distinct;
 }
 
 TRuleFormulas Unsupported(const QString &why)
@@ -165,6 +105,9 @@ std::optional<QList<std::pair<int, int>>> ApplySetPosition(const TRecurrenceRule
 
 TRuleFormulas MonthlyFormulas(const TRecurrenceRule &rule, const QDate &start)
 {
+    if (std::any_of(rule.ByMonth.begin(), rule.ByMonth.end(),
+                    [](int month) { return month < 1 || month > 12; }))
+        return Unsupported(QStringLiteral("names a month that does not exist"));
     QList<int> months = rule.ByMonth;
     QList<int> monthDays = rule.ByMonthDay;
     QList<std::pair<int, int>> weekdays = rule.ByDay;
@@ -191,7 +134,13 @@ TRuleFormulas MonthlyFormulas(const TRecurrenceRule &rule, const QDate &start)
             return {{*window}, {}};
         return Unsupported(QStringLiteral("combines days of the month with weekdays"));
     }
-    const QList<int> formulaMonths = months.isEmpty() ? QList<int>{0} : months;
+    const QList<int> formulaMonths = Distinct(months.isEmpty() ? QList<int>{0} : months);
+    monthDays = Distinct(monthDays);
+    // Every month with every day: the pairs are counted before they are made.
+    if (formulaMonths.size() * monthDays.size() + weekdays.size() * formulaMonths.size() >
+        MaxRuleFormulas)
+        return Unsupported(
+            QStringLiteral("falls on more than %1 days of the year").arg(MaxRuleFormulas));
     TRuleFormulas result;
     for (int month : formulaMonths) {
         for (int day : monthDays) {
@@ -219,61 +168,12 @@ TRuleFormulas MonthlyFormulas(const TRecurrenceRule &rule, const QDate &start)
     }
     if (!everyWeekday.isEmpty())
         result.Formulas.append(WeekdayFormula(everyWeekday));
+    if (result.Formulas.isEmpty())
+        return Unsupported(QStringLiteral("falls on no day"));
     return result;
 }
 
 } // namespace
-
-TRecurrenceRule ParseRecurrenceRule(const QString &value, QString *why)
-{
-    TRecurrenceRule rule;
-    QString frequency;
-    const QStringList parts = value.split(u';', Qt::SkipEmptyParts);
-    if (parts.size() > MaxValues) {
-        Malformed(why, value);
-        return {};
-    }
-    for (const QString &part : parts) {
-        const qsizetype equals = part.indexOf(u'=');
-        if (equals <= 0) {
-            Malformed(why, part);
-            return {};
-        }
-        const QString key = part.left(equals).trimmed().toUpper();
-        const QString text = part.mid(equals + 1).trimmed();
-        bool ok = true;
-        if (key == u"FREQ") {
-            frequency = text.toUpper();
-        } else if (key == u"INTERVAL") {
-            const std::optional<int> interval = ReadNumber(text);
-            ok = interval && *interval >= 1;
-            rule.Interval = interval.value_or(1);
-        } else if (key == u"COUNT" || key == u"UNTIL") {
-            rule.Ends = true;
-        } else if (key == u"BYMONTH") {
-            ok = ReadNumbers(text, 1, 12, rule.ByMonth);
-        } else if (key == u"BYMONTHDAY") {
-            ok = ReadNumbers(text, -31, 31, rule.ByMonthDay);
-        } else if (key == u"BYSETPOS") {
-            ok = ReadNumbers(text, -366, 366, rule.BySetPos);
-        } else if (key == u"BYDAY") {
-            ok = ReadWeekdays(text, rule.ByDay);
-        } else if (key != u"WKST") {
-            rule.Unknown.append(key.left(20));
-        }
-        if (!ok) {
-            Malformed(why, part);
-            return {};
-        }
-    }
-    if (frequency.isEmpty()) {
-        if (why)
-            *why = QStringLiteral("has a rule without a frequency");
-        return {};
-    }
-    rule.Frequency = frequency;
-    return rule;
-}
 
 TRuleFormulas FormulasOfRule(const TRecurrenceRule &rule, const QDate &start)
 {

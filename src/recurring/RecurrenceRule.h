@@ -26,12 +26,10 @@ struct TRecurrenceRule
     QStringList Unknown;
 };
 
-// Reads the value of an RRULE; an empty Frequency, with why set, when the
-// rule is malformed.
-TRecurrenceRule ParseRecurrenceRule(const QString &value, QString *why);
-
 // The formulas that together give the days of rule, whose first occurrence is
-// start; when it cannot be followed exactly, no formulas and why.
+// start; when it cannot be followed exactly, no formulas and why. A rule
+// giving more than MaxRuleFormulas formulas is not followed either.
+inline constexpr int MaxRuleFormulas = 31;
 struct TRuleFormulas
 {
     QStringList Formulas;

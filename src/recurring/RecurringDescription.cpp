@@ -66,6 +66,23 @@ QString DescribeAnchored(const QString &formula)
     return date + QStringLiteral(" on ") + shifts.join(QStringLiteral(", "));
 }
 
+QString DayOfYear(const QDate &date)
+{
+    return Ordinal(date.day()) + QStringLiteral(" of ") + MonthOrEachMonth(date.month()) + u' ' +
+           QString::number(date.year());
+}
+
+QString DescribeDated(const QString &formula)
+{
+    const std::optional<TDatedFormula> read = ReadDatedFormula(formula);
+    if (!read)
+        return {};
+    if (read->Days == 1)
+        return DayOfYear(read->Date);
+    return DayOfYear(read->Date) + QStringLiteral(" to ") +
+           DayOfYear(read->Date.addDays(read->Days - 1));
+}
+
 } // namespace
 
 QString ShortWeekdayName(int weekday)
@@ -98,6 +115,8 @@ QString DescribeFormula(const QString &formula)
         return DescribeWeekdays(formula);
     case u'&':
         return DescribeAnchored(formula);
+    case u'=':
+        return DescribeDated(formula);
     default:
         return {};
     }
@@ -110,6 +129,7 @@ QString DescribeEntry(const QString &line)
     case u'$':
     case u'%':
     case u'&':
+    case u'=':
         return EntryName(line) + QStringLiteral(" (") + DescribeFormula(FormulaField(line)) + u')';
     default:
         return NameField(line);

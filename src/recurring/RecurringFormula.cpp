@@ -1,5 +1,6 @@
 #include "RecurringFormula.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -169,6 +170,56 @@ std::optional<TAnchoredFormula> ReadAnchoredFormula(const QString &formula)
     anchored.SaturdayShift = *first;
     anchored.SundayShift = *second;
     return anchored;
+}
+
+namespace {
+
+constexpr int LineWidth = NameWidth + FormulaWidth;
+constexpr int DateWidth = 8;
+const QString DateFormat = QStringLiteral("yyyyMMdd");
+const QString DayDigits = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+
+// Eight digits of a date, or an invalid date.
+QDate ReadDate(const QString &text)
+{
+    if (text.size() != DateWidth ||
+        !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return {};
+    return QDate::fromString(text, DateFormat);
+}
+
+} // namespace
+
+QString MakeDatedFormula(const TDatedFormula &formula)
+{
+    QString text = u'=' + formula.Date.toString(DateFormat);
+    if (formula.Days > 1)
+        text += DayDigits[std::min(formula.Days, MaxDatedDays)];
+    return text;
+}
+
+std::optional<TDatedFormula> ReadDatedFormula(const QString &formula)
+{
+    const QDate date = ReadDate(formula.mid(1, DateWidth));
+    if (!date.isValid())
+        return std::nullopt;
+    const QString days = TrimSpaces(formula.mid(1 + DateWidth));
+    if (days.isEmpty())
+        return TDatedFormula{date, 1};
+    const qsizetype found = DayDigits.indexOf(days[0].toUpper());
+    if (days.size() != 1 || found < 1)
+        return std::nullopt;
+    return TDatedFormula{date, int(found)};
+}
+
+QDate EntryStart(const QString &line)
+{
+    return ReadDate(line.mid(LineWidth, DateWidth));
+}
+
+QString WithEntryStart(const QString &line, const QDate &start)
+{
+    return PadToWidth(line, LineWidth) + start.toString(DateFormat);
 }
 
 QString Ordinal(int number)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QDate>
 #include <QString>
 
 #include <array>
@@ -26,10 +27,17 @@
 //              S days later when MM/DD is a Saturday, U days later when it
 //              is a Sunday (one digit each); no day when it falls on a
 //              weekday or its shift is 0.
+//   "=YYYYMMDD" a dated entry: the one day YYYY-MM-DD (an event that does
+//              not repeat). A tenth character gives the days it lasts:
+//              "2" to "9", then "A" = 10 ... "Z" = 35.
 //
-// The "&" kinds and the Easter offsets extend the older formulas for the
-// holiday sets; a program that knows only the older ones lists such lines
-// and puts them on no day. A line shorter than 121 characters has no formula.
+// The "&" kinds, the Easter offsets and the dated entries extend the older
+// formulas; a program that knows only the older ones lists such lines and
+// puts them on no day. A line shorter than 121 characters has no formula.
+//
+// A line taken from a calendar may go on after its formula with the date the
+// event started, "YYYYMMDD" at positions 131 to 138 (a birthday's year of
+// birth); older programs read the first 130 characters only.
 
 inline constexpr int NameWidth = 120;
 inline constexpr int FormulaWidth = 10;
@@ -85,6 +93,25 @@ struct TAnchoredFormula
 QString MakeAnchoredFormula(const TAnchoredFormula &formula);
 // Reads a "&" formula; nothing unless every field is present and in range.
 std::optional<TAnchoredFormula> ReadAnchoredFormula(const QString &formula);
+
+// The longest dated entry.
+inline constexpr int MaxDatedDays = 35;
+struct TDatedFormula
+{
+    QDate Date;
+    int Days = 1;
+};
+// "=YYYYMMDD" and the days' character when it lasts more than one day.
+QString MakeDatedFormula(const TDatedFormula &formula);
+// Reads a "=" formula; nothing unless the date is a real one and the days
+// 1 to MaxDatedDays.
+std::optional<TDatedFormula> ReadDatedFormula(const QString &formula);
+
+// The date a line's event started (positions 131 to 138); invalid when the
+// line has none.
+QDate EntryStart(const QString &line);
+// line (name and formula) followed by start.
+QString WithEntryStart(const QString &line, const QDate &start);
 
 // The number followed by "st", "nd", "rd" or "th".
 QString Ordinal(int number);

@@ -109,6 +109,21 @@ QList<int> AnchoredDays(const QString &formula, int month, int year)
     return days;
 }
 
+// The days of month of year a dated entry lasts over.
+QList<int> DatedDays(const QString &formula, int month, int year)
+{
+    const std::optional<TDatedFormula> read = ReadDatedFormula(formula);
+    if (!read)
+        return {};
+    const QDate first(year, month, 1);
+    const QDate from = std::max(read->Date, first);
+    const QDate to = std::min(read->Date.addDays(read->Days - 1), first.addMonths(1).addDays(-1));
+    QList<int> days;
+    for (QDate day = from; day <= to; day = day.addDays(1))
+        days.append(day.day());
+    return days;
+}
+
 bool MonthMatches(int formulaMonth, int month)
 {
     return formulaMonth == month || formulaMonth == 0;
@@ -135,6 +150,8 @@ bool CanFallInMonth(const QString &line, int month, int year)
     }
     case u'&':
         return !ReadAnchoredFormula(formula) || !AnchoredDays(formula, month, year).isEmpty();
+    case u'=':
+        return !ReadDatedFormula(formula) || !DatedDays(formula, month, year).isEmpty();
     default:
         return true;
     }
@@ -166,6 +183,8 @@ QList<int> ResolveDays(const QString &line, int month, int year)
         return DaysIn(EasterFeast(EasterKeyword(line), year), month, year);
     case u'&':
         return AnchoredDays(formula, month, year);
+    case u'=':
+        return DatedDays(formula, month, year);
     default:
         return {};
     }

@@ -10,7 +10,7 @@
 // line in the list the fill offers:
 //   no formula, "%" and unknown markers or Easter keywords: kept;
 //   "@" and "$": kept when the month field is month or 0;
-//   "#" Easter keywords and "&": kept when their day falls in the month;
+//   "#" Easter keywords, "&" and "=": kept when their day falls in the month;
 //   a formula whose fields cannot be read: kept, so that it is listed (it
 //     puts nothing).
 bool CanFallInMonth(const QString &line, int month, int year);
@@ -23,7 +23,8 @@ QStringList PreselectForMonth(const QStringList &lines, int month, int year);
 QList<int> ResolveDays(const QString &line, int month, int year);
 
 // The text put on those days: the name without spaces at both ends for "@",
-// "$" and "&"; the 120-character name field as it stands for "%" and "#".
+// "$", "&" and "="; the 120-character name field as it stands for "%" and
+// "#".
 QString FillText(const QString &line);
 
 // A line of text for a day of a month.

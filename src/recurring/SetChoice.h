@@ -23,6 +23,8 @@ struct TSetChoice
     TFillKind Fill = TFillKind::None;
     // The holiday set's name, or the iCalendar file's.
     QString FillName;
+    // Yearly events of an iCalendar file show the years since they began.
+    bool ShowAges = false;
 };
 
 // The document's page as it stands: one page, nothing filled in.

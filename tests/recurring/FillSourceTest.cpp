@@ -43,11 +43,12 @@ TEST(FillSource, ReadsHolidaySetsByCodeOrName)
         {"holidays:DE", nullptr},
     };
     for (const auto &c : cases) {
-        const TRecurringRead read = ReadFillSource(QString::fromUtf8(c.source), ProgramDir);
+        const TFillRead read = ReadFillSource(QString::fromUtf8(c.source), ProgramDir);
         EXPECT_TRUE(read.Error.isEmpty()) << c.source << ": " << read.Error.toStdString();
-        EXPECT_FALSE(read.Lines.isEmpty()) << c.source;
+        EXPECT_FALSE(read.Fill.Lines().isEmpty()) << c.source;
         if (c.holiday) {
-            EXPECT_TRUE(Names(read.Lines).contains(QString::fromUtf8(c.holiday))) << c.source;
+            EXPECT_TRUE(Names(read.Fill.Lines()).contains(QString::fromUtf8(c.holiday)))
+                << c.source;
         }
     }
 }
@@ -58,15 +59,18 @@ TEST(FillSource, ReadsRecurringDatesAndICalendarFiles)
     ASSERT_TRUE(folder.isValid());
     const QString entry = MakeEntry(QStringLiteral("Anniversary"), MakeDayOfMonthFormula(14, 2));
     const QString dax = Write(folder, QStringLiteral("mine.dax"), entry.toLatin1() + "\r\n");
-    EXPECT_EQ(ReadFillSource(dax, ProgramDir).Lines, QStringList{entry});
+    EXPECT_EQ(ReadFillSource(dax, ProgramDir).Fill.Lines(), QStringList{entry});
 
     const QString ics = Write(
         folder, QStringLiteral("dates.ICS"),
         "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nSUMMARY:Team day\r\n"
         "DTSTART;VALUE=DATE:20240312\r\nRRULE:FREQ=YEARLY\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
-    const TRecurringRead read = ReadFillSource(ics, ProgramDir);
+    // The events themselves fill the days, expanded month by month.
+    const TFillRead read = ReadFillSource(ics, ProgramDir);
     EXPECT_TRUE(read.Error.isEmpty()) << read.Error.toStdString();
-    EXPECT_EQ(Names(read.Lines), QStringList{QStringLiteral("Team day")});
+    EXPECT_TRUE(read.Fill.Lines().isEmpty());
+    EXPECT_EQ(read.Fill.DayLines(3, 2031), QList<TDayLine>({{12, QStringLiteral("Team day")}}));
+    EXPECT_TRUE(read.Fill.DayLines(4, 2031).isEmpty());
 }
 
 TEST(FillSource, ErrorsAreOneLine)
@@ -87,8 +91,8 @@ TEST(FillSource, ErrorsAreOneLine)
         {notICalendar, "cannot read"},
     };
     for (const auto &c : cases) {
-        const TRecurringRead read = ReadFillSource(c.source, ProgramDir);
-        EXPECT_TRUE(read.Lines.isEmpty()) << c.source.toStdString();
+        const TFillRead read = ReadFillSource(c.source, ProgramDir);
+        EXPECT_TRUE(read.Fill.IsEmpty()) << c.source.toStdString();
         EXPECT_TRUE(read.Error.contains(QString::fromUtf8(c.says))) << read.Error.toStdString();
         EXPECT_FALSE(read.Error.contains(u'\n')) << read.Error.toStdString();
     }

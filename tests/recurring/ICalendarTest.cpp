@@ -1,7 +1,6 @@
 #include "BuiltInHolidays.h"
 #include "ICalendarExport.h"
 #include "ICalendarImport.h"
-#include "ICalendarLines.h"
 #include "RecurringFormula.h"
 #include "RecurringResolve.h"
 
@@ -48,58 +47,6 @@ QStringList FormulasOf(const char *start, const char *rule)
 
 } // namespace
 
-TEST(ICalendarLines, UnfoldsAndSplits)
-{
-    const QByteArray bytes = "\xEF\xBB\xBF"
-                             "BEGIN:VCALENDAR\r\n"
-                             "SUMMARY:A long\r\n"
-                             "  name\r\n"
-                             "\tcontinued\n"
-                             "\r\n"
-                             "X:caf\xC3\r\n \xA9\r"
-                             "END:VCALENDAR";
-    EXPECT_EQ(UnfoldICalendarLines(bytes),
-              QList<QString>({"BEGIN:VCALENDAR", "SUMMARY:A long namecontinued",
-                              QStringLiteral("X:café"), "END:VCALENDAR"}));
-}
-
-TEST(ICalendarLines, ParsesNamesParametersAndValues)
-{
-    const std::optional<TContentLine> line =
-        ParseContentLine(QStringLiteral("dtstart;VALUE=DATE;X-NOTE=\"a:b;c\":20240101"));
-    ASSERT_TRUE(line);
-    EXPECT_EQ(line->Name, QStringLiteral("DTSTART"));
-    EXPECT_EQ(line->Parameter(QStringLiteral("VALUE")), QStringLiteral("DATE"));
-    EXPECT_EQ(line->Parameter(QStringLiteral("X-NOTE")), QStringLiteral("a:b;c"));
-    EXPECT_EQ(line->Value, QStringLiteral("20240101"));
-    EXPECT_EQ(ParseContentLine(QStringLiteral("SUMMARY:a:b"))->Value, QStringLiteral("a:b"));
-    EXPECT_FALSE(ParseContentLine(QStringLiteral("no colon")));
-    EXPECT_FALSE(ParseContentLine(QStringLiteral(":value")));
-    EXPECT_FALSE(ParseContentLine(QStringLiteral("X;P=\"unclosed:value")));
-}
-
-TEST(ICalendarLines, EscapesTextBothWays)
-{
-    const QString text = QStringLiteral("Tom, Jerry; and \\ friends\nline");
-    EXPECT_EQ(EscapeText(text), QStringLiteral("Tom\\, Jerry\\; and \\\\ friends\\nline"));
-    EXPECT_EQ(UnescapeText(EscapeText(text)), text);
-    EXPECT_EQ(UnescapeText(QStringLiteral("a\\Nb\\")), QStringLiteral("a\nb\\"));
-}
-
-TEST(ICalendarLines, FoldsAt75OctetsWithoutSplittingACharacter)
-{
-    const QString line = QStringLiteral("SUMMARY:") + QString(200, QChar(0xE9));
-    const QByteArray folded = FoldContentLine(line);
-    for (const QByteArray &physical : folded.split('\n')) {
-        EXPECT_LE(physical.size(), 76); // 75 octets and the CR
-        if (physical.size() > 1) {
-            EXPECT_NE(uchar(physical[physical.startsWith(' ') ? 1 : 0]) & 0xC0, 0x80);
-        }
-    }
-    EXPECT_EQ(UnfoldICalendarLines(folded), QList<QString>({line}));
-    EXPECT_EQ(FoldContentLine(QStringLiteral("END:VEVENT")), QByteArray("END:VEVENT\r\n"));
-}
-
 TEST(ICalendarImport, RulesFormulasCanFollow)
 {
     const std::pair<std::pair<const char *, const char *>, QStringList> cases[] = {
@@ -124,7 +71,7 @@ TEST(ICalendarImport, RulesFormulasCanFollow)
         {{"20240101", "FREQ=YEARLY;BYDAY=MO"}, {"%2"}},
         {{"20240101", "FREQ=YEARLY;BYMONTHDAY=15"}, {"@0015"}},
         {{"20240101", "freq=yearly;bymonth=3;byday=2su"}, {"$1 0 3"}},
-        {{"20240315", ""}, {"@0315"}},
+        {{"20240315", ""}, {"=20240315"}},
     };
     for (const auto &[event, formulas] : cases) {
         const QStringList found = FormulasOf(event.first, event.second);
@@ -149,8 +96,8 @@ TEST(ICalendarImport, RulesNoFormulaCanFollowAreReportedNotGuessed)
         {"FREQ=YEARLY;BYMONTH=6;BYDAY=MO", "every weekday"},
         {"FREQ=HOURLY", "hourly"},
         {"FREQ=MONTHLY;BYDAY=6MO", "!"},
-        {"BYMONTH=1", "frequency"},
-        {"FREQ=YEARLY;BYMONTH=13", "unreadable"},
+        {"BYMONTH=1", "unreadable RRULE"},
+        {"FREQ=YEARLY;BYMONTH=13", "month that does not exist"},
         {"FREQ=YEARLY;BYDAY=XX", "unreadable"},
         {"FREQ=YEARLY;INTERVAL=0", "unreadable"},
         {"garbage", "unreadable"},
@@ -173,36 +120,40 @@ TEST(ICalendarImport, EventsAsAWhole)
         "BEGIN:VEVENT\r\nSUMMARY:Mum\\, birthday\r\nDTSTART;VALUE=DATE:19600412\r\n"
         "RRULE:FREQ=YEARLY\r\n"
         "BEGIN:VALARM\r\nSUMMARY:Alarm\r\nTRIGGER:-PT15M\r\nEND:VALARM\r\nEND:VEVENT\r\n"
-        // Single dates of one summary on the same day each year: one entry.
+        // Single dates are dated entries, each of its own year.
         "BEGIN:VEVENT\r\nSUMMARY:Christmas\r\nDTSTART;VALUE=DATE:20241225\r\nEND:VEVENT\r\n"
         "BEGIN:VEVENT\r\nSUMMARY:Christmas\r\nDTSTART;VALUE=DATE:20251225\r\nEND:VEVENT\r\n"
-        // On different days: reported.
-        "BEGIN:VEVENT\r\nSUMMARY:Easter\r\nDTSTART;VALUE=DATE:20240331\r\nEND:VEVENT\r\n"
-        "BEGIN:VEVENT\r\nSUMMARY:Easter\r\nDTSTART;VALUE=DATE:20250420\r\nEND:VEVENT\r\n"
         "BEGIN:VEVENT\r\nSUMMARY:Holiday\r\nDTSTART;VALUE=DATE:20240801\r\n"
         "DTEND;VALUE=DATE:20240815\r\nEND:VEVENT\r\n"
-        "BEGIN:VEVENT\r\nSUMMARY:Meeting\r\nDTSTART:20240301T090000\r\n"
-        "DTEND:20240301T100000\r\nRRULE:FREQ=MONTHLY;BYDAY=1FR\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nSUMMARY:Trip\r\nDTSTART;VALUE=DATE:20240101\r\n"
+        "DURATION:P40D\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nSUMMARY:Visits\r\nDTSTART;VALUE=DATE:20240301\r\n"
+        "RDATE;VALUE=DATE:20240315,20240402\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nSUMMARY:Meeting\r\nDTSTART:20240301T180000\r\n"
+        "DTEND:20240301T190000\r\nRRULE:FREQ=MONTHLY;BYDAY=1FR\r\nEND:VEVENT\r\n"
         "BEGIN:VEVENT\r\nSUMMARY:Moved\r\nRECURRENCE-ID:20240405T090000\r\n"
         "DTSTART:20240406T090000\r\nEND:VEVENT\r\n"
         "BEGIN:VEVENT\r\nSUMMARY:Gym\r\nDTSTART:20240301T090000\r\n"
         "RRULE:FREQ=WEEKLY\r\nEXDATE:20240308T090000\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nSUMMARY:Off\r\nSTATUS:CANCELLED\r\nDTSTART:20240301\r\nEND:VEVENT\r\n"
         "BEGIN:VEVENT\r\nSUMMARY:No start\r\nEND:VEVENT\r\n"
-        "BEGIN:VEVENT\r\nSUMMARY:Bad start\r\nDTSTART:2024-03-01\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nSUMMARY:Bad start\r\nDTSTART:March\r\nEND:VEVENT\r\n"
         "BEGIN:VTODO\r\nSUMMARY:Todo\r\nDTSTART:20240301\r\nEND:VTODO\r\n"
         "END:VCALENDAR\r\n";
     const TICalendarImport import = ImportICalendar(bytes);
     EXPECT_TRUE(import.Error.isEmpty());
-    ASSERT_EQ(import.Lines.size(), 3);
-    EXPECT_EQ(import.Lines[0], MakeEntry(QStringLiteral("Mum, birthday"), QStringLiteral("@0412")));
-    EXPECT_EQ(import.Lines[1], MakeEntry(QStringLiteral("Meeting"), QStringLiteral("$0 5 0")));
-    EXPECT_EQ(import.Lines[2], MakeEntry(QStringLiteral("Christmas"), QStringLiteral("@1225")));
+    EXPECT_EQ(
+        import.Lines,
+        QStringList({WithEntryStart(MakeEntry("Mum, birthday", "@0412"), QDate(1960, 4, 12)),
+                     MakeEntry("Christmas", "=20241225"), MakeEntry("Christmas", "=20251225"),
+                     MakeEntry("Holiday", "=20240801E"), MakeEntry("Visits", "=20240301"),
+                     MakeEntry("Visits", "=20240315"), MakeEntry("Visits", "=20240402"),
+                     WithEntryStart(MakeEntry("6:00 PM Meeting", "$0 5 0"), QDate(2024, 3, 1))}));
     EXPECT_EQ(
         import.Unsupported,
-        QStringList({"Holiday: lasts several days", "Moved: changes one date of another event",
+        QStringList({"Trip: lasts more than 35 days", "Moved: changes one date of another event",
                      "Gym: has added or left-out dates", "No start: has no start date",
-                     "Bad start: has an unreadable start date",
-                     "Easter: falls on different days in different years"}));
+                     "Bad start: has an unreadable DTSTART"}));
 }
 
 TEST(ICalendarImport, DuplicatesAreTakenOnce)
@@ -246,6 +197,9 @@ TEST(ICalendarExport, RulesOfEachKind)
         MakeEntry(QStringLiteral("Weekend"), QStringLiteral("%17")),
         MakeEntry(QStringLiteral("Victoria Day"), QStringLiteral("&0524<1")),
         MakeEntry(QStringLiteral("Never"), QStringLiteral("@0231")),
+        MakeEntry(QStringLiteral("Conference"), MakeDatedFormula({QDate(2026, 9, 12), 3})),
+        WithEntryStart(MakeEntry(QStringLiteral("Anna"), QStringLiteral("@0412")),
+                       QDate(1980, 4, 12)),
         QString(),
     };
     const TICalendarExport exported = ExportICalendar(lines, from, stamp);
@@ -253,18 +207,23 @@ TEST(ICalendarExport, RulesOfEachKind)
     EXPECT_TRUE(text.startsWith(QStringLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n")));
     EXPECT_TRUE(text.endsWith(QStringLiteral("END:VCALENDAR\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("SUMMARY:Payday\\; monthly\\, fifth\r\n")));
-    EXPECT_TRUE(text.contains(QStringLiteral("DTSTART;VALUE=DATE:20240105\r\nDTEND;VALUE=DATE:"
-                                             "20240106\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=5\r\n")));
-    EXPECT_TRUE(
-        text.contains(QStringLiteral("DTSTART;VALUE=DATE:20241128\r\nDTEND;VALUE=DATE:"
-                                     "20241129\r\nRRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=4TH\r\n")));
-    EXPECT_TRUE(text.contains(QStringLiteral("RRULE:FREQ=MONTHLY;BYMONTHDAY=-1\r\n")));
-    EXPECT_TRUE(text.contains(QStringLiteral("RRULE:FREQ=WEEKLY;BYDAY=SU,SA\r\n")));
+    EXPECT_TRUE(text.contains(
+        QStringLiteral("DTSTART;VALUE=DATE:20240105\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=5\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral(
-        "RRULE:FREQ=YEARLY;BYMONTH=5;BYMONTHDAY=18,19,20,21,22,23,24;BYDAY=MO\r\n")));
+        "DTSTART;VALUE=DATE:20241128\r\nRRULE:FREQ=YEARLY;BYDAY=4TH;BYMONTH=11\r\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("RRULE:FREQ=MONTHLY;BYMONTHDAY=-1\r\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("RRULE:FREQ=WEEKLY;BYDAY=SA,SU\r\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral(
+        "RRULE:FREQ=YEARLY;BYDAY=MO;BYMONTHDAY=18,19,20,21,22,23,24;BYMONTH=5\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("DTSTAMP:20240102T030405Z\r\n")));
+    // Regression: a one-off event came back as a yearly one.
+    EXPECT_TRUE(text.contains(QStringLiteral("SUMMARY:Conference\r\nDTSTART;VALUE=DATE:20260912\r\n"
+                                             "DTEND;VALUE=DATE:20260915\r\nEND:VEVENT")));
+    // Regression: a birthday started in the year of the export.
+    EXPECT_TRUE(text.contains(QStringLiteral("SUMMARY:Anna\r\nDTSTART;VALUE=DATE:19800412\r\nRRULE:"
+                                             "FREQ=YEARLY;BYMONTHDAY=12;BYMONTH=4")));
     EXPECT_EQ(exported.Skipped, QStringList({"Never (31st of February)"}));
-    EXPECT_EQ(text.count(QStringLiteral("BEGIN:VEVENT")), 5);
+    EXPECT_EQ(text.count(QStringLiteral("BEGIN:VEVENT")), 7);
 }
 
 TEST(ICalendarExport, ReadsBackThroughTheImport)

@@ -1,7 +1,9 @@
 #include "RecurringFile.h"
 
 #include "ProgramFolder.h"
+#include "RecurringDescription.h"
 #include "RecurringFormula.h"
+#include "RecurringResolve.h"
 
 #include <QDir>
 #include <QFile>
@@ -159,4 +161,44 @@ TEST(RecurringFile, KeepsTheLegacyFileWhenTheNewOneCannotBeWritten)
     ASSERT_TRUE(QDir(folder.Path(QString())).mkdir(QStringLiteral("DWRECUR.DAX")));
     EXPECT_TRUE(ConvertLegacyRecurringFile());
     EXPECT_TRUE(QFile::exists(folder.Path(QStringLiteral("DWRECUR.DAT"))));
+}
+
+// A file with dated entries and kept start dates, as this program writes it,
+// must do no harm to an older build: tests/recurring/oldbuild/old_reader.sh
+// built the reader of the commit before them and kept what it makes of the
+// file beside it. That build reads the file without error, lists every
+// line, puts the dated entries on no day and the others on their days.
+TEST(RecurringFile, DatedEntriesAreListedAndSkippedByAnOlderBuild)
+{
+    const QString folder = QStringLiteral(DW_TEST_DATA "/recurring/");
+    const QStringList lines{
+        WithEntryStart(MakeEntry(QStringLiteral("Anna's birthday"), QStringLiteral("@0412")),
+                       QDate(1980, 4, 12)),
+        MakeEntry(QStringLiteral("Conference"), MakeDatedFormula({QDate(2025, 9, 12), 3})),
+        MakeEntry(QStringLiteral("Dentist"), MakeDatedFormula({QDate(2024, 11, 5), 1})),
+        WithEntryStart(MakeEntry(QStringLiteral("Thanksgiving"), QStringLiteral("$3 4 11")),
+                       QDate(2024, 11, 28)),
+    };
+    QFile fixture(folder + QStringLiteral("dated-entries.dax"));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    EXPECT_EQ(JoinRecurringLines(lines), fixture.readAll());
+
+    QFile old(folder + QStringLiteral("dated-entries.old-build.txt"));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    const QStringList said = QString::fromUtf8(old.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(said.first(), QStringLiteral("error: none"));
+    EXPECT_EQ(said.filter(QStringLiteral("listed: ")).size(), 4);
+    EXPECT_TRUE(said.filter(QStringLiteral(": Conference")).filter(QStringLiteral("-")).isEmpty());
+    EXPECT_TRUE(said.filter(QStringLiteral(": Dentist")).filter(QStringLiteral("-")).isEmpty());
+    EXPECT_TRUE(said.contains(QStringLiteral("2024-04-12: Anna's birthday")));
+
+    // This build puts them on their days.
+    EXPECT_EQ(DayLines(lines, 9, 2025),
+              QList<TDayLine>({{12, "Conference"}, {13, "Conference"}, {14, "Conference"}}));
+    EXPECT_EQ(DayLines(lines, 11, 2024), QList<TDayLine>({{5, "Dentist"}, {28, "Thanksgiving"}}));
+    EXPECT_EQ(DescribeEntry(lines[1]),
+              QStringLiteral("Conference (12th of September 2025 to 14th of September 2025)"));
+    EXPECT_TRUE(DayLines(lines, 11, 2025).contains(TDayLine{27, "Thanksgiving"}));
+    EXPECT_EQ(EntryStart(lines[0]), QDate(1980, 4, 12));
+    EXPECT_FALSE(EntryStart(lines[1]).isValid());
 }

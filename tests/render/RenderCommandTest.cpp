@@ -147,3 +147,39 @@ TEST(RenderCommand, JpegWithoutThePictureLibraryFailsAndWritesNothing)
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_FALSE(QFile::exists(folder.filePath("$N$VIEW$.BMP")));
 }
+
+// A page filled from an iCalendar file is saved filled and described cell by
+// cell, so a script can check it without reading a picture.
+TEST(RenderCommand, FilledPagesAreSavedAndDescribed)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString ics = folder.filePath("mine.ics");
+    {
+        QFile file(ics);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
+                   "BEGIN:VEVENT\r\nUID:a\r\nSUMMARY:Party\r\nDTSTART;VALUE=DATE:20261222\r\n"
+                   "END:VEVENT\r\nBEGIN:VEVENT\r\nUID:b\r\nSUMMARY:Club meeting\r\n"
+                   "DTSTART:20261203T180000\r\nRRULE:FREQ=MONTHLY;BYDAY=1TH\r\nEND:VEVENT\r\n"
+                   "BEGIN:VEVENT\r\nUID:c\r\nSUMMARY:Choir\r\nDTSTART:20261203T080000\r\n"
+                   "END:VEVENT\r\nEND:VCALENDAR\r\n");
+    }
+    const QString saved = folder.filePath("filled.dwc");
+    QProcess render;
+    render.start(QStringLiteral(DW_TEST_PROGRAM_DIR "/datewright-render"),
+                 {"--month", "12", "--year", "2026", "--fill", ics, "--save", saved, "--info"});
+    ASSERT_TRUE(render.waitForFinished(60000));
+    ASSERT_EQ(render.exitCode(), 0) << render.readAllStandardError().toStdString();
+    const QByteArray info = render.readAllStandardOutput();
+    // December 2026 starts on a Tuesday: the 3rd is in cell 5, the 22nd in 24.
+    // Each filled line is a paragraph and leaves an empty one after it.
+    EXPECT_TRUE(info.contains(R"("cells":[{"day":3,"index":5,"text":"8:00 AM Choir\n\n6:00 PM )"
+                              R"(Club meeting"},{"day":22,"index":24,"text":"Party"}])"))
+        << info.toStdString();
+    TCalendarPage page;
+    ASSERT_FALSE(page.LoadFromFile(saved));
+    EXPECT_FALSE(page.CellDocument(5)->IsEmpty());
+    EXPECT_FALSE(page.CellDocument(24)->IsEmpty());
+    EXPECT_TRUE(page.CellDocument(25)->IsEmpty());
+}

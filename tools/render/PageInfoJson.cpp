@@ -1,5 +1,6 @@
 #include "PageInfoJson.h"
 
+#include "CalendarDates.h"
 #include "CalendarPage.h"
 #include "CalendarPageStyleFields.h"
 #include "Component.h"
@@ -73,14 +74,33 @@ QJsonObject StyleJson(const TCalendarPage &page)
     return style.Object;
 }
 
+// The day a cell shows: the month grid's day of the main month, the day
+// row of a planner as drawn; 0 for a cell of no day.
+int DayOfCell(const TCalendarPage &page, int index)
+{
+    if (page.LayoutKind() == 0)
+        return DayInCell(index, page.MainCalMonth(), page.MainCalYear(), page.StartOfWeek());
+    return page.CellDay(index);
+}
+
+// A cell's text, its paragraphs joined by line feeds; the empty paragraph a
+// filled line leaves for the next one is left out.
+QString PlainText(const TWPRTFTextPaint &document)
+{
+    QString text = document.Document().toPlainText();
+    while (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
 QJsonArray CellsJson(const TCalendarPage &page)
 {
     QJsonArray cells;
     for (int index = 1; index <= CellCount; ++index) {
         const TWPRTFTextPaint *document = page.CellDocument(index);
         if (!document->IsEmpty())
-            cells.append(
-                QJsonObject{{"index", index}, {"text", document->Document().toPlainText()}});
+            cells.append(QJsonObject{
+                {"index", index}, {"day", DayOfCell(page, index)}, {"text", PlainText(*document)}});
     }
     return cells;
 }

@@ -174,7 +174,7 @@ QString Render(const TRenderOptions &options, int workers, QByteArray &output)
 {
     if (QString error = CheckFileNames(options); !error.isEmpty())
         return error;
-    TRecurringRead fill;
+    TFillRead fill;
     if (!options.Fill.isEmpty()) {
         fill = ReadFillSource(options.Fill, ProgramFolder());
         if (!fill.Error.isEmpty())
@@ -185,12 +185,19 @@ QString Render(const TRenderOptions &options, int workers, QByteArray &output)
         return error;
     if (QString error = ApplyRenderOptions(options, page); !error.isEmpty())
         return error;
+    // The pages are copies: the document's own page stays as it was read.
+    const TCalendarSet set(page, TCalendarSet::PeriodOf(page), options.Count, fill.Fill);
+    // Saved and described filled, as its first page shows it.
+    std::unique_ptr<TCalendarPage> filled;
+    if (!options.Fill.isEmpty())
+        filled = set.Page(0);
+    const TCalendarPage &shown = filled ? *filled : page;
     if (!options.Save.isEmpty()) {
-        if (QString error = Save(page, options.Save); !error.isEmpty())
+        if (QString error = Save(shown, options.Save); !error.isEmpty())
             return error;
     }
     if (options.Info)
-        output += PageInfoJson(page) + '\n';
+        output += PageInfoJson(shown) + '\n';
     if (options.Geometry) {
         RenderPageImage(page);
         output += GeometryJson(page) + '\n';
@@ -201,8 +208,6 @@ QString Render(const TRenderOptions &options, int workers, QByteArray &output)
     if (page.BorderRect().Width() < 2 || page.BorderRect().Height() < 2)
         return QStringLiteral("the margins leave no page: together they are as wide or as tall "
                               "as the paper");
-    // The pages are copies: the document's own page stays as it was read.
-    const TCalendarSet set(page, TCalendarSet::PeriodOf(page), options.Count, fill.Lines);
     return Suffix(options.Output) == u"pdf" ? WritePdf(page, set, options)
                                             : WritePictures(set, options, workers);
 }

@@ -246,7 +246,8 @@ void TCalendarMain::SetButtons()
     state.PaletteOnScreen = IconPalette && IconPalette->isVisible();
     const TButtonFlags flags = ButtonFlags(state);
 
-    for (QAction *item : {mnuFillCalendarwithRecurringDates, mnuUserTitle, mnuClearAllCellContents})
+    for (QAction *item : {mnuFillCalendarwithRecurringDates, mnuFillCalendarFromICalendar,
+                          mnuUserTitle, mnuClearAllCellContents})
         item->setEnabled(flags.CellCommands);
     ShowHideIconTool->setEnabled(flags.CellCommands);
     mnuSave->setEnabled(flags.Save);
@@ -475,6 +476,8 @@ void TCalendarMain::ConnectCommands()
     connect(DefaultEditorFont1, &QAction::triggered, this, &TCalendarMain::DefaultEditorFont1Click);
     connect(mnuFillCalendarwithRecurringDates, &QAction::triggered, this,
             &TCalendarMain::mnuFillCalendarwithRecurringDatesClick);
+    connect(mnuFillCalendarFromICalendar, &QAction::triggered, this,
+            &TCalendarMain::mnuFillCalendarFromICalendarClick);
     connect(mnuEditrecurringDates, &QAction::triggered, this,
             &TCalendarMain::mnuEditrecurringDatesClick);
     connect(mnuPrintSetup, &QAction::triggered, this, &TCalendarMain::mnuPrintSetupClick);

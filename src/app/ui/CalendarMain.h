@@ -63,6 +63,7 @@ public:
     QAction *mnuSaveAsPDF, *N1;
     QAction *mnuProperties, *mnuUserTitle, *mnuCancelChanges, *mnuClearAllCellContents;
     QAction *DefaultEditorFont1, *N7, *mnuFillCalendarwithRecurringDates;
+    QAction *mnuFillCalendarFromICalendar;
     QAction *mnuEditrecurringDates, *N5, *mnuPrintCalendar, *mnuPrintSetup, *N2, *Exit1;
     // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z.
     QAction *mnuUndo = nullptr, *mnuRedo = nullptr;
@@ -200,6 +201,7 @@ public:
     // The recurring dates: their editor, and the fill of the page's month.
     void mnuEditrecurringDatesClick();
     void mnuFillCalendarwithRecurringDatesClick();
+    void mnuFillCalendarFromICalendarClick();
     // Appends each line as a paragraph of its own to the cell of its day of
     // the page's month (the cells already edited stored first, the cell
     // last clicked opened again afterwards), and marks the document changed.

@@ -118,6 +118,8 @@ void TCalendarMain::CreateMenus()
     N7 = AddSeparator(FileMenu, u"N7"_s);
     mnuFillCalendarwithRecurringDates = AddItem(FileMenu, u"mnuFillCalendarwithRecurringDates"_s,
                                                 u"Fill Calendar with Recurring Dates"_s);
+    mnuFillCalendarFromICalendar = AddItem(FileMenu, u"mnuFillCalendarFromICalendar"_s,
+                                           u"Fill Calendar from iCalendar File..."_s);
     mnuEditrecurringDates =
         AddItem(FileMenu, u"mnuEditrecurringDates"_s, u"Edit Recurring Dates"_s);
     N5 = AddSeparator(FileMenu, u"N5"_s);

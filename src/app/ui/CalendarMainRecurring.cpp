@@ -5,7 +5,10 @@
 #include "CalendarPanel32.h"
 #include "CellAppend.h"
 #include "EditRecurringDates.h"
+#include "EventOccurrences.h"
+#include "FileNamePrompt.h"
 #include "FloatingPalette.h"
+#include "ICalendarEvents.h"
 #include "Messages.h"
 #include "ModalDialog.h"
 #include "ProgramFolder.h"
@@ -14,6 +17,7 @@
 #include "SelectRecurringDates.h"
 #include "WindowPlacement.h"
 
+#include <QFileDialog>
 #include <QFileInfo>
 
 namespace {
@@ -78,6 +82,29 @@ void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
         TPaletteAway away(*this);
         FillFromRecurringDates();
     }
+    SetButtons();
+}
+
+void TCalendarMain::mnuFillCalendarFromICalendarClick()
+{
+    QFileDialog dialog(this, QStringLiteral("Fill Calendar from iCalendar File"),
+                       FileDialogFolder(),
+                       QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+    dialog.setObjectName(QStringLiteral("FillFromICalendarDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const QString fileName = AskFileName(dialog);
+    if (fileName.isEmpty())
+        return;
+    const TICalendarRead read = ReadICalendarFile(fileName);
+    if (!read.Calendar)
+        return ShowInformation(QStringLiteral("The calendar could not be read.\r\n") + read.Error);
+    const QList<TDayLine> lines = EventDayLines(*read.Calendar, CalendarPanel->MainCalMonth(),
+                                                CalendarPanel->MainCalYear(), {});
+    if (lines.isEmpty())
+        return ShowInformation(
+            QStringLiteral("No events of the calendar fall in the current month"));
+    PuttextOnDays(lines);
     SetButtons();
 }
 

@@ -49,9 +49,11 @@ TDefaultFont TCalendarMain::DefaultFillFont()
 
 std::unique_ptr<TCalendarSet> TCalendarMain::MakeCalendarSet(const TSetChoice &choice)
 {
-    TRecurringRead fill;
+    TFillRead fill;
     if (const QString source = FillSourceOf(choice); !source.isEmpty()) {
-        fill = ReadFillSource(source, ProgramFolder());
+        TEventTextOptions options;
+        options.Ages = choice.ShowAges;
+        fill = ReadFillSource(source, ProgramFolder(), options);
         if (!fill.Error.isEmpty()) {
             ShowInformation(u"The days could not be filled.\r\n"_s + fill.Error);
             return nullptr;
@@ -59,7 +61,7 @@ std::unique_ptr<TCalendarSet> TCalendarMain::MakeCalendarSet(const TSetChoice &c
     }
     const QDate start = choice.WholeSet ? choice.Start : TCalendarSet::PeriodOf(*CalendarPanel);
     return std::make_unique<TCalendarSet>(*CalendarPanel, start, choice.WholeSet ? choice.Count : 1,
-                                          fill.Lines, DefaultFillFont());
+                                          fill.Fill, DefaultFillFont());
 }
 
 std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, const QString &fileName,

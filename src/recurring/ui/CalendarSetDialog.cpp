@@ -4,6 +4,7 @@
 #include "FileNamePrompt.h"
 #include "Messages.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFileDialog>
@@ -106,9 +107,12 @@ void TCalendarSetDialog::BuildFill(const QString &programFolder)
     auto *fileRow = new QHBoxLayout;
     fileRow->addWidget(ICalendarFile, 1);
     fileRow->addWidget(BrowseButton);
+    ShowAges = new QCheckBox(u"Show the &age on birthdays and anniversaries"_s, this);
+    ShowAges->setObjectName(u"ShowAges"_s);
     auto *form = new QFormLayout;
     form->addRow(u"&Fill the days from"_s, FillFrom);
     form->addRow(QString(), fileRow);
+    form->addRow(QString(), ShowAges);
     qobject_cast<QVBoxLayout *>(layout())->addLayout(form);
     connect(FillFrom, &QComboBox::activated, this, [this] { m_fillChosen = true; });
     connect(FillFrom, &QComboBox::currentIndexChanged, this, &TCalendarSetDialog::FillFromChange);
@@ -148,6 +152,7 @@ TSetChoice TCalendarSetDialog::Choice() const
         choice.FillName = FillFrom->currentData(SetNameRole).toString();
     else if (choice.Fill == TFillKind::ICalendar)
         choice.FillName = ICalendarFile->text().trimmed();
+    choice.ShowAges = choice.Fill == TFillKind::ICalendar && ShowAges->isChecked();
     return choice;
 }
 
@@ -158,6 +163,7 @@ void TCalendarSetDialog::SetChoice(const TSetChoice &choice)
     PageCount->setValue(choice.Count);
     if (choice.Fill == TFillKind::ICalendar)
         ICalendarFile->setText(choice.FillName);
+    ShowAges->setChecked(choice.ShowAges);
     ChooseFill(choice.Fill, choice.FillName);
     m_fillChosen = true;
     (choice.WholeSet ? PageSet : ThisPage)->setChecked(true);
@@ -189,6 +195,7 @@ void TCalendarSetDialog::FillFromChange()
     const bool file = Choice().Fill == TFillKind::ICalendar;
     ICalendarFile->setEnabled(file);
     BrowseButton->setEnabled(file);
+    ShowAges->setEnabled(file);
 }
 
 void TCalendarSetDialog::BrowseButtonClick()

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -31,6 +32,7 @@ public:
     QDateEdit *StartDate;
     QComboBox *FillFrom;
     QLineEdit *ICalendarFile;
+    QCheckBox *ShowAges;
     QPushButton *BrowseButton, *OkButton, *CancelButton;
 
     TSetChoice Choice() const;

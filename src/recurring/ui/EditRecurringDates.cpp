@@ -186,7 +186,10 @@ int TEditRecurringDates::AddMissing(const QStringList &lines)
 {
     int added = 0;
     for (const QString &line : lines) {
-        if (!m_lines.ContainsIgnoringCase(line)) {
+        // A date kept from a calendar does not make a line already there new.
+        const QString bare =
+            EntryStart(line).isValid() ? line.left(NameWidth + FormulaWidth) : line;
+        if (!m_lines.ContainsIgnoringCase(line) && !m_lines.ContainsIgnoringCase(bare)) {
             Add(line);
             ++added;
         }
@@ -239,8 +242,8 @@ void TEditRecurringDates::ImportButtonClick()
     const int added = AddMissing(import.Lines);
     QString report = QStringLiteral("%1 recurring dates were added.").arg(added);
     if (!import.Unsupported.isEmpty())
-        report += QStringLiteral("\r\n\r\nThese events repeat in a way no recurring date can "
-                                 "follow and were left out:\r\n") +
+        report += QStringLiteral("\r\n\r\nThese events cannot be kept as recurring dates "
+                                 "and were left out:\r\n") +
                   Listed(import.Unsupported);
     ShowInformation(report);
     SelectFirstIfNone();
@@ -255,6 +258,11 @@ void TEditRecurringDates::ExportButtonClick()
     const QDate from(QDate::currentDate().year(), 1, 1);
     const TICalendarExport exported =
         ExportICalendar(m_lines.Lines(), from, QDateTime::currentDateTimeUtc());
+    if (!exported.Error.isEmpty()) {
+        ShowInformation(QStringLiteral("The recurring dates could not be exported.\r\n") +
+                        exported.Error);
+        return;
+    }
     if (const std::optional<QString> error = SaveBytesFile(exported.Bytes, fileName)) {
         ShowInformation(QStringLiteral("The recurring dates could not be exported.\r\n") + *error);
         return;

@@ -62,6 +62,7 @@ TEST(CalendarMainCommandsTest, MenusHoldEveryItemInOrderWithRecentFilesAppended)
                                                         u"&Default Editor Font"_s,
                                                         u"-"_s,
                                                         u"Fill Calendar with Recurring Dates"_s,
+                                                        u"Fill Calendar from iCalendar File..."_s,
                                                         u"Edit Recurring Dates"_s,
                                                         u"-"_s,
                                                         u"P&rint Calendar"_s,

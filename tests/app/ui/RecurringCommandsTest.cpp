@@ -9,6 +9,8 @@
 #include "RecurringRows.h"
 #include "SelectRecurringDates.h"
 
+#include <QFile>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -235,4 +237,48 @@ TEST_F(RecurringCommandsTest, TheCellBeingEditedIsStoredAndTheLastClickedOpenedA
     EXPECT_TRUE(window.CellEditing);
     EXPECT_EQ(window.CurrentCell, CellOfDay(25));
     EXPECT_EQ(window.WPRichText1->RtfText().Document().toPlainText(), u"Gifts\nChristmas Day\n"_s);
+}
+
+// The page's month filled from a calendar file as it is: a one-off event on
+// its day, a monthly meeting with its time on each of its days.
+TEST_F(RecurringCommandsTest, FillsTheMonthFromAnICalendarFile)
+{
+    TCalendarMain &window = run.StartActive();
+    window.CalendarPanel->SetMainCalYear(2026);
+    window.CalendarPanel->SetMainCalMonth(12);
+    const QString ics = run.Path(u"mine.ics"_s);
+    {
+        QFile file(ics);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
+                   "BEGIN:VEVENT\r\nUID:a\r\nSUMMARY:Party\r\nDTSTART;VALUE=DATE:20261222\r\n"
+                   "END:VEVENT\r\nBEGIN:VEVENT\r\nUID:b\r\nSUMMARY:Club meeting\r\n"
+                   "DTSTART:20261203T180000\r\nRRULE:FREQ=MONTHLY;BYDAY=1TH\r\nEND:VEVENT\r\n"
+                   "END:VCALENDAR\r\n");
+    }
+    QString answer = ics;
+    SetFileNameAnswerer([&answer](QFileDialog &) { return answer; });
+    window.mnuFillCalendarFromICalendarClick();
+    EXPECT_TRUE(run.Messages.isEmpty());
+    EXPECT_TRUE(window.Modified);
+    const auto text = [&window](int day) {
+        return window.CalendarPanel->CellDocument(window.CalendarPanel->CellOfDay(day))
+            ->Document()
+            .toPlainText()
+            .trimmed();
+    };
+    EXPECT_EQ(text(3), u"6:00 PM Club meeting"_s);
+    EXPECT_EQ(text(22), u"Party"_s);
+    EXPECT_TRUE(text(4).isEmpty());
+
+    // A month without its events, and a file that is no calendar, are told.
+    window.CalendarPanel->SetMainCalMonth(11);
+    window.mnuFillCalendarFromICalendarClick();
+    answer = run.Path(u"DWRECUR.DAX"_s);
+    WriteDates({Entry(u"Payday"_s, u"@0005"_s)});
+    window.mnuFillCalendarFromICalendarClick();
+    SetFileNameAnswerer({});
+    ASSERT_EQ(run.Messages.size(), 2);
+    EXPECT_EQ(run.Messages[0], u"No events of the calendar fall in the current month"_s);
+    EXPECT_TRUE(run.Messages[1].startsWith(u"The calendar could not be read."_s));
 }

@@ -243,7 +243,8 @@ TEST(EditRecurringDates, ImportsAnICalendarFileAndTellsWhatWasLeftOut)
     run.FileAnswer = ics;
     dialog.ImportButtonClick();
     EXPECT_EQ(dialog.Lines().Lines(),
-              QStringList({Entry("Payday", "@0005"), Entry("Thanksgiving", "$3 4 11")}));
+              QStringList({Entry("Payday", "@0005"),
+                           WithEntryStart(Entry("Thanksgiving", "$3 4 11"), QDate(2024, 11, 28))}));
     ASSERT_EQ(run.Messages.size(), 1);
     EXPECT_TRUE(run.Messages[0].startsWith(QStringLiteral("1 recurring dates were added.")));
     EXPECT_TRUE(
