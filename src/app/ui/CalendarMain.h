@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellAppend.h"
+#include "DesignTypes.h"
 #include "PictureExport.h"
 #include "Preferences.h"
 #include "PrinterCheck.h"
@@ -146,10 +147,9 @@ public:
     void NameChange(const QString &name);
     void UndoClick();
     void RedoClick();
-    void CutClick();
-    void CopyClick();
-    void PasteClick();
-    void DeleteClick();
+    // Cut, Copy, Paste and Delete: the text command on the cell being
+    // edited, else the clipboard action on the page's selected objects.
+    void EditClick(void (TWPRichText::*onText)(), TClipboardAction onObjects);
     void SelectAllClick();
 
     // Recovery copies: how long after a change one is written, where they

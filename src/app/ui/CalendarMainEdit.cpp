@@ -14,10 +14,16 @@
 
 void TCalendarMain::ConnectEditCommands()
 {
-    connect(mnuCut, &QAction::triggered, this, &TCalendarMain::CutClick);
-    connect(mnuCopy, &QAction::triggered, this, &TCalendarMain::CopyClick);
-    connect(mnuPaste, &QAction::triggered, this, &TCalendarMain::PasteClick);
-    connect(mnuDelete, &QAction::triggered, this, &TCalendarMain::DeleteClick);
+    const std::pair<QAction *, std::pair<void (TWPRichText::*)(), TClipboardAction>> commands[] = {
+        {mnuCut, {&TWPRichText::Cut, caCut}},
+        {mnuCopy, {&TWPRichText::Copy, caCopy}},
+        {mnuPaste, {&TWPRichText::Paste, caPaste}},
+        {mnuDelete, {&TWPRichText::DeleteSelection, caDelete}},
+    };
+    for (const auto &[action, command] : commands) {
+        connect(action, &QAction::triggered, this,
+                [this, command = command] { EditClick(command.first, command.second); });
+    }
     connect(mnuSelectAll, &QAction::triggered, this, &TCalendarMain::SelectAllClick);
     connect(EditMenu, &QMenu::aboutToShow, this, &TCalendarMain::ShowEditCommands);
     connect(EditMenu, &QMenu::aboutToHide, this, &TCalendarMain::EnableEditCommands);
@@ -52,36 +58,12 @@ void TCalendarMain::EnableEditCommands()
         command->setEnabled(CalendarPanel->Visible());
 }
 
-void TCalendarMain::CutClick()
+void TCalendarMain::EditClick(void (TWPRichText::*onText)(), TClipboardAction onObjects)
 {
     if (EditingCellText())
-        WPRichText1->Cut();
+        (WPRichText1->*onText)();
     else
-        CalendarPanel->ClipboardAction(caCut);
-}
-
-void TCalendarMain::CopyClick()
-{
-    if (EditingCellText())
-        WPRichText1->Copy();
-    else
-        CalendarPanel->ClipboardAction(caCopy);
-}
-
-void TCalendarMain::PasteClick()
-{
-    if (EditingCellText())
-        WPRichText1->Paste();
-    else
-        CalendarPanel->ClipboardAction(caPaste);
-}
-
-void TCalendarMain::DeleteClick()
-{
-    if (EditingCellText())
-        WPRichText1->DeleteSelection();
-    else
-        CalendarPanel->ClipboardAction(caDelete);
+        CalendarPanel->ClipboardAction(onObjects);
 }
 
 void TCalendarMain::SelectAllClick()
