@@ -4,6 +4,7 @@
 #include "ScreenFit.h"
 #include "ToolSpeedButton.h"
 
+#include <QBoxLayout>
 #include <QDialog>
 #include <QLabel>
 #include <QScreen>
@@ -62,7 +63,7 @@ TEST(DialogPlacementTest, ADialogLargerThanTheScreenScrollsItsContents)
         if (kind.laidOut) {
             auto *layout = new QVBoxLayout(&dialog);
             layout->addSpacing(tall.height());
-            layout->addWidget(label);
+            layout->addWidget(label, 3);
         } else {
             label->setParent(&dialog);
             label->move(10, tall.height() - 30);
@@ -78,6 +79,15 @@ TEST(DialogPlacementTest, ADialogLargerThanTheScreenScrollsItsContents)
         EXPECT_GE(std::max(contents->minimumHeight(), contents->minimumSizeHint().height()),
                   tall.height())
             << kind.name;
+        if (kind.laidOut) {
+            const auto *moved = qobject_cast<QBoxLayout *>(contents->layout());
+            ASSERT_NE(moved, nullptr);
+            EXPECT_EQ(moved->stretch(1), 3) << "the layout's stretches go with it";
+        }
+        // A dialog fitted again (opened a second time) scrolls as it did.
+        FitOnScreen(dialog);
+        EXPECT_EQ(dialog.findChildren<QScrollArea *>().size(), 1) << kind.name;
+        EXPECT_TRUE(area.contains(dialog.frameGeometry())) << kind.name;
         // A dialog that fits is left as it is.
         QDialog small;
         small.resize(200, 100);
