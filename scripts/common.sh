@@ -11,6 +11,7 @@ DW_PACKAGES=(
     libgtest-dev libbenchmark-dev
     python3-icalendar python3-dateutil
     libical-dev pkg-config tzdata
+    xvfb xauth openbox
 )
 
 # The sanitizer build: Clang with AddressSanitizer and UndefinedBehaviorSanitizer

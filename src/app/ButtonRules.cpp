@@ -6,7 +6,8 @@ TButtonFlags ButtonFlags(const TButtonState &state)
 {
     TButtonFlags flags;
     flags.CellCommands = state.CellsFollowDate;
-    flags.Save = state.HasDocumentFile;
+    // A new calendar is saved too: Save then asks for its name.
+    flags.Save = state.PageVisible || state.HasDocumentFile;
     flags.RichTextToolBar = state.PageVisible && state.EditorHasFocus;
     flags.PageCommands = state.PageVisible;
     flags.Print = state.PageVisible && state.PrinterAvailable;

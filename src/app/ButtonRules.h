@@ -20,6 +20,7 @@ struct TButtonFlags
 {
     // Fill with recurring dates, user title, icon tool, clear all cells.
     bool CellCommands = false;
+    // Save, whenever a calendar is open or has a file.
     bool Save = false;
     bool RichTextToolBar = false;
     // Save As, properties, print set-up, zoom, picture and PDF exports.

@@ -69,6 +69,7 @@ TPreferences LoadPreferences(const QString &fileName)
 
     read.HintsOn = ini.ReadBool(hintsSection, u"On"_s, defaults.HintsOn);
     read.LastFolder = ini.ReadString(foldersSection, u"Last"_s, defaults.LastFolder);
+    read.PictureFolder = ini.ReadString(foldersSection, u"Pictures"_s, defaults.PictureFolder);
     return read;
 }
 
@@ -95,5 +96,7 @@ bool SavePreferences(const TPreferences &preferences, const QString &fileName)
     // it always was.
     if (!preferences.LastFolder.isEmpty())
         ini.WriteString(foldersSection, u"Last"_s, preferences.LastFolder);
+    if (!preferences.PictureFolder.isEmpty())
+        ini.WriteString(foldersSection, u"Pictures"_s, preferences.PictureFolder);
     return WriteSettings(ini);
 }

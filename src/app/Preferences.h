@@ -32,6 +32,9 @@ struct TPreferences
     // The folder a file was last chosen in, where file dialogs open when no
     // document is open (see StartFolder).
     QString LastFolder;
+    // The folder a picture was last taken from, where the picture browser
+    // opens (see PictureStartFolder).
+    QString PictureFolder;
 
     // The default editor font as one value, for the font dialog.
     TFontDesc DefaultFont() const;

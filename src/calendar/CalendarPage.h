@@ -39,11 +39,12 @@ public:
     using TNotifyEvent = std::function<void()>;
     // Makes the objects of a creation tool: Create builds the object (the
     // page's Font and the like at hand), AfterPlace finishes it once it is
-    // on the page (opens its dialog, say). A tool without one creates nothing.
+    // on the page (opens its dialog, say) and tells whether it stays: false
+    // when the user cancelled it. A tool without Create creates nothing.
     struct TObjectCreator
     {
         std::function<std::unique_ptr<TLumGraphicControl>(TCalendarPage &page)> Create;
-        std::function<void(TLumGraphicControl &object)> AfterPlace;
+        std::function<bool(TLumGraphicControl &object)> AfterPlace;
     };
 
     TCalendarPage();
@@ -220,8 +221,9 @@ public:
     // kind derived from it), which printers take long to produce.
     bool HasSuperText() const;
     // Makes an object of the tool PanelState names in Rect (widened to at
-    // least 25 x 15, else 50 wide and 15 high), then returns to pointing.
-    void CreateObjectInRect(const TRect &Rect) override;
+    // least 25 x 15, else 50 wide and 15 high), selected, then returns to
+    // pointing. False when none was made or the user cancelled it.
+    bool CreateObjectInRect(const TRect &Rect) override;
 
     // Layout results.
     const TLayoutResult &Layout() const { return m_layout; }

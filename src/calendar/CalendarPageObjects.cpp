@@ -14,10 +14,11 @@ void TCalendarPage::RegisterObjectKinds()
     SetObjectCreator(psFlatCalendar,
                      {[](TCalendarPage &) { return std::make_unique<TLumFlatCalendar>(); }, {}});
     ObjectClasses().Register(TLumImage::Class());
-    // A new picture object opens the picture browser at once.
+    // A new picture object opens the picture browser at once, and stays only
+    // with a picture.
     SetObjectCreator(psImage, {[](TCalendarPage &) { return std::make_unique<TLumImage>(); },
                                [](TLumGraphicControl &object) {
-                                   static_cast<TLumImage &>(object).LoadImageFromDisk();
+                                   return static_cast<TLumImage &>(object).LoadImageFromDisk();
                                }});
 }
 
@@ -26,29 +27,39 @@ void TCalendarPage::SetObjectCreator(TLPanelState State, TObjectCreator Creator)
     m_creators[State] = std::move(Creator);
 }
 
-void TCalendarPage::CreateObjectInRect(const TRect &Rect)
+bool TCalendarPage::CreateObjectInRect(const TRect &Rect)
 {
     // A dialog the new object opens may let another drag end here.
     if (m_creating)
-        return;
+        return false;
     m_creating = true;
     TRect rect = Rect;
     if (rect.Width() < 25)
         rect.Right = rect.Left + 50;
     if (rect.Height() < 15)
         rect.Bottom = rect.Top + 15;
+    bool kept = false;
     const auto creator = m_creators.find(PanelState());
     if (creator != m_creators.end() && creator->second.Create) {
         const TObjectCreator tool = creator->second;
         if (std::unique_ptr<TLumGraphicControl> object = tool.Create(*this)) {
             object->FinishLoad();
+            // The document changes once, when the object is kept: one
+            // cancelled in its first dialog goes again, changing nothing.
+            HoldChangeNotices();
             TLumGraphicControl &placed = PlaceObject(std::move(object), rect);
-            if (tool.AfterPlace)
-                tool.AfterPlace(placed);
+            kept = !tool.AfterPlace || tool.AfterPlace(placed);
+            if (!kept)
+                FreeObject(placed);
+            if (ReleaseChangeNotices() && kept)
+                NotifyLabelChanged();
+            if (kept)
+                Select(placed);
         }
     }
     SetPanelState(psPointing);
     m_creating = false;
+    return kept;
 }
 
 void TCalendarPage::PanelDoubleClicked(int, int)

@@ -3,6 +3,7 @@
 #include "BitmapFile.h"
 #include "CalendarPagePaint.h"
 #include "NViewPictures.h"
+#include "SaveFiles.h"
 
 namespace {
 
@@ -12,17 +13,24 @@ constexpr int JpegQuality = 80;
 } // namespace
 
 bool SaveCalendarToBitmap(const TCalendarPage &page, const QImage &pageBitmap,
-                          const QString &FileName, bool AsJPEG)
+                          const QString &FileName, TPictureKind kind)
 {
-    return SavePictureToBitmap(PictureInsideMargins(page, pageBitmap), FileName, AsJPEG);
+    return SavePictureToBitmap(PictureInsideMargins(page, pageBitmap), FileName, kind);
 }
 
-bool SavePictureToBitmap(const QImage &picture, const QString &FileName, bool AsJPEG)
+bool SavePictureToBitmap(const QImage &picture, const QString &FileName, TPictureKind kind)
 {
     if (picture.isNull())
         return false;
-    return AsJPEG ? SaveAsJPEG(picture, JpegQuality, FileName)
-                  : SaveAsBitmapFile(picture, FileName);
+    switch (kind) {
+    case TPictureKind::Jpeg:
+        return SaveAsJPEG(picture, JpegQuality, FileName);
+    case TPictureKind::Png:
+        return !SaveImageFile(picture, FileName, "PNG");
+    case TPictureKind::Bitmap:
+        break;
+    }
+    return SaveAsBitmapFile(picture, FileName);
 }
 
 float ScaleForResolution(int dpi, int ppi)

@@ -94,7 +94,10 @@ qint64 TLumBasePanel::TickCount() const
     return steady.elapsed() + 1;
 }
 
-void TLumBasePanel::CreateObjectInRect(const TRect &) {}
+bool TLumBasePanel::CreateObjectInRect(const TRect &)
+{
+    return true;
+}
 
 void TLumBasePanel::PrintObjects(TCanvasReport &Report, double OffsetX, double OffsetY) const
 {
@@ -137,8 +140,31 @@ QString TLumBasePanel::UniqueObjectName(const QString &Prefix) const
 
 void TLumBasePanel::NotifyLabelChanged()
 {
-    if (LabelChangedEvent && !Scaling() && !Loading())
+    if (Scaling() || Loading())
+        return;
+    if (m_holdingNotices)
+        m_noticeHeld = true;
+    else if (LabelChangedEvent)
         LabelChangedEvent();
+}
+
+void TLumBasePanel::HoldChangeNotices()
+{
+    m_holdingNotices = true;
+    m_noticeHeld = false;
+}
+
+bool TLumBasePanel::ReleaseChangeNotices()
+{
+    m_holdingNotices = false;
+    return std::exchange(m_noticeHeld, false);
+}
+
+void TLumBasePanel::Select(TLumGraphicControl &Object)
+{
+    const TViewBatch batch(*this);
+    m_handle.Clear();
+    m_handle.Add(&Object);
 }
 
 void TLumBasePanel::HookObjectEvents(TLumGraphicControl &Object)

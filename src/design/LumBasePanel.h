@@ -86,8 +86,10 @@ public:
     void SetClock(TClock Clock) { m_clock = std::move(Clock); }
 
     // The virtual slots.
-    // Makes an object of the active tool in Rect; nothing in the base.
-    virtual void CreateObjectInRect(const TRect &Rect);
+    // Makes an object of the active tool in Rect; false when none was made,
+    // and DroppedObjectEvent does not follow. Nothing in the base, which
+    // reports every drag.
+    virtual bool CreateObjectInRect(const TRect &Rect);
     // A mouse-down on a placed object, in the object's coordinates.
     virtual void ObjectMouseDown(TLumGraphicControl &Sender, Qt::MouseButton Button,
                                  Qt::KeyboardModifiers Shift, int X, int Y);
@@ -102,8 +104,15 @@ public:
     // Prefix + the first N of 1 to 1000 no placed object is named; empty when
     // all are taken.
     QString UniqueObjectName(const QString &Prefix) const;
-    // Raises LabelChangedEvent, except while scaling or loading.
+    // Raises LabelChangedEvent, except while scaling or loading, and while
+    // notices are held.
     void NotifyLabelChanged();
+    // Holds the change notices, as while an object being made may still be
+    // cancelled; releasing tells whether one came meanwhile.
+    void HoldChangeNotices();
+    bool ReleaseChangeNotices();
+    // Makes object the whole selection.
+    void Select(TLumGraphicControl &Object);
     // Routes the object's mouse events to the panel.
     void HookObjectEvents(TLumGraphicControl &Object);
     // Hooks every object and gives it the panel's zoom without rescaling it.
@@ -224,6 +233,8 @@ private:
     qint64 m_lastPasteTick = 0;
     bool m_refitPending = false;
     bool m_wroteClipboard = false;
+    bool m_holdingNotices = false;
+    bool m_noticeHeld = false;
     int m_heldUpdates = 0;
     QList<TRect> m_heldAreas;
     bool m_handleChangedWhileHeld = false;

@@ -239,8 +239,7 @@ void TLumBasePanel::PanelMouseUp(Qt::MouseButton, Qt::KeyboardModifiers Shift, i
         return;
     }
     const TRect dropped = m_rubberBand;
-    CreateObjectInRect(dropped);
-    if (DroppedObjectEvent)
+    if (CreateObjectInRect(dropped) && DroppedObjectEvent)
         DroppedObjectEvent(dropped);
 }
 

@@ -125,8 +125,11 @@ void TLumImage::SetPicture(const TLumPicture &Value)
 
 void TLumImage::PictureChanged()
 {
-    // A record read sets its bounds itself.
-    if (!Reading())
+    // A record read takes its picture's size as AutoSize says, like any
+    // change of picture, but reports no change of bounds.
+    if (Reading())
+        FitToPicture();
+    else
         CheckBoundsChanged();
     m_opaque =
         m_picture.IsBitmap() && m_picture.Width() == Width() && m_picture.Height() == Height();
@@ -140,12 +143,14 @@ void TLumImage::Repaint()
         Parent()->InvalidateObject(Bounds());
 }
 
-void TLumImage::LoadImageFromDisk()
+bool TLumImage::LoadImageFromDisk()
 {
     const QString folder = QDir::currentPath();
     const std::optional<TImageChoice> choice = AskForImage(m_stretch, m_autoSize);
+    bool taken = false;
     if (choice && !choice->FileName.isEmpty()) {
-        if (choice->Picture.CanDraw()) {
+        taken = choice->Picture.CanDraw();
+        if (taken) {
             m_picture = choice->Picture;
             m_stretch = choice->Stretch;
             m_autoSize = choice->AutoSize;
@@ -158,6 +163,7 @@ void TLumImage::LoadImageFromDisk()
         }
     }
     QDir::setCurrent(folder);
+    return taken;
 }
 
 QImage TLumImage::DrawPicture(int w, int h) const
@@ -203,6 +209,11 @@ void TLumImage::Paint(QPainter &Target) const
 void TLumImage::CheckBoundsChanged()
 {
     TLumGraphicControl::CheckBoundsChanged();
+    FitToPicture();
+}
+
+void TLumImage::FitToPicture()
+{
     const int w = m_picture.Width();
     const int h = m_picture.Height();
     if (!m_autoSize || w <= 0 || h <= 0)

@@ -51,8 +51,8 @@ public:
 
     // Opens the picture browser and takes the picture chosen; a file that
     // could not be read is told ("Error loading file!") and clears the
-    // picture. The current folder is kept.
-    void LoadImageFromDisk();
+    // picture. The current folder is kept. True when a picture was taken.
+    bool LoadImageFromDisk();
 
     // The object's drawing at size w x h: white, the picture stretched over
     // it (a bitmap mirrored as Flip and Reverse say), or without picture a
@@ -68,6 +68,9 @@ private:
     // The picture's size at the zoom fixes the bounds (with AutoSize), the
     // opacity is found again and the object repainted.
     void PictureChanged();
+    // With AutoSize and a picture, the bounds become the picture's size at
+    // the zoom.
+    void FitToPicture();
     // The copy on the screen is made again and the object drawn again.
     void Repaint();
     void SetFlag(bool &flag, bool Value);

@@ -38,6 +38,17 @@ QString UpperExtension(const QString &fileName)
     return dot < 0 ? QString() : name.mid(dot + 1).toUpper();
 }
 
+// The kinds of the library's codes, and PNG pictures and JPEG pictures named
+// ".JPEG", which it knows by their content.
+bool ReadByLibrary(const QString &fileName)
+{
+    const TPictureFileCode code = ClassifyExtension(fileName);
+    if (code != pfOther)
+        return code != pfBmp;
+    const QString extension = UpperExtension(fileName);
+    return extension == u"PNG"_s || extension == u"JPEG"_s;
+}
+
 } // namespace
 
 TPictureFileCode ClassifyExtension(const QString &FileName)
@@ -76,8 +87,7 @@ std::optional<TLumPicture> LoadPictureByExtension(const QString &FileName, QStri
 
 std::optional<TLumPicture> LoadPictureFile(const QString &FileName, QString &error)
 {
-    const TPictureFileCode code = ClassifyExtension(FileName);
-    if (code == pfOther || code == pfBmp)
+    if (!ReadByLibrary(FileName))
         return LoadPictureByExtension(FileName, error);
     const QImage image = LoadWithLibrary(FileName);
     if (image.isNull()) {

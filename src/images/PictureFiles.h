@@ -28,8 +28,9 @@ TPictureFileCode ClassifyExtension(const QString &FileName);
 std::optional<TLumPicture> LoadPictureByExtension(const QString &FileName, QString &error);
 
 // A picture file of any kind the browser lists: those with code pfOther or
-// pfBmp through LoadPictureByExtension, the others through the picture
-// library as a bitmap. Why not in error.
+// pfBmp through LoadPictureByExtension, the others, and PNG pictures and
+// JPEG pictures named ".JPEG", through the picture library as a bitmap. Why
+// not in error.
 std::optional<TLumPicture> LoadPictureFile(const QString &FileName, QString &error);
 
 // What the picture browser previews for a file it lists, chosen by the

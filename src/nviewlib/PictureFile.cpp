@@ -54,6 +54,8 @@ TDecodedPicture DecodePicture(QByteArrayView bytes, const QString &fileName)
         return DecodeWithReader(bytes, "jpeg");
     if (bytes.startsWith("GIF8"))
         return DecodeWithReader(bytes, "gif");
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
+        return DecodeWithReader(bytes, "png");
     const QString extension = QFileInfo(fileName).suffix().toUpper();
     if (extension == u"PCX")
         return DecodePcx(bytes);

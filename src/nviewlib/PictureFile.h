@@ -10,8 +10,9 @@
 inline constexpr qint64 MaxPictureFileBytes = qint64(256) * 1024 * 1024;
 
 // Bytes of a picture file decoded by their content where it tells (BMP, DIB
-// and RLE files start "BM", JPEG files FF D8, GIF files "GIF8"), else by the
-// extension of fileName (".PCX", ".TGA").
+// and RLE files start "BM", JPEG files FF D8, GIF files "GIF8", PNG files
+// their 8-byte signature), else by the extension of fileName (".PCX",
+// ".TGA").
 TDecodedPicture DecodePicture(QByteArrayView bytes, const QString &fileName);
 
 // The picture file read and decoded, with transparent parts laid on white:

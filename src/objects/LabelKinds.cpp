@@ -20,14 +20,14 @@ std::unique_ptr<TPaxLabel> NewToolLabel(const TFontDesc &pageFont)
     return label;
 }
 
-void FinishToolLabel(TLumGraphicControl &label)
+bool FinishToolLabel(TLumGraphicControl &label)
 {
     auto *text = dynamic_cast<TPaxLabel *>(&label);
     if (!text)
-        return;
+        return false;
     text->SetTransparent(false);
     text->SetBorderStyle(bsSingle);
-    text->EditAfterCreate();
+    return text->EditAfterCreate();
 }
 
 std::unique_ptr<TPaxRichBaseLabel> NewToolRichLabel()
@@ -35,12 +35,12 @@ std::unique_ptr<TPaxRichBaseLabel> NewToolRichLabel()
     return std::make_unique<TPaxRichBaseLabel>();
 }
 
-void FinishToolRichLabel(TLumGraphicControl &label)
+bool FinishToolRichLabel(TLumGraphicControl &label)
 {
     auto *rich = dynamic_cast<TPaxRichBaseLabel *>(&label);
     if (!rich)
-        return;
+        return false;
     rich->SetTransparent(false);
     rich->SetBorderStyle(bsSingle);
-    rich->Edit();
+    return rich->Edit();
 }

@@ -17,10 +17,11 @@ void RegisterLabelClasses(TClassRegistry &classes);
 // The label tool's new label before it is placed: "Enter text..." in the
 // page's font at 20 points.
 std::unique_ptr<TPaxLabel> NewToolLabel(const TFontDesc &pageFont);
-// Once placed: opaque, framed, and its text dialog opens.
-void FinishToolLabel(TLumGraphicControl &label);
+// Once placed: opaque, framed, and its text dialog opens; false when that
+// was cancelled.
+bool FinishToolLabel(TLumGraphicControl &label);
 
 // The rich-text tool's new label; once placed it is made opaque and framed
-// and its editor opens.
+// and its editor opens (false when that was cancelled).
 std::unique_ptr<TPaxRichBaseLabel> NewToolRichLabel();
-void FinishToolRichLabel(TLumGraphicControl &label);
+bool FinishToolRichLabel(TLumGraphicControl &label);

@@ -140,11 +140,8 @@ void TLumBaseLabel::SetAngle(int Value)
     if (Value == m_angle || !ValidAngle(Value))
         return;
     m_angle = Value;
-    // A stored label is already turned and aligned as it was saved.
-    if (Reading()) {
-        m_layoutMarked = true;
-        return;
-    }
+    // Also while a label is read: a stored angle turns and aligns the box
+    // read before it as turning it does.
     if (Value != 0)
         m_alignment = taLeftJustify;
     const bool upright = Value == 0 || Value == 180;
@@ -393,34 +390,51 @@ const TClassInfo &TPaxLabel::Class()
     return info;
 }
 
-void TPaxLabel::EditText()
+bool TPaxLabel::EditText()
 {
+    // Without a dialog to show there is nothing to cancel.
     if (!LabelPrompts().EditText)
-        return;
+        return true;
     const std::optional<QString> text = LabelPrompts().EditText(Caption());
     if (!text)
-        return;
+        return false;
     SetCaption(*text);
     GrowToFit();
     Repaint();
+    return true;
 }
 
-void TPaxLabel::EditAfterCreate()
+bool TPaxLabel::EditAfterCreate()
 {
-    EditText();
+    return EditText();
+}
+
+void TPaxLabel::Rotate(int angle)
+{
+    const int before = Angle();
+    const TBounds was = Bounds();
+    SetAngle(angle);
+    if (Angle() == before)
+        return;
+    TBounds turned = Bounds();
+    if (turned.Width != was.Width) {
+        turned.Left = was.Left + (was.Width - turned.Width) / 2;
+        turned.Top = was.Top + (was.Height - turned.Height) / 2;
+        if (const TLumBasePanel *page = Parent()) {
+            turned.Left = std::clamp(turned.Left, 0, std::max(page->Width() - turned.Width, 0));
+            turned.Top = std::clamp(turned.Top, 0, std::max(page->Height() - turned.Height, 0));
+        }
+        SetObjectBounds(turned.Left, turned.Top, turned.Width, turned.Height);
+    }
+    // The document records the angle even when the size stays.
+    NotifyLabelChanged();
 }
 
 void TPaxLabel::AddMenuItems(TDesignMenu &Menu)
 {
     TLumBaseLabel::AddMenuItems(Menu);
     const auto turn = [this](const QString &caption, int angle) {
-        return MenuCheck(caption, Angle() == angle, [this, angle] {
-            const int before = Angle();
-            SetAngle(angle);
-            // The document records the angle even when the size stays.
-            if (Angle() != before)
-                NotifyLabelChanged();
-        });
+        return MenuCheck(caption, Angle() == angle, [this, angle] { Rotate(angle); });
     };
     Menu << MenuSeparator() << MenuCommand(QStringLiteral("Text"), [this] { EditText(); })
          << MenuSeparator() << MenuSubmenu(QStringLiteral("Rotation"), *this, [turn] {

@@ -138,10 +138,15 @@ public:
     const TClassInfo &ClassInfo() const override { return Class(); }
 
     // "Text": the text dialog with the caption; on OK the caption is
-    // replaced and the label grows to fit it.
-    virtual void EditText();
-    // Run by the page right after it placed a new label.
-    virtual void EditAfterCreate();
+    // replaced and the label grows to fit it. False when it was cancelled
+    // (true without a dialog to show).
+    virtual bool EditText();
+    // Run by the page right after it placed a new label; false when the
+    // user cancelled it.
+    virtual bool EditAfterCreate();
+    // The "Rotation" commands: SetAngle, the label turning about its centre
+    // and kept on the page.
+    void Rotate(int angle);
 
     void AddMenuItems(TDesignMenu &Menu) override;
 };

@@ -428,10 +428,10 @@ void TLumSuperText::ToggleBorder()
     SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle);
 }
 
-void TLumSuperText::EditProperties()
+bool TLumSuperText::EditProperties()
 {
-    if (SuperTextPrompts().EditProperties)
-        SuperTextPrompts().EditProperties(*this);
+    // Without a dialog to show there is nothing to cancel.
+    return !SuperTextPrompts().EditProperties || SuperTextPrompts().EditProperties(*this);
 }
 
 void TLumSuperText::FinishLoad()
@@ -475,13 +475,13 @@ void RegisterSuperTextClasses(TClassRegistry &classes)
     classes.Register(TLumSuperText::Class());
 }
 
-void FinishToolSuperText(TLumGraphicControl &object)
+bool FinishToolSuperText(TLumGraphicControl &object)
 {
     auto *text = dynamic_cast<TLumSuperText *>(&object);
     if (!text)
-        return;
+        return false;
     text->SetBorderStyle(bsSingle);
     text->SetControlTransparent(false);
     text->SetBGColor(clWhite);
-    text->EditProperties();
+    return text->EditProperties();
 }

@@ -149,8 +149,9 @@ public:
     // opaque.
     void ChooseBGColor();
     void ToggleBorder();
-    // "Properties", also run by the tool right after it placed the object.
-    void EditProperties();
+    // "Properties", also run by the tool right after it placed the object;
+    // false when it was cancelled (true without a dialog to show).
+    bool EditProperties();
 
     void FinishLoad() override;
     void Paint(QPainter &Target) const override;
@@ -210,5 +211,5 @@ private:
 void RegisterSuperTextClasses(TClassRegistry &classes);
 
 // The SuperText tool's object once placed: framed, opaque on white, and its
-// properties dialog opens.
-void FinishToolSuperText(TLumGraphicControl &object);
+// properties dialog opens; false when that was cancelled.
+bool FinishToolSuperText(TLumGraphicControl &object);

@@ -19,6 +19,8 @@ TClassInfo MakeClass()
     using C = TPaxRichBaseLabel;
     TPublishedProperties<C>(info)
         .Binary("RTFText.Data", &C::RTFData, &C::SetRTFData)
+        // An empty document is not written at all.
+        .StoredWhen([](const C &label) { return !label.RTFText().IsEmpty(); })
         .Enumeration<TBorderStyle>("BorderStyle", BorderStyleNames(), &C::BorderStyle,
                                    &C::SetBorderStyle)
         .Boolean("Transparent", &C::Transparent, &C::SetTransparent)
@@ -147,13 +149,16 @@ void TPaxRichBaseLabel::Paint(QPainter &Target) const
                     [this](QPainter &canvas) { DrawRich(canvas); });
 }
 
-void TPaxRichBaseLabel::Edit()
+bool TPaxRichBaseLabel::Edit()
 {
+    // Without an editor to show there is nothing to cancel.
     if (!LabelPrompts().EditRichText)
-        return;
+        return true;
     std::optional<TWPRTFTextPaint> text = LabelPrompts().EditRichText(*this);
-    if (text)
-        SetRTFText(*text);
+    if (!text)
+        return false;
+    SetRTFText(*text);
+    return true;
 }
 
 void TPaxRichBaseLabel::ToggleTransparent()

@@ -56,7 +56,8 @@ public:
     // master renderer.
     void DrawRich(QPainter &Canvas) const;
     // The rich text editor on a copy of the text; on OK the label takes it.
-    void Edit();
+    // False when it was cancelled (true without an editor to show).
+    bool Edit();
 
     // The commands of the label's menu.
     void ToggleTransparent();

@@ -98,6 +98,21 @@ std::vector<TRun> SelectedRuns(const QTextCursor &cursor)
 
 } // namespace
 
+TWPCharAttrPart PartOfStyle(TWPCharStyle style)
+{
+    switch (style) {
+    case wpsBold:
+        return TWPCharAttrPart::Bold;
+    case wpsItalic:
+        return TWPCharAttrPart::Italic;
+    case wpsUnderline:
+        return TWPCharAttrPart::Underline;
+    case wpsStrikeOut:
+        return TWPCharAttrPart::StrikeOut;
+    }
+    return TWPCharAttrPart::Bold;
+}
+
 TWPCharAttr CharAttrOf(const TWPRTFTextPaint &document, const QTextCharFormat &format)
 {
     TWPCharAttr attr;

@@ -47,6 +47,9 @@ enum class TWPCharAttrPart : unsigned {
 Q_DECLARE_FLAGS(TWPCharAttrParts, TWPCharAttrPart)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TWPCharAttrParts)
 
+// The part of a record a style bit lies in.
+TWPCharAttrPart PartOfStyle(TWPCharStyle style);
+
 // The record a character format of document stands for. Formats without the
 // engine's own properties (text pasted or typed into an untouched document)
 // are matched by face name and foreground colour instead.

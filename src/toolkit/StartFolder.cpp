@@ -26,6 +26,14 @@ QString StartFolder(const QString &documentFileName, const QString &lastFolder)
     return IsFolder(documents) ? documents : QDir::homePath();
 }
 
+QString PictureStartFolder(const QString &lastPictureFolder)
+{
+    if (IsFolder(lastPictureFolder))
+        return QDir(lastPictureFolder).absolutePath();
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return IsFolder(pictures) ? pictures : QDir::homePath();
+}
+
 QString FolderOf(const QString &fileName)
 {
     return QFileInfo(fileName).absolutePath();

@@ -12,6 +12,11 @@
 // own folder unless the user chose a file there.
 QString StartFolder(const QString &documentFileName, const QString &lastFolder);
 
+// Where the picture browser opens: the folder a picture was last taken from;
+// else the user's Pictures folder, else the home folder. A folder that no
+// longer exists is passed over.
+QString PictureStartFolder(const QString &lastPictureFolder);
+
 // The folder a chosen file is in, to remember as the last folder used.
 QString FolderOf(const QString &fileName);
 

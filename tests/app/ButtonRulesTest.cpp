@@ -39,7 +39,7 @@ TEST(ButtonRulesTest, EachRuleFollowsItsOwnConditions)
          {false, true, false, true, true, true, false, false, u"Show Icon Tool"_s}},
         {"new document, changed, editing a cell, palette on screen",
          {true, true, false, true, true, true, true},
-         {true, false, true, true, true, false, true, false, u"Hide Icon Tool"_s}},
+         {true, true, true, true, true, false, true, false, u"Hide Icon Tool"_s}},
         {"changed document with a file, no printer",
          {true, true, true, false, false, true, false},
          {true, true, false, true, false, true, true, true, u"Show Icon Tool"_s}},

@@ -15,7 +15,11 @@ public:
     QList<QPoint> Clicks;
 
 protected:
-    void CreateObjectInRect(const TRect &Rect) override { Created.append(Rect); }
+    bool CreateObjectInRect(const TRect &Rect) override
+    {
+        Created.append(Rect);
+        return true;
+    }
     void PanelClicked(int X, int Y) override { Clicks.append(QPoint(X, Y)); }
 };
 

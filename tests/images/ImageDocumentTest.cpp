@@ -3,6 +3,7 @@
 #include "ImageSamples.h"
 #include "LumImage.h"
 #include "LumLabelObjectFiler.h"
+#include "StreamWriter.h"
 
 #include <QBuffer>
 
@@ -97,6 +98,28 @@ TEST(ImageDocument, RecordHoldsThePropertiesInOrder)
     EXPECT_LT(reverse, flip);
     EXPECT_EQ(record.indexOf("AutoSize"), -1) << "left out at its default";
     EXPECT_EQ(record.indexOf("Stretch"), -1) << "left out at its default";
+}
+
+TEST(ImageDocument, AnAutoSizedPictureIsReadAtItsPicturesSize)
+{
+    // Regression: a picture with AutoSize set kept the bounds stored when it
+    // was read; taking its picture sizes it, as any change of picture does.
+    TImagePage page;
+    page.Add(BitmapPicture(50, 40), 10);
+    QByteArray record = TLumLabelObjectFiler(page).Records({page.Objects().At(0)});
+    TStreamWriter autoSize;
+    autoSize.WriteName(QStringLiteral("AutoSize"));
+    autoSize.WriteBoolean(true);
+    // Before the ends of the properties, of the children and of the list.
+    record.insert(record.size() - 3, autoSize.Data());
+
+    TImagePage read;
+    const QList<TLumGraphicControl *> objects = TLumLabelObjectFiler(read).ReadObjectsFrom(record);
+    ASSERT_EQ(objects.size(), 1);
+    const auto *image = dynamic_cast<const TLumImage *>(objects.first());
+    ASSERT_NE(image, nullptr);
+    EXPECT_TRUE(image->AutoSize());
+    EXPECT_EQ(image->Bounds(), (TBounds{10, 30, 50, 40}));
 }
 
 // A damaged picture inside a document leaves the object empty on the page

@@ -136,6 +136,40 @@ TEST_F(LibraryPictures, JpegBecomesABitmap)
     EXPECT_TRUE(Warnings.isEmpty());
 }
 
+TEST_F(LibraryPictures, PngAndJpegOfEveryNameBecomeBitmaps)
+{
+    // Regression: PNG pictures could not be read at all, nor JPEG pictures
+    // named ".jpeg".
+    const struct
+    {
+        const char *name, *format;
+    } kinds[] = {{"plan.png", "png"}, {"Plan.PNG", "png"}, {"photo.jpeg", "jpeg"}};
+    for (const auto &kind : kinds) {
+        QBuffer encoded;
+        encoded.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(QImageWriter(&encoded, kind.format).write(SampleBitmap(24, 18)));
+        QString error;
+        const auto picture = LoadPictureFile(
+            WriteSampleFile(Folder.path(), QString::fromLatin1(kind.name), encoded.data()), error);
+        ASSERT_TRUE(picture) << kind.name << ": " << error.toStdString();
+        EXPECT_TRUE(picture->IsBitmap()) << kind.name;
+        EXPECT_EQ(picture->Width(), 24) << kind.name;
+        EXPECT_EQ(picture->Height(), 18) << kind.name;
+    }
+    // A transparent PNG lies on white, as the browser shows it.
+    QImage clear(8, 8, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QImageWriter(&encoded, "png").write(clear));
+    QString error;
+    const auto picture =
+        LoadPictureFile(WriteSampleFile(Folder.path(), u"clear.png"_qs, encoded.data()), error);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->Image().pixel(3, 3), qRgb(255, 255, 255));
+    EXPECT_TRUE(Warnings.isEmpty());
+}
+
 TEST_F(LibraryPictures, DamagedLibraryFormatFailsQuietly)
 {
     QString error;

@@ -56,6 +56,7 @@ TEST(LabelStream, DefaultsAreLeftOutAsDeclared)
         EXPECT_TRUE(Names(record, kept)) << kept;
 
     TPaxRichBaseLabel rich;
+    rich.SetRTFText(SampleText());
     const QByteArray richRecord = Record(rich);
     for (const char *kept : {"RTFText.Data", "BorderStyle", "Transparent", "BGColor"})
         EXPECT_TRUE(Names(richRecord, kept)) << kept;
@@ -77,7 +78,6 @@ TEST(LabelStream, BothKindsSurviveSaveLoadSaveByteForByte)
     label.SetBorderStyle(bsSingle);
     label.FinishLoad();
     label.SetAngle(90);
-    label.SetAlignment(taCenter);
 
     TPaxRichBaseLabel rich;
     rich.SetRTFText(SampleText());
@@ -95,8 +95,53 @@ TEST(LabelStream, BothKindsSurviveSaveLoadSaveByteForByte)
     const auto copy = Read(Record(label));
     const auto &read = static_cast<const TPaxLabel &>(*copy);
     EXPECT_EQ(read.Angle(), 90);
-    EXPECT_EQ(read.Alignment(), taCenter) << "a stored alignment is not reset by the angle";
     EXPECT_EQ(read.Width(), label.Width());
+    EXPECT_EQ(read.Height(), label.Height());
+}
+
+TEST(LabelStream, AStoredAngleTurnsAndAlignsTheLabelAsSettingItDoes)
+{
+    // Regression: a label stored with Angle 90 and a wide box was read as it
+    // stood, without the swap of width and height and the reset of the
+    // alignment that setting the angle makes; the angle is read through it.
+    TPaxLabel label;
+    label.SetCaption(QStringLiteral("A label long enough to stand tall"));
+    label.SetObjectBounds(10, 20, 142, 33);
+    label.SetAlignment(taCenter);
+    QByteArray record = Record(label);
+    TStreamWriter angle;
+    angle.WriteName(QStringLiteral("Angle"));
+    angle.WriteInteger(90);
+    record.insert(record.size() - 2, angle.Data());
+
+    const auto copy = Read(record);
+    ASSERT_NE(copy, nullptr);
+    const auto &read = static_cast<const TPaxLabel &>(*copy);
+    EXPECT_EQ(read.Angle(), 90);
+    // Turned where it was stored: as tall as the box was wide (its text is
+    // longer), and narrow.
+    EXPECT_EQ(read.Left(), 10);
+    EXPECT_EQ(read.Top(), 20);
+    EXPECT_EQ(read.Height(), 142);
+    EXPECT_LE(read.Width(), 33);
+    EXPECT_EQ(read.Alignment(), taLeftJustify);
+    // Read again as written, it stays as it is.
+    const QByteArray written = Record(read);
+    EXPECT_EQ(Record(*Read(written)), written);
+}
+
+TEST(LabelStream, AnEmptyRichTextIsNotWritten)
+{
+    // Regression: an empty rich-text label was written with a zero-length
+    // "RTFText.Data"; an empty document is not written at all.
+    TPaxRichBaseLabel rich;
+    const QByteArray empty = Record(rich);
+    EXPECT_FALSE(Names(empty, "RTFText.Data"));
+    const auto copy = Read(empty);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_TRUE(static_cast<const TPaxRichBaseLabel &>(*copy).RTFText().IsEmpty());
+    rich.SetRTFText(SampleText());
+    EXPECT_TRUE(Names(Record(rich), "RTFText.Data"));
 }
 
 TEST(LabelStream, HostileValuesAreRefused)

@@ -47,7 +47,7 @@ TEST_F(SuperTextTest, ToolMakesFramedGradientTextOnWhiteAndOpensTheDialog)
     int asked = 0;
     SetSuperTextPrompts({[&asked](TLumSuperText &) {
         ++asked;
-        return false;
+        return true;
     }});
     TCalendarPage page;
     page.SetPanelState(psSuperText);

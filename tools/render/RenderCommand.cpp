@@ -127,8 +127,9 @@ QString WriteDrawnPicture(const TDrawnPicture &drawn)
         return failure ? QStringLiteral("cannot write %1: %2").arg(drawn.FileName, *failure)
                        : QString();
     }
-    const bool written =
-        SavePictureToBitmap(drawn.Picture, drawn.FileName, Suffix(drawn.FileName) == u"jpg");
+    const bool written = SavePictureToBitmap(
+        drawn.Picture, drawn.FileName,
+        Suffix(drawn.FileName) == u"jpg" ? TPictureKind::Jpeg : TPictureKind::Bitmap);
     return written ? QString() : QStringLiteral("cannot write %1").arg(drawn.FileName);
 }
 

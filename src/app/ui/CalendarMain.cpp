@@ -11,10 +11,13 @@
 #include "MRUFileList.h"
 #include "MainCaption.h"
 #include "MainLabelDialogs.h"
+#include "Messages.h"
+#include "ModalDialog.h"
 #include "PagePlacement.h"
 #include "ProgramArt.h"
 #include "ProgramStyle.h"
 #include "ReportPrinter.h"
+#include "ScreenFit.h"
 #include "SettingsFile.h"
 #include "SplashForm.h"
 #include "ToolSpeedButton.h"
@@ -23,10 +26,10 @@
 #include "WindowPlacement.h"
 #include "ZoomSteps.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenu>
@@ -68,7 +71,7 @@ TCalendarMain::TCalendarMain(TPrinterQuery printers, QWidget *parent)
     resize(635, 378 + menuBar()->sizeHint().height());
     FormCreate();
     ConnectCommands();
-    InstallImageTool();
+    InstallImageTool(*this);
     // The two windows that live as long as this one, made after it.
     IconPalette = new TFloatingPalette(this);
     connect(IconPalette, &TFloatingPalette::Hidden, this, &TCalendarMain::SetButtons);
@@ -91,7 +94,6 @@ TReportPrinter &TCalendarMain::ReportPrinter1()
         m_reportPrinter = std::make_unique<TReportPrinter>();
         m_reportPrinter->SetStatusFormat(u"Printing page %p"_s);
         m_reportPrinter->SetUnitsFactor(1.0);
-        m_reportPrinter->SetTitle(u"ReportPrinter Report"_s);
         m_reportPrinter->SetOrientation(poPortrait);
         m_reportPrinter->SetScaleX(100);
         m_reportPrinter->SetScaleY(100);
@@ -153,6 +155,7 @@ void TCalendarMain::FormActivate()
     SizeForFirstStart();
     RestorePlacement(*this);
     show();
+    KeepFrameOnScreen(*this);
     CalendarPanel->ResetStyle();
     // A file the program was given to open takes the place of the most
     // recent document; it is opened once the start-up is over.
@@ -160,9 +163,10 @@ void TCalendarMain::FormActivate()
     if (m_givenFile.isEmpty() && !recent.isEmpty() && QFileInfo::exists(recent.first()))
         OpenCalendarFile(recent.first());
     QApplication::processEvents();
-    CalendarPanel->SetVisible(!DocumentFileName.isEmpty());
+    // Without a document to reopen, a new calendar of this month is open,
+    // untitled and unchanged, so that the first click already works.
+    CalendarPanel->SetVisible(true);
     QApplication::processEvents();
-    mnuSave->setEnabled(false);
     SetModified(false);
     ResetHistory(true);
     Starting = false;
@@ -179,16 +183,12 @@ void TCalendarMain::FormActivate()
     if (!m_givenFile.isEmpty())
         OpenGivenFile(std::exchange(m_givenFile, QString()));
     // Asking the print system can take a while, so it is asked once the
-    // reopened page is on screen, or straight away when there is none;
-    // printing stays off until it has answered. A page that is not painted
-    // soon (a minimised window) does not hold the answer back for long.
-    if (DocumentFileName.isEmpty()) {
-        QMetaObject::invokeMethod(this, &TCalendarMain::CheckPrinter, Qt::QueuedConnection);
-    } else {
-        connect(this, &TCalendarMain::FirstPagePainted, this, &TCalendarMain::CheckPrinter,
-                Qt::SingleShotConnection);
-        QTimer::singleShot(printerCheckLatestMs, this, &TCalendarMain::CheckPrinter);
-    }
+    // page is on screen; printing stays off until it has answered. A page
+    // that is not painted soon (a minimised window) does not hold the answer
+    // back for long.
+    connect(this, &TCalendarMain::FirstPagePainted, this, &TCalendarMain::CheckPrinter,
+            Qt::SingleShotConnection);
+    QTimer::singleShot(printerCheckLatestMs, this, &TCalendarMain::CheckPrinter);
 }
 
 void TCalendarMain::CheckPrinter()
@@ -252,8 +252,8 @@ void TCalendarMain::SetButtons()
     ShowHideIconTool->setEnabled(flags.CellCommands);
     mnuSave->setEnabled(flags.Save);
     WPToolBar1->setEnabled(flags.RichTextToolBar);
-    for (QAction *item :
-         {mnuSaveAs, mnuProperties, mnuPrintSetup, mnuSaveAsBitmap, mnuSaveAsJPG, mnuSaveAsPDF})
+    for (QAction *item : {mnuSaveAs, mnuProperties, mnuPrintSetup, mnuSaveAsBitmap, mnuSaveAsJPG,
+                          mnuSaveAsPNG, mnuSaveAsPDF})
         item->setEnabled(flags.PageCommands);
     for (QToolButton *button : {PropertiesButton, ZoomMinusButton, ZoomPlusButton})
         button->setEnabled(flags.PageCommands);
@@ -263,6 +263,7 @@ void TCalendarMain::SetButtons()
     Savebutton->setVisible(flags.SaveButtonVisible);
     CancelButton->setVisible(flags.CancelButtonVisible);
     ShowHideIconTool->setText(flags.IconToolCaption);
+    EnableEditCommands();
 }
 
 void TCalendarMain::SetCaption()
@@ -361,7 +362,7 @@ void TCalendarMain::About1Click()
 {
     TSplashform about(this);
     CenterForm(about);
-    about.exec();
+    ExecModal(about);
 }
 
 void TCalendarMain::Contents1Click()
@@ -371,7 +372,12 @@ void TCalendarMain::Contents1Click()
 
 void TCalendarMain::VisitOurInternetW1Click()
 {
-    QDesktopServices::openUrl(QUrl(u"https://datewright.org/"_s));
+    const QUrl website(u"https://datewright.org/"_s);
+    // Without a browser to show it nothing would seem to happen.
+    if (!OpenWebAddress(website))
+        ShowInformation(tr("No web browser could be started to show %1.\r\nPlease open it "
+                           "in your browser.")
+                            .arg(website.toString()));
 }
 
 void TCalendarMain::Exit1Click()
@@ -465,6 +471,7 @@ void TCalendarMain::ConnectCommands()
     connect(mnuSaveAs, &QAction::triggered, this, &TCalendarMain::mnuSaveAsClick);
     connect(mnuSaveAsBitmap, &QAction::triggered, this, &TCalendarMain::mnuSaveAsBitmapClick);
     connect(mnuSaveAsJPG, &QAction::triggered, this, &TCalendarMain::mnuSaveAsJPGClick);
+    connect(mnuSaveAsPNG, &QAction::triggered, this, &TCalendarMain::mnuSaveAsPNGClick);
     connect(mnuSaveAsPDF, &QAction::triggered, this, &TCalendarMain::mnuSaveAsPDFClick);
     connect(mnuProperties, &QAction::triggered, this, &TCalendarMain::mnuPropertiesClick);
     connect(PropertiesButton, &QToolButton::clicked, this, &TCalendarMain::mnuPropertiesClick);
@@ -491,13 +498,19 @@ void TCalendarMain::ConnectCommands()
     connect(ZoomPlusButton, &QToolButton::clicked, this, &TCalendarMain::ZoomPlusButtonClick);
     connect(ZoomMinusButton, &QToolButton::clicked, this, &TCalendarMain::ZoomMinusButtonClick);
     connect(ShowHideIconTool, &QToolButton::clicked, this, &TCalendarMain::ShowHideIconToolClick);
-    connect(Savebutton, &QToolButton::clicked, this, &TCalendarMain::SavebuttonClick);
+    connect(Savebutton, &QToolButton::clicked, this, &TCalendarMain::mnuSaveClick);
     connect(ToolButtons, &QButtonGroup::idClicked, this,
             [this](int state) { CalendarPanel->SetPanelState(TLPanelState(state)); });
+    // The tool row shows the page's tool, also once a creation drag is over.
+    connect(CalendarPanel, &TCalendarPanel32::ToolChanged, this, [this](TLPanelState state) {
+        if (QAbstractButton *tool = ToolButtons->button(int(state)))
+            tool->setChecked(true);
+    });
     CalendarPanel->DroppedObjectEvent = [this](const TRect &r) {
         CalendarPanelDroppedObjectEvent(r);
     };
     CalendarPanel->LabelChangedEvent = [this] { CalendarPanelLabelChangedEvent(); };
     ConnectCellEditor();
     ConnectUndo();
+    ConnectEditCommands();
 }

@@ -1,16 +1,21 @@
 #pragma once
 
 #include "CellAppend.h"
+#include "DesignTypes.h"
+#include "PictureExport.h"
 #include "Preferences.h"
 #include "PrinterCheck.h"
 #include "RecoveryFile.h"
 #include "SetChoice.h"
 #include "UndoHistory.h"
 
+#include <QDesktopServices>
 #include <QList>
 #include <QMainWindow>
 #include <QString>
+#include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -45,8 +50,8 @@ struct TRect;
 //
 // Creating it runs FormCreate (settings, zoom, recent files, the key
 // handler); its first activation, FormActivate, completes the start-up and
-// reopens the most recent document. The page is visible exactly while a
-// document is open.
+// reopens the most recent document, or else shows a new calendar of the
+// current month. The page is visible exactly while a document is open.
 class TCalendarMain : public QMainWindow
 {
     Q_OBJECT
@@ -60,13 +65,18 @@ public:
     QMenuBar *MainMenu1;
     QMenu *FileMenu;
     QAction *New1, *Open1, *N3, *mnuSave, *mnuSaveAs, *mnuSaveAsBitmap, *mnuSaveAsJPG;
+    QAction *mnuSaveAsPNG;
     QAction *mnuSaveAsPDF, *N1;
     QAction *mnuProperties, *mnuUserTitle, *mnuCancelChanges, *mnuClearAllCellContents;
     QAction *DefaultEditorFont1, *N7, *mnuFillCalendarwithRecurringDates;
     QAction *mnuFillCalendarFromICalendar;
     QAction *mnuEditrecurringDates, *N5, *mnuPrintCalendar, *mnuPrintSetup, *N2, *Exit1;
-    // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z.
-    QAction *mnuUndo = nullptr, *mnuRedo = nullptr;
+    // The Edit menu: undo and redo named after the change (Ctrl+Z; Ctrl+Y or
+    // Ctrl+Shift+Z), and the clipboard commands and Select All, on the text
+    // of the cell being edited, else on the page's placed objects.
+    QMenu *EditMenu;
+    QAction *mnuUndo, *mnuRedo;
+    QAction *mnuCut, *mnuCopy, *mnuPaste, *mnuDelete, *mnuSelectAll;
     QMenu *mnuOnLine;
     QAction *VisitOurInternetW1;
     QMenu *Help1;
@@ -138,6 +148,10 @@ public:
     void NameChange(const QString &name);
     void UndoClick();
     void RedoClick();
+    // Cut, Copy, Paste and Delete: the text command on the cell being
+    // edited, else the clipboard action on the page's selected objects.
+    void EditClick(void (TWPRichText::*onText)(), TClipboardAction onObjects);
+    void SelectAllClick();
 
     // Recovery copies: how long after a change one is written, where they
     // are kept, and the file of this run (empty until one was written).
@@ -164,13 +178,21 @@ public:
     void mnuShowHintClick();
     void About1Click();
     void Contents1Click();
+    // Opens the program's web site in the desktop's browser; says so when
+    // none could be started.
     void VisitOurInternetW1Click();
+    // Shows a web address in the desktop's browser; false when none could be
+    // started.
+    std::function<bool(const QUrl &address)> OpenWebAddress = &QDesktopServices::openUrl;
     void Exit1Click();
 
     // The document.
     void New1Click();
     void Open1Click();
-    void OpenCalendarFile(const QString &FileName);
+    // Reads the document at scale 1.0 and shows it at the zoom; false, after
+    // telling the user, when it cannot be read: the calendar open before
+    // then stays as it was.
+    bool OpenCalendarFile(const QString &FileName);
     // A file given to the program by a file manager or on its command line,
     // or passed on by a later copy: a calendar document is opened, a style
     // sheet begins a new calendar in its style, once unsaved changes were
@@ -181,10 +203,11 @@ public:
     // Writes the document at scale 1.0; false, after telling the user, when
     // the file could not be written.
     bool SaveCalendarFile(const QString &FileName);
+    // Save, also of the tool row's button: under the document's name, or,
+    // for a calendar never saved, under a name the user chooses.
     void mnuSaveClick();
     // True when the document was written under the chosen name.
     bool mnuSaveAsClick();
-    void SavebuttonClick();
     void mnuCancelChangesClick();
     // Offers to save unsaved changes. False when the user cancelled the
     // question, or wanted them saved and nothing was (the dialog cancelled,
@@ -223,6 +246,7 @@ public:
     // stays as it was: a picture of it was saved, not the document.
     void mnuSaveAsBitmapClick();
     void mnuSaveAsJPGClick();
+    void mnuSaveAsPNGClick();
     void mnuSaveAsPDFClick();
 
     // What the PDF export and printing make (action names the button that
@@ -258,7 +282,7 @@ public:
     void ShowNormalCursor();
 
 signals:
-    // The page was painted for the first time with a document on it.
+    // The page was painted for the first time with a calendar on it.
     void FirstPagePainted();
 
 protected:
@@ -287,6 +311,14 @@ private:
     void AfterUndoStep();
     void UpdateUndoCommands();
     TDesignMenu PageMenuHead();
+    // The Edit menu.
+    void ConnectEditCommands();
+    // Whether the Edit commands act on the cell being edited.
+    bool EditingCellText() const;
+    // The commands the menu offers as things are now; all of them while it
+    // is closed, so that their keys always reach the command.
+    void ShowEditCommands();
+    void EnableEditCommands();
     // Recovery.
     void CreateRecoveryTimer();
     void NoteRecoverableChange();
@@ -346,10 +378,10 @@ private:
     // A picture export; kind names the file type ("Bitmap File"), offered at
     // the screen's resolution and at those for print.
     void SavePictureAs(const QString &dialogName, const QString &title, const QString &kind,
-                       const QString &extension, bool AsJPEG);
+                       const QString &extension, TPictureKind format);
     // The page inside its margins as a picture file: as shown at the zoom
     // for dpi 0, else drawn at dpi dots per inch.
-    bool SaveCalendarToBitmap(const QString &FileName, bool AsJPEG, int dpi = 0);
+    bool SaveCalendarToBitmap(const QString &FileName, TPictureKind format, int dpi = 0);
 
     // The set choice makes of the document with its days filled; none,
     // after telling the user, when the fill cannot be read.

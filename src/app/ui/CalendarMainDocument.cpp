@@ -37,6 +37,12 @@ bool IsDocumentName(const QString &fileName)
     return QFileInfo(fileName).suffix().compare(u"DWC"_s, Qt::CaseInsensitive) == 0;
 }
 
+QString UnopenableMessage(const QString &fileName)
+{
+    return u"Unable to open "_s + fileName + u". Possibly "_s + u"\r"_s +
+           u"corrupted, possibly not a Calendar file"_s;
+}
+
 } // namespace
 
 void TCalendarMain::New1Click()
@@ -82,40 +88,48 @@ void TCalendarMain::Open1Click()
     OpenCalendarFile(fileName);
 }
 
-void TCalendarMain::OpenCalendarFile(const QString &FileName)
+bool TCalendarMain::OpenCalendarFile(const QString &FileName)
 {
     // FileName may be DocumentFileName itself, which is cleared below.
     const QString fileName = FileName; // NOLINT(performance-unnecessary-copy-initialization)
+    DoSaveRichtext();
+    // A file that cannot be opened leaves the calendar open as it was: it is
+    // read aside first, and only a file that reads replaces the calendar.
+    if (!QFileInfo::exists(fileName)) {
+        ShowInformation(u"File "_s + fileName + u" no longer exists"_s);
+        return false;
+    }
+    ShowBusyCursor();
+    const bool readable = !TCalendarPage().LoadFromFile(fileName);
+    ShowNormalCursor();
+    if (!readable) {
+        ShowInformation(UnopenableMessage(fileName));
+        return false;
+    }
     CalendarPanel->SetPaintSuspended(true);
     const float zoom = ZoomToRestore(CalendarPanel->Scale());
     DocumentFileName.clear();
-    DoSaveRichtext();
-    if (QFileInfo::exists(fileName)) {
-        ShowBusyCursor();
-        CalendarPanel->SetLoading(true);
+    ShowBusyCursor();
+    CalendarPanel->SetLoading(true);
+    CalendarPanel->ClearCells();
+    CalendarPanel->DeleteAllObjects();
+    CalendarPanel->SetUserTitle(QString());
+    CalendarPanel->SetScale(1.0f);
+    if (!CalendarPanel->LoadFromFile(fileName)) {
+        CalendarPanel->HookAllObjects();
+        ShowNormalCursor();
+        DocumentFileName = fileName;
+        MRUFileList->AddFile(fileName);
+        MRUFileList->SaveToIni();
+        if (const QString refused = CalendarPanel->RefusedPicturesMessage(); !refused.isEmpty())
+            ShowInformation(refused);
+    } else {
+        // Changed since it was read aside: nothing of it read in part stays.
         CalendarPanel->ClearCells();
         CalendarPanel->DeleteAllObjects();
-        CalendarPanel->SetUserTitle(QString());
-        CalendarPanel->SetScale(1.0f);
-        if (!CalendarPanel->LoadFromFile(fileName)) {
-            CalendarPanel->HookAllObjects();
-            ShowNormalCursor();
-            DocumentFileName = fileName;
-            MRUFileList->AddFile(fileName);
-            MRUFileList->SaveToIni();
-            if (const QString refused = CalendarPanel->RefusedPicturesMessage(); !refused.isEmpty())
-                ShowInformation(refused);
-        } else {
-            // Nothing of a document read in part stays on the page.
-            CalendarPanel->ClearCells();
-            CalendarPanel->DeleteAllObjects();
-            CalendarPanel->ResetStyle();
-            ShowInformation(u"Unable to open "_s + fileName + u". Possibly "_s + u"\r"_s +
-                            u"corrupted, possibly not a Calendar file"_s);
-            ShowNormalCursor();
-        }
-    } else {
-        ShowInformation(u"File "_s + fileName + u" no longer exists"_s);
+        CalendarPanel->ResetStyle();
+        ShowInformation(UnopenableMessage(fileName));
+        ShowNormalCursor();
     }
     QApplication::processEvents();
     CalendarPanel->SetVisible(!DocumentFileName.isEmpty());
@@ -134,6 +148,7 @@ void TCalendarMain::OpenCalendarFile(const QString &FileName)
     QApplication::processEvents();
     CalendarPanel->SetLoading(false);
     ResetHistory(true);
+    return !DocumentFileName.isEmpty();
 }
 
 void TCalendarMain::OpenGivenFile(const QString &FileName)
@@ -216,7 +231,9 @@ bool TCalendarMain::SaveCalendarFile(const QString &FileName)
 
 void TCalendarMain::mnuSaveClick()
 {
-    if (!DocumentFileName.isEmpty())
+    if (DocumentFileName.isEmpty())
+        mnuSaveAsClick();
+    else
         SaveCalendarFile(DocumentFileName);
 }
 
@@ -275,20 +292,13 @@ bool TCalendarMain::mnuSaveAsClick()
     return saved;
 }
 
-void TCalendarMain::SavebuttonClick()
-{
-    if (mnuSave->isEnabled())
-        mnuSaveClick();
-    else
-        mnuSaveAsClick();
-}
-
 void TCalendarMain::mnuCancelChangesClick()
 {
     if (!AskYesNo(u"Cancel all changes?"_s, u"CANCEL"_s))
         return;
-    if (!DocumentFileName.isEmpty())
-        OpenCalendarFile(DocumentFileName);
+    // A saved file that can no longer be read keeps the changes made.
+    if (!DocumentFileName.isEmpty() && !OpenCalendarFile(DocumentFileName))
+        return;
     QApplication::processEvents();
     SetModified(false);
     MarkSaved();

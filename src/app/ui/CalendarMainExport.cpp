@@ -18,16 +18,24 @@ using namespace Qt::StringLiterals;
 void TCalendarMain::mnuSaveAsBitmapClick()
 {
     SavePictureAs(u"SaveAsBitmapDialog"_s, u"Save Calendar As Bitmap"_s, u"Bitmap File"_s, u"BMP"_s,
-                  false);
+                  TPictureKind::Bitmap);
 }
 
 void TCalendarMain::mnuSaveAsJPGClick()
 {
-    SavePictureAs(u"SaveasJPGDialog"_s, u"Save Calendar As JPG"_s, u"JPG File"_s, u"JPG"_s, true);
+    SavePictureAs(u"SaveasJPGDialog"_s, u"Save Calendar As JPG"_s, u"JPG File"_s, u"JPG"_s,
+                  TPictureKind::Jpeg);
+}
+
+void TCalendarMain::mnuSaveAsPNGClick()
+{
+    SavePictureAs(u"SaveAsPNGDialog"_s, tr("Save Calendar As PNG"), tr("PNG File"), u"PNG"_s,
+                  TPictureKind::Png);
 }
 
 void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &title,
-                                  const QString &kind, const QString &extension, bool AsJPEG)
+                                  const QString &kind, const QString &extension,
+                                  TPictureKind format)
 {
     DoSaveRichtext();
     // The file types offer the screen's resolution, as shown, and those for print.
@@ -40,7 +48,7 @@ void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &titl
     if (fileName.isEmpty())
         return;
     const int dpi = ResolutionOfFilter(chosenType);
-    if (!SaveCalendarToBitmap(fileName, AsJPEG, dpi))
+    if (!SaveCalendarToBitmap(fileName, format, dpi))
         ShowInformation(u"Unable to save "_s + fileName);
     else if (dpi == 0)
         ShowInformation(SavedAsPictureMessage(fileName, CalendarPanel->Scale()));
@@ -48,7 +56,7 @@ void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &titl
         ShowInformation(SavedAtResolutionMessage(fileName, dpi));
 }
 
-bool TCalendarMain::SaveCalendarToBitmap(const QString &FileName, bool AsJPEG, int dpi)
+bool TCalendarMain::SaveCalendarToBitmap(const QString &FileName, TPictureKind format, int dpi)
 {
     ShowBusyCursor();
     CalendarPanel->update();
@@ -56,14 +64,14 @@ bool TCalendarMain::SaveCalendarToBitmap(const QString &FileName, bool AsJPEG, i
     bool written = false;
     if (dpi == 0) {
         written = ::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
-                                         AsJPEG);
+                                         format);
     } else {
         // Drawn at the resolution's scale, unseen, and shown at the zoom again.
         CalendarPanel->SetPaintSuspended(true);
         const float zoom = CalendarPanel->Scale();
         CalendarPanel->SetScale(ScaleForResolution(dpi, ScreenPpi()));
         written = ::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
-                                         AsJPEG);
+                                         format);
         CalendarPanel->SetScale(zoom);
     }
     CalendarPanel->SetPaintSuspended(false);

@@ -107,6 +107,7 @@ void TCalendarMain::CreateMenus()
     mnuSaveAs = AddItem(FileMenu, u"mnuSaveAs"_s, u"Save &As..."_s);
     mnuSaveAsBitmap = AddItem(FileMenu, u"mnuSaveAsBitmap"_s, u"Save As Bitmap File"_s);
     mnuSaveAsJPG = AddItem(FileMenu, u"mnuSaveAsJPG"_s, u"Save As JPG File"_s);
+    mnuSaveAsPNG = AddItem(FileMenu, u"mnuSaveAsPNG"_s, tr("Save As PNG File"));
     mnuSaveAsPDF = AddItem(FileMenu, u"mnuSaveAsPDF"_s, u"Save As PDF File"_s);
     N1 = AddSeparator(FileMenu, u"N1"_s);
     mnuProperties = AddItem(FileMenu, u"mnuProperties"_s, u"&Properties"_s);
@@ -127,6 +128,25 @@ void TCalendarMain::CreateMenus()
     mnuPrintSetup = AddItem(FileMenu, u"mnuPrintSetup"_s, u"Print Set&up"_s);
     N2 = AddSeparator(FileMenu, u"N2"_s);
     Exit1 = AddItem(FileMenu, u"Exit1"_s, u"E&xit"_s);
+
+    EditMenu = AddMenu(MainMenu1, u"EditMenu"_s, tr("&Edit"));
+    mnuUndo = AddItem(EditMenu, u"mnuUndo"_s, tr("Undo"), QKeySequence::Undo);
+    mnuRedo = AddItem(EditMenu, u"mnuRedo"_s, tr("Redo"));
+    // The desktop's redo keys, and Ctrl+Y and Ctrl+Shift+Z whatever they are.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        if (!redoKeys.contains(key))
+            redoKeys.append(key);
+    }
+    mnuRedo->setShortcuts(redoKeys);
+    AddSeparator(EditMenu, u"N8"_s);
+    mnuCut = AddItem(EditMenu, u"mnuCut"_s, tr("Cu&t"), QKeySequence::Cut);
+    mnuCopy = AddItem(EditMenu, u"mnuCopy"_s, tr("&Copy"), QKeySequence::Copy);
+    mnuPaste = AddItem(EditMenu, u"mnuPaste"_s, tr("&Paste"), QKeySequence::Paste);
+    mnuDelete = AddItem(EditMenu, u"mnuDelete"_s, tr("&Delete"), QKeySequence::Delete);
+    AddSeparator(EditMenu, u"N9"_s);
+    mnuSelectAll = AddItem(EditMenu, u"mnuSelectAll"_s, tr("Select &All"), QKeySequence::SelectAll);
 
     mnuOnLine = AddMenu(MainMenu1, u"mnuOnLine"_s, u"&Online"_s);
     VisitOurInternetW1 =

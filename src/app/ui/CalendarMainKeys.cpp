@@ -138,7 +138,7 @@ bool TCalendarMain::CtrlWheelZoom(const QWheelEvent &event)
 
 void TCalendarMain::NotePagePaint()
 {
-    if (m_pagePainted || Starting || CalendarPanel->PaintSuspended() || DocumentFileName.isEmpty())
+    if (m_pagePainted || Starting || CalendarPanel->PaintSuspended() || !CalendarPanel->Visible())
         return;
     m_pagePainted = true;
     // Told once the paint now starting has been done.

@@ -6,6 +6,7 @@
 #include "CalendarPanel32.h"
 #include "CalendarSet.h"
 #include "Messages.h"
+#include "PdfExport.h"
 #include "PrintJobRules.h"
 #include "PrinterSetup.h"
 #include "ReportPrinter.h"
@@ -17,7 +18,8 @@ using namespace Qt::StringLiterals;
 
 void TCalendarMain::mnuPrintSetupClick()
 {
-    ShowPrinterSetup(ReportPrinter1().Device(), this);
+    // Setting up prints nothing: its button says OK.
+    ShowPrinterSetup(ReportPrinter1().Device(), this, tr("OK"));
 }
 
 void TCalendarMain::mnuPrintCalendarClick()
@@ -39,6 +41,8 @@ void TCalendarMain::mnuPrintCalendarClick()
     m_printCancelled = false;
     const auto forgetSet = qScopeGuard([this] { m_printSet = nullptr; });
     TReportPrinter &report = ReportPrinter1();
+    // The queue names the job after the document, as a PDF's title does.
+    report.SetTitle(PdfTitle(*CalendarPanel, DocumentFileName));
     if (ShowPrinterSetup(report.Device(), this)) {
         report.SetOrientation(CalendarPanel->CalendarOrientation() == coLandscape ? poLandScape
                                                                                   : poPortrait);

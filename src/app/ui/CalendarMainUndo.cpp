@@ -14,14 +14,6 @@ using namespace Qt::StringLiterals;
 
 void TCalendarMain::ConnectUndo()
 {
-    mnuUndo = new QAction(u"Undo"_s, this);
-    mnuUndo->setObjectName(u"mnuUndo"_s);
-    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuRedo = new QAction(u"Redo"_s, this);
-    mnuRedo->setObjectName(u"mnuRedo"_s);
-    mnuRedo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    addActions({mnuUndo, mnuRedo});
     connect(mnuUndo, &QAction::triggered, this, &TCalendarMain::UndoClick);
     connect(mnuRedo, &QAction::triggered, this, &TCalendarMain::RedoClick);
     connect(UndoButton, &QToolButton::clicked, this, &TCalendarMain::UndoClick);
@@ -103,9 +95,6 @@ void TCalendarMain::AfterUndoStep()
 
 void TCalendarMain::UpdateUndoCommands()
 {
-    // The history starts before the commands are made.
-    if (!mnuUndo)
-        return;
     const bool page = CalendarPanel->Visible();
     const QString undo = m_history.CanUndo() ? u"Undo "_s + m_history.UndoText() : u"Undo"_s;
     const QString redo = m_history.CanRedo() ? u"Redo "_s + m_history.RedoText() : u"Redo"_s;

@@ -9,9 +9,13 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -19,6 +23,12 @@ namespace {
 
 constexpr int clientSide = 140;
 constexpr int listBorder = 4;
+// The list box's frame, on either side.
+constexpr int listFrame = 1;
+// What a window manager's title bar puts beside a title, in title-bar
+// heights: the window's icon and its buttons, on both sides of a centred
+// title.
+constexpr int titleBarButtons = 6;
 // The property of a menu item holding its caption as the user sees it.
 const char *const captionProperty = "libraryCaption";
 
@@ -51,6 +61,19 @@ QString EscapedCaption(QString caption)
     return caption.replace(u'&', u"&&"_s);
 }
 
+// The columns of icons the palette shows: whole ones, at least columns of
+// them, and enough for the window's title not to be cut short.
+int ShownColumns(const QWidget &palette, int columns)
+{
+    QFont titleFont = palette.font();
+    titleFont.setBold(true);
+    const int title = QFontMetrics(titleFont).horizontalAdvance(palette.windowTitle()) +
+                      titleBarButtons * palette.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int room = title - 2 * (listBorder + listFrame);
+    return std::max(columns,
+                    (room + TIconListBox::ColumnWidth() - 1) / TIconListBox::ColumnWidth());
+}
+
 } // namespace
 
 TFloatingPalette::TFloatingPalette(QWidget *parent)
@@ -72,7 +95,11 @@ TFloatingPalette::TFloatingPalette(QWidget *parent)
     layout->setMenuBar(MainMenu);
     layout->setContentsMargins(listBorder, listBorder, listBorder, listBorder);
     layout->addWidget(IconList);
-    setFixedSize(clientSide, clientSide + MainMenu->sizeHint().height());
+    // Whole columns of icons, none cut at the edge, under the whole title.
+    const int listWidth =
+        ShownColumns(*this, IconList->XIcons()) * TIconListBox::ColumnWidth() + 2 * listFrame;
+    IconList->setFixedWidth(listWidth);
+    setFixedSize(listWidth + 2 * listBorder, clientSide + MainMenu->sizeHint().height());
     RestorePlacement(*this);
     ShowLibrary(IconLibraryPath(IconLibraryItems().first().FileName));
 }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -83,6 +84,9 @@ THelpViewer::THelpViewer(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
     resize(620, 520);
+    // Esc closes the help, as it closes a dialog.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 bool THelpViewer::Open(const QString &fileName)

@@ -60,7 +60,7 @@ TSplashform::TSplashform(QWidget *parent)
                              QRect(128, 54, 290, 16));
     // The second label's stored caption is replaced when the box is made.
     BuildLabel = TextLabel(this, u"BuildLabel"_s, QString(), QRect(128, 72, 290, 16));
-    BuildLabel->setText(u"32-bit version"_s);
+    BuildLabel->setText(tr("%1-bit version").arg(QSysInfo::WordSize));
     AboutLine1 =
         TextLabel(this, u"AboutLine1"_s, u"Calendar pages designed, filled and printed your way."_s,
                   QRect(128, 104, 290, 16));

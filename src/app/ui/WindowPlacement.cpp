@@ -1,7 +1,7 @@
 #include "WindowPlacement.h"
 
 #include "IniFile.h"
-#include "Ppi.h"
+#include "ScreenFit.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -51,6 +51,28 @@ QList<QRect> ScreenAreas()
     for (const QScreen *screen : screens)
         areas << screen->geometry();
     return areas;
+}
+
+// The part of the screen with geometry area that windows may take.
+QRect AvailableArea(const QRect &area)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (const QScreen *screen : screens) {
+        if (screen->geometry() == area)
+            return screen->availableGeometry();
+    }
+    return area;
+}
+
+// The screen's resolution in the pixels it shows: the placement of a window
+// at 200 % is its own, apart from the one at 100 %, as at 192 pixels per
+// inch it is apart from the one at 96.
+int PlacementPpi(const QWidget &window)
+{
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return basePpi;
+    return qRound(screen->logicalDotsPerInch() * screen->devicePixelRatio());
 }
 
 // The rectangle the window has when neither maximised nor minimised.
@@ -127,13 +149,9 @@ QRect NearestScreen(const TRect &bounds, const QList<QRect> &screens)
 
 TRect MoveOntoScreen(TRect bounds, const QRect &screen)
 {
-    const int width = std::min(bounds.Width(), screen.width());
-    const int height = std::min(bounds.Height(), screen.height());
-    bounds.Left = std::clamp(bounds.Left, screen.left(), screen.left() + screen.width() - width);
-    bounds.Top = std::clamp(bounds.Top, screen.top(), screen.top() + screen.height() - height);
-    bounds.Right = bounds.Left + width;
-    bounds.Bottom = bounds.Top + height;
-    return bounds;
+    const QRect fitted = FitFrameInto(bounds.ToQRect(), screen);
+    return {fitted.left(), fitted.top(), fitted.left() + fitted.width(),
+            fitted.top() + fitted.height()};
 }
 
 QPoint CenteredIn(const QRect &area, QSize window)
@@ -149,11 +167,13 @@ bool CentresOnScreen(const QString &className, bool mainWindowMaximized)
 
 bool RestorePlacement(QWidget &window, const QString &fileName)
 {
-    const QString section = PlacementSection(ClassName(window), ScreenPpi());
+    const QString section = PlacementSection(ClassName(window), PlacementPpi(window));
     const TPlacement stored = ReadPlacement(TIniFile(fileName), section, window.isMaximized());
     const QRect screen = NearestScreen(stored.Bounds, ScreenAreas());
+    // The window goes where it was; once it is on screen with its frame,
+    // KeepFrameOnScreen keeps the frame inside the screen as well.
     if (IsStoredBounds(stored.Bounds) && !screen.isEmpty())
-        window.setGeometry(MoveOntoScreen(stored.Bounds, screen).ToQRect());
+        window.setGeometry(MoveOntoScreen(stored.Bounds, AvailableArea(screen)).ToQRect());
     else
         CenterForm(window);
     if (stored.Maximized)
@@ -164,13 +184,15 @@ bool RestorePlacement(QWidget &window, const QString &fileName)
 bool SavePlacement(const QWidget &window, const QString &fileName)
 {
     TIniFile ini(fileName);
-    WritePlacement(ini, PlacementSection(ClassName(window), ScreenPpi()),
+    WritePlacement(ini, PlacementSection(ClassName(window), PlacementPpi(window)),
                    {NormalBounds(window), window.isMaximized()});
     return WriteSettings(ini);
 }
 
 void CenterForm(QWidget &window)
 {
+    // Centred at the size it will show at.
+    SettleSize(window);
     const QWidget *mainWindow = FindMainWindow();
     const bool onScreen =
         !mainWindow || CentresOnScreen(ClassName(window), mainWindow->isMaximized());

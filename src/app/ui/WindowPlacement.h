@@ -25,7 +25,8 @@ struct TPlacement
 };
 
 // className + "_Placement", followed by ppi in decimal when the screen has
-// more than 96 pixels per inch.
+// more than 96 pixels per inch: the pixels it shows per logical inch, so a
+// screen scaled to 200 % keeps placements of its own.
 QString PlacementSection(const QString &className, int ppi);
 
 // The stored placement; coordinates default to 0 and Maximized to
@@ -55,10 +56,11 @@ QPoint CenteredIn(const QRect &area, QSize window);
 // maximised.
 bool CentresOnScreen(const QString &className, bool mainWindowMaximized);
 
-// The window's placement from the settings file: moved back onto the screen
-// when stored, else centred (CenterForm); maximised when stored so. The
-// placement is then saved at once. False when that write was refused (the
-// user has been told).
+// The window's placement from the settings file: moved back onto the
+// screen's free area when stored, else centred (CenterForm); maximised when
+// stored so. The placement is then saved at once. False when that write was
+// refused (the user has been told). Once shown, KeepFrameOnScreen keeps the
+// window's frame on the screen too.
 bool RestorePlacement(QWidget &window, const QString &fileName = SettingsFileName());
 
 // Stores the window's normal rectangle and whether it is maximised. False when

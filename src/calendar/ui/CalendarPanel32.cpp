@@ -56,6 +56,7 @@ void TCalendarPanel32::PanelStateChanged()
         QGuiApplication::setOverrideCursor(Qt::DragCopyCursor);
         m_dragCursorShown = true;
     }
+    emit ToolChanged(PanelState());
 }
 
 void TCalendarPanel32::RestoreCursor()

@@ -27,6 +27,11 @@ public:
 
     TDesignSurface &DesignSurface() const { return *m_surface; }
 
+signals:
+    // The tool changed: a tool button, or the page back at pointing after a
+    // creation drag, kept or cancelled.
+    void ToolChanged(TLPanelState state);
+
 protected:
     void ControlResized() override;
     void Invalidate() override;

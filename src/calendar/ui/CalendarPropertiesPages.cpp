@@ -26,6 +26,11 @@ namespace {
 
 constexpr int PageWidth = 308;
 constexpr int PageHeight = 290;
+constexpr int DialogWidth = 632;
+constexpr int TabRowTop = PageHeight + 6;
+constexpr int ZoomRowTop = TabRowTop + 30;
+constexpr int ButtonRowTop = ZoomRowTop + 32;
+constexpr int DialogHeight = ButtonRowTop + 32;
 // The grey behind the preview page.
 constexpr TColor PreviewBackground = 9342606;
 
@@ -88,7 +93,7 @@ void TCalendarProperties::CreateFrame()
     setWindowTitle(QStringLiteral("Calendar Properties"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(QFont(QStringLiteral("Arial"), 8));
-    setFixedSize(632, 362);
+    setFixedSize(DialogWidth, DialogHeight);
 
     m_notebook = new QStackedWidget(this);
     m_notebook->setObjectName(QStringLiteral("Notebook"));
@@ -98,10 +103,12 @@ void TCalendarProperties::CreateFrame()
     m_tabSet = Named(new QTabBar(this), QStringLiteral("TabSet1"),
                      QStringLiteral("Click a tab to work with a different aspect of "
                                     "\rthis calendar's properties"));
-    m_tabSet->setGeometry(4, PageHeight + 4, PageWidth, 26);
+    // One row under the page and the preview, where every tab shows.
+    m_tabSet->setGeometry(4, TabRowTop, DialogWidth - 8, 26);
     m_tabSet->setShape(QTabBar::RoundedSouth);
     m_tabSet->setUsesScrollButtons(true);
     m_tabSet->setExpanding(false);
+    m_tabSet->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 6px; }"));
     for (const char *tab : {"Layout", "Date", "Fonts, Colors", "Mini Fonts, Colors", "Headers",
                             "Lines", "Planners", "Language", "Margins"})
         m_tabSet->addTab(QString::fromLatin1(tab));
@@ -509,15 +516,15 @@ void TCalendarProperties::CreatePreview()
     m_scrollBox->setWidget(m_example);
     m_scrollBox->setWidgetResizable(false);
 
-    QPushButton *zoomOut = Named(Button(QStringLiteral("-"), QRect(318, 298, 26, 24), this),
+    QPushButton *zoomOut = Named(Button(QStringLiteral("-"), QRect(318, ZoomRowTop, 26, 24), this),
                                  QStringLiteral("ZoomOutbutton"),
                                  QStringLiteral("Click to zoom out (make the calendar smaller)"));
     connect(zoomOut, &QPushButton::clicked, this, [this] { ZoomClick(false); });
-    QPushButton *zoomIn = Named(Button(QStringLiteral("+"), QRect(348, 298, 26, 24), this),
+    QPushButton *zoomIn = Named(Button(QStringLiteral("+"), QRect(348, ZoomRowTop, 26, 24), this),
                                 QStringLiteral("ZoomInButton"),
                                 QStringLiteral("Click to zoom in (make the calendar larger)"));
     connect(zoomIn, &QPushButton::clicked, this, [this] { ZoomClick(true); });
-    m_zoomLabel = Caption(QStringLiteral("100%"), QRect(382, 302, 60, 16), this);
+    m_zoomLabel = Caption(QStringLiteral("100%"), QRect(382, ZoomRowTop + 4, 60, 16), this);
     m_zoomLabel->setObjectName(QStringLiteral("ZoomLabel"));
 }
 
@@ -545,9 +552,9 @@ void TCalendarProperties::CreateButtons()
     };
     int left = 8;
     for (const Plan &plan : plans) {
-        QPushButton *button =
-            Named(Button(QString::fromUtf8(plan.caption), QRect(left, 330, plan.width, 26), this),
-                  QString::fromLatin1(plan.name), QString::fromUtf8(plan.hint));
+        QPushButton *button = Named(Button(QString::fromUtf8(plan.caption),
+                                           QRect(left, ButtonRowTop, plan.width, 26), this),
+                                    QString::fromLatin1(plan.name), QString::fromUtf8(plan.hint));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
                 [this, click = plan.click] { (this->*click)(); });

@@ -1,12 +1,12 @@
 #include "PropertiesPrompts.h"
 
 #include "FileNamePrompt.h"
+#include "FontColorDialog.h"
 #include "FontDialogChoice.h"
 #include "ModalDialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
 
 namespace {
 
@@ -19,12 +19,14 @@ QString StyleSheetFilter()
 
 std::optional<TFontDesc> AskFont(QWidget *parent, const TFontDesc &current)
 {
-    QFontDialog dialog(DialogFontFor(current), parent);
+    TFontColorDialog dialog(DialogFontFor(current), current.Color, parent);
     // What the dialog shows at first, as its lists could match it.
     const QFont shown = dialog.currentFont();
     if (ExecModal(dialog) != QDialog::Accepted)
         return std::nullopt;
-    return FontFromDialog(current, shown, dialog.currentFont());
+    TFontDesc chosen = FontFromDialog(current, shown, dialog.currentFont());
+    chosen.Color = dialog.Color();
+    return chosen;
 }
 
 std::optional<TColor> AskColor(QWidget *parent, TColor current)

@@ -22,8 +22,8 @@ struct TPropertiesPrompts
     std::function<std::optional<QTime>(QTime current)> ChooseTime;
 };
 
-// The real dialogs, over parent. The font dialog opens on the current font,
-// keeps its colour and what the user left unchanged (FontFromDialog), and
+// The real dialogs, over parent. The font dialog opens on the current font
+// and its colour, keeps what the user left unchanged (FontFromDialog), and
 // runs through the program's modal-dialog seam (ExecModal).
 std::optional<TFontDesc> AskFont(QWidget *parent, const TFontDesc &current);
 std::optional<TColor> AskColor(QWidget *parent, TColor current);

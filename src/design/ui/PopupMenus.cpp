@@ -1,8 +1,49 @@
 #include "PopupMenus.h"
 
+#include <QApplication>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPointer>
+
+#include <optional>
 
 namespace {
+
+// Notes a right-button press outside the menu: it closes the menu, and is
+// given afterwards to what lies under it, which opens its own menu there.
+class TRightClickOutside : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *menu = qobject_cast<QMenu *>(watched);
+        if (menu && event->type() == QEvent::MouseButtonPress) {
+            const auto &press = static_cast<const QMouseEvent &>(*event);
+            if (press.button() == Qt::RightButton &&
+                !menu->rect().contains(press.position().toPoint()))
+                At = press.globalPosition().toPoint();
+        }
+        return false;
+    }
+
+    std::optional<QPoint> At;
+};
+
+// A right click at globalPos, after the events now waiting, on the widget
+// of the program there.
+void ClickRightLater(QPoint globalPos)
+{
+    const QPointer<QWidget> target = QApplication::widgetAt(globalPos);
+    if (!target)
+        return;
+    const QPointF local = target->mapFromGlobal(QPointF(globalPos));
+    QCoreApplication::postEvent(target,
+                                new QMouseEvent(QEvent::MouseButtonPress, local, QPointF(globalPos),
+                                                Qt::RightButton, Qt::RightButton, Qt::NoModifier));
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local,
+                                                        QPointF(globalPos), Qt::RightButton,
+                                                        Qt::NoButton, Qt::NoModifier));
+}
 
 TMenuAnswerer &Answerer()
 {
@@ -26,7 +67,14 @@ int ShowMenu(const TDesignMenu &menu, QWidget *parent, QPoint globalPos)
         action->setChecked(item.Checked);
         actions.append(action);
     }
-    return int(actions.indexOf(popup.exec(globalPos)));
+    TRightClickOutside outside;
+    popup.installEventFilter(&outside);
+    const int chosen = int(actions.indexOf(popup.exec(globalPos)));
+    // A right click beside an open menu closes it and opens the menu of
+    // what it was made on, as it would with no menu open.
+    if (chosen < 0 && outside.At)
+        ClickRightLater(*outside.At);
+    return chosen;
 }
 
 } // namespace

@@ -3,13 +3,17 @@
 #include "Messages.h"
 #include "ModalDialog.h"
 #include "PictureFiles.h"
+#include "StartFolder.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
@@ -47,7 +51,7 @@ TLumImageBrowser::TLumImageBrowser(const TImageBrowserHooks &hooks, QWidget *par
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     BuildControls();
     setFixedSize(592, 300);
-    SetFolder(QDir::currentPath());
+    SetFolder(PictureStartFolder(m_hooks.LastFolder ? m_hooks.LastFolder() : QString()));
     FileListBox1->setFocus();
     if (m_hooks.CenterForm)
         m_hooks.CenterForm(*this);
@@ -55,6 +59,13 @@ TLumImageBrowser::TLumImageBrowser(const TImageBrowserHooks &hooks, QWidget *par
 
 void TLumImageBrowser::BuildControls()
 {
+    m_path = new QLineEdit(this);
+    m_path->setObjectName(u"PathEdit"_s);
+    m_path->setToolTip(tr("Type a folder or a picture file and press Enter"));
+    m_path->installEventFilter(this);
+    m_lists.FolderChanged = [this](const QString &folder) {
+        m_path->setText(QDir::toNativeSeparators(folder));
+    };
     DirectoryListBox1 = &m_lists.FolderTree();
     FileListBox1 = &m_lists.FileList();
     connect(FileListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -105,6 +116,7 @@ void TLumImageBrowser::BuildControls()
                             static_cast<QWidget *>(help), static_cast<QWidget *>(contextHelp)})
         buttons->addWidget(button);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_path);
     layout->addLayout(lists, 1);
     layout->addLayout(buttons);
 }
@@ -128,6 +140,33 @@ void TLumImageBrowser::SelectFile(const QString &fileName)
         FileSelected(QModelIndex());
 }
 
+void TLumImageBrowser::OpenTypedPath(const QString &path)
+{
+    const QFileInfo typed(
+        QDir(Folder()).absoluteFilePath(QDir::fromNativeSeparators(path.trimmed())));
+    if (typed.isDir()) {
+        SetFolder(typed.absoluteFilePath());
+    } else if (typed.isFile()) {
+        SetFolder(typed.absolutePath());
+        SelectFile(typed.fileName());
+    } else {
+        ShowInformation(tr("%1 is neither a folder nor a file.").arg(path));
+    }
+}
+
+bool TLumImageBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter in the path line opens the path instead of closing the dialog.
+    if (watched == m_path && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            OpenTypedPath(m_path->text());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void TLumImageBrowser::FileSelected(const QModelIndex &index)
 {
     if (!index.isValid()) {
@@ -149,8 +188,12 @@ void TLumImageBrowser::FileSelected(const QModelIndex &index)
 
 void TLumImageBrowser::ShowPreview()
 {
-    Image1->setPixmap(PreviewPixmap(m_preview));
-    Image1->setScaledContents(m_stretch->isChecked());
+    // Stretched, the picture fills the preview whatever its size.
+    const QPixmap picture = PreviewPixmap(m_preview);
+    const bool stretch = m_stretch->isChecked() && !picture.isNull();
+    Image1->setPixmap(stretch ? picture.scaled(m_scrollBox->viewport()->size(),
+                                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              : picture);
     m_scrollBox->setWidgetResizable(!m_autoSize->isChecked());
     if (m_autoSize->isChecked())
         Image1->adjustSize();
@@ -183,6 +226,8 @@ void InstallImageBrowser(const TImageBrowserHooks &hooks)
         browser.AutoSizeBox().setChecked(autoSize);
         if (ExecModal(browser) != QDialog::Accepted)
             return std::nullopt;
+        if (hooks.FolderUsed && !browser.Choice().FileName.isEmpty())
+            hooks.FolderUsed(browser.Folder());
         return browser.Choice();
     });
 }

@@ -13,6 +13,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -35,7 +37,6 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent, std::function<void(i
 {
     setObjectName(u"RichTextLabelEditor"_s);
     setWindowTitle(u"Rich Text Editor"_s);
-    resize(601, 343);
 
     WPToolBar1 = new TWPToolBar(this);
     WPToolBar1->setObjectName(u"WPToolBar1"_s);
@@ -91,6 +92,9 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent, std::function<void(i
         button->setParent(bottom);
         button->setGeometry(r.translated(0, 8));
     }
+    // Wide enough for the whole tool bar, the zoom buttons at its end
+    // included, rather than some of it behind an overflow arrow.
+    resize(std::max(DefaultWidth, WPToolBar1->sizeHint().width()), DefaultHeight);
     ShowZoom();
 }
 

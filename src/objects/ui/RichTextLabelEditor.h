@@ -26,6 +26,8 @@ public:
     static constexpr int HelpContext = 40013;
     static constexpr int MinZoom = 50;
     static constexpr int MaxZoom = 100;
+    static constexpr int DefaultWidth = 601;
+    static constexpr int DefaultHeight = 343;
 
     explicit TRichTextLabelEditor(QWidget *parent = nullptr, std::function<void(int)> help = {});
 

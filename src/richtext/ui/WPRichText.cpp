@@ -89,6 +89,12 @@ TWPRichText::TWPRichText(QWidget *parent)
 
     connect(&m_rtfText.Document(), &QTextDocument::contentsChanged, this,
             &TWPRichText::DocumentChanged);
+    // Wrapped text starts at the page's left edge; keeping the caret in view
+    // must not scroll its start out of it.
+    connect(m_view->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (m_wordWrap)
+            m_view->horizontalScrollBar()->setValue(m_view->horizontalScrollBar()->minimum());
+    });
     SetScrollBars(m_scrollBars);
     UpdateZoom();
     UpdateBackground();
@@ -137,6 +143,20 @@ void TWPRichText::SelectAll()
     SetCursor(cursor);
 }
 
+bool TWPRichText::HasSelection() const
+{
+    return Cursor().hasSelection();
+}
+
+void TWPRichText::DeleteSelection()
+{
+    if (m_readOnly)
+        return;
+    QTextCursor cursor = Cursor();
+    cursor.deleteChar();
+    SetCursor(cursor);
+}
+
 TWPCharAttr TWPRichText::CurrentAttributes() const
 {
     return CharAttrAt(m_rtfText, Cursor());
@@ -152,6 +172,12 @@ void TWPRichText::ApplyAttributes(const TWPCharAttr &attr, TWPCharAttrParts part
     QTextCursor cursor = Cursor();
     ApplyCharAttr(m_rtfText, cursor, attr, parts);
     SetCursor(cursor);
+}
+
+void TWPRichText::ToggleStyle(TWPCharStyle style)
+{
+    const bool on = !(CurrentAttributes().Style & style);
+    ApplyAttributes({.Style = on ? int(style) : 0}, PartOfStyle(style));
 }
 
 void TWPRichText::InsertText(const QString &text, const TWPCharAttr &attr)
@@ -336,6 +362,8 @@ bool TWPRichText::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (watched == m_view->viewport()) {
         switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            return PressedBesideText(static_cast<QMouseEvent &>(*event));
         case QEvent::MouseButtonRelease:
             emit CaretChanged();
             break;
@@ -413,6 +441,18 @@ bool TWPRichText::KeyPressed(QKeyEvent &event)
 {
     if ((event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) && !m_wantTabs)
         return true;
+    const std::pair<QKeySequence::StandardKey, TWPCharStyle> styleKeys[] = {
+        {QKeySequence::Bold, wpsBold},
+        {QKeySequence::Italic, wpsItalic},
+        {QKeySequence::Underline, wpsUnderline},
+    };
+    for (const auto &[key, style] : styleKeys) {
+        if (event.matches(key)) {
+            if (!m_readOnly)
+                ToggleStyle(style);
+            return true;
+        }
+    }
     if (!OnKeyPress || event.text().size() != 1)
         return false;
     const QChar typed = event.text().at(0);
@@ -425,6 +465,18 @@ bool TWPRichText::KeyPressed(QKeyEvent &event)
         cursor.insertText(QString(key));
         SetCursor(cursor);
     }
+    return true;
+}
+
+bool TWPRichText::PressedBesideText(const QMouseEvent &event)
+{
+    // A click on the page beside the text (below its last line) would take
+    // the keyboard from the text: the caret goes to the text's end instead.
+    if (m_view->itemAt(event.position().toPoint()))
+        return false;
+    m_view->setFocus(Qt::MouseFocusReason);
+    m_item->setFocus(Qt::MouseFocusReason);
+    CaretToEnd();
     return true;
 }
 

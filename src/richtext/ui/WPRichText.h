@@ -13,6 +13,7 @@
 
 class QDragMoveEvent;
 class QDropEvent;
+class QMouseEvent;
 class QGraphicsScene;
 class QGraphicsTextItem;
 class QGraphicsView;
@@ -53,12 +54,19 @@ public:
 
     void CaretToEnd();
     void SelectAll();
+    bool HasSelection() const;
+    // Removes the selected text, else the character after the caret, as the
+    // Delete key does.
+    void DeleteSelection();
     // The attributes text typed at the caret takes.
     TWPCharAttr CurrentAttributes() const;
     // Makes attr current; with a selection it applies to the selection.
     void SetCurrentAttributes(const TWPCharAttr &attr);
     // Applies only the given parts of attr (what a toolbar button changes).
     void ApplyAttributes(const TWPCharAttr &attr, TWPCharAttrParts parts);
+    // Turns bold, italic or underline on or off, as the toolbar's buttons
+    // and Ctrl+B, Ctrl+I and Ctrl+U do: off when the caret's text has it.
+    void ToggleStyle(TWPCharStyle style);
     int FontIndexOf(const QString &face) { return FontIndexOfFace(m_rtfText, face); }
     void InsertText(const QString &text, const TWPCharAttr &attr);
     void NewParagraph();
@@ -148,6 +156,7 @@ private:
     void UpdateZoom();
     void UpdateBackground();
     bool KeyPressed(QKeyEvent &event);
+    bool PressedBesideText(const QMouseEvent &event);
     bool DragEvent(QEvent &event);
 
     // The page in twips, kept apart from the document so that assigning a

@@ -361,9 +361,8 @@ void TWPToolBar::ApplyStyle(TWPToolButton button, bool on)
 {
     if (!m_editor)
         return;
-    const auto [part, bit] =
-        button == TWPToolButton::Bold     ? std::pair{TWPCharAttrPart::Bold, wpsBold}
-        : button == TWPToolButton::Italic ? std::pair{TWPCharAttrPart::Italic, wpsItalic}
-                                          : std::pair{TWPCharAttrPart::Underline, wpsUnderline};
-    m_editor->ApplyAttributes({.Style = on ? int(bit) : 0}, part);
+    const TWPCharStyle style = button == TWPToolButton::Bold     ? wpsBold
+                               : button == TWPToolButton::Italic ? wpsItalic
+                                                                 : wpsUnderline;
+    m_editor->ApplyAttributes({.Style = on ? int(style) : 0}, PartOfStyle(style));
 }

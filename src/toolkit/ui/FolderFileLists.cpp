@@ -36,6 +36,8 @@ void TFolderFileLists::SetFolder(const QString &folder)
     const QModelIndex index = m_folders->index(path);
     m_tree->setCurrentIndex(index);
     m_tree->scrollTo(index);
+    if (FolderChanged)
+        FolderChanged(path);
 }
 
 QString TFolderFileLists::Folder() const

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QFileSystemModel;
 class QListView;
 class QModelIndex;
@@ -29,6 +31,9 @@ public:
     QModelIndex FileIndex(const QString &fileName) const;
     // The file at index, with its folder.
     QString FilePath(const QModelIndex &index) const;
+
+    // Told the folder listed each time it changes.
+    std::function<void(const QString &folder)> FolderChanged;
 
 private:
     QFileSystemModel *m_folders;

@@ -1,5 +1,7 @@
 #include "ModalDialog.h"
 
+#include "ScreenFit.h"
+
 #include <QDialog>
 
 namespace {
@@ -14,6 +16,7 @@ TModalAnswerer &Answerer()
 
 int ExecModal(QDialog &dialog)
 {
+    FitOnScreen(dialog);
     if (Answerer())
         return Answerer()(dialog);
     return dialog.exec();

@@ -45,7 +45,7 @@ TEST(CalendarMainCommandsTest, MenusHoldEveryItemInOrderWithRecentFilesAppended)
     QStringList menus;
     for (const QAction *action : window.MainMenu1->actions())
         menus.append(action->text());
-    EXPECT_EQ(menus, (QStringList{u"&File"_s, u"&Online"_s, u"&Help"_s}));
+    EXPECT_EQ(menus, (QStringList{u"&File"_s, u"&Edit"_s, u"&Online"_s, u"&Help"_s}));
     EXPECT_EQ(MenuItems(*window.FileMenu), (QStringList{u"&New "_s,
                                                         u"&Open"_s,
                                                         u"-"_s,
@@ -53,6 +53,7 @@ TEST(CalendarMainCommandsTest, MenusHoldEveryItemInOrderWithRecentFilesAppended)
                                                         u"Save &As..."_s,
                                                         u"Save As Bitmap File"_s,
                                                         u"Save As JPG File"_s,
+                                                        u"Save As PNG File"_s,
                                                         u"Save As PDF File"_s,
                                                         u"-"_s,
                                                         u"&Properties"_s,
@@ -71,6 +72,12 @@ TEST(CalendarMainCommandsTest, MenusHoldEveryItemInOrderWithRecentFilesAppended)
                                                         u"E&xit"_s,
                                                         u"-"_s,
                                                         u"&1 "_s + document}));
+    EXPECT_EQ(MenuItems(*window.EditMenu),
+              (QStringList{u"Undo | Ctrl+Z"_s,
+                           u"Redo | "_s +
+                               QKeySequence::keyBindings(QKeySequence::Redo).value(0).toString(),
+                           u"-"_s, u"Cu&t | Ctrl+X"_s, u"&Copy | Ctrl+C"_s, u"&Paste | Ctrl+V"_s,
+                           u"&Delete | Del"_s, u"-"_s, u"Select &All | Ctrl+A"_s}));
     EXPECT_EQ(MenuItems(*window.mnuOnLine), QStringList{u"Visit Our Internet Website"_s});
     EXPECT_EQ(MenuItems(*window.Help1),
               (QStringList{u"&Contents"_s, u"&About"_s, u"&Show Hints"_s}));
@@ -517,7 +524,30 @@ TEST(CalendarMainCommandsTest, RecentFileClickAsksAboutUnsavedChangesFirst)
     EXPECT_EQ(reread.UserTitle(), u"Kept"_s);
 }
 
-TEST(CalendarMainCommandsTest, MissingFileIsToldAndLeavesThePageHidden)
+TEST(CalendarMainCommandsTest, VisitingTheWebsiteWithoutABrowserIsTold)
+{
+    // Regression: Online > Visit website did nothing visible when no
+    // browser could be started.
+    TMainWindowRun run;
+    TCalendarMain &window = run.StartActive();
+    QList<QUrl> asked;
+    bool started = false;
+    window.OpenWebAddress = [&](const QUrl &address) {
+        asked.append(address);
+        return started;
+    };
+    window.VisitOurInternetW1->trigger();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked.first().scheme(), u"https"_s);
+    ASSERT_EQ(run.Messages.size(), 1);
+    EXPECT_TRUE(run.Messages.first().contains(asked.first().toString()));
+    EXPECT_TRUE(run.Messages.first().contains(u"browser"_s));
+    started = true;
+    window.VisitOurInternetW1->trigger();
+    EXPECT_EQ(run.Messages.size(), 1) << "a browser shows it: nothing to tell";
+}
+
+TEST(CalendarMainCommandsTest, MissingFileIsToldAndLeavesTheCalendarOpen)
 {
     TMainWindowRun run;
     const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
@@ -525,12 +555,12 @@ TEST(CalendarMainCommandsTest, MissingFileIsToldAndLeavesThePageHidden)
     TCalendarMain &window = run.Start();
     window.SetModified(true);
     const QString gone = run.Path(u"Gone.DWC"_s);
-    window.OpenCalendarFile(gone);
+    EXPECT_FALSE(window.OpenCalendarFile(gone));
     EXPECT_EQ(run.Messages, QStringList{u"File "_s + gone + u" no longer exists"_s});
-    EXPECT_TRUE(window.DocumentFileName.isEmpty());
-    EXPECT_FALSE(window.CalendarPanel->Visible());
-    EXPECT_FALSE(window.Modified);
-    EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
+    EXPECT_EQ(window.DocumentFileName, document);
+    EXPECT_TRUE(window.CalendarPanel->Visible());
+    EXPECT_TRUE(window.Modified);
+    EXPECT_EQ(window.windowTitle(), u"Datewright  [Dec1999.DWC]    [60%]"_s);
 }
 
 } // namespace

@@ -17,31 +17,38 @@ const QString noPrinters =
 const QString noDefaultPrinter =
     u"There is no default printer selected.\r\nUnable to perform printer related operations"_s;
 
-// Commands usable without a document, and those that need one.
-void ExpectOnlyAlwaysEnabledCommands(const TCalendarMain &window)
+// A new calendar of the current month, untitled and unchanged, with the
+// commands of a page that has day cells.
+void ExpectANewCalendarOfThisMonth(const TCalendarMain &window)
 {
+    EXPECT_TRUE(window.CalendarPanel->Visible());
+    EXPECT_TRUE(window.CalendarPanel->isVisible());
+    EXPECT_TRUE(window.DocumentFileName.isEmpty());
+    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.CalendarPanel->HasCellContent());
+    EXPECT_FALSE(window.CalendarPanel->HasObjects());
+    EXPECT_EQ(window.CalendarPanel->MainCalMonth(), QDate::currentDate().month());
+    EXPECT_EQ(window.CalendarPanel->MainCalYear(), QDate::currentDate().year());
+    EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
     for (const QAction *item :
-         {window.New1, window.Open1, window.DefaultEditorFont1, window.mnuEditrecurringDates,
-          window.Exit1, window.VisitOurInternetW1, window.Contents1, window.About1,
-          window.mnuShowHint})
-        EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
-    for (const QAction *item :
-         {window.mnuSave, window.mnuSaveAs, window.mnuSaveAsBitmap, window.mnuSaveAsJPG,
-          window.mnuProperties, window.mnuUserTitle, window.mnuCancelChanges,
+         {window.New1, window.Open1, window.mnuSave, window.mnuSaveAs, window.mnuSaveAsBitmap,
+          window.mnuSaveAsJPG, window.mnuSaveAsPNG, window.mnuProperties, window.mnuUserTitle,
           window.mnuClearAllCellContents, window.mnuFillCalendarwithRecurringDates,
-          window.mnuPrintCalendar, window.mnuPrintSetup})
+          window.mnuPrintCalendar, window.mnuPrintSetup, window.mnuSelectAll})
+        EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+    // Nothing to go back to.
+    for (const QAction *item : {window.mnuCancelChanges, window.mnuUndo, window.mnuRedo})
         EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
-    for (const QToolButton *button :
-         {window.ZoomPlusButton, window.ZoomMinusButton, window.PropertiesButton,
-          window.Printbutton, window.ShowHideIconTool})
-        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
-    EXPECT_FALSE(window.WPToolBar1->isEnabled());
+    for (const QToolButton *button : {window.ZoomPlusButton, window.ZoomMinusButton,
+                                      window.PropertiesButton, window.ShowHideIconTool})
+        EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
     EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
     EXPECT_FALSE(window.CancelButton->isVisibleTo(window.Panel3));
 }
 
-TEST(CalendarMainStartupTest, WithoutSettingsStartsEmptyAt60PercentAndStoresPlacementOnClose)
+TEST(CalendarMainStartupTest, AFirstStartShowsANewCalendarOfThisMonthAndStoresPlacementOnClose)
 {
+    // A first start showed an empty grey window, where no first click worked.
     TMainWindowRun run;
     ASSERT_FALSE(QFile::exists(SettingsFileName()));
     TCalendarMain &window = run.Start();
@@ -49,20 +56,22 @@ TEST(CalendarMainStartupTest, WithoutSettingsStartsEmptyAt60PercentAndStoresPlac
     EXPECT_TRUE(run.Messages.isEmpty());
     EXPECT_FALSE(window.Starting);
     EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
-    EXPECT_FALSE(window.CalendarPanel->Visible());
-    EXPECT_FALSE(window.CalendarPanel->isVisible());
     EXPECT_FALSE(window.CalendarPanel->PaintSuspended());
-    EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
-    EXPECT_TRUE(window.DocumentFileName.isEmpty());
-    EXPECT_FALSE(window.Modified);
+    ExpectANewCalendarOfThisMonth(window);
     EXPECT_TRUE(window.PrinterAvailable);
     EXPECT_TRUE(window.Preferences.HintsOn);
     EXPECT_TRUE(window.mnuShowHint->isChecked());
-    // Without day cells on screen the icon palette is not wanted.
-    EXPECT_FALSE(window.IconPalette->isVisible());
-    EXPECT_FALSE(window.Preferences.IconToolVisible);
-    ExpectOnlyAlwaysEnabledCommands(window);
+    // The page has day cells: the icon palette is wanted.
+    EXPECT_TRUE(window.IconPalette->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // The first click already works: it opens a day cell for typing.
+    TMainWindowRun::Activate(window);
+    window.IconPalette->hide();
+    window.CalendarPanel->repaint();
+    ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPanel, 10));
+    EXPECT_TRUE(window.CellEditing);
+    EXPECT_EQ(window.CurrentCell, 10);
 
     window.close();
     const TIniFile ini(SettingsFileName());
@@ -83,7 +92,9 @@ TEST(CalendarMainStartupTest, AFirstStartOpensTheWindowToShowTheWholePageWhereTh
     // The page at 100 % with its margins, and what the window has besides.
     const QSize page = (QSizeF(window.CalendarPanel->size()) / 0.601).toSize() + QSize(10, 10);
     const QSize chrome = window.size() - window.ScrollBox2->viewport()->size();
-    const QSize wanted = (page + chrome).boundedTo(available.size());
+    // The window's frame, as well, within the screen.
+    const QSize frame = window.frameGeometry().size() - window.size();
+    const QSize wanted = (page + chrome).boundedTo(available.size() - frame);
     EXPECT_NEAR(window.width(), wanted.width(), 2);
     EXPECT_NEAR(window.height(), wanted.height(), 2);
     EXPECT_GT(window.width(), 635);
@@ -134,7 +145,7 @@ TEST(CalendarMainStartupTest, FirstRecentFileIsReopenedAndShown)
     EXPECT_EQ(painted, 0);
 }
 
-TEST(CalendarMainStartupTest, MissingOrEmptyRecentListOpensNothingSilently)
+TEST(CalendarMainStartupTest, MissingOrEmptyRecentListShowsANewCalendarSilently)
 {
     for (const QByteArray &mru : {QByteArray(), QByteArray("[MRU]\r\nF0=gone.DWC\r\n")}) {
         TMainWindowRun run;
@@ -144,16 +155,13 @@ TEST(CalendarMainStartupTest, MissingOrEmptyRecentListOpensNothingSilently)
         TCalendarMain &window = run.Start();
 
         EXPECT_TRUE(run.Messages.isEmpty()) << run.Messages.join(u'|').toStdString();
-        EXPECT_TRUE(window.DocumentFileName.isEmpty());
-        EXPECT_FALSE(window.CalendarPanel->Visible());
-        EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
-        ExpectOnlyAlwaysEnabledCommands(window);
+        ExpectANewCalendarOfThisMonth(window);
         // The entry stays listed until a later open rewrites the list.
         EXPECT_EQ(window.MRUFileList->Files().size(), mru.isEmpty() ? 0 : 1);
     }
 }
 
-TEST(CalendarMainStartupTest, UnreadableRecentFileIsReportedAndLeavesNoDocument)
+TEST(CalendarMainStartupTest, UnreadableRecentFileIsReportedAndANewCalendarShown)
 {
     TMainWindowRun run;
     const QString broken = run.Path(u"Broken.DWC"_s);
@@ -166,10 +174,7 @@ TEST(CalendarMainStartupTest, UnreadableRecentFileIsReportedAndLeavesNoDocument)
 
     EXPECT_EQ(run.Messages, QStringList{u"Unable to open "_s + broken +
                                         u". Possibly \rcorrupted, possibly not a Calendar file"_s});
-    EXPECT_TRUE(window.DocumentFileName.isEmpty());
-    EXPECT_FALSE(window.CalendarPanel->Visible());
-    EXPECT_FALSE(window.Modified);
-    EXPECT_FALSE(window.CalendarPanel->HasCellContent());
+    ExpectANewCalendarOfThisMonth(window);
     EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -254,6 +254,27 @@ TEST_F(CellEditingTest, CtrlASelectsTheWholeCell)
     EXPECT_FALSE(window.WPToolBar1->isEnabled());
 }
 
+TEST_F(CellEditingTest, CtrlBIAndUMakeTheTypedTextBoldItalicAndUnderlined)
+{
+    // Regression: Ctrl+B, Ctrl+I and Ctrl+U did nothing in day cells.
+    TCalendarMain &window = Start();
+    ClickDay(firstDay);
+    for (const Qt::Key key : {Qt::Key_B, Qt::Key_I, Qt::Key_U})
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+    TypeText(u"Party"_s);
+    EXPECT_TRUE(window.WPToolBar1->Button(TWPToolButton::Bold)->isChecked());
+    EXPECT_TRUE(window.WPToolBar1->Button(TWPToolButton::Italic)->isChecked());
+    EXPECT_TRUE(window.WPToolBar1->Button(TWPToolButton::Underline)->isChecked());
+    window.DoSaveRichtext();
+    TWPRtfStorage cell;
+    window.CalendarPanel->GetCellText(Cell(firstDay), cell);
+    const TWPRTFTextPaint &text = cell.RtfText();
+    EXPECT_EQ(text.Document().toPlainText(), u"Party"_s);
+    const QTextBlock block = text.Document().begin();
+    EXPECT_EQ(CharAttrOf(text, block.begin().fragment().charFormat()).Style,
+              wpsBold | wpsItalic | wpsUnderline);
+}
+
 TEST_F(CellEditingTest, AnEmptyCellTakesTheDefaultEditorFont)
 {
     TCalendarMain &window =

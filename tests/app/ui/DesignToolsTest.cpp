@@ -5,7 +5,10 @@
 #include "ToolSpeedButton.h"
 
 #include <QImage>
+#include <QMenu>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -65,38 +68,59 @@ TEST_F(DesignToolsTest, ACreatedObjectMarksTheDocumentChangedAndTheSelectionTool
     EXPECT_TRUE(window.Savebutton->isVisible());
     EXPECT_TRUE(window.Pointerbutton->isChecked());
     EXPECT_EQ(window.CalendarPanel->PanelState(), psPointing);
-    // The SuperText tool opens the object's properties at once; the object
-    // stays when they are cancelled, and the tool returns as well.
-    QStringList opened;
-    SetModalAnswerer([&opened](QDialog &dialog) {
-        opened.append(dialog.windowTitle());
-        return int(QDialog::Rejected);
-    });
-    window.DrawSuperText->click();
-    QTest::mouseClick(window.CalendarPanel, Qt::LeftButton, {}, QPoint(400, 400));
-    SetModalAnswerer({});
-    EXPECT_EQ(opened, QStringList{u"SuperText Properties"_s});
-    EXPECT_EQ(window.CalendarPanel->Objects().Count(), 2);
-    EXPECT_TRUE(window.Pointerbutton->isChecked());
 }
 
-TEST_F(DesignToolsTest, ThePictureToolOpensTheBrowserAtOnce)
+TEST_F(DesignToolsTest, CancelInANewObjectsDialogTakesItAwayAndOkLeavesItSelected)
 {
-    TCalendarMain &window = Start();
-    QStringList opened;
-    SetModalAnswerer([&opened](QDialog &dialog) {
-        opened.append(dialog.windowTitle());
-        return int(QDialog::Rejected);
-    });
-    window.DrawImageButton->click();
-    QTest::mousePress(window.CalendarPanel, Qt::LeftButton, {}, QPoint(100, 100));
-    QTest::mouseMove(window.CalendarPanel, QPoint(200, 180));
-    QTest::mouseRelease(window.CalendarPanel, Qt::LeftButton, {}, QPoint(200, 180));
+    // Regression: Cancel in the dialog that follows a new label, rich-text
+    // label, picture or SuperText left an empty placeholder on the page (and
+    // the document changed), and a new object was not selected.
+    TCalendarMain &window = run.StartActive();
+    QApplication::processEvents();
+    const QImage before = window.CalendarPanel->grab().toImage();
+    const struct
+    {
+        TToolSpeedButton *tool;
+        QString dialog;
+    } tools[] = {{window.DrawLabelButton, u"Text"_s},
+                 {window.DrawRichText, u"Rich Text Editor"_s},
+                 {window.DrawImageButton, u"Load Image File "_s},
+                 {window.DrawSuperText, u"SuperText Properties"_s}};
+    for (const auto &tool : tools) {
+        QStringList opened;
+        SetModalAnswerer([&opened](QDialog &dialog) {
+            opened.append(dialog.windowTitle());
+            return int(QDialog::Rejected);
+        });
+        tool.tool->click();
+        QTest::mousePress(window.CalendarPanel, Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseMove(window.CalendarPanel, QPoint(300, 160));
+        QTest::mouseRelease(window.CalendarPanel, Qt::LeftButton, {}, QPoint(300, 160));
+        SetModalAnswerer({});
+        QApplication::processEvents();
+        const std::string name = tool.dialog.toStdString();
+        EXPECT_EQ(opened, QStringList{tool.dialog});
+        EXPECT_EQ(window.CalendarPanel->Objects().Count(), 0) << name;
+        EXPECT_FALSE(window.Modified) << name;
+        EXPECT_FALSE(window.mnuUndo->isEnabled()) << name;
+        EXPECT_TRUE(window.Pointerbutton->isChecked()) << name;
+        EXPECT_EQ(window.CalendarPanel->PanelState(), psPointing) << name;
+        EXPECT_EQ(window.CalendarPanel->grab().toImage(), before) << name;
+    }
+
+    SetModalAnswerer([](QDialog &) { return int(QDialog::Accepted); });
+    DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
     SetModalAnswerer({});
-    EXPECT_EQ(opened, QStringList{u"Load Image File "_s});
+    QApplication::processEvents();
     ASSERT_EQ(window.CalendarPanel->Objects().Count(), 1);
-    EXPECT_EQ(window.CalendarPanel->Objects().At(0)->ClassInfo().ClassName(), u"TLumImage"_s);
-    EXPECT_TRUE(window.Pointerbutton->isChecked());
+    TLumGraphicControl *label = window.CalendarPanel->Objects().At(0);
+    EXPECT_EQ(window.CalendarPanel->Objects().Selection(), QList<TLumGraphicControl *>{label});
+    const auto *handle = window.CalendarPanel->findChild<QWidget *>(u"LumHandle"_s);
+    ASSERT_NE(handle, nullptr);
+    EXPECT_TRUE(handle->isVisible());
+    EXPECT_TRUE(handle->geometry().contains(label->BoundsRect().ToQRect()));
+    EXPECT_TRUE(window.Modified);
+    EXPECT_EQ(window.mnuUndo->text(), u"Undo New Object"_s);
 }
 
 TEST_F(DesignToolsTest, ChangesOfObjectsMarkTheDocumentChanged)
@@ -150,4 +174,41 @@ TEST_F(DesignToolsTest, TheExportedBitmapShowsTheObjectsWithoutTheirSquares)
     // Where a selection square stands on the screen, the page shows.
     EXPECT_EQ(bitmap.pixel(198, 198), RenderPageImage(*window.CalendarPanel).pixel(198, 198));
     EXPECT_EQ(window.CalendarPanel->grab().toImage().pixel(198, 198), qRgb(0, 0, 0));
+}
+
+TEST_F(DesignToolsTest, ARightClickBesideTheMenuADoubleClickOpenedOpensTheMenuAgain)
+{
+    // Regression: the first right-click after a double-click on an object was
+    // ignored: it only closed the menu the double-click had opened.
+    TCalendarMain &window = run.StartActive();
+    SetModalAnswerer([](QDialog &) { return int(QDialog::Accepted); });
+    DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
+    SetModalAnswerer({});
+    auto *handle = window.CalendarPanel->findChild<QWidget *>(u"LumHandle"_s);
+    ASSERT_TRUE(handle && handle->isVisible());
+    const QPoint onLabel = handle->rect().center();
+
+    int menus = 0;
+    QPointer<QMenu> seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu || menu == seen)
+            return;
+        seen = menu;
+        if (++menus == 1) {
+            // The right button pressed beside the menu, on the label's top
+            // left (the menu opened down and right of the double-click).
+            const QPoint beside = menu->mapFromGlobal(handle->mapToGlobal(QPoint(8, 8)));
+            ASSERT_FALSE(menu->rect().contains(beside));
+            QTest::mousePress(menu, Qt::RightButton, {}, beside);
+        } else {
+            menu->close();
+        }
+    });
+    watch.start(5);
+    QTest::mouseDClick(handle, Qt::LeftButton, {}, onLabel);
+    TMainWindowRun::WaitFor([&] { return menus == 2 && !QApplication::activePopupWidget(); });
+    watch.stop();
+    EXPECT_EQ(menus, 2);
 }

@@ -1,6 +1,9 @@
+#include "LabelPrompts.h"
 #include "MRUFileList.h"
 #include "MainWindowTestSupport.h"
 #include "ModalDialog.h"
+#include "PageGestures.h"
+#include "PageSnapshot.h"
 #include "StartFolder.h"
 #include "UserTitleForm.h"
 
@@ -9,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextCursor>
 
 #include <gtest/gtest.h>
@@ -117,6 +121,18 @@ TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles
     } bad[] = {{u"Cut.DWC"_s, whole.left(whole.size() / 2)},
                {u"Picture.dwc"_s, QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(64, 'x')},
                {u"Empty.DWC"_s, {}}};
+    // Regression: a document that could not be read closed the calendar
+    // open before, leaving an empty window. It stays open, unchanged.
+    window.CalendarPanel->SetUserTitle(u"Unsaved title"_s);
+    PlaceBothLabels(*window.CalendarPanel, u"Kept"_s);
+    SetLabelPrompts({});
+    window.ZoomMinusButtonClick();
+    QApplication::processEvents();
+    const TPageSnapshot before = CapturePage(*window.CalendarPanel);
+    const QImage shown = window.CalendarPanel->grab().toImage();
+    const QStringList recent = window.MRUFileList->Files();
+    const QString caption = window.windowTitle();
+    ASSERT_TRUE(window.Modified);
     for (const auto &file : bad) {
         run.Messages.clear();
         const QString fileName = run.Path(file.name);
@@ -126,12 +142,20 @@ TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles
         out.close();
         run.SaveAsAnswer = fileName;
         window.Open1Click();
+        QApplication::processEvents();
         EXPECT_EQ(run.Messages, QStringList{Unopenable(fileName)}) << file.name.toStdString();
-        EXPECT_TRUE(window.DocumentFileName.isEmpty());
-        EXPECT_FALSE(window.CalendarPanel->Visible());
-        EXPECT_FALSE(window.Modified);
+        EXPECT_EQ(window.DocumentFileName, document);
+        EXPECT_TRUE(window.CalendarPanel->Visible());
+        EXPECT_TRUE(window.Modified);
+        EXPECT_EQ(window.windowTitle(), caption);
+        const TPageSnapshot after = CapturePage(*window.CalendarPanel);
+        EXPECT_EQ(after.Style, before.Style);
+        EXPECT_EQ(after.Cells, before.Cells);
+        EXPECT_EQ(after.Objects, before.Objects);
+        EXPECT_EQ(after.ObjectNames, before.ObjectNames);
+        EXPECT_EQ(window.CalendarPanel->grab().toImage(), shown) << file.name.toStdString();
         EXPECT_EQ(FileBytes(fileName), file.bytes);
-        EXPECT_FALSE(window.MRUFileList->Files().contains(fileName));
+        EXPECT_EQ(window.MRUFileList->Files(), recent);
     }
 }
 
@@ -263,6 +287,37 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
     EXPECT_EQ(proposed, QDir(run.Path(u"Cal"_s)).absoluteFilePath(u"Team.DWC"_s));
     EXPECT_EQ(window.DocumentFileName, copy);
     EXPECT_EQ(window.MRUFileList->Files().value(0), copy);
+}
+
+TEST_F(DocumentCommandsTest, SaveOfANewCalendarAsksForItsName)
+{
+    // Regression: File > Save and Ctrl+S were greyed out for a new untitled
+    // calendar, while the tool row's Save saved it.
+    TCalendarMain &window = run.StartActive();
+    SetModalAnswerer([](QDialog &dialog) {
+        if (auto *ok = dialog.findChild<QPushButton *>(u"okbutton"_s))
+            ok->click();
+        return dialog.result();
+    });
+    window.New1Click();
+    SetModalAnswerer({});
+    ASSERT_TRUE(window.CalendarPanel->Visible());
+    ASSERT_TRUE(window.DocumentFileName.isEmpty());
+    EXPECT_TRUE(window.mnuSave->isEnabled());
+
+    const QString chosen = run.Path(u"Family.DWC"_s);
+    QString proposed;
+    SetFileNameAnswerer([&](QFileDialog &dialog) {
+        proposed = QFileInfo(dialog.selectedFiles().value(0)).fileName();
+        return chosen;
+    });
+    TMainWindowRun::Activate(window);
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(proposed.isEmpty()) << "a name was asked for";
+    EXPECT_EQ(window.DocumentFileName, chosen);
+    EXPECT_TRUE(QFileInfo::exists(chosen));
+    EXPECT_FALSE(window.Modified);
+    EXPECT_EQ(window.MRUFileList->Files().value(0), chosen);
 }
 
 TEST_F(DocumentCommandsTest, UserTitleDialogSetsTheTitleOnOk)

@@ -54,9 +54,9 @@ void ClickDay(TCalendarMain &window, int day)
 TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
 {
     TMainWindowRun run;
-    // A fresh start: no document yet.
+    // A fresh start: a new calendar of this month, not yet a document.
     TCalendarMain &first = run.Start();
-    ASSERT_FALSE(first.CalendarPanel->Visible());
+    ASSERT_TRUE(first.DocumentFileName.isEmpty());
 
     // New: December 1999 in the properties dialog.
     SetModalAnswerer([](QDialog &dialog) {

@@ -141,6 +141,42 @@ TEST_F(ExportCommandsTest, APictureForPrintIsDrawnAtTheChosenResolution)
     EXPECT_FALSE(window.CalendarPanel->PaintSuspended());
 }
 
+TEST_F(ExportCommandsTest, PngIsOfferedBesideBitmapAndJpegAtEveryResolution)
+{
+    // Pictures could be saved as BMP and JPG only.
+    TCalendarMain &window = run.StartActive();
+    const QString fileName = run.Path(u"Dec1999.PNG"_s);
+    Answer(fileName);
+    window.mnuSaveAsPNG->trigger();
+    EXPECT_EQ(shown.Title, u"Save Calendar As PNG"_s);
+    EXPECT_EQ(shown.Proposed, u"Dec1999.PNG"_s);
+    EXPECT_EQ(shown.Filter, u"PNG File (*.PNG)"_s);
+    EXPECT_EQ(shown.FileTypes, 4) << "the screen's and three for print";
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(8).startsWith("\x89PNG")) << "a PNG file by its content";
+    file.close();
+    const QImage picture(fileName, "PNG");
+    ASSERT_FALSE(picture.isNull());
+    // The page inside its margins as shown: what the bitmap export writes.
+    const QString bitmap = run.Path(u"Dec1999.BMP"_s);
+    Answer(bitmap);
+    window.mnuSaveAsBitmapClick();
+    EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32),
+              QImage(bitmap, "BMP").convertToFormat(QImage::Format_RGB32));
+
+    const QString print = run.Path(u"Print.PNG"_s);
+    Answer(print, u"PNG File at 150 dots per inch (*.PNG)"_s);
+    window.mnuSaveAsPNGClick();
+    const QImage printed(print, "PNG");
+    ASSERT_FALSE(printed.isNull());
+    // Letter across at 150 dots per inch, less the margins and one pixel.
+    const double inches =
+        11.0 - window.CalendarPanel->LeftMarginInch() - window.CalendarPanel->RightMarginInch();
+    EXPECT_NEAR(printed.width(), inches * 150 - 1, 3);
+    EXPECT_TRUE(run.Messages.last().endsWith(u"saved at 150 dots per inch."_s));
+}
+
 TEST_F(ExportCommandsTest, AFailedExportSaysSoAndLeavesTheStateAlone)
 {
     TCalendarMain &window = run.StartActive();

@@ -107,7 +107,7 @@ TEST(GivenFileTest, AStyleSheetGivenLaterAsksAboutChangesFirst)
 
     // The new calendar is saved under a name asked for.
     run.SaveAsAnswer = run.Path(u"Year.DWC"_s);
-    window.SavebuttonClick();
+    window.mnuSaveClick();
     EXPECT_EQ(window.DocumentFileName, run.SaveAsAnswer);
     TCalendarPage saved;
     EXPECT_FALSE(saved.LoadFromFile(run.SaveAsAnswer).has_value());

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
@@ -75,6 +76,20 @@ TEST(HelpFileTest, ViewerOpensAtTheTopicOrTheContents)
     EXPECT_EQ(viewer->ShownAnchor(), u"contents"_s);
     EXPECT_TRUE(folder.Messages.isEmpty());
     viewer->close();
+}
+
+TEST(HelpFileTest, EscClosesTheHelpWindow)
+{
+    // Regression: Esc left the help window open.
+    TSettingsFolder folder;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(DW_HELP_SOURCE), folder.Path(u"DW.HLP"_s)));
+    THelpViewer *viewer = ShowHelpContents();
+    ASSERT_NE(viewer, nullptr);
+    viewer->activateWindow();
+    QApplication::setActiveWindow(viewer);
+    ASSERT_TRUE(QTest::qWaitFor([viewer] { return QApplication::activeWindow() == viewer; }));
+    QTest::keyClick(viewer->Browser(), Qt::Key_Escape);
+    EXPECT_FALSE(viewer->isVisible());
 }
 
 TEST(HelpFileTest, MissingHelpFileIsTold)

@@ -5,8 +5,10 @@
 #include "IconSamples.h"
 #include "MainWindowTestSupport.h"
 
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyle>
 #include <QTextBlock>
 
 #include <gtest/gtest.h>
@@ -97,6 +99,24 @@ TEST_F(IconPaletteTest, StartsWithTheActivities)
     EXPECT_TRUE(palette.IconList->isEnabled());
     EXPECT_EQ(palette.IconList->currentRow(), 0);
     EXPECT_EQ(FirstIconColour(), QColor(Qt::red));
+}
+
+TEST_F(IconPaletteTest, ItShowsWholeColumnsOfIconsUnderItsWholeTitle)
+{
+    // Regression: the palette opened 140 pixels wide, a column of icons cut
+    // at its edge and its title shortened to "Ic... s" by the window manager.
+    TFloatingPalette &palette = Palette();
+    palette.show();
+    QApplication::processEvents();
+    const TIconListBox &list = *palette.IconList;
+    const int room = list.viewport()->width();
+    EXPECT_EQ(room % TIconListBox::ColumnWidth(), 0) << room << " pixels for the icons";
+    EXPECT_GE(room / TIconListBox::ColumnWidth(), list.XIcons());
+    // A title bar holds the window's icon and its buttons beside the title.
+    QFont title = palette.font();
+    title.setBold(true);
+    EXPECT_GE(palette.width(), QFontMetrics(title).horizontalAdvance(palette.windowTitle()) +
+                                   4 * palette.style()->pixelMetric(QStyle::PM_TitleBarHeight));
 }
 
 TEST_F(IconPaletteTest, EachLibraryItemShowsItsLibraryCheckedAlone)

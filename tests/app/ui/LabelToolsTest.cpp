@@ -3,6 +3,7 @@
 #include "LumBaseLabel.h"
 #include "MainWindowTestSupport.h"
 #include "PaxRichBaseLabel.h"
+#include "PopupMenus.h"
 #include "RichTextLabelEditor.h"
 #include "ToolSpeedButton.h"
 #include "WPRichText.h"
@@ -55,4 +56,47 @@ TEST(LabelTools, PlacingEditingAndReopeningBothKinds)
     EXPECT_EQ(rich->RTFText().Document().toPlainText(), u"Bring the photo albums"_s);
     EXPECT_TRUE(window.Modified);
     SetLabelPrompts({});
+}
+
+TEST(LabelTools, ALabelTurnedAQuarterTurnsAboutItsCentreAndStaysOnThePage)
+{
+    // Regression: a label rotated 90 degrees kept its top left corner, and
+    // its new height pushed it off the bottom of the page.
+    TMainWindowRun run;
+    TCalendarMain &window = run.StartActive();
+    TCalendarPage &page = *window.CalendarPanel;
+    SetModalAnswerer([](QDialog &dialog) {
+        dynamic_cast<TGetLabelText &>(dialog).LabelText->setText(u"Grandma's ninetieth birthday"_s);
+        return int(QDialog::Accepted);
+    });
+    const int bottom = page.Height() - 8;
+    Drag(window, window.DrawLabelButton, {200, bottom - 30}, {420, bottom});
+    SetModalAnswerer({});
+    ASSERT_EQ(page.Objects().Count(), 1);
+    auto *label = dynamic_cast<TPaxLabel *>(page.Objects().At(0));
+    ASSERT_NE(label, nullptr);
+    const QRect before = label->BoundsRect().ToQRect();
+
+    QStringList choices{u"Rotation"_s, u"90 Degrees"_s};
+    SetMenuAnswerer([&choices](const TDesignMenu &menu, QPoint) {
+        const QString caption = choices.isEmpty() ? QString() : choices.takeFirst();
+        for (qsizetype i = 0; i < menu.size(); ++i) {
+            if (menu[i].Caption == caption)
+                return int(i);
+        }
+        return -1;
+    });
+    auto *handle = window.CalendarPanel->findChild<QWidget *>(u"LumHandle"_s);
+    ASSERT_TRUE(handle && handle->isVisible());
+    QTest::mouseClick(handle, Qt::RightButton, {}, handle->rect().center());
+    SetMenuAnswerer({});
+    EXPECT_TRUE(choices.isEmpty());
+
+    EXPECT_EQ(label->Angle(), 90);
+    const QRect after = label->BoundsRect().ToQRect();
+    EXPECT_LT(after.width(), after.height());
+    EXPECT_TRUE(QRect(0, 0, page.Width(), page.Height()).contains(after))
+        << after.top() << ".." << after.bottom() << " on a page " << page.Height() << " high";
+    EXPECT_NEAR(after.center().x(), before.center().x(), 1) << "turned about its centre";
+    EXPECT_TRUE(window.Modified);
 }

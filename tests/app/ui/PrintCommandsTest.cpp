@@ -4,7 +4,9 @@
 #include "ReportPrinter.h"
 #include "TestObject.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -124,6 +126,31 @@ TEST_F(PrintCommandsTest, PageAtSixtyPercentPrintsAtFullSizeAndShowsSixtyAgain)
     EXPECT_NEAR(printedInk.bottom(), exportedInk.bottom(), 1);
     // Drawn at the zoom shown, the page would end 6.6 inches from the left.
     EXPECT_GT(printedInk.right(), 10 * 96);
+}
+
+TEST_F(PrintCommandsTest, TheJobIsNamedAfterTheDocumentAndTheSetUpButtonReadsOk)
+{
+    // Regression: a print job was named "ReportPrinter Report" in the queue,
+    // and Print Setup's button read "Print" though setting up prints nothing.
+    TCalendarMain &window = run.StartActive();
+    AnswerSetup(QDialog::Accepted);
+    window.mnuPrintCalendarClick();
+    EXPECT_EQ(window.ReportPrinter1().Device().Printer().docName(), u"Dec1999"_s);
+    EXPECT_EQ(window.ReportPrinter1().Title(), u"Dec1999"_s);
+
+    QStringList accepting;
+    SetModalAnswerer(PassingSetDialogs([&accepting](QDialog &dialog) {
+        for (const QDialogButtonBox *row : dialog.findChildren<QDialogButtonBox *>()) {
+            if (const QPushButton *ok = row->button(QDialogButtonBox::Ok))
+                accepting.append(ok->text());
+        }
+        return int(QDialog::Rejected);
+    }));
+    window.mnuPrintSetupClick();
+    EXPECT_EQ(accepting, QStringList{u"OK"_s});
+    accepting.clear();
+    window.mnuPrintCalendarClick();
+    EXPECT_EQ(accepting, QStringList{u"&Print"_s}) << "printing still says Print";
 }
 
 TEST_F(PrintCommandsTest, ThePagesOrientationWinsOverTheDialogs)

@@ -156,6 +156,10 @@ TEST_F(PrintOnPrintersTest, ThePrintedSheetHasTheGridTheCellTextAndTheObjectsWhe
     ASSERT_TRUE(QueuesEmpty());
     const QStringList files = CupsPdfFiles();
     ASSERT_EQ(files.size(), 1);
+    // Regression: the job was "ReportPrinter Report" in the queue, which
+    // cups-pdf names its file after; it is the document's name.
+    EXPECT_TRUE(QFileInfo(files.first()).fileName().startsWith(u"Dec1999"_s))
+        << files.first().toStdString();
     const QImage sheet = RasterisedFirstPage(files.first(), QFileInfo(files.first()).path());
     ASSERT_FALSE(sheet.isNull());
     ASSERT_EQ(sheet.size(), QSize(816, 1056)) << "Letter at 96 dots an inch";

@@ -106,7 +106,9 @@ TEST(ProgramArtTest, AboutBoxIsAFixedDialogWithLogoVersionAndOk)
     EXPECT_EQ(about.font().pixelSize(), 11);
     EXPECT_EQ(about.Logo->pos(), QPoint(12, 16));
     EXPECT_TRUE(about.VersionLabel->text().startsWith(u"Version "_s));
-    EXPECT_EQ(about.BuildLabel->text(), u"32-bit version"_s);
+    // Regression: the box said "32-bit version" of a 64-bit program.
+    EXPECT_EQ(about.BuildLabel->text(),
+              sizeof(void *) == 8 ? u"64-bit version"_s : u"32-bit version"_s);
     EXPECT_FALSE(about.AboutLine1->text().isEmpty());
     EXPECT_FALSE(about.AboutLine2->text().isEmpty());
     EXPECT_EQ(about.OkButton->text(), u"Ok"_s);

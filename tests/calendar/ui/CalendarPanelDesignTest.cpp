@@ -26,7 +26,10 @@ protected:
         Page.ObjectClasses().Register(TTestObject::Class());
         Page.SetClock([this] { return Now; });
         Page.SetObjectCreator(psLabel, {[](TCalendarPage &) { return MakeTestObject(0, 0, 0, 0); },
-                                        [this](TLumGraphicControl &) { ++AfterPlaced; }});
+                                        [this](TLumGraphicControl &) {
+                                            ++AfterPlaced;
+                                            return true;
+                                        }});
         Page.LabelChangedEvent = [this] { ++Changes; };
         Page.DroppedObjectEvent = [this](const TRect &r) { Dropped.append(r); };
         SetMenuAnswerer([this](const TDesignMenu &menu, QPoint) {

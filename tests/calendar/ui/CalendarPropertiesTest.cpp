@@ -3,6 +3,7 @@
 #include "CalendarPanel32.h"
 #include "ColorButton.h"
 #include "FileNamePrompt.h"
+#include "FontColorDialog.h"
 #include "Messages.h"
 #include "ModalDialog.h"
 #include "ProgramFolder.h"
@@ -28,6 +29,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -155,7 +157,7 @@ TEST_F(PropertiesDialog, TheWindowCarriesItsControls)
 {
     TCalendarProperties dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Calendar Properties"));
-    EXPECT_EQ(dialog.size(), QSize(632, 362));
+    EXPECT_EQ(dialog.size(), QSize(632, 390));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
     EXPECT_EQ(dialog.font().family(), QStringLiteral("Arial"));
     EXPECT_EQ(dialog.font().pointSize(), 8);
@@ -169,6 +171,17 @@ TEST_F(PropertiesDialog, TheWindowCarriesItsControls)
                                               "\nthis calendar's properties"));
     tabs->setCurrentIndex(7);
     EXPECT_EQ(Child<QStackedWidget>(dialog, "Notebook")->currentIndex(), 7);
+    // Regression: reaching "Mini Fonts, Colors" and the tabs after it needed
+    // the tab row's scroll arrows. Every tab shows within the dialog.
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_LE(tabs->sizeHint().width(), tabs->width());
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        const QRect shown = tabs->tabRect(tab);
+        EXPECT_GE(shown.left(), 0) << tab;
+        EXPECT_LE(shown.right(), tabs->width() - 1) << tab;
+        EXPECT_TRUE(dialog.rect().contains(tabs->geometry())) << tab;
+    }
 
     QListWidget *layouts = Child<QListWidget>(dialog, "LayoutList");
     ASSERT_EQ(layouts->count(), 13);
@@ -614,6 +627,29 @@ TEST_F(PropertiesDialog, FontDialogOpensOnTheFontItEditsAndOkKeepsIt)
     EXPECT_TRUE(shown.bold());
     EXPECT_FALSE(shown.italic());
     EXPECT_EQ(dialog->ExampleCalendar().TitleFont(), title);
+}
+
+TEST_F(PropertiesDialog, TheFontDialogOffersTheColourTheHelpPromises)
+{
+    // Regression: the help said each Font button chooses the colour too, but
+    // the font dialog had no colour.
+    auto dialog = Open([](TCalendarProperties &properties) {
+        properties.ExampleCalendar().SetTitleFont(
+            {QStringLiteral("Arial"), 20, TFontStyle::fsBold, clNavy});
+    });
+    bool offered = false;
+    SetModalAnswerer([&offered](QDialog &fonts) {
+        auto &choice = dynamic_cast<TFontColorDialog &>(fonts);
+        offered = choice.ColorButton()->isVisibleTo(&choice) && choice.Color() == clNavy;
+        choice.SetColor(clMaroon);
+        return int(QDialog::Accepted);
+    });
+    const auto reset = qScopeGuard([] { SetModalAnswerer({}); });
+    Click(*dialog, "TitleFontbutton");
+    EXPECT_TRUE(offered);
+    EXPECT_EQ(dialog->ExampleCalendar().TitleFont().Color, clMaroon);
+    EXPECT_EQ(dialog->ExampleCalendar().TitleFont().Size, 20) << "the rest as it was";
+    EXPECT_TRUE(dialog->ExampleCalendar().TitleFont().Style.testFlag(TFontStyle::fsBold));
 }
 
 TEST_F(PropertiesDialog, StyleListsAndChecksWriteThePreview)

@@ -9,11 +9,17 @@
 #include "RichTextLabelEditor.h"
 #include "RichTextPainter.h"
 #include "WPRichText.h"
+#include "WPToolBar.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QGraphicsView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
 #include <QTextCursor>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -168,4 +174,36 @@ TEST_F(LabelDialogs, RichEditorCancelKeepsTheText)
     };
     rich.Edit();
     EXPECT_EQ(rich.RTFText().Document().toPlainText(), QStringLiteral("Kept"));
+}
+
+TEST_F(LabelDialogs, RichEditorShowsItsZoomButtonsAndTheTextsStartAtEveryZoom)
+{
+    // Regression: at the editor's default width its zoom buttons hid behind
+    // the tool bar's overflow arrow, and zooming in scrolled the start of the
+    // text out of view.
+    TPaxRichBaseLabel rich;
+    rich.SetRTFText(Text(QStringLiteral("Harvest supper in the village hall, bring a dish")));
+    rich.SetScaleField(0.601f);
+    rich.SetObjectBounds(0, 0, 133, 40);
+    Answer = [](QDialog &dialog) {
+        auto &editor = dynamic_cast<TRichTextLabelEditor &>(dialog);
+        editor.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&editor));
+        EXPECT_GE(editor.width(), TRichTextLabelEditor::DefaultWidth);
+        EXPECT_TRUE(editor.ZoomInButton->isVisible());
+        EXPECT_TRUE(editor.ZoomOutButton->isVisible());
+        const auto *overflow =
+            editor.WPToolBar1->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
+        EXPECT_TRUE(overflow == nullptr || !overflow->isVisible());
+        const auto *view = editor.WPRichText1->findChild<QGraphicsView *>();
+        for (int step = 0; step < 4; ++step) {
+            editor.ZoomInButton->click();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(view->horizontalScrollBar()->value(), view->horizontalScrollBar()->minimum())
+                << "at " << editor.Zoom() << "%";
+            EXPECT_EQ(view->mapFromScene(QPointF(0, 0)).x(), 0) << "at " << editor.Zoom() << "%";
+        }
+        return int(QDialog::Rejected);
+    };
+    rich.Edit();
 }

@@ -4,8 +4,11 @@
 #include "RtfStorage.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGraphicsView>
 #include <QKeyEvent>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
@@ -262,3 +265,22 @@ TEST(WPRichTextTest, SettingAttributesWithASelectionChangesOnlyTheGivenParts)
 }
 
 } // namespace
+
+TEST(WPRichTextTest, AClickBelowTheTextSendsTypingToItsEnd)
+{
+    // Regression: a click on the page below the last line took the keyboard
+    // from the text, and what was typed next went nowhere.
+    TWPRichText editor;
+    editor.SetPageSizeTwips(PageTwips(240), PageTwips(160));
+    editor.resize(240, 160);
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    editor.setFocus();
+    QTest::keyClicks(editor.focusProxy(), u"Hi"_s);
+    editor.SetCaretPosition(0);
+    auto *view = editor.findChild<QGraphicsView *>();
+    ASSERT_NE(view, nullptr);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(120, 130));
+    QTest::keyClicks(QApplication::focusWidget(), u"!"_s);
+    EXPECT_EQ(Paragraphs(editor.RtfText()), "Hi!");
+}

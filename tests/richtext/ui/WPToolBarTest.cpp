@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QLineEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -143,4 +144,38 @@ TEST(WPToolBarTest, FontNamesAreLookedUpOnlyWhenTheListOpens)
     names->hidePopup();
     EXPECT_TRUE(names->findText(u"Liberation Serif"_s) >= 0);
     EXPECT_EQ(names->currentText(), u"Times New Roman"_s); // the caret's font stays shown
+}
+
+TEST(WPToolBarTest, CtrlBIAndUToggleStylesAsTheButtonsDo)
+{
+    // Regression: Ctrl+B, Ctrl+I and Ctrl+U did nothing in the editor.
+    const struct
+    {
+        Qt::Key key;
+        TWPToolButton button;
+        int style;
+    } keys[] = {{Qt::Key_B, TWPToolButton::Bold, wpsBold},
+                {Qt::Key_I, TWPToolButton::Italic, wpsItalic},
+                {Qt::Key_U, TWPToolButton::Underline, wpsUnderline}};
+    for (const auto &key : keys) {
+        TWPToolBar toolBar;
+        TWPRichText editor;
+        toolBar.SetEditor(&editor);
+        editor.resize(200, 80);
+        editor.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+        QWidget *typing = editor.focusProxy();
+        QTest::keyClicks(typing, u"plain"_s);
+        QTest::keyClick(typing, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(typing, key.key, Qt::ControlModifier);
+        EXPECT_EQ(editor.RtfText().Document().toPlainText(), u"plain"_s) << "no letter typed";
+        editor.CaretToEnd();
+        EXPECT_EQ(editor.CurrentAttributes().Style, key.style) << int(key.key);
+        EXPECT_TRUE(toolBar.Button(key.button)->isChecked());
+        // Typed on, and off again.
+        QTest::keyClick(typing, key.key, Qt::ControlModifier);
+        QTest::keyClicks(typing, u"x"_s);
+        EXPECT_EQ(editor.CurrentAttributes().Style, 0) << int(key.key);
+        EXPECT_FALSE(toolBar.Button(key.button)->isChecked());
+    }
 }
