@@ -39,7 +39,7 @@ TSplashform::TSplashform(QWidget *parent)
                           Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(u"Splashform"_s);
-    setWindowTitle(u"About Datewright"_s);
+    setWindowTitle(tr("About Datewright"));
     QFont font(u"Arial"_s);
     font.setPixelSize(11);
     setFont(font);
@@ -56,16 +56,16 @@ TSplashform::TSplashform(QWidget *parent)
     QLabel *title = TextLabel(this, u"ProductName"_s, u"Datewright"_s, QRect(128, 16, 290, 32));
     title->setFont(titleFont);
 
-    VersionLabel = TextLabel(this, u"VersionLabel"_s, u"Version "_s + QStringLiteral(DW_VERSION),
+    VersionLabel = TextLabel(this, u"VersionLabel"_s, tr("Version %1").arg(QStringLiteral(DW_VERSION)),
                              QRect(128, 54, 290, 16));
     // The second label's stored caption is replaced when the box is made.
     BuildLabel = TextLabel(this, u"BuildLabel"_s, QString(), QRect(128, 72, 290, 16));
     BuildLabel->setText(tr("%1-bit version").arg(QSysInfo::WordSize));
     AboutLine1 =
-        TextLabel(this, u"AboutLine1"_s, u"Calendar pages designed, filled and printed your way."_s,
+        TextLabel(this, u"AboutLine1"_s, tr("Calendar pages designed, filled and printed your way."),
                   QRect(128, 104, 290, 16));
     AboutLine2 = TextLabel(this, u"AboutLine2"_s,
-                           u"Made by the Datewright developers - https://datewright.org/"_s,
+                           tr("Made by the Datewright developers - https://datewright.org/"),
                            QRect(128, 122, 290, 16));
 
     auto *bevel = new QFrame(this);
@@ -74,7 +74,7 @@ TSplashform::TSplashform(QWidget *parent)
     bevel->setFrameShadow(QFrame::Sunken);
     bevel->setGeometry(12, 160, 410, 4);
 
-    OkButton = new QPushButton(u"Ok"_s, this);
+    OkButton = new QPushButton(tr("Ok"), this);
     OkButton->setObjectName(u"OkButton"_s);
     OkButton->setDefault(true);
     OkButton->setGeometry(180, 186, 75, 25);

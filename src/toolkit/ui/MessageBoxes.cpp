@@ -7,7 +7,8 @@ TMessageAnswerer MessageBoxes()
 {
     TMessageAnswerer boxes;
     boxes.Information = [](const QString &text) {
-        QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Information"), text);
+        QMessageBox::information(QApplication::activeWindow(),
+                                 QCoreApplication::translate("MessageBoxes", "Information"), text);
     };
     boxes.Warning = [](const QString &text, const QString &caption) {
         QMessageBox::warning(QApplication::activeWindow(), caption, text);
