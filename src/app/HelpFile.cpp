@@ -3,6 +3,7 @@
 #include "ProgramFolder.h"
 #include "Windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -42,7 +43,8 @@ std::optional<QString> ReadHelpFile(const QString &fileName, THelpFile &help)
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     if (file.size() > MaxHelpFileBytes)
-        return u"the file is larger than a help file can be"_s;
+        return QCoreApplication::translate("HelpFile",
+                                           "the file is larger than a help file can be");
     const QByteArray bytes = file.read(MaxHelpFileBytes);
     if (bytes.isEmpty() && file.error() != QFile::NoError)
         return file.errorString();

@@ -2,6 +2,7 @@
 
 #include "ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 

@@ -6,6 +6,7 @@
 #include "PdfReport.h"
 #include "SaveFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QSaveFile>

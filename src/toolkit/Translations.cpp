@@ -28,6 +28,23 @@ QString ResolveInterfaceLanguage(const QString &setting, const QLocale &system)
     return InterfaceLanguages().constFirst();
 }
 
+QString InterfaceLanguage()
+{
+    return QCoreApplication::translate(
+        "Translations", "en",
+        "The ISO 639 code of the language of this translation: de, fr, it or es");
+}
+
+QLocale InterfaceLocale()
+{
+    const QString language = InterfaceLanguage();
+    const QLocale system = QLocale::system();
+    if (language == InterfaceLanguages().constFirst())
+        return system;
+    const QLocale spoken(language);
+    return system.language() == spoken.language() ? system : spoken;
+}
+
 QString TranslationsFolder()
 {
     return ProgramFolder() + u"translations"_s;

@@ -19,6 +19,14 @@ const QStringList &InterfaceLanguages();
 // when it speaks none of them.
 QString ResolveInterfaceLanguage(const QString &setting, const QLocale &system = QLocale::system());
 
+// The language the interface speaks: the code of the installed translation
+// of the program, "en" without one.
+QString InterfaceLanguage();
+// The locale of the names the interface writes (months, weekdays): the
+// system's while the interface speaks English, as it always was, else that
+// of the interface's language, the system's own when it speaks it.
+QLocale InterfaceLocale();
+
 // The folder of the program's translations: "translations" in the program
 // folder.
 QString TranslationsFolder();

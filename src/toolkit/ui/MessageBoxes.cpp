@@ -1,6 +1,7 @@
 #include "MessageBoxes.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 TMessageAnswerer MessageBoxes()
