@@ -2636,6 +2636,21 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
     </message>
 </context>
 <context>
+    <name>TLanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>The language you chose takes effect the next time Datewright starts.</source>
+        <translation>Die gewählte Sprache gilt ab dem nächsten Start von Datewright.</translation>
+    </message>
+</context>
+<context>
     <name>TLumBaseLabel</name>
     <message>
         <source>Enter text...</source>

@@ -2636,6 +2636,21 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
     </message>
 </context>
 <context>
+    <name>TLanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>The language you chose takes effect the next time Datewright starts.</source>
+        <translation>El idioma elegido se aplicará la próxima vez que se inicie Datewright.</translation>
+    </message>
+</context>
+<context>
     <name>TLumBaseLabel</name>
     <message>
         <source>Enter text...</source>

@@ -2636,6 +2636,21 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
     </message>
 </context>
 <context>
+    <name>TLanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>The language you chose takes effect the next time Datewright starts.</source>
+        <translation>La langue choisie s&apos;appliquera au prochain démarrage de Datewright.</translation>
+    </message>
+</context>
+<context>
     <name>TLumBaseLabel</name>
     <message>
         <source>Enter text...</source>

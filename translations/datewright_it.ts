@@ -2636,6 +2636,21 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
     </message>
 </context>
 <context>
+    <name>TLanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>The language you chose takes effect the next time Datewright starts.</source>
+        <translation>La lingua scelta avrà effetto al prossimo avvio di Datewright.</translation>
+    </message>
+</context>
+<context>
     <name>TLumBaseLabel</name>
     <message>
         <source>Enter text...</source>

@@ -2,6 +2,7 @@
 
 #include "CalendarMain.h"
 #include "CalendarPanel32.h"
+#include "LanguageMenu.h"
 #include "ToolGlyphs.h"
 #include "ToolSpeedButton.h"
 #include "WPRichText.h"
@@ -158,6 +159,7 @@ void TCalendarMain::CreateMenus()
     mnuShowHint = AddItem(Help1, u"mnuShowHint"_s, tr("&Show Hints"));
     mnuShowHint->setCheckable(true);
     mnuShowHint->setChecked(true);
+    Help1->addMenu(new TLanguageMenu(Help1));
 }
 
 void TCalendarMain::CreateToolRow()
@@ -201,8 +203,8 @@ void TCalendarMain::CreateToolRow()
         {DrawLabelButton, u"DrawLabelButton"_s, 261, tr("Label tool"), TToolGlyph::Label, psLabel},
         {DrawImageButton, u"DrawImageButton"_s, 283, tr("Clip Art Tool"), TToolGlyph::Image,
          psImage},
-        {DrawRichText, u"DrawRichText"_s, 305, tr("Rich Text tool \rMixed fonts, colors and styles"),
-         TToolGlyph::RichText, psRichLabel},
+        {DrawRichText, u"DrawRichText"_s, 305,
+         tr("Rich Text tool \rMixed fonts, colors and styles"), TToolGlyph::RichText, psRichLabel},
         {DrawSuperText, u"DrawSuperText"_s, 327,
          tr("SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps"),
          TToolGlyph::SuperText, psSuperText},
