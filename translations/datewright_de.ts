@@ -2950,7 +2950,7 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
     </message>
     <message>
         <source>Select Font</source>
-        <translation>Schrift wählen</translation>
+        <translation>Schriftart …</translation>
     </message>
     <message>
         <source>Select Symbol</source>

@@ -1580,7 +1580,7 @@ dañado, quizá no sea una hoja de estilo de calendario</translation>
     </message>
     <message>
         <source>Headers</source>
-        <translation>Encabezados</translation>
+        <translation>Cabeceras</translation>
     </message>
     <message>
         <source>Lines</source>
@@ -1964,7 +1964,7 @@ dañado, quizá no sea una hoja de estilo de calendario</translation>
     </message>
     <message>
         <source>&amp;Default Style</source>
-        <translation>Estilo &amp;predeterminado</translation>
+        <translation>&amp;Predeterminado</translation>
     </message>
     <message>
         <source>Click to go back to the default style</source>
@@ -2693,7 +2693,7 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation>Profundidad de la sombra</translation>
+        <translation>Tamaño de la sombra</translation>
     </message>
     <message>
         <source>Shadow Color</source>
@@ -2717,7 +2717,7 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
     </message>
     <message>
         <source>Highlight Depth</source>
-        <translation>Profundidad del brillo</translation>
+        <translation>Tamaño del brillo</translation>
     </message>
     <message>
         <source>Highlight Color</source>
@@ -3070,7 +3070,7 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation>Profundidad de la sombra</translation>
+        <translation>Tamaño de la sombra</translation>
     </message>
     <message>
         <source>Please enter some text</source>
@@ -3112,7 +3112,7 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
     </message>
     <message>
         <source>Enter calendar title (leave blank for default):</source>
-        <translation>Escriba el título del calendario (déjelo en blanco para el predeterminado):</translation>
+        <translation>Título del calendario (en blanco para el predeterminado):</translation>
     </message>
     <message>
         <source>Ok</source>

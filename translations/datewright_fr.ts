@@ -1564,7 +1564,7 @@ endommagé, peut-être pas une feuille de style de calendrier</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation>Mise en page</translation>
+        <translation>Page</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1828,7 +1828,7 @@ endommagé, peut-être pas une feuille de style de calendrier</translation>
     </message>
     <message>
         <source>*(Note: This setting only applies if you have selected one of the two Day Planners from the Layout tab)</source>
-        <translation>*(Remarque&#xa0;: ce réglage ne s&apos;applique que si vous avez choisi l&apos;un des deux agendas journaliers dans l&apos;onglet Mise en page)</translation>
+        <translation>*(Remarque : ce réglage ne s&apos;applique que si vous avez choisi l&apos;un des deux agendas journaliers dans l&apos;onglet Page)</translation>
     </message>
     <message>
         <source>Month and Day Names</source>
@@ -2950,11 +2950,11 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
     </message>
     <message>
         <source>Select Font</source>
-        <translation>Choisir la police</translation>
+        <translation>Police…</translation>
     </message>
     <message>
         <source>Select Symbol</source>
-        <translation>Choisir un symbole</translation>
+        <translation>Symbole…</translation>
     </message>
     <message>
         <source>Surface</source>
@@ -2998,11 +2998,11 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
     </message>
     <message>
         <source>From Color</source>
-        <translation>Couleur de départ</translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>To Color</source>
-        <translation>Couleur d&apos;arrivée</translation>
+        <translation>Arrivée</translation>
     </message>
     <message>
         <source>Load Texture</source>

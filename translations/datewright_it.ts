@@ -2950,7 +2950,7 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
     </message>
     <message>
         <source>Select Font</source>
-        <translation>Scegli carattere</translation>
+        <translation>Carattere…</translation>
     </message>
     <message>
         <source>Select Symbol</source>
@@ -3014,7 +3014,7 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
     </message>
     <message>
         <source>Outline Color</source>
-        <translation>Colore del contorno</translation>
+        <translation>Colore contorno</translation>
     </message>
     <message>
         <source>Outline Style</source>

@@ -17,6 +17,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -25,6 +27,8 @@ constexpr int toolBarHeight = 26;
 constexpr int toolRowHeight = 33;
 constexpr int buttonTop = 4;
 constexpr int buttonHeight = 22;
+// The room on either side of a tool button's caption.
+constexpr int iconToolPadding = 12;
 
 QAction *AddItem(QMenu *menu, const QString &name, const QString &caption,
                  const QKeySequence &shortcut = {})
@@ -188,6 +192,14 @@ void TCalendarMain::CreateToolRow()
     Printbutton = GlyphButton(Panel3, u"Printbutton"_s, 104, tr("Print the calendar"), print);
     ShowHideIconTool = PlaceButton<QToolButton>(Panel3, u"ShowHideIconTool"_s, 135, 96, {});
     ShowHideIconTool->setText(tr("Show Icon Tool"));
+    // The button takes the width of the longer of its captions where a
+    // language needs more; what follows it on the row moves along.
+    const QFontMetrics captions = ShowHideIconTool->fontMetrics();
+    const int shift = std::max(std::max(captions.horizontalAdvance(tr("Show Icon Tool")),
+                                        captions.horizontalAdvance(tr("Hide Icon Tool"))) +
+                                   iconToolPadding - ShowHideIconTool->width(),
+                               0);
+    ShowHideIconTool->resize(ShowHideIconTool->width() + shift, buttonHeight);
 
     const struct
     {
@@ -216,21 +228,22 @@ void TCalendarMain::CreateToolRow()
     ToolButtons->setObjectName(u"ToolButtons"_s);
     ToolButtons->setExclusive(true);
     for (const auto &tool : tools) {
-        tool.button = PlaceButton<TToolSpeedButton>(Panel3, tool.name, tool.left, 22, tool.hint);
+        tool.button =
+            PlaceButton<TToolSpeedButton>(Panel3, tool.name, tool.left + shift, 22, tool.hint);
         tool.button->setIcon(ToolIcon(tool.glyph));
         ToolButtons->addButton(tool.button, int(tool.state));
     }
     Pointerbutton->setChecked(true);
 
     const QStyle *look = style();
-    UndoButton = GlyphButton(Panel3, u"UndoButton"_s, 378, tr("Undo"),
+    UndoButton = GlyphButton(Panel3, u"UndoButton"_s, 378 + shift, tr("Undo"),
                              look->standardIcon(QStyle::SP_ArrowBack));
-    RedoButton = GlyphButton(Panel3, u"RedoButton"_s, 403, tr("Redo"),
+    RedoButton = GlyphButton(Panel3, u"RedoButton"_s, 403 + shift, tr("Redo"),
                              look->standardIcon(QStyle::SP_ArrowForward));
 
-    Savebutton = TextButton(Panel3, u"Savebutton"_s, 488, 51, tr("&Save"),
+    Savebutton = TextButton(Panel3, u"Savebutton"_s, 488 + shift, 51, tr("&Save"),
                             tr("Save changes to the calendar"), QColor(0, 128, 0));
-    CancelButton = TextButton(Panel3, u"CancelButton"_s, 541, 51, tr("&Cancel"),
+    CancelButton = TextButton(Panel3, u"CancelButton"_s, 541 + shift, 51, tr("&Cancel"),
                               tr("Cancel all changes"), QColor(255, 0, 0));
 
     MASTERWPRICHTEXT = new TWPRichText(Panel3);

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstdlib>
 
 using namespace Qt::StringLiterals;
@@ -130,7 +131,7 @@ void TSuperTextProperties::BuildSurfaceControls()
     TexturePanel = AddPanel(this, u"TexturePanel"_s);
     LoadImageButton = new QPushButton(tr("Load Texture"), TexturePanel);
     LoadImageButton->setObjectName(u"LoadImageButton"_s);
-    LoadImageButton->setGeometry(0, 18, 100, 26);
+    LoadImageButton->setGeometry(0, 18, std::max(100, LoadImageButton->sizeHint().width()), 26);
     connect(LoadImageButton, &QPushButton::clicked, this, &TSuperTextProperties::LoadTexture);
 
     FontColorPanel = AddPanel(this, u"FontColorPanel"_s);
@@ -171,7 +172,8 @@ TColorButton *TSuperTextProperties::AddColorButton(QWidget *parent, const QStrin
 {
     auto *button = new TColorButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(left, top, 96, 26);
+    // Wider where the caption with its swatch needs it.
+    button->setGeometry(left, top, std::max(96, button->sizeHint().width()), 26);
     connect(button, &TColorButton::clicked, this, [this, button] { ChooseColor(*button); });
     return button;
 }

@@ -6,14 +6,19 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include <algorithm>
+
 TGetHolidays::TGetHolidays(const QString &folder, QWidget *parent)
     : TChooseRows(tr("Holidays"), 36, parent), m_sets(HolidaySets(folder))
 {
+    // The label takes the room its text needs; the list beside it keeps its
+    // right edge.
     auto *label = new QLabel(tr("Holidays of"), this);
-    label->setGeometry(8, 8, 80, 21);
+    const int labelWidth = std::max(80, label->sizeHint().width());
+    label->setGeometry(8, 8, labelWidth, 21);
     HolidaySet = new QComboBox(this);
     HolidaySet->setObjectName(QStringLiteral("HolidaySet"));
-    HolidaySet->setGeometry(90, 8, 200, 21);
+    HolidaySet->setGeometry(labelWidth + 10, 8, 280 - labelWidth, 21);
     HolidaySet->setToolTip(tr("Choose whose holidays to list"));
     for (const THolidaySet &set : m_sets)
         HolidaySet->addItem(set.Name);
