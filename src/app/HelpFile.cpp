@@ -15,8 +15,13 @@ const QString helpFileName = u"DW.HLP"_s;
 
 } // namespace
 
-QString HelpFileName()
+QString HelpFileName(const QString &language)
 {
+    if (language != InterfaceLanguages().constFirst()) {
+        const QString translated = FindFileNoCase(ProgramFolder(), u"DW_%1.HLP"_s.arg(language));
+        if (!translated.isEmpty())
+            return translated;
+    }
     const QString found = FindFileNoCase(ProgramFolder(), helpFileName);
     return found.isEmpty() ? ProgramFolder() + helpFileName : found;
 }

@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QLocale>
+#include <QMap>
+#include <QMenuBar>
 
 #include <gtest/gtest.h>
 
@@ -112,6 +114,54 @@ TEST(LanguageMenu, ListsSystemAndTheLanguagesAndStoresTheChoiceForTheNextStart)
 
     const TLanguageMenu again;
     EXPECT_TRUE(again.findChild<QAction *>(u"mnuLanguage_en"_s)->isChecked());
+}
+
+// The letter a caption underlines ("Save &As" A), none without one.
+QChar Mnemonic(const QString &caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == u'&') {
+            if (caption[i + 1] != u'&')
+                return caption[i + 1].toLower();
+            ++i;
+        }
+    }
+    return {};
+}
+
+// The letters underlined in a menu's items (or a menu bar's menus) that
+// another item underlines too.
+QStringList SharedMnemonics(const QList<QAction *> &items)
+{
+    QMap<QChar, QStringList> byLetter;
+    for (const QAction *item : items) {
+        if (const QChar letter = Mnemonic(item->text()); !letter.isNull())
+            byLetter[letter] << item->text();
+    }
+    QStringList shared;
+    for (const QStringList &captions : std::as_const(byLetter)) {
+        if (captions.size() > 1)
+            shared << captions.join(u" / "_s);
+    }
+    return shared;
+}
+
+TEST(InterfaceLanguage, EachMenuUnderlinesEachLetterOnceInEveryLanguage)
+{
+    TSettingsFolder folder;
+    // English keeps its captions as they always were, "Save &As..." beside
+    // "Clear &All Cell Contents" included.
+    for (const QString &language : InterfaceLanguages().mid(1)) {
+        const TInstalledTranslations installed(language, translations);
+        TCalendarMain window;
+        const QMenuBar *bar = window.findChild<QMenuBar *>();
+        ASSERT_NE(bar, nullptr);
+        EXPECT_EQ(SharedMnemonics(bar->actions()).join(u", "_s).toStdString(), "")
+            << language.toStdString();
+        for (const QMenu *menu : window.findChildren<QMenu *>())
+            EXPECT_EQ(SharedMnemonics(menu->actions()).join(u", "_s).toStdString(), "")
+                << language.toStdString() << " " << menu->title().toStdString();
+    }
 }
 
 TEST(LanguageMenu, IsInTheMainWindowsHelpMenu)
