@@ -2327,6 +2327,12 @@ Diese Ereignisse können nicht als wiederkehrende Termine übernommen werden und
         <translation>Die wiederkehrenden Termine konnten nicht exportiert werden.<byte value="xd"/>
 </translation>
     </message>
+    <message>
+        <source>These entries fall on no day and were left out:<byte value="xd"/>
+</source>
+        <translation>Diese Einträge fallen auf keinen Tag und wurden ausgelassen:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>TFlatCalendarEditor</name>
@@ -2777,6 +2783,14 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
     <message>
         <source>%1 is neither a folder nor a file.</source>
         <translation>%1 ist weder ein Ordner noch eine Datei.</translation>
+    </message>
+    <message>
+        <source>Error loading file!</source>
+        <translation>Fehler beim Laden der Datei!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>

@@ -2327,6 +2327,12 @@ Estos eventos no se pueden conservar como fechas periódicas y se han omitido:<b
         <translation>No se pudieron exportar las fechas periódicas.<byte value="xd"/>
 </translation>
     </message>
+    <message>
+        <source>These entries fall on no day and were left out:<byte value="xd"/>
+</source>
+        <translation>Estas entradas no caen en ningún día y se han omitido:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>TFlatCalendarEditor</name>
@@ -2777,6 +2783,14 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
     <message>
         <source>%1 is neither a folder nor a file.</source>
         <translation>%1 no es una carpeta ni un archivo.</translation>
+    </message>
+    <message>
+        <source>Error loading file!</source>
+        <translation>¡Error al cargar el archivo!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>

@@ -1828,7 +1828,7 @@ endommagé, peut-être pas une feuille de style de calendrier</translation>
     </message>
     <message>
         <source>*(Note: This setting only applies if you have selected one of the two Day Planners from the Layout tab)</source>
-        <translation>*(Remarque : ce réglage ne s&apos;applique que si vous avez choisi l&apos;un des deux agendas journaliers dans l&apos;onglet Page)</translation>
+        <translation>*(Remarque&#xa0;: ce réglage ne s&apos;applique que si vous avez choisi l&apos;un des deux agendas journaliers dans l&apos;onglet Page)</translation>
     </message>
     <message>
         <source>Month and Day Names</source>
@@ -2327,6 +2327,12 @@ Ces événements ne peuvent pas être conservés comme dates récurrentes et ont
         <translation>Les dates récurrentes n&apos;ont pas pu être exportées.<byte value="xd"/>
 </translation>
     </message>
+    <message>
+        <source>These entries fall on no day and were left out:<byte value="xd"/>
+</source>
+        <translation>Ces entrées ne tombent sur aucun jour et ont été omises&#xa0;:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>TFlatCalendarEditor</name>
@@ -2777,6 +2783,14 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
     <message>
         <source>%1 is neither a folder nor a file.</source>
         <translation>%1 n&apos;est ni un dossier ni un fichier.</translation>
+    </message>
+    <message>
+        <source>Error loading file!</source>
+        <translation>Erreur lors du chargement du fichier&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>

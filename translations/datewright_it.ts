@@ -2327,6 +2327,12 @@ Questi eventi non possono essere conservati come date ricorrenti e sono stati es
         <translation>Impossibile esportare le date ricorrenti.<byte value="xd"/>
 </translation>
     </message>
+    <message>
+        <source>These entries fall on no day and were left out:<byte value="xd"/>
+</source>
+        <translation>Queste voci non cadono in nessun giorno e sono state escluse:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>TFlatCalendarEditor</name>
@@ -2777,6 +2783,14 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
     <message>
         <source>%1 is neither a folder nor a file.</source>
         <translation>%1 non è né una cartella né un file.</translation>
+    </message>
+    <message>
+        <source>Error loading file!</source>
+        <translation>Errore durante il caricamento del file!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
     </message>
 </context>
 <context>

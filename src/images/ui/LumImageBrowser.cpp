@@ -183,7 +183,7 @@ void TLumImageBrowser::FileSelected(const QModelIndex &index)
     m_told = preview.Tell;
     ShowPreview();
     if (preview.Tell)
-        ShowWarning(u"Error loading file!"_s, u"Error"_s);
+        ShowWarning(tr("Error loading file!"), tr("Error"));
 }
 
 void TLumImageBrowser::ShowPreview()

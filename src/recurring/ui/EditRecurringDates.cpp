@@ -263,6 +263,6 @@ void TEditRecurringDates::ExportButtonClick()
         return;
     }
     if (!exported.Skipped.isEmpty())
-        ShowInformation(QStringLiteral("These entries fall on no day and were left out:\r\n") +
+        ShowInformation(tr("These entries fall on no day and were left out:\r\n") +
                         Listed(exported.Skipped));
 }
