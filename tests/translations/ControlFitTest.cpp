@@ -7,6 +7,8 @@
 #include "EditRecurringDateFormula.h"
 #include "EditRecurringDates.h"
 #include "FlatCalendarEditor.h"
+#include "FloatingPalette.h"
+#include "FontColorDialog.h"
 #include "GetHolidays.h"
 #include "GetLabelText.h"
 #include "HelpViewer.h"
@@ -86,6 +88,9 @@ const std::vector<TWindowMaker> &Windows()
          [] { return Made(std::make_unique<TLumImageBrowser>(TImageBrowserHooks{})); }},
         {"TUserTitleForm", [] { return Made(std::make_unique<TUserTitleForm>()); }},
         {"TSplashform", [] { return Made(std::make_unique<TSplashform>()); }},
+        {"TFloatingPalette", [] { return Made(std::make_unique<TFloatingPalette>()); }},
+        {"TFontColorDialog",
+         [] { return Made(std::make_unique<TFontColorDialog>(QFont(), clBlack)); }},
         {"THelpViewer", [] { return Made(std::make_unique<THelpViewer>()); }},
     };
     return windows;
