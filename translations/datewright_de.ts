@@ -3296,5 +3296,112 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
         <source>there is no %1 %2 %3</source>
         <translation>Es gibt kein %1 %2 %3</translation>
     </message>
+    <message>
+        <source>Usage: datewright-render [DOCUMENT.DWC] [options]
+Renders a calendar page: the document given, or a new page in the default style
+for today. Options are applied in this order:
+  --style FILE.DWS       take the style of a style sheet
+  --layout N|NAME        layout 0-21 or its name (e.g. loFCMinisInTitleLS)
+  --paper letter|a4      paper size
+  --margins L,T,R,B      margins in inches (0 to 5)
+  --border NAME          border picture from the program&apos;s Borders folder
+  --week-start sunday|monday
+  --month M  --year Y  --day D
+  --scale S              zoom, 0.1 to 10 (default 1)
+  --dpi N                pictures at N dots per inch, 10 to 960 (e.g. 300
+                         for print), in place of --scale
+Output:
+  -o FILE                write .png, .bmp or .jpg (the page inside its margins
+                         at the zoom; JPEG through the picture library at
+                         quality 80) or .pdf (vector, on the page&apos;s paper)
+  --count N              N consecutive months (weeks, days for planners): PDF
+                         pages, or numbered picture files (page-1.png, ...);
+                         the cells written in the document stay on its own
+                         month (week, day) only
+  --fill SOURCE          fill the day cells of the pages written from SOURCE:
+                         a recurring-dates file (.DAX), holidays:CODE for a
+                         holiday set beside the program (US, UK, CA, FR, DE,
+                         IT, ES or the set&apos;s name, e.g. &quot;holidays:United
+                         Kingdom&quot;), or an iCalendar file (.ics), whose
+                         events fall on the days and at the times of this
+                         computer&apos;s clock; --save and --info then give the
+                         filled page
+  --geometry             print the page&apos;s geometry as one JSON object
+  --save FILE            write the page as a .DWC document or .DWS style sheet
+  --info                 print the page&apos;s style, dates, cell texts and objects
+                         as one JSON object; &quot;cells&quot; lists each cell with
+                         text: {&quot;index&quot;: 1-42, &quot;day&quot;: N, &quot;text&quot;: its
+                         paragraphs joined by line feeds}
+  --help                 show this text
+Many jobs in one run:
+  --batch FILE           run the jobs of FILE (- for standard input), one a line,
+                         each the options of one call; words part at spaces,
+                         &apos;single&apos; and &quot;double&quot; quotes keep spaces, a backslash
+                         keeps the character after it (in double quotes only \&quot;
+                         and \\), # starts a comment, blank lines are skipped.
+                         A failed job is reported with its line number and the
+                         others still run; the exit status is 0 only when
+                         every job succeeded. No file is left half-written.
+  --jobs N               draw up to N pictures (or batch jobs) at once, 1 to 64
+                         (default: the number of processors); a PDF&apos;s pages
+                         are drawn one after another
+</source>
+        <translation>Aufruf: datewright-render [DOKUMENT.DWC] [Optionen]
+Zeichnet eine Kalenderseite: das angegebene Dokument oder eine neue Seite im
+Standardstil für heute. Die Optionen werden in dieser Reihenfolge angewandt:
+  --style DATEI.DWS      den Stil einer Stilvorlage übernehmen
+  --layout N|NAME        Layout 0-21 oder sein Name (z. B. loFCMinisInTitleLS)
+  --paper letter|a4      Papierformat
+  --margins L,O,R,U      Ränder in Zoll (0 bis 5)
+  --border NAME          Rahmenbild aus dem Ordner Borders des Programms
+  --week-start sunday|monday
+  --month M  --year J  --day T
+  --scale S              Zoom, 0,1 bis 10 (Standard 1)
+  --dpi N                Bilder mit N Punkten pro Zoll, 10 bis 960 (z. B. 300
+                         für den Druck), anstelle von --scale
+Ausgabe:
+  -o DATEI               .png, .bmp oder .jpg schreiben (die Seite innerhalb
+                         ihrer Ränder im Zoom; JPEG über die Bildbibliothek
+                         mit Qualität 80) oder .pdf (Vektor, auf dem Papier
+                         der Seite)
+  --count N              N aufeinanderfolgende Monate (Wochen, Tage bei
+                         Planern): PDF-Seiten oder nummerierte Bilddateien
+                         (page-1.png, …); die im Dokument beschriebenen Zellen
+                         bleiben nur auf seinem eigenen Monat (Woche, Tag)
+  --fill QUELLE          die Tageszellen der geschriebenen Seiten aus QUELLE
+                         füllen: eine Datei wiederkehrender Termine (.DAX),
+                         holidays:CODE für einen Feiertagssatz neben dem
+                         Programm (US, UK, CA, FR, DE, IT, ES oder der Name
+                         des Satzes, z. B. &quot;holidays:United Kingdom&quot;) oder
+                         eine iCalendar-Datei (.ics), deren Ereignisse auf die
+                         Tage und Uhrzeiten der Uhr dieses Computers fallen;
+                         --save und --info geben dann die gefüllte Seite aus
+  --geometry             die Geometrie der Seite als ein JSON-Objekt ausgeben
+  --save DATEI           die Seite als .DWC-Dokument oder .DWS-Stilvorlage
+                         schreiben
+  --info                 Stil, Daten, Zellentexte und Objekte der Seite als ein
+                         JSON-Objekt ausgeben; &quot;cells&quot; führt jede Zelle mit
+                         Text auf: {&quot;index&quot;: 1-42, &quot;day&quot;: N, &quot;text&quot;: ihre
+                         Absätze, durch Zeilenvorschübe verbunden}
+  --help                 diesen Text anzeigen
+Viele Aufträge in einem Lauf:
+  --batch DATEI          die Aufträge aus DATEI ausführen (- für die
+                         Standardeingabe), einer pro Zeile, jeder mit den
+                         Optionen eines Aufrufs; Wörter trennen sich an
+                         Leerzeichen, &apos;einfache&apos; und &quot;doppelte&quot;
+                         Anführungszeichen bewahren Leerzeichen, ein Backslash
+                         bewahrt das Zeichen danach (in doppelten
+                         Anführungszeichen nur \&quot; und \\), # beginnt einen
+                         Kommentar, leere Zeilen werden übersprungen.
+                         Ein fehlgeschlagener Auftrag wird mit seiner
+                         Zeilennummer gemeldet, und die anderen laufen weiter;
+                         der Exit-Status ist nur 0, wenn jeder Auftrag gelang.
+                         Keine Datei bleibt halb geschrieben.
+  --jobs N               bis zu N Bilder (oder Stapelaufträge) gleichzeitig
+                         zeichnen, 1 bis 64 (Standard: die Zahl der
+                         Prozessoren); die Seiten eines PDF werden
+                         nacheinander gezeichnet
+</translation>
+    </message>
 </context>
 </TS>

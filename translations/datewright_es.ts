@@ -3296,5 +3296,114 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
         <source>there is no %1 %2 %3</source>
         <translation>no hay ningún %1 %2 %3</translation>
     </message>
+    <message>
+        <source>Usage: datewright-render [DOCUMENT.DWC] [options]
+Renders a calendar page: the document given, or a new page in the default style
+for today. Options are applied in this order:
+  --style FILE.DWS       take the style of a style sheet
+  --layout N|NAME        layout 0-21 or its name (e.g. loFCMinisInTitleLS)
+  --paper letter|a4      paper size
+  --margins L,T,R,B      margins in inches (0 to 5)
+  --border NAME          border picture from the program&apos;s Borders folder
+  --week-start sunday|monday
+  --month M  --year Y  --day D
+  --scale S              zoom, 0.1 to 10 (default 1)
+  --dpi N                pictures at N dots per inch, 10 to 960 (e.g. 300
+                         for print), in place of --scale
+Output:
+  -o FILE                write .png, .bmp or .jpg (the page inside its margins
+                         at the zoom; JPEG through the picture library at
+                         quality 80) or .pdf (vector, on the page&apos;s paper)
+  --count N              N consecutive months (weeks, days for planners): PDF
+                         pages, or numbered picture files (page-1.png, ...);
+                         the cells written in the document stay on its own
+                         month (week, day) only
+  --fill SOURCE          fill the day cells of the pages written from SOURCE:
+                         a recurring-dates file (.DAX), holidays:CODE for a
+                         holiday set beside the program (US, UK, CA, FR, DE,
+                         IT, ES or the set&apos;s name, e.g. &quot;holidays:United
+                         Kingdom&quot;), or an iCalendar file (.ics), whose
+                         events fall on the days and at the times of this
+                         computer&apos;s clock; --save and --info then give the
+                         filled page
+  --geometry             print the page&apos;s geometry as one JSON object
+  --save FILE            write the page as a .DWC document or .DWS style sheet
+  --info                 print the page&apos;s style, dates, cell texts and objects
+                         as one JSON object; &quot;cells&quot; lists each cell with
+                         text: {&quot;index&quot;: 1-42, &quot;day&quot;: N, &quot;text&quot;: its
+                         paragraphs joined by line feeds}
+  --help                 show this text
+Many jobs in one run:
+  --batch FILE           run the jobs of FILE (- for standard input), one a line,
+                         each the options of one call; words part at spaces,
+                         &apos;single&apos; and &quot;double&quot; quotes keep spaces, a backslash
+                         keeps the character after it (in double quotes only \&quot;
+                         and \\), # starts a comment, blank lines are skipped.
+                         A failed job is reported with its line number and the
+                         others still run; the exit status is 0 only when
+                         every job succeeded. No file is left half-written.
+  --jobs N               draw up to N pictures (or batch jobs) at once, 1 to 64
+                         (default: the number of processors); a PDF&apos;s pages
+                         are drawn one after another
+</source>
+        <translation>Uso: datewright-render [DOCUMENTO.DWC] [opciones]
+Dibuja una página de calendario: el documento indicado, o una página nueva con el
+estilo predeterminado para hoy. Las opciones se aplican en este orden:
+  --style ARCHIVO.DWS    tomar el estilo de una hoja de estilo
+  --layout N|NOMBRE      diseño 0-21 o su nombre (p. ej. loFCMinisInTitleLS)
+  --paper letter|a4      tamaño del papel
+  --margins I,S,D,B      márgenes en pulgadas (de 0 a 5)
+  --border NOMBRE        imagen de borde de la carpeta Borders del programa
+  --week-start sunday|monday
+  --month M  --year A  --day D
+  --scale S              zoom, de 0,1 a 10 (1 por defecto)
+  --dpi N                imágenes a N puntos por pulgada, de 10 a 960 (p. ej.
+                         300 para imprimir), en lugar de --scale
+Salida:
+  -o ARCHIVO             escribir .png, .bmp o .jpg (la página dentro de sus
+                         márgenes con el zoom; JPEG mediante la biblioteca de
+                         imágenes con calidad 80) o .pdf (vectorial, en el
+                         papel de la página)
+  --count N              N meses consecutivos (semanas, días en las agendas):
+                         páginas PDF o archivos de imagen numerados
+                         (page-1.png, …); las celdas escritas en el documento
+                         quedan solo en su propio mes (semana, día)
+  --fill ORIGEN          rellenar las celdas de los días de las páginas
+                         escritas desde ORIGEN: un archivo de fechas
+                         periódicas (.DAX), holidays:CÓDIGO para un conjunto
+                         de festivos junto al programa (US, UK, CA, FR, DE,
+                         IT, ES o el nombre del conjunto, p. ej.
+                         &quot;holidays:United Kingdom&quot;), o un archivo iCalendar
+                         (.ics), cuyos eventos caen en los días y horas del
+                         reloj de este ordenador; --save e --info dan
+                         entonces la página rellenada
+  --geometry             mostrar la geometría de la página como un objeto JSON
+  --save ARCHIVO         escribir la página como documento .DWC u hoja de
+                         estilo .DWS
+  --info                 mostrar el estilo, las fechas, los textos de las
+                         celdas y los objetos de la página como un objeto
+                         JSON; &quot;cells&quot; lista cada celda con texto:
+                         {&quot;index&quot;: 1-42, &quot;day&quot;: N, &quot;text&quot;: sus párrafos
+                         unidos por saltos de línea}
+  --help                 mostrar este texto
+Muchos trabajos en una ejecución:
+  --batch ARCHIVO        ejecutar los trabajos de ARCHIVO (- para la entrada
+                         estándar), uno por línea, cada uno con las opciones
+                         de una llamada; las palabras se separan en los
+                         espacios, las comillas &apos;simples&apos; y &quot;dobles&quot; conservan
+                         los espacios, una barra invertida conserva el
+                         carácter que la sigue (entre comillas dobles solo \&quot;
+                         y \\), # empieza un comentario, las líneas vacías se
+                         saltan. Un trabajo fallido se informa con su número
+                         de línea y los demás se ejecutan igualmente; el
+                         estado de salida es 0 solo si todos los trabajos
+                         tuvieron éxito. Ningún archivo queda a medio
+                         escribir.
+  --jobs N               dibujar hasta N imágenes (o trabajos del lote) a la
+                         vez, de 1 a 64 (por defecto: el número de
+                         procesadores); las páginas de un PDF se dibujan una
+                         tras otra
+</translation>
+    </message>
 </context>
 </TS>

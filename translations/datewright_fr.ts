@@ -3296,5 +3296,113 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
         <source>there is no %1 %2 %3</source>
         <translation>il n&apos;y a pas de %1 %2 %3</translation>
     </message>
+    <message>
+        <source>Usage: datewright-render [DOCUMENT.DWC] [options]
+Renders a calendar page: the document given, or a new page in the default style
+for today. Options are applied in this order:
+  --style FILE.DWS       take the style of a style sheet
+  --layout N|NAME        layout 0-21 or its name (e.g. loFCMinisInTitleLS)
+  --paper letter|a4      paper size
+  --margins L,T,R,B      margins in inches (0 to 5)
+  --border NAME          border picture from the program&apos;s Borders folder
+  --week-start sunday|monday
+  --month M  --year Y  --day D
+  --scale S              zoom, 0.1 to 10 (default 1)
+  --dpi N                pictures at N dots per inch, 10 to 960 (e.g. 300
+                         for print), in place of --scale
+Output:
+  -o FILE                write .png, .bmp or .jpg (the page inside its margins
+                         at the zoom; JPEG through the picture library at
+                         quality 80) or .pdf (vector, on the page&apos;s paper)
+  --count N              N consecutive months (weeks, days for planners): PDF
+                         pages, or numbered picture files (page-1.png, ...);
+                         the cells written in the document stay on its own
+                         month (week, day) only
+  --fill SOURCE          fill the day cells of the pages written from SOURCE:
+                         a recurring-dates file (.DAX), holidays:CODE for a
+                         holiday set beside the program (US, UK, CA, FR, DE,
+                         IT, ES or the set&apos;s name, e.g. &quot;holidays:United
+                         Kingdom&quot;), or an iCalendar file (.ics), whose
+                         events fall on the days and at the times of this
+                         computer&apos;s clock; --save and --info then give the
+                         filled page
+  --geometry             print the page&apos;s geometry as one JSON object
+  --save FILE            write the page as a .DWC document or .DWS style sheet
+  --info                 print the page&apos;s style, dates, cell texts and objects
+                         as one JSON object; &quot;cells&quot; lists each cell with
+                         text: {&quot;index&quot;: 1-42, &quot;day&quot;: N, &quot;text&quot;: its
+                         paragraphs joined by line feeds}
+  --help                 show this text
+Many jobs in one run:
+  --batch FILE           run the jobs of FILE (- for standard input), one a line,
+                         each the options of one call; words part at spaces,
+                         &apos;single&apos; and &quot;double&quot; quotes keep spaces, a backslash
+                         keeps the character after it (in double quotes only \&quot;
+                         and \\), # starts a comment, blank lines are skipped.
+                         A failed job is reported with its line number and the
+                         others still run; the exit status is 0 only when
+                         every job succeeded. No file is left half-written.
+  --jobs N               draw up to N pictures (or batch jobs) at once, 1 to 64
+                         (default: the number of processors); a PDF&apos;s pages
+                         are drawn one after another
+</source>
+        <translation>Utilisation&#xa0;: datewright-render [DOCUMENT.DWC] [options]
+Dessine une page de calendrier&#xa0;: le document indiqué, ou une nouvelle page dans
+le style par défaut pour aujourd&apos;hui. Les options s&apos;appliquent dans cet ordre&#xa0;:
+  --style FICHIER.DWS    reprendre le style d&apos;une feuille de style
+  --layout N|NOM         mise en page 0-21 ou son nom (par ex. loFCMinisInTitleLS)
+  --paper letter|a4      format du papier
+  --margins G,H,D,B      marges en pouces (0 à 5)
+  --border NOM           image de bordure du dossier Borders du programme
+  --week-start sunday|monday
+  --month M  --year A  --day J
+  --scale S              zoom, de 0,1 à 10 (1 par défaut)
+  --dpi N                images à N points par pouce, de 10 à 960 (par ex. 300
+                         pour l&apos;impression), à la place de --scale
+Sortie&#xa0;:
+  -o FICHIER             écrire un .png, .bmp ou .jpg (la page dans ses marges
+                         au zoom&#xa0;; JPEG par la bibliothèque d&apos;images en
+                         qualité 80) ou un .pdf (vectoriel, sur le papier de
+                         la page)
+  --count N              N mois consécutifs (semaines, jours pour les
+                         agendas)&#xa0;: pages PDF ou fichiers images numérotés
+                         (page-1.png, …)&#xa0;; les cases écrites dans le document
+                         restent sur son propre mois (semaine, jour) seulement
+  --fill SOURCE          remplir les cases des pages écrites depuis SOURCE&#xa0;:
+                         un fichier de dates récurrentes (.DAX), holidays:CODE
+                         pour un jeu de jours fériés à côté du programme (US,
+                         UK, CA, FR, DE, IT, ES ou le nom du jeu, par ex.
+                         &quot;holidays:United Kingdom&quot;), ou un fichier iCalendar
+                         (.ics), dont les événements tombent aux jours et
+                         heures de l&apos;horloge de cet ordinateur&#xa0;; --save et
+                         --info donnent alors la page remplie
+  --geometry             afficher la géométrie de la page en un objet JSON
+  --save FICHIER         écrire la page en document .DWC ou en feuille de
+                         style .DWS
+  --info                 afficher le style, les dates, les textes des cases et
+                         les objets de la page en un objet JSON&#xa0;; &quot;cells&quot;
+                         liste chaque case qui a du texte&#xa0;: {&quot;index&quot;: 1-42,
+                         &quot;day&quot;: N, &quot;text&quot;: ses paragraphes joints par des
+                         sauts de ligne}
+  --help                 afficher ce texte
+Plusieurs tâches en une exécution&#xa0;:
+  --batch FICHIER        exécuter les tâches de FICHIER (- pour l&apos;entrée
+                         standard), une par ligne, chacune avec les options
+                         d&apos;un appel&#xa0;; les mots se séparent aux espaces, les
+                         guillemets &apos;simples&apos; et &quot;doubles&quot; gardent les
+                         espaces, une barre oblique inverse garde le caractère
+                         qui la suit (entre guillemets doubles seulement \&quot; et
+                         \\), # commence un commentaire, les lignes vides sont
+                         ignorées. Une tâche en échec est signalée avec son
+                         numéro de ligne et les autres s&apos;exécutent quand
+                         même&#xa0;; le code de sortie n&apos;est 0 que si toutes les
+                         tâches ont réussi. Aucun fichier n&apos;est laissé à
+                         moitié écrit.
+  --jobs N               dessiner jusqu&apos;à N images (ou tâches du lot) à la
+                         fois, de 1 à 64 (par défaut&#xa0;: le nombre de
+                         processeurs)&#xa0;; les pages d&apos;un PDF sont dessinées
+                         l&apos;une après l&apos;autre
+</translation>
+    </message>
 </context>
 </TS>

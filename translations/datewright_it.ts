@@ -3296,5 +3296,112 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
         <source>there is no %1 %2 %3</source>
         <translation>non esiste %1 %2 %3</translation>
     </message>
+    <message>
+        <source>Usage: datewright-render [DOCUMENT.DWC] [options]
+Renders a calendar page: the document given, or a new page in the default style
+for today. Options are applied in this order:
+  --style FILE.DWS       take the style of a style sheet
+  --layout N|NAME        layout 0-21 or its name (e.g. loFCMinisInTitleLS)
+  --paper letter|a4      paper size
+  --margins L,T,R,B      margins in inches (0 to 5)
+  --border NAME          border picture from the program&apos;s Borders folder
+  --week-start sunday|monday
+  --month M  --year Y  --day D
+  --scale S              zoom, 0.1 to 10 (default 1)
+  --dpi N                pictures at N dots per inch, 10 to 960 (e.g. 300
+                         for print), in place of --scale
+Output:
+  -o FILE                write .png, .bmp or .jpg (the page inside its margins
+                         at the zoom; JPEG through the picture library at
+                         quality 80) or .pdf (vector, on the page&apos;s paper)
+  --count N              N consecutive months (weeks, days for planners): PDF
+                         pages, or numbered picture files (page-1.png, ...);
+                         the cells written in the document stay on its own
+                         month (week, day) only
+  --fill SOURCE          fill the day cells of the pages written from SOURCE:
+                         a recurring-dates file (.DAX), holidays:CODE for a
+                         holiday set beside the program (US, UK, CA, FR, DE,
+                         IT, ES or the set&apos;s name, e.g. &quot;holidays:United
+                         Kingdom&quot;), or an iCalendar file (.ics), whose
+                         events fall on the days and at the times of this
+                         computer&apos;s clock; --save and --info then give the
+                         filled page
+  --geometry             print the page&apos;s geometry as one JSON object
+  --save FILE            write the page as a .DWC document or .DWS style sheet
+  --info                 print the page&apos;s style, dates, cell texts and objects
+                         as one JSON object; &quot;cells&quot; lists each cell with
+                         text: {&quot;index&quot;: 1-42, &quot;day&quot;: N, &quot;text&quot;: its
+                         paragraphs joined by line feeds}
+  --help                 show this text
+Many jobs in one run:
+  --batch FILE           run the jobs of FILE (- for standard input), one a line,
+                         each the options of one call; words part at spaces,
+                         &apos;single&apos; and &quot;double&quot; quotes keep spaces, a backslash
+                         keeps the character after it (in double quotes only \&quot;
+                         and \\), # starts a comment, blank lines are skipped.
+                         A failed job is reported with its line number and the
+                         others still run; the exit status is 0 only when
+                         every job succeeded. No file is left half-written.
+  --jobs N               draw up to N pictures (or batch jobs) at once, 1 to 64
+                         (default: the number of processors); a PDF&apos;s pages
+                         are drawn one after another
+</source>
+        <translation>Uso: datewright-render [DOCUMENTO.DWC] [opzioni]
+Disegna una pagina di calendario: il documento indicato, o una nuova pagina nello
+stile predefinito per oggi. Le opzioni si applicano in quest&apos;ordine:
+  --style FILE.DWS       prendere lo stile di un foglio di stile
+  --layout N|NOME        layout 0-21 o il suo nome (ad es. loFCMinisInTitleLS)
+  --paper letter|a4      formato della carta
+  --margins S,A,D,B      margini in pollici (da 0 a 5)
+  --border NOME          immagine di bordo dalla cartella Borders del programma
+  --week-start sunday|monday
+  --month M  --year A  --day G
+  --scale S              zoom, da 0,1 a 10 (predefinito 1)
+  --dpi N                immagini a N punti per pollice, da 10 a 960 (ad es.
+                         300 per la stampa), al posto di --scale
+Output:
+  -o FILE                scrivere .png, .bmp o .jpg (la pagina entro i suoi
+                         margini allo zoom; JPEG tramite la libreria delle
+                         immagini con qualità 80) o .pdf (vettoriale, sulla
+                         carta della pagina)
+  --count N              N mesi consecutivi (settimane, giorni per le
+                         agende): pagine PDF o file di immagine numerati
+                         (page-1.png, …); le celle scritte nel documento
+                         restano solo sul suo mese (settimana, giorno)
+  --fill ORIGINE         riempire le celle dei giorni delle pagine scritte da
+                         ORIGINE: un file di date ricorrenti (.DAX),
+                         holidays:CODICE per un insieme di festività accanto
+                         al programma (US, UK, CA, FR, DE, IT, ES o il nome
+                         dell&apos;insieme, ad es. &quot;holidays:United Kingdom&quot;), o
+                         un file iCalendar (.ics), i cui eventi cadono nei
+                         giorni e nelle ore dell&apos;orologio di questo computer;
+                         --save e --info danno allora la pagina riempita
+  --geometry             stampare la geometria della pagina come un oggetto
+                         JSON
+  --save FILE            scrivere la pagina come documento .DWC o foglio di
+                         stile .DWS
+  --info                 stampare stile, date, testi delle celle e oggetti
+                         della pagina come un oggetto JSON; &quot;cells&quot; elenca
+                         ogni cella con testo: {&quot;index&quot;: 1-42, &quot;day&quot;: N,
+                         &quot;text&quot;: i suoi paragrafi uniti da a capo}
+  --help                 mostrare questo testo
+Più lavori in un&apos;esecuzione:
+  --batch FILE           eseguire i lavori di FILE (- per lo standard input),
+                         uno per riga, ciascuno con le opzioni di una
+                         chiamata; le parole si separano agli spazi, gli apici
+                         &apos;singoli&apos; e &quot;doppi&quot; conservano gli spazi, una barra
+                         rovesciata conserva il carattere che la segue (tra
+                         apici doppi solo \&quot; e \\), # inizia un commento, le
+                         righe vuote vengono saltate. Un lavoro non riuscito
+                         viene segnalato con il suo numero di riga e gli
+                         altri vengono eseguiti comunque; lo stato di uscita
+                         è 0 solo se ogni lavoro è riuscito. Nessun file
+                         resta scritto a metà.
+  --jobs N               disegnare fino a N immagini (o lavori del batch)
+                         insieme, da 1 a 64 (predefinito: il numero di
+                         processori); le pagine di un PDF vengono disegnate
+                         una dopo l&apos;altra
+</translation>
+    </message>
 </context>
 </TS>

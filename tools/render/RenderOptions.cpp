@@ -216,7 +216,8 @@ QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page)
 
 QString RenderUsage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "datewright-render",
         "Usage: datewright-render [DOCUMENT.DWC] [options]\n"
         "Renders a calendar page: the document given, or a new page in the default style\n"
         "for today. Options are applied in this order:\n"
