@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int Left = 8;
-constexpr int Top = 15;
+constexpr int Top = 16;
 constexpr int Step = 18;
 
 } // namespace
