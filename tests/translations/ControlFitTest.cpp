@@ -26,7 +26,10 @@
 #include "Translations.h"
 #include "UserTitleForm.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -94,6 +97,30 @@ const std::vector<TWindowMaker> &Windows()
         {"THelpViewer", [] { return Made(std::make_unique<THelpViewer>()); }},
     };
     return windows;
+}
+
+TEST(ControlFaults, FindCutTextsOverlapsAndControlsPastTheirParentAndPassWhatFits)
+{
+    QWidget window;
+    window.resize(300, 200);
+    auto *cut = new QLabel(u"A label far wider than its room"_s, &window);
+    cut->setGeometry(10, 10, 40, 20);
+    auto *left = new QPushButton(u"Left"_s, &window);
+    left->setGeometry(10, 40, 80, 26);
+    auto *right = new QPushButton(u"Right"_s, &window);
+    right->setGeometry(85, 40, 80, 26);
+    auto *box = new QCheckBox(u"Past the edge"_s, &window);
+    box->setGeometry(250, 100, 120, 20);
+    const QStringList faults = ControlFaults(window);
+    ASSERT_EQ(faults.size(), 3) << faults.join(u"\n"_s).toStdString();
+    EXPECT_TRUE(faults[0].startsWith(u"QCheckBox \"Past the edge\" reaches past"_s));
+    EXPECT_TRUE(faults[1].startsWith(u"QLabel \"A label far wider than its room\" "_s));
+    EXPECT_EQ(faults[2], u"QPushButton \"Left\" and QPushButton \"Right\" overlap by 5x26"_s);
+
+    cut->resize(cut->sizeHint());
+    right->move(95, 40);
+    box->move(150, 100);
+    EXPECT_EQ(ControlFaults(window), QStringList{});
 }
 
 class ControlsFit : public testing::TestWithParam<QString>
