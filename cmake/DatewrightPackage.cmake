@@ -23,6 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # Printers are reached through a CUPS server; without one the program still
 # exports PDF and pictures.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
+# Qt's own dialogs (files, colours, fonts, printing) speak the interface's
+# language with Qt's translations; without them they speak English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianWithoutLdconfig.cmake)
 

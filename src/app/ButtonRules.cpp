@@ -1,5 +1,7 @@
 #include "ButtonRules.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 TButtonFlags ButtonFlags(const TButtonState &state)
@@ -14,6 +16,8 @@ TButtonFlags ButtonFlags(const TButtonState &state)
     flags.CancelChanges = state.PageVisible && state.HasDocumentFile;
     flags.SaveButtonVisible = state.Modified;
     flags.CancelButtonVisible = state.Modified && state.HasDocumentFile;
-    flags.IconToolCaption = state.PaletteOnScreen ? u"Hide Icon Tool"_s : u"Show Icon Tool"_s;
+    flags.IconToolCaption = state.PaletteOnScreen
+                                ? QCoreApplication::translate("TCalendarMain", "Hide Icon Tool")
+                                : QCoreApplication::translate("TCalendarMain", "Show Icon Tool");
     return flags;
 }

@@ -3,6 +3,7 @@
 #include "ProgramFolder.h"
 #include "Windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -14,8 +15,13 @@ const QString helpFileName = u"DW.HLP"_s;
 
 } // namespace
 
-QString HelpFileName()
+QString HelpFileName(const QString &language)
 {
+    if (language != InterfaceLanguages().constFirst()) {
+        const QString translated = FindFileNoCase(ProgramFolder(), u"DW_%1.HLP"_s.arg(language));
+        if (!translated.isEmpty())
+            return translated;
+    }
     const QString found = FindFileNoCase(ProgramFolder(), helpFileName);
     return found.isEmpty() ? ProgramFolder() + helpFileName : found;
 }
@@ -42,7 +48,8 @@ std::optional<QString> ReadHelpFile(const QString &fileName, THelpFile &help)
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     if (file.size() > MaxHelpFileBytes)
-        return u"the file is larger than a help file can be"_s;
+        return QCoreApplication::translate("HelpFile",
+                                           "the file is larger than a help file can be");
     const QByteArray bytes = file.read(MaxHelpFileBytes);
     if (bytes.isEmpty() && file.error() != QFile::NoError)
         return file.errorString();

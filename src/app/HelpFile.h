@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Translations.h"
+
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -19,8 +21,9 @@ struct THelpFile
 // Larger files are not read: the help file is a few dozen kilobytes.
 constexpr qsizetype MaxHelpFileBytes = qsizetype(4) * 1024 * 1024;
 
-// "DW.HLP" in the program folder, found regardless of letter case.
-QString HelpFileName();
+// "DW.HLP" in the program folder, found regardless of letter case; the help
+// in the interface's language where the folder holds one ("DW_de.HLP").
+QString HelpFileName(const QString &language = InterfaceLanguage());
 
 // The help text of the file's bytes.
 THelpFile ParseHelpText(QByteArrayView bytes);

@@ -2,6 +2,7 @@
 
 #include "ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,9 +17,11 @@ const QString bonusFolder = u"BonusIcons"_s;
 const QList<TIconLibraryItem> &IconLibraryItems()
 {
     static const QList<TIconLibraryItem> items = {
-        {u"Activities"_s, u"activity.icl"_s},    {u"Events"_s, u"events.icl"_s},
-        {u"Holidays"_s, u"holiday.icl"_s},       {u"Miscellaneous #1"_s, u"misc1.icl"_s},
-        {u"Miscellaneous #2"_s, u"misc2.icl"_s},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TFloatingPalette", "Activities")), u"activity.icl"_s},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TFloatingPalette", "Events")), u"events.icl"_s},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TFloatingPalette", "Holidays")), u"holiday.icl"_s},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TFloatingPalette", "Miscellaneous #1")), u"misc1.icl"_s},
+        {QStringLiteral(QT_TRANSLATE_NOOP("TFloatingPalette", "Miscellaneous #2")), u"misc2.icl"_s},
     };
     return items;
 }

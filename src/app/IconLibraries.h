@@ -8,7 +8,7 @@
 
 struct TIconLibraryItem
 {
-    QString Caption;  // the palette's menu item
+    QString Caption;  // the palette's menu item, in English (translated when shown)
     QString FileName; // the library's file name in the program folder
 };
 

@@ -2,6 +2,7 @@
 
 #include "Numbers.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -28,7 +29,8 @@ QString ProposedExportName(const QString &documentFileName, const QString &month
 
 QString SavedAsPictureMessage(const QString &fileName, float scale)
 {
-    return u"Saved as "_s + fileName + u"\r\r"_s + u"Note: the calendar has been saved at its"_s +
-           u"\r"_s + u"current magnification level of "_s +
-           QString::number(Round(double(scale) * 100)) + u"%"_s;
+    return QCoreApplication::translate("PictureResolution",
+                                       "Saved as %1\r\rNote: the calendar has been saved at its\r"
+                                       "current magnification level of %2%")
+        .arg(fileName, QString::number(Round(double(scale) * 100)));
 }

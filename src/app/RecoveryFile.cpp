@@ -40,23 +40,24 @@ std::optional<TRecoveryCopy> ReadRecoveryBytes(const QByteArray &bytes, QString 
         return std::nullopt;
     };
     if (in.ReadString().value_or(QString()) != Signature)
-        return fail(QStringLiteral("not a recovery copy"));
+        return fail(QCoreApplication::translate("RecoveryFile", "not a recovery copy"));
     const auto name = in.ReadString();
     const auto style = in.ReadBinary();
     if (!name || !style)
-        return fail(in.Error() ? in.Error()->what : QStringLiteral("truncated"));
+        return fail(in.Error() ? in.Error()->what
+                               : QCoreApplication::translate("RecoveryFile", "truncated"));
     copy.DocumentFileName = *name;
     copy.Page.Style = *style;
     for (QByteArray &cell : copy.Page.Cells) {
         const auto read = in.ReadBinary();
         if (!read)
-            return fail(QStringLiteral("truncated cells"));
+            return fail(QCoreApplication::translate("RecoveryFile", "truncated cells"));
         cell = *read;
     }
     const auto objects = in.ReadBinary();
     const auto names = in.ReadSet();
     if (!objects || !names || in.BytesLeft() != 0)
-        return fail(QStringLiteral("truncated objects"));
+        return fail(QCoreApplication::translate("RecoveryFile", "truncated objects"));
     copy.Page.Objects = *objects;
     copy.Page.ObjectNames = *names;
     return copy;

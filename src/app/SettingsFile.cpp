@@ -4,6 +4,7 @@
 #include "Messages.h"
 #include "ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QSet>
@@ -36,7 +37,7 @@ bool WriteSettings(const TIniFile &ini)
         return true;
     if (!ini.ReadError().isEmpty() && ToldOfUnreadFile(ini.FileName()))
         return false;
-    ShowWarning(QStringLiteral("Unable to write to %1: %2")
+    ShowWarning(QCoreApplication::translate("SettingsFile", "Unable to write to %1: %2")
                     .arg(QDir::toNativeSeparators(ini.FileName()), *failure),
                 QGuiApplication::applicationDisplayName());
     return false;

@@ -2,6 +2,7 @@
 
 #include "CalendarPage.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 
 #include <vector>
@@ -15,15 +16,15 @@ QString NameOfChange(const TPageSnapshot &before, const TPageSnapshot &after,
                      const TPageParts &parts)
 {
     if (parts.Style)
-        return u"Properties"_s;
+        return QCoreApplication::translate("TUndoHistory", "Properties");
     if (parts.Objects) {
         if (after.ObjectNames.size() > before.ObjectNames.size())
-            return u"New Object"_s;
+            return QCoreApplication::translate("TUndoHistory", "New Object");
         if (after.ObjectNames.size() < before.ObjectNames.size())
-            return u"Delete Object"_s;
-        return u"Object Change"_s;
+            return QCoreApplication::translate("TUndoHistory", "Delete Object");
+        return QCoreApplication::translate("TUndoHistory", "Object Change");
     }
-    return parts.Cells.size() == 1 ? u"Cell Text"_s : u"Cell Texts"_s;
+    return parts.Cells.size() == 1 ? QCoreApplication::translate("TUndoHistory", "Cell Text") : QCoreApplication::translate("TUndoHistory", "Cell Texts");
 }
 
 } // namespace

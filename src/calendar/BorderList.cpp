@@ -2,6 +2,7 @@
 
 #include "ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -9,7 +10,7 @@
 
 QString NoSpecialBorderEntry()
 {
-    return QStringLiteral(" [No Special Border]");
+    return QCoreApplication::translate("TCalendarProperties", " [No Special Border]");
 }
 
 std::optional<QStringList> BorderListEntries(const QString &programFolder)

@@ -1,5 +1,7 @@
 #include "CalendarDates.h"
 #include "CalendarPage.h"
+#include "LanguageNames.h"
+#include "Translations.h"
 
 #include <QLocale>
 
@@ -140,6 +142,14 @@ void TCalendarPage::SetDayName(int I, const QString &S)
 
 void TCalendarPage::ResetToLocaleNames()
 {
+    // An interface in another language than English names the months and
+    // days in it, as its button on the Language tab does.
+    if (InterfaceLanguage() != InterfaceLanguages().constFirst()) {
+        const TLanguageNames &names = InterfaceLanguageNames();
+        m_monthNames = names.Months;
+        m_dayNames = names.Days;
+        return;
+    }
     // Standalone forms: the names stand alone in titles and headers.
     const QLocale locale = QLocale::system();
     for (int month = 1; month <= 12; ++month)

@@ -8,6 +8,7 @@
 #include "SaveFiles.h"
 #include "StreamWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
 #include <QSaveFile>
@@ -135,8 +136,8 @@ public:
         if (!value)
             return;
         if (*value < low || *value > high) {
-            m_in.Fail(QStringLiteral("%1 %2 is outside %3 to %4")
-                          .arg(QLatin1String(what))
+            m_in.Fail(QCoreApplication::translate("CalendarPageFile", "%1 %2 is outside %3 to %4")
+                          .arg(QCoreApplication::translate("CalendarPageFile", what))
                           .arg(*value)
                           .arg(low)
                           .arg(high));
@@ -147,7 +148,8 @@ public:
     void Margin(float &inches)
     {
         int hundredths = 0;
-        Integer(hundredths, 0, MaxMarginHundredths, "margin");
+        Integer(hundredths, 0, MaxMarginHundredths,
+                QT_TRANSLATE_NOOP("CalendarPageFile", "margin"));
         if (!m_in.Failed())
             inches = float(double(hundredths) * 0.01);
     }
@@ -170,7 +172,7 @@ public:
     {
         TFontDesc font;
         String(font.Name);
-        Integer(font.Size, 1, MaxFontSize, "font size");
+        Integer(font.Size, 1, MaxFontSize, QT_TRANSLATE_NOOP("CalendarPageFile", "font size"));
         const std::array styles{TFontStyle::fsBold, TFontStyle::fsItalic, TFontStyle::fsUnderline,
                                 TFontStyle::fsStrikeOut};
         for (TFontStyle style : styles) {
@@ -217,7 +219,8 @@ std::optional<ReadError> LoadFile(const QString &fileName, const Read &read)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return ReadError{0, QStringLiteral("cannot open %1: %2").arg(fileName, file.errorString())};
+        return ReadError{0, QCoreApplication::translate("CalendarPageFile", "cannot open %1: %2")
+                                .arg(fileName, file.errorString())};
     return read(file);
 }
 
@@ -296,8 +299,9 @@ int TCalendarPageFile::ReadHeader(TStreamReader &in)
     int version = 0;
     int kind = 0;
     in.ReadListBegin();
-    values.Integer(version, OldestVersion, FileVersion, "version");
-    values.Integer(kind, LowestInt, HighestInt, "kind");
+    values.Integer(version, OldestVersion, FileVersion,
+                   QT_TRANSLATE_NOOP("CalendarPageFile", "version"));
+    values.Integer(kind, LowestInt, HighestInt, QT_TRANSLATE_NOOP("CalendarPageFile", "kind"));
     return in.Failed() ? 0 : version;
 }
 
@@ -317,7 +321,8 @@ bool TCalendarPageFile::ReadCell(TWPRtfStorage &cell, TStreamReader &in, TPictur
         }
         QString error;
         if (!cell.RtfText().LoadData(*rtf, &error, &budget))
-            return in.Fail(QStringLiteral("cell text: %1").arg(error));
+            return in.Fail(
+                QCoreApplication::translate("CalendarPageFile", "cell text: %1").arg(error));
         return true;
     });
 }
@@ -336,11 +341,12 @@ void TCalendarPageFile::ReadDocumentValues(TCalendarPage &page, int version, TSt
             page.SetWMFBorderFile(border);
     }
     ReadDate(page, values);
-    values.Integer(page.m_startOfWeek, LowestInt, HighestInt, "start of week");
+    values.Integer(page.m_startOfWeek, LowestInt, HighestInt,
+                   QT_TRANSLATE_NOOP("CalendarPageFile", "start of week"));
     int hour = 0;
     int minute = 0;
-    values.Integer(hour, 0, 23, "hour");
-    values.Integer(minute, 0, 59, "minute");
+    values.Integer(hour, 0, 23, QT_TRANSLATE_NOOP("CalendarPageFile", "hour"));
+    values.Integer(minute, 0, 59, QT_TRANSLATE_NOOP("CalendarPageFile", "minute"));
     if (in.Failed())
         return;
     page.m_plannerStartTime = QTime(hour, minute);
@@ -361,9 +367,9 @@ void TCalendarPageFile::ReadDocumentValues(TCalendarPage &page, int version, TSt
 // read as the month's last day.
 void TCalendarPageFile::ReadDate(TCalendarPage &page, StyleReader &values)
 {
-    values.Integer(page.m_mainCalDay, 0, 31, "day");
-    values.Integer(page.m_mainCalMonth, 1, 12, "month");
-    values.Integer(page.m_mainCalYear, 1, MaxYear, "year");
+    values.Integer(page.m_mainCalDay, 0, 31, QT_TRANSLATE_NOOP("CalendarPageFile", "day"));
+    values.Integer(page.m_mainCalMonth, 1, 12, QT_TRANSLATE_NOOP("CalendarPageFile", "month"));
+    values.Integer(page.m_mainCalYear, 1, MaxYear, QT_TRANSLATE_NOOP("CalendarPageFile", "year"));
     page.m_mainCalDay =
         std::min(page.m_mainCalDay, DaysInMonth(page.m_mainCalMonth, page.m_mainCalYear));
 }
@@ -428,11 +434,14 @@ QString TCalendarPage::RefusedPicturesMessage() const
     if (m_refusedPictures == 0)
         return {};
     if (m_refusedPictures == 1)
-        return QStringLiteral("A picture in this calendar is too large to show: it is drawn as "
-                              "an empty frame and kept as it is.");
-    return QStringLiteral("%1 pictures in this calendar are too large to show: they are drawn as "
-                          "empty frames and kept as they are.")
-        .arg(m_refusedPictures);
+        return QCoreApplication::translate("CalendarPageFile",
+                                           "A picture in this calendar is too large to show: it is "
+                                           "drawn as an empty frame and kept as it is.");
+    return QCoreApplication::translate(
+        "CalendarPageFile",
+        "%n pictures in this calendar are too large to show: they are "
+        "drawn as empty frames and kept as they are.",
+        nullptr, m_refusedPictures);
 }
 
 std::optional<QString> TCalendarPage::SaveToDevice(QIODevice &Out) const

@@ -6,6 +6,7 @@
 #include "PdfReport.h"
 #include "SaveFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QSaveFile>
@@ -53,10 +54,10 @@ std::optional<QString> SavePagesAsPdf(const TCalendarPage &paper, const QString 
         });
     });
     if (!begun)
-        return QStringLiteral("the PDF could not be begun");
+        return QCoreApplication::translate("PdfExport", "the PDF could not be begun");
     // The save file is dropped unwritten: a stopped export leaves no part.
     if (!whole)
-        return QStringLiteral("stopped");
+        return QCoreApplication::translate("PdfExport", "stopped");
     return CommitSaveFile(target);
 }
 
@@ -87,6 +88,8 @@ std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileNam
         return true;
     });
     if (stoppedAt > 0)
-        return QStringLiteral("stopped before page %1 of %2").arg(stoppedAt).arg(PageCount);
+        return QCoreApplication::translate("PdfExport", "stopped before page %1 of %2")
+            .arg(stoppedAt)
+            .arg(PageCount);
     return failure;
 }

@@ -2,6 +2,7 @@
 
 #include "Numbers.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -56,8 +57,12 @@ int MarginIndex(float inches)
 
 QStringList InchMarginItems()
 {
-    return {QStringLiteral("¼ Inch"), QStringLiteral("½ Inch"),  QStringLiteral("¾ Inch"),
-            QStringLiteral("1 Inch"), QStringLiteral("1¼ Inch"), QStringLiteral("1½ Inch")};
+    return {QCoreApplication::translate("TCalendarProperties", "¼ Inch"),
+            QCoreApplication::translate("TCalendarProperties", "½ Inch"),
+            QCoreApplication::translate("TCalendarProperties", "¾ Inch"),
+            QCoreApplication::translate("TCalendarProperties", "1 Inch"),
+            QCoreApplication::translate("TCalendarProperties", "1¼ Inch"),
+            QCoreApplication::translate("TCalendarProperties", "1½ Inch")};
 }
 
 QStringList MillimetreMarginItems()
@@ -80,8 +85,9 @@ TEnabledControls EnabledControls(TCalendarLayout layout, int layoutKind)
 
 QString SelectDateCaption(TCalendarLayout layout)
 {
-    return IsPlannerLayout(layout) ? QStringLiteral("Select Starting Date")
-                                   : QStringLiteral("Select Month & Year");
+    return IsPlannerLayout(layout)
+               ? QCoreApplication::translate("TCalendarProperties", "Select Starting Date")
+               : QCoreApplication::translate("TCalendarProperties", "Select Month & Year");
 }
 
 QString DateLabelText(QDate date, bool planner)

@@ -7,6 +7,7 @@
 #include "LumLabelObjectFiler.h"
 #include "Messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,8 +19,9 @@ constexpr qint64 PasteRepeatMs = 1000;
 
 void TellWriteFailed(const QString &fileName, const QString &error)
 {
-    ShowInformation(QStringLiteral("Unable to write the clipboard file %1: %2")
-                        .arg(QDir::toNativeSeparators(fileName), error));
+    ShowInformation(
+        QCoreApplication::translate("DesignMenu", "Unable to write the clipboard file %1: %2")
+            .arg(QDir::toNativeSeparators(fileName), error));
 }
 
 } // namespace
@@ -267,31 +269,45 @@ TDesignMenu TLumBasePanel::PanelMenu()
     };
     TDesignMenu menu = MenuHead ? MenuHead() : TDesignMenu();
     menu.append(TDesignMenu{
-        item(QStringLiteral("Bring To Front"), &TLumBasePanel::BringToFront, selected),
-        item(QStringLiteral("Send To Back"), &TLumBasePanel::SendToBack, selected),
+        item(QCoreApplication::translate("DesignMenu", "Bring To Front"),
+             &TLumBasePanel::BringToFront, selected),
+        item(QCoreApplication::translate("DesignMenu", "Send To Back"), &TLumBasePanel::SendToBack,
+             selected),
         MenuSeparator(),
-        clip(QStringLiteral("Cut"), caCut, selected),
-        clip(QStringLiteral("Copy"), caCopy, selected),
-        clip(QStringLiteral("Paste"), caPaste, clipboard),
+        clip(QCoreApplication::translate("DesignMenu", "Cut"), caCut, selected),
+        clip(QCoreApplication::translate("DesignMenu", "Copy"), caCopy, selected),
+        clip(QCoreApplication::translate("DesignMenu", "Paste"), caPaste, clipboard),
         MenuSeparator(),
-        clip(QStringLiteral("Delete"), caDelete, selected),
+        clip(QCoreApplication::translate("DesignMenu", "Delete"), caDelete, selected),
         MenuSeparator(),
-        item(QStringLiteral("Align Left"), &TLumBasePanel::AlignLeft, selected),
-        item(QStringLiteral("Align Right"), &TLumBasePanel::AlignRight, selected),
-        item(QStringLiteral("Align Tops"), &TLumBasePanel::AlignTops, selected),
-        item(QStringLiteral("Align Bottoms"), &TLumBasePanel::AlignBottoms, selected),
+        item(QCoreApplication::translate("DesignMenu", "Align Left"), &TLumBasePanel::AlignLeft,
+             selected),
+        item(QCoreApplication::translate("DesignMenu", "Align Right"), &TLumBasePanel::AlignRight,
+             selected),
+        item(QCoreApplication::translate("DesignMenu", "Align Tops"), &TLumBasePanel::AlignTops,
+             selected),
+        item(QCoreApplication::translate("DesignMenu", "Align Bottoms"),
+             &TLumBasePanel::AlignBottoms, selected),
         MenuSeparator(),
-        item(QStringLiteral("Center Vertically"), &TLumBasePanel::CenterVertically, selected),
-        item(QStringLiteral("Center Horizontally"), &TLumBasePanel::CenterHorizontally, selected),
+        item(QCoreApplication::translate("DesignMenu", "Center Vertically"),
+             &TLumBasePanel::CenterVertically, selected),
+        item(QCoreApplication::translate("DesignMenu", "Center Horizontally"),
+             &TLumBasePanel::CenterHorizontally, selected),
         MenuSeparator(),
-        item(QStringLiteral("Lock All"), &TLumBasePanel::LockAll, objects),
-        item(QStringLiteral("Unlock All"), &TLumBasePanel::UnlockAll, objects),
+        item(QCoreApplication::translate("DesignMenu", "Lock All"), &TLumBasePanel::LockAll,
+             objects),
+        item(QCoreApplication::translate("DesignMenu", "Unlock All"), &TLumBasePanel::UnlockAll,
+             objects),
         MenuSeparator(),
-        item(QStringLiteral("Mark All Selectable"), &TLumBasePanel::MarkAllSelectable, true),
-        item(QStringLiteral("Mark All Unselectable"), &TLumBasePanel::MarkAllUnselectable, true),
-        item(QStringLiteral("Select All"), &TLumBasePanel::SelectAll, true),
+        item(QCoreApplication::translate("DesignMenu", "Mark All Selectable"),
+             &TLumBasePanel::MarkAllSelectable, true),
+        item(QCoreApplication::translate("DesignMenu", "Mark All Unselectable"),
+             &TLumBasePanel::MarkAllUnselectable, true),
+        item(QCoreApplication::translate("DesignMenu", "Select All"), &TLumBasePanel::SelectAll,
+             true),
         MenuSeparator(),
-        item(QStringLiteral("Font"), &TLumBasePanel::ChooseFont, selected),
+        item(QCoreApplication::translate("DesignMenu", "Font"), &TLumBasePanel::ChooseFont,
+             selected),
     });
     return menu;
 }

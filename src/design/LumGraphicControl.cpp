@@ -7,6 +7,7 @@
 #include "Ppi.h"
 #include "PublishedProperties.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPicture>
 
@@ -233,36 +234,40 @@ TDesignMenu TLumGraphicControl::Menu()
         return {};
     TLumBasePanel *panel = m_parent;
     TDesignMenu menu{
-        MenuCommand(QStringLiteral("Bring To Front"),
+        MenuCommand(QCoreApplication::translate("DesignMenu", "Bring To Front"),
                     [this, panel] {
                         NotifyLabelChanged();
                         panel->Objects().BringToFront(this);
                     }),
-        MenuCommand(QStringLiteral("Send To Back"),
+        MenuCommand(QCoreApplication::translate("DesignMenu", "Send To Back"),
                     [this, panel] {
                         NotifyLabelChanged();
                         panel->Objects().SendToBack(this);
                         panel->Handle().Clear();
                     }),
-        MenuCommand(QStringLiteral("Cut"),
+        MenuCommand(QCoreApplication::translate("DesignMenu", "Cut"),
                     [this, panel] {
                         NotifyLabelChanged();
                         panel->ObjectClipboardAction(*this, caCut);
                     }),
-        MenuCommand(QStringLiteral("Copy"),
+        MenuCommand(QCoreApplication::translate("DesignMenu", "Copy"),
                     [this, panel] { panel->ObjectClipboardAction(*this, caCopy); }),
-        MenuCommand(QStringLiteral("Delete"),
+        MenuCommand(QCoreApplication::translate("DesignMenu", "Delete"),
                     [this, panel] {
                         NotifyLabelChanged();
                         panel->ObjectClipboardAction(*this, caDelete);
                     }),
-        MenuCommand(QStringLiteral("Clone"), [this] { Clone(); }),
+        MenuCommand(QCoreApplication::translate("DesignMenu", "Clone"), [this] { Clone(); }),
         MenuSeparator(),
-        {QStringLiteral("Locked"), true, true, m_locked, [this] { SetLocked(!m_locked); }},
-        MenuCommand(QStringLiteral("Unselectable"), [this] { SetUnselectable(true); }),
+        {QCoreApplication::translate("DesignMenu", "Locked"), true, true, m_locked,
+         [this] { SetLocked(!m_locked); }},
+        MenuCommand(QCoreApplication::translate("DesignMenu", "Unselectable"),
+                    [this] { SetUnselectable(true); }),
         MenuSeparator(),
-        MenuCommand(QStringLiteral("Center Vertically"), [this] { CenterVertically(); }),
-        MenuCommand(QStringLiteral("Center Horizontally"), [this] { CenterHorizontally(); }),
+        MenuCommand(QCoreApplication::translate("DesignMenu", "Center Vertically"),
+                    [this] { CenterVertically(); }),
+        MenuCommand(QCoreApplication::translate("DesignMenu", "Center Horizontally"),
+                    [this] { CenterHorizontally(); }),
     };
     AddMenuItems(menu);
     return menu;

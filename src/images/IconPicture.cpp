@@ -3,6 +3,7 @@
 #include "LittleEndian.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 
 using namespace Qt::StringLiterals;
@@ -35,20 +36,23 @@ bool BitmapFitsEntry(QByteArrayView image)
 QString CheckDirectory(const QByteArray &bytes)
 {
     if (bytes.size() < directoryAt || Le16(bytes, 0) != 0 || Le16(bytes, 2) != iconType)
-        return u"not an icon file"_s;
+        return QCoreApplication::translate("Pictures", "not an icon file");
     const qsizetype count = Le16(bytes, 4);
     if (count == 0)
-        return u"the icon file holds no images"_s;
+        return QCoreApplication::translate("Pictures", "the icon file holds no images");
     if (directoryAt + count * entrySize > bytes.size())
-        return u"the icon file's directory runs past its end"_s;
+        return QCoreApplication::translate("Pictures",
+                                           "the icon file's directory runs past its end");
     for (qsizetype i = 0; i < count; ++i) {
         const qsizetype entry = directoryAt + i * entrySize;
         const qint64 size = Le32(bytes, entry + 8);
         const qint64 offset = Le32(bytes, entry + 12);
         if (size == 0 || offset + size > bytes.size())
-            return u"an image of the icon file runs past its end"_s;
+            return QCoreApplication::translate("Pictures",
+                                               "an image of the icon file runs past its end");
         if (!BitmapFitsEntry(QByteArrayView(bytes).sliced(offset, size)))
-            return u"an image of the icon file is larger than its data"_s;
+            return QCoreApplication::translate("Pictures",
+                                               "an image of the icon file is larger than its data");
     }
     return {};
 }
@@ -82,6 +86,7 @@ TDecodedPicture DecodeIconFile(const QByteArray &bytes)
             best = image;
     }
     if (best.isNull())
-        return PictureFailure(u"no image of the icon file could be read"_s);
+        return PictureFailure(
+            QCoreApplication::translate("Pictures", "no image of the icon file could be read"));
     return {best.convertToFormat(QImage::Format_ARGB32), {}};
 }

@@ -9,6 +9,7 @@
 #include "PublishedProperties.h"
 #include "WmfPicture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 
@@ -158,7 +159,8 @@ bool TLumImage::LoadImageFromDisk()
             NotifyLabelChanged();
         } else {
             if (!choice->Told)
-                ShowWarning(u"Error loading file!"_s, u"Error"_s);
+                ShowWarning(QCoreApplication::translate("LumImage", "Error loading file!"),
+                            QCoreApplication::translate("LumImage", "Error"));
             SetPicture({});
         }
     }
@@ -261,16 +263,21 @@ void TLumImage::AddMenuItems(TDesignMenu &Menu)
         return TDesignMenuItem{caption, enabled, true, checked, std::move(command)};
     };
     Menu << MenuSeparator()
-         << MenuCommand(u"Load Image From Disk"_s, [this] { LoadImageFromDisk(); })
+         << MenuCommand(QCoreApplication::translate("DesignMenu", "Load Image From Disk"),
+                        [this] { LoadImageFromDisk(); })
          << MenuSeparator()
-         << check(u"Border"_s, m_borderStyle == bsSingle,
+         << check(QCoreApplication::translate("DesignMenu", "Border"), m_borderStyle == bsSingle,
                   [this] { SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle); })
-         << check(u"Stretch to Fit"_s, m_stretch, [this] { SetStretch(!m_stretch); })
-         << check(u"AutoSize"_s, m_autoSize, [this] { SetAutoSize(!m_autoSize); })
+         << check(QCoreApplication::translate("DesignMenu", "Stretch to Fit"), m_stretch,
+                  [this] { SetStretch(!m_stretch); })
+         << check(QCoreApplication::translate("DesignMenu", "AutoSize"), m_autoSize,
+                  [this] { SetAutoSize(!m_autoSize); })
          << check(
-                u"Flip"_s, m_flip, [this] { SetFlip(!m_flip); }, bitmap)
+                QCoreApplication::translate("DesignMenu", "Flip"), m_flip,
+                [this] { SetFlip(!m_flip); }, bitmap)
          << check(
-                u"Reverse"_s, m_reverse, [this] { SetReverse(!m_reverse); }, bitmap);
+                QCoreApplication::translate("DesignMenu", "Reverse"), m_reverse,
+                [this] { SetReverse(!m_reverse); }, bitmap);
 }
 
 void RegisterImageClasses()

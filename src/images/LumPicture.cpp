@@ -9,6 +9,7 @@
 #include "WmfPicture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <cmath>
@@ -97,7 +98,8 @@ TLumPicture TLumPicture::FromStoredData(const QByteArray &data)
         return {};
     const qsizetype nameLength = quint8(data[0]);
     if (1 + nameLength > data.size()) {
-        unreadable.m_error = u"the picture's class name runs past its data"_s;
+        unreadable.m_error =
+            QCoreApplication::translate("Pictures", "the picture's class name runs past its data");
         return unreadable;
     }
     const QString className = QString::fromLatin1(data.mid(1, nameLength));
@@ -114,7 +116,8 @@ TLumPicture TLumPicture::FromStoredData(const QByteArray &data)
     } else if (className == metafileClass) {
         read = FromMetafileFile(graphic, error);
     } else {
-        error = u"pictures of the class %1 are not drawn"_s.arg(className);
+        error = QCoreApplication::translate("Pictures", "pictures of the class %1 are not drawn")
+                    .arg(className);
     }
     if (read)
         return *read;

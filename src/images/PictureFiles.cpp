@@ -3,6 +3,7 @@
 #include "NViewPictures.h"
 #include "PictureFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -16,16 +17,17 @@ std::optional<QByteArray> ReadWholeFile(const QString &fileName, QString &error)
 {
     QFile file(fileName);
     if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
-        error = u"%1 cannot be opened"_s.arg(fileName);
+        error = QCoreApplication::translate("Pictures", "%1 cannot be opened").arg(fileName);
         return std::nullopt;
     }
     if (file.size() > MaxPictureFileBytes) {
-        error = u"%1 is too large to be a picture"_s.arg(fileName);
+        error = QCoreApplication::translate("Pictures", "%1 is too large to be a picture")
+                    .arg(fileName);
         return std::nullopt;
     }
     QByteArray bytes = file.readAll();
     if (bytes.size() != file.size()) {
-        error = u"%1 could not be read"_s.arg(fileName);
+        error = QCoreApplication::translate("Pictures", "%1 could not be read").arg(fileName);
         return std::nullopt;
     }
     return bytes;
@@ -67,7 +69,8 @@ std::optional<TLumPicture> LoadPictureByExtension(const QString &FileName, QStri
 {
     const QString extension = UpperExtension(FileName);
     if (extension != u"BMP"_s && extension != u"ICO"_s && extension != u"WMF"_s) {
-        error = u"%1 is not a bitmap, icon or metafile"_s.arg(FileName);
+        error = QCoreApplication::translate("Pictures", "%1 is not a bitmap, icon or metafile")
+                    .arg(FileName);
         return std::nullopt;
     }
     const std::optional<QByteArray> bytes = ReadWholeFile(FileName, error);
@@ -91,7 +94,8 @@ std::optional<TLumPicture> LoadPictureFile(const QString &FileName, QString &err
         return LoadPictureByExtension(FileName, error);
     const QImage image = LoadWithLibrary(FileName);
     if (image.isNull()) {
-        error = u"the picture library could not read %1"_s.arg(FileName);
+        error = QCoreApplication::translate("Pictures", "the picture library could not read %1")
+                    .arg(FileName);
         return std::nullopt;
     }
     return TLumPicture::FromBitmap(image);

@@ -1,5 +1,13 @@
 #include "LanguageNames.h"
 
+#include "Translations.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
 const std::array<TLanguageNames, LanguageCount> &LanguageTables()
 {
     static const std::array<TLanguageNames, LanguageCount> tables{{
@@ -50,4 +58,12 @@ const std::array<TLanguageNames, LanguageCount> &LanguageTables()
           QStringLiteral("Sabato")}},
     }};
     return tables;
+}
+
+const TLanguageNames &InterfaceLanguageNames()
+{
+    // The tables in the order of LanguageTables.
+    static const QStringList codes{u"en"_s, u"de"_s, u"fr"_s, u"es"_s, u"it"_s};
+    const qsizetype table = codes.indexOf(InterfaceLanguage());
+    return LanguageTables()[size_t(std::max<qsizetype>(table, 0))];
 }

@@ -19,3 +19,7 @@ inline constexpr int LanguageCount = 5;
 
 // English, German, French, Spanish and Italian, in that order.
 const std::array<TLanguageNames, LanguageCount> &LanguageTables();
+
+// The table of the language the interface speaks (InterfaceLanguage);
+// English without a translation.
+const TLanguageNames &InterfaceLanguageNames();

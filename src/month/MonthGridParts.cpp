@@ -5,6 +5,8 @@
 #include "Numbers.h"
 #include "PlannerLabels.h"
 
+#include <QCoreApplication>
+
 TRect InnerRect(const TRect &calRect)
 {
     return {calRect.Left, calRect.Top, calRect.Right - 1, calRect.Bottom - 1};
@@ -91,7 +93,7 @@ TPlannerRows WeekPlannerRows(const TCalendarAttributes &attributes, const QStrin
                                         attributes.HeadersStyle);
         rows.DateLabels << WeekPlannerDateLabel(day, attributes.MonthNames);
     }
-    rows.RowLabels << QStringLiteral("Notes");
+    rows.RowLabels << QCoreApplication::translate("PlannerLabels", "Notes");
     rows.DateLabels << QString();
     rows.Title = title.isEmpty()
                      ? WeekPlannerTitle(first, first.addDays(days - 1), attributes.MonthNames)
@@ -108,7 +110,7 @@ TPlannerRows DayPlannerRows(const TCalendarAttributes &attributes, const QString
         rows.DateLabels << QString();
         time = time.addSecs(3600);
     }
-    rows.RowLabels << QStringLiteral("Notes");
+    rows.RowLabels << QCoreApplication::translate("PlannerLabels", "Notes");
     rows.DateLabels << QString();
     rows.Title = title.isEmpty() ? DayPlannerTitle(PlannerDate(attributes), attributes.DayNames,
                                                    attributes.MonthNames)

@@ -1,5 +1,6 @@
 #include "PlannerLabels.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
@@ -13,37 +14,32 @@ QString MonthOf(QDate day, const std::array<QString, 12> &monthNames)
 
 QString WeekPlannerTitle(QDate first, QDate last, const std::array<QString, 12> &monthNames)
 {
+    // The names and numbers go in at once, so that a name holding "%2" stays
+    // as it is.
     const QString firstMonth = MonthOf(first, monthNames);
     const QString lastMonth = MonthOf(last, monthNames);
+    const QString firstDay = QString::number(first.day());
+    const QString lastDay = QString::number(last.day());
     if (first.year() != last.year())
-        return QStringLiteral("%1 %2, %3 - %4 %5, %6")
-            .arg(firstMonth)
-            .arg(first.day())
-            .arg(first.year())
-            .arg(lastMonth)
-            .arg(last.day())
-            .arg(last.year());
+        return QCoreApplication::translate("PlannerLabels", "%1 %2, %3 - %4 %5, %6",
+                                           "first month, day, year - last month, day, year")
+            .arg(firstMonth, firstDay, QString::number(first.year()), lastMonth, lastDay,
+                 QString::number(last.year()));
     if (first.month() != last.month())
-        return QStringLiteral("%1 %2 - %3 %4, %5")
-            .arg(firstMonth)
-            .arg(first.day())
-            .arg(lastMonth)
-            .arg(last.day())
-            .arg(first.year());
-    return QStringLiteral("%1 %2-%3, %4")
-        .arg(firstMonth)
-        .arg(first.day())
-        .arg(last.day())
-        .arg(first.year());
+        return QCoreApplication::translate("PlannerLabels", "%1 %2 - %3 %4, %5",
+                                           "first month, day - last month, day, year")
+            .arg(firstMonth, firstDay, lastMonth, lastDay, QString::number(first.year()));
+    return QCoreApplication::translate("PlannerLabels", "%1 %2-%3, %4",
+                                       "month, first day-last day, year")
+        .arg(firstMonth, firstDay, lastDay, QString::number(first.year()));
 }
 
 QString DayPlannerTitle(QDate day, const std::array<QString, 7> &dayNames,
                         const std::array<QString, 12> &monthNames)
 {
-    return QStringLiteral("%1, %2 %3, %4")
-        .arg(dayNames[SundayFirstIndex(day)], MonthOf(day, monthNames))
-        .arg(day.day())
-        .arg(day.year());
+    return QCoreApplication::translate("PlannerLabels", "%1, %2 %3, %4", "weekday, month day, year")
+        .arg(dayNames[SundayFirstIndex(day)], MonthOf(day, monthNames), QString::number(day.day()),
+             QString::number(day.year()));
 }
 
 QString WeekPlannerDateLabel(QDate day, const std::array<QString, 12> &monthNames)

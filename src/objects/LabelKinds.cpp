@@ -4,6 +4,8 @@
 #include "LumBaseLabel.h"
 #include "PaxRichBaseLabel.h"
 
+#include <QCoreApplication>
+
 void RegisterLabelClasses(TClassRegistry &classes)
 {
     classes.Register(TPaxLabel::Class());
@@ -13,7 +15,7 @@ void RegisterLabelClasses(TClassRegistry &classes)
 std::unique_ptr<TPaxLabel> NewToolLabel(const TFontDesc &pageFont)
 {
     auto label = std::make_unique<TPaxLabel>();
-    label->SetCaption(QStringLiteral("Enter text..."));
+    label->SetCaption(QCoreApplication::translate("TLumBaseLabel", "Enter text..."));
     TFontDesc font = pageFont;
     font.Size = 20;
     label->SetFont(font);

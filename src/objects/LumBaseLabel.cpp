@@ -7,6 +7,7 @@
 #include "Ppi.h"
 #include "PublishedProperties.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -370,18 +371,24 @@ void TLumBaseLabel::AddMenuItems(TDesignMenu &Menu)
             NotifyLabelChanged();
         });
     };
-    Menu << MenuSeparator() << MenuCommand(QStringLiteral("Font"), [this] { ChooseFont(); })
-         << MenuCommand(QStringLiteral("3D Effects"), [this] { Edit3DEffects(); })
-         << MenuSubmenu(QStringLiteral("Alignment"), *this,
-                        [align] {
-                            return TDesignMenu{align(QStringLiteral("Left"), taLeftJustify),
-                                               align(QStringLiteral("Center"), taCenter),
-                                               align(QStringLiteral("Right"), taRightJustify)};
-                        })
-         << MenuCheck(QStringLiteral("Transparent"), m_transparent, [this] { ToggleTransparent(); })
-         << MenuCommand(QStringLiteral("Background Color"), [this] { ChooseBackColor(); })
-         << MenuCheck(QStringLiteral("Border"), m_borderStyle == bsSingle,
-                      [this] { ToggleBorder(); });
+    Menu << MenuSeparator()
+         << MenuCommand(QCoreApplication::translate("DesignMenu", "Font"), [this] { ChooseFont(); })
+         << MenuCommand(QCoreApplication::translate("DesignMenu", "3D Effects"),
+                        [this] { Edit3DEffects(); })
+         << MenuSubmenu(
+                QCoreApplication::translate("DesignMenu", "Alignment"), *this,
+                [align] {
+                    return TDesignMenu{
+                        align(QCoreApplication::translate("DesignMenu", "Left"), taLeftJustify),
+                        align(QCoreApplication::translate("DesignMenu", "Center"), taCenter),
+                        align(QCoreApplication::translate("DesignMenu", "Right"), taRightJustify)};
+                })
+         << MenuCheck(QCoreApplication::translate("DesignMenu", "Transparent"), m_transparent,
+                      [this] { ToggleTransparent(); })
+         << MenuCommand(QCoreApplication::translate("DesignMenu", "Background Color"),
+                        [this] { ChooseBackColor(); })
+         << MenuCheck(QCoreApplication::translate("DesignMenu", "Border"),
+                      m_borderStyle == bsSingle, [this] { ToggleBorder(); });
 }
 
 const TClassInfo &TPaxLabel::Class()
@@ -436,11 +443,14 @@ void TPaxLabel::AddMenuItems(TDesignMenu &Menu)
     const auto turn = [this](const QString &caption, int angle) {
         return MenuCheck(caption, Angle() == angle, [this, angle] { Rotate(angle); });
     };
-    Menu << MenuSeparator() << MenuCommand(QStringLiteral("Text"), [this] { EditText(); })
-         << MenuSeparator() << MenuSubmenu(QStringLiteral("Rotation"), *this, [turn] {
-                return TDesignMenu{turn(QStringLiteral("No Rotation"), 0),
-                                   turn(QStringLiteral("90 Degrees"), 90),
-                                   turn(QStringLiteral("180 Degrees"), 180),
-                                   turn(QStringLiteral("270 Degrees"), 270)};
+    Menu << MenuSeparator()
+         << MenuCommand(QCoreApplication::translate("DesignMenu", "Text"), [this] { EditText(); })
+         << MenuSeparator()
+         << MenuSubmenu(QCoreApplication::translate("DesignMenu", "Rotation"), *this, [turn] {
+                return TDesignMenu{
+                    turn(QCoreApplication::translate("DesignMenu", "No Rotation"), 0),
+                    turn(QCoreApplication::translate("DesignMenu", "90 Degrees"), 90),
+                    turn(QCoreApplication::translate("DesignMenu", "180 Degrees"), 180),
+                    turn(QCoreApplication::translate("DesignMenu", "270 Degrees"), 270)};
             });
 }

@@ -5,6 +5,7 @@
 #include "Ppi.h"
 #include "PublishedProperties.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QPaintDevice>
 #include <QPainter>
@@ -239,5 +240,6 @@ void TLumFlatCalendar::Paint(QPainter &Target) const
 void TLumFlatCalendar::AddMenuItems(TDesignMenu &Menu)
 {
     Menu.append(MenuSeparator());
-    Menu.append(MenuCommand(QStringLiteral("Properties"), [this] { Edit(); }));
+    Menu.append(
+        MenuCommand(QCoreApplication::translate("DesignMenu", "Properties"), [this] { Edit(); }));
 }

@@ -13,6 +13,7 @@
 #include "SuperTextPrompts.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetrics>
 
 #include <cstdlib>
@@ -461,13 +462,16 @@ void TLumSuperText::ApplyFont(const TFontDesc &Font)
 
 void TLumSuperText::AddMenuItems(TDesignMenu &Menu)
 {
-    Menu << MenuSeparator() << MenuCommand(QStringLiteral("Font"), [this] { ChooseFont(); })
-         << MenuCheck(QStringLiteral("Transparent"), m_controlTransparent,
-                      [this] { ToggleTransparent(); })
-         << MenuCommand(QStringLiteral("Background Color"), [this] { ChooseBGColor(); })
-         << MenuCheck(QStringLiteral("Border"), m_borderStyle == bsSingle,
-                      [this] { ToggleBorder(); })
-         << MenuCommand(QStringLiteral("Properties"), [this] { EditProperties(); });
+    Menu << MenuSeparator()
+         << MenuCommand(QCoreApplication::translate("DesignMenu", "Font"), [this] { ChooseFont(); })
+         << MenuCheck(QCoreApplication::translate("DesignMenu", "Transparent"),
+                      m_controlTransparent, [this] { ToggleTransparent(); })
+         << MenuCommand(QCoreApplication::translate("DesignMenu", "Background Color"),
+                        [this] { ChooseBGColor(); })
+         << MenuCheck(QCoreApplication::translate("DesignMenu", "Border"),
+                      m_borderStyle == bsSingle, [this] { ToggleBorder(); })
+         << MenuCommand(QCoreApplication::translate("DesignMenu", "Properties"),
+                        [this] { EditProperties(); });
 }
 
 void RegisterSuperTextClasses(TClassRegistry &classes)

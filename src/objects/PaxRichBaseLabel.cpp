@@ -7,6 +7,7 @@
 #include "ObjectMenuItems.h"
 #include "PublishedProperties.h"
 
+#include <QCoreApplication>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -186,9 +187,11 @@ void TPaxRichBaseLabel::ToggleBorder()
 void TPaxRichBaseLabel::AddMenuItems(TDesignMenu &Menu)
 {
     Menu << MenuSeparator()
-         << MenuCheck(QStringLiteral("Transparent"), m_transparent, [this] { ToggleTransparent(); })
-         << MenuCommand(QStringLiteral("Background Color"), [this] { ChooseBGColor(); })
-         << MenuCheck(QStringLiteral("Border"), m_borderStyle == bsSingle,
-                      [this] { ToggleBorder(); })
-         << MenuCommand(QStringLiteral("Edit"), [this] { Edit(); });
+         << MenuCheck(QCoreApplication::translate("DesignMenu", "Transparent"), m_transparent,
+                      [this] { ToggleTransparent(); })
+         << MenuCommand(QCoreApplication::translate("DesignMenu", "Background Color"),
+                        [this] { ChooseBGColor(); })
+         << MenuCheck(QCoreApplication::translate("DesignMenu", "Border"),
+                      m_borderStyle == bsSingle, [this] { ToggleBorder(); })
+         << MenuCommand(QCoreApplication::translate("DesignMenu", "Edit"), [this] { Edit(); });
 }

@@ -10,11 +10,6 @@ namespace {
 // held in binary.
 constexpr double representationSlack = 1e-9;
 
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("PrintJob", text);
-}
-
 } // namespace
 
 double TruncatedHundredths(double Inches)
@@ -32,33 +27,33 @@ QString MarginWarningLines(const QMarginsF &Unprintable, const QMarginsF &PageMa
     };
     const Side sides[] = {
         {Unprintable.left(), PageMargins.left(),
-         "Left Margin is possibly outside of Printer printable area"},
+         QT_TRANSLATE_NOOP("PrintJob", "Left Margin is possibly outside of Printer printable area")},
         {Unprintable.top(), PageMargins.top(),
-         "Top Margin is possibly outside of Printer printable area"},
+         QT_TRANSLATE_NOOP("PrintJob", "Top Margin is possibly outside of Printer printable area")},
         {Unprintable.right(), PageMargins.right(),
-         "Right Margin is possibly outside of Printer printable area"},
+         QT_TRANSLATE_NOOP("PrintJob", "Right Margin is possibly outside of Printer printable area")},
         {Unprintable.bottom(), PageMargins.bottom(),
-         "Bottom Margin is possibly outside of Printer printable area"},
+         QT_TRANSLATE_NOOP("PrintJob", "Bottom Margin is possibly outside of Printer printable area")},
     };
     // Compared as the page keeps its margins, in single precision, so that a
     // margin typed as 0.29 equals a printer's 0.29.
     QString lines;
     for (const Side &side : sides) {
         if (float(TruncatedHundredths(side.unprintable)) > float(side.page))
-            lines += QLatin1Char('\r') + Tr(side.line);
+            lines += QLatin1Char('\r') + QCoreApplication::translate("PrintJob", side.line);
     }
     return lines;
 }
 
 QString MarginWarningQuestion(const QString &Lines)
 {
-    return Tr("Margin Warning:") + QLatin1Char('\r') + Lines + QLatin1Char('\r') +
-           QLatin1Char('\r') + Tr("Print anyways?");
+    return QCoreApplication::translate("PrintJob", "Margin Warning:") + QLatin1Char('\r') + Lines + QLatin1Char('\r') +
+           QLatin1Char('\r') + QCoreApplication::translate("PrintJob", "Print anyways?");
 }
 
 QString MarginWarningCaption()
 {
-    return Tr("Margin Warning");
+    return QCoreApplication::translate("PrintJob", "Margin Warning");
 }
 
 TCopiesPlan PlanCopies(int DeviceCopies, int DeviceMaxCopies)
@@ -72,8 +67,9 @@ TCopiesPlan PlanCopies(int DeviceCopies, int DeviceMaxCopies)
 QString PrintCompletedMessage(bool HasSuperText)
 {
     if (HasSuperText)
-        return Tr("Print job completed and sent to printer!\r\rNote: this design contains "
+        return QCoreApplication::translate(
+            "PrintJob", "Print job completed and sent to printer!\r\rNote: this design contains "
                   "complex shapes or text.\rPlease be patient while the printer produces "
                   "its\routput...");
-    return Tr("Print job completed and sent to printer!");
+    return QCoreApplication::translate("PrintJob", "Print job completed and sent to printer!");
 }

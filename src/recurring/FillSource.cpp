@@ -4,6 +4,7 @@
 #include "ICalendarEvents.h"
 #include "RecurringFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <utility>
@@ -43,13 +44,14 @@ TRecurringRead ReadHolidaySet(const QString &code, const QString &programFolder)
             TRecurringRead read = HolidaySetLines(set);
             if (!read.Error.isEmpty())
                 read.Error =
-                    QStringLiteral("cannot read the holiday set %1: %2").arg(set.Name, read.Error);
+                    QCoreApplication::translate("FillSource", "cannot read the holiday set %1: %2")
+                        .arg(set.Name, read.Error);
             return read;
         }
         names << set.Name;
     }
     return {{},
-            QStringLiteral("no holiday set \"%1\": the sets are %2")
+            QCoreApplication::translate("FillSource", "no holiday set \"%1\": the sets are %2")
                 .arg(code, names.join(QStringLiteral(", ")))};
 }
 
@@ -57,7 +59,9 @@ TFillRead ReadCalendar(const QString &fileName, const TEventTextOptions &options
 {
     TICalendarRead read = ReadICalendarFile(fileName);
     if (!read.Calendar)
-        return {{}, QStringLiteral("cannot read %1: %2").arg(fileName, read.Error)};
+        return {{},
+                QCoreApplication::translate("FillSource", "cannot read %1: %2")
+                    .arg(fileName, read.Error)};
     return {TDayFill(std::move(read.Calendar), options), {}};
 }
 
@@ -77,11 +81,14 @@ TFillRead ReadFillSource(const QString &source, const QString &programFolder,
     // be missing.
     const QFileInfo file(source);
     if (source.isEmpty() || !file.isFile())
-        return {{}, QStringLiteral("no file %1 to fill the days from").arg(source)};
+        return {{},
+                QCoreApplication::translate("FillSource", "no file %1 to fill the days from")
+                    .arg(source)};
     if (file.suffix().compare(u"ics", Qt::CaseInsensitive) == 0)
         return ReadCalendar(source, options);
     TRecurringRead read = ReadRecurringFile(source);
     if (!read.Error.isEmpty())
-        read.Error = QStringLiteral("cannot read %1: %2").arg(source, read.Error);
+        read.Error =
+            QCoreApplication::translate("FillSource", "cannot read %1: %2").arg(source, read.Error);
     return FillOfLines(read);
 }

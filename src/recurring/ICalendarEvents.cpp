@@ -4,6 +4,7 @@
 #include "RecurringFormula.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -61,11 +62,13 @@ public:
             return;
         if (const std::optional<QByteArray> begun = ComponentOf(head, "BEGIN")) {
             if (m_open.size() >= MaxDepth)
-                m_error = QStringLiteral("The file's components are nested too deeply.");
+                m_error = QCoreApplication::translate(
+                    "ICalendar", "The file's components are nested too deeply.");
             m_open.append(*begun);
         } else if (const std::optional<QByteArray> ended = ComponentOf(head, "END")) {
             if (m_open.isEmpty() || m_open.last() != *ended)
-                m_error = QStringLiteral("The file has END:%1 where it does not belong.")
+                m_error = QCoreApplication::translate(
+                              "ICalendar", "The file has END:%1 where it does not belong.")
                               .arg(QString::fromLatin1(*ended));
             else
                 m_open.removeLast();
@@ -75,7 +78,7 @@ public:
     QString Error() const
     {
         if (m_error.isEmpty() && !m_open.isEmpty())
-            return QStringLiteral("The file ends before END:%1.")
+            return QCoreApplication::translate("ICalendar", "The file ends before END:%1.")
                 .arg(QString::fromLatin1(m_open.last()));
         return m_error;
     }
@@ -353,7 +356,7 @@ bool TEventCalendar::IsReplaced(const QByteArray &uid, qint64 key) const
 TICalendarRead ReadICalendar(const QByteArray &bytes)
 {
     if (bytes.size() > MaxICalendarFileSize)
-        return Failed(QStringLiteral("The file is larger than %1 MB.")
+        return Failed(QCoreApplication::translate("ICalendar", "The file is larger than %1 MB.")
                           .arg(MaxICalendarFileSize / (qint64(1024) * 1024)));
     QByteArrayView text(bytes);
     if (text.startsWith("\xEF\xBB\xBF"))
@@ -364,7 +367,7 @@ TICalendarRead ReadICalendar(const QByteArray &bytes)
     const std::vector<icalcomponent *> calendars =
         root ? Calendars(root.get()) : std::vector<icalcomponent *>();
     if (calendars.empty())
-        return Failed(QStringLiteral("This is not an iCalendar file."));
+        return Failed(QCoreApplication::translate("ICalendar", "This is not an iCalendar file."));
     std::vector<TCalendarEvent> events;
     for (icalcomponent *calendar : calendars) {
         DropUnsoundZones(calendar);

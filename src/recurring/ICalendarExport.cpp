@@ -6,6 +6,7 @@
 #include "RecurringFormula.h"
 #include "RecurringResolve.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QHash>
 
@@ -223,8 +224,10 @@ TICalendarExport ExportICalendar(const QStringList &lines, const QDate &from,
     const std::unique_ptr<char, TLibicalFree> text(icalcomponent_as_ical_string_r(calendar.get()));
     const qsizetype size = qsizetype(std::strlen(text.get()));
     if (size > MaxICalendarFileSize) {
-        result.Error = QStringLiteral("The calendar would be larger than %1 MB, more than the "
-                                      "program reads back; export fewer dates.")
+        result.Error = QCoreApplication::translate("ICalendar",
+                                                   "The calendar would be larger than %1 MB, more "
+                                                   "than the program reads back; export fewer "
+                                                   "dates.")
                            .arg(MaxICalendarFileSize / (qint64(1024) * 1024));
         return result;
     }

@@ -5,6 +5,7 @@
 #include "RecurrenceRule.h"
 #include "RecurringFormula.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QTimeZone>
 
@@ -101,23 +102,31 @@ public:
         if (event.Cancelled)
             return;
         if (event.Override)
-            return Unsupported(event, QStringLiteral("changes one date of another event"));
+            return Unsupported(event, QCoreApplication::translate(
+                                          "ICalendar", "changes one date of another event"));
         if (const QString unreadable = UnreadableProperty(event.Component); !unreadable.isEmpty())
-            return Unsupported(event, QStringLiteral("has an unreadable %1").arg(unreadable));
+            return Unsupported(
+                event,
+                QCoreApplication::translate("ICalendar", "has an unreadable %1").arg(unreadable));
         if (!icalcomponent_get_first_property(event.Component, ICAL_DTSTART_PROPERTY))
-            return Unsupported(event, QStringLiteral("has no start date"));
+            return Unsupported(event,
+                               QCoreApplication::translate("ICalendar", "has no start date"));
         if (icaltime_is_null_time(event.Start))
-            return Unsupported(event, QStringLiteral("has an unreadable start date"));
+            return Unsupported(
+                event, QCoreApplication::translate("ICalendar", "has an unreadable start date"));
         const int rules = CountProperties(event.Component, ICAL_RRULE_PROPERTY);
         if (rules == 0)
             return Dates(event);
         if (rules > 1 || CountProperties(event.Component, ICAL_EXRULE_PROPERTY) > 0)
-            return Unsupported(event, QStringLiteral("has several rules"));
+            return Unsupported(event,
+                               QCoreApplication::translate("ICalendar", "has several rules"));
         if (CountProperties(event.Component, ICAL_RDATE_PROPERTY) > 0 ||
             CountProperties(event.Component, ICAL_EXDATE_PROPERTY) > 0)
-            return Unsupported(event, QStringLiteral("has added or left-out dates"));
+            return Unsupported(
+                event, QCoreApplication::translate("ICalendar", "has added or left-out dates"));
         if (event.AllDay && event.Length > 1)
-            return Unsupported(event, QStringLiteral("lasts several days"));
+            return Unsupported(event,
+                               QCoreApplication::translate("ICalendar", "lasts several days"));
         Rule(event);
     }
 
@@ -142,24 +151,29 @@ private:
     void Dates(const TCalendarEvent &event)
     {
         if (event.AllDay && event.Length > MaxDatedDays)
-            return Unsupported(event, QStringLiteral("lasts more than %1 days").arg(MaxDatedDays));
+            return Unsupported(event,
+                               QCoreApplication::translate("ICalendar", "lasts more than %1 days")
+                                   .arg(MaxDatedDays));
         QList<icaltimetype> starts{event.Start};
         for (icalproperty *property =
                  icalcomponent_get_first_property(event.Component, ICAL_RDATE_PROPERTY);
              property;
              property = icalcomponent_get_next_property(event.Component, ICAL_RDATE_PROPERTY)) {
             if (starts.size() > MaxListedDates)
-                return Unsupported(event,
-                                   QStringLiteral("lists more than %1 dates").arg(MaxListedDates));
+                return Unsupported(
+                    event, QCoreApplication::translate("ICalendar", "lists more than %1 dates")
+                               .arg(MaxListedDates));
             const icaldatetimeperiodtype date = icalproperty_get_rdate(property);
             const icaltimetype time =
                 icaltime_is_null_time(date.time) ? date.period.start : date.time;
             if (icaltime_is_null_time(time) || !DateOf(time).isValid())
-                return Unsupported(event, QStringLiteral("has an unreadable date"));
+                return Unsupported(
+                    event, QCoreApplication::translate("ICalendar", "has an unreadable date"));
             starts.append(ZonedTime(property, time, event));
         }
         if (CountProperties(event.Component, ICAL_EXDATE_PROPERTY) > 0)
-            return Unsupported(event, QStringLiteral("has left-out dates"));
+            return Unsupported(event,
+                               QCoreApplication::translate("ICalendar", "has left-out dates"));
         for (const icaltimetype &time : starts) {
             const QDateTime start = LocalDateTime(time, QTimeZone::systemTimeZone());
             const int days = event.AllDay ? int(event.Length) : 1;
@@ -178,7 +192,9 @@ private:
 
     void Unsupported(const TCalendarEvent &event, const QString &why)
     {
-        const QString name = event.Summary.isEmpty() ? QStringLiteral("(no title)") : event.Summary;
+        const QString name = event.Summary.isEmpty()
+                                 ? QCoreApplication::translate("ICalendar", "(no title)")
+                                 : event.Summary;
         Result.Unsupported.append(name + QStringLiteral(": ") + why);
     }
 

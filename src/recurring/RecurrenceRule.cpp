@@ -2,6 +2,8 @@
 
 #include "RecurringFormula.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -36,11 +38,13 @@ QString WeekdayFormula(const QList<int> &weekdays)
 TRuleFormulas WeeklyFormulas(const TRecurrenceRule &rule, const QDate &start)
 {
     if (!rule.ByMonth.isEmpty() || !rule.ByMonthDay.isEmpty() || !rule.BySetPos.isEmpty())
-        return Unsupported(QStringLiteral("limits a daily or weekly rule to months or days"));
+        return Unsupported(QCoreApplication::translate(
+            "ICalendar", "limits a daily or weekly rule to months or days"));
     QList<int> weekdays;
     for (const auto &[ordinal, weekday] : rule.ByDay) {
         if (ordinal != 0)
-            return Unsupported(QStringLiteral("numbers the weekdays of a weekly rule"));
+            return Unsupported(
+                QCoreApplication::translate("ICalendar", "numbers the weekdays of a weekly rule"));
         weekdays.append(weekday);
     }
     if (weekdays.isEmpty())
@@ -107,7 +111,8 @@ TRuleFormulas MonthlyFormulas(const TRecurrenceRule &rule, const QDate &start)
 {
     if (std::any_of(rule.ByMonth.begin(), rule.ByMonth.end(),
                     [](int month) { return month < 1 || month > 12; }))
-        return Unsupported(QStringLiteral("names a month that does not exist"));
+        return Unsupported(
+            QCoreApplication::translate("ICalendar", "names a month that does not exist"));
     QList<int> months = rule.ByMonth;
     QList<int> monthDays = rule.ByMonthDay;
     QList<std::pair<int, int>> weekdays = rule.ByDay;
@@ -118,7 +123,8 @@ TRuleFormulas MonthlyFormulas(const TRecurrenceRule &rule, const QDate &start)
             monthDays = {start.day()};
         } else if (std::any_of(weekdays.begin(), weekdays.end(),
                                [](const auto &day) { return day.first != 0; })) {
-            return Unsupported(QStringLiteral("numbers the weekdays of the whole year"));
+            return Unsupported(
+                QCoreApplication::translate("ICalendar", "numbers the weekdays of the whole year"));
         }
     }
     if (!yearly && monthDays.isEmpty() && weekdays.isEmpty())
@@ -126,13 +132,15 @@ TRuleFormulas MonthlyFormulas(const TRecurrenceRule &rule, const QDate &start)
     if (!rule.BySetPos.isEmpty()) {
         const std::optional<QList<std::pair<int, int>>> picked = ApplySetPosition(rule);
         if (!picked)
-            return Unsupported(QStringLiteral("picks days by their position in a set"));
+            return Unsupported(
+                QCoreApplication::translate("ICalendar", "picks days by their position in a set"));
         weekdays = *picked;
     }
     if (!monthDays.isEmpty() && !weekdays.isEmpty()) {
         if (const std::optional<QString> window = WindowFormula(rule, months))
             return {{*window}, {}};
-        return Unsupported(QStringLiteral("combines days of the month with weekdays"));
+        return Unsupported(
+            QCoreApplication::translate("ICalendar", "combines days of the month with weekdays"));
     }
     const QList<int> formulaMonths = Distinct(months.isEmpty() ? QList<int>{0} : months);
     monthDays = Distinct(monthDays);
@@ -140,7 +148,8 @@ TRuleFormulas MonthlyFormulas(const TRecurrenceRule &rule, const QDate &start)
     if (formulaMonths.size() * monthDays.size() + weekdays.size() * formulaMonths.size() >
         MaxRuleFormulas)
         return Unsupported(
-            QStringLiteral("falls on more than %1 days of the year").arg(MaxRuleFormulas));
+            QCoreApplication::translate("ICalendar", "falls on more than %1 days of the year")
+                .arg(MaxRuleFormulas));
     TRuleFormulas result;
     for (int month : formulaMonths) {
         for (int day : monthDays) {
@@ -149,27 +158,30 @@ TRuleFormulas MonthlyFormulas(const TRecurrenceRule &rule, const QDate &start)
             else if (day > 0)
                 result.Formulas.append(MakeDayOfMonthFormula(day, month));
             else
-                return Unsupported(QStringLiteral("counts days from the end of the month"));
+                return Unsupported(QCoreApplication::translate(
+                    "ICalendar", "counts days from the end of the month"));
         }
     }
     QList<int> everyWeekday;
     for (const auto &[ordinal, weekday] : weekdays) {
         if (ordinal == 0) {
             if (!months.isEmpty())
-                return Unsupported(QStringLiteral("repeats on every weekday of some months"));
+                return Unsupported(QCoreApplication::translate(
+                    "ICalendar", "repeats on every weekday of some months"));
             everyWeekday.append(weekday);
             continue;
         }
         const std::optional<int> occurrence = OccurrenceOf(ordinal);
         if (!occurrence)
-            return Unsupported(QStringLiteral("names a weekday beyond the fifth of a month"));
+            return Unsupported(QCoreApplication::translate(
+                "ICalendar", "names a weekday beyond the fifth of a month"));
         for (int month : formulaMonths)
             result.Formulas.append(MakeSpecialFormula(*occurrence, weekday, month));
     }
     if (!everyWeekday.isEmpty())
         result.Formulas.append(WeekdayFormula(everyWeekday));
     if (result.Formulas.isEmpty())
-        return Unsupported(QStringLiteral("falls on no day"));
+        return Unsupported(QCoreApplication::translate("ICalendar", "falls on no day"));
     return result;
 }
 
@@ -178,14 +190,18 @@ TRuleFormulas MonthlyFormulas(const TRecurrenceRule &rule, const QDate &start)
 TRuleFormulas FormulasOfRule(const TRecurrenceRule &rule, const QDate &start)
 {
     if (rule.Interval != 1)
-        return Unsupported(QStringLiteral("repeats at an interval of %1").arg(rule.Interval));
+        return Unsupported(QCoreApplication::translate("ICalendar", "repeats at an interval of %1")
+                               .arg(rule.Interval));
     if (rule.Ends)
-        return Unsupported(QStringLiteral("stops after a count or a date"));
+        return Unsupported(
+            QCoreApplication::translate("ICalendar", "stops after a count or a date"));
     if (!rule.Unknown.isEmpty())
-        return Unsupported(QStringLiteral("uses %1").arg(rule.Unknown.join(QStringLiteral(", "))));
+        return Unsupported(QCoreApplication::translate("ICalendar", "uses %1")
+                               .arg(rule.Unknown.join(QStringLiteral(", "))));
     if (rule.Frequency == u"DAILY" || rule.Frequency == u"WEEKLY")
         return WeeklyFormulas(rule, start);
     if (rule.Frequency == u"MONTHLY" || rule.Frequency == u"YEARLY")
         return MonthlyFormulas(rule, start);
-    return Unsupported(QStringLiteral("repeats %1").arg(rule.Frequency.toLower().left(20)));
+    return Unsupported(QCoreApplication::translate("ICalendar", "repeats %1")
+                           .arg(rule.Frequency.toLower().left(20)));
 }

@@ -1,7 +1,9 @@
 #include "RecurringDescription.h"
 
 #include "RecurringFormula.h"
+#include "Translations.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
@@ -11,7 +13,8 @@ QString DescribeDayOfMonth(const QString &formula)
     const std::optional<TDayOfMonth> read = ReadDayOfMonthFormula(formula);
     if (!read || !InRange(*read))
         return {};
-    return Ordinal(read->Day) + QStringLiteral(" of ") + MonthOrEachMonth(read->Month);
+    return QCoreApplication::translate("RecurringDescription", "%1 of %2")
+        .arg(Ordinal(read->Day), MonthOrEachMonth(read->Month));
 }
 
 QString DescribeSpecial(const QString &formula)
@@ -19,11 +22,17 @@ QString DescribeSpecial(const QString &formula)
     const std::optional<TSpecialFormula> read = ReadSpecialFormula(formula);
     if (!read || !InRange(*read))
         return {};
-    QString text =
-        read->Occurrence == 5 ? QStringLiteral("Last ") : Ordinal(read->Occurrence + 1) + u' ';
-    text += read->Weekday == 7 ? QStringLiteral("Day ")
-                               : ShortWeekdayName(read->Weekday) + QStringLiteral(" of ");
-    return text + MonthOrEachMonth(read->Month);
+    const QString month = MonthOrEachMonth(read->Month);
+    const bool last = read->Occurrence == 5;
+    if (read->Weekday == 7)
+        return last ? QCoreApplication::translate("RecurringDescription", "Last Day %1").arg(month)
+                    : QCoreApplication::translate("RecurringDescription", "%1 Day %2")
+                          .arg(Ordinal(read->Occurrence + 1), month);
+    const QString weekday = ShortWeekdayName(read->Weekday);
+    return last ? QCoreApplication::translate("RecurringDescription", "Last %1 of %2")
+                      .arg(weekday, month)
+                : QCoreApplication::translate("RecurringDescription", "%1 %2 of %3")
+                      .arg(Ordinal(read->Occurrence + 1), weekday, month);
 }
 
 QString DescribeWeekdays(const QString &formula)
@@ -47,12 +56,15 @@ QString DescribeAnchored(const QString &formula)
     const std::optional<TAnchoredFormula> read = ReadAnchoredFormula(formula);
     if (!read)
         return {};
-    QString date = Ordinal(read->Day) + QStringLiteral(" of ") + MonthOrEachMonth(read->Month);
+    const QString date = QCoreApplication::translate("RecurringDescription", "%1 of %2")
+                             .arg(Ordinal(read->Day), MonthOrEachMonth(read->Month));
     switch (read->Rule) {
     case TAnchorRule::OnOrBefore:
-        return ShortWeekdayName(read->Weekday) + QStringLiteral(" on or before ") + date;
+        return QCoreApplication::translate("RecurringDescription", "%1 on or before %2")
+            .arg(ShortWeekdayName(read->Weekday), date);
     case TAnchorRule::OnOrAfter:
-        return ShortWeekdayName(read->Weekday) + QStringLiteral(" on or after ") + date;
+        return QCoreApplication::translate("RecurringDescription", "%1 on or after %2")
+            .arg(ShortWeekdayName(read->Weekday), date);
     case TAnchorRule::Observed:
         break;
     }
@@ -63,13 +75,14 @@ QString DescribeAnchored(const QString &formula)
         shifts.append(ShiftText(0, read->SundayShift));
     if (shifts.isEmpty())
         return date;
-    return date + QStringLiteral(" on ") + shifts.join(QStringLiteral(", "));
+    return QCoreApplication::translate("RecurringDescription", "%1 on %2")
+        .arg(date, shifts.join(QStringLiteral(", ")));
 }
 
 QString DayOfYear(const QDate &date)
 {
-    return Ordinal(date.day()) + QStringLiteral(" of ") + MonthOrEachMonth(date.month()) + u' ' +
-           QString::number(date.year());
+    return QCoreApplication::translate("RecurringDescription", "%1 of %2 %3")
+        .arg(Ordinal(date.day()), MonthOrEachMonth(date.month()), QString::number(date.year()));
 }
 
 QString DescribeDated(const QString &formula)
@@ -79,8 +92,8 @@ QString DescribeDated(const QString &formula)
         return {};
     if (read->Days == 1)
         return DayOfYear(read->Date);
-    return DayOfYear(read->Date) + QStringLiteral(" to ") +
-           DayOfYear(read->Date.addDays(read->Days - 1));
+    return QCoreApplication::translate("RecurringDescription", "%1 to %2")
+        .arg(DayOfYear(read->Date), DayOfYear(read->Date.addDays(read->Days - 1)));
 }
 
 } // namespace
@@ -90,16 +103,16 @@ QString ShortWeekdayName(int weekday)
     if (weekday < 0 || weekday > 6)
         return {};
     // The locale counts from Monday = 1 to Sunday = 7.
-    return QLocale::system().dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat);
+    return InterfaceLocale().dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat);
 }
 
 QString MonthOrEachMonth(int month)
 {
     if (month == 0)
-        return QStringLiteral("Each Month");
+        return QCoreApplication::translate("RecurringDescription", "Each Month");
     if (month < 1 || month > 12)
         return {};
-    return QLocale::system().monthName(month, QLocale::LongFormat);
+    return InterfaceLocale().monthName(month, QLocale::LongFormat);
 }
 
 QString DescribeFormula(const QString &formula)

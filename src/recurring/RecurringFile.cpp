@@ -5,6 +5,7 @@
 #include "SaveFiles.h"
 #include "Windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -15,7 +16,7 @@ constexpr int LegacyNameWidth = 150;
 
 QString TooLarge()
 {
-    return QStringLiteral("The file is larger than %1 MB.")
+    return QCoreApplication::translate("RecurringFile", "The file is larger than %1 MB.")
         .arg(MaxRecurringFileSize / (qint64(1024) * 1024));
 }
 

@@ -1,5 +1,7 @@
 #include "RecurringFormula.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -224,24 +226,30 @@ QString WithEntryStart(const QString &line, const QDate &start)
 
 QString Ordinal(int number)
 {
+    // English picks a suffix by the last digits; each form is translated on
+    // its own, and one alone, as languages set the first apart.
     const int lastTwo = std::abs(number % 100);
-    QString suffix = QStringLiteral("th");
+    const char *form = QT_TRANSLATE_NOOP("RecurringDescription", "%1th");
     if (lastTwo < 11 || lastTwo > 19) {
         switch (lastTwo % 10) {
         case 1:
-            suffix = QStringLiteral("st");
-            break;
+            return number == 1 ? QCoreApplication::translate("RecurringDescription", "%1st",
+                                                             "the ordinal of one, 1st")
+                                     .arg(number)
+                               : QCoreApplication::translate("RecurringDescription", "%1st",
+                                                             "an ordinal ending in 1, as 21st")
+                                     .arg(number);
         case 2:
-            suffix = QStringLiteral("nd");
+            form = QT_TRANSLATE_NOOP("RecurringDescription", "%1nd");
             break;
         case 3:
-            suffix = QStringLiteral("rd");
+            form = QT_TRANSLATE_NOOP("RecurringDescription", "%1rd");
             break;
         default:
             break;
         }
     }
-    return QString::number(number) + suffix;
+    return QCoreApplication::translate("RecurringDescription", form).arg(number);
 }
 
 QString NameField(const QString &line)

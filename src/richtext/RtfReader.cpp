@@ -9,6 +9,7 @@
 #include "RtfWordTable.h"
 #include "Windows1252.h"
 
+#include <QCoreApplication>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -196,7 +197,7 @@ public:
             return true; // nothing: the empty document
         const QByteArrayView rtf = m_in.sliced(start);
         if (!rtf.startsWith("{\\rtf"))
-            return Fail(error, QStringLiteral("Not RTF: the text does not start with {\\rtf."));
+            return Fail(error, QCoreApplication::translate("RtfReader", "Not RTF: the text does not start with {\\rtf."));
         m_ownForm = rtf.startsWith(ownHeader);
         const bool ok = Parse(rtf, error);
         Finish();
@@ -219,13 +220,14 @@ private:
         for (RtfToken token = tokenizer.Next(); token.kind != RtfToken::Kind::End;
              token = tokenizer.Next()) {
             if (token.kind == RtfToken::Kind::TooDeep)
-                return Fail(error, QStringLiteral("RTF groups are nested more than %1 deep.")
+                return Fail(error, QCoreApplication::translate("RtfReader", "RTF groups are nested more than %1 deep.")
                                        .arg(RtfMaxGroupDepth));
             Token(token);
         }
         if (!m_stack.isEmpty())
-            return Fail(error, QStringLiteral("The RTF text ends before its last group is "
-                                              "closed (%1 open): it is truncated.")
+            return Fail(error, QCoreApplication::translate("RtfReader",
+                                                          "The RTF text ends before its last group "
+                                                          "is closed (%1 open): it is truncated.")
                                    .arg(m_stack.size()));
         return true;
     }

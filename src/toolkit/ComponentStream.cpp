@@ -4,6 +4,8 @@
 #include "StreamReader.h"
 #include "StreamWriter.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -45,7 +47,7 @@ bool ReadStyleSet(TStreamReader &in, TFontStyles &styles)
             return name.compare(QLatin1String(e.name), Qt::CaseInsensitive) == 0;
         });
         if (found == StyleNames.end())
-            return in.Fail(QStringLiteral("unknown font style %1").arg(name));
+            return in.Fail(QCoreApplication::translate("StreamReader", "unknown font style %1").arg(name));
         read |= found->style;
     }
     styles = read;
@@ -101,7 +103,7 @@ bool ReadComponentBody(TStreamReader &in, const std::function<bool(QStringView e
     while (const auto entry = in.ReadName()) {
         if (entry->isEmpty()) {
             if (in.BytesLeft() > 0 && !in.AtListEnd())
-                return in.Fail(QStringLiteral("child components are not supported"));
+                return in.Fail(QCoreApplication::translate("StreamReader", "child components are not supported"));
             return in.ReadListEnd();
         }
         if (!readEntry(*entry))
@@ -118,7 +120,7 @@ std::unique_ptr<TComponent> ReadComponent(TStreamReader &in, const TClassRegistr
     const TClassInfo *info = classes.Find(header->ClassName);
     std::unique_ptr<TComponent> component = info ? info->Create() : nullptr;
     if (!component) {
-        in.Fail(QStringLiteral("unknown class %1").arg(header->ClassName));
+        in.Fail(QCoreApplication::translate("StreamReader", "unknown class %1").arg(header->ClassName));
         return nullptr;
     }
     component->SetName(header->Name);

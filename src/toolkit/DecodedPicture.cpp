@@ -1,5 +1,7 @@
 #include "DecodedPicture.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 TDecodedPicture PictureFailure(const QString &why)
@@ -15,10 +17,10 @@ bool PictureSizeAcceptable(qint64 width, qint64 height, qint64 maxPixels)
 TDecodedPicture NewPicture(qint64 width, qint64 height, QImage::Format format)
 {
     if (!PictureSizeAcceptable(width, height))
-        return PictureFailure(u"picture size %1 x %2 is out of range"_s.arg(width).arg(height));
+        return PictureFailure(QCoreApplication::translate("Pictures", "picture size %1 x %2 is out of range").arg(width).arg(height));
     QImage image(int(width), int(height), format);
     if (image.isNull())
-        return PictureFailure(u"not enough memory for the picture"_s);
+        return PictureFailure(QCoreApplication::translate("Pictures", "not enough memory for the picture"));
     return {image, QString()};
 }
 

@@ -3,6 +3,7 @@
 #include "DibRunLength.h"
 #include "LittleEndian.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
@@ -33,11 +34,6 @@ struct TDibLayout
     qint64 PixelsAt = 0;
 };
 
-QString RunsPastTheEnd(const char *part)
-{
-    return u"bitmap %1 past the end of the data"_s.arg(QLatin1StringView(part));
-}
-
 TChannelMasks DefaultMasks(int bits)
 {
     if (bits == 16)
@@ -52,7 +48,7 @@ QString ReadMasks(QByteArrayView dib, TDibLayout &layout)
     if (header.Compression != dibBitFields)
         return {};
     if (header.MasksEnd > dib.size())
-        return RunsPastTheEnd("bit field masks run");
+        return QCoreApplication::translate("Pictures", "bitmap bit field masks run past the end of the data");
     for (qint64 i = 0; i < 3; ++i)
         layout.Masks[size_t(i)] = Le32(dib, masksAt + 4 * i);
     return {};
@@ -75,7 +71,7 @@ QString ReadPalette(QByteArrayView dib, const TDibOptions &options, TDibLayout &
     if (header.Bits > 8 && options.PixelsAt)
         return {};
     if (header.TableEnd() > dib.size())
-        return RunsPastTheEnd("palette runs");
+        return QCoreApplication::translate("Pictures", "bitmap palette runs past the end of the data");
     if (header.Bits > 8)
         return {};
     for (qint64 i = 0; i < header.TableEntries; ++i)
@@ -88,22 +84,22 @@ QString PlacePixels(qint64 dibSize, const TDibOptions &options, TDibLayout &layo
 {
     layout.PixelsAt = options.PixelsAt.value_or(layout.Header.TableEnd());
     if (layout.PixelsAt < layout.Header.Size || layout.PixelsAt > dibSize)
-        return u"bitmap pixel data offset is outside the data"_s;
+        return QCoreApplication::translate("Pictures", "bitmap pixel data offset is outside the data");
     return {};
 }
 
 QString CheckPixelData(const TDibHeader &header, qint64 available, qint64 maxPixels)
 {
     if (!PictureSizeAcceptable(header.Width, header.Rows(), maxPixels))
-        return u"bitmap size %1 x %2 is out of range"_s.arg(header.Width).arg(header.Height);
+        return QCoreApplication::translate("Pictures", "bitmap size %1 x %2 is out of range").arg(header.Width).arg(header.Height);
     if (header.RunLength()) {
         if (header.Width * header.Rows() > std::max<qint64>(available, 1) * maxPixelsPerRleByte)
-            return u"bitmap size is far beyond what its RLE data can hold"_s;
+            return QCoreApplication::translate("Pictures", "bitmap size is far beyond what its RLE data can hold");
         return {};
     }
     const qint64 lastRow = (header.Width * header.Bits + 7) / 8;
     if ((header.Rows() - 1) * header.Stride() + lastRow > available)
-        return RunsPastTheEnd("pixel data runs");
+        return QCoreApplication::translate("Pictures", "bitmap pixel data runs past the end of the data");
     return {};
 }
 

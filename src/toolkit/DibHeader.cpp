@@ -2,6 +2,8 @@
 
 #include "LittleEndian.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -14,7 +16,7 @@ constexpr qint64 masksSize = 12;
 
 QString HeaderCutShort()
 {
-    return u"bitmap header runs past the end of the data"_s;
+    return QCoreApplication::translate("Pictures", "bitmap header runs past the end of the data");
 }
 
 QString ReadFields(QByteArrayView dib, TDibHeader &header)
@@ -23,7 +25,7 @@ QString ReadFields(QByteArrayView dib, TDibHeader &header)
         return HeaderCutShort();
     header.Size = Le32(dib, 0);
     if (header.Size != coreHeaderSize && header.Size < infoHeaderSize)
-        return u"unsupported bitmap header size %1"_s.arg(header.Size);
+        return QCoreApplication::translate("Pictures", "unsupported bitmap header size %1").arg(header.Size);
     if (header.Size > dib.size())
         return HeaderCutShort();
     if (header.Size == coreHeaderSize) {
@@ -44,18 +46,18 @@ QString CheckFormat(const TDibHeader &header)
 {
     const int bits = header.Bits;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-        return u"unsupported bitmap depth of %1 bits"_s.arg(bits);
+        return QCoreApplication::translate("Pictures", "unsupported bitmap depth of %1 bits").arg(bits);
     switch (header.Compression) {
     case dibRgb:
         return {};
     case dibRle8:
-        return bits == 8 ? QString() : u"RLE8 needs 8 bits per pixel"_s;
+        return bits == 8 ? QString() : QCoreApplication::translate("Pictures", "RLE8 needs 8 bits per pixel");
     case dibRle4:
-        return bits == 4 ? QString() : u"RLE4 needs 4 bits per pixel"_s;
+        return bits == 4 ? QString() : QCoreApplication::translate("Pictures", "RLE4 needs 4 bits per pixel");
     case dibBitFields:
-        return bits == 16 || bits == 32 ? QString() : u"bit fields need 16 or 32 bits per pixel"_s;
+        return bits == 16 || bits == 32 ? QString() : QCoreApplication::translate("Pictures", "bit fields need 16 or 32 bits per pixel");
     default:
-        return u"unsupported bitmap compression %1"_s.arg(header.Compression);
+        return QCoreApplication::translate("Pictures", "unsupported bitmap compression %1").arg(header.Compression);
     }
 }
 
@@ -76,7 +78,7 @@ QString PlaceMasksAndTable(TDibHeader &header, TDibColors colors)
     if (header.TableEntries == 0)
         header.TableEntries = full;
     if (header.TableEntries > full)
-        return u"colour table of %1 entries is too large for %2 bits per pixel"_s
+        return QCoreApplication::translate("Pictures", "colour table of %1 entries is too large for %2 bits per pixel")
             .arg(header.TableEntries)
             .arg(header.Bits);
     return {};
@@ -96,5 +98,5 @@ QString ReadDibHeader(QByteArrayView dib, TDibColors colors, TDibHeader &header)
 
 QString PaletteIndexFailure(int index, qsizetype paletteSize)
 {
-    return u"palette index %1 is beyond the %2-colour palette"_s.arg(index).arg(paletteSize);
+    return QCoreApplication::translate("Pictures", "palette index %1 is beyond the %2-colour palette").arg(index).arg(paletteSize);
 }

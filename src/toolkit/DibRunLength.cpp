@@ -2,6 +2,8 @@
 
 #include "LittleEndian.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -37,7 +39,7 @@ public:
                 return error;
         }
         return m_y >= m_header.Rows() ? QString()
-                                      : u"RLE data ends before the end of the picture"_s;
+                                      : QCoreApplication::translate("Pictures", "RLE data ends before the end of the picture");
     }
 
 private:
@@ -48,7 +50,7 @@ private:
     QString CheckRoom(int count) const
     {
         if (m_y >= m_header.Rows() || m_x + count > PaddedWidth())
-            return u"RLE run past the end of the picture's row"_s;
+            return QCoreApplication::translate("Pictures", "RLE run past the end of the picture's row");
         return {};
     }
 
@@ -89,12 +91,12 @@ private:
     QString Delta()
     {
         if (m_at + 2 > m_data.size())
-            return u"RLE data ends inside a delta"_s;
+            return QCoreApplication::translate("Pictures", "RLE data ends inside a delta");
         m_x += Le8(m_data, m_at);
         m_y += Le8(m_data, m_at + 1);
         m_at += 2;
         if (m_x > PaddedWidth() || m_y > m_header.Rows())
-            return u"RLE delta moves past the picture"_s;
+            return QCoreApplication::translate("Pictures", "RLE delta moves past the picture");
         return {};
     }
 
@@ -102,7 +104,7 @@ private:
     {
         const qsizetype bytes = m_nibbles ? (count + 1) / 2 : count;
         if (m_at + bytes > m_data.size())
-            return u"RLE data ends inside an absolute run"_s;
+            return QCoreApplication::translate("Pictures", "RLE data ends inside an absolute run");
         QString error = CheckRoom(count);
         for (int i = 0; i < count && error.isEmpty(); ++i)
             error = Put(IndexOf(Le8(m_data, m_at + (m_nibbles ? i / 2 : i)), i));

@@ -4,6 +4,8 @@
 #include "LittleEndian.h"
 #include "SaveFiles.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int infoHeaderSize = 40;
@@ -291,6 +293,6 @@ std::optional<QString> SaveIconLibrary(const QString &fileName, const QList<TIco
 {
     const QByteArray bytes = IconLibraryBytes(icons, moduleName);
     if (bytes.isEmpty())
-        return QStringLiteral("no icons that an icon library can hold");
+        return QCoreApplication::translate("IconLibraryWriter", "no icons that an icon library can hold");
     return SaveBytesFile(bytes, fileName);
 }

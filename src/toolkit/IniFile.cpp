@@ -3,6 +3,7 @@
 #include "SaveFiles.h"
 #include "Windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -120,14 +121,14 @@ void TIniFile::LoadFromBytes(QByteArrayView bytes)
     m_sectionIndex.clear();
     m_readError.clear();
     if (bytes.size() > MaxFileBytes) {
-        NoteReadError(QStringLiteral("the file is longer than %1 bytes").arg(MaxFileBytes));
+        NoteReadError(QCoreApplication::translate("TIniFile", "the file is longer than %1 bytes").arg(MaxFileBytes));
         bytes = bytes.first(MaxFileBytes);
     }
     qsizetype section = preambleSection;
     qsizetype lines = 0;
     for (qsizetype start = 0; start < bytes.size(); ++lines) {
         if (lines == MaxLines) {
-            NoteReadError(QStringLiteral("the file has more than %1 lines").arg(MaxLines));
+            NoteReadError(QCoreApplication::translate("TIniFile", "the file has more than %1 lines").arg(MaxLines));
             return;
         }
         const auto lineEnd = std::find(bytes.begin() + start, bytes.end(), '\n');
@@ -136,7 +137,7 @@ void TIniFile::LoadFromBytes(QByteArrayView bytes)
         if (line.endsWith('\r'))
             line.chop(1);
         if (line.size() > MaxLineLength) {
-            NoteReadError(QStringLiteral("a line is longer than %1 characters").arg(MaxLineLength));
+            NoteReadError(QCoreApplication::translate("TIniFile", "a line is longer than %1 characters").arg(MaxLineLength));
             line = line.first(MaxLineLength);
         }
         ParseLine(FromWindows1252(line), section);
@@ -159,7 +160,7 @@ void TIniFile::ParseLine(const QString &line, qsizetype &section)
             section = qsizetype(m_sections.size());
             AddSection(name.toString());
         } else {
-            NoteReadError(QStringLiteral("the file has more than %1 sections").arg(MaxSections));
+            NoteReadError(QCoreApplication::translate("TIniFile", "the file has more than %1 sections").arg(MaxSections));
             section = droppedSection;
         }
         return;
@@ -200,7 +201,8 @@ std::optional<QString> TIniFile::UpdateFile() const
 {
     // What was cut at a limit would be lost for good.
     if (!m_readError.isEmpty())
-        return QStringLiteral("it could not be read whole (%1), so it is left as it is")
+        return QCoreApplication::translate("TIniFile",
+                                           "it could not be read whole (%1), so it is left as it is")
             .arg(m_readError);
     const QByteArray bytes = ToBytes();
     const QFileInfo onDisk(m_fileName);

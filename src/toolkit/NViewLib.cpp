@@ -3,6 +3,7 @@
 #include "Messages.h"
 #include "ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
 
@@ -12,8 +13,8 @@ namespace {
 
 void ShowLibraryMissing()
 {
-    ShowWarning(u"A required .DLL file, NViewLib.dll, was not found."_s,
-                u"Error Starting NViewLib.dll"_s);
+    ShowWarning(QCoreApplication::translate("NViewLib", "A required .DLL file, NViewLib.dll, was not found."),
+                QCoreApplication::translate("NViewLib", "Error Starting NViewLib.dll"));
 }
 
 void *MissingLoad(const char *, int)

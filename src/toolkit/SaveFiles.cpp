@@ -1,5 +1,6 @@
 #include "SaveFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QStorageInfo>
@@ -16,10 +17,12 @@ bool NoRoomLeft(const QString &fileName)
 }
 
 // Whether text says something: the toolkit says "Unknown error" where it
-// knows nothing.
+// knows nothing, in the language of the interface.
 bool IsReason(const QString &text)
 {
-    return !text.isEmpty() && text != QStringLiteral("Unknown error");
+    const char *const unknown = "Unknown error";
+    return !text.isEmpty() && text != QLatin1StringView(unknown) &&
+           text != QCoreApplication::translate("QIODevice", unknown);
 }
 
 } // namespace
@@ -29,9 +32,9 @@ QString WriteFailure(const QFileDevice &file, const QString &otherwise)
     if (file.error() != QFileDevice::NoError && IsReason(file.errorString()))
         return file.errorString();
     if (NoRoomLeft(file.fileName()))
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("SaveFiles", "the disk is full");
     return IsReason(otherwise) ? otherwise
-                               : QStringLiteral("the file could not be written completely");
+                               : QCoreApplication::translate("SaveFiles", "the file could not be written completely");
 }
 
 std::optional<QString> CommitSaveFile(QSaveFile &file)
@@ -63,7 +66,7 @@ std::optional<QString> SaveImageFile(const QImage &picture, const QString &fileN
                                      const char *format, int quality)
 {
     if (picture.isNull())
-        return QStringLiteral("there is no picture to write");
+        return QCoreApplication::translate("SaveFiles", "there is no picture to write");
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

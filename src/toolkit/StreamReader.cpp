@@ -4,6 +4,7 @@
 #include "StreamValueType.h"
 #include "Windows1252.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <cstring>
@@ -40,7 +41,7 @@ bool TStreamReader::Truncated(qint64 needed)
         return false;
     if (!m_error)
         m_error =
-            ReadError{m_pos, QStringLiteral("unexpected end of input: %1 bytes needed, %2 left")
+            ReadError{m_pos, QCoreApplication::translate("StreamReader", "unexpected end of input: %1 bytes needed, %2 left")
                                  .arg(needed)
                                  .arg(BytesLeft())};
     return true;
@@ -86,17 +87,18 @@ bool TStreamReader::ExpectType(quint8 expected, const char *what)
     if (*type == expected)
         return true;
     return Fail(
-        QStringLiteral("expected %1, found type %2").arg(QLatin1String(what), TypeText(*type)));
+        QCoreApplication::translate("StreamReader", "expected %1, found type %2")
+            .arg(QCoreApplication::translate("StreamReader", what), TypeText(*type)));
 }
 
 bool TStreamReader::ReadListBegin()
 {
-    return ExpectType(TypeByte(TValueType::vaList), "the start of a list");
+    return ExpectType(TypeByte(TValueType::vaList), QT_TRANSLATE_NOOP("StreamReader", "the start of a list"));
 }
 
 bool TStreamReader::ReadListEnd()
 {
-    return ExpectType(TypeByte(TValueType::vaNull), "the end of a list");
+    return ExpectType(TypeByte(TValueType::vaNull), QT_TRANSLATE_NOOP("StreamReader", "the end of a list"));
 }
 
 bool TStreamReader::AtListEnd() const
@@ -123,7 +125,7 @@ std::optional<qint32> TStreamReader::ReadInteger()
             return qint32(*value);
         return std::nullopt;
     default:
-        Fail(QStringLiteral("expected an integer, found type %1").arg(TypeText(*type)));
+        Fail(QCoreApplication::translate("StreamReader", "expected an integer, found type %1").arg(TypeText(*type)));
         return std::nullopt;
     }
 }
@@ -164,7 +166,7 @@ std::optional<QString> TStreamReader::ReadLongString(quint8 type)
                        type == TypeByte(TValueType::vaUTF8String) ||
                        type == TypeByte(TValueType::vaWString);
     if (!known) {
-        Fail(QStringLiteral("expected a string, found type %1").arg(TypeText(type)));
+        Fail(QCoreApplication::translate("StreamReader", "expected a string, found type %1").arg(TypeText(type)));
         return std::nullopt;
     }
     const auto count = ReadUInt32();
@@ -185,7 +187,7 @@ std::optional<QString> TStreamReader::ReadLongString(quint8 type)
 
 std::optional<QString> TStreamReader::ReadIdent()
 {
-    if (!ExpectType(TypeByte(TValueType::vaIdent), "an identifier"))
+    if (!ExpectType(TypeByte(TValueType::vaIdent), QT_TRANSLATE_NOOP("StreamReader", "an identifier")))
         return std::nullopt;
     return ReadName();
 }
@@ -200,7 +202,7 @@ std::optional<bool> TStreamReader::ReadBoolean()
 
 std::optional<QByteArray> TStreamReader::ReadBinary()
 {
-    if (!ExpectType(TypeByte(TValueType::vaBinary), "binary data"))
+    if (!ExpectType(TypeByte(TValueType::vaBinary), QT_TRANSLATE_NOOP("StreamReader", "binary data")))
         return std::nullopt;
     const auto length = ReadUInt32();
     return length ? ReadBytes(*length) : std::nullopt;
@@ -208,7 +210,7 @@ std::optional<QByteArray> TStreamReader::ReadBinary()
 
 std::optional<QStringList> TStreamReader::ReadSet()
 {
-    if (!ExpectType(TypeByte(TValueType::vaSet), "a set"))
+    if (!ExpectType(TypeByte(TValueType::vaSet), QT_TRANSLATE_NOOP("StreamReader", "a set")))
         return std::nullopt;
     QStringList names;
     // Each name takes at least one byte, so the loop ends with the input.
@@ -222,12 +224,12 @@ std::optional<QStringList> TStreamReader::ReadSet()
 
 bool TStreamReader::ReadNil()
 {
-    return ExpectType(TypeByte(TValueType::vaNil), "nil");
+    return ExpectType(TypeByte(TValueType::vaNil), QT_TRANSLATE_NOOP("StreamReader", "nil"));
 }
 
 bool TStreamReader::ReadCollectionBegin()
 {
-    return ExpectType(TypeByte(TValueType::vaCollection), "a collection");
+    return ExpectType(TypeByte(TValueType::vaCollection), QT_TRANSLATE_NOOP("StreamReader", "a collection"));
 }
 
 std::optional<TColor> TStreamReader::ReadColor()
@@ -243,7 +245,7 @@ std::optional<TColor> TStreamReader::ReadColor()
         return std::nullopt;
     const auto color = IdentToColor(*ident);
     if (!color)
-        Fail(QStringLiteral("unknown colour %1").arg(*ident));
+        Fail(QCoreApplication::translate("StreamReader", "unknown colour %1").arg(*ident));
     return color;
 }
 
@@ -255,7 +257,7 @@ bool TStreamReader::SkipValue()
 bool TStreamReader::SkipValue(int depth)
 {
     if (depth > MaxDepth)
-        return Fail(QStringLiteral("values nested deeper than %1").arg(MaxDepth));
+        return Fail(QCoreApplication::translate("StreamReader", "values nested deeper than %1").arg(MaxDepth));
     if (Failed() || Truncated(1))
         return false;
     const auto type = TValueType(quint8(m_data[m_pos]));
@@ -295,7 +297,7 @@ bool TStreamReader::SkipValue(int depth)
         return ReadSet().has_value();
     default:
         ReadType();
-        return Fail(QStringLiteral("unknown value type %1").arg(TypeText(quint8(type))));
+        return Fail(QCoreApplication::translate("StreamReader", "unknown value type %1").arg(TypeText(quint8(type))));
     }
 }
 
@@ -319,7 +321,7 @@ bool TStreamReader::ReadSignature()
     if (!bytes)
         return false;
     if (*bytes != QByteArrayView(ComponentSignature, 4))
-        return Fail(QStringLiteral("not a component stream"));
+        return Fail(QCoreApplication::translate("StreamReader", "not a component stream"));
     return true;
 }
 

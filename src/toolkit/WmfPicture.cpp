@@ -3,6 +3,7 @@
 #include "DibDecoder.h"
 #include "WmfPlayer.h"
 
+#include <QCoreApplication>
 #include <QPicture>
 
 #include <optional>
@@ -132,17 +133,17 @@ QString ReadRecords(TWmfContent &content, qsizetype at)
     while (at < bytes.size()) {
         const qsizetype left = bytes.size() - at;
         if (left < recordHeaderSize)
-            return QStringLiteral("The metafile ends inside a record.");
+            return QCoreApplication::translate("WmfPicture", "The metafile ends inside a record.");
         const qint64 words = Le(bytes, at, 4);
         if (words < recordHeaderSize / 2)
-            return QStringLiteral("A metafile record is smaller than its own header.");
+            return QCoreApplication::translate("WmfPicture", "A metafile record is smaller than its own header.");
         if (words * 2 > left)
-            return QStringLiteral("A metafile record runs past the end of the file.");
+            return QCoreApplication::translate("WmfPicture", "A metafile record runs past the end of the file.");
         const quint16 function = quint16(Le(bytes, at + 4, 2));
         if (function == WmfFunction::Eof)
             break;
         if (content.Records.size() >= maxRecords)
-            return QStringLiteral("The metafile has too many records.");
+            return QCoreApplication::translate("WmfPicture", "The metafile has too many records.");
         content.Records.push_back({function, at + recordHeaderSize, words - recordHeaderSize / 2});
         at += words * 2;
     }
@@ -167,13 +168,13 @@ std::optional<TWmfPicture> TWmfPicture::Read(const QByteArray &bytes, QString &e
     std::optional<QRectF> box;
     if (bytes.size() >= 4 && Le(bytes, 0, 4) == placeableKey) {
         if (bytes.size() < placeableSize + headerSize) {
-            error = QStringLiteral("The metafile ends inside its headers.");
+            error = QCoreApplication::translate("WmfPicture", "The metafile ends inside its headers.");
             return std::nullopt;
         }
         const QPointF topLeft(Short(bytes, 6), Short(bytes, 8));
         const QPointF bottomRight(Short(bytes, 10), Short(bytes, 12));
         if (bottomRight.x() <= topLeft.x() || bottomRight.y() <= topLeft.y()) {
-            error = QStringLiteral("The metafile's bounding box is empty.");
+            error = QCoreApplication::translate("WmfPicture", "The metafile's bounding box is empty.");
             return std::nullopt;
         }
         box = QRectF(topLeft, bottomRight);
@@ -182,7 +183,7 @@ std::optional<TWmfPicture> TWmfPicture::Read(const QByteArray &bytes, QString &e
         headerAt = placeableSize;
     }
     if (!IsMetafileHeader(bytes, headerAt)) {
-        error = QStringLiteral("This is not a Windows metafile.");
+        error = QCoreApplication::translate("WmfPicture", "This is not a Windows metafile.");
         return std::nullopt;
     }
     error = ReadRecords(picture.m_content, headerAt + headerSize);

@@ -67,6 +67,27 @@ protected:
     QTemporaryDir folder;
 };
 
+TEST(RenderLanguage, SpeaksTheSystemsLanguageWithEnglishAsBefore)
+{
+    const struct
+    {
+        QString Lang, Unknown, Usage;
+    } cases[] = {
+        {u"C"_s, u"unknown option --bogus"_s, u"Usage: datewright-render"_s},
+        {u"de_DE.UTF-8"_s, u"Unbekannte Option --bogus"_s, u"Aufruf: datewright-render"_s},
+        {u"fr_FR.UTF-8"_s, u"option inconnue --bogus"_s, u"Utilisation\u00a0: datewright-render"_s},
+        {u"it_IT.UTF-8"_s, u"opzione sconosciuta --bogus"_s, u"Uso: datewright-render"_s},
+        {u"es_ES.UTF-8"_s, u"opci\u00f3n desconocida --bogus"_s, u"Uso: datewright-render"_s},
+    };
+    for (const auto &c : cases) {
+        const QString system = u"LC_ALL= LANGUAGE= LANG=%1 "_s.arg(c.Lang);
+        const TBatchRun failed = RunShell(system + u"\"$RENDER\" --bogus"_s);
+        EXPECT_EQ(failed.Said, QStringList{u"datewright-render: "_s + c.Unknown});
+        const TBatchRun help = RunShell(system + u"\"$RENDER\" --help"_s);
+        EXPECT_TRUE(QString::fromUtf8(help.Out).startsWith(c.Usage)) << c.Lang.toStdString();
+    }
+}
+
 } // namespace
 
 TEST_F(RenderBatchTest, EveryFailureIsOneLineAndTheOtherJobsComplete)

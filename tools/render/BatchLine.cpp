@@ -1,5 +1,7 @@
 #include "BatchLine.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace {
@@ -29,14 +31,16 @@ std::variant<QStringList, QString> SplitBatchLine(QStringView line)
             break;
         } else if (c == u'\\') {
             if (i + 1 >= length)
-                return QStringLiteral("the line ends in a backslash");
+                return QCoreApplication::translate("datewright-render",
+                                                   "the line ends in a backslash");
             word += line[i + 1];
             inWord = true;
             i += 2;
         } else if (c == u'\'') {
             const qsizetype end = line.indexOf(u'\'', i + 1);
             if (end < 0)
-                return QStringLiteral("a single quote is not closed");
+                return QCoreApplication::translate("datewright-render",
+                                                   "a single quote is not closed");
             word += line.mid(i + 1, end - i - 1);
             inWord = true;
             i = end + 1;
@@ -44,7 +48,8 @@ std::variant<QStringList, QString> SplitBatchLine(QStringView line)
             inWord = true;
             for (++i;; ++i) {
                 if (i >= length)
-                    return QStringLiteral("a double quote is not closed");
+                    return QCoreApplication::translate("datewright-render",
+                                                       "a double quote is not closed");
                 if (line[i] == u'"')
                     break;
                 if (line[i] == u'\\' && i + 1 < length &&

@@ -4,6 +4,7 @@
 #include "OrderedWork.h"
 #include "RenderCommand.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cstdio>
@@ -14,11 +15,13 @@ namespace {
 QString RefusedInJob(const TRenderOptions &options)
 {
     if (!options.Batch.isEmpty())
-        return QStringLiteral("a job cannot run a batch of its own");
+        return QCoreApplication::translate("datewright-render",
+                                           "a job cannot run a batch of its own");
     if (options.Jobs)
-        return QStringLiteral("--jobs goes on the command line, beside --batch");
+        return QCoreApplication::translate("datewright-render",
+                                           "--jobs goes on the command line, beside --batch");
     if (options.Help)
-        return QStringLiteral("--help is not a job");
+        return QCoreApplication::translate("datewright-render", "--help is not a job");
     return {};
 }
 
@@ -66,7 +69,9 @@ void Report(int line, const TJobResult &result)
     std::fwrite(result.Output.constData(), 1, size_t(result.Output.size()), stdout);
     std::fflush(stdout);
     if (!result.Error.isEmpty())
-        std::fprintf(stderr, "datewright-render: line %d: %s\n", line, qPrintable(result.Error));
+        std::fprintf(stderr, "datewright-render: %s\n",
+                     qPrintable(QCoreApplication::translate("datewright-render", "line %1: %2")
+                                    .arg(QString::number(line), result.Error)));
 }
 
 } // namespace
@@ -82,9 +87,9 @@ std::vector<TBatchJob> ReadBatchJobs(QIODevice &device)
             break;
         if (line.size() > MaxBatchLineBytes && !line.endsWith('\n')) {
             SkipRestOfLine(device);
-            jobs.push_back(
-                {number,
-                 QStringLiteral("the line is longer than %1 bytes").arg(MaxBatchLineBytes)});
+            jobs.push_back({number, QCoreApplication::translate("datewright-render",
+                                                                "the line is longer than %1 bytes")
+                                        .arg(MaxBatchLineBytes)});
         } else if (!Blank(line)) {
             jobs.push_back({number, JobOfLine(line.endsWith('\n') ? line.chopped(1) : line)});
         }
@@ -97,8 +102,10 @@ int RunRenderBatch(const QString &fileName, int workers)
     QString error;
     const std::unique_ptr<QFile> file = OpenBatch(fileName, error);
     if (!file) {
-        std::fprintf(stderr, "datewright-render: cannot read the batch %s: %s\n",
-                     qPrintable(fileName), qPrintable(error));
+        std::fprintf(stderr, "datewright-render: %s\n",
+                     qPrintable(QCoreApplication::translate("datewright-render",
+                                                            "cannot read the batch %1: %2")
+                                    .arg(fileName, error)));
         return 1;
     }
     const std::vector<TBatchJob> jobs = ReadBatchJobs(*file);
@@ -119,7 +126,11 @@ int RunRenderBatch(const QString &fileName, int workers)
             return true;
         });
     if (failed > 0) {
-        std::fprintf(stderr, "datewright-render: %d of %zu jobs failed\n", failed, jobs.size());
+        std::fprintf(
+            stderr, "datewright-render: %s\n",
+            qPrintable(QCoreApplication::translate("datewright-render", "%1 of %n jobs failed",
+                                                   nullptr, int(jobs.size()))
+                           .arg(failed)));
         return 1;
     }
     return 0;

@@ -17,6 +17,7 @@
 #include "SaveFiles.h"
 #include "StoredPageValues.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QThread>
 
@@ -33,7 +34,7 @@ QString Suffix(const QString &fileName)
 
 QString ReadErrorText(const QString &fileName, const ReadError &error)
 {
-    return QStringLiteral("cannot read %1: %2 (at byte %3)")
+    return QCoreApplication::translate("datewright-render", "cannot read %1: %2 (at byte %3)")
         .arg(fileName, error.what)
         .arg(error.offset);
 }
@@ -53,13 +54,16 @@ QString CheckFileNames(const TRenderOptions &options)
     static const QStringList outputs{QStringLiteral("png"), QStringLiteral("bmp"),
                                      QStringLiteral("jpg"), QStringLiteral("pdf")};
     if (!options.Output.isEmpty() && !outputs.contains(Suffix(options.Output)))
-        return QStringLiteral("cannot write \"%1\" files: use .png, .bmp, .jpg or .pdf")
+        return QCoreApplication::translate(
+                   "datewright-render", "cannot write \"%1\" files: use .png, .bmp, .jpg or .pdf")
             .arg(Suffix(options.Output));
     if (options.Dpi && (options.Output.isEmpty() || Suffix(options.Output) == u"pdf"))
-        return QStringLiteral("--dpi sets the resolution of .png, .bmp and .jpg pictures");
+        return QCoreApplication::translate(
+            "datewright-render", "--dpi sets the resolution of .png, .bmp and .jpg pictures");
     const QString save = Suffix(options.Save);
     if (!options.Save.isEmpty() && save != u"dwc" && save != u"dws")
-        return QStringLiteral("--save writes .DWC documents or .DWS style sheets");
+        return QCoreApplication::translate("datewright-render",
+                                           "--save writes .DWC documents or .DWS style sheets");
     return {};
 }
 
@@ -98,7 +102,8 @@ TDrawnPicture DrawPicture(const TCalendarSet &set, int index, const TRenderOptio
     const std::unique_ptr<TCalendarPage> page = set.Page(index);
     QImage picture = PictureInsideMargins(*page, RenderToBitmap(*page));
     if (picture.isNull()) {
-        drawn.Error = QStringLiteral("the margins leave no picture to write");
+        drawn.Error = QCoreApplication::translate("datewright-render",
+                                                  "the margins leave no picture to write");
         return drawn;
     }
     if (options.Dpi) {
@@ -113,8 +118,9 @@ TDrawnPicture DrawPicture(const TCalendarSet &set, int index, const TRenderOptio
     }
     drawn.Png = EncodePng(picture);
     if (drawn.Png.isEmpty())
-        drawn.Error =
-            QStringLiteral("cannot write %1: the picture could not be encoded").arg(drawn.FileName);
+        drawn.Error = QCoreApplication::translate(
+                          "datewright-render", "cannot write %1: the picture could not be encoded")
+                          .arg(drawn.FileName);
     return drawn;
 }
 
@@ -124,13 +130,16 @@ QString WriteDrawnPicture(const TDrawnPicture &drawn)
         return drawn.Error;
     if (!drawn.Png.isEmpty()) {
         const std::optional<QString> failure = SaveBytesFile(drawn.Png, drawn.FileName);
-        return failure ? QStringLiteral("cannot write %1: %2").arg(drawn.FileName, *failure)
+        return failure ? QCoreApplication::translate("datewright-render", "cannot write %1: %2")
+                             .arg(drawn.FileName, *failure)
                        : QString();
     }
     const bool written = SavePictureToBitmap(
         drawn.Picture, drawn.FileName,
         Suffix(drawn.FileName) == u"jpg" ? TPictureKind::Jpeg : TPictureKind::Bitmap);
-    return written ? QString() : QStringLiteral("cannot write %1").arg(drawn.FileName);
+    return written ? QString()
+                   : QCoreApplication::translate("datewright-render", "cannot write %1")
+                         .arg(drawn.FileName);
 }
 
 // The pictures are drawn on up to workers threads and written in order; the
@@ -160,7 +169,8 @@ QString WritePdf(const TCalendarPage &document, const TCalendarSet &set,
     const auto nextPage = [&set, &index](TCalendarPage &sheet) { set.MovePage(sheet, ++index); };
     if (const auto error = SavePageAsPdf(
             *page, options.Output, PdfTitle(document, options.Document), set.Count(), nextPage))
-        return QStringLiteral("cannot write %1: %2").arg(options.Output, *error);
+        return QCoreApplication::translate("datewright-render", "cannot write %1: %2")
+            .arg(options.Output, *error);
     return {};
 }
 
@@ -168,7 +178,9 @@ QString Save(const TCalendarPage &page, const QString &fileName)
 {
     const auto error =
         Suffix(fileName) == u"dws" ? page.SaveStyleSheet(fileName) : page.SaveToFile(fileName);
-    return error ? QStringLiteral("cannot write %1: %2").arg(fileName, *error) : QString();
+    return error ? QCoreApplication::translate("datewright-render", "cannot write %1: %2")
+                       .arg(fileName, *error)
+                 : QString();
 }
 
 QString Render(const TRenderOptions &options, int workers, QByteArray &output)
@@ -207,8 +219,9 @@ QString Render(const TRenderOptions &options, int workers, QByteArray &output)
         return {};
     // The area inside the margins, alike on paper and in pictures.
     if (page.BorderRect().Width() < 2 || page.BorderRect().Height() < 2)
-        return QStringLiteral("the margins leave no page: together they are as wide or as tall "
-                              "as the paper");
+        return QCoreApplication::translate(
+            "datewright-render",
+            "the margins leave no page: together they are as wide or as tall as the paper");
     return Suffix(options.Output) == u"pdf" ? WritePdf(page, set, options)
                                             : WritePictures(set, options, workers);
 }
@@ -261,8 +274,10 @@ int RunRenderCommand(const QStringList &arguments)
     if (!options.Batch.isEmpty()) {
         // Everything else comes from the batch's lines.
         if (arguments.size() != (options.Jobs ? 4 : 2)) {
-            std::fprintf(stderr, "datewright-render: --batch takes no options but --jobs: "
-                                 "each line of the batch gives its job's own\n");
+            std::fprintf(stderr, "datewright-render: %s\n",
+                         qPrintable(QCoreApplication::translate(
+                             "datewright-render", "--batch takes no options but --jobs: each line "
+                                                  "of the batch gives its job's own")));
             return 1;
         }
         return RunRenderBatch(options.Batch, workers);

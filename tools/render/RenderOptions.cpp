@@ -5,6 +5,7 @@
 #include "PictureExport.h"
 #include "Ppi.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
@@ -73,13 +74,19 @@ std::optional<float> ToScale(const QString &text)
     return scale;
 }
 
+QString UnknownOption(const QString &option)
+{
+    return QCoreApplication::translate("datewright-render", "unknown option %1").arg(option);
+}
+
 // Stores the converted value of an option, or says why it cannot be used.
 template <typename T, typename Convert>
 std::optional<QString> Take(T &target, const QString &option, const QString &value, Convert convert)
 {
     const auto converted = convert(value);
     if (!converted)
-        return QStringLiteral("invalid value for %1: \"%2\"").arg(option, value);
+        return QCoreApplication::translate("datewright-render", "invalid value for %1: \"%2\"")
+            .arg(option, value);
     target = *converted;
     return std::nullopt;
 }
@@ -120,7 +127,7 @@ std::optional<QString> TakeValue(TRenderOptions &o, const QString &option, const
         return Take(o.Batch, option, value, [](const QString &v) { return std::optional(v); });
     if (option == u"--jobs")
         return Take(o.Jobs, option, value, [](const QString &v) { return ToInt(v, 1, 64); });
-    return QStringLiteral("unknown option %1").arg(option);
+    return UnknownOption(option);
 }
 
 // What an option given last, without its value, is missing.
@@ -128,9 +135,9 @@ QString ValueMissing(const QString &option)
 {
     TRenderOptions scratch;
     const std::optional<QString> unknown = TakeValue(scratch, option, QStringLiteral("?"));
-    if (unknown && unknown->startsWith(u"unknown option"))
+    if (unknown && *unknown == UnknownOption(option))
         return *unknown;
-    return QStringLiteral("%1 needs a value").arg(option);
+    return QCoreApplication::translate("datewright-render", "%1 needs a value").arg(option);
 }
 
 } // namespace
@@ -142,7 +149,9 @@ ParseResult ParseRenderOptions(const QStringList &arguments)
         const QString &argument = arguments[i];
         if (!argument.startsWith(u'-')) {
             if (!options.Document.isEmpty())
-                return QStringLiteral("more than one document given: %1").arg(argument);
+                return QCoreApplication::translate("datewright-render",
+                                                   "more than one document given: %1")
+                    .arg(argument);
             options.Document = argument;
         } else if (argument == u"--geometry") {
             options.Geometry = true;
@@ -158,7 +167,7 @@ ParseResult ParseRenderOptions(const QStringList &arguments)
         }
     }
     if (options.Dpi && arguments.contains(QStringLiteral("--scale")))
-        return QStringLiteral("give --scale or --dpi, not both");
+        return QCoreApplication::translate("datewright-render", "give --scale or --dpi, not both");
     return options;
 }
 
@@ -179,7 +188,9 @@ QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page)
     if (options.Border) {
         page.SetWMFBorderFile(*options.Border);
         if (page.WMFBorderFile() != *options.Border)
-            return QStringLiteral("no border picture named \"%1\"").arg(*options.Border);
+            return QCoreApplication::translate("datewright-render",
+                                               "no border picture named \"%1\"")
+                .arg(*options.Border);
     }
     if (options.StartOfWeek)
         page.SetStartOfWeek(*options.StartOfWeek);
@@ -193,7 +204,7 @@ QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page)
     // or of today becomes the month's last.
     const int lastDay = DaysInMonth(page.MainCalMonth(), page.MainCalYear());
     if (options.Day && *options.Day > lastDay)
-        return QStringLiteral("there is no %1 %2 %3")
+        return QCoreApplication::translate("datewright-render", "there is no %1 %2 %3")
             .arg(*options.Day)
             .arg(QLocale::c().monthName(page.MainCalMonth()))
             .arg(page.MainCalYear());
@@ -205,7 +216,8 @@ QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page)
 
 QString RenderUsage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "datewright-render",
         "Usage: datewright-render [DOCUMENT.DWC] [options]\n"
         "Renders a calendar page: the document given, or a new page in the default style\n"
         "for today. Options are applied in this order:\n"

@@ -92,7 +92,7 @@ TReportPrinter &TCalendarMain::ReportPrinter1()
 {
     if (!m_reportPrinter) {
         m_reportPrinter = std::make_unique<TReportPrinter>();
-        m_reportPrinter->SetStatusFormat(u"Printing page %p"_s);
+        m_reportPrinter->SetStatusFormat(tr("Printing page %p"));
         m_reportPrinter->SetUnitsFactor(1.0);
         m_reportPrinter->SetOrientation(poPortrait);
         m_reportPrinter->SetScaleX(100);
@@ -136,7 +136,7 @@ void TCalendarMain::CreateRecentFiles()
     MRUFileList->SetMaximum(5);
     MRUFileList->SetRemoveOnClick(true);
     MRUFileList->SetUseSubmenu(false);
-    MRUFileList->SetSubmenuName(u"Reopen"_s);
+    MRUFileList->SetSubmenuName(tr("Reopen"));
     MRUFileList->SetFileMenu(FileMenu);
     MRUFileList->SetOnMRUItemClick(
         [this](TMRUFileList *, const QString &fileName) { RecentFileClick(fileName); });

@@ -88,7 +88,7 @@ void TCalendarMain::mnuUserTitleClick()
     if (ExecModal(UserTitleForm) != QDialog::Accepted)
         return;
     CalendarPanel->SetUserTitle(UserTitleForm.TitleText->text());
-    NameChange(u"Title"_s);
+    NameChange(tr("Title"));
     SetModified(true);
 }
 
@@ -97,7 +97,7 @@ void TCalendarMain::mnuClearAllCellContentsClick()
     DoSaveRichtext();
     CalendarPanel->ClearCells();
     CalendarPanel->update();
-    NameChange(u"Clear All"_s);
+    NameChange(tr("Clear All"));
     SetModified(true);
 }
 

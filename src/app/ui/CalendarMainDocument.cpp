@@ -39,8 +39,8 @@ bool IsDocumentName(const QString &fileName)
 
 QString UnopenableMessage(const QString &fileName)
 {
-    return u"Unable to open "_s + fileName + u". Possibly "_s + u"\r"_s +
-           u"corrupted, possibly not a Calendar file"_s;
+    return TCalendarMain::tr("Unable to open %1. Possibly \rcorrupted, possibly not a Calendar file")
+        .arg(fileName);
 }
 
 } // namespace
@@ -71,8 +71,8 @@ void TCalendarMain::Open1Click()
     DoSaveRichtext();
     if (!CheckSaveNeeded())
         return;
-    QFileDialog OpenDialog(this, u"Open Calendar File"_s, FileDialogFolder(),
-                           u"Calendar File (*.DWC)"_s);
+    QFileDialog OpenDialog(this, tr("Open Calendar File"), FileDialogFolder(),
+                           tr("Calendar File (*.DWC)"));
     OpenDialog.setObjectName(u"OpenDialog"_s);
     OpenDialog.setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog.setFileMode(QFileDialog::ExistingFile);
@@ -82,7 +82,7 @@ void TCalendarMain::Open1Click()
         return;
     NoteFileFolder(fileName);
     if (QFileInfo(fileName).suffix().toUpper() != u"DWC"_s) {
-        ShowInformation(u"Must be a Calendar file (*.DWC)"_s);
+        ShowInformation(tr("Must be a Calendar file (*.DWC)"));
         return;
     }
     OpenCalendarFile(fileName);
@@ -96,7 +96,7 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName)
     // A file that cannot be opened leaves the calendar open as it was: it is
     // read aside first, and only a file that reads replaces the calendar.
     if (!QFileInfo::exists(fileName)) {
-        ShowInformation(u"File "_s + fileName + u" no longer exists"_s);
+        ShowInformation(tr("File %1 no longer exists").arg(fileName));
         return false;
     }
     ShowBusyCursor();
@@ -163,7 +163,7 @@ void TCalendarMain::OpenGivenFile(const QString &FileName)
     }
     const bool document = IsDocumentName(FileName);
     if (!document && !IsStyleSheetName(FileName)) {
-        ShowInformation(u"Must be a Calendar file (*.DWC) or a Calendar Style Sheet (*.DWS)"_s);
+        ShowInformation(tr("Must be a Calendar file (*.DWC) or a Calendar Style Sheet (*.DWS)"));
         return;
     }
     DoSaveRichtext();
@@ -180,8 +180,9 @@ void TCalendarMain::NewFromStyleSheet(const QString &FileName)
     TCalendarPage sheet;
     sheet.ResetStyle();
     if (sheet.LoadStyleSheet(FileName)) {
-        ShowInformation(u"Unable to open "_s + FileName +
-                        u". Possibly \r\ncorrupted, possibly not a Calendar Style file"_s);
+        ShowInformation(
+            tr("Unable to open %1. Possibly \r\ncorrupted, possibly not a Calendar Style file")
+                .arg(FileName));
         return;
     }
     DocumentFileName.clear();
@@ -216,8 +217,8 @@ bool TCalendarMain::SaveCalendarFile(const QString &FileName)
         MarkSaved();
     } else {
         // The document is still only in memory: the user must know.
-        ShowInformation(u"Unable to save "_s + QDir::toNativeSeparators(FileName) + u": "_s +
-                        *failure);
+        ShowInformation(
+            tr("Unable to save %1: %2").arg(QDir::toNativeSeparators(FileName), *failure));
     }
     if (zoom && *zoom >= 0.2f && *zoom <= 1.0f)
         CalendarPanel->SetScale(*zoom);
@@ -279,7 +280,7 @@ QString TCalendarMain::PageMonthName() const
 bool TCalendarMain::mnuSaveAsClick()
 {
     const QString fileName = AskSaveFileName(
-        u"SaveDialog1"_s, u"Save Calendar File"_s, u"Calendar File (*.DWC)"_s, u"DWC"_s,
+        u"SaveDialog1"_s, tr("Save Calendar File"), tr("Calendar File (*.DWC)"), u"DWC"_s,
         ProposedDocumentName(DocumentFileName, PageMonthName(), CalendarPanel->MainCalYear()));
     // A file that could not be written is neither the document's nor recent.
     const bool saved = !fileName.isEmpty() && SaveCalendarFile(fileName);
@@ -294,7 +295,7 @@ bool TCalendarMain::mnuSaveAsClick()
 
 void TCalendarMain::mnuCancelChangesClick()
 {
-    if (!AskYesNo(u"Cancel all changes?"_s, u"CANCEL"_s))
+    if (!AskYesNo(tr("Cancel all changes?"), tr("CANCEL")))
         return;
     // A saved file that can no longer be read keeps the changes made.
     if (!DocumentFileName.isEmpty() && !OpenCalendarFile(DocumentFileName))
@@ -309,7 +310,7 @@ bool TCalendarMain::CheckSaveNeeded()
     DoSaveRichtext();
     if (!Modified)
         return true;
-    switch (AskYesNoCancel(u"Save changes?"_s, u"Save"_s)) {
+    switch (AskYesNoCancel(tr("Save changes?"), tr("Save"))) {
     case TAnswer::Cancel:
         return false;
     case TAnswer::No:

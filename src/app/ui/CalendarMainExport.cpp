@@ -17,13 +17,13 @@ using namespace Qt::StringLiterals;
 
 void TCalendarMain::mnuSaveAsBitmapClick()
 {
-    SavePictureAs(u"SaveAsBitmapDialog"_s, u"Save Calendar As Bitmap"_s, u"Bitmap File"_s, u"BMP"_s,
+    SavePictureAs(u"SaveAsBitmapDialog"_s, tr("Save Calendar As Bitmap"), tr("Bitmap File"), u"BMP"_s,
                   TPictureKind::Bitmap);
 }
 
 void TCalendarMain::mnuSaveAsJPGClick()
 {
-    SavePictureAs(u"SaveasJPGDialog"_s, u"Save Calendar As JPG"_s, u"JPG File"_s, u"JPG"_s,
+    SavePictureAs(u"SaveasJPGDialog"_s, tr("Save Calendar As JPG"), tr("JPG File"), u"JPG"_s,
                   TPictureKind::Jpeg);
 }
 
@@ -49,7 +49,7 @@ void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &titl
         return;
     const int dpi = ResolutionOfFilter(chosenType);
     if (!SaveCalendarToBitmap(fileName, format, dpi))
-        ShowInformation(u"Unable to save "_s + fileName);
+        ShowInformation(tr("Unable to save %1").arg(fileName));
     else if (dpi == 0)
         ShowInformation(SavedAsPictureMessage(fileName, CalendarPanel->Scale()));
     else
@@ -90,7 +90,7 @@ void TCalendarMain::mnuSaveAsPDFClick()
     if (!choice)
         return;
     const QString fileName = AskSaveFileName(
-        u"SaveAsPDFDialog"_s, u"Save Calendar As PDF"_s, u"PDF File (*.PDF)"_s, u"PDF"_s,
+        u"SaveAsPDFDialog"_s, tr("Save Calendar As PDF"), tr("PDF File (*.PDF)"), u"PDF"_s,
         ProposedExportName(DocumentFileName, PageMonthName(), CalendarPanel->MainCalYear(),
                            u".PDF"_s));
     if (fileName.isEmpty())
@@ -111,7 +111,7 @@ void TCalendarMain::mnuSaveAsPDFClick()
     if (cancelled)
         return;
     if (failure)
-        ShowInformation(u"Unable to save "_s + fileName + u": "_s + *failure);
+        ShowInformation(tr("Unable to save %1: %2").arg(fileName, *failure));
     else
-        ShowInformation(u"Saved as "_s + fileName);
+        ShowInformation(tr("Saved as %1").arg(fileName));
 }

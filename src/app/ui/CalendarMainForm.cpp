@@ -2,6 +2,7 @@
 
 #include "CalendarMain.h"
 #include "CalendarPanel32.h"
+#include "LanguageMenu.h"
 #include "ToolGlyphs.h"
 #include "ToolSpeedButton.h"
 #include "WPRichText.h"
@@ -16,6 +17,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -24,6 +27,8 @@ constexpr int toolBarHeight = 26;
 constexpr int toolRowHeight = 33;
 constexpr int buttonTop = 4;
 constexpr int buttonHeight = 22;
+// The room on either side of a tool button's caption.
+constexpr int iconToolPadding = 12;
 
 QAction *AddItem(QMenu *menu, const QString &name, const QString &caption,
                  const QKeySequence &shortcut = {})
@@ -99,35 +104,35 @@ void TCalendarMain::CreateMenus()
     MainMenu1 = menuBar();
     MainMenu1->setObjectName(u"MainMenu1"_s);
 
-    FileMenu = AddMenu(MainMenu1, u"FileMenu"_s, u"&File"_s);
-    New1 = AddItem(FileMenu, u"New1"_s, u"&New "_s);
-    Open1 = AddItem(FileMenu, u"Open1"_s, u"&Open"_s);
+    FileMenu = AddMenu(MainMenu1, u"FileMenu"_s, tr("&File"));
+    New1 = AddItem(FileMenu, u"New1"_s, tr("&New "));
+    Open1 = AddItem(FileMenu, u"Open1"_s, tr("&Open"));
     N3 = AddSeparator(FileMenu, u"N3"_s);
-    mnuSave = AddItem(FileMenu, u"mnuSave"_s, u"&Save "_s, QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuSaveAs = AddItem(FileMenu, u"mnuSaveAs"_s, u"Save &As..."_s);
-    mnuSaveAsBitmap = AddItem(FileMenu, u"mnuSaveAsBitmap"_s, u"Save As Bitmap File"_s);
-    mnuSaveAsJPG = AddItem(FileMenu, u"mnuSaveAsJPG"_s, u"Save As JPG File"_s);
+    mnuSave = AddItem(FileMenu, u"mnuSave"_s, tr("&Save "), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSaveAs = AddItem(FileMenu, u"mnuSaveAs"_s, tr("Save &As..."));
+    mnuSaveAsBitmap = AddItem(FileMenu, u"mnuSaveAsBitmap"_s, tr("Save As Bitmap File"));
+    mnuSaveAsJPG = AddItem(FileMenu, u"mnuSaveAsJPG"_s, tr("Save As JPG File"));
     mnuSaveAsPNG = AddItem(FileMenu, u"mnuSaveAsPNG"_s, tr("Save As PNG File"));
-    mnuSaveAsPDF = AddItem(FileMenu, u"mnuSaveAsPDF"_s, u"Save As PDF File"_s);
+    mnuSaveAsPDF = AddItem(FileMenu, u"mnuSaveAsPDF"_s, tr("Save As PDF File"));
     N1 = AddSeparator(FileMenu, u"N1"_s);
-    mnuProperties = AddItem(FileMenu, u"mnuProperties"_s, u"&Properties"_s);
-    mnuUserTitle = AddItem(FileMenu, u"mnuUserTitle"_s, u"User Defined Title"_s);
-    mnuCancelChanges = AddItem(FileMenu, u"mnuCancelChanges"_s, u"&Cancel Changes"_s);
+    mnuProperties = AddItem(FileMenu, u"mnuProperties"_s, tr("&Properties"));
+    mnuUserTitle = AddItem(FileMenu, u"mnuUserTitle"_s, tr("User Defined Title"));
+    mnuCancelChanges = AddItem(FileMenu, u"mnuCancelChanges"_s, tr("&Cancel Changes"));
     mnuClearAllCellContents =
-        AddItem(FileMenu, u"mnuClearAllCellContents"_s, u"Clear &All Cell Contents"_s);
-    DefaultEditorFont1 = AddItem(FileMenu, u"DefaultEditorFont1"_s, u"&Default Editor Font"_s);
+        AddItem(FileMenu, u"mnuClearAllCellContents"_s, tr("Clear &All Cell Contents"));
+    DefaultEditorFont1 = AddItem(FileMenu, u"DefaultEditorFont1"_s, tr("&Default Editor Font"));
     N7 = AddSeparator(FileMenu, u"N7"_s);
     mnuFillCalendarwithRecurringDates = AddItem(FileMenu, u"mnuFillCalendarwithRecurringDates"_s,
-                                                u"Fill Calendar with Recurring Dates"_s);
+                                                tr("Fill Calendar with Recurring Dates"));
     mnuFillCalendarFromICalendar = AddItem(FileMenu, u"mnuFillCalendarFromICalendar"_s,
-                                           u"Fill Calendar from iCalendar File..."_s);
+                                           tr("Fill Calendar from iCalendar File..."));
     mnuEditrecurringDates =
-        AddItem(FileMenu, u"mnuEditrecurringDates"_s, u"Edit Recurring Dates"_s);
+        AddItem(FileMenu, u"mnuEditrecurringDates"_s, tr("Edit Recurring Dates"));
     N5 = AddSeparator(FileMenu, u"N5"_s);
-    mnuPrintCalendar = AddItem(FileMenu, u"mnuPrintCalendar"_s, u"P&rint Calendar"_s);
-    mnuPrintSetup = AddItem(FileMenu, u"mnuPrintSetup"_s, u"Print Set&up"_s);
+    mnuPrintCalendar = AddItem(FileMenu, u"mnuPrintCalendar"_s, tr("P&rint Calendar"));
+    mnuPrintSetup = AddItem(FileMenu, u"mnuPrintSetup"_s, tr("Print Set&up"));
     N2 = AddSeparator(FileMenu, u"N2"_s);
-    Exit1 = AddItem(FileMenu, u"Exit1"_s, u"E&xit"_s);
+    Exit1 = AddItem(FileMenu, u"Exit1"_s, tr("E&xit"));
 
     EditMenu = AddMenu(MainMenu1, u"EditMenu"_s, tr("&Edit"));
     mnuUndo = AddItem(EditMenu, u"mnuUndo"_s, tr("Undo"), QKeySequence::Undo);
@@ -148,16 +153,17 @@ void TCalendarMain::CreateMenus()
     AddSeparator(EditMenu, u"N9"_s);
     mnuSelectAll = AddItem(EditMenu, u"mnuSelectAll"_s, tr("Select &All"), QKeySequence::SelectAll);
 
-    mnuOnLine = AddMenu(MainMenu1, u"mnuOnLine"_s, u"&Online"_s);
+    mnuOnLine = AddMenu(MainMenu1, u"mnuOnLine"_s, tr("&Online"));
     VisitOurInternetW1 =
-        AddItem(mnuOnLine, u"VisitOurInternetW1"_s, u"Visit Our Internet Website"_s);
+        AddItem(mnuOnLine, u"VisitOurInternetW1"_s, tr("Visit Our Internet Website"));
 
-    Help1 = AddMenu(MainMenu1, u"Help1"_s, u"&Help"_s);
-    Contents1 = AddItem(Help1, u"Contents1"_s, u"&Contents"_s);
-    About1 = AddItem(Help1, u"About1"_s, u"&About"_s);
-    mnuShowHint = AddItem(Help1, u"mnuShowHint"_s, u"&Show Hints"_s);
+    Help1 = AddMenu(MainMenu1, u"Help1"_s, tr("&Help"));
+    Contents1 = AddItem(Help1, u"Contents1"_s, tr("&Contents"));
+    About1 = AddItem(Help1, u"About1"_s, tr("&About"));
+    mnuShowHint = AddItem(Help1, u"mnuShowHint"_s, tr("&Show Hints"));
     mnuShowHint->setCheckable(true);
     mnuShowHint->setChecked(true);
+    Help1->addMenu(new TLanguageMenu(Help1));
 }
 
 void TCalendarMain::CreateToolRow()
@@ -179,13 +185,21 @@ void TCalendarMain::CreateToolRow()
     Panel3->setObjectName(u"Panel3"_s);
     Panel3->setFixedHeight(toolRowHeight);
 
-    ZoomPlusButton = GlyphButton(Panel3, u"ZoomPlusButton"_s, 5, u"Zoom In"_s, zoomIn);
-    ZoomMinusButton = GlyphButton(Panel3, u"ZoomMinusButton"_s, 32, u"Zoom Out"_s, zoomOut);
+    ZoomPlusButton = GlyphButton(Panel3, u"ZoomPlusButton"_s, 5, tr("Zoom In"), zoomIn);
+    ZoomMinusButton = GlyphButton(Panel3, u"ZoomMinusButton"_s, 32, tr("Zoom Out"), zoomOut);
     PropertiesButton = GlyphButton(Panel3, u"PropertiesButton"_s, 77,
-                                   u"Set/change Properties for the calendar"_s, properties);
-    Printbutton = GlyphButton(Panel3, u"Printbutton"_s, 104, u"Print the calendar"_s, print);
+                                   tr("Set/change Properties for the calendar"), properties);
+    Printbutton = GlyphButton(Panel3, u"Printbutton"_s, 104, tr("Print the calendar"), print);
     ShowHideIconTool = PlaceButton<QToolButton>(Panel3, u"ShowHideIconTool"_s, 135, 96, {});
-    ShowHideIconTool->setText(u"Show Icon Tool"_s);
+    ShowHideIconTool->setText(tr("Show Icon Tool"));
+    // The button takes the width of the longer of its captions where a
+    // language needs more; what follows it on the row moves along.
+    const QFontMetrics captions = ShowHideIconTool->fontMetrics();
+    const int shift = std::max(std::max(captions.horizontalAdvance(tr("Show Icon Tool")),
+                                        captions.horizontalAdvance(tr("Hide Icon Tool"))) +
+                                   iconToolPadding - ShowHideIconTool->width(),
+                               0);
+    ShowHideIconTool->resize(ShowHideIconTool->width() + shift, buttonHeight);
 
     const struct
     {
@@ -196,40 +210,41 @@ void TCalendarMain::CreateToolRow()
         TToolGlyph glyph;
         TLPanelState state;
     } tools[] = {
-        {Pointerbutton, u"Pointerbutton"_s, 239, u"Selection tool"_s, TToolGlyph::Pointer,
+        {Pointerbutton, u"Pointerbutton"_s, 239, tr("Selection tool"), TToolGlyph::Pointer,
          psPointing},
-        {DrawLabelButton, u"DrawLabelButton"_s, 261, u"Label tool"_s, TToolGlyph::Label, psLabel},
-        {DrawImageButton, u"DrawImageButton"_s, 283, u"Clip Art Tool"_s, TToolGlyph::Image,
+        {DrawLabelButton, u"DrawLabelButton"_s, 261, tr("Label tool"), TToolGlyph::Label, psLabel},
+        {DrawImageButton, u"DrawImageButton"_s, 283, tr("Clip Art Tool"), TToolGlyph::Image,
          psImage},
-        {DrawRichText, u"DrawRichText"_s, 305, u"Rich Text tool \rMixed fonts, colors and styles"_s,
-         TToolGlyph::RichText, psRichLabel},
+        {DrawRichText, u"DrawRichText"_s, 305,
+         tr("Rich Text tool \rMixed fonts, colors and styles"), TToolGlyph::RichText, psRichLabel},
         {DrawSuperText, u"DrawSuperText"_s, 327,
-         u"SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps"_s,
+         tr("SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps"),
          TToolGlyph::SuperText, psSuperText},
         {PSpeedButton1, u"PSpeedButton1"_s, 349,
-         u"Floating Calendar tool \rMini Calendar that you can place anywhere"_s,
+         tr("Floating Calendar tool \rMini Calendar that you can place anywhere"),
          TToolGlyph::FloatingCalendar, psFlatCalendar},
     };
     ToolButtons = new QButtonGroup(this);
     ToolButtons->setObjectName(u"ToolButtons"_s);
     ToolButtons->setExclusive(true);
     for (const auto &tool : tools) {
-        tool.button = PlaceButton<TToolSpeedButton>(Panel3, tool.name, tool.left, 22, tool.hint);
+        tool.button =
+            PlaceButton<TToolSpeedButton>(Panel3, tool.name, tool.left + shift, 22, tool.hint);
         tool.button->setIcon(ToolIcon(tool.glyph));
         ToolButtons->addButton(tool.button, int(tool.state));
     }
     Pointerbutton->setChecked(true);
 
     const QStyle *look = style();
-    UndoButton = GlyphButton(Panel3, u"UndoButton"_s, 378, u"Undo"_s,
+    UndoButton = GlyphButton(Panel3, u"UndoButton"_s, 378 + shift, tr("Undo"),
                              look->standardIcon(QStyle::SP_ArrowBack));
-    RedoButton = GlyphButton(Panel3, u"RedoButton"_s, 403, u"Redo"_s,
+    RedoButton = GlyphButton(Panel3, u"RedoButton"_s, 403 + shift, tr("Redo"),
                              look->standardIcon(QStyle::SP_ArrowForward));
 
-    Savebutton = TextButton(Panel3, u"Savebutton"_s, 488, 51, u"&Save"_s,
-                            u"Save changes to the calendar"_s, QColor(0, 128, 0));
-    CancelButton = TextButton(Panel3, u"CancelButton"_s, 541, 51, u"&Cancel"_s,
-                              u"Cancel all changes"_s, QColor(255, 0, 0));
+    Savebutton = TextButton(Panel3, u"Savebutton"_s, 488 + shift, 51, tr("&Save"),
+                            tr("Save changes to the calendar"), QColor(0, 128, 0));
+    CancelButton = TextButton(Panel3, u"CancelButton"_s, 541 + shift, 51, tr("&Cancel"),
+                              tr("Cancel all changes"), QColor(255, 0, 0));
 
     MASTERWPRICHTEXT = new TWPRichText(Panel3);
     MASTERWPRICHTEXT->setObjectName(u"MASTERWPRICHTEXT"_s);

@@ -56,7 +56,7 @@ void TCalendarMain::mnuPrintCalendarClick()
         // Without printers the report has told the user; a printer that could
         // not be started must be told too, or the job would seem to vanish.
         if (!report.RunPrintJob() && report.Device().HasPrinter())
-            ShowInformation(u"Unable to start the print job on "_s + report.Device().Name());
+            ShowInformation(tr("Unable to start the print job on %1").arg(report.Device().Name()));
         else if (m_printCancelled)
             EndCancelledPrint(report.Device().IsPdf() ? report.Device().Name() : QString());
     }

@@ -22,10 +22,11 @@ namespace {
 QString OfferText(const TRecoveryCopy &copy, const QDateTime &written)
 {
     const QString name = copy.DocumentFileName.isEmpty()
-                             ? u"a calendar that was never saved"_s
+                             ? TCalendarMain::tr("a calendar that was never saved")
                              : QDir::toNativeSeparators(copy.DocumentFileName);
-    return u"Datewright did not close properly. Unsaved changes to "_s + name + u" from "_s +
-           QLocale().toString(written, QLocale::ShortFormat) + u" were kept.\r\rRecover them?"_s;
+    return TCalendarMain::tr("Datewright did not close properly. Unsaved changes to %1 from %2 "
+                             "were kept.\r\rRecover them?")
+        .arg(name, QLocale().toString(written, QLocale::ShortFormat));
 }
 
 } // namespace
@@ -98,7 +99,7 @@ void TCalendarMain::OfferRecovery()
             QFile::remove(orphan.FileName);
             continue;
         }
-        const bool recover = AskYesNo(OfferText(*copy, orphan.Written), u"Recover"_s);
+        const bool recover = AskYesNo(OfferText(*copy, orphan.Written), tr("Recover"));
         if (recover)
             Recover(*copy);
         QFile::remove(orphan.FileName);
@@ -112,9 +113,9 @@ void TCalendarMain::SetAsideDamagedCopy(const QString &fileName, const QString &
     const QString aside = fileName + u".damaged"_s;
     QFile::remove(aside);
     QFile::rename(fileName, aside);
-    ShowInformation(u"The recovery file "_s + QDir::toNativeSeparators(fileName) +
-                    u" is damaged ("_s + why + u") and was set aside as "_s +
-                    QDir::toNativeSeparators(aside) + u"."_s);
+    ShowInformation(tr("The recovery file %1 is damaged (%2) and was set aside as %3.")
+                        .arg(QDir::toNativeSeparators(fileName), why,
+                             QDir::toNativeSeparators(aside)));
 }
 
 void TCalendarMain::Recover(const TRecoveryCopy &copy)
@@ -139,7 +140,7 @@ void TCalendarMain::Recover(const TRecoveryCopy &copy)
     DocumentFileName = copy.DocumentFileName;
     CalendarPanel->SetVisible(true);
     // A step back to the document on disk, when there is one.
-    NameChange(u"Recovery"_s);
+    NameChange(tr("Recovery"));
     RecordChange();
     ShowModified(true);
     SetButtons();

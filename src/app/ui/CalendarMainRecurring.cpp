@@ -46,7 +46,7 @@ private:
 
 void TellUnreadable(const QString &error)
 {
-    ShowInformation(QStringLiteral("The recurring dates could not be read.\r\n") + error);
+    ShowInformation(TCalendarMain::tr("The recurring dates could not be read.\r\n") + error);
 }
 
 } // namespace
@@ -54,8 +54,8 @@ void TellUnreadable(const QString &error)
 void TCalendarMain::ConvertLegacyRecurringDates()
 {
     if (const std::optional<QString> error = ConvertLegacyRecurringFile())
-        ShowInformation(QStringLiteral("The old recurring dates file DWRECUR.DAT could not be "
-                                       "converted; it is kept.\r\n") +
+        ShowInformation(tr("The old recurring dates file DWRECUR.DAT could not be "
+                           "converted; it is kept.\r\n") +
                         *error);
 }
 
@@ -87,9 +87,9 @@ void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
 
 void TCalendarMain::mnuFillCalendarFromICalendarClick()
 {
-    QFileDialog dialog(this, QStringLiteral("Fill Calendar from iCalendar File"),
+    QFileDialog dialog(this, tr("Fill Calendar from iCalendar File"),
                        FileDialogFolder(),
-                       QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+                       tr("iCalendar files (*.ics);;All files (*)"));
     dialog.setObjectName(QStringLiteral("FillFromICalendarDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -98,12 +98,12 @@ void TCalendarMain::mnuFillCalendarFromICalendarClick()
         return;
     const TICalendarRead read = ReadICalendarFile(fileName);
     if (!read.Calendar)
-        return ShowInformation(QStringLiteral("The calendar could not be read.\r\n") + read.Error);
+        return ShowInformation(tr("The calendar could not be read.\r\n") + read.Error);
     const QList<TDayLine> lines = EventDayLines(*read.Calendar, CalendarPanel->MainCalMonth(),
                                                 CalendarPanel->MainCalYear(), {});
     if (lines.isEmpty())
         return ShowInformation(
-            QStringLiteral("No events of the calendar fall in the current month"));
+            tr("No events of the calendar fall in the current month"));
     PuttextOnDays(lines);
     SetButtons();
 }
@@ -117,7 +117,7 @@ void TCalendarMain::FillFromRecurringDates()
     const int year = CalendarPanel->MainCalYear();
     const QStringList lines = PreselectForMonth(read.Lines, month, year);
     if (lines.isEmpty())
-        return ShowInformation(QStringLiteral("No predefined dates match the current month"));
+        return ShowInformation(tr("No predefined dates match the current month"));
     TSelectRecurringDates SelectRecurringDates(lines, this);
     CenterForm(SelectRecurringDates);
     if (ExecModal(SelectRecurringDates) == QDialog::Accepted)
@@ -134,7 +134,7 @@ void TCalendarMain::PuttextOnDays(const QList<TDayLine> &lines)
         return;
     // Set directly: the command runs SetButtons once at its end.
     Modified = true;
-    NameChange(QStringLiteral("Fill from Recurring Dates"));
+    NameChange(tr("Fill from Recurring Dates"));
     ScheduleRecord();
     if (lastClicked > 0)
         CalendarPanel->RaiseCellEvent(lastClicked);

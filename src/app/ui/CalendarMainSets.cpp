@@ -55,7 +55,7 @@ std::unique_ptr<TCalendarSet> TCalendarMain::MakeCalendarSet(const TSetChoice &c
         options.Ages = choice.ShowAges;
         fill = ReadFillSource(source, ProgramFolder(), options);
         if (!fill.Error.isEmpty()) {
-            ShowInformation(u"The days could not be filled.\r\n"_s + fill.Error);
+            ShowInformation(tr("The days could not be filled.\r\n") + fill.Error);
             return nullptr;
         }
     }
@@ -67,7 +67,7 @@ std::unique_ptr<TCalendarSet> TCalendarMain::MakeCalendarSet(const TSetChoice &c
 std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, const QString &fileName,
                                                    bool &cancelled)
 {
-    TSetProgress progress(this, u"Saving As PDF"_s, set.Count());
+    TSetProgress progress(this, tr("Saving As PDF"), set.Count());
     const std::unique_ptr<TCalendarPage> page = set.Page(0);
     int index = 0;
     const auto nextPage = [&set, &index](TCalendarPage &sheet) { set.MovePage(sheet, ++index); };
@@ -81,7 +81,7 @@ std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, cons
 
 void TCalendarMain::PrintSetPages(TReportPrinter &Report, const TCalendarSet &set)
 {
-    TSetProgress progress(this, u"Printing"_s, set.Count() * CopiesToPrint);
+    TSetProgress progress(this, tr("Printing"), set.Count() * CopiesToPrint);
     const std::unique_ptr<TCalendarPage> page = set.Page(0);
     // Printed at full size, as the page itself is.
     page->SetScale(1.0f);
@@ -119,5 +119,5 @@ void TCalendarMain::EndCancelledPrint(const QString &output)
     }
     // The print system takes what was drawn when the job ends and cannot
     // withdraw it; the user must know pages may still come out.
-    ShowInformation(u"Printing was cancelled. The pages drawn before may still be printed."_s);
+    ShowInformation(tr("Printing was cancelled. The pages drawn before may still be printed."));
 }

@@ -96,8 +96,10 @@ void TCalendarMain::AfterUndoStep()
 void TCalendarMain::UpdateUndoCommands()
 {
     const bool page = CalendarPanel->Visible();
-    const QString undo = m_history.CanUndo() ? u"Undo "_s + m_history.UndoText() : u"Undo"_s;
-    const QString redo = m_history.CanRedo() ? u"Redo "_s + m_history.RedoText() : u"Redo"_s;
+    const QString undo =
+        m_history.CanUndo() ? tr("Undo %1").arg(m_history.UndoText()) : tr("Undo");
+    const QString redo =
+        m_history.CanRedo() ? tr("Redo %1").arg(m_history.RedoText()) : tr("Redo");
     mnuUndo->setEnabled(page && m_history.CanUndo());
     mnuRedo->setEnabled(page && m_history.CanRedo());
     mnuUndo->setText(undo);

@@ -32,27 +32,32 @@ constexpr int titleBarButtons = 6;
 // The property of a menu item holding its caption as the user sees it.
 const char *const captionProperty = "libraryCaption";
 
-const QString iconFileFilter =
-    u"All Files (*.ICL *.DLL *.EXE *.ICO *.NIL *.icl *.dll *.exe *.ico *.nil);;"
-    u"ICL Files (*.ICL *.icl);;DLL Files (*.DLL *.dll);;"
-    u"EXE Files (*.EXE *.exe);;ICO Files (*.ICO *.ico);;"
-    u"NIL Files (*.NIL *.nil);;"
-    u"ICL and ICO Files (*.ICL *.ICO *.icl *.ico)"_s;
+QString IconFileFilter()
+{
+    return TFloatingPalette::tr(
+        "All Files (*.ICL *.DLL *.EXE *.ICO *.NIL *.icl *.dll *.exe *.ico *.nil);;"
+        "ICL Files (*.ICL *.icl);;DLL Files (*.DLL *.dll);;"
+        "EXE Files (*.EXE *.exe);;ICO Files (*.ICO *.ico);;"
+        "NIL Files (*.NIL *.nil);;"
+        "ICL and ICO Files (*.ICL *.ICO *.icl *.ico)");
+}
 
 QString NoBonusSetsText()
 {
-    return u"No Bonus Sets Found!\r\n\r\nThe bonus icon sets were not found in the "
-           u"\"BonusIcons\" folder beside the program. They are obtained separately."_s;
+    return TFloatingPalette::tr(
+        "No Bonus Sets Found!\r\n\r\nThe bonus icon sets were not found in the "
+        "\"BonusIcons\" folder beside the program. They are obtained separately.");
 }
 
 QString AskIconCollection(QWidget *parent)
 {
-    QFileDialog dialog(parent, QString(), ProgramFolder(), iconFileFilter);
+    const QString filter = IconFileFilter();
+    QFileDialog dialog(parent, QString(), ProgramFolder(), filter);
     dialog.setObjectName(u"OpenIconCollectionDialog"_s);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(u"ICL"_s);
-    dialog.selectNameFilter(iconFileFilter.split(u";;"_s).last());
+    dialog.selectNameFilter(filter.split(u";;"_s).last());
     return AskFileName(dialog);
 }
 
@@ -82,7 +87,7 @@ TFloatingPalette::TFloatingPalette(QWidget *parent)
       IconList(new TIconListBox(this))
 {
     setObjectName(u"FloatingPalette"_s);
-    setWindowTitle(u"Icons"_s);
+    setWindowTitle(tr("Icons"));
     CreateMenus();
     IconList->setObjectName(u"IconList"_s);
     IconList->SetXIcons(3);
@@ -112,11 +117,11 @@ TFloatingPalette::~TFloatingPalette()
 void TFloatingPalette::CreateMenus()
 {
     MainMenu = new QMenuBar(this);
-    FileMenu = MainMenu->addMenu(u"File"_s);
+    FileMenu = MainMenu->addMenu(tr("File"));
     QList<QAction **> items = {&mnuActivities, &mnuEvents, &mnuHolidays, &mnuMisc1, &mnuMisc2};
     for (qsizetype i = 0; i < items.size(); ++i) {
         const TIconLibraryItem &library = IconLibraryItems()[i];
-        QAction *action = FileMenu->addAction(library.Caption);
+        QAction *action = FileMenu->addAction(tr(library.Caption.toUtf8().constData()));
         action->setCheckable(true);
         action->setProperty(captionProperty, library.Caption);
         connect(action, &QAction::triggered, this,
@@ -124,14 +129,14 @@ void TFloatingPalette::CreateMenus()
         *items[i] = action;
     }
     FillBonusSets();
-    mnuOther = FileMenu->addAction(u"Other..."_s);
+    mnuOther = FileMenu->addAction(tr("Other..."));
     mnuOther->setCheckable(true);
     connect(mnuOther, &QAction::triggered, this, &TFloatingPalette::OtherClick);
 }
 
 void TFloatingPalette::FillBonusSets()
 {
-    const QString title = u"Bonus Icon Sets"_s;
+    const QString title = tr("Bonus Icon Sets");
     BonusIconSets = new QMenu(title, this);
     const QStringList captions = BonusSetCaptions(ProgramFolder());
     if (captions.isEmpty()) {
@@ -214,7 +219,7 @@ void TFloatingPalette::OtherClick()
     }
     IconList->SetFileName(chosen);
     while (IconList->count() == 0) {
-        ShowInformation(u"No icons found in "_s + chosen);
+        ShowInformation(tr("No icons found in %1").arg(chosen));
         chosen = AskIconCollection(this);
         if (chosen.isEmpty())
             break;

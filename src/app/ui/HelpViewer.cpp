@@ -77,7 +77,7 @@ THelpViewer::THelpViewer(QWidget *parent)
 {
     m_browser->setDocument(m_page);
     setObjectName(u"HelpViewer"_s);
-    setWindowTitle(u"Datewright Help"_s);
+    setWindowTitle(tr("Datewright Help"));
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(true);
     auto *layout = new QVBoxLayout(this);
@@ -95,8 +95,8 @@ bool THelpViewer::Open(const QString &fileName)
         return true;
     THelpFile help;
     if (const auto failure = ReadHelpFile(fileName, help)) {
-        ShowInformation(u"Unable to open the help file "_s + QDir::toNativeSeparators(fileName) +
-                        u": "_s + *failure);
+        ShowInformation(tr("Unable to open the help file %1: %2")
+                            .arg(QDir::toNativeSeparators(fileName), *failure));
         return false;
     }
     m_help = std::move(help);

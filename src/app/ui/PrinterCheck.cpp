@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 
+#include <QCoreApplication>
 #include <QPrinterInfo>
 
 using namespace Qt::StringLiterals;
@@ -15,13 +16,14 @@ TPrinterQuery SystemPrinterQuery()
 bool CheckDefaultPrinter(const TPrinterQuery &printers)
 {
     if (!printers.HasPrinters || !printers.HasPrinters()) {
-        ShowInformation(u"There are no installed printers.\r\n"
-                        "Unable to perform printer related operations"_s);
+        ShowInformation(QCoreApplication::translate("PrinterCheck", "There are no installed printers.\r\n"
+                                                    "Unable to perform printer related operations"));
         return false;
     }
     if (!printers.DefaultPrinterName || printers.DefaultPrinterName().isEmpty()) {
-        ShowInformation(u"There is no default printer selected.\r\n"
-                        "Unable to perform printer related operations"_s);
+        ShowInformation(QCoreApplication::translate("PrinterCheck",
+                                                    "There is no default printer selected.\r\n"
+                                                    "Unable to perform printer related operations"));
         return false;
     }
     return true;

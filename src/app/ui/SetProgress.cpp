@@ -10,7 +10,7 @@ constexpr int ShowAfter = 500;
 } // namespace
 
 TSetProgress::TSetProgress(QWidget *parent, const QString &text, int pages)
-    : m_dialog(text, QStringLiteral("Cancel"), 0, pages, parent)
+    : m_dialog(text, QCoreApplication::translate("TSetProgress", "Cancel"), 0, pages, parent)
 {
     m_dialog.setObjectName(QStringLiteral("SetProgress"));
     m_dialog.setWindowTitle(text);
@@ -24,7 +24,9 @@ TSetProgress::TSetProgress(QWidget *parent, const QString &text, int pages)
 bool TSetProgress::Proceed(int done)
 {
     m_dialog.setValue(done);
-    m_dialog.setLabelText(QStringLiteral("%1 of %2 pages done").arg(done).arg(m_dialog.maximum()));
+    m_dialog.setLabelText(QCoreApplication::translate("TSetProgress", "%1 of %n pages done", nullptr,
+                                                      m_dialog.maximum())
+                              .arg(done));
     QCoreApplication::processEvents();
     return !m_dialog.wasCanceled();
 }

@@ -1,10 +1,12 @@
 #include "Startup.h"
 
 #include "CalendarMain.h"
+#include "LanguageSetting.h"
 #include "MessageBoxes.h"
 #include "PreviousInstance.h"
 #include "ProgramStyle.h"
 #include "StartupWarmUp.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -56,6 +58,9 @@ int RunDatewright(QApplication &app)
         return 0;
     }
     QApplication::setApplicationName(QStringLiteral("Datewright"));
+    // The interface speaks the language chosen, else the system's, from the
+    // first window on.
+    const TInstalledTranslations translations(ResolveInterfaceLanguage(ReadLanguageSetting()));
     InstallProgramStyle();
     const TStartupWarmUp warmUp;
     // Unattended, messages keep to the error output and questions are

@@ -304,12 +304,11 @@ void TCalendarProperties::SaveStyleSheetClick()
         return;
     m_fileFolder.Note(fileName);
     if (!IsStyleSheetName(fileName)) {
-        ShowInformation(QStringLiteral("Must save as a Calendar Style Sheet (*.DWS)"));
+        ShowInformation(tr("Must save as a Calendar Style Sheet (*.DWS)"));
         return;
     }
     if (const std::optional<QString> error = m_example->SaveStyleSheet(fileName))
-        ShowInformation(QStringLiteral("Unable to save ") + fileName + QStringLiteral(".\r\n") +
-                        *error);
+        ShowInformation(tr("Unable to save %1.\r\n%2").arg(fileName, *error));
 }
 
 void TCalendarProperties::LoadStyleSheetClick()
@@ -319,14 +318,14 @@ void TCalendarProperties::LoadStyleSheetClick()
         return;
     m_fileFolder.Note(fileName);
     if (!IsStyleSheetName(fileName)) {
-        ShowInformation(QStringLiteral("Must be a Calendar Style Sheet (*.DWS)"));
+        ShowInformation(tr("Must be a Calendar Style Sheet (*.DWS)"));
         return;
     }
     m_suppress = true;
     if (m_example->LoadStyleSheet(fileName))
-        ShowInformation(QStringLiteral("Unable to open ") + fileName +
-                        QStringLiteral(". Possibly \r\ncorrupted, possibly not a Calendar "
-                                       "Style file"));
+        ShowInformation(
+            tr("Unable to open %1. Possibly \r\ncorrupted, possibly not a Calendar Style file")
+                .arg(fileName));
     DetermineSettings();
     SelectBorderEntry();
     m_suppress = false;
@@ -335,18 +334,18 @@ void TCalendarProperties::LoadStyleSheetClick()
 
 void TCalendarProperties::OkClick()
 {
-    const QString caption = QStringLiteral("WARNING");
+    const QString caption = tr("WARNING");
     if (m_hasCellContent && m_example->LayoutKind() != m_layoutKind &&
-        !AskYesNo(QStringLiteral("Warning: changing to this type of layout\rwill erase all "
-                                 "text and icons from the current\rcalendar. Proceed?"),
+        !AskYesNo(tr("Warning: changing to this type of layout\rwill erase all "
+                     "text and icons from the current\rcalendar. Proceed?"),
                   caption))
         return;
     if (m_hasObjects && FrameMovesObjects(m_frameAtActivation, PreviewFrame()) &&
-        !AskYesNo(QStringLiteral("Warning: The Calendar has one or more items\rplaced on it "
-                                 "using the Label, Clip Art, RichText,\rSuperText or Floating "
-                                 "Calendar tools.\r\rChanging Paper Size, Orientation, Layout, "
-                                 "Margins or Border\rmeans you will have to reposition these "
-                                 "items.\r\rProceed?"),
+        !AskYesNo(tr("Warning: The Calendar has one or more items\rplaced on it "
+                     "using the Label, Clip Art, RichText,\rSuperText or Floating "
+                     "Calendar tools.\r\rChanging Paper Size, Orientation, Layout, "
+                     "Margins or Border\rmeans you will have to reposition these "
+                     "items.\r\rProceed?"),
                   caption))
         return;
     accept();

@@ -13,6 +13,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -65,32 +66,32 @@ QGroupBox *Group(const QString &title, const QRect &bounds, QWidget *parent)
 
 QStringList LayoutListItems()
 {
-    return {QStringLiteral("1 Month Calendar "),
-            QStringLiteral("1 Month Calendar, 2 Mini Calendars"),
-            QStringLiteral("1 Month Calendar, 6 Mini Calendars Before & After "),
-            QStringLiteral("1 Month Calendar, 12 Mini Calendars After "),
-            QStringLiteral("6 Month Calendar (Mini Calendars)"),
-            QStringLiteral("12 Month Calendar (Mini Calendars)"),
-            QStringLiteral("24 Month Calendar (Mini Calendars)"),
-            QStringLiteral("48 Month Calendar (Mini Calendars)"),
-            QStringLiteral("60 Month Calendar (Mini Calendars)"),
-            QStringLiteral("One Week Planner"),
-            QStringLiteral("Two Week Planner"),
-            QStringLiteral("Day Planner (10 hours) "),
-            QStringLiteral("Day Planner (15 hours) ")};
+    return {QCoreApplication::translate("TCalendarProperties", "1 Month Calendar "),
+            QCoreApplication::translate("TCalendarProperties", "1 Month Calendar, 2 Mini Calendars"),
+            QCoreApplication::translate("TCalendarProperties", "1 Month Calendar, 6 Mini Calendars Before & After "),
+            QCoreApplication::translate("TCalendarProperties", "1 Month Calendar, 12 Mini Calendars After "),
+            QCoreApplication::translate("TCalendarProperties", "6 Month Calendar (Mini Calendars)"),
+            QCoreApplication::translate("TCalendarProperties", "12 Month Calendar (Mini Calendars)"),
+            QCoreApplication::translate("TCalendarProperties", "24 Month Calendar (Mini Calendars)"),
+            QCoreApplication::translate("TCalendarProperties", "48 Month Calendar (Mini Calendars)"),
+            QCoreApplication::translate("TCalendarProperties", "60 Month Calendar (Mini Calendars)"),
+            QCoreApplication::translate("TCalendarProperties", "One Week Planner"),
+            QCoreApplication::translate("TCalendarProperties", "Two Week Planner"),
+            QCoreApplication::translate("TCalendarProperties", "Day Planner (10 hours) "),
+            QCoreApplication::translate("TCalendarProperties", "Day Planner (15 hours) ")};
 }
 
 QStringList HeaderStyleItems()
 {
-    return {QStringLiteral("First Character"), QStringLiteral("First Three Characters"),
-            QStringLiteral("Whole Word")};
+    return {QCoreApplication::translate("TCalendarProperties", "First Character"), QCoreApplication::translate("TCalendarProperties", "First Three Characters"),
+            QCoreApplication::translate("TCalendarProperties", "Whole Word")};
 }
 
 } // namespace
 
 void TCalendarProperties::CreateFrame()
 {
-    setWindowTitle(QStringLiteral("Calendar Properties"));
+    setWindowTitle(tr("Calendar Properties"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(QFont(QStringLiteral("Arial"), 8));
     setFixedSize(DialogWidth, DialogHeight);
@@ -101,17 +102,19 @@ void TCalendarProperties::CreateFrame()
     m_notebook->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
     m_tabSet = Named(new QTabBar(this), QStringLiteral("TabSet1"),
-                     QStringLiteral("Click a tab to work with a different aspect of "
-                                    "\rthis calendar's properties"));
+                     tr("Click a tab to work with a different aspect of "
+                        "\rthis calendar's properties"));
     // One row under the page and the preview, where every tab shows.
     m_tabSet->setGeometry(4, TabRowTop, DialogWidth - 8, 26);
     m_tabSet->setShape(QTabBar::RoundedSouth);
     m_tabSet->setUsesScrollButtons(true);
     m_tabSet->setExpanding(false);
     m_tabSet->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 6px; }"));
-    for (const char *tab : {"Layout", "Date", "Fonts, Colors", "Mini Fonts, Colors", "Headers",
-                            "Lines", "Planners", "Language", "Margins"})
-        m_tabSet->addTab(QString::fromLatin1(tab));
+    for (const char *tab :
+         {QT_TR_NOOP("Layout"), QT_TR_NOOP("Date"), QT_TR_NOOP("Fonts, Colors"),
+          QT_TR_NOOP("Mini Fonts, Colors"), QT_TR_NOOP("Headers"), QT_TR_NOOP("Lines"),
+          QT_TR_NOOP("Planners"), QT_TR_NOOP("Language"), QT_TR_NOOP("Margins")})
+        m_tabSet->addTab(tr(tab));
     connect(m_tabSet, &QTabBar::currentChanged, m_notebook, &QStackedWidget::setCurrentIndex);
 
     CreateLayoutPage();
@@ -144,27 +147,27 @@ QWidget *TCalendarProperties::AddPage(const QString &title, QLabel **titleLabel)
 
 void TCalendarProperties::CreateLayoutPage()
 {
-    QWidget *page = AddPage(QStringLiteral("Select Layout"));
+    QWidget *page = AddPage(tr("Select Layout"));
     m_layoutList = Named(new QListWidget(page), QStringLiteral("LayoutList"),
-                         QStringLiteral("Select a layout for the calendar from this list"));
+                         tr("Select a layout for the calendar from this list"));
     m_layoutList->setGeometry(8, 32, PageWidth - 16, 170);
     m_layoutList->addItems(LayoutListItems());
     connect(m_layoutList, &QListWidget::currentRowChanged, this,
             &TCalendarProperties::LayoutChanged);
 
     m_orientation =
-        Named(new TRadioGroupBox(QStringLiteral("Orientation"),
-                                 {QStringLiteral("Portrait"), QStringLiteral("Landscape")}, page),
+        Named(new TRadioGroupBox(tr("Orientation"),
+                                 {tr("Portrait"), tr("Landscape")}, page),
               QStringLiteral("rOrientation"),
-              QStringLiteral("Select the orientation of the printed calendar"));
+              tr("Select the orientation of the printed calendar"));
     m_orientation->setGeometry(8, 210, 140, 60);
     connect(m_orientation, &TRadioGroupBox::ItemIndexChanged, this,
             &TCalendarProperties::LayoutChanged);
 
-    m_paperSize = Named(new TRadioGroupBox(QStringLiteral("Paper"),
-                                           {QStringLiteral("Letter"), QStringLiteral("A4")}, page),
+    m_paperSize = Named(new TRadioGroupBox(tr("Paper"),
+                                           {tr("Letter"), tr("A4")}, page),
                         QStringLiteral("PaperSize"),
-                        QStringLiteral("Select the size of paper the calendar is printed on"));
+                        tr("Select the size of paper the calendar is printed on"));
     m_paperSize->setGeometry(160, 210, 140, 60);
     connect(m_paperSize, &TRadioGroupBox::ItemIndexChanged, this,
             &TCalendarProperties::LayoutChanged);
@@ -176,7 +179,7 @@ void TCalendarProperties::CreateDatePage()
     m_selectMonthYearLabel->setObjectName(QStringLiteral("SelectMonthYearLabel"));
 
     m_calendar = Named(new QCalendarWidget(page), QStringLiteral("Calendar"),
-                       QStringLiteral("Click on a date to select it"));
+                       tr("Click on a date to select it"));
     m_calendar->setGeometry(8, 30, PageWidth - 16, 130);
     m_calendar->setFirstDayOfWeek(Qt::Sunday);
     m_calendar->setNavigationBarVisible(false);
@@ -190,17 +193,17 @@ void TCalendarProperties::CreateDatePage()
         int months, years;
     };
     static constexpr Step steps[] = {
-        {"Button8", "<<", "Go back one year", 0, -1},
-        {"Button9", "<", "Go back one month", -1, 0},
-        {"Button10", "Now", "Go to today's date", 0, 0},
-        {"Button11", ">", "Go forward one month", 1, 0},
-        {"Button12", ">>", "Go forward one year", 0, 1},
+        {"Button8", "<<", QT_TR_NOOP("Go back one year"), 0, -1},
+        {"Button9", "<", QT_TR_NOOP("Go back one month"), -1, 0},
+        {"Button10", QT_TR_NOOP("Now"), QT_TR_NOOP("Go to today's date"), 0, 0},
+        {"Button11", ">", QT_TR_NOOP("Go forward one month"), 1, 0},
+        {"Button12", ">>", QT_TR_NOOP("Go forward one year"), 0, 1},
     };
     for (int i = 0; i < 5; ++i) {
         const Step &step = steps[i];
         QPushButton *button =
-            Named(Button(QString::fromLatin1(step.caption), QRect(8 + i * 58, 164, 54, 22), page),
-                  QString::fromLatin1(step.name), QString::fromLatin1(step.hint));
+            Named(Button(tr(step.caption), QRect(8 + i * 58, 164, 54, 22), page),
+                  QString::fromLatin1(step.name), tr(step.hint));
         connect(button, &QPushButton::clicked, this, [this, step] {
             const QDate now = m_calendar->selectedDate();
             MoveCalendar(step.months == 0 && step.years == 0
@@ -213,27 +216,27 @@ void TCalendarProperties::CreateDatePage()
     m_dateLabel->setAlignment(Qt::AlignCenter);
 
     m_weekStartsOn =
-        Named(new TRadioGroupBox(QStringLiteral("Week Starts On"),
-                                 {QStringLiteral("Sunday"), QStringLiteral("Monday")}, page),
+        Named(new TRadioGroupBox(tr("Week Starts On"),
+                                 {tr("Sunday"), tr("Monday")}, page),
               QStringLiteral("WeekStartsOn"),
-              QStringLiteral("Select the day that the calendar week starts on"));
+              tr("Select the day that the calendar week starts on"));
     m_weekStartsOn->setGeometry(8, 210, 130, 60);
     connect(m_weekStartsOn, &TRadioGroupBox::ItemIndexChanged, this, [this](int index) {
         if (!m_suppress)
             m_example->SetStartOfWeek(index + 1);
     });
 
-    m_titleShowYear = Named(new QCheckBox(QStringLiteral("Show Year in Title"), page),
+    m_titleShowYear = Named(new QCheckBox(tr("Show Year in Title"), page),
                             QStringLiteral("TitleShowYearCheck"),
-                            QStringLiteral("Check to show the year in the calendar's title"));
+                            tr("Check to show the year in the calendar's title"));
     m_titleShowYear->setGeometry(146, 220, 156, 18);
     connect(m_titleShowYear, &QCheckBox::toggled, this, [this](bool checked) {
         if (!m_suppress)
             m_example->SetTitleShowYear(checked);
     });
-    m_miniShowYear = Named(new QCheckBox(QStringLiteral("Show Year in Mini Title"), page),
+    m_miniShowYear = Named(new QCheckBox(tr("Show Year in Mini Title"), page),
                            QStringLiteral("MiniShowYearCheck"),
-                           QStringLiteral("Check to show the year in the mini calendars' titles"));
+                           tr("Check to show the year in the mini calendars' titles"));
     m_miniShowYear->setGeometry(146, 244, 156, 18);
     connect(m_miniShowYear, &QCheckBox::toggled, this, [this](bool checked) {
         if (!m_suppress)
@@ -247,8 +250,8 @@ QPushButton *TCalendarProperties::FontButton(const QString &name, QWidget *group
                                              const TFontDesc &(TCalendarPage::*get)() const,
                                              void (TCalendarPage::*set)(const TFontDesc &))
 {
-    QPushButton *button = Named(Button(QStringLiteral("Font"), QRect(10, 18, 80, 24), group), name,
-                                QStringLiteral("Click to choose the font"));
+    QPushButton *button = Named(Button(tr("Font"), QRect(10, 18, 80, 24), group), name,
+                                tr("Click to choose the font"));
     connect(button, &QPushButton::clicked, this, [this, get, set] {
         const TFontDesc &current = (ExamplePage().*get)();
         const std::optional<TFontDesc> chosen =
@@ -264,8 +267,8 @@ TColorButton *TCalendarProperties::ColorButton(const QString &name, QWidget *gro
                                                TColor (TCalendarPage::*get)() const,
                                                void (TCalendarPage::*set)(TColor))
 {
-    auto *button = Named(new TColorButton(QStringLiteral("Color"), group), name,
-                         QStringLiteral("Click to choose the background color"));
+    auto *button = Named(new TColorButton(tr("Color"), group), name,
+                         tr("Click to choose the background color"));
     button->setGeometry(100, 18, 80, 24);
     connect(button, &TColorButton::clicked, this, [this, button] {
         const std::optional<TColor> chosen = m_prompts.ChooseColor
@@ -285,14 +288,14 @@ TColorButton *TCalendarProperties::ColorButton(const QString &name, QWidget *gro
 
 void TCalendarProperties::CreateFontsPage()
 {
-    QWidget *page = AddPage(QStringLiteral("Fonts & Colors"));
-    QGroupBox *title = Group(QStringLiteral("Title"), QRect(8, 34, PageWidth - 16, 52), page);
+    QWidget *page = AddPage(tr("Fonts & Colors"));
+    QGroupBox *title = Group(tr("Title"), QRect(8, 34, PageWidth - 16, 52), page);
     m_headerControls.push_back(FontButton(QStringLiteral("TitleFontbutton"), title,
                                           &TCalendarPage::TitleFont, &TCalendarPage::SetTitleFont));
     m_monthGridControls.push_back(ColorButton(QStringLiteral("TitleBGColor"), title,
                                               &TCalendarPage::TitleBGColor,
                                               &TCalendarPage::SetTitleBGColor));
-    QGroupBox *header = Group(QStringLiteral("Header"), QRect(8, 94, PageWidth - 16, 52), page);
+    QGroupBox *header = Group(tr("Header"), QRect(8, 94, PageWidth - 16, 52), page);
     m_headerControls.push_back(FontButton(QStringLiteral("HeaderFontButton"), header,
                                           &TCalendarPage::HeadersFont,
                                           &TCalendarPage::SetHeadersFont));
@@ -300,7 +303,7 @@ void TCalendarProperties::CreateFontsPage()
                                            &TCalendarPage::HeadersBGColor,
                                            &TCalendarPage::SetHeadersBGColor));
     QGroupBox *cells =
-        Group(QStringLiteral("Number Cells"), QRect(8, 154, PageWidth - 16, 52), page);
+        Group(tr("Number Cells"), QRect(8, 154, PageWidth - 16, 52), page);
     m_monthGridControls.push_back(FontButton(QStringLiteral("NumberFontButton"), cells,
                                              &TCalendarPage::CellFont,
                                              &TCalendarPage::SetCellFont));
@@ -308,13 +311,13 @@ void TCalendarProperties::CreateFontsPage()
 
 void TCalendarProperties::CreateMiniFontsPage()
 {
-    QWidget *page = AddPage(QStringLiteral("Mini Fonts & Colors"));
-    QGroupBox *title = Group(QStringLiteral("Mini Title"), QRect(8, 34, PageWidth - 16, 52), page);
+    QWidget *page = AddPage(tr("Mini Fonts & Colors"));
+    QGroupBox *title = Group(tr("Mini Title"), QRect(8, 34, PageWidth - 16, 52), page);
     m_miniControls.push_back(FontButton(QStringLiteral("Minititlefontbutton"), title,
                                         &TCalendarPage::MiniTitleFont,
                                         &TCalendarPage::SetMiniTitleFont));
     QGroupBox *header =
-        Group(QStringLiteral("Mini Header"), QRect(8, 92, PageWidth - 16, 52), page);
+        Group(tr("Mini Header"), QRect(8, 92, PageWidth - 16, 52), page);
     m_miniControls.push_back(FontButton(QStringLiteral("MiniHeaderFontButton"), header,
                                         &TCalendarPage::MiniHeadersFont,
                                         &TCalendarPage::SetMiniHeadersFont));
@@ -322,11 +325,11 @@ void TCalendarProperties::CreateMiniFontsPage()
                                          &TCalendarPage::MiniHeadersBGColor,
                                          &TCalendarPage::SetMiniHeadersBGColor));
     QGroupBox *cells =
-        Group(QStringLiteral("Mini Number Cells"), QRect(8, 150, PageWidth - 16, 52), page);
+        Group(tr("Mini Number Cells"), QRect(8, 150, PageWidth - 16, 52), page);
     m_miniControls.push_back(FontButton(QStringLiteral("MiniCellFontButton"), cells,
                                         &TCalendarPage::MiniCellFont,
                                         &TCalendarPage::SetMiniCellFont));
-    QGroupBox *background = Group(QStringLiteral("Mini Calendar Background Color"),
+    QGroupBox *background = Group(tr("Mini Calendar Background Color"),
                                   QRect(8, 208, PageWidth - 16, 52), page);
     TColorButton *color =
         ColorButton(QStringLiteral("MiniCalBGColorButton"), background,
@@ -352,82 +355,82 @@ QComboBox *TCalendarProperties::StyleList(const QString &name, const QStringList
 
 void TCalendarProperties::CreateHeadersPage()
 {
-    QWidget *page = AddPage(QStringLiteral("Header Styles"));
-    Caption(QStringLiteral("Header Style"), QRect(8, 40, 200, 16), page);
+    QWidget *page = AddPage(tr("Header Styles"));
+    Caption(tr("Header Style"), QRect(8, 40, 200, 16), page);
     m_headersStyle = StyleList(QStringLiteral("CalHeaderStyleCombo"), HeaderStyleItems(),
                                [this](int i) { m_example->SetHeadersStyle(TCalHeadersStyle(i)); });
     m_headersStyle->setParent(page);
     m_headersStyle->setGeometry(8, 58, 200, 22);
-    m_headersStyle->setToolTip(QStringLiteral("Select how the day names are written"));
+    m_headersStyle->setToolTip(tr("Select how the day names are written"));
     m_headerControls.push_back(m_headersStyle);
 
-    Caption(QStringLiteral("Mini Header Style"), QRect(8, 96, 200, 16), page);
+    Caption(tr("Mini Header Style"), QRect(8, 96, 200, 16), page);
     m_miniHeadersStyle =
         StyleList(QStringLiteral("MiniHeadersStyleCombo"), HeaderStyleItems(),
                   [this](int i) { m_example->SetMiniHeadersStyle(TCalHeadersStyle(i)); });
     m_miniHeadersStyle->setParent(page);
     m_miniHeadersStyle->setGeometry(8, 114, 200, 22);
     m_miniHeadersStyle->setToolTip(
-        QStringLiteral("Select how the mini calendars' day names are written"));
+        tr("Select how the mini calendars' day names are written"));
     m_miniControls.push_back(m_miniHeadersStyle);
 }
 
 void TCalendarProperties::CreateLinesPage()
 {
-    QWidget *page = AddPage(QStringLiteral("Line Styles"));
-    Caption(QStringLiteral("Calendar Line Style"), QRect(8, 40, 200, 16), page);
+    QWidget *page = AddPage(tr("Line Styles"));
+    Caption(tr("Calendar Line Style"), QRect(8, 40, 200, 16), page);
     m_lineLayout = StyleList(
         QStringLiteral("CalendarLineLayoutCombo"),
-        {QStringLiteral("Full"), QStringLiteral("Headers & Cells"), QStringLiteral("Cells Only")},
+        {tr("Full"), tr("Headers & Cells"), tr("Cells Only")},
         [this](int i) { m_example->SetCalendarLineLayout(TCalendarLineLayout(i)); });
     m_lineLayout->setParent(page);
     m_lineLayout->setGeometry(8, 58, 200, 22);
-    m_lineLayout->setToolTip(QStringLiteral("Select the lines drawn on the calendar"));
+    m_lineLayout->setToolTip(tr("Select the lines drawn on the calendar"));
     m_monthGridControls.push_back(m_lineLayout);
 
-    Caption(QStringLiteral("Mini-Calendar Line Style"), QRect(8, 96, 200, 16), page);
+    Caption(tr("Mini-Calendar Line Style"), QRect(8, 96, 200, 16), page);
     m_miniLineLayout = StyleList(
         QStringLiteral("MiniCalendarLineLayoutCombo"),
-        {QStringLiteral("Full"), QStringLiteral("Boxed"), QStringLiteral("Minimal")},
+        {tr("Full"), tr("Boxed"), tr("Minimal")},
         [this](int i) { m_example->SetMiniCalendarLineLayout(TMiniCalendarLineLayout(i)); });
     m_miniLineLayout->setParent(page);
     m_miniLineLayout->setGeometry(8, 114, 200, 22);
-    m_miniLineLayout->setToolTip(QStringLiteral("Select the lines drawn on the mini calendars"));
+    m_miniLineLayout->setToolTip(tr("Select the lines drawn on the mini calendars"));
     m_miniControls.push_back(m_miniLineLayout);
 }
 
 void TCalendarProperties::CreatePlannerPage()
 {
-    QWidget *page = AddPage(QStringLiteral("Day Planner"));
-    QGroupBox *group = Group(QStringLiteral("Starting Time (for day planners)"),
+    QWidget *page = AddPage(tr("Day Planner"));
+    QGroupBox *group = Group(tr("Starting Time (for day planners)"),
                              QRect(8, 34, PageWidth - 16, 60), page);
     m_startingTimeButton =
-        Named(Button(QStringLiteral("Set Time"), QRect(10, 22, 90, 26), group),
+        Named(Button(tr("Set Time"), QRect(10, 22, 90, 26), group),
               QStringLiteral("StartingtimeButton"),
-              QStringLiteral("Click to set the time of the first hour of the day planners"));
+              tr("Click to set the time of the first hour of the day planners"));
     connect(m_startingTimeButton, &QPushButton::clicked, this,
             &TCalendarProperties::StartingTimeClick);
     m_timeLabel = Caption(QString(), QRect(112, 26, 170, 18), group);
     m_timeLabel->setObjectName(QStringLiteral("TimeLabel"));
-    QLabel *note = Caption(QStringLiteral("*(Note: This setting only applies if you have "
-                                          "selected one of the two Day Planners from the "
-                                          "Layout tab)"),
+    QLabel *note = Caption(tr("*(Note: This setting only applies if you have "
+                              "selected one of the two Day Planners from the "
+                              "Layout tab)"),
                            QRect(8, 104, PageWidth - 16, 48), page);
     note->setWordWrap(true);
 }
 
 void TCalendarProperties::CreateLanguagePage()
 {
-    QWidget *page = AddPage(QStringLiteral("Month and Day Names"));
-    Caption(QStringLiteral("Month Names"), QRect(8, 32, 140, 16), page);
+    QWidget *page = AddPage(tr("Month and Day Names"));
+    Caption(tr("Month Names"), QRect(8, 32, 140, 16), page);
     m_monthNames = Named(new QPlainTextEdit(page), QStringLiteral("MonthNames"),
-                         QStringLiteral("Type in the month names, starting with January,\r"
-                                        "or click one of the buttons below"));
+                         tr("Type in the month names, starting with January,\r"
+                            "or click one of the buttons below"));
     m_monthNames->setGeometry(8, 48, 140, 196);
-    Caption(QStringLiteral("Day Names"), QRect(160, 32, 140, 16), page);
+    Caption(tr("Day Names"), QRect(160, 32, 140, 16), page);
     m_dayNames = Named(new QPlainTextEdit(page), QStringLiteral("DayNames"),
-                       QStringLiteral("Type in the day names, starting with Sunday,\r"
-                                      "or click one of the buttons below"));
+                       tr("Type in the day names, starting with Sunday,\r"
+                          "or click one of the buttons below"));
     m_dayNames->setGeometry(160, 48, 140, 120);
     for (QPlainTextEdit *memo : {m_monthNames, m_dayNames}) {
         memo->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -437,48 +440,52 @@ void TCalendarProperties::CreateLanguagePage()
     for (int i = 0; i < LanguageCount; ++i) {
         QPushButton *button = Named(
             Button(tables[i].Caption, QRect(8 + i * 59, 254, 56, 24), page), tables[i].ButtonName,
-            QStringLiteral("Click to use the month and day names of this language"));
+            tr("Click to use the month and day names of this language"));
         connect(button, &QPushButton::clicked, this, [this, i] { LanguageClick(i); });
     }
 }
 
 void TCalendarProperties::CreateMarginsPage()
 {
-    QWidget *page = AddPage(QStringLiteral("Margins"));
+    QWidget *page = AddPage(tr("Margins"));
     QGroupBox *group =
-        Group(QStringLiteral("Select Page Margins"), QRect(8, 34, PageWidth - 16, 150), page);
+        Group(tr("Select Page Margins"), QRect(8, 34, PageWidth - 16, 150), page);
     static constexpr const char *names[4] = {"LeftMarginInchcombo", "TopMarginInchcombo",
                                              "RightMarginInchcombo", "BottomMarginInchcombo"};
-    static constexpr const char *sides[4] = {"Left", "Top", "Right", "Bottom"};
+    static constexpr const char *captions[4] = {QT_TR_NOOP("Left Margin"), QT_TR_NOOP("Top Margin"),
+                                                QT_TR_NOOP("Right Margin"),
+                                                QT_TR_NOOP("Bottom Margin")};
+    static constexpr const char *hints[4] = {
+        QT_TR_NOOP("Select the left margin for the printed calendar"),
+        QT_TR_NOOP("Select the top margin for the printed calendar"),
+        QT_TR_NOOP("Select the right margin for the printed calendar"),
+        QT_TR_NOOP("Select the bottom margin for the printed calendar")};
     for (int i = 0; i < 4; ++i) {
-        const QString side = QString::fromLatin1(sides[i]);
-        Caption(side + QStringLiteral(" Margin"), QRect(12, 24 + i * 30, 90, 18), group);
-        auto *list = Named(new QComboBox(group), QString::fromLatin1(names[i]),
-                           QStringLiteral("Select the ") + side.toLower() +
-                               QStringLiteral(" margin for the printed calendar"));
+        Caption(tr(captions[i]), QRect(12, 24 + i * 30, 90, 18), group);
+        auto *list = Named(new QComboBox(group), QString::fromLatin1(names[i]), tr(hints[i]));
         list->setGeometry(110, 22 + i * 30, 110, 22);
         list->addItems(InchMarginItems());
         connect(list, &QComboBox::activated, this,
                 [this, i](int index) { MarginChosen(i, index); });
         m_marginLists[i] = list;
     }
-    m_useInches = Named(new QRadioButton(QStringLiteral("Use Inches"), page),
-                        QStringLiteral("useInches"), QStringLiteral("Show the margins in inches"));
+    m_useInches = Named(new QRadioButton(tr("Use Inches"), page),
+                        QStringLiteral("useInches"), tr("Show the margins in inches"));
     m_useInches->setGeometry(16, 196, 130, 18);
     m_useInches->setChecked(true);
     m_useMillimeters =
-        Named(new QRadioButton(QStringLiteral("Use Millimeters"), page),
-              QStringLiteral("UseMillimeters"), QStringLiteral("Show the margins in millimeters"));
+        Named(new QRadioButton(tr("Use Millimeters"), page),
+              QStringLiteral("UseMillimeters"), tr("Show the margins in millimeters"));
     m_useMillimeters->setGeometry(16, 218, 130, 18);
     connect(m_useInches, &QRadioButton::toggled, this, &TCalendarProperties::MarginUnitsClick);
 }
 
 void TCalendarProperties::CreateBordersPage()
 {
-    m_tabSet->addTab(QStringLiteral("Borders"));
-    QWidget *page = AddPage(QStringLiteral("Calendar Borders"));
+    m_tabSet->addTab(tr("Borders"));
+    QWidget *page = AddPage(tr("Calendar Borders"));
     m_borderFiles = Named(new QListWidget(page), QStringLiteral("BorderFiles"),
-                          QStringLiteral("Select a border to print around the calendar"));
+                          tr("Select a border to print around the calendar"));
     m_borderFiles->setGeometry(8, 32, PageWidth - 16, PageHeight - 44);
     FillBorderList();
     connect(m_borderFiles, &QListWidget::currentRowChanged, this,
@@ -508,7 +515,7 @@ void TCalendarProperties::CreatePreview()
     m_scrollBox->viewport()->setAutoFillBackground(true);
 
     m_example = Named(new TCalendarPanel32, QStringLiteral("ExampleCalendar"),
-                      QStringLiteral("This is an example calendar"));
+                      tr("This is an example calendar"));
     ApplyExamplePageValues(*m_example);
     // The stored values hide the page as the main window keeps its own until
     // a document is ready; the preview is always shown.
@@ -518,11 +525,11 @@ void TCalendarProperties::CreatePreview()
 
     QPushButton *zoomOut = Named(Button(QStringLiteral("-"), QRect(318, ZoomRowTop, 26, 24), this),
                                  QStringLiteral("ZoomOutbutton"),
-                                 QStringLiteral("Click to zoom out (make the calendar smaller)"));
+                                 tr("Click to zoom out (make the calendar smaller)"));
     connect(zoomOut, &QPushButton::clicked, this, [this] { ZoomClick(false); });
     QPushButton *zoomIn = Named(Button(QStringLiteral("+"), QRect(348, ZoomRowTop, 26, 24), this),
                                 QStringLiteral("ZoomInButton"),
-                                QStringLiteral("Click to zoom in (make the calendar larger)"));
+                                tr("Click to zoom in (make the calendar larger)"));
     connect(zoomIn, &QPushButton::clicked, this, [this] { ZoomClick(true); });
     m_zoomLabel = Caption(QStringLiteral("100%"), QRect(382, ZoomRowTop + 4, 60, 16), this);
     m_zoomLabel->setObjectName(QStringLiteral("ZoomLabel"));
@@ -537,24 +544,28 @@ void TCalendarProperties::CreateButtons()
         void (TCalendarProperties::*click)();
     };
     static constexpr Plan plans[] = {
-        {"okbutton", "&Ok", "Click to use these settings for the calendar", 70,
-         &TCalendarProperties::OkClick},
-        {"CancelButton", "&Cancel", "Click to close without changing the calendar", 70,
+        {"okbutton", QT_TR_NOOP("&Ok"), QT_TR_NOOP("Click to use these settings for the calendar"),
+         70, &TCalendarProperties::OkClick},
+        {"CancelButton", QT_TR_NOOP("&Cancel"),
+         QT_TR_NOOP("Click to close without changing the calendar"), 70,
          &TCalendarProperties::reject},
-        {"SaveAsStyleSheetButton", "&Save As Style Sheet",
-         "Click to save these settings as a style sheet", 124,
+        {"SaveAsStyleSheetButton", QT_TR_NOOP("&Save As Style Sheet"),
+         QT_TR_NOOP("Click to save these settings as a style sheet"), 124,
          &TCalendarProperties::SaveStyleSheetClick},
-        {"LoadStyleSheetButton", "&Load Style Sheet", "Click to load settings from a style sheet",
-         116, &TCalendarProperties::LoadStyleSheetClick},
-        {"Defaultbutton", "&Default Style", "Click to go back to the default style", 104,
+        {"LoadStyleSheetButton", QT_TR_NOOP("&Load Style Sheet"),
+         QT_TR_NOOP("Click to load settings from a style sheet"), 116,
+         &TCalendarProperties::LoadStyleSheetClick},
+        {"Defaultbutton", QT_TR_NOOP("&Default Style"),
+         QT_TR_NOOP("Click to go back to the default style"), 104,
          &TCalendarProperties::DefaultStyleClick},
-        {"Helpbutton", "&Help", "Click for help on this page", 70, &TCalendarProperties::HelpClick},
+        {"Helpbutton", QT_TR_NOOP("&Help"), QT_TR_NOOP("Click for help on this page"), 70,
+         &TCalendarProperties::HelpClick},
     };
     int left = 8;
     for (const Plan &plan : plans) {
-        QPushButton *button = Named(Button(QString::fromUtf8(plan.caption),
-                                           QRect(left, ButtonRowTop, plan.width, 26), this),
-                                    QString::fromLatin1(plan.name), QString::fromUtf8(plan.hint));
+        QPushButton *button =
+            Named(Button(tr(plan.caption), QRect(left, ButtonRowTop, plan.width, 26), this),
+                  QString::fromLatin1(plan.name), tr(plan.hint));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
                 [this, click = plan.click] { (this->*click)(); });

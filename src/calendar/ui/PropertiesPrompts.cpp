@@ -6,13 +6,14 @@
 #include "ModalDialog.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace {
 
 QString StyleSheetFilter()
 {
-    return QStringLiteral("Calendar Style Sheet (*.DWS *.dws)");
+    return QCoreApplication::translate("PropertiesPrompts", "Calendar Style Sheet (*.DWS *.dws)");
 }
 
 } // namespace
@@ -39,17 +40,17 @@ std::optional<TColor> AskColor(QWidget *parent, TColor current)
 
 QString AskSaveStyleSheetName(QWidget *parent, const QString &folder)
 {
-    QFileDialog dialog(parent, QStringLiteral("Save As Calendar Style Sheet"), folder,
+    QFileDialog dialog(parent, QCoreApplication::translate("PropertiesPrompts", "Save As Calendar Style Sheet"), folder,
                        StyleSheetFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("DWS"));
-    dialog.selectFile(QStringLiteral("MyStyle.DWS"));
+    dialog.selectFile(QCoreApplication::translate("PropertiesPrompts", "MyStyle.DWS"));
     return AskFileName(dialog);
 }
 
 QString AskOpenStyleSheetName(QWidget *parent, const QString &folder)
 {
-    QFileDialog dialog(parent, QStringLiteral("Open Calendar Style Sheet"), folder,
+    QFileDialog dialog(parent, QCoreApplication::translate("PropertiesPrompts", "Open Calendar Style Sheet"), folder,
                        StyleSheetFilter());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

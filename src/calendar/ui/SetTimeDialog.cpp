@@ -45,10 +45,10 @@ QFrame *Panel(const QString &name, const QRect &bounds, QWidget *parent)
 QString SetTimeCaption(QTime time)
 {
     const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    return QStringLiteral("Set Time As: %1:%2 %3")
+    return TSetTimeDialog::tr("Set Time As: %1:%2 %3")
         .arg(hour, 2, 10, QLatin1Char('0'))
         .arg(time.minute(), 2, 10, QLatin1Char('0'))
-        .arg(time.hour() < 12 ? QStringLiteral("am") : QStringLiteral("pm"));
+        .arg(time.hour() < 12 ? TSetTimeDialog::tr("am") : TSetTimeDialog::tr("pm"));
 }
 
 QString HourCellCaption(int tag)
@@ -70,11 +70,11 @@ TSetTimeDialog::TSetTimeDialog(QWidget *parent) : QDialog(parent)
 void TSetTimeDialog::CreateHourPanel()
 {
     QFrame *panel = Panel(QStringLiteral("HourPanel"), QRect(8, 8, PanelWidth, 118), this);
-    HeaderStrip(QStringLiteral("  Hour"), panel);
+    HeaderStrip(tr("  Hour"), panel);
     const int left = (PanelWidth - HoursPerRow * CellWidth) / 2;
     for (int half = 0; half < 2; ++half) {
         const int top = 26 + half * (2 * CellHeight + 8);
-        auto *marker = new QLabel(half == 0 ? QStringLiteral("AM") : QStringLiteral("PM"), panel);
+        auto *marker = new QLabel(half == 0 ? tr("AM") : tr("PM"), panel);
         marker->setGeometry(left - 36, top, 30, 2 * CellHeight);
         marker->setAlignment(Qt::AlignCenter);
         for (int i = 0; i < 12; ++i) {
@@ -82,7 +82,7 @@ void TSetTimeDialog::CreateHourPanel()
             auto *cell = new TCaptionPanel(HourCellCaption(tag), tag, panel);
             cell->setGeometry(left + (i % HoursPerRow) * CellWidth,
                               top + (i / HoursPerRow) * CellHeight, CellWidth, CellHeight);
-            cell->setToolTip(QStringLiteral("Click to set the hours portion of the time"));
+            cell->setToolTip(tr("Click to set the hours portion of the time"));
             connect(cell, &TCaptionPanel::Clicked, this, &TSetTimeDialog::HourClick);
             m_hourCells[tag] = cell;
         }
@@ -92,14 +92,14 @@ void TSetTimeDialog::CreateHourPanel()
 void TSetTimeDialog::CreateMinutePanel()
 {
     QFrame *panel = Panel(QStringLiteral("MinutePanel"), QRect(8, 134, PanelWidth, 146), this);
-    HeaderStrip(QStringLiteral("  Minute"), panel);
+    HeaderStrip(tr("  Minute"), panel);
     const int left = (PanelWidth - MinutesPerRow * CellWidth) / 2;
     for (int tag = 0; tag < 60; ++tag) {
         auto *cell =
             new TCaptionPanel(QStringLiteral("%1").arg(tag, 2, 10, QLatin1Char('0')), tag, panel);
         cell->setGeometry(left + (tag % MinutesPerRow) * CellWidth,
                           24 + (tag / MinutesPerRow) * CellHeight, CellWidth, CellHeight);
-        cell->setToolTip(QStringLiteral("Click to set the minutes portion of the time"));
+        cell->setToolTip(tr("Click to set the minutes portion of the time"));
         connect(cell, &TCaptionPanel::Clicked, this, &TSetTimeDialog::MinuteClick);
         m_minuteCells[tag] = cell;
     }
@@ -107,12 +107,12 @@ void TSetTimeDialog::CreateMinutePanel()
 
 void TSetTimeDialog::CreateButtons()
 {
-    auto *ok = new QPushButton(QStringLiteral("&Ok"), this);
+    auto *ok = new QPushButton(tr("&Ok"), this);
     ok->setObjectName(QStringLiteral("okbutton"));
     ok->setGeometry(134, 296, 78, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto *cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(220, 296, 78, 25);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -47,7 +47,7 @@ QPixmap PreviewPixmap(const TLumPicture &picture)
 TLumImageBrowser::TLumImageBrowser(const TImageBrowserHooks &hooks, QWidget *parent)
     : QDialog(parent), m_hooks(hooks), m_lists(*this, QString::fromLatin1(FileMask))
 {
-    setWindowTitle(u"Load Image File "_s);
+    setWindowTitle(tr("Load Image File "));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     BuildControls();
     setFixedSize(592, 300);
@@ -78,23 +78,23 @@ void TLumImageBrowser::BuildControls()
     m_scrollBox->setWidget(Image1);
     m_scrollBox->setWidgetResizable(true);
 
-    auto *options = new QGroupBox(u" Options "_s, this);
-    m_stretch = new QCheckBox(u"Stretch"_s, options);
-    m_stretch->setToolTip(u"Stretch image to max display size"_s);
-    m_autoSize = new QCheckBox(u"AutoSize"_s, options);
-    m_autoSize->setToolTip(u"AutoSize TImage"_s);
+    auto *options = new QGroupBox(tr(" Options "), this);
+    m_stretch = new QCheckBox(tr("Stretch"), options);
+    m_stretch->setToolTip(tr("Stretch image to max display size"));
+    m_autoSize = new QCheckBox(tr("AutoSize"), options);
+    m_autoSize->setToolTip(tr("AutoSize TImage"));
     auto *optionRow = new QHBoxLayout(options);
     optionRow->addWidget(m_stretch);
     optionRow->addWidget(m_autoSize);
     connect(m_stretch, &QCheckBox::clicked, this, &TLumImageBrowser::StretchClicked);
     connect(m_autoSize, &QCheckBox::clicked, this, &TLumImageBrowser::AutoSizeClicked);
 
-    auto *ok = new QPushButton(u"Ok"_s, this);
+    auto *ok = new QPushButton(tr("Ok"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto *cancel = new QPushButton(u"Cancel"_s, this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *help = new QPushButton(u"Help"_s, this);
+    auto *help = new QPushButton(tr("Help"), this);
     connect(help, &QPushButton::clicked, this, [this] {
         if (m_hooks.ShowHelpContext)
             m_hooks.ShowHelpContext(HelpContext);
@@ -183,7 +183,7 @@ void TLumImageBrowser::FileSelected(const QModelIndex &index)
     m_told = preview.Tell;
     ShowPreview();
     if (preview.Tell)
-        ShowWarning(u"Error loading file!"_s, u"Error"_s);
+        ShowWarning(tr("Error loading file!"), tr("Error"));
 }
 
 void TLumImageBrowser::ShowPreview()

@@ -1,6 +1,7 @@
 #include "DialogRow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 #include <QToolButton>
@@ -28,12 +29,17 @@ TDialogRow AddDialogRow(QDialog &dialog, int left, int top, std::function<void()
 {
     TDialogRow row;
     const int step = ButtonWidth + ButtonGap;
-    row.OkButton = RowButton(dialog, u"OKButton"_s, u"Ok"_s, left, top);
+    row.OkButton =
+        RowButton(dialog, u"OKButton"_s, QCoreApplication::translate("DialogRow", "Ok"), left, top);
     row.OkButton->setDefault(true);
     QObject::connect(row.OkButton, &QPushButton::clicked, &dialog, &QDialog::accept);
-    row.CancelButton = RowButton(dialog, u"Cancelbutton"_s, u"Cancel"_s, left + step, top);
+    row.CancelButton =
+        RowButton(dialog, u"Cancelbutton"_s, QCoreApplication::translate("DialogRow", "Cancel"),
+                  left + step, top);
     QObject::connect(row.CancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);
-    row.HelpButton = RowButton(dialog, u"Helpbutton"_s, u"Help"_s, left + 2 * step, top);
+    row.HelpButton =
+        RowButton(dialog, u"Helpbutton"_s, QCoreApplication::translate("DialogRow", "Help"),
+                  left + 2 * step, top);
     QObject::connect(row.HelpButton, &QPushButton::clicked, &dialog, [help = std::move(help)] {
         if (help)
             help();
@@ -41,7 +47,7 @@ TDialogRow AddDialogRow(QDialog &dialog, int left, int top, std::function<void()
     row.ContextHelpButton = new QToolButton(&dialog);
     row.ContextHelpButton->setObjectName(u"ContextHelpButton"_s);
     row.ContextHelpButton->setText(u"?"_s);
-    row.ContextHelpButton->setToolTip(u"What's this?"_s);
+    row.ContextHelpButton->setToolTip(QCoreApplication::translate("DialogRow", "What's this?"));
     row.ContextHelpButton->setGeometry(left + 3 * step, top, ButtonHeight, ButtonHeight);
     QObject::connect(row.ContextHelpButton, &QToolButton::clicked, &dialog,
                      [] { QWhatsThis::enterWhatsThisMode(); });
@@ -51,7 +57,7 @@ TDialogRow AddDialogRow(QDialog &dialog, int left, int top, std::function<void()
 void AddWhatsThisMenu(QWidget &widget)
 {
     widget.setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto *action = new QAction(u"What's this?"_s, &widget);
+    auto *action = new QAction(QCoreApplication::translate("DialogRow", "What's this?"), &widget);
     QObject::connect(action, &QAction::triggered, &widget, [&widget] {
         QWhatsThis::showText(widget.mapToGlobal(widget.rect().center()), widget.whatsThis(),
                              &widget);

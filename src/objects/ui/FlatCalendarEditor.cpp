@@ -1,6 +1,7 @@
 #include "FlatCalendarEditor.h"
 
 #include "ColorButton.h"
+#include "LanguageNames.h"
 #include "ModalDialog.h"
 #include "Numbers.h"
 #include "RadioGroupBox.h"
@@ -37,15 +38,15 @@ QComboBox *MakeList(const QString &name, const QStringList &items, QWidget *pare
 
 QStringList BorderItems()
 {
-    return {u"None"_s, u"All"_s, u"Top"_s, u"Bottom"_s, u"Top & Bottom"_s};
+    return {TFlatCalendarEditor::tr("None"), TFlatCalendarEditor::tr("All"),
+            TFlatCalendarEditor::tr("Top"), TFlatCalendarEditor::tr("Bottom"),
+            TFlatCalendarEditor::tr("Top & Bottom")};
 }
 
 QStringList MonthItems()
 {
-    QStringList months;
-    for (int month = 1; month <= 12; ++month)
-        months.append(FlatMonthName(fclEnglish, month));
-    return months;
+    const auto &months = InterfaceLanguageNames().Months;
+    return QStringList(months.begin(), months.end());
 }
 
 template <class W> W *Named(W *widget, const QString &name)
@@ -78,7 +79,7 @@ TFlatCalendarEditor::TFlatCalendarEditor(QWidget *parent)
     : QDialog(parent), m_sample(std::make_unique<TLumFlatCalendar>())
 {
     setObjectName(u"FlatCalendarEditor"_s);
-    setWindowTitle(u"Floating Calendar Properties"_s);
+    setWindowTitle(tr("Floating Calendar Properties"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::CustomizeWindowHint);
     m_sample->SetObjectBounds(0, 0, 160, 140);
@@ -114,26 +115,27 @@ QWidget *TFlatCalendarEditor::CreateControls()
     const QDate today = QDate::currentDate();
     YearSpinner->setValue(today.isValid() ? today.year() : FallbackYear);
     MonthCombo = MakeList(u"MonthCombo"_s, MonthItems(), panel);
-    dates->addRow(u"Year"_s, YearSpinner);
-    dates->addRow(u"Month"_s, MonthCombo);
+    dates->addRow(tr("Year"), YearSpinner);
+    dates->addRow(tr("Month"), MonthCombo);
     grid->addLayout(dates, 0, 0);
-    WeekStartsOn = Named(new TRadioGroupBox(u"Week Starts On"_s, {u"Sunday"_s, u"Monday"_s}, panel),
-                         u"WeekStartsOn"_s);
-    WeekStartsOn->setToolTip(u"Select the day that the calendar week starts on"_s);
+    WeekStartsOn =
+        Named(new TRadioGroupBox(tr("Week Starts On"), {tr("Sunday"), tr("Monday")}, panel),
+              u"WeekStartsOn"_s);
+    WeekStartsOn->setToolTip(tr("Select the day that the calendar week starts on"));
     grid->addWidget(WeekStartsOn, 0, 1);
     grid->addWidget(CreateMiscellaneous(), 1, 0);
     grid->addWidget(CreateFonts(), 1, 1);
     grid->addWidget(CreateBorders(), 2, 0);
     grid->addWidget(CreateColors(), 2, 1);
     grid->addWidget(CreateShadow(), 3, 0);
-    TransparentCheck = Named(new QCheckBox(u"Transparent"_s, panel), u"TransparentCheck"_s);
+    TransparentCheck = Named(new QCheckBox(tr("Transparent"), panel), u"TransparentCheck"_s);
     grid->addWidget(TransparentCheck, 3, 1);
 
     auto *buttons = new QHBoxLayout;
-    OKButton = Named(new QPushButton(u"Ok"_s, panel), u"OKButton"_s);
+    OKButton = Named(new QPushButton(tr("Ok"), panel), u"OKButton"_s);
     OKButton->setDefault(true);
-    Cancelbutton = Named(new QPushButton(u"Cancel"_s, panel), u"Cancelbutton"_s);
-    Helpbutton = Named(new QPushButton(u"Help"_s, panel), u"Helpbutton"_s);
+    Cancelbutton = Named(new QPushButton(tr("Cancel"), panel), u"Cancelbutton"_s);
+    Helpbutton = Named(new QPushButton(tr("Help"), panel), u"Helpbutton"_s);
     buttons->addWidget(OKButton);
     buttons->addWidget(Cancelbutton);
     buttons->addWidget(Helpbutton);
@@ -143,29 +145,29 @@ QWidget *TFlatCalendarEditor::CreateControls()
 
 QWidget *TFlatCalendarEditor::CreateMiscellaneous()
 {
-    auto *group = new QGroupBox(u"Miscellaneous"_s, this);
+    auto *group = new QGroupBox(tr("Miscellaneous"), this);
     auto *form = new QFormLayout(group);
     ShowtitleInyearCheck =
-        Named(new QCheckBox(u"Show Year in Title"_s, group), u"ShowtitleInyearCheck"_s);
+        Named(new QCheckBox(tr("Show Year in Title"), group), u"ShowtitleInyearCheck"_s);
     form->addRow(ShowtitleInyearCheck);
     HeadersStyleCombo =
         MakeList(u"HeadersStyleCombo"_s,
-                 {u"First Character"_s, u"First Three Characters"_s, u"Whole Word"_s}, group);
-    form->addRow(u"Header Style"_s, HeadersStyleCombo);
+                 {tr("First Character"), tr("First Three Characters"), tr("Whole Word")}, group);
+    form->addRow(tr("Header Style"), HeadersStyleCombo);
     LanguageCombo =
         MakeList(u"LanguageCombo"_s,
                  {u"English"_s, u"Deutsch"_s, u"Français"_s, u"L'italiano"_s, u"Español"_s}, group);
-    form->addRow(u"Language"_s, LanguageCombo);
+    form->addRow(tr("Language"), LanguageCombo);
     return group;
 }
 
 QWidget *TFlatCalendarEditor::CreateFonts()
 {
-    auto *group = new QGroupBox(u"Fonts"_s, this);
+    auto *group = new QGroupBox(tr("Fonts"), this);
     auto *column = new QVBoxLayout(group);
-    TitleFontbutton = Named(new QPushButton(u"Title Font"_s, group), u"TitleFontbutton"_s);
-    HeaderFontbutton = Named(new QPushButton(u"Header Font"_s, group), u"HeaderFontbutton"_s);
-    CellFontbutton = Named(new QPushButton(u"Cell Font"_s, group), u"CellFontbutton"_s);
+    TitleFontbutton = Named(new QPushButton(tr("Title Font"), group), u"TitleFontbutton"_s);
+    HeaderFontbutton = Named(new QPushButton(tr("Header Font"), group), u"HeaderFontbutton"_s);
+    CellFontbutton = Named(new QPushButton(tr("Cell Font"), group), u"CellFontbutton"_s);
     column->addWidget(TitleFontbutton);
     column->addWidget(HeaderFontbutton);
     column->addWidget(CellFontbutton);
@@ -174,27 +176,27 @@ QWidget *TFlatCalendarEditor::CreateFonts()
 
 QWidget *TFlatCalendarEditor::CreateBorders()
 {
-    auto *group = new QGroupBox(u"Borders"_s, this);
+    auto *group = new QGroupBox(tr("Borders"), this);
     auto *form = new QFormLayout(group);
     CalendarBorderCombo = MakeList(u"CalendarBorderCombo"_s, BorderItems(), group);
     HeaderBorderCombo = MakeList(u"HeaderBorderCombo"_s, BorderItems(), group);
     CellBorderCombo = MakeList(u"CellBorderCombo"_s, BorderItems(), group);
-    form->addRow(u"Calendar"_s, CalendarBorderCombo);
-    form->addRow(u"Header"_s, HeaderBorderCombo);
-    form->addRow(u"Cells"_s, CellBorderCombo);
+    form->addRow(tr("Calendar"), CalendarBorderCombo);
+    form->addRow(tr("Header"), HeaderBorderCombo);
+    form->addRow(tr("Cells"), CellBorderCombo);
     return group;
 }
 
 QWidget *TFlatCalendarEditor::CreateColors()
 {
-    auto *group = new QGroupBox(u"Colors"_s, this);
+    auto *group = new QGroupBox(tr("Colors"), this);
     auto *column = new QVBoxLayout(group);
     TitleBackgroundbutton =
-        Named(new TColorButton(u"Title Background"_s, group), u"TitleBackgroundbutton"_s);
+        Named(new TColorButton(tr("Title Background"), group), u"TitleBackgroundbutton"_s);
     HeaderBackgroundButton =
-        Named(new TColorButton(u"Header Background "_s, group), u"HeaderBackgroundButton"_s);
+        Named(new TColorButton(tr("Header Background "), group), u"HeaderBackgroundButton"_s);
     Bodybackgroundbutton =
-        Named(new TColorButton(u"Body Background "_s, group), u"Bodybackgroundbutton"_s);
+        Named(new TColorButton(tr("Body Background "), group), u"Bodybackgroundbutton"_s);
     column->addWidget(TitleBackgroundbutton);
     column->addWidget(HeaderBackgroundButton);
     column->addWidget(Bodybackgroundbutton);
@@ -203,17 +205,17 @@ QWidget *TFlatCalendarEditor::CreateColors()
 
 QWidget *TFlatCalendarEditor::CreateShadow()
 {
-    auto *group = new QGroupBox(u"Shadow"_s, this);
+    auto *group = new QGroupBox(tr("Shadow"), this);
     auto *form = new QFormLayout(group);
-    ShadowColorButton = Named(new TColorButton(u"Color"_s, group), u"ShadowColorButton"_s);
+    ShadowColorButton = Named(new TColorButton(tr("Color"), group), u"ShadowColorButton"_s);
     form->addRow(ShadowColorButton);
     ShadowOrientationCombo =
         MakeList(u"ShadowOrientationCombo"_s,
-                 {u"Lower Right"_s, u"Lower Left"_s, u"UpperRight"_s, u"UpperLeft"_s}, group);
-    form->addRow(u"Orientation"_s, ShadowOrientationCombo);
+                 {tr("Lower Right"), tr("Lower Left"), tr("UpperRight"), tr("UpperLeft")}, group);
+    form->addRow(tr("Orientation"), ShadowOrientationCombo);
     ShadowDepthSpinner = Named(new QSpinBox(group), u"ShadowDepthSpinner"_s);
     ShadowDepthSpinner->setRange(0, MaxShadowDepth);
-    form->addRow(u"Depth"_s, ShadowDepthSpinner);
+    form->addRow(tr("Depth"), ShadowDepthSpinner);
     return group;
 }
 

@@ -10,10 +10,10 @@ TGetLabelText::TGetLabelText(QWidget *parent, std::function<void(int)> help)
                           Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(u"GetLabelText"_s);
-    setWindowTitle(u"Text"_s);
+    setWindowTitle(tr("Text"));
     setFixedSize(356, 133);
 
-    Label1 = new QLabel(u"Enter Text"_s, this);
+    Label1 = new QLabel(tr("Enter Text"), this);
     Label1->setObjectName(u"Label1"_s);
     Label1->move(16, 16);
     Label1->adjustSize();
@@ -21,7 +21,7 @@ TGetLabelText::TGetLabelText(QWidget *parent, std::function<void(int)> help)
     LabelText = new QLineEdit(this);
     LabelText->setObjectName(u"LabelText"_s);
     LabelText->setGeometry(16, 38, 324, LabelText->sizeHint().height());
-    LabelText->setWhatsThis(u"The text the label shows."_s);
+    LabelText->setWhatsThis(tr("The text the label shows."));
     AddWhatsThisMenu(*LabelText);
 
     Row = AddDialogRow(*this, 16, 92, [help] {

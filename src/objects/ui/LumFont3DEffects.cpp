@@ -51,22 +51,22 @@ TLumFont3DEffects::TLumFont3DEffects(QWidget *parent, std::function<void(int)> h
     // The lists fill before the sample's panel exists.
     m_loading = true;
     setObjectName(u"LumFont3DEffects"_s);
-    setWindowTitle(u"Text 3D Effects"_s);
+    setWindowTitle(tr("Text 3D Effects"));
     setFixedSize(456, 330);
 
-    ShadowDirection = AddList(u"ShadowDirection"_s, u"Shadow Direction"_s, 16, 16);
+    ShadowDirection = AddList(u"ShadowDirection"_s, tr("Shadow Direction"), 16, 16);
     ShadowDirection->addItems(
-        {u"None"_s, u"Right"_s, u"Left"_s, u"Lower Right"_s, u"Lower Left"_s, u"Down"_s});
-    ShadowDepth = AddList(u"ShadowDepth"_s, u"Shadow Depth"_s, 16, 64);
+        {tr("None"), tr("Right"), tr("Left"), tr("Lower Right"), tr("Lower Left"), tr("Down")});
+    ShadowDepth = AddList(u"ShadowDepth"_s, tr("Shadow Depth"), 16, 64);
     ShadowDepth->addItems(Depths());
-    ShadowColorCombo = AddList(u"ShadowColorCombo"_s, u"Shadow Color"_s, 16, 112);
-    HighlightDirection = AddList(u"HighlightDirection"_s, u"Highlight Direction"_s, 160, 16);
+    ShadowColorCombo = AddList(u"ShadowColorCombo"_s, tr("Shadow Color"), 16, 112);
+    HighlightDirection = AddList(u"HighlightDirection"_s, tr("Highlight Direction"), 160, 16);
     HighlightDirection->addItems(
-        {u"None"_s, u"Right"_s, u"Left"_s, u"Upper Right"_s, u"Upper Left"_s, u"Up"_s});
-    HighLightDepth = AddList(u"HighLightDepth"_s, u"Highlight Depth"_s, 160, 64);
+        {tr("None"), tr("Right"), tr("Left"), tr("Upper Right"), tr("Upper Left"), tr("Up")});
+    HighLightDepth = AddList(u"HighLightDepth"_s, tr("Highlight Depth"), 160, 64);
     HighLightDepth->addItems(Depths());
-    HighLightColorCombo = AddList(u"HighLightColorCombo"_s, u"Highlight Color"_s, 160, 112);
-    FontColorCombo = AddList(u"FontColorCombo"_s, u"Font Color"_s, 304, 16);
+    HighLightColorCombo = AddList(u"HighLightColorCombo"_s, tr("Highlight Color"), 160, 112);
+    FontColorCombo = AddList(u"FontColorCombo"_s, tr("Font Color"), 304, 16);
 
     SamplePanel = new TSamplePanel(*m_sample, this);
     SamplePanel->setObjectName(u"SamplePanel"_s);
@@ -103,7 +103,7 @@ void TLumFont3DEffects::LoadFrom(const TLumBaseLabel &label)
     m_loading = true;
     TFontDesc font = label.Font();
     m_sample->SetFont(font);
-    m_sample->SetCaption(u"Text"_s);
+    m_sample->SetCaption(tr("Text"));
     ShadowDirection->setCurrentIndex(label.DirectionShadow());
     ShadowDepth->setCurrentIndex(std::min(label.DepthShadow(), 10));
     FillColorList(*ShadowColorCombo, label.colorShadow());

@@ -36,12 +36,12 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent, std::function<void(i
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(u"RichTextLabelEditor"_s);
-    setWindowTitle(u"Rich Text Editor"_s);
+    setWindowTitle(tr("Rich Text Editor"));
 
     WPToolBar1 = new TWPToolBar(this);
     WPToolBar1->setObjectName(u"WPToolBar1"_s);
-    ZoomInButton = ZoomButton(this, u"ZoomInButton"_s, u"+"_s, u"Zoom In"_s);
-    ZoomOutButton = ZoomButton(this, u"ZoomOutButton"_s, u"-"_s, u"Zoom Out"_s);
+    ZoomInButton = ZoomButton(this, u"ZoomInButton"_s, u"+"_s, tr("Zoom In"));
+    ZoomOutButton = ZoomButton(this, u"ZoomOutButton"_s, u"-"_s, tr("Zoom Out"));
     WPToolBar1->addSeparator();
     WPToolBar1->addWidget(ZoomInButton);
     WPToolBar1->addWidget(ZoomOutButton);

@@ -21,7 +21,7 @@ TSuperTextBrushImageBrowser::TSuperTextBrushImageBrowser(const TLumSuperText &pr
       m_example(std::make_unique<TLumSuperText>())
 {
     setObjectName(u"SuperTextBrushImageBrowser"_s);
-    setWindowTitle(u"Load Texture Image"_s);
+    setWindowTitle(tr("Load Texture Image"));
     setFixedSize(560, 400);
 
     DirectoryListBox1 = &m_lists.FolderTree();
@@ -86,6 +86,6 @@ void TSuperTextBrushImageBrowser::FileChosen(const QModelIndex &index)
     m_example->SetImage(load.Image);
     ExamplePanel->update();
     if (load.Tell)
-        ShowWarning(u"Error loading file!"_s, u"Error"_s);
+        ShowWarning(tr("Error loading file!"), tr("Error"));
     FileListBox1->setFocus();
 }

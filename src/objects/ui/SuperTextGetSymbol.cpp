@@ -45,14 +45,14 @@ TSuperTextGetSymbol::TSuperTextGetSymbol(const QStringList &families, QWidget *p
                           Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(u"SuperTextGetSymbol"_s);
-    setWindowTitle(u"Symbol Selector"_s);
+    setWindowTitle(tr("Symbol Selector"));
     const int listWidth = Columns * CellPixels + 24;
     const int rows = (LastCode - FirstCode + Columns) / Columns;
     setFixedSize(listWidth + 32, rows * RowPixels + 110);
 
     SymbolSets = new QComboBox(this);
     SymbolSets->setObjectName(u"SymbolSets"_s);
-    SymbolSets->setToolTip(u"Select a symbol font set"_s);
+    SymbolSets->setToolTip(tr("Select a symbol font set"));
     SymbolSets->setGeometry(16, 16, 240, SymbolSets->sizeHint().height());
     SymbolSets->addItems(families);
 
@@ -71,13 +71,13 @@ TSuperTextGetSymbol::TSuperTextGetSymbol(const QStringList &families, QWidget *p
     SymbolList->setCurrentRow(0);
     connect(SymbolList, &QListWidget::itemDoubleClicked, this, &TSuperTextGetSymbol::Confirm);
 
-    OKButton = new QPushButton(u"Ok"_s, this);
+    OKButton = new QPushButton(tr("Ok"), this);
     OKButton->setObjectName(u"OKButton"_s);
-    OKButton->setToolTip(u"Copy the selected symbol to the label"_s);
+    OKButton->setToolTip(tr("Copy the selected symbol to the label"));
     OKButton->setDefault(true);
     OKButton->setGeometry(width() - 182, height() - 40, 75, 25);
     connect(OKButton, &QPushButton::clicked, this, &TSuperTextGetSymbol::Confirm);
-    CancelButton = new QPushButton(u"Cancel"_s, this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName(u"Cancelbutton"_s);
     CancelButton->setGeometry(width() - 99, height() - 40, 75, 25);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -117,7 +117,7 @@ std::optional<TSymbolChoice> AskSymbol(QWidget *parent, const QStringList &famil
                                        const std::function<void(QWidget &)> &center)
 {
     if (families.isEmpty()) {
-        ShowInformation(u"No Symbol fonts installed"_s);
+        ShowInformation(TSuperTextGetSymbol::tr("No Symbol fonts installed"));
         return std::nullopt;
     }
     TSuperTextGetSymbol dialog(families, parent);

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstdlib>
 
 using namespace Qt::StringLiterals;
@@ -54,7 +55,7 @@ TSuperTextProperties::TSuperTextProperties(const TLabelDialogHooks &hooks, QWidg
 {
     m_loading = true;
     setObjectName(u"SuperTextProperties"_s);
-    setWindowTitle(u"SuperText Properties"_s);
+    setWindowTitle(tr("SuperText Properties"));
     setFixedSize(520, 460);
 
     BuildTextControls();
@@ -83,13 +84,13 @@ TSuperTextProperties::~TSuperTextProperties() = default;
 
 void TSuperTextProperties::BuildTextControls()
 {
-    AddCaption(this, u"Text"_s, 16, 16);
+    AddCaption(this, tr("Text"), 16, 16);
     CaptionText = new QLineEdit(this);
     CaptionText->setObjectName(u"CaptionText"_s);
     CaptionText->setGeometry(16, 34, 270, 26);
     connect(CaptionText, &QLineEdit::textChanged, this, &TSuperTextProperties::TextEdited);
 
-    Fontbutton = new QPushButton(u"Select Font"_s, this);
+    Fontbutton = new QPushButton(tr("Select Font"), this);
     Fontbutton->setObjectName(u"Fontbutton"_s);
     Fontbutton->setGeometry(294, 34, 84, 26);
     connect(Fontbutton, &QPushButton::clicked, this, &TSuperTextProperties::ChooseFont);
@@ -105,7 +106,7 @@ void TSuperTextProperties::BuildTextControls()
     RapidChangeFontSizeDown->setGeometry(380, 47, 16, 13);
     connect(RapidChangeFontSizeDown, &QToolButton::clicked, this, [this] { StepFontSize(false); });
 
-    SelectSymbolbutton = new QPushButton(u"Select Symbol"_s, this);
+    SelectSymbolbutton = new QPushButton(tr("Select Symbol"), this);
     SelectSymbolbutton->setObjectName(u"SelectSymbolbutton"_s);
     SelectSymbolbutton->setGeometry(402, 34, 102, 26);
     connect(SelectSymbolbutton, &QPushButton::clicked, this, &TSuperTextProperties::SelectSymbol);
@@ -114,46 +115,47 @@ void TSuperTextProperties::BuildTextControls()
 void TSuperTextProperties::BuildSurfaceControls()
 {
     SurfaceTypeCombo =
-        AddList(this, u"SurfaceTypeCombo"_s, u"Surface"_s,
-                {u"Normal"_s, u"Transparent"_s, u"Texture"_s, u"Gradient Fill"_s}, 16, 64);
+        AddList(this, u"SurfaceTypeCombo"_s, tr("Surface"),
+                {tr("Normal"), tr("Transparent"), tr("Texture"), tr("Gradient Fill")}, 16, 64);
     connect(SurfaceTypeCombo, &QComboBox::currentIndexChanged, this,
             &TSuperTextProperties::SurfaceChosen);
 
     GradientPanel = AddPanel(this, u"GradientPanel"_s);
-    FillDirectionCombo = AddList(GradientPanel, u"FillDirectionCombo"_s, u"Direction"_s,
-                                 {u"Up"_s, u"Down"_s, u"Left"_s, u"Right"_s}, 0, 0);
+    FillDirectionCombo = AddList(GradientPanel, u"FillDirectionCombo"_s, tr("Direction"),
+                                 {tr("Up"), tr("Down"), tr("Left"), tr("Right")}, 0, 0);
     GradientFromcolorButton =
-        AddColorButton(GradientPanel, u"GradientFromcolorButton"_s, u"From Color"_s, 140, 18);
+        AddColorButton(GradientPanel, u"GradientFromcolorButton"_s, tr("From Color"), 140, 18);
     GradientToColorButton =
-        AddColorButton(GradientPanel, u"GradientToColorButton"_s, u"To Color"_s, 240, 18);
+        AddColorButton(GradientPanel, u"GradientToColorButton"_s, tr("To Color"), 240, 18);
 
     TexturePanel = AddPanel(this, u"TexturePanel"_s);
-    LoadImageButton = new QPushButton(u"Load Texture"_s, TexturePanel);
+    LoadImageButton = new QPushButton(tr("Load Texture"), TexturePanel);
     LoadImageButton->setObjectName(u"LoadImageButton"_s);
-    LoadImageButton->setGeometry(0, 18, 100, 26);
+    LoadImageButton->setGeometry(0, 18, std::max(100, LoadImageButton->sizeHint().width()), 26);
     connect(LoadImageButton, &QPushButton::clicked, this, &TSuperTextProperties::LoadTexture);
 
     FontColorPanel = AddPanel(this, u"FontColorPanel"_s);
-    FontColorButton = AddColorButton(FontColorPanel, u"FontColorButton"_s, u"Font Color"_s, 0, 18);
+    FontColorButton = AddColorButton(FontColorPanel, u"FontColorButton"_s, tr("Font Color"), 0, 18);
     connect(FontColorButton, &TColorButton::ColorChanged, this,
             &TSuperTextProperties::FontColorChanged);
 }
 
 void TSuperTextProperties::BuildOutlineAndShadowControls()
 {
-    OutlineColorButton = AddColorButton(this, u"OutlineColorButton"_s, u"Outline Color"_s, 16, 140);
-    OutlineStyleCombo = AddList(this, u"OutlineStyleCombo"_s, u"Outline Style"_s,
-                                {u"Solid Line"_s, u"Dash Line"_s, u"Dotted Line"_s,
-                                 u"DashDot Line"_s, u"DashDotDot Line"_s, u"Clear"_s},
+    OutlineColorButton =
+        AddColorButton(this, u"OutlineColorButton"_s, tr("Outline Color"), 16, 140);
+    OutlineStyleCombo = AddList(this, u"OutlineStyleCombo"_s, tr("Outline Style"),
+                                {tr("Solid Line"), tr("Dash Line"), tr("Dotted Line"),
+                                 tr("DashDot Line"), tr("DashDotDot Line"), tr("Clear")},
                                 160, 122);
-    OutLineWidthSpinner = AddSpinner(u"OutLineWidthSpinner"_s, u"Outline Width"_s, 304, 122);
+    OutLineWidthSpinner = AddSpinner(u"OutLineWidthSpinner"_s, tr("Outline Width"), 304, 122);
 
-    ShadowColorButton = AddColorButton(this, u"ShadowColorButton"_s, u"Shadow Color"_s, 16, 194);
-    ShadowOrientationCombo = AddList(
-        this, u"ShadowOrientationCombo"_s, u"Shadow Direction"_s,
-        {u"None"_s, u"Right"_s, u"Left"_s, u"Down and Right"_s, u"Down and Left"_s, u"Down"_s}, 160,
-        176);
-    ShadowDepthSpinner = AddSpinner(u"ShadowDepthSpinner"_s, u"Shadow Depth"_s, 304, 176);
+    ShadowColorButton = AddColorButton(this, u"ShadowColorButton"_s, tr("Shadow Color"), 16, 194);
+    ShadowOrientationCombo = AddList(this, u"ShadowOrientationCombo"_s, tr("Shadow Direction"),
+                                     {tr("None"), tr("Right"), tr("Left"), tr("Down and Right"),
+                                      tr("Down and Left"), tr("Down")},
+                                     160, 176);
+    ShadowDepthSpinner = AddSpinner(u"ShadowDepthSpinner"_s, tr("Shadow Depth"), 304, 176);
 
     // Every list, spinner and colour button but the surface and the font
     // colour goes straight to the preview.
@@ -170,7 +172,8 @@ TColorButton *TSuperTextProperties::AddColorButton(QWidget *parent, const QStrin
 {
     auto *button = new TColorButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(left, top, 96, 26);
+    // Wider where the caption with its swatch needs it.
+    button->setGeometry(left, top, std::max(96, button->sizeHint().width()), 26);
     connect(button, &TColorButton::clicked, this, [this, button] { ChooseColor(*button); });
     return button;
 }
@@ -391,7 +394,7 @@ void TSuperTextProperties::SelectSymbol()
 void TSuperTextProperties::accept()
 {
     if (CaptionText->text().isEmpty()) {
-        ShowInformation(u"Please enter some text"_s);
+        ShowInformation(tr("Please enter some text"));
         CaptionText->setFocus();
         return;
     }

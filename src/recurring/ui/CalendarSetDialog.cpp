@@ -32,11 +32,12 @@ QString PeriodWords(TSetUnit unit, bool twoWeeks)
 {
     switch (unit) {
     case TSetUnit::Month:
-        return u"pages, one a month, from"_s;
+        return TCalendarSetDialog::tr("pages, one a month, from");
     case TSetUnit::Week:
-        return twoWeeks ? u"pages, one every two weeks, from"_s : u"pages, one a week, from"_s;
+        return twoWeeks ? TCalendarSetDialog::tr("pages, one every two weeks, from")
+                        : TCalendarSetDialog::tr("pages, one a week, from");
     case TSetUnit::Day:
-        return u"pages, one a day, from"_s;
+        return TCalendarSetDialog::tr("pages, one a day, from");
     }
     return {};
 }
@@ -48,7 +49,7 @@ TCalendarSetDialog::TCalendarSetDialog(const TCalendarPage &page, const QString 
     : QDialog(parent)
 {
     setObjectName(u"CalendarSetDialog"_s);
-    setWindowTitle(action == u"Print"_s ? u"Print Calendar"_s : u"Save As PDF File"_s);
+    setWindowTitle(action == u"Print"_s ? tr("Print Calendar") : tr("Save As PDF File"));
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     BuildPages(page);
@@ -62,7 +63,7 @@ void TCalendarSetDialog::BuildPages(const TCalendarPage &page)
 {
     const TSetUnit unit = SetUnitOfKind(page.LayoutKind());
     const bool twoWeeks = page.CalendarLayout() == lo2Week;
-    ThisPage = new QRadioButton(u"&This page"_s, this);
+    ThisPage = new QRadioButton(tr("&This page"), this);
     ThisPage->setObjectName(u"ThisPage"_s);
     ThisPage->setChecked(true);
     PageSet = new QRadioButton(this);
@@ -92,25 +93,25 @@ void TCalendarSetDialog::BuildFill(const QString &programFolder)
 {
     FillFrom = new QComboBox(this);
     FillFrom->setObjectName(u"FillFrom"_s);
-    AddFill(u"Nothing"_s, TFillKind::None);
-    AddFill(u"My recurring dates"_s, TFillKind::RecurringDates);
+    AddFill(tr("Nothing"), TFillKind::None);
+    AddFill(tr("My recurring dates"), TFillKind::RecurringDates);
     const QList<THolidaySet> sets = HolidaySets(programFolder);
     for (const THolidaySet &set : sets)
-        AddFill(u"Holidays of "_s + set.Name, TFillKind::HolidaySet, set.Name);
-    AddFill(u"An iCalendar file"_s, TFillKind::ICalendar);
+        AddFill(tr("Holidays of %1").arg(set.Name), TFillKind::HolidaySet, set.Name);
+    AddFill(tr("An iCalendar file"), TFillKind::ICalendar);
     m_preferredHolidays = PreferredHolidaySet(sets, QLocale::system());
     ICalendarFile = new QLineEdit(this);
     ICalendarFile->setObjectName(u"ICalendarFile"_s);
-    BrowseButton = new QPushButton(u"&Browse..."_s, this);
+    BrowseButton = new QPushButton(tr("&Browse..."), this);
     BrowseButton->setObjectName(u"BrowseButton"_s);
 
     auto *fileRow = new QHBoxLayout;
     fileRow->addWidget(ICalendarFile, 1);
     fileRow->addWidget(BrowseButton);
-    ShowAges = new QCheckBox(u"Show the &age on birthdays and anniversaries"_s, this);
+    ShowAges = new QCheckBox(tr("Show the &age on birthdays and anniversaries"), this);
     ShowAges->setObjectName(u"ShowAges"_s);
     auto *form = new QFormLayout;
-    form->addRow(u"&Fill the days from"_s, FillFrom);
+    form->addRow(tr("&Fill the days from"), FillFrom);
     form->addRow(QString(), fileRow);
     form->addRow(QString(), ShowAges);
     qobject_cast<QVBoxLayout *>(layout())->addLayout(form);
@@ -121,10 +122,10 @@ void TCalendarSetDialog::BuildFill(const QString &programFolder)
 
 void TCalendarSetDialog::BuildButtons(const QString &action)
 {
-    OkButton = new QPushButton(u"&"_s + action + u"..."_s, this);
+    OkButton = new QPushButton(action == u"Print"_s ? tr("&Print...") : tr("&Save..."), this);
     OkButton->setObjectName(u"OkButton"_s);
     OkButton->setDefault(true);
-    CancelButton = new QPushButton(u"&Cancel"_s, this);
+    CancelButton = new QPushButton(tr("&Cancel"), this);
     CancelButton->setObjectName(u"CancelButton"_s);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -200,8 +201,8 @@ void TCalendarSetDialog::FillFromChange()
 
 void TCalendarSetDialog::BrowseButtonClick()
 {
-    QFileDialog dialog(this, u"Fill The Days From"_s, ICalendarFile->text(),
-                       u"iCalendar File (*.ics);;All Files (*)"_s);
+    QFileDialog dialog(this, tr("Fill The Days From"), ICalendarFile->text(),
+                       tr("iCalendar File (*.ics);;All Files (*)"));
     dialog.setObjectName(u"FillFromDialog"_s);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -214,7 +215,7 @@ void TCalendarSetDialog::OkButtonClick()
 {
     const TSetChoice choice = Choice();
     if (choice.Fill == TFillKind::ICalendar && choice.FillName.isEmpty()) {
-        ShowInformation(u"Choose the iCalendar file to fill the days from."_s);
+        ShowInformation(tr("Choose the iCalendar file to fill the days from."));
         return;
     }
     accept();

@@ -28,12 +28,12 @@ TChooseRows::TChooseRows(const QString &caption, int listTop, QWidget *parent) :
     setFixedSize(DialogWidth, DialogHeight);
     Rows = new TRecurringRowList(true, this);
     Rows->setGeometry(8, listTop, DialogWidth - 16, DialogHeight - 41 - listTop);
-    okbutton = Button(QStringLiteral("&Ok"), QStringLiteral("okbutton"), 8, this);
+    okbutton = Button(tr("&Ok"), QStringLiteral("okbutton"), 8, this);
     okbutton->setDefault(true);
-    Allbutton = Button(QStringLiteral("&All"), QStringLiteral("Allbutton"), 94, this);
-    Nonebutton = Button(QStringLiteral("&None"), QStringLiteral("Nonebutton"), 180, this);
-    CancelButton = Button(QStringLiteral("&Cancel"), QStringLiteral("CancelButton"),
-                          DialogWidth - 8 - ButtonWidth, this);
+    Allbutton = Button(tr("&All"), QStringLiteral("Allbutton"), 94, this);
+    Nonebutton = Button(tr("&None"), QStringLiteral("Nonebutton"), 180, this);
+    CancelButton =
+        Button(tr("&Cancel"), QStringLiteral("CancelButton"), DialogWidth - 8 - ButtonWidth, this);
     connect(okbutton, &QPushButton::clicked, this, &TChooseRows::OkbuttonClick);
     connect(Allbutton, &QPushButton::clicked, Rows, &QListWidget::selectAll);
     connect(Nonebutton, &QPushButton::clicked, Rows, &QListWidget::clearSelection);

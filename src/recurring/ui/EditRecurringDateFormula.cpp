@@ -3,6 +3,7 @@
 #include "Messages.h"
 #include "RecurringDescription.h"
 #include "RecurringFormula.h"
+#include "Translations.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -21,10 +22,10 @@ namespace {
 constexpr int ListWidth = 120;
 constexpr int RowHeight = 21;
 
-QString Hint(const char *text)
+QString Hint(QString text)
 {
     // "\r" in the hints is a line break.
-    return QString::fromLatin1(text).replace(u'\r', u'\n');
+    return text.replace(u'\r', u'\n');
 }
 
 QComboBox *MonthList(QWidget *parent, const QRect &bounds)
@@ -34,7 +35,8 @@ QComboBox *MonthList(QWidget *parent, const QRect &bounds)
     for (int month = 1; month <= 12; ++month)
         list->addItem(MonthOrEachMonth(month));
     list->setGeometry(bounds);
-    list->setToolTip(QStringLiteral("Select the month, or 'Each Month' for every month"));
+    list->setToolTip(
+        TEditRecurringDateFormula::tr("Select the month, or 'Each Month' for every month"));
     return list;
 }
 
@@ -48,7 +50,7 @@ void Label(const QString &text, QWidget *parent, const QRect &bounds)
 
 TEditRecurringDateFormula::TEditRecurringDateFormula(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Recurring Date - Formulas"));
+    setWindowTitle(tr("Recurring Date - Formulas"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
@@ -71,78 +73,80 @@ TEditRecurringDateFormula::TEditRecurringDateFormula(QWidget *parent) : QDialog(
 
 void TEditRecurringDateFormula::CreateDayOfMonth()
 {
-    rbDayOfMonth = new QRadioButton(QStringLiteral("Day of the &Month"), this);
+    rbDayOfMonth = new QRadioButton(tr("Day of the &Month"), this);
     rbDayOfMonth->setObjectName(QStringLiteral("rbDayOfMonth"));
     rbDayOfMonth->setGeometry(8, 8, 140, RowHeight);
     rbDayOfMonth->setToolTip(
-        Hint("Check here to choose a 'Day of the Month' \rstyle Repeating Reminder"));
+        Hint(tr("Check here to choose a 'Day of the Month' \rstyle Repeating Reminder")));
     DayOfMonthDay = new QSpinBox(this);
     DayOfMonthDay->setRange(1, 31);
     DayOfMonthDay->setValue(1);
     DayOfMonthDay->setGeometry(150, 8, 50, RowHeight);
-    DayOfMonthDay->setToolTip(QStringLiteral("Select the day of the month (1-31)"));
-    Label(QStringLiteral("of"), this, QRect(208, 8, 16, RowHeight));
+    DayOfMonthDay->setToolTip(tr("Select the day of the month (1-31)"));
+    Label(tr("of"), this, QRect(208, 8, 16, RowHeight));
     DayOfMonthMonth = MonthList(this, QRect(228, 8, ListWidth, RowHeight));
 }
 
 void TEditRecurringDateFormula::CreateDaysOfWeek()
 {
-    rbDayOfweek = new QRadioButton(QStringLiteral("Day of the &Week"), this);
+    rbDayOfweek = new QRadioButton(tr("Day of the &Week"), this);
     rbDayOfweek->setObjectName(QStringLiteral("rbDayOfweek"));
     rbDayOfweek->setGeometry(8, 44, 140, RowHeight);
     rbDayOfweek->setToolTip(
-        Hint("Check here to choose a 'Days of the Week' \rstyle Repeating Reminder"));
-    const char *captions[] = {"Mon", "Tues", "Wed", "Thu", "Fri", "Sat", "Sun"};
+        Hint(tr("Check here to choose a 'Days of the Week' \rstyle Repeating Reminder")));
+    const char *captions[] = {QT_TR_NOOP("Mon"), QT_TR_NOOP("Tues"), QT_TR_NOOP("Wed"),
+                              QT_TR_NOOP("Thu"), QT_TR_NOOP("Fri"),  QT_TR_NOOP("Sat"),
+                              QT_TR_NOOP("Sun")};
     QCheckBox **boxes[] = {&Monday, &Tuesday, &Wednesday, &Thursday, &Friday, &Saturday, &Sunday};
     for (int i = 0; i < 7; ++i) {
-        auto *box = new QCheckBox(QString::fromLatin1(captions[i]), this);
+        auto *box = new QCheckBox(tr(captions[i]), this);
         box->setGeometry(24 + i * 54, 68, 52, RowHeight);
         box->setChecked(i < 5);
-        box->setToolTip(Hint("Check to use this reminder on this day of \reach week"));
+        box->setToolTip(Hint(tr("Check to use this reminder on this day of \reach week")));
         *boxes[i] = box;
     }
-    AllDaysCheck = new QCheckBox(QStringLiteral("All Days"), this);
+    AllDaysCheck = new QCheckBox(tr("All Days"), this);
     AllDaysCheck->setGeometry(24, 92, 100, RowHeight);
-    AllDaysCheck->setToolTip(QStringLiteral("Check to include all days"));
+    AllDaysCheck->setToolTip(tr("Check to include all days"));
     connect(AllDaysCheck, &QCheckBox::clicked, this, &TEditRecurringDateFormula::AllDaysCheckClick);
 }
 
 void TEditRecurringDateFormula::CreateSpecial()
 {
-    rbSpecial = new QRadioButton(QStringLiteral("&Special"), this);
+    rbSpecial = new QRadioButton(tr("&Special"), this);
     rbSpecial->setObjectName(QStringLiteral("rbSpecial"));
     rbSpecial->setGeometry(8, 124, 140, RowHeight);
     rbSpecial->setToolTip(
-        Hint("Check here to choose a 'nth Day of Month' \rstyle Repeating Reminder"));
+        Hint(tr("Check here to choose a 'nth Day of Month' \rstyle Repeating Reminder")));
     SpecialOccurrance = new QComboBox(this);
-    SpecialOccurrance->addItems({"1st", "2nd", "3rd", "4th", "5th", "Last"});
+    for (int occurrence = 1; occurrence <= 5; ++occurrence)
+        SpecialOccurrance->addItem(Ordinal(occurrence));
+    SpecialOccurrance->addItem(tr("Last"));
     SpecialOccurrance->setGeometry(24, 148, 60, RowHeight);
     SpecialOccurrance->setToolTip(
-        Hint("Select the occurrance: First, 2nd, 3rd, 4th, 5th\ror Last"));
+        Hint(tr("Select the occurrance: First, 2nd, 3rd, 4th, 5th\ror Last")));
     SpecialDayOfWeek = new QComboBox(this);
     for (int weekday = 1; weekday <= 7; ++weekday)
-        SpecialDayOfWeek->addItem(QLocale::system().dayName(weekday == 1 ? 7 : weekday - 1));
-    SpecialDayOfWeek->addItem(QStringLiteral("Day (any day)"));
+        SpecialDayOfWeek->addItem(InterfaceLocale().dayName(weekday == 1 ? 7 : weekday - 1));
+    SpecialDayOfWeek->addItem(tr("Day (any day)"));
     SpecialDayOfWeek->setGeometry(90, 148, 112, RowHeight);
-    SpecialDayOfWeek->setToolTip(
-        QStringLiteral("Select the day of the week, or 'Day (any day)' for any day"));
-    Label(QStringLiteral("of"), this, QRect(208, 148, 16, RowHeight));
+    SpecialDayOfWeek->setToolTip(tr("Select the day of the week, or 'Day (any day)' for any day"));
+    Label(tr("of"), this, QRect(208, 148, 16, RowHeight));
     SpecialMonth = MonthList(this, QRect(228, 148, ListWidth, RowHeight));
 }
 
 void TEditRecurringDateFormula::CreateEventAndButtons()
 {
-    Label(QStringLiteral("Recurring event (birthday, anniversary, etc)"), this,
-          QRect(8, 186, 404, 16));
+    Label(tr("Recurring event (birthday, anniversary, etc)"), this, QRect(8, 186, 404, 16));
     Event = new QLineEdit(this);
     Event->setObjectName(QStringLiteral("Event"));
     Event->setGeometry(8, 204, 404, 22);
-    Okbutton = new QPushButton(QStringLiteral("&Ok"), this);
+    Okbutton = new QPushButton(tr("&Ok"), this);
     Okbutton->setObjectName(QStringLiteral("Okbutton"));
     Okbutton->setGeometry(248, 254, 78, 25);
     Okbutton->setDefault(true);
     connect(Okbutton, &QPushButton::clicked, this, &TEditRecurringDateFormula::OkbuttonClick);
-    CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    CancelButton = new QPushButton(tr("&Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     CancelButton->setGeometry(334, 254, 78, 25);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -228,11 +232,11 @@ bool TEditRecurringDateFormula::DetermineFormulaString()
     if (rbDayOfMonth->isChecked()) {
         const int day = DayOfMonthDay->value();
         if (day < 1 || day > 31) {
-            ShowInformation(QStringLiteral("Invalid day of month entered "));
+            ShowInformation(tr("Invalid day of month entered "));
             return false;
         }
         if (DayOfMonthMonth->currentIndex() < 0) {
-            ShowInformation(QStringLiteral("Invalid month entered "));
+            ShowInformation(tr("Invalid month entered "));
             return false;
         }
         m_formula = MakeDayOfMonthFormula(day, DayOfMonthMonth->currentIndex());
@@ -241,7 +245,7 @@ bool TEditRecurringDateFormula::DetermineFormulaString()
     if (rbSpecial->isChecked()) {
         if (SpecialOccurrance->currentIndex() < 0 || SpecialDayOfWeek->currentIndex() < 0 ||
             SpecialMonth->currentIndex() < 0) {
-            ShowInformation(QStringLiteral("Invalid value entered for Special category"));
+            ShowInformation(tr("Invalid value entered for Special category"));
             return false;
         }
         m_formula =
@@ -254,8 +258,8 @@ bool TEditRecurringDateFormula::DetermineFormulaString()
     for (int day = 0; day < 7; ++day)
         chosen[day] = days[day]->isChecked();
     if (std::none_of(chosen.begin(), chosen.end(), [](bool set) { return set; })) {
-        ShowInformation(QStringLiteral("You must select at least one day for this \r"
-                                       "reminder to occur on"));
+        ShowInformation(tr("You must select at least one day for this \r"
+                           "reminder to occur on"));
         return false;
     }
     m_formula = MakeWeekdayFormula(chosen);

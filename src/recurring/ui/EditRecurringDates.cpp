@@ -29,7 +29,7 @@ QString Listed(const QStringList &items)
 {
     QString text = items.mid(0, MaxListed).join(QStringLiteral("\r\n"));
     if (items.size() > MaxListed)
-        text += QStringLiteral("\r\n... and %1 more").arg(items.size() - MaxListed);
+        text += TEditRecurringDates::tr("\r\n... and %1 more").arg(items.size() - MaxListed);
     return text;
 }
 
@@ -39,24 +39,24 @@ TEditRecurringDates::TEditRecurringDates(const QStringList &lines, const QString
                                          QWidget *parent)
     : QDialog(parent), m_lines(lines), m_folder(folder)
 {
-    setWindowTitle(QStringLiteral("Recurring Dates"));
+    setWindowTitle(tr("Recurring Dates"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(476, 336);
     DatesList = new TRecurringRowList(false, this);
     DatesList->setObjectName(QStringLiteral("DatesList"));
     DatesList->setGeometry(8, 8, ButtonLeft - 16, 320);
     DatesList->SetLines(m_lines.Lines());
-    okbutton = Button(QStringLiteral("Ok"), QStringLiteral("okbutton"), 8);
+    okbutton = Button(tr("Ok"), QStringLiteral("okbutton"), 8);
     okbutton->setDefault(true);
-    Editbutton = Button(QStringLiteral("Edit"), QStringLiteral("Editbutton"), 40);
-    Newbutton = Button(QStringLiteral("New"), QStringLiteral("Newbutton"), 72);
-    DeleteButton = Button(QStringLiteral("Delete"), QStringLiteral("DeleteButton"), 104);
-    Holidaysbutton = Button(QStringLiteral("Holidays"), QStringLiteral("Holidaysbutton"), 136);
-    ImportButton = Button(QStringLiteral("Import..."), QStringLiteral("ImportButton"), 180);
-    ImportButton->setToolTip(QStringLiteral("Add the recurring events of an iCalendar file"));
-    ExportButton = Button(QStringLiteral("Export..."), QStringLiteral("ExportButton"), 212);
-    ExportButton->setToolTip(QStringLiteral("Write the list as an iCalendar file"));
-    CancelButton = Button(QStringLiteral("Cancel"), QStringLiteral("CancelButton"), 303);
+    Editbutton = Button(tr("Edit"), QStringLiteral("Editbutton"), 40);
+    Newbutton = Button(tr("New"), QStringLiteral("Newbutton"), 72);
+    DeleteButton = Button(tr("Delete"), QStringLiteral("DeleteButton"), 104);
+    Holidaysbutton = Button(tr("Holidays"), QStringLiteral("Holidaysbutton"), 136);
+    ImportButton = Button(tr("Import..."), QStringLiteral("ImportButton"), 180);
+    ImportButton->setToolTip(tr("Add the recurring events of an iCalendar file"));
+    ExportButton = Button(tr("Export..."), QStringLiteral("ExportButton"), 212);
+    ExportButton->setToolTip(tr("Write the list as an iCalendar file"));
+    CancelButton = Button(tr("Cancel"), QStringLiteral("CancelButton"), 303);
     connect(okbutton, &QPushButton::clicked, this, &TEditRecurringDates::okbuttonClick);
     connect(Editbutton, &QPushButton::clicked, this, &TEditRecurringDates::EditbuttonClick);
     connect(Newbutton, &QPushButton::clicked, this, &TEditRecurringDates::NewbuttonClick);
@@ -100,7 +100,7 @@ void TEditRecurringDates::okbuttonClick()
 {
     if (const std::optional<QString> error =
             WriteRecurringFile(RecurringFilePath(), m_lines.Lines())) {
-        ShowInformation(QStringLiteral("The recurring dates could not be saved.\r\n") + *error);
+        ShowInformation(tr("The recurring dates could not be saved.\r\n") + *error);
         return;
     }
     accept();
@@ -116,9 +116,9 @@ int TEditRecurringDates::Add(const QString &line)
 void TEditRecurringDates::NewbuttonClick()
 {
     TEditRecurringDateFormula formula(this);
-    formula.setWindowTitle(QStringLiteral("Add Recurring Date"));
+    formula.setWindowTitle(tr("Add Recurring Date"));
     formula.SetFormula(QStringLiteral("@"));
-    formula.SetEventName(QStringLiteral("[Enter event]"));
+    formula.SetEventName(tr("[Enter event]"));
     if (ExecModal(formula) == QDialog::Accepted) {
         const int row = Add(MakeEntry(formula.EventName(), formula.Formula()));
         DatesList->setFocus();
@@ -137,7 +137,7 @@ void TEditRecurringDates::EditbuttonClick()
     switch (Marker(m_lines.At(row)).unicode()) {
     case u'#':
     case u'&':
-        ShowInformation(QStringLiteral("This entry cannot be edited"));
+        ShowInformation(tr("This entry cannot be edited"));
         break;
     case u'$':
     case u'%':
@@ -159,7 +159,7 @@ void TEditRecurringDates::DoEditRecurringFormula()
     }
     const QString line = m_lines.At(row);
     TEditRecurringDateFormula formula(this);
-    formula.setWindowTitle(QStringLiteral("Edit Recurring Date Formula"));
+    formula.setWindowTitle(tr("Edit Recurring Date Formula"));
     formula.SetEventName(NameField(line));
     formula.SetFormula(FormulaField(line));
     if (ExecModal(formula) != QDialog::Accepted)
@@ -214,14 +214,11 @@ void TEditRecurringDates::HolidaysbuttonClick()
 
 QString TEditRecurringDates::AskCalendarFileName(bool import)
 {
-    QFileDialog dialog(this,
-                       import ? QStringLiteral("Import Recurring Dates")
-                              : QStringLiteral("Export Recurring Dates"),
+    QFileDialog dialog(this, import ? tr("Import Recurring Dates") : tr("Export Recurring Dates"),
                        m_fileFolder.Start());
     dialog.setAcceptMode(import ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(import ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(
-        {QStringLiteral("iCalendar files (*.ics)"), QStringLiteral("All files (*)")});
+    dialog.setNameFilters({tr("iCalendar files (*.ics)"), tr("All files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("ics"));
     const QString fileName = AskFileName(dialog);
     m_fileFolder.Note(fileName);
@@ -235,15 +232,14 @@ void TEditRecurringDates::ImportButtonClick()
         return;
     const TICalendarImport import = ImportICalendarFile(fileName);
     if (!import.Error.isEmpty()) {
-        ShowInformation(QStringLiteral("The recurring dates could not be imported.\r\n") +
-                        import.Error);
+        ShowInformation(tr("The recurring dates could not be imported.\r\n") + import.Error);
         return;
     }
     const int added = AddMissing(import.Lines);
-    QString report = QStringLiteral("%1 recurring dates were added.").arg(added);
+    QString report = tr("%n recurring dates were added.", nullptr, added);
     if (!import.Unsupported.isEmpty())
-        report += QStringLiteral("\r\n\r\nThese events cannot be kept as recurring dates "
-                                 "and were left out:\r\n") +
+        report += tr("\r\n\r\nThese events cannot be kept as recurring dates "
+                     "and were left out:\r\n") +
                   Listed(import.Unsupported);
     ShowInformation(report);
     SelectFirstIfNone();
@@ -259,15 +255,14 @@ void TEditRecurringDates::ExportButtonClick()
     const TICalendarExport exported =
         ExportICalendar(m_lines.Lines(), from, QDateTime::currentDateTimeUtc());
     if (!exported.Error.isEmpty()) {
-        ShowInformation(QStringLiteral("The recurring dates could not be exported.\r\n") +
-                        exported.Error);
+        ShowInformation(tr("The recurring dates could not be exported.\r\n") + exported.Error);
         return;
     }
     if (const std::optional<QString> error = SaveBytesFile(exported.Bytes, fileName)) {
-        ShowInformation(QStringLiteral("The recurring dates could not be exported.\r\n") + *error);
+        ShowInformation(tr("The recurring dates could not be exported.\r\n") + *error);
         return;
     }
     if (!exported.Skipped.isEmpty())
-        ShowInformation(QStringLiteral("These entries fall on no day and were left out:\r\n") +
+        ShowInformation(tr("These entries fall on no day and were left out:\r\n") +
                         Listed(exported.Skipped));
 }

@@ -3,7 +3,7 @@
 #include "RecurringRows.h"
 
 TSelectRecurringDates::TSelectRecurringDates(const QStringList &lines, QWidget *parent)
-    : TChooseRows(QStringLiteral("Select Recurring Dates To Use"), 8, parent)
+    : TChooseRows(tr("Select Recurring Dates To Use"), 8, parent)
 {
     Dates()->SetLines(lines);
 }

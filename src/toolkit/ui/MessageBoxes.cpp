@@ -1,13 +1,15 @@
 #include "MessageBoxes.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 TMessageAnswerer MessageBoxes()
 {
     TMessageAnswerer boxes;
     boxes.Information = [](const QString &text) {
-        QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Information"), text);
+        QMessageBox::information(QApplication::activeWindow(),
+                                 QCoreApplication::translate("MessageBoxes", "Information"), text);
     };
     boxes.Warning = [](const QString &text, const QString &caption) {
         QMessageBox::warning(QApplication::activeWindow(), caption, text);

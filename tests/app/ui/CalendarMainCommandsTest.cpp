@@ -80,7 +80,7 @@ TEST(CalendarMainCommandsTest, MenusHoldEveryItemInOrderWithRecentFilesAppended)
                            u"&Delete | Del"_s, u"-"_s, u"Select &All | Ctrl+A"_s}));
     EXPECT_EQ(MenuItems(*window.mnuOnLine), QStringList{u"Visit Our Internet Website"_s});
     EXPECT_EQ(MenuItems(*window.Help1),
-              (QStringList{u"&Contents"_s, u"&About"_s, u"&Show Hints"_s}));
+              (QStringList{u"&Contents"_s, u"&About"_s, u"&Show Hints"_s, u"&Language"_s}));
     EXPECT_TRUE(window.mnuOnLine->menuAction()->isVisible());
     for (const char *name : {"N3", "N1", "N7", "N5", "N2", "mnuSave", "Exit1", "mnuShowHint"})
         EXPECT_NE(window.findChild<QAction *>(QString::fromLatin1(name)), nullptr) << name;

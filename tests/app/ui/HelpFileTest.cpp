@@ -4,9 +4,12 @@
 #include "SettingsTestSupport.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -14,11 +17,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-THelpFile ShippedHelp()
+THelpFile ShippedHelp(const QString &fileName = QStringLiteral(DW_HELP_SOURCE))
 {
     THelpFile help;
-    EXPECT_FALSE(ReadHelpFile(QStringLiteral(DW_HELP_SOURCE), help).has_value());
+    EXPECT_FALSE(ReadHelpFile(fileName, help).has_value());
     return help;
+}
+
+// The targets of the file's own links ("#2106"), each once.
+QStringList LinkTargets(const QString &html)
+{
+    static const QRegularExpression link(u"href=\"#([^\"]+)\""_s);
+    QStringList targets;
+    for (const QRegularExpressionMatch &match : link.globalMatch(html))
+        targets << match.captured(1);
+    targets.removeDuplicates();
+    return targets;
 }
 
 TEST(HelpFileTest, ShippedFileHasATopicForEveryContextTheProgramOpens)
@@ -90,6 +104,37 @@ TEST(HelpFileTest, EscClosesTheHelpWindow)
     ASSERT_TRUE(QTest::qWaitFor([viewer] { return QApplication::activeWindow() == viewer; }));
     QTest::keyClick(viewer->Browser(), Qt::Key_Escape);
     EXPECT_FALSE(viewer->isVisible());
+}
+
+TEST(HelpFileTest, TheGermanHelpHasEveryTopicAndItsLinksLeadWhereTheEnglishOnesDo)
+{
+    const THelpFile english = ShippedHelp();
+    const THelpFile german = ShippedHelp(QStringLiteral(DW_HELP_DE_SOURCE));
+    EXPECT_EQ(german.Topics, english.Topics);
+    EXPECT_EQ(LinkTargets(german.Html), LinkTargets(english.Html));
+    for (const THelpFile *help : {&english, &german}) {
+        for (const QString &target : LinkTargets(help->Html))
+            EXPECT_TRUE(help->Html.contains(u"<a name=\"%1\">"_s.arg(target)))
+                << target.toStdString();
+    }
+    EXPECT_TRUE(german.Html.contains(u"<h1>Datewright-Hilfe</h1>"_s));
+    // The letters written as entities read as letters in the viewer.
+    QTextDocument shown;
+    shown.setHtml(german.Html);
+    EXPECT_TRUE(shown.toPlainText().contains(u"Zur\u00fcck zum Inhalt"_s));
+    EXPECT_TRUE(shown.toPlainText().contains(u"\u201eder zweite Sonntag im Mai\u201c"_s));
+}
+
+TEST(HelpFileTest, AGermanInterfaceOpensTheGermanHelpTheOthersTheEnglish)
+{
+    TSettingsFolder folder;
+    for (const QString &name : {u"DW.HLP"_s, u"DW_de.HLP"_s})
+        ASSERT_TRUE(QFile(folder.Path(name)).open(QIODevice::WriteOnly));
+    EXPECT_EQ(HelpFileName(u"de"_s), folder.Path(u"DW_de.HLP"_s));
+    for (const QString &language : {u"en"_s, u"fr"_s, u"it"_s, u"es"_s})
+        EXPECT_EQ(HelpFileName(language), folder.Path(u"DW.HLP"_s)) << language.toStdString();
+    ASSERT_TRUE(QFile::remove(folder.Path(u"DW_de.HLP"_s)));
+    EXPECT_EQ(HelpFileName(u"de"_s), folder.Path(u"DW.HLP"_s)) << "the English where no German";
 }
 
 TEST(HelpFileTest, MissingHelpFileIsTold)
