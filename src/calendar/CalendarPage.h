@@ -247,6 +247,8 @@ public:
     }
 
 protected:
+    // The page's size at the zoom: its layout's times the zoom, truncated.
+    void ScaleControl(float Previous) override;
     void PanelClicked(int X, int Y) override { Click(X, Y); }
     void PanelDoubleClicked(int, int) override;
     // The state changed between pointing and a creation tool.

@@ -127,7 +127,7 @@ void TLumImage::PictureChanged()
 {
     // A record read sets its bounds itself.
     if (!Reading())
-        CheckBoundsChanged();
+        RefitBounds();
     m_opaque =
         m_picture.IsBitmap() && m_picture.Width() == Width() && m_picture.Height() == Height();
     Repaint();
@@ -200,15 +200,14 @@ void TLumImage::Paint(QPainter &Target) const
         DrawFrame(Target, Width(), Height());
 }
 
-void TLumImage::CheckBoundsChanged()
+void TLumImage::FitSize(int &Width, int &Height, float Scale) const
 {
-    TLumGraphicControl::CheckBoundsChanged();
     const int w = m_picture.Width();
     const int h = m_picture.Height();
     if (!m_autoSize || w <= 0 || h <= 0)
         return;
-    const double scale = double(Scale());
-    SetObjectBounds(Left(), Top(), Round(w * scale), Round(h * scale));
+    Width = Round(w * double(Scale));
+    Height = Round(h * double(Scale));
 }
 
 QImage TLumImage::PrintedBitmap() const

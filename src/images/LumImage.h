@@ -60,7 +60,8 @@ public:
     QImage DrawPicture(int w, int h) const;
 
     void Paint(QPainter &Target) const override;
-    void CheckBoundsChanged() override;
+    // With AutoSize, the picture's size at that zoom.
+    void FitSize(int &Width, int &Height, float Scale) const override;
     void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const override;
     void AddMenuItems(TDesignMenu &Menu) override;
 
