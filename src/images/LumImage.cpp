@@ -84,8 +84,9 @@ void TLumImage::SetStretch(bool Value)
         return;
     m_stretch = Value;
     m_autoSize = !Value;
-    Repaint();
-    // AutoSize changed with it, and documents store it.
+    // AutoSize changed with it: the size follows the picture, and documents
+    // store it.
+    PictureChanged();
     NotifyLabelChanged();
 }
 
