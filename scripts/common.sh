@@ -10,6 +10,7 @@ DW_PACKAGES=(
     cups-daemon cups-client cups-bsd printer-driver-cups-pdf
     libgtest-dev libbenchmark-dev
     python3-icalendar python3-dateutil
+    xvfb openbox
 )
 
 # The sanitizer build: Clang with AddressSanitizer and UndefinedBehaviorSanitizer
