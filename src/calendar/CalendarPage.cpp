@@ -302,11 +302,16 @@ void TCalendarPage::Relayout(bool ResizeMiniFonts)
         SetFont(m_miniCellFont,
                 {m_miniCellFont.Name, smallSize, m_miniCellFont.Style, m_miniCellFont.Color});
     }
-    ScaleControl(Scale());
+    SizeToLayout();
     Repaint();
 }
 
 void TCalendarPage::ScaleControl(float)
+{
+    SizeToLayout();
+}
+
+void TCalendarPage::SizeToLayout()
 {
     SetControlSize(Trunc(double(m_layout.PageWidth) * double(Scale())),
                    Trunc(double(m_layout.PageHeight) * double(Scale())));

@@ -269,6 +269,8 @@ private:
     static void VisitStyleFieldsOf(Visitor &visit, Pages &...pages);
 
     void Repaint();
+    // The control takes the layout's size times the zoom.
+    void SizeToLayout();
     void ResetToLocaleNames();
     void RecordCellDays();
     void SetFont(TFontDesc &font, const TFontDesc &value);

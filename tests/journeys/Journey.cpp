@@ -389,7 +389,7 @@ QString JourneyReport(const QString &name, const QList<TStep> &steps)
                          .arg(failure->What);
     report += u"Steps up to there:\n"_s + Listed(steps.mid(0, failure->Step + 1));
     const QList<TStep> shortest =
-        ShrinkJourney(steps, failure->Step, QDeadlineTimer(ShrinkSeconds() * 1000));
+        ShrinkJourney(steps, failure->Step, QDeadlineTimer(qint64(ShrinkSeconds()) * 1000));
     const QString shortPicture = QDir(JourneyOutputFolder()).filePath(name + u"-shortest.png"_s);
     if (const std::optional<TJourneyFailure> again = PlayJourney(shortest, shortPicture))
         report += QStringLiteral("Shortest failing journey found (%1 steps): %2\n")

@@ -423,7 +423,7 @@ TTouched ObjectMenu(const TStep &step, TJourneyContext &context)
 
 TTouched ClipboardKey(const TStep &step, TJourneyContext &context)
 {
-    const TTouched touched{false, SelectedNames(PageOf(context))};
+    TTouched touched{false, SelectedNames(PageOf(context))};
     switch (step.A % 4) {
     case 0:
         context.User.Key(Qt::Key_C, Qt::ControlModifier);
