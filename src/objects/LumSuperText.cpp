@@ -141,6 +141,8 @@ void TLumSuperText::SetBorderStyle(TBorderStyle Value)
     if (Value == m_borderStyle || Value < bsNone || Value > bsSingle)
         return;
     m_borderStyle = Value;
+    // Transparent text without a frame keeps no more height than it needs.
+    MarkLayout();
     Repaint();
     NotifyLabelChanged();
 }
@@ -150,6 +152,7 @@ void TLumSuperText::SetControlTransparent(bool Value)
     if (Value == m_controlTransparent)
         return;
     m_controlTransparent = Value;
+    MarkLayout();
     Repaint();
 }
 
