@@ -3,10 +3,12 @@
 #include "CalendarMain.h"
 #include "CalendarPanel32.h"
 #include "ModalDialog.h"
+#include "WPRichText.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -45,17 +47,36 @@ bool OnX()
 
 } // namespace
 
+// Where the window, the page and the editor lie and how far the page is
+// scrolled.
+QString TJourneyUser::Placement() const
+{
+    QString placement;
+    QDebug(&placement) << m_window.geometry() << m_window.CalendarPanel->geometry()
+                       << m_window.ScrollBox2->viewport()->geometry()
+                       << m_window.ScrollBox2->widget()->geometry()
+                       << m_window.WPRichText1->geometry() << m_window.WPRichText1->isVisible();
+    return placement;
+}
+
 void TJourneyUser::Settle() const
 {
-    for (int round = 0; round < 3; ++round) {
-        QCoreApplication::sendPostedEvents();
-        QApplication::processEvents(QEventLoop::AllEvents);
-    }
-    // A real display answers the window's requests (exposure, focus) a
-    // moment later.
-    if (OnX()) {
+    // A real display answers the window's requests (a move, a resize, an
+    // exposure) a moment later, and the answers start repaints of their
+    // own: until the window holds still.
+    QString placement;
+    for (int round = 0; round < 10; ++round) {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::sendPostedEvents();
+            QApplication::processEvents(QEventLoop::AllEvents);
+        }
+        if (!OnX())
+            return;
+        const QString now = Placement();
+        if (now == placement)
+            return;
+        placement = now;
         QTest::qWait(20);
-        QApplication::processEvents(QEventLoop::AllEvents);
     }
 }
 

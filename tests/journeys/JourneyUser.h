@@ -62,6 +62,8 @@ public:
     QPoint InWindow(QPoint at) const;
 
 private:
+    QString Placement() const;
+
     TCalendarMain &m_window;
 };
 
