@@ -10,6 +10,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QDebug>
 #include <QDir>
 #include <QPainter>
 #include <QToolButton>
@@ -171,7 +173,7 @@ std::optional<TJourneyFailure> TJourneyRun::Play(const QList<TStep> &steps)
         const QString notes = StepNotes();
         if (Tracing())
             qInfo().noquote() << QStringLiteral("step %1: %2 -> %3 bytes, %4 objects, zoom %5, "
-                                                "%6 undo steps (%8), layout %7, %9%10")
+                                                "%6 undo steps (%8), layout %7, %9%10, in view %11")
                                      .arg(i + 1)
                                      .arg(step.Describe())
                                      .arg(after.Bytes.size())
@@ -182,6 +184,7 @@ std::optional<TJourneyFailure> TJourneyRun::Play(const QList<TStep> &steps)
                                      .arg(m_window->mnuUndo->text())
                                      .arg(m_window->Modified ? u"changed"_s : u"unchanged"_s)
                                      .arg(m_window->CellEditing ? u", editing a cell"_s : QString())
+                                     .arg(QDebug::toString(after.Screen.Visible))
                               << notes;
         if (why)
             return TJourneyFailure{int(i), *why + notes};
@@ -218,6 +221,11 @@ std::optional<QString> TJourneyRun::CheckScreen(const TState &state) const
         return std::nullopt;
     QString what =
         u"the screen is not the document at "_s + ZoomText(state.Zoom) + u": "_s + differences;
+    for (const QWidget *other : QApplication::topLevelWidgets())
+        if (other != m_window && other->isVisible())
+            what += QStringLiteral("\n  also on the screen: %1 %2 at %3")
+                        .arg(QString::fromLatin1(other->metaObject()->className()),
+                             other->objectName(), QDebug::toString(other->geometry()));
     if (!m_picture.isEmpty() && WriteSideBySide(m_picture, state.Screen, state.Fresh, state.Mask))
         what += u"\nscreen | fresh render | differences: "_s + m_picture;
     return what;

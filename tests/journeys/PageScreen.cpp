@@ -8,9 +8,13 @@
 #include "LumLabelObjectFiler.h"
 #include "WPRichText.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPixmap>
+#include <QScreen>
 #include <QScrollArea>
 
 namespace {
@@ -81,6 +85,12 @@ QImage Rgb(const QImage &image)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+// Whether the windows are on a display server (X), not headless.
+bool OnDisplay()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
 } // namespace
 
 QByteArray DocumentBytes(TCalendarMain &window)
@@ -124,6 +134,16 @@ TPageScreen ScreenOfPage(QWidget &page, const QRect &visible)
     TPageScreen screen;
     screen.Visible = visible;
     QWidget *top = page.window();
+    // On a display the pixels are asked of the display server: the window's
+    // own copy of them may lag behind a scroll it did on the server.
+    if (OnDisplay()) {
+        const QPoint at = page.mapTo(top, visible.topLeft());
+        screen.Pixels =
+            Rgb(top->screen()
+                    ->grabWindow(top->winId(), at.x(), at.y(), visible.width(), visible.height())
+                    .toImage());
+        return screen;
+    }
     QBackingStore *store = top->backingStore();
     QPaintDevice *device = store ? store->paintDevice() : nullptr;
     if (!device || device->devType() != QInternal::Image || visible.isEmpty())
@@ -145,7 +165,10 @@ TPageScreen ScreenOfPage(TCalendarMain &window)
     QWidget &page = *window.CalendarPanel;
     QWidget *viewport = window.ScrollBox2->viewport();
     const QRect shown(page.mapFrom(viewport, QPoint(0, 0)), viewport->size());
-    return ScreenOfPage(page, shown.intersected(page.rect()));
+    // A window reaching past the screen's edge shows only what is on it.
+    const QRect screen = page.screen()->geometry();
+    const QRect onScreen(page.mapFromGlobal(screen.topLeft()), screen.size());
+    return ScreenOfPage(page, shown.intersected(page.rect()).intersected(onScreen));
 }
 
 TFreshRender FreshRender(const QByteArray &document, float zoom)
@@ -191,6 +214,14 @@ QImage ScreenMask(TCalendarMain &window, const TPageScreen &screen, const QImage
                     mask.setPixel(x - visible.left(), y - visible.top(), Ignored);
             }
         }
+    }
+    // On a display, other windows over the page (the icon palette) are not
+    // the page's.
+    for (const QWidget *other : QApplication::topLevelWidgets()) {
+        if (other == page.window() || !other->isVisible() || !OnDisplay())
+            continue;
+        const QRect frame = other->frameGeometry();
+        MarkIgnored(mask, visible, QRect(page.mapFromGlobal(frame.topLeft()), frame.size()));
     }
     const auto &selection = page.Objects().Selection();
     for (const TLumGraphicControl *object : selection)

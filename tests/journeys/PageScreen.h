@@ -27,8 +27,9 @@ struct TPageScreen
 {
     // In page pixels: the part of the page the scroll box shows.
     QRect Visible;
-    // The window's pixels there, as its backing store holds them after the
-    // last paint (not painted anew for the asking).
+    // The window's pixels there, as the display shows them (headless, as
+    // the window's backing store holds them) after the last paint; nothing is
+    // painted anew for the asking.
     QImage Pixels;
 };
 TPageScreen ScreenOfPage(QWidget &page, const QRect &visible);
@@ -48,8 +49,8 @@ TFreshRender FreshRender(const QByteArray &document, float zoom);
 TFreshRender FreshRender(const TCalendarPage &page);
 
 // The pixels of the visible part not compared (255): the selection squares,
-// and the open cell editor with its cell except where an object's opaque
-// pixels lie over it.
+// other windows over the page, and the open cell editor with its cell except
+// where an object's opaque pixels lie over it.
 QImage ScreenMask(TCalendarMain &window, const TPageScreen &screen, const QImage &objects);
 
 // Where screen and the fresh page differ outside the mask, in words; empty
