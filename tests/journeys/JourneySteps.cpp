@@ -708,11 +708,6 @@ const QStringList &PageCommands()
     return commands;
 }
 
-int PropertySettingCount()
-{
-    return sSettingCount;
-}
-
 QList<TStep> RandomSteps(quint32 seed, int count)
 {
     struct TWeighted

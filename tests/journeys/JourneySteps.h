@@ -45,7 +45,9 @@ enum class TAction {
     Fill,
     // "Edit Recurring Dates", "Holidays": set A, rows of bit mask B added.
     AddHolidays,
-    // The properties dialog: setting A (see PropertySettings()) to value B.
+    // The properties dialog: setting A (layout, orientation, paper, month,
+    // title font, number font, lines, day names, margin, border picture) to
+    // value B.
     Properties,
     // A zoom step in (A = 1) or out, by the button (B = 0), Page Down or Up
     // (1) or Ctrl with the wheel (2).
@@ -86,10 +88,8 @@ struct TStep
     QString Describe() const;
 };
 
-// The page menu's commands a step may choose, and the settings of the
-// properties dialog.
+// The page menu's commands a step may choose.
 const QStringList &PageCommands();
-int PropertySettingCount();
 
 // count random steps from seed.
 QList<TStep> RandomSteps(quint32 seed, int count);

@@ -112,14 +112,6 @@ void TJourneyUser::Click(QPoint at, Qt::MouseButton button, Qt::KeyboardModifier
     Settle();
 }
 
-void TJourneyUser::DoubleClick(QPoint at)
-{
-    if (!BringIntoView(at))
-        return;
-    QTest::mouseDClick(m_window.windowHandle(), Qt::LeftButton, {}, InWindow(at));
-    Settle();
-}
-
 void TJourneyUser::Drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers)
 {
     if (!BringIntoView(from))

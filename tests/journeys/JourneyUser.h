@@ -33,7 +33,6 @@ public:
     // the scroll box first brings the points into view.
     void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = {});
-    void DoubleClick(QPoint at);
     // Presses at from, moves to to in a few steps and releases there, slowly
     // enough to count as a drag and not as a click.
     void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {});
