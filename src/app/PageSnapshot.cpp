@@ -100,7 +100,7 @@ TPageSnapshot CapturePage(const TCalendarPage &page)
     TStreamWriter objects;
     objects.WriteListBegin();
     for (const TLumGraphicControl *object : page.Objects().Objects()) {
-        WritePlacedObject(objects, *object, page.ObjectClasses());
+        WritePlacedObject(objects, *object);
         snapshot.ObjectNames.append(object->Name());
     }
     objects.WriteListEnd();

@@ -1,6 +1,6 @@
 #include "CalendarPage.h"
-#include "CalendarPageLabels.h"
 
+#include "CalendarPageLabels.h"
 #include "Numbers.h"
 #include "Ppi.h"
 #include "ProgramFolder.h"
@@ -302,9 +302,19 @@ void TCalendarPage::Relayout(bool ResizeMiniFonts)
         SetFont(m_miniCellFont,
                 {m_miniCellFont.Name, smallSize, m_miniCellFont.Style, m_miniCellFont.Color});
     }
+    SizeToLayout();
+    Repaint();
+}
+
+void TCalendarPage::ScaleControl(float)
+{
+    SizeToLayout();
+}
+
+void TCalendarPage::SizeToLayout()
+{
     SetControlSize(Trunc(double(m_layout.PageWidth) * double(Scale())),
                    Trunc(double(m_layout.PageHeight) * double(Scale())));
-    Repaint();
 }
 
 TRect TCalendarPage::MiniRect(int k) const

@@ -249,6 +249,8 @@ public:
     }
 
 protected:
+    // The page's size at the zoom: its layout's times the zoom, truncated.
+    void ScaleControl(float Previous) override;
     void PanelClicked(int X, int Y) override { Click(X, Y); }
     void PanelDoubleClicked(int, int) override;
     // The state changed between pointing and a creation tool.
@@ -269,6 +271,8 @@ private:
     static void VisitStyleFieldsOf(Visitor &visit, Pages &...pages);
 
     void Repaint();
+    // The control takes the layout's size times the zoom.
+    void SizeToLayout();
     void ResetToLocaleNames();
     void RecordCellDays();
     void SetFont(TFontDesc &font, const TFontDesc &value);

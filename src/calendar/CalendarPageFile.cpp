@@ -276,7 +276,7 @@ void TCalendarPageFile::WriteDocument(const TCalendarPage &page, TStreamWriter &
 
     out.WriteListBegin();
     for (const TLumGraphicControl *object : page.Objects().Objects())
-        WritePlacedObject(out, *object, page.ObjectClasses());
+        WritePlacedObject(out, *object);
     out.WriteListEnd();
 }
 
@@ -386,10 +386,8 @@ void TCalendarPageFile::ReadObjects(TCalendarPage &page, TStreamReader &in)
             return;
         GiveFreeComponentName(*object, page.Objects());
         // Stored at zoom 1, shown at the page's.
-        if (auto *placed = dynamic_cast<TLumGraphicControl *>(object.get())) {
-            placed->SetScaleField(1.0f);
+        if (auto *placed = dynamic_cast<TLumGraphicControl *>(object.get()))
             placed->SetScale(page.Scale());
-        }
         page.Objects().InsertComponent(std::move(object));
     }
 }

@@ -109,6 +109,21 @@ TRect OutlineOf(const TBounds &bounds)
     return {bounds.Left + 2, bounds.Top + 2, bounds.Right() - 3, bounds.Bottom() - 3};
 }
 
+QList<TRect> HandleSquares(const TBounds &bounds, bool edges)
+{
+    const TRect r{bounds.Left - 2, bounds.Top - 2, bounds.Right() + 2, bounds.Bottom() + 2};
+    const auto square = [](int left, int top) { return TRect{left, top, left + 5, top + 5}; };
+    QList<TRect> squares{square(r.Left, r.Top), square(r.Right - 5, r.Top),
+                         square(r.Right - 5, r.Bottom - 5), square(r.Left, r.Bottom - 5)};
+    if (!edges)
+        return squares;
+    const int hw = (r.Right - r.Left) / 2;
+    const int hh = (r.Bottom - r.Top) / 2;
+    squares << square(r.Left + hw - 2, r.Top) << square(r.Left + hw - 2, r.Bottom - 5)
+            << square(r.Left, r.Top + hh - 2) << square(r.Right - 5, r.Top + hh - 2);
+    return squares;
+}
+
 TRect KeyboardRect(const TBounds &handle)
 {
     return OutlineOf(handle);

@@ -3,6 +3,8 @@
 #include "DesignTypes.h"
 #include "Rect.h"
 
+#include <QList>
+
 // The arithmetic of the selection handle, apart from any window: the grip
 // under a point, snapping, the bounds a drag or an arrow key gives.
 
@@ -52,6 +54,10 @@ TBounds DraggedBounds(THitZone zone, const TBounds &from, int dx, int dy, int st
 // The outline a drag shows for bounds: 2 pixels in from the left and top,
 // 3 from the right and bottom.
 TRect OutlineOf(const TBounds &bounds);
+
+// The selection squares of an object of bounds: 5 x 5 in the corners of
+// the bounds grown by 2, and with edges at the edge middles too.
+QList<TRect> HandleSquares(const TBounds &bounds, bool edges);
 
 // Keyboard nudging. The rectangle an arrow key works on, taken from the
 // handle's bounds, and back.

@@ -119,10 +119,11 @@ TLumGraphicControl &TLumBasePanel::PlaceObject(std::unique_ptr<TLumGraphicContro
 {
     Object->SetVisible(false);
     Object->SetName(UniqueObjectName(QStringLiteral("Special")));
+    // The rectangle was dragged out at the zoom shown.
+    Object->SetScale(Scale());
     Object->SetObjectBounds(Rect.Left, Rect.Top, std::max(Rect.Width(), 10),
                             std::max(Rect.Height(), 15));
     TLumGraphicControl &placed = m_objects.Insert(std::move(Object));
-    placed.SetScaleField(Scale());
     placed.SetVisible(true);
     NotifyLabelChanged();
     return placed;
@@ -191,7 +192,7 @@ void TLumBasePanel::HookAllObjects()
 {
     for (TLumGraphicControl *object : m_objects.Objects()) {
         HookObjectEvents(*object);
-        object->SetScaleField(Scale());
+        object->SetScale(Scale());
     }
 }
 

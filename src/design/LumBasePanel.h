@@ -115,7 +115,7 @@ public:
     void Select(TLumGraphicControl &Object);
     // Routes the object's mouse events to the panel.
     void HookObjectEvents(TLumGraphicControl &Object);
-    // Hooks every object and gives it the panel's zoom without rescaling it.
+    // Hooks every object and shows it at the panel's zoom.
     void HookAllObjects();
     // Selects the objects whose bounds meet Rect; with Shift they are
     // toggled against the selection instead.

@@ -21,10 +21,10 @@ TClassInfo MakeBaseClassInfo()
     using C = TLumGraphicControl;
     TPublishedProperties<C>(info)
         .Integer("Tag", &C::Tag, &C::SetTag, 0)
-        .Integer("Left", &C::Left, &C::SetLeft)
-        .Integer("Top", &C::Top, &C::SetTop)
-        .Integer("Width", &C::Width, &C::SetWidth)
-        .Integer("Height", &C::Height, &C::SetHeight)
+        .Integer("Left", &C::UnzoomedLeft, &C::SetUnzoomedLeft)
+        .Integer("Top", &C::UnzoomedTop, &C::SetUnzoomedTop)
+        .Integer("Width", &C::UnzoomedWidth, &C::SetUnzoomedWidth)
+        .Integer("Height", &C::UnzoomedHeight, &C::SetUnzoomedHeight)
         .Integer("Cursor", &C::Cursor, &C::SetCursor, 0)
         .String("Hint", &C::Hint, &C::SetHint)
         .StoredWhen([](const C &object) { return !object.Hint().isEmpty(); })
@@ -33,23 +33,10 @@ TClassInfo MakeBaseClassInfo()
     return info;
 }
 
-// The squares of one selected object: 5 x 5 in the corners of its bounds
-// grown by 2, and with one object selected at the edge middles too.
-void FillHandleSquares(QPainter &target, const TRect &r, bool edges)
+// A zoom that dropped to nothing counts as 1, so that positions stay finite.
+double ZoomOf(float scale)
 {
-    const auto square = [&target](int left, int top) { target.drawRect(left, top, 5, 5); };
-    square(r.Left, r.Top);
-    square(r.Right - 5, r.Top);
-    square(r.Right - 5, r.Bottom - 5);
-    square(r.Left, r.Bottom - 5);
-    if (!edges)
-        return;
-    const int hw = Trunc((r.Right - r.Left) * 0.5);
-    const int hh = Trunc((r.Bottom - r.Top) * 0.5);
-    square(r.Left + hw - 2, r.Top);
-    square(r.Left + hw - 2, r.Bottom - 5);
-    square(r.Left, r.Top + hh - 2);
-    square(r.Right - 5, r.Top + hh - 2);
+    return scale * 10 == 0 ? 1.0 : double(scale);
 }
 
 } // namespace
@@ -82,11 +69,74 @@ void TLumGraphicControl::SetHeight(int Value)
 
 void TLumGraphicControl::SetObjectBounds(int L, int T, int W, int H)
 {
-    const TBounds bounds{L, T, W, H};
-    if (bounds == m_bounds)
+    if (TBounds{L, T, W, H} == m_bounds)
+        return;
+    const double zoom = ZoomOf(m_scale);
+    const auto atOne = [zoom](int shown) { return Round(shown / zoom); };
+    TBounds unzoomed = m_unzoomed;
+    if (L != m_bounds.Left)
+        unzoomed.Left = atOne(L);
+    if (T != m_bounds.Top)
+        unzoomed.Top = atOne(T);
+    if (W != m_bounds.Width)
+        unzoomed.Width = atOne(W);
+    if (H != m_bounds.Height)
+        unzoomed.Height = atOne(H);
+    SetUnzoomedBounds(unzoomed);
+}
+
+void TLumGraphicControl::SetUnzoomedBounds(const TBounds &Value)
+{
+    TBounds unzoomed = Value;
+    if (!Reading())
+        FitSize(unzoomed.Width, unzoomed.Height, 1.0f);
+    const bool moved = unzoomed != m_unzoomed;
+    m_unzoomed = unzoomed;
+    ShowBounds(moved);
+}
+
+void TLumGraphicControl::SetUnzoomedLeft(int Value)
+{
+    SetUnzoomedBounds({Value, m_unzoomed.Top, m_unzoomed.Width, m_unzoomed.Height});
+}
+
+void TLumGraphicControl::SetUnzoomedTop(int Value)
+{
+    SetUnzoomedBounds({m_unzoomed.Left, Value, m_unzoomed.Width, m_unzoomed.Height});
+}
+
+void TLumGraphicControl::SetUnzoomedWidth(int Value)
+{
+    SetUnzoomedBounds({m_unzoomed.Left, m_unzoomed.Top, Value, m_unzoomed.Height});
+}
+
+void TLumGraphicControl::SetUnzoomedHeight(int Value)
+{
+    SetUnzoomedBounds({m_unzoomed.Left, m_unzoomed.Top, m_unzoomed.Width, Value});
+}
+
+void TLumGraphicControl::RefitBounds()
+{
+    SetUnzoomedBounds(m_unzoomed);
+}
+
+TBounds TLumGraphicControl::ShownBounds() const
+{
+    const double zoom = m_scale;
+    TBounds shown{Round(m_unzoomed.Left * zoom), Round(m_unzoomed.Top * zoom),
+                  Round(m_unzoomed.Width * zoom), Round(m_unzoomed.Height * zoom)};
+    if (!Reading())
+        FitSize(shown.Width, shown.Height, m_scale);
+    return shown;
+}
+
+void TLumGraphicControl::ShowBounds(bool moved)
+{
+    const TBounds shown = ShownBounds();
+    if (shown == m_bounds && !moved)
         return;
     const TBounds old = m_bounds;
-    m_bounds = bounds;
+    m_bounds = shown;
     BoundsChanged(old);
 }
 
@@ -138,13 +188,14 @@ void TLumGraphicControl::SetScale(float Value)
 {
     if (Value == m_scale || !std::isfinite(Value))
         return;
-    // A zoom that dropped to nothing counts as 1, so the ratio stays finite.
-    const double current = m_scale * 10 == 0 ? 1.0 : double(m_scale);
-    const double f = double(Value) / current;
-    SetObjectBounds(Round(m_bounds.Left * f), Round(m_bounds.Top * f), Round(m_bounds.Width * f),
-                    Round(m_bounds.Height * f));
     m_scale = Value;
-    CheckBoundsChanged();
+    const TBounds old = m_bounds;
+    m_bounds = ShownBounds();
+    InvalidateOnPanel(old);
+    InvalidateOnPanel(m_bounds);
+    // Kinds lay themselves out at the new zoom even when the bounds stay.
+    if (!Reading())
+        CheckBoundsChanged();
 }
 
 void TLumGraphicControl::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
@@ -188,8 +239,8 @@ void TLumGraphicControl::DrawHandles(QPainter &Target) const
     Target.save();
     Target.setPen(Qt::NoPen);
     Target.setBrush(ToQColor(single ? handle.Color() : handle.SecondaryColor()));
-    const TRect r{m_bounds.Left - 2, m_bounds.Top - 2, m_bounds.Right() + 2, m_bounds.Bottom() + 2};
-    FillHandleSquares(Target, r, single);
+    for (const TRect &square : HandleSquares(m_bounds, single))
+        Target.drawRect(square.ToQRect());
     Target.restore();
 }
 
@@ -291,15 +342,24 @@ void TLumGraphicControl::FinishLoad()
 
 void TLumGraphicControl::Paint(QPainter &) const {}
 
+void TLumGraphicControl::FitSize(int &, int &, float) const {}
+
 void TLumGraphicControl::CheckBoundsChanged()
 {
     if (m_checkingBounds)
         return;
     m_checkingBounds = true;
-    if (m_lastBounds == TBounds{})
+    if (!m_boundsKnown) {
+        m_boundsKnown = true;
+        m_lastUnzoomed = m_unzoomed;
         m_lastBounds = m_bounds;
-    if (m_bounds != m_lastBounds) {
+    }
+    // Only bounds at zoom 1 are the document's; the handle follows both.
+    if (m_unzoomed != m_lastUnzoomed) {
         NotifyLabelChanged();
+        m_lastUnzoomed = m_unzoomed;
+    }
+    if (m_bounds != m_lastBounds) {
         m_lastBounds = m_bounds;
         if (m_parent)
             m_parent->PostRefit();
@@ -319,7 +379,7 @@ void TLumGraphicControl::PrintObject(TCanvasReport &Report, double OffsetX, doub
     recorder.end();
     picture.setBoundingRect(QRect(0, 0, m_bounds.Width, m_bounds.Height));
     // Page pixels at the zoom shown to inches on paper.
-    const double pixels = double(ScreenPpi()) * (m_scale * 10 == 0 ? 1.0 : double(m_scale));
+    const double pixels = double(ScreenPpi()) * ZoomOf(m_scale);
     const TRect device =
         Report.RectU2D(OffsetX + m_bounds.Left / pixels, OffsetY + m_bounds.Top / pixels,
                        OffsetX + m_bounds.Right() / pixels, OffsetY + m_bounds.Bottom() / pixels);

@@ -25,8 +25,9 @@ class TLumBasePanel;
 // its own class with a TClassInfo whose parent is BaseClassInfo() and adds
 // its properties after these.
 //
-// Positions and sizes are panel pixels at the panel's zoom (Scale); the
-// document stores them at zoom 1.
+// An object's bounds at zoom 1 are what the document records; the bounds it
+// shows at the panel's zoom (Scale) are derived from them, so zooming never
+// moves it and a save at any zoom writes the same bounds.
 //
 // What a kind overrides (each slot is optional):
 //   FinishLoad          once built or read, before the object is used and
@@ -34,8 +35,12 @@ class TLumBasePanel;
 //   Paint               the object's content in its own coordinates,
 //                       (0, 0) to (Width, Height); one routine for screen,
 //                       exported pictures and paper.
-//   CheckBoundsChanged  after a move or resize; extend it (re-lay out text,
-//                       say) and call the base, which notifies the panel.
+//   FitSize             the size the kind takes at a zoom for the size asked
+//                       of it (a label's text fits across it); the bounds at
+//                       zoom 1 are fitted at 1, those shown at the zoom.
+//   CheckBoundsChanged  after a move, resize or zoom; extend it (re-lay out
+//                       text, say) and call the base, which notifies the panel
+//                       when the bounds at zoom 1 changed.
 //   ApplyFont           take over the font the panel's Font command chose.
 //   PrintObject         draw on a report; the base replays Paint recorded
 //                       as a picture, which is right for most kinds.
@@ -79,23 +84,35 @@ public:
     bool Unselectable() const { return m_unselectable; }
     void SetUnselectable(bool Value);
 
+    // Left, Top, Width and Height above are those shown at the zoom.
     const TBounds &Bounds() const { return m_bounds; }
     TRect BoundsRect() const { return m_bounds.ToRect(); }
-    // Moves and resizes at once; CheckBoundsChanged follows unless the object
-    // is being read.
+    // Moves and resizes at once at the zoom shown: each of the four that
+    // changed is taken back to zoom 1, and what shows follows from there.
+    // CheckBoundsChanged follows unless the object is being read.
     void SetObjectBounds(int L, int T, int W, int H);
+    // The bounds at zoom 1, as documents and the clipboard store them.
+    const TBounds &UnzoomedBounds() const { return m_unzoomed; }
+    void SetUnzoomedBounds(const TBounds &Value);
+    // The published Left, Top, Width and Height: the bounds at zoom 1.
+    int UnzoomedLeft() const { return m_unzoomed.Left; }
+    void SetUnzoomedLeft(int Value);
+    int UnzoomedTop() const { return m_unzoomed.Top; }
+    void SetUnzoomedTop(int Value);
+    int UnzoomedWidth() const { return m_unzoomed.Width; }
+    void SetUnzoomedWidth(int Value);
+    int UnzoomedHeight() const { return m_unzoomed.Height; }
+    void SetUnzoomedHeight(int Value);
     bool Visible() const { return m_visible; }
     void SetVisible(bool Value);
 
     // The panel the object is placed on; null before it is placed.
     TLumBasePanel *Parent() const { return m_parent; }
 
-    // The zoom the object is shown at. SetScale rescales position and size by
-    // the ratio of new to old zoom, rounding half to even; SetScaleField only
-    // records the zoom (for objects that arrive already at it).
+    // The zoom the object is shown at. At a new zoom the bounds shown are
+    // those at zoom 1 times the zoom, rounded half to even, then fitted.
     float Scale() const { return m_scale; }
     void SetScale(float Value);
-    void SetScaleField(float Value) { m_scale = Value; }
 
     // Mouse events in the object's coordinates; the panel hooks them.
     TMouseEvent OnMouseDown;
@@ -132,6 +149,7 @@ public:
     // The virtual slots, described above.
     virtual void FinishLoad();
     virtual void Paint(QPainter &Target) const;
+    virtual void FitSize(int &Width, int &Height, float Scale) const;
     virtual void CheckBoundsChanged();
     virtual void ApplyFont(const TFontDesc &Font);
     virtual void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const;
@@ -140,14 +158,25 @@ public:
     // Streaming finishes an object it read with FinishLoad.
     void Loaded() override;
 
+protected:
+    // Fits the bounds again, at zoom 1 and at the zoom shown, after what the
+    // object holds changed its size.
+    void RefitBounds();
+
 private:
     friend class TPlacedObjects;
 
     void SetParent(TLumBasePanel *Value) { m_parent = Value; }
+    // The bounds shown at the zoom, from those at zoom 1.
+    TBounds ShownBounds() const;
+    // Shows the bounds derived from those at zoom 1; moved tells that these
+    // changed.
+    void ShowBounds(bool moved);
     void BoundsChanged(const TBounds &old);
     void InvalidateOnPanel(const TBounds &bounds) const;
 
     int m_tag = 0;
+    TBounds m_unzoomed;
     TBounds m_bounds;
     int m_cursor = 0;
     QString m_hint;
@@ -156,7 +185,10 @@ private:
     bool m_visible = true;
     float m_scale = 1.0f;
     TLumBasePanel *m_parent = nullptr;
+    // The bounds at zoom 1 and shown when CheckBoundsChanged last looked.
+    TBounds m_lastUnzoomed;
     TBounds m_lastBounds;
+    bool m_boundsKnown = false;
     bool m_checkingBounds = false;
     bool m_finished = false;
 };

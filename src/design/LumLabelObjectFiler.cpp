@@ -28,22 +28,6 @@ QString SystemError()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-// A copy of object at zoom 1, or null when its class cannot be read back.
-std::unique_ptr<TComponent> AtZoomOne(const TLumGraphicControl &object,
-                                      const TClassRegistry &classes)
-{
-    TStreamWriter out;
-    WriteComponent(out, object);
-    TStreamReader in(out.Data());
-    std::unique_ptr<TComponent> copy = ReadComponent(in, classes);
-    auto *placed = dynamic_cast<TLumGraphicControl *>(copy.get());
-    if (!placed)
-        return nullptr;
-    placed->SetScaleField(object.Scale());
-    placed->SetScale(1.0f);
-    return copy;
-}
-
 // The bytes of fileName, unless it is a link, missing or too large.
 std::optional<QByteArray> ReadWithoutFollowingLinks(const QString &fileName)
 {
@@ -70,8 +54,8 @@ std::optional<QByteArray> ReadWithoutFollowingLinks(const QString &fileName)
 std::optional<QString> WriteThroughStaging(const QString &fileName, const QByteArray &data)
 {
     const QFileInfo target(fileName);
-    QTemporaryFile staging(target.dir().filePath(target.completeBaseName() +
-                                                 QStringLiteral("-XXXXXX.tmp")));
+    QTemporaryFile staging(
+        target.dir().filePath(target.completeBaseName() + QStringLiteral("-XXXXXX.tmp")));
     if (!staging.open())
         return staging.errorString();
     if (staging.write(data) != data.size() || !staging.flush())
@@ -96,12 +80,9 @@ void GiveFreeComponentName(TComponent &Component, const TComponentOwner &Owner)
     }
 }
 
-void WritePlacedObject(TStreamWriter &Out, const TLumGraphicControl &Object,
-                       const TClassRegistry &Classes)
+void WritePlacedObject(TStreamWriter &Out, const TLumGraphicControl &Object)
 {
-    const std::unique_ptr<TComponent> unzoomed =
-        Object.Scale() == 1.0f ? nullptr : AtZoomOne(Object, Classes);
-    WriteComponent(Out, unzoomed ? *unzoomed : static_cast<const TComponent &>(Object));
+    WriteComponent(Out, Object);
 }
 
 QByteArray TLumLabelObjectFiler::Records(const QList<const TLumGraphicControl *> &Objects) const
@@ -109,7 +90,7 @@ QByteArray TLumLabelObjectFiler::Records(const QList<const TLumGraphicControl *>
     TStreamWriter out;
     out.WriteListBegin();
     for (const TLumGraphicControl *object : Objects)
-        WritePlacedObject(out, *object, m_panel.ObjectClasses());
+        WritePlacedObject(out, *object);
     out.WriteListEnd();
     return out.Data();
 }
@@ -144,12 +125,6 @@ QList<TLumGraphicControl *> TLumLabelObjectFiler::ReadObjects(const QString &Fil
 
 QList<TLumGraphicControl *> TLumLabelObjectFiler::ReadObjectsFrom(const QByteArray &Data)
 {
-    return ReadRecords(Data, true);
-}
-
-QList<TLumGraphicControl *> TLumLabelObjectFiler::ReadRecords(const QByteArray &Data,
-                                                              bool atZoomOne)
-{
     QList<TLumGraphicControl *> read;
     TStreamReader in(Data);
     if (!in.ReadListBegin())
@@ -162,10 +137,7 @@ QList<TLumGraphicControl *> TLumLabelObjectFiler::ReadRecords(const QByteArray &
         component.release();
         std::unique_ptr<TLumGraphicControl> owned(object);
         GiveFreeComponentName(*owned, m_panel.Objects());
-        if (atZoomOne) {
-            owned->SetScaleField(1.0f);
-            owned->SetScale(m_panel.Scale());
-        }
+        owned->SetScale(m_panel.Scale());
         if (m_offset)
             owned->SetObjectBounds(owned->Left() + 15, owned->Top() + 15, owned->Width(),
                                    owned->Height());
@@ -180,6 +152,6 @@ TLumGraphicControl *TLumLabelObjectFiler::CloneObject(const TLumGraphicControl &
     out.WriteListBegin();
     WriteComponent(out, Object);
     out.WriteListEnd();
-    const QList<TLumGraphicControl *> read = ReadRecords(out.Data(), false);
+    const QList<TLumGraphicControl *> read = ReadObjectsFrom(out.Data());
     return read.value(0, nullptr);
 }

@@ -6,7 +6,6 @@
 
 #include <optional>
 
-class TClassRegistry;
 class TComponent;
 class TComponentOwner;
 class TStreamWriter;
@@ -46,8 +45,6 @@ public:
     QByteArray Records(const QList<const TLumGraphicControl *> &Objects) const;
 
 private:
-    // Records read onto the panel; atZoomOne: they were written at zoom 1.
-    QList<TLumGraphicControl *> ReadRecords(const QByteArray &Data, bool atZoomOne);
     std::optional<QString> WriteFile(const QList<const TLumGraphicControl *> &Objects,
                                      const QString &FileName);
 
@@ -59,7 +56,5 @@ private:
 // not given; when all are taken the name stays.
 void GiveFreeComponentName(TComponent &Component, const TComponentOwner &Owner);
 
-// Writes object's record as it stands at zoom 1, whatever zoom it is shown
-// at; classes must know its class to convert it.
-void WritePlacedObject(TStreamWriter &Out, const TLumGraphicControl &Object,
-                       const TClassRegistry &Classes);
+// Writes object's record: its bounds at zoom 1, whatever zoom it is shown at.
+void WritePlacedObject(TStreamWriter &Out, const TLumGraphicControl &Object);

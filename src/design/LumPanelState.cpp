@@ -9,13 +9,19 @@ void TLumPanelState::SetScale(float Value)
     if (Value == m_scale || !std::isfinite(Value))
         return;
     m_scaling = true;
-    // A zoom that has dropped to nothing is taken as 1 so the ratio stays finite.
-    const double current = m_scale * 10 == 0 ? 1.0 : double(m_scale);
-    const double factor = double(Value) / current;
+    const float previous = m_scale;
     m_scale = Value;
-    SetControlSize(Round(m_width * factor), Round(m_height * factor));
+    ScaleControl(previous);
     ScaleContents(Value);
     m_scaling = false;
+}
+
+void TLumPanelState::ScaleControl(float Previous)
+{
+    // A zoom that has dropped to nothing is taken as 1 so the ratio stays finite.
+    const double current = Previous * 10 == 0 ? 1.0 : double(Previous);
+    const double factor = double(m_scale) / current;
+    SetControlSize(Round(m_width * factor), Round(m_height * factor));
 }
 
 void TLumPanelState::SetControlSize(int width, int height)

@@ -10,9 +10,9 @@ public:
     virtual ~TLumPanelState() = default;
 
     float Scale() const { return m_scale; }
-    // Changes the zoom, scaling the control's size by the ratio of new to old
-    // zoom with rounding half to even, then what it holds. A value equal to
-    // the zoom, or one that is not a finite number, changes nothing.
+    // Changes the zoom, sizing the control for it (ScaleControl), then what
+    // it holds. A value equal to the zoom, or one that is not a finite
+    // number, changes nothing.
     virtual void SetScale(float Value);
 
     int Width() const { return m_width; }
@@ -36,6 +36,11 @@ protected:
     virtual void ControlResized() {}
     // The panel's look changed; the widget repaints.
     virtual void Invalidate() {}
+    // The zoom changed from Previous while scaling: the control takes its
+    // size at the new zoom. The base scales it by the ratio of new to old
+    // zoom, rounding half to even; a panel that knows its size at zoom 1
+    // derives it from that.
+    virtual void ScaleControl(float Previous);
     // The zoom changed to Value while scaling: what the panel holds follows.
     virtual void ScaleContents(float) {}
 

@@ -85,8 +85,9 @@ void TLumImage::SetStretch(bool Value)
         return;
     m_stretch = Value;
     m_autoSize = !Value;
-    Repaint();
-    // AutoSize changed with it, and documents store it.
+    // AutoSize changed with it: the size follows the picture, and documents
+    // store it.
+    PictureChanged();
     NotifyLabelChanged();
 }
 
@@ -126,12 +127,9 @@ void TLumImage::SetPicture(const TLumPicture &Value)
 
 void TLumImage::PictureChanged()
 {
-    // A record read takes its picture's size as AutoSize says, like any
-    // change of picture, but reports no change of bounds.
-    if (Reading())
-        FitToPicture();
-    else
-        CheckBoundsChanged();
+    // A record read sets its bounds itself.
+    if (!Reading())
+        RefitBounds();
     m_opaque =
         m_picture.IsBitmap() && m_picture.Width() == Width() && m_picture.Height() == Height();
     Repaint();
@@ -208,20 +206,22 @@ void TLumImage::Paint(QPainter &Target) const
         DrawFrame(Target, Width(), Height());
 }
 
-void TLumImage::CheckBoundsChanged()
-{
-    TLumGraphicControl::CheckBoundsChanged();
-    FitToPicture();
-}
-
-void TLumImage::FitToPicture()
+void TLumImage::FitSize(int &Width, int &Height, float Scale) const
 {
     const int w = m_picture.Width();
     const int h = m_picture.Height();
     if (!m_autoSize || w <= 0 || h <= 0)
         return;
-    const double scale = double(Scale());
-    SetObjectBounds(Left(), Top(), Round(w * scale), Round(h * scale));
+    Width = Round(w * double(Scale));
+    Height = Round(h * double(Scale));
+}
+
+void TLumImage::FinishLoad()
+{
+    TLumGraphicControl::FinishLoad();
+    // An auto-sized picture read from a record takes its picture's size, as
+    // any change of picture does.
+    RefitBounds();
 }
 
 QImage TLumImage::PrintedBitmap() const

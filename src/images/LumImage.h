@@ -60,7 +60,9 @@ public:
     QImage DrawPicture(int w, int h) const;
 
     void Paint(QPainter &Target) const override;
-    void CheckBoundsChanged() override;
+    // With AutoSize, the picture's size at that zoom.
+    void FitSize(int &Width, int &Height, float Scale) const override;
+    void FinishLoad() override;
     void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const override;
     void AddMenuItems(TDesignMenu &Menu) override;
 
@@ -70,7 +72,6 @@ private:
     void PictureChanged();
     // With AutoSize and a picture, the bounds become the picture's size at
     // the zoom.
-    void FitToPicture();
     // The copy on the screen is made again and the object drawn again.
     void Repaint();
     void SetFlag(bool &flag, bool Value);

@@ -146,10 +146,11 @@ void TLumBaseLabel::SetAngle(int Value)
     if (Value != 0)
         m_alignment = taLeftJustify;
     const bool upright = Value == 0 || Value == 180;
-    if ((upright && Width() < Height()) || (!upright && Height() < Width())) {
+    const TBounds &bounds = UnzoomedBounds();
+    if ((upright && bounds.Width < bounds.Height) || (!upright && bounds.Height < bounds.Width)) {
         // The swap is one change of bounds, laid out once below.
         m_layingOut = true;
-        SetObjectBounds(Left(), Top(), Height(), Width());
+        SetUnzoomedBounds({bounds.Left, bounds.Top, bounds.Height, bounds.Width});
         m_layingOut = false;
     }
     MarkLayout();
@@ -217,17 +218,29 @@ void TLumBaseLabel::MarkLayout()
         LayoutText();
 }
 
-TLabelLayoutInput TLumBaseLabel::LayoutInput() const
+TLabelLayoutInput TLumBaseLabel::LayoutInput(float scale) const
 {
-    return {m_caption, m_font, Scale(), m_angle, m_alignment, m_shadow, m_highlight, ScreenPpi()};
+    return {m_caption, m_font, scale, m_angle, m_alignment, m_shadow, m_highlight, ScreenPpi()};
+}
+
+void TLumBaseLabel::FitSize(int &Width, int &Height, float Scale) const
+{
+    if (m_finished) {
+        const TLabelLayout layout = LayoutLabelText(LayoutInput(Scale), Width, Height);
+        Width = layout.Width;
+        Height = layout.Height;
+    }
+    Width = std::max(Width, 1);
+    Height = std::max(Height, 1);
 }
 
 void TLumBaseLabel::LayoutText()
 {
     m_layingOut = true;
-    m_layout = LayoutLabelText(LayoutInput(), Width(), Height());
+    // The size the text takes, at zoom 1 and at the zoom shown.
+    RefitBounds();
+    m_layout = LayoutLabelText(LayoutInput(Scale()), Width(), Height());
     m_layoutScale = Scale();
-    SetObjectBounds(Left(), Top(), std::max(m_layout.Width, 1), std::max(m_layout.Height, 1));
     m_layoutMarked = false;
     m_layingOut = false;
     Repaint();
@@ -238,7 +251,7 @@ TLabelLayout TLumBaseLabel::PaintLayout() const
     if (!m_layoutMarked && m_layoutScale == Scale() && m_layout.Width == Width() &&
         m_layout.Height == Height())
         return m_layout;
-    return LayoutLabelText(LayoutInput(), Width(), Height());
+    return LayoutLabelText(LayoutInput(Scale()), Width(), Height());
 }
 
 void TLumBaseLabel::GrowToFit()
@@ -307,10 +320,6 @@ void TLumBaseLabel::FinishLoad()
 void TLumBaseLabel::CheckBoundsChanged()
 {
     TLumGraphicControl::CheckBoundsChanged();
-    if (Width() <= 0 || Height() <= 0) {
-        SetObjectBounds(Left(), Top(), std::max(Width(), 1), std::max(Height(), 1));
-        return;
-    }
     MarkLayout();
 }
 

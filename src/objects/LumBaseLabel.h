@@ -86,6 +86,8 @@ public:
 
     void FinishLoad() override;
     void Paint(QPainter &Target) const override;
+    // The size across the text kept as LayoutText says, at that zoom.
+    void FitSize(int &Width, int &Height, float Scale) const override;
     void CheckBoundsChanged() override;
     void ApplyFont(const TFontDesc &Font) override;
     void AddMenuItems(TDesignMenu &Menu) override;
@@ -96,7 +98,7 @@ protected:
     void MarkLayout();
 
 private:
-    TLabelLayoutInput LayoutInput() const;
+    TLabelLayoutInput LayoutInput(float scale) const;
     // The layout for painting: the one made, or one made afresh for a zoom
     // or size it was not made for.
     TLabelLayout PaintLayout() const;

@@ -142,6 +142,8 @@ void TLumSuperText::SetBorderStyle(TBorderStyle Value)
     if (Value == m_borderStyle || Value < bsNone || Value > bsSingle)
         return;
     m_borderStyle = Value;
+    // Transparent text without a frame keeps no more height than it needs.
+    MarkLayout();
     Repaint();
     NotifyLabelChanged();
 }
@@ -151,6 +153,7 @@ void TLumSuperText::SetControlTransparent(bool Value)
     if (Value == m_controlTransparent)
         return;
     m_controlTransparent = Value;
+    MarkLayout();
     Repaint();
 }
 
@@ -299,14 +302,23 @@ void TLumSuperText::MarkLayout()
         LayoutText();
 }
 
+void TLumSuperText::FitSize(int &Width, int &Height, float Scale) const
+{
+    if (m_finished)
+        MakeLayout(Width, Height, Scale);
+    Width = std::max(Width, 1);
+    Height = std::max(Height, 1);
+}
+
 void TLumSuperText::LayoutText()
 {
     m_layingOut = true;
+    // The size the caption takes, at zoom 1 and at the zoom shown.
+    RefitBounds();
     int width = Width();
     int height = Height();
-    m_layout = MakeLayout(width, height);
+    m_layout = MakeLayout(width, height, Scale());
     m_layoutScale = Scale();
-    SetObjectBounds(Left(), Top(), width, height);
     m_needsLayout = false;
     m_layingOut = false;
     Repaint();
@@ -318,7 +330,7 @@ TSuperTextLayout TLumSuperText::PaintLayout() const
         return m_layout;
     int width = Width();
     int height = Height();
-    return MakeLayout(width, height);
+    return MakeLayout(width, height, Scale());
 }
 
 void TLumSuperText::BuildGradient()
@@ -446,10 +458,6 @@ void TLumSuperText::FinishLoad()
 void TLumSuperText::CheckBoundsChanged()
 {
     TLumGraphicControl::CheckBoundsChanged();
-    if (Width() <= 0 || Height() <= 0) {
-        SetObjectBounds(Left(), Top(), std::max(Width(), 1), std::max(Height(), 1));
-        return;
-    }
     MarkLayout();
     RebuildGradientIfShown();
 }

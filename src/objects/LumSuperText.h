@@ -155,6 +155,9 @@ public:
 
     void FinishLoad() override;
     void Paint(QPainter &Target) const override;
+    // The height (and, when hardly any, the width) the caption needs at
+    // that zoom.
+    void FitSize(int &Width, int &Height, float Scale) const override;
     void CheckBoundsChanged() override;
     void ApplyFont(const TFontDesc &Font) override;
     void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const override;
@@ -167,8 +170,10 @@ private:
     void RebuildGradientIfShown();
     // The layout made afresh when marked or made for another size or zoom.
     TSuperTextLayout PaintLayout() const;
-    // The layout for an object of width x height, which it may change.
-    TSuperTextLayout MakeLayout(int &width, int &height) const;
+    // The layout for an object of width x height at zoom, which it may
+    // change.
+    TSuperTextLayout MakeLayout(int &width, int &height, float zoom) const;
+    QFont DrawingFont(float zoom) const;
     void DrawPlaceholder(QPainter &canvas) const;
     // The surface's paint over the object: font colour, texture tiles or
     // gradient.

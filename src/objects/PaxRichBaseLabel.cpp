@@ -113,8 +113,7 @@ TMasterRichText *TPaxRichBaseLabel::FindMasterRichText() const
 
 int TPaxRichBaseLabel::LayoutWidth() const
 {
-    const double scale = Scale() * 10 == 0 ? 1.0 : double(Scale());
-    return Round(Width() * (1.0 / scale));
+    return UnzoomedBounds().Width;
 }
 
 int TPaxRichBaseLabel::ZoomPercent() const

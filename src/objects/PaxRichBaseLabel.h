@@ -45,9 +45,8 @@ public:
     // it holds some, else the shared one; null off a panel or when the form
     // has none of that name.
     TMasterRichText *FindMasterRichText() const;
-    // The width the text's lines break at: the label's width at zoom 1,
-    // rounded as the page rounds it when it goes back to zoom 1 to print or
-    // save, so the screen and paper break alike.
+    // The width the text's lines break at: the label's width at zoom 1, so
+    // the screen and paper break alike.
     int LayoutWidth() const;
     // The zoom in percent the text is painted at.
     int ZoomPercent() const;

@@ -46,20 +46,25 @@ int DrawingPoints(int size, float scale)
 
 QFont TLumSuperText::DrawingFont() const
 {
+    return DrawingFont(Scale());
+}
+
+QFont TLumSuperText::DrawingFont(float zoom) const
+{
     TFontDesc font = m_font;
-    font.Size = DrawingPoints(m_font.Size, Scale());
+    font.Size = DrawingPoints(m_font.Size, zoom);
     return font.ToQFont(ScreenPpi());
 }
 
-TSuperTextLayout TLumSuperText::MakeLayout(int &width, int &height) const
+TSuperTextLayout TLumSuperText::MakeLayout(int &width, int &height, float zoom) const
 {
     TSuperTextLayout layout;
-    const double scale = Scale();
-    layout.Offset = Scale() != 1.0f ? QPoint(Trunc(scale * m_shadowOffset.x()),
-                                             Trunc(scale * m_shadowOffset.y()))
-                                    : m_shadowOffset;
-    const QFont font = DrawingFont();
-    layout.FontSize = DrawingPoints(m_font.Size, Scale());
+    const double scale = zoom;
+    layout.Offset =
+        zoom != 1.0f ? QPoint(Trunc(scale * m_shadowOffset.x()), Trunc(scale * m_shadowOffset.y()))
+                     : m_shadowOffset;
+    const QFont font = DrawingFont(zoom);
+    layout.FontSize = DrawingPoints(m_font.Size, zoom);
     const QFontMetrics metrics(font);
     layout.TextHeight = metrics.height();
     layout.TextWidth = metrics.horizontalAdvance(m_caption + QLatin1Char(' '));

@@ -1,3 +1,4 @@
+#include "Numbers.h"
 #include "PageProbe.h"
 #include "StoredPageValues.h"
 
@@ -395,6 +396,14 @@ TEST(CalendarPage, ZoomScalesTheControl)
     EXPECT_EQ(page.Width(), 528);
     page.SetScale(std::numeric_limits<float>::quiet_NaN());
     EXPECT_EQ(page.Scale(), 0.5f);
+    // Regression: the size went by the ratio of the zooms, rounded, and drifted
+    // from the layout's (741 pixels at 70 % after 60 %, where the page draws
+    // 740). It is the layout's size times the zoom whatever the zoom was.
+    for (const float zoom : {0.601f, 0.701f, 0.201f, 1.001f, 0.901f}) {
+        page.SetScale(zoom);
+        EXPECT_EQ(page.Width(), Trunc(1056 * double(zoom))) << zoom;
+        EXPECT_EQ(page.Height(), Trunc(816 * double(zoom))) << zoom;
+    }
 }
 
 TEST(CalendarPage, ChangingTheLayoutKeepsUserMiniFontsButResizeChoosesThem)

@@ -85,18 +85,29 @@ TEST_F(PlacedObject, AMoveNotifiesOnceAndAsksForARefit)
     EXPECT_EQ(Changes, 1);
 }
 
-TEST_F(PlacedObject, ZoomsByTheRatioRoundingHalvesToEven)
+// Regression: zooming rescaled the bounds shown by the ratio of the zooms,
+// rounding each time, so that a zoom there and back moved objects.
+TEST_F(PlacedObject, ShowsItsBoundsAtZoomOneTimesTheZoomRoundingHalvesToEven)
 {
     auto object = MakeTestObject(5, 7, 9, 11);
     object->SetScale(0.5f);
     EXPECT_EQ(object->Bounds(), (TBounds{2, 4, 4, 6}));
     object->SetScale(1.5f);
-    EXPECT_EQ(object->Bounds(), (TBounds{6, 12, 12, 18}));
+    EXPECT_EQ(object->Bounds(), (TBounds{8, 10, 14, 16}));
     EXPECT_EQ(object->Scale(), 1.5f);
-    // A zoom that dropped to nothing counts as 1.
-    object->SetScaleField(0.0f);
-    object->SetScale(2.0f);
-    EXPECT_EQ(object->Bounds(), (TBounds{12, 24, 24, 36}));
+    object->SetScale(1.0f);
+    EXPECT_EQ(object->Bounds(), (TBounds{5, 7, 9, 11}));
+    // A move at a zoom takes only what moved back to zoom 1.
+    object->SetScale(0.5f);
+    object->SetObjectBounds(3, 4, 4, 6);
+    EXPECT_EQ(object->UnzoomedBounds(), (TBounds{6, 7, 9, 11}));
+    EXPECT_EQ(object->Bounds(), (TBounds{3, 4, 4, 6}));
+    // A zoom that dropped to nothing shows nothing, and a move there counts
+    // as at zoom 1.
+    object->SetScale(0.0f);
+    EXPECT_EQ(object->Bounds(), (TBounds{0, 0, 0, 0}));
+    object->SetObjectBounds(8, 0, 0, 0);
+    EXPECT_EQ(object->UnzoomedBounds(), (TBounds{8, 7, 9, 11}));
 }
 
 TEST_F(PlacedObject, CentresOnThePanel)

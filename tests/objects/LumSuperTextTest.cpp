@@ -137,6 +137,24 @@ TEST_F(SuperTextTest, LayoutKeepsATransparentObjectNearItsTextHeight)
     EXPECT_EQ(text.Width(), QFontMetrics(text.DrawingFont()).horizontalAdvance("Text "));
 }
 
+// Regression: losing its frame or turning transparent again left the object
+// as tall as it was until it was next moved.
+TEST_F(SuperTextTest, FrameOffOrTransparentAgainFitsTheHeightAtOnce)
+{
+    TLumSuperText &text = PlaceText(300, 100);
+    const int fitted = int(1.2 * QFontMetrics(text.DrawingFont()).height());
+    text.SetBorderStyle(bsSingle);
+    text.SetObjectBounds(10, 10, 300, 400);
+    text.SetBorderStyle(bsNone);
+    EXPECT_EQ(text.Height(), fitted);
+    EXPECT_EQ(text.UnzoomedHeight(), fitted);
+    text.SetControlTransparent(false);
+    text.SetObjectBounds(10, 10, 300, 400);
+    text.SetControlTransparent(true);
+    EXPECT_EQ(text.Height(), fitted);
+    EXPECT_EQ(text.UnzoomedHeight(), fitted);
+}
+
 TEST_F(SuperTextTest, LayoutScalesOffsetAndFontByTheZoom)
 {
     TLumSuperText &text = PlaceText(300, 100);

@@ -257,7 +257,8 @@ public:
     // Editing a day cell in place.
     void CalendarPanelClickedInCellEvent(const TRect &rTotal, const TRect &rFree, int iCell,
                                          int iDay, TWPRtfStorage &rtfstorage);
-    // Stores the cell open in the editor back into the page and ends the edit.
+    // Stores the cell open in the editor back into the page, when its text
+    // was changed, and ends the edit.
     void DoSaveRichtext();
     void WPRichText1Enter();
     void WPRichText1Change();
@@ -299,6 +300,8 @@ private:
     // Undo and redo.
     void ConnectUndo();
     void ScheduleRecord();
+    // Records the change once the command that made it is over.
+    void RecordWhenCommandEnds();
     // Records the change made since the last step, if any, at once.
     void RecordChange();
     // The document on disk, or a new one, without steps.
@@ -417,6 +420,8 @@ private:
     int m_wheelTurn = 0;
     TUndoHistory m_history;
     bool m_recordPending = false;
+    // Text was typed into the cell open in the editor since it was opened.
+    bool m_cellTyped = false;
     QString m_changeName;
     QString m_recoveryFolder;
     QTimer *m_recoveryTimer = nullptr;

@@ -58,6 +58,7 @@ void TCalendarMain::CalendarPanelClickedInCellEvent(const TRect &rTotal, const T
     CurrentCell = iCell;
     CellLoaded = false;
     DoSaveRichtext();
+    m_cellTyped = false;
     EditedCell = &rtfstorage;
     CellEditing = true;
     // The text wraps at the cell's width: the editor's page is the cell.
@@ -79,14 +80,20 @@ void TCalendarMain::DoSaveRichtext()
 {
     if (!CellEditing || !EditedCell)
         return;
-    EditedCell->SetRtfText(WPRichText1->RtfText());
-    // Text typed into the cell becomes an undo step once it is in the page.
-    ScheduleRecord();
+    // A cell left as it was stays as it was, byte for byte: the editor's copy
+    // carries the size of the cell on the screen, which the stored text need
+    // not have.
+    if (m_cellTyped) {
+        EditedCell->SetRtfText(WPRichText1->RtfText());
+        // Text typed into the cell becomes an undo step once it is in the page.
+        ScheduleRecord();
+    }
     WPRichText1->hide();
     // The cell shows its new text from the first line, over all the editor
     // covered.
     CalendarPanel->update();
     CellEditing = false;
+    m_cellTyped = false;
     WPToolBar1->setEnabled(false);
 }
 
@@ -100,8 +107,11 @@ void TCalendarMain::WPRichText1Enter()
 
 void TCalendarMain::WPRichText1Change()
 {
-    if (CellLoaded)
-        SetModified(true);
+    if (!CellLoaded)
+        return;
+    m_cellTyped = true;
+    SetModified(true);
+    UpdateUndoCommands();
 }
 
 void TCalendarMain::WPRichText1KeyPress(QChar &Key)

@@ -12,11 +12,28 @@
 #include "WindowPlacement.h"
 #include "ZoomSteps.h"
 
+#include <QBuffer>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+QByteArray StyleSheetOf(const TCalendarPage &page)
+{
+    QBuffer sheet;
+    sheet.open(QIODevice::WriteOnly);
+    page.SaveStyleSheetToDevice(sheet);
+    return sheet.data();
+}
+
+// Whether the preview's style is another than the page's. The sizes of the
+// fonts count too, which SameStyle leaves out: a size changed alone is a
+// change the document must not lose.
+bool StyleChanged(const TCalendarPage &page, const TCalendarPage &preview)
+{
+    return !page.SameStyle(preview) || StyleSheetOf(page) != StyleSheetOf(preview);
+}
 
 TPropertiesHooks PropertiesHooks()
 {
@@ -58,7 +75,7 @@ void TCalendarMain::mnuPropertiesClick()
     NoteChosenFolder(CalendarProperties.FileFolder());
     Preferences.PropZoomPercent = ScaleToPercent(example.Scale());
     if (accepted) {
-        if (!CalendarPanel->SameStyle(example))
+        if (StyleChanged(*CalendarPanel, example))
             SetModified(true);
         PropertiesAccepted = true;
         const int layoutKind = CalendarPanel->LayoutKind();

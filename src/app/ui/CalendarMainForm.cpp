@@ -2,6 +2,7 @@
 
 #include "CalendarMain.h"
 #include "CalendarPanel32.h"
+#include "EditorObjectLayer.h"
 #include "LanguageMenu.h"
 #include "ToolGlyphs.h"
 #include "ToolSpeedButton.h"
@@ -288,6 +289,7 @@ void TCalendarMain::CreatePageArea()
     editorFont.setPixelSize(11);
     WPRichText1->setFont(editorFont);
     WPRichText1->hide();
+    new TEditorObjectLayer(*WPRichText1, *CalendarPanel);
 
     Panel2 = new QWidget(contents);
     Panel2->setObjectName(u"Panel2"_s);

@@ -6,8 +6,11 @@
 #include "CalendarMain.h"
 #include "CalendarPanel32.h"
 #include "DesignMenu.h"
+#include "ModalDialog.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -31,13 +34,31 @@ void TCalendarMain::ScheduleRecord()
 {
     if (std::exchange(m_recordPending, true))
         return;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (m_recordPending)
-                RecordChange();
-        },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &TCalendarMain::RecordWhenCommandEnds, Qt::QueuedConnection);
+}
+
+void TCalendarMain::RecordWhenCommandEnds()
+{
+    if (!m_recordPending)
+        return;
+    // A dialog the command opened runs its own event loop, where this comes
+    // first: the command is not over until the dialog has ended and the
+    // command has gone on, so that its change is one step.
+    if (InModalDialog()) {
+        AfterModalDialogs(this, [this] { RecordWhenCommandEnds(); });
+        return;
+    }
+    if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+        connect(
+            dialog, &QDialog::finished, this,
+            [this] {
+                QMetaObject::invokeMethod(this, &TCalendarMain::RecordWhenCommandEnds,
+                                          Qt::QueuedConnection);
+            },
+            Qt::SingleShotConnection);
+        return;
+    }
+    RecordChange();
 }
 
 void TCalendarMain::RecordChange()
@@ -96,12 +117,16 @@ void TCalendarMain::AfterUndoStep()
 void TCalendarMain::UpdateUndoCommands()
 {
     const bool page = CalendarPanel->Visible();
-    const QString undo =
-        m_history.CanUndo() ? tr("Undo %1").arg(m_history.UndoText()) : tr("Undo");
-    const QString redo =
-        m_history.CanRedo() ? tr("Redo %1").arg(m_history.RedoText()) : tr("Redo");
-    mnuUndo->setEnabled(page && m_history.CanUndo());
-    mnuRedo->setEnabled(page && m_history.CanRedo());
+    // Text typed into the open cell is a step once the cell is stored, which
+    // undoing does first.
+    const bool typed = CellEditing && m_cellTyped;
+    const QString undo = typed                 ? tr("Undo Cell Text")
+                         : m_history.CanUndo() ? tr("Undo %1").arg(m_history.UndoText())
+                                               : tr("Undo");
+    const bool canRedo = m_history.CanRedo() && !typed;
+    const QString redo = canRedo ? tr("Redo %1").arg(m_history.RedoText()) : tr("Redo");
+    mnuUndo->setEnabled(page && (m_history.CanUndo() || typed));
+    mnuRedo->setEnabled(page && canRedo);
     mnuUndo->setText(undo);
     mnuRedo->setText(redo);
     UndoButton->setEnabled(mnuUndo->isEnabled());

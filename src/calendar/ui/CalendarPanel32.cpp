@@ -36,11 +36,13 @@ QImage TCalendarPanel32::RenderToBitmap()
 
 void TCalendarPanel32::ControlResized()
 {
+    ++m_look;
     resize(Width(), Height());
 }
 
 void TCalendarPanel32::Invalidate()
 {
+    ++m_look;
     update();
 }
 
@@ -79,15 +81,14 @@ void TCalendarPanel32::paintEvent(QPaintEvent *event)
     if (m_painting || PaintSuspended())
         return;
     m_painting = true;
-    // A paint of the whole page draws it anew, at the screen's own resolution
-    // so that text and border pictures stay sharp on a scaled screen; a paint
-    // of part of it (an object moved, an outline dragged) takes the page from
-    // the last one.
+    // The page is drawn anew only when it changed (a paint for an object
+    // moved or an outline dragged takes it as it was), at the screen's own
+    // resolution so that text and border pictures stay sharp on a scaled
+    // screen.
     const QRegion &region = event->region();
     const qreal ratio = devicePixelRatioF();
-    if (m_pageImage.deviceIndependentSize() != QSizeF(size()) ||
-        m_pageImage.devicePixelRatio() != ratio || (QRegion(rect()) - region).isEmpty())
-        m_pageImage = RenderPageImage(*this, m_cellTexts, ratio);
+    if (!PageImageShowsPage(ratio))
+        DrawPageImage(ratio);
     QPainter painter(this);
     painter.setClipRegion(region);
     for (const QRect &part : region)
@@ -95,6 +96,26 @@ void TCalendarPanel32::paintEvent(QPaintEvent *event)
                           QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
     m_surface->Paint(painter, region);
     m_painting = false;
+}
+
+bool TCalendarPanel32::PageImageShowsPage(qreal ratio) const
+{
+    if (m_pageImage.deviceIndependentSize() != QSizeF(size()) ||
+        m_pageImage.devicePixelRatio() != ratio || m_imageLook != m_look || m_imageScale != Scale())
+        return false;
+    for (int index = 1; index <= CellCount; ++index)
+        if (!m_imageCells[index - 1].Unchanged(CellDocument(index)->Document()))
+            return false;
+    return true;
+}
+
+void TCalendarPanel32::DrawPageImage(qreal ratio)
+{
+    m_pageImage = RenderPageImage(*this, m_cellTexts, ratio);
+    m_imageLook = m_look;
+    m_imageScale = Scale();
+    for (int index = 1; index <= CellCount; ++index)
+        m_imageCells[index - 1].Watch(CellDocument(index)->Document());
 }
 
 void TCalendarPanel32::mousePressEvent(QMouseEvent *event)

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "CalendarPage.h"
+#include "DocumentWatch.h"
 #include "PaintCache.h"
 
 #include <QImage>
 #include <QWidget>
+
+#include <array>
 
 class TDesignSurface;
 
@@ -48,12 +51,22 @@ protected:
 
 private:
     void RestoreCursor();
+    // Whether the page image still shows the page: its look, zoom and
+    // cells' text as they were when it was drawn.
+    bool PageImageShowsPage(qreal ratio) const;
+    void DrawPageImage(qreal ratio);
 
     bool m_dragCursorShown = false;
     bool m_painting = false;
     TPaintCache m_cellTexts;
-    // The page without its objects, as last drawn: a paint of part of the
-    // widget (an object moved, an outline) draws from it.
+    // The page without its objects, as last drawn: every paint draws from
+    // it, and draws it anew once the page has changed.
     QImage m_pageImage;
+    // Counts the changes of the page's look (the page asks to be repainted
+    // after every one); the count and zoom the page image was drawn at.
+    quint64 m_look = 0;
+    quint64 m_imageLook = 0;
+    float m_imageScale = 0;
+    std::array<TDocumentWatch, CellCount> m_imageCells;
     TDesignSurface *m_surface;
 };

@@ -99,6 +99,7 @@ void TDesignSurface::Paint(QPainter &target, const QRegion &region) const
 void TDesignSurface::InvalidateArea(const TRect &area)
 {
     m_widget.update(area.ToQRect());
+    emit AreaInvalidated(area.ToQRect());
 }
 
 void TDesignSurface::ShowCursor(TDesignCursor cursor)

@@ -52,6 +52,11 @@ public:
     void HandleChanged() override;
     void FocusHandle() override;
 
+signals:
+    // Part of the panel, in panel pixels, is to be painted again: what other
+    // widgets show of the panel's objects follows.
+    void AreaInvalidated(const QRect &area);
+
 private:
     QWidget &m_widget;
     TLumBasePanel &m_panel;

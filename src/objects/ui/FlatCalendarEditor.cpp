@@ -334,10 +334,9 @@ void TFlatCalendarEditor::HelpClick()
 
 bool TFlatCalendarEditor::Properties(TLumFlatCalendar &Calendar)
 {
-    const double scale = Calendar.Scale() * 10 == 0 ? 1.0 : double(Calendar.Scale());
     m_sample->SetLook(Calendar.Look());
-    m_sample->SetObjectBounds(0, 0, Trunc(Calendar.Width() / scale),
-                              Trunc(Calendar.Height() / scale));
+    const TBounds &bounds = Calendar.UnzoomedBounds();
+    m_sample->SetObjectBounds(0, 0, bounds.Width, bounds.Height);
     ShowSample();
     if (m_hooks.CenterForm)
         m_hooks.CenterForm(*this);

@@ -107,8 +107,7 @@ void TRichTextLabelEditor::PrepareFor(const TPaxRichBaseLabel &label)
     }
     WPPanel->resize(label.Width() + 1, label.Height() + 1);
     m_layoutWidth = label.LayoutWidth();
-    const double scale = label.Scale() * 10 == 0 ? 1.0 : double(label.Scale());
-    m_layoutHeight = Round(label.Height() * (1.0 / scale));
+    m_layoutHeight = label.UnzoomedBounds().Height;
     SetZoom(Round(double(label.Scale()) * 100));
 }
 

@@ -108,6 +108,11 @@ void TWPRichText::Assign(const TWPRTFTextPaint &source)
     RestorePage();
     ApplyLayoutSettings();
     CaretToEnd();
+    // Text typed into an empty document takes the attributes its file gives
+    // text without any, not the widget's font, so that it shows as it is
+    // stored.
+    if (m_rtfText.IsEmpty())
+        SetCurrentAttributes(CurrentAttributes());
     ShowFirstLine();
 }
 

@@ -43,7 +43,8 @@ public:
     const TWPRTFTextPaint &RtfText() const { return m_rtfText; }
     bool IsEmpty() const { return m_rtfText.IsEmpty(); }
     // Replaces the document with a copy of source; the caret goes to its end
-    // and the document shows from its first line, as the page paints it.
+    // and the document shows from its first line, as the page paints it. In
+    // an empty document the caret takes the attributes of text without any.
     void Assign(const TWPRTFTextPaint &source);
     // Scrolls back to the document's first line.
     void ShowFirstLine();

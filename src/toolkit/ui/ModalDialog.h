@@ -3,6 +3,7 @@
 #include <functional>
 
 class QDialog;
+class QObject;
 
 // The program's own modal dialogs (properties, user title, fonts) are run
 // through here, so tests can fill them in and close them without a window.
@@ -16,3 +17,10 @@ int ExecModal(QDialog &dialog);
 // function.
 using TModalAnswerer = std::function<int(QDialog &dialog)>;
 void SetModalAnswerer(TModalAnswerer answerer);
+
+// Whether a dialog is running through ExecModal now.
+bool InModalDialog();
+// Runs work, posted to context's thread, once every dialog running through
+// ExecModal has ended; at once (posted) when none runs. Nothing runs when
+// context is gone by then.
+void AfterModalDialogs(QObject *context, std::function<void()> work);

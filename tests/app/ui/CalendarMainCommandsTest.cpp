@@ -220,19 +220,17 @@ TEST(CalendarMainCommandsTest, PageKeysZoomAndEndTheCellEditFirst)
     PressKey(window, Qt::Key_PageUp);
     EXPECT_NEAR(window.CalendarPanel->Scale(), 0.501f, 1e-6);
 
-    // With a cell open in the editor the key zooms too, storing the cell.
-    TWPRtfStorage cell;
-    window.WPRichText1->show();
-    window.WPRichText1->setFocus();
-    window.WPRichText1->InsertText(u"Dentist"_s, window.WPRichText1->CurrentAttributes());
-    window.EditedCell = &cell;
-    window.CellEditing = true;
-    ASSERT_TRUE(QApplication::focusWidget() != nullptr);
+    // With a cell open in the editor the key zooms too, storing the cell and
+    // opening it again at the new zoom.
+    const int index = window.CalendarPanel->CellOfDay(3);
+    ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPanel, index));
+    ASSERT_TRUE(window.CellEditing);
+    TypeText(u"Dentist"_s);
     PressKey(window, Qt::Key_PageDown);
     EXPECT_NEAR(window.CalendarPanel->Scale(), 0.601f, 1e-6);
-    EXPECT_FALSE(window.CellEditing);
-    EXPECT_FALSE(window.WPRichText1->isVisible());
-    EXPECT_FALSE(cell.IsEmpty());
+    EXPECT_EQ(CellText(*window.CalendarPanel, index), u"Dentist"_s);
+    EXPECT_TRUE(window.CellEditing);
+    EXPECT_EQ(window.CurrentCell, index);
 }
 
 // Ctrl with = or - left the zoom alone, unlike other Qt programs.

@@ -19,8 +19,9 @@ class FlatCalendarEditor : public ::testing::Test
 protected:
     FlatCalendarEditor()
     {
+        // Shown at 150 %: 200 x 160 at zoom 1.
+        Calendar.SetScale(1.5f);
         Calendar.SetObjectBounds(30, 40, 300, 240);
-        Calendar.SetScaleField(1.5f);
         Calendar.SetMonth(2);
         Calendar.SetYear(2024);
         Calendar.SetLanguage(fclSpanish);

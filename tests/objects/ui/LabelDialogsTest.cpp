@@ -138,7 +138,7 @@ TEST_F(LabelDialogs, RichEditorShowsTheLabelAtItsZoomAndWrapsAlike)
     rich.SetRTFText(Text(QStringLiteral("Harvest supper in the village hall, bring a dish")));
     rich.SetTransparent(false);
     rich.SetBGColor(clYellow);
-    rich.SetScaleField(0.701f);
+    rich.SetScale(0.701f);
     rich.SetObjectBounds(0, 0, 133, 40);
     Answer = [&rich](QDialog &dialog) {
         auto &editor = dynamic_cast<TRichTextLabelEditor &>(dialog);
