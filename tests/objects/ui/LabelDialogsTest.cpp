@@ -183,7 +183,7 @@ TEST_F(LabelDialogs, RichEditorShowsItsZoomButtonsAndTheTextsStartAtEveryZoom)
     // text out of view.
     TPaxRichBaseLabel rich;
     rich.SetRTFText(Text(QStringLiteral("Harvest supper in the village hall, bring a dish")));
-    rich.SetScaleField(0.601f);
+    rich.SetScale(0.601f);
     rich.SetObjectBounds(0, 0, 133, 40);
     Answer = [](QDialog &dialog) {
         auto &editor = dynamic_cast<TRichTextLabelEditor &>(dialog);
