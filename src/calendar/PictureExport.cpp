@@ -11,16 +11,17 @@ constexpr int JpegQuality = 80;
 
 } // namespace
 
-bool SaveCalendarToBitmap(const TCalendarPage &page, const QImage &pageBitmap,
-                          const QString &FileName, bool AsJPEG)
+std::optional<QString> SaveCalendarToBitmap(const TCalendarPage &page, const QImage &pageBitmap,
+                                            const QString &FileName, bool AsJPEG)
 {
     return SavePictureToBitmap(PictureInsideMargins(page, pageBitmap), FileName, AsJPEG);
 }
 
-bool SavePictureToBitmap(const QImage &picture, const QString &FileName, bool AsJPEG)
+std::optional<QString> SavePictureToBitmap(const QImage &picture, const QString &FileName,
+                                           bool AsJPEG)
 {
     if (picture.isNull())
-        return false;
+        return QStringLiteral("the margins leave no picture to write");
     return AsJPEG ? SaveAsJPEG(picture, JpegQuality, FileName)
                   : SaveAsBitmapFile(picture, FileName);
 }

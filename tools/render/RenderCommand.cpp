@@ -127,9 +127,10 @@ QString WriteDrawnPicture(const TDrawnPicture &drawn)
         return failure ? QStringLiteral("cannot write %1: %2").arg(drawn.FileName, *failure)
                        : QString();
     }
-    const bool written =
+    const std::optional<QString> failure =
         SavePictureToBitmap(drawn.Picture, drawn.FileName, Suffix(drawn.FileName) == u"jpg");
-    return written ? QString() : QStringLiteral("cannot write %1").arg(drawn.FileName);
+    return failure ? QStringLiteral("cannot write %1: %2").arg(drawn.FileName, *failure)
+                   : QString();
 }
 
 // The pictures are drawn on up to workers threads and written in order; the

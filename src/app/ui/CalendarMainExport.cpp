@@ -55,15 +55,15 @@ bool TCalendarMain::SaveCalendarToBitmap(const QString &FileName, bool AsJPEG, i
     QApplication::processEvents();
     bool written = false;
     if (dpi == 0) {
-        written = ::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
-                                         AsJPEG);
+        written = !::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
+                                          AsJPEG);
     } else {
         // Drawn at the resolution's scale, unseen, and shown at the zoom again.
         CalendarPanel->SetPaintSuspended(true);
         const float zoom = CalendarPanel->Scale();
         CalendarPanel->SetScale(ScaleForResolution(dpi, ScreenPpi()));
-        written = ::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
-                                         AsJPEG);
+        written = !::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
+                                          AsJPEG);
         CalendarPanel->SetScale(zoom);
     }
     CalendarPanel->SetPaintSuspended(false);
