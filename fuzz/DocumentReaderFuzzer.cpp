@@ -46,9 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QBuffer out;
         out.open(QIODevice::WriteOnly);
         (void)document.SaveToDevice(out);
-        // Drawn as the renderer draws it, small: cells, title and pictures
-        // laid out and painted.
-        document.SetScale(0.1f);
+        // Drawn as the screen and the picture export draw it, at one of the
+        // zooms the program offers (20 % to 100 %): cells, title, pictures
+        // and placed objects laid out and painted, whatever bounds they claim.
+        document.SetScale(float(0.201 + 0.1 * double(size % 9)));
         (void)RenderToBitmap(document);
     }
 

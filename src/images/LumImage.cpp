@@ -135,7 +135,7 @@ void TLumImage::PictureChanged()
 
 void TLumImage::Repaint()
 {
-    m_shown = QImage();
+    ++m_revision;
     if (Parent() && Visible())
         Parent()->InvalidateObject(Bounds());
 }
@@ -160,42 +160,40 @@ void TLumImage::LoadImageFromDisk()
     QDir::setCurrent(folder);
 }
 
-QImage TLumImage::DrawPicture(int w, int h) const
+void TLumImage::DrawPicture(QPainter &Target) const
 {
-    QImage image(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
-    image.fill(Qt::white);
-    QPainter painter(&image);
+    const int w = Width();
+    const int h = Height();
+    Target.save();
+    Target.fillRect(QRect(0, 0, w, h), Qt::white);
     if (!m_picture.CanDraw()) {
-        DrawFrame(painter, w, h);
-        return image;
+        DrawFrame(Target, w, h);
+    } else {
+        if (m_picture.IsBitmap() && (m_flip || m_reverse)) {
+            Target.translate(m_reverse ? w : 0, m_flip ? h : 0);
+            Target.scale(m_reverse ? -1 : 1, m_flip ? -1 : 1);
+        }
+        m_picture.StretchDraw(Target, QRectF(0, 0, w, h));
     }
-    if (m_picture.IsBitmap() && (m_flip || m_reverse)) {
-        painter.translate(m_reverse ? w : 0, m_flip ? h : 0);
-        painter.scale(m_reverse ? -1 : 1, m_flip ? -1 : 1);
-    }
-    m_picture.StretchDraw(painter, QRectF(0, 0, w, h));
-    return image;
+    Target.restore();
 }
 
-QImage TLumImage::ShownAtSize() const
+bool TLumImage::ShownAsItIs() const
 {
     const QImage &bitmap = m_picture.Image();
-    // An opaque bitmap already at the size shown is shown as it is.
-    if (m_picture.IsBitmap() && !m_flip && !m_reverse && bitmap.width() == Width() &&
-        bitmap.height() == Height() && !bitmap.hasAlphaChannel())
-        return bitmap;
-    return DrawPicture(Width(), Height());
+    return m_picture.IsBitmap() && !m_flip && !m_reverse && bitmap.width() == Width() &&
+           bitmap.height() == Height() && !bitmap.hasAlphaChannel();
 }
 
 void TLumImage::Paint(QPainter &Target) const
 {
     if (Parent() && Parent()->PaintSuspended())
         return;
-    if (m_shown.width() != Width() || m_shown.height() != Height())
-        m_shown = ShownAtSize();
-    Target.drawImage(0, 0, m_shown);
+    if (ShownAsItIs())
+        Target.drawImage(0, 0, m_picture.Image());
+    else
+        m_shown.Paint(Target, QSize(Width(), Height()), Scale(), m_revision,
+                      [this](QPainter &canvas) { DrawPicture(canvas); });
     if (m_borderStyle == bsSingle)
         DrawFrame(Target, Width(), Height());
 }

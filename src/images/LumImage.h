@@ -3,6 +3,7 @@
 #include "LabelTypes.h"
 #include "LumGraphicControl.h"
 #include "LumPicture.h"
+#include "ObjectPicture.h"
 
 #include <QImage>
 
@@ -18,8 +19,10 @@
 // On the screen the picture is drawn from a copy made at the object's size
 // at the zoom shown, made again only when the picture, the size or the
 // mirroring changes; a large photograph is thus scaled once, not on every
-// repaint. On paper a bitmap prints at its own resolution and a metafile
-// as vectors.
+// repaint. An object too large for such a copy is drawn straight onto the
+// device, clipped to what the device shows, so that whatever bounds a
+// document claims for it, drawing costs what its visible part costs. On
+// paper a bitmap prints at its own resolution and a metafile as vectors.
 class TLumImage : public TLumGraphicControl
 {
 public:
@@ -54,10 +57,10 @@ public:
     // picture. The current folder is kept.
     void LoadImageFromDisk();
 
-    // The object's drawing at size w x h: white, the picture stretched over
-    // it (a bitmap mirrored as Flip and Reverse say), or without picture a
-    // black outline.
-    QImage DrawPicture(int w, int h) const;
+    // Draws the object at the painter's origin at its size: white, the
+    // picture stretched over it (a bitmap mirrored as Flip and Reverse say),
+    // or without picture a black outline. The painter's clip bounds the cost.
+    void DrawPicture(QPainter &Target) const;
 
     void Paint(QPainter &Target) const override;
     void CheckBoundsChanged() override;
@@ -71,8 +74,9 @@ private:
     // The copy on the screen is made again and the object drawn again.
     void Repaint();
     void SetFlag(bool &flag, bool Value);
-    // The drawing the screen shows, at the object's size.
-    QImage ShownAtSize() const;
+    // Whether the picture is an opaque bitmap of exactly the size shown,
+    // which is shown as it is.
+    bool ShownAsItIs() const;
     // The bitmap a report prints: the picture at its own size, mirrored.
     QImage PrintedBitmap() const;
 
@@ -83,8 +87,9 @@ private:
     bool m_reverse = false;
     bool m_flip = false;
     bool m_opaque = false;
-    // The drawing shown on the screen, at the size it was made for.
-    mutable QImage m_shown;
+    // The drawing shown on the screen, and what it was made from.
+    mutable TObjectPicture m_shown;
+    quint64 m_revision = 0;
 };
 
 // Makes the picture object known to the documents and the clipboard of
