@@ -1,6 +1,8 @@
 #pragma once
 
+#include "CalendarTypes.h"
 #include "CellAppend.h"
+#include "RtfDocument.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -53,8 +55,11 @@ private:
     void RestoreCells(TCalendarPage &page, bool ownPeriod) const;
     void Fill(TCalendarPage &page) const;
 
+    // The document's style, without cells or objects.
     std::unique_ptr<TCalendarPage> m_document;
-    QByteArray m_documentBytes;
+    QByteArray m_objectRecords;
+    // The document's cells, for the page of its own period.
+    std::array<TWPRTFTextPaint::TContent, CellCount> m_documentCells;
     QDate m_documentPeriod;
     QDate m_start;
     int m_count = 1;
