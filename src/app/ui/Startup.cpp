@@ -2,6 +2,7 @@
 
 #include "CalendarMain.h"
 #include "MessageBoxes.h"
+#include "Messages.h"
 #include "PreviousInstance.h"
 #include "ProgramStyle.h"
 #include "StartupWarmUp.h"
@@ -33,23 +34,26 @@ void ExitAfterFirstPaint(TCalendarMain &window)
 
 int RunDatewright(QApplication &app)
 {
-    TPreviousInstance instance(TPreviousInstance::DefaultFolder(),
-                               TPreviousInstance::DefaultName());
-    if (!instance.IsFirst()) {
-        instance.AskToRaise();
-        return 0;
-    }
     QApplication::setApplicationName(QStringLiteral("Datewright"));
     InstallProgramStyle();
-    const TStartupWarmUp warmUp;
     // Unattended, messages keep to the error output and questions are
     // answered No.
     if (!TimingStartup())
         SetMessageAnswerer(MessageBoxes());
+    QString folderError;
+    const QString folder = TPreviousInstance::DefaultFolder(&folderError);
+    const TStartCheck others =
+        CheckOtherCopies(folder, folderError, TPreviousInstance::DefaultName());
+    if (!others.Warning.isEmpty())
+        ShowWarning(others.Warning, QStringLiteral("Datewright"));
+    if (!others.Run)
+        return others.ExitCode;
+    const TStartupWarmUp warmUp;
 
     TCalendarMain window;
-    QObject::connect(&instance, &TPreviousInstance::RaiseRequested, &window,
-                     &TCalendarMain::BringToFront);
+    if (others.Instance)
+        QObject::connect(others.Instance.get(), &TPreviousInstance::RaiseRequested, &window,
+                         &TCalendarMain::BringToFront);
     if (TimingStartup())
         ExitAfterFirstPaint(window);
     window.ShowNormalCursor();
