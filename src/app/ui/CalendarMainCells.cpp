@@ -100,8 +100,12 @@ void TCalendarMain::WPRichText1Enter()
 
 void TCalendarMain::WPRichText1Change()
 {
-    if (CellLoaded)
-        SetModified(true);
+    if (!CellLoaded)
+        return;
+    SetModified(true);
+    // Typing reaches the page only when the editor closes; the recovery
+    // copy takes the editor's text before that.
+    NoteRecoverableChange();
 }
 
 void TCalendarMain::WPRichText1KeyPress(QChar &Key)
