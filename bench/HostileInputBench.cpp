@@ -72,6 +72,15 @@ QByteArray OrdinaryBorder()
     return writer.Placeable();
 }
 
+// Reads the document bytes hold into page.
+void Load(TCalendarPage &page, const QByteArray &bytes)
+{
+    QBuffer in;
+    in.setData(bytes);
+    in.open(QIODevice::ReadOnly);
+    (void)page.LoadFromDevice(in);
+}
+
 } // namespace
 
 // Reads a cell's RTF: arguments 0 ordinary, 1 one word of 240,000 letters,
@@ -136,10 +145,7 @@ static void BM_PictureBombDocument(benchmark::State &state)
     const QByteArray bytes = PictureBombDocument(10);
     for (auto _ : state) {
         TCalendarPage page;
-        QBuffer in;
-        in.setData(bytes);
-        in.open(QIODevice::ReadOnly);
-        (void)page.LoadFromDevice(in);
+        Load(page, bytes);
         page.SetScale(0.3f);
         benchmark::DoNotOptimize(RenderToBitmap(page));
     }
@@ -154,10 +160,7 @@ static void BM_HugePictureObject(benchmark::State &state)
     const QByteArray bytes = HugePictureDocument(int(state.range(0)));
     for (auto _ : state) {
         TCalendarPage page;
-        QBuffer in;
-        in.setData(bytes);
-        in.open(QIODevice::ReadOnly);
-        (void)page.LoadFromDevice(in);
+        Load(page, bytes);
         benchmark::DoNotOptimize(RenderToBitmap(page));
     }
 }
@@ -169,10 +172,7 @@ static void BM_PictureBombSet(benchmark::State &state)
 {
     const QByteArray bytes = PictureBombDocument(10);
     TCalendarPage document;
-    QBuffer in;
-    in.setData(bytes);
-    in.open(QIODevice::ReadOnly);
-    (void)document.LoadFromDevice(in);
+    Load(document, bytes);
     document.SetScale(0.3f);
     for (auto _ : state) {
         const TCalendarSet set(document, TCalendarSet::PeriodOf(document), 12, {});

@@ -51,7 +51,7 @@ QString TPreviousInstance::DefaultFolder(QString *why)
 QString TPreviousInstance::OwnFolder(const QString &parent, QString *why)
 {
     const uid_t user = ::geteuid();
-    const QString folder = QDir(parent).filePath(u"datewright-%1"_s.arg(user));
+    QString folder = QDir(parent).filePath(u"datewright-%1"_s.arg(user));
     const QByteArray name = QFile::encodeName(folder);
     const auto refuse = [&](const QString &reason) {
         if (why)
