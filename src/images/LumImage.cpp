@@ -123,6 +123,17 @@ void TLumImage::SetPicture(const TLumPicture &Value)
     PictureChanged();
 }
 
+void TLumImage::SetPictureData(const QByteArray &Value)
+{
+    const TLumPicture *known = m_knownPictures ? m_knownPictures->Find(Value) : nullptr;
+    SetPicture(known ? *known : TLumPicture::FromStoredData(Value));
+}
+
+void TLumImage::SetKnownPictures(std::shared_ptr<const TKnownPictures> Pictures)
+{
+    m_knownPictures = std::move(Pictures);
+}
+
 void TLumImage::PictureChanged()
 {
     // A record read sets its bounds itself.
@@ -263,4 +274,23 @@ void TLumImage::AddMenuItems(TDesignMenu &Menu)
 void RegisterImageClasses()
 {
     PlacedObjectClasses().Register(TLumImage::Class());
+}
+
+TKnownPicturesReading::TKnownPicturesReading(TClassRegistry &classes,
+                                             std::shared_ptr<const TKnownPictures> known)
+    : m_classes(classes), m_previous(classes.Find(TLumImage::Class().ClassName())),
+      m_class(TLumImage::Class().ClassName(), &TLumImage::Class(), [known = std::move(known)] {
+          auto image = std::make_unique<TLumImage>();
+          image->SetKnownPictures(known);
+          return image;
+      })
+{
+    if (m_previous)
+        m_classes.Register(m_class);
+}
+
+TKnownPicturesReading::~TKnownPicturesReading()
+{
+    if (m_previous)
+        m_classes.Register(*m_previous);
 }

@@ -7,6 +7,8 @@
 
 #include <QImage>
 
+#include <memory>
+
 // A picture placed on the page: a bitmap, icon or metafile chosen in the
 // picture browser, always stretched over the object's bounds. AutoSize makes
 // the bounds follow the picture's size at the zoom instead; Flip and
@@ -40,7 +42,11 @@ public:
     // Takes the picture and runs the picture-changed step.
     void SetPicture(const TLumPicture &Value);
     QByteArray PictureData() const { return m_picture.StoredData(); }
-    void SetPictureData(const QByteArray &Value) { SetPicture(TLumPicture::FromStoredData(Value)); }
+    // Takes the picture of the stored form Value: a known one as it is, any
+    // other decoded.
+    void SetPictureData(const QByteArray &Value);
+    // Pictures taken as they are when their stored form is read.
+    void SetKnownPictures(std::shared_ptr<const TKnownPictures> Pictures);
     bool Stretch() const { return m_stretch; }
     void SetStretch(bool Value);
     bool Reverse() const { return m_reverse; }
@@ -87,6 +93,7 @@ private:
     bool m_reverse = false;
     bool m_flip = false;
     bool m_opaque = false;
+    std::shared_ptr<const TKnownPictures> m_knownPictures;
     // The drawing shown on the screen, and what it was made from.
     mutable TObjectPicture m_shown;
     quint64 m_revision = 0;
@@ -95,3 +102,20 @@ private:
 // Makes the picture object known to the documents and the clipboard of
 // every panel made from now on.
 void RegisterImageClasses();
+
+// While it lives, picture objects read through classes (when they know
+// picture objects) take their pictures from known where it has them, instead
+// of decoding them again.
+class TKnownPicturesReading
+{
+public:
+    TKnownPicturesReading(TClassRegistry &classes, std::shared_ptr<const TKnownPictures> known);
+    ~TKnownPicturesReading();
+    TKnownPicturesReading(const TKnownPicturesReading &) = delete;
+    TKnownPicturesReading &operator=(const TKnownPicturesReading &) = delete;
+
+private:
+    TClassRegistry &m_classes;
+    const TClassInfo *m_previous;
+    TClassInfo m_class;
+};

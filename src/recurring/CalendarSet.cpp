@@ -3,6 +3,7 @@
 #include "CalendarDates.h"
 #include "CalendarPage.h"
 #include "LumGraphicControl.h"
+#include "LumImage.h"
 #include "LumLabelObjectFiler.h"
 #include "RtfStorage.h"
 #include "StreamWriter.h"
@@ -36,18 +37,33 @@ QByteArray ObjectRecords(const TCalendarPage &page)
     return records.Data();
 }
 
+// The pictures of page's picture objects.
+std::shared_ptr<const TKnownPictures> PicturesOfObjects(const TCalendarPage &page)
+{
+    auto pictures = std::make_shared<TKnownPictures>();
+    for (const TLumGraphicControl *object : page.Objects().Objects()) {
+        if (const auto *image = dynamic_cast<const TLumImage *>(object))
+            pictures->Add(image->Picture());
+    }
+    return pictures;
+}
+
 // A page with the style, dates and zoom of source (and its paper, border and
-// title), blank cells and the placed objects of records. It is made on the
-// thread that draws it: nothing in it is shared with another page but the
-// pictures of its cells.
-std::unique_ptr<TCalendarPage> CopyOfPage(const TCalendarPage &source, const QByteArray &records)
+// title), blank cells and the placed objects of records, their pictures taken
+// from pictures. It is made on the thread that draws it: nothing in it is
+// shared with another page but pictures.
+std::unique_ptr<TCalendarPage> CopyOfPage(const TCalendarPage &source, const QByteArray &records,
+                                          const std::shared_ptr<const TKnownPictures> &pictures)
 {
     auto page = std::make_unique<TCalendarPage>();
     page->AssignStyle(source);
     page->SetPaperSize(source.PaperSize());
     page->SetPlannerStartTime(source.PlannerStartTime());
     page->SetVisible(source.Visible());
-    TLumLabelObjectFiler(*page).ReadObjectsFrom(records);
+    {
+        const TKnownPicturesReading reading(page->ObjectClasses(), pictures);
+        TLumLabelObjectFiler(*page).ReadObjectsFrom(records);
+    }
     // The zoom last, as the program sets it on a page read: it sizes the
     // page and its objects.
     page->SetScale(source.Scale());
@@ -90,13 +106,13 @@ TSetUnit SetUnitOfKind(int layoutKind)
 
 TCalendarSet::TCalendarSet(const TCalendarPage &document, QDate start, int count,
                            QStringList fillLines, TDefaultFont defaultFont)
-    : m_objectRecords(ObjectRecords(document)), m_documentPeriod(PeriodOf(document)),
-      m_unit(SetUnitOfKind(document.LayoutKind())), m_fillLines(std::move(fillLines)),
-      m_defaultFont(std::move(defaultFont))
+    : m_objectRecords(ObjectRecords(document)), m_objectPictures(PicturesOfObjects(document)),
+      m_documentPeriod(PeriodOf(document)), m_unit(SetUnitOfKind(document.LayoutKind())),
+      m_fillLines(std::move(fillLines)), m_defaultFont(std::move(defaultFont))
 {
     // The style alone: the objects are read anew for every page, and the
-    // cells are taken as values, their pictures shared with the document's.
-    m_document = CopyOfPage(document, {});
+    // cells are taken as values; all share the document's pictures.
+    m_document = CopyOfPage(document, {}, {});
     for (int index = 1; index <= CellCount; ++index)
         m_documentCells[size_t(index - 1)] = document.CellDocument(index)->Content();
     if (!start.isValid())
@@ -137,7 +153,7 @@ QDate TCalendarSet::PeriodStart(int index) const
 
 std::unique_ptr<TCalendarPage> TCalendarSet::Page(int index) const
 {
-    auto page = CopyOfPage(*m_document, m_objectRecords);
+    auto page = CopyOfPage(*m_document, m_objectRecords, m_objectPictures);
     MovePage(*page, index);
     return page;
 }

@@ -12,6 +12,7 @@
 #include <memory>
 
 class TCalendarPage;
+class TKnownPictures;
 
 // What one page of a layout covers: a month (month grids and mini pages),
 // one or two weeks (week planners) or a day (day planners).
@@ -58,6 +59,7 @@ private:
     // The document's style, without cells or objects.
     std::unique_ptr<TCalendarPage> m_document;
     QByteArray m_objectRecords;
+    std::shared_ptr<const TKnownPictures> m_objectPictures;
     // The document's cells, for the page of its own period.
     std::array<TWPRTFTextPaint::TContent, CellCount> m_documentCells;
     QDate m_documentPeriod;

@@ -3,6 +3,7 @@
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
 #include "CellAppend.h"
+#include "LumImage.h"
 #include "RecurringFormula.h"
 #include "RtfDocument.h"
 #include "TestObject.h"
@@ -309,8 +310,8 @@ private:
 } // namespace
 
 // Regression: a set read the document again for every page, so every
-// picture of its cells was decoded again, page after page, each time taking
-// the document's whole budget for pictures.
+// picture of its cells and picture objects was decoded again, page after
+// page, each time taking the document's whole budget for pictures.
 TEST(CalendarSet, ThePicturesOfTheDocumentsCellsAreDecodedOnce)
 {
     TCalendarPage document;
@@ -321,9 +322,22 @@ TEST(CalendarSet, ThePicturesOfTheDocumentsCellsAreDecodedOnce)
     PutPicture(document, cell, picture);
     const qint64 decoded = CellPicture(document, cell).cacheKey();
     ASSERT_NE(decoded, 0);
+    // A picture object's picture too.
+    RegisterImageClasses();
+    auto image = std::make_unique<TLumImage>();
+    image->SetPicture(TLumPicture::FromBitmap(picture));
+    image->FinishLoad();
+    document.Objects().Insert(std::move(image));
     const TCalendarSet set(document, QDate(2023, 11, 1), 3, Holidays());
     const auto december = set.Page(1);
     EXPECT_EQ(CellPicture(*december, cell).cacheKey(), decoded);
+    for (int index = 0; index < set.Count(); ++index) {
+        const auto page = set.Page(index);
+        ASSERT_EQ(page->Objects().Count(), 1);
+        const auto *copy = dynamic_cast<const TLumImage *>(page->Objects().At(0));
+        ASSERT_NE(copy, nullptr);
+        EXPECT_EQ(copy->Picture().Image().cacheKey(), picture.cacheKey()) << index;
+    }
     EXPECT_TRUE(CellPicture(*set.Page(0), cell).isNull());
     const auto sheet = set.Page(0);
     set.MovePage(*sheet, 1);
