@@ -16,8 +16,8 @@
 // Any bytes read as a recurring-dates file: every line is described and
 // resolved for each month of a few years without reading outside its tables,
 // every day found lies in its month, and the lines written back read the
-// same. The month of the first line is filled as a page's cells are: no
-// cell takes more than its share of lines, however many fall on its day.
+// same. February 2024 is filled as a page's cells are: no cell takes more
+// than its share of lines, however many fall on its day.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     EnsureGuiApplication();
@@ -40,17 +40,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (SplitRecurringLines(JoinRecurringLines(lines)) != lines)
         std::abort();
     const TMonthFill fill = MonthFill(lines, 2, 2024);
+    const TDayFill *fullest = &fill[1];
     for (const TDayFill &day : fill) {
         if (day.Texts.size() > MaxFilledLines ||
             (day.More > 0 && day.Texts.size() < MaxFilledLines))
             std::abort();
-        if (day.IsEmpty())
-            continue;
-        TWPRTFTextPaint cell;
-        AppendFill(cell, day, {});
-        // Each line a paragraph, and an empty one after it.
-        if (cell.Document().blockCount() > 2 * (MaxFilledLines + 1) + 1)
-            std::abort();
+        if (day.Texts.size() + day.More > fullest->Texts.size() + fullest->More)
+            fullest = &day;
     }
+    // The fullest cell, as a page takes it.
+    TWPRTFTextPaint cell;
+    AppendFill(cell, *fullest, {});
+    // Each line a paragraph, and an empty one after it.
+    if (cell.Document().blockCount() > 2 * (MaxFilledLines + 1) + 1)
+        std::abort();
     return 0;
 }

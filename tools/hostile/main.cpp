@@ -110,7 +110,7 @@ int main(int argc, char **argv)
     for (const THelpFlood kind : HelpFloods)
         written &= Write(in("help"), QString::fromLatin1(HelpFloodName(kind)) + ".hlp",
                          HelpFlood(kind, 5000));
-    written &= Write(in("recurring"), "every-day.dax", EveryDayLines(500));
+    written &= Write(in("recurring"), "every-day.dax", EveryDayLines(60));
     written &= WriteIconSeeds(corpus);
     return written ? 0 : 1;
 }
