@@ -553,6 +553,11 @@ TEST(CalendarPageFile, WhatCannotBeADocumentIsRefusedBeforeReading)
               QStringLiteral("cannot open %1: at 17.0 MB it is larger than any style sheet can "
                              "be (16 MB)")
                   .arg(huge));
+    // One of exactly the largest size is read, and refused for what it holds.
+    ASSERT_TRUE(sparse.resize(qint64(16) << 20));
+    const auto largest = page.LoadStyleSheet(huge);
+    ASSERT_TRUE(largest);
+    EXPECT_FALSE(largest->what.contains(QStringLiteral("larger"))) << largest->what.toStdString();
 }
 
 } // namespace

@@ -119,6 +119,18 @@ TEST(CellAppend, PutsOnTheCellsOfTheDaysInOrder)
     EXPECT_EQ(CellText(page, 5), QStringLiteral("Payday\n\nPayday\n"));
 }
 
+// The first and the last day of a month, the first in the page's first cell.
+TEST(CellAppend, TheFirstAndLastDaysOfAMonthAreFilled)
+{
+    TCalendarPage page;
+    page.ResetStyle(QDate(2024, 12, 15));
+    ASSERT_EQ(page.CellOfDay(1), 1); // December 2024 starts on a Sunday
+    const QList<TDayLine> lines{{1, QStringLiteral("First")}, {31, QStringLiteral("Last")}};
+    EXPECT_EQ(AppendLinesToDays(page, lines, SerifBold), 2);
+    EXPECT_EQ(CellText(page, 1), QStringLiteral("First\n"));
+    EXPECT_EQ(CellText(page, 31), QStringLiteral("Last\n"));
+}
+
 // Regression: day 0 found the first blank cell, putting a line from "@0500"
 // on a cell that shows no day.
 TEST(CellAppend, DaysNoCellShowsPutNothing)
