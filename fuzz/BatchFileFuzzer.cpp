@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
     const qsizetype lines = bytes.count('\n') + 1;
-    int previous = 0;
+    qint64 previous = 0;
     TBatchReader reader(device);
     while (const std::optional<TBatchJob> job = reader.Next()) {
         if (job->Line <= previous || job->Line > lines)

@@ -65,16 +65,17 @@ std::unique_ptr<QFile> OpenBatch(const QString &fileName, QString &error)
 // A job's result with the number of its line.
 struct TLineResult
 {
-    int Line = 0;
+    qint64 Line = 0;
     TJobResult Result;
 };
 
-void Report(int line, const TJobResult &result)
+void Report(qint64 line, const TJobResult &result)
 {
     std::fwrite(result.Output.constData(), 1, size_t(result.Output.size()), stdout);
     std::fflush(stdout);
     if (!result.Error.isEmpty())
-        std::fprintf(stderr, "datewright-render: line %d: %s\n", line, qPrintable(result.Error));
+        std::fprintf(stderr, "datewright-render: line %lld: %s\n", static_cast<long long>(line),
+                     qPrintable(result.Error));
 }
 
 } // namespace
@@ -120,8 +121,8 @@ int RunRenderBatch(const QString &fileName, int workers)
             return std::exchange(second, std::nullopt);
         return reader.Next();
     };
-    int jobs = 0;
-    int failed = 0;
+    qint64 jobs = 0;
+    qint64 failed = 0;
     RunInOrder<TBatchJob, TLineResult>(
         next, oneJob ? 1 : workers,
         [oneJob, workers](const TBatchJob &job) {
@@ -137,7 +138,8 @@ int RunRenderBatch(const QString &fileName, int workers)
             return true;
         });
     if (failed > 0) {
-        std::fprintf(stderr, "datewright-render: %d of %d jobs failed\n", failed, jobs);
+        std::fprintf(stderr, "datewright-render: %lld of %lld jobs failed\n",
+                     static_cast<long long>(failed), static_cast<long long>(jobs));
         return 1;
     }
     return 0;

@@ -13,7 +13,8 @@ class QIODevice;
 // saying what is wrong with it.
 struct TBatchJob
 {
-    int Line = 0;
+    // Counted wide: a batch on standard input may run for days.
+    qint64 Line = 0;
     std::variant<TRenderOptions, QString> Options;
 };
 
@@ -34,7 +35,7 @@ public:
 
 private:
     QIODevice &m_device;
-    int m_line = 0;
+    qint64 m_line = 0;
 };
 
 // Runs the jobs of the batch file fileName ("-": standard input) in one
