@@ -1,7 +1,11 @@
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
+#include "CalendarSet.h"
+#include "HelpFile.h"
+#include "HelpPage.h"
 #include "HostileInput.h"
 #include "PdfExport.h"
+#include "RecurringFile.h"
 #include "RichTextPainter.h"
 #include "SampleCell.h"
 #include "WmfPicture.h"
@@ -14,7 +18,8 @@
 #include <benchmark/benchmark.h>
 
 // What pathological input costs next to ordinary input of the same kind: a
-// cell, a title, a border picture and a document of pictures.
+// cell, a title, a border picture, a document of pictures, a picture object,
+// a set, a fill and a help file.
 
 namespace {
 
@@ -65,6 +70,15 @@ QByteArray OrdinaryBorder()
         writer.Ellipse(QRect(0, i * 70, 40, 40));
     }
     return writer.Placeable();
+}
+
+// Reads the document bytes hold into page.
+void Load(TCalendarPage &page, const QByteArray &bytes)
+{
+    QBuffer in;
+    in.setData(bytes);
+    in.open(QIODevice::ReadOnly);
+    (void)page.LoadFromDevice(in);
 }
 
 } // namespace
@@ -131,12 +145,71 @@ static void BM_PictureBombDocument(benchmark::State &state)
     const QByteArray bytes = PictureBombDocument(10);
     for (auto _ : state) {
         TCalendarPage page;
-        QBuffer in;
-        in.setData(bytes);
-        in.open(QIODevice::ReadOnly);
-        (void)page.LoadFromDevice(in);
+        Load(page, bytes);
         page.SetScale(0.3f);
         benchmark::DoNotOptimize(RenderToBitmap(page));
     }
 }
 BENCHMARK(BM_PictureBombDocument)->Unit(benchmark::kMillisecond);
+
+// Reads a document holding one picture object of state.range(0) pixels a
+// side and draws it at 100 %: drawing costs what the page shows, however
+// large the object claims to be.
+static void BM_HugePictureObject(benchmark::State &state)
+{
+    const QByteArray bytes = HugePictureDocument(int(state.range(0)));
+    for (auto _ : state) {
+        TCalendarPage page;
+        Load(page, bytes);
+        benchmark::DoNotOptimize(RenderToBitmap(page));
+    }
+}
+BENCHMARK(BM_HugePictureObject)->Arg(105)->Arg(27'000)->Unit(benchmark::kMillisecond);
+
+// Draws twelve months of the document of ten run-length bombs, one after
+// the other: its pictures are decoded once, not for every page.
+static void BM_PictureBombSet(benchmark::State &state)
+{
+    const QByteArray bytes = PictureBombDocument(10);
+    TCalendarPage document;
+    Load(document, bytes);
+    document.SetScale(0.3f);
+    for (auto _ : state) {
+        const TCalendarSet set(document, TCalendarSet::PeriodOf(document), 12, {});
+        for (int index = 0; index < set.Count(); ++index)
+            benchmark::DoNotOptimize(RenderToBitmap(*set.Page(index)));
+    }
+}
+BENCHMARK(BM_PictureBombSet)->Unit(benchmark::kMillisecond);
+
+// Fills a month's page from state.range(0) lines naming every day (the goal:
+// time linear in the lines, 100,000 lines well under a second).
+static void BM_FillEveryDay(benchmark::State &state)
+{
+    const QStringList lines = SplitRecurringLines(EveryDayLines(int(state.range(0))));
+    TCalendarPage document;
+    StartHostilePage(document);
+    for (auto _ : state) {
+        const TCalendarSet set(document, TCalendarSet::PeriodOf(document), 1, lines);
+        benchmark::DoNotOptimize(set.Page(0));
+    }
+}
+BENCHMARK(BM_FillEveryDay)->Arg(1000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// Opens a help file of 25,000 tags of the kind state.range(0) as the viewer
+// shows it: bounded, laid out and drawn (the goal: under a second).
+static void BM_OpenHelpFlood(benchmark::State &state)
+{
+    const THelpFlood kind = HelpFloods[size_t(state.range(0))];
+    const THelpFile help = ParseHelpText(HelpFlood(kind));
+    QImage window(600, 400, QImage::Format_RGB32);
+    for (auto _ : state) {
+        THelpDocument page(QStringLiteral("/nonexistent-help-folder"));
+        page.setHtml(BoundedHelpHtml(help.Html));
+        page.setTextWidth(600);
+        QPainter painter(&window);
+        page.drawContents(&painter, QRectF(0, 0, 600, 400));
+    }
+    state.SetLabel(HelpFloodName(kind));
+}
+BENCHMARK(BM_OpenHelpFlood)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);

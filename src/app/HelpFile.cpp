@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 
 using namespace Qt::StringLiterals;
 
@@ -33,11 +34,16 @@ THelpFile ParseHelpText(QByteArrayView bytes)
     THelpFile help;
     help.Html = FromWindows1252(bytes.first(std::min(bytes.size(), MaxHelpFileBytes)));
     QRegularExpressionMatchIterator matches = topicAnchor.globalMatch(help.Html);
+    // Found in a set: looked up in the list, thousands of anchors would take
+    // a time growing with the square of their number.
+    QSet<int> found;
     while (matches.hasNext()) {
         // Context 0 stands for the contents, never for a topic of its own.
         const int context = matches.next().captured(1).toInt();
-        if (context > 0 && !help.Topics.contains(context))
+        if (context > 0 && !found.contains(context)) {
+            found.insert(context);
             help.Topics.append(context);
+        }
     }
     return help;
 }

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <vector>
@@ -101,6 +102,14 @@ public:
                 break;
             }
             AppendText(out, QStringView(html).sliced(at, open - at));
+            if (!StartsTag(QStringView(html).sliced(open))) {
+                // Not a tag: the layout would nest it as an unknown element
+                // that never ends, at a cost growing with the square of
+                // their number.
+                AppendText(out, QStringView(html).sliced(open, 1));
+                at = open + 1;
+                continue;
+            }
             const qsizetype close = TagEnd(html, open);
             const QStringView tag = QStringView(html).sliced(open, close - open);
             if (Keep(tag))
@@ -119,17 +128,29 @@ private:
 
     // Text between tags, with a zero-width space after every
     // MaxHelpWordLength letters of one word: the layout breaks an endless
-    // word at a cost that grows with the square of its length.
+    // word at a cost that grows with the square of its length. A "<" in it,
+    // which starts no tag, is written as the text it is.
     void AppendText(QString &out, QStringView text)
     {
         for (const QChar c : text) {
-            out += c;
+            if (c == u'<')
+                out += u"&lt;"_s;
+            else
+                out += c;
             m_wordLength = c.isSpace() ? 0 : m_wordLength + 1;
             if (m_wordLength == MaxHelpWordLength) {
                 out += QChar(0x200B);
                 m_wordLength = 0;
             }
         }
+    }
+
+    // Whether text, starting with "<", starts a tag, a comment or a
+    // declaration.
+    static bool StartsTag(QStringView text)
+    {
+        return text.size() >= 2 &&
+               (text[1].isLetter() || text[1] == u'/' || text[1] == u'!' || text[1] == u'?');
     }
 
     // Past the end of the tag or comment starting at open.
@@ -143,23 +164,48 @@ private:
         return end < 0 ? html.size() : end + 1;
     }
 
+    // Whether the tag stays. Every tag that opens something counts, whatever
+    // it is, and past MaxHelpTags none stays; the end of an element kept
+    // always stays. Named anchors have a limit of their own, so that every
+    // topic up to it can be opened, however many tags come before it.
     bool Keep(QStringView tag)
     {
-        if (tag.size() < 2 || !(tag[1].isLetter() || tag[1] == u'/'))
-            return true; // comments, declarations, a lone "<"
+        if (!(tag[1].isLetter() || tag[1] == u'/'))
+            return Counted(); // comments and declarations
         const TTag parsed = ParseTag(tag);
         if (parsed.Closing)
-            return Close(parsed.Name);
+            return m_named.value(parsed.Name) == 0 ? Counted() : Close(parsed.Name);
+        if (parsed.Name == u"img" && m_pictures++ >= MaxHelpPictures)
+            return false;
         if (IsVoid(parsed.Name) || parsed.SelfClosing)
-            return true;
+            return Counted();
         EndImplied(parsed.Name);
-        const bool kept =
-            parsed.Name == u"a" || (m_depth < MaxHelpDepth && m_elements < MaxHelpElements &&
+        const bool kept = parsed.Name == u"a"
+                              ? (IsNamedAnchor(tag) ? m_anchors++ < MaxHelpAnchors : Counted())
+                              : m_depth < MaxHelpDepth &&
                                     !(parsed.Name == u"table" && m_tables >= MaxHelpTableDepth) &&
-                                    !(IsTablePart(parsed.Name) && InDroppedTable()));
-        m_elements += kept ? 1 : 0;
+                                    !(IsTablePart(parsed.Name) && InDroppedTable()) &&
+                                    !(parsed.Name == u"li" && m_listItems++ >= MaxHelpListItems) &&
+                                    Counted();
         Push({parsed.Name, kept});
         return kept;
+    }
+
+    // Takes one of the MaxHelpTags tags a page may keep; false when none is
+    // left.
+    bool Counted()
+    {
+        if (m_tags >= MaxHelpTags)
+            return false;
+        ++m_tags;
+        return true;
+    }
+
+    static bool IsNamedAnchor(QStringView tag)
+    {
+        static const QRegularExpression name(u"\\sname\\s*="_s,
+                                             QRegularExpression::CaseInsensitiveOption);
+        return name.match(tag.toString()).hasMatch();
     }
 
     void Push(const TOpen &element)
@@ -189,12 +235,11 @@ private:
         return element.Kept;
     }
 
-    // An end tag closes its element and every one opened inside it; one
-    // without an open element is passed on, to be ignored as browsers do.
+    // An end tag closes its open element and every one opened inside it.
+    // One without an open element is passed on (counted), to be ignored as
+    // browsers do.
     bool Close(const QString &name)
     {
-        if (m_named.value(name) == 0)
-            return true;
         while (m_open.back().Name != name)
             Pop();
         return Pop();
@@ -225,7 +270,10 @@ private:
     std::vector<bool> m_tablesKept; // whether each open table was kept
     QHash<QString, int> m_named;    // open elements by name
     int m_wordLength = 0;           // letters of the word the text ends in
-    int m_elements = 0;             // elements kept
+    int m_tags = 0;                 // tags kept that count
+    int m_anchors = 0;              // named anchors met
+    int m_pictures = 0;             // pictures met
+    int m_listItems = 0;            // list items met
     int m_depth = 0;                // kept elements open
     int m_tables = 0;               // kept tables open
 };

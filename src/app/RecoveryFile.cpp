@@ -1,5 +1,6 @@
 #include "RecoveryFile.h"
 
+#include "SaveFiles.h"
 #include "StreamReader.h"
 #include "StreamWriter.h"
 
@@ -84,6 +85,22 @@ QList<TOrphanedCopy> OrphanedCopies(const QString &folder)
     return copies;
 }
 
+void RemoveAbandonedLocks(const QString &folder)
+{
+    const QFileInfoList locks =
+        QDir(folder).entryInfoList({QStringLiteral("*.dwrec.lock")}, QDir::Files);
+    for (const QFileInfo &lockFile : locks) {
+        if (QFileInfo::exists(lockFile.filePath().chopped(5)))
+            continue; // its copy is offered, and the lock goes with it
+        // A lock whose process is gone is taken over, then released, which
+        // removes it.
+        QLockFile lock(lockFile.filePath());
+        lock.setStaleLockTime(0);
+        if (lock.tryLock(0))
+            lock.unlock();
+    }
+}
+
 bool WorthOffering(const TRecoveryCopy &copy, const QDateTime &written)
 {
     if (copy.DocumentFileName.isEmpty())
@@ -120,7 +137,7 @@ void TRecoveryWriter::Write(TRecoveryCopy copy)
     }
     m_pool->start([fileName = m_fileName, copy = std::move(copy)] {
         QSaveFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly))
+        if (OpenSaveFile(file))
             return;
         if (file.write(RecoveryBytes(copy)) < 0)
             file.cancelWriting();

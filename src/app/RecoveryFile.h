@@ -45,6 +45,12 @@ struct TOrphanedCopy
 // newest first.
 QList<TOrphanedCopy> OrphanedCopies(const QString &folder);
 
+// Removes the locks in folder left by copies of the program that ended
+// before their recovery copy was written (a crash or a kill just after the
+// first change): no copy is there to offer, and the lock would stay for
+// ever. The locks of running copies stay.
+void RemoveAbandonedLocks(const QString &folder);
+
 // Whether the copy should be offered: one of a document never saved, or
 // newer than the document on disk (or whose document is gone).
 bool WorthOffering(const TRecoveryCopy &copy, const QDateTime &written);

@@ -5,6 +5,7 @@
 #include "DecodedPicture.h"
 #include "LumLabelObjectFiler.h"
 #include "Numbers.h"
+#include "RegularFile.h"
 #include "SaveFiles.h"
 #include "StreamWriter.h"
 
@@ -27,6 +28,12 @@ constexpr int StyleSheetKind = 2;
 
 const QString CellClassName = QStringLiteral("TWPRtfStorage");
 const QString CellTextEntry = QStringLiteral("RtfText.Data");
+
+// Files larger than these are refused before they are read. A document's
+// pictures take at most 256 MB decoded, its text and objects far less; a
+// style sheet is a few hundred bytes of names and fonts.
+constexpr qint64 MaxDocumentBytes = qint64(1) << 30;
+constexpr qint64 MaxStyleSheetBytes = qint64(16) << 20;
 
 // Face names longer than this are cut when read.
 constexpr int MaxFaceName = 255;
@@ -205,8 +212,8 @@ template <typename Write>
 std::optional<QString> SaveAtomically(const QString &fileName, const Write &write)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    if (std::optional<QString> refused = OpenSaveFile(file))
+        return refused;
     if (auto error = write(file)) {
         file.cancelWriting();
         return error;
@@ -215,13 +222,15 @@ std::optional<QString> SaveAtomically(const QString &fileName, const Write &writ
 }
 
 template <typename Read>
-std::optional<ReadError> LoadFile(const QString &fileName, const Read &read)
+std::optional<ReadError> LoadFile(const QString &fileName, qint64 maxBytes, const QString &kind,
+                                  const Read &read)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    TFileBytes file = ReadRegularFile(fileName, maxBytes, kind);
+    if (!file.Error.isEmpty())
         return ReadError{0, QCoreApplication::translate("CalendarPageFile", "cannot open %1: %2")
-                                .arg(fileName, file.errorString())};
-    return read(file);
+                                .arg(fileName, file.Error)};
+    TStreamReader in(std::move(file.Bytes));
+    return read(in);
 }
 
 } // namespace
@@ -462,7 +471,9 @@ std::optional<ReadError> TCalendarPage::LoadFromDevice(QIODevice &In)
 
 std::optional<ReadError> TCalendarPage::LoadFromFile(const QString &FileName)
 {
-    return LoadFile(FileName, [&](QIODevice &in) { return LoadFromDevice(in); });
+    return LoadFile(
+        FileName, MaxDocumentBytes, QStringLiteral("calendar document"),
+        [this](TStreamReader &in) { return TCalendarPageFile::ReadDocument(*this, in); });
 }
 
 std::optional<QString> TCalendarPage::SaveStyleSheetToDevice(QIODevice &Out) const
@@ -485,5 +496,7 @@ std::optional<ReadError> TCalendarPage::LoadStyleSheetFromDevice(QIODevice &In)
 
 std::optional<ReadError> TCalendarPage::LoadStyleSheet(const QString &FileName)
 {
-    return LoadFile(FileName, [this](QIODevice &in) { return LoadStyleSheetFromDevice(in); });
+    return LoadFile(
+        FileName, MaxStyleSheetBytes, QStringLiteral("style sheet"),
+        [this](TStreamReader &in) { return TCalendarPageFile::ReadStyleSheet(*this, in); });
 }

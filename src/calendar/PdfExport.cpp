@@ -40,8 +40,8 @@ std::optional<QString> SavePagesAsPdf(const TCalendarPage &paper, const QString 
                                       const std::function<bool(const TPdfPagePrinter &)> &EachPage)
 {
     QSaveFile target(FileName);
-    if (!target.open(QIODevice::WriteOnly))
-        return target.errorString();
+    if (std::optional<QString> refused = OpenSaveFile(target))
+        return refused;
     TPdfReport report(PagePaper(paper), PageOrientation(paper));
     report.SetTitle(Title);
     bool whole = true;

@@ -12,21 +12,22 @@ constexpr int JpegQuality = 80;
 
 } // namespace
 
-bool SaveCalendarToBitmap(const TCalendarPage &page, const QImage &pageBitmap,
-                          const QString &FileName, TPictureKind kind)
+std::optional<QString> SaveCalendarToBitmap(const TCalendarPage &page, const QImage &pageBitmap,
+                                            const QString &FileName, TPictureKind kind)
 {
     return SavePictureToBitmap(PictureInsideMargins(page, pageBitmap), FileName, kind);
 }
 
-bool SavePictureToBitmap(const QImage &picture, const QString &FileName, TPictureKind kind)
+std::optional<QString> SavePictureToBitmap(const QImage &picture, const QString &FileName,
+                                           TPictureKind kind)
 {
     if (picture.isNull())
-        return false;
+        return QStringLiteral("the margins leave no picture to write");
     switch (kind) {
     case TPictureKind::Jpeg:
         return SaveAsJPEG(picture, JpegQuality, FileName);
     case TPictureKind::Png:
-        return !SaveImageFile(picture, FileName, "PNG");
+        return SaveImageFile(picture, FileName, "PNG");
     case TPictureKind::Bitmap:
         break;
     }

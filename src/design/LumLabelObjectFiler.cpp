@@ -3,17 +3,12 @@
 #include "ComponentStream.h"
 #include "LumBasePanel.h"
 #include "LumGraphicControl.h"
+#include "SaveFiles.h"
 #include "StreamReader.h"
 #include "StreamWriter.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -22,11 +17,6 @@ namespace {
 constexpr int MaxObjectNumber = 1000;
 // A clipboard file larger than this is no clipboard file of ours.
 constexpr qint64 MaxClipboardBytes = qint64(256) << 20;
-
-QString SystemError()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
 
 // The bytes of fileName, unless it is a link, missing or too large.
 std::optional<QByteArray> ReadWithoutFollowingLinks(const QString &fileName)
@@ -43,28 +33,6 @@ std::optional<QByteArray> ReadWithoutFollowingLinks(const QString &fileName)
     if (file.size() > MaxClipboardBytes)
         return std::nullopt;
     return file.read(MaxClipboardBytes);
-}
-
-// Writes data to a staging file beside fileName and renames it over
-// fileName. The staging file gets a name no one can foresee and is created
-// exclusively, so neither a link planted beside fileName nor a second copy
-// of the program writing at the same time can touch it; the rename replaces
-// a link at fileName rather than writing through it. The staging file goes
-// whatever happens.
-std::optional<QString> WriteThroughStaging(const QString &fileName, const QByteArray &data)
-{
-    const QFileInfo target(fileName);
-    QTemporaryFile staging(
-        target.dir().filePath(target.completeBaseName() + QStringLiteral("-XXXXXX.tmp")));
-    if (!staging.open())
-        return staging.errorString();
-    if (staging.write(data) != data.size() || !staging.flush())
-        return staging.errorString();
-    if (std::rename(QFile::encodeName(staging.fileName()).constData(),
-                    QFile::encodeName(fileName).constData()) != 0)
-        return SystemError();
-    staging.setAutoRemove(false); // it is fileName now
-    return std::nullopt;
 }
 
 } // namespace
@@ -100,7 +68,7 @@ TLumLabelObjectFiler::WriteFile(const QList<const TLumGraphicControl *> &Objects
                                 const QString &FileName)
 {
     m_panel.NoteClipboardWritten();
-    return WriteThroughStaging(FileName, Records(Objects));
+    return ReplaceFileBytes(Records(Objects), FileName);
 }
 
 std::optional<QString> TLumLabelObjectFiler::WriteSelection(const QString &FileName)

@@ -125,6 +125,17 @@ void TLumImage::SetPicture(const TLumPicture &Value)
     PictureChanged();
 }
 
+void TLumImage::SetPictureData(const QByteArray &Value)
+{
+    const TLumPicture *known = m_knownPictures ? m_knownPictures->Find(Value) : nullptr;
+    SetPicture(known ? *known : TLumPicture::FromStoredData(Value));
+}
+
+void TLumImage::SetKnownPictures(std::shared_ptr<const TKnownPictures> Pictures)
+{
+    m_knownPictures = std::move(Pictures);
+}
+
 void TLumImage::PictureChanged()
 {
     // A record read sets its bounds itself.
@@ -137,7 +148,7 @@ void TLumImage::PictureChanged()
 
 void TLumImage::Repaint()
 {
-    m_shown = QImage();
+    ++m_revision;
     if (Parent() && Visible())
         Parent()->InvalidateObject(Bounds());
 }
@@ -166,42 +177,40 @@ bool TLumImage::LoadImageFromDisk()
     return taken;
 }
 
-QImage TLumImage::DrawPicture(int w, int h) const
+void TLumImage::DrawPicture(QPainter &Target) const
 {
-    QImage image(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
-    image.fill(Qt::white);
-    QPainter painter(&image);
+    const int w = Width();
+    const int h = Height();
+    Target.save();
+    Target.fillRect(QRect(0, 0, w, h), Qt::white);
     if (!m_picture.CanDraw()) {
-        DrawFrame(painter, w, h);
-        return image;
+        DrawFrame(Target, w, h);
+    } else {
+        if (m_picture.IsBitmap() && (m_flip || m_reverse)) {
+            Target.translate(m_reverse ? w : 0, m_flip ? h : 0);
+            Target.scale(m_reverse ? -1 : 1, m_flip ? -1 : 1);
+        }
+        m_picture.StretchDraw(Target, QRectF(0, 0, w, h));
     }
-    if (m_picture.IsBitmap() && (m_flip || m_reverse)) {
-        painter.translate(m_reverse ? w : 0, m_flip ? h : 0);
-        painter.scale(m_reverse ? -1 : 1, m_flip ? -1 : 1);
-    }
-    m_picture.StretchDraw(painter, QRectF(0, 0, w, h));
-    return image;
+    Target.restore();
 }
 
-QImage TLumImage::ShownAtSize() const
+bool TLumImage::ShownAsItIs() const
 {
     const QImage &bitmap = m_picture.Image();
-    // An opaque bitmap already at the size shown is shown as it is.
-    if (m_picture.IsBitmap() && !m_flip && !m_reverse && bitmap.width() == Width() &&
-        bitmap.height() == Height() && !bitmap.hasAlphaChannel())
-        return bitmap;
-    return DrawPicture(Width(), Height());
+    return m_picture.IsBitmap() && !m_flip && !m_reverse && bitmap.width() == Width() &&
+           bitmap.height() == Height() && !bitmap.hasAlphaChannel();
 }
 
 void TLumImage::Paint(QPainter &Target) const
 {
     if (Parent() && Parent()->PaintSuspended())
         return;
-    if (m_shown.width() != Width() || m_shown.height() != Height())
-        m_shown = ShownAtSize();
-    Target.drawImage(0, 0, m_shown);
+    if (ShownAsItIs())
+        Target.drawImage(0, 0, m_picture.Image());
+    else
+        m_shown.Paint(Target, QSize(Width(), Height()), Scale(), m_revision,
+                      [this](QPainter &canvas) { DrawPicture(canvas); });
     if (m_borderStyle == bsSingle)
         DrawFrame(Target, Width(), Height());
 }
@@ -283,4 +292,23 @@ void TLumImage::AddMenuItems(TDesignMenu &Menu)
 void RegisterImageClasses()
 {
     PlacedObjectClasses().Register(TLumImage::Class());
+}
+
+TKnownPicturesReading::TKnownPicturesReading(TClassRegistry &classes,
+                                             std::shared_ptr<const TKnownPictures> known)
+    : m_classes(classes), m_previous(classes.Find(TLumImage::Class().ClassName())),
+      m_class(TLumImage::Class().ClassName(), &TLumImage::Class(), [known = std::move(known)] {
+          auto image = std::make_unique<TLumImage>();
+          image->SetKnownPictures(known);
+          return image;
+      })
+{
+    if (m_previous)
+        m_classes.Register(m_class);
+}
+
+TKnownPicturesReading::~TKnownPicturesReading()
+{
+    if (m_previous)
+        m_classes.Register(*m_previous);
 }

@@ -3,8 +3,11 @@
 #include "LabelTypes.h"
 #include "LumGraphicControl.h"
 #include "LumPicture.h"
+#include "ObjectPicture.h"
 
 #include <QImage>
+
+#include <memory>
 
 // A picture placed on the page: a bitmap, icon or metafile chosen in the
 // picture browser, always stretched over the object's bounds. AutoSize makes
@@ -18,8 +21,10 @@
 // On the screen the picture is drawn from a copy made at the object's size
 // at the zoom shown, made again only when the picture, the size or the
 // mirroring changes; a large photograph is thus scaled once, not on every
-// repaint. On paper a bitmap prints at its own resolution and a metafile
-// as vectors.
+// repaint. An object too large for such a copy is drawn straight onto the
+// device, clipped to what the device shows, so that whatever bounds a
+// document claims for it, drawing costs what its visible part costs. On
+// paper a bitmap prints at its own resolution and a metafile as vectors.
 class TLumImage : public TLumGraphicControl
 {
 public:
@@ -37,7 +42,11 @@ public:
     // Takes the picture and runs the picture-changed step.
     void SetPicture(const TLumPicture &Value);
     QByteArray PictureData() const { return m_picture.StoredData(); }
-    void SetPictureData(const QByteArray &Value) { SetPicture(TLumPicture::FromStoredData(Value)); }
+    // Takes the picture of the stored form Value: a known one as it is, any
+    // other decoded.
+    void SetPictureData(const QByteArray &Value);
+    // Pictures taken as they are when their stored form is read.
+    void SetKnownPictures(std::shared_ptr<const TKnownPictures> Pictures);
     bool Stretch() const { return m_stretch; }
     void SetStretch(bool Value);
     bool Reverse() const { return m_reverse; }
@@ -54,10 +63,10 @@ public:
     // picture. The current folder is kept. True when a picture was taken.
     bool LoadImageFromDisk();
 
-    // The object's drawing at size w x h: white, the picture stretched over
-    // it (a bitmap mirrored as Flip and Reverse say), or without picture a
-    // black outline.
-    QImage DrawPicture(int w, int h) const;
+    // Draws the object at the painter's origin at its size: white, the
+    // picture stretched over it (a bitmap mirrored as Flip and Reverse say),
+    // or without picture a black outline. The painter's clip bounds the cost.
+    void DrawPicture(QPainter &Target) const;
 
     void Paint(QPainter &Target) const override;
     // With AutoSize, the picture's size at that zoom.
@@ -75,8 +84,9 @@ private:
     // The copy on the screen is made again and the object drawn again.
     void Repaint();
     void SetFlag(bool &flag, bool Value);
-    // The drawing the screen shows, at the object's size.
-    QImage ShownAtSize() const;
+    // Whether the picture is an opaque bitmap of exactly the size shown,
+    // which is shown as it is.
+    bool ShownAsItIs() const;
     // The bitmap a report prints: the picture at its own size, mirrored.
     QImage PrintedBitmap() const;
 
@@ -87,10 +97,29 @@ private:
     bool m_reverse = false;
     bool m_flip = false;
     bool m_opaque = false;
-    // The drawing shown on the screen, at the size it was made for.
-    mutable QImage m_shown;
+    std::shared_ptr<const TKnownPictures> m_knownPictures;
+    // The drawing shown on the screen, and what it was made from.
+    mutable TObjectPicture m_shown;
+    quint64 m_revision = 0;
 };
 
 // Makes the picture object known to the documents and the clipboard of
 // every panel made from now on.
 void RegisterImageClasses();
+
+// While it lives, picture objects read through classes (when they know
+// picture objects) take their pictures from known where it has them, instead
+// of decoding them again.
+class TKnownPicturesReading
+{
+public:
+    TKnownPicturesReading(TClassRegistry &classes, std::shared_ptr<const TKnownPictures> known);
+    ~TKnownPicturesReading();
+    TKnownPicturesReading(const TKnownPicturesReading &) = delete;
+    TKnownPicturesReading &operator=(const TKnownPicturesReading &) = delete;
+
+private:
+    TClassRegistry &m_classes;
+    const TClassInfo *m_previous;
+    TClassInfo m_class;
+};

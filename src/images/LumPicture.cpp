@@ -177,3 +177,15 @@ void TLumPicture::StretchDraw(QPainter &painter, const QRectF &target) const
     painter.drawImage(target, m_image);
     painter.restore();
 }
+
+void TKnownPictures::Add(const TLumPicture &picture)
+{
+    if (picture.CanDraw())
+        m_pictures.insert(picture.StoredData(), picture);
+}
+
+const TLumPicture *TKnownPictures::Find(const QByteArray &storedData) const
+{
+    const auto found = m_pictures.constFind(storedData);
+    return found == m_pictures.constEnd() ? nullptr : &*found;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -68,4 +69,20 @@ private:
     // The icon's or metafile's file, or the stored data that was unreadable.
     QByteArray m_bytes;
     QString m_error;
+};
+
+// Pictures already decoded, found by their stored form: copies of a
+// document's picture objects made on other threads take them instead of
+// decoding them again. Made on one thread, read from any.
+class TKnownPictures
+{
+public:
+    // Keeps picture under its stored form; an empty or unreadable one is not
+    // kept.
+    void Add(const TLumPicture &picture);
+    // The picture whose stored form is storedData, or null.
+    const TLumPicture *Find(const QByteArray &storedData) const;
+
+private:
+    QHash<QByteArray, TLumPicture> m_pictures;
 };

@@ -2,9 +2,11 @@
 
 #include "CalendarDates.h"
 #include "CalendarPage.h"
+#include "LumGraphicControl.h"
+#include "LumImage.h"
+#include "LumLabelObjectFiler.h"
 #include "RtfStorage.h"
-
-#include <QBuffer>
+#include "StreamWriter.h"
 
 #include <algorithm>
 #include <map>
@@ -24,28 +26,44 @@ bool IsDayKind(int kind)
     return kind >= 4;
 }
 
-QByteArray PageBytes(const TCalendarPage &page)
+// The placed objects of page as the object clipboard holds them, at zoom 1.
+QByteArray ObjectRecords(const TCalendarPage &page)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    page.SaveToDevice(buffer);
-    return bytes;
+    TStreamWriter records;
+    records.WriteListBegin();
+    for (const TLumGraphicControl *object : page.Objects().Objects())
+        WritePlacedObject(records, *object);
+    records.WriteListEnd();
+    return records.Data();
 }
 
-// A page with the cells and placed objects of bytes, the document's stored
-// form, and everything else of source: style, paper, zoom.
-std::unique_ptr<TCalendarPage> CopyOfPage(const TCalendarPage &source, const QByteArray &bytes)
+// The pictures of page's picture objects.
+std::shared_ptr<const TKnownPictures> PicturesOfObjects(const TCalendarPage &page)
+{
+    auto pictures = std::make_shared<TKnownPictures>();
+    for (const TLumGraphicControl *object : page.Objects().Objects()) {
+        if (const auto *image = dynamic_cast<const TLumImage *>(object))
+            pictures->Add(image->Picture());
+    }
+    return pictures;
+}
+
+// A page with the style, dates and zoom of source (and its paper, border and
+// title), blank cells and the placed objects of records, their pictures taken
+// from pictures. It is made on the thread that draws it: nothing in it is
+// shared with another page but pictures.
+std::unique_ptr<TCalendarPage> CopyOfPage(const TCalendarPage &source, const QByteArray &records,
+                                          const std::shared_ptr<const TKnownPictures> &pictures)
 {
     auto page = std::make_unique<TCalendarPage>();
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    page->LoadFromDevice(buffer);
     page->AssignStyle(source);
     page->SetPaperSize(source.PaperSize());
     page->SetPlannerStartTime(source.PlannerStartTime());
     page->SetVisible(source.Visible());
+    {
+        const TKnownPicturesReading reading(page->ObjectClasses(), pictures);
+        TLumLabelObjectFiler(*page).ReadObjectsFrom(records);
+    }
     // The zoom last, as the program sets it on a page read: it sizes the
     // page and its objects.
     page->SetScale(source.Scale());
@@ -88,11 +106,15 @@ TSetUnit SetUnitOfKind(int layoutKind)
 
 TCalendarSet::TCalendarSet(const TCalendarPage &document, QDate start, int count, TDayFill fill,
                            TDefaultFont defaultFont)
-    : m_documentBytes(PageBytes(document)), m_documentPeriod(PeriodOf(document)),
-      m_unit(SetUnitOfKind(document.LayoutKind())), m_fill(std::move(fill)),
-      m_defaultFont(std::move(defaultFont))
+    : m_objectRecords(ObjectRecords(document)), m_objectPictures(PicturesOfObjects(document)),
+      m_documentPeriod(PeriodOf(document)), m_unit(SetUnitOfKind(document.LayoutKind())),
+      m_fill(std::move(fill)), m_defaultFont(std::move(defaultFont))
 {
-    m_document = CopyOfPage(document, m_documentBytes);
+    // The style alone: the objects are read anew for every page, and the
+    // cells are taken as values; all share the document's pictures.
+    m_document = CopyOfPage(document, {}, {});
+    for (int index = 1; index <= CellCount; ++index)
+        m_documentCells[size_t(index - 1)] = document.CellDocument(index)->Content();
     if (!start.isValid())
         start = m_documentPeriod;
     start = std::min(start, QDate(LastYear, 12, 31));
@@ -131,7 +153,7 @@ QDate TCalendarSet::PeriodStart(int index) const
 
 std::unique_ptr<TCalendarPage> TCalendarSet::Page(int index) const
 {
-    auto page = CopyOfPage(*m_document, m_documentBytes);
+    auto page = CopyOfPage(*m_document, m_objectRecords, m_objectPictures);
     MovePage(*page, index);
     return page;
 }
@@ -168,7 +190,7 @@ void TCalendarSet::RestoreCells(TCalendarPage &page, bool ownPeriod) const
     TWPRtfStorage cell;
     for (int index = 1; index <= CellCount; ++index) {
         if (ownPeriod)
-            m_document->GetCellText(index, cell);
+            cell.RtfText().SetContent(m_documentCells[size_t(index - 1)]);
         else
             cell.Assign(page.BlankCell());
         page.SetCellText(index, cell);
@@ -180,23 +202,18 @@ void TCalendarSet::Fill(TCalendarPage &page) const
     if (m_fill.IsEmpty())
         return;
     // The lines of each month are resolved once, for all its cells.
-    std::map<std::pair<int, int>, QList<TDayLine>> months;
+    std::map<std::pair<int, int>, TMonthFill> months;
     for (const auto &[index, date] : CellDates(page, PeriodOf(page))) {
         const auto key = std::pair(date.year(), date.month());
         auto found = months.find(key);
         if (found == months.end())
-            found = months.emplace(key, m_fill.DayLines(date.month(), date.year())).first;
+            found = months.emplace(key, m_fill.MonthFill(date.month(), date.year())).first;
+        const TCellFill &fill = found->second[size_t(date.day())];
+        if (fill.IsEmpty())
+            continue;
         TWPRtfStorage cell;
-        bool filled = false;
-        for (const TDayLine &line : found->second) {
-            if (line.Day != date.day())
-                continue;
-            if (!filled)
-                page.GetCellText(index, cell);
-            AppendLine(cell.RtfText(), line.Text, m_defaultFont);
-            filled = true;
-        }
-        if (filled)
-            page.SetCellText(index, cell);
+        page.GetCellText(index, cell);
+        AppendFill(cell.RtfText(), fill, m_defaultFont);
+        page.SetCellText(index, cell);
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "CalendarTypes.h"
 #include "CellAppend.h"
 #include "DayFill.h"
+#include "RtfDocument.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -11,6 +13,7 @@
 #include <memory>
 
 class TCalendarPage;
+class TKnownPictures;
 
 // What one page of a layout covers: a month (month grids and mini pages),
 // one or two weeks (week planners) or a day (day planners).
@@ -54,8 +57,12 @@ private:
     void RestoreCells(TCalendarPage &page, bool ownPeriod) const;
     void Fill(TCalendarPage &page) const;
 
+    // The document's style, without cells or objects.
     std::unique_ptr<TCalendarPage> m_document;
-    QByteArray m_documentBytes;
+    QByteArray m_objectRecords;
+    std::shared_ptr<const TKnownPictures> m_objectPictures;
+    // The document's cells, for the page of its own period.
+    std::array<TWPRTFTextPaint::TContent, CellCount> m_documentCells;
     QDate m_documentPeriod;
     QDate m_start;
     int m_count = 1;

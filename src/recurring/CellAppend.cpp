@@ -6,8 +6,6 @@
 
 #include <QTextCursor>
 
-#include <map>
-
 namespace {
 
 constexpr int LongestMonth = 31;
@@ -33,27 +31,68 @@ void AppendLine(TWPRTFTextPaint &document, const QString &text, const TDefaultFo
     cursor.endEditBlock();
 }
 
+void TCellFill::Add(const QString &text)
+{
+    if (Texts.size() < MaxFilledLines)
+        Texts.append(text);
+    else
+        ++More;
+}
+
+QStringList TCellFill::Lines() const
+{
+    if (More == 0)
+        return Texts;
+    return Texts + QStringList{QStringLiteral("+ %1 more").arg(More)};
+}
+
+TMonthFill MonthFill(const QStringList &lines, int month, int year)
+{
+    TMonthFill fill;
+    for (const QString &line : lines) {
+        const QList<int> days = ResolveDays(line, month, year);
+        if (days.isEmpty())
+            continue;
+        const QString text = FillText(line);
+        for (const int day : days) {
+            if (day >= 1 && day <= LongestMonth)
+                fill[size_t(day)].Add(text);
+        }
+    }
+    return fill;
+}
+
+TMonthFill MonthFill(const QList<TDayLine> &lines)
+{
+    TMonthFill fill;
+    for (const TDayLine &line : lines) {
+        // Day 0 is what blank cells hold: it must never find one.
+        if (line.Day >= 1 && line.Day <= LongestMonth)
+            fill[size_t(line.Day)].Add(line.Text);
+    }
+    return fill;
+}
+
+void AppendFill(TWPRTFTextPaint &document, const TCellFill &fill, const TDefaultFont &defaultFont)
+{
+    for (const QString &line : fill.Lines())
+        AppendLine(document, line, defaultFont);
+}
+
 int AppendLinesToDays(TCalendarPage &page, const QList<TDayLine> &lines,
                       const TDefaultFont &defaultFont)
 {
-    // The lines of each cell, in their order.
-    std::map<int, QStringList> cells;
-    for (const TDayLine &line : lines) {
-        // Day 0 is what blank cells hold: it must never find one.
-        if (line.Day < 1 || line.Day > LongestMonth)
-            continue;
-        const int index = page.CellOfDay(line.Day);
-        if (index >= 1)
-            cells[index].append(line.Text);
-    }
+    const TMonthFill fill = MonthFill(lines);
     int put = 0;
-    for (const auto &[index, texts] : cells) {
+    for (int day = 1; day <= LongestMonth; ++day) {
+        const int index = page.CellOfDay(day);
+        if (index < 1 || fill[size_t(day)].IsEmpty())
+            continue;
         TWPRtfStorage cell;
         page.GetCellText(index, cell);
-        for (const QString &text : texts)
-            AppendLine(cell.RtfText(), text, defaultFont);
+        AppendFill(cell.RtfText(), fill[size_t(day)], defaultFont);
         page.SetCellText(index, cell);
-        put += int(texts.size());
+        put += int(fill[size_t(day)].Texts.size()) + fill[size_t(day)].More;
     }
     return put;
 }

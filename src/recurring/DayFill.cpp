@@ -21,3 +21,10 @@ QList<TDayLine> TDayFill::DayLines(int month, int year) const
         return EventDayLines(*m_calendar, month, year, m_options);
     return ::DayLines(m_lines, month, year);
 }
+
+TMonthFill TDayFill::MonthFill(int month, int year) const
+{
+    if (m_calendar)
+        return ::MonthFill(EventDayLines(*m_calendar, month, year, m_options));
+    return ::MonthFill(m_lines, month, year);
+}

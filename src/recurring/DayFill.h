@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CellAppend.h"
 #include "EventOccurrences.h"
 #include "RecurringResolve.h"
 
@@ -26,6 +27,9 @@ public:
     const QStringList &Lines() const { return m_lines; }
     // The lines for the days of month in year, as DayLines gives them.
     QList<TDayLine> DayLines(int month, int year) const;
+    // What each day of month in year is filled with, at most MaxFilledLines
+    // lines to a day.
+    TMonthFill MonthFill(int month, int year) const;
 
 private:
     QStringList m_lines;

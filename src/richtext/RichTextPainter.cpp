@@ -202,10 +202,9 @@ TWPLayoutDevice::~TWPLayoutDevice() = default;
 
 void TWPLayoutDevice::Attach(QTextDocument &document)
 {
-    QAbstractTextDocumentLayout *layout = document.documentLayout();
-    if (layout->paintDevice() != &m_device)
-        layout->setPaintDevice(&m_device);
-    layout->registerHandler(QTextFormat::ImageObject, m_pictureHandler.get());
+    // Metrics and margins first: changed once the document has a layout,
+    // each would lay the whole document out again, however little of it
+    // shows.
     if (!document.useDesignMetrics())
         document.setUseDesignMetrics(true);
     // Copies of documents may carry a root frame margin of their own.
@@ -216,6 +215,10 @@ void TWPLayoutDevice::Attach(QTextDocument &document)
         frame.setMargin(0);
         document.rootFrame()->setFrameFormat(frame);
     }
+    QAbstractTextDocumentLayout *layout = document.documentLayout();
+    if (layout->paintDevice() != &m_device)
+        layout->setPaintDevice(&m_device);
+    layout->registerHandler(QTextFormat::ImageObject, m_pictureHandler.get());
 }
 
 TWPRichTextLayout::TWPRichTextLayout(const TWPRTFTextPaint &document, double width,

@@ -60,64 +60,91 @@ int IntProperty(const QTextFormat &format, int property, int fallback)
     return format.hasProperty(property) ? format.intProperty(property) : fallback;
 }
 
-// Appends the fragments of block to out, at most room characters of them;
-// how many were appended.
-qsizetype CopyFragments(const QTextBlock &block, QTextCursor &out, qsizetype room)
+// Takes the runs of block into paragraph, at most room characters of them;
+// how many were taken. Pictures are shared with the source, not copied.
+qsizetype CaptureRuns(const QTextBlock &block, TDocumentContent &content,
+                      TDocumentContent::TParagraph &paragraph, qsizetype room)
 {
     const QTextDocument &source = *block.document();
-    QTextDocument &target = *out.document();
-    qsizetype copied = 0;
-    for (auto it = block.begin(); !it.atEnd() && copied < room; ++it) {
+    qsizetype taken = 0;
+    for (auto it = block.begin(); !it.atEnd() && taken < room; ++it) {
         const QTextFragment fragment = it.fragment();
         const QTextCharFormat format = fragment.charFormat();
         if (format.isImageFormat()) {
             const QUrl url(format.toImageFormat().name());
             const QVariant resource = source.resource(QTextDocument::ImageResource, url);
             if (resource.isValid())
-                target.addResource(QTextDocument::ImageResource, url, resource);
+                content.Pictures.append({url, resource});
         }
         QString text = fragment.text();
-        qsizetype keep = std::min<qsizetype>(text.size(), room - copied);
+        qsizetype keep = std::min<qsizetype>(text.size(), room - taken);
         if (keep < text.size() && keep > 0 && text[keep - 1].isHighSurrogate())
             --keep; // never half a pair
         text.truncate(keep);
-        out.insertText(text, format);
-        copied += std::max<qsizetype>(keep, 1); // an empty cut still ends the copy
+        paragraph.Runs.append({std::move(text), format});
+        taken += std::max<qsizetype>(keep, 1); // an empty cut still ends the copy
     }
-    return copied;
+    return taken;
 }
 
 } // namespace
 
-void CopyDocument(const QTextDocument &source, QTextDocument &target, qsizetype characters)
+TDocumentContent DocumentContent(const QTextDocument &source, qsizetype characters)
+{
+    TDocumentContent content;
+    content.DefaultFont = source.defaultFont();
+    content.TextOption = source.defaultTextOption();
+    content.Margin = source.documentMargin();
+    content.IndentWidth = source.indentWidth();
+    content.PageSize = source.pageSize();
+    content.RootFrame = source.rootFrame()->frameFormat();
+    qsizetype room = characters;
+    for (QTextBlock block = source.begin(); block.isValid() && room > 0; block = block.next()) {
+        if (block != source.begin())
+            --room; // the paragraph separator
+        TDocumentContent::TParagraph paragraph{block.blockFormat(), block.charFormat(), {}};
+        room -= CaptureRuns(block, content, paragraph, room);
+        content.Paragraphs.append(std::move(paragraph));
+    }
+    return content;
+}
+
+void PutDocumentContent(const TDocumentContent &content, QTextDocument &target)
 {
     const bool undo = target.isUndoRedoEnabled();
     target.setUndoRedoEnabled(false);
     target.clear();
-    target.setDefaultFont(source.defaultFont());
-    target.setDefaultTextOption(source.defaultTextOption());
-    target.setDocumentMargin(source.documentMargin());
-    target.setIndentWidth(source.indentWidth());
-    target.setPageSize(source.pageSize());
-    target.rootFrame()->setFrameFormat(source.rootFrame()->frameFormat());
+    target.setDefaultFont(content.DefaultFont);
+    target.setDefaultTextOption(content.TextOption);
+    target.setDocumentMargin(content.Margin);
+    target.setIndentWidth(content.IndentWidth);
+    target.setPageSize(content.PageSize);
+    target.rootFrame()->setFrameFormat(content.RootFrame);
+    for (const auto &[url, picture] : content.Pictures)
+        target.addResource(QTextDocument::ImageResource, url, picture);
 
     QTextCursor out(&target);
     // Inside an edit block the cursor does not place itself in the laid-out
-    // paragraph after every fragment.
+    // paragraph after every run.
     out.beginEditBlock();
-    qsizetype room = characters;
-    for (QTextBlock block = source.begin(); block.isValid() && room > 0; block = block.next()) {
-        if (block == source.begin()) {
-            out.setBlockFormat(block.blockFormat());
-            out.setBlockCharFormat(block.charFormat());
+    bool first = true;
+    for (const TDocumentContent::TParagraph &paragraph : content.Paragraphs) {
+        if (std::exchange(first, false)) {
+            out.setBlockFormat(paragraph.BlockFormat);
+            out.setBlockCharFormat(paragraph.CharFormat);
         } else {
-            out.insertBlock(block.blockFormat(), block.charFormat());
-            --room; // the paragraph separator
+            out.insertBlock(paragraph.BlockFormat, paragraph.CharFormat);
         }
-        room -= CopyFragments(block, out, room);
+        for (const TDocumentContent::TRun &run : paragraph.Runs)
+            out.insertText(run.Text, run.Format);
     }
     out.endEditBlock();
     target.setUndoRedoEnabled(undo);
+}
+
+void CopyDocument(const QTextDocument &source, QTextDocument &target, qsizetype characters)
+{
+    PutDocumentContent(DocumentContent(source, characters), target);
 }
 
 TWPPicture TWPPicture::FromImage(const QImage &image)
@@ -239,23 +266,46 @@ bool TWPRTFTextPaint::IsEmpty() const
 
 void TWPRTFTextPaint::Assign(const TWPRTFTextPaint &source)
 {
-    if (&source == this)
-        return;
-    if (source.m_document)
-        CopyDocument(*source.m_document, Made());
-    else if (m_document)
-        CopyDocument(QTextDocument(), *m_document); // a source never written in is a new one
-    m_fonts = source.m_fonts;
-    m_palette = source.m_palette;
-    PageWidth = source.PageWidth;
-    PageHeight = source.PageHeight;
-    MarginLeft = source.MarginLeft;
-    MarginRight = source.MarginRight;
-    MarginTop = source.MarginTop;
-    MarginBottom = source.MarginBottom;
-    Title = source.Title;
-    Subject = source.Subject;
-    Comment = source.Comment;
+    if (&source != this)
+        SetContent(source.Content());
+}
+
+TWPRTFTextPaint::TContent TWPRTFTextPaint::Content() const
+{
+    TContent content;
+    if (m_document)
+        content.Text = DocumentContent(*m_document);
+    content.Fonts = m_fonts;
+    content.Palette = m_palette;
+    content.PageWidth = PageWidth;
+    content.PageHeight = PageHeight;
+    content.MarginLeft = MarginLeft;
+    content.MarginRight = MarginRight;
+    content.MarginTop = MarginTop;
+    content.MarginBottom = MarginBottom;
+    content.Title = Title;
+    content.Subject = Subject;
+    content.Comment = Comment;
+    return content;
+}
+
+void TWPRTFTextPaint::SetContent(const TContent &content)
+{
+    if (content.Text)
+        PutDocumentContent(*content.Text, Made());
+    else if (m_document) // a source never written in is a new one
+        PutDocumentContent(DocumentContent(QTextDocument()), *m_document);
+    m_fonts = content.Fonts;
+    m_palette = content.Palette;
+    PageWidth = content.PageWidth;
+    PageHeight = content.PageHeight;
+    MarginLeft = content.MarginLeft;
+    MarginRight = content.MarginRight;
+    MarginTop = content.MarginTop;
+    MarginBottom = content.MarginBottom;
+    Title = content.Title;
+    Subject = content.Subject;
+    Comment = content.Comment;
 }
 
 void TWPRTFTextPaint::Clear()

@@ -3,14 +3,21 @@
 #include "Color.h"
 
 #include <QByteArray>
+#include <QFont>
 #include <QImage>
 #include <QList>
+#include <QSizeF>
 #include <QString>
 #include <QTextFormat>
+#include <QTextOption>
+#include <QUrl>
+#include <QVariant>
 
 #include <array>
 #include <limits>
 #include <memory>
+#include <optional>
+#include <utility>
 
 class QTextCursor;
 class TPictureBudget;
@@ -95,10 +102,44 @@ void InsertPicture(QTextCursor &cursor, const TWPPicture &picture);
 // The picture of an image format inserted by InsertPicture or the reader.
 TWPPicture PictureOf(const QTextDocument &document, const QTextImageFormat &format);
 
-// Replaces target's content with a copy of source's blocks, fragments, formats
-// and picture resources, up to the first characters of them (paragraph ends
-// counted); the rest is left out. The QTextDocument object itself stays, so
-// an editor showing it keeps showing it.
+// A document's content as plain values, apart from any QTextDocument: its
+// settings, its paragraphs with their formats and runs, and its pictures,
+// shared rather than copied. Taken on one thread, it can be put into
+// documents on others, where the QTextDocument it came from may not be
+// touched.
+struct TDocumentContent
+{
+    struct TRun
+    {
+        QString Text;
+        QTextCharFormat Format;
+    };
+    struct TParagraph
+    {
+        QTextBlockFormat BlockFormat;
+        QTextCharFormat CharFormat;
+        QList<TRun> Runs;
+    };
+
+    QFont DefaultFont;
+    QTextOption TextOption;
+    qreal Margin = 0;
+    qreal IndentWidth = 0;
+    QSizeF PageSize;
+    QTextFrameFormat RootFrame;
+    QList<TParagraph> Paragraphs;
+    QList<std::pair<QUrl, QVariant>> Pictures;
+};
+
+// The content of source, up to the first characters of it (paragraph ends
+// counted); the rest is left out.
+TDocumentContent DocumentContent(const QTextDocument &source,
+                                 qsizetype characters = std::numeric_limits<qsizetype>::max());
+// Replaces target's content with content. The QTextDocument object itself
+// stays, so an editor showing it keeps showing it.
+void PutDocumentContent(const TDocumentContent &content, QTextDocument &target);
+// Replaces target's content with that of source, up to the first characters
+// of it.
 void CopyDocument(const QTextDocument &source, QTextDocument &target,
                   qsizetype characters = std::numeric_limits<qsizetype>::max());
 
@@ -123,6 +164,27 @@ public:
     bool IsEmpty() const;
     // Replaces everything with a copy of source.
     void Assign(const TWPRTFTextPaint &source);
+
+    // Everything the document holds as values (see TDocumentContent), to be
+    // put into a document on another thread with SetContent.
+    struct TContent
+    {
+        std::optional<TDocumentContent> Text; // none when never written in
+        QList<TWPFont> Fonts;
+        std::array<TColor, 16> Palette{};
+        int PageWidth = 0;
+        int PageHeight = 0;
+        int MarginLeft = 0;
+        int MarginRight = 0;
+        int MarginTop = 0;
+        int MarginBottom = 0;
+        QString Title;
+        QString Subject;
+        QString Comment;
+    };
+    TContent Content() const;
+    // Replaces everything with content, as Assign does.
+    void SetContent(const TContent &content);
     // Back to one empty paragraph, the default font list, palette and page.
     void Clear();
 

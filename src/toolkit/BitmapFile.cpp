@@ -35,16 +35,17 @@ bool WriteBitmapFile(const QImage &picture, QIODevice &out)
     return out.write(FileHeader(dib.size())) == fileHeaderSize && out.write(dib) == dib.size();
 }
 
-bool SaveAsBitmapFile(const QImage &picture, const QString &fileName)
+std::optional<QString> SaveAsBitmapFile(const QImage &picture, const QString &fileName)
 {
-    if (picture.isNull() || fileName.isEmpty())
-        return false;
+    if (picture.isNull())
+        return QStringLiteral("there is no picture to write");
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    if (std::optional<QString> refused = OpenSaveFile(file))
+        return refused;
     if (!WriteBitmapFile(picture, file)) {
+        const QString reason = WriteFailure(file);
         file.cancelWriting();
-        return false;
+        return reason;
     }
-    return !CommitSaveFile(file);
+    return CommitSaveFile(file);
 }

@@ -209,7 +209,9 @@ std::optional<QString> TIniFile::UpdateFile() const
     if (!m_fileText.isNull() && bytes == m_fileText && onDisk.exists() &&
         onDisk.size() == m_fileText.size() && onDisk.lastModified() == m_fileTime)
         return std::nullopt;
-    if (const std::optional<QString> failure = SaveBytesFile(bytes, m_fileName))
+    // Never through a link: one planted where the file goes would have the
+    // settings written over whatever it leads to.
+    if (const std::optional<QString> failure = ReplaceFileBytes(bytes, m_fileName))
         return failure;
     m_fileText = bytes;
     m_fileTime = QFileInfo(m_fileName).lastModified();

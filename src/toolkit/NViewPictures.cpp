@@ -5,6 +5,7 @@
 #include "LittleEndian.h"
 #include "NViewLib.h"
 #include "PrivateTemporary.h"
+#include "SaveFiles.h"
 
 #include <QFileInfo>
 
@@ -48,16 +49,21 @@ QImage CopyOfDib(const void *handle)
 }
 
 // Hands the temporary bitmap file to the library and has it write the JPEG.
-bool ConvertWithLibrary(const TNViewLib &library, const QString &bitmapFile, int quality,
-                        const QString &fileName)
+// The library says only whether it wrote the file; why it did not is looked
+// for afterwards.
+std::optional<QString> ConvertWithLibrary(const TNViewLib &library, const QString &bitmapFile,
+                                          int quality, const QString &fileName)
 {
     const auto lock = library.Lock();
     void *handle = library.NViewLibLoad(bitmapFile, temporaryBitmapFlag);
     if (handle == nullptr)
-        return false;
+        return library.IsLoaded() ? u"the picture library could not read the picture"_s
+                                  : u"the picture library is missing"_s;
     const bool saved = library.NViewLibSaveAsJPG(quality, fileName);
     library.NViewLibFree(handle);
-    return saved && QFileInfo(fileName).isFile();
+    if (saved && QFileInfo(fileName).isFile())
+        return std::nullopt;
+    return WhyNotWritten(fileName, u"the picture library could not write it"_s);
 }
 
 } // namespace
@@ -78,22 +84,30 @@ QImage LoadWithLibrary(const QString &fileName)
     return LoadWithLibrary(NViewLibrary(), fileName);
 }
 
-bool SaveAsJPEG(const TNViewLib &library, const QImage &picture, int quality,
-                const QString &fileName)
+std::optional<QString> SaveAsJPEG(const TNViewLib &library, const QImage &picture, int quality,
+                                  const QString &fileName)
 {
     if (fileName.isEmpty())
-        return false;
+        return u"no file name"_s;
+    if (picture.isNull())
+        return u"there is no picture to write"_s;
+    if (std::optional<QString> refused = RefusedSaveTarget(fileName))
+        return refused;
     // The bitmap goes to a private temporary of its own, never to a fixed name
     // in the output folder, where anyone could have placed a link, and where
     // a second export at once would use the same file.
     const std::unique_ptr<QTemporaryFile> bitmapFile = OpenPrivateTemporary(u".BMP"_s);
-    return bitmapFile && WriteBitmapFile(picture, *bitmapFile) && bitmapFile->flush() &&
-           ConvertWithLibrary(library, bitmapFile->fileName(), quality, fileName);
+    if (!bitmapFile)
+        return u"no temporary file could be made for the picture library"_s;
+    if (!WriteBitmapFile(picture, *bitmapFile) || !bitmapFile->flush())
+        return u"the temporary file for the picture library could not be written: "_s +
+               WriteFailure(*bitmapFile);
+    return ConvertWithLibrary(library, bitmapFile->fileName(), quality, fileName);
 }
 
-bool SaveAsJPEG(const QImage &picture, int quality, const QString &fileName)
+std::optional<QString> SaveAsJPEG(const QImage &picture, int quality, const QString &fileName)
 {
     if (fileName.isEmpty())
-        return false;
+        return u"no file name"_s;
     return SaveAsJPEG(NViewLibrary(), picture, quality, fileName);
 }

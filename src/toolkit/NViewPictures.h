@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
+
 class TNViewLib;
 
 // A picture file (JPEG, GIF, JIF, RLE, TGA, PCX, DIB) read by the picture
@@ -14,8 +16,8 @@ QImage LoadWithLibrary(const QString &fileName);
 
 // Saves picture as a JPEG file of quality (0 to 100) through the picture
 // library, which is handed the picture as a bitmap file in a private
-// temporary (see OpenPrivateTemporary), removed in every case. True only when the JPEG file was
-// written; an empty fileName does nothing and gives false.
-bool SaveAsJPEG(const TNViewLib &library, const QImage &picture, int quality,
-                const QString &fileName);
-bool SaveAsJPEG(const QImage &picture, int quality, const QString &fileName);
+// temporary (see OpenPrivateTemporary), removed in every case. Why the JPEG
+// file was not written; an empty fileName does nothing.
+std::optional<QString> SaveAsJPEG(const TNViewLib &library, const QImage &picture, int quality,
+                                  const QString &fileName);
+std::optional<QString> SaveAsJPEG(const QImage &picture, int quality, const QString &fileName);

@@ -12,6 +12,17 @@
 // written completely.
 QString WriteFailure(const QFileDevice &file, const QString &otherwise = {});
 
+// Why fileName must not be replaced by a save file, which puts a new file in
+// place of the one a link leads to: it exists and is not a file (a folder,
+// a device, a pipe, or a link to one), or it is a link, or leads through
+// one, that another user made in a folder anyone may write to, like /tmp
+// (which the system itself would not follow). Nothing when it may.
+std::optional<QString> RefusedSaveTarget(const QString &fileName);
+
+// Opens file, a save file not yet open, for writing once its target passes
+// RefusedSaveTarget; why it could not.
+std::optional<QString> OpenSaveFile(QSaveFile &file);
+
 // Ends writing a save file: its data flushed to the disk, then the file put
 // in place of the old one. The system's reason when either fails ("No space
 // left on device"); the old file then stays as it was. The data is flushed
@@ -22,6 +33,19 @@ std::optional<QString> CommitSaveFile(QSaveFile &file);
 // Writes bytes to fileName through a save file, so that a failed write
 // leaves the old file as it was; why it failed.
 std::optional<QString> SaveBytesFile(const QByteArray &bytes, const QString &fileName);
+
+// Why a file could not be written at fileName, found afterwards for a writer
+// that says only that it failed (the picture library): the target refused,
+// the reason a save file cannot be opened there, a full disk, or else
+// otherwise.
+QString WhyNotWritten(const QString &fileName, const QString &otherwise);
+
+// Writes bytes to fileName without ever writing through a link: they go to
+// a staging file beside it, with a name no one can foresee and created
+// exclusively, which is then renamed over fileName, replacing a link there
+// rather than the file it leads to. For files in a folder others may plant
+// links in. Why it failed; the staging file goes whatever happens.
+std::optional<QString> ReplaceFileBytes(const QByteArray &bytes, const QString &fileName);
 
 // Writes picture to fileName as format ("PNG", "JPEG") through a save file,
 // at quality (-1 for the format's default), so that a failed write leaves no

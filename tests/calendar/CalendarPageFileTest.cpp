@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 // A page with the test kind of placed object registered.
@@ -507,6 +509,55 @@ TEST(CalendarPageFile, FilesRoundTripAndMissingFilesFail)
     ASSERT_TRUE(missing);
     EXPECT_TRUE(missing->what.startsWith(QStringLiteral("cannot open")));
     EXPECT_TRUE(read.LoadStyleSheet(folder.filePath(QStringLiteral("none.DWS"))));
+}
+
+// Regression: a device was read until memory ran out (/dev/zero), a pipe
+// blocked for ever and a 2 GB sparse file was read whole before its first
+// byte was refused. Each is refused before a byte is read.
+TEST(CalendarPageFile, WhatCannotBeADocumentIsRefusedBeforeReading)
+{
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("pipe.DWC"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString huge = folder.filePath(QStringLiteral("huge.DWC"));
+    QFile sparse(huge);
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(sparse.resize(qint64(2) << 30));
+    sparse.close();
+    const QString notAFile = QStringLiteral("it is not a file but a folder, a device or a pipe");
+    const struct
+    {
+        QString FileName;
+        QString Why;
+    } cases[] = {
+        {QStringLiteral("/dev/zero"), notAFile},
+        {pipe, notAFile},
+        {folder.path(), notAFile},
+        {huge,
+         QStringLiteral("at 2048.0 MB it is larger than any calendar document can be (1024 MB)")},
+    };
+    for (const auto &c : cases) {
+        TCalendarPage page;
+        const auto document = page.LoadFromFile(c.FileName);
+        ASSERT_TRUE(document) << c.FileName.toStdString();
+        EXPECT_EQ(document->what, QStringLiteral("cannot open %1: %2").arg(c.FileName, c.Why));
+        const auto styleSheet = page.LoadStyleSheet(c.FileName);
+        ASSERT_TRUE(styleSheet);
+        EXPECT_TRUE(styleSheet->what.startsWith(QStringLiteral("cannot open")))
+            << c.FileName.toStdString();
+    }
+    // A style sheet far smaller than the document is already too large.
+    ASSERT_TRUE(sparse.resize(qint64(17) << 20));
+    TCalendarPage page;
+    EXPECT_EQ(page.LoadStyleSheet(huge)->what,
+              QStringLiteral("cannot open %1: at 17.0 MB it is larger than any style sheet can "
+                             "be (16 MB)")
+                  .arg(huge));
+    // One of exactly the largest size is read, and refused for what it holds.
+    ASSERT_TRUE(sparse.resize(qint64(16) << 20));
+    const auto largest = page.LoadStyleSheet(huge);
+    ASSERT_TRUE(largest);
+    EXPECT_FALSE(largest->what.contains(QStringLiteral("larger"))) << largest->what.toStdString();
 }
 
 } // namespace

@@ -229,6 +229,30 @@ TEST_F(LumImageTest, ShownCopyIsMadeAgainWhenThePictureChanges)
     EXPECT_EQ(QColor(Painted(image).pixel(5, 15)), QColor(Qt::cyan));
 }
 
+// Regression: a picture object was drawn through a copy of its whole size,
+// so a document claiming one of 27,000 pixels a side took 2.9 GB and crashed
+// the renderer, and one larger still was not drawn at all. Only what shows is
+// drawn now, mirrored as it should be.
+TEST_F(LumImageTest, AnObjectOfAnySizeDrawsWhatShowsOfIt)
+{
+    constexpr int side = 1'000'000;
+    // The middle of the picture's third column and fourth row falls on
+    // (20, 40) of the page.
+    TLumImage &image = Place(20 - side / 4, 40 - side * 7 / 12, side, side);
+    // Red on the left half, blue on the right, green along the top row.
+    image.SetPicture(BitmapPicture(10, 6));
+    for (const bool reverse : {false, true}) {
+        SCOPED_TRACE(reverse);
+        image.SetReverse(reverse);
+        QImage page(100, 60, QImage::Format_RGB32);
+        page.fill(Qt::gray);
+        QPainter painter(&page);
+        Panel.PaintObjects(painter, {0, 0, 100, 60});
+        painter.end();
+        EXPECT_EQ(QColor(page.pixel(20, 40)), QColor(reverse ? Qt::blue : Qt::red));
+    }
+}
+
 class LoadImageFromDisk : public LumImageTest
 {
 protected:

@@ -84,8 +84,8 @@ TEST(SuperTextTextures, LoadsByExtensionAndTellsOnlyForBitmapsAndMetafiles)
     const QDir dir(folder.path());
     QImage bitmap(5, 3, QImage::Format_RGB32);
     bitmap.fill(qRgb(10, 200, 30));
-    ASSERT_TRUE(SaveAsBitmapFile(bitmap, dir.filePath(u"green.BMP"_s)));
-    ASSERT_TRUE(SaveAsBitmapFile(bitmap, dir.filePath(u"green.dib"_s)));
+    ASSERT_EQ(SaveAsBitmapFile(bitmap, dir.filePath(u"green.BMP"_s)), std::nullopt);
+    ASSERT_EQ(SaveAsBitmapFile(bitmap, dir.filePath(u"green.dib"_s)), std::nullopt);
     WriteFile(dir.filePath(u"sign.ico"_s), IconFileBytes());
     for (const QString &name : {u"broken.bmp"_s, u"broken.wmf"_s, u"broken.ico"_s, u"broken.pcx"_s})
         WriteFile(dir.filePath(name), "not a picture");

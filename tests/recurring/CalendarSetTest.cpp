@@ -1,17 +1,25 @@
 #include "CalendarSet.h"
 
 #include "CalendarPage.h"
+#include "CalendarPagePaint.h"
 #include "CellAppend.h"
+#include "LumImage.h"
 #include "RecurringFormula.h"
 #include "RtfDocument.h"
 #include "TestObject.h"
 
 #include <QBuffer>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -243,4 +251,143 @@ TEST(CalendarSet, PlacedObjectsAreOnEveryPageAtTheZoom)
         EXPECT_EQ(page->Objects().At(0)->BoundsRect(), bounds) << index;
         EXPECT_EQ(page->Width(), document.Width());
     }
+}
+
+namespace {
+
+// The picture in a cell, as its document holds it.
+QImage CellPicture(const TCalendarPage &page, int index)
+{
+    const QTextDocument &document = page.CellDocument(index)->Document();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isImageFormat())
+                return document
+                    .resource(QTextDocument::ImageResource, QUrl(format.toImageFormat().name()))
+                    .value<QImage>();
+        }
+    }
+    return {};
+}
+
+void PutPicture(TCalendarPage &page, int index, const QImage &picture)
+{
+    TWPRtfStorage cell;
+    QTextCursor cursor(&cell.RtfText().Document());
+    InsertPicture(cursor, TWPPicture::FromImage(picture));
+    page.SetCellText(index, cell);
+}
+
+// Qt's warnings about objects used on the wrong thread, while it lives.
+class TThreadWarnings
+{
+public:
+    TThreadWarnings() { m_previous = qInstallMessageHandler(&Take); }
+    ~TThreadWarnings() { qInstallMessageHandler(m_previous); }
+    TThreadWarnings(const TThreadWarnings &) = delete;
+    TThreadWarnings &operator=(const TThreadWarnings &) = delete;
+
+    static QStringList Said()
+    {
+        const std::lock_guard lock(s_mutex);
+        return s_said;
+    }
+
+private:
+    static void Take(QtMsgType, const QMessageLogContext &, const QString &message)
+    {
+        const std::lock_guard lock(s_mutex);
+        if (message.contains(QStringLiteral("thread")))
+            s_said.append(message);
+    }
+
+    QtMessageHandler m_previous = nullptr;
+    static inline std::mutex s_mutex;
+    static inline QStringList s_said;
+};
+
+} // namespace
+
+// Regression: a set read the document again for every page, so every
+// picture of its cells and picture objects was decoded again, page after
+// page, each time taking the document's whole budget for pictures.
+TEST(CalendarSet, ThePicturesOfTheDocumentsCellsAreDecodedOnce)
+{
+    TCalendarPage document;
+    SetDate(document, loFullCalendar, 0, 12, 2023);
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    const int cell = document.CellOfDay(24);
+    PutPicture(document, cell, picture);
+    const qint64 decoded = CellPicture(document, cell).cacheKey();
+    ASSERT_NE(decoded, 0);
+    // A picture object's picture too.
+    RegisterImageClasses();
+    auto image = std::make_unique<TLumImage>();
+    image->SetPicture(TLumPicture::FromBitmap(picture));
+    image->FinishLoad();
+    document.Objects().Insert(std::move(image));
+    const TCalendarSet set(document, QDate(2023, 11, 1), 3, Holidays());
+    const auto december = set.Page(1);
+    EXPECT_EQ(CellPicture(*december, cell).cacheKey(), decoded);
+    for (int index = 0; index < set.Count(); ++index) {
+        const auto page = set.Page(index);
+        ASSERT_EQ(page->Objects().Count(), 1);
+        const auto *copy = dynamic_cast<const TLumImage *>(page->Objects().At(0));
+        ASSERT_NE(copy, nullptr);
+        EXPECT_EQ(copy->Picture().Image().cacheKey(), picture.cacheKey()) << index;
+    }
+    EXPECT_TRUE(CellPicture(*set.Page(0), cell).isNull());
+    const auto sheet = set.Page(0);
+    set.MovePage(*sheet, 1);
+    EXPECT_EQ(CellPicture(*sheet, cell).cacheKey(), decoded);
+}
+
+// Regression: pages drawn on worker threads copied the text documents of the
+// set's own page, which belong to the thread that made the set, and Qt said
+// "Cannot create children for a parent that is in a different thread".
+TEST(CalendarSet, PagesMadeAndDrawnOnOtherThreadsTouchNothingOfAnother)
+{
+    RegisterTestObjectClass();
+    TCalendarPage document;
+    SetDate(document, loFullCalendar, 0, 1, 2024);
+    for (int index = 8; index < 30; ++index)
+        WriteCell(document, index, QStringLiteral("Cell %1").arg(index));
+    QImage picture(20, 20, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    PutPicture(document, 31, picture);
+    document.Objects().Insert(MakeTestObject(100, 100, 96, 96, clBlue));
+    const TCalendarSet set(document, TCalendarSet::PeriodOf(document), 8, Holidays());
+    const TThreadWarnings warnings;
+    std::vector<std::thread> workers;
+    std::vector<QImage> drawn(size_t(set.Count()));
+    for (int worker = 0; worker < 4; ++worker) {
+        workers.emplace_back([&set, &drawn, worker] {
+            for (int index = worker; index < set.Count(); index += 4) {
+                const auto page = set.Page(index);
+                drawn[size_t(index)] = RenderToBitmap(*page);
+            }
+        });
+    }
+    for (std::thread &worker : workers)
+        worker.join();
+    EXPECT_EQ(TThreadWarnings::Said(), QStringList());
+    // The document's own page, drawn here, is the one drawn there.
+    EXPECT_EQ(drawn[0], RenderToBitmap(*set.Page(0)));
+}
+
+// Regression: a set filled a cell with every line of its day, however many.
+TEST(CalendarSet, ACellTakesAtMostItsShareOfFilledLines)
+{
+    TCalendarPage document;
+    SetDate(document, loFullCalendar, 0, 12, 2023);
+    QStringList lines;
+    for (int i = 0; i < MaxFilledLines + 10; ++i)
+        lines.append(MakeEntry(QStringLiteral("Line %1").arg(i), QStringLiteral("%1234567")));
+    const TCalendarSet set(document, TCalendarSet::PeriodOf(document), 2, lines);
+    const auto january = set.Page(1);
+    const QStringList paragraphs = CellText(*january, january->CellOfDay(9)).split(u'\n');
+    EXPECT_EQ(paragraphs.size(), 2 * MaxFilledLines + 1); // an empty line between two
+    EXPECT_EQ(paragraphs.last(), QStringLiteral("+ 10 more"));
 }

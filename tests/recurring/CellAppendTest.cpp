@@ -119,6 +119,18 @@ TEST(CellAppend, PutsOnTheCellsOfTheDaysInOrder)
     EXPECT_EQ(CellText(page, 5), QStringLiteral("Payday\n\nPayday\n"));
 }
 
+// The first and the last day of a month, the first in the page's first cell.
+TEST(CellAppend, TheFirstAndLastDaysOfAMonthAreFilled)
+{
+    TCalendarPage page;
+    page.ResetStyle(QDate(2024, 12, 15));
+    ASSERT_EQ(page.CellOfDay(1), 1); // December 2024 starts on a Sunday
+    const QList<TDayLine> lines{{1, QStringLiteral("First")}, {31, QStringLiteral("Last")}};
+    EXPECT_EQ(AppendLinesToDays(page, lines, SerifBold), 2);
+    EXPECT_EQ(CellText(page, 1), QStringLiteral("First\n"));
+    EXPECT_EQ(CellText(page, 31), QStringLiteral("Last\n"));
+}
+
 // Regression: day 0 found the first blank cell, putting a line from "@0500"
 // on a cell that shows no day.
 TEST(CellAppend, DaysNoCellShowsPutNothing)
@@ -145,4 +157,32 @@ TEST(CellAppend, DayLinesOfAMonth)
                                    {17, NameField(weekend)},      {23, NameField(weekend)},
                                    {24, NameField(weekend)},      {30, NameField(weekend)}};
     EXPECT_EQ(DayLines(lines, 11, 2024), expected);
+}
+
+// Regression: a fill put every line it was given into a cell, so 100,000
+// lines of every day took a minute and two gigabytes; a cell now takes the
+// first MaxFilledLines and one line that counts the rest.
+TEST(CellAppend, ACellTakesAtMostItsShareOfFilledLines)
+{
+    QStringList lines;
+    QList<TDayLine> dayLines;
+    for (int i = 0; i < MaxFilledLines + 70; ++i) {
+        // The 7th of every month.
+        lines.append(MakeEntry(QStringLiteral("Line %1").arg(i), QStringLiteral("@0007")));
+        dayLines.append({7, QStringLiteral("Line %1").arg(i)});
+    }
+    const TMonthFill seventh = MonthFill(lines, 11, 2024);
+    ASSERT_EQ(seventh[7].Texts.size(), MaxFilledLines);
+    EXPECT_EQ(seventh[7].Texts.first(), QStringLiteral("Line 0"));
+    EXPECT_EQ(seventh[7].More, 70);
+    EXPECT_EQ(seventh[7].Lines().last(), QStringLiteral("+ 70 more"));
+    EXPECT_TRUE(seventh[8].IsEmpty());
+    EXPECT_EQ(MonthFill(dayLines)[7].Lines(), seventh[7].Lines());
+
+    TCalendarPage page;
+    page.ResetStyle(QDate(2024, 11, 15));
+    EXPECT_EQ(AppendLinesToDays(page, dayLines, SerifBold), MaxFilledLines + 70);
+    const QStringList paragraphs = CellText(page, 7).split(QStringLiteral("\n\n"));
+    ASSERT_EQ(paragraphs.size(), MaxFilledLines + 1);
+    EXPECT_EQ(paragraphs.last(), QStringLiteral("+ 70 more\n"));
 }

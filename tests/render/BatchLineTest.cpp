@@ -55,7 +55,10 @@ TEST(BatchLine, JobsKeepTheirLineNumbers)
     text += QByteArray(MaxBatchLineBytes + 10, 'x') + "\n--month 2 -o b.pdf";
     QBuffer device(&text);
     ASSERT_TRUE(device.open(QIODevice::ReadOnly));
-    const std::vector<TBatchJob> jobs = ReadBatchJobs(device);
+    TBatchReader reader(device);
+    std::vector<TBatchJob> jobs;
+    while (std::optional<TBatchJob> job = reader.Next())
+        jobs.push_back(std::move(*job));
     ASSERT_EQ(jobs.size(), 8u);
     const int lines[] = {3, 4, 6, 7, 8, 9, 10, 11};
     const bool good[] = {true, false, false, false, false, false, false, true};

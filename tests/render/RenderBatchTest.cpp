@@ -2,6 +2,7 @@
 #include "RenderCommand.h"
 #include "RenderOptions.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -194,4 +195,34 @@ TEST_F(RenderBatchTest, PagesDrawnInParallelMatchPagesDrawnInTurn)
     if (!inTurn.isNull()) {
         EXPECT_TRUE(inTurn.contains(u"Martin Luther King"_s)) << inTurn.toStdString();
     }
+}
+
+// Regression: the whole batch was read before its first job ran, so a batch
+// without end ("yes x | datewright-render --batch -") held every line until
+// memory ran out. Jobs now run as their lines come: the first one's answer
+// comes while the batch is still open.
+TEST_F(RenderBatchTest, JobsRunAsTheirLinesAreRead)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"LC_ALL"_s, u"C"_s);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(DW_TEST_PROGRAM_DIR "/datewright-render"),
+                  {u"--batch"_s, u"-"_s, u"--jobs"_s, u"2"_s});
+    ASSERT_TRUE(process.waitForStarted(10000));
+    for (int line = 0; line < 20; ++line)
+        process.write("--no-such-option 1\n");
+    QByteArray said;
+    QDeadlineTimer deadline(60000);
+    while (!said.contains("line 1:") && !deadline.hasExpired() &&
+           process.state() == QProcess::Running) {
+        process.waitForReadyRead(200);
+        said += process.readAllStandardError();
+    }
+    EXPECT_TRUE(said.contains("line 1: unknown option --no-such-option")) << said.constData();
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(60000));
+    said += process.readAllStandardError();
+    EXPECT_TRUE(said.contains("20 of 20 jobs failed")) << said.constData();
 }

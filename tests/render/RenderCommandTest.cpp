@@ -2,9 +2,11 @@
 
 #include "CalendarPage.h"
 #include "ProgramFolder.h"
+#include "RenderOptions.h"
 #include "StoredPageValues.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -12,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sys/stat.h>
 
 TEST(RenderCommand, WritesThePageInsideItsMargins)
 {
@@ -182,4 +185,60 @@ TEST(RenderCommand, FilledPagesAreSavedAndDescribed)
     EXPECT_FALSE(page.CellDocument(5)->IsEmpty());
     EXPECT_FALSE(page.CellDocument(24)->IsEmpty());
     EXPECT_TRUE(page.CellDocument(25)->IsEmpty());
+}
+
+// Regression: a bitmap or JPEG that could not be written said only "cannot
+// write page.bmp", where a PNG or PDF said why.
+TEST(RenderCommand, EveryOutputThatCannotBeWrittenSaysWhy)
+{
+    SetProgramFolder(QStringLiteral(DW_TEST_PROGRAM_DIR));
+    for (const char *name : {"page.png", "page.bmp", "page.jpg", "page.pdf"}) {
+        TRenderOptions options;
+        options.Scale = 0.2f;
+        options.Output = QStringLiteral("/no/such/folder/") + QString::fromLatin1(name);
+        EXPECT_EQ(RunRenderJob(options, 1).Error,
+                  QStringLiteral("cannot write %1: No such file or directory").arg(options.Output))
+            << name;
+    }
+    SetProgramFolder(QString());
+}
+
+// Regression: an output named by a link to a device or pipe replaced the
+// device or pipe with a plain file (as root, "-o" through a link to
+// /dev/full replaced /dev/full).
+TEST(RenderCommand, AnOutputThatIsNoFileIsRefusedAndLeftAsItIs)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString pipe = folder.filePath("pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    SetProgramFolder(QStringLiteral(DW_TEST_PROGRAM_DIR));
+    for (const char *name : {"page.png", "page.bmp", "page.jpg", "page.pdf"}) {
+        const QString link = folder.filePath(QString::fromLatin1(name));
+        ASSERT_TRUE(QFile::link(pipe, link));
+        TRenderOptions options;
+        options.Scale = 0.2f;
+        options.Output = link;
+        EXPECT_EQ(RunRenderJob(options, 1).Error,
+                  QStringLiteral("cannot write %1: it is not a file but a folder, a device or a "
+                                 "pipe")
+                      .arg(link))
+            << name;
+        EXPECT_TRUE(QFileInfo(link).isSymLink()) << name;
+    }
+    SetProgramFolder(QString());
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+}
+
+// Regression: a device or a pipe named as the document was read until memory
+// ran out, or for ever.
+TEST(RenderCommand, ADocumentThatIsNoFileIsRefusedAtOnce)
+{
+    TRenderOptions options;
+    options.Document = QStringLiteral("/dev/zero");
+    options.Info = true;
+    const TJobResult result = RunRenderJob(options, 1);
+    EXPECT_TRUE(result.Error.contains(QStringLiteral("it is not a file")))
+        << result.Error.toStdString();
+    EXPECT_TRUE(result.Output.isEmpty());
 }

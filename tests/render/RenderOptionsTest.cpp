@@ -86,6 +86,18 @@ TEST(RenderOptions, BadArgumentsSayWhatIsWrong)
     EXPECT_FALSE(ErrorOf({"a.DWC", "b.DWC"}).isEmpty());
 }
 
+// Margins of "nan" were taken and then ignored, and of two outputs the first
+// was dropped without a word.
+TEST(RenderOptions, NanMarginsAndASecondOutputAreRefused)
+{
+    EXPECT_FALSE(ErrorOf({"--margins", "nan,0.5,0.5,0.5"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"--margins", "0.5,0.5,0.5,-nan"}).isEmpty());
+    EXPECT_FALSE(ErrorOf({"--margins", "inf,0.5,0.5,0.5"}).isEmpty());
+    EXPECT_EQ(ErrorOf({"-o", "a.png", "--month", "2", "-o", "b.pdf"}),
+              "-o is given twice: give one output");
+    EXPECT_EQ(Parsed({"--style", "-o", "-o", "a.png"}).Output, "a.png");
+}
+
 TEST(RenderOptions, AResolutionSetsTheScaleForIt)
 {
     TCalendarPage page;

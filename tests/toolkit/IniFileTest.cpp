@@ -189,6 +189,27 @@ TEST(IniFileTest, RefusedWritesReturnTheReasonAndKeepTheOldFile)
     EXPECT_NE(TIniFile().UpdateFile(), std::nullopt);
 }
 
+// Regression: the settings were written over whatever a link planted where
+// the file goes led to.
+TEST(IniFileTest, ALinkWhereTheFileGoesIsReplacedNotWrittenThrough)
+{
+    QTemporaryDir temp;
+    QFile victim(temp.filePath(u"victim"_s));
+    ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+    victim.write("precious");
+    victim.close();
+    const QString fileName = temp.filePath(u"DW.ini"_s);
+    ASSERT_TRUE(QFile::link(victim.fileName(), fileName));
+    TIniFile ini(fileName);
+    ini.WriteInteger(u"Zooming"_s, u"Main"_s, 60);
+    ASSERT_EQ(ini.UpdateFile(), std::nullopt);
+    ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
+    EXPECT_EQ(victim.readAll(), "precious");
+    EXPECT_FALSE(QFileInfo(fileName).isSymLink());
+    EXPECT_EQ(TIniFile(fileName).ReadInteger(u"Zooming"_s, u"Main"_s, 0), 60);
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files).size(), 2);
+}
+
 // The file's identity on disk: a save file replaces it with a new one.
 ino_t FileIdentity(const QString &fileName)
 {

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -12,6 +13,8 @@
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -113,4 +116,56 @@ TEST(SaveFilesTest, ASaveOntoAFullDiskSaysTheDiskIsFull)
     EXPECT_EQ(failures.first, u"the disk is full"_s);
     EXPECT_EQ(failures.second, u"the disk is full"_s);
     EXPECT_TRUE(left.isEmpty()) << left.join(u' ').toStdString();
+}
+
+// Regression: a save through a link to a device or pipe put a plain file in
+// its place (as root, a link to /dev/full replaced the device).
+TEST(SaveFilesTest, OnlyFilesAndLinksToFilesAreReplaced)
+{
+    QTemporaryDir temp;
+    const QString pipe = temp.filePath(u"pipe"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString file = temp.filePath(u"file.png"_s);
+    ASSERT_EQ(SaveBytesFile("old", file), std::nullopt);
+    ASSERT_TRUE(QFile::link(pipe, temp.filePath(u"to-pipe.png"_s)));
+    ASSERT_TRUE(QFile::link(temp.filePath(u"to-pipe.png"_s), temp.filePath(u"to-link.png"_s)));
+    ASSERT_TRUE(QFile::link(temp.path(), temp.filePath(u"to-folder.png"_s)));
+    ASSERT_TRUE(QFile::link(file, temp.filePath(u"to-file.png"_s)));
+    const QString notAFile = u"it is not a file but a folder, a device or a pipe"_s;
+    for (const char *name : {"pipe", "to-pipe.png", "to-link.png", "to-folder.png", "."}) {
+        const QString target = temp.filePath(QString::fromLatin1(name));
+        EXPECT_EQ(SaveBytesFile("new", target), notAFile) << name;
+        EXPECT_EQ(SaveImageFile(Noise(4), target, "PNG"), notAFile) << name;
+    }
+    EXPECT_EQ(QFileInfo(pipe).isFile(), false);
+    EXPECT_TRUE(QFileInfo(temp.filePath(u"to-pipe.png"_s)).isSymLink());
+    // A link to a file writes the file it leads to, and stays a link.
+    EXPECT_EQ(SaveBytesFile("new", temp.filePath(u"to-file.png"_s)), std::nullopt);
+    EXPECT_EQ(Bytes(file), "new");
+    EXPECT_TRUE(QFileInfo(temp.filePath(u"to-file.png"_s)).isSymLink());
+}
+
+// Regression: a link another user planted in a folder anyone may write to
+// (as in /tmp) was followed, so a save wrote wherever that user chose.
+TEST(SaveFilesTest, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed)
+{
+    QTemporaryDir temp;
+    const QString shared = temp.filePath(u"shared"_s);
+    ASSERT_TRUE(QDir().mkdir(shared));
+    ASSERT_EQ(chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    const QString victim = temp.filePath(u"victim"_s);
+    ASSERT_EQ(SaveBytesFile("precious", victim), std::nullopt);
+    const QString link = QDir(shared).filePath(u"out.png"_s);
+    ASSERT_TRUE(QFile::link(victim, link));
+    const QByteArray linkName = QFile::encodeName(link);
+    const uid_t someoneElse = 65534;
+    if (lchown(linkName.constData(), someoneElse, someoneElse) != 0)
+        GTEST_SKIP() << "a link cannot be given to another user here";
+    EXPECT_EQ(SaveBytesFile("planted", link),
+              u"it is a link another user made in a folder anyone may write to"_s);
+    EXPECT_EQ(Bytes(victim), "precious");
+    // The user's own link there is followed.
+    ASSERT_EQ(lchown(linkName.constData(), geteuid(), getegid()), 0);
+    EXPECT_EQ(SaveBytesFile("mine", link), std::nullopt);
+    EXPECT_EQ(Bytes(victim), "mine");
 }

@@ -2,6 +2,9 @@
 
 #include "CalendarPage.h"
 #include "DecodedPicture.h"
+#include "LumImage.h"
+#include "RecurringFile.h"
+#include "RecurringFormula.h"
 #include "StoredPageValues.h"
 #include "WmfWriter.h"
 
@@ -225,6 +228,29 @@ QString LongTitle(int length)
     return title;
 }
 
+QByteArray HugePictureDocument(int side)
+{
+    TCalendarPage page;
+    StartHostilePage(page);
+    QImage tile(16, 16, QImage::Format_RGB32);
+    tile.fill(Qt::darkGreen);
+    auto image = std::make_unique<TLumImage>();
+    image->SetPicture(TLumPicture::FromBitmap(tile));
+    image->SetObjectBounds(10, 10, side, side);
+    image->FinishLoad();
+    page.Objects().Insert(std::move(image));
+    return DocumentBytes(page);
+}
+
+QByteArray EveryDayLines(int count)
+{
+    QStringList lines;
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i)
+        lines.append(MakeEntry(QStringLiteral("Every day %1").arg(i), QStringLiteral("%1234567")));
+    return JoinRecurringLines(lines);
+}
+
 QByteArray HostileBorder(THostileBorder kind, int bytes)
 {
     TWmfWriter writer(QRect(0, 0, 1000, 1400), 1440);
@@ -298,4 +324,36 @@ QByteArray LoneSurrogateTitleDocument()
     for (const char16_t unit : {u'T', u'r', u'i', u'p', u' ', char16_t(0xD83D)})
         PutLe16(wide, unit);
     return bytes.replace(QByteArray("\x06\x06Trip X"), wide);
+}
+
+QByteArray HelpFlood(THelpFlood kind, int count)
+{
+    QByteArray help = "<html><body><a name=\"contents\"></a><h1>Contents</h1>";
+    for (int i = 0; i < count; ++i) {
+        switch (kind) {
+        case THelpFlood::Anchors:
+            help += "<a name=\"" + QByteArray::number(i + 1) + "\">x</a> ";
+            break;
+        case THelpFlood::Pictures:
+            help += "<img src=\"missing.png\" width=8 height=8>";
+            break;
+        case THelpFlood::DigitTags:
+            help += "<0>";
+            break;
+        }
+    }
+    return help + "</body></html>";
+}
+
+const char *HelpFloodName(THelpFlood kind)
+{
+    switch (kind) {
+    case THelpFlood::Anchors:
+        return "anchor-flood";
+    case THelpFlood::Pictures:
+        return "picture-flood";
+    case THelpFlood::DigitTags:
+        return "digit-tag-flood";
+    }
+    return "";
 }

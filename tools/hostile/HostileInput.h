@@ -42,6 +42,12 @@ QByteArray DocumentBytes(const TCalendarPage &page);
 QByteArray PictureBombDocument(int count = 10);
 // A title of length letters.
 QString LongTitle(int length = 8000);
+// A document of about 2 KB holding one picture object side x side pixels
+// large, a picture of 16 x 16 pixels stretched over it.
+QByteArray HugePictureDocument(int side = 27'000);
+
+// A recurring-dates file of count lines, each naming every day of the year.
+QByteArray EveryDayLines(int count = 100'000);
 
 // Border pictures (placeable metafiles of about bytes bytes) whose records
 // claim far more drawing than their size: each kind attacks the player in
@@ -63,6 +69,14 @@ const char *HostileBorderName(THostileBorder kind);
 // style sheet name an endless device and files outside the help folder.
 QByteArray NestedTablesHelp(int depth = 3000);
 QByteArray EndlessPictureHelp();
+// Help files far under the size limit made of count tags the limiter once
+// let through uncounted: anchors, pictures, and tags that start with a
+// digit ("<0>").
+enum class THelpFlood { Anchors, Pictures, DigitTags };
+inline constexpr THelpFlood HelpFloods[] = {THelpFlood::Anchors, THelpFlood::Pictures,
+                                            THelpFlood::DigitTags};
+QByteArray HelpFlood(THelpFlood kind, int count = 25'000);
+const char *HelpFloodName(THelpFlood kind);
 
 // A document whose title is stored as UTF-16 holding a lone surrogate
 // ("Trip " and the first half of a pair), as other writers store it.

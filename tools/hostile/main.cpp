@@ -96,6 +96,7 @@ int main(int argc, char **argv)
     written &= Write(in("document"), "long-title.DWC", DocumentWithTitle(LongTitle()));
     written &= Write(in("document"), "lone-surrogate-title.DWC", LoneSurrogateTitleDocument());
     written &= Write(in("document"), "31-february.DWC", ImpossibleDayPlanner());
+    written &= Write(in("document"), "huge-picture.DWC", HugePictureDocument());
     written &= Write(in("rtf"), "long-word.rtf", LongWordRtf());
     written &= Write(in("rtf"), "tiny-runs.rtf", TinyRunsRtf(30'000));
     written &= Write(in("rtf"), "word-before-tall-picture.rtf", WordBeforeTallPictureRtf());
@@ -106,6 +107,10 @@ int main(int argc, char **argv)
                          HostileBorder(kind));
     written &= Write(in("help"), "nested-tables.hlp", NestedTablesHelp());
     written &= Write(in("help"), "endless-picture.hlp", EndlessPictureHelp());
+    for (const THelpFlood kind : HelpFloods)
+        written &= Write(in("help"), QString::fromLatin1(HelpFloodName(kind)) + ".hlp",
+                         HelpFlood(kind, 5000));
+    written &= Write(in("recurring"), "every-day.dax", EveryDayLines(60));
     written &= WriteIconSeeds(corpus);
     return written ? 0 : 1;
 }

@@ -7,7 +7,10 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
+#include <utility>
 
 namespace {
 
@@ -64,7 +67,14 @@ std::unique_ptr<QFile> OpenBatch(const QString &fileName, QString &error)
     return file;
 }
 
-void Report(int line, const TJobResult &result)
+// A job's result with the number of its line.
+struct TLineResult
+{
+    qint64 Line = 0;
+    TJobResult Result;
+};
+
+void Report(qint64 line, const TJobResult &result)
 {
     std::fwrite(result.Output.constData(), 1, size_t(result.Output.size()), stdout);
     std::fflush(stdout);
@@ -76,25 +86,24 @@ void Report(int line, const TJobResult &result)
 
 } // namespace
 
-std::vector<TBatchJob> ReadBatchJobs(QIODevice &device)
+std::optional<TBatchJob> TBatchReader::Next()
 {
-    std::vector<TBatchJob> jobs;
     // An empty read is the end: every line read has at least its newline,
     // but for the last.
-    for (int number = 1;; ++number) {
-        const QByteArray line = device.readLine(MaxBatchLineBytes + 2);
+    for (;;) {
+        const QByteArray line = m_device.readLine(MaxBatchLineBytes + 2);
         if (line.isEmpty())
-            break;
+            return std::nullopt;
+        ++m_line;
         if (line.size() > MaxBatchLineBytes && !line.endsWith('\n')) {
-            SkipRestOfLine(device);
-            jobs.push_back({number, QCoreApplication::translate("datewright-render",
-                                                                "the line is longer than %1 bytes")
-                                        .arg(MaxBatchLineBytes)});
-        } else if (!Blank(line)) {
-            jobs.push_back({number, JobOfLine(line.endsWith('\n') ? line.chopped(1) : line)});
+            SkipRestOfLine(m_device);
+            return TBatchJob{m_line, QCoreApplication::translate("datewright-render",
+                                                                 "the line is longer than %1 bytes")
+                                         .arg(MaxBatchLineBytes)};
         }
+        if (!Blank(line))
+            return TBatchJob{m_line, JobOfLine(line.endsWith('\n') ? line.chopped(1) : line)};
     }
-    return jobs;
 }
 
 int RunRenderBatch(const QString &fileName, int workers)
@@ -108,29 +117,42 @@ int RunRenderBatch(const QString &fileName, int workers)
                                     .arg(fileName, error)));
         return 1;
     }
-    const std::vector<TBatchJob> jobs = ReadBatchJobs(*file);
+    TBatchReader reader(*file);
     // One job has the threads for its pages; several share them a job each.
-    const bool oneJob = jobs.size() == 1;
-    int failed = 0;
-    RunInOrder<TJobResult>(
-        int(jobs.size()), oneJob ? 1 : workers,
-        [&jobs, oneJob, workers](int index) {
-            const auto &options = jobs[size_t(index)].Options;
-            if (const QString *error = std::get_if<QString>(&options))
-                return TJobResult{{}, *error};
-            return RunRenderJob(std::get<TRenderOptions>(options), oneJob ? workers : 1);
+    // Which it is shows once a second job is read, or the end.
+    std::optional<TBatchJob> first = reader.Next();
+    std::optional<TBatchJob> second = first ? reader.Next() : std::nullopt;
+    const bool oneJob = !second;
+    const auto next = [&]() -> std::optional<TBatchJob> {
+        if (first)
+            return std::exchange(first, std::nullopt);
+        if (second)
+            return std::exchange(second, std::nullopt);
+        return reader.Next();
+    };
+    qint64 jobs = 0;
+    qint64 failed = 0;
+    RunInOrder<TBatchJob, TLineResult>(
+        next, oneJob ? 1 : workers,
+        [oneJob, workers](const TBatchJob &job) {
+            if (const QString *error = std::get_if<QString>(&job.Options))
+                return TLineResult{job.Line, {{}, *error}};
+            return TLineResult{job.Line, RunRenderJob(std::get<TRenderOptions>(job.Options),
+                                                      oneJob ? workers : 1)};
         },
-        [&jobs, &failed, index = size_t(0)](TJobResult result) mutable {
-            Report(jobs[index++].Line, result);
-            failed += result.Error.isEmpty() ? 0 : 1;
+        [&jobs, &failed](const TLineResult &done) {
+            Report(done.Line, done.Result);
+            ++jobs;
+            failed += done.Result.Error.isEmpty() ? 0 : 1;
             return true;
         });
     if (failed > 0) {
-        std::fprintf(
-            stderr, "datewright-render: %s\n",
-            qPrintable(QCoreApplication::translate("datewright-render", "%1 of %n jobs failed",
-                                                   nullptr, int(jobs.size()))
-                           .arg(failed)));
+        // Past the largest int, the count shown stops there.
+        const int shown = int(std::min<long long>(jobs, std::numeric_limits<int>::max()));
+        std::fprintf(stderr, "datewright-render: %s\n",
+                     qPrintable(QCoreApplication::translate("datewright-render",
+                                                            "%1 of %n jobs failed", nullptr, shown)
+                                    .arg(failed)));
         return 1;
     }
     return 0;

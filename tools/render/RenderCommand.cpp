@@ -134,12 +134,12 @@ QString WriteDrawnPicture(const TDrawnPicture &drawn)
                              .arg(drawn.FileName, *failure)
                        : QString();
     }
-    const bool written = SavePictureToBitmap(
+    const std::optional<QString> failure = SavePictureToBitmap(
         drawn.Picture, drawn.FileName,
         Suffix(drawn.FileName) == u"jpg" ? TPictureKind::Jpeg : TPictureKind::Bitmap);
-    return written ? QString()
-                   : QCoreApplication::translate("datewright-render", "cannot write %1")
-                         .arg(drawn.FileName);
+    return failure ? QCoreApplication::translate("datewright-render", "cannot write %1: %2")
+                         .arg(drawn.FileName, *failure)
+                   : QString();
 }
 
 // The pictures are drawn on up to workers threads and written in order; the

@@ -41,7 +41,8 @@ std::optional<std::array<float, 4>> ToMargins(const QString &text)
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
         margins[i] = parts[i].trimmed().toFloat(&ok);
-        if (!ok || margins[i] < 0 || margins[i] > 5)
+        // Written so that "nan" fails too.
+        if (!ok || !(margins[i] >= 0 && margins[i] <= 5))
             return std::nullopt;
     }
     return margins;
@@ -145,6 +146,7 @@ QString ValueMissing(const QString &option)
 ParseResult ParseRenderOptions(const QStringList &arguments)
 {
     TRenderOptions options;
+    int outputs = 0;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (!argument.startsWith(u'-')) {
@@ -161,6 +163,9 @@ ParseResult ParseRenderOptions(const QStringList &arguments)
             options.Help = true;
         } else if (i + 1 >= arguments.size()) {
             return ValueMissing(argument);
+        } else if (argument == u"-o" && outputs++ > 0) {
+            // One job writes one output; the first would be dropped unsaid.
+            return QStringLiteral("-o is given twice: give one output");
         } else if (const std::optional<QString> error =
                        TakeValue(options, argument, arguments[++i])) {
             return *error;

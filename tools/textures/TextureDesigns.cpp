@@ -166,8 +166,8 @@ QString WriteTextureFiles(const QString &folder, const QStringList &names)
         if (!names.isEmpty() && !names.contains(design.Name))
             continue;
         const QString fileName = QDir(folder).filePath(TextureFileName(design));
-        if (!SaveAsBitmapFile(design.Draw(), fileName))
-            return u"%1 cannot be written."_s.arg(fileName);
+        if (const std::optional<QString> failure = SaveAsBitmapFile(design.Draw(), fileName))
+            return u"%1 cannot be written: %2."_s.arg(fileName, *failure);
     }
     return {};
 }

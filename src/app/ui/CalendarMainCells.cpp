@@ -112,6 +112,9 @@ void TCalendarMain::WPRichText1Change()
     m_cellTyped = true;
     SetModified(true);
     UpdateUndoCommands();
+    // Typing reaches the page only when the editor closes; the recovery
+    // copy takes the editor's text before that.
+    NoteRecoverableChange();
 }
 
 void TCalendarMain::WPRichText1KeyPress(QChar &Key)

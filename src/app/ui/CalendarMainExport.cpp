@@ -17,8 +17,8 @@ using namespace Qt::StringLiterals;
 
 void TCalendarMain::mnuSaveAsBitmapClick()
 {
-    SavePictureAs(u"SaveAsBitmapDialog"_s, tr("Save Calendar As Bitmap"), tr("Bitmap File"), u"BMP"_s,
-                  TPictureKind::Bitmap);
+    SavePictureAs(u"SaveAsBitmapDialog"_s, tr("Save Calendar As Bitmap"), tr("Bitmap File"),
+                  u"BMP"_s, TPictureKind::Bitmap);
 }
 
 void TCalendarMain::mnuSaveAsJPGClick()
@@ -63,15 +63,15 @@ bool TCalendarMain::SaveCalendarToBitmap(const QString &FileName, TPictureKind f
     QApplication::processEvents();
     bool written = false;
     if (dpi == 0) {
-        written = ::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
-                                         format);
+        written = !::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
+                                          format);
     } else {
         // Drawn at the resolution's scale, unseen, and shown at the zoom again.
         CalendarPanel->SetPaintSuspended(true);
         const float zoom = CalendarPanel->Scale();
         CalendarPanel->SetScale(ScaleForResolution(dpi, ScreenPpi()));
-        written = ::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
-                                         format);
+        written = !::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
+                                          format);
         CalendarPanel->SetScale(zoom);
     }
     CalendarPanel->SetPaintSuspended(false);

@@ -7,6 +7,7 @@
 #include "CalendarMain.h"
 #include "CalendarPanel32.h"
 #include "Messages.h"
+#include "WPRichText.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,7 +71,13 @@ void TCalendarMain::WriteRecoveryCopy()
         m_recovery = std::make_unique<TRecoveryWriter>(m_recoveryFolder);
     // The history's parts are shared, so this costs the main thread nothing
     // much; the writing is done on the writer's thread.
-    m_recovery->Write({DocumentFileName, m_history.Current()});
+    TPageSnapshot page = m_history.Current();
+    // The cell open in the editor as it is now: what was typed there has
+    // not reached the page yet.
+    if (CellEditing && CurrentCell >= 1 && CurrentCell <= CellCount)
+        page.Cells[size_t(CurrentCell - 1)] =
+            WPRichText1->IsEmpty() ? QByteArray() : WPRichText1->RtfText().SaveData();
+    m_recovery->Write({DocumentFileName, std::move(page)});
 }
 
 void TCalendarMain::RemoveRecoveryCopy()
@@ -82,6 +89,7 @@ void TCalendarMain::RemoveRecoveryCopy()
 
 void TCalendarMain::OfferRecovery()
 {
+    RemoveAbandonedLocks(m_recoveryFolder);
     for (const TOrphanedCopy &orphan : OrphanedCopies(m_recoveryFolder)) {
         QFile file(orphan.FileName);
         QString error;

@@ -2,11 +2,19 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -29,6 +37,9 @@ TPreviousInstance::TPreviousInstance(const QString &folder, const QString &name,
     m_first = m_lock.tryLock(0);
     if (m_first)
         Listen();
+    else if (m_lock.error() != QLockFile::LockFailedError)
+        m_error = QStringLiteral("the lock file %1 cannot be made")
+                      .arg(QDir::toNativeSeparators(QDir(folder).filePath(name + u".lock"_s)));
 }
 
 TPreviousInstance::~TPreviousInstance()
@@ -37,10 +48,32 @@ TPreviousInstance::~TPreviousInstance()
         m_server->close();
 }
 
-QString TPreviousInstance::DefaultFolder()
+QString TPreviousInstance::DefaultFolder(QString *why)
 {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+    return runtime.isEmpty() ? OwnFolder(QDir::tempPath(), why) : runtime;
+}
+
+QString TPreviousInstance::OwnFolder(const QString &parent, QString *why)
+{
+    const uid_t user = ::geteuid();
+    QString folder = QDir(parent).filePath(u"datewright-%1"_s.arg(user));
+    const QByteArray name = QFile::encodeName(folder);
+    const auto refuse = [&](const QString &reason) {
+        if (why)
+            *why = u"the folder %1 %2"_s.arg(QDir::toNativeSeparators(folder), reason);
+        return QString();
+    };
+    if (::mkdir(name.constData(), S_IRWXU) != 0 && errno != EEXIST)
+        return refuse(u"cannot be made (%1)"_s.arg(QString::fromLocal8Bit(std::strerror(errno))));
+    struct stat status = {};
+    if (::lstat(name.constData(), &status) != 0 || !S_ISDIR(status.st_mode))
+        return refuse(u"is not a folder"_s);
+    if (status.st_uid != user)
+        return refuse(u"belongs to another user"_s);
+    if ((status.st_mode & (S_IRWXG | S_IRWXO)) != 0 && ::chmod(name.constData(), S_IRWXU) != 0)
+        return refuse(u"is open to other users"_s);
+    return folder;
 }
 
 QString TPreviousInstance::DefaultName()
@@ -112,4 +145,34 @@ bool TPreviousInstance::Send(const QByteArray &request, int timeoutMs) const
     if (socket.state() != QLocalSocket::UnconnectedState)
         socket.waitForDisconnected(timeoutMs);
     return written;
+}
+
+TStartCheck CheckOtherCopies(const QString &folder, const QString &folderError, const QString &name,
+                             const QString &givenFile, int raiseTimeoutMs)
+{
+    TStartCheck check;
+    QString why = folderError;
+    if (!folder.isEmpty()) {
+        auto instance = std::make_unique<TPreviousInstance>(folder, name);
+        why = instance->Error();
+        if (!instance->IsFirst() && why.isEmpty()) {
+            check.Run = false;
+            const bool answered = givenFile.isEmpty()
+                                      ? instance->AskToRaise(raiseTimeoutMs)
+                                      : instance->AskToOpen(givenFile, raiseTimeoutMs);
+            if (!answered) {
+                check.ExitCode = 1;
+                check.Warning = u"Datewright is already running, but the running copy did not "
+                                u"come to the front. If it no longer responds, end it and start "
+                                u"Datewright again."_s;
+            }
+            return check;
+        }
+        if (instance->IsFirst())
+            check.Instance = std::move(instance);
+    }
+    if (!why.isEmpty())
+        check.Warning =
+            u"Datewright cannot make sure that it is the only copy running: "_s + why + u'.';
+    return check;
 }

@@ -3,6 +3,7 @@
 #include "CalendarMain.h"
 #include "LanguageSetting.h"
 #include "MessageBoxes.h"
+#include "Messages.h"
 #include "PreviousInstance.h"
 #include "ProgramStyle.h"
 #include "StartupWarmUp.h"
@@ -48,34 +49,35 @@ QString GivenFile()
 int RunDatewright(QApplication &app)
 {
     const QString given = GivenFile();
-    TPreviousInstance instance(TPreviousInstance::DefaultFolder(),
-                               TPreviousInstance::DefaultName());
-    if (!instance.IsFirst()) {
-        if (given.isEmpty())
-            instance.AskToRaise();
-        else
-            instance.AskToOpen(given);
-        return 0;
-    }
     QApplication::setApplicationName(QStringLiteral("Datewright"));
     // The interface speaks the language chosen, else the system's, from the
     // first window on.
     const TInstalledTranslations translations(ResolveInterfaceLanguage(ReadLanguageSetting()));
     InstallProgramStyle();
-    const TStartupWarmUp warmUp;
     // Unattended, messages keep to the error output and questions are
     // answered No.
     if (!TimingStartup())
         SetMessageAnswerer(MessageBoxes());
+    QString folderError;
+    const QString folder = TPreviousInstance::DefaultFolder(&folderError);
+    const TStartCheck others =
+        CheckOtherCopies(folder, folderError, TPreviousInstance::DefaultName(), given);
+    if (!others.Warning.isEmpty())
+        ShowWarning(others.Warning, QStringLiteral("Datewright"));
+    if (!others.Run)
+        return others.ExitCode;
+    const TStartupWarmUp warmUp;
 
     TCalendarMain window;
-    QObject::connect(&instance, &TPreviousInstance::RaiseRequested, &window,
-                     &TCalendarMain::BringToFront);
-    QObject::connect(&instance, &TPreviousInstance::OpenRequested, &window,
-                     [&window](const QString &fileName) {
-                         window.BringToFront();
-                         window.OpenGivenFile(fileName);
-                     });
+    if (others.Instance) {
+        QObject::connect(others.Instance.get(), &TPreviousInstance::RaiseRequested, &window,
+                         &TCalendarMain::BringToFront);
+        QObject::connect(others.Instance.get(), &TPreviousInstance::OpenRequested, &window,
+                         [&window](const QString &fileName) {
+                             window.BringToFront();
+                             window.OpenGivenFile(fileName);
+                         });
+    }
     if (!given.isEmpty())
         window.OpenGivenFile(given);
     if (TimingStartup())

@@ -116,7 +116,7 @@ TEST(HelpPageTest, BoundedHtmlKeepsTextAndAnchorsOfWhatNestsTooDeep)
         {nested(u"blockquote"_s, 100), u"<blockquote>"_s, MaxHelpDepth},
         // Siblings do not nest: a list of many items keeps them all.
         {u"<ul>"_s + u"<li>item"_s.repeated(500) + u"</ul>"_s, u"<li>"_s, 500},
-        {u"<p>x</p>"_s.repeated(MaxHelpElements + 10), u"<p>"_s, MaxHelpElements},
+        {u"<p>x</p>"_s.repeated(MaxHelpTags + 10), u"<p>"_s, MaxHelpTags},
     };
     for (const auto &c : cases) {
         const QString bounded = BoundedHelpHtml(c.html);
@@ -130,4 +130,40 @@ TEST(HelpPageTest, BoundedHtmlKeepsTextAndAnchorsOfWhatNestsTooDeep)
     const QString broken = BoundedHelpHtml(word);
     EXPECT_EQ(broken.count(QChar(0x200B)), 1000 / MaxHelpWordLength);
     EXPECT_EQ(QString(broken).remove(QChar(0x200B)), word);
+}
+
+// Regression: help files far under the size limit froze the viewer for
+// seconds, the time growing with the square of the tags the limits let
+// through uncounted: anchors, pictures and tags starting with a digit.
+TEST(HelpPageTest, EveryTagCountsAndWhatStartsNoTagIsText)
+{
+    const struct
+    {
+        THelpFlood kind;
+        QString tag;
+        int kept;
+    } cases[] = {
+        {THelpFlood::Anchors, u"<a name="_s, MaxHelpAnchors}, // the contents among them
+        {THelpFlood::Pictures, u"<img "_s, MaxHelpPictures},
+        {THelpFlood::DigitTags, u"<0>"_s, 0},
+    };
+    for (const auto &c : cases) {
+        const QString bounded = BoundedHelpHtml(QString::fromLatin1(HelpFlood(c.kind)));
+        EXPECT_EQ(bounded.count(c.tag), c.kept) << HelpFloodName(c.kind);
+    }
+    // "<0>" is no tag: it shows as written, however many there are.
+    THelpDocument page(u"/nonexistent-help-folder"_s);
+    page.setHtml(BoundedHelpHtml(u"a<0>b< c<1"_s));
+    EXPECT_EQ(page.toPlainText(), u"a<0>b< c<1"_s);
+    // A list keeps its first MaxHelpListItems items as items, the rest as text.
+    const QString list =
+        BoundedHelpHtml(u"<ul>"_s + u"<li>x</li>"_s.repeated(MaxHelpListItems + 5) + u"</ul>"_s);
+    EXPECT_EQ(list.count(u"<li>"_s), MaxHelpListItems);
+    EXPECT_EQ(list.count(u"x"_s), MaxHelpListItems + 5);
+    // Past MaxHelpTags tags no tag stays, whatever it is; the text does.
+    for (const QString &tag : {u"<br>"_s, u"<!-- -->"_s, u"</x>"_s, u"<a href=\"#1\">"_s}) {
+        const QString many = BoundedHelpHtml((tag + u'y').repeated(MaxHelpTags + 10));
+        EXPECT_EQ(many.count(tag), MaxHelpTags) << tag.toStdString();
+        EXPECT_EQ(many.count(u'y'), MaxHelpTags + 10) << tag.toStdString();
+    }
 }

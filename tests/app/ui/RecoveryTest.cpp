@@ -2,6 +2,7 @@
 #include "RecoveryFile.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -189,4 +190,59 @@ TEST_F(RecoveryTest, TheCopyIsWrittenAfterAChangeAndGoesOnSaveAndClose)
     run.AnswerYes = false;
     window.close();
     EXPECT_TRUE(CopiesIn(folder.path()).isEmpty());
+}
+
+// Regression: text typed into a cell was in no recovery copy until the editor
+// closed (no copy was even written, the change not having reached the page),
+// so a crash lost it.
+TEST_F(RecoveryTest, TextTypedIntoAnOpenCellIsInTheCopy)
+{
+    TCalendarMain &window = Start();
+    window.SetRecoveryInterval(10);
+    const int cell = window.CalendarPanel->CellOfDay(15);
+    ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPanel, cell));
+    ASSERT_TRUE(window.CellEditing);
+    TypeText(u"Swim"_s);
+    const auto copiedCell = [&]() -> QString {
+        QFile file(window.RecoveryFileName());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const std::optional<TRecoveryCopy> copy = ReadRecoveryBytes(file.readAll());
+        TWPRTFTextPaint text;
+        if (copy)
+            text.LoadData(copy->Page.Cells[size_t(cell - 1)]);
+        return text.Document().toPlainText();
+    };
+    EXPECT_TRUE(TMainWindowRun::WaitFor([&] { return copiedCell() == u"Swim"_s; }))
+        << copiedCell().toStdString();
+    EXPECT_TRUE(window.CellEditing);
+}
+
+// Regression: the lock of a copy of the program killed before it had written
+// its first recovery copy stayed in the folder for ever.
+TEST_F(RecoveryTest, ALockLeftWithoutItsCopyGoesAtTheNextStart)
+{
+    TCalendarMain &window = Start();
+    // A lock as a process that has ended left it.
+    QProcess ended;
+    ended.start(u"/bin/sh"_s, {u"-c"_s, u"echo $$"_s});
+    ASSERT_TRUE(ended.waitForFinished(10000));
+    const QByteArray deadProcess = ended.readAllStandardOutput().trimmed();
+    QByteArray lockText;
+    {
+        QLockFile probe(InFolder(u"probe.lock"_s));
+        ASSERT_TRUE(probe.tryLock(0));
+        QFile held(InFolder(u"probe.lock"_s));
+        ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+        lockText = held.readAll();
+    }
+    lockText = deadProcess + lockText.mid(lockText.indexOf('\n'));
+    WriteFile(InFolder(u"1-1.dwrec.lock"_s), lockText);
+    // The lock of a copy still running stays.
+    QLockFile running(InFolder(u"2-2.dwrec.lock"_s));
+    ASSERT_TRUE(running.tryLock(0));
+    window.OfferRecovery();
+    EXPECT_FALSE(QFile::exists(InFolder(u"1-1.dwrec.lock"_s)));
+    EXPECT_TRUE(QFile::exists(InFolder(u"2-2.dwrec.lock"_s)));
+    EXPECT_TRUE(run.Questions.isEmpty());
 }

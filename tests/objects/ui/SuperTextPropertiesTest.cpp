@@ -319,7 +319,7 @@ TEST_F(SuperTextDialogs, TheTextureBrowserLoadsTheChosenFile)
     ASSERT_TRUE(folder.mkpath(u"Textures"_s));
     ASSERT_TRUE(folder.mkpath(u"bmbrush"_s));
     const QString good = folder.filePath(u"bmbrush/good.bmp"_s);
-    ASSERT_TRUE(SaveAsBitmapFile(Filled(6, 4, qRgb(200, 0, 0)), good));
+    ASSERT_EQ(SaveAsBitmapFile(Filled(6, 4, qRgb(200, 0, 0)), good), std::nullopt);
     QFile broken(folder.filePath(u"bmbrush/broken.bmp"_s));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("BM not really");
