@@ -186,17 +186,15 @@ void TCalendarSet::Fill(TCalendarPage &page) const
         auto found = months.find(key);
         if (found == months.end())
             found = months.emplace(key, m_fill.DayLines(date.month(), date.year())).first;
-        TWPRtfStorage cell;
-        bool filled = false;
+        QStringList texts;
         for (const TDayLine &line : found->second) {
-            if (line.Day != date.day())
-                continue;
-            if (!filled)
-                page.GetCellText(index, cell);
-            AppendLine(cell.RtfText(), line.Text, m_defaultFont);
-            filled = true;
+            if (line.Day == date.day())
+                texts.append(line.Text);
         }
-        if (filled)
-            page.SetCellText(index, cell);
+        if (!texts.isEmpty()) {
+            page.EditCellText(index, [&](TWPRTFTextPaint &document) {
+                AppendLines(document, texts, m_defaultFont);
+            });
+        }
     }
 }

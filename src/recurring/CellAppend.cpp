@@ -7,6 +7,8 @@
 #include <QTextCursor>
 
 #include <map>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -14,22 +16,31 @@ constexpr int LongestMonth = 31;
 
 } // namespace
 
-void AppendLine(TWPRTFTextPaint &document, const QString &text, const TDefaultFont &defaultFont)
+void AppendLines(TWPRTFTextPaint &document, const QStringList &texts,
+                 const TDefaultFont &defaultFont)
 {
     QTextCursor cursor(&document.Document());
     // One edit: the document is laid out once, not after every insertion.
     cursor.beginEditBlock();
     MoveCaretToEnd(cursor);
-    TWPCharAttr attr = CharAttrAt(document, cursor);
-    if (document.IsEmpty()) {
-        if (defaultFont)
-            ApplyCharAttr(document, cursor, defaultFont(document, attr));
-        attr = CharAttrAt(document, cursor);
-    } else {
+    // The format of the attributes last inserted: lines mostly take the
+    // same ones, and building a format costs more than inserting it.
+    std::optional<std::pair<TWPCharAttr, QTextCharFormat>> last;
+    for (const QString &text : texts) {
+        TWPCharAttr attr = CharAttrAt(document, cursor);
+        if (document.IsEmpty()) {
+            if (defaultFont)
+                ApplyCharAttr(document, cursor, defaultFont(document, attr));
+            attr = CharAttrAt(document, cursor);
+            last.reset(); // the default font may have grown the font list
+        } else {
+            InsertParagraph(cursor);
+        }
+        if (!last || last->first != attr)
+            last.emplace(attr, CharFormatOf(document, attr));
+        cursor.insertText(text, last->second);
         InsertParagraph(cursor);
     }
-    InsertCharAttrText(document, cursor, text, attr);
-    InsertParagraph(cursor);
     cursor.endEditBlock();
 }
 
@@ -48,11 +59,8 @@ int AppendLinesToDays(TCalendarPage &page, const QList<TDayLine> &lines,
     }
     int put = 0;
     for (const auto &[index, texts] : cells) {
-        TWPRtfStorage cell;
-        page.GetCellText(index, cell);
-        for (const QString &text : texts)
-            AppendLine(cell.RtfText(), text, defaultFont);
-        page.SetCellText(index, cell);
+        page.EditCellText(
+            index, [&](TWPRTFTextPaint &document) { AppendLines(document, texts, defaultFont); });
         put += int(texts.size());
     }
     return put;
