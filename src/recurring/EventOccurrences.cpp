@@ -25,12 +25,8 @@ public:
 
     void Rules(TRuleStarts &rules)
     {
-        for (icalproperty *property =
-                 icalcomponent_get_first_property(m_event.Component, ICAL_RRULE_PROPERTY);
-             property;
-             property = icalcomponent_get_next_property(m_event.Component, ICAL_RRULE_PROPERTY)) {
-            for (const icaltimetype &start :
-                 rules.Starts(icalproperty_get_rrule(property), m_event.Start, m_first, m_last))
+        for (const TEventRule &rule : m_event.Rules) {
+            for (const icaltimetype &start : rules.Starts(rule, m_event.Start, m_first, m_last))
                 Add(start);
         }
     }
@@ -111,12 +107,6 @@ private:
     std::vector<icaltimetype> m_starts;
 };
 
-bool IsYearly(const TCalendarEvent &event)
-{
-    icalproperty *rule = icalcomponent_get_first_property(event.Component, ICAL_RRULE_PROPERTY);
-    return rule && icalproperty_get_rrule(rule).freq == ICAL_YEARLY_RECURRENCE;
-}
-
 // The days from first to last an occurrence starting at start covers.
 void AddDays(std::vector<TEventDay> &days, const TCalendarEvent &event, int index,
              const icaltimetype &start, QDate first, QDate last, const QTimeZone &zone, int age)
@@ -155,17 +145,18 @@ std::vector<TEventDay> EventDays(const TEventCalendar &calendar, QDate first, QD
             continue;
         const qint64 lengthDays = event.AllDay ? event.Length : event.Length / 86400 + 1;
         const QDate startDay = DateOf(event.Start);
-        if (!event.Repeats && (startDay < first.addDays(-lengthDays - ZoneMarginDays) ||
-                               startDay > last.addDays(ZoneMarginDays)))
+        if (event.Rules.empty() && !event.HasDates &&
+            (startDay < first.addDays(-lengthDays - ZoneMarginDays) ||
+             startDay > last.addDays(ZoneMarginDays)))
             continue;
         TEventStarts starts(calendar, event, first.addDays(-lengthDays - ZoneMarginDays),
                             last.addDays(ZoneMarginDays));
         starts.Add(event.Start);
-        if (!event.Override) {
+        if (!event.Override)
             starts.Rules(rules);
+        if (!event.Override && event.HasDates)
             starts.Dates();
-        }
-        const bool ages = event.YearKnown && IsYearly(event);
+        const bool ages = event.YearKnown && event.Yearly;
         for (const icaltimetype &start : starts.Starts()) {
             const int age = ages ? start.year - event.Start.year : -1;
             AddDays(days, event, int(index), start, first, last, zone, age);

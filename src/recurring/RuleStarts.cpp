@@ -1,7 +1,5 @@
 #include "RuleStarts.h"
 
-#include <optional>
-
 namespace {
 
 // libical steps a rule with a COUNT from its start; a rule repeating more
@@ -145,27 +143,25 @@ void AddTime(QByteArray &key, const icaltimetype &time)
     AddValue(key, time.zone);
 }
 
+} // namespace
+
 // What rules expanding alike share: a rule with no COUNT and an INTERVAL of
 // 1, begun before the dates, falls on them wherever its period matches,
 // whatever day it began on. Its starts then depend on the rule, the
 // dates, the start's time of day and zone, and the parts of the start's
 // date libical takes where the rule lists none: the weekday of a weekly
-// rule, the day of a monthly one, the month and day of a yearly one. None
-// for any other rule, nor for one of another calendar scale, whose days
-// are not the start's.
-std::optional<QByteArray> SharedKey(const icalrecurrencetype &rule, const icaltimetype &start,
-                                    QDate first, QDate last)
+// rule, the day of a monthly one, the month and day of a yearly one. Any
+// other rule depends on its start, as does one of another calendar scale,
+// whose days are not the start's.
+QByteArray RuleShape(const icalrecurrencetype &rule, const icaltimetype &start)
 {
     const bool daysOrLonger =
         rule.freq == ICAL_DAILY_RECURRENCE || rule.freq == ICAL_WEEKLY_RECURRENCE ||
         rule.freq == ICAL_MONTHLY_RECURRENCE || rule.freq == ICAL_YEARLY_RECURRENCE;
-    if (!daysOrLonger || rule.count != 0 || rule.interval != 1 || DateOf(start) >= first ||
-        (rule.rscale && *rule.rscale))
-        return std::nullopt;
+    if (!daysOrLonger || rule.count != 0 || rule.interval != 1 || (rule.rscale && *rule.rscale))
+        return {};
     QByteArray key;
     key.reserve(256);
-    AddValue(key, first.toJulianDay());
-    AddValue(key, last.toJulianDay());
     AddValue(key, rule.freq);
     AddValue(key, rule.week_start);
     AddValue(key, rule.skip);
@@ -190,24 +186,24 @@ std::optional<QByteArray> SharedKey(const icalrecurrencetype &rule, const icalti
         AddValue(key, start.month);
         AddValue(key, start.day);
     }
+    key.squeeze(); // every event with a rule keeps one
     return key;
 }
 
-} // namespace
-
 const std::vector<icaltimetype> &
-TRuleStarts::Starts(icalrecurrencetype rule, const icaltimetype &start, QDate first, QDate last)
+TRuleStarts::Starts(const TEventRule &rule, const icaltimetype &start, QDate first, QDate last)
 {
-    const std::optional<QByteArray> key = SharedKey(rule, start, first, last);
-    if (!key) {
-        Follow(rule, start, first, last, m_own);
+    // A rule begun on the dates is followed from its start.
+    if (rule.Shape.isEmpty() || DateOf(start) >= first) {
+        Follow(icalproperty_get_rrule(rule.Property), start, first, last, m_own);
         return m_own;
     }
-    auto found = m_shared.find(*key);
+    const TKey key(rule.Shape, {first.toJulianDay(), last.toJulianDay()});
+    auto found = m_shared.find(key);
     if (found == m_shared.end()) {
         std::vector<icaltimetype> starts;
-        Follow(rule, start, first, last, starts);
-        found = m_shared.insert(*key, std::move(starts));
+        Follow(icalproperty_get_rrule(rule.Property), start, first, last, starts);
+        found = m_shared.insert(key, std::move(starts));
     }
     return found.value();
 }

@@ -6,7 +6,13 @@
 #include <QDate>
 #include <QHash>
 
+#include <utility>
 #include <vector>
+
+// What the starts of rule from start depend on besides the dates looked at,
+// when the day start falls on does not matter (see TEventRule); empty when it
+// does.
+QByteArray RuleShape(const icalrecurrencetype &rule, const icaltimetype &start);
 
 // The starts one RRULE gives on a span of dates, as libical expands it.
 // libical builds a calendar for every iterator, which costs more than all
@@ -18,10 +24,12 @@ class TRuleStarts
 public:
     // The starts, in order, of rule repeating an event that starts at start,
     // whose dates lie from first to last. Valid until the next call.
-    const std::vector<icaltimetype> &Starts(icalrecurrencetype rule, const icaltimetype &start,
+    const std::vector<icaltimetype> &Starts(const TEventRule &rule, const icaltimetype &start,
                                             QDate first, QDate last);
 
 private:
-    QHash<QByteArray, std::vector<icaltimetype>> m_shared;
+    // By shape and the Julian days of first and last.
+    using TKey = std::pair<QByteArray, std::pair<qint64, qint64>>;
+    QHash<TKey, std::vector<icaltimetype>> m_shared;
     std::vector<icaltimetype> m_own;
 };
