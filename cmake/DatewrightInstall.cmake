@@ -15,6 +15,12 @@ install(TARGETS datewright datewright-render
     RUNTIME DESTINATION ${DW_INSTALL_PROGRAM_DIR})
 install(TARGETS NViewLib
     LIBRARY DESTINATION ${DW_INSTALL_PROGRAM_DIR})
+# Marks the program folder as installed (InstalledMarkName in ProgramFolder.h):
+# the program then writes its files in each user's data folder, even when run
+# as root, who could write here. The build tree has no mark and writes beside
+# the program, as before.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/Installed
+    DESTINATION ${DW_INSTALL_PROGRAM_DIR})
 
 # The data files of the program folder, whatever they are and however deep:
 # not the programs installed above, nor what a run of the program in the

@@ -3,7 +3,8 @@
 # debootstrap, installs the package there with `apt-get install ./datewright_*.deb`
 # as a user would, and, as a user of that system, renders a month to PDF with
 # datewright-render, starts the program under xvfb-run until its first page
-# is painted and opens a calendar as a file manager does. Then purges the
+# is painted and opens a calendar as a file manager does; runs it as root,
+# who must not write in the program folder either. Then purges the
 # package and checks that nothing of it is left. Needs root and the Debian
 # mirror; takes some minutes.
 #
@@ -131,6 +132,18 @@ recent="$(grep -a '^F0=' "$root/home/ana/.local/share/Datewright/DW.ini" | tr -d
 echo "recent files: $recent"
 [ "$opened" = first-paint ] && [ "$recent" = "F0=/home/ana/December.DWC" ] ||
     { cat "$root/tmp/gio.log"; exit 1; }
+
+step "datewright run by root keeps what it writes in root's data folder, not in the program folder"
+# Root's home is a temporary folder, so the purge's comparison does not see it.
+in_root install -d -m 700 /tmp/root-home /tmp/root-runtime
+painted="$(in_root env HOME=/tmp/root-home XDG_RUNTIME_DIR=/tmp/root-runtime \
+    DW_EXIT_AFTER_FIRST_PAINT=1 timeout 120 \
+    xvfb-run -a datewright /home/ana/December.DWC 2>"$root/tmp/root.log")" || true
+echo "datewright as root: ${painted:-nothing}"
+[ "$painted" = first-paint ] || { cat "$root/tmp/root.log"; exit 1; }
+written="$(cd "$root" && find ./usr/lib/datewright | sort | comm -23 - "$root/tmp/owned")"
+[ -z "$written" ] || { echo "written in the program folder:"; echo "$written"; exit 1; }
+ls "$root/tmp/root-home/.local/share/Datewright/DW.ini" | sed "s|^$root||"
 
 step "apt-get purge datewright"
 in_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y datewright 2>&1 |

@@ -16,6 +16,9 @@ deb="$(ls "$DW_ROOT"/build/datewright_*.deb)"
 contents="$(mktemp -d)"
 trap 'rm -rf "$contents"' EXIT
 dpkg-deb --extract "$deb" "$contents"
+# The mark that keeps an installed copy, root's too, from writing in its folder.
+[ -f "$contents/usr/lib/datewright/Installed" ] ||
+    { echo "$deb: usr/lib/datewright/Installed is missing" >&2; exit 1; }
 desktop-file-validate "$contents/usr/share/applications/org.datewright.Datewright.desktop"
 # The screenshots are published on the web site with the release, so their
 # addresses are not fetched; the id's capitals are the desktop entry's name.

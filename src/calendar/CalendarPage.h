@@ -148,6 +148,10 @@ public:
     // Day cells 1 to 42 and their documents.
     void GetCellText(int Index, TWPRtfStorage &Document) const;
     void SetCellText(int Index, const TWPRtfStorage &Source);
+    // Lets edit change the document of cell Index, 1 to 42, where it is,
+    // without copying it out and back, then repaints. The change is not
+    // recorded for undo: a cell's document keeps no history.
+    void EditCellText(int Index, const std::function<void(TWPRTFTextPaint &)> &edit);
     const TWPRtfStorage &BlankCell() const { return m_blankCell; }
     // The document of cell Index, 1 to 42, for drawing it; null outside.
     const TWPRTFTextPaint *CellDocument(int Index) const;

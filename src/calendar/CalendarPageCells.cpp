@@ -4,6 +4,7 @@
 #include "Translations.h"
 
 #include <QLocale>
+#include <QTextDocument>
 
 namespace {
 
@@ -30,6 +31,19 @@ void TCalendarPage::SetCellText(int Index, const TWPRtfStorage &Source)
     if (!IsCellIndex(Index))
         return;
     m_cells[Index - 1].Assign(Source);
+    Repaint();
+}
+
+void TCalendarPage::EditCellText(int Index, const std::function<void(TWPRTFTextPaint &)> &edit)
+{
+    if (!IsCellIndex(Index))
+        return;
+    TWPRTFTextPaint &cell = m_cells[Index - 1].RtfText();
+    QTextDocument &document = cell.Document();
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    edit(cell);
+    document.setUndoRedoEnabled(undo);
     Repaint();
 }
 

@@ -209,11 +209,10 @@ void TCalendarSet::Fill(TCalendarPage &page) const
         if (found == months.end())
             found = months.emplace(key, m_fill.MonthFill(date.month(), date.year())).first;
         const TCellFill &fill = found->second[size_t(date.day())];
-        if (fill.IsEmpty())
-            continue;
-        TWPRtfStorage cell;
-        page.GetCellText(index, cell);
-        AppendFill(cell.RtfText(), fill, m_defaultFont);
-        page.SetCellText(index, cell);
+        if (!fill.IsEmpty()) {
+            page.EditCellText(index, [&](TWPRTFTextPaint &document) {
+                AppendFill(document, fill, m_defaultFont);
+            });
+        }
     }
 }

@@ -6,28 +6,40 @@
 
 #include <QTextCursor>
 
+#include <optional>
+#include <utility>
+
 namespace {
 
 constexpr int LongestMonth = 31;
 
 } // namespace
 
-void AppendLine(TWPRTFTextPaint &document, const QString &text, const TDefaultFont &defaultFont)
+void AppendLines(TWPRTFTextPaint &document, const QStringList &texts,
+                 const TDefaultFont &defaultFont)
 {
     QTextCursor cursor(&document.Document());
     // One edit: the document is laid out once, not after every insertion.
     cursor.beginEditBlock();
     MoveCaretToEnd(cursor);
-    TWPCharAttr attr = CharAttrAt(document, cursor);
-    if (document.IsEmpty()) {
-        if (defaultFont)
-            ApplyCharAttr(document, cursor, defaultFont(document, attr));
-        attr = CharAttrAt(document, cursor);
-    } else {
+    // The format of the attributes last inserted: lines mostly take the
+    // same ones, and building a format costs more than inserting it.
+    std::optional<std::pair<TWPCharAttr, QTextCharFormat>> last;
+    for (const QString &text : texts) {
+        TWPCharAttr attr = CharAttrAt(document, cursor);
+        if (document.IsEmpty()) {
+            if (defaultFont)
+                ApplyCharAttr(document, cursor, defaultFont(document, attr));
+            attr = CharAttrAt(document, cursor);
+            last.reset(); // the default font may have grown the font list
+        } else {
+            InsertParagraph(cursor);
+        }
+        if (!last || last->first != attr)
+            last.emplace(attr, CharFormatOf(document, attr));
+        cursor.insertText(text, last->second);
         InsertParagraph(cursor);
     }
-    InsertCharAttrText(document, cursor, text, attr);
-    InsertParagraph(cursor);
     cursor.endEditBlock();
 }
 
@@ -75,8 +87,7 @@ TMonthFill MonthFill(const QList<TDayLine> &lines)
 
 void AppendFill(TWPRTFTextPaint &document, const TCellFill &fill, const TDefaultFont &defaultFont)
 {
-    for (const QString &line : fill.Lines())
-        AppendLine(document, line, defaultFont);
+    AppendLines(document, fill.Lines(), defaultFont);
 }
 
 int AppendLinesToDays(TCalendarPage &page, const QList<TDayLine> &lines,
@@ -86,13 +97,12 @@ int AppendLinesToDays(TCalendarPage &page, const QList<TDayLine> &lines,
     int put = 0;
     for (int day = 1; day <= LongestMonth; ++day) {
         const int index = page.CellOfDay(day);
-        if (index < 1 || fill[size_t(day)].IsEmpty())
+        const TCellFill &cell = fill[size_t(day)];
+        if (index < 1 || cell.IsEmpty())
             continue;
-        TWPRtfStorage cell;
-        page.GetCellText(index, cell);
-        AppendFill(cell.RtfText(), fill[size_t(day)], defaultFont);
-        page.SetCellText(index, cell);
-        put += int(fill[size_t(day)].Texts.size()) + fill[size_t(day)].More;
+        page.EditCellText(
+            index, [&](TWPRTFTextPaint &document) { AppendFill(document, cell, defaultFont); });
+        put += int(cell.Texts.size()) + cell.More;
     }
     return put;
 }

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -17,12 +18,13 @@ class TWPRTFTextPaint;
 using TDefaultFont =
     std::function<TWPCharAttr(TWPRTFTextPaint &document, const TWPCharAttr &current)>;
 
-// Appends text to document as a line of its own, in the order the cell
-// editor appends one line: the attributes current at the end are taken; an
-// empty document first gets the default editor font, any other a new
-// paragraph; the text is inserted with those attributes and a new paragraph
-// started after it.
-void AppendLine(TWPRTFTextPaint &document, const QString &text, const TDefaultFont &defaultFont);
+// Appends each of texts, in order, to document as a line of its own, in the
+// order the cell editor appends one line: the attributes current at the end
+// are taken; an empty document first gets the default editor font, any other
+// a new paragraph; the text is inserted with those attributes and a new
+// paragraph started after it.
+void AppendLines(TWPRTFTextPaint &document, const QStringList &texts,
+                 const TDefaultFont &defaultFont);
 
 // The most lines one fill puts into a cell. A list can put thousands on one
 // day, which no cell shows and which would take minutes and gigabytes to lay
@@ -58,7 +60,7 @@ void AppendFill(TWPRTFTextPaint &document, const TCellFill &fill, const TDefault
 
 // Appends each line, in the order given, as a line of its own to the cell of
 // its day (1 to 31) of the page's month, at most MaxFilledLines to a cell
-// (see TCellFill). A cell is read once and stored back once with all its
-// lines. Lines of a day no cell shows put nothing. The number of lines put.
+// (see TCellFill). A cell is edited where it is, once with all its lines.
+// Lines of a day no cell shows put nothing. The number of lines put.
 int AppendLinesToDays(TCalendarPage &page, const QList<TDayLine> &lines,
                       const TDefaultFont &defaultFont);

@@ -2,6 +2,7 @@
 
 #include "ICalendarLibrary.h"
 #include "PlannerLabels.h"
+#include "RuleStarts.h"
 
 #include <algorithm>
 
@@ -11,86 +12,6 @@ namespace {
 // page's are searched with this margin, and the days found are then taken
 // on the page's clock.
 constexpr int ZoneMarginDays = 2;
-// libical steps a rule with a COUNT from its start; a rule repeating more
-// often than this ahead of the page is followed no further.
-constexpr int MaxStepsPerRule = 100000;
-
-bool IsSubDaily(const icalrecurrencetype &rule)
-{
-    return rule.freq == ICAL_SECONDLY_RECURRENCE || rule.freq == ICAL_MINUTELY_RECURRENCE ||
-           rule.freq == ICAL_HOURLY_RECURRENCE;
-}
-
-bool Listed(const short *values)
-{
-    return values[0] != ICAL_RECURRENCE_ARRAY_MAX;
-}
-
-// libical steps a rule by seconds or minutes and tests each step: limited by
-// days or months, such a rule would be stepped through a page's every
-// second. Only the plain ones are followed.
-bool CanFollow(const icalrecurrencetype &rule)
-{
-    if (rule.freq == ICAL_NO_RECURRENCE)
-        return false;
-    if (rule.freq != ICAL_SECONDLY_RECURRENCE && rule.freq != ICAL_MINUTELY_RECURRENCE)
-        return true;
-    return !Listed(rule.by_second) && !Listed(rule.by_minute) && !Listed(rule.by_hour) &&
-           !Listed(rule.by_day) && !Listed(rule.by_month_day) && !Listed(rule.by_year_day) &&
-           !Listed(rule.by_week_no) && !Listed(rule.by_month) && !Listed(rule.by_set_pos);
-}
-
-// Whether a rule may fall from first to last, by what is cheap to tell:
-// its start and UNTIL, and the month of a yearly rule. libical builds
-// calendars for every iterator, which costs more than the whole test.
-bool MayFall(const icalrecurrencetype &rule, const icaltimetype &start, QDate first, QDate last)
-{
-    if (DateOf(start) > last)
-        return false;
-    if (!icaltime_is_null_time(rule.until) && DateOf(rule.until) < first)
-        return false;
-    if (rule.freq != ICAL_YEARLY_RECURRENCE || Listed(rule.by_year_day) ||
-        Listed(rule.by_week_no) || (Listed(rule.by_day) && !Listed(rule.by_month)) ||
-        rule.interval != 1 || first.daysTo(last) > 62)
-        return true;
-    const auto inMonths = [&](int month) {
-        for (QDate day(first.year(), first.month(), 1); day <= last; day = day.addMonths(1)) {
-            if (day.month() == month)
-                return true;
-        }
-        return false;
-    };
-    if (!Listed(rule.by_month))
-        return inMonths(start.month);
-    for (int at = 0; at < ICAL_BY_MONTH_SIZE && rule.by_month[at] != ICAL_RECURRENCE_ARRAY_MAX;
-         ++at) {
-        if (inMonths(icalrecurrencetype_month_month(rule.by_month[at])))
-            return true;
-    }
-    return false;
-}
-
-// A time of day at midnight of date, in the form of start (a date, a time
-// in start's zone, or floating).
-icaltimetype AtMidnight(const QDate &date, const icaltimetype &start)
-{
-    icaltimetype time = LibicalTime(date, start.is_date);
-    time.zone = start.zone;
-    return time;
-}
-
-// The end libical stops a rule at: the end of last, or the rule's own
-// UNTIL when that is sooner. Stopping there keeps a rule that never or
-// rarely matches from being searched to the end of time.
-icaltimetype UntilFor(const QDate &last, const icaltimetype &start, const icaltimetype &until)
-{
-    icaltimetype end = LibicalTime(last.addDays(1), start.is_date);
-    if (!start.is_date && start.zone)
-        end = icaltime_set_timezone(&end, icaltimezone_get_utc_timezone());
-    if (!icaltime_is_null_time(until) && icaltime_compare(until, end) < 0)
-        return until;
-    return end;
-}
 
 // The starts of one event whose occurrences may touch the event's own
 // dates first to last.
@@ -102,13 +23,12 @@ public:
         : m_calendar(calendar), m_event(event), m_first(first), m_last(last)
     {}
 
-    void Rules()
+    void Rules(TRuleStarts &rules)
     {
-        for (icalproperty *property =
-                 icalcomponent_get_first_property(m_event.Component, ICAL_RRULE_PROPERTY);
-             property;
-             property = icalcomponent_get_next_property(m_event.Component, ICAL_RRULE_PROPERTY))
-            Rule(icalproperty_get_rrule(property));
+        for (const TEventRule &rule : m_event.Rules) {
+            for (const icaltimetype &start : rules.Starts(rule, m_event.Start, m_first, m_last))
+                Add(start);
+        }
     }
 
     void Dates()
@@ -156,40 +76,6 @@ public:
     }
 
 private:
-    void Rule(icalrecurrencetype rule)
-    {
-        if (!CanFollow(rule) || !MayFall(rule, m_event.Start, m_first, m_last))
-            return;
-        const int count = rule.count;
-        rule.count = 0;
-        rule.until = UntilFor(m_last, m_event.Start, rule.until);
-        const TIteratorPtr iterator(icalrecur_iterator_new(rule, m_event.Start));
-        if (!iterator)
-            return;
-        // A rule with a count is counted from its start; any other starts
-        // where the dates begin.
-        if (count == 0 && DateOf(m_event.Start) < m_first)
-            icalrecur_iterator_set_start(iterator.get(), AtMidnight(m_first, m_event.Start));
-        const bool oncePerDay = IsSubDaily(rule);
-        QDate lastDay;
-        for (int step = 0; step < MaxStepsPerRule && (count == 0 || step < count); ++step) {
-            const icaltimetype next = icalrecur_iterator_next(iterator.get());
-            if (icaltime_is_null_time(next))
-                break;
-            const QDate day = DateOf(next);
-            if (day > m_last)
-                break;
-            if (oncePerDay && day == lastDay)
-                continue;
-            lastDay = day;
-            Add(next);
-            // A rule of hours or minutes shows once a day: the next day's
-            // first occurrence is looked for from its start.
-            if (oncePerDay && count == 0)
-                icalrecur_iterator_set_start(iterator.get(), AtMidnight(day.addDays(1), next));
-        }
-    }
-
     std::vector<icaltimetype> Exceptions() const
     {
         std::vector<icaltimetype> exceptions;
@@ -220,12 +106,6 @@ private:
     QDate m_last;
     std::vector<icaltimetype> m_starts;
 };
-
-bool IsYearly(const TCalendarEvent &event)
-{
-    icalproperty *rule = icalcomponent_get_first_property(event.Component, ICAL_RRULE_PROPERTY);
-    return rule && icalproperty_get_rrule(rule).freq == ICAL_YEARLY_RECURRENCE;
-}
 
 // The days from first to last an occurrence starting at start covers.
 void AddDays(std::vector<TEventDay> &days, const TCalendarEvent &event, int index,
@@ -258,23 +138,25 @@ std::vector<TEventDay> EventDays(const TEventCalendar &calendar, QDate first, QD
         return days;
     const std::lock_guard lock(calendar.Lock());
     const std::vector<TCalendarEvent> &events = calendar.Events();
+    TRuleStarts rules;
     for (size_t index = 0; index < events.size(); ++index) {
         const TCalendarEvent &event = events[index];
         if (icaltime_is_null_time(event.Start) || event.Cancelled)
             continue;
         const qint64 lengthDays = event.AllDay ? event.Length : event.Length / 86400 + 1;
         const QDate startDay = DateOf(event.Start);
-        if (!event.Repeats && (startDay < first.addDays(-lengthDays - ZoneMarginDays) ||
-                               startDay > last.addDays(ZoneMarginDays)))
+        if (event.Rules.empty() && !event.HasDates &&
+            (startDay < first.addDays(-lengthDays - ZoneMarginDays) ||
+             startDay > last.addDays(ZoneMarginDays)))
             continue;
         TEventStarts starts(calendar, event, first.addDays(-lengthDays - ZoneMarginDays),
                             last.addDays(ZoneMarginDays));
         starts.Add(event.Start);
-        if (!event.Override) {
-            starts.Rules();
+        if (!event.Override)
+            starts.Rules(rules);
+        if (!event.Override && event.HasDates)
             starts.Dates();
-        }
-        const bool ages = event.YearKnown && IsYearly(event);
+        const bool ages = event.YearKnown && event.Yearly;
         for (const icaltimetype &start : starts.Starts()) {
             const int age = ages ? start.year - event.Start.year : -1;
             AddDays(days, event, int(index), start, first, last, zone, age);

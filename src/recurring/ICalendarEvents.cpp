@@ -2,6 +2,7 @@
 
 #include "ICalendarLibrary.h"
 #include "RecurringFormula.h"
+#include "RuleStarts.h"
 
 #include <QByteArrayView>
 #include <QCoreApplication>
@@ -267,8 +268,14 @@ TCalendarEvent EventOf(icalcomponent *component)
     event.Length = event.AllDay ? std::max<qint64>(1, seconds / 86400) : seconds;
     event.Cancelled = icalcomponent_get_status(component) == ICAL_STATUS_CANCELLED;
     event.Override = icalcomponent_get_first_property(component, ICAL_RECURRENCEID_PROPERTY);
-    event.Repeats = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY) ||
-                    icalcomponent_get_first_property(component, ICAL_RDATE_PROPERTY);
+    for (icalproperty *property = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY);
+         property; property = icalcomponent_get_next_property(component, ICAL_RRULE_PROPERTY)) {
+        const icalrecurrencetype rule = icalproperty_get_rrule(property);
+        if (event.Rules.empty())
+            event.Yearly = rule.freq == ICAL_YEARLY_RECURRENCE;
+        event.Rules.push_back({property, RuleShape(rule, event.Start)});
+    }
+    event.HasDates = icalcomponent_get_first_property(component, ICAL_RDATE_PROPERTY);
     event.Excepts = icalcomponent_get_first_property(component, ICAL_EXDATE_PROPERTY);
     return event;
 }

@@ -31,6 +31,15 @@ using TIteratorPtr = std::unique_ptr<icalrecur_iterator, TLibicalFree>;
 // few weeks, and the expansion looks back by an event's length.
 inline constexpr int MaxEventDays = 366;
 
+// One RRULE of an event, and what its starts depend on besides the dates
+// looked at when they do not depend on the day the event began (empty when
+// they do): rules of one shape are expanded once for all their events.
+struct TEventRule
+{
+    icalproperty *Property = nullptr;
+    QByteArray Shape;
+};
+
 // One VEVENT. The component and the times' zones belong to the calendar's
 // tree.
 struct TCalendarEvent
@@ -46,10 +55,13 @@ struct TCalendarEvent
     bool Cancelled = false;
     // A RECURRENCE-ID: the event replaces one occurrence of another.
     bool Override = false;
-    // RRULE, RDATE and EXDATE are there: an event without them is one day,
-    // found without asking libical.
-    bool Repeats = false;
+    // The RRULEs; whether RDATE and EXDATE are there. An event with neither
+    // RRULE nor RDATE is one day, found without asking libical.
+    std::vector<TEventRule> Rules;
+    bool HasDates = false;
     bool Excepts = false;
+    // The first RRULE repeats yearly: the occurrences are anniversaries.
+    bool Yearly = false;
     // The start year is a real year: no "year omitted" mark and not a
     // placeholder year of the distant past.
     bool YearKnown = true;

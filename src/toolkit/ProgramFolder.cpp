@@ -64,7 +64,11 @@ void SetProgramFolder(const QString &folder)
 QString WritableFilePath(const QString &fileName)
 {
     const QString programFolder = ProgramFolder();
-    if (QFileInfo(programFolder).isWritable())
+    // An installed program folder belongs to the package: root may write
+    // there, but must not.
+    const bool installed =
+        !FindFileNoCase(programFolder, QString::fromUtf16(InstalledMarkName)).isEmpty();
+    if (!installed && QFileInfo(programFolder).isWritable())
         return programFolder + fileName;
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(userFolder);

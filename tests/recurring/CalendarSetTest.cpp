@@ -62,7 +62,7 @@ std::map<int, QString> Texts(const TCalendarPage &page)
 void WriteCell(TCalendarPage &page, int index, const QString &text)
 {
     TWPRtfStorage cell;
-    AppendLine(cell.RtfText(), text, {});
+    AppendLines(cell.RtfText(), {text}, {});
     page.SetCellText(index, cell);
 }
 

@@ -48,7 +48,7 @@ QString CellText(const TCalendarPage &page, int day)
 TEST(CellAppend, AnEmptyDocumentTakesTheDefaultEditorFont)
 {
     TWPRTFTextPaint document;
-    AppendLine(document, QStringLiteral("Payday"), SerifBold);
+    AppendLines(document, {QStringLiteral("Payday")}, SerifBold);
     EXPECT_EQ(document.Document().toPlainText(), QStringLiteral("Payday\n"));
     EXPECT_EQ(document.Document().blockCount(), 2);
     const TWPCharAttr attr = ParagraphAttributes(document, 0);
@@ -68,7 +68,7 @@ TEST(CellAppend, TextAlreadyThereGetsANewParagraphInItsOwnAttributes)
     InsertCharAttrText(document, cursor, QStringLiteral("Dentist"), italic);
 
     bool defaultAsked = false;
-    AppendLine(document, QStringLiteral("Payday"), [&](TWPRTFTextPaint &, const TWPCharAttr &a) {
+    AppendLines(document, {QStringLiteral("Payday")}, [&](TWPRTFTextPaint &, const TWPCharAttr &a) {
         defaultAsked = true;
         return a;
     });
@@ -83,8 +83,7 @@ TEST(CellAppend, TextAlreadyThereGetsANewParagraphInItsOwnAttributes)
 TEST(CellAppend, TwoLinesOnOneDayAreTwoParagraphsInOrder)
 {
     TWPRTFTextPaint document;
-    AppendLine(document, QStringLiteral("First"), SerifBold);
-    AppendLine(document, QStringLiteral("Second"), SerifBold);
+    AppendLines(document, {QStringLiteral("First"), QStringLiteral("Second")}, SerifBold);
     // Each line ends in a new paragraph, which the next line starts after.
     EXPECT_EQ(document.Document().toPlainText(), QStringLiteral("First\n\nSecond\n"));
     EXPECT_EQ(ParagraphAttributes(document, 2).Size, 14);
@@ -94,10 +93,38 @@ TEST(CellAppend, TwoLinesOnOneDayAreTwoParagraphsInOrder)
     EXPECT_EQ(copy.Document().toPlainText(), document.Document().toPlainText());
 }
 
+// Guards the one edit of a cell's lines: each line must take the attributes
+// at the document's end as a line appended alone does, whatever the last run.
+TEST(CellAppend, LinesAppendedTogetherAreLinesAppendedOneByOne)
+{
+    const QStringList texts{QStringLiteral("Payday"), QString(), QStringLiteral("Club")};
+    for (const bool written : {false, true}) {
+        TWPRTFTextPaint together;
+        TWPRTFTextPaint oneByOne;
+        for (TWPRTFTextPaint *document : {&together, &oneByOne}) {
+            if (!written)
+                continue;
+            TWPCharAttr italic;
+            italic.Font = FontIndexOfFace(*document, QStringLiteral("Liberation Mono"));
+            italic.Style = wpsItalic;
+            QTextCursor cursor(&document->Document());
+            InsertCharAttrText(*document, cursor, QStringLiteral("Dentist "), italic);
+            italic.Size = 16;
+            italic.Color = 4;
+            InsertCharAttrText(*document, cursor, QStringLiteral("9:00"), italic);
+        }
+        AppendLines(together, texts, SerifBold);
+        for (const QString &text : texts)
+            AppendLines(oneByOne, {text}, SerifBold);
+        EXPECT_EQ(together.SaveData(), oneByOne.SaveData()) << "written before: " << written;
+        EXPECT_EQ(together.Fonts().size(), oneByOne.Fonts().size());
+    }
+}
+
 TEST(CellAppend, WithoutADefaultFontTheCurrentAttributesStay)
 {
     TWPRTFTextPaint document;
-    AppendLine(document, QStringLiteral("Plain"), {});
+    AppendLines(document, {QStringLiteral("Plain")}, {});
     EXPECT_EQ(document.Document().toPlainText(), QStringLiteral("Plain\n"));
 }
 
@@ -114,6 +141,9 @@ TEST(CellAppend, PutsOnTheCellsOfTheDaysInOrder)
     EXPECT_EQ(CellText(page, 28), QStringLiteral("Thanksgiving Day\n\nPayday\n"));
     EXPECT_EQ(CellText(page, 5), QStringLiteral("Payday\n"));
     EXPECT_TRUE(page.CellDocument(page.CellOfDay(27))->IsEmpty());
+    // The cell is written where it is and keeps no history to undo.
+    EXPECT_FALSE(page.CellDocument(page.CellOfDay(28))->Document().isUndoAvailable());
+    EXPECT_TRUE(page.CellDocument(page.CellOfDay(28))->Document().isUndoRedoEnabled());
     // A second fill appends again.
     EXPECT_EQ(AppendLinesToDays(page, {{5, QStringLiteral("Payday")}}, SerifBold), 1);
     EXPECT_EQ(CellText(page, 5), QStringLiteral("Payday\n\nPayday\n"));

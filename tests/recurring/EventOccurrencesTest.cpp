@@ -2,11 +2,14 @@
 
 #include "ICalendarEvents.h"
 #include "ICalendarExport.h"
-#include "ICalendarLibrary.h"
 #include "ICalendarImport.h"
+#include "ICalendarLibrary.h"
 #include "RecurringFormula.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -236,4 +239,80 @@ TEST(EventOccurrences, AnImpossibleExceptionLeavesEveryOccurrence)
         "BEGIN:VEVENT\r\nUID:g\r\nSUMMARY:Gym\r\nDTSTART:20260302T100000\r\n"
         "RRULE:FREQ=WEEKLY;COUNT=2\r\nEXDATE:63668636T100000\r\nEND:VEVENT\r\n";
     EXPECT_EQ(Lines(events, 3, 2026), QStringList({"2 10:00 AM Gym", "9 10:00 AM Gym"}));
+}
+
+// Events whose rules are expanded once for all of them fall on the days each
+// falls on alone: every rule from several starts (all-day, floating, UTC,
+// zoned), the rules that share and those that cannot (COUNT, INTERVAL),
+// over months of short and leap years.
+TEST(EventOccurrences, EventsSharingARuleFallAsEachAlone)
+{
+    // Each BY part is listed in a pair of rules that differ in it alone.
+    const char *const rules[] = {"FREQ=DAILY",
+                                 "FREQ=DAILY;BYSECOND=5",
+                                 "FREQ=DAILY;BYMINUTE=0,30",
+                                 "FREQ=DAILY;BYHOUR=8,20",
+                                 "FREQ=DAILY;BYMONTH=6;BYDAY=SA",
+                                 "FREQ=WEEKLY",
+                                 "FREQ=WEEKLY;BYDAY=MO,WE",
+                                 "FREQ=WEEKLY;WKST=SU;BYDAY=SU,SA",
+                                 "FREQ=WEEKLY;BYDAY=MO,TU,WE;BYSETPOS=-1",
+                                 "FREQ=WEEKLY;UNTIL=20260115",
+                                 "FREQ=MONTHLY",
+                                 "FREQ=MONTHLY;BYMONTHDAY=31",
+                                 "FREQ=MONTHLY;BYMONTHDAY=15",
+                                 "FREQ=MONTHLY;BYDAY=-1FR",
+                                 "FREQ=MONTHLY;BYDAY=1MO",
+                                 "FREQ=MONTHLY;BYDAY=2TU;BYMONTH=3,9",
+                                 "FREQ=MONTHLY;BYMONTHDAY=1,15;BYDAY=MO",
+                                 "FREQ=MONTHLY;BYDAY=MO,TU,WE,TH,FR;BYSETPOS=-1",
+                                 "FREQ=MONTHLY;BYDAY=MO,TU,WE,TH,FR;BYSETPOS=1",
+                                 "FREQ=MONTHLY;BYMONTH=2,12",
+                                 "FREQ=YEARLY",
+                                 "FREQ=YEARLY;BYMONTH=3",
+                                 "FREQ=YEARLY;BYDAY=20MO",
+                                 "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=29",
+                                 "FREQ=YEARLY;BYWEEKNO=10;BYDAY=TH",
+                                 "FREQ=YEARLY;BYWEEKNO=20;BYDAY=TH",
+                                 "FREQ=YEARLY;BYYEARDAY=100,-1",
+                                 "FREQ=YEARLY;BYMONTH=11;BYDAY=4TH",
+                                 "FREQ=MONTHLY;INTERVAL=2;BYDAY=1MO",
+                                 "FREQ=WEEKLY;COUNT=80"};
+    const char *const starts[] = {"DTSTART;VALUE=DATE:20230131",
+                                  "DTSTART;VALUE=DATE:20240229",
+                                  "DTSTART;VALUE=DATE:20241107",
+                                  "DTSTART:20230605T093000",
+                                  "DTSTART:20241030T230000Z\r\nDURATION:PT3H",
+                                  "DTSTART;TZID=Europe/Berlin:20250316T080000",
+                                  "DTSTART;VALUE=DATE:20250101\r\nDTEND;VALUE=DATE:20250104"};
+    QList<QByteArray> events;
+    for (const char *rule : rules) {
+        for (const char *start : starts)
+            events << "BEGIN:VEVENT\r\nUID:" + QByteArray::number(events.size()) +
+                          "\r\nSUMMARY:E\r\n" + start + "\r\nRRULE:" + rule + "\r\nEND:VEVENT\r\n";
+    }
+    using TFound = std::tuple<QDate, int, int, int>;
+    const auto found = [](const TEventCalendar &calendar, QDate first, QDate last, int event,
+                          std::vector<TFound> &days) {
+        for (const TEventDay &day : EventDays(calendar, first, last, QTimeZone(3600)))
+            days.emplace_back(day.Day, day.Time ? day.Time->msecsSinceStartOfDay() : -1,
+                              event < 0 ? day.Event : event, day.Age);
+        std::sort(days.begin(), days.end());
+    };
+    std::vector<std::shared_ptr<const TEventCalendar>> calendars;
+    for (const QByteArray &event : events)
+        calendars.push_back(ReadICalendar(Calendar(event)).Calendar);
+    const TICalendarRead all = ReadICalendar(Calendar(events.join()));
+    const std::pair<QDate, QDate> spans[] = {
+        {QDate(2025, 2, 1), QDate(2025, 2, 28)},  {QDate(2025, 6, 1), QDate(2025, 6, 30)},
+        {QDate(2025, 12, 29), QDate(2026, 1, 4)}, {QDate(2026, 3, 1), QDate(2026, 3, 31)},
+        {QDate(2028, 2, 1), QDate(2028, 2, 29)},  {QDate(2028, 11, 1), QDate(2028, 11, 30)}};
+    for (const auto &[first, last] : spans) {
+        std::vector<TFound> alone;
+        for (size_t event = 0; event < calendars.size(); ++event)
+            found(*calendars[event], first, last, int(event), alone);
+        std::vector<TFound> together;
+        found(*all.Calendar, first, last, -1, together);
+        EXPECT_EQ(together, alone) << first.toString().toStdString();
+    }
 }

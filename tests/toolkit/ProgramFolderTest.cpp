@@ -74,6 +74,27 @@ TEST_F(ProgramFolderTest, ReadOnlyProgramFolderSendsFilesToTheUserFolder)
     EXPECT_EQ(WritableFilePath(u"DW.ini"_s), UserFolder() + u"/DW.ini"_s);
 }
 
+// Regression: an installed copy run as root, who may write anywhere, wrote
+// its settings and temporary files into the package's program folder.
+TEST_F(ProgramFolderTest, AnInstalledCopyWritesToTheUserFolderThoughItsFolderIsWritable)
+{
+    SetProgramFolder(temp.path());
+    ASSERT_TRUE(QFileInfo(temp.path()).isWritable());
+    // Looked up as every file beside the program is, whatever its letter case.
+    CreateFile(QString::fromUtf16(InstalledMarkName).toLower());
+    for (const QString &name : {u"DW.ini"_s, u"DWRECUR.DAX"_s, u"Clipbrd.tmp"_s})
+        EXPECT_EQ(WritableFilePath(name), UserFolder() + u'/' + name);
+}
+
+// The build tree is a copy run where it was built: it has no mark, and the
+// install rules install the mark under the name the program looks for.
+TEST_F(ProgramFolderTest, OnlyTheInstalledCopyIsMarked)
+{
+    const QString name = QString::fromUtf16(InstalledMarkName);
+    EXPECT_EQ(FindFileNoCase(QStringLiteral(DW_TEST_PROGRAM_DIR), name), QString());
+    EXPECT_TRUE(QFileInfo(QStringLiteral(DW_PACKAGING_DIR) + u'/' + name).isFile());
+}
+
 TEST_F(ProgramFolderTest, FindsEachSegmentWithoutRegardToCasePreferringExactMatches)
 {
     CreateFile(u"Borders/foo.wpo"_s);
