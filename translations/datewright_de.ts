@@ -1419,6 +1419,10 @@ beschädigt, möglicherweise keine Kalender-Stilvorlage</translation>
         <source>Redo %1</source>
         <translation>%1 wiederherstellen</translation>
     </message>
+    <message>
+        <source>Undo Cell Text</source>
+        <translation>Zelltext rückgängig machen</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -3255,10 +3259,6 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
     <message>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>cannot write %1</source>
-        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>the margins leave no page: together they are as wide or as tall as the paper</source>

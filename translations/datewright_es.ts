@@ -1419,6 +1419,10 @@ dañado, quizá no sea una hoja de estilo de calendario</translation>
         <source>Redo %1</source>
         <translation>Rehacer %1</translation>
     </message>
+    <message>
+        <source>Undo Cell Text</source>
+        <translation>Deshacer texto de la celda</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -3255,10 +3259,6 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
     <message>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
-    </message>
-    <message>
-        <source>cannot write %1</source>
-        <translation>no se puede escribir %1</translation>
     </message>
     <message>
         <source>the margins leave no page: together they are as wide or as tall as the paper</source>

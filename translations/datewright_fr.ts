@@ -1419,6 +1419,10 @@ endommagé, peut-être pas une feuille de style de calendrier</translation>
         <source>Redo %1</source>
         <translation>Rétablir&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Undo Cell Text</source>
+        <translation>Annuler le texte de la cellule</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -3255,10 +3259,6 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
     <message>
         <source>cannot write %1: %2</source>
         <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>cannot write %1</source>
-        <translation>impossible d&apos;écrire %1</translation>
     </message>
     <message>
         <source>the margins leave no page: together they are as wide or as tall as the paper</source>

@@ -1419,6 +1419,10 @@ danneggiato, forse non è un foglio di stile del calendario</translation>
         <source>Redo %1</source>
         <translation>Ripristina %1</translation>
     </message>
+    <message>
+        <source>Undo Cell Text</source>
+        <translation>Annulla testo della cella</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -3255,10 +3259,6 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
     <message>
         <source>cannot write %1: %2</source>
         <translation>impossibile scrivere %1: %2</translation>
-    </message>
-    <message>
-        <source>cannot write %1</source>
-        <translation>impossibile scrivere %1</translation>
     </message>
     <message>
         <source>the margins leave no page: together they are as wide or as tall as the paper</source>
