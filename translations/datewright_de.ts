@@ -66,6 +66,26 @@
             <numerusform>%n Bilder in diesem Kalender sind zu groß zum Anzeigen: Sie werden als leere Rahmen gezeichnet und unverändert beibehalten.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>calendar document</source>
+        <extracomment>%2 of &quot;at %1 MB it is larger than any %2 can be (%3 MB)&quot;</extracomment>
+        <translation>ein Kalenderdokument</translation>
+    </message>
+    <message>
+        <source>style sheet</source>
+        <extracomment>%2 of &quot;at %1 MB it is larger than any %2 can be (%3 MB)&quot;</extracomment>
+        <translation>eine Stilvorlage</translation>
+    </message>
+</context>
+<context>
+    <name>CellAppend</name>
+    <message numerus="yes">
+        <source>+ %n more</source>
+        <translation>
+            <numerusform>+ %n weiterer</numerusform>
+            <numerusform>+ %n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ColorList</name>
@@ -530,6 +550,29 @@
     </message>
 </context>
 <context>
+    <name>NViewPictures</name>
+    <message>
+        <source>the picture library could not read the picture</source>
+        <translation>Die Bildbibliothek konnte das Bild nicht lesen</translation>
+    </message>
+    <message>
+        <source>the picture library is missing</source>
+        <translation>Die Bildbibliothek fehlt</translation>
+    </message>
+    <message>
+        <source>the picture library could not write it</source>
+        <translation>Die Bildbibliothek konnte die Datei nicht schreiben</translation>
+    </message>
+    <message>
+        <source>no temporary file could be made for the picture library</source>
+        <translation>Für die Bildbibliothek konnte keine temporäre Datei angelegt werden</translation>
+    </message>
+    <message>
+        <source>the temporary file for the picture library could not be written: %1</source>
+        <translation>Die temporäre Datei für die Bildbibliothek konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>PdfExport</name>
     <message>
         <source>the PDF could not be begun</source>
@@ -542,6 +585,13 @@
     <message>
         <source>stopped before page %1 of %2</source>
         <translation>abgebrochen vor Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>the margins leave no picture to write</source>
+        <translation>Die Ränder lassen kein Bild zum Schreiben übrig</translation>
     </message>
 </context>
 <context>
@@ -898,6 +948,21 @@ Druckerfunktionen sind nicht verfügbar</translation>
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is not a file but a folder, a device or a pipe</source>
+        <translation>Es ist keine Datei, sondern ein Ordner, ein Gerät oder eine Pipe</translation>
+    </message>
+    <message>
+        <source>at %1 MB it is larger than any %2 can be (%3 MB)</source>
+        <translation>Mit %1 MB ist die Datei größer, als %2 sein kann (%3 MB)</translation>
+    </message>
+    <message>
+        <source>it grew while it was read</source>
+        <translation>Die Datei ist beim Lesen gewachsen</translation>
+    </message>
+</context>
+<context>
     <name>RtfReader</name>
     <message>
         <source>Not RTF: the text does not start with {\rtf.</source>
@@ -925,6 +990,22 @@ Druckerfunktionen sind nicht verfügbar</translation>
     <message>
         <source>there is no picture to write</source>
         <translation>Es gibt kein Bild zum Schreiben</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>Kein Dateiname</translation>
+    </message>
+    <message>
+        <source>it is not a file but a folder, a device or a pipe</source>
+        <translation>Es ist keine Datei, sondern ein Ordner, ein Gerät oder eine Pipe</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in a folder anyone may write to</source>
+        <translation>Es ist eine Verknüpfung, die ein anderer Benutzer in einem Ordner angelegt hat, in den jeder schreiben darf</translation>
+    </message>
+    <message>
+        <source>it is a link that leads through too many others</source>
+        <translation>Es ist eine Verknüpfung, die über zu viele weitere Verknüpfungen führt</translation>
     </message>
 </context>
 <context>
@@ -2798,6 +2879,37 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
     </message>
 </context>
 <context>
+    <name>TPreviousInstance</name>
+    <message>
+        <source>the lock file %1 cannot be made</source>
+        <translation>Die Sperrdatei %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made (%2)</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>the folder %1 is not a folder</source>
+        <translation>Der Ordner %1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>Der Ordner %1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>the folder %1 is open to other users</source>
+        <translation>Der Ordner %1 ist für andere Benutzer zugänglich</translation>
+    </message>
+    <message>
+        <source>Datewright is already running, but the running copy did not come to the front. If it no longer responds, end it and start Datewright again.</source>
+        <translation>Datewright läuft bereits, aber die laufende Instanz ist nicht in den Vordergrund gekommen. Falls sie nicht mehr reagiert, beenden Sie sie und starten Sie Datewright erneut.</translation>
+    </message>
+    <message>
+        <source>Datewright cannot make sure that it is the only copy running: %1.</source>
+        <translation>Datewright kann nicht sicherstellen, dass keine weitere Instanz läuft: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TReportPrinter</name>
     <message>
         <source>No printers are defined, aborting print job.</source>
@@ -3402,6 +3514,10 @@ Viele Aufträge in einem Lauf:
                          Prozessoren); die Seiten eines PDF werden
                          nacheinander gezeichnet
 </translation>
+    </message>
+    <message>
+        <source>-o is given twice: give one output</source>
+        <translation>-o ist zweimal angegeben: Geben Sie nur eine Ausgabe an</translation>
     </message>
 </context>
 </TS>

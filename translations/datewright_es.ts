@@ -66,6 +66,26 @@
             <numerusform>%n imágenes de este calendario son demasiado grandes para mostrarlas: se dibujan como marcos vacíos y se conservan tal cual.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>calendar document</source>
+        <extracomment>%2 of &quot;at %1 MB it is larger than any %2 can be (%3 MB)&quot;</extracomment>
+        <translation>un documento de calendario</translation>
+    </message>
+    <message>
+        <source>style sheet</source>
+        <extracomment>%2 of &quot;at %1 MB it is larger than any %2 can be (%3 MB)&quot;</extracomment>
+        <translation>una hoja de estilo</translation>
+    </message>
+</context>
+<context>
+    <name>CellAppend</name>
+    <message numerus="yes">
+        <source>+ %n more</source>
+        <translation>
+            <numerusform>+ %n más</numerusform>
+            <numerusform>+ %n más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ColorList</name>
@@ -530,6 +550,29 @@
     </message>
 </context>
 <context>
+    <name>NViewPictures</name>
+    <message>
+        <source>the picture library could not read the picture</source>
+        <translation>la biblioteca de imágenes no pudo leer la imagen</translation>
+    </message>
+    <message>
+        <source>the picture library is missing</source>
+        <translation>falta la biblioteca de imágenes</translation>
+    </message>
+    <message>
+        <source>the picture library could not write it</source>
+        <translation>la biblioteca de imágenes no pudo escribirlo</translation>
+    </message>
+    <message>
+        <source>no temporary file could be made for the picture library</source>
+        <translation>no se pudo crear un archivo temporal para la biblioteca de imágenes</translation>
+    </message>
+    <message>
+        <source>the temporary file for the picture library could not be written: %1</source>
+        <translation>no se pudo escribir el archivo temporal para la biblioteca de imágenes: %1</translation>
+    </message>
+</context>
+<context>
     <name>PdfExport</name>
     <message>
         <source>the PDF could not be begun</source>
@@ -542,6 +585,13 @@
     <message>
         <source>stopped before page %1 of %2</source>
         <translation>detenido antes de la página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>the margins leave no picture to write</source>
+        <translation>los márgenes no dejan ninguna imagen que escribir</translation>
     </message>
 </context>
 <context>
@@ -898,6 +948,21 @@ No se pueden realizar operaciones de impresión</translation>
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is not a file but a folder, a device or a pipe</source>
+        <translation>no es un archivo sino una carpeta, un dispositivo o una tubería</translation>
+    </message>
+    <message>
+        <source>at %1 MB it is larger than any %2 can be (%3 MB)</source>
+        <translation>con %1 MB el archivo es más grande de lo que puede ser %2 (%3 MB)</translation>
+    </message>
+    <message>
+        <source>it grew while it was read</source>
+        <translation>el archivo creció mientras se leía</translation>
+    </message>
+</context>
+<context>
     <name>RtfReader</name>
     <message>
         <source>Not RTF: the text does not start with {\rtf.</source>
@@ -925,6 +990,22 @@ No se pueden realizar operaciones de impresión</translation>
     <message>
         <source>there is no picture to write</source>
         <translation>no hay ninguna imagen que escribir</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>no hay nombre de archivo</translation>
+    </message>
+    <message>
+        <source>it is not a file but a folder, a device or a pipe</source>
+        <translation>no es un archivo sino una carpeta, un dispositivo o una tubería</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in a folder anyone may write to</source>
+        <translation>es un enlace que otro usuario creó en una carpeta en la que cualquiera puede escribir</translation>
+    </message>
+    <message>
+        <source>it is a link that leads through too many others</source>
+        <translation>es un enlace que pasa por demasiados otros enlaces</translation>
     </message>
 </context>
 <context>
@@ -2798,6 +2879,37 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
     </message>
 </context>
 <context>
+    <name>TPreviousInstance</name>
+    <message>
+        <source>the lock file %1 cannot be made</source>
+        <translation>no se puede crear el archivo de bloqueo %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made (%2)</source>
+        <translation>no se puede crear la carpeta %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the folder %1 is not a folder</source>
+        <translation>la carpeta %1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>la carpeta %1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>the folder %1 is open to other users</source>
+        <translation>la carpeta %1 es accesible para otros usuarios</translation>
+    </message>
+    <message>
+        <source>Datewright is already running, but the running copy did not come to the front. If it no longer responds, end it and start Datewright again.</source>
+        <translation>Datewright ya se está ejecutando, pero la instancia en ejecución no pasó a primer plano. Si ya no responde, ciérrela y vuelva a iniciar Datewright.</translation>
+    </message>
+    <message>
+        <source>Datewright cannot make sure that it is the only copy running: %1.</source>
+        <translation>Datewright no puede asegurarse de ser la única instancia en ejecución: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TReportPrinter</name>
     <message>
         <source>No printers are defined, aborting print job.</source>
@@ -3404,6 +3516,10 @@ Muchos trabajos en una ejecución:
                          procesadores); las páginas de un PDF se dibujan una
                          tras otra
 </translation>
+    </message>
+    <message>
+        <source>-o is given twice: give one output</source>
+        <translation>-o se indica dos veces: indique una sola salida</translation>
     </message>
 </context>
 </TS>

@@ -66,6 +66,26 @@
             <numerusform>%n images de ce calendrier sont trop grandes pour être affichées&#xa0;: elles sont dessinées comme des cadres vides et conservées telles quelles.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>calendar document</source>
+        <extracomment>%2 of &quot;at %1 MB it is larger than any %2 can be (%3 MB)&quot;</extracomment>
+        <translation>un document de calendrier</translation>
+    </message>
+    <message>
+        <source>style sheet</source>
+        <extracomment>%2 of &quot;at %1 MB it is larger than any %2 can be (%3 MB)&quot;</extracomment>
+        <translation>une feuille de style</translation>
+    </message>
+</context>
+<context>
+    <name>CellAppend</name>
+    <message numerus="yes">
+        <source>+ %n more</source>
+        <translation>
+            <numerusform>+ %n autre</numerusform>
+            <numerusform>+ %n autres</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ColorList</name>
@@ -530,6 +550,29 @@
     </message>
 </context>
 <context>
+    <name>NViewPictures</name>
+    <message>
+        <source>the picture library could not read the picture</source>
+        <translation>la bibliothèque d&apos;images n&apos;a pas pu lire l&apos;image</translation>
+    </message>
+    <message>
+        <source>the picture library is missing</source>
+        <translation>la bibliothèque d&apos;images est absente</translation>
+    </message>
+    <message>
+        <source>the picture library could not write it</source>
+        <translation>la bibliothèque d&apos;images n&apos;a pas pu l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>no temporary file could be made for the picture library</source>
+        <translation>aucun fichier temporaire n&apos;a pu être créé pour la bibliothèque d&apos;images</translation>
+    </message>
+    <message>
+        <source>the temporary file for the picture library could not be written: %1</source>
+        <translation>le fichier temporaire de la bibliothèque d&apos;images n&apos;a pas pu être écrit&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>PdfExport</name>
     <message>
         <source>the PDF could not be begun</source>
@@ -542,6 +585,13 @@
     <message>
         <source>stopped before page %1 of %2</source>
         <translation>arrêté avant la page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>the margins leave no picture to write</source>
+        <translation>les marges ne laissent aucune image à écrire</translation>
     </message>
 </context>
 <context>
@@ -898,6 +948,21 @@ Impossible d&apos;effectuer les opérations liées à l&apos;imprimante</transla
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is not a file but a folder, a device or a pipe</source>
+        <translation>ce n&apos;est pas un fichier mais un dossier, un périphérique ou un tube</translation>
+    </message>
+    <message>
+        <source>at %1 MB it is larger than any %2 can be (%3 MB)</source>
+        <translation>avec %1 Mo, le fichier dépasse la taille que peut avoir %2 (%3 Mo)</translation>
+    </message>
+    <message>
+        <source>it grew while it was read</source>
+        <translation>le fichier a grossi pendant sa lecture</translation>
+    </message>
+</context>
+<context>
     <name>RtfReader</name>
     <message>
         <source>Not RTF: the text does not start with {\rtf.</source>
@@ -925,6 +990,22 @@ Impossible d&apos;effectuer les opérations liées à l&apos;imprimante</transla
     <message>
         <source>there is no picture to write</source>
         <translation>il n&apos;y a aucune image à écrire</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>aucun nom de fichier</translation>
+    </message>
+    <message>
+        <source>it is not a file but a folder, a device or a pipe</source>
+        <translation>ce n&apos;est pas un fichier mais un dossier, un périphérique ou un tube</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in a folder anyone may write to</source>
+        <translation>c&apos;est un lien créé par un autre utilisateur dans un dossier où tout le monde peut écrire</translation>
+    </message>
+    <message>
+        <source>it is a link that leads through too many others</source>
+        <translation>c&apos;est un lien qui passe par trop d&apos;autres liens</translation>
     </message>
 </context>
 <context>
@@ -2798,6 +2879,37 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
     </message>
 </context>
 <context>
+    <name>TPreviousInstance</name>
+    <message>
+        <source>the lock file %1 cannot be made</source>
+        <translation>le fichier de verrouillage %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made (%2)</source>
+        <translation>le dossier %1 ne peut pas être créé (%2)</translation>
+    </message>
+    <message>
+        <source>the folder %1 is not a folder</source>
+        <translation>le dossier %1 n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>le dossier %1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>the folder %1 is open to other users</source>
+        <translation>le dossier %1 est accessible aux autres utilisateurs</translation>
+    </message>
+    <message>
+        <source>Datewright is already running, but the running copy did not come to the front. If it no longer responds, end it and start Datewright again.</source>
+        <translation>Datewright est déjà en cours d&apos;exécution, mais l&apos;instance en cours n&apos;est pas passée au premier plan. Si elle ne répond plus, fermez-la et relancez Datewright.</translation>
+    </message>
+    <message>
+        <source>Datewright cannot make sure that it is the only copy running: %1.</source>
+        <translation>Datewright ne peut pas s&apos;assurer d&apos;être la seule instance en cours d&apos;exécution&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TReportPrinter</name>
     <message>
         <source>No printers are defined, aborting print job.</source>
@@ -3403,6 +3515,10 @@ Plusieurs tâches en une exécution&#xa0;:
                          processeurs)&#xa0;; les pages d&apos;un PDF sont dessinées
                          l&apos;une après l&apos;autre
 </translation>
+    </message>
+    <message>
+        <source>-o is given twice: give one output</source>
+        <translation>-o est donné deux fois&#xa0;: indiquez une seule sortie</translation>
     </message>
 </context>
 </TS>

@@ -66,6 +66,26 @@
             <numerusform>%n immagini di questo calendario sono troppo grandi per essere mostrate: vengono disegnate come cornici vuote e conservate così come sono.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>calendar document</source>
+        <extracomment>%2 of &quot;at %1 MB it is larger than any %2 can be (%3 MB)&quot;</extracomment>
+        <translation>un documento di calendario</translation>
+    </message>
+    <message>
+        <source>style sheet</source>
+        <extracomment>%2 of &quot;at %1 MB it is larger than any %2 can be (%3 MB)&quot;</extracomment>
+        <translation>un foglio di stile</translation>
+    </message>
+</context>
+<context>
+    <name>CellAppend</name>
+    <message numerus="yes">
+        <source>+ %n more</source>
+        <translation>
+            <numerusform>+ %n altro</numerusform>
+            <numerusform>+ %n altri</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ColorList</name>
@@ -530,6 +550,29 @@
     </message>
 </context>
 <context>
+    <name>NViewPictures</name>
+    <message>
+        <source>the picture library could not read the picture</source>
+        <translation>la libreria di immagini non è riuscita a leggere l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>the picture library is missing</source>
+        <translation>manca la libreria di immagini</translation>
+    </message>
+    <message>
+        <source>the picture library could not write it</source>
+        <translation>la libreria di immagini non è riuscita a scriverlo</translation>
+    </message>
+    <message>
+        <source>no temporary file could be made for the picture library</source>
+        <translation>impossibile creare un file temporaneo per la libreria di immagini</translation>
+    </message>
+    <message>
+        <source>the temporary file for the picture library could not be written: %1</source>
+        <translation>impossibile scrivere il file temporaneo per la libreria di immagini: %1</translation>
+    </message>
+</context>
+<context>
     <name>PdfExport</name>
     <message>
         <source>the PDF could not be begun</source>
@@ -542,6 +585,13 @@
     <message>
         <source>stopped before page %1 of %2</source>
         <translation>interrotto prima della pagina %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>the margins leave no picture to write</source>
+        <translation>i margini non lasciano alcuna immagine da scrivere</translation>
     </message>
 </context>
 <context>
@@ -898,6 +948,21 @@ Impossibile eseguire operazioni legate alla stampante</translation>
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is not a file but a folder, a device or a pipe</source>
+        <translation>non è un file ma una cartella, un dispositivo o una pipe</translation>
+    </message>
+    <message>
+        <source>at %1 MB it is larger than any %2 can be (%3 MB)</source>
+        <translation>con %1 MB il file è più grande di quanto possa esserlo %2 (%3 MB)</translation>
+    </message>
+    <message>
+        <source>it grew while it was read</source>
+        <translation>il file è cresciuto durante la lettura</translation>
+    </message>
+</context>
+<context>
     <name>RtfReader</name>
     <message>
         <source>Not RTF: the text does not start with {\rtf.</source>
@@ -925,6 +990,22 @@ Impossibile eseguire operazioni legate alla stampante</translation>
     <message>
         <source>there is no picture to write</source>
         <translation>non c&apos;è alcuna immagine da scrivere</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>nessun nome di file</translation>
+    </message>
+    <message>
+        <source>it is not a file but a folder, a device or a pipe</source>
+        <translation>non è un file ma una cartella, un dispositivo o una pipe</translation>
+    </message>
+    <message>
+        <source>it is a link another user made in a folder anyone may write to</source>
+        <translation>è un collegamento creato da un altro utente in una cartella in cui chiunque può scrivere</translation>
+    </message>
+    <message>
+        <source>it is a link that leads through too many others</source>
+        <translation>è un collegamento che passa per troppi altri collegamenti</translation>
     </message>
 </context>
 <context>
@@ -2798,6 +2879,37 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
     </message>
 </context>
 <context>
+    <name>TPreviousInstance</name>
+    <message>
+        <source>the lock file %1 cannot be made</source>
+        <translation>impossibile creare il file di blocco %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made (%2)</source>
+        <translation>impossibile creare la cartella %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the folder %1 is not a folder</source>
+        <translation>la cartella %1 non è una cartella</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>la cartella %1 appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>the folder %1 is open to other users</source>
+        <translation>la cartella %1 è accessibile ad altri utenti</translation>
+    </message>
+    <message>
+        <source>Datewright is already running, but the running copy did not come to the front. If it no longer responds, end it and start Datewright again.</source>
+        <translation>Datewright è già in esecuzione, ma l&apos;istanza in esecuzione non è passata in primo piano. Se non risponde più, chiudila e avvia di nuovo Datewright.</translation>
+    </message>
+    <message>
+        <source>Datewright cannot make sure that it is the only copy running: %1.</source>
+        <translation>Datewright non può assicurarsi di essere l&apos;unica istanza in esecuzione: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TReportPrinter</name>
     <message>
         <source>No printers are defined, aborting print job.</source>
@@ -3402,6 +3514,10 @@ Più lavori in un&apos;esecuzione:
                          processori); le pagine di un PDF vengono disegnate
                          una dopo l&apos;altra
 </translation>
+    </message>
+    <message>
+        <source>-o is given twice: give one output</source>
+        <translation>-o è indicato due volte: indica una sola uscita</translation>
     </message>
 </context>
 </TS>

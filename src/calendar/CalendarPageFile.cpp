@@ -472,7 +472,9 @@ std::optional<ReadError> TCalendarPage::LoadFromDevice(QIODevice &In)
 std::optional<ReadError> TCalendarPage::LoadFromFile(const QString &FileName)
 {
     return LoadFile(
-        FileName, MaxDocumentBytes, QStringLiteral("calendar document"),
+        FileName, MaxDocumentBytes,
+        //: %2 of "at %1 MB it is larger than any %2 can be (%3 MB)"
+        QCoreApplication::translate("CalendarPageFile", "calendar document"),
         [this](TStreamReader &in) { return TCalendarPageFile::ReadDocument(*this, in); });
 }
 
@@ -497,6 +499,8 @@ std::optional<ReadError> TCalendarPage::LoadStyleSheetFromDevice(QIODevice &In)
 std::optional<ReadError> TCalendarPage::LoadStyleSheet(const QString &FileName)
 {
     return LoadFile(
-        FileName, MaxStyleSheetBytes, QStringLiteral("style sheet"),
+        FileName, MaxStyleSheetBytes,
+        //: %2 of "at %1 MB it is larger than any %2 can be (%3 MB)"
+        QCoreApplication::translate("CalendarPageFile", "style sheet"),
         [this](TStreamReader &in) { return TCalendarPageFile::ReadStyleSheet(*this, in); });
 }

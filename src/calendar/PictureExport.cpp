@@ -5,6 +5,8 @@
 #include "NViewPictures.h"
 #include "SaveFiles.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The quality the export asks of the JPEG encoder, on a 0 to 100 scale.
@@ -22,7 +24,8 @@ std::optional<QString> SavePictureToBitmap(const QImage &picture, const QString 
                                            TPictureKind kind)
 {
     if (picture.isNull())
-        return QStringLiteral("the margins leave no picture to write");
+        return QCoreApplication::translate("PictureExport",
+                                           "the margins leave no picture to write");
     switch (kind) {
     case TPictureKind::Jpeg:
         return SaveAsJPEG(picture, JpegQuality, FileName);

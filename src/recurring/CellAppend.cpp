@@ -4,6 +4,7 @@
 #include "RtfDocument.h"
 #include "RtfStorage.h"
 
+#include <QCoreApplication>
 #include <QTextCursor>
 
 #include <optional>
@@ -55,7 +56,8 @@ QStringList TCellFill::Lines() const
 {
     if (More == 0)
         return Texts;
-    return Texts + QStringList{QStringLiteral("+ %1 more").arg(More)};
+    return Texts +
+           QStringList{QCoreApplication::translate("CellAppend", "+ %n more", nullptr, More)};
 }
 
 TMonthFill MonthFill(const QStringList &lines, int month, int year)

@@ -4,6 +4,7 @@
 #include "LittleEndian.h"
 #include "SaveFiles.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace {
@@ -38,7 +39,7 @@ bool WriteBitmapFile(const QImage &picture, QIODevice &out)
 std::optional<QString> SaveAsBitmapFile(const QImage &picture, const QString &fileName)
 {
     if (picture.isNull())
-        return QStringLiteral("there is no picture to write");
+        return QCoreApplication::translate("SaveFiles", "there is no picture to write");
     QSaveFile file(fileName);
     if (std::optional<QString> refused = OpenSaveFile(file))
         return refused;

@@ -7,6 +7,7 @@
 #include "PrivateTemporary.h"
 #include "SaveFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -57,13 +58,16 @@ std::optional<QString> ConvertWithLibrary(const TNViewLib &library, const QStrin
     const auto lock = library.Lock();
     void *handle = library.NViewLibLoad(bitmapFile, temporaryBitmapFlag);
     if (handle == nullptr)
-        return library.IsLoaded() ? u"the picture library could not read the picture"_s
-                                  : u"the picture library is missing"_s;
+        return library.IsLoaded()
+                   ? QCoreApplication::translate("NViewPictures",
+                                                 "the picture library could not read the picture")
+                   : QCoreApplication::translate("NViewPictures", "the picture library is missing");
     const bool saved = library.NViewLibSaveAsJPG(quality, fileName);
     library.NViewLibFree(handle);
     if (saved && QFileInfo(fileName).isFile())
         return std::nullopt;
-    return WhyNotWritten(fileName, u"the picture library could not write it"_s);
+    return WhyNotWritten(fileName, QCoreApplication::translate(
+                                       "NViewPictures", "the picture library could not write it"));
 }
 
 } // namespace
@@ -88,9 +92,9 @@ std::optional<QString> SaveAsJPEG(const TNViewLib &library, const QImage &pictur
                                   const QString &fileName)
 {
     if (fileName.isEmpty())
-        return u"no file name"_s;
+        return QCoreApplication::translate("SaveFiles", "no file name");
     if (picture.isNull())
-        return u"there is no picture to write"_s;
+        return QCoreApplication::translate("SaveFiles", "there is no picture to write");
     if (std::optional<QString> refused = RefusedSaveTarget(fileName))
         return refused;
     // The bitmap goes to a private temporary of its own, never to a fixed name
@@ -98,16 +102,19 @@ std::optional<QString> SaveAsJPEG(const TNViewLib &library, const QImage &pictur
     // a second export at once would use the same file.
     const std::unique_ptr<QTemporaryFile> bitmapFile = OpenPrivateTemporary(u".BMP"_s);
     if (!bitmapFile)
-        return u"no temporary file could be made for the picture library"_s;
+        return QCoreApplication::translate(
+            "NViewPictures", "no temporary file could be made for the picture library");
     if (!WriteBitmapFile(picture, *bitmapFile) || !bitmapFile->flush())
-        return u"the temporary file for the picture library could not be written: "_s +
-               WriteFailure(*bitmapFile);
+        return QCoreApplication::translate(
+                   "NViewPictures",
+                   "the temporary file for the picture library could not be written: %1")
+            .arg(WriteFailure(*bitmapFile));
     return ConvertWithLibrary(library, bitmapFile->fileName(), quality, fileName);
 }
 
 std::optional<QString> SaveAsJPEG(const QImage &picture, int quality, const QString &fileName)
 {
     if (fileName.isEmpty())
-        return u"no file name"_s;
+        return QCoreApplication::translate("SaveFiles", "no file name");
     return SaveAsJPEG(NViewLibrary(), picture, quality, fileName);
 }

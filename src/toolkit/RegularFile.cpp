@@ -1,5 +1,6 @@
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -40,9 +41,11 @@ TFileBytes ReadRegularFile(const QString &fileName, qint64 maxBytes, const QStri
     if (::fstat(fd, &status) != 0)
         return Failure(SystemError());
     if (!S_ISREG(status.st_mode))
-        return Failure(QStringLiteral("it is not a file but a folder, a device or a pipe"));
+        return Failure(QCoreApplication::translate(
+            "RegularFile", "it is not a file but a folder, a device or a pipe"));
     if (status.st_size > maxBytes)
-        return Failure(QStringLiteral("at %1 MB it is larger than any %2 can be (%3 MB)")
+        return Failure(QCoreApplication::translate(
+                           "RegularFile", "at %1 MB it is larger than any %2 can be (%3 MB)")
                            .arg(double(status.st_size) / BytesPerMegabyte, 0, 'f', 1)
                            .arg(kind)
                            .arg(double(maxBytes) / BytesPerMegabyte, 0, 'f', 0));
@@ -51,6 +54,6 @@ TFileBytes ReadRegularFile(const QString &fileName, qint64 maxBytes, const QStri
     if (file.error() != QFileDevice::NoError)
         return Failure(file.errorString());
     if (read.Bytes.size() > status.st_size)
-        return Failure(QStringLiteral("it grew while it was read"));
+        return Failure(QCoreApplication::translate("RegularFile", "it grew while it was read"));
     return read;
 }

@@ -68,12 +68,15 @@ std::optional<QString> RefusedSaveTarget(const QString &fileName)
         if (S_ISREG(status.st_mode))
             return std::nullopt;
         if (!S_ISLNK(status.st_mode))
-            return QStringLiteral("it is not a file but a folder, a device or a pipe");
+            return QCoreApplication::translate("SaveFiles",
+                                               "it is not a file but a folder, a device or a pipe");
         if (ForeignLinkInSharedFolder(path, status))
-            return QStringLiteral("it is a link another user made in a folder anyone may write to");
+            return QCoreApplication::translate(
+                "SaveFiles", "it is a link another user made in a folder anyone may write to");
         path = QFileInfo(path).symLinkTarget();
     }
-    return QStringLiteral("it is a link that leads through too many others");
+    return QCoreApplication::translate("SaveFiles",
+                                       "it is a link that leads through too many others");
 }
 
 std::optional<QString> OpenSaveFile(QSaveFile &file)
@@ -92,7 +95,7 @@ QString WhyNotWritten(const QString &fileName, const QString &otherwise)
         return *refused;
     probe.cancelWriting();
     if (NoRoomLeft(fileName))
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("SaveFiles", "the disk is full");
     return otherwise;
 }
 
@@ -153,7 +156,7 @@ std::optional<QString> SaveImageFile(const QImage &picture, const QString &fileN
 std::optional<QString> ReplaceFileBytes(const QByteArray &bytes, const QString &fileName)
 {
     if (fileName.isEmpty())
-        return QStringLiteral("no file name");
+        return QCoreApplication::translate("SaveFiles", "no file name");
     const QFileInfo target(fileName);
     QTemporaryFile staging(
         target.dir().filePath(target.completeBaseName() + QStringLiteral("-XXXXXX.tmp")));

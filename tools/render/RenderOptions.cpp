@@ -165,7 +165,8 @@ ParseResult ParseRenderOptions(const QStringList &arguments)
             return ValueMissing(argument);
         } else if (argument == u"-o" && outputs++ > 0) {
             // One job writes one output; the first would be dropped unsaid.
-            return QStringLiteral("-o is given twice: give one output");
+            return QCoreApplication::translate("datewright-render",
+                                               "-o is given twice: give one output");
         } else if (const std::optional<QString> error =
                        TakeValue(options, argument, arguments[++i])) {
             return *error;

@@ -38,7 +38,7 @@ TPreviousInstance::TPreviousInstance(const QString &folder, const QString &name,
     if (m_first)
         Listen();
     else if (m_lock.error() != QLockFile::LockFailedError)
-        m_error = QStringLiteral("the lock file %1 cannot be made")
+        m_error = tr("the lock file %1 cannot be made")
                       .arg(QDir::toNativeSeparators(QDir(folder).filePath(name + u".lock"_s)));
 }
 
@@ -59,20 +59,23 @@ QString TPreviousInstance::OwnFolder(const QString &parent, QString *why)
     const uid_t user = ::geteuid();
     QString folder = QDir(parent).filePath(u"datewright-%1"_s.arg(user));
     const QByteArray name = QFile::encodeName(folder);
-    const auto refuse = [&](const QString &reason) {
+    const QString shown = QDir::toNativeSeparators(folder);
+    const auto refuse = [why](const QString &reason) {
         if (why)
-            *why = u"the folder %1 %2"_s.arg(QDir::toNativeSeparators(folder), reason);
+            *why = reason;
         return QString();
     };
-    if (::mkdir(name.constData(), S_IRWXU) != 0 && errno != EEXIST)
-        return refuse(u"cannot be made (%1)"_s.arg(QString::fromLocal8Bit(std::strerror(errno))));
+    if (::mkdir(name.constData(), S_IRWXU) != 0 && errno != EEXIST) {
+        const QString error = QString::fromLocal8Bit(std::strerror(errno));
+        return refuse(tr("the folder %1 cannot be made (%2)").arg(shown, error));
+    }
     struct stat status = {};
     if (::lstat(name.constData(), &status) != 0 || !S_ISDIR(status.st_mode))
-        return refuse(u"is not a folder"_s);
+        return refuse(tr("the folder %1 is not a folder").arg(shown));
     if (status.st_uid != user)
-        return refuse(u"belongs to another user"_s);
+        return refuse(tr("the folder %1 belongs to another user").arg(shown));
     if ((status.st_mode & (S_IRWXG | S_IRWXO)) != 0 && ::chmod(name.constData(), S_IRWXU) != 0)
-        return refuse(u"is open to other users"_s);
+        return refuse(tr("the folder %1 is open to other users").arg(shown));
     return folder;
 }
 
@@ -162,9 +165,10 @@ TStartCheck CheckOtherCopies(const QString &folder, const QString &folderError, 
                                       : instance->AskToOpen(givenFile, raiseTimeoutMs);
             if (!answered) {
                 check.ExitCode = 1;
-                check.Warning = u"Datewright is already running, but the running copy did not "
-                                u"come to the front. If it no longer responds, end it and start "
-                                u"Datewright again."_s;
+                check.Warning =
+                    TPreviousInstance::tr("Datewright is already running, but the running copy "
+                                          "did not come to the front. If it no longer responds, "
+                                          "end it and start Datewright again.");
             }
             return check;
         }
@@ -172,7 +176,8 @@ TStartCheck CheckOtherCopies(const QString &folder, const QString &folderError, 
             check.Instance = std::move(instance);
     }
     if (!why.isEmpty())
-        check.Warning =
-            u"Datewright cannot make sure that it is the only copy running: "_s + why + u'.';
+        check.Warning = TPreviousInstance::tr(
+                            "Datewright cannot make sure that it is the only copy running: %1.")
+                            .arg(why);
     return check;
 }

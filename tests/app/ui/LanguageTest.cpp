@@ -1,19 +1,26 @@
 #include "CalendarMain.h"
 #include "CalendarPage.h"
+#include "CellAppend.h"
 #include "IniFile.h"
 #include "LanguageMenu.h"
 #include "LanguageSetting.h"
+#include "PreviousInstance.h"
 #include "SettingsFile.h"
 #include "SettingsTestSupport.h"
 #include "Translations.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QMap>
 #include <QMenuBar>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -82,6 +89,50 @@ TEST(InterfaceLanguage, ANewPageNamesMonthsAndDaysInItUnlessItIsEnglish)
     const TCalendarPage english;
     EXPECT_EQ(english.GetMonthName(1), QLocale::system().standaloneMonthName(1));
     EXPECT_EQ(english.GetDayName(1), QLocale::system().standaloneDayName(7));
+}
+
+// Regression: texts added after the interface was translated, the warning at
+// the start and the line that sums up a full cell among them, stayed English.
+TEST(InterfaceLanguage, TheStartWarningAndAFullCellSpeakTheLanguage)
+{
+    QTemporaryDir parent;
+    const QString folder = QDir(parent.path()).filePath(u"datewright-%1"_s.arg(::geteuid()));
+    ASSERT_TRUE(QFile(folder).open(QIODevice::WriteOnly));
+    const struct
+    {
+        QString Language, Warning, More;
+    } cases[] = {
+        {u"en"_s,
+         u"Datewright cannot make sure that it is the only copy running: the folder %1 is not a "
+         u"folder."_s,
+         u"+ 2 more"_s},
+        {u"de"_s,
+         u"Datewright kann nicht sicherstellen, dass keine weitere Instanz läuft: Der Ordner %1 "
+         u"ist kein Ordner."_s,
+         u"+ 2 weitere"_s},
+        {u"fr"_s,
+         u"Datewright ne peut pas s'assurer d'être la seule instance en cours d'exécution\u00a0: "
+         u"le dossier %1 n'est pas un dossier."_s,
+         u"+ 2 autres"_s},
+        {u"it"_s,
+         u"Datewright non può assicurarsi di essere l'unica istanza in esecuzione: la cartella %1 "
+         u"non è una cartella."_s,
+         u"+ 2 altri"_s},
+        {u"es"_s,
+         u"Datewright no puede asegurarse de ser la única instancia en ejecución: la carpeta %1 "
+         u"no es una carpeta."_s,
+         u"+ 2 más"_s},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Language.toStdString());
+        const TInstalledTranslations installed(c.Language, translations);
+        QString why;
+        EXPECT_EQ(TPreviousInstance::OwnFolder(parent.path(), &why), QString());
+        EXPECT_EQ(CheckOtherCopies({}, why, u"datewright"_s).Warning, c.Warning.arg(folder));
+        TCellFill fill;
+        fill.More = 2;
+        EXPECT_EQ(fill.Lines(), QStringList{c.More});
+    }
 }
 
 TEST(LanguageMenu, ListsSystemAndTheLanguagesAndStoresTheChoiceForTheNextStart)
