@@ -6,7 +6,7 @@ DW_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 DW_PACKAGES=(
     g++ cmake ninja-build
     qt6-base-dev libgl-dev qt6-image-formats-plugins
-    qt6-l10n-tools qt6-translations-l10n
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-liberation2 fonts-opensymbol poppler-utils
     cups-daemon cups-client cups-bsd printer-driver-cups-pdf
     libgtest-dev libbenchmark-dev
