@@ -27,27 +27,6 @@ QStringView DigitRun(QStringView name, qsizetype &index)
     return name.mid(start, index - start);
 }
 
-// Names compared as people number their photos: runs of digits by their
-// value ("2" before "10"), the rest letter by letter, ignoring case.
-int CompareNames(QStringView a, QStringView b)
-{
-    qsizetype i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (a[i].isDigit() && b[j].isDigit()) {
-            const QStringView x = DigitRun(a, i), y = DigitRun(b, j);
-            if (x.size() != y.size())
-                return x.size() < y.size() ? -1 : 1;
-            if (const int order = x.compare(y); order != 0)
-                return order;
-            continue;
-        }
-        const char16_t x = a[i++].toCaseFolded().unicode(), y = b[j++].toCaseFolded().unicode();
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return (a.size() - i > 0) - (b.size() - j > 0);
-}
-
 TPagePicturesRead Refused(const QString &error)
 {
     return {{}, error};
@@ -65,7 +44,7 @@ TPagePicturesRead PicturesOfFolder(const QString &folder)
         return Refused(
             QCoreApplication::translate("PagePictures", "%1 holds no pictures").arg(folder));
     std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int order = CompareNames(a, b);
+        const int order = ComparePictureNames(a, b);
         return order != 0 ? order < 0 : a < b;
     });
     names = names.mid(0, MaxPictures);
@@ -101,6 +80,25 @@ TPagePicturesRead PicturesOfList(const QString &listFile)
 }
 
 } // namespace
+
+int ComparePictureNames(QStringView a, QStringView b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            const QStringView x = DigitRun(a, i), y = DigitRun(b, j);
+            if (x.size() != y.size())
+                return x.size() < y.size() ? -1 : 1;
+            if (const int order = x.compare(y); order != 0)
+                return order;
+            continue;
+        }
+        const char16_t x = a[i++].toCaseFolded().unicode(), y = b[j++].toCaseFolded().unicode();
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return (a.size() - i > 0) - (b.size() - j > 0);
+}
 
 bool IsPictureFileName(const QString &fileName)
 {

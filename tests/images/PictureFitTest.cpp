@@ -66,6 +66,14 @@ TEST(PictureFit, PlacesThePictureAsTheFitSays)
          {300, 0, 100, 50},
          frame,
          {-290, 20, 400, 50}},
+        {"fill, larger wide picture, right edge",
+         {800, 100},
+         ifFill,
+         100,
+         50,
+         {600, 0, 200, 100},
+         frame,
+         {-290, 20, 400, 50}},
         {"fill, same shape", {200, 100}, ifFill, 0, 0, {0, 0, 200, 100}, frame, frame},
     };
     for (const auto &c : cases) {

@@ -94,6 +94,26 @@ TEST_F(PagePictures, AFolderGivesItsPicturesInNameOrder)
     EXPECT_EQ(names, QStringList({"a.BMP", "b2.bmp", "b10.bmp", "C1.bmp", "c02.bmp"}));
 }
 
+TEST(PictureNames, NumbersGoByTheirValueAndLettersIgnoreCase)
+{
+    const struct
+    {
+        const char *a, *b;
+        int order;
+    } cases[] = {
+        {"img2", "img10", -1}, {"img009", "img10", -1}, {"img007", "img7", 0}, {"a12x", "a13", -1},
+        {"e3a", "e2b", 1},     {"ab", "abc", -1},       {"abc", "ab", 1},      {"Ab", "aB", 0},
+        {"b1", "A2", 1},       {"a00", "a0", 0},        {"7", "x", -1},        {"", "", 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.a << " " << c.b);
+        const int order = ComparePictureNames(QString::fromLatin1(c.a), QString::fromLatin1(c.b));
+        EXPECT_EQ((order > 0) - (order < 0), c.order);
+        const int back = ComparePictureNames(QString::fromLatin1(c.b), QString::fromLatin1(c.a));
+        EXPECT_EQ((back > 0) - (back < 0), -c.order);
+    }
+}
+
 TEST_F(PagePictures, AListNamesThemRelativeToItself)
 {
     QDir(Folder.path()).mkdir("photos");
