@@ -332,6 +332,22 @@
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ganzes Bild</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Strecken</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>One Picture per Page</source>
+        <translation>Ein Bild pro Seite</translation>
+    </message>
 </context>
 <context>
     <name>DialogRow</name>
@@ -570,6 +586,29 @@
     <message>
         <source>the temporary file for the picture library could not be written: %1</source>
         <translation>Die temporäre Datei für die Bildbibliothek konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PagePictures</name>
+    <message>
+        <source>%1 holds no pictures</source>
+        <translation>%1 enthält keine Bilder</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too long to be a list of pictures</source>
+        <translation>%1 ist zu lang für eine Liste von Bildern</translation>
+    </message>
+    <message>
+        <source>%1 names no pictures</source>
+        <translation>%1 nennt keine Bilder</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1543,20 @@ beschädigt, möglicherweise keine Kalender-Stilvorlage</translation>
         <source>Undo Cell Text</source>
         <translation>Zelltext rückgängig machen</translation>
     </message>
+    <message>
+        <source>The pictures cannot be taken: %1</source>
+        <translation>Die Bilder können nicht übernommen werden: %1</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+These pictures could not be read; their pages show the design&apos;s picture:<byte value="xd"/>
+%1</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Diese Bilder konnten nicht gelesen werden; ihre Seiten zeigen das Bild des Entwurfs:<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -2145,6 +2198,26 @@ beschädigt, möglicherweise keine Kalender-Stilvorlage</translation>
     <message>
         <source>Choose the iCalendar file to fill the days from.</source>
         <translation>Wählen Sie die iCalendar-Datei, aus der die Tage gefüllt werden.</translation>
+    </message>
+    <message>
+        <source>The design&apos;s picture on every page</source>
+        <translation>Das Bild des Entwurfs auf jeder Seite</translation>
+    </message>
+    <message>
+        <source>Br&amp;owse...</source>
+        <translation>Durchs&amp;uchen …</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures, one a page, from</source>
+        <translation>&amp;Bilder, eines pro Seite, aus</translation>
+    </message>
+    <message>
+        <source>Pictures, One a Page</source>
+        <translation>Bilder, eines pro Seite</translation>
+    </message>
+    <message>
+        <source>The pictures cannot be taken: %1</source>
+        <translation>Die Bilder können nicht übernommen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -3409,6 +3482,18 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
         <translation>Es gibt kein %1 %2 %3</translation>
     </message>
     <message>
+        <source>-o is given twice: give one output</source>
+        <translation>-o ist zweimal angegeben: Geben Sie nur eine Ausgabe an</translation>
+    </message>
+    <message>
+        <source>--pictures: the page has no picture object marked &quot;One Picture per Page&quot;</source>
+        <translation>--pictures: Die Seite hat kein Bildobjekt mit „Ein Bild pro Seite“</translation>
+    </message>
+    <message>
+        <source>written, but pictures could not be read and their pages show the design&apos;s picture: %1</source>
+        <translation>geschrieben, aber Bilder konnten nicht gelesen werden, und ihre Seiten zeigen das Bild des Entwurfs: %1</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
@@ -3438,6 +3523,10 @@ Output:
                          events fall on the days and at the times of this
                          computer&apos;s clock; --save and --info then give the
                          filled page
+  --pictures FOLDER|LIST the pages&apos; own pictures, in the picture objects marked
+                         &quot;One Picture per Page&quot;: the pictures of FOLDER in name
+                         order, or those LIST (a text file) names one a line;
+                         pages past the last keep the design&apos;s picture
   --geometry             print the page&apos;s geometry as one JSON object
   --save FILE            write the page as a .DWC document or .DWS style sheet
   --info                 print the page&apos;s style, dates, cell texts and objects
@@ -3488,6 +3577,12 @@ Ausgabe:
                          eine iCalendar-Datei (.ics), deren Ereignisse auf die
                          Tage und Uhrzeiten der Uhr dieses Computers fallen;
                          --save und --info geben dann die gefüllte Seite aus
+  --pictures ORDNER|LISTE
+                         die eigenen Bilder der Seiten, in den Bildobjekten mit
+                         „Ein Bild pro Seite“: die Bilder von ORDNER nach Namen
+                         geordnet oder die, die LISTE (eine Textdatei) Zeile
+                         für Zeile nennt; Seiten nach dem letzten behalten das
+                         Bild des Entwurfs
   --geometry             die Geometrie der Seite als ein JSON-Objekt ausgeben
   --save DATEI           die Seite als .DWC-Dokument oder .DWS-Stilvorlage
                          schreiben
@@ -3514,10 +3609,6 @@ Viele Aufträge in einem Lauf:
                          Prozessoren); die Seiten eines PDF werden
                          nacheinander gezeichnet
 </translation>
-    </message>
-    <message>
-        <source>-o is given twice: give one output</source>
-        <translation>-o ist zweimal angegeben: Geben Sie nur eine Ausgabe an</translation>
     </message>
 </context>
 </TS>

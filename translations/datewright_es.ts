@@ -332,6 +332,22 @@
         <source>Edit</source>
         <translation>Editar</translation>
     </message>
+    <message>
+        <source>Fit</source>
+        <translation>Imagen completa</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Estirar</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Rellenar</translation>
+    </message>
+    <message>
+        <source>One Picture per Page</source>
+        <translation>Una imagen por página</translation>
+    </message>
 </context>
 <context>
     <name>DialogRow</name>
@@ -570,6 +586,29 @@
     <message>
         <source>the temporary file for the picture library could not be written: %1</source>
         <translation>no se pudo escribir el archivo temporal para la biblioteca de imágenes: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PagePictures</name>
+    <message>
+        <source>%1 holds no pictures</source>
+        <translation>%1 no contiene imágenes</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too long to be a list of pictures</source>
+        <translation>%1 es demasiado largo para ser una lista de imágenes</translation>
+    </message>
+    <message>
+        <source>%1 names no pictures</source>
+        <translation>%1 no nombra ninguna imagen</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 no existe</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1543,20 @@ dañado, quizá no sea una hoja de estilo de calendario</translation>
         <source>Undo Cell Text</source>
         <translation>Deshacer texto de la celda</translation>
     </message>
+    <message>
+        <source>The pictures cannot be taken: %1</source>
+        <translation>No se pueden tomar las imágenes: %1</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+These pictures could not be read; their pages show the design&apos;s picture:<byte value="xd"/>
+%1</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Estas imágenes no se han podido leer; sus páginas muestran la imagen del diseño:<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -2145,6 +2198,26 @@ dañado, quizá no sea una hoja de estilo de calendario</translation>
     <message>
         <source>Choose the iCalendar file to fill the days from.</source>
         <translation>Elija el archivo iCalendar con el que rellenar los días.</translation>
+    </message>
+    <message>
+        <source>The design&apos;s picture on every page</source>
+        <translation>La imagen del diseño en cada página</translation>
+    </message>
+    <message>
+        <source>Br&amp;owse...</source>
+        <translation>Exami&amp;nar…</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures, one a page, from</source>
+        <translation>I&amp;mágenes, una por página, desde</translation>
+    </message>
+    <message>
+        <source>Pictures, One a Page</source>
+        <translation>Imágenes, una por página</translation>
+    </message>
+    <message>
+        <source>The pictures cannot be taken: %1</source>
+        <translation>No se pueden tomar las imágenes: %1</translation>
     </message>
 </context>
 <context>
@@ -3409,6 +3482,18 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
         <translation>no hay ningún %1 %2 %3</translation>
     </message>
     <message>
+        <source>-o is given twice: give one output</source>
+        <translation>-o se indica dos veces: indique una sola salida</translation>
+    </message>
+    <message>
+        <source>--pictures: the page has no picture object marked &quot;One Picture per Page&quot;</source>
+        <translation>--pictures: la página no tiene ningún objeto de imagen marcado «Una imagen por página»</translation>
+    </message>
+    <message>
+        <source>written, but pictures could not be read and their pages show the design&apos;s picture: %1</source>
+        <translation>escrito, pero algunas imágenes no se han podido leer y sus páginas muestran la imagen del diseño: %1</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
@@ -3438,6 +3523,10 @@ Output:
                          events fall on the days and at the times of this
                          computer&apos;s clock; --save and --info then give the
                          filled page
+  --pictures FOLDER|LIST the pages&apos; own pictures, in the picture objects marked
+                         &quot;One Picture per Page&quot;: the pictures of FOLDER in name
+                         order, or those LIST (a text file) names one a line;
+                         pages past the last keep the design&apos;s picture
   --geometry             print the page&apos;s geometry as one JSON object
   --save FILE            write the page as a .DWC document or .DWS style sheet
   --info                 print the page&apos;s style, dates, cell texts and objects
@@ -3489,6 +3578,13 @@ Salida:
                          (.ics), cuyos eventos caen en los días y horas del
                          reloj de este ordenador; --save e --info dan
                          entonces la página rellenada
+  --pictures CARPETA|LISTA
+                         las imágenes propias de las páginas, en los objetos
+                         de imagen marcados «Una imagen por página»: las
+                         imágenes de CARPETA por orden de nombre, o las que
+                         LISTA (un archivo de texto) nombra, una por línea;
+                         las páginas tras la última conservan la imagen del
+                         diseño
   --geometry             mostrar la geometría de la página como un objeto JSON
   --save ARCHIVO         escribir la página como documento .DWC u hoja de
                          estilo .DWS
@@ -3516,10 +3612,6 @@ Muchos trabajos en una ejecución:
                          procesadores); las páginas de un PDF se dibujan una
                          tras otra
 </translation>
-    </message>
-    <message>
-        <source>-o is given twice: give one output</source>
-        <translation>-o se indica dos veces: indique una sola salida</translation>
     </message>
 </context>
 </TS>

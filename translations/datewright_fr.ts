@@ -332,6 +332,22 @@
         <source>Edit</source>
         <translation>Modifier</translation>
     </message>
+    <message>
+        <source>Fit</source>
+        <translation>Image entière</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Étirer</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplir</translation>
+    </message>
+    <message>
+        <source>One Picture per Page</source>
+        <translation>Une image par page</translation>
+    </message>
 </context>
 <context>
     <name>DialogRow</name>
@@ -570,6 +586,29 @@
     <message>
         <source>the temporary file for the picture library could not be written: %1</source>
         <translation>le fichier temporaire de la bibliothèque d&apos;images n&apos;a pas pu être écrit&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PagePictures</name>
+    <message>
+        <source>%1 holds no pictures</source>
+        <translation>%1 ne contient aucune image</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>impossible d&apos;ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too long to be a list of pictures</source>
+        <translation>%1 est trop long pour être une liste d&apos;images</translation>
+    </message>
+    <message>
+        <source>%1 names no pictures</source>
+        <translation>%1 ne nomme aucune image</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n&apos;existe pas</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1543,20 @@ endommagé, peut-être pas une feuille de style de calendrier</translation>
         <source>Undo Cell Text</source>
         <translation>Annuler le texte de la cellule</translation>
     </message>
+    <message>
+        <source>The pictures cannot be taken: %1</source>
+        <translation>Impossible de prendre les images&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+These pictures could not be read; their pages show the design&apos;s picture:<byte value="xd"/>
+%1</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Ces images n&apos;ont pas pu être lues&#xa0;; leurs pages montrent l&apos;image du modèle&#xa0;:<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -2145,6 +2198,26 @@ endommagé, peut-être pas une feuille de style de calendrier</translation>
     <message>
         <source>Choose the iCalendar file to fill the days from.</source>
         <translation>Choisissez le fichier iCalendar qui remplira les jours.</translation>
+    </message>
+    <message>
+        <source>The design&apos;s picture on every page</source>
+        <translation>L&apos;image du modèle sur chaque page</translation>
+    </message>
+    <message>
+        <source>Br&amp;owse...</source>
+        <translation>Parc&amp;ourir…</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures, one a page, from</source>
+        <translation>I&amp;mages, une par page, depuis</translation>
+    </message>
+    <message>
+        <source>Pictures, One a Page</source>
+        <translation>Images, une par page</translation>
+    </message>
+    <message>
+        <source>The pictures cannot be taken: %1</source>
+        <translation>Impossible de prendre les images&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -3409,6 +3482,18 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
         <translation>il n&apos;y a pas de %1 %2 %3</translation>
     </message>
     <message>
+        <source>-o is given twice: give one output</source>
+        <translation>-o est donné deux fois&#xa0;: indiquez une seule sortie</translation>
+    </message>
+    <message>
+        <source>--pictures: the page has no picture object marked &quot;One Picture per Page&quot;</source>
+        <translation>--pictures&#xa0;: la page n&apos;a aucun objet image marqué «&#xa0;Une image par page&#xa0;»</translation>
+    </message>
+    <message>
+        <source>written, but pictures could not be read and their pages show the design&apos;s picture: %1</source>
+        <translation>écrit, mais des images n&apos;ont pas pu être lues et leurs pages montrent l&apos;image du modèle&#xa0;: %1</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
@@ -3438,6 +3523,10 @@ Output:
                          events fall on the days and at the times of this
                          computer&apos;s clock; --save and --info then give the
                          filled page
+  --pictures FOLDER|LIST the pages&apos; own pictures, in the picture objects marked
+                         &quot;One Picture per Page&quot;: the pictures of FOLDER in name
+                         order, or those LIST (a text file) names one a line;
+                         pages past the last keep the design&apos;s picture
   --geometry             print the page&apos;s geometry as one JSON object
   --save FILE            write the page as a .DWC document or .DWS style sheet
   --info                 print the page&apos;s style, dates, cell texts and objects
@@ -3488,6 +3577,12 @@ Sortie&#xa0;:
                          (.ics), dont les événements tombent aux jours et
                          heures de l&apos;horloge de cet ordinateur&#xa0;; --save et
                          --info donnent alors la page remplie
+  --pictures DOSSIER|LISTE
+                         les images propres des pages, dans les objets image
+                         marqués «&#xa0;Une image par page&#xa0;»&#xa0;: les images de
+                         DOSSIER par ordre de nom, ou celles que LISTE (un
+                         fichier texte) nomme, une par ligne&#xa0;; les pages
+                         après la dernière gardent l&apos;image du modèle
   --geometry             afficher la géométrie de la page en un objet JSON
   --save FICHIER         écrire la page en document .DWC ou en feuille de
                          style .DWS
@@ -3515,10 +3610,6 @@ Plusieurs tâches en une exécution&#xa0;:
                          processeurs)&#xa0;; les pages d&apos;un PDF sont dessinées
                          l&apos;une après l&apos;autre
 </translation>
-    </message>
-    <message>
-        <source>-o is given twice: give one output</source>
-        <translation>-o est donné deux fois&#xa0;: indiquez une seule sortie</translation>
     </message>
 </context>
 </TS>

@@ -332,6 +332,22 @@
         <source>Edit</source>
         <translation>Modifica</translation>
     </message>
+    <message>
+        <source>Fit</source>
+        <translation>Immagine intera</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Allunga</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Riempi</translation>
+    </message>
+    <message>
+        <source>One Picture per Page</source>
+        <translation>Un&apos;immagine per pagina</translation>
+    </message>
 </context>
 <context>
     <name>DialogRow</name>
@@ -570,6 +586,29 @@
     <message>
         <source>the temporary file for the picture library could not be written: %1</source>
         <translation>impossibile scrivere il file temporaneo per la libreria di immagini: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PagePictures</name>
+    <message>
+        <source>%1 holds no pictures</source>
+        <translation>%1 non contiene immagini</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too long to be a list of pictures</source>
+        <translation>%1 è troppo lungo per essere un elenco di immagini</translation>
+    </message>
+    <message>
+        <source>%1 names no pictures</source>
+        <translation>%1 non nomina alcuna immagine</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 non esiste</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1543,20 @@ danneggiato, forse non è un foglio di stile del calendario</translation>
         <source>Undo Cell Text</source>
         <translation>Annulla testo della cella</translation>
     </message>
+    <message>
+        <source>The pictures cannot be taken: %1</source>
+        <translation>Impossibile prendere le immagini: %1</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+These pictures could not be read; their pages show the design&apos;s picture:<byte value="xd"/>
+%1</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Queste immagini non si sono potute leggere; le loro pagine mostrano l&apos;immagine del modello:<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -2145,6 +2198,26 @@ danneggiato, forse non è un foglio di stile del calendario</translation>
     <message>
         <source>Choose the iCalendar file to fill the days from.</source>
         <translation>Scegli il file iCalendar con cui riempire i giorni.</translation>
+    </message>
+    <message>
+        <source>The design&apos;s picture on every page</source>
+        <translation>L&apos;immagine del modello su ogni pagina</translation>
+    </message>
+    <message>
+        <source>Br&amp;owse...</source>
+        <translation>Sf&amp;oglia…</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures, one a page, from</source>
+        <translation>&amp;Immagini, una per pagina, da</translation>
+    </message>
+    <message>
+        <source>Pictures, One a Page</source>
+        <translation>Immagini, una per pagina</translation>
+    </message>
+    <message>
+        <source>The pictures cannot be taken: %1</source>
+        <translation>Impossibile prendere le immagini: %1</translation>
     </message>
 </context>
 <context>
@@ -3409,6 +3482,18 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
         <translation>non esiste %1 %2 %3</translation>
     </message>
     <message>
+        <source>-o is given twice: give one output</source>
+        <translation>-o è indicato due volte: indica una sola uscita</translation>
+    </message>
+    <message>
+        <source>--pictures: the page has no picture object marked &quot;One Picture per Page&quot;</source>
+        <translation>--pictures: la pagina non ha alcun oggetto immagine segnato «Un&apos;immagine per pagina»</translation>
+    </message>
+    <message>
+        <source>written, but pictures could not be read and their pages show the design&apos;s picture: %1</source>
+        <translation>scritto, ma alcune immagini non si sono potute leggere e le loro pagine mostrano l&apos;immagine del modello: %1</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
@@ -3438,6 +3523,10 @@ Output:
                          events fall on the days and at the times of this
                          computer&apos;s clock; --save and --info then give the
                          filled page
+  --pictures FOLDER|LIST the pages&apos; own pictures, in the picture objects marked
+                         &quot;One Picture per Page&quot;: the pictures of FOLDER in name
+                         order, or those LIST (a text file) names one a line;
+                         pages past the last keep the design&apos;s picture
   --geometry             print the page&apos;s geometry as one JSON object
   --save FILE            write the page as a .DWC document or .DWS style sheet
   --info                 print the page&apos;s style, dates, cell texts and objects
@@ -3488,6 +3577,12 @@ Output:
                          un file iCalendar (.ics), i cui eventi cadono nei
                          giorni e nelle ore dell&apos;orologio di questo computer;
                          --save e --info danno allora la pagina riempita
+  --pictures CARTELLA|ELENCO
+                         le immagini proprie delle pagine, negli oggetti
+                         immagine segnati «Un&apos;immagine per pagina»: le
+                         immagini di CARTELLA in ordine di nome, o quelle che
+                         ELENCO (un file di testo) nomina, una per riga; le
+                         pagine dopo l&apos;ultima mantengono l&apos;immagine del modello
   --geometry             stampare la geometria della pagina come un oggetto
                          JSON
   --save FILE            scrivere la pagina come documento .DWC o foglio di
@@ -3514,10 +3609,6 @@ Più lavori in un&apos;esecuzione:
                          processori); le pagine di un PDF vengono disegnate
                          una dopo l&apos;altra
 </translation>
-    </message>
-    <message>
-        <source>-o is given twice: give one output</source>
-        <translation>-o è indicato due volte: indica una sola uscita</translation>
     </message>
 </context>
 </TS>

@@ -13,11 +13,14 @@
 #include <QDir>
 #include <QPainter>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int sizeAtCreation = 105;
+constexpr int centred = 50;
 
 TClassInfo MakeClass()
 {
@@ -32,7 +35,11 @@ TClassInfo MakeClass()
         .StoredWhen([](const C &image) { return !image.Picture().IsEmpty(); })
         .Boolean("Stretch", &C::Stretch, &C::SetStretch, true)
         .Boolean("Reverse", &C::Reverse, &C::SetReverse)
-        .Boolean("Flip", &C::Flip, &C::SetFlip);
+        .Boolean("Flip", &C::Flip, &C::SetFlip)
+        .Enumeration<TImageFit>("Fit", ImageFitNames(), &C::Fit, &C::SetFit, ifStretch)
+        .Integer("CropX", &C::CropX, &C::SetCropX, centred)
+        .Integer("CropY", &C::CropY, &C::SetCropY, centred)
+        .Boolean("PicturePerPage", &C::PicturePerPage, &C::SetPicturePerPage, false);
     return info;
 }
 
@@ -46,14 +53,27 @@ void DrawFrame(QPainter &painter, int w, int h)
     painter.restore();
 }
 
-// A metafile played as vectors into a rectangle of the report.
-void PlayOnReport(TCanvasReport &report, const TRect &device, const TWmfPicture &metafile)
+// A metafile played as vectors into whole, cut to the frame of the report.
+void PlayOnReport(TCanvasReport &report, const TRect &frame, const QRectF &whole,
+                  const TWmfPicture &metafile)
 {
     QPainter *canvas = report.Canvas();
     canvas->save();
-    canvas->setClipRect(device.ToQRect(), Qt::IntersectClip);
-    metafile.Play(*canvas, QRectF(device.ToQRect()));
+    canvas->setClipRect(frame.ToQRect(), Qt::IntersectClip);
+    metafile.Play(*canvas, whole);
     canvas->restore();
+}
+
+// The pixels whose edges lie nearest those of rect.
+QRect Rounded(const QRectF &rect)
+{
+    const QPoint topLeft(Round(rect.left()), Round(rect.top()));
+    return QRect(topLeft, QPoint(Round(rect.right()), Round(rect.bottom())) - QPoint(1, 1));
+}
+
+TRect DeviceRect(const QRect &rect)
+{
+    return TRect{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
 }
 
 } // namespace
@@ -117,6 +137,49 @@ void TLumImage::SetReverse(bool Value)
 void TLumImage::SetFlip(bool Value)
 {
     SetFlag(m_flip, Value);
+}
+
+void TLumImage::SetFit(TImageFit Value)
+{
+    if (Value == m_fit || Value < ifStretch || Value > ifFill)
+        return;
+    m_fit = Value;
+    Repaint();
+    NotifyLabelChanged();
+}
+
+void TLumImage::SetPicturePerPage(bool Value)
+{
+    if (Value == m_picturePerPage)
+        return;
+    m_picturePerPage = Value;
+    NotifyLabelChanged();
+}
+
+void TLumImage::SetNumber(int &number, int Value)
+{
+    Value = std::clamp(Value, 0, 100);
+    if (Value == number)
+        return;
+    number = Value;
+    Repaint();
+    NotifyLabelChanged();
+}
+
+void TLumImage::SetCropX(int Value)
+{
+    SetNumber(m_cropX, Value);
+}
+
+void TLumImage::SetCropY(int Value)
+{
+    SetNumber(m_cropY, Value);
+}
+
+TFittedPicture TLumImage::Fitted(const QRectF &frame) const
+{
+    return FitPicture(QSizeF(m_picture.Width(), m_picture.Height()), frame, m_fit, m_cropX,
+                      m_cropY);
 }
 
 void TLumImage::SetPicture(const TLumPicture &Value)
@@ -186,11 +249,14 @@ void TLumImage::DrawPicture(QPainter &Target) const
     if (!m_picture.CanDraw()) {
         DrawFrame(Target, w, h);
     } else {
+        const QRectF whole = Fitted(QRectF(0, 0, w, h)).Whole;
+        Target.setClipRect(QRect(0, 0, w, h), Qt::IntersectClip);
         if (m_picture.IsBitmap() && (m_flip || m_reverse)) {
-            Target.translate(m_reverse ? w : 0, m_flip ? h : 0);
+            Target.translate(whole.center());
             Target.scale(m_reverse ? -1 : 1, m_flip ? -1 : 1);
+            Target.translate(-whole.center());
         }
-        m_picture.StretchDraw(Target, QRectF(0, 0, w, h));
+        m_picture.StretchDraw(Target, whole);
     }
     Target.restore();
 }
@@ -253,10 +319,18 @@ void TLumImage::PrintObject(TCanvasReport &Report, double OffsetX, double Offset
     const TRect device = Report.RectU2D(OffsetX + Left() / pixels, OffsetY + Top() / pixels,
                                         OffsetX + (Left() + Width()) / pixels,
                                         OffsetY + (Top() + Height()) / pixels);
-    if (const TWmfPicture *metafile = m_picture.Metafile())
-        PlayOnReport(Report, device, *metafile);
-    else if (m_picture.CanDraw())
-        Report.StretchDraw(device, PrintedBitmap());
+    const QRectF frame(device.Left, device.Top, device.Width(), device.Height());
+    if (const TWmfPicture *metafile = m_picture.Metafile()) {
+        PlayOnReport(Report, device, Fitted(frame).Whole, *metafile);
+    } else if (m_picture.CanDraw()) {
+        // The part that shows, at the picture's own resolution.
+        const QImage bitmap = PrintedBitmap();
+        const TFittedPicture placed =
+            FitPicture(QSizeF(bitmap.size()), frame, m_fit, m_cropX, m_cropY);
+        const QRect source = Rounded(placed.Source).intersected(bitmap.rect());
+        Report.StretchDraw(DeviceRect(Rounded(placed.Target)),
+                           source == bitmap.rect() ? bitmap : bitmap.copy(source));
+    }
     if (m_borderStyle == bsSingle) {
         Report.SetPen(clBlack, psSolid, 1, pmCopy);
         Report.SetBrush(clWhite, bsClear);
@@ -286,7 +360,19 @@ void TLumImage::AddMenuItems(TDesignMenu &Menu)
                 [this] { SetFlip(!m_flip); }, bitmap)
          << check(
                 QCoreApplication::translate("DesignMenu", "Reverse"), m_reverse,
-                [this] { SetReverse(!m_reverse); }, bitmap);
+                [this] { SetReverse(!m_reverse); }, bitmap)
+         << MenuSeparator();
+    const auto fit = [this, &check](const QString &caption, TImageFit value) {
+        return check(caption, m_stretch && m_fit == value, [this, value] {
+            SetStretch(true);
+            SetFit(value);
+        });
+    };
+    Menu << fit(QCoreApplication::translate("DesignMenu", "Fit"), ifFit)
+         << fit(QCoreApplication::translate("DesignMenu", "Stretch"), ifStretch)
+         << fit(QCoreApplication::translate("DesignMenu", "Fill"), ifFill) << MenuSeparator()
+         << check(QCoreApplication::translate("DesignMenu", "One Picture per Page"),
+                  m_picturePerPage, [this] { SetPicturePerPage(!m_picturePerPage); });
 }
 
 void RegisterImageClasses()

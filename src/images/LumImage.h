@@ -4,19 +4,24 @@
 #include "LumGraphicControl.h"
 #include "LumPicture.h"
 #include "ObjectPicture.h"
+#include "PictureFit.h"
 
 #include <QImage>
 
 #include <memory>
 
 // A picture placed on the page: a bitmap, icon or metafile chosen in the
-// picture browser, always stretched over the object's bounds. AutoSize makes
+// picture browser, shown in the object's bounds as Fit says: stretched over
+// them, whole, or covering them cut where CropX and CropY say. AutoSize makes
 // the bounds follow the picture's size at the zoom instead; Flip and
 // Reverse mirror a bitmap; BorderStyle bsSingle adds a black frame.
 //
 // Published after the base's properties, in this order: AutoSize (default
 // false), BorderStyle (always), Picture.Data (when there is a picture),
-// Stretch (default true), Reverse and Flip (always).
+// Stretch (default true), Reverse and Flip (always), Fit (default
+// ifStretch), CropX and CropY (default 50), PicturePerPage (default false).
+// Readers that do not know the last four skip them: the picture is then
+// stretched and the same on every page.
 //
 // On the screen the picture is drawn from a copy made at the object's size
 // at the zoom shown, made again only when the picture, the size or the
@@ -53,6 +58,18 @@ public:
     void SetReverse(bool Value);
     bool Flip() const { return m_flip; }
     void SetFlip(bool Value);
+    TImageFit Fit() const { return m_fit; }
+    void SetFit(TImageFit Value);
+    // Where an overflowing picture is cut, 0 to 100 (values outside are
+    // clamped); 50 centres it.
+    int CropX() const { return m_cropX; }
+    void SetCropX(int Value);
+    int CropY() const { return m_cropY; }
+    void SetCropY(int Value);
+    // In a set of pages, each page shows a picture of its own here; a page
+    // without one shows Picture.
+    bool PicturePerPage() const { return m_picturePerPage; }
+    void SetPicturePerPage(bool Value);
 
     // Whether the object covers what lies under it: a bitmap of exactly the
     // object's size.
@@ -64,7 +81,7 @@ public:
     bool LoadImageFromDisk();
 
     // Draws the object at the painter's origin at its size: white, the
-    // picture stretched over it (a bitmap mirrored as Flip and Reverse say),
+    // picture placed as Fit says (a bitmap mirrored as Flip and Reverse say),
     // or without picture a black outline. The painter's clip bounds the cost.
     void DrawPicture(QPainter &Target) const;
 
@@ -84,6 +101,9 @@ private:
     // The copy on the screen is made again and the object drawn again.
     void Repaint();
     void SetFlag(bool &flag, bool Value);
+    void SetNumber(int &number, int Value);
+    // The picture placed in a frame of the object's size at zoom 1.
+    TFittedPicture Fitted(const QRectF &frame) const;
     // Whether the picture is an opaque bitmap of exactly the size shown,
     // which is shown as it is.
     bool ShownAsItIs() const;
@@ -96,6 +116,10 @@ private:
     bool m_stretch = true;
     bool m_reverse = false;
     bool m_flip = false;
+    TImageFit m_fit = ifStretch;
+    int m_cropX = 50;
+    int m_cropY = 50;
+    bool m_picturePerPage = false;
     bool m_opaque = false;
     std::shared_ptr<const TKnownPictures> m_knownPictures;
     // The drawing shown on the screen, and what it was made from.

@@ -20,6 +20,8 @@ TDecodedPicture DecodeWithReader(QByteArrayView bytes, const char *format)
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    // A camera's photo is turned upright as its orientation tag says.
+    reader.setAutoTransform(true);
     const QSize size = reader.size();
     if (size.isValid() && !PictureSizeAcceptable(size.width(), size.height()))
         return PictureFailure(

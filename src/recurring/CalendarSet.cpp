@@ -5,6 +5,7 @@
 #include "LumGraphicControl.h"
 #include "LumImage.h"
 #include "LumLabelObjectFiler.h"
+#include "PictureFiles.h"
 #include "RtfStorage.h"
 #include "StreamWriter.h"
 
@@ -113,6 +114,11 @@ TCalendarSet::TCalendarSet(const TCalendarPage &document, QDate start, int count
     // The style alone: the objects are read anew for every page, and the
     // cells are taken as values; all share the document's pictures.
     m_document = CopyOfPage(document, {}, {});
+    for (const TLumGraphicControl *object : document.Objects().Objects()) {
+        const auto *image = dynamic_cast<const TLumImage *>(object);
+        if (image && image->PicturePerPage())
+            m_ownPictures.push_back(image->Picture());
+    }
     for (int index = 1; index <= CellCount; ++index)
         m_documentCells[size_t(index - 1)] = document.CellDocument(index)->Content();
     if (!start.isValid())
@@ -174,6 +180,45 @@ void TCalendarSet::MovePage(TCalendarPage &page, int index) const
     }
     RestoreCells(page, period == m_documentPeriod);
     Fill(page);
+    ShowPagePicture(page, std::clamp(index, 0, m_count - 1));
+}
+
+void TCalendarSet::SetPagePictures(QStringList pictures)
+{
+    m_pagePictures = std::move(pictures);
+}
+
+QStringList TCalendarSet::UnreadPictures() const
+{
+    const std::scoped_lock lock(m_unreadLock);
+    return m_unread;
+}
+
+void TCalendarSet::ShowPagePicture(TCalendarPage &page, int index) const
+{
+    if (m_pagePictures.isEmpty() || m_ownPictures.empty())
+        return;
+    std::optional<TLumPicture> own;
+    if (index < m_pagePictures.size()) {
+        QString error;
+        const QString &file = m_pagePictures[index];
+        own = LoadPictureFile(file, error);
+        if (!own) {
+            if (!error.contains(file))
+                error = QStringLiteral("%1: %2").arg(file, error);
+            const std::scoped_lock lock(m_unreadLock);
+            if (!m_unread.contains(error))
+                m_unread.append(error);
+        }
+    }
+    size_t next = 0;
+    for (TLumGraphicControl *object : page.Objects().Objects()) {
+        auto *image = dynamic_cast<TLumImage *>(object);
+        if (!image || !image->PicturePerPage() || next == m_ownPictures.size())
+            continue;
+        const TLumPicture &design = m_ownPictures[next++];
+        image->SetPicture(own ? *own : design);
+    }
 }
 
 void TCalendarSet::SetPageDate(TCalendarPage &page, QDate date) const

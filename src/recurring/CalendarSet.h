@@ -3,6 +3,7 @@
 #include "CalendarTypes.h"
 #include "CellAppend.h"
 #include "DayFill.h"
+#include "LumPicture.h"
 #include "RtfDocument.h"
 
 #include <QByteArray>
@@ -11,6 +12,8 @@
 
 #include <array>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 class TCalendarPage;
 class TKnownPictures;
@@ -26,7 +29,8 @@ TSetUnit SetUnitOfKind(int layoutKind);
 // copy of the page it was made from and never touches that page again, so
 // the document stays as it was, changed state and all. Cells the user wrote
 // into the document's own period appear on that period's page only; every
-// other page starts with blank cells.
+// other page starts with blank cells. Picture objects marked PicturePerPage
+// show a picture of each page's own, read when the page is made.
 class TCalendarSet
 {
 public:
@@ -49,13 +53,25 @@ public:
     // A new copy of the document's page, moved to page index.
     std::unique_ptr<TCalendarPage> Page(int index) const;
     // Moves page, a copy Page made, to page index: its dates, its cells and
-    // their fill. Lets one page be drawn again and again for a long set.
+    // their fill, and its own pictures. Lets one page be drawn again and
+    // again for a long set.
     void MovePage(TCalendarPage &page, int index) const;
+
+    // Page index shows the picture file pictures[index] in every picture
+    // object marked PicturePerPage; pages past the list, and pages whose
+    // picture cannot be read, show the object's own picture.
+    void SetPagePictures(QStringList pictures);
+    // Whether the document has a picture object marked PicturePerPage.
+    bool HasPicturePerPage() const { return !m_ownPictures.empty(); }
+    // Why each picture that could not be read so far was not, in page order
+    // of first use. Pages may be made on several threads.
+    QStringList UnreadPictures() const;
 
 private:
     void SetPageDate(TCalendarPage &page, QDate date) const;
     void RestoreCells(TCalendarPage &page, bool ownPeriod) const;
     void Fill(TCalendarPage &page) const;
+    void ShowPagePicture(TCalendarPage &page, int index) const;
 
     // The document's style, without cells or objects.
     std::unique_ptr<TCalendarPage> m_document;
@@ -71,4 +87,9 @@ private:
     int m_stepDays = 1;
     TDayFill m_fill;
     TDefaultFont m_defaultFont;
+    QStringList m_pagePictures;
+    // The pictures of the objects marked PicturePerPage, in object order.
+    std::vector<TLumPicture> m_ownPictures;
+    mutable std::mutex m_unreadLock;
+    mutable QStringList m_unread;
 };

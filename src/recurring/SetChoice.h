@@ -25,6 +25,9 @@ struct TSetChoice
     QString FillName;
     // Yearly events of an iCalendar file show the years since they began.
     bool ShowAges = false;
+    // The folder whose pictures the set's pages show one a page; empty for
+    // none.
+    QString Pictures;
 };
 
 // The document's page as it stands: one page, nothing filled in.

@@ -3,6 +3,7 @@
 #include "ImageSamples.h"
 #include "LumImage.h"
 #include "LumLabelObjectFiler.h"
+#include "PublishedProperties.h"
 #include "StreamWriter.h"
 
 #include <QBuffer>
@@ -98,6 +99,76 @@ TEST(ImageDocument, RecordHoldsThePropertiesInOrder)
     EXPECT_LT(reverse, flip);
     EXPECT_EQ(record.indexOf("AutoSize"), -1) << "left out at its default";
     EXPECT_EQ(record.indexOf("Stretch"), -1) << "left out at its default";
+    for (const char *name : {"Fit", "CropX", "CropY", "PicturePerPage"})
+        EXPECT_EQ(record.indexOf(name), -1) << name << " left out at its default";
+    // So a document not using them is written as before they were.
+    EXPECT_TRUE(record.endsWith(QByteArrayLiteral("\x04"
+                                                  "Flip\x08\x00\x00\x00")))
+        << "Flip last, then the ends of the properties, the children and the list";
+}
+
+TEST(ImageDocument, FitAndCropReadBackAfterTheOlderProperties)
+{
+    TImagePage page;
+    TLumImage &image = page.Add(BitmapPicture(50, 40), 10);
+    image.SetFit(ifFill);
+    image.SetCropX(0);
+    image.SetCropY(100);
+    image.SetPicturePerPage(true);
+    page.Add(BitmapPicture(20, 20), 100).SetFit(ifFit);
+    const QByteArray saved = Saved(page);
+    EXPECT_LT(saved.indexOf("Flip"), saved.indexOf("\x03"
+                                                   "Fit\x07\x06"
+                                                   "ifFill"));
+
+    TImagePage read;
+    Load(read, saved);
+    ASSERT_EQ(read.Objects().Count(), 2);
+    EXPECT_EQ(read.Image(0)->Fit(), ifFill);
+    EXPECT_EQ(read.Image(0)->CropX(), 0);
+    EXPECT_EQ(read.Image(0)->CropY(), 100);
+    EXPECT_TRUE(read.Image(0)->PicturePerPage());
+    EXPECT_FALSE(read.Image(1)->PicturePerPage());
+    EXPECT_EQ(read.Image(1)->Fit(), ifFit);
+    EXPECT_EQ(read.Image(1)->CropX(), 50);
+}
+
+// A reader that knows only the properties picture objects had before Fit,
+// the crop position and the picture per page (as the build before them
+// does) skips those and reads the whole page: every object, each stretched
+// and with its own picture as it used to be.
+TEST(ImageDocument, AReaderWithoutFitReadsThePageStretched)
+{
+    TImagePage page;
+    page.Add(BitmapPicture(50, 40), 10).SetFit(ifFill);
+    page.Add(BitmapPicture(20, 20), 100).SetCropX(10);
+    page.Image(1)->SetPicturePerPage(true);
+    page.Add(BitmapPicture(30, 30), 200).SetFlip(true);
+    const QByteArray saved = Saved(page);
+
+    TClassInfo older(u"TLumImage"_qs, &TLumGraphicControl::BaseClassInfo(),
+                     [] { return std::make_unique<TLumImage>(); });
+    using C = TLumImage;
+    TPublishedProperties<C>(older)
+        .Boolean("AutoSize", &C::AutoSize, &C::SetAutoSize, false)
+        .Enumeration<TBorderStyle>("BorderStyle", BorderStyleNames(), &C::BorderStyle,
+                                   &C::SetBorderStyle)
+        .Binary("Picture.Data", &C::PictureData, &C::SetPictureData)
+        .Boolean("Stretch", &C::Stretch, &C::SetStretch, true)
+        .Boolean("Reverse", &C::Reverse, &C::SetReverse)
+        .Boolean("Flip", &C::Flip, &C::SetFlip);
+    TImagePage read;
+    read.ObjectClasses().Register(older);
+    Load(read, saved);
+    ASSERT_EQ(read.Objects().Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(read.Image(i)->Fit(), ifStretch);
+        EXPECT_EQ(read.Image(i)->CropX(), 50);
+        EXPECT_FALSE(read.Image(i)->PicturePerPage());
+        EXPECT_EQ(read.Image(i)->PictureData(), page.Image(i)->PictureData());
+    }
+    EXPECT_TRUE(read.Image(2)->Flip());
 }
 
 TEST(ImageDocument, AnAutoSizedPictureIsReadAtItsPicturesSize)

@@ -13,12 +13,15 @@ namespace {
 
 // The picture object, 2 x 1 inches at one inch from the sheet's corner,
 // printed alone on a Letter sheet into a PDF.
-QByteArray PrintedPdf(const TLumPicture &picture, TBorderStyle border = bsNone)
+QByteArray PrintedPdf(const TLumPicture &picture, TBorderStyle border = bsNone,
+                      TImageFit fit = ifStretch, int cropY = 50)
 {
     TLumImage image;
     image.SetObjectBounds(96, 96, 192, 96);
     image.SetPicture(picture);
     image.SetBorderStyle(border);
+    image.SetFit(fit);
+    image.SetCropY(cropY);
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     TPdfReport report(QPageSize(QPageSize::Letter), QPageLayout::Portrait);
@@ -81,6 +84,48 @@ TEST(ImagePrint, BitmapFillsTheRectangleAndBorderFramesIt)
     EXPECT_EQ(page.pixel(96, 150), qRgb(0, 0, 0)) << "the frame";
     EXPECT_GT(QColor(page.pixel(130, 150)).red(), 250);
     EXPECT_GT(QColor(page.pixel(250, 150)).blue(), 250);
+}
+
+TEST(ImagePrint, FitShowsTheWholePictureInTheMiddle)
+{
+    const QImage page = Rasterised(PrintedPdf(BitmapPicture(40, 40), bsNone, ifFit));
+    if (page.isNull())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    // 96 x 96 in the middle of the 192 x 96 frame.
+    const QRect ink = InkBounds(page, page.rect());
+    EXPECT_NEAR(ink.left(), 144, 1);
+    EXPECT_NEAR(ink.right(), 239, 1);
+    EXPECT_NEAR(ink.top(), 96, 1);
+    EXPECT_NEAR(ink.bottom(), 191, 1);
+    EXPECT_GT(QColor(page.pixel(97, 97)).green(), 250) << "the top row";
+    EXPECT_EQ(page.pixel(97, 150), qRgb(255, 255, 255)) << "white beside it";
+}
+
+TEST(ImagePrint, FillCoversTheFrameCutWhereTheCropSays)
+{
+    for (const int cropY : {50, 0}) {
+        SCOPED_TRACE(cropY);
+        const QImage page = Rasterised(PrintedPdf(BitmapPicture(40, 40), bsNone, ifFill, cropY));
+        if (page.isNull())
+            GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+        const QRect ink = InkBounds(page, page.rect());
+        EXPECT_NEAR(ink.left(), 96, 1);
+        EXPECT_NEAR(ink.right(), 287, 1);
+        EXPECT_NEAR(ink.top(), 96, 1);
+        EXPECT_NEAR(ink.bottom(), 191, 1) << "nothing beyond the frame";
+        EXPECT_GT(QColor(page.pixel(120, 150)).red(), 250);
+        EXPECT_GT(QColor(page.pixel(260, 150)).blue(), 250);
+        // The green top row, 4.8 pixels high, shows only when the top is kept.
+        // The writer compresses the picture with loss: the row shows greenish.
+        EXPECT_EQ(QColor(page.pixel(120, 97)).green() > 100, cropY == 0);
+    }
+}
+
+TEST(ImagePrint, FillPrintsThePartShownAtThePicturesResolution)
+{
+    const QByteArray pdf = PrintedPdf(BitmapPicture(2000, 2000), bsNone, ifFill);
+    EXPECT_TRUE(pdf.contains("/Width 2000")) << "not scaled down to the frame's 192 pixels";
+    EXPECT_TRUE(pdf.contains("/Height 1000")) << "the half that shows";
 }
 
 } // namespace

@@ -87,10 +87,11 @@ TEST_F(LumImageTest, MenuAppendsThePictureItems)
     TLumImage &image = Place(10, 10, 50, 50);
     const TDesignMenu menu = image.Menu();
     QStringList captions;
-    for (qsizetype i = menu.size() - 8; i < menu.size(); ++i)
+    for (qsizetype i = menu.size() - 14; i < menu.size(); ++i)
         captions.append(menu[i].Caption);
     EXPECT_EQ(captions, QStringList({"-", "Load Image From Disk", "-", "Border", "Stretch to Fit",
-                                     "AutoSize", "Flip", "Reverse"}));
+                                     "AutoSize", "Flip", "Reverse", "-", "Fit", "Stretch", "Fill",
+                                     "-", "One Picture per Page"}));
 }
 
 TEST_F(LumImageTest, FlipAndReverseOnlyForBitmaps)
@@ -192,6 +193,78 @@ TEST_F(LumImageTest, PaintingStretchesAndMirrors)
         EXPECT_EQ(QColor(painted.pixel(c.blue)), QColor(Qt::blue));
         EXPECT_EQ(QColor(painted.pixel(c.green)), QColor(Qt::green));
     }
+}
+
+TEST_F(LumImageTest, FitAndFillPlaceThePictureInTheFrame)
+{
+    // Red on the left half, blue on the right: 120 x 60 when filling the
+    // 60 x 60 frame, 60 x 30 in its middle when fitting.
+    TLumImage &image = Place(0, 0, 60, 60);
+    image.SetPicture(TLumPicture::FromBitmap([] {
+        QImage picture(40, 20, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        QPainter(&picture).fillRect(0, 0, 20, 20, Qt::red);
+        return picture;
+    }()));
+    const QColor red(Qt::red), blue(Qt::blue), white(Qt::white);
+    const struct
+    {
+        TImageFit fit;
+        int cropX;
+        bool reverse;
+        QPoint probes[4];
+        QColor colours[4];
+    } cases[] = {
+        {ifStretch, 50, false, {{2, 2}, {27, 57}, {32, 2}, {57, 57}}, {red, red, blue, blue}},
+        {ifFit, 50, false, {{30, 13}, {2, 16}, {57, 43}, {30, 46}}, {white, red, blue, white}},
+        {ifFill, 50, false, {{2, 2}, {27, 57}, {32, 2}, {57, 57}}, {red, red, blue, blue}},
+        {ifFill, 0, false, {{2, 2}, {57, 57}, {30, 30}, {57, 2}}, {red, red, red, red}},
+        {ifFill, 100, false, {{2, 2}, {57, 57}, {30, 30}, {57, 2}}, {blue, blue, blue, blue}},
+        {ifFill, 0, true, {{2, 2}, {57, 57}, {30, 30}, {57, 2}}, {blue, blue, blue, blue}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.fit << " " << c.cropX << " " << c.reverse);
+        image.SetFit(c.fit);
+        image.SetCropX(c.cropX);
+        image.SetReverse(c.reverse);
+        const QImage painted = Painted(image);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(QColor(painted.pixel(c.probes[i])), c.colours[i])
+                << c.probes[i].x() << "," << c.probes[i].y();
+    }
+}
+
+TEST_F(LumImageTest, FitChoicesAreCheckedAndRecorded)
+{
+    TLumImage &image = Place(10, 10, 50, 50);
+    image.SetPicture(BitmapPicture(20, 20));
+    image.SetAutoSize(true);
+    EXPECT_FALSE(Item(image, u"Stretch"_qs).Checked) << "AutoSize shows the picture at its size";
+    const struct
+    {
+        const char *caption;
+        TImageFit fit;
+    } cases[] = {{"Fill", ifFill}, {"Fit", ifFit}, {"Stretch", ifStretch}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.caption);
+        const int before = Changes;
+        Item(image, QString::fromLatin1(c.caption)).Command();
+        EXPECT_EQ(image.Fit(), c.fit);
+        EXPECT_FALSE(image.AutoSize());
+        EXPECT_GT(Changes, before);
+        for (const char *other : {"Fit", "Stretch", "Fill"})
+            EXPECT_EQ(Item(image, QString::fromLatin1(other)).Checked,
+                      QLatin1String(other) == QLatin1String(c.caption));
+    }
+    const int before = Changes;
+    Item(image, u"One Picture per Page"_qs).Command();
+    EXPECT_TRUE(image.PicturePerPage());
+    EXPECT_TRUE(Item(image, u"One Picture per Page"_qs).Checked);
+    EXPECT_GT(Changes, before);
+    image.SetCropX(-20);
+    EXPECT_EQ(image.CropX(), 0);
+    image.SetCropY(300);
+    EXPECT_EQ(image.CropY(), 100);
 }
 
 TEST_F(LumImageTest, EmptyPictureIsAnOutlineAndBorderAFrame)

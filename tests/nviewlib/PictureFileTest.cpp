@@ -104,6 +104,30 @@ QByteArray SmallGif(int transparentIndex = -1)
     return GifFile(3, 2, palette, {0, 1, 2, 2, 0, 3}, transparentIndex);
 }
 
+// A JPEG of 32 x 16 pixels in four quarters (red, green / blue, white)
+// whose orientation tag (1 to 8) says how to turn it upright.
+QByteArray OrientedJpeg(int orientation)
+{
+    QImage stored(32, 16, QImage::Format_RGB32);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 32; ++x)
+            stored.setPixel(x, y,
+                            y < 8 ? (x < 16 ? qRgb(255, 0, 0) : qRgb(0, 255, 0))
+                                  : (x < 16 ? qRgb(0, 0, 255) : qRgb(255, 255, 255)));
+    QByteArray exif("Exif\0\0II*\0", 10);
+    AppendLe32(exif, 8);
+    AppendLe16(exif, 1);
+    AppendLe16(exif, 0x0112);
+    AppendLe16(exif, 3);
+    AppendLe32(exif, 1);
+    AppendLe16(exif, quint32(orientation));
+    AppendLe16(exif, 0);
+    AppendLe32(exif, 0);
+    QByteArray segment("\xFF\xE1", 2);
+    segment.append(char((exif.size() + 2) >> 8)).append(char((exif.size() + 2) & 0xFF));
+    return Encoded(stored, "jpeg").insert(2, segment + exif);
+}
+
 qint64 JpegSize(const QTemporaryDir &dir, int quality)
 {
     const QString path = dir.filePath(u"q%1.jpg"_s.arg(quality));
@@ -129,6 +153,33 @@ TEST(PictureFile, ContentDecidesBeforeTheExtension)
     EXPECT_FALSE(DecodePicture(SmallPcx(), u"pic.wmf"_s).Error.isEmpty());
     EXPECT_FALSE(DecodePicture(QByteArray("\xFF\xD8\xFF garbage"), u"a.jpg"_s).Error.isEmpty());
     EXPECT_FALSE(DecodePicture(QByteArray("GIF89a"), u"a.gif"_s).Error.isEmpty());
+}
+
+TEST(PictureFile, PhotoIsTurnedAsItsOrientationSays)
+{
+    const QRgb r = qRgb(255, 0, 0), g = qRgb(0, 255, 0), b = qRgb(0, 0, 255),
+               w = qRgb(255, 255, 255);
+    // The corners shown: top left, top right, bottom left, bottom right.
+    const struct
+    {
+        int orientation;
+        QSize size;
+        QRgb corners[4];
+    } cases[] = {
+        {1, {32, 16}, {r, g, b, w}}, {2, {32, 16}, {g, r, w, b}}, {3, {32, 16}, {w, b, g, r}},
+        {4, {32, 16}, {b, w, r, g}}, {5, {16, 32}, {r, b, g, w}}, {6, {16, 32}, {b, r, w, g}},
+        {7, {16, 32}, {w, g, b, r}}, {8, {16, 32}, {g, w, r, b}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.orientation);
+        const QImage image = DecodePicture(OrientedJpeg(c.orientation), u"photo.jpg"_s).Image;
+        ASSERT_EQ(image.size(), c.size);
+        const int right = c.size.width() - 3, bottom = c.size.height() - 3;
+        ExpectNear(image.pixel(2, 2), c.corners[0], 24);
+        ExpectNear(image.pixel(right, 2), c.corners[1], 24);
+        ExpectNear(image.pixel(2, bottom), c.corners[2], 24);
+        ExpectNear(image.pixel(right, bottom), c.corners[3], 24);
+    }
 }
 
 TEST(PictureFile, ReadingLaysTransparencyOnWhite)

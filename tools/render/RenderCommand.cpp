@@ -8,6 +8,7 @@
 #include "Messages.h"
 #include "OrderedWork.h"
 #include "PageInfoJson.h"
+#include "PagePictures.h"
 #include "PalettePng.h"
 #include "PdfExport.h"
 #include "PictureExport.h"
@@ -183,6 +184,21 @@ QString Save(const TCalendarPage &page, const QString &fileName)
                  : QString();
 }
 
+QString TakePagePictures(const TRenderOptions &options, TCalendarSet &set)
+{
+    if (options.Pictures.isEmpty())
+        return {};
+    const TPagePicturesRead pictures = ReadPagePictures(options.Pictures);
+    if (!pictures.Error.isEmpty())
+        return pictures.Error;
+    if (!set.HasPicturePerPage())
+        return QCoreApplication::translate(
+            "datewright-render",
+            "--pictures: the page has no picture object marked \"One Picture per Page\"");
+    set.SetPagePictures(pictures.Files);
+    return {};
+}
+
 QString Render(const TRenderOptions &options, int workers, QByteArray &output)
 {
     if (QString error = CheckFileNames(options); !error.isEmpty())
@@ -199,7 +215,9 @@ QString Render(const TRenderOptions &options, int workers, QByteArray &output)
     if (QString error = ApplyRenderOptions(options, page); !error.isEmpty())
         return error;
     // The pages are copies: the document's own page stays as it was read.
-    const TCalendarSet set(page, TCalendarSet::PeriodOf(page), options.Count, fill.Fill);
+    TCalendarSet set(page, TCalendarSet::PeriodOf(page), options.Count, fill.Fill);
+    if (QString error = TakePagePictures(options, set); !error.isEmpty())
+        return error;
     // Saved and described filled, as its first page shows it.
     std::unique_ptr<TCalendarPage> filled;
     if (!options.Fill.isEmpty())
@@ -222,8 +240,14 @@ QString Render(const TRenderOptions &options, int workers, QByteArray &output)
         return QCoreApplication::translate(
             "datewright-render",
             "the margins leave no page: together they are as wide or as tall as the paper");
-    return Suffix(options.Output) == u"pdf" ? WritePdf(page, set, options)
-                                            : WritePictures(set, options, workers);
+    const QString error = Suffix(options.Output) == u"pdf" ? WritePdf(page, set, options)
+                                                           : WritePictures(set, options, workers);
+    if (!error.isEmpty() || set.UnreadPictures().isEmpty())
+        return error;
+    return QCoreApplication::translate("datewright-render",
+                                       "written, but pictures could not be read and their pages "
+                                       "show the design's picture: %1")
+        .arg(set.UnreadPictures().join(QStringLiteral("; ")));
 }
 
 // Messages the program would show in a box go to standard error; questions

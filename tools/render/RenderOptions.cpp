@@ -124,6 +124,8 @@ std::optional<QString> TakeValue(TRenderOptions &o, const QString &option, const
         return Take(o.Count, option, value, [](const QString &v) { return ToInt(v, 1, 1200); });
     if (option == u"--fill")
         return Take(o.Fill, option, value, [](const QString &v) { return std::optional(v); });
+    if (option == u"--pictures")
+        return Take(o.Pictures, option, value, [](const QString &v) { return std::optional(v); });
     if (option == u"--batch")
         return Take(o.Batch, option, value, [](const QString &v) { return std::optional(v); });
     if (option == u"--jobs")
@@ -253,6 +255,10 @@ QString RenderUsage()
         "                         events fall on the days and at the times of this\n"
         "                         computer's clock; --save and --info then give the\n"
         "                         filled page\n"
+        "  --pictures FOLDER|LIST the pages' own pictures, in the picture objects marked\n"
+        "                         \"One Picture per Page\": the pictures of FOLDER in name\n"
+        "                         order, or those LIST (a text file) names one a line;\n"
+        "                         pages past the last keep the design's picture\n"
         "  --geometry             print the page's geometry as one JSON object\n"
         "  --save FILE            write the page as a .DWC document or .DWS style sheet\n"
         "  --info                 print the page's style, dates, cell texts and objects\n"

@@ -29,6 +29,7 @@ struct TRenderOptions
     QString Output;         // -o
     int Count = 1;
     QString Fill;            // --fill: where the pages' day cells take their text from
+    QString Pictures;        // --pictures: a folder or list of pictures, one a page
     QString Save;            // --save: a document or style sheet by its extension
     QString Batch;           // --batch: a file of jobs, one a line ("-": standard input)
     std::optional<int> Jobs; // --jobs: threads drawing pages at once

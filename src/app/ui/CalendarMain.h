@@ -389,6 +389,8 @@ private:
     // The set choice makes of the document with its days filled; none,
     // after telling the user, when the fill cannot be read.
     std::unique_ptr<TCalendarSet> MakeCalendarSet(const TSetChoice &choice);
+    // What a message adds about the pictures of set that could not be read.
+    static QString UnreadPicturesNote(const TCalendarSet *set);
     // The font the filled days' text takes its defaults from.
     TDefaultFont DefaultFillFont();
     // Writes set as one PDF file, with progress; why it failed or stopped.

@@ -97,6 +97,7 @@ void TCalendarMain::mnuSaveAsPDFClick()
         return;
     std::optional<QString> failure;
     bool cancelled = false;
+    QString note;
     if (IsPageAlone(*choice)) {
         ShowBusyCursor();
         failure =
@@ -107,11 +108,12 @@ void TCalendarMain::mnuSaveAsPDFClick()
         if (!set)
             return;
         failure = SaveSetAsPdf(*set, fileName, cancelled);
+        note = UnreadPicturesNote(set.get());
     }
     if (cancelled)
         return;
     if (failure)
         ShowInformation(tr("Unable to save %1: %2").arg(fileName, *failure));
     else
-        ShowInformation(tr("Saved as %1").arg(fileName));
+        ShowInformation(tr("Saved as %1").arg(fileName) + note);
 }

@@ -61,7 +61,8 @@ void TCalendarMain::mnuPrintCalendarClick()
             EndCancelledPrint(report.Device().IsPdf() ? report.Device().Name() : QString());
     }
     if (Printed)
-        ShowInformation(PrintCompletedMessage(CalendarPanel->HasSuperText()));
+        ShowInformation(PrintCompletedMessage(CalendarPanel->HasSuperText()) +
+                        UnreadPicturesNote(set.get()));
 }
 
 bool TCalendarMain::CheckPrinterMargins()

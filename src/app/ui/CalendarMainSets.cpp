@@ -11,6 +11,7 @@
 #include "FillSource.h"
 #include "Messages.h"
 #include "ModalDialog.h"
+#include "PagePictures.h"
 #include "PdfExport.h"
 #include "ProgramFolder.h"
 #include "ReportPrinter.h"
@@ -59,9 +60,28 @@ std::unique_ptr<TCalendarSet> TCalendarMain::MakeCalendarSet(const TSetChoice &c
             return nullptr;
         }
     }
+    TPagePicturesRead pictures;
+    if (choice.WholeSet && !choice.Pictures.isEmpty()) {
+        pictures = ReadPagePictures(choice.Pictures);
+        if (!pictures.Error.isEmpty()) {
+            ShowInformation(tr("The pictures cannot be taken: %1").arg(pictures.Error));
+            return nullptr;
+        }
+    }
     const QDate start = choice.WholeSet ? choice.Start : TCalendarSet::PeriodOf(*CalendarPanel);
-    return std::make_unique<TCalendarSet>(*CalendarPanel, start, choice.WholeSet ? choice.Count : 1,
-                                          fill.Fill, DefaultFillFont());
+    auto set = std::make_unique<TCalendarSet>(
+        *CalendarPanel, start, choice.WholeSet ? choice.Count : 1, fill.Fill, DefaultFillFont());
+    set->SetPagePictures(pictures.Files);
+    return set;
+}
+
+QString TCalendarMain::UnreadPicturesNote(const TCalendarSet *set)
+{
+    if (!set || set->UnreadPictures().isEmpty())
+        return {};
+    return tr("\r\n\r\nThese pictures could not be read; their pages show the design's "
+              "picture:\r\n%1")
+        .arg(set->UnreadPictures().join(u"\r\n"_s));
 }
 
 std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, const QString &fileName,

@@ -3,6 +3,7 @@
 #include "CalendarPage.h"
 #include "FileNamePrompt.h"
 #include "Messages.h"
+#include "PagePictures.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,6 +55,7 @@ TCalendarSetDialog::TCalendarSetDialog(const TCalendarPage &page, const QString 
     layout->setSizeConstraint(QLayout::SetFixedSize);
     BuildPages(page);
     BuildFill(programFolder);
+    BuildPictures();
     BuildButtons(action);
     PageSetToggled(false);
     FillFromChange();
@@ -120,6 +122,22 @@ void TCalendarSetDialog::BuildFill(const QString &programFolder)
     connect(BrowseButton, &QPushButton::clicked, this, &TCalendarSetDialog::BrowseButtonClick);
 }
 
+void TCalendarSetDialog::BuildPictures()
+{
+    PicturesFolder = new QLineEdit(this);
+    PicturesFolder->setObjectName(u"PicturesFolder"_s);
+    PicturesFolder->setPlaceholderText(tr("The design's picture on every page"));
+    PicturesButton = new QPushButton(tr("Br&owse..."), this);
+    PicturesButton->setObjectName(u"PicturesButton"_s);
+    auto *row = new QHBoxLayout;
+    row->addWidget(PicturesFolder, 1);
+    row->addWidget(PicturesButton);
+    auto *form = new QFormLayout;
+    form->addRow(tr("P&ictures, one a page, from"), row);
+    qobject_cast<QVBoxLayout *>(layout())->addLayout(form);
+    connect(PicturesButton, &QPushButton::clicked, this, &TCalendarSetDialog::PicturesButtonClick);
+}
+
 void TCalendarSetDialog::BuildButtons(const QString &action)
 {
     OkButton = new QPushButton(action == u"Print"_s ? tr("&Print...") : tr("&Save..."), this);
@@ -154,6 +172,8 @@ TSetChoice TCalendarSetDialog::Choice() const
     else if (choice.Fill == TFillKind::ICalendar)
         choice.FillName = ICalendarFile->text().trimmed();
     choice.ShowAges = choice.Fill == TFillKind::ICalendar && ShowAges->isChecked();
+    if (choice.WholeSet)
+        choice.Pictures = PicturesFolder->text().trimmed();
     return choice;
 }
 
@@ -165,6 +185,7 @@ void TCalendarSetDialog::SetChoice(const TSetChoice &choice)
     if (choice.Fill == TFillKind::ICalendar)
         ICalendarFile->setText(choice.FillName);
     ShowAges->setChecked(choice.ShowAges);
+    PicturesFolder->setText(choice.Pictures);
     ChooseFill(choice.Fill, choice.FillName);
     m_fillChosen = true;
     (choice.WholeSet ? PageSet : ThisPage)->setChecked(true);
@@ -186,6 +207,8 @@ void TCalendarSetDialog::PageSetToggled(bool checked)
 {
     PageCount->setEnabled(checked);
     StartDate->setEnabled(checked);
+    PicturesFolder->setEnabled(checked);
+    PicturesButton->setEnabled(checked);
     // A set is mostly wanted with the year's holidays in it.
     if (checked && !m_fillChosen && Choice().Fill == TFillKind::None)
         ChooseFill(TFillKind::HolidaySet, m_preferredHolidays);
@@ -211,12 +234,30 @@ void TCalendarSetDialog::BrowseButtonClick()
         ICalendarFile->setText(fileName);
 }
 
+void TCalendarSetDialog::PicturesButtonClick()
+{
+    QFileDialog dialog(this, tr("Pictures, One a Page"), PicturesFolder->text());
+    dialog.setObjectName(u"PicturesDialog"_s);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    const QString folder = AskFileName(dialog);
+    if (!folder.isEmpty())
+        PicturesFolder->setText(folder);
+}
+
 void TCalendarSetDialog::OkButtonClick()
 {
     const TSetChoice choice = Choice();
     if (choice.Fill == TFillKind::ICalendar && choice.FillName.isEmpty()) {
         ShowInformation(tr("Choose the iCalendar file to fill the days from."));
         return;
+    }
+    if (!choice.Pictures.isEmpty()) {
+        if (const QString error = ReadPagePictures(choice.Pictures).Error; !error.isEmpty()) {
+            ShowInformation(tr("The pictures cannot be taken: %1").arg(error));
+            return;
+        }
     }
     accept();
 }

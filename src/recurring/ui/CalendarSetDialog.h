@@ -33,7 +33,8 @@ public:
     QComboBox *FillFrom;
     QLineEdit *ICalendarFile;
     QCheckBox *ShowAges;
-    QPushButton *BrowseButton, *OkButton, *CancelButton;
+    QLineEdit *PicturesFolder;
+    QPushButton *BrowseButton, *PicturesButton, *OkButton, *CancelButton;
 
     TSetChoice Choice() const;
     // Shows an earlier choice again; its start only when it has one.
@@ -44,11 +45,13 @@ public:
     void PageSetToggled(bool checked);
     void FillFromChange();
     void BrowseButtonClick();
+    void PicturesButtonClick();
     void OkButtonClick();
 
 private:
     void BuildPages(const TCalendarPage &page);
     void BuildFill(const QString &programFolder);
+    void BuildPictures();
     void BuildButtons(const QString &action);
     void AddFill(const QString &text, TFillKind kind, const QString &setName = {});
 

@@ -1,0 +1,40 @@
+#include "PictureFit.h"
+
+#include <algorithm>
+
+QStringList ImageFitNames()
+{
+    return {QStringLiteral("ifStretch"), QStringLiteral("ifFit"), QStringLiteral("ifFill")};
+}
+
+namespace {
+
+// The picture scaled by the larger or the smaller of the two ratios.
+QSizeF Scaled(QSizeF picture, const QRectF &frame, bool cover)
+{
+    const double x = frame.width() / picture.width();
+    const double y = frame.height() / picture.height();
+    return picture * (cover ? std::max(x, y) : std::min(x, y));
+}
+
+} // namespace
+
+TFittedPicture FitPicture(QSizeF picture, const QRectF &frame, TImageFit fit, int CropX, int CropY)
+{
+    if (picture.isEmpty() || frame.isEmpty())
+        return {};
+    if (fit == ifStretch)
+        return {QRectF(QPointF(), picture), frame, frame};
+    const QSizeF size = Scaled(picture, frame, fit == ifFill);
+    const double x = std::clamp(CropX, 0, 100) / 100.0;
+    const double y = std::clamp(CropY, 0, 100) / 100.0;
+    const QRectF whole(frame.left() + (frame.width() - size.width()) * (fit == ifFill ? x : 0.5),
+                       frame.top() + (frame.height() - size.height()) * (fit == ifFill ? y : 0.5),
+                       size.width(), size.height());
+    const QRectF target = whole.intersected(frame);
+    const double perX = picture.width() / whole.width();
+    const double perY = picture.height() / whole.height();
+    const QRectF source((target.left() - whole.left()) * perX, (target.top() - whole.top()) * perY,
+                        target.width() * perX, target.height() * perY);
+    return {source, target, whole};
+}

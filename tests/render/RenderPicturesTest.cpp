@@ -1,0 +1,86 @@
+#include "CalendarPage.h"
+#include "LumImage.h"
+#include "RenderCommand.h"
+#include "StoredPageValues.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage Plain(Qt::GlobalColor colour)
+{
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(colour);
+    return picture;
+}
+
+// A month grid with a blue picture at (100, 100), 96 x 96, that changes from
+// page to page, and a folder "photos" of a red and a green picture.
+class RenderPictures : public ::testing::Test
+{
+protected:
+    RenderPictures()
+    {
+        TCalendarPage page;
+        ApplyMainPageValues(page);
+        page.SetCalendarLayout(LOFullCalendarLS);
+        page.SetLeftMarginInch(0);
+        page.SetTopMarginInch(0);
+        auto image = std::make_unique<TLumImage>();
+        image->SetObjectBounds(100, 100, 96, 96);
+        image->SetPicture(TLumPicture::FromBitmap(Plain(Qt::blue)));
+        image->SetPicturePerPage(true);
+        page.Objects().Insert(std::move(image));
+        Document = Folder.filePath("photos.DWC");
+        EXPECT_FALSE(page.SaveToFile(Document));
+        QDir(Folder.path()).mkdir("photos");
+        EXPECT_TRUE(Plain(Qt::green).save(Folder.filePath("photos/02.bmp"), "BMP"));
+        EXPECT_TRUE(Plain(Qt::red).save(Folder.filePath("photos/01.bmp"), "BMP"));
+    }
+
+    QRgb Shown(int page) const
+    {
+        return QImage(Folder.filePath(QStringLiteral("page-%1.png").arg(page))).pixel(148, 148);
+    }
+
+    QTemporaryDir Folder;
+    QString Document;
+};
+
+} // namespace
+
+TEST_F(RenderPictures, EachPageTakesThePictureOfItsPlace)
+{
+    ASSERT_EQ(RunRenderCommand({Document, "--count", "3", "--pictures", Folder.filePath("photos"),
+                                "-o", Folder.filePath("page.png")}),
+              0);
+    EXPECT_EQ(Shown(1), qRgb(255, 0, 0));
+    EXPECT_EQ(Shown(2), qRgb(0, 255, 0));
+    EXPECT_EQ(Shown(3), qRgb(0, 0, 255)) << "more pages than pictures: the design's";
+}
+
+TEST_F(RenderPictures, BadPicturesAreToldAndNothingIsLost)
+{
+    const QString out = Folder.filePath("page.png");
+    // Nothing to take: refused before anything is written.
+    EXPECT_NE(RunRenderCommand({Document, "--pictures", Folder.filePath("none"), "-o", out}), 0);
+    EXPECT_NE(RunRenderCommand({"--pictures", Folder.filePath("photos"), "-o", out}), 0)
+        << "no picture marked to take them";
+    EXPECT_FALSE(QFile::exists(out));
+    // An unreadable picture: the pages are written, its page with the
+    // design's picture, and the run fails saying so.
+    QFile broken(Folder.filePath("photos/01.bmp"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("BM broken");
+    broken.close();
+    EXPECT_NE(RunRenderCommand(
+                  {Document, "--count", "2", "--pictures", Folder.filePath("photos"), "-o", out}),
+              0);
+    EXPECT_EQ(Shown(1), qRgb(0, 0, 255));
+    EXPECT_EQ(Shown(2), qRgb(0, 255, 0));
+}
