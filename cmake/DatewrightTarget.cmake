@@ -37,9 +37,21 @@ function(dw_check_core_includes target)
     add_dependencies(${target} ${target}_includes)
 endfunction()
 
+# The subsystems' cores from the lowest to the highest: a core links only
+# cores before it, so that dependencies point one way. Cores not listed (the
+# tools' libraries) come above them all.
+set(DW_CORE_ORDER dw_dib dw_toolkit dw_nviewlib dw_richtext dw_print dw_month dw_design
+    dw_objects dw_images dw_calendar dw_recurring dw_app)
+
+# Marks target as a core, for dw_check_core_order.
+function(dw_mark_core target)
+    set_property(GLOBAL APPEND PROPERTY DW_CORES ${target})
+endfunction()
+
 # The core library of a subsystem: dw_<name> from the listed sources.
 function(dw_add_library name)
     add_library(dw_${name} STATIC ${ARGN})
+    dw_mark_core(dw_${name})
     target_include_directories(dw_${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
     dw_project_target(dw_${name})
     dw_core_only(dw_${name})
@@ -103,6 +115,25 @@ function(dw_check_core_links)
             get_target_property(aliased ${link} ALIASED_TARGET)
             if(link MATCHES "${DW_WIDGET_LINKS}" OR (aliased AND aliased MATCHES "${DW_WIDGET_LINKS}"))
                 message(FATAL_ERROR "${target} links cores only, but it links ${link}")
+            endif()
+        endforeach()
+    endforeach()
+endfunction()
+
+# Stops the configuration when a core of DW_CORE_ORDER links, however
+# indirectly, a core that is not below it.
+function(dw_check_core_order)
+    get_property(cores GLOBAL PROPERTY DW_CORES)
+    foreach(core IN LISTS DW_CORE_ORDER)
+        if(NOT TARGET ${core})
+            continue()
+        endif()
+        list(FIND DW_CORE_ORDER ${core} level)
+        dw_link_closure(${core} closure)
+        foreach(link IN LISTS closure)
+            list(FIND DW_CORE_ORDER ${link} linked)
+            if(link IN_LIST cores AND (linked EQUAL -1 OR linked GREATER level))
+                message(FATAL_ERROR "${core} is below ${link}, but it links it")
             endif()
         endforeach()
     endforeach()

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QThreadPool>
 
@@ -136,12 +135,8 @@ void TRecoveryWriter::Write(TRecoveryCopy copy)
         }
     }
     m_pool->start([fileName = m_fileName, copy = std::move(copy)] {
-        QSaveFile file(fileName);
-        if (OpenSaveFile(file))
-            return;
-        if (file.write(RecoveryBytes(copy)) < 0)
-            file.cancelWriting();
-        file.commit();
+        // A copy that cannot be written is left for the next change to try.
+        SaveBytesFile(RecoveryBytes(copy), fileName);
     });
 }
 

@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
@@ -205,20 +204,6 @@ std::optional<QString> WriteAll(QIODevice &device, const QByteArray &bytes)
         return file ? WriteFailure(*file) : device.errorString();
     }
     return std::nullopt;
-}
-
-// Writes through a temporary file that replaces fileName only when complete.
-template <typename Write>
-std::optional<QString> SaveAtomically(const QString &fileName, const Write &write)
-{
-    QSaveFile file(fileName);
-    if (std::optional<QString> refused = OpenSaveFile(file))
-        return refused;
-    if (auto error = write(file)) {
-        file.cancelWriting();
-        return error;
-    }
-    return CommitSaveFile(file);
 }
 
 template <typename Read>
@@ -460,7 +445,7 @@ std::optional<QString> TCalendarPage::SaveToDevice(QIODevice &Out) const
 
 std::optional<QString> TCalendarPage::SaveToFile(const QString &FileName) const
 {
-    return SaveAtomically(FileName, [this](QIODevice &out) { return SaveToDevice(out); });
+    return SaveThrough(FileName, [this](QIODevice &out) { return SaveToDevice(out); });
 }
 
 std::optional<ReadError> TCalendarPage::LoadFromDevice(QIODevice &In)
@@ -487,7 +472,7 @@ std::optional<QString> TCalendarPage::SaveStyleSheetToDevice(QIODevice &Out) con
 
 std::optional<QString> TCalendarPage::SaveStyleSheet(const QString &FileName) const
 {
-    return SaveAtomically(FileName, [this](QIODevice &out) { return SaveStyleSheetToDevice(out); });
+    return SaveThrough(FileName, [this](QIODevice &out) { return SaveStyleSheetToDevice(out); });
 }
 
 std::optional<ReadError> TCalendarPage::LoadStyleSheetFromDevice(QIODevice &In)

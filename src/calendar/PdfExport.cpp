@@ -39,26 +39,25 @@ std::optional<QString> SavePagesAsPdf(const TCalendarPage &paper, const QString 
                                       const QString &Title,
                                       const std::function<bool(const TPdfPagePrinter &)> &EachPage)
 {
-    QSaveFile target(FileName);
-    if (std::optional<QString> refused = OpenSaveFile(target))
-        return refused;
-    TPdfReport report(PagePaper(paper), PageOrientation(paper));
-    report.SetTitle(Title);
-    bool whole = true;
-    const bool begun = report.Write(target, [&](TPdfReport &printer) {
-        bool first = true;
-        whole = EachPage([&](const TCalendarPage &page) {
-            if (!std::exchange(first, false))
-                printer.StartNewPage();
-            PrintPage(printer, page, 0, 0);
+    return SaveThrough(FileName, [&](QSaveFile &target) -> std::optional<QString> {
+        TPdfReport report(PagePaper(paper), PageOrientation(paper));
+        report.SetTitle(Title);
+        bool whole = true;
+        const bool begun = report.Write(target, [&](TPdfReport &printer) {
+            bool first = true;
+            whole = EachPage([&](const TCalendarPage &page) {
+                if (!std::exchange(first, false))
+                    printer.StartNewPage();
+                PrintPage(printer, page, 0, 0);
+            });
         });
+        if (!begun)
+            return QCoreApplication::translate("PdfExport", "the PDF could not be begun");
+        // The save file is dropped unwritten: a stopped export leaves no part.
+        if (!whole)
+            return QCoreApplication::translate("PdfExport", "stopped");
+        return std::nullopt;
     });
-    if (!begun)
-        return QCoreApplication::translate("PdfExport", "the PDF could not be begun");
-    // The save file is dropped unwritten: a stopped export leaves no part.
-    if (!whole)
-        return QCoreApplication::translate("PdfExport", "stopped");
-    return CommitSaveFile(target);
 }
 
 std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileName,

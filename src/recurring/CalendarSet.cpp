@@ -49,12 +49,13 @@ std::shared_ptr<const TKnownPictures> PicturesOfObjects(const TCalendarPage &pag
     return pictures;
 }
 
-// A page with the style, dates and zoom of source (and its paper, border and
-// title), blank cells and the placed objects of records, their pictures taken
-// from pictures. It is made on the thread that draws it: nothing in it is
-// shared with another page but pictures.
+// A page with the style and dates of source (and its paper, border and
+// title), shown at scale, blank cells and the placed objects of records, their
+// pictures taken from pictures. It is made on the thread that draws it:
+// nothing in it is shared with another page but pictures.
 std::unique_ptr<TCalendarPage> CopyOfPage(const TCalendarPage &source, const QByteArray &records,
-                                          const std::shared_ptr<const TKnownPictures> &pictures)
+                                          const std::shared_ptr<const TKnownPictures> &pictures,
+                                          float scale)
 {
     auto page = std::make_unique<TCalendarPage>();
     page->AssignStyle(source);
@@ -67,7 +68,7 @@ std::unique_ptr<TCalendarPage> CopyOfPage(const TCalendarPage &source, const QBy
     }
     // The zoom last, as the program sets it on a page read: it sizes the
     // page and its objects.
-    page->SetScale(source.Scale());
+    page->SetScale(scale);
     return page;
 }
 
@@ -113,7 +114,7 @@ TCalendarSet::TCalendarSet(const TCalendarPage &document, QDate start, int count
 {
     // The style alone: the objects are read anew for every page, and the
     // cells are taken as values; all share the document's pictures.
-    m_document = CopyOfPage(document, {}, {});
+    m_document = CopyOfPage(document, {}, {}, document.Scale());
     for (const TLumGraphicControl *object : document.Objects().Objects()) {
         const auto *image = dynamic_cast<const TLumImage *>(object);
         if (image && image->PicturePerPage())
@@ -159,7 +160,12 @@ QDate TCalendarSet::PeriodStart(int index) const
 
 std::unique_ptr<TCalendarPage> TCalendarSet::Page(int index) const
 {
-    auto page = CopyOfPage(*m_document, m_objectRecords, m_objectPictures);
+    return PageAt(index, m_document->Scale());
+}
+
+std::unique_ptr<TCalendarPage> TCalendarSet::PageAt(int index, float scale) const
+{
+    auto page = CopyOfPage(*m_document, m_objectRecords, m_objectPictures, scale);
     MovePage(*page, index);
     return page;
 }

@@ -40,13 +40,9 @@ std::optional<QString> SaveAsBitmapFile(const QImage &picture, const QString &fi
 {
     if (picture.isNull())
         return QCoreApplication::translate("SaveFiles", "there is no picture to write");
-    QSaveFile file(fileName);
-    if (std::optional<QString> refused = OpenSaveFile(file))
-        return refused;
-    if (!WriteBitmapFile(picture, file)) {
-        const QString reason = WriteFailure(file);
-        file.cancelWriting();
-        return reason;
-    }
-    return CommitSaveFile(file);
+    return SaveThrough(fileName, [&picture](QSaveFile &file) -> std::optional<QString> {
+        if (!WriteBitmapFile(picture, file))
+            return WriteFailure(file);
+        return std::nullopt;
+    });
 }

@@ -122,17 +122,26 @@ std::optional<QString> CommitSaveFile(QSaveFile &file)
     return std::nullopt;
 }
 
-std::optional<QString> SaveBytesFile(const QByteArray &bytes, const QString &fileName)
+std::optional<QString> SaveThrough(const QString &fileName,
+                                   const std::function<std::optional<QString>(QSaveFile &)> &write)
 {
     QSaveFile file(fileName);
     if (std::optional<QString> refused = OpenSaveFile(file))
         return refused;
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = WriteFailure(file);
-        file.cancelWriting();
-        return reason;
+    if (std::optional<QString> failure = write(file)) {
+        file.cancelWriting(); // the temporary file goes with the object
+        return failure;
     }
     return CommitSaveFile(file);
+}
+
+std::optional<QString> SaveBytesFile(const QByteArray &bytes, const QString &fileName)
+{
+    return SaveThrough(fileName, [&bytes](QSaveFile &file) -> std::optional<QString> {
+        if (file.write(bytes) != bytes.size())
+            return WriteFailure(file);
+        return std::nullopt;
+    });
 }
 
 std::optional<QString> SaveImageFile(const QImage &picture, const QString &fileName,
@@ -140,17 +149,13 @@ std::optional<QString> SaveImageFile(const QImage &picture, const QString &fileN
 {
     if (picture.isNull())
         return QCoreApplication::translate("SaveFiles", "there is no picture to write");
-    QSaveFile file(fileName);
-    if (std::optional<QString> refused = OpenSaveFile(file))
-        return refused;
-    QImageWriter writer(&file, format);
-    writer.setQuality(quality);
-    if (!writer.write(picture)) {
-        const QString reason = WriteFailure(file, writer.errorString());
-        file.cancelWriting();
-        return reason;
-    }
-    return CommitSaveFile(file);
+    return SaveThrough(fileName, [&](QSaveFile &file) -> std::optional<QString> {
+        QImageWriter writer(&file, format);
+        writer.setQuality(quality);
+        if (!writer.write(picture))
+            return WriteFailure(file, writer.errorString());
+        return std::nullopt;
+    });
 }
 
 std::optional<QString> ReplaceFileBytes(const QByteArray &bytes, const QString &fileName)

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // Why writing file failed: the system's reason; where a short write left
@@ -29,6 +30,13 @@ std::optional<QString> OpenSaveFile(QSaveFile &file);
 // first because a failure found only while the file is closed would be
 // reported without its reason, or not at all.
 std::optional<QString> CommitSaveFile(QSaveFile &file);
+
+// Writes fileName through a save file: write fills the file and says why it
+// failed; the file takes the old one's place only when write succeeded and
+// all of it reached the disk, else the old file stays as it was. Why it was
+// not written. Every file the program writes goes through here.
+std::optional<QString> SaveThrough(const QString &fileName,
+                                   const std::function<std::optional<QString>(QSaveFile &)> &write);
 
 // Writes bytes to fileName through a save file, so that a failed write
 // leaves the old file as it was; why it failed.

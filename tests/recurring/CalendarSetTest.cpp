@@ -250,7 +250,15 @@ TEST(CalendarSet, PlacedObjectsAreOnEveryPageAtTheZoom)
         ASSERT_EQ(page->Objects().Count(), 1) << index;
         EXPECT_EQ(page->Objects().At(0)->BoundsRect(), bounds) << index;
         EXPECT_EQ(page->Width(), document.Width());
+        // Paper takes the page at full size, the document's zoom left alone.
+        const auto paper = set.PageAt(index, 1.0f);
+        EXPECT_EQ(paper->Scale(), 1.0f);
+        ASSERT_EQ(paper->Objects().Count(), 1) << index;
+        EXPECT_EQ(paper->Objects().At(0)->BoundsRect(), (TRect{100, 100, 196, 196})) << index;
+        EXPECT_EQ(paper->MainCalMonth(), page->MainCalMonth()) << index;
+        EXPECT_NEAR(paper->Width(), document.Width() * 2, 1);
     }
+    EXPECT_EQ(document.Scale(), 0.5f);
 }
 
 namespace {

@@ -169,3 +169,40 @@ TEST(SaveFilesTest, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed)
     EXPECT_EQ(SaveBytesFile("mine", link), std::nullopt);
     EXPECT_EQ(Bytes(victim), "mine");
 }
+
+// Every file goes through one writer: the old file stays whole unless the
+// new one was written completely, and a refused target is never written.
+TEST(SaveFilesTest, OneWriterReplacesTheFileOnlyWhenTheWriteSucceeded)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(u"page.DWC"_s);
+    const struct
+    {
+        const char *what;
+        QString fileName;
+        std::optional<QString> failure;
+        bool written;
+    } cases[] = {
+        {"written", target, std::nullopt, true},
+        {"the writer fails", target, u"stopped"_s, true},
+        {"a folder is refused", dir.path(), std::nullopt, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        bool called = false;
+        const std::optional<QString> result = SaveThrough(c.fileName, [&](QSaveFile &file) {
+            called = true;
+            file.write(c.failure ? "part" : "new");
+            return c.failure;
+        });
+        EXPECT_EQ(called, c.written);
+        if (c.written) {
+            EXPECT_EQ(result, c.failure);
+        } else {
+            EXPECT_TRUE(result.has_value()) << "why it was refused";
+        }
+        EXPECT_EQ(Bytes(target), QByteArray("new"));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({u"page.DWC"_s}))
+        << "no temporary file left";
+}

@@ -201,12 +201,7 @@ void TCalendarMain::NewFromStyleSheet(const QString &FileName)
 
 bool TCalendarMain::SaveCalendarFile(const QString &FileName)
 {
-    CalendarPanel->SetPaintSuspended(true);
-    std::optional<float> zoom;
-    if (CalendarPanel->Scale() != 1.0f) {
-        zoom = CalendarPanel->Scale() == 0.0f ? 1.0f : CalendarPanel->Scale();
-        CalendarPanel->SetScale(1.0f);
-    }
+    // The page writes its bounds at 100 % whatever the zoom it is shown at.
     ShowBusyCursor();
     DoSaveRichtext();
     const std::optional<QString> failure = CalendarPanel->SaveToFile(FileName);
@@ -220,11 +215,6 @@ bool TCalendarMain::SaveCalendarFile(const QString &FileName)
         ShowInformation(
             tr("Unable to save %1: %2").arg(QDir::toNativeSeparators(FileName), *failure));
     }
-    if (zoom && *zoom >= 0.2f && *zoom <= 1.0f)
-        CalendarPanel->SetScale(*zoom);
-    CalendarPanel->SetPaintSuspended(false);
-    CalendarPanel->update();
-    QApplication::processEvents();
     SetButtons();
     SetCaption();
     return !failure;

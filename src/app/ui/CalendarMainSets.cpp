@@ -102,9 +102,8 @@ std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, cons
 void TCalendarMain::PrintSetPages(TReportPrinter &Report, const TCalendarSet &set)
 {
     TSetProgress progress(this, tr("Printing"), set.Count() * CopiesToPrint);
-    const std::unique_ptr<TCalendarPage> page = set.Page(0);
     // Printed at full size, as the page itself is.
-    page->SetScale(1.0f);
+    const std::unique_ptr<TCalendarPage> page = set.PageAt(0, 1.0f);
     int done = 0;
     bool measured = false;
     for (int copy = 1; copy <= CopiesToPrint; ++copy) {

@@ -463,19 +463,23 @@ TEST(CalendarMainCommandsTest, NeverSavedDocumentGoesThroughSaveAsWithAProposedN
     EXPECT_EQ(window.MRUFileList->Files(), QStringList{target});
 }
 
-TEST(CalendarMainCommandsTest, SavingAtFullZoomLeavesScaleOneAndKeepsTheCaption)
+// Saving once left a page shown at 100 % at scale 1 instead of its zoom
+// step, so that the next step down went to 90 % of 1 rather than to the
+// 90 % step. The zoom now stays as it was.
+TEST(CalendarMainCommandsTest, SavingAtFullZoomKeepsTheZoomStepAndTheCaption)
 {
     TMainWindowRun run;
     const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
     run.WriteIni("[Zooming]\r\nMain=100\r\n[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
     TCalendarMain &window = run.Start();
     window.SetModified(true);
+    const float zoom = window.CalendarPanel->Scale();
     EXPECT_TRUE(window.SaveCalendarFile(document));
-    EXPECT_EQ(window.CalendarPanel->Scale(), 1.0f);
+    EXPECT_EQ(window.CalendarPanel->Scale(), zoom);
     EXPECT_TRUE(window.windowTitle().endsWith(u"[100%]"_s));
     EXPECT_FALSE(window.Modified);
     window.ZoomMinusButtonClick();
-    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.9f, 1e-6);
+    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.901f, 1e-6);
 }
 
 TEST(CalendarMainCommandsTest, FailedSaveIsToldAndKeepsTheChanges)

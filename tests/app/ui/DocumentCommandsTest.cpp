@@ -6,6 +6,7 @@
 #include "PageSnapshot.h"
 #include "StartFolder.h"
 #include "UserTitleForm.h"
+#include "ZoomSteps.h"
 
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -287,6 +288,39 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
     EXPECT_EQ(proposed, QDir(run.Path(u"Cal"_s)).absoluteFilePath(u"Team.DWC"_s));
     EXPECT_EQ(window.DocumentFileName, copy);
     EXPECT_EQ(window.MRUFileList->Files().value(0), copy);
+}
+
+// Saving flipped the shown page to 100 % and back around the write, leaving a
+// page shown at 100 % at another scale than before. The view stays as it is.
+TEST_F(DocumentCommandsTest, SaveWritesTheSameBytesAtEveryZoomAndLeavesTheViewAlone)
+{
+    TCalendarMain &window = run.StartActive();
+    TCalendarPanel32 &page = *window.CalendarPanel;
+    PlaceBothLabels(page, u"Kept"_s);
+    SetLabelPrompts({});
+    QByteArray atFirstZoom;
+    for (const float zoom : {0.601f, 1.001f}) {
+        while (page.Scale() < zoom)
+            window.ZoomPlusButtonClick();
+        ASSERT_EQ(page.Scale(), zoom);
+        QApplication::processEvents();
+        const QImage shown = page.grab().toImage();
+        const TRect placed = page.Objects().At(0)->BoundsRect();
+        const QString fileName = run.Path(QStringLiteral("Zoom%1.DWC").arg(ScaleToPercent(zoom)));
+        ASSERT_TRUE(window.SaveCalendarFile(fileName));
+        QApplication::processEvents();
+        EXPECT_EQ(page.Scale(), zoom);
+        EXPECT_EQ(page.Objects().At(0)->BoundsRect(), placed);
+        EXPECT_EQ(page.grab().toImage(), shown);
+        EXPECT_EQ(window.windowTitle(), u"Datewright  ["_s + QFileInfo(fileName).fileName() +
+                                            u"]    ["_s + QString::number(ScaleToPercent(zoom)) +
+                                            u"%]"_s);
+        if (atFirstZoom.isEmpty())
+            atFirstZoom = FileBytes(fileName);
+        else
+            EXPECT_EQ(FileBytes(fileName), atFirstZoom);
+    }
+    EXPECT_FALSE(atFirstZoom.isEmpty());
 }
 
 TEST_F(DocumentCommandsTest, SaveOfANewCalendarAsksForItsName)
