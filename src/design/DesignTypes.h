@@ -18,6 +18,7 @@ enum class TDesignCursor {
     SizeNS,
     SizeWE,
     NoDrop,
+    SizeAll,
 };
 
 // What a clipboard command does with the selection; stored by ordinal.

@@ -6,6 +6,7 @@
 #include "HandleGeometry.h"
 #include "Rect.h"
 
+#include <QPointF>
 #include <QString>
 
 #include <functional>
@@ -45,6 +46,10 @@ class TLumBasePanel;
 //   PrintObject         draw on a report; the base replays Paint recorded
 //                       as a picture, which is right for most kinds.
 //   AddMenuItems        append the kind's items to the object's menu.
+//   DragsContent        whether what the object shows can be moved inside
+//                       its frame (a picture overflowing it); then
+//                       BeginContentDrag, DragContent and ContentMoved
+//                       follow a Ctrl-drag.
 // A kind changing anything a document records calls NotifyLabelChanged.
 class TLumGraphicControl : public TComponent
 {
@@ -154,6 +159,14 @@ public:
     virtual void ApplyFont(const TFontDesc &Font);
     virtual void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const;
     virtual void AddMenuItems(TDesignMenu &Menu);
+    virtual bool DragsContent() const { return false; }
+    // Remembers where the content lies as a drag of it begins.
+    virtual void BeginContentDrag() {}
+    // Moves the content by Moved pixels at zoom 1 from where it lay when the
+    // drag began.
+    virtual void DragContent(QPointF) {}
+    // Whether the content lies elsewhere than where the drag began.
+    virtual bool ContentMoved() const { return false; }
 
     // Streaming finishes an object it read with FinishLoad.
     void Loaded() override;

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -189,6 +190,7 @@ void TLumHandle::Clear()
     m_dragging = false;
     m_keyMoving = false;
     m_captured = false;
+    EndContentDrag();
 }
 
 int TLumHandle::IndexOf(const TLumGraphicControl *Object) const
@@ -303,6 +305,10 @@ void TLumHandle::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, 
     m_mouseDownTick = m_panel.TickCount();
     m_doubleClicked = false;
     if (m_panel.Pointing() && Button == Qt::LeftButton) {
+        if (TLumGraphicControl *object = ContentAt(Shift, X, Y)) {
+            BeginContentDrag(*object, X, Y);
+            return;
+        }
         m_captured = true;
         if (!m_locked) {
             m_start = QPoint(X, Y);
@@ -323,8 +329,12 @@ void TLumHandle::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, 
     PassOnPress(Button, Shift, X, Y);
 }
 
-void TLumHandle::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers, int X, int Y)
+void TLumHandle::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X, int Y)
 {
+    if (m_contentDrag) {
+        DragContentTo(X, Y);
+        return;
+    }
     if (m_doubleClicked) {
         m_doubleClicked = false;
         m_dragging = false;
@@ -341,7 +351,9 @@ void TLumHandle::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers, int 
         if (!m_dragging) {
             m_panel.ShowCursor(TDesignCursor::HandGrab);
             m_hitZone = Count() == 1 ? HitZoneAt(X, Y, m_bounds.Width, m_bounds.Height) : hzMove;
-            m_panel.ShowCursor(m_locked ? TDesignCursor::NoDrop : ZoneCursor(m_hitZone));
+            m_panel.ShowCursor(m_locked                 ? TDesignCursor::NoDrop
+                               : ContentAt(Shift, X, Y) ? TDesignCursor::SizeAll
+                                                        : ZoneCursor(m_hitZone));
             return;
         }
         ShowOutline(OutlineOf(DragTarget(Clamped(X, Y))));
@@ -356,6 +368,15 @@ void TLumHandle::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers, int 
 
 void TLumHandle::MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y)
 {
+    if (m_contentDrag && Button == Qt::LeftButton) {
+        // A quick click moves nothing, however the mouse jittered.
+        const bool quick = m_panel.TickCount() - m_mouseDownTick < QuickClickMs;
+        DragContentTo(quick ? m_start.x() : X, quick ? m_start.y() : Y);
+        EndContentDrag();
+        m_panel.ShowCursor(TDesignCursor::Default);
+        m_panel.FocusHandle();
+        return;
+    }
     // A quick click moves nothing, however the mouse jittered.
     if (m_dragging && m_panel.TickCount() - m_mouseDownTick < QuickClickMs)
         m_start = Clamped(X, Y);
@@ -376,6 +397,49 @@ void TLumHandle::MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, in
     m_panel.ShowCursor(TDesignCursor::Default);
     m_panel.FocusHandle();
     InvalidateSelection();
+}
+
+TLumGraphicControl *TLumHandle::ContentAt(Qt::KeyboardModifiers Shift, int X, int Y) const
+{
+    if (!Shift.testFlag(Qt::ControlModifier) || !m_panel.Pointing() || m_locked || Count() != 1 ||
+        HitZoneAt(X, Y, m_bounds.Width, m_bounds.Height) != hzMove)
+        return nullptr;
+    TLumGraphicControl *object = Items(0);
+    const bool inside = object->BoundsRect().Contains(X + m_bounds.Left, Y + m_bounds.Top);
+    return inside && !object->Locked() && object->DragsContent() ? object : nullptr;
+}
+
+void TLumHandle::BeginContentDrag(TLumGraphicControl &Object, int X, int Y)
+{
+    m_contentDrag = &Object;
+    m_start = QPoint(X, Y);
+    m_captured = true;
+    // The crop changes with every move; the document records one change.
+    m_panel.HoldChangeNotices();
+    Object.BeginContentDrag();
+    m_panel.ShowCursor(TDesignCursor::SizeAll);
+}
+
+void TLumHandle::DragContentTo(int X, int Y)
+{
+    if (!Objects().Contains(m_contentDrag))
+        return;
+    // In pixels at zoom 1, so that the content follows the pointer at every
+    // zoom.
+    const double zoom = m_contentDrag->Scale() > 0 ? double(m_contentDrag->Scale()) : 1.0;
+    m_contentDrag->DragContent(QPointF(X - m_start.x(), Y - m_start.y()) / zoom);
+}
+
+void TLumHandle::EndContentDrag()
+{
+    TLumGraphicControl *object = std::exchange(m_contentDrag, nullptr);
+    if (!object)
+        return;
+    m_captured = false;
+    // A drag that ends where it began changes nothing.
+    const bool noticed = m_panel.ReleaseChangeNotices();
+    if (noticed && Objects().Contains(object) && object->ContentMoved())
+        m_panel.NotifyLabelChanged();
 }
 
 void TLumHandle::MouseLeave()

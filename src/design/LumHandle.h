@@ -21,6 +21,11 @@ class TPlacedObjects;
 // cover the selected objects grown by 2 pixels left and above and 3 right
 // and below (4 after a Refit). Coordinates of its mouse events are relative
 // to its own top-left corner.
+//
+// A drag with Ctrl held that starts inside the one selected object, when
+// that object's content can move in its frame (a picture filling it), moves
+// the content instead of the object: live, in pixels at zoom 1, and told to
+// the panel as one change when the mouse is released.
 class TLumHandle
 {
 public:
@@ -86,6 +91,8 @@ public:
 
     THitZone HitZone() const { return m_hitZone; }
     bool Dragging() const { return m_dragging; }
+    // Whether a drag moves an object's content inside its frame.
+    bool DraggingContent() const { return m_contentDrag != nullptr; }
     bool KeyboardMoving() const { return m_keyMoving; }
     // The outline a drag or the arrow keys show, in panel pixels.
     std::optional<TRect> Outline() const { return m_outline; }
@@ -107,6 +114,12 @@ private:
     void PassOnPress(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     void PassOnRelease(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     void FocusAtRunTime();
+    // The object whose content a press at (X, Y) with Shift would drag.
+    TLumGraphicControl *ContentAt(Qt::KeyboardModifiers Shift, int X, int Y) const;
+    void BeginContentDrag(TLumGraphicControl &Object, int X, int Y);
+    void DragContentTo(int X, int Y);
+    // Ends a content drag; the panel hears of the change once.
+    void EndContentDrag();
 
     TLumBasePanel &m_panel;
     TColor m_color = clBlack;
@@ -122,6 +135,7 @@ private:
     qint64 m_mouseDownTick = 0;
     QPoint m_start;
     bool m_dragging = false;
+    TLumGraphicControl *m_contentDrag = nullptr;
     THitZone m_hitZone = hzMove;
     std::optional<TRect> m_outline;
     TRect m_keys;

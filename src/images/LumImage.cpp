@@ -176,6 +176,31 @@ void TLumImage::SetCropY(int Value)
     SetNumber(m_cropY, Value);
 }
 
+bool TLumImage::DragsContent() const
+{
+    return m_fit == ifFill && m_picture.CanDraw() &&
+           FillOverflows(QSizeF(m_picture.Width(), m_picture.Height()),
+                         QSizeF(UnzoomedWidth(), UnzoomedHeight()));
+}
+
+void TLumImage::BeginContentDrag()
+{
+    m_dragCrop = QPoint(m_cropX, m_cropY);
+}
+
+void TLumImage::DragContent(QPointF Moved)
+{
+    const QPoint crop = DraggedCrop(QSizeF(m_picture.Width(), m_picture.Height()),
+                                    QSizeF(UnzoomedWidth(), UnzoomedHeight()), m_dragCrop, Moved);
+    SetCropX(crop.x());
+    SetCropY(crop.y());
+}
+
+bool TLumImage::ContentMoved() const
+{
+    return QPoint(m_cropX, m_cropY) != m_dragCrop;
+}
+
 TFittedPicture TLumImage::Fitted(const QRectF &frame) const
 {
     return FitPicture(QSizeF(m_picture.Width(), m_picture.Height()), frame, m_fit, m_cropX,

@@ -91,6 +91,12 @@ public:
     void FinishLoad() override;
     void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const override;
     void AddMenuItems(TDesignMenu &Menu) override;
+    // With Fill, a picture overflowing the bounds at zoom 1 moves inside
+    // them: the drag changes CropX and CropY.
+    bool DragsContent() const override;
+    void BeginContentDrag() override;
+    void DragContent(QPointF Moved) override;
+    bool ContentMoved() const override;
 
 private:
     // The picture's size at the zoom fixes the bounds (with AutoSize), the
@@ -119,6 +125,8 @@ private:
     TImageFit m_fit = ifStretch;
     int m_cropX = 50;
     int m_cropY = 50;
+    // The crop a drag of the picture began at.
+    QPoint m_dragCrop;
     bool m_picturePerPage = false;
     bool m_opaque = false;
     std::shared_ptr<const TKnownPictures> m_knownPictures;

@@ -1,6 +1,7 @@
 #include "PictureFit.h"
 
 #include <algorithm>
+#include <cmath>
 
 QStringList ImageFitNames()
 {
@@ -9,12 +10,25 @@ QStringList ImageFitNames()
 
 namespace {
 
+// Less overflow than this is rounding, not a picture to move.
+constexpr double MinOverflow = 0.5;
+
 // The picture scaled by the larger or the smaller of the two ratios.
 QSizeF Scaled(QSizeF picture, const QRectF &frame, bool cover)
 {
     const double x = frame.width() / picture.width();
     const double y = frame.height() / picture.height();
     return picture * (cover ? std::max(x, y) : std::min(x, y));
+}
+
+// The crop on one axis: the share of overflow hidden before the picture,
+// less the share moved.
+int DraggedShare(double overflow, int crop, double moved)
+{
+    if (overflow < MinOverflow)
+        return crop;
+    const double share = crop - 100.0 * moved / overflow;
+    return int(std::lrint(std::clamp(share, 0.0, 100.0)));
 }
 
 } // namespace
@@ -37,4 +51,22 @@ TFittedPicture FitPicture(QSizeF picture, const QRectF &frame, TImageFit fit, in
     const QRectF source((target.left() - whole.left()) * perX, (target.top() - whole.top()) * perY,
                         target.width() * perX, target.height() * perY);
     return {source, target, whole};
+}
+
+QPoint DraggedCrop(QSizeF picture, QSizeF frame, QPoint Crop, QPointF Moved)
+{
+    if (picture.isEmpty() || frame.isEmpty())
+        return Crop;
+    const QSizeF size = Scaled(picture, QRectF(QPointF(), frame), true);
+    return {DraggedShare(size.width() - frame.width(), Crop.x(), Moved.x()),
+            DraggedShare(size.height() - frame.height(), Crop.y(), Moved.y())};
+}
+
+bool FillOverflows(QSizeF picture, QSizeF frame)
+{
+    if (picture.isEmpty() || frame.isEmpty())
+        return false;
+    const QSizeF size = Scaled(picture, QRectF(QPointF(), frame), true);
+    return size.width() - frame.width() >= MinOverflow ||
+           size.height() - frame.height() >= MinOverflow;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QPointF>
 #include <QRectF>
 #include <QSizeF>
 #include <QStringList>
@@ -28,3 +30,13 @@ struct TFittedPicture
 // its right or bottom edge, 50 its centre. Empty rectangles when the picture
 // or the frame is empty.
 TFittedPicture FitPicture(QSizeF picture, const QRectF &frame, TImageFit fit, int CropX, int CropY);
+
+// The crop that shows a picture covering a frame (ifFill) moved by Moved
+// frame pixels from where Crop placed it: the picture follows the pointer
+// and stops where its edge would leave the frame. CropX is the share of the
+// overflow hidden on the left, so a move right by the whole overflow takes
+// it from 100 to 0; an axis without overflow keeps its value.
+QPoint DraggedCrop(QSizeF picture, QSizeF frame, QPoint Crop, QPointF Moved);
+
+// Whether a picture covering a frame overflows it by at least half a pixel.
+bool FillOverflows(QSizeF picture, QSizeF frame);

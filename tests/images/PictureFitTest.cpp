@@ -93,3 +93,43 @@ TEST(PictureFit, NothingPlacedWithoutPictureOrFrame)
 }
 
 } // namespace
+
+TEST(PictureFit, ADragMovesTheCropByItsShareOfTheOverflow)
+{
+    // A 40 x 20 picture fills a 100 x 100 frame at 200 x 100: 100 pixels of
+    // overflow across, none down; 20 x 40 the other way round.
+    const struct
+    {
+        const char *what;
+        QSizeF picture;
+        QPoint crop;
+        QPointF moved;
+        QPoint expected;
+    } cases[] = {
+        {"right by a fifth", {40, 20}, {50, 50}, {20, 0}, {30, 50}},
+        {"left, down does nothing", {40, 20}, {50, 50}, {-30, 40}, {80, 50}},
+        {"the whole overflow", {40, 20}, {100, 0}, {100, 0}, {0, 0}},
+        {"beyond the left edge", {40, 20}, {50, 50}, {400, 0}, {0, 50}},
+        {"beyond the right edge", {40, 20}, {50, 50}, {-51, 0}, {100, 50}},
+        {"half a share rounds to even", {40, 20}, {50, 50}, {0.5, 0}, {50, 50}},
+        {"a share and a half rounds to even", {40, 20}, {50, 50}, {-1.5, 0}, {52, 50}},
+        {"tall picture up", {20, 40}, {50, 50}, {7, -25}, {50, 75}},
+        {"no overflow keeps the crop", {40, 40}, {10, 90}, {30, 30}, {10, 90}},
+        {"empty picture keeps the crop", {0, 0}, {10, 90}, {30, 30}, {10, 90}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(DraggedCrop(c.picture, {100, 100}, c.crop, c.moved), c.expected);
+    }
+}
+
+TEST(PictureFit, OnlyAPictureLargerThanItsFrameOverflows)
+{
+    EXPECT_TRUE(FillOverflows({40, 20}, {100, 100}));
+    EXPECT_TRUE(FillOverflows({20, 40}, {100, 100}));
+    EXPECT_TRUE(FillOverflows({101, 100}, {100, 100}));
+    EXPECT_FALSE(FillOverflows({40, 40}, {100, 100}));
+    EXPECT_FALSE(FillOverflows({1000, 1002}, {100, 100}));
+    EXPECT_FALSE(FillOverflows({}, {100, 100}));
+    EXPECT_FALSE(FillOverflows({40, 20}, {}));
+}

@@ -62,10 +62,10 @@ const QStringList &Words()
 QString ActionName(TAction action)
 {
     static const char *const names[] = {
-        "PlaceObject", "Select",     "SelectArea",    "Move",       "Resize",    "Nudge",
-        "PageMenu",    "ObjectMenu", "ClipboardKey",  "TypeInCell", "Fill",      "AddHolidays",
-        "Properties",  "Zoom",       "ZoomRoundTrip", "Scroll",     "Undo",      "Redo",
-        "Save",        "Reopen",     "New",           "UserTitle",  "ClearCells"};
+        "PlaceObject", "Select",     "SelectArea",    "Move",       "Resize",     "Nudge",
+        "PageMenu",    "ObjectMenu", "ClipboardKey",  "TypeInCell", "Fill",       "AddHolidays",
+        "Properties",  "Zoom",       "ZoomRoundTrip", "Scroll",     "Undo",       "Redo",
+        "Save",        "Reopen",     "New",           "UserTitle",  "ClearCells", "PanPicture"};
     return QString::fromLatin1(names[int(action)]);
 }
 
@@ -272,6 +272,18 @@ TTouched Move(const TStep &step, TJourneyContext &context)
     const QPoint from = CentreOf(*selection.first());
     context.User.Drag(from, from + QPoint(step.B, step.C));
     return {false, touched};
+}
+
+TTouched PanPicture(const TStep &step, TJourneyContext &context)
+{
+    TCalendarPanel32 &page = PageOf(context);
+    TLumGraphicControl *object = ObjectNumber(page, step.A);
+    if (!object)
+        return {};
+    const QPoint from = CentreOf(*object);
+    context.User.Click(from);
+    context.User.Drag(from, from + QPoint(step.B, step.C), Qt::ControlModifier);
+    return {false, SelectedNames(page)};
 }
 
 TTouched Resize(const TStep &step, TJourneyContext &context)
@@ -804,6 +816,8 @@ TTouched Perform(const TStep &step, TJourneyContext &context)
     }
     case TAction::Move:
         return Move(step, context);
+    case TAction::PanPicture:
+        return PanPicture(step, context);
     case TAction::Resize:
         return Resize(step, context);
     case TAction::Nudge:

@@ -71,6 +71,9 @@ enum class TAction {
     UserTitle,
     // "Clear All Cell Contents".
     ClearCells,
+    // Object A alone selected, then dragged with Ctrl held by (B, C)
+    // pixels of the screen: a picture filling its frame moves inside it.
+    PanPicture,
 };
 
 struct TStep

@@ -233,6 +233,20 @@ TEST(Journeys, StretchOffSizesThePicture)
                  {Place(1, 99, 181, 158, 87), ObjectMenu(0, {u"Stretch to Fit"_s})});
 }
 
+// A Ctrl-drag moves a filling picture inside its frame at 60 % and at
+// 100 %: the screen shows the new crop as a fresh render does, and each drag
+// is undone in one step. A picture that does not fill its frame moves.
+TEST(Journeys, ACtrlDragMovesAFillingPictureInItsFrame)
+{
+    ExpectPasses(
+        u"ACtrlDragMovesAFillingPictureInItsFrame"_s,
+        QList<TStep>{Place(1, 300, 300, 100, 150), ObjectMenu(0, {u"Fill"_s}),
+                     Step(TAction::PanPicture, 0, 25, 0), Step(TAction::PanPicture, 0, -7, 9)}
+            << ZoomIn(4)
+            << QList<TStep>{Step(TAction::PanPicture, 0, -60, 0), ObjectMenu(0, {u"Fit"_s}),
+                            Step(TAction::PanPicture, 0, 20, 10)});
+}
+
 // Seeded journeys of random steps; DW_JOURNEYS=N plays N more from seed
 // DW_JOURNEY_SEED (scripts/journeys.sh).
 class RandomJourney : public testing::TestWithParam<int>

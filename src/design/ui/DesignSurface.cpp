@@ -35,6 +35,8 @@ QCursor CursorOf(TDesignCursor cursor)
         return Qt::SizeHorCursor;
     case TDesignCursor::NoDrop:
         return Qt::ForbiddenCursor;
+    case TDesignCursor::SizeAll:
+        return Qt::SizeAllCursor;
     case TDesignCursor::Default:
         break;
     }
