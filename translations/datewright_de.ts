@@ -595,20 +595,20 @@
         <translation>%1 enthält keine Bilder</translation>
     </message>
     <message>
-        <source>%1 cannot be opened: %2</source>
-        <translation>%1 kann nicht geöffnet werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 is too long to be a list of pictures</source>
-        <translation>%1 ist zu lang für eine Liste von Bildern</translation>
-    </message>
-    <message>
         <source>%1 names no pictures</source>
         <translation>%1 nennt keine Bilder</translation>
     </message>
     <message>
         <source>%1 does not exist</source>
         <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>list of pictures</source>
+        <translation>Liste von Bildern</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>

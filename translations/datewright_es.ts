@@ -595,20 +595,20 @@
         <translation>%1 no contiene imágenes</translation>
     </message>
     <message>
-        <source>%1 cannot be opened: %2</source>
-        <translation>no se puede abrir %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is too long to be a list of pictures</source>
-        <translation>%1 es demasiado largo para ser una lista de imágenes</translation>
-    </message>
-    <message>
         <source>%1 names no pictures</source>
         <translation>%1 no nombra ninguna imagen</translation>
     </message>
     <message>
         <source>%1 does not exist</source>
         <translation>%1 no existe</translation>
+    </message>
+    <message>
+        <source>list of pictures</source>
+        <translation>lista de imágenes</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>no se puede leer %1: %2</translation>
     </message>
 </context>
 <context>

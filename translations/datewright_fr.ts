@@ -595,20 +595,20 @@
         <translation>%1 ne contient aucune image</translation>
     </message>
     <message>
-        <source>%1 cannot be opened: %2</source>
-        <translation>impossible d&apos;ouvrir %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 is too long to be a list of pictures</source>
-        <translation>%1 est trop long pour être une liste d&apos;images</translation>
-    </message>
-    <message>
         <source>%1 names no pictures</source>
         <translation>%1 ne nomme aucune image</translation>
     </message>
     <message>
         <source>%1 does not exist</source>
         <translation>%1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>list of pictures</source>
+        <translation>liste d&apos;images</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -595,20 +595,20 @@
         <translation>%1 non contiene immagini</translation>
     </message>
     <message>
-        <source>%1 cannot be opened: %2</source>
-        <translation>impossibile aprire %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is too long to be a list of pictures</source>
-        <translation>%1 è troppo lungo per essere un elenco di immagini</translation>
-    </message>
-    <message>
         <source>%1 names no pictures</source>
         <translation>%1 non nomina alcuna immagine</translation>
     </message>
     <message>
         <source>%1 does not exist</source>
         <translation>%1 non esiste</translation>
+    </message>
+    <message>
+        <source>list of pictures</source>
+        <translation>elenco di immagini</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>impossibile leggere %1: %2</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,9 @@
 #include "PagePictures.h"
 
+#include "RegularFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -55,17 +56,15 @@ TPagePicturesRead PicturesOfFolder(const QString &folder)
 
 TPagePicturesRead PicturesOfList(const QString &listFile)
 {
-    QFile file(listFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return Refused(QCoreApplication::translate("PagePictures", "%1 cannot be opened: %2")
-                           .arg(listFile, file.errorString()));
-    if (file.size() > MaxListBytes)
-        return Refused(
-            QCoreApplication::translate("PagePictures", "%1 is too long to be a list of pictures")
-                .arg(listFile));
+    // A pipe or a device named by mistake is refused at once, not waited on.
+    const TFileBytes file = ReadRegularFile(
+        listFile, MaxListBytes, QCoreApplication::translate("PagePictures", "list of pictures"));
+    if (!file.Error.isEmpty())
+        return Refused(QCoreApplication::translate("PagePictures", "%1 cannot be read: %2")
+                           .arg(listFile, file.Error));
     const QDir folder = QFileInfo(listFile).absoluteDir();
     QStringList files;
-    for (const QString &line : QString::fromUtf8(file.read(MaxListBytes)).split(u'\n')) {
+    for (const QString &line : QString::fromUtf8(file.Bytes).split(u'\n')) {
         const QString name = line.trimmed();
         if (name.isEmpty() || name.startsWith(u'#'))
             continue;

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -130,7 +131,13 @@ TEST_F(PagePictures, NothingToTakeIsAnError)
     QDir(Folder.path()).mkdir("empty");
     WriteText(Folder, "empty/readme.txt", "no pictures here");
     const QString comments = WriteText(Folder, "comments.txt", "# nothing\n\n");
-    for (const QString &source : {Folder.filePath("missing"), empty, comments, QString()}) {
+    // A pipe nobody writes to is refused, not waited on; so is a list
+    // longer than any list of pages.
+    const QString pipe = Folder.filePath("pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString huge = WriteText(Folder, "huge.txt", QByteArray(5 * 1024 * 1024, 'a'));
+    for (const QString &source :
+         {Folder.filePath("missing"), empty, comments, QString(), pipe, huge}) {
         SCOPED_TRACE(source.toStdString());
         const TPagePicturesRead read = ReadPagePictures(source);
         EXPECT_TRUE(read.Files.isEmpty());
