@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The photo calendars' scheme: slate ink, a deep teal accent.
-const TPalette PhotoPalette{Rgb(0x2b, 0x33, 0x3d), Rgb(0x2f, 0x6f, 0x73), Rgb(0xe3, 0xee, 0xee)};
+const TPalette PhotoPalette{Rgb(0x2b, 0x33, 0x3d), Rgb(0x2f, 0x6f, 0x73)};
 
 struct THolidayLook
 {
@@ -28,17 +28,17 @@ struct THolidayLook
 };
 
 // Each country's calendar in colours taken from its flag, on its usual paper
-// and week.
+// and week, framed by the border whose colours go with them.
 const std::vector<THolidayLook> &HolidayLooks()
 {
     static const std::vector<THolidayLook> looks{
-        {u"Canada"_s, 0, 1, "Classic", {Rgb(0x3a, 0x1f, 0x1f), Rgb(0xb3, 0x1b, 0x1b), 0}},
-        {u"France"_s, 1, 2, "Classic", {Rgb(0x1d, 0x27, 0x4a), Rgb(0x1f, 0x3f, 0x8f), 0}},
-        {u"Germany"_s, 1, 2, "Classic", {Rgb(0x22, 0x22, 0x22), Rgb(0x8a, 0x1c, 0x1c), 0}},
-        {u"Italy"_s, 1, 2, "Classic", {Rgb(0x1f, 0x33, 0x26), Rgb(0x1d, 0x6b, 0x3a), 0}},
-        {u"Spain"_s, 1, 2, "Classic", {Rgb(0x3d, 0x1a, 0x14), Rgb(0xa8, 0x27, 0x1b), 0}},
-        {u"United Kingdom"_s, 1, 2, "Classic", {Rgb(0x14, 0x1f, 0x3d), Rgb(0x1c, 0x2f, 0x6b), 0}},
-        {u"United States"_s, 0, 1, "Stars", {Rgb(0x14, 0x1f, 0x3d), Rgb(0x1c, 0x2f, 0x6b), 0}},
+        {u"Canada"_s, 0, 1, "GreekKey", {Rgb(0x3a, 0x1f, 0x1f), Rgb(0xb3, 0x1b, 0x1b)}},
+        {u"France"_s, 1, 2, "Classic", {Rgb(0x1d, 0x27, 0x4a), Rgb(0x1f, 0x3f, 0x8f)}},
+        {u"Germany"_s, 1, 2, "GreekKey", {Rgb(0x22, 0x22, 0x22), Rgb(0x8a, 0x1c, 0x1c)}},
+        {u"Italy"_s, 1, 2, "GreekKey", {Rgb(0x1f, 0x33, 0x26), Rgb(0x1d, 0x6b, 0x3a)}},
+        {u"Spain"_s, 1, 2, "GreekKey", {Rgb(0x3d, 0x1a, 0x14), Rgb(0xa8, 0x27, 0x1b)}},
+        {u"United Kingdom"_s, 1, 2, "Classic", {Rgb(0x14, 0x1f, 0x3d), Rgb(0x1c, 0x2f, 0x6b)}},
+        {u"United States"_s, 0, 1, "Stars", {Rgb(0x14, 0x1f, 0x3d), Rgb(0x1c, 0x2f, 0x6b)}},
     };
     return looks;
 }
@@ -118,7 +118,7 @@ QString BuildWallPhotoCalendar(TCalendarPage &page, const QString &paper)
 
 QString BuildDeskCalendar(TCalendarPage &page, const QString &)
 {
-    const TPalette palette{Rgb(0x3b, 0x2a, 0x22), Rgb(0xb4, 0x5a, 0x38), Rgb(0xf6, 0xe8, 0xdf)};
+    const TPalette palette{Rgb(0x3b, 0x2a, 0x22), Rgb(0xb4, 0x5a, 0x38)};
     StartPage(page, 0, LOFullCalendarLS, 1, palette, SerifFace);
     // The photo stands at the left of the landscape page, the month beside it.
     SetMargins(page, 4.35f, 0.45f, 0.45f, 0.45f);
@@ -131,7 +131,7 @@ QString BuildDeskCalendar(TCalendarPage &page, const QString &)
 
 QString BuildYearAtAGlance(TCalendarPage &page, const QString &)
 {
-    const TPalette palette{Rgb(0x22, 0x2e, 0x3c), Rgb(0x3e, 0x6a, 0x96), Rgb(0xe6, 0xee, 0xf5)};
+    const TPalette palette{Rgb(0x22, 0x2e, 0x3c), Rgb(0x3e, 0x6a, 0x96)};
     StartPage(page, 0, loMC12Month, 1, palette, SansFace);
     SetMargins(page, 0.5f, 1.55f, 0.5f, 0.45f);
     AddYearTitle(page, QRectF(0.5, 0.35, 7.5, 1.05), palette, SansFace, 54);
@@ -144,7 +144,7 @@ QString BuildYearAtAGlance(TCalendarPage &page, const QString &)
 
 QString BuildFamilyWeekPlanner(TCalendarPage &page, const QString &)
 {
-    const TPalette palette{Rgb(0x2d, 0x3a, 0x2e), Rgb(0x5a, 0x8a, 0x4f), Rgb(0xec, 0xf3, 0xe8)};
+    const TPalette palette{Rgb(0x2d, 0x3a, 0x2e), Rgb(0x5a, 0x8a, 0x4f)};
     StartPage(page, 0, loWeek, 2, palette, SansFace);
     // The week from Monday to Sunday.
     page.SetMainCalDay(4);
@@ -156,7 +156,7 @@ QString BuildFamilyWeekPlanner(TCalendarPage &page, const QString &)
 
 QString BuildDayPlanner(TCalendarPage &page, const QString &)
 {
-    const TPalette palette{Rgb(0x26, 0x2a, 0x3a), Rgb(0x5b, 0x4b, 0x8a), Rgb(0xee, 0xeb, 0xf5)};
+    const TPalette palette{Rgb(0x26, 0x2a, 0x3a), Rgb(0x5b, 0x4b, 0x8a)};
     StartPage(page, 0, loDay15, 2, palette, SansFace);
     // The first working day of the year.
     page.SetMainCalDay(4);
@@ -169,7 +169,7 @@ QString BuildDayPlanner(TCalendarPage &page, const QString &)
 
 QString BuildBirthdayCalendar(TCalendarPage &page, const QString &)
 {
-    const TPalette palette{Rgb(0x4a, 0x1f, 0x3a), Rgb(0xc2, 0x4d, 0x7c), Rgb(0xfb, 0xe9, 0xf0)};
+    const TPalette palette{Rgb(0x4a, 0x1f, 0x3a), Rgb(0xc2, 0x4d, 0x7c)};
     StartPage(page, 0, loFullCalendar, 1, palette, SerifFace);
     SetMargins(page, 0.5f, 1.35f, 0.5f, 0.5f);
     page.SetTitleFont(Font(SerifFace, 32, TFontStyle::fsBold | TFontStyle::fsItalic, palette.Ink));

@@ -16,13 +16,11 @@ class TLumImage;
 
 TColor Rgb(int red, int green, int blue);
 
-// A design's colours: dark text, the accent of bands and headers, a light
-// tint of the accent.
+// A design's colours: dark text, and the accent of the day-name bands.
 struct TPalette
 {
     TColor Ink;
     TColor Accent;
-    TColor Tint;
 };
 
 inline constexpr char SansFace[] = "Arial";
