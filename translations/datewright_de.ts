@@ -1557,6 +1557,10 @@ These pictures could not be read; their pages show the design&apos;s picture:<by
 Diese Bilder konnten nicht gelesen werden; ihre Seiten zeigen das Bild des Entwurfs:<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>New from &amp;Template...</source>
+        <translation>Neu aus &amp;Vorlage …</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -3281,6 +3285,13 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
     </message>
 </context>
 <context>
+    <name>TTemplateDialog</name>
+    <message>
+        <source>New from Template</source>
+        <translation>Neu aus Vorlage</translation>
+    </message>
+</context>
+<context>
     <name>TUndoHistory</name>
     <message>
         <source>Properties</source>
@@ -3331,6 +3342,65 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
     <message>
         <source>Please use Bitmap.</source>
         <translation>Bitte Bitmap verwenden.</translation>
+    </message>
+</context>
+<context>
+    <name>Templates</name>
+    <message>
+        <source>Wall photo calendar A4</source>
+        <translation>Fotowandkalender A4</translation>
+    </message>
+    <message>
+        <source>Wall photo calendar Letter</source>
+        <translation>Fotowandkalender Letter</translation>
+    </message>
+    <message>
+        <source>Desk calendar</source>
+        <translation>Tischkalender</translation>
+    </message>
+    <message>
+        <source>Year at a glance</source>
+        <translation>Jahresübersicht</translation>
+    </message>
+    <message>
+        <source>Family week planner</source>
+        <translation>Familien-Wochenplaner</translation>
+    </message>
+    <message>
+        <source>Day planner</source>
+        <translation>Tagesplaner</translation>
+    </message>
+    <message>
+        <source>Birthday calendar</source>
+        <translation>Geburtstagskalender</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Canada</source>
+        <translation>Feiertagskalender Kanada</translation>
+    </message>
+    <message>
+        <source>Holiday calendar France</source>
+        <translation>Feiertagskalender Frankreich</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Germany</source>
+        <translation>Feiertagskalender Deutschland</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Italy</source>
+        <translation>Feiertagskalender Italien</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Spain</source>
+        <translation>Feiertagskalender Spanien</translation>
+    </message>
+    <message>
+        <source>Holiday calendar United Kingdom</source>
+        <translation>Feiertagskalender Vereinigtes Königreich</translation>
+    </message>
+    <message>
+        <source>Holiday calendar United States</source>
+        <translation>Feiertagskalender Vereinigte Staaten</translation>
     </message>
 </context>
 <context>
@@ -3494,9 +3564,18 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
         <translation>geschrieben, aber Bilder konnten nicht gelesen werden, und ihre Seiten zeigen das Bild des Entwurfs: %1</translation>
     </message>
     <message>
+        <source>there is no template &quot;%1&quot;</source>
+        <translation>Es gibt keine Vorlage „%1“</translation>
+    </message>
+    <message>
+        <source>give a document or --template, not both</source>
+        <translation>Geben Sie ein Dokument oder --template an, nicht beides</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
+  --template NAME        start from the template NAME (in place of a document)
   --style FILE.DWS       take the style of a style sheet
   --layout N|NAME        layout 0-21 or its name (e.g. loFCMinisInTitleLS)
   --paper letter|a4      paper size
@@ -3533,6 +3612,7 @@ Output:
                          as one JSON object; &quot;cells&quot; lists each cell with
                          text: {&quot;index&quot;: 1-42, &quot;day&quot;: N, &quot;text&quot;: its
                          paragraphs joined by line feeds}
+  --list-templates       print the names of the templates, one a line
   --help                 show this text
 Many jobs in one run:
   --batch FILE           run the jobs of FILE (- for standard input), one a line,
@@ -3550,6 +3630,7 @@ Many jobs in one run:
         <translation>Aufruf: datewright-render [DOKUMENT.DWC] [Optionen]
 Zeichnet eine Kalenderseite: das angegebene Dokument oder eine neue Seite im
 Standardstil für heute. Die Optionen werden in dieser Reihenfolge angewandt:
+  --template NAME        mit der Vorlage NAME beginnen (statt eines Dokuments)
   --style DATEI.DWS      den Stil einer Stilvorlage übernehmen
   --layout N|NAME        Layout 0-21 oder sein Name (z. B. loFCMinisInTitleLS)
   --paper letter|a4      Papierformat
@@ -3590,6 +3671,7 @@ Ausgabe:
                          JSON-Objekt ausgeben; &quot;cells&quot; führt jede Zelle mit
                          Text auf: {&quot;index&quot;: 1-42, &quot;day&quot;: N, &quot;text&quot;: ihre
                          Absätze, durch Zeilenvorschübe verbunden}
+  --list-templates       die Namen der Vorlagen ausgeben, einen je Zeile
   --help                 diesen Text anzeigen
 Viele Aufträge in einem Lauf:
   --batch DATEI          die Aufträge aus DATEI ausführen (- für die

@@ -1557,6 +1557,10 @@ These pictures could not be read; their pages show the design&apos;s picture:<by
 Estas imágenes no se han podido leer; sus páginas muestran la imagen del diseño:<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>New from &amp;Template...</source>
+        <translation>Nuevo a partir de p&amp;lantilla…</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -3281,6 +3285,13 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
     </message>
 </context>
 <context>
+    <name>TTemplateDialog</name>
+    <message>
+        <source>New from Template</source>
+        <translation>Nuevo a partir de plantilla</translation>
+    </message>
+</context>
+<context>
     <name>TUndoHistory</name>
     <message>
         <source>Properties</source>
@@ -3331,6 +3342,65 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
     <message>
         <source>Please use Bitmap.</source>
         <translation>Use un mapa de bits.</translation>
+    </message>
+</context>
+<context>
+    <name>Templates</name>
+    <message>
+        <source>Wall photo calendar A4</source>
+        <translation>Calendario fotográfico de pared A4</translation>
+    </message>
+    <message>
+        <source>Wall photo calendar Letter</source>
+        <translation>Calendario fotográfico de pared Letter</translation>
+    </message>
+    <message>
+        <source>Desk calendar</source>
+        <translation>Calendario de sobremesa</translation>
+    </message>
+    <message>
+        <source>Year at a glance</source>
+        <translation>El año de un vistazo</translation>
+    </message>
+    <message>
+        <source>Family week planner</source>
+        <translation>Planificador semanal familiar</translation>
+    </message>
+    <message>
+        <source>Day planner</source>
+        <translation>Agenda diaria</translation>
+    </message>
+    <message>
+        <source>Birthday calendar</source>
+        <translation>Calendario de cumpleaños</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Canada</source>
+        <translation>Calendario de festivos Canadá</translation>
+    </message>
+    <message>
+        <source>Holiday calendar France</source>
+        <translation>Calendario de festivos Francia</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Germany</source>
+        <translation>Calendario de festivos Alemania</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Italy</source>
+        <translation>Calendario de festivos Italia</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Spain</source>
+        <translation>Calendario de festivos España</translation>
+    </message>
+    <message>
+        <source>Holiday calendar United Kingdom</source>
+        <translation>Calendario de festivos Reino Unido</translation>
+    </message>
+    <message>
+        <source>Holiday calendar United States</source>
+        <translation>Calendario de festivos Estados Unidos</translation>
     </message>
 </context>
 <context>
@@ -3494,9 +3564,18 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
         <translation>escrito, pero algunas imágenes no se han podido leer y sus páginas muestran la imagen del diseño: %1</translation>
     </message>
     <message>
+        <source>there is no template &quot;%1&quot;</source>
+        <translation>no hay ninguna plantilla &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>give a document or --template, not both</source>
+        <translation>indique un documento o --template, no ambos</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
+  --template NAME        start from the template NAME (in place of a document)
   --style FILE.DWS       take the style of a style sheet
   --layout N|NAME        layout 0-21 or its name (e.g. loFCMinisInTitleLS)
   --paper letter|a4      paper size
@@ -3533,6 +3612,7 @@ Output:
                          as one JSON object; &quot;cells&quot; lists each cell with
                          text: {&quot;index&quot;: 1-42, &quot;day&quot;: N, &quot;text&quot;: its
                          paragraphs joined by line feeds}
+  --list-templates       print the names of the templates, one a line
   --help                 show this text
 Many jobs in one run:
   --batch FILE           run the jobs of FILE (- for standard input), one a line,
@@ -3550,6 +3630,7 @@ Many jobs in one run:
         <translation>Uso: datewright-render [DOCUMENTO.DWC] [opciones]
 Dibuja una página de calendario: el documento indicado, o una página nueva con el
 estilo predeterminado para hoy. Las opciones se aplican en este orden:
+  --template NOMBRE      partir de la plantilla NOMBRE (en lugar de un documento)
   --style ARCHIVO.DWS    tomar el estilo de una hoja de estilo
   --layout N|NOMBRE      diseño 0-21 o su nombre (p. ej. loFCMinisInTitleLS)
   --paper letter|a4      tamaño del papel
@@ -3593,6 +3674,7 @@ Salida:
                          JSON; &quot;cells&quot; lista cada celda con texto:
                          {&quot;index&quot;: 1-42, &quot;day&quot;: N, &quot;text&quot;: sus párrafos
                          unidos por saltos de línea}
+  --list-templates       mostrar los nombres de las plantillas, uno por línea
   --help                 mostrar este texto
 Muchos trabajos en una ejecución:
   --batch ARCHIVO        ejecutar los trabajos de ARCHIVO (- para la entrada

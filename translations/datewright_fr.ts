@@ -1557,6 +1557,10 @@ These pictures could not be read; their pages show the design&apos;s picture:<by
 Ces images n&apos;ont pas pu être lues&#xa0;; leurs pages montrent l&apos;image du modèle&#xa0;:<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>New from &amp;Template...</source>
+        <translation>Nouveau à partir d&apos;un modè&amp;le…</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -3281,6 +3285,13 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
     </message>
 </context>
 <context>
+    <name>TTemplateDialog</name>
+    <message>
+        <source>New from Template</source>
+        <translation>Nouveau à partir d&apos;un modèle</translation>
+    </message>
+</context>
+<context>
     <name>TUndoHistory</name>
     <message>
         <source>Properties</source>
@@ -3331,6 +3342,65 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
     <message>
         <source>Please use Bitmap.</source>
         <translation>Veuillez utiliser un bitmap.</translation>
+    </message>
+</context>
+<context>
+    <name>Templates</name>
+    <message>
+        <source>Wall photo calendar A4</source>
+        <translation>Calendrier photo mural A4</translation>
+    </message>
+    <message>
+        <source>Wall photo calendar Letter</source>
+        <translation>Calendrier photo mural Letter</translation>
+    </message>
+    <message>
+        <source>Desk calendar</source>
+        <translation>Calendrier de bureau</translation>
+    </message>
+    <message>
+        <source>Year at a glance</source>
+        <translation>L&apos;année d&apos;un coup d&apos;œil</translation>
+    </message>
+    <message>
+        <source>Family week planner</source>
+        <translation>Semainier familial</translation>
+    </message>
+    <message>
+        <source>Day planner</source>
+        <translation>Agenda journalier</translation>
+    </message>
+    <message>
+        <source>Birthday calendar</source>
+        <translation>Calendrier des anniversaires</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Canada</source>
+        <translation>Calendrier des jours fériés Canada</translation>
+    </message>
+    <message>
+        <source>Holiday calendar France</source>
+        <translation>Calendrier des jours fériés France</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Germany</source>
+        <translation>Calendrier des jours fériés Allemagne</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Italy</source>
+        <translation>Calendrier des jours fériés Italie</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Spain</source>
+        <translation>Calendrier des jours fériés Espagne</translation>
+    </message>
+    <message>
+        <source>Holiday calendar United Kingdom</source>
+        <translation>Calendrier des jours fériés Royaume-Uni</translation>
+    </message>
+    <message>
+        <source>Holiday calendar United States</source>
+        <translation>Calendrier des jours fériés États-Unis</translation>
     </message>
 </context>
 <context>
@@ -3494,9 +3564,18 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
         <translation>écrit, mais des images n&apos;ont pas pu être lues et leurs pages montrent l&apos;image du modèle&#xa0;: %1</translation>
     </message>
     <message>
+        <source>there is no template &quot;%1&quot;</source>
+        <translation>il n&apos;y a pas de modèle «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>give a document or --template, not both</source>
+        <translation>donnez un document ou --template, pas les deux</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
+  --template NAME        start from the template NAME (in place of a document)
   --style FILE.DWS       take the style of a style sheet
   --layout N|NAME        layout 0-21 or its name (e.g. loFCMinisInTitleLS)
   --paper letter|a4      paper size
@@ -3533,6 +3612,7 @@ Output:
                          as one JSON object; &quot;cells&quot; lists each cell with
                          text: {&quot;index&quot;: 1-42, &quot;day&quot;: N, &quot;text&quot;: its
                          paragraphs joined by line feeds}
+  --list-templates       print the names of the templates, one a line
   --help                 show this text
 Many jobs in one run:
   --batch FILE           run the jobs of FILE (- for standard input), one a line,
@@ -3550,6 +3630,7 @@ Many jobs in one run:
         <translation>Utilisation&#xa0;: datewright-render [DOCUMENT.DWC] [options]
 Dessine une page de calendrier&#xa0;: le document indiqué, ou une nouvelle page dans
 le style par défaut pour aujourd&apos;hui. Les options s&apos;appliquent dans cet ordre&#xa0;:
+  --template NOM         partir du modèle NOM (à la place d&apos;un document)
   --style FICHIER.DWS    reprendre le style d&apos;une feuille de style
   --layout N|NOM         mise en page 0-21 ou son nom (par ex. loFCMinisInTitleLS)
   --paper letter|a4      format du papier
@@ -3591,6 +3672,7 @@ Sortie&#xa0;:
                          liste chaque case qui a du texte&#xa0;: {&quot;index&quot;: 1-42,
                          &quot;day&quot;: N, &quot;text&quot;: ses paragraphes joints par des
                          sauts de ligne}
+  --list-templates       afficher les noms des modèles, un par ligne
   --help                 afficher ce texte
 Plusieurs tâches en une exécution&#xa0;:
   --batch FICHIER        exécuter les tâches de FICHIER (- pour l&apos;entrée

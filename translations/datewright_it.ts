@@ -1557,6 +1557,10 @@ These pictures could not be read; their pages show the design&apos;s picture:<by
 Queste immagini non si sono potute leggere; le loro pagine mostrano l&apos;immagine del modello:<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>New from &amp;Template...</source>
+        <translation>Nuovo da m&amp;odello…</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -3281,6 +3285,13 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
     </message>
 </context>
 <context>
+    <name>TTemplateDialog</name>
+    <message>
+        <source>New from Template</source>
+        <translation>Nuovo da modello</translation>
+    </message>
+</context>
+<context>
     <name>TUndoHistory</name>
     <message>
         <source>Properties</source>
@@ -3331,6 +3342,65 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
     <message>
         <source>Please use Bitmap.</source>
         <translation>Usa una bitmap.</translation>
+    </message>
+</context>
+<context>
+    <name>Templates</name>
+    <message>
+        <source>Wall photo calendar A4</source>
+        <translation>Calendario fotografico da parete A4</translation>
+    </message>
+    <message>
+        <source>Wall photo calendar Letter</source>
+        <translation>Calendario fotografico da parete Letter</translation>
+    </message>
+    <message>
+        <source>Desk calendar</source>
+        <translation>Calendario da tavolo</translation>
+    </message>
+    <message>
+        <source>Year at a glance</source>
+        <translation>L&apos;anno in un colpo d&apos;occhio</translation>
+    </message>
+    <message>
+        <source>Family week planner</source>
+        <translation>Agenda settimanale di famiglia</translation>
+    </message>
+    <message>
+        <source>Day planner</source>
+        <translation>Agenda giornaliera</translation>
+    </message>
+    <message>
+        <source>Birthday calendar</source>
+        <translation>Calendario dei compleanni</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Canada</source>
+        <translation>Calendario delle festività Canada</translation>
+    </message>
+    <message>
+        <source>Holiday calendar France</source>
+        <translation>Calendario delle festività Francia</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Germany</source>
+        <translation>Calendario delle festività Germania</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Italy</source>
+        <translation>Calendario delle festività Italia</translation>
+    </message>
+    <message>
+        <source>Holiday calendar Spain</source>
+        <translation>Calendario delle festività Spagna</translation>
+    </message>
+    <message>
+        <source>Holiday calendar United Kingdom</source>
+        <translation>Calendario delle festività Regno Unito</translation>
+    </message>
+    <message>
+        <source>Holiday calendar United States</source>
+        <translation>Calendario delle festività Stati Uniti</translation>
     </message>
 </context>
 <context>
@@ -3494,9 +3564,18 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
         <translation>scritto, ma alcune immagini non si sono potute leggere e le loro pagine mostrano l&apos;immagine del modello: %1</translation>
     </message>
     <message>
+        <source>there is no template &quot;%1&quot;</source>
+        <translation>non esiste il modello &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>give a document or --template, not both</source>
+        <translation>indicare un documento o --template, non entrambi</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
+  --template NAME        start from the template NAME (in place of a document)
   --style FILE.DWS       take the style of a style sheet
   --layout N|NAME        layout 0-21 or its name (e.g. loFCMinisInTitleLS)
   --paper letter|a4      paper size
@@ -3533,6 +3612,7 @@ Output:
                          as one JSON object; &quot;cells&quot; lists each cell with
                          text: {&quot;index&quot;: 1-42, &quot;day&quot;: N, &quot;text&quot;: its
                          paragraphs joined by line feeds}
+  --list-templates       print the names of the templates, one a line
   --help                 show this text
 Many jobs in one run:
   --batch FILE           run the jobs of FILE (- for standard input), one a line,
@@ -3550,6 +3630,7 @@ Many jobs in one run:
         <translation>Uso: datewright-render [DOCUMENTO.DWC] [opzioni]
 Disegna una pagina di calendario: il documento indicato, o una nuova pagina nello
 stile predefinito per oggi. Le opzioni si applicano in quest&apos;ordine:
+  --template NOME        partire dal modello NOME (al posto di un documento)
   --style FILE.DWS       prendere lo stile di un foglio di stile
   --layout N|NOME        layout 0-21 o il suo nome (ad es. loFCMinisInTitleLS)
   --paper letter|a4      formato della carta
@@ -3591,6 +3672,7 @@ Output:
                          della pagina come un oggetto JSON; &quot;cells&quot; elenca
                          ogni cella con testo: {&quot;index&quot;: 1-42, &quot;day&quot;: N,
                          &quot;text&quot;: i suoi paragrafi uniti da a capo}
+  --list-templates       stampare i nomi dei modelli, uno per riga
   --help                 mostrare questo testo
 Più lavori in un&apos;esecuzione:
   --batch FILE           eseguire i lavori di FILE (- per lo standard input),

@@ -17,6 +17,7 @@
 #include "RenderOptions.h"
 #include "SaveFiles.h"
 #include "StoredPageValues.h"
+#include "Templates.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -68,14 +69,22 @@ QString CheckFileNames(const TRenderOptions &options)
     return {};
 }
 
-// The page the options start from: the document, or the default style today.
+// The page the options start from: the document or template, or the
+// default style today.
 QString StartPage(const TRenderOptions &options, TCalendarPage &page)
 {
-    if (options.Document.isEmpty()) {
+    QString document = options.Document;
+    if (!options.Template.isEmpty()) {
+        document = TemplateFile(ProgramFolder(), options.Template);
+        if (document.isEmpty())
+            return QCoreApplication::translate("datewright-render", "there is no template \"%1\"")
+                .arg(options.Template);
+    }
+    if (document.isEmpty()) {
         ApplyMainPageValues(page);
         page.ResetStyle();
-    } else if (const auto error = page.LoadFromFile(options.Document)) {
-        return ReadErrorText(options.Document, *error);
+    } else if (const auto error = page.LoadFromFile(document)) {
+        return ReadErrorText(document, *error);
     } else if (const QString refused = page.RefusedPicturesMessage(); !refused.isEmpty()) {
         ShowInformation(refused);
     }
@@ -201,6 +210,11 @@ QString TakePagePictures(const TRenderOptions &options, TCalendarSet &set)
 
 QString Render(const TRenderOptions &options, int workers, QByteArray &output)
 {
+    if (options.ListTemplates) {
+        for (const QString &name : TemplateNames(ProgramFolder()))
+            output += name.toUtf8() + '\n';
+        return {};
+    }
     if (QString error = CheckFileNames(options); !error.isEmpty())
         return error;
     TFillRead fill;

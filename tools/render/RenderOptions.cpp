@@ -94,6 +94,8 @@ std::optional<QString> Take(T &target, const QString &option, const QString &val
 
 std::optional<QString> TakeValue(TRenderOptions &o, const QString &option, const QString &value)
 {
+    if (option == u"--template")
+        return Take(o.Template, option, value, [](const QString &v) { return std::optional(v); });
     if (option == u"--style")
         return Take(o.StyleSheet, option, value, [](const QString &v) { return std::optional(v); });
     if (option == u"--layout")
@@ -161,6 +163,8 @@ ParseResult ParseRenderOptions(const QStringList &arguments)
             options.Geometry = true;
         } else if (argument == u"--info") {
             options.Info = true;
+        } else if (argument == u"--list-templates") {
+            options.ListTemplates = true;
         } else if (argument == u"--help" || argument == u"-h") {
             options.Help = true;
         } else if (i + 1 >= arguments.size()) {
@@ -174,6 +178,9 @@ ParseResult ParseRenderOptions(const QStringList &arguments)
             return *error;
         }
     }
+    if (!options.Template.isEmpty() && !options.Document.isEmpty())
+        return QCoreApplication::translate("datewright-render",
+                                           "give a document or --template, not both");
     if (options.Dpi && arguments.contains(QStringLiteral("--scale")))
         return QCoreApplication::translate("datewright-render", "give --scale or --dpi, not both");
     return options;
@@ -229,6 +236,7 @@ QString RenderUsage()
         "Usage: datewright-render [DOCUMENT.DWC] [options]\n"
         "Renders a calendar page: the document given, or a new page in the default style\n"
         "for today. Options are applied in this order:\n"
+        "  --template NAME        start from the template NAME (in place of a document)\n"
         "  --style FILE.DWS       take the style of a style sheet\n"
         "  --layout N|NAME        layout 0-21 or its name (e.g. loFCMinisInTitleLS)\n"
         "  --paper letter|a4      paper size\n"
@@ -265,6 +273,7 @@ QString RenderUsage()
         "                         as one JSON object; \"cells\" lists each cell with\n"
         "                         text: {\"index\": 1-42, \"day\": N, \"text\": its\n"
         "                         paragraphs joined by line feeds}\n"
+        "  --list-templates       print the names of the templates, one a line\n"
         "  --help                 show this text\n"
         "Many jobs in one run:\n"
         "  --batch FILE           run the jobs of FILE (- for standard input), one a line,\n"

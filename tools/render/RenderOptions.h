@@ -15,6 +15,7 @@ class TCalendarPage;
 struct TRenderOptions
 {
     QString Document;   // a calendar document to start from, or empty
+    QString Template;   // --template: a shipped template to start from
     QString StyleSheet; // --style
     std::optional<TCalendarLayout> Layout;
     std::optional<int> PaperSize;
@@ -36,6 +37,7 @@ struct TRenderOptions
     bool Info = false;
     bool Geometry = false;
     bool Help = false;
+    bool ListTemplates = false; // --list-templates
 };
 
 // The options of arguments (without the program name), or one line saying

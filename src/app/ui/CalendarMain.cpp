@@ -15,11 +15,13 @@
 #include "ModalDialog.h"
 #include "PagePlacement.h"
 #include "ProgramArt.h"
+#include "ProgramFolder.h"
 #include "ProgramStyle.h"
 #include "ReportPrinter.h"
 #include "ScreenFit.h"
 #include "SettingsFile.h"
 #include "SplashForm.h"
+#include "Templates.h"
 #include "ToolSpeedButton.h"
 #include "WPRichText.h"
 #include "WPToolBar.h"
@@ -58,6 +60,8 @@ constexpr int pageMargin = 5;
 TCalendarMain::TCalendarMain(TPrinterQuery printers, QWidget *parent)
     : QMainWindow(parent), m_printers(std::move(printers))
 {
+    // Without settings the program runs for the first time here.
+    m_firstStart = !QFileInfo::exists(SettingsFileName());
     setObjectName(u"CalendarMain"_s);
     setWindowTitle(u"Datewright"_s);
     setWindowIcon(ProgramIcon());
@@ -182,6 +186,8 @@ void TCalendarMain::FormActivate()
     CalendarPanel->update();
     if (!m_givenFile.isEmpty())
         OpenGivenFile(std::exchange(m_givenFile, QString()));
+    if (m_firstStart)
+        AfterModalDialogs(this, [this] { OfferTemplatesOnFirstStart(); });
     // Asking the print system can take a while, so it is asked once the
     // page is on screen; printing stays off until it has answered. A page
     // that is not painted soon (a minimised window) does not hold the answer
@@ -189,6 +195,15 @@ void TCalendarMain::FormActivate()
     connect(this, &TCalendarMain::FirstPagePainted, this, &TCalendarMain::CheckPrinter,
             Qt::SingleShotConnection);
     QTimer::singleShot(printerCheckLatestMs, this, &TCalendarMain::CheckPrinter);
+}
+
+void TCalendarMain::OfferTemplatesOnFirstStart()
+{
+    // A document given to open, or one opened meanwhile, is what the user
+    // wants to see; Cancel leaves the new page as it is.
+    if (!DocumentFileName.isEmpty() || Modified || TemplateNames(ProgramFolder()).isEmpty())
+        return;
+    OfferTemplates();
 }
 
 void TCalendarMain::CheckPrinter()
@@ -466,6 +481,7 @@ void TCalendarMain::PlacePageInView()
 void TCalendarMain::ConnectCommands()
 {
     connect(New1, &QAction::triggered, this, &TCalendarMain::New1Click);
+    connect(mnuNewFromTemplate, &QAction::triggered, this, &TCalendarMain::NewFromTemplateClick);
     connect(Open1, &QAction::triggered, this, &TCalendarMain::Open1Click);
     connect(mnuSave, &QAction::triggered, this, &TCalendarMain::mnuSaveClick);
     connect(mnuSaveAs, &QAction::triggered, this, &TCalendarMain::mnuSaveAsClick);

@@ -66,6 +66,7 @@ public:
     QMenu *FileMenu;
     QAction *New1, *Open1, *N3, *mnuSave, *mnuSaveAs, *mnuSaveAsBitmap, *mnuSaveAsJPG;
     QAction *mnuSaveAsPNG;
+    QAction *mnuNewFromTemplate;
     QAction *mnuSaveAsPDF, *N1;
     QAction *mnuProperties, *mnuUserTitle, *mnuCancelChanges, *mnuClearAllCellContents;
     QAction *DefaultEditorFont1, *N7, *mnuFillCalendarwithRecurringDates;
@@ -192,7 +193,16 @@ public:
     // Reads the document at scale 1.0 and shows it at the zoom; false, after
     // telling the user, when it cannot be read: the calendar open before
     // then stays as it was.
-    bool OpenCalendarFile(const QString &FileName);
+    // A template opens untitled and changed, as a new calendar.
+    bool OpenCalendarFile(const QString &FileName, bool AsTemplate = false);
+    // File > New from Template.
+    void NewFromTemplateClick();
+    // The template dialog; true when a template was chosen and opened.
+    bool OfferTemplates();
+    // On a first start, the templates instead of the empty page.
+    void OfferTemplatesOnFirstStart();
+    // An unattended start offers nothing.
+    void KeepFirstStartQuiet() { m_firstStart = false; }
     // A file given to the program by a file manager or on its command line,
     // or passed on by a later copy: a calendar document is opened, a style
     // sheet begins a new calendar in its style, once unsaved changes were
@@ -414,6 +424,8 @@ private:
     bool m_busyCursorShown = false;
     // The file given before the first activation, opened by it.
     QString m_givenFile;
+    // No settings file was there when the window was made.
+    bool m_firstStart = false;
     // The scroll area and the page's place follow the page and the view; not
     // while the page prints at full size.
     bool m_scrollFollowsPage = true;

@@ -6,9 +6,12 @@
 #include "FileNamePrompt.h"
 #include "MRUFileList.h"
 #include "Messages.h"
+#include "ModalDialog.h"
+#include "ProgramFolder.h"
 #include "PropertiesRules.h"
 #include "ProposedNames.h"
 #include "StartFolder.h"
+#include "TemplateDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,6 +69,22 @@ void TCalendarMain::New1Click()
     ResetHistory(false);
 }
 
+void TCalendarMain::NewFromTemplateClick()
+{
+    DoSaveRichtext();
+    if (!CheckSaveNeeded())
+        return;
+    OfferTemplates();
+}
+
+bool TCalendarMain::OfferTemplates()
+{
+    TTemplateDialog dialog(ProgramFolder(), this);
+    if (ExecModal(dialog) != QDialog::Accepted || dialog.ChosenFile().isEmpty())
+        return false;
+    return OpenCalendarFile(dialog.ChosenFile(), true);
+}
+
 void TCalendarMain::Open1Click()
 {
     DoSaveRichtext();
@@ -88,7 +107,7 @@ void TCalendarMain::Open1Click()
     OpenCalendarFile(fileName);
 }
 
-bool TCalendarMain::OpenCalendarFile(const QString &FileName)
+bool TCalendarMain::OpenCalendarFile(const QString &FileName, bool AsTemplate)
 {
     // FileName may be DocumentFileName itself, which is cleared below.
     const QString fileName = FileName; // NOLINT(performance-unnecessary-copy-initialization)
@@ -115,12 +134,16 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName)
     CalendarPanel->DeleteAllObjects();
     CalendarPanel->SetUserTitle(QString());
     CalendarPanel->SetScale(1.0f);
-    if (!CalendarPanel->LoadFromFile(fileName)) {
+    const bool read = !CalendarPanel->LoadFromFile(fileName);
+    if (read) {
         CalendarPanel->HookAllObjects();
         ShowNormalCursor();
-        DocumentFileName = fileName;
-        MRUFileList->AddFile(fileName);
-        MRUFileList->SaveToIni();
+        // A template opens untitled, as a new calendar does.
+        if (!AsTemplate) {
+            DocumentFileName = fileName;
+            MRUFileList->AddFile(fileName);
+            MRUFileList->SaveToIni();
+        }
         if (const QString refused = CalendarPanel->RefusedPicturesMessage(); !refused.isEmpty())
             ShowInformation(refused);
     } else {
@@ -132,9 +155,9 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName)
         ShowNormalCursor();
     }
     QApplication::processEvents();
-    CalendarPanel->SetVisible(!DocumentFileName.isEmpty());
+    CalendarPanel->SetVisible(read);
     CalendarPanel->update();
-    SetModified(false);
+    SetModified(read && AsTemplate);
     SetButtons();
     CheckFloaterStatus();
     ShowNormalCursor();
@@ -147,8 +170,8 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName)
     CalendarPanel->update();
     QApplication::processEvents();
     CalendarPanel->SetLoading(false);
-    ResetHistory(true);
-    return !DocumentFileName.isEmpty();
+    ResetHistory(!(read && AsTemplate));
+    return read;
 }
 
 void TCalendarMain::OpenGivenFile(const QString &FileName)

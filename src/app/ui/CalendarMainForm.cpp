@@ -107,6 +107,7 @@ void TCalendarMain::CreateMenus()
 
     FileMenu = AddMenu(MainMenu1, u"FileMenu"_s, tr("&File"));
     New1 = AddItem(FileMenu, u"New1"_s, tr("&New "));
+    mnuNewFromTemplate = AddItem(FileMenu, u"mnuNewFromTemplate"_s, tr("New from &Template..."));
     Open1 = AddItem(FileMenu, u"Open1"_s, tr("&Open"));
     N3 = AddSeparator(FileMenu, u"N3"_s);
     mnuSave = AddItem(FileMenu, u"mnuSave"_s, tr("&Save "), QKeySequence(Qt::CTRL | Qt::Key_S));

@@ -80,8 +80,10 @@ int RunDatewright(QApplication &app)
     }
     if (!given.isEmpty())
         window.OpenGivenFile(given);
-    if (TimingStartup())
+    if (TimingStartup()) {
         ExitAfterFirstPaint(window);
+        window.KeepFirstStartQuiet();
+    }
     window.ShowNormalCursor();
     // The first activation completes the start-up once the event loop runs.
     QMetaObject::invokeMethod(&window, &TCalendarMain::FormActivate, Qt::QueuedConnection);

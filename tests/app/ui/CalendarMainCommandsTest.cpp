@@ -47,6 +47,7 @@ TEST(CalendarMainCommandsTest, MenusHoldEveryItemInOrderWithRecentFilesAppended)
         menus.append(action->text());
     EXPECT_EQ(menus, (QStringList{u"&File"_s, u"&Edit"_s, u"&Online"_s, u"&Help"_s}));
     EXPECT_EQ(MenuItems(*window.FileMenu), (QStringList{u"&New "_s,
+                                                        u"New from &Template..."_s,
                                                         u"&Open"_s,
                                                         u"-"_s,
                                                         u"&Save  | Ctrl+S"_s,
