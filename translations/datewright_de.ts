@@ -1561,6 +1561,10 @@ Diese Bilder konnten nicht gelesen werden; ihre Seiten zeigen das Bild des Entwu
         <source>New from &amp;Template...</source>
         <translation>Neu aus &amp;Vorlage …</translation>
     </message>
+    <message>
+        <source>Save As PDF for Printing...</source>
+        <translation>Als PDF für den Druck speichern...</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -2987,6 +2991,29 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
     </message>
 </context>
 <context>
+    <name>TPrintSheetDialog</name>
+    <message>
+        <source>PDF for Printing</source>
+        <translation>PDF für den Druck</translation>
+    </message>
+    <message>
+        <source>Print services cut each page from a larger sheet. Pictures, borders and backgrounds that reach the page&apos;s edge go on into the bleed, so that no white line shows after cutting.</source>
+        <translation>Druckereien schneiden jede Seite aus einem größeren Bogen. Bilder, Rahmen und Hintergründe, die bis an den Seitenrand reichen, werden im Beschnitt fortgesetzt, damit nach dem Schneiden kein weißer Rand bleibt.</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Crop marks outside the bleed</source>
+        <translation>&amp;Schnittmarken außerhalb des Beschnitts</translation>
+    </message>
+    <message>
+        <source>&amp;Bleed:</source>
+        <translation>&amp;Beschnitt:</translation>
+    </message>
+</context>
+<context>
     <name>TReportPrinter</name>
     <message>
         <source>No printers are defined, aborting print job.</source>
@@ -3572,6 +3599,10 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
         <translation>Geben Sie ein Dokument oder --template an, nicht beides</translation>
     </message>
     <message>
+        <source>--bleed lays out .pdf files for a print service</source>
+        <translation>--bleed legt .pdf-Dateien für eine Druckerei an</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
@@ -3606,6 +3637,12 @@ Output:
                          &quot;One Picture per Page&quot;: the pictures of FOLDER in name
                          order, or those LIST (a text file) names one a line;
                          pages past the last keep the design&apos;s picture
+  --bleed MM             a PDF for a print service: each page on a sheet
+                         larger by a bleed of MM millimetres (0 to 10; 3 is
+                         usual), pictures and borders reaching the page&apos;s edge
+                         drawn on into it, with crop marks outside it
+  --no-crop-marks        with --bleed, leave the crop marks out: the sheet is
+                         then the page and its bleed only
   --geometry             print the page&apos;s geometry as one JSON object
   --save FILE            write the page as a .DWC document or .DWS style sheet
   --info                 print the page&apos;s style, dates, cell texts and objects
@@ -3664,6 +3701,13 @@ Ausgabe:
                          geordnet oder die, die LISTE (eine Textdatei) Zeile
                          für Zeile nennt; Seiten nach dem letzten behalten das
                          Bild des Entwurfs
+  --bleed MM             ein PDF für eine Druckerei: jede Seite auf einem Bogen,
+                         der um einen Beschnitt von MM Millimetern größer ist
+                         (0 bis 10; üblich sind 3); Bilder und Rahmen, die bis
+                         an den Seitenrand reichen, gehen in ihn hinein, mit
+                         Schnittmarken außerhalb
+  --no-crop-marks        mit --bleed ohne Schnittmarken: der Bogen ist dann nur
+                         die Seite mit ihrem Beschnitt
   --geometry             die Geometrie der Seite als ein JSON-Objekt ausgeben
   --save DATEI           die Seite als .DWC-Dokument oder .DWS-Stilvorlage
                          schreiben

@@ -1561,6 +1561,10 @@ Estas imágenes no se han podido leer; sus páginas muestran la imagen del dise�
         <source>New from &amp;Template...</source>
         <translation>Nuevo a partir de p&amp;lantilla…</translation>
     </message>
+    <message>
+        <source>Save As PDF for Printing...</source>
+        <translation>Guardar como PDF para imprenta...</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -2987,6 +2991,29 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
     </message>
 </context>
 <context>
+    <name>TPrintSheetDialog</name>
+    <message>
+        <source>PDF for Printing</source>
+        <translation>PDF para imprenta</translation>
+    </message>
+    <message>
+        <source>Print services cut each page from a larger sheet. Pictures, borders and backgrounds that reach the page&apos;s edge go on into the bleed, so that no white line shows after cutting.</source>
+        <translation>Las imprentas cortan cada página de un pliego mayor. Las imágenes, los bordes y los fondos que llegan al borde de la página continúan en el sangrado, para que no quede ninguna línea blanca tras el corte.</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Crop marks outside the bleed</source>
+        <translation>&amp;Marcas de corte fuera del sangrado</translation>
+    </message>
+    <message>
+        <source>&amp;Bleed:</source>
+        <translation>&amp;Sangrado:</translation>
+    </message>
+</context>
+<context>
     <name>TReportPrinter</name>
     <message>
         <source>No printers are defined, aborting print job.</source>
@@ -3572,6 +3599,10 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
         <translation>indique un documento o --template, no ambos</translation>
     </message>
     <message>
+        <source>--bleed lays out .pdf files for a print service</source>
+        <translation>--bleed compone archivos .pdf para una imprenta</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
@@ -3606,6 +3637,12 @@ Output:
                          &quot;One Picture per Page&quot;: the pictures of FOLDER in name
                          order, or those LIST (a text file) names one a line;
                          pages past the last keep the design&apos;s picture
+  --bleed MM             a PDF for a print service: each page on a sheet
+                         larger by a bleed of MM millimetres (0 to 10; 3 is
+                         usual), pictures and borders reaching the page&apos;s edge
+                         drawn on into it, with crop marks outside it
+  --no-crop-marks        with --bleed, leave the crop marks out: the sheet is
+                         then the page and its bleed only
   --geometry             print the page&apos;s geometry as one JSON object
   --save FILE            write the page as a .DWC document or .DWS style sheet
   --info                 print the page&apos;s style, dates, cell texts and objects
@@ -3666,6 +3703,13 @@ Salida:
                          LISTA (un archivo de texto) nombra, una por línea;
                          las páginas tras la última conservan la imagen del
                          diseño
+  --bleed MM             un PDF para una imprenta: cada página en un pliego
+                         mayor en un sangrado de MM milímetros (de 0 a 10; lo
+                         habitual es 3); las imágenes y los bordes que llegan
+                         al borde de la página continúan en él, con marcas de
+                         corte por fuera
+  --no-crop-marks        con --bleed, sin marcas de corte: el pliego es entonces
+                         solo la página con su sangrado
   --geometry             mostrar la geometría de la página como un objeto JSON
   --save ARCHIVO         escribir la página como documento .DWC u hoja de
                          estilo .DWS

@@ -1561,6 +1561,10 @@ Ces images n&apos;ont pas pu être lues&#xa0;; leurs pages montrent l&apos;image
         <source>New from &amp;Template...</source>
         <translation>Nouveau à partir d&apos;un modè&amp;le…</translation>
     </message>
+    <message>
+        <source>Save As PDF for Printing...</source>
+        <translation>Enregistrer en PDF pour l&apos;imprimeur...</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -2987,6 +2991,29 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
     </message>
 </context>
 <context>
+    <name>TPrintSheetDialog</name>
+    <message>
+        <source>PDF for Printing</source>
+        <translation>PDF pour l&apos;imprimeur</translation>
+    </message>
+    <message>
+        <source>Print services cut each page from a larger sheet. Pictures, borders and backgrounds that reach the page&apos;s edge go on into the bleed, so that no white line shows after cutting.</source>
+        <translation>Les imprimeurs découpent chaque page dans une feuille plus grande. Les images, bordures et fonds qui touchent le bord de la page se prolongent dans le fond perdu, pour qu&apos;aucun liseré blanc n&apos;apparaisse après la coupe.</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Crop marks outside the bleed</source>
+        <translation>&amp;Traits de coupe hors du fond perdu</translation>
+    </message>
+    <message>
+        <source>&amp;Bleed:</source>
+        <translation>&amp;Fond perdu :</translation>
+    </message>
+</context>
+<context>
     <name>TReportPrinter</name>
     <message>
         <source>No printers are defined, aborting print job.</source>
@@ -3572,6 +3599,10 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
         <translation>donnez un document ou --template, pas les deux</translation>
     </message>
     <message>
+        <source>--bleed lays out .pdf files for a print service</source>
+        <translation>--bleed met en page des fichiers .pdf pour un imprimeur</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
@@ -3606,6 +3637,12 @@ Output:
                          &quot;One Picture per Page&quot;: the pictures of FOLDER in name
                          order, or those LIST (a text file) names one a line;
                          pages past the last keep the design&apos;s picture
+  --bleed MM             a PDF for a print service: each page on a sheet
+                         larger by a bleed of MM millimetres (0 to 10; 3 is
+                         usual), pictures and borders reaching the page&apos;s edge
+                         drawn on into it, with crop marks outside it
+  --no-crop-marks        with --bleed, leave the crop marks out: the sheet is
+                         then the page and its bleed only
   --geometry             print the page&apos;s geometry as one JSON object
   --save FILE            write the page as a .DWC document or .DWS style sheet
   --info                 print the page&apos;s style, dates, cell texts and objects
@@ -3664,6 +3701,13 @@ Sortie&#xa0;:
                          DOSSIER par ordre de nom, ou celles que LISTE (un
                          fichier texte) nomme, une par ligne&#xa0;; les pages
                          après la dernière gardent l&apos;image du modèle
+  --bleed MM             un PDF pour un imprimeur : chaque page sur une feuille
+                         agrandie d&apos;un fond perdu de MM millimètres (0 à 10 ;
+                         3 est l&apos;usage), les images et bordures qui touchent le
+                         bord de la page s&apos;y prolongent, avec des traits de
+                         coupe au-delà
+  --no-crop-marks        avec --bleed, sans traits de coupe : la feuille n&apos;est
+                         alors que la page et son fond perdu
   --geometry             afficher la géométrie de la page en un objet JSON
   --save FICHIER         écrire la page en document .DWC ou en feuille de
                          style .DWS

@@ -1561,6 +1561,10 @@ Queste immagini non si sono potute leggere; le loro pagine mostrano l&apos;immag
         <source>New from &amp;Template...</source>
         <translation>Nuovo da m&amp;odello…</translation>
     </message>
+    <message>
+        <source>Save As PDF for Printing...</source>
+        <translation>Salva come PDF per la stampa...</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -2987,6 +2991,29 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
     </message>
 </context>
 <context>
+    <name>TPrintSheetDialog</name>
+    <message>
+        <source>PDF for Printing</source>
+        <translation>PDF per la stampa</translation>
+    </message>
+    <message>
+        <source>Print services cut each page from a larger sheet. Pictures, borders and backgrounds that reach the page&apos;s edge go on into the bleed, so that no white line shows after cutting.</source>
+        <translation>Le tipografie tagliano ogni pagina da un foglio più grande. Immagini, bordi e sfondi che toccano il margine della pagina proseguono nell&apos;abbondanza, così che dopo il taglio non resti alcun filo bianco.</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Crop marks outside the bleed</source>
+        <translation>&amp;Crocini di taglio fuori dall&apos;abbondanza</translation>
+    </message>
+    <message>
+        <source>&amp;Bleed:</source>
+        <translation>&amp;Abbondanza:</translation>
+    </message>
+</context>
+<context>
     <name>TReportPrinter</name>
     <message>
         <source>No printers are defined, aborting print job.</source>
@@ -3572,6 +3599,10 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
         <translation>indicare un documento o --template, non entrambi</translation>
     </message>
     <message>
+        <source>--bleed lays out .pdf files for a print service</source>
+        <translation>--bleed impagina file .pdf per una tipografia</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
@@ -3606,6 +3637,12 @@ Output:
                          &quot;One Picture per Page&quot;: the pictures of FOLDER in name
                          order, or those LIST (a text file) names one a line;
                          pages past the last keep the design&apos;s picture
+  --bleed MM             a PDF for a print service: each page on a sheet
+                         larger by a bleed of MM millimetres (0 to 10; 3 is
+                         usual), pictures and borders reaching the page&apos;s edge
+                         drawn on into it, with crop marks outside it
+  --no-crop-marks        with --bleed, leave the crop marks out: the sheet is
+                         then the page and its bleed only
   --geometry             print the page&apos;s geometry as one JSON object
   --save FILE            write the page as a .DWC document or .DWS style sheet
   --info                 print the page&apos;s style, dates, cell texts and objects
@@ -3664,6 +3701,13 @@ Output:
                          immagini di CARTELLA in ordine di nome, o quelle che
                          ELENCO (un file di testo) nomina, una per riga; le
                          pagine dopo l&apos;ultima mantengono l&apos;immagine del modello
+  --bleed MM             un PDF per una tipografia: ogni pagina su un foglio
+                         più grande di un&apos;abbondanza di MM millimetri (da 0 a
+                         10; di solito 3); immagini e bordi che toccano il
+                         margine della pagina vi proseguono, con i crocini di
+                         taglio all&apos;esterno
+  --no-crop-marks        con --bleed, senza crocini di taglio: il foglio è allora
+                         solo la pagina con la sua abbondanza
   --geometry             stampare la geometria della pagina come un oggetto
                          JSON
   --save FILE            scrivere la pagina come documento .DWC o foglio di

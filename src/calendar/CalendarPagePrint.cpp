@@ -122,7 +122,7 @@ void PrintPage(TCanvasReport &report, const TCalendarPage &page, double offsetX,
     const PageToDevice toDevice(report, offsetX, offsetY);
     report.SetPen(clBlack, psSolid, 1);
     report.SetBrush(clWhite, bsSolid);
-    DrawBorderPicture(*report.Canvas(), page, toDevice(page.BorderRect()));
+    DrawBorderPicture(*report.Canvas(), page, report.Bled(toDevice(page.BorderRect())));
     PrintMain(report, page, toDevice);
     if (page.ShowMinis())
         PrintMinis(report, page, toDevice);

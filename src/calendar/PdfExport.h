@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PrintSheet.h"
+
 #include <QString>
 
 #include <functional>
@@ -21,9 +23,13 @@ using TPdfPagePrinter = std::function<void(const TCalendarPage &)>;
 // EachPage returns false it stopped: nothing is written and the file stays as
 // it was. The file is replaced only once it is completely written. Returns
 // why it failed or stopped.
+// With Sheet, each page is printed for a print service: on a sheet larger by
+// the bleed and the marks' room, what reaches the page's edge drawn on into
+// the bleed, crop marks around it.
 std::optional<QString> SavePagesAsPdf(const TCalendarPage &paper, const QString &FileName,
                                       const QString &Title,
-                                      const std::function<bool(const TPdfPagePrinter &)> &EachPage);
+                                      const std::function<bool(const TPdfPagePrinter &)> &EachPage,
+                                      const std::optional<TPrintSheet> &Sheet = std::nullopt);
 
 // Writes the page as a vector PDF file through the report, on the page's own
 // paper and orientation and at full size whatever the zoom shown, the cells'
@@ -34,8 +40,9 @@ std::optional<QString> SavePagesAsPdf(const TCalendarPage &paper, const QString 
 // once it is completely written, so a failed write leaves an earlier file as
 // it was. Before each page, Proceed (when given) is asked with the page's
 // number, from 1; when it says no, nothing is written and the file stays as
-// it was. Returns why it failed or stopped.
+// it was. Returns why it failed or stopped. Sheet as for SavePagesAsPdf.
 std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileName,
                                      const QString &Title, int PageCount = 1,
                                      const std::function<void(TCalendarPage &)> &NextPage = {},
-                                     const std::function<bool(int number)> &Proceed = {});
+                                     const std::function<bool(int number)> &Proceed = {},
+                                     const std::optional<TPrintSheet> &Sheet = std::nullopt);

@@ -350,8 +350,10 @@ void TLumImage::PrintObject(TCanvasReport &Report, double OffsetX, double Offset
     } else if (m_picture.CanDraw()) {
         // The part that shows, at the picture's own resolution.
         const QImage bitmap = PrintedBitmap();
-        const TFittedPicture placed =
-            FitPicture(QSizeF(bitmap.size()), frame, m_fit, m_cropX, m_cropY);
+        const TRect bled = Report.Bled(device);
+        const TFittedPicture placed = BledPicture(
+            QSizeF(bitmap.size()), frame, QRectF(bled.Left, bled.Top, bled.Width(), bled.Height()),
+            m_fit, m_cropX, m_cropY);
         const QRect source = Rounded(placed.Source).intersected(bitmap.rect());
         Report.StretchDraw(DeviceRect(Rounded(placed.Target)),
                            source == bitmap.rect() ? bitmap : bitmap.copy(source));

@@ -31,6 +31,16 @@ int DraggedShare(double overflow, int crop, double moved)
     return int(std::lrint(std::clamp(share, 0.0, 100.0)));
 }
 
+// The part of a picture landing as whole that shows in target, a part of whole.
+TFittedPicture Placed(QSizeF picture, const QRectF &whole, const QRectF &target)
+{
+    const double perX = picture.width() / whole.width();
+    const double perY = picture.height() / whole.height();
+    const QRectF source((target.left() - whole.left()) * perX, (target.top() - whole.top()) * perY,
+                        target.width() * perX, target.height() * perY);
+    return {source, target, whole};
+}
+
 } // namespace
 
 TFittedPicture FitPicture(QSizeF picture, const QRectF &frame, TImageFit fit, int CropX, int CropY)
@@ -45,12 +55,20 @@ TFittedPicture FitPicture(QSizeF picture, const QRectF &frame, TImageFit fit, in
     const QRectF whole(frame.left() + (frame.width() - size.width()) * (fit == ifFill ? x : 0.5),
                        frame.top() + (frame.height() - size.height()) * (fit == ifFill ? y : 0.5),
                        size.width(), size.height());
-    const QRectF target = whole.intersected(frame);
-    const double perX = picture.width() / whole.width();
-    const double perY = picture.height() / whole.height();
-    const QRectF source((target.left() - whole.left()) * perX, (target.top() - whole.top()) * perY,
-                        target.width() * perX, target.height() * perY);
-    return {source, target, whole};
+    return Placed(picture, whole, whole.intersected(frame));
+}
+
+TFittedPicture BledPicture(QSizeF picture, const QRectF &frame, const QRectF &bled, TImageFit fit,
+                           int CropX, int CropY)
+{
+    const TFittedPicture placed = FitPicture(picture, frame, fit, CropX, CropY);
+    if (fit == ifFit || placed.Whole.isEmpty() || bled == frame)
+        return placed;
+    // What overflows the frame shows in the bleed; where too little does,
+    // the picture is fitted to the bleed's frame instead.
+    if (placed.Whole.contains(bled))
+        return Placed(picture, placed.Whole, bled);
+    return FitPicture(picture, bled, fit, CropX, CropY);
 }
 
 QPoint DraggedCrop(QSizeF picture, QSizeF frame, QPoint Crop, QPointF Moved)

@@ -31,6 +31,13 @@ struct TFittedPicture
 // or the frame is empty.
 TFittedPicture FitPicture(QSizeF picture, const QRectF &frame, TImageFit fit, int CropX, int CropY);
 
+// The same picture on a sheet with a bleed: frame drawn on into bled, a
+// larger frame around it. A picture that overflows its frame far enough
+// shows its overflow there, unmoved; otherwise it is fitted to bled. A
+// picture shown whole (ifFit) keeps to its frame.
+TFittedPicture BledPicture(QSizeF picture, const QRectF &frame, const QRectF &bled, TImageFit fit,
+                           int CropX, int CropY);
+
 // The crop that shows a picture covering a frame (ifFill) moved by Moved
 // frame pixels from where Crop placed it: the picture follows the pointer
 // and stops where its edge would leave the frame. CropX is the share of the

@@ -1,5 +1,7 @@
 #include "CanvasReport.h"
 
+#include "PrintSheet.h"
+
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -272,4 +274,17 @@ void TCanvasReport::NewSheet()
         return;
     if (auto *paged = dynamic_cast<QPagedPaintDevice *>(Canvas()->device()))
         paged->newPage();
+}
+
+void TCanvasReport::SetTrim(const TRect &Trim, int Bleed)
+{
+    m_trim = Trim;
+    m_bleed = std::max(Bleed, 0);
+}
+
+TRect TCanvasReport::Bled(const TRect &Device) const
+{
+    if (m_bleed == 0)
+        return Device;
+    return BleedOut(Normalized(Device), m_trim, m_bleed, std::max(XDpi() / 72, 1));
 }

@@ -59,6 +59,13 @@ public:
     void StretchDraw(const TRect &Device, const QImage &Picture);
     void StretchDraw(const TRect &Device, const QPicture &Picture);
 
+    // On a sheet for a print service: the trimmed page in device pixels and
+    // the bleed around it. Without one, Bled changes nothing.
+    void SetTrim(const TRect &Trim, int Bleed);
+    // A picture's or a border's rectangle drawn on into the bleed on every
+    // side that reaches the trim's edge (within a point).
+    TRect Bled(const TRect &Device) const;
+
 protected:
     void NewSheet() override;
     // Draws on device between BeginCanvas and EndCanvas, the painter ended
@@ -81,6 +88,8 @@ private:
 
     QPainter *m_canvas = nullptr;
     QPoint m_penPos;
+    TRect m_trim;
+    int m_bleed = 0;
     mutable TTextBatch m_textBatch;
     mutable std::unordered_map<QString, std::unique_ptr<TShapedTexts>> m_shapes;
     mutable TShapedTexts *m_currentShapes = nullptr;

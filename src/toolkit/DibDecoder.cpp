@@ -48,7 +48,8 @@ QString ReadMasks(QByteArrayView dib, TDibLayout &layout)
     if (header.Compression != dibBitFields)
         return {};
     if (header.MasksEnd > dib.size())
-        return QCoreApplication::translate("Pictures", "bitmap bit field masks run past the end of the data");
+        return QCoreApplication::translate("Pictures",
+                                           "bitmap bit field masks run past the end of the data");
     for (qint64 i = 0; i < 3; ++i)
         layout.Masks[size_t(i)] = Le32(dib, masksAt + 4 * i);
     return {};
@@ -71,7 +72,8 @@ QString ReadPalette(QByteArrayView dib, const TDibOptions &options, TDibLayout &
     if (header.Bits > 8 && options.PixelsAt)
         return {};
     if (header.TableEnd() > dib.size())
-        return QCoreApplication::translate("Pictures", "bitmap palette runs past the end of the data");
+        return QCoreApplication::translate("Pictures",
+                                           "bitmap palette runs past the end of the data");
     if (header.Bits > 8)
         return {};
     for (qint64 i = 0; i < header.TableEntries; ++i)
@@ -84,22 +86,27 @@ QString PlacePixels(qint64 dibSize, const TDibOptions &options, TDibLayout &layo
 {
     layout.PixelsAt = options.PixelsAt.value_or(layout.Header.TableEnd());
     if (layout.PixelsAt < layout.Header.Size || layout.PixelsAt > dibSize)
-        return QCoreApplication::translate("Pictures", "bitmap pixel data offset is outside the data");
+        return QCoreApplication::translate("Pictures",
+                                           "bitmap pixel data offset is outside the data");
     return {};
 }
 
 QString CheckPixelData(const TDibHeader &header, qint64 available, qint64 maxPixels)
 {
     if (!PictureSizeAcceptable(header.Width, header.Rows(), maxPixels))
-        return QCoreApplication::translate("Pictures", "bitmap size %1 x %2 is out of range").arg(header.Width).arg(header.Height);
+        return QCoreApplication::translate("Pictures", "bitmap size %1 x %2 is out of range")
+            .arg(header.Width)
+            .arg(header.Height);
     if (header.RunLength()) {
         if (header.Width * header.Rows() > std::max<qint64>(available, 1) * maxPixelsPerRleByte)
-            return QCoreApplication::translate("Pictures", "bitmap size is far beyond what its RLE data can hold");
+            return QCoreApplication::translate(
+                "Pictures", "bitmap size is far beyond what its RLE data can hold");
         return {};
     }
     const qint64 lastRow = (header.Width * header.Bits + 7) / 8;
     if ((header.Rows() - 1) * header.Stride() + lastRow > available)
-        return QCoreApplication::translate("Pictures", "bitmap pixel data runs past the end of the data");
+        return QCoreApplication::translate("Pictures",
+                                           "bitmap pixel data runs past the end of the data");
     return {};
 }
 
@@ -151,10 +158,32 @@ int PaletteIndex(QByteArrayView line, qint64 x, int bits)
     return (byte >> (8 - bits - bit % 8)) & ((1 << bits) - 1);
 }
 
+// Whether 32-bit pixels hold blue, green, red and alpha bytes in the order
+// of QRgb on a little-endian machine, so that rows need no per-channel work.
+bool ByteChannels(const TDibLayout &layout)
+{
+    const TChannelMasks &masks = layout.Masks;
+    return layout.Header.Bits == 32 && masks[0] == 0xFF0000 && masks[1] == 0x00FF00 &&
+           masks[2] == 0x0000FF && (masks[3] == 0 || masks[3] == 0xFF000000);
+}
+
+// A row of such pixels: as they are, made opaque without an alpha mask. The
+// program's own pictures are kept this way, so every photo passes here.
+void DecodeByteChannels(QByteArrayView line, const TDibLayout &layout, QRgb *out)
+{
+    const quint32 opaque = layout.Masks[3] == 0 ? 0xFF000000 : 0;
+    for (qint64 x = 0; x < layout.Header.Width; ++x)
+        out[x] = Le32(line, x * 4) | opaque;
+}
+
 // One uncompressed row of the data into one row of the image.
 QString DecodeRow(QByteArrayView line, const TDibLayout &layout, QRgb *out)
 {
     const int bits = layout.Header.Bits;
+    if (ByteChannels(layout)) {
+        DecodeByteChannels(line, layout, out);
+        return {};
+    }
     for (qint64 x = 0; x < layout.Header.Width; ++x) {
         if (bits <= 8) {
             const int index = PaletteIndex(line, x, bits);

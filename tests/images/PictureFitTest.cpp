@@ -133,3 +133,50 @@ TEST(PictureFit, OnlyAPictureLargerThanItsFrameOverflows)
     EXPECT_FALSE(FillOverflows({}, {100, 100}));
     EXPECT_FALSE(FillOverflows({40, 20}, {}));
 }
+
+// On a sheet with a bleed the frame grows outward: what shows inside the
+// frame must not move, and the growth shows the picture's overflow where
+// there is enough of it.
+TEST(PictureFit, ABledPictureKeepsWhatTheFrameShowsAndFillsTheBleed)
+{
+    const QRectF frame(10, 20, 100, 50);
+    const QRectF bled(0, 10, 110, 60); // grown left and up by 10, right by 0
+    const struct
+    {
+        const char *what;
+        QSizeF picture;
+        TImageFit fit;
+        QRectF target, source;
+    } cases[] = {
+        // 100 x 100 in the frame overflows up but not left: fitted to the
+        // bleed's frame, 110 x 110.
+        {"fill, overflow only vertical", {40, 40}, ifFill, bled, {0, 9.0909, 40, 21.8182}},
+        // 200 x 50 overflows left but not up: 240 x 60 over the bleed's frame.
+        {"fill, overflow only horizontal", {80, 20}, ifFill, bled, {21.6667, 0, 36.6667, 20}},
+        {"stretch stretches over the bleed", {40, 40}, ifStretch, bled, {0, 0, 40, 40}},
+        {"fit stays in its frame", {40, 40}, ifFit, {35, 20, 50, 50}, {0, 0, 40, 40}},
+    };
+    for (const auto &c : cases) {
+        const TFittedPicture placed = BledPicture(c.picture, frame, bled, c.fit, 50, 50);
+        EXPECT_EQ(placed.Target, c.target) << c.what;
+        EXPECT_NEAR(placed.Source.left(), c.source.left(), 1e-3) << c.what;
+        EXPECT_NEAR(placed.Source.top(), c.source.top(), 1e-3) << c.what;
+        EXPECT_NEAR(placed.Source.width(), c.source.width(), 1e-3) << c.what;
+        EXPECT_NEAR(placed.Source.height(), c.source.height(), 1e-3) << c.what;
+    }
+}
+
+TEST(PictureFit, AFillWithOverflowEnoughShowsTheOverflowUnmoved)
+{
+    const QRectF frame(10, 20, 100, 50);
+    const QRectF bled(5, 15, 105, 55);
+    const TFittedPicture plain = FitPicture({40, 40}, frame, ifFill, 50, 50);
+    const TFittedPicture placed =
+        BledPicture({40, 40}, frame, QRectF(10, 15, 100, 55), ifFill, 50, 50);
+    // Same scale and place: the frame's part of the picture is the same.
+    EXPECT_EQ(placed.Whole, plain.Whole);
+    EXPECT_EQ(placed.Target, QRectF(10, 15, 100, 55));
+    EXPECT_EQ(BledPicture({40, 40}, frame, frame, ifFill, 50, 50).Target, plain.Target);
+    EXPECT_NE(BledPicture({40, 40}, frame, bled, ifFill, 50, 50).Whole, plain.Whole)
+        << "no overflow on the left: fitted to the bleed";
+}

@@ -78,6 +78,9 @@ TEST(RenderOptions, BadArgumentsSayWhatIsWrong)
     EXPECT_FALSE(ErrorOf({"--month", "13"}).isEmpty());
     EXPECT_FALSE(ErrorOf({"--scale", "nan"}).isEmpty());
     EXPECT_FALSE(ErrorOf({"--scale", "0"}).isEmpty());
+    EXPECT_EQ(ErrorOf({"--bleed", "10.5"}), "invalid value for --bleed: \"10.5\"");
+    EXPECT_EQ(ErrorOf({"--bleed", "-1"}), "invalid value for --bleed: \"-1\"");
+    EXPECT_EQ(ErrorOf({"--bleed", "nan"}), "invalid value for --bleed: \"nan\"");
     EXPECT_FALSE(ErrorOf({"--count", "-1"}).isEmpty());
     EXPECT_FALSE(ErrorOf({"--dpi", "0"}).isEmpty());
     EXPECT_FALSE(ErrorOf({"--dpi", "961"}).isEmpty());

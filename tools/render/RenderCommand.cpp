@@ -59,6 +59,9 @@ QString CheckFileNames(const TRenderOptions &options)
         return QCoreApplication::translate(
                    "datewright-render", "cannot write \"%1\" files: use .png, .bmp, .jpg or .pdf")
             .arg(Suffix(options.Output));
+    if (options.BleedMm && Suffix(options.Output) != u"pdf")
+        return QCoreApplication::translate("datewright-render",
+                                           "--bleed lays out .pdf files for a print service");
     if (options.Dpi && (options.Output.isEmpty() || Suffix(options.Output) == u"pdf"))
         return QCoreApplication::translate(
             "datewright-render", "--dpi sets the resolution of .png, .bmp and .jpg pictures");
@@ -177,8 +180,12 @@ QString WritePdf(const TCalendarPage &document, const TCalendarSet &set,
     const std::unique_ptr<TCalendarPage> page = set.Page(0);
     int index = 0;
     const auto nextPage = [&set, &index](TCalendarPage &sheet) { set.MovePage(sheet, ++index); };
-    if (const auto error = SavePageAsPdf(
-            *page, options.Output, PdfTitle(document, options.Document), set.Count(), nextPage))
+    std::optional<TPrintSheet> sheet;
+    if (options.BleedMm)
+        sheet = TPrintSheet{*options.BleedMm, options.CropMarks};
+    if (const auto error =
+            SavePageAsPdf(*page, options.Output, PdfTitle(document, options.Document), set.Count(),
+                          nextPage, {}, sheet))
         return QCoreApplication::translate("datewright-render", "cannot write %1: %2")
             .arg(options.Output, *error);
     return {};

@@ -4,6 +4,7 @@
 #include "CalendarPage.h"
 #include "PictureExport.h"
 #include "Ppi.h"
+#include "PrintSheet.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -75,6 +76,15 @@ std::optional<float> ToScale(const QString &text)
     return scale;
 }
 
+std::optional<double> ToBleed(const QString &text)
+{
+    bool ok = false;
+    const double mm = text.toDouble(&ok);
+    if (!ok || !(mm >= 0 && mm <= TPrintSheet::MaxBleedMm))
+        return std::nullopt;
+    return mm;
+}
+
 QString UnknownOption(const QString &option)
 {
     return QCoreApplication::translate("datewright-render", "unknown option %1").arg(option);
@@ -128,6 +138,8 @@ std::optional<QString> TakeValue(TRenderOptions &o, const QString &option, const
         return Take(o.Fill, option, value, [](const QString &v) { return std::optional(v); });
     if (option == u"--pictures")
         return Take(o.Pictures, option, value, [](const QString &v) { return std::optional(v); });
+    if (option == u"--bleed")
+        return Take(o.BleedMm, option, value, ToBleed);
     if (option == u"--batch")
         return Take(o.Batch, option, value, [](const QString &v) { return std::optional(v); });
     if (option == u"--jobs")
@@ -161,6 +173,8 @@ ParseResult ParseRenderOptions(const QStringList &arguments)
             options.Document = argument;
         } else if (argument == u"--geometry") {
             options.Geometry = true;
+        } else if (argument == u"--no-crop-marks") {
+            options.CropMarks = false;
         } else if (argument == u"--info") {
             options.Info = true;
         } else if (argument == u"--list-templates") {
@@ -267,6 +281,12 @@ QString RenderUsage()
         "                         \"One Picture per Page\": the pictures of FOLDER in name\n"
         "                         order, or those LIST (a text file) names one a line;\n"
         "                         pages past the last keep the design's picture\n"
+        "  --bleed MM             a PDF for a print service: each page on a sheet\n"
+        "                         larger by a bleed of MM millimetres (0 to 10; 3 is\n"
+        "                         usual), pictures and borders reaching the page's edge\n"
+        "                         drawn on into it, with crop marks outside it\n"
+        "  --no-crop-marks        with --bleed, leave the crop marks out: the sheet is\n"
+        "                         then the page and its bleed only\n"
         "  --geometry             print the page's geometry as one JSON object\n"
         "  --save FILE            write the page as a .DWC document or .DWS style sheet\n"
         "  --info                 print the page's style, dates, cell texts and objects\n"

@@ -29,11 +29,13 @@ struct TRenderOptions
     std::optional<int> Dpi; // --dpi: pictures at N dots per inch, in place of --scale
     QString Output;         // -o
     int Count = 1;
-    QString Fill;            // --fill: where the pages' day cells take their text from
-    QString Pictures;        // --pictures: a folder or list of pictures, one a page
-    QString Save;            // --save: a document or style sheet by its extension
-    QString Batch;           // --batch: a file of jobs, one a line ("-": standard input)
-    std::optional<int> Jobs; // --jobs: threads drawing pages at once
+    QString Fill;                  // --fill: where the pages' day cells take their text from
+    QString Pictures;              // --pictures: a folder or list of pictures, one a page
+    std::optional<double> BleedMm; // --bleed: a PDF for a print service
+    bool CropMarks = true;         // --no-crop-marks turns them off
+    QString Save;                  // --save: a document or style sheet by its extension
+    QString Batch;                 // --batch: a file of jobs, one a line ("-": standard input)
+    std::optional<int> Jobs;       // --jobs: threads drawing pages at once
     bool Info = false;
     bool Geometry = false;
     bool Help = false;

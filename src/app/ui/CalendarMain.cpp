@@ -268,7 +268,7 @@ void TCalendarMain::SetButtons()
     mnuSave->setEnabled(flags.Save);
     WPToolBar1->setEnabled(flags.RichTextToolBar);
     for (QAction *item : {mnuSaveAs, mnuProperties, mnuPrintSetup, mnuSaveAsBitmap, mnuSaveAsJPG,
-                          mnuSaveAsPNG, mnuSaveAsPDF})
+                          mnuSaveAsPNG, mnuSaveAsPDF, mnuSaveAsPDFForPrinting})
         item->setEnabled(flags.PageCommands);
     for (QToolButton *button : {PropertiesButton, ZoomMinusButton, ZoomPlusButton})
         button->setEnabled(flags.PageCommands);
@@ -489,6 +489,8 @@ void TCalendarMain::ConnectCommands()
     connect(mnuSaveAsJPG, &QAction::triggered, this, &TCalendarMain::mnuSaveAsJPGClick);
     connect(mnuSaveAsPNG, &QAction::triggered, this, &TCalendarMain::mnuSaveAsPNGClick);
     connect(mnuSaveAsPDF, &QAction::triggered, this, &TCalendarMain::mnuSaveAsPDFClick);
+    connect(mnuSaveAsPDFForPrinting, &QAction::triggered, this,
+            &TCalendarMain::mnuSaveAsPDFForPrintingClick);
     connect(mnuProperties, &QAction::triggered, this, &TCalendarMain::mnuPropertiesClick);
     connect(PropertiesButton, &QToolButton::clicked, this, &TCalendarMain::mnuPropertiesClick);
     connect(mnuUserTitle, &QAction::triggered, this, &TCalendarMain::mnuUserTitleClick);

@@ -4,6 +4,7 @@
 #include "DesignTypes.h"
 #include "PictureExport.h"
 #include "Preferences.h"
+#include "PrintSheet.h"
 #include "PrinterCheck.h"
 #include "RecoveryFile.h"
 #include "SetChoice.h"
@@ -67,7 +68,7 @@ public:
     QAction *New1, *Open1, *N3, *mnuSave, *mnuSaveAs, *mnuSaveAsBitmap, *mnuSaveAsJPG;
     QAction *mnuSaveAsPNG;
     QAction *mnuNewFromTemplate;
-    QAction *mnuSaveAsPDF, *N1;
+    QAction *mnuSaveAsPDF, *mnuSaveAsPDFForPrinting, *N1;
     QAction *mnuProperties, *mnuUserTitle, *mnuCancelChanges, *mnuClearAllCellContents;
     QAction *DefaultEditorFont1, *N7, *mnuFillCalendarwithRecurringDates;
     QAction *mnuFillCalendarFromICalendar;
@@ -258,6 +259,7 @@ public:
     void mnuSaveAsJPGClick();
     void mnuSaveAsPNGClick();
     void mnuSaveAsPDFClick();
+    void mnuSaveAsPDFForPrintingClick();
 
     // What the PDF export and printing make (action names the button that
     // goes on: "Save", "Print"), asked in the set dialog; nothing when it was
@@ -403,10 +405,13 @@ private:
     static QString UnreadPicturesNote(const TCalendarSet *set);
     // The font the filled days' text takes its defaults from.
     TDefaultFont DefaultFillFont();
+    // Asks for the pages and the file, then writes them as one PDF: for a
+    // print service with sheet, else on the page's own paper.
+    void SaveAsPdf(const std::optional<TPrintSheet> &sheet);
     // Writes set as one PDF file, with progress; why it failed or stopped.
     // cancelled tells whether the user stopped it.
     std::optional<QString> SaveSetAsPdf(const TCalendarSet &set, const QString &fileName,
-                                        bool &cancelled);
+                                        bool &cancelled, const std::optional<TPrintSheet> &sheet);
     // Draws set's pages CopiesToPrint times, with progress; a cancel draws
     // no more pages and marks the job cancelled.
     void PrintSetPages(TReportPrinter &Report, const TCalendarSet &set);
@@ -416,6 +421,7 @@ private:
 
     TPrinterQuery m_printers;
     std::optional<TSetChoice> m_lastSetChoice;
+    TPrintSheet m_lastPrintSheet;
     // The set the print job draws instead of the page.
     const TCalendarSet *m_printSet = nullptr;
     // Whether the user cancelled the print job's set.

@@ -5,11 +5,14 @@
 #include "CalendarPanel32.h"
 #include "CalendarSet.h"
 #include "Messages.h"
+#include "ModalDialog.h"
 #include "PdfExport.h"
 #include "PictureExport.h"
 #include "PictureResolution.h"
 #include "Ppi.h"
+#include "PrintSheetDialog.h"
 #include "ProposedNames.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 
@@ -85,6 +88,22 @@ bool TCalendarMain::SaveCalendarToBitmap(const QString &FileName, TPictureKind f
 
 void TCalendarMain::mnuSaveAsPDFClick()
 {
+    SaveAsPdf(std::nullopt);
+}
+
+void TCalendarMain::mnuSaveAsPDFForPrintingClick()
+{
+    TPrintSheetDialog dialog(this);
+    dialog.SetSheet(m_lastPrintSheet);
+    CenterForm(dialog);
+    if (ExecModal(dialog) != QDialog::Accepted)
+        return;
+    m_lastPrintSheet = dialog.Sheet();
+    SaveAsPdf(m_lastPrintSheet);
+}
+
+void TCalendarMain::SaveAsPdf(const std::optional<TPrintSheet> &sheet)
+{
     DoSaveRichtext();
     const std::optional<TSetChoice> choice = AskCalendarSet(u"Save"_s);
     if (!choice)
@@ -100,14 +119,14 @@ void TCalendarMain::mnuSaveAsPDFClick()
     QString note;
     if (IsPageAlone(*choice)) {
         ShowBusyCursor();
-        failure =
-            SavePageAsPdf(*CalendarPanel, fileName, PdfTitle(*CalendarPanel, DocumentFileName));
+        failure = SavePageAsPdf(*CalendarPanel, fileName,
+                                PdfTitle(*CalendarPanel, DocumentFileName), 1, {}, {}, sheet);
         ShowNormalCursor();
     } else {
         const std::unique_ptr<TCalendarSet> set = MakeCalendarSet(*choice);
         if (!set)
             return;
-        failure = SaveSetAsPdf(*set, fileName, cancelled);
+        failure = SaveSetAsPdf(*set, fileName, cancelled, sheet);
         note = UnreadPicturesNote(set.get());
     }
     if (cancelled)

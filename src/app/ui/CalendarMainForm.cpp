@@ -116,6 +116,8 @@ void TCalendarMain::CreateMenus()
     mnuSaveAsJPG = AddItem(FileMenu, u"mnuSaveAsJPG"_s, tr("Save As JPG File"));
     mnuSaveAsPNG = AddItem(FileMenu, u"mnuSaveAsPNG"_s, tr("Save As PNG File"));
     mnuSaveAsPDF = AddItem(FileMenu, u"mnuSaveAsPDF"_s, tr("Save As PDF File"));
+    mnuSaveAsPDFForPrinting =
+        AddItem(FileMenu, u"mnuSaveAsPDFForPrinting"_s, tr("Save As PDF for Printing..."));
     N1 = AddSeparator(FileMenu, u"N1"_s);
     mnuProperties = AddItem(FileMenu, u"mnuProperties"_s, tr("&Properties"));
     mnuUserTitle = AddItem(FileMenu, u"mnuUserTitle"_s, tr("User Defined Title"));

@@ -85,7 +85,8 @@ QString TCalendarMain::UnreadPicturesNote(const TCalendarSet *set)
 }
 
 std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, const QString &fileName,
-                                                   bool &cancelled)
+                                                   bool &cancelled,
+                                                   const std::optional<TPrintSheet> &sheet)
 {
     TSetProgress progress(this, tr("Saving As PDF"), set.Count());
     const std::unique_ptr<TCalendarPage> page = set.Page(0);
@@ -96,7 +97,7 @@ std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, cons
         return !cancelled;
     };
     return SavePageAsPdf(*page, fileName, PdfTitle(*CalendarPanel, DocumentFileName), set.Count(),
-                         nextPage, proceed);
+                         nextPage, proceed, sheet);
 }
 
 void TCalendarMain::PrintSetPages(TReportPrinter &Report, const TCalendarSet &set)

@@ -56,6 +56,7 @@ TEST(CalendarMainCommandsTest, MenusHoldEveryItemInOrderWithRecentFilesAppended)
                                                         u"Save As JPG File"_s,
                                                         u"Save As PNG File"_s,
                                                         u"Save As PDF File"_s,
+                                                        u"Save As PDF for Printing..."_s,
                                                         u"-"_s,
                                                         u"&Properties"_s,
                                                         u"User Defined Title"_s,

@@ -1,7 +1,10 @@
 #include "MainWindowTestSupport.h"
 #include "PdfRaster.h"
+#include "PrintSheetDialog.h"
 #include "StartFolder.h"
 
+#include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QImage>
 #include <QRegularExpression>
 
@@ -240,6 +243,50 @@ TEST_F(ExportCommandsTest, PdfHasThePagesOwnPaperAtFullSizeWhateverTheZoom)
     ASSERT_TRUE(a4.hasMatch());
     EXPECT_NEAR(a4.captured(1).toDouble(), 595, 1);
     EXPECT_NEAR(a4.captured(2).toDouble(), 842, 1);
+}
+
+// The print service's PDF: the sheet dialog first (its answers kept for the
+// next time), then the set and the file as for any PDF; Cancel writes nothing.
+TEST_F(ExportCommandsTest, APdfForPrintingAsksTheBleedAndGrowsTheSheet)
+{
+    TCalendarMain &window = run.StartActive();
+    const QString fileName = run.Path(u"Print.PDF"_s);
+    const QRegularExpression mediaBox(u"/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"_s);
+    const struct
+    {
+        double Bleed;
+        bool Marks;
+        double MarginPts; // each side
+    } cases[] = {{3.0, true, 9 / 25.4 * 72}, {5.0, false, 5 / 25.4 * 72}};
+    for (const auto &c : cases) {
+        QFile::remove(fileName);
+        TPrintSheet offered;
+        SetModalAnswerer(PassingSetDialogs([&](QDialog &dialog) {
+            auto &sheet = dynamic_cast<TPrintSheetDialog &>(dialog);
+            offered = sheet.Sheet();
+            sheet.findChild<QDoubleSpinBox *>(u"Bleed"_s)->setValue(c.Bleed);
+            sheet.findChild<QCheckBox *>(u"CropMarks"_s)->setChecked(c.Marks);
+            return int(QDialog::Accepted);
+        }));
+        Answer(fileName);
+        window.mnuSaveAsPDFForPrintingClick();
+        EXPECT_EQ(run.Messages.value(run.Messages.size() - 1), u"Saved as "_s + fileName);
+        const QRegularExpressionMatch match =
+            mediaBox.match(QString::fromLatin1(FileBytes(fileName)));
+        ASSERT_TRUE(match.hasMatch()) << c.Bleed;
+        // Landscape Letter, 792 x 612 points, grown on every side.
+        EXPECT_NEAR(match.captured(1).toDouble(), 792 + 2 * c.MarginPts, 1) << c.Bleed;
+        EXPECT_NEAR(match.captured(2).toDouble(), 612 + 2 * c.MarginPts, 1) << c.Bleed;
+        if (c.Bleed == 5.0) {
+            EXPECT_EQ(offered.BleedMm, 3.0) << "the last answers are offered again";
+            EXPECT_TRUE(offered.CropMarks);
+        }
+    }
+    QFile::remove(fileName);
+    SetModalAnswerer(PassingSetDialogs([](QDialog &) { return int(QDialog::Rejected); }));
+    window.mnuSaveAsPDFForPrintingClick();
+    EXPECT_FALSE(QFile::exists(fileName)) << "cancelled before the file was asked";
+    EXPECT_FALSE(window.Modified);
 }
 
 } // namespace
