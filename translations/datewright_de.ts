@@ -1565,6 +1565,18 @@ Diese Bilder konnten nicht gelesen werden; ihre Seiten zeigen das Bild des Entwu
         <source>Save As PDF for Printing...</source>
         <translation>Als PDF für den Druck speichern...</translation>
     </message>
+    <message>
+        <source>Cover Page</source>
+        <translation>Deckblatt</translation>
+    </message>
+    <message>
+        <source>Edit Co&amp;ver Page</source>
+        <translation>Dec&amp;kblatt bearbeiten</translation>
+    </message>
+    <message>
+        <source>Set of Pages</source>
+        <translation>Seitenfolge</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -2226,6 +2238,14 @@ beschädigt, möglicherweise keine Kalender-Stilvorlage</translation>
     <message>
         <source>The pictures cannot be taken: %1</source>
         <translation>Die Bilder können nicht übernommen werden: %1</translation>
+    </message>
+    <message>
+        <source>Start with the co&amp;ver page</source>
+        <translation>Mit dem Dec&amp;kblatt beginnen</translation>
+    </message>
+    <message>
+        <source>The cover is designed with File &gt; Edit Cover Page</source>
+        <translation>Das Deckblatt gestalten Sie mit Datei &gt; Deckblatt bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -3734,6 +3754,18 @@ Viele Aufträge in einem Lauf:
                          zeichnen, 1 bis 64 (Standard: die Zahl der
                          Prozessoren); die Seiten eines PDF werden
                          nacheinander gezeichnet
+</translation>
+    </message>
+    <message>
+        <source>A document that keeps a set of pages (chosen in the program) gives --count
+what the options do not: its start (unless --month, --year or --day), its
+fill (unless --fill), its pictures (unless --pictures) and its cover, the
+first of the N pages, which takes the first picture.
+</source>
+        <translation>Ein Dokument, das eine Seitenfolge gespeichert hat (im Programm gewählt), gibt
+--count, was die Optionen nicht angeben: ihren Beginn (außer bei --month, --year
+oder --day), ihre Füllung (außer bei --fill), ihre Bilder (außer bei --pictures)
+und ihr Deckblatt, die erste der N Seiten, das das erste Bild erhält.
 </translation>
     </message>
 </context>

@@ -1565,6 +1565,18 @@ Estas imágenes no se han podido leer; sus páginas muestran la imagen del dise�
         <source>Save As PDF for Printing...</source>
         <translation>Guardar como PDF para imprenta...</translation>
     </message>
+    <message>
+        <source>Cover Page</source>
+        <translation>Portada</translation>
+    </message>
+    <message>
+        <source>Edit Co&amp;ver Page</source>
+        <translation>Editar la p&amp;ortada</translation>
+    </message>
+    <message>
+        <source>Set of Pages</source>
+        <translation>Serie de páginas</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -2226,6 +2238,14 @@ dañado, quizá no sea una hoja de estilo de calendario</translation>
     <message>
         <source>The pictures cannot be taken: %1</source>
         <translation>No se pueden tomar las imágenes: %1</translation>
+    </message>
+    <message>
+        <source>Start with the co&amp;ver page</source>
+        <translation>Empezar con la p&amp;ortada</translation>
+    </message>
+    <message>
+        <source>The cover is designed with File &gt; Edit Cover Page</source>
+        <translation>La portada se diseña con Archivo &gt; Editar la portada</translation>
     </message>
 </context>
 <context>
@@ -3737,6 +3757,18 @@ Muchos trabajos en una ejecución:
                          vez, de 1 a 64 (por defecto: el número de
                          procesadores); las páginas de un PDF se dibujan una
                          tras otra
+</translation>
+    </message>
+    <message>
+        <source>A document that keeps a set of pages (chosen in the program) gives --count
+what the options do not: its start (unless --month, --year or --day), its
+fill (unless --fill), its pictures (unless --pictures) and its cover, the
+first of the N pages, which takes the first picture.
+</source>
+        <translation>Un documento que guarda una serie de páginas (elegida en el programa) da a
+--count lo que las opciones no dan: su inicio (salvo --month, --year o --day),
+su relleno (salvo --fill), sus imágenes (salvo --pictures) y su portada, la
+primera de las N páginas, que toma la primera imagen.
 </translation>
     </message>
 </context>

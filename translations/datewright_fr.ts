@@ -1565,6 +1565,18 @@ Ces images n&apos;ont pas pu être lues&#xa0;; leurs pages montrent l&apos;image
         <source>Save As PDF for Printing...</source>
         <translation>Enregistrer en PDF pour l&apos;imprimeur...</translation>
     </message>
+    <message>
+        <source>Cover Page</source>
+        <translation>Page de couverture</translation>
+    </message>
+    <message>
+        <source>Edit Co&amp;ver Page</source>
+        <translation>Modifier la pa&amp;ge de couverture</translation>
+    </message>
+    <message>
+        <source>Set of Pages</source>
+        <translation>Série de pages</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -2226,6 +2238,14 @@ endommagé, peut-être pas une feuille de style de calendrier</translation>
     <message>
         <source>The pictures cannot be taken: %1</source>
         <translation>Impossible de prendre les images&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Start with the co&amp;ver page</source>
+        <translation>Commencer par la page de co&amp;uverture</translation>
+    </message>
+    <message>
+        <source>The cover is designed with File &gt; Edit Cover Page</source>
+        <translation>La couverture se conçoit avec Fichier &gt; Modifier la page de couverture</translation>
     </message>
 </context>
 <context>
@@ -3735,6 +3755,18 @@ Plusieurs tâches en une exécution&#xa0;:
                          fois, de 1 à 64 (par défaut&#xa0;: le nombre de
                          processeurs)&#xa0;; les pages d&apos;un PDF sont dessinées
                          l&apos;une après l&apos;autre
+</translation>
+    </message>
+    <message>
+        <source>A document that keeps a set of pages (chosen in the program) gives --count
+what the options do not: its start (unless --month, --year or --day), its
+fill (unless --fill), its pictures (unless --pictures) and its cover, the
+first of the N pages, which takes the first picture.
+</source>
+        <translation>Un document qui garde une série de pages (choisie dans le programme) donne à
+--count ce que les options ne donnent pas : son début (sauf --month, --year ou
+--day), son remplissage (sauf --fill), ses images (sauf --pictures) et sa
+couverture, la première des N pages, qui prend la première image.
 </translation>
     </message>
 </context>

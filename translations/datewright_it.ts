@@ -1565,6 +1565,18 @@ Queste immagini non si sono potute leggere; le loro pagine mostrano l&apos;immag
         <source>Save As PDF for Printing...</source>
         <translation>Salva come PDF per la stampa...</translation>
     </message>
+    <message>
+        <source>Cover Page</source>
+        <translation>Copertina</translation>
+    </message>
+    <message>
+        <source>Edit Co&amp;ver Page</source>
+        <translation>Modifica la cope&amp;rtina</translation>
+    </message>
+    <message>
+        <source>Set of Pages</source>
+        <translation>Serie di pagine</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarProperties</name>
@@ -2226,6 +2238,14 @@ danneggiato, forse non è un foglio di stile del calendario</translation>
     <message>
         <source>The pictures cannot be taken: %1</source>
         <translation>Impossibile prendere le immagini: %1</translation>
+    </message>
+    <message>
+        <source>Start with the co&amp;ver page</source>
+        <translation>Inizia con la co&amp;pertina</translation>
+    </message>
+    <message>
+        <source>The cover is designed with File &gt; Edit Cover Page</source>
+        <translation>La copertina si crea con File &gt; Modifica la copertina</translation>
     </message>
 </context>
 <context>
@@ -3734,6 +3754,18 @@ Più lavori in un&apos;esecuzione:
                          insieme, da 1 a 64 (predefinito: il numero di
                          processori); le pagine di un PDF vengono disegnate
                          una dopo l&apos;altra
+</translation>
+    </message>
+    <message>
+        <source>A document that keeps a set of pages (chosen in the program) gives --count
+what the options do not: its start (unless --month, --year or --day), its
+fill (unless --fill), its pictures (unless --pictures) and its cover, the
+first of the N pages, which takes the first picture.
+</source>
+        <translation>Un documento che conserva una serie di pagine (scelta nel programma) fornisce a
+--count ciò che le opzioni non danno: il suo inizio (salvo --month, --year o
+--day), il riempimento (salvo --fill), le immagini (salvo --pictures) e la
+copertina, la prima delle N pagine, che prende la prima immagine.
 </translation>
     </message>
 </context>

@@ -24,6 +24,7 @@ QByteArray StyleOf(const TCalendarPage &page)
     out.WriteInteger(page.PlannerStartTime().hour());
     out.WriteInteger(page.PlannerStartTime().minute());
     out.WriteString(page.UserTitle());
+    out.WriteBinary(page.StoredSet());
     return out.Data();
 }
 
@@ -47,6 +48,7 @@ void RestoreStyle(TCalendarPage &page, const QByteArray &style)
     page.SetStartOfWeek(week);
     page.SetPlannerStartTime(QTime(hour, minute));
     page.SetUserTitle(in.ReadString().value_or(QString()));
+    page.SetStoredSet(in.ReadBinary().value_or(QByteArray()));
 }
 
 QByteArray CellBytes(const TCalendarPage &page, int index)

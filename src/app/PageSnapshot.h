@@ -12,7 +12,7 @@
 class TCalendarPage;
 
 // The page in its own stream form, in three parts that change apart: the
-// style (the style block, border picture, date, week start, planner time and
+// style (the style block, border picture, date, week start, planner time,
 // title), each day cell's document, and the placed objects with their names.
 // Restoring a part's bytes gives the page back exactly as it was captured.
 struct TPageSnapshot

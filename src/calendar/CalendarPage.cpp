@@ -292,6 +292,11 @@ void TCalendarPage::Relayout(bool ResizeMiniFonts)
         m_rightMarginInch, m_bottomMarginInch, !m_wmfBorderFile.isEmpty(), m_mainCalMonth,
         m_mainCalYear,     ScreenPpi()};
     LayoutCalendar(input, m_layout);
+    if (m_calendarHidden) {
+        m_layout.ShowMonthGrid = false;
+        m_layout.ShowMinis = false;
+        m_layout.ShowPlanner = false;
+    }
     m_calendarOrientation = m_layout.Orientation;
     if (ResizeMiniFonts && m_layout.MiniFontSize > 0) {
         const int smallSize = MiniSmallFontSize(m_layout.MiniFontSize);
@@ -304,6 +309,14 @@ void TCalendarPage::Relayout(bool ResizeMiniFonts)
     }
     SizeToLayout();
     Repaint();
+}
+
+void TCalendarPage::SetCalendarHidden(bool Value)
+{
+    if (Value == m_calendarHidden)
+        return;
+    m_calendarHidden = Value;
+    Relayout(false);
 }
 
 void TCalendarPage::ScaleControl(float)

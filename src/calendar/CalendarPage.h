@@ -216,6 +216,16 @@ public:
     // What the user is told once after reading such a document; empty when
     // every picture was decoded.
     QString RefusedPicturesMessage() const;
+    // The set of pages kept with the document, in the form its owner writes
+    // (StoredSet.h); empty for none. It is written after the placed objects,
+    // where a reader that knows no sets stops, so such a reader takes the
+    // document as its page alone; a document without one is written as it
+    // was before sets were kept.
+    const QByteArray &StoredSet() const { return m_storedSet; }
+    void SetStoredSet(const QByteArray &Value) { m_storedSet = Value; }
+    // Reads a document as the readers before stored sets did: its page and
+    // objects, nothing after them. The stored set stays as it was.
+    std::optional<ReadError> LoadPageFromDevice(QIODevice &In);
 
     // The creation tools' objects, by the tool's PanelState.
     void SetObjectCreator(TLPanelState State, TObjectCreator Creator);
@@ -239,6 +249,10 @@ public:
     // Mini k, 1 to 60; an empty rectangle or January 1997 outside the range.
     TRect MiniRect(int k) const;
     TMonthYear MiniMonth(int k) const;
+    // A page that draws no calendar, only its border picture and placed
+    // objects: the cover of a set. The page's file does not keep it.
+    bool CalendarHidden() const { return m_calendarHidden; }
+    void SetCalendarHidden(bool Value);
     bool ShowMonthGrid() const { return m_layout.ShowMonthGrid; }
     bool ShowMinis() const { return m_layout.ShowMinis; }
     bool ShowPlanner() const { return m_layout.ShowPlanner; }
@@ -326,6 +340,8 @@ private:
     TCalendarNumberPosition m_numberPosition = cnpUpperRight;
     TCalBorderStyle m_cellBorder = cbAll;
     QString m_userTitle;
+    QByteArray m_storedSet;
+    bool m_calendarHidden = false;
     TLPanelState m_panelState = psPointing;
     QString m_wmfBorderFile;
 

@@ -228,6 +228,7 @@ public:
     static void WriteDocument(const TCalendarPage &page, TStreamWriter &out);
     static void WriteStyleSheet(const TCalendarPage &page, TStreamWriter &out);
     static std::optional<ReadError> ReadDocument(TCalendarPage &page, TStreamReader &in);
+    static std::optional<ReadError> ReadDocumentAndSet(TCalendarPage &page, TStreamReader &in);
     static std::optional<ReadError> ReadStyleSheet(TCalendarPage &page, TStreamReader &in);
 
 private:
@@ -237,6 +238,7 @@ private:
     static void ReadDocumentValues(TCalendarPage &page, int version, TStreamReader &in);
     static void ReadDate(TCalendarPage &page, StyleReader &values);
     static void ReadObjects(TCalendarPage &page, TStreamReader &in);
+    static void ReadStoredSet(TCalendarPage &page, TStreamReader &in);
 };
 
 void TCalendarPageFile::WriteCell(const TWPRtfStorage &cell, TStreamWriter &out)
@@ -272,6 +274,8 @@ void TCalendarPageFile::WriteDocument(const TCalendarPage &page, TStreamWriter &
     for (const TLumGraphicControl *object : page.Objects().Objects())
         WritePlacedObject(out, *object);
     out.WriteListEnd();
+    if (!page.m_storedSet.isEmpty())
+        out.WriteBinary(page.m_storedSet);
 }
 
 void TCalendarPageFile::WriteStyleSheet(const TCalendarPage &page, TStreamWriter &out)
@@ -400,6 +404,27 @@ std::optional<ReadError> TCalendarPageFile::ReadDocument(TCalendarPage &page, TS
     return std::nullopt;
 }
 
+// The stored set, a binary value after the end of the objects' list. A
+// reader before sets stops at that end and reads the rest of the document
+// alike; what does not read as a set is left aside, as that reader leaves it.
+void TCalendarPageFile::ReadStoredSet(TCalendarPage &page, TStreamReader &in)
+{
+    if (in.Failed() || !in.AtListEnd() || !in.ReadListEnd() || in.BytesLeft() == 0)
+        return;
+    if (std::optional<QByteArray> set = in.ReadBinary())
+        page.m_storedSet = std::move(*set);
+}
+
+std::optional<ReadError> TCalendarPageFile::ReadDocumentAndSet(TCalendarPage &page,
+                                                               TStreamReader &in)
+{
+    page.m_storedSet.clear();
+    const std::optional<ReadError> error = ReadDocument(page, in);
+    if (!error)
+        ReadStoredSet(page, in);
+    return error;
+}
+
 std::optional<ReadError> TCalendarPageFile::ReadStyleSheet(TCalendarPage &page, TStreamReader &in)
 {
     const int version = ReadHeader(in);
@@ -451,6 +476,12 @@ std::optional<QString> TCalendarPage::SaveToFile(const QString &FileName) const
 std::optional<ReadError> TCalendarPage::LoadFromDevice(QIODevice &In)
 {
     TStreamReader in(In.readAll());
+    return TCalendarPageFile::ReadDocumentAndSet(*this, in);
+}
+
+std::optional<ReadError> TCalendarPage::LoadPageFromDevice(QIODevice &In)
+{
+    TStreamReader in(In.readAll());
     return TCalendarPageFile::ReadDocument(*this, in);
 }
 
@@ -460,7 +491,7 @@ std::optional<ReadError> TCalendarPage::LoadFromFile(const QString &FileName)
         FileName, MaxDocumentBytes,
         //: %2 of "at %1 MB it is larger than any %2 can be (%3 MB)"
         QCoreApplication::translate("CalendarPageFile", "calendar document"),
-        [this](TStreamReader &in) { return TCalendarPageFile::ReadDocument(*this, in); });
+        [this](TStreamReader &in) { return TCalendarPageFile::ReadDocumentAndSet(*this, in); });
 }
 
 std::optional<QString> TCalendarPage::SaveStyleSheetToDevice(QIODevice &Out) const

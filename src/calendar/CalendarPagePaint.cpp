@@ -95,6 +95,8 @@ void DrawMinis(QPainter &target, const TCalendarPage &page, TPaintCache &cache, 
 
 TMainDrawing MainDrawingOf(const TCalendarPage &page)
 {
+    if (page.CalendarHidden())
+        return TMainDrawing::None;
     switch (page.CalendarLayout()) {
     case loWeek:
     case lo2Week:

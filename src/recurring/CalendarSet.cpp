@@ -2,12 +2,18 @@
 
 #include "CalendarDates.h"
 #include "CalendarPage.h"
+#include "CalendarPagePaint.h"
 #include "LumGraphicControl.h"
 #include "LumImage.h"
 #include "LumLabelObjectFiler.h"
+#include "LumSuperText.h"
+#include "PdfExport.h"
 #include "PictureFiles.h"
 #include "RtfStorage.h"
+#include "StoredSet.h"
 #include "StreamWriter.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <map>
@@ -75,6 +81,18 @@ std::unique_ptr<TCalendarPage> CopyOfPage(const TCalendarPage &source, const QBy
 // The date each fillable cell shows, by cell index: the days of the month
 // of a month grid, the day rows of a week planner, the notes row of a day
 // planner (its hours have no day of their own). Mini pages have none.
+// Special-effect text that is the cover's own year shows the year of the
+// set's first period, so that one cover serves every year.
+void FollowYear(TCalendarPage &cover, int year)
+{
+    const QString own = QString::number(cover.MainCalYear());
+    for (TLumGraphicControl *object : cover.Objects().Objects()) {
+        auto *text = dynamic_cast<TLumSuperText *>(object);
+        if (text && text->Caption().trimmed() == own)
+            text->SetCaption(QString::number(year));
+    }
+}
+
 std::map<int, QDate> CellDates(const TCalendarPage &page, QDate periodStart)
 {
     std::map<int, QDate> dates;
@@ -163,16 +181,55 @@ std::unique_ptr<TCalendarPage> TCalendarSet::Page(int index) const
     return PageAt(index, m_document->Scale());
 }
 
+void TCalendarSet::SetCover(const QByteArray &design)
+{
+    m_cover = design;
+}
+
 std::unique_ptr<TCalendarPage> TCalendarSet::PageAt(int index, float scale) const
 {
+    if (IsCover(index)) {
+        if (std::unique_ptr<TCalendarPage> cover = CoverPage(m_cover)) {
+            // Dated as the set's first period, so that what follows the
+            // date follows the set.
+            FollowYear(*cover, PeriodStart(0).year());
+            SetPageDate(*cover, PeriodStart(0));
+            cover->SetScale(scale);
+            ShowPagePicture(*cover, 0);
+            return cover;
+        }
+    }
     auto page = CopyOfPage(*m_document, m_objectRecords, m_objectPictures, scale);
     MovePage(*page, index);
     return page;
 }
 
+bool TCalendarSet::EachPage(float scale,
+                            const std::function<bool(TCalendarPage &page, int index)> &use) const
+{
+    int index = 0;
+    if (HasCover() && !use(*PageAt(index++, scale), 0))
+        return false;
+    const std::unique_ptr<TCalendarPage> page = PageAt(index, scale);
+    bool measured = false;
+    for (; index < Count(); ++index) {
+        MovePage(*page, index);
+        // Cells' text breaks where it breaks on screen, so their geometry
+        // must be known; it does not depend on the dates, so once is enough.
+        if (!measured && page->HasCellContent()) {
+            RecordDrawingGeometry(*page);
+            measured = true;
+        }
+        if (!use(*page, index))
+            return false;
+    }
+    return true;
+}
+
 void TCalendarSet::MovePage(TCalendarPage &page, int index) const
 {
-    const QDate period = PeriodStart(std::clamp(index, 0, m_count - 1));
+    index = std::clamp(index, 0, Count() - 1);
+    const QDate period = PeriodStart(std::max(0, index - (HasCover() ? 1 : 0)));
     if (m_unit == TSetUnit::Month) {
         // The document's day where the month has it, else the month's last;
         // a page without a day keeps none.
@@ -186,7 +243,7 @@ void TCalendarSet::MovePage(TCalendarPage &page, int index) const
     }
     RestoreCells(page, period == m_documentPeriod);
     Fill(page);
-    ShowPagePicture(page, std::clamp(index, 0, m_count - 1));
+    ShowPagePicture(page, index);
 }
 
 void TCalendarSet::SetPagePictures(QStringList pictures)
@@ -202,7 +259,8 @@ QStringList TCalendarSet::UnreadPictures() const
 
 void TCalendarSet::ShowPagePicture(TCalendarPage &page, int index) const
 {
-    if (m_pagePictures.isEmpty() || m_ownPictures.empty())
+    const bool cover = IsCover(index);
+    if (m_pagePictures.isEmpty() || (m_ownPictures.empty() && !cover))
         return;
     std::optional<TLumPicture> own;
     if (index < m_pagePictures.size()) {
@@ -217,10 +275,19 @@ void TCalendarSet::ShowPagePicture(TCalendarPage &page, int index) const
                 m_unread.append(error);
         }
     }
+    // The cover is made anew for every use and keeps its own pictures.
+    if (cover && !own)
+        return;
     size_t next = 0;
     for (TLumGraphicControl *object : page.Objects().Objects()) {
         auto *image = dynamic_cast<TLumImage *>(object);
-        if (!image || !image->PicturePerPage() || next == m_ownPictures.size())
+        if (!image || !image->PicturePerPage())
+            continue;
+        if (cover) {
+            image->SetPicture(*own);
+            continue;
+        }
+        if (next == m_ownPictures.size())
             continue;
         const TLumPicture &design = m_ownPictures[next++];
         image->SetPicture(own ? *own : design);
@@ -266,4 +333,28 @@ void TCalendarSet::Fill(TCalendarPage &page) const
             });
         }
     }
+}
+
+std::optional<QString> SaveSetPagesAsPdf(const TCalendarSet &set, const QString &fileName,
+                                         const QString &title,
+                                         const std::function<bool(int number)> &proceed,
+                                         const std::optional<TPrintSheet> &sheet)
+{
+    int stoppedAt = 0;
+    const auto failure =
+        SavePagesAsPdf(set.Design(), fileName, title, [&](const TPdfPagePrinter &print) {
+            return set.EachPage(set.Design().Scale(), [&](TCalendarPage &page, int index) {
+                if (proceed && !proceed(index + 1)) {
+                    stoppedAt = index + 1;
+                    return false;
+                }
+                print(page);
+                return true;
+            });
+        }, sheet);
+    if (stoppedAt > 0)
+        return QCoreApplication::translate("PdfExport", "stopped before page %1 of %2")
+            .arg(stoppedAt)
+            .arg(set.Count());
+    return failure;
 }

@@ -4,6 +4,7 @@
 #include "CellAppend.h"
 #include "DayFill.h"
 #include "LumPicture.h"
+#include "PrintSheet.h"
 #include "RtfDocument.h"
 
 #include <QByteArray>
@@ -11,8 +12,10 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 class TCalendarPage;
@@ -45,19 +48,36 @@ public:
     // month pages, the planner's first day for the planners.
     static QDate PeriodOf(const TCalendarPage &page);
 
-    int Count() const { return m_count; }
+    // The pages: the cover, when there is one, and the periods.
+    int Count() const { return m_count + (HasCover() ? 1 : 0); }
     TSetUnit Unit() const { return m_unit; }
-    // The first day of page index's period, 0 to Count() - 1.
+    // The first day of period index, 0 to the periods' count - 1.
     QDate PeriodStart(int index) const;
 
-    // A new copy of the document's page, moved to page index, at the
-    // document's zoom or at scale.
+    // The set starts with a page of design (a document's bytes, see
+    // CoverDesignOf), drawn without a calendar; empty for none. The periods
+    // follow it, and the cover takes the first of the page pictures.
+    void SetCover(const QByteArray &design);
+    bool HasCover() const { return !m_cover.isEmpty(); }
+    // Whether page index is the cover.
+    bool IsCover(int index) const { return HasCover() && index == 0; }
+
+    // A new page index, at the document's zoom or at scale: the cover, or a
+    // copy of the document's page moved to its period.
     std::unique_ptr<TCalendarPage> Page(int index) const;
     std::unique_ptr<TCalendarPage> PageAt(int index, float scale) const;
-    // Moves page, a copy Page made, to page index: its dates, its cells and
-    // their fill, and its own pictures. Lets one page be drawn again and
-    // again for a long set.
+    // Moves page, a copy of the document's page that Page made, to page
+    // index (not the cover): its dates, its cells and their fill, and its
+    // own pictures. Lets one page be drawn again and again for a long set.
     void MovePage(TCalendarPage &page, int index) const;
+    // Gives use every page in order at scale, ready to print (the geometry
+    // of cell text recorded): the cover made on its own, then one page moved
+    // from period to period. Stops when use returns false, and then returns
+    // false.
+    bool EachPage(float scale,
+                  const std::function<bool(TCalendarPage &page, int index)> &use) const;
+    // The document's page as the set took it: its style, paper and dates.
+    const TCalendarPage &Design() const { return *m_document; }
 
     // Page index shows the picture file pictures[index] in every picture
     // object marked PicturePerPage; pages past the list, and pages whose
@@ -90,8 +110,19 @@ private:
     TDayFill m_fill;
     TDefaultFont m_defaultFont;
     QStringList m_pagePictures;
+    QByteArray m_cover;
     // The pictures of the objects marked PicturePerPage, in object order.
     std::vector<TLumPicture> m_ownPictures;
     mutable std::mutex m_unreadLock;
     mutable QStringList m_unread;
 };
+
+// Writes set's pages as one PDF file titled title, on the document's paper
+// (see SavePagesAsPdf). Before each page proceed (when given) is asked with
+// the page's number, from 1; when it says no, nothing is written. Returns why
+// it failed or stopped. With sheet, the pages are laid out for a print
+// service.
+std::optional<QString> SaveSetPagesAsPdf(const TCalendarSet &set, const QString &fileName,
+                                         const QString &title,
+                                         const std::function<bool(int number)> &proceed = {},
+                                         const std::optional<TPrintSheet> &sheet = std::nullopt);

@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 bool IsPageAlone(const TSetChoice &choice)
 {
     return !choice.WholeSet && choice.Fill == TFillKind::None;
@@ -22,6 +24,11 @@ QString FillSourceOf(const TSetChoice &choice)
         return choice.FillName;
     }
     return {};
+}
+
+int PeriodsOf(const TSetChoice &choice)
+{
+    return std::max(1, choice.Count - (choice.Cover ? 1 : 0));
 }
 
 int PagesInYear(TSetUnit unit, bool twoWeeks)

@@ -12,6 +12,9 @@ class QLocale;
 // Where a set's day cells are filled from.
 enum class TFillKind { None, RecurringDates, HolidaySet, ICalendar };
 
+// The largest set offered: ten years of days.
+constexpr int MaxSetPages = 3660;
+
 // What the PDF export and printing make: the page alone, or Count periods
 // from Start, with the days filled or not.
 struct TSetChoice
@@ -25,10 +28,18 @@ struct TSetChoice
     QString FillName;
     // Yearly events of an iCalendar file show the years since they began.
     bool ShowAges = false;
-    // The folder whose pictures the set's pages show one a page; empty for
-    // none.
+    // The folder whose pictures the set's pages show one a page, or a list
+    // file naming them; empty for none.
     QString Pictures;
+    // The set starts with the document's cover (StoredSet.h): Count pages,
+    // the cover and Count - 1 periods after it. The cover takes the first
+    // picture, the periods the next ones.
+    bool Cover = false;
 };
+
+// The periods a set of choice's pages holds: Count, less the cover; at
+// least one.
+int PeriodsOf(const TSetChoice &choice);
 
 // The document's page as it stands: one page, nothing filled in.
 bool IsPageAlone(const TSetChoice &choice);

@@ -2,6 +2,7 @@
 #include "LumImage.h"
 #include "RenderCommand.h"
 #include "StoredPageValues.h"
+#include "StoredSet.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,4 +84,45 @@ TEST_F(RenderPictures, BadPicturesAreToldAndNothingIsLost)
               0);
     EXPECT_EQ(Shown(1), qRgb(0, 0, 255));
     EXPECT_EQ(Shown(2), qRgb(0, 255, 0));
+}
+
+TEST_F(RenderPictures, TheDocumentsSetGivesTheCoverAndThePictures)
+{
+    // The document keeps a set taking the pictures of "photos", and a cover
+    // whose picture at (300, 100) takes the first of them.
+    TCalendarPage page;
+    ASSERT_FALSE(page.LoadFromFile(Document));
+    TCalendarPage cover;
+    ApplyMainPageValues(cover);
+    cover.SetCalendarLayout(LOFullCalendarLS);
+    cover.SetLeftMarginInch(0);
+    cover.SetTopMarginInch(0);
+    auto image = std::make_unique<TLumImage>();
+    image->SetObjectBounds(300, 100, 96, 96);
+    image->SetPicturePerPage(true);
+    cover.Objects().Insert(std::move(image));
+    SetCover(page, cover);
+    TStoredSet set = *StoredSetOf(page);
+    set.Choice.Pictures = Folder.filePath("photos");
+    StoreSet(page, set);
+    ASSERT_FALSE(page.SaveToFile(Document));
+
+    ASSERT_EQ(RunRenderCommand({Document, "--count", "3", "-o", Folder.filePath("page.png")}), 0);
+    const QImage first(Folder.filePath("page-1.png"));
+    EXPECT_EQ(first.pixel(348, 148), qRgb(255, 0, 0)) << "the cover takes the first picture";
+    EXPECT_EQ(first.pixel(148, 148), qRgb(255, 255, 255)) << "the cover has no month's picture";
+    EXPECT_EQ(Shown(2), qRgb(0, 255, 0));
+    EXPECT_EQ(Shown(3), qRgb(0, 0, 255)) << "past the pictures: the design's";
+
+    // Pictures given on the command line take the place of the set's; without
+    // --count the document's page alone is written.
+    QDir(Folder.path()).mkdir("other");
+    EXPECT_TRUE(Plain(Qt::yellow).save(Folder.filePath("other/1.bmp"), "BMP"));
+    ASSERT_EQ(RunRenderCommand({Document, "--count", "2", "--pictures", Folder.filePath("other"),
+                                "-o", Folder.filePath("page.png")}),
+              0);
+    EXPECT_EQ(QImage(Folder.filePath("page-1.png")).pixel(348, 148), qRgb(255, 255, 0));
+    EXPECT_EQ(Shown(2), qRgb(0, 0, 255));
+    ASSERT_EQ(RunRenderCommand({Document, "-o", Folder.filePath("alone.png")}), 0);
+    EXPECT_EQ(QImage(Folder.filePath("alone.png")).pixel(148, 148), qRgb(0, 0, 255));
 }

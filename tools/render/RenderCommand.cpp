@@ -17,6 +17,7 @@
 #include "RenderOptions.h"
 #include "SaveFiles.h"
 #include "StoredPageValues.h"
+#include "StoredSet.h"
 #include "Templates.h"
 
 #include <QCoreApplication>
@@ -177,15 +178,11 @@ QString WritePictures(const TCalendarSet &set, const TRenderOptions &options, in
 QString WritePdf(const TCalendarPage &document, const TCalendarSet &set,
                  const TRenderOptions &options)
 {
-    const std::unique_ptr<TCalendarPage> page = set.Page(0);
-    int index = 0;
-    const auto nextPage = [&set, &index](TCalendarPage &sheet) { set.MovePage(sheet, ++index); };
     std::optional<TPrintSheet> sheet;
     if (options.BleedMm)
         sheet = TPrintSheet{*options.BleedMm, options.CropMarks};
-    if (const auto error =
-            SavePageAsPdf(*page, options.Output, PdfTitle(document, options.Document), set.Count(),
-                          nextPage, {}, sheet))
+    if (const auto error = SaveSetPagesAsPdf(set, options.Output,
+                                             PdfTitle(document, options.Document), {}, sheet))
         return QCoreApplication::translate("datewright-render", "cannot write %1: %2")
             .arg(options.Output, *error);
     return {};
@@ -200,19 +197,48 @@ QString Save(const TCalendarPage &page, const QString &fileName)
                  : QString();
 }
 
-QString TakePagePictures(const TRenderOptions &options, TCalendarSet &set)
+QString TakePagePictures(const QString &source, TCalendarSet &set)
 {
-    if (options.Pictures.isEmpty())
+    if (source.isEmpty())
         return {};
-    const TPagePicturesRead pictures = ReadPagePictures(options.Pictures);
+    const TPagePicturesRead pictures = ReadPagePictures(source);
     if (!pictures.Error.isEmpty())
         return pictures.Error;
-    if (!set.HasPicturePerPage())
+    if (!set.HasPicturePerPage() && !set.HasCover())
         return QCoreApplication::translate(
             "datewright-render",
             "--pictures: the page has no picture object marked \"One Picture per Page\"");
     set.SetPagePictures(pictures.Files);
     return {};
+}
+
+// The set the document keeps, taken when --count asks for a set; the
+// options given override its choices one by one.
+TSetChoice SetOfOptions(const TRenderOptions &options, const TCalendarPage &page, QByteArray &cover)
+{
+    TSetChoice choice;
+    choice.Start = TCalendarSet::PeriodOf(page);
+    choice.Count = options.Count;
+    choice.Pictures = options.Pictures;
+    const std::optional<TStoredSet> stored =
+        options.CountGiven ? StoredSetOf(page) : std::optional<TStoredSet>();
+    if (!stored)
+        return choice;
+    const TSetChoice &kept = stored->Choice;
+    if (kept.WholeSet && kept.Start.isValid() && !options.Month && !options.Year && !options.Day)
+        choice.Start = kept.Start;
+    if (options.Fill.isEmpty()) {
+        choice.Fill = kept.Fill;
+        choice.FillName = kept.FillName;
+        choice.ShowAges = kept.ShowAges;
+    }
+    if (choice.Pictures.isEmpty())
+        choice.Pictures = kept.Pictures;
+    if (stored->HasCover()) {
+        choice.Cover = true;
+        cover = stored->CoverDesign;
+    }
+    return choice;
 }
 
 QString Render(const TRenderOptions &options, int workers, QByteArray &output)
@@ -224,25 +250,31 @@ QString Render(const TRenderOptions &options, int workers, QByteArray &output)
     }
     if (QString error = CheckFileNames(options); !error.isEmpty())
         return error;
-    TFillRead fill;
-    if (!options.Fill.isEmpty()) {
-        fill = ReadFillSource(options.Fill, ProgramFolder());
-        if (!fill.Error.isEmpty())
-            return fill.Error;
-    }
     TCalendarPage page;
     if (QString error = StartPage(options, page); !error.isEmpty())
         return error;
     if (QString error = ApplyRenderOptions(options, page); !error.isEmpty())
         return error;
+    QByteArray cover;
+    const TSetChoice choice = SetOfOptions(options, page, cover);
+    const QString fillSource = options.Fill.isEmpty() ? FillSourceOf(choice) : options.Fill;
+    TFillRead fill;
+    if (!fillSource.isEmpty()) {
+        TEventTextOptions fillOptions;
+        fillOptions.Ages = choice.ShowAges;
+        fill = ReadFillSource(fillSource, ProgramFolder(), fillOptions);
+        if (!fill.Error.isEmpty())
+            return fill.Error;
+    }
     // The pages are copies: the document's own page stays as it was read.
-    TCalendarSet set(page, TCalendarSet::PeriodOf(page), options.Count, fill.Fill);
-    if (QString error = TakePagePictures(options, set); !error.isEmpty())
+    TCalendarSet set(page, choice.Start, PeriodsOf(choice), fill.Fill);
+    set.SetCover(cover);
+    if (QString error = TakePagePictures(choice.Pictures, set); !error.isEmpty())
         return error;
-    // Saved and described filled, as its first page shows it.
+    // Saved and described filled, as its first page of days shows it.
     std::unique_ptr<TCalendarPage> filled;
-    if (!options.Fill.isEmpty())
-        filled = set.Page(0);
+    if (!fillSource.isEmpty())
+        filled = set.Page(set.HasCover() ? 1 : 0);
     const TCalendarPage &shown = filled ? *filled : page;
     if (!options.Save.isEmpty()) {
         if (QString error = Save(shown, options.Save); !error.isEmpty())

@@ -132,8 +132,10 @@ std::optional<QString> TakeValue(TRenderOptions &o, const QString &option, const
         return Take(o.Output, option, value, [](const QString &v) { return std::optional(v); });
     if (option == u"--save")
         return Take(o.Save, option, value, [](const QString &v) { return std::optional(v); });
-    if (option == u"--count")
+    if (option == u"--count") {
+        o.CountGiven = true;
         return Take(o.Count, option, value, [](const QString &v) { return ToInt(v, 1, 1200); });
+    }
     if (option == u"--fill")
         return Take(o.Fill, option, value, [](const QString &v) { return std::optional(v); });
     if (option == u"--pictures")
@@ -245,7 +247,7 @@ QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page)
 
 QString RenderUsage()
 {
-    return QCoreApplication::translate(
+    QString usage = QCoreApplication::translate(
         "datewright-render",
         "Usage: datewright-render [DOCUMENT.DWC] [options]\n"
         "Renders a calendar page: the document given, or a new page in the default style\n"
@@ -307,4 +309,12 @@ QString RenderUsage()
         "  --jobs N               draw up to N pictures (or batch jobs) at once, 1 to 64\n"
         "                         (default: the number of processors); a PDF's pages\n"
         "                         are drawn one after another\n");
+    // What a document's set gives, apart so that it reads as one rule.
+    usage += QCoreApplication::translate(
+        "datewright-render",
+        "A document that keeps a set of pages (chosen in the program) gives --count\n"
+        "what the options do not: its start (unless --month, --year or --day), its\n"
+        "fill (unless --fill), its pictures (unless --pictures) and its cover, the\n"
+        "first of the N pages, which takes the first picture.\n");
+    return usage;
 }

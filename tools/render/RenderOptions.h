@@ -29,6 +29,7 @@ struct TRenderOptions
     std::optional<int> Dpi; // --dpi: pictures at N dots per inch, in place of --scale
     QString Output;         // -o
     int Count = 1;
+    bool CountGiven = false;       // --count: the document's stored set makes the pages
     QString Fill;                  // --fill: where the pages' day cells take their text from
     QString Pictures;              // --pictures: a folder or list of pictures, one a page
     std::optional<double> BleedMm; // --bleed: a PDF for a print service

@@ -272,6 +272,7 @@ void TCalendarMain::SetButtons()
         item->setEnabled(flags.PageCommands);
     for (QToolButton *button : {PropertiesButton, ZoomMinusButton, ZoomPlusButton})
         button->setEnabled(flags.PageCommands);
+    mnuCoverPage->setEnabled(flags.PageCommands);
     mnuPrintCalendar->setEnabled(flags.Print);
     Printbutton->setEnabled(flags.Print);
     mnuCancelChanges->setEnabled(flags.CancelChanges);
@@ -494,6 +495,7 @@ void TCalendarMain::ConnectCommands()
     connect(mnuProperties, &QAction::triggered, this, &TCalendarMain::mnuPropertiesClick);
     connect(PropertiesButton, &QToolButton::clicked, this, &TCalendarMain::mnuPropertiesClick);
     connect(mnuUserTitle, &QAction::triggered, this, &TCalendarMain::mnuUserTitleClick);
+    connect(mnuCoverPage, &QAction::triggered, this, &TCalendarMain::mnuCoverPageClick);
     connect(mnuCancelChanges, &QAction::triggered, this, &TCalendarMain::mnuCancelChangesClick);
     connect(CancelButton, &QToolButton::clicked, this, &TCalendarMain::mnuCancelChangesClick);
     connect(mnuClearAllCellContents, &QAction::triggered, this,

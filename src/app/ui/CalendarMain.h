@@ -70,6 +70,8 @@ public:
     QAction *mnuNewFromTemplate;
     QAction *mnuSaveAsPDF, *mnuSaveAsPDFForPrinting, *N1;
     QAction *mnuProperties, *mnuUserTitle, *mnuCancelChanges, *mnuClearAllCellContents;
+    // Checked while the page shown is the cover of the document's set.
+    QAction *mnuCoverPage;
     QAction *DefaultEditorFont1, *N7, *mnuFillCalendarwithRecurringDates;
     QAction *mnuFillCalendarFromICalendar;
     QAction *mnuEditrecurringDates, *N5, *mnuPrintCalendar, *mnuPrintSetup, *N2, *Exit1;
@@ -227,6 +229,15 @@ public:
     void RecentFileClick(const QString &FileName);
     void mnuPropertiesClick();
     void mnuUserTitleClick();
+    // Shows the cover of the document's set on the page to design it, or
+    // the document's own page again (ShowMonthsPage).
+    void mnuCoverPageClick();
+    // Whether the page shown is the cover.
+    bool EditingCover() const { return m_coverHistory != nullptr; }
+    // The document's page again, the cover kept in its set: one undo step
+    // when it changed. Every command that saves, prints or replaces the
+    // document runs it first. Nothing when the cover is not shown.
+    void ShowMonthsPage();
     void mnuClearAllCellContentsClick();
     void DefaultEditorFont1Click();
     // Makes the default editor font the editor's current attributes.
@@ -263,8 +274,14 @@ public:
 
     // What the PDF export and printing make (action names the button that
     // goes on: "Save", "Print"), asked in the set dialog; nothing when it was
-    // cancelled. The last choice is offered again, from the page's period.
+    // cancelled. The dialog starts from the set the document keeps, else
+    // from the last choice, from the page's period. The choice is kept with
+    // the document (StoreSetChoice).
     std::optional<TSetChoice> AskCalendarSet(const QString &action);
+    // Keeps choice with the document when it is a set or the document keeps
+    // one already: one undo step, the document changed. Nothing when the
+    // document keeps this choice already.
+    void StoreSetChoice(const TSetChoice &choice);
 
     // Editing a day cell in place.
     void CalendarPanelClickedInCellEvent(const TRect &rTotal, const TRect &rFree, int iCell,
@@ -439,6 +456,19 @@ private:
     // The Ctrl+wheel turn not yet a whole notch.
     int m_wheelTurn = 0;
     TUndoHistory m_history;
+    // While the cover is shown: its own undo history, the document's page put
+    // aside as its bytes, whether the document was changed before, and the
+    // cover's design as it was shown.
+    std::unique_ptr<TUndoHistory> m_coverHistory;
+    QByteArray m_monthsPage;
+    bool m_monthsModified = false;
+    QByteArray m_coverShown;
+    // The history of the page shown.
+    TUndoHistory &ActiveHistory() { return m_coverHistory ? *m_coverHistory : m_history; }
+    void ShowCoverPage();
+    // Puts the page of a document's bytes on the page shown, at its zoom.
+    void ReplacePage(QByteArray bytes, bool cover);
+    void AfterCoverSwitch();
     bool m_recordPending = false;
     // Text was typed into the cell open in the editor since it was opened.
     bool m_cellTyped = false;

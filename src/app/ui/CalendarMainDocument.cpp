@@ -42,7 +42,8 @@ bool IsDocumentName(const QString &fileName)
 
 QString UnopenableMessage(const QString &fileName)
 {
-    return TCalendarMain::tr("Unable to open %1. Possibly \rcorrupted, possibly not a Calendar file")
+    return TCalendarMain::tr(
+               "Unable to open %1. Possibly \rcorrupted, possibly not a Calendar file")
         .arg(fileName);
 }
 
@@ -63,6 +64,7 @@ void TCalendarMain::New1Click()
     DocumentFileName.clear();
     CalendarPanel->ClearCells();
     CalendarPanel->DeleteAllObjects();
+    CalendarPanel->SetStoredSet({});
     CalendarPanel->SetVisible(true);
     SetButtons();
     SetCaption();
@@ -111,6 +113,7 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName, bool AsTemplate)
 {
     // FileName may be DocumentFileName itself, which is cleared below.
     const QString fileName = FileName; // NOLINT(performance-unnecessary-copy-initialization)
+    ShowMonthsPage();
     DoSaveRichtext();
     // A file that cannot be opened leaves the calendar open as it was: it is
     // read aside first, and only a file that reads replaces the calendar.
@@ -212,6 +215,7 @@ void TCalendarMain::NewFromStyleSheet(const QString &FileName)
     CalendarPanel->ClearCells();
     CalendarPanel->DeleteAllObjects();
     CalendarPanel->SetUserTitle(QString());
+    CalendarPanel->SetStoredSet({});
     CalendarPanel->AssignStyle(sheet);
     CalendarPanel->SetVisible(true);
     CalendarPanel->update();
@@ -225,6 +229,7 @@ void TCalendarMain::NewFromStyleSheet(const QString &FileName)
 bool TCalendarMain::SaveCalendarFile(const QString &FileName)
 {
     // The page writes its bounds at 100 % whatever the zoom it is shown at.
+    ShowMonthsPage();
     ShowBusyCursor();
     DoSaveRichtext();
     const std::optional<QString> failure = CalendarPanel->SaveToFile(FileName);
@@ -310,6 +315,7 @@ void TCalendarMain::mnuCancelChangesClick()
 {
     if (!AskYesNo(tr("Cancel all changes?"), tr("CANCEL")))
         return;
+    ShowMonthsPage();
     // A saved file that can no longer be read keeps the changes made.
     if (!DocumentFileName.isEmpty() && !OpenCalendarFile(DocumentFileName))
         return;
@@ -320,6 +326,7 @@ void TCalendarMain::mnuCancelChangesClick()
 
 bool TCalendarMain::CheckSaveNeeded()
 {
+    ShowMonthsPage();
     DoSaveRichtext();
     if (!Modified)
         return true;

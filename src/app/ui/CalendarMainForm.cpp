@@ -121,6 +121,8 @@ void TCalendarMain::CreateMenus()
     N1 = AddSeparator(FileMenu, u"N1"_s);
     mnuProperties = AddItem(FileMenu, u"mnuProperties"_s, tr("&Properties"));
     mnuUserTitle = AddItem(FileMenu, u"mnuUserTitle"_s, tr("User Defined Title"));
+    mnuCoverPage = AddItem(FileMenu, u"mnuCoverPage"_s, tr("Edit Co&ver Page"));
+    mnuCoverPage->setCheckable(true);
     mnuCancelChanges = AddItem(FileMenu, u"mnuCancelChanges"_s, tr("&Cancel Changes"));
     mnuClearAllCellContents =
         AddItem(FileMenu, u"mnuClearAllCellContents"_s, tr("Clear &All Cell Contents"));

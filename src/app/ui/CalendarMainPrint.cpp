@@ -25,10 +25,12 @@ void TCalendarMain::mnuPrintSetupClick()
 void TCalendarMain::mnuPrintCalendarClick()
 {
     Printed = false;
-    const bool wasModified = Modified;
-    const auto keepModified = qScopeGuard([this, wasModified] { SetModified(wasModified); });
+    bool wasModified = Modified;
+    const auto keepModified = qScopeGuard([this, &wasModified] { SetModified(wasModified); });
     DoSaveRichtext();
     const std::optional<TSetChoice> choice = AskCalendarSet(u"Print"_s);
+    // Keeping the choice (or the cover) with the document changed it.
+    wasModified = Modified;
     if (!choice)
         return;
     std::unique_ptr<TCalendarSet> set;

@@ -16,6 +16,7 @@
 #include "ProgramFolder.h"
 #include "ReportPrinter.h"
 #include "SetProgress.h"
+#include "StoredSet.h"
 #include "WindowPlacement.h"
 
 #include <QFile>
@@ -24,8 +25,14 @@ using namespace Qt::StringLiterals;
 
 std::optional<TSetChoice> TCalendarMain::AskCalendarSet(const QString &action)
 {
+    // The set is the document's: its page, with the cover in the set.
+    ShowMonthsPage();
     TCalendarSetDialog dialog(*CalendarPanel, ProgramFolder(), action, this);
-    if (m_lastSetChoice) {
+    const std::optional<TStoredSet> stored = StoredSetOf(*CalendarPanel);
+    dialog.SetCoverAvailable(stored && !stored->CoverDesign.isEmpty());
+    if (stored) {
+        dialog.SetChoice(stored->Choice);
+    } else if (m_lastSetChoice) {
         // The start follows the page: a set of another document's months
         // would surprise.
         TSetChoice last = *m_lastSetChoice;
@@ -36,7 +43,28 @@ std::optional<TSetChoice> TCalendarMain::AskCalendarSet(const QString &action)
     if (ExecModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     m_lastSetChoice = dialog.Choice();
+    StoreSetChoice(*m_lastSetChoice);
     return m_lastSetChoice;
+}
+
+void TCalendarMain::StoreSetChoice(const TSetChoice &choice)
+{
+    const std::optional<TStoredSet> stored = StoredSetOf(*CalendarPanel);
+    if (!stored && IsPageAlone(choice))
+        return;
+    TStoredSet set = stored.value_or(TStoredSet{});
+    const bool followedPage = stored && !stored->Choice.Start.isValid();
+    set.Choice = choice;
+    // A set that starts with the page's period goes on doing so while its
+    // start is not chosen otherwise.
+    if (followedPage && choice.Start == TCalendarSet::PeriodOf(*CalendarPanel))
+        set.Choice.Start = {};
+    const QByteArray bytes = WriteStoredSet(set);
+    if (bytes == CalendarPanel->StoredSet())
+        return;
+    CalendarPanel->SetStoredSet(bytes);
+    NameChange(tr("Set of Pages"));
+    SetModified(true);
 }
 
 TDefaultFont TCalendarMain::DefaultFillFont()
@@ -69,8 +97,12 @@ std::unique_ptr<TCalendarSet> TCalendarMain::MakeCalendarSet(const TSetChoice &c
         }
     }
     const QDate start = choice.WholeSet ? choice.Start : TCalendarSet::PeriodOf(*CalendarPanel);
-    auto set = std::make_unique<TCalendarSet>(
-        *CalendarPanel, start, choice.WholeSet ? choice.Count : 1, fill.Fill, DefaultFillFont());
+    auto set = std::make_unique<TCalendarSet>(*CalendarPanel, start,
+                                              choice.WholeSet ? PeriodsOf(choice) : 1, fill.Fill,
+                                              DefaultFillFont());
+    if (const std::optional<TStoredSet> stored = StoredSetOf(*CalendarPanel);
+        choice.WholeSet && choice.Cover && stored)
+        set->SetCover(stored->CoverDesign);
     set->SetPagePictures(pictures.Files);
     return set;
 }
@@ -89,44 +121,36 @@ std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, cons
                                                    const std::optional<TPrintSheet> &sheet)
 {
     TSetProgress progress(this, tr("Saving As PDF"), set.Count());
-    const std::unique_ptr<TCalendarPage> page = set.Page(0);
-    int index = 0;
-    const auto nextPage = [&set, &index](TCalendarPage &sheet) { set.MovePage(sheet, ++index); };
-    const auto proceed = [&progress, &cancelled](int number) {
-        cancelled = !progress.Proceed(number - 1);
-        return !cancelled;
-    };
-    return SavePageAsPdf(*page, fileName, PdfTitle(*CalendarPanel, DocumentFileName), set.Count(),
-                         nextPage, proceed, sheet);
+    return SaveSetPagesAsPdf(
+        set, fileName, PdfTitle(*CalendarPanel, DocumentFileName),
+        [&progress, &cancelled](int number) {
+            cancelled = !progress.Proceed(number - 1);
+            return !cancelled;
+        },
+        sheet);
 }
 
 void TCalendarMain::PrintSetPages(TReportPrinter &Report, const TCalendarSet &set)
 {
     TSetProgress progress(this, tr("Printing"), set.Count() * CopiesToPrint);
-    // Printed at full size, as the page itself is.
-    const std::unique_ptr<TCalendarPage> page = set.PageAt(0, 1.0f);
     int done = 0;
-    bool measured = false;
-    for (int copy = 1; copy <= CopiesToPrint; ++copy) {
-        for (int index = 0; index < set.Count(); ++index) {
-            if (!progress.Proceed(done)) {
-                Report.Device().Printer().abort();
-                Printed = false;
-                m_printCancelled = true;
-                return;
-            }
-            if (done > 0)
-                Report.StartNewPage();
-            set.MovePage(*page, index);
-            // The cells' screen geometry, which their text breaks by, is
-            // that of every period: it is measured once.
-            if (!measured && page->HasCellContent()) {
-                RecordDrawingGeometry(*page);
-                measured = true;
-            }
-            PrintPage(Report, *page, 0, 0);
-            ++done;
+    // Printed at full size, as the page itself is.
+    const auto printPage = [&](TCalendarPage &page, int) {
+        if (!progress.Proceed(done)) {
+            Report.Device().Printer().abort();
+            Printed = false;
+            m_printCancelled = true;
+            return false;
         }
+        if (done > 0)
+            Report.StartNewPage();
+        PrintPage(Report, page, 0, 0);
+        ++done;
+        return true;
+    };
+    for (int copy = 1; copy <= CopiesToPrint; ++copy) {
+        if (!set.EachPage(1.0f, printPage))
+            return;
     }
 }
 

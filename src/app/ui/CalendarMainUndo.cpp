@@ -64,7 +64,7 @@ void TCalendarMain::RecordWhenCommandEnds()
 void TCalendarMain::RecordChange()
 {
     m_recordPending = false;
-    if (m_history.Record(*CalendarPanel, std::exchange(m_changeName, QString())))
+    if (ActiveHistory().Record(*CalendarPanel, std::exchange(m_changeName, QString())))
         NoteRecoverableChange();
     UpdateUndoCommands();
 }
@@ -89,7 +89,7 @@ void TCalendarMain::UndoClick()
 {
     DoSaveRichtext();
     RecordChange();
-    if (m_history.Undo(*CalendarPanel))
+    if (ActiveHistory().Undo(*CalendarPanel))
         AfterUndoStep();
 }
 
@@ -97,7 +97,7 @@ void TCalendarMain::RedoClick()
 {
     DoSaveRichtext();
     RecordChange();
-    if (m_history.Redo(*CalendarPanel))
+    if (ActiveHistory().Redo(*CalendarPanel))
         AfterUndoStep();
 }
 
@@ -105,7 +105,8 @@ void TCalendarMain::AfterUndoStep()
 {
     CalendarPanel->update();
     CheckFloaterStatus();
-    ShowModified(!m_history.IsSaved());
+    // The cover's history starts from the document as it stood.
+    ShowModified(!ActiveHistory().IsSaved() || (EditingCover() && m_monthsModified));
     SetButtons();
     UpdateUndoCommands();
     if (Modified)
@@ -120,12 +121,13 @@ void TCalendarMain::UpdateUndoCommands()
     // Text typed into the open cell is a step once the cell is stored, which
     // undoing does first.
     const bool typed = CellEditing && m_cellTyped;
-    const QString undo = typed                 ? tr("Undo Cell Text")
-                         : m_history.CanUndo() ? tr("Undo %1").arg(m_history.UndoText())
-                                               : tr("Undo");
-    const bool canRedo = m_history.CanRedo() && !typed;
-    const QString redo = canRedo ? tr("Redo %1").arg(m_history.RedoText()) : tr("Redo");
-    mnuUndo->setEnabled(page && (m_history.CanUndo() || typed));
+    const TUndoHistory &history = ActiveHistory();
+    const QString undo = typed               ? tr("Undo Cell Text")
+                         : history.CanUndo() ? tr("Undo %1").arg(history.UndoText())
+                                             : tr("Undo");
+    const bool canRedo = history.CanRedo() && !typed;
+    const QString redo = canRedo ? tr("Redo %1").arg(history.RedoText()) : tr("Redo");
+    mnuUndo->setEnabled(page && (history.CanUndo() || typed));
     mnuRedo->setEnabled(page && canRedo);
     mnuUndo->setText(undo);
     mnuRedo->setText(redo);

@@ -16,15 +16,13 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The largest set offered: ten years of days.
-constexpr int MaxPages = 3660;
 
 // Where the fill list keeps a holiday set's name.
 constexpr int SetNameRole = Qt::UserRole + 1;
@@ -72,7 +70,7 @@ void TCalendarSetDialog::BuildPages(const TCalendarPage &page)
     PageSet->setObjectName(u"PageSet"_s);
     PageCount = new QSpinBox(this);
     PageCount->setObjectName(u"PageCount"_s);
-    PageCount->setRange(1, MaxPages);
+    PageCount->setRange(1, MaxSetPages);
     PageCount->setValue(PagesInYear(unit, twoWeeks));
     StartDate = new QDateEdit(TCalendarSet::PeriodOf(page), this);
     StartDate->setObjectName(u"StartDate"_s);
@@ -85,10 +83,15 @@ void TCalendarSetDialog::BuildPages(const TCalendarPage &page)
     setRow->addWidget(PageCount);
     setRow->addWidget(new QLabel(PeriodWords(unit, twoWeeks), this));
     setRow->addWidget(StartDate);
+    CoverPage = new QCheckBox(tr("Start with the co&ver page"), this);
+    CoverPage->setObjectName(u"CoverPage"_s);
+    CoverPage->setToolTip(tr("The cover is designed with File > Edit Cover Page"));
     auto *pages = qobject_cast<QVBoxLayout *>(layout());
     pages->addWidget(ThisPage);
     pages->addLayout(setRow);
+    pages->addWidget(CoverPage);
     connect(PageSet, &QRadioButton::toggled, this, &TCalendarSetDialog::PageSetToggled);
+    connect(CoverPage, &QCheckBox::toggled, this, &TCalendarSetDialog::CoverPageToggled);
 }
 
 void TCalendarSetDialog::BuildFill(const QString &programFolder)
@@ -174,6 +177,7 @@ TSetChoice TCalendarSetDialog::Choice() const
     choice.ShowAges = choice.Fill == TFillKind::ICalendar && ShowAges->isChecked();
     if (choice.WholeSet)
         choice.Pictures = PicturesFolder->text().trimmed();
+    choice.Cover = CoverPage->isChecked();
     return choice;
 }
 
@@ -186,6 +190,11 @@ void TCalendarSetDialog::SetChoice(const TSetChoice &choice)
         ICalendarFile->setText(choice.FillName);
     ShowAges->setChecked(choice.ShowAges);
     PicturesFolder->setText(choice.Pictures);
+    {
+        // The count already holds the cover.
+        const QSignalBlocker quiet(CoverPage);
+        CoverPage->setChecked(choice.Cover);
+    }
     ChooseFill(choice.Fill, choice.FillName);
     m_fillChosen = true;
     (choice.WholeSet ? PageSet : ThisPage)->setChecked(true);
@@ -203,8 +212,21 @@ void TCalendarSetDialog::ChooseFill(TFillKind kind, const QString &name)
     }
 }
 
+void TCalendarSetDialog::SetCoverAvailable(bool available)
+{
+    m_coverAvailable = available;
+    PageSetToggled(PageSet->isChecked());
+}
+
+void TCalendarSetDialog::CoverPageToggled(bool checked)
+{
+    // The cover is a page of its own: the periods stay as they were.
+    PageCount->setValue(PageCount->value() + (checked ? 1 : -1));
+}
+
 void TCalendarSetDialog::PageSetToggled(bool checked)
 {
+    CoverPage->setEnabled(checked && m_coverAvailable);
     PageCount->setEnabled(checked);
     StartDate->setEnabled(checked);
     PicturesFolder->setEnabled(checked);

@@ -33,6 +33,8 @@ public:
     QComboBox *FillFrom;
     QLineEdit *ICalendarFile;
     QCheckBox *ShowAges;
+    // The set starts with the document's cover; offered when it has one.
+    QCheckBox *CoverPage;
     QLineEdit *PicturesFolder;
     QPushButton *BrowseButton, *PicturesButton, *OkButton, *CancelButton;
 
@@ -41,8 +43,11 @@ public:
     void SetChoice(const TSetChoice &choice);
     // Selects the fill of kind (and name, for a holiday set).
     void ChooseFill(TFillKind kind, const QString &name = {});
+    // Whether the document has a cover design to start the set with.
+    void SetCoverAvailable(bool available);
 
     void PageSetToggled(bool checked);
+    void CoverPageToggled(bool checked);
     void FillFromChange();
     void BrowseButtonClick();
     void PicturesButtonClick();
@@ -57,4 +62,5 @@ private:
 
     QString m_preferredHolidays;
     bool m_fillChosen = false;
+    bool m_coverAvailable = false;
 };

@@ -60,6 +60,7 @@ TEST(CalendarMainCommandsTest, MenusHoldEveryItemInOrderWithRecentFilesAppended)
                                                         u"-"_s,
                                                         u"&Properties"_s,
                                                         u"User Defined Title"_s,
+                                                        u"Edit Co&ver Page"_s,
                                                         u"&Cancel Changes"_s,
                                                         u"Clear &All Cell Contents"_s,
                                                         u"&Default Editor Font"_s,

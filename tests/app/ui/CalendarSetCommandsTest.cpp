@@ -2,10 +2,13 @@
 // with the set dialog answered, the document left as it was.
 
 #include "LumFlatCalendar.h"
+#include "LumSuperText.h"
 #include "MainWindowTestSupport.h"
 #include "PdfRaster.h"
 #include "ReportPrinter.h"
+#include "StoredSet.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -85,8 +88,11 @@ TEST_F(CalendarSetCommandsTest, AYearWithHolidaysInThreeClicksLeavesTheDocumentA
         EXPECT_EQ(run.Messages, QStringList{u"Saved as "_s + pdf});
         EXPECT_EQ(PdfPageCount(FileBytes(pdf)), 12);
 
-        // The document: its month, its own text only, its changed state.
-        EXPECT_EQ(window.Modified, modified);
+        // The document: its month, its own text only; the set is kept with
+        // it, which changes it.
+        EXPECT_TRUE(window.Modified);
+        ASSERT_TRUE(StoredSetOf(page));
+        EXPECT_EQ(StoredSetOf(page)->Choice.Count, 12);
         EXPECT_EQ(page.MainCalMonth(), 12);
         EXPECT_EQ(page.MainCalYear(), 1999);
         EXPECT_EQ(CellText(page, dentist), u"Dentist at ten"_s);
@@ -234,6 +240,83 @@ TEST_F(CalendarSetCommandsTest, AFillThatCannotBeReadIsToldAndNothingIsWritten)
     EXPECT_TRUE(run.Messages[0].startsWith(u"The days could not be filled.\r\n"_s));
     EXPECT_TRUE(run.Messages[0].contains(missing));
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(CalendarSetCommandsTest, TheSetIsKeptWithTheDocumentAndOfferedWhenItIsOpened)
+{
+    TCalendarMain &window = run.StartActive();
+    TCalendarPage &page = *window.CalendarPanel;
+    ExportSet(window, SetOf(5, u"United Kingdom"_s));
+    std::optional<TStoredSet> kept = StoredSetOf(page);
+    ASSERT_TRUE(kept);
+    EXPECT_TRUE(kept->Choice.WholeSet);
+    EXPECT_EQ(kept->Choice.Count, 5);
+    EXPECT_EQ(kept->Choice.FillName, u"United Kingdom"_s);
+    EXPECT_TRUE(window.Modified);
+    window.UndoClick();
+    EXPECT_FALSE(StoredSetOf(page)) << "one step takes it back";
+    window.RedoClick();
+    ASSERT_TRUE(StoredSetOf(page));
+
+    const QString file = run.Path(u"Year.DWC"_s);
+    ASSERT_TRUE(window.SaveCalendarFile(file));
+    ASSERT_TRUE(window.OpenCalendarFile(file));
+    TSetChoice offered;
+    ExportSet(window, [&offered](TCalendarSetDialog &dialog) { offered = dialog.Choice(); });
+    EXPECT_TRUE(offered.WholeSet);
+    EXPECT_EQ(offered.Count, 5);
+    EXPECT_EQ(offered.FillName, u"United Kingdom"_s);
+    EXPECT_FALSE(window.Modified) << "the same choice again changes nothing";
+    EXPECT_EQ(PdfPageCount(FileBytes(pdf)), 5);
+}
+
+TEST_F(CalendarSetCommandsTest, TheCoverIsDesignedOnThePageAndStartsTheSet)
+{
+    TCalendarMain &window = run.StartActive();
+    TCalendarPage &page = *window.CalendarPanel;
+    const int dentist = page.CellOfDay(15);
+    TWPRtfStorage text;
+    text.RtfText().Document().setPlainText(u"Dentist at ten"_s);
+    page.SetCellText(dentist, text);
+    const int objects = page.Objects().Count();
+
+    window.mnuCoverPage->trigger();
+    ASSERT_TRUE(window.EditingCover());
+    EXPECT_TRUE(window.mnuCoverPage->isChecked());
+    EXPECT_TRUE(page.CalendarHidden());
+    ASSERT_EQ(page.Objects().Count(), 2) << "a picture above the year";
+    auto *title = dynamic_cast<TLumSuperText *>(page.Objects().At(1));
+    ASSERT_TRUE(title);
+    title->SetCaption(u"Our year"_s);
+    title->NotifyLabelChanged();
+    EXPECT_TRUE(window.Modified);
+
+    window.mnuCoverPage->trigger();
+    EXPECT_FALSE(window.EditingCover());
+    EXPECT_FALSE(window.mnuCoverPage->isChecked());
+    EXPECT_FALSE(page.CalendarHidden());
+    EXPECT_EQ(page.Objects().Count(), objects);
+    EXPECT_EQ(CellText(page, dentist), u"Dentist at ten"_s);
+    const std::optional<TStoredSet> kept = StoredSetOf(page);
+    ASSERT_TRUE(kept && kept->HasCover());
+    EXPECT_EQ(kept->Choice.Count, 13) << "the cover and twelve months";
+    EXPECT_EQ(window.mnuUndo->text(), u"Undo Cover Page"_s);
+
+    ExportSet(window, [](TCalendarSetDialog &dialog) {
+        EXPECT_TRUE(dialog.CoverPage->isChecked());
+        EXPECT_TRUE(dialog.CoverPage->isEnabled());
+    });
+    EXPECT_EQ(PdfPageCount(FileBytes(pdf)), 13);
+    EXPECT_EQ(window.mnuUndo->text(), u"Undo Cover Page"_s) << "the set as it was kept";
+    const QStringList pages = PageTexts(pdf);
+    if (!pages.isEmpty()) {
+        ASSERT_EQ(pages.size(), 13);
+        EXPECT_FALSE(pages[0].contains(u"December"_s)) << "no calendar on the cover";
+        EXPECT_FALSE(pages[0].contains(u"Dentist"_s));
+        EXPECT_TRUE(pages[1].contains(u"Dentist at ten"_s));
+    }
+    window.UndoClick();
+    EXPECT_FALSE(StoredSetOf(page));
 }
 
 TEST_F(CalendarSetCommandsTest, ACancelledSetDialogAsksForNoFile)

@@ -3,6 +3,7 @@
 #include "CalendarPage.h"
 #include "DialogTestSupport.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -116,6 +117,34 @@ TEST(CalendarSetDialog, GivesEachFillItsSourceAndShowsAChoiceAgain)
     EXPECT_EQ(FillSourceOf(dialog.Choice()), RecurringFilePath());
     dialog.ChooseFill(TFillKind::None);
     EXPECT_EQ(FillSourceOf(dialog.Choice()), QString());
+}
+
+TEST(CalendarSetDialog, TheCoverIsOfferedForADocumentWithOneAndIsAPageOfTheCount)
+{
+    TDialogRun run;
+    const auto page = PageOf(loFullCalendar, 1, 1, 2027);
+    TCalendarSetDialog dialog(*page, ProgramDir, u"Save"_s);
+    dialog.PageSet->click();
+    EXPECT_FALSE(dialog.CoverPage->isEnabled()) << "no cover designed";
+    dialog.SetCoverAvailable(true);
+    EXPECT_TRUE(dialog.CoverPage->isEnabled());
+    dialog.CoverPage->click();
+    EXPECT_EQ(dialog.PageCount->value(), 13) << "the cover and the twelve months";
+    EXPECT_TRUE(dialog.Choice().Cover);
+    dialog.CoverPage->click();
+    EXPECT_EQ(dialog.PageCount->value(), 12);
+    dialog.ThisPage->click();
+    EXPECT_FALSE(dialog.CoverPage->isEnabled());
+
+    // A choice shown again keeps its count, cover and all.
+    TSetChoice kept;
+    kept.WholeSet = true;
+    kept.Count = 13;
+    kept.Cover = true;
+    dialog.SetChoice(kept);
+    EXPECT_EQ(dialog.PageCount->value(), 13);
+    EXPECT_TRUE(dialog.CoverPage->isChecked());
+    EXPECT_TRUE(dialog.CoverPage->isEnabled());
 }
 
 TEST(CalendarSetDialog, AnICalendarFillWithoutAFileKeepsTheDialogOpen)
