@@ -12,6 +12,7 @@
 #include <QPicture>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -226,8 +227,23 @@ void TLumGraphicControl::DblClick()
 
 void TLumGraphicControl::NotifyLabelChanged()
 {
+    if (m_noticeBatches > 0) {
+        m_noticeHeld = true;
+        return;
+    }
     if (m_parent && !m_parent->Printing())
         m_parent->NotifyLabelChanged();
+}
+
+TLumGraphicControl::TNoticeBatch::TNoticeBatch(TLumGraphicControl &Object) : m_object(Object)
+{
+    ++m_object.m_noticeBatches;
+}
+
+TLumGraphicControl::TNoticeBatch::~TNoticeBatch()
+{
+    if (--m_object.m_noticeBatches == 0 && std::exchange(m_object.m_noticeHeld, false))
+        m_object.NotifyLabelChanged();
 }
 
 void TLumGraphicControl::DrawHandles(QPainter &Target) const

@@ -132,7 +132,8 @@ public:
     void MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X, int Y);
     void DblClick();
 
-    // Tells the panel the document changed, unless the panel is printing.
+    // Tells the panel the document changed, unless the panel is printing;
+    // inside a TNoticeBatch on the object the notice waits for its end.
     void NotifyLabelChanged();
 
     // The selection squares, on the panel, when the object is selected:
@@ -172,6 +173,22 @@ public:
     void Loaded() override;
 
 protected:
+    // Folds the notices of one change into one: while a batch lives, the
+    // object's notices are held, and the end of the outermost batch sends
+    // one when any came (a setter whose change also resizes the object, a
+    // command of several setters).
+    class TNoticeBatch
+    {
+    public:
+        explicit TNoticeBatch(TLumGraphicControl &Object);
+        ~TNoticeBatch();
+        TNoticeBatch(const TNoticeBatch &) = delete;
+        TNoticeBatch &operator=(const TNoticeBatch &) = delete;
+
+    private:
+        TLumGraphicControl &m_object;
+    };
+
     // Fits the bounds again, at zoom 1 and at the zoom shown, after what the
     // object holds changed its size.
     void RefitBounds();
@@ -204,4 +221,6 @@ private:
     bool m_boundsKnown = false;
     bool m_checkingBounds = false;
     bool m_finished = false;
+    int m_noticeBatches = 0;
+    bool m_noticeHeld = false;
 };

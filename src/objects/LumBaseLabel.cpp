@@ -58,8 +58,9 @@ bool ValidAngle(int angle)
 
 } // namespace
 
-TLumBaseLabel::TLumBaseLabel() : m_font{QStringLiteral("Arial"), 10, {}, clBlack}
+TLumBaseLabel::TLumBaseLabel()
 {
+    m_look.Font = {QStringLiteral("Arial"), 10, {}, clBlack};
     SetObjectBounds(0, 0, 142, 33);
     UpdateOffsets();
 }
@@ -72,80 +73,64 @@ const TClassInfo &TLumBaseLabel::BaseLabelClassInfo()
 
 void TLumBaseLabel::SetAlignment(TAlignment Value)
 {
-    if (Value == m_alignment || Value < taLeftJustify || Value > taCenter)
-        return;
-    m_alignment = Value;
-    MarkLayout();
-    Repaint();
-    NotifyLabelChanged();
+    if (Value >= taLeftJustify && Value <= taCenter)
+        ChangeLook(m_look.Alignment, Value, [this] { Relayout(); });
 }
 
 void TLumBaseLabel::SetDepthHighlight(int Value)
 {
-    if (Value == m_depthHighlight || Value < 0 || Value > MaxDepth)
-        return;
-    m_depthHighlight = Value;
-    UpdateOffsets();
+    if (Value >= 0 && Value <= MaxDepth)
+        ChangeLook(m_look.HighlightDepth, Value, [this] { UpdateOffsets(); });
 }
 
 void TLumBaseLabel::SetDepthShadow(int Value)
 {
-    if (Value == m_depthShadow || Value < 0 || Value > MaxDepth)
-        return;
-    m_depthShadow = Value;
-    UpdateOffsets();
+    if (Value >= 0 && Value <= MaxDepth)
+        ChangeLook(m_look.ShadowDepth, Value, [this] { UpdateOffsets(); });
 }
 
 void TLumBaseLabel::SetDirectionHighlight(THighlightDirection Value)
 {
-    if (Value == m_directionHighlight || Value < hdNone || Value > hdUp)
-        return;
-    m_directionHighlight = Value;
-    UpdateOffsets();
+    if (Value >= hdNone && Value <= hdUp)
+        ChangeLook(m_look.HighlightDirection, Value, [this] { UpdateOffsets(); });
 }
 
 void TLumBaseLabel::SetDirectionShadow(TShadowDirection Value)
 {
-    if (Value == m_directionShadow || Value < sdNone || Value > sdDown)
-        return;
-    m_directionShadow = Value;
-    UpdateOffsets();
+    if (Value >= sdNone && Value <= sdDown)
+        ChangeLook(m_look.ShadowDirection, Value, [this] { UpdateOffsets(); });
 }
 
 void TLumBaseLabel::UpdateOffsets()
 {
-    m_shadow = ShadowOffset(m_directionShadow, m_depthShadow);
-    m_highlight = HighlightOffset(m_directionHighlight, m_depthHighlight);
-    MarkLayout();
-    Repaint();
+    m_shadow = ShadowOffset(m_look.ShadowDirection, m_look.ShadowDepth);
+    m_highlight = HighlightOffset(m_look.HighlightDirection, m_look.HighlightDepth);
+    Relayout();
 }
 
 void TLumBaseLabel::SetcolorHighlight(TColor Value)
 {
-    if (Value == m_colorHighlight)
-        return;
-    m_colorHighlight = Value;
-    Repaint();
+    ChangeLook(m_look.HighlightColor, Value, [this] { Repaint(); });
 }
 
 void TLumBaseLabel::SetcolorShadow(TColor Value)
 {
-    if (Value == m_colorShadow)
-        return;
-    m_colorShadow = Value;
-    Repaint();
+    ChangeLook(m_look.ShadowColor, Value, [this] { Repaint(); });
 }
 
 void TLumBaseLabel::SetAngle(int Value)
 {
-    if (Value == m_angle || !ValidAngle(Value))
-        return;
-    m_angle = Value;
+    if (ValidAngle(Value))
+        ChangeLook(m_look.Angle, Value, [this] { Turn(); });
+}
+
+void TLumBaseLabel::Turn()
+{
     // Also while a label is read: a stored angle turns and aligns the box
     // read before it as turning it does.
-    if (Value != 0)
-        m_alignment = taLeftJustify;
-    const bool upright = Value == 0 || Value == 180;
+    if (m_look.Angle != 0)
+        m_look.Alignment = taLeftJustify;
+    const bool upright = m_look.Angle == 0 || m_look.Angle == 180;
     const TBounds &bounds = UnzoomedBounds();
     if ((upright && bounds.Width < bounds.Height) || (!upright && bounds.Height < bounds.Width)) {
         // The swap is one change of bounds, laid out once below.
@@ -153,54 +138,39 @@ void TLumBaseLabel::SetAngle(int Value)
         SetUnzoomedBounds({bounds.Left, bounds.Top, bounds.Height, bounds.Width});
         m_layingOut = false;
     }
-    MarkLayout();
-    Repaint();
+    Relayout();
 }
 
 void TLumBaseLabel::SetCaption(const QString &Value)
 {
-    if (Value == m_caption)
-        return;
-    m_caption = Value;
-    MarkLayout();
-    Repaint();
-    NotifyLabelChanged();
+    ChangeLook(m_look.Caption, Value, [this] { Relayout(); });
 }
 
 void TLumBaseLabel::SetFont(const TFontDesc &Value)
 {
-    if (Value == m_font)
-        return;
-    m_font = Value;
-    MarkLayout();
-    Repaint();
+    ChangeLook(m_look.Font, Value, [this] { Relayout(); });
 }
 
 void TLumBaseLabel::SetTransparent(bool Value)
 {
-    if (Value == m_transparent)
-        return;
-    m_transparent = Value;
-    NotifyLabelChanged();
-    Repaint();
+    ChangeLook(m_look.Transparent, Value, [this] { Repaint(); });
 }
 
 void TLumBaseLabel::SetBackColor(TColor Value)
 {
-    if (Value == m_backColor)
-        return;
-    m_backColor = Value;
-    NotifyLabelChanged();
-    Repaint();
+    ChangeLook(m_look.BackColor, Value, [this] { Repaint(); });
 }
 
 void TLumBaseLabel::SetBorderStyle(TBorderStyle Value)
 {
-    if (Value == m_borderStyle || Value < bsNone || Value > bsSingle)
-        return;
-    m_borderStyle = Value;
+    if (Value >= bsNone && Value <= bsSingle)
+        ChangeLook(m_look.BorderStyle, Value, [this] { Repaint(); });
+}
+
+void TLumBaseLabel::Relayout()
+{
+    MarkLayout();
     Repaint();
-    NotifyLabelChanged();
 }
 
 void TLumBaseLabel::Repaint()
@@ -220,7 +190,8 @@ void TLumBaseLabel::MarkLayout()
 
 TLabelLayoutInput TLumBaseLabel::LayoutInput(float scale) const
 {
-    return {m_caption, m_font, scale, m_angle, m_alignment, m_shadow, m_highlight, ScreenPpi()};
+    return {m_look.Caption,   m_look.Font, scale,       m_look.Angle,
+            m_look.Alignment, m_shadow,    m_highlight, ScreenPpi()};
 }
 
 void TLumBaseLabel::FitSize(int &Width, int &Height, float Scale) const
@@ -256,13 +227,13 @@ TLabelLayout TLumBaseLabel::PaintLayout() const
 
 void TLumBaseLabel::GrowToFit()
 {
-    if (m_angle != 0)
+    if (m_look.Angle != 0)
         return;
     const TLabelLayout layout = PaintLayout();
     const int left = std::max({layout.Text.Left, layout.Shadow.Left, layout.Highlight.Left});
     const int top = std::max({layout.Text.Top, layout.Shadow.Top, layout.Highlight.Top});
     const QFontMetrics metrics(layout.Font);
-    const QString text = m_caption + QStringLiteral("     ");
+    const QString text = m_look.Caption + QStringLiteral("     ");
     const int width = std::max(Width(), left + metrics.horizontalAdvance(text));
     const int height = std::max(Height(), top + metrics.height());
     SetObjectBounds(Left(), Top(), width, height);
@@ -276,10 +247,10 @@ void TLumBaseLabel::DrawCopy(QPainter &canvas, const TRect &clip, QPoint origin,
     canvas.save();
     canvas.setClipRect(clip.ToQRect(), Qt::IntersectClip);
     canvas.translate(origin);
-    canvas.rotate(-m_angle);
+    canvas.rotate(-m_look.Angle);
     canvas.setFont(layout.Font);
     canvas.setPen(ToQColor(color));
-    canvas.drawText(QPoint(0, QFontMetrics(layout.Font).ascent()), m_caption);
+    canvas.drawText(QPoint(0, QFontMetrics(layout.Font).ascent()), m_look.Caption);
     canvas.restore();
 }
 
@@ -287,14 +258,14 @@ void TLumBaseLabel::DrawText(QPainter &Canvas) const
 {
     const TLabelLayout layout = PaintLayout();
     Canvas.save();
-    if (!m_transparent)
-        Canvas.fillRect(QRect(0, 0, Width(), Height()), ToQColor(m_backColor));
-    if (m_depthShadow > 0 && m_directionShadow != sdNone)
-        DrawCopy(Canvas, layout.Shadow, layout.ShadowOrigin, m_colorShadow, layout);
-    if (m_depthHighlight > 0 && m_directionHighlight != hdNone)
-        DrawCopy(Canvas, layout.Highlight, layout.HighlightOrigin, m_colorHighlight, layout);
-    DrawCopy(Canvas, layout.Text, layout.TextOrigin, m_font.Color, layout);
-    if (m_borderStyle == bsSingle) {
+    if (!m_look.Transparent)
+        Canvas.fillRect(QRect(0, 0, Width(), Height()), ToQColor(m_look.BackColor));
+    if (m_look.ShadowDepth > 0 && m_look.ShadowDirection != sdNone)
+        DrawCopy(Canvas, layout.Shadow, layout.ShadowOrigin, m_look.ShadowColor, layout);
+    if (m_look.HighlightDepth > 0 && m_look.HighlightDirection != hdNone)
+        DrawCopy(Canvas, layout.Highlight, layout.HighlightOrigin, m_look.HighlightColor, layout);
+    DrawCopy(Canvas, layout.Text, layout.TextOrigin, m_look.Font.Color, layout);
+    if (m_look.BorderStyle == bsSingle) {
         Canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine));
         Canvas.setBrush(Qt::NoBrush);
         Canvas.drawRect(0, 0, Width() - 1, Height() - 1);
@@ -326,42 +297,42 @@ void TLumBaseLabel::CheckBoundsChanged()
 void TLumBaseLabel::ApplyFont(const TFontDesc &Font)
 {
     SetFont(Font);
-    // The document records the font: the change must not go unsaved.
-    NotifyLabelChanged();
 }
 
 void TLumBaseLabel::ChooseFont()
 {
+    const TNoticeBatch batch(*this);
     std::optional<TFontDesc> font;
     if (Parent() && Parent()->View())
-        font = Parent()->View()->ChooseFont(m_font);
+        font = Parent()->View()->ChooseFont(m_look.Font);
     else if (LabelPrompts().ChooseFont)
-        font = LabelPrompts().ChooseFont(m_font);
-    if (font && *font != m_font) {
+        font = LabelPrompts().ChooseFont(m_look.Font);
+    if (font)
         SetFont(*font);
-        NotifyLabelChanged();
-    }
     GrowToFit();
 }
 
 void TLumBaseLabel::Edit3DEffects()
 {
-    if (LabelPrompts().Edit3DEffects && LabelPrompts().Edit3DEffects(*this))
-        NotifyLabelChanged();
+    // The dialog hands its values to the setters on OK.
+    const TNoticeBatch batch(*this);
+    if (LabelPrompts().Edit3DEffects)
+        LabelPrompts().Edit3DEffects(*this);
 }
 
 void TLumBaseLabel::ToggleTransparent()
 {
-    SetTransparent(!m_transparent);
+    SetTransparent(!m_look.Transparent);
 }
 
 void TLumBaseLabel::ChooseBackColor()
 {
     if (!LabelPrompts().ChooseColor)
         return;
-    const std::optional<TColor> color = LabelPrompts().ChooseColor(m_backColor);
+    const std::optional<TColor> color = LabelPrompts().ChooseColor(m_look.BackColor);
     if (!color)
         return;
+    const TNoticeBatch batch(*this);
     SetBackColor(*color);
     SetTransparent(false);
     Repaint();
@@ -369,16 +340,14 @@ void TLumBaseLabel::ChooseBackColor()
 
 void TLumBaseLabel::ToggleBorder()
 {
-    SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle);
+    SetBorderStyle(m_look.BorderStyle == bsSingle ? bsNone : bsSingle);
 }
 
 void TLumBaseLabel::AddMenuItems(TDesignMenu &Menu)
 {
     const auto align = [this](const QString &caption, TAlignment alignment) {
-        return MenuCheck(caption, m_alignment == alignment, [this, alignment] {
-            SetAlignment(alignment);
-            NotifyLabelChanged();
-        });
+        return MenuCheck(caption, m_look.Alignment == alignment,
+                         [this, alignment] { SetAlignment(alignment); });
     };
     Menu << MenuSeparator()
          << MenuCommand(QCoreApplication::translate("DesignMenu", "Font"), [this] { ChooseFont(); })
@@ -392,12 +361,12 @@ void TLumBaseLabel::AddMenuItems(TDesignMenu &Menu)
                         align(QCoreApplication::translate("DesignMenu", "Center"), taCenter),
                         align(QCoreApplication::translate("DesignMenu", "Right"), taRightJustify)};
                 })
-         << MenuCheck(QCoreApplication::translate("DesignMenu", "Transparent"), m_transparent,
+         << MenuCheck(QCoreApplication::translate("DesignMenu", "Transparent"), m_look.Transparent,
                       [this] { ToggleTransparent(); })
          << MenuCommand(QCoreApplication::translate("DesignMenu", "Background Color"),
                         [this] { ChooseBackColor(); })
          << MenuCheck(QCoreApplication::translate("DesignMenu", "Border"),
-                      m_borderStyle == bsSingle, [this] { ToggleBorder(); });
+                      m_look.BorderStyle == bsSingle, [this] { ToggleBorder(); });
 }
 
 const TClassInfo &TPaxLabel::Class()
@@ -414,6 +383,7 @@ bool TPaxLabel::EditText()
     const std::optional<QString> text = LabelPrompts().EditText(Caption());
     if (!text)
         return false;
+    const TNoticeBatch batch(*this);
     SetCaption(*text);
     GrowToFit();
     Repaint();
@@ -427,6 +397,7 @@ bool TPaxLabel::EditAfterCreate()
 
 void TPaxLabel::Rotate(int angle)
 {
+    const TNoticeBatch batch(*this);
     const int before = Angle();
     const TBounds was = Bounds();
     SetAngle(angle);
@@ -442,8 +413,6 @@ void TPaxLabel::Rotate(int angle)
         }
         SetObjectBounds(turned.Left, turned.Top, turned.Width, turned.Height);
     }
-    // The document records the angle even when the size stays.
-    NotifyLabelChanged();
 }
 
 void TPaxLabel::AddMenuItems(TDesignMenu &Menu)

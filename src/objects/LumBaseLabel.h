@@ -3,8 +3,8 @@
 #include "Color.h"
 #include "FontDesc.h"
 #include "LabelLayout.h"
-#include "LabelTypes.h"
-#include "LumGraphicControl.h"
+#include "LabelLook.h"
+#include "LabelObject.h"
 #include "ObjectPicture.h"
 
 #include <QString>
@@ -19,45 +19,47 @@
 // colorShadow (clGray), Angle (0), then always Caption, Font, Transparent,
 // BackColor and BorderStyle.
 //
-// Every change that moves the text marks the layout, which is redone at once
-// unless the label is being read or not yet finished: the size across the
-// text is kept between the height the text and its copies take and 1.2
-// times that, and a rotated label is no longer than 1.2 times its text.
-class TLumBaseLabel : public TLumGraphicControl
+// Every setter takes TLabelObject's path: an accepted, changed value tells
+// the panel once. Every change that moves the text marks the layout, which
+// is redone at once unless the label is being read or not yet finished: the
+// size across the text is kept between the height the text and its copies
+// take and 1.2 times that, and a rotated label is no longer than 1.2 times
+// its text.
+class TLumBaseLabel : public TLabelObject
 {
 public:
     TLumBaseLabel();
 
     static const TClassInfo &BaseLabelClassInfo();
 
-    TAlignment Alignment() const { return m_alignment; }
+    TAlignment Alignment() const { return m_look.Alignment; }
     void SetAlignment(TAlignment Value);
-    int DepthHighlight() const { return m_depthHighlight; }
+    int DepthHighlight() const { return m_look.HighlightDepth; }
     void SetDepthHighlight(int Value);
-    int DepthShadow() const { return m_depthShadow; }
+    int DepthShadow() const { return m_look.ShadowDepth; }
     void SetDepthShadow(int Value);
-    THighlightDirection DirectionHighlight() const { return m_directionHighlight; }
+    THighlightDirection DirectionHighlight() const { return m_look.HighlightDirection; }
     void SetDirectionHighlight(THighlightDirection Value);
-    TShadowDirection DirectionShadow() const { return m_directionShadow; }
+    TShadowDirection DirectionShadow() const { return m_look.ShadowDirection; }
     void SetDirectionShadow(TShadowDirection Value);
-    TColor colorHighlight() const { return m_colorHighlight; }
+    TColor colorHighlight() const { return m_look.HighlightColor; }
     void SetcolorHighlight(TColor Value);
-    TColor colorShadow() const { return m_colorShadow; }
+    TColor colorShadow() const { return m_look.ShadowColor; }
     void SetcolorShadow(TColor Value);
-    int Angle() const { return m_angle; }
+    int Angle() const { return m_look.Angle; }
     // Only 0, 90, 180 and 270 are taken; turning swaps width and height when
     // the label lies across its new direction, and turned text is aligned
     // left.
     void SetAngle(int Value);
-    const QString &Caption() const { return m_caption; }
+    const QString &Caption() const { return m_look.Caption; }
     void SetCaption(const QString &Value);
-    const TFontDesc &Font() const { return m_font; }
+    const TFontDesc &Font() const { return m_look.Font; }
     void SetFont(const TFontDesc &Value);
-    bool Transparent() const { return m_transparent; }
+    bool Transparent() const { return m_look.Transparent; }
     void SetTransparent(bool Value);
-    TColor BackColor() const { return m_backColor; }
+    TColor BackColor() const { return m_look.BackColor; }
     void SetBackColor(TColor Value);
-    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    TBorderStyle BorderStyle() const { return m_look.BorderStyle; }
     void SetBorderStyle(TBorderStyle Value);
 
     // The offsets of the two copies, from their depths and directions.
@@ -105,20 +107,13 @@ private:
     void DrawCopy(QPainter &canvas, const TRect &clip, QPoint origin, TColor color,
                   const TLabelLayout &layout) const;
     void UpdateOffsets();
+    // The turn SetAngle makes: alignment and box follow the new angle.
+    void Turn();
+    // A change that moves the text: the layout is redone and the label
+    // repaints.
+    void Relayout();
 
-    TAlignment m_alignment = taLeftJustify;
-    int m_depthHighlight = 0;
-    int m_depthShadow = 0;
-    THighlightDirection m_directionHighlight = hdUpLeft;
-    TShadowDirection m_directionShadow = sdDownRight;
-    TColor m_colorHighlight = clAqua;
-    TColor m_colorShadow = clGray;
-    int m_angle = 0;
-    QString m_caption = QStringLiteral("Text");
-    TFontDesc m_font;
-    bool m_transparent = true;
-    TColor m_backColor = clWhite;
-    TBorderStyle m_borderStyle = bsNone;
+    TTextLabelLook m_look;
 
     QPoint m_shadow;
     QPoint m_highlight;

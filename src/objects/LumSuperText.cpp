@@ -94,8 +94,9 @@ QByteArray EncodeImageData(const QImage &image)
 
 } // namespace
 
-TLumSuperText::TLumSuperText() : m_font{QStringLiteral("Arial"), 48, TFontStyle::fsBold, clBlack}
+TLumSuperText::TLumSuperText()
 {
+    m_look.Font = {QStringLiteral("Arial"), 48, TFontStyle::fsBold, clBlack};
     SetObjectBounds(0, 0, 142, 33);
     UpdateShadowOffset();
 }
@@ -108,118 +109,79 @@ const TClassInfo &TLumSuperText::Class()
 
 void TLumSuperText::SetShadowDepth(int Value)
 {
-    if (Value == m_shadowDepth || Value < 0 || Value > MaxDepth)
-        return;
-    m_shadowDepth = Value;
-    UpdateShadowOffset();
+    if (Value >= 0 && Value <= MaxDepth)
+        ChangeLook(m_look.ShadowDepth, Value, [this] { UpdateShadowOffset(); });
 }
 
 void TLumSuperText::SetShadowOrientation(TShadowOrientation Value)
 {
-    if (Value == m_shadowOrientation || Value < sdNone || Value > sdDown)
-        return;
-    m_shadowOrientation = Value;
-    UpdateShadowOffset();
+    if (Value >= sdNone && Value <= sdDown)
+        ChangeLook(m_look.ShadowDirection, Value, [this] { UpdateShadowOffset(); });
 }
 
 void TLumSuperText::UpdateShadowOffset()
 {
-    m_shadowOffset = ::ShadowOffset(m_shadowOrientation, m_shadowDepth);
-    MarkLayout();
-    Repaint();
+    m_shadowOffset = ::ShadowOffset(m_look.ShadowDirection, m_look.ShadowDepth);
+    Relayout();
 }
 
 void TLumSuperText::SetShadowcolor(TColor Value)
 {
-    if (Value == m_shadowColor)
-        return;
-    m_shadowColor = Value;
-    Repaint();
+    ChangeLook(m_look.ShadowColor, Value, [this] { Repaint(); });
 }
 
 void TLumSuperText::SetBorderStyle(TBorderStyle Value)
 {
-    if (Value == m_borderStyle || Value < bsNone || Value > bsSingle)
-        return;
-    m_borderStyle = Value;
     // Transparent text without a frame keeps no more height than it needs.
-    MarkLayout();
-    Repaint();
-    NotifyLabelChanged();
+    if (Value >= bsNone && Value <= bsSingle)
+        ChangeLook(m_look.BorderStyle, Value, [this] { Relayout(); });
 }
 
 void TLumSuperText::SetControlTransparent(bool Value)
 {
-    if (Value == m_controlTransparent)
-        return;
-    m_controlTransparent = Value;
-    MarkLayout();
-    Repaint();
+    ChangeLook(m_look.Transparent, Value, [this] { Relayout(); });
 }
 
 void TLumSuperText::SetBGColor(TColor Value)
 {
-    if (Value == m_bgColor)
-        return;
-    m_bgColor = Value;
-    Repaint();
-    NotifyLabelChanged();
+    ChangeLook(m_look.BackColor, Value, [this] { Repaint(); });
 }
 
 void TLumSuperText::SetCaption(const QString &Value)
 {
-    if (Value == m_caption)
-        return;
-    m_caption = Value;
-    MarkLayout();
-    Repaint();
+    ChangeLook(m_look.Caption, Value, [this] { Relayout(); });
 }
 
 void TLumSuperText::SetFont(const TFontDesc &Value)
 {
-    if (Value == m_font)
-        return;
-    m_font = Value;
-    MarkLayout();
-    Repaint();
-    NotifyLabelChanged();
+    ChangeLook(m_look.Font, Value, [this] { Relayout(); });
 }
 
 void TLumSuperText::SetFillDirection(TFillDirection Value)
 {
-    if (Value == m_fillDirection || Value < gdUp || Value > gdRight)
-        return;
-    m_fillDirection = Value;
-    RebuildGradientIfShown();
-    Repaint();
+    if (Value >= gdUp && Value <= gdRight)
+        ChangeLook(m_look.FillDirection, Value, [this] { RepaintGradient(); });
 }
 
 void TLumSuperText::SetGradientToColor(TColor Value)
 {
-    if (Value == m_gradientTo)
-        return;
-    m_gradientTo = Value;
-    RebuildGradientIfShown();
-    Repaint();
+    ChangeLook(m_look.GradientTo, Value, [this] { RepaintGradient(); });
 }
 
 void TLumSuperText::SetGradientFromColor(TColor Value)
 {
-    if (Value == m_gradientFrom)
-        return;
-    m_gradientFrom = Value;
-    NotifyLabelChanged();
-    RebuildGradientIfShown();
-    Repaint();
+    ChangeLook(m_look.GradientFrom, Value, [this] { RepaintGradient(); });
 }
 
 void TLumSuperText::SetImage(const QImage &Value)
 {
-    m_unreadableImage.clear();
-    if (Value.isNull() && m_image.isNull())
+    if (Value == m_image && m_unreadableImage.isEmpty())
         return;
-    m_image = Value;
-    Repaint();
+    LookChanged([&] {
+        m_image = Value;
+        m_unreadableImage.clear();
+        Repaint();
+    });
 }
 
 bool TLumSuperText::HasImageData() const
@@ -237,54 +199,68 @@ QByteArray TLumSuperText::ImageData() const
 void TLumSuperText::SetImageData(const QByteArray &Value)
 {
     const QImage image = DecodeImageData(Value);
-    SetImage(image);
     // Data this program cannot read is written back as it came.
-    if (image.isNull())
-        m_unreadableImage = Value;
+    const QByteArray unreadable = image.isNull() ? Value : QByteArray();
+    if (image == m_image && unreadable == m_unreadableImage)
+        return;
+    LookChanged([&] {
+        m_image = image;
+        m_unreadableImage = unreadable;
+        Repaint();
+    });
 }
 
 void TLumSuperText::SetOutlineColor(TColor Value)
 {
-    if (Value == m_outlineColor)
-        return;
-    m_outlineColor = Value;
-    Repaint();
+    ChangeLook(m_look.OutlineColor, Value, [this] { Repaint(); });
 }
 
 void TLumSuperText::SetOutlineStyle(TPenStyle Value)
 {
-    if (Value == m_outlineStyle || Value < psSolid || Value > psInsideFrame)
-        return;
-    m_outlineStyle = Value;
-    Repaint();
+    if (Value >= psSolid && Value <= psInsideFrame)
+        ChangeLook(m_look.OutlineStyle, Value, [this] { Repaint(); });
 }
 
 void TLumSuperText::SetOutlineWidth(int Value)
 {
-    if (Value == m_outlineWidth || Value < 0 || Value > MaxOutlineWidth)
-        return;
-    m_outlineWidth = Value;
-    Repaint();
+    if (Value >= 0 && Value <= MaxOutlineWidth)
+        ChangeLook(m_look.OutlineWidth, Value, [this] { Repaint(); });
 }
 
 void TLumSuperText::SetSurfaceType(TSurfaceType Value)
 {
-    if (Value == m_surfaceType || Value < stNormal || Value > stGradientFill)
-        return;
-    m_surfaceType = Value;
-    if (Value != stBrushImage)
+    if (Value >= stNormal && Value <= stGradientFill)
+        ChangeLook(m_look.SurfaceType, Value, [this] { TakeSurface(); });
+}
+
+void TLumSuperText::TakeSurface()
+{
+    if (m_look.SurfaceType != stBrushImage)
         SetImage({});
-    if (Value == stGradientFill)
+    if (m_look.SurfaceType == stGradientFill)
         BuildGradient();
     // Text without a surface keeps a visible outline.
-    if (Value == stBrushTransparent && m_outlineStyle == psClear)
-        m_outlineStyle = psSolid;
+    if (m_look.SurfaceType == stBrushTransparent && m_look.OutlineStyle == psClear)
+        m_look.OutlineStyle = psSolid;
     Repaint();
 }
 
 void TLumSuperText::SetLastBitmapFileNameandPath(const QString &Value)
 {
-    m_lastBitmapPath = Value;
+    // Where the texture browser opens shows nowhere on the object.
+    ChangeLook(m_look.LastBitmapPath, Value, [] {});
+}
+
+void TLumSuperText::Relayout()
+{
+    MarkLayout();
+    Repaint();
+}
+
+void TLumSuperText::RepaintGradient()
+{
+    RebuildGradientIfShown();
+    Repaint();
 }
 
 void TLumSuperText::Repaint()
@@ -335,40 +311,41 @@ TSuperTextLayout TLumSuperText::PaintLayout() const
 
 void TLumSuperText::BuildGradient()
 {
-    m_gradient =
-        MakeGradientBitmap(QSize(Width(), Height()), m_fillDirection, m_gradientFrom, m_gradientTo);
+    m_gradient = MakeGradientBitmap(QSize(Width(), Height()), m_look.FillDirection,
+                                    m_look.GradientFrom, m_look.GradientTo);
     Repaint();
 }
 
 void TLumSuperText::RebuildGradientIfShown()
 {
-    if (m_surfaceType == stGradientFill)
+    if (m_look.SurfaceType == stGradientFill)
         BuildGradient();
 }
 
 void TLumSuperText::CopyToPreview(TLumSuperText &Preview) const
 {
-    Preview.SetCaption(m_caption);
-    Preview.SetFont(m_font);
-    Preview.SetControlTransparent(m_controlTransparent);
-    Preview.SetBGColor(m_bgColor);
-    Preview.SetBorderStyle(m_borderStyle);
-    Preview.SetGradientFromColor(m_gradientFrom);
-    Preview.SetGradientToColor(m_gradientTo);
-    Preview.SetFillDirection(m_fillDirection);
-    Preview.SetSurfaceType(m_surfaceType);
+    Preview.SetCaption(m_look.Caption);
+    Preview.SetFont(m_look.Font);
+    Preview.SetControlTransparent(m_look.Transparent);
+    Preview.SetBGColor(m_look.BackColor);
+    Preview.SetBorderStyle(m_look.BorderStyle);
+    Preview.SetGradientFromColor(m_look.GradientFrom);
+    Preview.SetGradientToColor(m_look.GradientTo);
+    Preview.SetFillDirection(m_look.FillDirection);
+    Preview.SetSurfaceType(m_look.SurfaceType);
     Preview.SetImage(m_image);
-    Preview.SetOutlineColor(m_outlineColor);
-    Preview.SetOutlineStyle(m_outlineStyle);
-    Preview.SetOutlineWidth(m_outlineWidth);
-    Preview.SetShadowcolor(m_shadowColor);
-    Preview.SetShadowDepth(m_shadowDepth);
-    Preview.SetShadowOrientation(m_shadowOrientation);
+    Preview.SetOutlineColor(m_look.OutlineColor);
+    Preview.SetOutlineStyle(m_look.OutlineStyle);
+    Preview.SetOutlineWidth(m_look.OutlineWidth);
+    Preview.SetShadowcolor(m_look.ShadowColor);
+    Preview.SetShadowDepth(m_look.ShadowDepth);
+    Preview.SetShadowOrientation(m_look.ShadowDirection);
     Preview.SetObjectBounds(Preview.Left(), Preview.Top(), Width(), Height());
 }
 
 void TLumSuperText::TakeFromPreview(const TLumSuperText &Preview)
 {
+    const TNoticeBatch batch(*this);
     SetGradientFromColor(Preview.GradientFromColor());
     SetGradientToColor(Preview.GradientToColor());
     SetFillDirection(Preview.FillDirection());
@@ -393,7 +370,7 @@ void TLumSuperText::FitPreview()
 {
     const TSuperTextLayout layout = PaintLayout();
     const QFontMetrics metrics(DrawingFont());
-    const int textWidth = metrics.horizontalAdvance(m_caption);
+    const int textWidth = metrics.horizontalAdvance(m_look.Caption);
     const int textHeight = metrics.height();
     int width = Trunc(layout.TextRect.Left + 1.2 * textWidth);
     int height = Trunc(1.2 * (layout.TextRect.Top + textHeight));
@@ -408,9 +385,9 @@ void TLumSuperText::ChooseFont()
 {
     std::optional<TFontDesc> font;
     if (Parent() && Parent()->View())
-        font = Parent()->View()->ChooseFont(m_font);
+        font = Parent()->View()->ChooseFont(m_look.Font);
     else if (LabelPrompts().ChooseFont)
-        font = LabelPrompts().ChooseFont(m_font);
+        font = LabelPrompts().ChooseFont(m_look.Font);
     if (!font)
         return;
     SetFont(*font);
@@ -419,26 +396,25 @@ void TLumSuperText::ChooseFont()
 
 void TLumSuperText::ToggleTransparent()
 {
-    SetControlTransparent(!m_controlTransparent);
-    NotifyLabelChanged();
+    SetControlTransparent(!m_look.Transparent);
 }
 
 void TLumSuperText::ChooseBGColor()
 {
     if (!LabelPrompts().ChooseColor)
         return;
-    const std::optional<TColor> color = LabelPrompts().ChooseColor(m_bgColor);
+    const std::optional<TColor> color = LabelPrompts().ChooseColor(m_look.BackColor);
     if (!color)
         return;
+    const TNoticeBatch batch(*this);
     SetBGColor(*color);
-    NotifyLabelChanged();
     SetControlTransparent(false);
     Repaint();
 }
 
 void TLumSuperText::ToggleBorder()
 {
-    SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle);
+    SetBorderStyle(m_look.BorderStyle == bsSingle ? bsNone : bsSingle);
 }
 
 bool TLumSuperText::EditProperties()
@@ -472,12 +448,12 @@ void TLumSuperText::AddMenuItems(TDesignMenu &Menu)
 {
     Menu << MenuSeparator()
          << MenuCommand(QCoreApplication::translate("DesignMenu", "Font"), [this] { ChooseFont(); })
-         << MenuCheck(QCoreApplication::translate("DesignMenu", "Transparent"),
-                      m_controlTransparent, [this] { ToggleTransparent(); })
+         << MenuCheck(QCoreApplication::translate("DesignMenu", "Transparent"), m_look.Transparent,
+                      [this] { ToggleTransparent(); })
          << MenuCommand(QCoreApplication::translate("DesignMenu", "Background Color"),
                         [this] { ChooseBGColor(); })
          << MenuCheck(QCoreApplication::translate("DesignMenu", "Border"),
-                      m_borderStyle == bsSingle, [this] { ToggleBorder(); })
+                      m_look.BorderStyle == bsSingle, [this] { ToggleBorder(); })
          << MenuCommand(QCoreApplication::translate("DesignMenu", "Properties"),
                         [this] { EditProperties(); });
 }

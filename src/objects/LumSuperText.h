@@ -3,7 +3,8 @@
 #include "CaptionMasks.h"
 #include "Color.h"
 #include "FontDesc.h"
-#include "LumGraphicControl.h"
+#include "LabelLook.h"
+#include "LabelObject.h"
 #include "ObjectPicture.h"
 #include "Rect.h"
 #include "SuperTextTypes.h"
@@ -47,11 +48,12 @@ struct TSuperTextLayout
 // OutlineColor, OutlineStyle, OutlineWidth, SurfaceType,
 // LastBitmapFileNameandPath (when not empty).
 //
-// Every setter does nothing when the value is unchanged. A change of the
+// Every setter takes TLabelObject's path: it does nothing when the value is
+// unchanged, and tells the panel once of a change. A change of the
 // font, the shadow or the size marks the layout, which is redone before the
 // next paint; the gradient bitmap, as large as the object, is rebuilt when
 // the gradient or the size changes while the surface is a gradient.
-class TLumSuperText : public TLumGraphicControl
+class TLumSuperText : public TLabelObject
 {
 public:
     static const TClassInfo &Class();
@@ -61,43 +63,43 @@ public:
     // from left to right, transparent and borderless.
     TLumSuperText();
 
-    int ShadowDepth() const { return m_shadowDepth; }
+    int ShadowDepth() const { return m_look.ShadowDepth; }
     void SetShadowDepth(int Value);
-    TShadowOrientation ShadowOrientation() const { return m_shadowOrientation; }
+    TShadowOrientation ShadowOrientation() const { return m_look.ShadowDirection; }
     void SetShadowOrientation(TShadowOrientation Value);
-    TColor Shadowcolor() const { return m_shadowColor; }
+    TColor Shadowcolor() const { return m_look.ShadowColor; }
     void SetShadowcolor(TColor Value);
-    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    TBorderStyle BorderStyle() const { return m_look.BorderStyle; }
     void SetBorderStyle(TBorderStyle Value);
-    bool ControlTransparent() const { return m_controlTransparent; }
+    bool ControlTransparent() const { return m_look.Transparent; }
     void SetControlTransparent(bool Value);
-    TColor BGColor() const { return m_bgColor; }
+    TColor BGColor() const { return m_look.BackColor; }
     void SetBGColor(TColor Value);
-    const QString &Caption() const { return m_caption; }
+    const QString &Caption() const { return m_look.Caption; }
     void SetCaption(const QString &Value);
-    const TFontDesc &Font() const { return m_font; }
+    const TFontDesc &Font() const { return m_look.Font; }
     void SetFont(const TFontDesc &Value);
-    TFillDirection FillDirection() const { return m_fillDirection; }
+    TFillDirection FillDirection() const { return m_look.FillDirection; }
     void SetFillDirection(TFillDirection Value);
-    TColor GradientToColor() const { return m_gradientTo; }
+    TColor GradientToColor() const { return m_look.GradientTo; }
     void SetGradientToColor(TColor Value);
-    TColor GradientFromColor() const { return m_gradientFrom; }
+    TColor GradientFromColor() const { return m_look.GradientFrom; }
     void SetGradientFromColor(TColor Value);
     // The texture; a null image is the empty (0 x 0) bitmap.
     const QImage &Image() const { return m_image; }
     void SetImage(const QImage &Value);
-    TColor OutlineColor() const { return m_outlineColor; }
+    TColor OutlineColor() const { return m_look.OutlineColor; }
     void SetOutlineColor(TColor Value);
-    TPenStyle OutlineStyle() const { return m_outlineStyle; }
+    TPenStyle OutlineStyle() const { return m_look.OutlineStyle; }
     void SetOutlineStyle(TPenStyle Value);
-    int OutlineWidth() const { return m_outlineWidth; }
+    int OutlineWidth() const { return m_look.OutlineWidth; }
     void SetOutlineWidth(int Value);
     // Choosing any surface but the texture discards the texture; an
     // outline-only surface never keeps a clear outline.
-    TSurfaceType SurfaceType() const { return m_surfaceType; }
+    TSurfaceType SurfaceType() const { return m_look.SurfaceType; }
     void SetSurfaceType(TSurfaceType Value);
     // The texture file chosen last, where the texture browser opens.
-    const QString &LastBitmapFileNameandPath() const { return m_lastBitmapPath; }
+    const QString &LastBitmapFileNameandPath() const { return m_look.LastBitmapPath; }
     void SetLastBitmapFileNameandPath(const QString &Value);
 
     // The texture as a document stores it: a 4-byte length and a bitmap file.
@@ -167,6 +169,13 @@ private:
     void Repaint();
     void MarkLayout();
     void UpdateShadowOffset();
+    // A change that moves the caption: laid out again, then repainted.
+    void Relayout();
+    // A change of the gradient: rebuilt when shown, then repainted.
+    void RepaintGradient();
+    // What a new surface brings: the texture dropped unless it is shown,
+    // the gradient built when it is, a visible outline without a surface.
+    void TakeSurface();
     void RebuildGradientIfShown();
     // The layout made afresh when marked or made for another size or zoom.
     TSuperTextLayout PaintLayout() const;
@@ -180,24 +189,9 @@ private:
     void PaintSurface(QPainter &canvas) const;
     void PrintSurface(TCanvasReport &report, const QPainterPath &text, const QRectF &area) const;
 
-    int m_shadowDepth = 0;
-    TShadowOrientation m_shadowOrientation = sdDownRight;
-    TColor m_shadowColor = clGray;
-    TBorderStyle m_borderStyle = bsNone;
-    bool m_controlTransparent = true;
-    TColor m_bgColor = clWhite;
-    QString m_caption = QStringLiteral("Text");
-    TFontDesc m_font;
-    TFillDirection m_fillDirection = gdRight;
-    TColor m_gradientTo = clYellow;
-    TColor m_gradientFrom = clBlue;
+    TSuperTextLook m_look;
     QImage m_image;
     QByteArray m_unreadableImage;
-    TColor m_outlineColor = clBlack;
-    TPenStyle m_outlineStyle = psSolid;
-    int m_outlineWidth = 1;
-    TSurfaceType m_surfaceType = stGradientFill;
-    QString m_lastBitmapPath;
 
     QPoint m_shadowOffset;
     QImage m_gradient;

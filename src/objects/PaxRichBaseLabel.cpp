@@ -54,45 +54,41 @@ const TClassInfo &TPaxRichBaseLabel::Class()
 
 void TPaxRichBaseLabel::SetRTFText(const TWPRTFTextPaint &Value)
 {
-    m_storage.SetRtfText(Value);
-    Repaint();
-    NotifyLabelChanged();
+    if (Value.SaveData() == RTFData())
+        return;
+    LookChanged([&] {
+        m_storage.SetRtfText(Value);
+        Repaint();
+    });
 }
 
 void TPaxRichBaseLabel::SetRTFData(const QByteArray &Value)
 {
-    if (Value.isEmpty())
-        m_storage.RtfText().Clear();
-    else
-        m_storage.RtfText().LoadData(Value);
-    Repaint();
-    NotifyLabelChanged();
+    if (Value == RTFData())
+        return;
+    LookChanged([&] {
+        if (Value.isEmpty())
+            m_storage.RtfText().Clear();
+        else
+            m_storage.RtfText().LoadData(Value);
+        Repaint();
+    });
 }
 
 void TPaxRichBaseLabel::SetBorderStyle(TBorderStyle Value)
 {
-    if (Value == m_borderStyle || Value < bsNone || Value > bsSingle)
-        return;
-    m_borderStyle = Value;
-    Repaint();
-    NotifyLabelChanged();
+    if (Value >= bsNone && Value <= bsSingle)
+        ChangeLook(m_box.BorderStyle, Value, [this] { Repaint(); });
 }
 
 void TPaxRichBaseLabel::SetTransparent(bool Value)
 {
-    if (Value == m_transparent)
-        return;
-    m_transparent = Value;
-    Repaint();
+    ChangeLook(m_box.Transparent, Value, [this] { Repaint(); });
 }
 
 void TPaxRichBaseLabel::SetBGColor(TColor Value)
 {
-    if (Value == m_bgColor)
-        return;
-    m_bgColor = Value;
-    Repaint();
-    NotifyLabelChanged();
+    ChangeLook(m_box.BackColor, Value, [this] { Repaint(); });
 }
 
 void TPaxRichBaseLabel::Repaint()
@@ -128,12 +124,12 @@ void TPaxRichBaseLabel::DrawRich(QPainter &Canvas) const
         return;
     const QRect rect(0, 0, Width(), Height());
     Canvas.save();
-    if (!m_transparent)
-        Canvas.fillRect(rect, ToQColor(m_bgColor));
+    if (!m_box.Transparent)
+        Canvas.fillRect(rect, ToQColor(m_box.BackColor));
     master->RenderPage(Canvas, m_storage.RtfText(), rect, LayoutWidth(), ZoomPercent(),
                        Recording(Canvas) ? TWPPaintTarget::Metafile : TWPPaintTarget::Bitmap,
                        &m_layout);
-    if (m_borderStyle == bsSingle) {
+    if (m_box.BorderStyle == bsSingle) {
         Canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine));
         Canvas.setBrush(Qt::NoBrush);
         Canvas.drawRect(0, 0, Width() - 1, Height() - 1);
@@ -163,16 +159,17 @@ bool TPaxRichBaseLabel::Edit()
 
 void TPaxRichBaseLabel::ToggleTransparent()
 {
-    SetTransparent(!m_transparent);
+    SetTransparent(!m_box.Transparent);
 }
 
 void TPaxRichBaseLabel::ChooseBGColor()
 {
     if (!LabelPrompts().ChooseColor)
         return;
-    const std::optional<TColor> color = LabelPrompts().ChooseColor(m_bgColor);
+    const std::optional<TColor> color = LabelPrompts().ChooseColor(m_box.BackColor);
     if (!color)
         return;
+    const TNoticeBatch batch(*this);
     SetBGColor(*color);
     SetTransparent(false);
     Repaint();
@@ -180,17 +177,17 @@ void TPaxRichBaseLabel::ChooseBGColor()
 
 void TPaxRichBaseLabel::ToggleBorder()
 {
-    SetBorderStyle(m_borderStyle == bsSingle ? bsNone : bsSingle);
+    SetBorderStyle(m_box.BorderStyle == bsSingle ? bsNone : bsSingle);
 }
 
 void TPaxRichBaseLabel::AddMenuItems(TDesignMenu &Menu)
 {
     Menu << MenuSeparator()
-         << MenuCheck(QCoreApplication::translate("DesignMenu", "Transparent"), m_transparent,
+         << MenuCheck(QCoreApplication::translate("DesignMenu", "Transparent"), m_box.Transparent,
                       [this] { ToggleTransparent(); })
          << MenuCommand(QCoreApplication::translate("DesignMenu", "Background Color"),
                         [this] { ChooseBGColor(); })
          << MenuCheck(QCoreApplication::translate("DesignMenu", "Border"),
-                      m_borderStyle == bsSingle, [this] { ToggleBorder(); })
+                      m_box.BorderStyle == bsSingle, [this] { ToggleBorder(); })
          << MenuCommand(QCoreApplication::translate("DesignMenu", "Edit"), [this] { Edit(); });
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Color.h"
-#include "LabelTypes.h"
-#include "LumGraphicControl.h"
+#include "LabelLook.h"
+#include "LabelObject.h"
 #include "ObjectPicture.h"
 #include "RtfStorage.h"
 
@@ -18,8 +18,9 @@ class TWPRichTextLayout;
 // lines broken at the label's unzoomed width.
 //
 // Published after the base's properties, always stored: RTFText (the text as
-// RTF, "RTFText.Data"), BorderStyle, Transparent, BGColor.
-class TPaxRichBaseLabel : public TLumGraphicControl
+// RTF, "RTFText.Data"), BorderStyle, Transparent, BGColor. Every setter
+// takes TLabelObject's path; a text is changed when its RTF differs.
+class TPaxRichBaseLabel : public TLabelObject
 {
 public:
     TPaxRichBaseLabel();
@@ -34,11 +35,11 @@ public:
     // read of it.
     QByteArray RTFData() const { return m_storage.RtfText().SaveData(); }
     void SetRTFData(const QByteArray &Value);
-    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    TBorderStyle BorderStyle() const { return m_box.BorderStyle; }
     void SetBorderStyle(TBorderStyle Value);
-    bool Transparent() const { return m_transparent; }
+    bool Transparent() const { return m_box.Transparent; }
     void SetTransparent(bool Value);
-    TColor BGColor() const { return m_bgColor; }
+    TColor BGColor() const { return m_box.BackColor; }
     void SetBGColor(TColor Value);
 
     // The master renderer of the form the label is on: the form's own when
@@ -70,9 +71,7 @@ private:
     void Repaint();
 
     TWPRtfStorage m_storage;
-    TBorderStyle m_borderStyle = bsSingle;
-    bool m_transparent = true;
-    TColor m_bgColor = clWhite;
+    TLabelBox m_box{true, clWhite, bsSingle};
     quint64 m_revision = 1;
     mutable TObjectPicture m_picture;
     mutable std::shared_ptr<const TWPRichTextLayout> m_layout;

@@ -51,8 +51,8 @@ QFont TLumSuperText::DrawingFont() const
 
 QFont TLumSuperText::DrawingFont(float zoom) const
 {
-    TFontDesc font = m_font;
-    font.Size = DrawingPoints(m_font.Size, zoom);
+    TFontDesc font = m_look.Font;
+    font.Size = DrawingPoints(m_look.Font.Size, zoom);
     return font.ToQFont(ScreenPpi());
 }
 
@@ -64,17 +64,17 @@ TSuperTextLayout TLumSuperText::MakeLayout(int &width, int &height, float zoom) 
         zoom != 1.0f ? QPoint(Trunc(scale * m_shadowOffset.x()), Trunc(scale * m_shadowOffset.y()))
                      : m_shadowOffset;
     const QFont font = DrawingFont(zoom);
-    layout.FontSize = DrawingPoints(m_font.Size, zoom);
+    layout.FontSize = DrawingPoints(m_look.Font.Size, zoom);
     const QFontMetrics metrics(font);
     layout.TextHeight = metrics.height();
-    layout.TextWidth = metrics.horizontalAdvance(m_caption + QLatin1Char(' '));
+    layout.TextWidth = metrics.horizontalAdvance(m_look.Caption + QLatin1Char(' '));
     const int dx = layout.Offset.x();
     const int dy = layout.Offset.y();
     layout.TextOrigin = QPoint(dx < 0 ? -dx : 0, dy < 0 ? -dy : 0);
     if (width <= 5)
         width = layout.TextWidth;
     const int needed = layout.TextHeight + std::abs(dy);
-    if (m_controlTransparent && m_borderStyle == bsNone && 1.2 * needed < height)
+    if (m_look.Transparent && m_look.BorderStyle == bsNone && 1.2 * needed < height)
         height = Trunc(1.2 * needed);
     if (height < needed)
         height = needed;
@@ -91,14 +91,14 @@ QString TLumSuperText::FittedCaption(const QFont &font, int width) const
 {
     const QFontMetrics metrics(font);
     const auto fits = [&](qsizetype length) {
-        return metrics.horizontalAdvance(m_caption.left(length)) <= width;
+        return metrics.horizontalAdvance(m_look.Caption.left(length)) <= width;
     };
-    if (fits(m_caption.size()))
-        return m_caption;
+    if (fits(m_look.Caption.size()))
+        return m_look.Caption;
     // Widths grow with the length: the longest start that fits, found by
     // halving, is what cutting one character at a time would leave.
     qsizetype low = 0;
-    qsizetype high = m_caption.size() - 1;
+    qsizetype high = m_look.Caption.size() - 1;
     if (!fits(low))
         return {};
     while (low < high) {
@@ -108,7 +108,7 @@ QString TLumSuperText::FittedCaption(const QFont &font, int width) const
         else
             high = middle - 1;
     }
-    QString fitted = m_caption.left(low);
+    QString fitted = m_look.Caption.left(low);
     if (!fitted.isEmpty() && fitted.back().isHighSurrogate())
         fitted.chop(1);
     return fitted;
@@ -129,9 +129,9 @@ void TLumSuperText::DrawPlaceholder(QPainter &canvas) const
 void TLumSuperText::PaintSurface(QPainter &canvas) const
 {
     const QRect area(0, 0, Width(), Height());
-    switch (m_surfaceType) {
+    switch (m_look.SurfaceType) {
     case stNormal:
-        canvas.fillRect(area, ToQColor(m_font.Color));
+        canvas.fillRect(area, ToQColor(m_look.Font.Color));
         break;
     case stBrushImage: {
         if (m_image.isNull())
@@ -160,9 +160,9 @@ void TLumSuperText::DrawSuperText(QPainter &Canvas) const
 {
     const TSuperTextLayout layout = PaintLayout();
     Canvas.save();
-    if (!m_controlTransparent)
-        Canvas.fillRect(QRect(0, 0, Width(), Height()), ToQColor(m_bgColor));
-    if (m_borderStyle == bsSingle) {
+    if (!m_look.Transparent)
+        Canvas.fillRect(QRect(0, 0, Width(), Height()), ToQColor(m_look.BackColor));
+    if (m_look.BorderStyle == bsSingle) {
         Canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine));
         Canvas.setBrush(Qt::NoBrush);
         Canvas.drawRect(0, 0, Width() - 1, Height() - 1);
@@ -178,19 +178,20 @@ void TLumSuperText::DrawSuperText(QPainter &Canvas) const
     // Shadow, surface and outline come from the one caption path, through
     // its kept masks.
     const TShapeMask &glyphs = m_masks.Fill(font, caption);
-    if (m_shadowDepth >= 1 && m_shadowOrientation != sdNone)
+    if (m_look.ShadowDepth >= 1 && m_look.ShadowDirection != sdNone)
         PaintThroughMask(Canvas, glyphs, layout.ShadowPosition, [this](QPainter &layer) {
-            layer.fillRect(QRect(0, 0, Width(), Height()), ToQColor(m_shadowColor));
+            layer.fillRect(QRect(0, 0, Width(), Height()), ToQColor(m_look.ShadowColor));
         });
-    if (m_surfaceType != stBrushTransparent)
+    if (m_look.SurfaceType != stBrushTransparent)
         PaintThroughMask(Canvas, glyphs, layout.TextPosition,
                          [this](QPainter &layer) { PaintSurface(layer); });
-    if (m_outlineStyle != psClear && m_outlineWidth >= 1) {
-        const QPen pen = OutlinePen(m_outlineColor, m_outlineStyle, m_outlineWidth, 0);
+    if (m_look.OutlineStyle != psClear && m_look.OutlineWidth >= 1) {
+        const QPen pen =
+            OutlinePen(m_look.OutlineColor, m_look.OutlineStyle, m_look.OutlineWidth, 0);
         PaintThroughMask(Canvas, m_masks.Stroke(font, caption, pen), layout.TextPosition,
                          [this](QPainter &layer) {
                              layer.fillRect(QRect(0, 0, Width(), Height()),
-                                            ToQColor(m_outlineColor));
+                                            ToQColor(m_look.OutlineColor));
                          });
     }
     Canvas.restore();
@@ -213,9 +214,9 @@ void TLumSuperText::PrintSurface(TCanvasReport &report, const QPainterPath &text
     canvas.save();
     canvas.setClipPath(text, Qt::IntersectClip);
     const TRect device = report.RectU2D(area.left(), area.top(), area.right(), area.bottom());
-    switch (m_surfaceType) {
+    switch (m_look.SurfaceType) {
     case stNormal:
-        canvas.fillRect(device.ToQRect(), ToQColor(m_font.Color));
+        canvas.fillRect(device.ToQRect(), ToQColor(m_look.Font.Color));
         break;
     case stBrushImage:
         if (!m_image.isNull()) {
@@ -228,9 +229,11 @@ void TLumSuperText::PrintSurface(TCanvasReport &report, const QPainterPath &text
         }
         break;
     case stGradientFill: {
-        const TColor start = GradientStart(m_fillDirection, m_gradientFrom, m_gradientTo);
-        const TColor end = GradientEnd(m_fillDirection, m_gradientFrom, m_gradientTo);
-        const bool across = GradientAcross(m_fillDirection);
+        const TColor start =
+            GradientStart(m_look.FillDirection, m_look.GradientFrom, m_look.GradientTo);
+        const TColor end =
+            GradientEnd(m_look.FillDirection, m_look.GradientFrom, m_look.GradientTo);
+        const bool across = GradientAcross(m_look.FillDirection);
         const double width = area.width() + PrintedGradientMargin;
         const double height = area.height() + PrintedGradientMargin;
         for (int i = 0; i < GradientBands; ++i) {
@@ -261,9 +264,9 @@ void TLumSuperText::PrintObject(TCanvasReport &Report, double OffsetX, double Of
     const auto inchY = [&](double y) { return OffsetY + (Top() + y) / pixels; };
     const TSuperTextLayout layout = PaintLayout();
     const TRect bounds = Report.RectU2D(inchX(0), inchY(0), inchX(Width()), inchY(Height()));
-    if (!m_controlTransparent || m_borderStyle == bsSingle) {
-        Report.SetPen(clBlack, m_borderStyle == bsSingle ? psSolid : psClear, 1);
-        Report.SetBrush(m_bgColor, m_controlTransparent ? bsClear : bsSolid);
+    if (!m_look.Transparent || m_look.BorderStyle == bsSingle) {
+        Report.SetPen(clBlack, m_look.BorderStyle == bsSingle ? psSolid : psClear, 1);
+        Report.SetBrush(m_look.BackColor, m_look.Transparent ? bsClear : bsSolid);
         Report.Rectangle(bounds);
     }
     const int start = std::max(layout.TextRect.Left, layout.ShadowRect.Left);
@@ -271,11 +274,11 @@ void TLumSuperText::PrintObject(TCanvasReport &Report, double OffsetX, double Of
     if (caption.isEmpty())
         return;
     TReportFont font;
-    font.Name = m_font.Name;
-    font.Size = DrawingPoints(m_font.Size, 1.0f);
-    font.Bold = m_font.Style.testFlag(TFontStyle::fsBold);
-    font.Italic = m_font.Style.testFlag(TFontStyle::fsItalic);
-    font.Underline = m_font.Style.testFlag(TFontStyle::fsUnderline);
+    font.Name = m_look.Font.Name;
+    font.Size = DrawingPoints(m_look.Font.Size, 1.0f);
+    font.Bold = m_look.Font.Style.testFlag(TFontStyle::fsBold);
+    font.Italic = m_look.Font.Style.testFlag(TFontStyle::fsItalic);
+    font.Underline = m_look.Font.Style.testFlag(TFontStyle::fsUnderline);
     const QFont printed = ToQFont(font, Report.YDpi());
     const double lineHeight = QFontMetrics(printed).height() / double(Report.YDpi());
     const auto captionAt = [&](QPoint position) {
@@ -288,16 +291,16 @@ void TLumSuperText::PrintObject(TCanvasReport &Report, double OffsetX, double Of
     QPainter &canvas = *Report.Canvas();
     canvas.save();
     canvas.setRenderHint(QPainter::Antialiasing);
-    if (m_shadowDepth >= 1 && m_shadowOrientation != sdNone)
-        canvas.fillPath(captionAt(layout.ShadowPosition), ToQColor(m_shadowColor));
+    if (m_look.ShadowDepth >= 1 && m_look.ShadowDirection != sdNone)
+        canvas.fillPath(captionAt(layout.ShadowPosition), ToQColor(m_look.ShadowColor));
     const QPainterPath text = captionAt(layout.TextPosition);
     const QRectF area(QPointF(inchX(0) - PrintedFillMargin, inchY(0) - PrintedFillMargin),
                       QPointF(inchX(Width()), inchY(Height())));
     PrintSurface(Report, text, area);
-    if (m_outlineStyle != psClear && m_outlineWidth >= 1) {
-        const int thousandths = Round(m_outlineWidth * 1000.0 / HundredthsPerInch);
-        canvas.strokePath(text,
-                          OutlinePen(m_outlineColor, m_outlineStyle, -thousandths, Report.XDpi()));
+    if (m_look.OutlineStyle != psClear && m_look.OutlineWidth >= 1) {
+        const int thousandths = Round(m_look.OutlineWidth * 1000.0 / HundredthsPerInch);
+        canvas.strokePath(text, OutlinePen(m_look.OutlineColor, m_look.OutlineStyle, -thousandths,
+                                           Report.XDpi()));
     }
     canvas.restore();
 }

@@ -353,20 +353,6 @@ TEST_F(LabelTest, ChosenFontMarksTheDocumentChanged)
     EXPECT_GT(Changes, before);
 }
 
-TEST_F(LabelTest, TransparentTogglesMarkOnlyThePlainLabelChanged)
-{
-    TPaxLabel &plain = PlaceLabel(142, 33);
-    TPaxRichBaseLabel &rich = PlaceRichLabel(190, 33);
-    int before = Changes;
-    RunMenu(rich, QStringLiteral("Transparent"));
-    EXPECT_FALSE(rich.Transparent());
-    EXPECT_EQ(Changes, before);
-    before = Changes;
-    RunMenu(plain, QStringLiteral("Transparent"));
-    EXPECT_FALSE(plain.Transparent());
-    EXPECT_EQ(Changes, before + 1);
-}
-
 TEST_F(LabelTest, BorderAndBackgroundAreProbed)
 {
     TPaxLabel &label = PlaceLabel(142, 33, QStringLiteral("x"));
