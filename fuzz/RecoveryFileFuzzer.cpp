@@ -19,15 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     if (!ReadRecoveryBytes(RecoveryBytes(*copy)))
         std::abort();
-    TPageParts parts;
-    parts.Style = copy->Page.Style;
-    for (int index = 1; index <= CellCount; ++index)
-        parts.Cells.emplace(index, copy->Page.Cells[index - 1]);
-    parts.Objects = copy->Page.Objects;
-    parts.ObjectNames = copy->Page.ObjectNames;
     TCalendarPage page;
     TPageSnapshot shown = CapturePage(page);
-    RestoreParts(page, parts, shown);
+    RestoreParts(page, AllParts(copy->Page), shown);
     (void)CapturePage(page);
     return 0;
 }

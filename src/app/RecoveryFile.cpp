@@ -25,8 +25,8 @@ QByteArray RecoveryBytes(const TRecoveryCopy &copy)
     out.WriteBinary(copy.Page.Style);
     for (const QByteArray &cell : copy.Page.Cells)
         out.WriteBinary(cell);
-    out.WriteBinary(copy.Page.Objects);
-    out.WriteSet(copy.Page.ObjectNames);
+    out.WriteBinary(ObjectRecords(copy.Page));
+    out.WriteSet(ObjectNames(copy.Page));
     return out.Data();
 }
 
@@ -56,10 +56,8 @@ std::optional<TRecoveryCopy> ReadRecoveryBytes(const QByteArray &bytes, QString 
     }
     const auto objects = in.ReadBinary();
     const auto names = in.ReadSet();
-    if (!objects || !names || in.BytesLeft() != 0)
+    if (!objects || !names || in.BytesLeft() != 0 || !SetObjectRecords(copy.Page, *objects, *names))
         return fail(QCoreApplication::translate("RecoveryFile", "truncated objects"));
-    copy.Page.Objects = *objects;
-    copy.Page.ObjectNames = *names;
     return copy;
 }
 

@@ -17,10 +17,10 @@ QString NameOfChange(const TPageSnapshot &before, const TPageSnapshot &after,
 {
     if (parts.Style)
         return QCoreApplication::translate("TUndoHistory", "Properties");
-    if (parts.Objects) {
-        if (after.ObjectNames.size() > before.ObjectNames.size())
+    if (!parts.Objects.empty() || parts.Order) {
+        if (after.Order.size() > before.Order.size())
             return QCoreApplication::translate("TUndoHistory", "New Object");
-        if (after.ObjectNames.size() < before.ObjectNames.size())
+        if (after.Order.size() < before.Order.size())
             return QCoreApplication::translate("TUndoHistory", "Delete Object");
         return QCoreApplication::translate("TUndoHistory", "Object Change");
     }

@@ -206,6 +206,18 @@ void TLumBasePanel::FreeObject(TLumGraphicControl &Object)
     m_objects.Delete(&Object);
 }
 
+void TLumBasePanel::ReplaceObject(TLumGraphicControl &Old,
+                                  std::unique_ptr<TLumGraphicControl> Fresh)
+{
+    if (m_hoverObject == &Old)
+        m_hoverObject = nullptr;
+    if (m_pressedObject == &Old)
+        m_pressedObject = nullptr;
+    if (Fresh && Fresh->Unselectable())
+        m_handle.Remove(&Old);
+    m_objects.Replace(&Old, std::move(Fresh));
+}
+
 void TLumBasePanel::ScaleContents(float Value)
 {
     for (TLumGraphicControl *object : m_objects.Objects())

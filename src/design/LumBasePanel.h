@@ -126,6 +126,9 @@ public:
     void ObjectClipboardAction(TLumGraphicControl &Object, TClipboardAction Action);
     // Frees one object, out of the selection first.
     void FreeObject(TLumGraphicControl &Object);
+    // Puts Fresh in Old's place, identity and selection (see
+    // TPlacedObjects::Replace) and frees Old.
+    void ReplaceObject(TLumGraphicControl &Old, std::unique_ptr<TLumGraphicControl> Fresh);
 
     // The context menu's commands.
     void AlignLeft();

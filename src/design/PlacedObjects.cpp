@@ -4,6 +4,7 @@
 #include "LumGraphicControl.h"
 
 #include <algorithm>
+#include <utility>
 
 TPlacedObjects::TPlacedObjects(TLumBasePanel &panel) : m_panel(panel) {}
 
@@ -30,6 +31,15 @@ void TPlacedObjects::InsertComponent(std::unique_ptr<TComponent> component)
 
 TLumGraphicControl &TPlacedObjects::Insert(std::unique_ptr<TLumGraphicControl> object)
 {
+    return Insert(std::move(object), 0);
+}
+
+TLumGraphicControl &TPlacedObjects::Insert(std::unique_ptr<TLumGraphicControl> object, quint64 id)
+{
+    if (id == 0 || WithId(id))
+        id = m_nextId;
+    m_nextId = std::max(m_nextId, id + 1);
+    m_ids[object.get()] = id;
     TLumGraphicControl &inserted = *m_objects.emplace_back(std::move(object));
     inserted.SetParent(&m_panel);
     m_panel.HookObjectEvents(inserted);
@@ -74,6 +84,19 @@ bool TPlacedObjects::AnyContains(int x, int y) const
         m_objects, [x, y](const auto &object) { return object->BoundsRect().Contains(x, y); });
 }
 
+quint64 TPlacedObjects::IdOf(const TLumGraphicControl *object) const
+{
+    const auto found = m_ids.find(object);
+    return found == m_ids.end() ? 0 : found->second;
+}
+
+TLumGraphicControl *TPlacedObjects::WithId(quint64 id) const
+{
+    const auto found = std::ranges::find_if(
+        m_objects, [this, id](const auto &object) { return IdOf(object.get()) == id; });
+    return found == m_objects.end() ? nullptr : found->get();
+}
+
 void TPlacedObjects::BringToFront(TLumGraphicControl *object)
 {
     const int index = IndexOf(object);
@@ -92,6 +115,49 @@ void TPlacedObjects::SendToBack(TLumGraphicControl *object)
     m_panel.InvalidateObject(object->Bounds());
 }
 
+void TPlacedObjects::Reorder(const QList<quint64> &ids)
+{
+    const auto rank = [&ids, this](const std::unique_ptr<TLumGraphicControl> &object) {
+        const qsizetype index = ids.indexOf(IdOf(object.get()));
+        return index < 0 ? ids.size() : index;
+    };
+    std::vector<TLumGraphicControl *> before;
+    for (const auto &object : m_objects)
+        before.push_back(object.get());
+    std::ranges::stable_sort(m_objects, {}, rank);
+    for (size_t i = 0; i < m_objects.size(); ++i) {
+        if (m_objects[i].get() != before[i])
+            m_panel.InvalidateObject(m_objects[i]->Bounds());
+    }
+}
+
+std::unique_ptr<TLumGraphicControl>
+TPlacedObjects::Replace(TLumGraphicControl *old, std::unique_ptr<TLumGraphicControl> fresh)
+{
+    const int index = IndexOf(old);
+    if (index < 0 || !fresh)
+        return nullptr;
+    const qsizetype slot = m_selection.indexOf(old);
+    if (slot >= 0 && fresh->Unselectable())
+        m_selection.remove(slot);
+    else if (slot >= 0)
+        m_selection[slot] = fresh.get();
+    const quint64 id = m_ids[old];
+    m_ids.erase(old);
+    m_ids[fresh.get()] = id;
+    std::unique_ptr<TLumGraphicControl> taken =
+        std::exchange(m_objects[size_t(index)], std::move(fresh));
+    if (taken->Visible())
+        m_panel.InvalidateObject(taken->Bounds());
+    taken->SetParent(nullptr);
+    TLumGraphicControl &placed = *m_objects[size_t(index)];
+    placed.SetParent(&m_panel);
+    m_panel.HookObjectEvents(placed);
+    if (placed.Visible())
+        m_panel.InvalidateObject(placed.Bounds());
+    return taken;
+}
+
 std::unique_ptr<TLumGraphicControl> TPlacedObjects::Take(TLumGraphicControl *object)
 {
     const int index = IndexOf(object);
@@ -100,6 +166,7 @@ std::unique_ptr<TLumGraphicControl> TPlacedObjects::Take(TLumGraphicControl *obj
     Deselect(object);
     std::unique_ptr<TLumGraphicControl> taken = std::move(m_objects[size_t(index)]);
     m_objects.erase(m_objects.begin() + index);
+    m_ids.erase(object);
     if (taken->Visible())
         m_panel.InvalidateObject(taken->Bounds());
     taken->SetParent(nullptr);

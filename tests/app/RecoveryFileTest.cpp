@@ -1,6 +1,8 @@
 #include "RecoveryFile.h"
 
 #include "CalendarPage.h"
+#include "LabelPrompts.h"
+#include "PageGestures.h"
 
 #include <QFile>
 #include <QSysInfo>
@@ -116,4 +118,43 @@ TEST(RecoveryFile, TheWriterRemovesItsCopy)
     }
     EXPECT_FALSE(QFile::exists(fileName));
     EXPECT_FALSE(QFile::exists(fileName + u".lock"_s));
+}
+
+TEST(RecoveryFile, ObjectsReadBackWithTheirRecordsNamesAndOrder)
+{
+    TCalendarPage page;
+    page.ResetStyle(QDate(2026, 5, 1));
+    PlaceBothLabels(page, u"Bring plates"_s);
+    page.Objects().At(1)->SetName(u"Greeting"_s);
+    page.Objects().SendToBack(page.Objects().At(1));
+    const TRecoveryCopy copy{QString(), CapturePage(page)};
+    SetLabelPrompts({});
+    const QByteArray bytes = RecoveryBytes(copy);
+    const std::optional<TRecoveryCopy> read = ReadRecoveryBytes(bytes);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(ObjectRecords(read->Page), ObjectRecords(copy.Page));
+    EXPECT_EQ(ObjectNames(read->Page), (QStringList{u"Greeting"_s, ObjectNames(copy.Page)[1]}));
+    EXPECT_EQ(RecoveryBytes(*read), bytes);
+
+    // A list of objects that does not hold together, or names that do not
+    // match it, are refused.
+    const QByteArray list = ObjectRecords(copy.Page);
+    const QStringList names = ObjectNames(copy.Page);
+    const struct
+    {
+        QByteArray List;
+        QStringList Names;
+    } damaged[] = {
+        {list.left(list.size() - 1), names},
+        {list.left(list.size() / 2), names},
+        {list + list.right(1), names},
+        {list.mid(1), names},
+        {list, names.mid(1)},
+        {list, names + QStringList{u"Extra"_s}},
+    };
+    for (const auto &d : damaged) {
+        TPageSnapshot snapshot = copy.Page;
+        EXPECT_FALSE(SetObjectRecords(snapshot, d.List, d.Names));
+        EXPECT_EQ(snapshot.Order, copy.Page.Order);
+    }
 }

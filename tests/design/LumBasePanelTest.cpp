@@ -322,3 +322,53 @@ TEST_F(Panel_, OnlyPlacedObjectsAreTakenFromStreams)
     ASSERT_EQ(Panel.Objects().Count(), 1);
     EXPECT_EQ(Panel.Objects().At(0)->Parent(), &Panel);
 }
+
+TEST_F(Panel_, ObjectsKeepTheirIdentityWhenReplacedRestackedOrPutBack)
+{
+    TTestObject &a = Place(10, 10, 20, 20);
+    TTestObject &b = Place(40, 10, 20, 20);
+    TTestObject &c = Place(70, 10, 20, 20);
+    TPlacedObjects &objects = Panel.Objects();
+    const quint64 idA = objects.IdOf(&a), idB = objects.IdOf(&b), idC = objects.IdOf(&c);
+    EXPECT_TRUE(idA && idB && idC && idA != idB && idB != idC && idA != idC);
+    EXPECT_EQ(objects.IdOf(nullptr), 0u);
+    EXPECT_EQ(objects.WithId(idB), &b);
+
+    // A replacement takes the place, identity and selection slot of b.
+    Panel.Handle().Add(&b);
+    Panel.Handle().Add(&a);
+    View.Invalidated.clear();
+    std::unique_ptr<TLumGraphicControl> fresh = MakeTestObject(40, 60, 25, 25);
+    TLumGraphicControl *b2 = fresh.get();
+    Panel.ReplaceObject(b, std::move(fresh));
+    EXPECT_EQ(objects.Objects(), (QList<TLumGraphicControl *>{&a, b2, &c}));
+    EXPECT_EQ(objects.IdOf(b2), idB);
+    EXPECT_EQ(objects.Selection(), (QList<TLumGraphicControl *>{b2, &a}));
+    EXPECT_EQ(b2->Parent(), &Panel);
+    EXPECT_TRUE(View.Invalidated.contains(TRect{37, 7, 63, 33}));
+    EXPECT_TRUE(View.Invalidated.contains(TRect{37, 57, 68, 88}));
+
+    // An unselectable replacement leaves the selection.
+    fresh = MakeTestObject(10, 10, 20, 20);
+    fresh->SetUnselectable(true);
+    TLumGraphicControl *a2 = fresh.get();
+    Panel.ReplaceObject(a, std::move(fresh));
+    EXPECT_EQ(objects.Selection(), (QList<TLumGraphicControl *>{b2}));
+    EXPECT_EQ(objects.IdOf(a2), idA);
+
+    // Taken and put back under its identity; a taken identity is not given
+    // twice, and a new object never gets an identity that was used.
+    std::unique_ptr<TLumGraphicControl> taken = objects.Take(&c);
+    EXPECT_EQ(objects.WithId(idC), nullptr);
+    TLumGraphicControl &back = objects.Insert(std::move(taken), idC);
+    EXPECT_EQ(objects.IdOf(&back), idC);
+    TLumGraphicControl &other = objects.Insert(MakeTestObject(1, 1, 5, 5), idC);
+    EXPECT_GT(objects.IdOf(&other), std::max({idA, idB, idC}));
+    objects.Delete(&other);
+    EXPECT_GT(objects.IdOf(&Place(2, 2, 5, 5)), objects.IdOf(&back) + 1);
+
+    // Restacked by identity; an object not named stays in front.
+    TLumGraphicControl *newest = objects.At(3);
+    objects.Reorder({idC, idA, idB});
+    EXPECT_EQ(objects.Objects(), (QList<TLumGraphicControl *>{&back, a2, b2, newest}));
+}

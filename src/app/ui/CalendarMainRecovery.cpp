@@ -136,15 +136,11 @@ void TCalendarMain::Recover(const TRecoveryCopy &copy)
         CalendarPanel->DeleteAllObjects();
         ResetHistory(false);
     }
-    // Every part, whatever the page held before.
-    TPageParts parts;
-    parts.Style = copy.Page.Style;
-    for (int index = 1; index <= CellCount; ++index)
-        parts.Cells.emplace(index, copy.Page.Cells[index - 1]);
-    parts.Objects = copy.Page.Objects;
-    parts.ObjectNames = copy.Page.ObjectNames;
+    // Every part, whatever the page held before: the objects come back under
+    // the copy's identities, on a page without any.
+    CalendarPanel->DeleteAllObjects();
     TPageSnapshot shown = m_history.Current();
-    RestoreParts(*CalendarPanel, parts, shown);
+    RestoreParts(*CalendarPanel, AllParts(copy.Page), shown);
     DocumentFileName = copy.DocumentFileName;
     CalendarPanel->SetVisible(true);
     // A step back to the document on disk, when there is one.

@@ -153,7 +153,7 @@ TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles
         EXPECT_EQ(after.Style, before.Style);
         EXPECT_EQ(after.Cells, before.Cells);
         EXPECT_EQ(after.Objects, before.Objects);
-        EXPECT_EQ(after.ObjectNames, before.ObjectNames);
+        EXPECT_EQ(after.Order, before.Order);
         EXPECT_EQ(window.CalendarPanel->grab().toImage(), shown) << file.name.toStdString();
         EXPECT_EQ(FileBytes(fileName), file.bytes);
         EXPECT_EQ(window.MRUFileList->Files(), recent);

@@ -48,6 +48,22 @@ protected:
         QApplication::processEvents();
     }
 
+    // A slow drag of the handle by 60 x 40 pixels, in 20 moves.
+    static void DragHandle(TCalendarPanel32 &page)
+    {
+        qint64 now = 100000;
+        page.SetClock([&now] { return now; });
+        QWidget &handle = page.DesignSurface().HandleWidget();
+        SendMouse(handle, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
+        now += 1000;
+        for (int step = 1; step <= 20; ++step) {
+            SendMouse(handle, QEvent::MouseMove, QPoint(10 + 3 * step, 10 + 2 * step), Qt::NoButton,
+                      Qt::LeftButton);
+        }
+        SendMouse(handle, QEvent::MouseButtonRelease, QPoint(70, 50), Qt::LeftButton, Qt::NoButton);
+        page.SetClock({});
+    }
+
     TMainWindowRun run;
 };
 
@@ -118,18 +134,9 @@ TEST_F(UndoCommandsTest, ADragOfAnObjectIsOneStep)
     EXPECT_EQ(window.mnuUndo->text(), u"Undo New Object"_s);
     const TBounds placed = page.Objects().At(0)->Bounds();
 
-    qint64 now = 100000;
-    page.SetClock([&now] { return now; });
     page.Handle().Clear();
     page.Handle().Add(page.Objects().At(0));
-    QWidget &handle = page.DesignSurface().HandleWidget();
-    SendMouse(handle, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
-    now += 1000;
-    for (int step = 1; step <= 20; ++step) {
-        SendMouse(handle, QEvent::MouseMove, QPoint(10 + 3 * step, 10 + 2 * step), Qt::NoButton,
-                  Qt::LeftButton);
-    }
-    SendMouse(handle, QEvent::MouseButtonRelease, QPoint(70, 50), Qt::LeftButton, Qt::NoButton);
+    DragHandle(page);
     ASSERT_TRUE(WaitForSteps(window, 2));
     EXPECT_NE(page.Objects().At(0)->Bounds().Left, placed.Left);
     EXPECT_EQ(window.mnuUndo->text(), u"Undo Object Change"_s);
@@ -140,6 +147,45 @@ TEST_F(UndoCommandsTest, ADragOfAnObjectIsOneStep)
     window.mnuUndo->trigger();
     EXPECT_FALSE(page.HasObjects());
     EXPECT_FALSE(window.Modified);
+}
+
+TEST_F(UndoCommandsTest, UndoingADragKeepsTheOtherObjectAndTheSelectionWithItsHandle)
+{
+    TCalendarMain &window = Start();
+    TCalendarPanel32 &page = *window.CalendarPanel;
+    for (const auto &[from, to] : {std::pair{QPoint(60, 60), QPoint(160, 120)},
+                                   std::pair{QPoint(300, 200), QPoint(420, 260)}}) {
+        window.DrawLabelButton->click();
+        QTest::mousePress(&page, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&page, to);
+        QTest::mouseRelease(&page, Qt::LeftButton, {}, to);
+        ASSERT_TRUE(WaitForSteps(window, page.Objects().Count())) << page.Objects().Count();
+    }
+    ASSERT_EQ(page.Objects().Count(), 2);
+    TLumGraphicControl *other = page.Objects().At(0);
+    TLumGraphicControl *dragged = page.Objects().At(1);
+    const quint64 id = page.Objects().IdOf(dragged);
+    const TBounds placed = dragged->Bounds();
+    page.Handle().Clear();
+    page.Handle().Add(dragged);
+    DragHandle(page);
+    ASSERT_TRUE(WaitForSteps(window, 3));
+    ASSERT_NE(page.Objects().At(1)->Bounds(), placed);
+
+    window.mnuUndo->trigger();
+    EXPECT_EQ(page.Objects().At(0), other);
+    TLumGraphicControl *back = page.Objects().At(1);
+    EXPECT_EQ(page.Objects().IdOf(back), id);
+    EXPECT_EQ(back->Bounds(), placed);
+    EXPECT_EQ(page.Objects().Selection(), QList<TLumGraphicControl *>{back});
+    // The handle widget the user grabs sits around the object where it is now.
+    QApplication::processEvents();
+    const QWidget &handle = page.DesignSurface().HandleWidget();
+    EXPECT_TRUE(handle.isVisible());
+    EXPECT_TRUE(handle.geometry().contains(back->BoundsRect().ToQRect()));
+    window.mnuRedo->trigger();
+    EXPECT_EQ(page.Objects().At(0), other);
+    EXPECT_EQ(page.Objects().Selection(), QList<TLumGraphicControl *>{page.Objects().At(1)});
 }
 
 TEST_F(UndoCommandsTest, ThePagesMenuAndTheKeysUndoAndRedo)
