@@ -39,7 +39,8 @@ bool IsDocumentName(const QString &fileName)
 
 QString UnopenableMessage(const QString &fileName)
 {
-    return TCalendarMain::tr("Unable to open %1. Possibly \rcorrupted, possibly not a Calendar file")
+    return TCalendarMain::tr(
+               "Unable to open %1. Possibly \rcorrupted, possibly not a Calendar file")
         .arg(fileName);
 }
 
@@ -58,9 +59,9 @@ void TCalendarMain::New1Click()
         return;
     SetModified(true);
     DocumentFileName.clear();
-    CalendarPanel->ClearCells();
-    CalendarPanel->DeleteAllObjects();
-    CalendarPanel->SetVisible(true);
+    CalendarPage->ClearCells();
+    CalendarPage->DeleteAllObjects();
+    CalendarPage->SetVisible(true);
     SetButtons();
     SetCaption();
     ResetHistory(false);
@@ -106,47 +107,47 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName)
         ShowInformation(UnopenableMessage(fileName));
         return false;
     }
-    CalendarPanel->SetPaintSuspended(true);
-    const float zoom = ZoomToRestore(CalendarPanel->Scale());
+    CalendarPanel->HoldPainting(true);
+    const float zoom = ZoomToRestore(CalendarPanel->Zoom());
     DocumentFileName.clear();
     ShowBusyCursor();
-    CalendarPanel->SetLoading(true);
-    CalendarPanel->ClearCells();
-    CalendarPanel->DeleteAllObjects();
-    CalendarPanel->SetUserTitle(QString());
-    CalendarPanel->SetScale(1.0f);
-    if (!CalendarPanel->LoadFromFile(fileName)) {
-        CalendarPanel->HookAllObjects();
+    CalendarPage->SetLoading(true);
+    CalendarPage->ClearCells();
+    CalendarPage->DeleteAllObjects();
+    CalendarPage->SetUserTitle(QString());
+    CalendarPanel->SetZoom(1.0f);
+    if (!CalendarPage->LoadFromFile(fileName)) {
+        CalendarPage->HookAllObjects();
         ShowNormalCursor();
         DocumentFileName = fileName;
         MRUFileList->AddFile(fileName);
         MRUFileList->SaveToIni();
-        if (const QString refused = CalendarPanel->RefusedPicturesMessage(); !refused.isEmpty())
+        if (const QString refused = CalendarPage->RefusedPicturesMessage(); !refused.isEmpty())
             ShowInformation(refused);
     } else {
         // Changed since it was read aside: nothing of it read in part stays.
-        CalendarPanel->ClearCells();
-        CalendarPanel->DeleteAllObjects();
-        CalendarPanel->ResetStyle();
+        CalendarPage->ClearCells();
+        CalendarPage->DeleteAllObjects();
+        CalendarPage->ResetStyle();
         ShowInformation(UnopenableMessage(fileName));
         ShowNormalCursor();
     }
     QApplication::processEvents();
-    CalendarPanel->SetVisible(!DocumentFileName.isEmpty());
+    CalendarPage->SetVisible(!DocumentFileName.isEmpty());
     CalendarPanel->update();
     SetModified(false);
     SetButtons();
     CheckFloaterStatus();
     ShowNormalCursor();
     if (zoom != 1.0f)
-        CalendarPanel->SetScale(zoom);
+        CalendarPanel->SetZoom(zoom);
     // The caption follows the zoom shown, not the scale the file was read at.
     SetCaption();
     // During start-up the page stays unpainted until the start-up is over.
-    CalendarPanel->SetPaintSuspended(Starting);
+    CalendarPanel->HoldPainting(Starting);
     CalendarPanel->update();
     QApplication::processEvents();
-    CalendarPanel->SetLoading(false);
+    CalendarPage->SetLoading(false);
     ResetHistory(true);
     return !DocumentFileName.isEmpty();
 }
@@ -186,11 +187,11 @@ void TCalendarMain::NewFromStyleSheet(const QString &FileName)
         return;
     }
     DocumentFileName.clear();
-    CalendarPanel->ClearCells();
-    CalendarPanel->DeleteAllObjects();
-    CalendarPanel->SetUserTitle(QString());
-    CalendarPanel->AssignStyle(sheet);
-    CalendarPanel->SetVisible(true);
+    CalendarPage->ClearCells();
+    CalendarPage->DeleteAllObjects();
+    CalendarPage->SetUserTitle(QString());
+    CalendarPage->AssignStyle(sheet);
+    CalendarPage->SetVisible(true);
     CalendarPanel->update();
     SetModified(true);
     SetButtons();
@@ -204,7 +205,7 @@ bool TCalendarMain::SaveCalendarFile(const QString &FileName)
     // The page writes its bounds at 100 % whatever the zoom it is shown at.
     ShowBusyCursor();
     DoSaveRichtext();
-    const std::optional<QString> failure = CalendarPanel->SaveToFile(FileName);
+    const std::optional<QString> failure = CalendarPage->SaveToFile(FileName);
     ShowNormalCursor();
     if (!failure) {
         DocumentFileName = FileName;
@@ -264,14 +265,14 @@ void TCalendarMain::NoteChosenFolder(const TFileFolder &folder)
 
 QString TCalendarMain::PageMonthName() const
 {
-    return CalendarPanel->GetMonthName(CalendarPanel->MainCalMonth());
+    return CalendarPage->GetMonthName(CalendarPage->MainCalMonth());
 }
 
 bool TCalendarMain::mnuSaveAsClick()
 {
     const QString fileName = AskSaveFileName(
         u"SaveDialog1"_s, tr("Save Calendar File"), tr("Calendar File (*.DWC)"), u"DWC"_s,
-        ProposedDocumentName(DocumentFileName, PageMonthName(), CalendarPanel->MainCalYear()));
+        ProposedDocumentName(DocumentFileName, PageMonthName(), CalendarPage->MainCalYear()));
     // A file that could not be written is neither the document's nor recent.
     const bool saved = !fileName.isEmpty() && SaveCalendarFile(fileName);
     if (saved) {

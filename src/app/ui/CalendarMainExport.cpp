@@ -42,7 +42,7 @@ void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &titl
     QString chosenType;
     const QString fileName = AskSaveFileName(
         dialogName, title, ResolutionFilters(kind, u"*."_s + extension).join(u";;"_s), extension,
-        ProposedExportName(DocumentFileName, PageMonthName(), CalendarPanel->MainCalYear(),
+        ProposedExportName(DocumentFileName, PageMonthName(), CalendarPage->MainCalYear(),
                            u'.' + extension),
         &chosenType);
     if (fileName.isEmpty())
@@ -51,7 +51,7 @@ void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &titl
     if (!SaveCalendarToBitmap(fileName, format, dpi))
         ShowInformation(tr("Unable to save %1").arg(fileName));
     else if (dpi == 0)
-        ShowInformation(SavedAsPictureMessage(fileName, CalendarPanel->Scale()));
+        ShowInformation(SavedAsPictureMessage(fileName, CalendarPanel->Zoom()));
     else
         ShowInformation(SavedAtResolutionMessage(fileName, dpi));
 }
@@ -63,18 +63,18 @@ bool TCalendarMain::SaveCalendarToBitmap(const QString &FileName, TPictureKind f
     QApplication::processEvents();
     bool written = false;
     if (dpi == 0) {
-        written = !::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
+        written = !::SaveCalendarToBitmap(*CalendarPage, CalendarPanel->RenderToBitmap(), FileName,
                                           format);
     } else {
         // Drawn at the resolution's scale, unseen, and shown at the zoom again.
-        CalendarPanel->SetPaintSuspended(true);
-        const float zoom = CalendarPanel->Scale();
-        CalendarPanel->SetScale(ScaleForResolution(dpi, ScreenPpi()));
-        written = !::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
+        CalendarPage->SetPaintSuspended(true);
+        const float zoom = CalendarPanel->Zoom();
+        CalendarPanel->SetZoom(ScaleForResolution(dpi, ScreenPpi()));
+        written = !::SaveCalendarToBitmap(*CalendarPage, CalendarPanel->RenderToBitmap(), FileName,
                                           format);
-        CalendarPanel->SetScale(zoom);
+        CalendarPanel->SetZoom(zoom);
     }
-    CalendarPanel->SetPaintSuspended(false);
+    CalendarPage->SetPaintSuspended(false);
     CalendarPanel->update();
     ShowNormalCursor();
     QApplication::processEvents();
@@ -91,7 +91,7 @@ void TCalendarMain::mnuSaveAsPDFClick()
         return;
     const QString fileName = AskSaveFileName(
         u"SaveAsPDFDialog"_s, tr("Save Calendar As PDF"), tr("PDF File (*.PDF)"), u"PDF"_s,
-        ProposedExportName(DocumentFileName, PageMonthName(), CalendarPanel->MainCalYear(),
+        ProposedExportName(DocumentFileName, PageMonthName(), CalendarPage->MainCalYear(),
                            u".PDF"_s));
     if (fileName.isEmpty())
         return;
@@ -100,8 +100,7 @@ void TCalendarMain::mnuSaveAsPDFClick()
     QString note;
     if (IsPageAlone(*choice)) {
         ShowBusyCursor();
-        failure =
-            SavePageAsPdf(*CalendarPanel, fileName, PdfTitle(*CalendarPanel, DocumentFileName));
+        failure = SavePageAsPdf(*CalendarPage, fileName, PdfTitle(*CalendarPage, DocumentFileName));
         ShowNormalCursor();
     } else {
         const std::unique_ptr<TCalendarSet> set = MakeCalendarSet(*choice);

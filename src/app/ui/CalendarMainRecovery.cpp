@@ -65,7 +65,7 @@ void TCalendarMain::NoteRecoverableChange()
 
 void TCalendarMain::WriteRecoveryCopy()
 {
-    if (!Modified || !CalendarPanel->Visible())
+    if (!Modified || !CalendarPage->Visible())
         return;
     if (!m_recovery)
         m_recovery = std::make_unique<TRecoveryWriter>(m_recoveryFolder);
@@ -121,9 +121,9 @@ void TCalendarMain::SetAsideDamagedCopy(const QString &fileName, const QString &
     const QString aside = fileName + u".damaged"_s;
     QFile::remove(aside);
     QFile::rename(fileName, aside);
-    ShowInformation(tr("The recovery file %1 is damaged (%2) and was set aside as %3.")
-                        .arg(QDir::toNativeSeparators(fileName), why,
-                             QDir::toNativeSeparators(aside)));
+    ShowInformation(
+        tr("The recovery file %1 is damaged (%2) and was set aside as %3.")
+            .arg(QDir::toNativeSeparators(fileName), why, QDir::toNativeSeparators(aside)));
 }
 
 void TCalendarMain::Recover(const TRecoveryCopy &copy)
@@ -132,8 +132,8 @@ void TCalendarMain::Recover(const TRecoveryCopy &copy)
     if (saved) {
         OpenCalendarFile(copy.DocumentFileName);
     } else {
-        CalendarPanel->ClearCells();
-        CalendarPanel->DeleteAllObjects();
+        CalendarPage->ClearCells();
+        CalendarPage->DeleteAllObjects();
         ResetHistory(false);
     }
     // Every part, whatever the page held before.
@@ -144,9 +144,9 @@ void TCalendarMain::Recover(const TRecoveryCopy &copy)
     parts.Objects = copy.Page.Objects;
     parts.ObjectNames = copy.Page.ObjectNames;
     TPageSnapshot shown = m_history.Current();
-    RestoreParts(*CalendarPanel, parts, shown);
+    RestoreParts(*CalendarPage, parts, shown);
     DocumentFileName = copy.DocumentFileName;
-    CalendarPanel->SetVisible(true);
+    CalendarPage->SetVisible(true);
     // A step back to the document on disk, when there is one.
     NameChange(tr("Recovery"));
     RecordChange();

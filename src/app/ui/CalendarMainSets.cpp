@@ -24,7 +24,7 @@ using namespace Qt::StringLiterals;
 
 std::optional<TSetChoice> TCalendarMain::AskCalendarSet(const QString &action)
 {
-    TCalendarSetDialog dialog(*CalendarPanel, ProgramFolder(), action, this);
+    TCalendarSetDialog dialog(*CalendarPage, ProgramFolder(), action, this);
     if (m_lastSetChoice) {
         // The start follows the page: a set of another document's months
         // would surprise.
@@ -68,9 +68,9 @@ std::unique_ptr<TCalendarSet> TCalendarMain::MakeCalendarSet(const TSetChoice &c
             return nullptr;
         }
     }
-    const QDate start = choice.WholeSet ? choice.Start : TCalendarSet::PeriodOf(*CalendarPanel);
+    const QDate start = choice.WholeSet ? choice.Start : TCalendarSet::PeriodOf(*CalendarPage);
     auto set = std::make_unique<TCalendarSet>(
-        *CalendarPanel, start, choice.WholeSet ? choice.Count : 1, fill.Fill, DefaultFillFont());
+        *CalendarPage, start, choice.WholeSet ? choice.Count : 1, fill.Fill, DefaultFillFont());
     set->SetPagePictures(pictures.Files);
     return set;
 }
@@ -95,7 +95,7 @@ std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, cons
         cancelled = !progress.Proceed(number - 1);
         return !cancelled;
     };
-    return SavePageAsPdf(*page, fileName, PdfTitle(*CalendarPanel, DocumentFileName), set.Count(),
+    return SavePageAsPdf(*page, fileName, PdfTitle(*CalendarPage, DocumentFileName), set.Count(),
                          nextPage, proceed);
 }
 

@@ -21,7 +21,7 @@ protected:
     TCalendarMain &Start()
     {
         TCalendarMain &window = run.StartActive();
-        window.CalendarPanel->SetObjectCreator(
+        window.CalendarPage->SetObjectCreator(
             psLabel, {[](TCalendarPage &) { return MakeTestObject(0, 0, 0, 0, clBlue); }, {}});
         return window;
     }
@@ -29,7 +29,7 @@ protected:
     // Text typed into a cell and stored by a click on another cell.
     static void TypeIntoCell(TCalendarMain &window, int cell, const QString &text)
     {
-        ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPanel, cell));
+        ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPage, cell));
         TypeText(text);
         window.DoSaveRichtext();
     }
@@ -66,14 +66,14 @@ TEST_F(UndoCommandsTest, UndoingBackToTheSavedDocumentMakesItUnchanged)
     EXPECT_EQ(window.UndoButton->toolTip(), u"Undo Cell Text (Ctrl+Z)"_s);
 
     window.mnuUndo->trigger();
-    EXPECT_EQ(CellText(*window.CalendarPanel, 10), QString());
+    EXPECT_EQ(CellText(*window.CalendarPage, 10), QString());
     EXPECT_FALSE(window.Modified);
     EXPECT_FALSE(window.Savebutton->isVisible());
     EXPECT_FALSE(window.CancelButton->isVisible());
     EXPECT_EQ(window.mnuRedo->text(), u"Redo Cell Text"_s);
 
     window.mnuRedo->trigger();
-    EXPECT_EQ(CellText(*window.CalendarPanel, 10), u"Swim"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, 10), u"Swim"_s);
     EXPECT_TRUE(window.Modified);
 
     // Saved, the document is unchanged there; undoing past it changes it.
@@ -94,26 +94,27 @@ TEST_F(UndoCommandsTest, ANewChangeAfterAnUndoDropsTheRedoList)
     ASSERT_TRUE(WaitForSteps(window, 2));
     window.mnuUndo->trigger();
     EXPECT_TRUE(window.mnuRedo->isEnabled());
-    EXPECT_EQ(CellText(*window.CalendarPanel, 10), u"One"_s);
-    EXPECT_EQ(CellText(*window.CalendarPanel, 11), QString());
+    EXPECT_EQ(CellText(*window.CalendarPage, 10), u"One"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, 11), QString());
     window.mnuClearAllCellContentsClick();
     ASSERT_TRUE(TMainWindowRun::WaitFor([&] { return !window.History().CanRedo(); }));
     EXPECT_EQ(window.History().Count(), 2);
     EXPECT_FALSE(window.mnuRedo->isEnabled());
     EXPECT_EQ(window.mnuUndo->text(), u"Undo Clear All"_s);
     window.mnuUndo->trigger();
-    EXPECT_EQ(CellText(*window.CalendarPanel, 10), u"One"_s);
-    EXPECT_EQ(CellText(*window.CalendarPanel, 11), QString());
+    EXPECT_EQ(CellText(*window.CalendarPage, 10), u"One"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, 11), QString());
 }
 
 TEST_F(UndoCommandsTest, ADragOfAnObjectIsOneStep)
 {
     TCalendarMain &window = Start();
-    TCalendarPanel32 &page = *window.CalendarPanel;
+    TCalendarPanel32 &view = *window.CalendarPanel;
+    TCalendarPage &page = view.Page();
     window.DrawLabelButton->click();
-    QTest::mousePress(&page, Qt::LeftButton, {}, QPoint(100, 100));
-    QTest::mouseMove(&page, QPoint(300, 160));
-    QTest::mouseRelease(&page, Qt::LeftButton, {}, QPoint(300, 160));
+    QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(&view, QPoint(300, 160));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(300, 160));
     ASSERT_TRUE(WaitForSteps(window, 1));
     EXPECT_EQ(window.mnuUndo->text(), u"Undo New Object"_s);
     const TBounds placed = page.Objects().At(0)->Bounds();
@@ -122,7 +123,7 @@ TEST_F(UndoCommandsTest, ADragOfAnObjectIsOneStep)
     page.SetClock([&now] { return now; });
     page.Handle().Clear();
     page.Handle().Add(page.Objects().At(0));
-    QWidget &handle = page.DesignSurface().HandleWidget();
+    QWidget &handle = view.DesignSurface().HandleWidget();
     SendMouse(handle, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
     now += 1000;
     for (int step = 1; step <= 20; ++step) {
@@ -147,22 +148,22 @@ TEST_F(UndoCommandsTest, ThePagesMenuAndTheKeysUndoAndRedo)
     TCalendarMain &window = Start();
     TypeIntoCell(window, 12, u"Fair"_s);
     ASSERT_TRUE(WaitForSteps(window, 1));
-    const TDesignMenu menu = window.CalendarPanel->PanelMenu();
+    const TDesignMenu menu = window.CalendarPage->PanelMenu();
     ASSERT_GE(menu.size(), 3);
     EXPECT_EQ(menu[0].Caption, u"Undo Cell Text"_s);
     EXPECT_TRUE(menu[0].Enabled);
     EXPECT_EQ(menu[1].Caption, u"Redo"_s);
     EXPECT_FALSE(menu[1].Enabled);
     menu[0].Command();
-    EXPECT_EQ(CellText(*window.CalendarPanel, 12), QString());
+    EXPECT_EQ(CellText(*window.CalendarPage, 12), QString());
 
     window.setFocus();
     QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(CellText(*window.CalendarPanel, 12), u"Fair"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, 12), u"Fair"_s);
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(CellText(*window.CalendarPanel, 12), QString());
+    EXPECT_EQ(CellText(*window.CalendarPage, 12), QString());
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(CellText(*window.CalendarPanel, 12), u"Fair"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, 12), u"Fair"_s);
 }
 
 TEST_F(UndoCommandsTest, OpeningADocumentStartsANewHistory)
