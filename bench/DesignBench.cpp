@@ -18,10 +18,11 @@ namespace {
 std::unique_ptr<TCalendarPanel32> ShownPage(int count)
 {
     auto page = std::make_unique<TCalendarPanel32>();
-    MakeBenchPage(*page, LOFullCalendarLS, true);
-    page->ObjectClasses().Register(TTestObject::Class());
+    MakeBenchPage(page->Page(), LOFullCalendarLS, true);
+    page->Page().ObjectClasses().Register(TTestObject::Class());
     for (int i = 0; i < count; ++i)
-        page->Objects().Insert(MakeTestObject(40 + 90 * (i % 10), 60 + 30 * (i / 10), 60, 20));
+        page->Page().Objects().Insert(
+            MakeTestObject(40 + 90 * (i % 10), 60 + 30 * (i / 10), 60, 20));
     page->show();
     QApplication::processEvents();
     return page;
@@ -44,8 +45,8 @@ static void BM_DragStep(benchmark::State &state)
 {
     const auto page = ShownPage(20);
     qint64 now = 100000;
-    page->SetClock([&now] { return now; });
-    page->Handle().Add(page->Objects().At(5));
+    page->Page().SetClock([&now] { return now; });
+    page->Page().Handle().Add(page->Page().Objects().At(5));
     QWidget &handle = page->DesignSurface().HandleWidget();
     SendMouse(handle, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
     now += 1000;
@@ -67,11 +68,11 @@ static void BM_SelectAllAndNudge(benchmark::State &state)
     const auto page = ShownPage(200);
     int direction = 1;
     for (auto _ : state) {
-        page->SelectAll();
+        page->Page().SelectAll();
         direction = -direction;
         const int key = direction > 0 ? Qt::Key_Right : Qt::Key_Left;
-        page->Handle().KeyDown(key, Qt::NoModifier);
-        page->Handle().KeyUp(key, Qt::NoModifier);
+        page->Page().Handle().KeyDown(key, Qt::NoModifier);
+        page->Page().Handle().KeyUp(key, Qt::NoModifier);
         QApplication::processEvents();
     }
 }
@@ -84,15 +85,15 @@ static void BM_CopyPaste50(benchmark::State &state)
     SetProgramFolder(folder.path());
     const auto page = ShownPage(50);
     qint64 now = 100000;
-    page->SetClock([&now] { return now; });
+    page->Page().SetClock([&now] { return now; });
     for (auto _ : state) {
-        page->SelectAll();
-        page->ClipboardAction(caCopy);
+        page->Page().SelectAll();
+        page->Page().ClipboardAction(caCopy);
         now += 2000;
-        page->ClipboardAction(caPaste);
+        page->Page().ClipboardAction(caPaste);
         state.PauseTiming();
-        while (page->Objects().Count() > 50)
-            page->FreeObject(*page->Objects().At(50));
+        while (page->Page().Objects().Count() > 50)
+            page->Page().FreeObject(*page->Page().Objects().At(50));
         QApplication::processEvents();
         state.ResumeTiming();
     }

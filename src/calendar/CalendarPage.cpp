@@ -7,6 +7,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -204,7 +205,7 @@ void TCalendarPage::SetPanelState(TLPanelState Value)
         return;
     m_panelState = Value;
     SetPointing(Value == psPointing);
-    PanelStateChanged();
+    Notify(TPageChange::Tool);
 }
 
 void TCalendarPage::SetWMFBorderFile(const QString &Value)
@@ -223,7 +224,7 @@ void TCalendarPage::SetWMFBorderFile(const QString &Value)
         }
     }
     Relayout(false);
-    Repaint();
+    Repaint(TPageChange::Layout);
 }
 
 void TCalendarPage::ClearBorder()
@@ -268,7 +269,7 @@ void TCalendarPage::SetVisible(bool Value)
     if (Value == m_visible)
         return;
     m_visible = Value;
-    VisibilityChanged();
+    Notify(TPageChange::Visibility);
 }
 
 int TCalendarPage::LayoutKind() const
@@ -308,7 +309,7 @@ void TCalendarPage::Relayout(bool ResizeMiniFonts)
                 {m_miniCellFont.Name, smallSize, m_miniCellFont.Style, m_miniCellFont.Color});
     }
     SizeToLayout();
-    Repaint();
+    Repaint(TPageChange::Layout);
 }
 
 void TCalendarPage::SetCalendarHidden(bool Value)
@@ -340,8 +341,28 @@ TMonthYear TCalendarPage::MiniMonth(int k) const
     return k >= 1 && k <= MaxMinis ? m_layout.MiniMonths[k - 1] : TMonthYear{};
 }
 
-void TCalendarPage::Repaint()
+void TCalendarPage::Repaint(TPageChanges Changes)
 {
     RecordCellDays();
-    Invalidate();
+    Notify(Changes);
+}
+
+void TCalendarPage::AddObserver(TPageObserver &Observer)
+{
+    m_observers.push_back(&Observer);
+}
+
+void TCalendarPage::RemoveObserver(TPageObserver &Observer)
+{
+    std::erase(m_observers, &Observer);
+}
+
+void TCalendarPage::Notify(TPageChanges Changes)
+{
+    // An observer may add or remove observers while it is told: those there
+    // at the start are told, but none removed meanwhile.
+    const std::vector<TPageObserver *> observers = m_observers;
+    for (TPageObserver *observer : observers)
+        if (std::ranges::find(m_observers, observer) != m_observers.end())
+            observer->PageChanged(Changes);
 }

@@ -7,6 +7,7 @@
 #include "Component.h"
 #include "FontDesc.h"
 #include "LumBasePanel.h"
+#include "PageObserver.h"
 #include "RtfStorage.h"
 #include "StreamReader.h"
 #include "WmfPicture.h"
@@ -22,15 +23,17 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QIODevice;
 
 // The calendar page: layout, paper, margins, month, fonts, colours, borders,
 // names, border picture and the 42 day cells with their documents. It needs
-// no window: TCalendarPanel32 shows it. Setters do nothing for an unchanged
-// value; otherwise they store it and re-lay out or repaint the page. Values
-// outside an enumeration, a month outside 1 to 12 and other impossible values
-// are ignored.
+// no window: views (TCalendarPanel32) observe it through TPageObserver.
+// Setters do nothing for an unchanged value; otherwise they store it,
+// re-lay out the page and tell the observers what changed. Values outside an
+// enumeration, a month outside 1 to 12 and other impossible values are
+// ignored.
 class TCalendarPage : public TLumBasePanel
 {
 public:
@@ -48,6 +51,10 @@ public:
     };
 
     TCalendarPage();
+
+    // Views told of every change; an observer removes itself before it goes.
+    void AddObserver(TPageObserver &Observer);
+    void RemoveObserver(TPageObserver &Observer);
 
     // Published properties, in the order they are declared and stored.
     TCalendarOrientation CalendarOrientation() const { return m_calendarOrientation; }
@@ -271,12 +278,13 @@ protected:
     void ScaleControl(float Previous) override;
     void PanelClicked(int X, int Y) override { Click(X, Y); }
     void PanelDoubleClicked(int, int) override;
-    // The state changed between pointing and a creation tool.
-    virtual void PanelStateChanged() {}
-    // The page was shown or hidden.
-    virtual void VisibilityChanged() {}
 
 private:
+    // The design core's size and repaint requests go to the observers.
+    void ControlResized() final { Notify(TPageChange::Size); }
+    void Invalidate() final { Notify(TPageChange::Style); }
+    void Notify(TPageChanges Changes);
+
     // The kinds of placed object the page reads and its tools create.
     void RegisterObjectKinds();
     friend class TCalendarPageFile;
@@ -288,7 +296,8 @@ private:
     template <typename Visitor, typename... Pages>
     static void VisitStyleFieldsOf(Visitor &visit, Pages &...pages);
 
-    void Repaint();
+    // Records the cells' days and tells the observers of Changes.
+    void Repaint(TPageChanges Changes = TPageChange::Style);
     // The control takes the layout's size times the zoom.
     void SizeToLayout();
     void ResetToLocaleNames();
@@ -359,4 +368,5 @@ private:
     TCalendarAttributes m_mainAttributes;
     std::map<TLPanelState, TObjectCreator> m_creators;
     bool m_creating = false;
+    std::vector<TPageObserver *> m_observers;
 };

@@ -31,7 +31,7 @@ void TCalendarPage::SetCellText(int Index, const TWPRtfStorage &Source)
     if (!IsCellIndex(Index))
         return;
     m_cells[Index - 1].Assign(Source);
-    Repaint();
+    Repaint(TPageChange::Cells);
 }
 
 void TCalendarPage::EditCellText(int Index, const std::function<void(TWPRTFTextPaint &)> &edit)
@@ -44,7 +44,7 @@ void TCalendarPage::EditCellText(int Index, const std::function<void(TWPRTFTextP
     document.setUndoRedoEnabled(false);
     edit(cell);
     document.setUndoRedoEnabled(undo);
-    Repaint();
+    Repaint(TPageChange::Cells);
 }
 
 const TWPRTFTextPaint *TCalendarPage::CellDocument(int Index) const

@@ -2,8 +2,8 @@
 
 // The state every design panel shares: the zoom, the control's size at that
 // zoom, and the flags that suppress notices and painting while the panel is
-// loaded, scaled, saved or printed. It needs no window; the panel widget
-// follows it through the two hooks.
+// loaded, scaled, saved or printed. It needs no window; the page passes
+// the two hooks on to the views that observe it.
 class TLumPanelState
 {
 public:

@@ -66,18 +66,18 @@ protected:
 TEST_F(PagePixelRatio, TheBorderPictureIsDrawnAtTheScreensResolution)
 {
     TCalendarPanel32 page;
-    ApplyMainPageValues(page);
-    page.SetCalendarLayout(LOFullCalendarLS);
-    page.SetWMFBorderFile(QStringLiteral("Round"));
-    ASSERT_NE(page.BorderMetafile(), nullptr);
-    page.SetScale(0.601f);
+    ApplyMainPageValues(page.Page());
+    page.Page().SetCalendarLayout(LOFullCalendarLS);
+    page.Page().SetWMFBorderFile(QStringLiteral("Round"));
+    ASSERT_NE(page.Page().BorderMetafile(), nullptr);
+    page.SetZoom(0.601f);
     ASSERT_EQ(page.devicePixelRatioF(), 2.0);
     const QImage shown = page.grab().toImage();
     ASSERT_EQ(shown.size(), page.size() * 2);
     // The ellipse's left end, in the margin beside the grid.
-    const TRect border = page.BorderRect();
+    const TRect border = page.Page().BorderRect();
     const int middle = int((border.Top + border.Bottom) / 2 * 0.601);
-    const QRect around(0, (middle - 60) * 2, int(page.MainRect().Left * 0.601) * 2 - 4, 240);
+    const QRect around(0, (middle - 60) * 2, int(page.Page().MainRect().Left * 0.601) * 2 - 4, 240);
     EXPECT_GT(FineBlocks(shown, around), 10);
 }
 
@@ -86,18 +86,18 @@ TEST_F(PagePixelRatio, TheBorderPictureIsDrawnAtTheScreensResolution)
 TEST_F(PagePixelRatio, CellTextsAndMinisAreDrawnAtTheScreensResolution)
 {
     TCalendarPanel32 page;
-    ApplyMainPageValues(page);
-    page.SetScale(0.601f);
+    ApplyMainPageValues(page.Page());
+    page.SetZoom(0.601f);
     page.grab();
-    const int index = page.CellOfDay(15);
+    const int index = page.Page().CellOfDay(15);
     TWPRtfStorage cell;
     QTextCursor(&cell.RtfText().Document()).insertText(QStringLiteral("Dentist at ten"));
-    page.SetCellText(index, cell);
+    page.Page().SetCellText(index, cell);
     const QImage shown = page.grab().toImage();
-    const TRect free = page.MainAttributes().CellGeometry[index - 1].rFree;
+    const TRect free = page.Page().MainAttributes().CellGeometry[index - 1].rFree;
     EXPECT_GT(FineBlocks(shown, QRect(free.Left * 2, free.Top * 2, free.Width() * 2, 30)), 10);
-    ASSERT_GT(page.MiniCount(), 0);
-    const TRect mini = page.MiniRect(1);
+    ASSERT_GT(page.Page().MiniCount(), 0);
+    const TRect mini = page.Page().MiniRect(1);
     const QRect miniShown(int(mini.Left * 0.601) * 2, int(mini.Top * 0.601) * 2,
                           int(mini.Width() * 0.601) * 2, int(mini.Height() * 0.601) * 2);
     EXPECT_GT(FineBlocks(shown, miniShown), 10);
@@ -109,12 +109,12 @@ TEST_F(PagePixelRatio, ThePropertiesPreviewIsDrawnAtTheScreensResolution)
 {
     TCalendarProperties dialog;
     TCalendarPanel32 &preview = dialog.ExampleCalendar();
-    ApplyMainPageValues(preview);
-    preview.SetScale(0.301f);
+    ApplyMainPageValues(preview.Page());
+    preview.SetZoom(0.301f);
     dialog.FormActivate();
     ASSERT_EQ(preview.devicePixelRatioF(), 2.0);
     const QImage shown = preview.grab().toImage();
-    const TRect title = preview.MainAttributes().TitleRect;
+    const TRect title = preview.Page().MainAttributes().TitleRect;
     const QRect band(title.Left * 2, title.Top * 2, title.Width() * 2, title.Height() * 2);
     EXPECT_GT(FineBlocks(shown, band), 10);
 }

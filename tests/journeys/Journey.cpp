@@ -180,7 +180,7 @@ std::optional<TJourneyFailure> TJourneyRun::Play(const QList<TStep> &steps)
                                      .arg(after.Records.size())
                                      .arg(ZoomText(after.Zoom))
                                      .arg(m_window->History().Count())
-                                     .arg(int(m_window->CalendarPanel->CalendarLayout()))
+                                     .arg(int(m_window->CalendarPage->CalendarLayout()))
                                      .arg(m_window->mnuUndo->text())
                                      .arg(m_window->Modified ? u"changed"_s : u"unchanged"_s)
                                      .arg(m_window->CellEditing ? u", editing a cell"_s : QString())
@@ -196,11 +196,11 @@ std::optional<TJourneyFailure> TJourneyRun::Play(const QList<TStep> &steps)
 TState TJourneyRun::Capture() const
 {
     TState state;
-    TCalendarPanel32 &page = *m_window->CalendarPanel;
+    TCalendarPage &page = *m_window->CalendarPage;
     state.Open = page.Visible();
     if (!state.Open)
         return state;
-    state.Zoom = page.Scale();
+    state.Zoom = m_window->CalendarPanel->Zoom();
     state.Bytes = DocumentBytes(*m_window);
     state.Records = ObjectRecords(page);
     for (const TLumGraphicControl *object : page.Objects().Objects())

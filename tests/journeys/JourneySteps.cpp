@@ -127,9 +127,9 @@ TDialogAnswer FontOfSize(int points)
     });
 }
 
-TCalendarPanel32 &PageOf(TJourneyContext &context)
+TCalendarPage &PageOf(TJourneyContext &context)
 {
-    return *context.Window.CalendarPanel;
+    return *context.Window.CalendarPage;
 }
 
 QPoint PointAt(const TCalendarPage &page, int x, int y)
@@ -197,7 +197,7 @@ QStringList AllNames(const TCalendarPage &page)
 // Selects object number alone unless something is selected already.
 void SelectSomething(TJourneyContext &context, int number)
 {
-    TCalendarPanel32 &page = PageOf(context);
+    TCalendarPage &page = PageOf(context);
     if (!page.Objects().Selection().isEmpty())
         return;
     if (TLumGraphicControl *object = ObjectNumber(page, number))
@@ -212,7 +212,7 @@ void ChooseFromFileMenu(TJourneyContext &context, QAction *item)
 TTouched PlaceObject(const TStep &step, TJourneyContext &context)
 {
     TCalendarMain &window = context.Window;
-    TCalendarPanel32 &page = *window.CalendarPanel;
+    TCalendarPage &page = *window.CalendarPage;
     const QString text = step.Text;
     TToolSpeedButton *tools[] = {window.DrawLabelButton, window.DrawImageButton,
                                  window.DrawRichText, window.DrawSuperText, window.PSpeedButton1};
@@ -256,14 +256,14 @@ TTouched PlaceObject(const TStep &step, TJourneyContext &context)
     }
     context.User.ClickButton(*tools[kind]);
     const QPoint from = PointAt(page, step.B, step.C);
-    const double zoom = page.Scale();
+    const double zoom = window.CalendarPanel->Zoom();
     context.User.Drag(from, from + QPoint(int(step.D * zoom), int(step.E * zoom)));
     return {};
 }
 
 TTouched Move(const TStep &step, TJourneyContext &context)
 {
-    TCalendarPanel32 &page = PageOf(context);
+    TCalendarPage &page = PageOf(context);
     SelectSomething(context, step.A);
     const QList<TLumGraphicControl *> &selection = page.Objects().Selection();
     if (selection.isEmpty())
@@ -276,7 +276,7 @@ TTouched Move(const TStep &step, TJourneyContext &context)
 
 TTouched PanPicture(const TStep &step, TJourneyContext &context)
 {
-    TCalendarPanel32 &page = PageOf(context);
+    TCalendarPage &page = PageOf(context);
     TLumGraphicControl *object = ObjectNumber(page, step.A);
     if (!object)
         return {};
@@ -288,7 +288,7 @@ TTouched PanPicture(const TStep &step, TJourneyContext &context)
 
 TTouched Resize(const TStep &step, TJourneyContext &context)
 {
-    TCalendarPanel32 &page = PageOf(context);
+    TCalendarPage &page = PageOf(context);
     TLumGraphicControl *object = ObjectNumber(page, step.A);
     if (!object)
         return {};
@@ -324,7 +324,7 @@ TTouched Resize(const TStep &step, TJourneyContext &context)
 
 TTouched Nudge(const TStep &step, TJourneyContext &context)
 {
-    TCalendarPanel32 &page = PageOf(context);
+    TCalendarPage &page = PageOf(context);
     SelectSomething(context, step.D);
     const int keys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
     const int key = keys[step.A % 4];
@@ -337,7 +337,7 @@ TTouched Nudge(const TStep &step, TJourneyContext &context)
 
 TTouched PageMenu(const TStep &step, TJourneyContext &context)
 {
-    TCalendarPanel32 &page = PageOf(context);
+    TCalendarPage &page = PageOf(context);
     const QString command = PageCommands()[step.C % PageCommands().size()];
     TTouched touched{false, SelectedNames(page)};
     if (command.contains(u"All"_s) && command != u"Select All"_s)
@@ -418,7 +418,7 @@ void QueueObjectDialog(const QString &command, const TStep &step, TJourneyContex
 
 TTouched ObjectMenu(const TStep &step, TJourneyContext &context)
 {
-    TCalendarPanel32 &page = PageOf(context);
+    TCalendarPage &page = PageOf(context);
     TLumGraphicControl *object = ObjectNumber(page, step.A);
     if (!object)
         return {};
@@ -456,7 +456,7 @@ TTouched ClipboardKey(const TStep &step, TJourneyContext &context)
 TTouched TypeInCell(const TStep &step, TJourneyContext &context)
 {
     TCalendarMain &window = context.Window;
-    TCalendarPanel32 &page = *window.CalendarPanel;
+    TCalendarPage &page = *window.CalendarPage;
     const int cell = 1 + step.A % CellCount;
     const TCellGeometry &geometry = page.MainAttributes().CellGeometry[cell - 1];
     const TRect area = geometry.rFree.IsZero() ? geometry.rTotal : geometry.rFree;
@@ -797,7 +797,7 @@ QList<TStep> RandomSteps(quint32 seed, int count)
 TTouched Perform(const TStep &step, TJourneyContext &context)
 {
     TCalendarMain &window = context.Window;
-    TCalendarPanel32 &page = *window.CalendarPanel;
+    TCalendarPage &page = *window.CalendarPage;
     // Without a document only New makes sense.
     if (!page.Visible() && step.Action != TAction::New)
         return {};
@@ -847,7 +847,8 @@ TTouched Perform(const TStep &step, TJourneyContext &context)
         return {};
     case TAction::Scroll: {
         const QWidget *viewport = window.ScrollBox2->viewport();
-        context.User.Wheel(page.mapFrom(viewport, viewport->rect().center()), step.A, {});
+        context.User.Wheel(window.CalendarPanel->mapFrom(viewport, viewport->rect().center()),
+                           step.A, {});
         return {};
     }
     case TAction::Undo:

@@ -95,7 +95,7 @@ bool OnDisplay()
 
 QByteArray DocumentBytes(TCalendarMain &window)
 {
-    TCalendarPanel32 &page = *window.CalendarPanel;
+    const TCalendarPage &page = *window.CalendarPage;
     const int edited = window.CurrentCell;
     if (!window.CellEditing || !window.WPRichText1->isVisible() || edited < 1 ||
         edited > CellCount ||
@@ -198,9 +198,10 @@ QImage ScreenMask(TCalendarMain &window, const TPageScreen &screen, const QImage
     for (int i = 0; i < 256; ++i)
         mask.setColor(i, qRgb(i, i, i));
     mask.fill(0);
-    TCalendarPanel32 &page = *window.CalendarPanel;
+    TCalendarPanel32 &view = *window.CalendarPanel;
+    const TCalendarPage &page = view.Page();
     if (window.CellEditing && window.WPRichText1->isVisible()) {
-        QRect editor = window.WPRichText1->geometry().translated(-page.pos());
+        QRect editor = window.WPRichText1->geometry().translated(-view.pos());
         const int cell = window.CurrentCell;
         if (cell >= 1 && cell <= CellCount) {
             const TRect &free = page.MainAttributes().CellGeometry[cell - 1].rFree;
@@ -218,10 +219,10 @@ QImage ScreenMask(TCalendarMain &window, const TPageScreen &screen, const QImage
     // On a display, other windows over the page (the icon palette) are not
     // the page's.
     for (const QWidget *other : QApplication::topLevelWidgets()) {
-        if (other == page.window() || !other->isVisible() || !OnDisplay())
+        if (other == view.window() || !other->isVisible() || !OnDisplay())
             continue;
         const QRect frame = other->frameGeometry();
-        MarkIgnored(mask, visible, QRect(page.mapFromGlobal(frame.topLeft()), frame.size()));
+        MarkIgnored(mask, visible, QRect(view.mapFromGlobal(frame.topLeft()), frame.size()));
     }
     const auto &selection = page.Objects().Selection();
     for (const TLumGraphicControl *object : selection)

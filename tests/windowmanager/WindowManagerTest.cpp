@@ -105,8 +105,8 @@ TEST(WindowManager, DialogsOpenWhollyOnTheScreen)
     QTest::mousePress(window.CalendarPanel, Qt::LeftButton, {}, QPoint(300, 300));
     QTest::mouseMove(window.CalendarPanel, QPoint(400, 380));
     QTest::mouseRelease(window.CalendarPanel, Qt::LeftButton, {}, QPoint(400, 380));
-    ASSERT_EQ(window.CalendarPanel->Objects().Count(), 1);
-    auto &calendar = dynamic_cast<TLumFlatCalendar &>(*window.CalendarPanel->Objects().At(0));
+    ASSERT_EQ(window.CalendarPage->Objects().Count(), 1);
+    auto &calendar = dynamic_cast<TLumFlatCalendar &>(*window.CalendarPage->Objects().At(0));
 
     int checked = 0;
     SetModalAnswerer(PassingSetDialogs(

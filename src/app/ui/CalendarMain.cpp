@@ -114,18 +114,18 @@ void TCalendarMain::FormCreate()
     DocumentFileName.clear();
     NewDocument = false;
     CellLoaded = false;
-    CalendarPanel->SetVisible(false);
+    CalendarPage->SetVisible(false);
     CalendarPanel->move(pageMargin, pageMargin);
     Starting = true;
     CurrentCell = 0;
     // Painting waits until the start-up is complete.
-    CalendarPanel->SetPaintSuspended(true);
+    CalendarPanel->HoldPainting(true);
     LoadPreferences();
     SetModified(false);
     CreateRecoveryTimer();
     ResetHistory(true);
-    CalendarPanel->SetScale(PercentToScale(Preferences.MainZoomPercent));
-    CalendarPanel->SetCalendarLayout(LOFullCalendarLS);
+    CalendarPanel->SetZoom(PercentToScale(Preferences.MainZoomPercent));
+    CalendarPage->SetCalendarLayout(LOFullCalendarLS);
     CreateRecentFiles();
     SetHintDelay(hintDelayMs);
     qApp->installEventFilter(this);
@@ -160,7 +160,7 @@ void TCalendarMain::FormActivate()
     RestorePlacement(*this);
     show();
     KeepFrameOnScreen(*this);
-    CalendarPanel->ResetStyle();
+    CalendarPage->ResetStyle();
     // A file the program was given to open takes the place of the most
     // recent document; it is opened once the start-up is over.
     const QStringList recent = MRUFileList->Files();
@@ -169,7 +169,7 @@ void TCalendarMain::FormActivate()
     QApplication::processEvents();
     // Without a document to reopen, a new calendar of this month is open,
     // untitled and unchanged, so that the first click already works.
-    CalendarPanel->SetVisible(true);
+    CalendarPage->SetVisible(true);
     QApplication::processEvents();
     SetModified(false);
     ResetHistory(true);
@@ -182,7 +182,7 @@ void TCalendarMain::FormActivate()
     if (Preferences.IconToolVisible)
         IconPalette->show();
     SetButtons();
-    CalendarPanel->SetPaintSuspended(false);
+    CalendarPanel->HoldPainting(false);
     CalendarPanel->update();
     if (!m_givenFile.isEmpty())
         OpenGivenFile(std::exchange(m_givenFile, QString()));
@@ -252,8 +252,8 @@ bool TCalendarMain::EditorHasFocus() const
 void TCalendarMain::SetButtons()
 {
     TButtonState state;
-    state.PageVisible = CalendarPanel->Visible();
-    state.CellsFollowDate = CalendarPanel->CellsFollowDate();
+    state.PageVisible = CalendarPage->Visible();
+    state.CellsFollowDate = CalendarPage->CellsFollowDate();
     state.HasDocumentFile = !DocumentFileName.isEmpty();
     state.EditorHasFocus = EditorHasFocus();
     state.PrinterAvailable = PrinterAvailable;
@@ -284,13 +284,13 @@ void TCalendarMain::SetButtons()
 
 void TCalendarMain::SetCaption()
 {
-    setWindowTitle(MainCaption(DocumentFileName, CalendarPanel->Scale()));
+    setWindowTitle(MainCaption(DocumentFileName, CalendarPanel->Zoom()));
     QApplication::processEvents();
 }
 
 void TCalendarMain::CheckFloaterStatus()
 {
-    if (!CalendarPanel->CellsFollowDate()) {
+    if (!CalendarPage->CellsFollowDate()) {
         Preferences.IconToolVisible = false;
         IconPalette->hide();
     } else if (Preferences.IconToolVisible && !IconPalette->isVisible()) {
@@ -349,7 +349,7 @@ void TCalendarMain::ZoomStep(std::optional<float> (*step)(float scale))
         return;
     ZoomBusy = true;
     const auto clearBusy = qScopeGuard([this] { ZoomBusy = false; });
-    const std::optional<float> scale = step(CalendarPanel->Scale());
+    const std::optional<float> scale = step(CalendarPanel->Zoom());
     if (!scale)
         return;
     // The cell being edited is stored, and opened again at the new zoom with
@@ -358,11 +358,11 @@ void TCalendarMain::ZoomStep(std::optional<float> (*step)(float scale))
     const int caret = WPRichText1->CaretPosition();
     DoSaveRichtext();
     QApplication::processEvents();
-    CalendarPanel->SetScale(*scale);
+    CalendarPanel->SetZoom(*scale);
     SetCaption();
     if (editedCell != 0) {
-        RecordDrawingGeometry(*CalendarPanel);
-        CalendarPanel->RaiseCellEvent(editedCell);
+        RecordDrawingGeometry(*CalendarPage);
+        CalendarPage->RaiseCellEvent(editedCell);
         WPRichText1->SetCaretPosition(caret);
     }
 }
@@ -416,7 +416,7 @@ bool TCalendarMain::FormCloseQuery()
 
 void TCalendarMain::FormClose()
 {
-    Preferences.MainZoomPercent = ScaleToPercent(CalendarPanel->Scale());
+    Preferences.MainZoomPercent = ScaleToPercent(CalendarPanel->Zoom());
     SavePreferences();
     SavePlacement(*this);
     IconPalette->hide();
@@ -462,7 +462,7 @@ void TCalendarMain::SizeForFirstStart()
 {
     layout()->activate();
     const QSize chrome = size() - ScrollBox2->viewport()->size();
-    const double scale = CalendarPanel->Scale();
+    const double scale = CalendarPanel->Zoom();
     const QSize pageAt100(int(std::lrint(CalendarPanel->width() / scale)),
                           int(std::lrint(CalendarPanel->height() / scale)));
     resize(FirstStartWindowSize(pageAt100, pageMargin, chrome, size(),
@@ -520,16 +520,16 @@ void TCalendarMain::ConnectCommands()
     connect(ShowHideIconTool, &QToolButton::clicked, this, &TCalendarMain::ShowHideIconToolClick);
     connect(Savebutton, &QToolButton::clicked, this, &TCalendarMain::mnuSaveClick);
     connect(ToolButtons, &QButtonGroup::idClicked, this,
-            [this](int state) { CalendarPanel->SetPanelState(TLPanelState(state)); });
+            [this](int state) { CalendarPanel->SetTool(TLPanelState(state)); });
     // The tool row shows the page's tool, also once a creation drag is over.
     connect(CalendarPanel, &TCalendarPanel32::ToolChanged, this, [this](TLPanelState state) {
         if (QAbstractButton *tool = ToolButtons->button(int(state)))
             tool->setChecked(true);
     });
-    CalendarPanel->DroppedObjectEvent = [this](const TRect &r) {
+    CalendarPage->DroppedObjectEvent = [this](const TRect &r) {
         CalendarPanelDroppedObjectEvent(r);
     };
-    CalendarPanel->LabelChangedEvent = [this] { CalendarPanelLabelChangedEvent(); };
+    CalendarPage->LabelChangedEvent = [this] { CalendarPanelLabelChangedEvent(); };
     ConnectCellEditor();
     ConnectUndo();
     ConnectEditCommands();

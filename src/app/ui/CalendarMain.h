@@ -33,6 +33,7 @@ class QToolButton;
 class QWheelEvent;
 struct TDesignMenuItem;
 using TDesignMenu = QList<TDesignMenuItem>;
+class TCalendarPage;
 class TCalendarPanel32;
 class TFlatCalendarEditor;
 class TFileFolder;
@@ -101,7 +102,9 @@ public:
     // The page area.
     QWidget *Panel1;
     QScrollArea *ScrollBox2;
+    // The page on screen; it owns the document's page, CalendarPage.
     TCalendarPanel32 *CalendarPanel;
+    TCalendarPage *CalendarPage;
     TWPRichText *WPRichText1;
     QWidget *Panel2;
     QLabel *SmartImage1, *Image1;

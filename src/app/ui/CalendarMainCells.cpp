@@ -38,8 +38,8 @@ QRect EditorRect(const TRect &total, const TRect &free)
 
 void TCalendarMain::ConnectCellEditor()
 {
-    CalendarPanel->ClickedInCellEvent = [this](const TRect &rTotal, const TRect &rFree, int iCell,
-                                               int iDay, TWPRtfStorage &rtfstorage) {
+    CalendarPage->ClickedInCellEvent = [this](const TRect &rTotal, const TRect &rFree, int iCell,
+                                              int iDay, TWPRtfStorage &rtfstorage) {
         CalendarPanelClickedInCellEvent(rTotal, rFree, iCell, iDay, rtfstorage);
     };
     WPRichText1->OnEnter = [this] { WPRichText1Enter(); };
@@ -66,7 +66,7 @@ void TCalendarMain::CalendarPanelClickedInCellEvent(const TRect &rTotal, const T
     const int height = rFree.Bottom - rFree.Top + 1;
     const int ppi = ScreenPpi();
     WPRichText1->SetPageSizeTwips(PixelsToTwips(width, ppi), PixelsToTwips(height, ppi));
-    WPRichText1->SetZooming(Trunc(double(CalendarPanel->Scale()) * 100));
+    WPRichText1->SetZooming(Trunc(double(CalendarPanel->Zoom()) * 100));
     WPRichText1->Assign(rtfstorage.RtfText());
     WPRichText1->setGeometry(
         EditorRect(rTotal, rFree).translated(CalendarPanel->x(), CalendarPanel->y()));
@@ -134,7 +134,7 @@ void TCalendarMain::SetDefaultFontNow()
 
 bool TCalendarMain::CalendarPanelDragOver(int X, int Y, const QMimeData *Data) const
 {
-    return HasIcon(Data) && CalendarPanel->PointInCell(X, Y);
+    return HasIcon(Data) && CalendarPage->PointInCell(X, Y);
 }
 
 void TCalendarMain::CalendarPanelDragDrop(int X, int Y, const QMimeData *Data)
@@ -143,10 +143,10 @@ void TCalendarMain::CalendarPanelDragDrop(int X, int Y, const QMimeData *Data)
     if (icon.isNull())
         return;
     DoSaveRichtext();
-    CalendarPanel->ClickCellAt(X, Y);
+    CalendarPage->ClickCellAt(X, Y);
     if (CellEditing)
         InsertIcon(icon);
-    CurrentCell = CalendarPanel->CellAt(X, Y);
+    CurrentCell = CalendarPage->CellAt(X, Y);
 }
 
 bool TCalendarMain::WPRichText1DragOver(const QMimeData *Data) const

@@ -51,41 +51,42 @@ void TCalendarMain::mnuPropertiesClick()
 {
     if (Preferences.IconToolVisible)
         IconPalette->hide();
-    const int month = CalendarPanel->MainCalMonth();
-    const int year = CalendarPanel->MainCalYear();
+    const int month = CalendarPage->MainCalMonth();
+    const int year = CalendarPage->MainCalYear();
     DoSaveRichtext();
 
     TCalendarProperties CalendarProperties(this);
     CalendarProperties.SetHooks(PropertiesHooks());
     CalendarProperties.FileFolder() = TFileFolder(FileDialogFolder());
     CenterForm(CalendarProperties);
-    TCalendarPanel32 &example = CalendarProperties.ExampleCalendar();
-    example.SetScale(PercentToScale(Preferences.PropZoomPercent));
+    // The preview is a second view, at its own zoom, of a copy of the page.
+    TCalendarPanel32 &preview = CalendarProperties.ExampleCalendar();
+    TCalendarPage &example = CalendarProperties.ExamplePage();
+    preview.SetZoom(PercentToScale(Preferences.PropZoomPercent));
     // A new document has neither cell text nor objects to lose.
     if (NewDocument)
-        CalendarProperties.SetDocumentState(CalendarPanel->LayoutKind(), false, false);
-    else if (CalendarPanel->Visible())
-        CalendarProperties.SetDocumentState(CalendarPanel->LayoutKind(),
-                                            CalendarPanel->HasCellContent(),
-                                            CalendarPanel->HasObjects());
-    example.AssignStyle(*CalendarPanel);
+        CalendarProperties.SetDocumentState(CalendarPage->LayoutKind(), false, false);
+    else if (CalendarPage->Visible())
+        CalendarProperties.SetDocumentState(
+            CalendarPage->LayoutKind(), CalendarPage->HasCellContent(), CalendarPage->HasObjects());
+    example.AssignStyle(*CalendarPage);
     const bool accepted = ExecModal(CalendarProperties) == QDialog::Accepted;
 
     PropertiesAccepted = false;
     NoteChosenFolder(CalendarProperties.FileFolder());
-    Preferences.PropZoomPercent = ScaleToPercent(example.Scale());
+    Preferences.PropZoomPercent = ScaleToPercent(preview.Zoom());
     if (accepted) {
-        if (StyleChanged(*CalendarPanel, example))
+        if (StyleChanged(*CalendarPage, example))
             SetModified(true);
         PropertiesAccepted = true;
-        const int layoutKind = CalendarPanel->LayoutKind();
-        CalendarPanel->AssignStyle(example);
+        const int layoutKind = CalendarPage->LayoutKind();
+        CalendarPage->AssignStyle(example);
         // Cell texts never stay on the dates of another month or layout.
-        if (CalendarPanel->LayoutKind() != layoutKind)
-            CalendarPanel->ClearCells();
-        if ((CalendarPanel->MainCalMonth() != month || CalendarPanel->MainCalYear() != year) &&
-            CalendarPanel->CellsFollowDate())
-            CalendarPanel->ClearCells();
+        if (CalendarPage->LayoutKind() != layoutKind)
+            CalendarPage->ClearCells();
+        if ((CalendarPage->MainCalMonth() != month || CalendarPage->MainCalYear() != year) &&
+            CalendarPage->CellsFollowDate())
+            CalendarPage->ClearCells();
     }
     NewDocument = false;
     CalendarPanel->update();
@@ -100,11 +101,11 @@ void TCalendarMain::mnuUserTitleClick()
 {
     DoSaveRichtext();
     TUserTitleForm UserTitleForm(this);
-    UserTitleForm.TitleText->setText(CalendarPanel->UserTitle());
+    UserTitleForm.TitleText->setText(CalendarPage->UserTitle());
     CenterForm(UserTitleForm);
     if (ExecModal(UserTitleForm) != QDialog::Accepted)
         return;
-    CalendarPanel->SetUserTitle(UserTitleForm.TitleText->text());
+    CalendarPage->SetUserTitle(UserTitleForm.TitleText->text());
     NameChange(tr("Title"));
     SetModified(true);
 }
@@ -112,7 +113,7 @@ void TCalendarMain::mnuUserTitleClick()
 void TCalendarMain::mnuClearAllCellContentsClick()
 {
     DoSaveRichtext();
-    CalendarPanel->ClearCells();
+    CalendarPage->ClearCells();
     CalendarPanel->update();
     NameChange(tr("Clear All"));
     SetModified(true);

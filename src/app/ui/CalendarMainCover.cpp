@@ -22,18 +22,18 @@ void TCalendarMain::ShowCoverPage()
 {
     DoSaveRichtext();
     RecordChange();
-    const std::optional<TStoredSet> set = StoredSetOf(*CalendarPanel);
+    const std::optional<TStoredSet> set = StoredSetOf(*CalendarPage);
     const QByteArray design =
-        set && !set->CoverDesign.isEmpty() ? set->CoverDesign : NewCoverDesign(*CalendarPanel);
+        set && !set->CoverDesign.isEmpty() ? set->CoverDesign : NewCoverDesign(*CalendarPage);
     QBuffer months;
     months.open(QIODevice::WriteOnly);
-    CalendarPanel->SaveToDevice(months);
+    CalendarPage->SaveToDevice(months);
     m_monthsPage = months.data();
     m_monthsModified = Modified;
     ReplacePage(design, true);
-    m_coverShown = CoverDesignOf(*CalendarPanel);
+    m_coverShown = CoverDesignOf(*CalendarPage);
     m_coverHistory = std::make_unique<TUndoHistory>();
-    m_coverHistory->Reset(*CalendarPanel, true);
+    m_coverHistory->Reset(*CalendarPage, true);
     AfterCoverSwitch();
 }
 
@@ -42,19 +42,19 @@ void TCalendarMain::ShowMonthsPage()
     if (!EditingCover())
         return;
     DoSaveRichtext();
-    const QByteArray design = CoverDesignOf(*CalendarPanel);
+    const QByteArray design = CoverDesignOf(*CalendarPage);
     m_recordPending = false;
     m_coverHistory.reset();
     ReplacePage(std::exchange(m_monthsPage, {}), false);
     ShowModified(m_monthsModified);
     // A cover only looked at changes nothing; one designed starts the set.
     if (design != m_coverShown) {
-        TStoredSet set = StoredSetOf(*CalendarPanel).value_or(DefaultStoredSet(*CalendarPanel));
+        TStoredSet set = StoredSetOf(*CalendarPage).value_or(DefaultStoredSet(*CalendarPage));
         if (!set.Choice.Cover)
             set.Choice.Count = std::min(set.Choice.Count + 1, MaxSetPages);
         set.Choice.Cover = true;
         set.CoverDesign = design;
-        StoreSet(*CalendarPanel, set);
+        StoreSet(*CalendarPage, set);
         NameChange(tr("Cover Page"));
         SetModified(true);
     }
@@ -63,26 +63,26 @@ void TCalendarMain::ShowMonthsPage()
 
 void TCalendarMain::ReplacePage(QByteArray bytes, bool cover)
 {
-    CalendarPanel->SetPaintSuspended(true);
-    const float zoom = CalendarPanel->Scale();
-    CalendarPanel->SetLoading(true);
-    CalendarPanel->ClearCells();
-    CalendarPanel->DeleteAllObjects();
-    CalendarPanel->SetUserTitle(QString());
-    CalendarPanel->SetStoredSet({});
-    CalendarPanel->SetScale(1.0f);
+    CalendarPage->SetPaintSuspended(true);
+    const float zoom = CalendarPanel->Zoom();
+    CalendarPage->SetLoading(true);
+    CalendarPage->ClearCells();
+    CalendarPage->DeleteAllObjects();
+    CalendarPage->SetUserTitle(QString());
+    CalendarPage->SetStoredSet({});
+    CalendarPanel->SetZoom(1.0f);
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
     // Both were written by the page a moment ago.
     if (cover)
-        CalendarPanel->LoadPageFromDevice(device);
+        CalendarPage->LoadPageFromDevice(device);
     else
-        CalendarPanel->LoadFromDevice(device);
-    CalendarPanel->SetCalendarHidden(cover);
-    CalendarPanel->HookAllObjects();
-    CalendarPanel->SetScale(zoom);
-    CalendarPanel->SetLoading(false);
-    CalendarPanel->SetPaintSuspended(false);
+        CalendarPage->LoadFromDevice(device);
+    CalendarPage->SetCalendarHidden(cover);
+    CalendarPage->HookAllObjects();
+    CalendarPanel->SetZoom(zoom);
+    CalendarPage->SetLoading(false);
+    CalendarPage->SetPaintSuspended(false);
     CalendarPanel->update();
 }
 

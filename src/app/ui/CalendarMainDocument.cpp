@@ -62,10 +62,10 @@ void TCalendarMain::New1Click()
         return;
     SetModified(true);
     DocumentFileName.clear();
-    CalendarPanel->ClearCells();
-    CalendarPanel->DeleteAllObjects();
-    CalendarPanel->SetStoredSet({});
-    CalendarPanel->SetVisible(true);
+    CalendarPage->ClearCells();
+    CalendarPage->DeleteAllObjects();
+    CalendarPage->SetStoredSet({});
+    CalendarPage->SetVisible(true);
     SetButtons();
     SetCaption();
     ResetHistory(false);
@@ -128,18 +128,18 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName, bool AsTemplate)
         ShowInformation(UnopenableMessage(fileName));
         return false;
     }
-    CalendarPanel->SetPaintSuspended(true);
-    const float zoom = ZoomToRestore(CalendarPanel->Scale());
+    CalendarPanel->HoldPainting(true);
+    const float zoom = ZoomToRestore(CalendarPanel->Zoom());
     DocumentFileName.clear();
     ShowBusyCursor();
-    CalendarPanel->SetLoading(true);
-    CalendarPanel->ClearCells();
-    CalendarPanel->DeleteAllObjects();
-    CalendarPanel->SetUserTitle(QString());
-    CalendarPanel->SetScale(1.0f);
-    const bool read = !CalendarPanel->LoadFromFile(fileName);
+    CalendarPage->SetLoading(true);
+    CalendarPage->ClearCells();
+    CalendarPage->DeleteAllObjects();
+    CalendarPage->SetUserTitle(QString());
+    CalendarPanel->SetZoom(1.0f);
+    const bool read = !CalendarPage->LoadFromFile(fileName);
     if (read) {
-        CalendarPanel->HookAllObjects();
+        CalendarPage->HookAllObjects();
         ShowNormalCursor();
         // A template opens untitled, as a new calendar does.
         if (!AsTemplate) {
@@ -147,32 +147,32 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName, bool AsTemplate)
             MRUFileList->AddFile(fileName);
             MRUFileList->SaveToIni();
         }
-        if (const QString refused = CalendarPanel->RefusedPicturesMessage(); !refused.isEmpty())
+        if (const QString refused = CalendarPage->RefusedPicturesMessage(); !refused.isEmpty())
             ShowInformation(refused);
     } else {
         // Changed since it was read aside: nothing of it read in part stays.
-        CalendarPanel->ClearCells();
-        CalendarPanel->DeleteAllObjects();
-        CalendarPanel->ResetStyle();
+        CalendarPage->ClearCells();
+        CalendarPage->DeleteAllObjects();
+        CalendarPage->ResetStyle();
         ShowInformation(UnopenableMessage(fileName));
         ShowNormalCursor();
     }
     QApplication::processEvents();
-    CalendarPanel->SetVisible(read);
+    CalendarPage->SetVisible(read);
     CalendarPanel->update();
     SetModified(read && AsTemplate);
     SetButtons();
     CheckFloaterStatus();
     ShowNormalCursor();
     if (zoom != 1.0f)
-        CalendarPanel->SetScale(zoom);
+        CalendarPanel->SetZoom(zoom);
     // The caption follows the zoom shown, not the scale the file was read at.
     SetCaption();
     // During start-up the page stays unpainted until the start-up is over.
-    CalendarPanel->SetPaintSuspended(Starting);
+    CalendarPanel->HoldPainting(Starting);
     CalendarPanel->update();
     QApplication::processEvents();
-    CalendarPanel->SetLoading(false);
+    CalendarPage->SetLoading(false);
     ResetHistory(!(read && AsTemplate));
     return read;
 }
@@ -212,12 +212,12 @@ void TCalendarMain::NewFromStyleSheet(const QString &FileName)
         return;
     }
     DocumentFileName.clear();
-    CalendarPanel->ClearCells();
-    CalendarPanel->DeleteAllObjects();
-    CalendarPanel->SetUserTitle(QString());
-    CalendarPanel->SetStoredSet({});
-    CalendarPanel->AssignStyle(sheet);
-    CalendarPanel->SetVisible(true);
+    CalendarPage->ClearCells();
+    CalendarPage->DeleteAllObjects();
+    CalendarPage->SetUserTitle(QString());
+    CalendarPage->SetStoredSet({});
+    CalendarPage->AssignStyle(sheet);
+    CalendarPage->SetVisible(true);
     CalendarPanel->update();
     SetModified(true);
     SetButtons();
@@ -232,7 +232,7 @@ bool TCalendarMain::SaveCalendarFile(const QString &FileName)
     ShowMonthsPage();
     ShowBusyCursor();
     DoSaveRichtext();
-    const std::optional<QString> failure = CalendarPanel->SaveToFile(FileName);
+    const std::optional<QString> failure = CalendarPage->SaveToFile(FileName);
     ShowNormalCursor();
     if (!failure) {
         DocumentFileName = FileName;
@@ -292,14 +292,14 @@ void TCalendarMain::NoteChosenFolder(const TFileFolder &folder)
 
 QString TCalendarMain::PageMonthName() const
 {
-    return CalendarPanel->GetMonthName(CalendarPanel->MainCalMonth());
+    return CalendarPage->GetMonthName(CalendarPage->MainCalMonth());
 }
 
 bool TCalendarMain::mnuSaveAsClick()
 {
     const QString fileName = AskSaveFileName(
         u"SaveDialog1"_s, tr("Save Calendar File"), tr("Calendar File (*.DWC)"), u"DWC"_s,
-        ProposedDocumentName(DocumentFileName, PageMonthName(), CalendarPanel->MainCalYear()));
+        ProposedDocumentName(DocumentFileName, PageMonthName(), CalendarPage->MainCalYear()));
     // A file that could not be written is neither the document's nor recent.
     const bool saved = !fileName.isEmpty() && SaveCalendarFile(fileName);
     if (saved) {

@@ -37,10 +37,10 @@ bool TCalendarMain::EditingCellText() const
 
 void TCalendarMain::ShowEditCommands()
 {
-    if (!CalendarPanel->Visible())
+    if (!CalendarPage->Visible())
         return;
-    bool selected = !CalendarPanel->Objects().Selection().isEmpty();
-    bool pasteable = QFileInfo::exists(CalendarPanel->ClipboardFileName());
+    bool selected = !CalendarPage->Objects().Selection().isEmpty();
+    bool pasteable = QFileInfo::exists(CalendarPage->ClipboardFileName());
     if (EditingCellText()) {
         selected = WPRichText1->HasSelection();
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
@@ -55,7 +55,7 @@ void TCalendarMain::ShowEditCommands()
 void TCalendarMain::EnableEditCommands()
 {
     for (QAction *command : {mnuCut, mnuCopy, mnuPaste, mnuDelete, mnuSelectAll})
-        command->setEnabled(CalendarPanel->Visible());
+        command->setEnabled(CalendarPage->Visible());
 }
 
 void TCalendarMain::EditClick(void (TWPRichText::*onText)(), TClipboardAction onObjects)
@@ -63,7 +63,7 @@ void TCalendarMain::EditClick(void (TWPRichText::*onText)(), TClipboardAction on
     if (EditingCellText())
         (WPRichText1->*onText)();
     else
-        CalendarPanel->ClipboardAction(onObjects);
+        CalendarPage->ClipboardAction(onObjects);
 }
 
 void TCalendarMain::SelectAllClick()
@@ -71,5 +71,5 @@ void TCalendarMain::SelectAllClick()
     if (EditingCellText())
         WPRichText1->SelectAll();
     else
-        CalendarPanel->SelectAll();
+        CalendarPage->SelectAll();
 }

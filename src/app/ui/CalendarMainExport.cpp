@@ -45,7 +45,7 @@ void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &titl
     QString chosenType;
     const QString fileName = AskSaveFileName(
         dialogName, title, ResolutionFilters(kind, u"*."_s + extension).join(u";;"_s), extension,
-        ProposedExportName(DocumentFileName, PageMonthName(), CalendarPanel->MainCalYear(),
+        ProposedExportName(DocumentFileName, PageMonthName(), CalendarPage->MainCalYear(),
                            u'.' + extension),
         &chosenType);
     if (fileName.isEmpty())
@@ -54,7 +54,7 @@ void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &titl
     if (!SaveCalendarToBitmap(fileName, format, dpi))
         ShowInformation(tr("Unable to save %1").arg(fileName));
     else if (dpi == 0)
-        ShowInformation(SavedAsPictureMessage(fileName, CalendarPanel->Scale()));
+        ShowInformation(SavedAsPictureMessage(fileName, CalendarPanel->Zoom()));
     else
         ShowInformation(SavedAtResolutionMessage(fileName, dpi));
 }
@@ -66,18 +66,18 @@ bool TCalendarMain::SaveCalendarToBitmap(const QString &FileName, TPictureKind f
     QApplication::processEvents();
     bool written = false;
     if (dpi == 0) {
-        written = !::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
+        written = !::SaveCalendarToBitmap(*CalendarPage, CalendarPanel->RenderToBitmap(), FileName,
                                           format);
     } else {
         // Drawn at the resolution's scale, unseen, and shown at the zoom again.
-        CalendarPanel->SetPaintSuspended(true);
-        const float zoom = CalendarPanel->Scale();
-        CalendarPanel->SetScale(ScaleForResolution(dpi, ScreenPpi()));
-        written = !::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
+        CalendarPage->SetPaintSuspended(true);
+        const float zoom = CalendarPanel->Zoom();
+        CalendarPanel->SetZoom(ScaleForResolution(dpi, ScreenPpi()));
+        written = !::SaveCalendarToBitmap(*CalendarPage, CalendarPanel->RenderToBitmap(), FileName,
                                           format);
-        CalendarPanel->SetScale(zoom);
+        CalendarPanel->SetZoom(zoom);
     }
-    CalendarPanel->SetPaintSuspended(false);
+    CalendarPage->SetPaintSuspended(false);
     CalendarPanel->update();
     ShowNormalCursor();
     QApplication::processEvents();
@@ -110,7 +110,7 @@ void TCalendarMain::SaveAsPdf(const std::optional<TPrintSheet> &sheet)
         return;
     const QString fileName = AskSaveFileName(
         u"SaveAsPDFDialog"_s, tr("Save Calendar As PDF"), tr("PDF File (*.PDF)"), u"PDF"_s,
-        ProposedExportName(DocumentFileName, PageMonthName(), CalendarPanel->MainCalYear(),
+        ProposedExportName(DocumentFileName, PageMonthName(), CalendarPage->MainCalYear(),
                            u".PDF"_s));
     if (fileName.isEmpty())
         return;
@@ -119,8 +119,8 @@ void TCalendarMain::SaveAsPdf(const std::optional<TPrintSheet> &sheet)
     QString note;
     if (IsPageAlone(*choice)) {
         ShowBusyCursor();
-        failure = SavePageAsPdf(*CalendarPanel, fileName,
-                                PdfTitle(*CalendarPanel, DocumentFileName), 1, {}, {}, sheet);
+        failure = SavePageAsPdf(*CalendarPage, fileName,
+                                PdfTitle(*CalendarPage, DocumentFileName), 1, {}, {}, sheet);
         ShowNormalCursor();
     } else {
         const std::unique_ptr<TCalendarSet> set = MakeCalendarSet(*choice);

@@ -283,6 +283,7 @@ void TCalendarMain::CreatePageArea()
 
     CalendarPanel = new TCalendarPanel32(contents);
     CalendarPanel->setObjectName(u"CalendarPanel"_s);
+    CalendarPage = &CalendarPanel->Page();
 
     WPRichText1 = new TWPRichText(contents);
     WPRichText1->setObjectName(u"WPRichText1"_s);

@@ -73,9 +73,9 @@ bool TCalendarMain::HandleAppKey(QObject *receiver, const QKeyEvent &event)
         if (!WPRichText1->isVisible() || !EditorHasFocus())
             return false;
         if (event.key() == Qt::Key_Backtab || event.modifiers().testFlag(Qt::ShiftModifier))
-            CalendarPanel->MoveToPreviousCell(CurrentCell);
+            CalendarPage->MoveToPreviousCell(CurrentCell);
         else
-            CalendarPanel->MoveToNextCell(CurrentCell);
+            CalendarPage->MoveToNextCell(CurrentCell);
         return true;
     default:
         return false;
@@ -138,7 +138,7 @@ bool TCalendarMain::CtrlWheelZoom(const QWheelEvent &event)
 
 void TCalendarMain::NotePagePaint()
 {
-    if (m_pagePainted || Starting || CalendarPanel->PaintSuspended() || !CalendarPanel->Visible())
+    if (m_pagePainted || Starting || CalendarPanel->PaintingHeld() || !CalendarPage->Visible())
         return;
     m_pagePainted = true;
     // Told once the paint now starting has been done.

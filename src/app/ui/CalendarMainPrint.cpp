@@ -44,10 +44,10 @@ void TCalendarMain::mnuPrintCalendarClick()
     const auto forgetSet = qScopeGuard([this] { m_printSet = nullptr; });
     TReportPrinter &report = ReportPrinter1();
     // The queue names the job after the document, as a PDF's title does.
-    report.SetTitle(PdfTitle(*CalendarPanel, DocumentFileName));
+    report.SetTitle(PdfTitle(*CalendarPage, DocumentFileName));
     if (ShowPrinterSetup(report.Device(), this)) {
-        report.SetOrientation(CalendarPanel->CalendarOrientation() == coLandscape ? poLandScape
-                                                                                  : poPortrait);
+        report.SetOrientation(CalendarPage->CalendarOrientation() == coLandscape ? poLandScape
+                                                                                 : poPortrait);
         if (!CheckPrinterMargins())
             return;
         const TCopiesPlan copies =
@@ -63,7 +63,7 @@ void TCalendarMain::mnuPrintCalendarClick()
             EndCancelledPrint(report.Device().IsPdf() ? report.Device().Name() : QString());
     }
     if (Printed)
-        ShowInformation(PrintCompletedMessage(CalendarPanel->HasSuperText()) +
+        ShowInformation(PrintCompletedMessage(CalendarPage->HasSuperText()) +
                         UnreadPicturesNote(set.get()));
 }
 
@@ -72,8 +72,8 @@ bool TCalendarMain::CheckPrinterMargins()
     const TReportPrinter &report = ReportPrinter1();
     const QString lines = MarginWarningLines(
         report.UnprintableMargins(),
-        QMarginsF(CalendarPanel->LeftMarginInch(), CalendarPanel->TopMarginInch(),
-                  CalendarPanel->RightMarginInch(), CalendarPanel->BottomMarginInch()));
+        QMarginsF(CalendarPage->LeftMarginInch(), CalendarPage->TopMarginInch(),
+                  CalendarPage->RightMarginInch(), CalendarPage->BottomMarginInch()));
     if (lines.isEmpty())
         return true;
     return AskYesNo(MarginWarningQuestion(lines), MarginWarningCaption());
@@ -82,10 +82,10 @@ bool TCalendarMain::CheckPrinterMargins()
 void TCalendarMain::ReportPrinter1Print(TReportPrinter &Report)
 {
     DoSaveRichtext();
-    CalendarPanel->SetPaintSuspended(true);
+    CalendarPage->SetPaintSuspended(true);
     SetModified(false);
-    const float zoom = CalendarPanel->Scale();
-    CalendarPanel->SetPrinting(true);
+    const float zoom = CalendarPanel->Zoom();
+    CalendarPage->SetPrinting(true);
     Printed = true;
     ShowBusyCursor();
     m_scrollFollowsPage = false;
@@ -93,21 +93,21 @@ void TCalendarMain::ReportPrinter1Print(TReportPrinter &Report)
     const auto restore = qScopeGuard([this, zoom] {
         ShowNormalCursor();
         if (zoom != 1.0f)
-            CalendarPanel->SetScale(zoom);
+            CalendarPanel->SetZoom(zoom);
         m_scrollFollowsPage = true;
         PlacePageInView();
-        CalendarPanel->SetPaintSuspended(false);
+        CalendarPage->SetPaintSuspended(false);
         if (zoom != 1.0f)
             CalendarPanel->update();
-        CalendarPanel->SetPrinting(false);
+        CalendarPage->SetPrinting(false);
         SetModified(false);
     });
-    CalendarPanel->SetScale(1.0f);
+    CalendarPanel->SetZoom(1.0f);
     QApplication::processEvents();
     if (m_printSet)
         return PrintSetPages(Report, *m_printSet);
     for (int copy = 1; copy <= CopiesToPrint; ++copy) {
-        PrintPage(Report, *CalendarPanel, 0, 0);
+        PrintPage(Report, *CalendarPage, 0, 0);
         if (copy < CopiesToPrint)
             Report.StartNewPage();
     }

@@ -65,7 +65,7 @@ void TCalendarMain::NoteRecoverableChange()
 
 void TCalendarMain::WriteRecoveryCopy()
 {
-    if (!Modified || !CalendarPanel->Visible())
+    if (!Modified || !CalendarPage->Visible())
         return;
     if (!m_recovery)
         m_recovery = std::make_unique<TRecoveryWriter>(m_recoveryFolder);
@@ -121,9 +121,9 @@ void TCalendarMain::SetAsideDamagedCopy(const QString &fileName, const QString &
     const QString aside = fileName + u".damaged"_s;
     QFile::remove(aside);
     QFile::rename(fileName, aside);
-    ShowInformation(tr("The recovery file %1 is damaged (%2) and was set aside as %3.")
-                        .arg(QDir::toNativeSeparators(fileName), why,
-                             QDir::toNativeSeparators(aside)));
+    ShowInformation(
+        tr("The recovery file %1 is damaged (%2) and was set aside as %3.")
+            .arg(QDir::toNativeSeparators(fileName), why, QDir::toNativeSeparators(aside)));
 }
 
 void TCalendarMain::Recover(const TRecoveryCopy &copy)
@@ -132,17 +132,17 @@ void TCalendarMain::Recover(const TRecoveryCopy &copy)
     if (saved) {
         OpenCalendarFile(copy.DocumentFileName);
     } else {
-        CalendarPanel->ClearCells();
-        CalendarPanel->DeleteAllObjects();
+        CalendarPage->ClearCells();
+        CalendarPage->DeleteAllObjects();
         ResetHistory(false);
     }
     // Every part, whatever the page held before: the objects come back under
     // the copy's identities, on a page without any.
-    CalendarPanel->DeleteAllObjects();
+    CalendarPage->DeleteAllObjects();
     TPageSnapshot shown = m_history.Current();
-    RestoreParts(*CalendarPanel, AllParts(copy.Page), shown);
+    RestoreParts(*CalendarPage, AllParts(copy.Page), shown);
     DocumentFileName = copy.DocumentFileName;
-    CalendarPanel->SetVisible(true);
+    CalendarPage->SetVisible(true);
     // A step back to the document on disk, when there is one.
     NameChange(tr("Recovery"));
     RecordChange();

@@ -87,8 +87,7 @@ void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
 
 void TCalendarMain::mnuFillCalendarFromICalendarClick()
 {
-    QFileDialog dialog(this, tr("Fill Calendar from iCalendar File"),
-                       FileDialogFolder(),
+    QFileDialog dialog(this, tr("Fill Calendar from iCalendar File"), FileDialogFolder(),
                        tr("iCalendar files (*.ics);;All files (*)"));
     dialog.setObjectName(QStringLiteral("FillFromICalendarDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -99,11 +98,10 @@ void TCalendarMain::mnuFillCalendarFromICalendarClick()
     const TICalendarRead read = ReadICalendarFile(fileName);
     if (!read.Calendar)
         return ShowInformation(tr("The calendar could not be read.\r\n") + read.Error);
-    const QList<TDayLine> lines = EventDayLines(*read.Calendar, CalendarPanel->MainCalMonth(),
-                                                CalendarPanel->MainCalYear(), {});
+    const QList<TDayLine> lines = EventDayLines(*read.Calendar, CalendarPage->MainCalMonth(),
+                                                CalendarPage->MainCalYear(), {});
     if (lines.isEmpty())
-        return ShowInformation(
-            tr("No events of the calendar fall in the current month"));
+        return ShowInformation(tr("No events of the calendar fall in the current month"));
     PuttextOnDays(lines);
     SetButtons();
 }
@@ -113,8 +111,8 @@ void TCalendarMain::FillFromRecurringDates()
     const TRecurringRead read = ReadRecurringFile(RecurringFilePath());
     if (!read.Error.isEmpty())
         return TellUnreadable(read.Error);
-    const int month = CalendarPanel->MainCalMonth();
-    const int year = CalendarPanel->MainCalYear();
+    const int month = CalendarPage->MainCalMonth();
+    const int year = CalendarPage->MainCalYear();
     const QStringList lines = PreselectForMonth(read.Lines, month, year);
     if (lines.isEmpty())
         return ShowInformation(tr("No predefined dates match the current month"));
@@ -130,12 +128,12 @@ void TCalendarMain::PuttextOnDays(const QList<TDayLine> &lines)
         return;
     const int lastClicked = CurrentCell;
     DoSaveRichtext();
-    if (AppendLinesToDays(*CalendarPanel, lines, DefaultFillFont()) == 0)
+    if (AppendLinesToDays(*CalendarPage, lines, DefaultFillFont()) == 0)
         return;
     // Set directly: the command runs SetButtons once at its end.
     Modified = true;
     NameChange(tr("Fill from Recurring Dates"));
     ScheduleRecord();
     if (lastClicked > 0)
-        CalendarPanel->RaiseCellEvent(lastClicked);
+        CalendarPage->RaiseCellEvent(lastClicked);
 }

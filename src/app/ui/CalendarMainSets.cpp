@@ -27,8 +27,8 @@ std::optional<TSetChoice> TCalendarMain::AskCalendarSet(const QString &action)
 {
     // The set is the document's: its page, with the cover in the set.
     ShowMonthsPage();
-    TCalendarSetDialog dialog(*CalendarPanel, ProgramFolder(), action, this);
-    const std::optional<TStoredSet> stored = StoredSetOf(*CalendarPanel);
+    TCalendarSetDialog dialog(*CalendarPage, ProgramFolder(), action, this);
+    const std::optional<TStoredSet> stored = StoredSetOf(*CalendarPage);
     dialog.SetCoverAvailable(stored && !stored->CoverDesign.isEmpty());
     if (stored) {
         dialog.SetChoice(stored->Choice);
@@ -49,7 +49,7 @@ std::optional<TSetChoice> TCalendarMain::AskCalendarSet(const QString &action)
 
 void TCalendarMain::StoreSetChoice(const TSetChoice &choice)
 {
-    const std::optional<TStoredSet> stored = StoredSetOf(*CalendarPanel);
+    const std::optional<TStoredSet> stored = StoredSetOf(*CalendarPage);
     if (!stored && IsPageAlone(choice))
         return;
     TStoredSet set = stored.value_or(TStoredSet{});
@@ -57,12 +57,12 @@ void TCalendarMain::StoreSetChoice(const TSetChoice &choice)
     set.Choice = choice;
     // A set that starts with the page's period goes on doing so while its
     // start is not chosen otherwise.
-    if (followedPage && choice.Start == TCalendarSet::PeriodOf(*CalendarPanel))
+    if (followedPage && choice.Start == TCalendarSet::PeriodOf(*CalendarPage))
         set.Choice.Start = {};
     const QByteArray bytes = WriteStoredSet(set);
-    if (bytes == CalendarPanel->StoredSet())
+    if (bytes == CalendarPage->StoredSet())
         return;
-    CalendarPanel->SetStoredSet(bytes);
+    CalendarPage->SetStoredSet(bytes);
     NameChange(tr("Set of Pages"));
     SetModified(true);
 }
@@ -96,11 +96,11 @@ std::unique_ptr<TCalendarSet> TCalendarMain::MakeCalendarSet(const TSetChoice &c
             return nullptr;
         }
     }
-    const QDate start = choice.WholeSet ? choice.Start : TCalendarSet::PeriodOf(*CalendarPanel);
-    auto set = std::make_unique<TCalendarSet>(*CalendarPanel, start,
+    const QDate start = choice.WholeSet ? choice.Start : TCalendarSet::PeriodOf(*CalendarPage);
+    auto set = std::make_unique<TCalendarSet>(*CalendarPage, start,
                                               choice.WholeSet ? PeriodsOf(choice) : 1, fill.Fill,
                                               DefaultFillFont());
-    if (const std::optional<TStoredSet> stored = StoredSetOf(*CalendarPanel);
+    if (const std::optional<TStoredSet> stored = StoredSetOf(*CalendarPage);
         choice.WholeSet && choice.Cover && stored)
         set->SetCover(stored->CoverDesign);
     set->SetPagePictures(pictures.Files);
@@ -122,7 +122,7 @@ std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, cons
 {
     TSetProgress progress(this, tr("Saving As PDF"), set.Count());
     return SaveSetPagesAsPdf(
-        set, fileName, PdfTitle(*CalendarPanel, DocumentFileName),
+        set, fileName, PdfTitle(*CalendarPage, DocumentFileName),
         [&progress, &cancelled](int number) {
             cancelled = !progress.Proceed(number - 1);
             return !cancelled;

@@ -21,7 +21,7 @@ void TCalendarMain::ConnectUndo()
     connect(mnuRedo, &QAction::triggered, this, &TCalendarMain::RedoClick);
     connect(UndoButton, &QToolButton::clicked, this, &TCalendarMain::UndoClick);
     connect(RedoButton, &QToolButton::clicked, this, &TCalendarMain::RedoClick);
-    CalendarPanel->MenuHead = [this] { return PageMenuHead(); };
+    CalendarPage->MenuHead = [this] { return PageMenuHead(); };
     UpdateUndoCommands();
 }
 
@@ -64,7 +64,7 @@ void TCalendarMain::RecordWhenCommandEnds()
 void TCalendarMain::RecordChange()
 {
     m_recordPending = false;
-    if (ActiveHistory().Record(*CalendarPanel, std::exchange(m_changeName, QString())))
+    if (ActiveHistory().Record(*CalendarPage, std::exchange(m_changeName, QString())))
         NoteRecoverableChange();
     UpdateUndoCommands();
 }
@@ -73,7 +73,7 @@ void TCalendarMain::ResetHistory(bool saved)
 {
     m_recordPending = false;
     m_changeName.clear();
-    m_history.Reset(*CalendarPanel, saved);
+    m_history.Reset(*CalendarPage, saved);
     RemoveRecoveryCopy();
     UpdateUndoCommands();
 }
@@ -89,7 +89,7 @@ void TCalendarMain::UndoClick()
 {
     DoSaveRichtext();
     RecordChange();
-    if (ActiveHistory().Undo(*CalendarPanel))
+    if (ActiveHistory().Undo(*CalendarPage))
         AfterUndoStep();
 }
 
@@ -97,7 +97,7 @@ void TCalendarMain::RedoClick()
 {
     DoSaveRichtext();
     RecordChange();
-    if (ActiveHistory().Redo(*CalendarPanel))
+    if (ActiveHistory().Redo(*CalendarPage))
         AfterUndoStep();
 }
 
@@ -117,7 +117,7 @@ void TCalendarMain::AfterUndoStep()
 
 void TCalendarMain::UpdateUndoCommands()
 {
-    const bool page = CalendarPanel->Visible();
+    const bool page = CalendarPage->Visible();
     // Text typed into the open cell is a step once the cell is stored, which
     // undoing does first.
     const bool typed = CellEditing && m_cellTyped;

@@ -58,5 +58,6 @@ void TEditorObjectLayer::paintEvent(QPaintEvent *event)
     const QRect area = event->rect().translated(editor.topLeft());
     QPainter painter(this);
     painter.translate(-editor.topLeft());
-    m_page.PaintObjects(painter, {area.left(), area.top(), area.right() + 1, area.bottom() + 1});
+    m_page.Page().PaintObjects(painter,
+                               {area.left(), area.top(), area.right() + 1, area.bottom() + 1});
 }

@@ -11,46 +11,57 @@
 #include <QPainter>
 
 TCalendarPanel32::TCalendarPanel32(QWidget *parent)
-    : QWidget(parent), m_surface(new TDesignSurface(*this, *this))
+    : QWidget(parent), m_page(std::make_unique<TCalendarPage>()),
+      m_surface(new TDesignSurface(*this, *m_page))
 {
+    m_page->AddObserver(*this);
     m_surface->FontPrompt = [this](const TFontDesc &current) { return AskFont(this, current); };
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setFocusPolicy(Qt::StrongFocus);
-    resize(Width(), Height());
+    resize(m_page->Width(), m_page->Height());
 }
 
 TCalendarPanel32::~TCalendarPanel32()
 {
     RestoreCursor();
+    m_page->RemoveObserver(*this);
     // The surface and the handle's widget go while the page they show is whole.
     delete m_surface;
 }
 
 QImage TCalendarPanel32::RenderToBitmap()
 {
-    return ::RenderToBitmap(*this, m_cellTexts);
+    return ::RenderToBitmap(*m_page, m_cellTexts);
 }
 
-void TCalendarPanel32::ControlResized()
+void TCalendarPanel32::SetZoom(float Value)
 {
-    ++m_look;
-    resize(Width(), Height());
+    m_page->SetScale(Value);
 }
 
-void TCalendarPanel32::Invalidate()
+void TCalendarPanel32::PageChanged(TPageChanges changes)
 {
-    ++m_look;
-    update();
+    if (changes &
+        (TPageChange::Cells | TPageChange::Style | TPageChange::Layout | TPageChange::Size))
+        ++m_look;
+    if (changes & TPageChange::Size)
+        resize(m_page->Width(), m_page->Height());
+    if (changes & (TPageChange::Cells | TPageChange::Style | TPageChange::Layout))
+        update();
+    if (changes & TPageChange::Visibility)
+        setVisible(m_page->Visible());
+    if (changes & TPageChange::Tool)
+        FollowTool();
 }
 
-void TCalendarPanel32::PanelStateChanged()
+void TCalendarPanel32::FollowTool()
 {
     // A creation tool shows the drag cursor over the whole screen until the
     // page returns to pointing.
-    if (PanelState() == psPointing) {
+    if (Tool() == psPointing) {
         RestoreCursor();
     } else if (m_dragCursorShown) {
         QGuiApplication::changeOverrideCursor(Qt::DragCopyCursor);
@@ -58,7 +69,7 @@ void TCalendarPanel32::PanelStateChanged()
         QGuiApplication::setOverrideCursor(Qt::DragCopyCursor);
         m_dragCursorShown = true;
     }
-    emit ToolChanged(PanelState());
+    emit ToolChanged(Tool());
 }
 
 void TCalendarPanel32::RestoreCursor()
@@ -69,16 +80,11 @@ void TCalendarPanel32::RestoreCursor()
     m_dragCursorShown = false;
 }
 
-void TCalendarPanel32::VisibilityChanged()
-{
-    setVisible(Visible());
-}
-
 void TCalendarPanel32::paintEvent(QPaintEvent *event)
 {
     // A paint that starts while another runs (an event processed inside the
     // drawing) does nothing; so does one while the document is read or written.
-    if (m_painting || PaintSuspended())
+    if (m_painting || PaintingHeld())
         return;
     m_painting = true;
     // The page is drawn anew only when it changed (a paint for an object
@@ -101,21 +107,21 @@ void TCalendarPanel32::paintEvent(QPaintEvent *event)
 bool TCalendarPanel32::PageImageShowsPage(qreal ratio) const
 {
     if (m_pageImage.deviceIndependentSize() != QSizeF(size()) ||
-        m_pageImage.devicePixelRatio() != ratio || m_imageLook != m_look || m_imageScale != Scale())
+        m_pageImage.devicePixelRatio() != ratio || m_imageLook != m_look || m_imageScale != Zoom())
         return false;
     for (int index = 1; index <= CellCount; ++index)
-        if (!m_imageCells[index - 1].Unchanged(CellDocument(index)->Document()))
+        if (!m_imageCells[index - 1].Unchanged(m_page->CellDocument(index)->Document()))
             return false;
     return true;
 }
 
 void TCalendarPanel32::DrawPageImage(qreal ratio)
 {
-    m_pageImage = RenderPageImage(*this, m_cellTexts, ratio);
+    m_pageImage = RenderPageImage(*m_page, m_cellTexts, ratio);
     m_imageLook = m_look;
-    m_imageScale = Scale();
+    m_imageScale = Zoom();
     for (int index = 1; index <= CellCount; ++index)
-        m_imageCells[index - 1].Watch(CellDocument(index)->Document());
+        m_imageCells[index - 1].Watch(m_page->CellDocument(index)->Document());
 }
 
 void TCalendarPanel32::mousePressEvent(QMouseEvent *event)

@@ -96,9 +96,9 @@ void TCalendarProperties::FormActivate()
     m_activated = true;
     if (m_hooks.RestorePlacement)
         m_hooks.RestorePlacement(*this);
-    m_zoomLabel->setText(ZoomText(m_example->Scale()));
+    m_zoomLabel->setText(ZoomText(m_example->Zoom()));
     if (m_resetOnActivate)
-        m_example->ResetStyle();
+        ExamplePage().ResetStyle();
     DetermineSettings();
     m_suppress = false;
     LayoutChanged();
@@ -122,7 +122,7 @@ bool TCalendarProperties::eventFilter(QObject *watched, QEvent *event)
 
 void TCalendarProperties::DetermineSettings()
 {
-    const TCalendarPage &page = *m_example;
+    const TCalendarPage &page = ExamplePage();
     const TCalendarLayout layout = page.CalendarLayout();
     m_layoutList->setCurrentRow(LayoutListIndex(layout));
     m_orientation->SetItemIndex(OrientationIndex(layout));
@@ -159,13 +159,13 @@ void TCalendarProperties::LayoutChanged()
     if (m_suppress)
         return;
     m_planner = false;
-    m_example->SetPaperSize(std::max(m_paperSize->ItemIndex(), 0));
+    ExamplePage().SetPaperSize(std::max(m_paperSize->ItemIndex(), 0));
     const TCalendarLayout layout =
         LayoutFromChoice(m_layoutList->currentRow(), m_orientation->ItemIndex());
     m_planner = IsPlannerLayout(layout);
     CalendarChange();
-    m_example->SetCalendarLayout(layout);
-    m_example->Relayout(true);
+    ExamplePage().SetCalendarLayout(layout);
+    ExamplePage().Relayout(true);
     m_example->update();
     EnableControls();
 }
@@ -176,9 +176,9 @@ void TCalendarProperties::CalendarChange()
     m_dateLabel->setText(DateLabelText(date, m_planner));
     if (m_suppress)
         return;
-    m_example->SetMainCalMonth(date.month());
-    m_example->SetMainCalYear(date.year());
-    m_example->SetMainCalDay(date.day());
+    ExamplePage().SetMainCalMonth(date.month());
+    ExamplePage().SetMainCalYear(date.year());
+    ExamplePage().SetMainCalDay(date.day());
 }
 
 void TCalendarProperties::MoveCalendar(QDate date)
@@ -188,8 +188,8 @@ void TCalendarProperties::MoveCalendar(QDate date)
 
 void TCalendarProperties::EnableControls()
 {
-    const TCalendarLayout layout = m_example->CalendarLayout();
-    const TEnabledControls enabled = EnabledControls(layout, m_example->LayoutKind());
+    const TCalendarLayout layout = ExamplePage().CalendarLayout();
+    const TEnabledControls enabled = EnabledControls(layout, ExamplePage().LayoutKind());
     m_orientation->setEnabled(enabled.Orientation);
     m_weekStartsOn->setEnabled(enabled.WeekStart);
     for (QWidget *control : m_monthGridControls)
@@ -207,10 +207,10 @@ void TCalendarProperties::NamesExit(QPlainTextEdit *memo)
     const QStringList lines = MemoLines(memo->toPlainText());
     if (memo == m_monthNames) {
         for (int i = 0; i < std::min<int>(lines.size(), 12); ++i)
-            m_example->SetMonthName(i + 1, lines[i]);
+            ExamplePage().SetMonthName(i + 1, lines[i]);
     } else {
         for (int i = 0; i < std::min<int>(lines.size(), 7); ++i)
-            m_example->SetDayName(i + 1, lines[i]);
+            ExamplePage().SetDayName(i + 1, lines[i]);
     }
     m_example->update();
 }
@@ -246,16 +246,16 @@ void TCalendarProperties::MarginUnitsClick()
 
 void TCalendarProperties::ZoomClick(bool zoomIn)
 {
-    const float scale = m_example->Scale();
-    m_example->SetScale(zoomIn ? ZoomedIn(scale) : ZoomedOut(scale));
-    m_zoomLabel->setText(ZoomText(m_example->Scale()));
+    const float scale = m_example->Zoom();
+    m_example->SetZoom(zoomIn ? ZoomedIn(scale) : ZoomedOut(scale));
+    m_zoomLabel->setText(ZoomText(m_example->Zoom()));
 }
 
 void TCalendarProperties::BorderChosen(int row)
 {
     if (row < 0)
         return;
-    m_example->SetWMFBorderFile(row == 0 ? QString() : m_borderFiles->item(row)->text());
+    ExamplePage().SetWMFBorderFile(row == 0 ? QString() : m_borderFiles->item(row)->text());
 }
 
 void TCalendarProperties::SelectBorderEntry()
@@ -266,7 +266,7 @@ void TCalendarProperties::SelectBorderEntry()
     for (int i = 0; i < m_borderFiles->count(); ++i)
         entries.append(m_borderFiles->item(i)->text());
     const QSignalBlocker quiet(m_borderFiles);
-    m_borderFiles->setCurrentRow(BorderListIndex(entries, m_example->WMFBorderFile()));
+    m_borderFiles->setCurrentRow(BorderListIndex(entries, ExamplePage().WMFBorderFile()));
 }
 
 void TCalendarProperties::StartingTimeClick()
@@ -284,13 +284,13 @@ void TCalendarProperties::StartingTimeClick()
     if (!chosen)
         return;
     m_timeLabel->setText(ShortTimeText(*chosen));
-    m_example->SetPlannerStartTime(*chosen);
+    ExamplePage().SetPlannerStartTime(*chosen);
 }
 
 void TCalendarProperties::DefaultStyleClick()
 {
     m_suppress = true;
-    m_example->ResetStyle();
+    ExamplePage().ResetStyle();
     DetermineSettings();
     SelectBorderEntry();
     m_suppress = false;
@@ -307,7 +307,7 @@ void TCalendarProperties::SaveStyleSheetClick()
         ShowInformation(tr("Must save as a Calendar Style Sheet (*.DWS)"));
         return;
     }
-    if (const std::optional<QString> error = m_example->SaveStyleSheet(fileName))
+    if (const std::optional<QString> error = ExamplePage().SaveStyleSheet(fileName))
         ShowInformation(tr("Unable to save %1.\r\n%2").arg(fileName, *error));
 }
 
@@ -322,7 +322,7 @@ void TCalendarProperties::LoadStyleSheetClick()
         return;
     }
     m_suppress = true;
-    if (m_example->LoadStyleSheet(fileName))
+    if (ExamplePage().LoadStyleSheet(fileName))
         ShowInformation(
             tr("Unable to open %1. Possibly \r\ncorrupted, possibly not a Calendar Style file")
                 .arg(fileName));
@@ -335,7 +335,7 @@ void TCalendarProperties::LoadStyleSheetClick()
 void TCalendarProperties::OkClick()
 {
     const QString caption = tr("WARNING");
-    if (m_hasCellContent && m_example->LayoutKind() != m_layoutKind &&
+    if (m_hasCellContent && ExamplePage().LayoutKind() != m_layoutKind &&
         !AskYesNo(tr("Warning: changing to this type of layout\rwill erase all "
                      "text and icons from the current\rcalendar. Proceed?"),
                   caption))
@@ -362,19 +362,19 @@ TPageFrame TCalendarProperties::PreviewFrame() const
     TPageFrame frame;
     for (int i = 0; i < 4; ++i)
         frame.Margins[i] = (ExamplePage().*MarginGetters[i])();
-    frame.BorderName = m_example->WMFBorderFile();
-    frame.Layout = m_example->CalendarLayout();
-    frame.PaperSize = m_example->PaperSize();
-    frame.Orientation = m_example->CalendarOrientation();
+    frame.BorderName = ExamplePage().WMFBorderFile();
+    frame.Layout = ExamplePage().CalendarLayout();
+    frame.PaperSize = ExamplePage().PaperSize();
+    frame.Orientation = ExamplePage().CalendarOrientation();
     return frame;
 }
 
 TCalendarPage &TCalendarProperties::ExamplePage()
 {
-    return *m_example;
+    return m_example->Page();
 }
 
 const TCalendarPage &TCalendarProperties::ExamplePage() const
 {
-    return *m_example;
+    return m_example->Page();
 }

@@ -42,9 +42,10 @@ struct TPropertiesHooks
 };
 
 // The calendar properties dialog: every control writes straight into its own
-// preview page, ExampleCalendar. The caller copies the page's style into the
-// preview before showing the dialog and, when it ends with OK, the preview's
-// style back into the page.
+// page, ExamplePage, a copy of the document's style shown by a second view,
+// ExampleCalendar. The caller copies the page's style into the copy before
+// showing the dialog and, when it ends with OK, the copy's style back into
+// the page.
 class TCalendarProperties : public QDialog
 {
     Q_OBJECT
@@ -52,8 +53,11 @@ class TCalendarProperties : public QDialog
 public:
     explicit TCalendarProperties(QWidget *parent = nullptr);
 
-    // The preview page, in its scroll box; its Scale is the preview's zoom.
+    // The preview, in its scroll box, with its own zoom; and the page it
+    // shows, which the controls edit.
     TCalendarPanel32 &ExampleCalendar() { return *m_example; }
+    TCalendarPage &ExamplePage();
+    const TCalendarPage &ExamplePage() const;
 
     // What the document holds, so that OK can warn before content is lost.
     // A new dialog assumes layout kind 1 and neither cell text nor objects.
@@ -128,12 +132,7 @@ private:
     void HelpClick();
     TPageFrame PreviewFrame() const;
 
-    // The preview as its page model: calls through the page's member
-    // pointers go through this reference.
-    TCalendarPage &ExamplePage();
-    const TCalendarPage &ExamplePage() const;
-
-    // The page the dialog edits.
+    // The view of the page the dialog edits; the view owns the page.
     TCalendarPanel32 *m_example = nullptr;
 
     QTabBar *m_tabSet = nullptr;

@@ -66,24 +66,28 @@ QGroupBox *Group(const QString &title, const QRect &bounds, QWidget *parent)
 
 QStringList LayoutListItems()
 {
-    return {QCoreApplication::translate("TCalendarProperties", "1 Month Calendar "),
-            QCoreApplication::translate("TCalendarProperties", "1 Month Calendar, 2 Mini Calendars"),
-            QCoreApplication::translate("TCalendarProperties", "1 Month Calendar, 6 Mini Calendars Before & After "),
-            QCoreApplication::translate("TCalendarProperties", "1 Month Calendar, 12 Mini Calendars After "),
-            QCoreApplication::translate("TCalendarProperties", "6 Month Calendar (Mini Calendars)"),
-            QCoreApplication::translate("TCalendarProperties", "12 Month Calendar (Mini Calendars)"),
-            QCoreApplication::translate("TCalendarProperties", "24 Month Calendar (Mini Calendars)"),
-            QCoreApplication::translate("TCalendarProperties", "48 Month Calendar (Mini Calendars)"),
-            QCoreApplication::translate("TCalendarProperties", "60 Month Calendar (Mini Calendars)"),
-            QCoreApplication::translate("TCalendarProperties", "One Week Planner"),
-            QCoreApplication::translate("TCalendarProperties", "Two Week Planner"),
-            QCoreApplication::translate("TCalendarProperties", "Day Planner (10 hours) "),
-            QCoreApplication::translate("TCalendarProperties", "Day Planner (15 hours) ")};
+    return {
+        QCoreApplication::translate("TCalendarProperties", "1 Month Calendar "),
+        QCoreApplication::translate("TCalendarProperties", "1 Month Calendar, 2 Mini Calendars"),
+        QCoreApplication::translate("TCalendarProperties",
+                                    "1 Month Calendar, 6 Mini Calendars Before & After "),
+        QCoreApplication::translate("TCalendarProperties",
+                                    "1 Month Calendar, 12 Mini Calendars After "),
+        QCoreApplication::translate("TCalendarProperties", "6 Month Calendar (Mini Calendars)"),
+        QCoreApplication::translate("TCalendarProperties", "12 Month Calendar (Mini Calendars)"),
+        QCoreApplication::translate("TCalendarProperties", "24 Month Calendar (Mini Calendars)"),
+        QCoreApplication::translate("TCalendarProperties", "48 Month Calendar (Mini Calendars)"),
+        QCoreApplication::translate("TCalendarProperties", "60 Month Calendar (Mini Calendars)"),
+        QCoreApplication::translate("TCalendarProperties", "One Week Planner"),
+        QCoreApplication::translate("TCalendarProperties", "Two Week Planner"),
+        QCoreApplication::translate("TCalendarProperties", "Day Planner (10 hours) "),
+        QCoreApplication::translate("TCalendarProperties", "Day Planner (15 hours) ")};
 }
 
 QStringList HeaderStyleItems()
 {
-    return {QCoreApplication::translate("TCalendarProperties", "First Character"), QCoreApplication::translate("TCalendarProperties", "First Three Characters"),
+    return {QCoreApplication::translate("TCalendarProperties", "First Character"),
+            QCoreApplication::translate("TCalendarProperties", "First Three Characters"),
             QCoreApplication::translate("TCalendarProperties", "Whole Word")};
 }
 
@@ -156,16 +160,13 @@ void TCalendarProperties::CreateLayoutPage()
             &TCalendarProperties::LayoutChanged);
 
     m_orientation =
-        Named(new TRadioGroupBox(tr("Orientation"),
-                                 {tr("Portrait"), tr("Landscape")}, page),
-              QStringLiteral("rOrientation"),
-              tr("Select the orientation of the printed calendar"));
+        Named(new TRadioGroupBox(tr("Orientation"), {tr("Portrait"), tr("Landscape")}, page),
+              QStringLiteral("rOrientation"), tr("Select the orientation of the printed calendar"));
     m_orientation->setGeometry(8, 210, 140, 60);
     connect(m_orientation, &TRadioGroupBox::ItemIndexChanged, this,
             &TCalendarProperties::LayoutChanged);
 
-    m_paperSize = Named(new TRadioGroupBox(tr("Paper"),
-                                           {tr("Letter"), tr("A4")}, page),
+    m_paperSize = Named(new TRadioGroupBox(tr("Paper"), {tr("Letter"), tr("A4")}, page),
                         QStringLiteral("PaperSize"),
                         tr("Select the size of paper the calendar is printed on"));
     m_paperSize->setGeometry(160, 210, 140, 60);
@@ -201,9 +202,8 @@ void TCalendarProperties::CreateDatePage()
     };
     for (int i = 0; i < 5; ++i) {
         const Step &step = steps[i];
-        QPushButton *button =
-            Named(Button(tr(step.caption), QRect(8 + i * 58, 164, 54, 22), page),
-                  QString::fromLatin1(step.name), tr(step.hint));
+        QPushButton *button = Named(Button(tr(step.caption), QRect(8 + i * 58, 164, 54, 22), page),
+                                    QString::fromLatin1(step.name), tr(step.hint));
         connect(button, &QPushButton::clicked, this, [this, step] {
             const QDate now = m_calendar->selectedDate();
             MoveCalendar(step.months == 0 && step.years == 0
@@ -215,24 +215,22 @@ void TCalendarProperties::CreateDatePage()
     m_dateLabel->setObjectName(QStringLiteral("DateLabel"));
     m_dateLabel->setAlignment(Qt::AlignCenter);
 
-    m_weekStartsOn =
-        Named(new TRadioGroupBox(tr("Week Starts On"),
-                                 {tr("Sunday"), tr("Monday")}, page),
-              QStringLiteral("WeekStartsOn"),
-              tr("Select the day that the calendar week starts on"));
+    m_weekStartsOn = Named(
+        new TRadioGroupBox(tr("Week Starts On"), {tr("Sunday"), tr("Monday")}, page),
+        QStringLiteral("WeekStartsOn"), tr("Select the day that the calendar week starts on"));
     m_weekStartsOn->setGeometry(8, 210, 130, 60);
     connect(m_weekStartsOn, &TRadioGroupBox::ItemIndexChanged, this, [this](int index) {
         if (!m_suppress)
-            m_example->SetStartOfWeek(index + 1);
+            ExamplePage().SetStartOfWeek(index + 1);
     });
 
-    m_titleShowYear = Named(new QCheckBox(tr("Show Year in Title"), page),
-                            QStringLiteral("TitleShowYearCheck"),
-                            tr("Check to show the year in the calendar's title"));
+    m_titleShowYear =
+        Named(new QCheckBox(tr("Show Year in Title"), page), QStringLiteral("TitleShowYearCheck"),
+              tr("Check to show the year in the calendar's title"));
     m_titleShowYear->setGeometry(146, 220, 156, 18);
     connect(m_titleShowYear, &QCheckBox::toggled, this, [this](bool checked) {
         if (!m_suppress)
-            m_example->SetTitleShowYear(checked);
+            ExamplePage().SetTitleShowYear(checked);
     });
     m_miniShowYear = Named(new QCheckBox(tr("Show Year in Mini Title"), page),
                            QStringLiteral("MiniShowYearCheck"),
@@ -240,7 +238,7 @@ void TCalendarProperties::CreateDatePage()
     m_miniShowYear->setGeometry(146, 244, 156, 18);
     connect(m_miniShowYear, &QCheckBox::toggled, this, [this](bool checked) {
         if (!m_suppress)
-            m_example->SetMiniShowYear(checked);
+            ExamplePage().SetMiniShowYear(checked);
     });
     m_monthGridControls.push_back(m_titleShowYear);
     m_miniControls.push_back(m_miniShowYear);
@@ -302,8 +300,7 @@ void TCalendarProperties::CreateFontsPage()
     m_headerControls.push_back(ColorButton(QStringLiteral("HeaderBGColor"), header,
                                            &TCalendarPage::HeadersBGColor,
                                            &TCalendarPage::SetHeadersBGColor));
-    QGroupBox *cells =
-        Group(tr("Number Cells"), QRect(8, 154, PageWidth - 16, 52), page);
+    QGroupBox *cells = Group(tr("Number Cells"), QRect(8, 154, PageWidth - 16, 52), page);
     m_monthGridControls.push_back(FontButton(QStringLiteral("NumberFontButton"), cells,
                                              &TCalendarPage::CellFont,
                                              &TCalendarPage::SetCellFont));
@@ -316,21 +313,19 @@ void TCalendarProperties::CreateMiniFontsPage()
     m_miniControls.push_back(FontButton(QStringLiteral("Minititlefontbutton"), title,
                                         &TCalendarPage::MiniTitleFont,
                                         &TCalendarPage::SetMiniTitleFont));
-    QGroupBox *header =
-        Group(tr("Mini Header"), QRect(8, 92, PageWidth - 16, 52), page);
+    QGroupBox *header = Group(tr("Mini Header"), QRect(8, 92, PageWidth - 16, 52), page);
     m_miniControls.push_back(FontButton(QStringLiteral("MiniHeaderFontButton"), header,
                                         &TCalendarPage::MiniHeadersFont,
                                         &TCalendarPage::SetMiniHeadersFont));
     m_miniControls.push_back(ColorButton(QStringLiteral("MiniHeadersBGColorButton"), header,
                                          &TCalendarPage::MiniHeadersBGColor,
                                          &TCalendarPage::SetMiniHeadersBGColor));
-    QGroupBox *cells =
-        Group(tr("Mini Number Cells"), QRect(8, 150, PageWidth - 16, 52), page);
+    QGroupBox *cells = Group(tr("Mini Number Cells"), QRect(8, 150, PageWidth - 16, 52), page);
     m_miniControls.push_back(FontButton(QStringLiteral("MiniCellFontButton"), cells,
                                         &TCalendarPage::MiniCellFont,
                                         &TCalendarPage::SetMiniCellFont));
-    QGroupBox *background = Group(tr("Mini Calendar Background Color"),
-                                  QRect(8, 208, PageWidth - 16, 52), page);
+    QGroupBox *background =
+        Group(tr("Mini Calendar Background Color"), QRect(8, 208, PageWidth - 16, 52), page);
     TColorButton *color =
         ColorButton(QStringLiteral("MiniCalBGColorButton"), background,
                     &TCalendarPage::MiniCalBGColor, &TCalendarPage::SetMiniCalBGColor);
@@ -357,8 +352,9 @@ void TCalendarProperties::CreateHeadersPage()
 {
     QWidget *page = AddPage(tr("Header Styles"));
     Caption(tr("Header Style"), QRect(8, 40, 200, 16), page);
-    m_headersStyle = StyleList(QStringLiteral("CalHeaderStyleCombo"), HeaderStyleItems(),
-                               [this](int i) { m_example->SetHeadersStyle(TCalHeadersStyle(i)); });
+    m_headersStyle =
+        StyleList(QStringLiteral("CalHeaderStyleCombo"), HeaderStyleItems(),
+                  [this](int i) { ExamplePage().SetHeadersStyle(TCalHeadersStyle(i)); });
     m_headersStyle->setParent(page);
     m_headersStyle->setGeometry(8, 58, 200, 22);
     m_headersStyle->setToolTip(tr("Select how the day names are written"));
@@ -367,11 +363,10 @@ void TCalendarProperties::CreateHeadersPage()
     Caption(tr("Mini Header Style"), QRect(8, 96, 200, 16), page);
     m_miniHeadersStyle =
         StyleList(QStringLiteral("MiniHeadersStyleCombo"), HeaderStyleItems(),
-                  [this](int i) { m_example->SetMiniHeadersStyle(TCalHeadersStyle(i)); });
+                  [this](int i) { ExamplePage().SetMiniHeadersStyle(TCalHeadersStyle(i)); });
     m_miniHeadersStyle->setParent(page);
     m_miniHeadersStyle->setGeometry(8, 114, 200, 22);
-    m_miniHeadersStyle->setToolTip(
-        tr("Select how the mini calendars' day names are written"));
+    m_miniHeadersStyle->setToolTip(tr("Select how the mini calendars' day names are written"));
     m_miniControls.push_back(m_miniHeadersStyle);
 }
 
@@ -379,10 +374,10 @@ void TCalendarProperties::CreateLinesPage()
 {
     QWidget *page = AddPage(tr("Line Styles"));
     Caption(tr("Calendar Line Style"), QRect(8, 40, 200, 16), page);
-    m_lineLayout = StyleList(
-        QStringLiteral("CalendarLineLayoutCombo"),
-        {tr("Full"), tr("Headers & Cells"), tr("Cells Only")},
-        [this](int i) { m_example->SetCalendarLineLayout(TCalendarLineLayout(i)); });
+    m_lineLayout = StyleList(QStringLiteral("CalendarLineLayoutCombo"),
+                             {tr("Full"), tr("Headers & Cells"), tr("Cells Only")}, [this](int i) {
+                                 ExamplePage().SetCalendarLineLayout(TCalendarLineLayout(i));
+                             });
     m_lineLayout->setParent(page);
     m_lineLayout->setGeometry(8, 58, 200, 22);
     m_lineLayout->setToolTip(tr("Select the lines drawn on the calendar"));
@@ -390,9 +385,8 @@ void TCalendarProperties::CreateLinesPage()
 
     Caption(tr("Mini-Calendar Line Style"), QRect(8, 96, 200, 16), page);
     m_miniLineLayout = StyleList(
-        QStringLiteral("MiniCalendarLineLayoutCombo"),
-        {tr("Full"), tr("Boxed"), tr("Minimal")},
-        [this](int i) { m_example->SetMiniCalendarLineLayout(TMiniCalendarLineLayout(i)); });
+        QStringLiteral("MiniCalendarLineLayoutCombo"), {tr("Full"), tr("Boxed"), tr("Minimal")},
+        [this](int i) { ExamplePage().SetMiniCalendarLineLayout(TMiniCalendarLineLayout(i)); });
     m_miniLineLayout->setParent(page);
     m_miniLineLayout->setGeometry(8, 114, 200, 22);
     m_miniLineLayout->setToolTip(tr("Select the lines drawn on the mini calendars"));
@@ -402,12 +396,11 @@ void TCalendarProperties::CreateLinesPage()
 void TCalendarProperties::CreatePlannerPage()
 {
     QWidget *page = AddPage(tr("Day Planner"));
-    QGroupBox *group = Group(tr("Starting Time (for day planners)"),
-                             QRect(8, 34, PageWidth - 16, 60), page);
-    m_startingTimeButton =
-        Named(Button(tr("Set Time"), QRect(10, 22, 90, 26), group),
-              QStringLiteral("StartingtimeButton"),
-              tr("Click to set the time of the first hour of the day planners"));
+    QGroupBox *group =
+        Group(tr("Starting Time (for day planners)"), QRect(8, 34, PageWidth - 16, 60), page);
+    m_startingTimeButton = Named(Button(tr("Set Time"), QRect(10, 22, 90, 26), group),
+                                 QStringLiteral("StartingtimeButton"),
+                                 tr("Click to set the time of the first hour of the day planners"));
     connect(m_startingTimeButton, &QPushButton::clicked, this,
             &TCalendarProperties::StartingTimeClick);
     m_timeLabel = Caption(QString(), QRect(112, 26, 170, 18), group);
@@ -438,9 +431,9 @@ void TCalendarProperties::CreateLanguagePage()
     }
     const auto &tables = LanguageTables();
     for (int i = 0; i < LanguageCount; ++i) {
-        QPushButton *button = Named(
-            Button(tables[i].Caption, QRect(8 + i * 59, 254, 56, 24), page), tables[i].ButtonName,
-            tr("Click to use the month and day names of this language"));
+        QPushButton *button = Named(Button(tables[i].Caption, QRect(8 + i * 59, 254, 56, 24), page),
+                                    tables[i].ButtonName,
+                                    tr("Click to use the month and day names of this language"));
         connect(button, &QPushButton::clicked, this, [this, i] { LanguageClick(i); });
     }
 }
@@ -448,8 +441,7 @@ void TCalendarProperties::CreateLanguagePage()
 void TCalendarProperties::CreateMarginsPage()
 {
     QWidget *page = AddPage(tr("Margins"));
-    QGroupBox *group =
-        Group(tr("Select Page Margins"), QRect(8, 34, PageWidth - 16, 150), page);
+    QGroupBox *group = Group(tr("Select Page Margins"), QRect(8, 34, PageWidth - 16, 150), page);
     static constexpr const char *names[4] = {"LeftMarginInchcombo", "TopMarginInchcombo",
                                              "RightMarginInchcombo", "BottomMarginInchcombo"};
     static constexpr const char *captions[4] = {QT_TR_NOOP("Left Margin"), QT_TR_NOOP("Top Margin"),
@@ -469,13 +461,13 @@ void TCalendarProperties::CreateMarginsPage()
                 [this, i](int index) { MarginChosen(i, index); });
         m_marginLists[i] = list;
     }
-    m_useInches = Named(new QRadioButton(tr("Use Inches"), page),
-                        QStringLiteral("useInches"), tr("Show the margins in inches"));
+    m_useInches = Named(new QRadioButton(tr("Use Inches"), page), QStringLiteral("useInches"),
+                        tr("Show the margins in inches"));
     m_useInches->setGeometry(16, 196, 130, 18);
     m_useInches->setChecked(true);
     m_useMillimeters =
-        Named(new QRadioButton(tr("Use Millimeters"), page),
-              QStringLiteral("UseMillimeters"), tr("Show the margins in millimeters"));
+        Named(new QRadioButton(tr("Use Millimeters"), page), QStringLiteral("UseMillimeters"),
+              tr("Show the margins in millimeters"));
     m_useMillimeters->setGeometry(16, 218, 130, 18);
     connect(m_useInches, &QRadioButton::toggled, this, &TCalendarProperties::MarginUnitsClick);
 }
@@ -516,20 +508,20 @@ void TCalendarProperties::CreatePreview()
 
     m_example = Named(new TCalendarPanel32, QStringLiteral("ExampleCalendar"),
                       tr("This is an example calendar"));
-    ApplyExamplePageValues(*m_example);
+    ApplyExamplePageValues(ExamplePage());
     // The stored values hide the page as the main window keeps its own until
     // a document is ready; the preview is always shown.
-    m_example->SetVisible(true);
+    ExamplePage().SetVisible(true);
     m_scrollBox->setWidget(m_example);
     m_scrollBox->setWidgetResizable(false);
 
-    QPushButton *zoomOut = Named(Button(QStringLiteral("-"), QRect(318, ZoomRowTop, 26, 24), this),
-                                 QStringLiteral("ZoomOutbutton"),
-                                 tr("Click to zoom out (make the calendar smaller)"));
+    QPushButton *zoomOut =
+        Named(Button(QStringLiteral("-"), QRect(318, ZoomRowTop, 26, 24), this),
+              QStringLiteral("ZoomOutbutton"), tr("Click to zoom out (make the calendar smaller)"));
     connect(zoomOut, &QPushButton::clicked, this, [this] { ZoomClick(false); });
-    QPushButton *zoomIn = Named(Button(QStringLiteral("+"), QRect(348, ZoomRowTop, 26, 24), this),
-                                QStringLiteral("ZoomInButton"),
-                                tr("Click to zoom in (make the calendar larger)"));
+    QPushButton *zoomIn =
+        Named(Button(QStringLiteral("+"), QRect(348, ZoomRowTop, 26, 24), this),
+              QStringLiteral("ZoomInButton"), tr("Click to zoom in (make the calendar larger)"));
     connect(zoomIn, &QPushButton::clicked, this, [this] { ZoomClick(true); });
     m_zoomLabel = Caption(QStringLiteral("100%"), QRect(382, ZoomRowTop + 4, 60, 16), this);
     m_zoomLabel->setObjectName(QStringLiteral("ZoomLabel"));

@@ -18,7 +18,7 @@ class TLumHandleWidget;
 // hands it its mouse and key events and lets it paint the objects over its
 // own drawing; it makes the handle's widget and puts on the screen what the
 // panel asks for: repaints, cursors, menus, the font dialog, the refit. The
-// panel must outlive it: a widget that is the panel deletes it first.
+// panel must outlive it: a widget that owns the panel deletes it first.
 class TDesignSurface : public QObject, public TDesignView
 {
     Q_OBJECT

@@ -149,11 +149,11 @@ TEST(CalendarMainCommandsTest, ToolButtonsFormOneExclusiveGroupSettingThePanelSt
     window.DrawSuperText->click();
     EXPECT_TRUE(window.DrawSuperText->isChecked());
     EXPECT_FALSE(window.Pointerbutton->isChecked());
-    EXPECT_EQ(window.CalendarPanel->PanelState(), psSuperText);
+    EXPECT_EQ(window.CalendarPanel->Tool(), psSuperText);
 
     window.Pointerbutton->click();
     EXPECT_FALSE(window.DrawSuperText->isChecked());
-    EXPECT_EQ(window.CalendarPanel->PanelState(), psPointing);
+    EXPECT_EQ(window.CalendarPanel->Tool(), psPointing);
 }
 
 TEST(CalendarMainCommandsTest, LayoutWithoutDayCellsDisablesCellCommandsAndHidesPalette)
@@ -169,7 +169,7 @@ TEST(CalendarMainCommandsTest, LayoutWithoutDayCellsDisablesCellCommandsAndHides
 
     window.OpenCalendarFile(minis);
     EXPECT_TRUE(run.Messages.isEmpty());
-    EXPECT_TRUE(window.CalendarPanel->Visible());
+    EXPECT_TRUE(window.CalendarPage->Visible());
     for (const QAction *item : {window.mnuFillCalendarwithRecurringDates, window.mnuUserTitle,
                                 window.mnuClearAllCellContents})
         EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
@@ -217,21 +217,21 @@ TEST(CalendarMainCommandsTest, PageKeysZoomAndEndTheCellEditFirst)
     window.CalendarPanel->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), window.CalendarPanel);
     PressKey(window, Qt::Key_PageDown);
-    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.701f, 1e-6);
+    EXPECT_NEAR(window.CalendarPanel->Zoom(), 0.701f, 1e-6);
     EXPECT_TRUE(window.windowTitle().endsWith(u"[70%]"_s));
     PressKey(window, Qt::Key_PageUp);
     PressKey(window, Qt::Key_PageUp);
-    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.501f, 1e-6);
+    EXPECT_NEAR(window.CalendarPanel->Zoom(), 0.501f, 1e-6);
 
     // With a cell open in the editor the key zooms too, storing the cell and
     // opening it again at the new zoom.
-    const int index = window.CalendarPanel->CellOfDay(3);
-    ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPanel, index));
+    const int index = window.CalendarPage->CellOfDay(3);
+    ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPage, index));
     ASSERT_TRUE(window.CellEditing);
     TypeText(u"Dentist"_s);
     PressKey(window, Qt::Key_PageDown);
-    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.601f, 1e-6);
-    EXPECT_EQ(CellText(*window.CalendarPanel, index), u"Dentist"_s);
+    EXPECT_NEAR(window.CalendarPanel->Zoom(), 0.601f, 1e-6);
+    EXPECT_EQ(CellText(*window.CalendarPage, index), u"Dentist"_s);
     EXPECT_TRUE(window.CellEditing);
     EXPECT_EQ(window.CurrentCell, index);
 }
@@ -257,7 +257,7 @@ TEST(CalendarMainCommandsTest, CtrlPlusAndMinusStepThroughTheZoomStops)
     };
     for (const auto &k : keys) {
         PressKey(window, k.key, k.modifiers);
-        EXPECT_NEAR(window.CalendarPanel->Scale(), k.scale, 1e-6) << k.key;
+        EXPECT_NEAR(window.CalendarPanel->Zoom(), k.scale, 1e-6) << k.key;
     }
     EXPECT_TRUE(window.windowTitle().endsWith(u"[60%]"_s));
 }
@@ -277,7 +277,7 @@ TEST(CalendarMainCommandsTest, CtrlWheelStepsThroughTheZoomStopsOverThePage)
 {
     TMainWindowRun run;
     TCalendarMain &window = run.StartActive();
-    ASSERT_NEAR(window.CalendarPanel->Scale(), 0.601f, 1e-6);
+    ASSERT_NEAR(window.CalendarPanel->Zoom(), 0.601f, 1e-6);
     QWidget &page = *window.CalendarPanel;
     QWidget &around = *window.ScrollBox2->viewport();
     const struct
@@ -305,12 +305,12 @@ TEST(CalendarMainCommandsTest, CtrlWheelStepsThroughTheZoomStopsOverThePage)
     };
     for (const auto &t : turns) {
         TurnWheel(*t.over, t.delta, t.modifiers);
-        EXPECT_NEAR(window.CalendarPanel->Scale(), t.scale, 1e-6) << t.delta;
+        EXPECT_NEAR(window.CalendarPanel->Zoom(), t.scale, 1e-6) << t.delta;
     }
     EXPECT_TRUE(window.windowTitle().endsWith(u"[60%]"_s));
     // Not over the tool row.
     TurnWheel(*window.Panel3, 120, Qt::ControlModifier);
-    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.601f, 1e-6);
+    EXPECT_NEAR(window.CalendarPanel->Zoom(), 0.601f, 1e-6);
 }
 
 // The page stuck to the window's top-left corner however much room there was.
@@ -342,9 +342,9 @@ TEST(CalendarMainCommandsTest, TabMovesBetweenCellsOnlyFromTheVisibleEditor)
     TMainWindowRun run;
     TCalendarMain &window = run.StartActive();
     QList<int> opened;
-    window.CalendarPanel->ClickedInCellEvent = [&opened](const TRect &, const TRect &, int iCell,
-                                                         int,
-                                                         TWPRtfStorage &) { opened.append(iCell); };
+    window.CalendarPage->ClickedInCellEvent = [&opened](const TRect &, const TRect &, int iCell,
+                                                        int,
+                                                        TWPRtfStorage &) { opened.append(iCell); };
 
     // Not from elsewhere: the key goes on as usual.
     window.CurrentCell = 10;
@@ -430,7 +430,7 @@ TEST(CalendarMainCommandsTest, ClosingWithChangesAsksOnceAndSavesOnYes)
         const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
         run.WriteIni("[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
         TCalendarMain &window = run.Start();
-        window.CalendarPanel->SetUserTitle(u"Family"_s);
+        window.CalendarPage->SetUserTitle(u"Family"_s);
         window.SetModified(true);
         EXPECT_TRUE(window.Savebutton->isVisibleTo(window.Panel3));
         EXPECT_TRUE(window.CancelButton->isVisibleTo(window.Panel3));
@@ -449,8 +449,8 @@ TEST(CalendarMainCommandsTest, NeverSavedDocumentGoesThroughSaveAsWithAProposedN
     TMainWindowRun run;
     run.AnswerYes = true;
     TCalendarMain &window = run.Start();
-    window.CalendarPanel->ResetStyle(QDate(1999, 12, 1));
-    window.CalendarPanel->SetVisible(true);
+    window.CalendarPage->ResetStyle(QDate(1999, 12, 1));
+    window.CalendarPage->SetVisible(true);
     window.SetModified(true);
     QString proposed;
     const QString target = run.Path(u"Saved.DWC"_s);
@@ -476,13 +476,13 @@ TEST(CalendarMainCommandsTest, SavingAtFullZoomKeepsTheZoomStepAndTheCaption)
     run.WriteIni("[Zooming]\r\nMain=100\r\n[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
     TCalendarMain &window = run.Start();
     window.SetModified(true);
-    const float zoom = window.CalendarPanel->Scale();
+    const float zoom = window.CalendarPanel->Zoom();
     EXPECT_TRUE(window.SaveCalendarFile(document));
-    EXPECT_EQ(window.CalendarPanel->Scale(), zoom);
+    EXPECT_EQ(window.CalendarPanel->Zoom(), zoom);
     EXPECT_TRUE(window.windowTitle().endsWith(u"[100%]"_s));
     EXPECT_FALSE(window.Modified);
     window.ZoomMinusButtonClick();
-    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.901f, 1e-6);
+    EXPECT_NEAR(window.CalendarPanel->Zoom(), 0.901f, 1e-6);
 }
 
 TEST(CalendarMainCommandsTest, FailedSaveIsToldAndKeepsTheChanges)
@@ -499,7 +499,7 @@ TEST(CalendarMainCommandsTest, FailedSaveIsToldAndKeepsTheChanges)
     EXPECT_TRUE(run.Messages[0].startsWith(u"Unable to save "_s));
     EXPECT_TRUE(window.Modified);
     EXPECT_EQ(window.DocumentFileName, document);
-    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.601f, 1e-6);
+    EXPECT_NEAR(window.CalendarPanel->Zoom(), 0.601f, 1e-6);
 
     // Nor does Save As take the name of a file it could not write.
     run.SaveAsAnswer = unwritable;
@@ -517,7 +517,7 @@ TEST(CalendarMainCommandsTest, RecentFileClickAsksAboutUnsavedChangesFirst)
     const QString second = run.WriteDocument(u"Second.DWC"_s);
     run.WriteIni("[MRU]\r\nF0=" + first.toLocal8Bit() + "\r\nF1=" + second.toLocal8Bit() + "\r\n");
     TCalendarMain &window = run.Start();
-    window.CalendarPanel->SetUserTitle(u"Kept"_s);
+    window.CalendarPage->SetUserTitle(u"Kept"_s);
     window.SetModified(true);
 
     window.MRUFileList->ClickItem(2);
@@ -563,7 +563,7 @@ TEST(CalendarMainCommandsTest, MissingFileIsToldAndLeavesTheCalendarOpen)
     EXPECT_FALSE(window.OpenCalendarFile(gone));
     EXPECT_EQ(run.Messages, QStringList{u"File "_s + gone + u" no longer exists"_s});
     EXPECT_EQ(window.DocumentFileName, document);
-    EXPECT_TRUE(window.CalendarPanel->Visible());
+    EXPECT_TRUE(window.CalendarPage->Visible());
     EXPECT_TRUE(window.Modified);
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Dec1999.DWC]    [60%]"_s);
 }

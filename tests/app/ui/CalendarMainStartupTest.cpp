@@ -21,14 +21,14 @@ const QString noDefaultPrinter =
 // commands of a page that has day cells.
 void ExpectANewCalendarOfThisMonth(const TCalendarMain &window)
 {
-    EXPECT_TRUE(window.CalendarPanel->Visible());
+    EXPECT_TRUE(window.CalendarPage->Visible());
     EXPECT_TRUE(window.CalendarPanel->isVisible());
     EXPECT_TRUE(window.DocumentFileName.isEmpty());
     EXPECT_FALSE(window.Modified);
-    EXPECT_FALSE(window.CalendarPanel->HasCellContent());
-    EXPECT_FALSE(window.CalendarPanel->HasObjects());
-    EXPECT_EQ(window.CalendarPanel->MainCalMonth(), QDate::currentDate().month());
-    EXPECT_EQ(window.CalendarPanel->MainCalYear(), QDate::currentDate().year());
+    EXPECT_FALSE(window.CalendarPage->HasCellContent());
+    EXPECT_FALSE(window.CalendarPage->HasObjects());
+    EXPECT_EQ(window.CalendarPage->MainCalMonth(), QDate::currentDate().month());
+    EXPECT_EQ(window.CalendarPage->MainCalYear(), QDate::currentDate().year());
     EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
     for (const QAction *item :
          {window.New1, window.Open1, window.mnuSave, window.mnuSaveAs, window.mnuSaveAsBitmap,
@@ -55,8 +55,8 @@ TEST(CalendarMainStartupTest, AFirstStartShowsANewCalendarOfThisMonthAndStoresPl
 
     EXPECT_TRUE(run.Messages.isEmpty());
     EXPECT_FALSE(window.Starting);
-    EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
-    EXPECT_FALSE(window.CalendarPanel->PaintSuspended());
+    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
+    EXPECT_FALSE(window.CalendarPanel->PaintingHeld());
     ExpectANewCalendarOfThisMonth(window);
     EXPECT_TRUE(window.PrinterAvailable);
     EXPECT_TRUE(window.Preferences.HintsOn);
@@ -69,7 +69,7 @@ TEST(CalendarMainStartupTest, AFirstStartShowsANewCalendarOfThisMonthAndStoresPl
     TMainWindowRun::Activate(window);
     window.IconPalette->hide();
     window.CalendarPanel->repaint();
-    ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPanel, 10));
+    ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPage, 10));
     EXPECT_TRUE(window.CellEditing);
     EXPECT_EQ(window.CurrentCell, 10);
 
@@ -119,12 +119,12 @@ TEST(CalendarMainStartupTest, FirstRecentFileIsReopenedAndShown)
 
     EXPECT_TRUE(run.Messages.isEmpty());
     EXPECT_EQ(window.DocumentFileName, document);
-    EXPECT_TRUE(window.CalendarPanel->Visible());
+    EXPECT_TRUE(window.CalendarPage->Visible());
     EXPECT_TRUE(window.CalendarPanel->isVisible());
-    EXPECT_EQ(window.CalendarPanel->MainCalMonth(), 12);
-    EXPECT_EQ(window.CalendarPanel->MainCalYear(), 1999);
+    EXPECT_EQ(window.CalendarPage->MainCalMonth(), 12);
+    EXPECT_EQ(window.CalendarPage->MainCalYear(), 1999);
     // Read at 100 %, shown at the zoom of the settings.
-    EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
+    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Dec1999.DWC]    [60%]"_s);
     EXPECT_FALSE(window.Modified);
     EXPECT_TRUE(window.mnuSave->isEnabled());
@@ -175,7 +175,7 @@ TEST(CalendarMainStartupTest, UnreadableRecentFileIsReportedAndANewCalendarShown
     EXPECT_EQ(run.Messages, QStringList{u"Unable to open "_s + broken +
                                         u". Possibly \rcorrupted, possibly not a Calendar file"_s});
     ExpectANewCalendarOfThisMonth(window);
-    EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
+    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -193,12 +193,12 @@ TEST(CalendarMainStartupTest, StoredZoomOf100StopsZoomingIn)
 {
     TMainWindowRun run;
     TCalendarMain &window = StartAtZoom(run, "100");
-    EXPECT_EQ(window.CalendarPanel->Scale(), 1.001f);
+    EXPECT_EQ(window.CalendarPanel->Zoom(), 1.001f);
     EXPECT_TRUE(window.windowTitle().endsWith(u"    [100%]"_s));
     window.ZoomPlusButtonClick();
-    EXPECT_EQ(window.CalendarPanel->Scale(), 1.001f);
+    EXPECT_EQ(window.CalendarPanel->Zoom(), 1.001f);
     window.ZoomMinusButtonClick();
-    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.901f, 1e-6);
+    EXPECT_NEAR(window.CalendarPanel->Zoom(), 0.901f, 1e-6);
     EXPECT_TRUE(window.windowTitle().endsWith(u"    [90%]"_s));
     EXPECT_FALSE(window.ZoomBusy);
     window.close();
@@ -209,12 +209,12 @@ TEST(CalendarMainStartupTest, StoredZoomOf20StopsZoomingOut)
 {
     TMainWindowRun run;
     TCalendarMain &window = StartAtZoom(run, "20");
-    EXPECT_EQ(window.CalendarPanel->Scale(), 0.201f);
+    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.201f);
     EXPECT_TRUE(window.windowTitle().endsWith(u"    [20%]"_s));
     window.ZoomMinusButtonClick();
-    EXPECT_EQ(window.CalendarPanel->Scale(), 0.201f);
+    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.201f);
     window.ZoomPlusButtonClick();
-    EXPECT_NEAR(window.CalendarPanel->Scale(), 0.301f, 1e-6);
+    EXPECT_NEAR(window.CalendarPanel->Zoom(), 0.301f, 1e-6);
     EXPECT_TRUE(window.windowTitle().endsWith(u"    [30%]"_s));
     window.close();
     EXPECT_EQ(TIniFile(SettingsFileName()).ReadInteger(u"Zooming"_s, u"Main"_s, 0), 30);
@@ -227,7 +227,7 @@ TEST(CalendarMainStartupTest, ZoomStepsDoNotNest)
     window.ZoomBusy = true;
     window.ZoomPlusButtonClick();
     window.ZoomMinusButtonClick();
-    EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
+    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
     EXPECT_TRUE(window.ZoomBusy);
 }
 

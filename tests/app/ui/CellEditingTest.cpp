@@ -47,10 +47,10 @@ class CellEditingTest : public testing::Test
 {
 protected:
     TCalendarMain &Start() { return run.StartActive(); }
-    int Cell(int day) const { return run.Window->CalendarPanel->CellOfDay(day); }
+    int Cell(int day) const { return run.Window->CalendarPage->CellOfDay(day); }
     void ClickDay(int day)
     {
-        ClickPage(*run.Window->CalendarPanel, CellCentre(*run.Window->CalendarPanel, Cell(day)));
+        ClickPage(*run.Window->CalendarPanel, CellCentre(*run.Window->CalendarPage, Cell(day)));
     }
 
     TMainWindowRun run;
@@ -61,7 +61,7 @@ TEST_F(CellEditingTest, ClickingACellOpensTheEditorOverItsTextArea)
     TCalendarMain &window = Start();
     ClickDay(firstDay);
     const int cell = Cell(firstDay);
-    const TRect free = window.CalendarPanel->MainAttributes().CellGeometry[cell - 1].rFree;
+    const TRect free = window.CalendarPage->MainAttributes().CellGeometry[cell - 1].rFree;
     const int width = free.Right - free.Left + 1;
     const int height = free.Bottom - free.Top + 1;
 
@@ -71,7 +71,7 @@ TEST_F(CellEditingTest, ClickingACellOpensTheEditorOverItsTextArea)
     EXPECT_TRUE(window.WPRichText1->isVisible());
     // One pixel in from the text area's top left, inside the cell: the line
     // below it stays in sight.
-    const TRect total = window.CalendarPanel->MainAttributes().CellGeometry[cell - 1].rTotal;
+    const TRect total = window.CalendarPage->MainAttributes().CellGeometry[cell - 1].rTotal;
     EXPECT_EQ(window.WPRichText1->geometry(),
               QRect(window.CalendarPanel->x() + free.Left + 1,
                     window.CalendarPanel->y() + free.Top + 1, width - 1, height - 1));
@@ -92,10 +92,10 @@ TEST_F(CellEditingTest, TheEditorLeavesTheLinesAroundItsCellAlone)
 {
     for (const TCalendarLayout layout : {LOFullCalendarLS, loWeek}) {
         TCalendarMain &window = Start();
-        window.CalendarPanel->SetCalendarLayout(layout);
+        window.CalendarPage->SetCalendarLayout(layout);
         window.CalendarPanel->repaint();
         const int cell = layout == loWeek ? 2 : Cell(firstDay);
-        window.CalendarPanel->RaiseCellEvent(cell);
+        window.CalendarPage->RaiseCellEvent(cell);
         ASSERT_TRUE(window.WPRichText1->isVisible());
         const QImage shown = Shown(window);
         const QImage page = window.CalendarPanel->grab().toImage();
@@ -146,7 +146,7 @@ TEST_F(CellEditingTest, ALongCellOpensFromItsFirstLine)
     TCalendarMain &window = Start();
     TWPRtfStorage cell;
     QTextCursor(&cell.RtfText().Document()).insertText(u"First\nb\nc\nd\ne\nf\ng\nh\ni\nLast"_s);
-    window.CalendarPanel->SetCellText(Cell(firstDay), cell);
+    window.CalendarPage->SetCellText(Cell(firstDay), cell);
     for (int round = 0; round < 2; ++round) {
         ClickDay(firstDay);
         QApplication::processEvents();
@@ -158,7 +158,7 @@ TEST_F(CellEditingTest, ALongCellOpensFromItsFirstLine)
         TypeText(u"!"_s);
         ClickDay(firstDay + 1);
     }
-    EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)).right(6), u"Last!!"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, Cell(firstDay)).right(6), u"Last!!"_s);
 }
 
 // Zooming with the keys while editing dropped what was typed next.
@@ -169,28 +169,28 @@ TEST_F(CellEditingTest, AZoomStepStoresTheCellAndGoesOnEditingIt)
     TypeText(u"ab"_s);
     window.WPRichText1->SetCaretPosition(1);
     for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp}) {
-        const float before = window.CalendarPanel->Scale();
+        const float before = window.CalendarPanel->Zoom();
         QTest::keyClick(QApplication::focusWidget(), key);
-        EXPECT_NE(window.CalendarPanel->Scale(), before);
-        EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)).size(),
+        EXPECT_NE(window.CalendarPanel->Zoom(), before);
+        EXPECT_EQ(CellText(*window.CalendarPage, Cell(firstDay)).size(),
                   key == Qt::Key_PageDown ? 2 : 3);
         ASSERT_TRUE(window.CellEditing);
         EXPECT_EQ(window.CurrentCell, Cell(firstDay));
-        EXPECT_EQ(window.WPRichText1->Zooming(), int(double(window.CalendarPanel->Scale()) * 100));
+        EXPECT_EQ(window.WPRichText1->Zooming(), int(double(window.CalendarPanel->Zoom()) * 100));
         const TRect free =
-            window.CalendarPanel->MainAttributes().CellGeometry[Cell(firstDay) - 1].rFree;
+            window.CalendarPage->MainAttributes().CellGeometry[Cell(firstDay) - 1].rFree;
         EXPECT_EQ(window.WPRichText1->pos(),
                   window.CalendarPanel->pos() + QPoint(free.Left + 1, free.Top + 1));
         TypeText(key == Qt::Key_PageDown ? u"X"_s : u"Y"_s);
     }
     window.DoSaveRichtext();
-    EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)), u"aXYb"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, Cell(firstDay)), u"aXYb"_s);
 }
 
 TEST_F(CellEditingTest, CtrlZoomKeysAndTheWheelGoOnEditingTheCell)
 {
     TCalendarMain &window = Start();
-    const float scale = window.CalendarPanel->Scale();
+    const float scale = window.CalendarPanel->Zoom();
     ClickDay(firstDay);
     TypeText(u"a"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
@@ -206,12 +206,12 @@ TEST_F(CellEditingTest, CtrlZoomKeysAndTheWheelGoOnEditingTheCell)
     QWheelEvent wheel(centre, editor.mapToGlobal(centre), {}, QPoint(0, 120), Qt::NoButton,
                       Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&editor, &wheel);
-    EXPECT_GT(window.CalendarPanel->Scale(), scale + 0.05f);
+    EXPECT_GT(window.CalendarPanel->Zoom(), scale + 0.05f);
     ASSERT_TRUE(window.CellEditing);
     EXPECT_TRUE(window.WPRichText1->hasFocus());
     TypeText(u"d"_s);
     window.DoSaveRichtext();
-    EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)), u"abcd"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, Cell(firstDay)), u"abcd"_s);
 }
 
 TEST_F(CellEditingTest, TypingShowsSaveAtOnceAndTheNextCellStoresTheFirst)
@@ -224,7 +224,7 @@ TEST_F(CellEditingTest, TypingShowsSaveAtOnceAndTheNextCellStoresTheFirst)
     TypeText(u"entist"_s);
 
     ClickDay(firstDay + 1);
-    EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)), u"Dentist"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, Cell(firstDay)), u"Dentist"_s);
     EXPECT_EQ(window.CurrentCell, Cell(firstDay + 1));
     EXPECT_TRUE(window.WPRichText1->IsEmpty());
 
@@ -233,7 +233,7 @@ TEST_F(CellEditingTest, TypingShowsSaveAtOnceAndTheNextCellStoresTheFirst)
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
     QApplication::sendEvent(QApplication::focusWidget(), &tab);
     EXPECT_EQ(window.CurrentCell, Cell(firstDay + 2));
-    EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay + 1)), u"Gym"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, Cell(firstDay + 1)), u"Gym"_s);
     QKeyEvent backTab(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
     QApplication::sendEvent(QApplication::focusWidget(), &backTab);
     EXPECT_EQ(window.CurrentCell, Cell(firstDay + 1));
@@ -249,7 +249,7 @@ TEST_F(CellEditingTest, CtrlASelectsTheWholeCell)
     QApplication::sendEvent(QApplication::focusWidget(), &selectAll);
     TypeText(u"New"_s);
     window.DoSaveRichtext();
-    EXPECT_EQ(CellText(*window.CalendarPanel, Cell(firstDay)), u"New"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, Cell(firstDay)), u"New"_s);
     EXPECT_FALSE(window.WPRichText1->isVisible());
     EXPECT_FALSE(window.WPToolBar1->isEnabled());
 }
@@ -267,7 +267,7 @@ TEST_F(CellEditingTest, CtrlBIAndUMakeTheTypedTextBoldItalicAndUnderlined)
     EXPECT_TRUE(window.WPToolBar1->Button(TWPToolButton::Underline)->isChecked());
     window.DoSaveRichtext();
     TWPRtfStorage cell;
-    window.CalendarPanel->GetCellText(Cell(firstDay), cell);
+    window.CalendarPage->GetCellText(Cell(firstDay), cell);
     const TWPRTFTextPaint &text = cell.RtfText();
     EXPECT_EQ(text.Document().toPlainText(), u"Party"_s);
     const QTextBlock block = text.Document().begin();
@@ -285,7 +285,7 @@ TEST_F(CellEditingTest, AnEmptyCellTakesTheDefaultEditorFont)
     window.DoSaveRichtext();
 
     TWPRtfStorage cell;
-    window.CalendarPanel->GetCellText(Cell(firstDay), cell);
+    window.CalendarPage->GetCellText(Cell(firstDay), cell);
     const TWPRTFTextPaint &document = cell.RtfText();
     const QTextBlock block = document.Document().begin();
     ASSERT_FALSE(block.begin().atEnd());
@@ -300,7 +300,7 @@ TEST_F(CellEditingTest, AnIconDroppedOnADayCellOpensItAndGoesInAtTheCaret)
 {
     TCalendarMain &window = Start();
     const std::unique_ptr<QMimeData> icon = IconMimeData(RedIcon());
-    const QPoint at = CellCentre(*window.CalendarPanel, Cell(firstDay));
+    const QPoint at = CellCentre(*window.CalendarPage, Cell(firstDay));
     ASSERT_TRUE(DragAndDrop(*window.CalendarPanel, at, *icon));
 
     EXPECT_EQ(window.CurrentCell, Cell(firstDay));
@@ -309,7 +309,7 @@ TEST_F(CellEditingTest, AnIconDroppedOnADayCellOpensItAndGoesInAtTheCaret)
     EXPECT_TRUE(window.Modified);
     window.DoSaveRichtext();
     TWPRtfStorage cell;
-    window.CalendarPanel->GetCellText(Cell(firstDay), cell);
+    window.CalendarPage->GetCellText(Cell(firstDay), cell);
     EXPECT_EQ(PictureCount(cell.RtfText().Document()), 1);
 }
 
@@ -321,16 +321,16 @@ TEST_F(CellEditingTest, DropsOutsideTheCellsOrOfOtherThingsAreRefused)
     EXPECT_FALSE(DragAndDrop(*window.CalendarPanel, QPoint(2, 2), *icon));
     QMimeData text;
     text.setText(u"Dentist"_s);
-    EXPECT_FALSE(DragAndDrop(*window.CalendarPanel,
-                             CellCentre(*window.CalendarPanel, Cell(firstDay)), text));
+    EXPECT_FALSE(
+        DragAndDrop(*window.CalendarPanel, CellCentre(*window.CalendarPage, Cell(firstDay)), text));
     // Drag data under the icon type that holds no picture.
     QMimeData broken;
     broken.setData(IconMimeType, "not a picture");
-    DragAndDrop(*window.CalendarPanel, CellCentre(*window.CalendarPanel, Cell(firstDay)), broken);
+    DragAndDrop(*window.CalendarPanel, CellCentre(*window.CalendarPage, Cell(firstDay)), broken);
 
     EXPECT_FALSE(window.CellEditing);
     EXPECT_FALSE(window.Modified);
-    EXPECT_FALSE(window.CalendarPanel->HasCellContent());
+    EXPECT_FALSE(window.CalendarPage->HasCellContent());
 }
 
 TEST_F(CellEditingTest, AnIconDroppedOnTheOpenEditorGoesIntoItsCell)

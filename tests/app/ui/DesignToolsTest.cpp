@@ -25,7 +25,7 @@ protected:
     TCalendarMain &Start()
     {
         TCalendarMain &window = run.StartActive();
-        window.CalendarPanel->SetObjectCreator(
+        window.CalendarPage->SetObjectCreator(
             psLabel, {[](TCalendarPage &) { return MakeTestObject(0, 0, 0, 0, clBlue); }, {}});
         return window;
     }
@@ -53,8 +53,8 @@ TEST_F(DesignToolsTest, TheToolButtonsChooseThePanelState)
         {window.PSpeedButton1, psFlatCalendar}, {window.Pointerbutton, psPointing}};
     for (const auto &[button, state] : tools) {
         button->click();
-        EXPECT_EQ(window.CalendarPanel->PanelState(), state);
-        EXPECT_EQ(window.CalendarPanel->Pointing(), state == psPointing);
+        EXPECT_EQ(window.CalendarPanel->Tool(), state);
+        EXPECT_EQ(window.CalendarPage->Pointing(), state == psPointing);
     }
 }
 
@@ -63,11 +63,11 @@ TEST_F(DesignToolsTest, ACreatedObjectMarksTheDocumentChangedAndTheSelectionTool
     TCalendarMain &window = Start();
     ASSERT_FALSE(window.Modified);
     DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
-    ASSERT_TRUE(window.CalendarPanel->HasObjects());
+    ASSERT_TRUE(window.CalendarPage->HasObjects());
     EXPECT_TRUE(window.Modified);
     EXPECT_TRUE(window.Savebutton->isVisible());
     EXPECT_TRUE(window.Pointerbutton->isChecked());
-    EXPECT_EQ(window.CalendarPanel->PanelState(), psPointing);
+    EXPECT_EQ(window.CalendarPanel->Tool(), psPointing);
 }
 
 TEST_F(DesignToolsTest, CancelInANewObjectsDialogTakesItAwayAndOkLeavesItSelected)
@@ -100,11 +100,11 @@ TEST_F(DesignToolsTest, CancelInANewObjectsDialogTakesItAwayAndOkLeavesItSelecte
         QApplication::processEvents();
         const std::string name = tool.dialog.toStdString();
         EXPECT_EQ(opened, QStringList{tool.dialog});
-        EXPECT_EQ(window.CalendarPanel->Objects().Count(), 0) << name;
+        EXPECT_EQ(window.CalendarPage->Objects().Count(), 0) << name;
         EXPECT_FALSE(window.Modified) << name;
         EXPECT_FALSE(window.mnuUndo->isEnabled()) << name;
         EXPECT_TRUE(window.Pointerbutton->isChecked()) << name;
-        EXPECT_EQ(window.CalendarPanel->PanelState(), psPointing) << name;
+        EXPECT_EQ(window.CalendarPanel->Tool(), psPointing) << name;
         EXPECT_EQ(window.CalendarPanel->grab().toImage(), before) << name;
     }
 
@@ -112,9 +112,9 @@ TEST_F(DesignToolsTest, CancelInANewObjectsDialogTakesItAwayAndOkLeavesItSelecte
     DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
     SetModalAnswerer({});
     QApplication::processEvents();
-    ASSERT_EQ(window.CalendarPanel->Objects().Count(), 1);
-    TLumGraphicControl *label = window.CalendarPanel->Objects().At(0);
-    EXPECT_EQ(window.CalendarPanel->Objects().Selection(), QList<TLumGraphicControl *>{label});
+    ASSERT_EQ(window.CalendarPage->Objects().Count(), 1);
+    TLumGraphicControl *label = window.CalendarPage->Objects().At(0);
+    EXPECT_EQ(window.CalendarPage->Objects().Selection(), QList<TLumGraphicControl *>{label});
     const auto *handle = window.CalendarPanel->findChild<QWidget *>(u"LumHandle"_s);
     ASSERT_NE(handle, nullptr);
     EXPECT_TRUE(handle->isVisible());
@@ -128,16 +128,16 @@ TEST_F(DesignToolsTest, ChangesOfObjectsMarkTheDocumentChanged)
     TCalendarMain &window = Start();
     DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
     window.SetModified(false);
-    window.CalendarPanel->LockAll();
+    window.CalendarPage->LockAll();
     EXPECT_TRUE(window.Modified);
 }
 
 TEST_F(DesignToolsTest, ObjectsAreSavedWithTheDocumentAndComeBackAtTheZoomShown)
 {
     TCalendarMain &window = Start();
-    const float zoom = window.CalendarPanel->Scale();
+    const float zoom = window.CalendarPanel->Zoom();
     DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
-    const TBounds shown = window.CalendarPanel->Objects().At(0)->Bounds();
+    const TBounds shown = window.CalendarPage->Objects().At(0)->Bounds();
     const QString document = window.DocumentFileName;
     window.mnuSaveClick();
     ASSERT_FALSE(window.Modified);
@@ -149,11 +149,11 @@ TEST_F(DesignToolsTest, ObjectsAreSavedWithTheDocumentAndComeBackAtTheZoomShown)
     // Stored at zoom 1.
     EXPECT_EQ(reread.Objects().At(0)->Width(), Round(shown.Width / double(zoom)));
 
-    window.CalendarPanel->DeleteAllObjects();
+    window.CalendarPage->DeleteAllObjects();
     window.OpenCalendarFile(document);
-    ASSERT_EQ(window.CalendarPanel->Objects().Count(), 1);
-    EXPECT_EQ(window.CalendarPanel->Scale(), zoom);
-    const TBounds back = window.CalendarPanel->Objects().At(0)->Bounds();
+    ASSERT_EQ(window.CalendarPage->Objects().Count(), 1);
+    EXPECT_EQ(window.CalendarPanel->Zoom(), zoom);
+    const TBounds back = window.CalendarPage->Objects().At(0)->Bounds();
     EXPECT_NEAR(back.Left, shown.Left, 1);
     EXPECT_NEAR(back.Width, shown.Width, 1);
     EXPECT_FALSE(window.Modified);
@@ -161,18 +161,18 @@ TEST_F(DesignToolsTest, ObjectsAreSavedWithTheDocumentAndComeBackAtTheZoomShown)
     run.AnswerYes = false;
     SetModalAnswerer([](QDialog &) { return int(QDialog::Accepted); });
     window.New1Click();
-    EXPECT_FALSE(window.CalendarPanel->HasObjects());
+    EXPECT_FALSE(window.CalendarPage->HasObjects());
 }
 
 TEST_F(DesignToolsTest, TheExportedBitmapShowsTheObjectsWithoutTheirSquares)
 {
     TCalendarMain &window = Start();
     DrawLabel(window, QPoint(200, 200), QPoint(300, 260));
-    window.CalendarPanel->SelectAll();
+    window.CalendarPage->SelectAll();
     const QImage bitmap = window.CalendarPanel->RenderToBitmap();
     EXPECT_EQ(bitmap.pixel(250, 230), qRgb(0, 0, 255));
     // Where a selection square stands on the screen, the page shows.
-    EXPECT_EQ(bitmap.pixel(198, 198), RenderPageImage(*window.CalendarPanel).pixel(198, 198));
+    EXPECT_EQ(bitmap.pixel(198, 198), RenderPageImage(*window.CalendarPage).pixel(198, 198));
     EXPECT_EQ(window.CalendarPanel->grab().toImage().pixel(198, 198), qRgb(0, 0, 0));
 }
 

@@ -28,8 +28,8 @@ TEST(DialogPlacementTest, EveryDialogOpensWhollyOnTheScreenOfTheMainWindow)
     window.PSpeedButton1->click();
     QTest::mousePress(window.CalendarPanel, Qt::LeftButton, {}, QPoint(40, 40));
     QTest::mouseRelease(window.CalendarPanel, Qt::LeftButton, {}, QPoint(140, 120));
-    ASSERT_EQ(window.CalendarPanel->Objects().Count(), 1);
-    auto &calendar = dynamic_cast<TLumFlatCalendar &>(*window.CalendarPanel->Objects().At(0));
+    ASSERT_EQ(window.CalendarPage->Objects().Count(), 1);
+    auto &calendar = dynamic_cast<TLumFlatCalendar &>(*window.CalendarPage->Objects().At(0));
 
     QStringList seen;
     SetModalAnswerer(PassingSetDialogs([&](QDialog &dialog) {

@@ -60,7 +60,7 @@ TEST_F(DocumentCommandsTest, OpenAsksForADocumentInTheOpenDocumentsFolder)
                                   u"Calendar File (*.DWC)"_s, u"DWC"_s}));
     // Read at 100 %, shown at the zoom it had.
     EXPECT_EQ(window.DocumentFileName, other);
-    EXPECT_EQ(window.CalendarPanel->Scale(), 0.601f);
+    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Team.DWC]    [60%]"_s);
     EXPECT_EQ(window.MRUFileList->Files(), (QStringList{other, run.Path(u"Dec1999.DWC"_s)}));
     EXPECT_FALSE(window.Modified);
@@ -124,12 +124,12 @@ TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles
                {u"Empty.DWC"_s, {}}};
     // Regression: a document that could not be read closed the calendar
     // open before, leaving an empty window. It stays open, unchanged.
-    window.CalendarPanel->SetUserTitle(u"Unsaved title"_s);
-    PlaceBothLabels(*window.CalendarPanel, u"Kept"_s);
+    window.CalendarPage->SetUserTitle(u"Unsaved title"_s);
+    PlaceBothLabels(*window.CalendarPage, u"Kept"_s);
     SetLabelPrompts({});
     window.ZoomMinusButtonClick();
     QApplication::processEvents();
-    const TPageSnapshot before = CapturePage(*window.CalendarPanel);
+    const TPageSnapshot before = CapturePage(*window.CalendarPage);
     const QImage shown = window.CalendarPanel->grab().toImage();
     const QStringList recent = window.MRUFileList->Files();
     const QString caption = window.windowTitle();
@@ -146,10 +146,10 @@ TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles
         QApplication::processEvents();
         EXPECT_EQ(run.Messages, QStringList{Unopenable(fileName)}) << file.name.toStdString();
         EXPECT_EQ(window.DocumentFileName, document);
-        EXPECT_TRUE(window.CalendarPanel->Visible());
+        EXPECT_TRUE(window.CalendarPage->Visible());
         EXPECT_TRUE(window.Modified);
         EXPECT_EQ(window.windowTitle(), caption);
-        const TPageSnapshot after = CapturePage(*window.CalendarPanel);
+        const TPageSnapshot after = CapturePage(*window.CalendarPage);
         EXPECT_EQ(after.Style, before.Style);
         EXPECT_EQ(after.Cells, before.Cells);
         EXPECT_EQ(after.Objects, before.Objects);
@@ -165,7 +165,7 @@ TEST_F(DocumentCommandsTest, OpenStopsWhenChangesCouldNotBeSaved)
     // Regression: a failed save of the changes was followed by the open,
     // which threw them away.
     TCalendarMain &window = run.Start();
-    window.CalendarPanel->SetVisible(true);
+    window.CalendarPage->SetVisible(true);
     window.SetModified(true);
     run.AnswerYes = true;
     QStringList dialogs;
@@ -184,7 +184,7 @@ TEST_F(DocumentCommandsTest, OpenStopsWhenChangesCouldNotBeSaved)
 TEST_F(DocumentCommandsTest, ClosingStaysOpenWhenTheSaveAsDialogIsCancelled)
 {
     TCalendarMain &window = run.Start();
-    window.CalendarPanel->SetVisible(true);
+    window.CalendarPage->SetVisible(true);
     window.SetModified(true);
     run.AnswerYes = true;
     EXPECT_FALSE(window.close());
@@ -204,7 +204,7 @@ TEST_F(DocumentCommandsTest, CancelToSaveChangesStopsTheCommandThatAsked)
     const QString document = window.DocumentFileName;
     const QString other = run.WriteDocument(u"Team.DWC"_s);
     window.MRUFileList->AddFile(other);
-    window.CalendarPanel->SetUserTitle(u"Changed"_s);
+    window.CalendarPage->SetUserTitle(u"Changed"_s);
     window.SetModified(true);
     run.AnswerCancel = true;
     int dialogs = 0;
@@ -228,7 +228,7 @@ TEST_F(DocumentCommandsTest, CancelToSaveChangesStopsTheCommandThatAsked)
         EXPECT_EQ(run.Questions, (QList<QPair<QString, QString>>{{u"Save changes?"_s, u"Save"_s}}));
         EXPECT_EQ(dialogs, 0);
         EXPECT_EQ(window.DocumentFileName, document);
-        EXPECT_EQ(window.CalendarPanel->UserTitle(), u"Changed"_s);
+        EXPECT_EQ(window.CalendarPage->UserTitle(), u"Changed"_s);
         EXPECT_TRUE(window.Modified);
         EXPECT_TRUE(window.MRUFileList->Files().contains(other));
     }
@@ -246,19 +246,19 @@ TEST_F(DocumentCommandsTest, CancelChangesRereadsTheSavedFileOnYesOnly)
     // Regression: the document's own name, handed to the open, was cleared by
     // it before the file was read, so the saved file was never read again.
     TCalendarMain &window = run.StartActive();
-    window.CalendarPanel->SetUserTitle(u"Changed"_s);
+    window.CalendarPage->SetUserTitle(u"Changed"_s);
     window.SetModified(true);
     ASSERT_TRUE(window.CancelButton->isVisibleTo(window.Panel3));
 
     window.mnuCancelChangesClick();
     ASSERT_EQ(run.Questions.size(), 1);
     EXPECT_EQ(run.Questions[0], qMakePair(u"Cancel all changes?"_s, u"CANCEL"_s));
-    EXPECT_EQ(window.CalendarPanel->UserTitle(), u"Changed"_s);
+    EXPECT_EQ(window.CalendarPage->UserTitle(), u"Changed"_s);
     EXPECT_TRUE(window.Modified);
 
     run.AnswerYes = true;
     window.CancelButton->click();
-    EXPECT_TRUE(window.CalendarPanel->UserTitle().isEmpty());
+    EXPECT_TRUE(window.CalendarPage->UserTitle().isEmpty());
     EXPECT_FALSE(window.Modified);
     EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
     EXPECT_EQ(window.DocumentFileName, run.Path(u"Dec1999.DWC"_s));
@@ -268,7 +268,7 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
 {
     TCalendarMain &window = run.StartActive();
     const QString document = window.DocumentFileName;
-    window.CalendarPanel->SetUserTitle(u"First"_s);
+    window.CalendarPage->SetUserTitle(u"First"_s);
     window.SetModified(true);
     window.Savebutton->click();
     EXPECT_EQ(ReadTitle(document), u"First"_s);
@@ -295,23 +295,23 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
 TEST_F(DocumentCommandsTest, SaveWritesTheSameBytesAtEveryZoomAndLeavesTheViewAlone)
 {
     TCalendarMain &window = run.StartActive();
-    TCalendarPanel32 &page = *window.CalendarPanel;
-    PlaceBothLabels(page, u"Kept"_s);
+    TCalendarPanel32 &view = *window.CalendarPanel;
+    PlaceBothLabels(view.Page(), u"Kept"_s);
     SetLabelPrompts({});
     QByteArray atFirstZoom;
     for (const float zoom : {0.601f, 1.001f}) {
-        while (page.Scale() < zoom)
+        while (view.Zoom() < zoom)
             window.ZoomPlusButtonClick();
-        ASSERT_EQ(page.Scale(), zoom);
+        ASSERT_EQ(view.Zoom(), zoom);
         QApplication::processEvents();
-        const QImage shown = page.grab().toImage();
-        const TRect placed = page.Objects().At(0)->BoundsRect();
+        const QImage shown = view.grab().toImage();
+        const TRect placed = view.Page().Objects().At(0)->BoundsRect();
         const QString fileName = run.Path(QStringLiteral("Zoom%1.DWC").arg(ScaleToPercent(zoom)));
         ASSERT_TRUE(window.SaveCalendarFile(fileName));
         QApplication::processEvents();
-        EXPECT_EQ(page.Scale(), zoom);
-        EXPECT_EQ(page.Objects().At(0)->BoundsRect(), placed);
-        EXPECT_EQ(page.grab().toImage(), shown);
+        EXPECT_EQ(view.Zoom(), zoom);
+        EXPECT_EQ(view.Page().Objects().At(0)->BoundsRect(), placed);
+        EXPECT_EQ(view.grab().toImage(), shown);
         EXPECT_EQ(window.windowTitle(), u"Datewright  ["_s + QFileInfo(fileName).fileName() +
                                             u"]    ["_s + QString::number(ScaleToPercent(zoom)) +
                                             u"%]"_s);
@@ -335,7 +335,7 @@ TEST_F(DocumentCommandsTest, SaveOfANewCalendarAsksForItsName)
     });
     window.New1Click();
     SetModalAnswerer({});
-    ASSERT_TRUE(window.CalendarPanel->Visible());
+    ASSERT_TRUE(window.CalendarPage->Visible());
     ASSERT_TRUE(window.DocumentFileName.isEmpty());
     EXPECT_TRUE(window.mnuSave->isEnabled());
 
@@ -357,7 +357,7 @@ TEST_F(DocumentCommandsTest, SaveOfANewCalendarAsksForItsName)
 TEST_F(DocumentCommandsTest, UserTitleDialogSetsTheTitleOnOk)
 {
     TCalendarMain &window = run.StartActive();
-    window.CalendarPanel->SetUserTitle(u"Before"_s);
+    window.CalendarPage->SetUserTitle(u"Before"_s);
     QString shownText;
     SetModalAnswerer([&](QDialog &dialog) {
         auto &form = dynamic_cast<TUserTitleForm &>(dialog);
@@ -375,7 +375,7 @@ TEST_F(DocumentCommandsTest, UserTitleDialogSetsTheTitleOnOk)
     });
     window.mnuUserTitleClick();
     EXPECT_EQ(shownText, u"Before"_s);
-    EXPECT_EQ(window.CalendarPanel->UserTitle(), u"Smith Family"_s);
+    EXPECT_EQ(window.CalendarPage->UserTitle(), u"Smith Family"_s);
     EXPECT_TRUE(window.Modified);
 
     window.SetModified(false);
@@ -386,7 +386,7 @@ TEST_F(DocumentCommandsTest, UserTitleDialogSetsTheTitleOnOk)
         return form.result();
     });
     window.mnuUserTitleClick();
-    EXPECT_EQ(window.CalendarPanel->UserTitle(), u"Smith Family"_s);
+    EXPECT_EQ(window.CalendarPage->UserTitle(), u"Smith Family"_s);
     EXPECT_FALSE(window.Modified);
 }
 
@@ -396,9 +396,9 @@ TEST_F(DocumentCommandsTest, ClearAllEmptiesEveryCellWithoutAsking)
     TWPRtfStorage cell;
     QTextCursor(&cell.RtfText().Document()).insertText(u"Eve"_s);
     for (const int day : {1, 24, 31})
-        window.CalendarPanel->SetCellText(window.CalendarPanel->CellOfDay(day), cell);
+        window.CalendarPage->SetCellText(window.CalendarPage->CellOfDay(day), cell);
     window.mnuClearAllCellContentsClick();
-    EXPECT_FALSE(window.CalendarPanel->HasCellContent());
+    EXPECT_FALSE(window.CalendarPage->HasCellContent());
     EXPECT_TRUE(window.Modified);
     EXPECT_TRUE(run.Questions.isEmpty());
 }
@@ -406,7 +406,7 @@ TEST_F(DocumentCommandsTest, ClearAllEmptiesEveryCellWithoutAsking)
 TEST_F(DocumentCommandsTest, DefaultEditorFontIsStoredAndUsedAtOnce)
 {
     TCalendarMain &window = run.StartActive();
-    window.CalendarPanel->RaiseCellEvent(window.CalendarPanel->CellOfDay(10));
+    window.CalendarPage->RaiseCellEvent(window.CalendarPage->CellOfDay(10));
     ASSERT_TRUE(window.CellEditing);
     // A face the font dialog offers on this machine, scalable and with an
     // italic style, so the choice below is one the dialog can keep.

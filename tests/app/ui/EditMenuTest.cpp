@@ -20,7 +20,7 @@ protected:
     TCalendarMain &Start()
     {
         TCalendarMain &window = run.StartActive();
-        TCalendarPage &page = *window.CalendarPanel;
+        TCalendarPage &page = *window.CalendarPage;
         for (const QRect &at : {QRect(40, 40, 60, 40), QRect(160, 40, 60, 40)})
             page.PlaceObject(MakeTestObject(0, 0, 0, 0),
                              {at.left(), at.top(), at.left() + at.width(), at.top() + at.height()});
@@ -44,7 +44,7 @@ protected:
 TEST_F(EditMenuTest, TheKeysActOnThePlacedObjectsOfThePage)
 {
     TCalendarMain &window = Start();
-    TCalendarPage &page = *window.CalendarPanel;
+    TCalendarPage &page = *window.CalendarPage;
     QTest::mouseClick(window.CalendarPanel, Qt::LeftButton, {}, QPoint(60, 60));
     ASSERT_EQ(page.Objects().Selection().size(), 1);
 
@@ -77,7 +77,7 @@ TEST_F(EditMenuTest, TheKeysActOnThePlacedObjectsOfThePage)
 TEST_F(EditMenuTest, TheCommandsActOnTheTextOfTheCellBeingEdited)
 {
     TCalendarMain &window = Start();
-    TCalendarPage &page = *window.CalendarPanel;
+    TCalendarPage &page = *window.CalendarPage;
     const int cell = page.CellOfDay(7);
     ClickPage(*window.CalendarPanel, CellCentre(page, cell));
     ASSERT_TRUE(window.CellEditing);

@@ -48,7 +48,7 @@ QStringList CellRuns(const TCalendarPage &page, int day)
 void ClickDay(TCalendarMain &window, int day)
 {
     ClickPage(*window.CalendarPanel,
-              CellCentre(*window.CalendarPanel, window.CalendarPanel->CellOfDay(day)));
+              CellCentre(*window.CalendarPage, window.CalendarPage->CellOfDay(day)));
 }
 
 TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
@@ -62,13 +62,13 @@ TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
     SetModalAnswerer([](QDialog &dialog) {
         auto &properties = dynamic_cast<TCalendarProperties &>(dialog);
         properties.FormActivate();
-        properties.ExampleCalendar().SetMainCalYear(1999);
-        properties.ExampleCalendar().SetMainCalMonth(12);
+        properties.ExamplePage().SetMainCalYear(1999);
+        properties.ExamplePage().SetMainCalMonth(12);
         properties.findChild<QPushButton *>(u"okbutton"_s)->click();
         return properties.result();
     });
     first.New1Click();
-    ASSERT_TRUE(first.CalendarPanel->Visible());
+    ASSERT_TRUE(first.CalendarPage->Visible());
     TMainWindowRun::Activate(first);
     first.CalendarPanel->repaint();
 
@@ -84,7 +84,7 @@ TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
     first.WPToolBar1->Button(TWPToolButton::Italic)->trigger();
     TypeText(u"Eve"_s);
     const std::unique_ptr<QMimeData> icon = IconMimeData(QImage(16, 16, QImage::Format_RGB32));
-    const QPoint iconCell = CellCentre(*first.CalendarPanel, first.CalendarPanel->CellOfDay(25));
+    const QPoint iconCell = CellCentre(*first.CalendarPage, first.CalendarPage->CellOfDay(25));
     QDragEnterEvent enter(iconCell, Qt::CopyAction, icon.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(first.CalendarPanel, &enter);
     QDropEvent drop(QPointF(iconCell), Qt::CopyAction, icon.get(), Qt::LeftButton, Qt::NoModifier);
@@ -108,16 +108,16 @@ TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
     };
     const int days[] = {3, 10, 24, 25};
     for (int i = 0; i < 4; ++i)
-        ASSERT_EQ(CellRuns(*first.CalendarPanel, days[i]), expected[i]) << days[i];
+        ASSERT_EQ(CellRuns(*first.CalendarPage, days[i]), expected[i]) << days[i];
     EXPECT_TRUE(first.close());
     run.Window.reset();
 
     // Restart: the document is reopened with the same text and formats.
     TCalendarMain &second = run.Start();
     EXPECT_EQ(second.DocumentFileName, run.Path(u"Dec1999.DWC"_s));
-    EXPECT_EQ(second.CalendarPanel->MainCalMonth(), 12);
+    EXPECT_EQ(second.CalendarPage->MainCalMonth(), 12);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(CellRuns(*second.CalendarPanel, days[i]), expected[i]) << days[i];
+        EXPECT_EQ(CellRuns(*second.CalendarPage, days[i]), expected[i]) << days[i];
     EXPECT_TRUE(run.Messages.isEmpty()) << run.Messages.join(u'|').toStdString();
 }
 

@@ -40,13 +40,13 @@ void ExpectNewCalendarInTheSheetsStyle(const TCalendarMain &window)
 {
     EXPECT_TRUE(window.DocumentFileName.isEmpty());
     EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.CalendarPanel->Visible());
-    EXPECT_EQ(window.CalendarPanel->CalendarLayout(), loMC12Month);
-    EXPECT_EQ(window.CalendarPanel->TitleBGColor(), 0x00FF00);
-    EXPECT_EQ(window.CalendarPanel->MainCalMonth(), QDate::currentDate().month());
-    EXPECT_EQ(window.CalendarPanel->MainCalYear(), QDate::currentDate().year());
-    EXPECT_FALSE(window.CalendarPanel->HasCellContent());
-    EXPECT_FALSE(window.CalendarPanel->HasObjects());
+    EXPECT_TRUE(window.CalendarPage->Visible());
+    EXPECT_EQ(window.CalendarPage->CalendarLayout(), loMC12Month);
+    EXPECT_EQ(window.CalendarPage->TitleBGColor(), 0x00FF00);
+    EXPECT_EQ(window.CalendarPage->MainCalMonth(), QDate::currentDate().month());
+    EXPECT_EQ(window.CalendarPage->MainCalYear(), QDate::currentDate().year());
+    EXPECT_FALSE(window.CalendarPage->HasCellContent());
+    EXPECT_FALSE(window.CalendarPage->HasObjects());
 }
 
 TEST(GivenFileTest, ADocumentGivenAtTheStartIsOpenedInPlaceOfTheLastOne)
@@ -58,7 +58,7 @@ TEST(GivenFileTest, ADocumentGivenAtTheStartIsOpenedInPlaceOfTheLastOne)
     TCalendarMain &window = StartWith(run, given);
 
     EXPECT_EQ(window.DocumentFileName, given);
-    EXPECT_EQ(window.CalendarPanel->CalendarLayout(), loWeek);
+    EXPECT_EQ(window.CalendarPage->CalendarLayout(), loWeek);
     EXPECT_TRUE(window.CalendarPanel->isVisible());
     EXPECT_FALSE(window.Modified);
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Given.dwc]    [60%]"_s);
@@ -94,7 +94,7 @@ TEST(GivenFileTest, AStyleSheetGivenLaterAsksAboutChangesFirst)
     window.OpenGivenFile(sheet);
     EXPECT_EQ(run.Questions.size(), 1);
     EXPECT_EQ(window.DocumentFileName, document);
-    EXPECT_EQ(window.CalendarPanel->CalendarLayout(), LOFullCalendarLS);
+    EXPECT_EQ(window.CalendarPage->CalendarLayout(), LOFullCalendarLS);
 
     // Not saved: the new calendar takes its place.
     run.AnswerCancel = false;
@@ -142,8 +142,8 @@ TEST(GivenFileTest, FilesThatCannotBeOpenedAreToldAndChangeNothing)
         window.OpenGivenFile(given.fileName);
         EXPECT_EQ(run.Messages, QStringList{given.message}) << given.fileName.toStdString();
         EXPECT_EQ(window.DocumentFileName, document);
-        EXPECT_TRUE(window.CalendarPanel->Visible());
-        EXPECT_EQ(window.CalendarPanel->CalendarLayout(), LOFullCalendarLS);
+        EXPECT_TRUE(window.CalendarPage->Visible());
+        EXPECT_EQ(window.CalendarPage->CalendarLayout(), LOFullCalendarLS);
         EXPECT_FALSE(window.Modified);
     }
     EXPECT_TRUE(run.Questions.isEmpty());
@@ -167,7 +167,7 @@ TEST(GivenFileTest, AFileGivenWhileADialogIsOpenWaitsForIt)
     EXPECT_EQ(window.DocumentFileName, document);
     dialog.hide();
     EXPECT_TRUE(TMainWindowRun::WaitFor([&] { return window.DocumentFileName == given; }));
-    EXPECT_EQ(window.CalendarPanel->CalendarLayout(), loWeek);
+    EXPECT_EQ(window.CalendarPage->CalendarLayout(), loWeek);
 }
 
 } // namespace

@@ -314,8 +314,8 @@ TEST(IconPaletteDrop, AnIconFromThePaletteGoesIntoADayCellAndNowhereElse)
     ASSERT_NE(icon, nullptr);
     EXPECT_FALSE(DragAndDrop(*window.CalendarPanel, QPoint(2, 2), *icon));
     EXPECT_FALSE(window.Modified);
-    const int cell = window.CalendarPanel->CellOfDay(15);
-    ASSERT_TRUE(DragAndDrop(*window.CalendarPanel, CellCentre(*window.CalendarPanel, cell), *icon));
+    const int cell = window.CalendarPage->CellOfDay(15);
+    ASSERT_TRUE(DragAndDrop(*window.CalendarPanel, CellCentre(*window.CalendarPage, cell), *icon));
     EXPECT_EQ(window.CurrentCell, cell);
     EXPECT_TRUE(window.Modified);
     const QTextDocument &document = window.WPRichText1->RtfText().Document();

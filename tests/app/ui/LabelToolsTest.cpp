@@ -47,9 +47,9 @@ TEST(LabelTools, PlacingEditingAndReopeningBothKinds)
     Drag(window, window.DrawLabelButton, {100, 100}, {260, 140});
     Drag(window, window.DrawRichText, {100, 200}, {300, 260});
     EXPECT_EQ(dialogs, QStringList({u"Text"_s, u"Rich Text Editor"_s}));
-    ASSERT_EQ(window.CalendarPanel->Objects().Count(), 2);
-    const auto *label = dynamic_cast<TPaxLabel *>(window.CalendarPanel->Objects().At(0));
-    const auto *rich = dynamic_cast<TPaxRichBaseLabel *>(window.CalendarPanel->Objects().At(1));
+    ASSERT_EQ(window.CalendarPage->Objects().Count(), 2);
+    const auto *label = dynamic_cast<TPaxLabel *>(window.CalendarPage->Objects().At(0));
+    const auto *rich = dynamic_cast<TPaxRichBaseLabel *>(window.CalendarPage->Objects().At(1));
     ASSERT_NE(label, nullptr);
     ASSERT_NE(rich, nullptr);
     EXPECT_EQ(label->Caption(), u"Family reunion"_s);
@@ -64,7 +64,7 @@ TEST(LabelTools, ALabelTurnedAQuarterTurnsAboutItsCentreAndStaysOnThePage)
     // its new height pushed it off the bottom of the page.
     TMainWindowRun run;
     TCalendarMain &window = run.StartActive();
-    TCalendarPage &page = *window.CalendarPanel;
+    TCalendarPage &page = *window.CalendarPage;
     SetModalAnswerer([](QDialog &dialog) {
         dynamic_cast<TGetLabelText &>(dialog).LabelText->setText(u"Grandma's ninetieth birthday"_s);
         return int(QDialog::Accepted);

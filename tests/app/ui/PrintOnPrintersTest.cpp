@@ -94,8 +94,8 @@ protected:
     TCalendarMain &StartFullSizePortrait()
     {
         TCalendarMain &window = run.StartActive();
-        window.CalendarPanel->SetCalendarLayout(loFullCalendar);
-        window.CalendarPanel->SetScale(1.0f);
+        window.CalendarPage->SetCalendarLayout(loFullCalendar);
+        window.CalendarPanel->SetZoom(1.0f);
         window.CalendarPanel->repaint();
         return window;
     }
@@ -140,7 +140,7 @@ TEST_F(PrintOnPrintersTest, TheServersPrintersAreSeenWithTheirMargins)
 TEST_F(PrintOnPrintersTest, ThePrintedSheetHasTheGridTheCellTextAndTheObjectsWhereThePageHasThem)
 {
     TCalendarMain &window = StartFullSizePortrait();
-    TCalendarPage &page = *window.CalendarPanel;
+    TCalendarPage &page = *window.CalendarPage;
     const int cell = page.CellOfDay(15);
     TWPRtfStorage text;
     text.RtfText().Document().setPlainText(u"Dentist at ten"_s);
@@ -227,7 +227,7 @@ TEST_F(PrintOnPrintersTest, ThePrintedSheetHasTheGridTheCellTextAndTheObjectsWhe
 TEST_F(PrintOnPrintersTest, APrinterThatCannotReachTheLeftMarginAsksFirst)
 {
     TCalendarMain &window = StartFullSizePortrait();
-    TCalendarPage &page = *window.CalendarPanel;
+    TCalendarPage &page = *window.CalendarPage;
     page.SetLeftMarginInch(0.25f);
     page.SetTopMarginInch(0.25f);
     page.SetRightMarginInch(0.25f);
@@ -282,7 +282,7 @@ TEST_F(PrintOnPrintersTest, ThePrinterMakesTheCopiesOfOneDrawnSheet)
 TEST_F(PrintOnPrintersTest, ALandscapePagePrintsLandscapeAfterPortraitWasChosen)
 {
     TCalendarMain &window = run.StartActive();
-    ASSERT_EQ(window.CalendarPanel->CalendarOrientation(), coLandscape);
+    ASSERT_EQ(window.CalendarPage->CalendarOrientation(), coLandscape);
     ChoosePrinter(rawPrinter, 1, QPageLayout::Portrait);
     window.mnuPrintCalendarClick();
     ASSERT_TRUE(QueuesEmpty());
@@ -306,7 +306,7 @@ TEST_F(PrintOnPrintersTest, ASetPrintsAsOneJobOfItsPages)
     ASSERT_EQ(files.size(), 1) << "one job";
     EXPECT_EQ(PdfPageCount(FileBytes(files.first())), 4);
     EXPECT_TRUE(window.Modified);
-    EXPECT_EQ(window.CalendarPanel->MainCalMonth(), 12);
+    EXPECT_EQ(window.CalendarPage->MainCalMonth(), 12);
 
     // Cancelled after two pages: the print system still takes those two,
     // and the user is told so.

@@ -29,11 +29,11 @@ void AnswerProperties(TMainWindowRun &run, TPropertiesRun &seen,
     SetModalAnswerer([&run, &seen, change, button](QDialog &dialog) {
         auto &properties = dynamic_cast<TCalendarProperties &>(dialog);
         ++seen.Shown;
-        seen.PreviewScale = properties.ExampleCalendar().Scale();
+        seen.PreviewScale = properties.ExampleCalendar().Zoom();
         seen.PaletteVisible = run.Window->IconPalette->isVisible();
         properties.FormActivate();
         if (change)
-            change(properties.ExampleCalendar());
+            change(properties.ExamplePage());
         properties.findChild<QPushButton *>(QString::fromLatin1(button))->click();
         return properties.result();
     });
@@ -48,7 +48,7 @@ protected:
         TCalendarMain &window = run.StartActive();
         TWPRtfStorage cell;
         QTextCursor(&cell.RtfText().Document()).insertText(u"Eve"_s);
-        window.CalendarPanel->SetCellText(window.CalendarPanel->CellOfDay(24), cell);
+        window.CalendarPage->SetCellText(window.CalendarPage->CellOfDay(24), cell);
         return window;
     }
 
@@ -67,14 +67,14 @@ TEST_F(PropertiesCommandTest, AnotherMonthClearsTheCellsAFontChangeKeepsThem)
     window.mnuPropertiesClick();
     EXPECT_TRUE(window.PropertiesAccepted);
     EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.CalendarPanel->TitleFont().Style.testFlag(TFontStyle::fsItalic));
-    EXPECT_TRUE(window.CalendarPanel->HasCellContent());
+    EXPECT_TRUE(window.CalendarPage->TitleFont().Style.testFlag(TFontStyle::fsItalic));
+    EXPECT_TRUE(window.CalendarPage->HasCellContent());
 
     window.SetModified(false);
     AnswerProperties(run, seen, [](TCalendarPage &preview) { preview.SetMainCalMonth(11); });
     window.PropertiesButton->click();
-    EXPECT_EQ(window.CalendarPanel->MainCalMonth(), 11);
-    EXPECT_FALSE(window.CalendarPanel->HasCellContent());
+    EXPECT_EQ(window.CalendarPage->MainCalMonth(), 11);
+    EXPECT_FALSE(window.CalendarPage->HasCellContent());
     EXPECT_TRUE(window.Modified);
     EXPECT_EQ(seen.Shown, 2);
 }
@@ -86,14 +86,14 @@ TEST_F(PropertiesCommandTest, OkWithoutChangesLeavesTheDocumentUnchanged)
     window.mnuPropertiesClick();
     EXPECT_TRUE(window.PropertiesAccepted);
     EXPECT_FALSE(window.Modified);
-    EXPECT_TRUE(window.CalendarPanel->HasCellContent());
+    EXPECT_TRUE(window.CalendarPage->HasCellContent());
 
     // Cancel takes nothing over.
     AnswerProperties(
         run, seen, [](TCalendarPage &preview) { preview.SetMainCalYear(2001); }, "CancelButton");
     window.mnuPropertiesClick();
     EXPECT_FALSE(window.PropertiesAccepted);
-    EXPECT_EQ(window.CalendarPanel->MainCalYear(), 1999);
+    EXPECT_EQ(window.CalendarPage->MainCalYear(), 1999);
     EXPECT_FALSE(window.Modified);
 }
 
@@ -107,13 +107,13 @@ TEST_F(PropertiesCommandTest, TheDialogKnowsTheCellTextAndWarnsBeforeAnotherLayo
     ASSERT_EQ(run.Questions.size(), 1);
     EXPECT_TRUE(run.Questions[0].first.startsWith(u"Warning: changing to this type of layout"_s));
     EXPECT_FALSE(window.PropertiesAccepted);
-    EXPECT_TRUE(window.CalendarPanel->HasCellContent());
+    EXPECT_TRUE(window.CalendarPage->HasCellContent());
 
     run.AnswerYes = true;
     window.mnuPropertiesClick();
     EXPECT_TRUE(window.PropertiesAccepted);
-    EXPECT_EQ(window.CalendarPanel->CalendarLayout(), loWeek);
-    EXPECT_FALSE(window.CalendarPanel->HasCellContent());
+    EXPECT_EQ(window.CalendarPage->CalendarLayout(), loWeek);
+    EXPECT_FALSE(window.CalendarPage->HasCellContent());
 }
 
 TEST_F(PropertiesCommandTest, PreviewZoomIsKeptAndThePaletteStepsAside)
@@ -142,7 +142,7 @@ TEST_F(PropertiesCommandTest, NewThenCancelKeepsTheOldDocument)
     EXPECT_FALSE(window.NewDocument);
     EXPECT_EQ(window.DocumentFileName, document);
     EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.CalendarPanel->HasCellContent());
+    EXPECT_TRUE(window.CalendarPage->HasCellContent());
 }
 
 TEST_F(PropertiesCommandTest, NewAfterChangesAsksFirstThenStartsEmptyInTheChosenStyle)
@@ -155,9 +155,9 @@ TEST_F(PropertiesCommandTest, NewAfterChangesAsksFirstThenStartsEmptyInTheChosen
     EXPECT_EQ(run.Questions[0], qMakePair(u"Save changes?"_s, u"Save"_s));
     EXPECT_TRUE(window.DocumentFileName.isEmpty());
     EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.CalendarPanel->Visible());
-    EXPECT_FALSE(window.CalendarPanel->HasCellContent());
-    EXPECT_EQ(window.CalendarPanel->MainCalMonth(), 3);
+    EXPECT_TRUE(window.CalendarPage->Visible());
+    EXPECT_FALSE(window.CalendarPage->HasCellContent());
+    EXPECT_EQ(window.CalendarPage->MainCalMonth(), 3);
     EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
     EXPECT_TRUE(window.Savebutton->isVisibleTo(window.Panel3));
     EXPECT_FALSE(window.CancelButton->isVisibleTo(window.Panel3));
@@ -172,8 +172,8 @@ TEST_F(PropertiesCommandTest, NewStopsWhenTheChangesWereToBeSavedButWereNot)
     // Regression: Yes to "Save changes?" with the Save As dialog cancelled
     // went on and threw the unsaved calendar away.
     TCalendarMain &window = run.Start();
-    window.CalendarPanel->SetVisible(true);
-    window.CalendarPanel->SetUserTitle(u"Unsaved"_s);
+    window.CalendarPage->SetVisible(true);
+    window.CalendarPage->SetUserTitle(u"Unsaved"_s);
     window.SetModified(true);
     run.AnswerYes = true;
     run.SaveAsAnswer.clear();
@@ -181,7 +181,7 @@ TEST_F(PropertiesCommandTest, NewStopsWhenTheChangesWereToBeSavedButWereNot)
     window.New1Click();
     EXPECT_EQ(seen.Shown, 0);
     EXPECT_TRUE(window.Modified);
-    EXPECT_EQ(window.CalendarPanel->UserTitle(), u"Unsaved"_s);
+    EXPECT_EQ(window.CalendarPage->UserTitle(), u"Unsaved"_s);
 }
 
 } // namespace

@@ -60,8 +60,8 @@ protected:
         });
     }
 
-    QString Cell(int day) const { return CellText(*run.Window->CalendarPanel, CellOfDay(day)); }
-    int CellOfDay(int day) const { return run.Window->CalendarPanel->CellOfDay(day); }
+    QString Cell(int day) const { return CellText(*run.Window->CalendarPage, CellOfDay(day)); }
+    int CellOfDay(int day) const { return run.Window->CalendarPage->CellOfDay(day); }
 
     TMainWindowRun run;
     int shown = 0;
@@ -176,8 +176,8 @@ TEST_F(RecurringCommandsTest, FillsTheDaysOfTheMonthShown)
     EXPECT_EQ(Cell(4), u""_s);
     // Regression: day 0 of "@1200" reached no blank cell.
     for (int index = 1; index <= 42; ++index) {
-        if (window.CalendarPanel->CellDay(index) == 0) {
-            EXPECT_EQ(CellText(*window.CalendarPanel, index), QString()) << index;
+        if (window.CalendarPage->CellDay(index) == 0) {
+            EXPECT_EQ(CellText(*window.CalendarPage, index), QString()) << index;
         }
     }
     EXPECT_TRUE(window.Modified);
@@ -190,7 +190,7 @@ TEST_F(RecurringCommandsTest, NamesArriveAsParagraphsAfterWhatACellHolds)
     TCalendarMain &window = run.StartActive();
     TWPRtfStorage cell;
     QTextCursor(&cell.RtfText().Document()).insertText(u"Dentist"_s);
-    window.CalendarPanel->SetCellText(CellOfDay(25), cell);
+    window.CalendarPage->SetCellText(CellOfDay(25), cell);
     WriteDates({Holiday(u"Christmas Day"_s), Entry(u"Party"_s, u"@1225"_s),
                 Entry(u"Weekend"_s, u"%17"_s)});
     AnswerSelection();
@@ -199,7 +199,7 @@ TEST_F(RecurringCommandsTest, NamesArriveAsParagraphsAfterWhatACellHolds)
               u"Dentist\nChristmas Day\n\nParty\n\n"_s + PadToWidth(u"Weekend"_s, 120) + u"\n"_s);
     // An empty cell takes the default editor font.
     TWPRtfStorage payday;
-    window.CalendarPanel->GetCellText(CellOfDay(26), payday);
+    window.CalendarPage->GetCellText(CellOfDay(26), payday);
     QTextCursor at(payday.RtfText().Document().begin());
     at.movePosition(QTextCursor::NextCharacter);
     const TWPCharAttr attr = CharAttrOf(payday.RtfText(), at.charFormat());
@@ -217,7 +217,7 @@ TEST_F(RecurringCommandsTest, CancellingChangesNothing)
     AnswerSelection({}, "CancelButton");
     window.mnuFillCalendarwithRecurringDatesClick();
     EXPECT_EQ(shown, 1);
-    EXPECT_FALSE(window.CalendarPanel->HasCellContent());
+    EXPECT_FALSE(window.CalendarPage->HasCellContent());
     EXPECT_FALSE(window.Modified);
     EXPECT_TRUE(window.IconPalette->isVisible());
 }
@@ -225,7 +225,7 @@ TEST_F(RecurringCommandsTest, CancellingChangesNothing)
 TEST_F(RecurringCommandsTest, TheCellBeingEditedIsStoredAndTheLastClickedOpenedAgain)
 {
     TCalendarMain &window = run.StartActive();
-    window.CalendarPanel->RaiseCellEvent(CellOfDay(25));
+    window.CalendarPage->RaiseCellEvent(CellOfDay(25));
     ASSERT_TRUE(window.CellEditing);
     TypeText(u"Gifts"_s);
     WriteDates({Holiday(u"Christmas Day"_s)});
@@ -244,8 +244,8 @@ TEST_F(RecurringCommandsTest, TheCellBeingEditedIsStoredAndTheLastClickedOpenedA
 TEST_F(RecurringCommandsTest, FillsTheMonthFromAnICalendarFile)
 {
     TCalendarMain &window = run.StartActive();
-    window.CalendarPanel->SetMainCalYear(2026);
-    window.CalendarPanel->SetMainCalMonth(12);
+    window.CalendarPage->SetMainCalYear(2026);
+    window.CalendarPage->SetMainCalMonth(12);
     const QString ics = run.Path(u"mine.ics"_s);
     {
         QFile file(ics);
@@ -262,7 +262,7 @@ TEST_F(RecurringCommandsTest, FillsTheMonthFromAnICalendarFile)
     EXPECT_TRUE(run.Messages.isEmpty());
     EXPECT_TRUE(window.Modified);
     const auto text = [&window](int day) {
-        return window.CalendarPanel->CellDocument(window.CalendarPanel->CellOfDay(day))
+        return window.CalendarPage->CellDocument(window.CalendarPage->CellOfDay(day))
             ->Document()
             .toPlainText()
             .trimmed();
@@ -272,7 +272,7 @@ TEST_F(RecurringCommandsTest, FillsTheMonthFromAnICalendarFile)
     EXPECT_TRUE(text(4).isEmpty());
 
     // A month without its events, and a file that is no calendar, are told.
-    window.CalendarPanel->SetMainCalMonth(11);
+    window.CalendarPage->SetMainCalMonth(11);
     window.mnuFillCalendarFromICalendarClick();
     answer = run.Path(u"DWRECUR.DAX"_s);
     WriteDates({Entry(u"Payday"_s, u"@0005"_s)});

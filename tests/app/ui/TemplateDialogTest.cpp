@@ -128,7 +128,7 @@ TEST_F(TemplateDialogTest, ChoosingATemplateOpensAnUntitledCopyOfIt)
     window.mnuNewFromTemplate->trigger();
     EXPECT_TRUE(window.DocumentFileName.isEmpty());
     EXPECT_TRUE(window.Modified);
-    EXPECT_EQ(DocumentBytes(*window.CalendarPanel), FileBytes(chosen));
+    EXPECT_EQ(DocumentBytes(*window.CalendarPage), FileBytes(chosen));
     EXPECT_EQ(window.MRUFileList->Files(), recent);
     // Save asks for a name; cancelled, nothing is written.
     int asked = 0;

@@ -21,7 +21,7 @@ protected:
     TCalendarMain &Start()
     {
         TCalendarMain &window = run.StartActive();
-        window.CalendarPanel->SetObjectCreator(
+        window.CalendarPage->SetObjectCreator(
             psLabel, {[](TCalendarPage &) { return MakeTestObject(0, 0, 0, 0, clBlue); }, {}});
         return window;
     }
@@ -29,7 +29,7 @@ protected:
     // Text typed into a cell and stored by a click on another cell.
     static void TypeIntoCell(TCalendarMain &window, int cell, const QString &text)
     {
-        ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPanel, cell));
+        ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPage, cell));
         TypeText(text);
         window.DoSaveRichtext();
     }
@@ -49,11 +49,11 @@ protected:
     }
 
     // A slow drag of the handle by 60 x 40 pixels, in 20 moves.
-    static void DragHandle(TCalendarPanel32 &page)
+    static void DragHandle(TCalendarPanel32 &view)
     {
         qint64 now = 100000;
-        page.SetClock([&now] { return now; });
-        QWidget &handle = page.DesignSurface().HandleWidget();
+        view.Page().SetClock([&now] { return now; });
+        QWidget &handle = view.DesignSurface().HandleWidget();
         SendMouse(handle, QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
         now += 1000;
         for (int step = 1; step <= 20; ++step) {
@@ -61,7 +61,7 @@ protected:
                       Qt::LeftButton);
         }
         SendMouse(handle, QEvent::MouseButtonRelease, QPoint(70, 50), Qt::LeftButton, Qt::NoButton);
-        page.SetClock({});
+        view.Page().SetClock({});
     }
 
     TMainWindowRun run;
@@ -82,14 +82,14 @@ TEST_F(UndoCommandsTest, UndoingBackToTheSavedDocumentMakesItUnchanged)
     EXPECT_EQ(window.UndoButton->toolTip(), u"Undo Cell Text (Ctrl+Z)"_s);
 
     window.mnuUndo->trigger();
-    EXPECT_EQ(CellText(*window.CalendarPanel, 10), QString());
+    EXPECT_EQ(CellText(*window.CalendarPage, 10), QString());
     EXPECT_FALSE(window.Modified);
     EXPECT_FALSE(window.Savebutton->isVisible());
     EXPECT_FALSE(window.CancelButton->isVisible());
     EXPECT_EQ(window.mnuRedo->text(), u"Redo Cell Text"_s);
 
     window.mnuRedo->trigger();
-    EXPECT_EQ(CellText(*window.CalendarPanel, 10), u"Swim"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, 10), u"Swim"_s);
     EXPECT_TRUE(window.Modified);
 
     // Saved, the document is unchanged there; undoing past it changes it.
@@ -110,33 +110,34 @@ TEST_F(UndoCommandsTest, ANewChangeAfterAnUndoDropsTheRedoList)
     ASSERT_TRUE(WaitForSteps(window, 2));
     window.mnuUndo->trigger();
     EXPECT_TRUE(window.mnuRedo->isEnabled());
-    EXPECT_EQ(CellText(*window.CalendarPanel, 10), u"One"_s);
-    EXPECT_EQ(CellText(*window.CalendarPanel, 11), QString());
+    EXPECT_EQ(CellText(*window.CalendarPage, 10), u"One"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, 11), QString());
     window.mnuClearAllCellContentsClick();
     ASSERT_TRUE(TMainWindowRun::WaitFor([&] { return !window.History().CanRedo(); }));
     EXPECT_EQ(window.History().Count(), 2);
     EXPECT_FALSE(window.mnuRedo->isEnabled());
     EXPECT_EQ(window.mnuUndo->text(), u"Undo Clear All"_s);
     window.mnuUndo->trigger();
-    EXPECT_EQ(CellText(*window.CalendarPanel, 10), u"One"_s);
-    EXPECT_EQ(CellText(*window.CalendarPanel, 11), QString());
+    EXPECT_EQ(CellText(*window.CalendarPage, 10), u"One"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, 11), QString());
 }
 
 TEST_F(UndoCommandsTest, ADragOfAnObjectIsOneStep)
 {
     TCalendarMain &window = Start();
-    TCalendarPanel32 &page = *window.CalendarPanel;
+    TCalendarPanel32 &view = *window.CalendarPanel;
+    TCalendarPage &page = view.Page();
     window.DrawLabelButton->click();
-    QTest::mousePress(&page, Qt::LeftButton, {}, QPoint(100, 100));
-    QTest::mouseMove(&page, QPoint(300, 160));
-    QTest::mouseRelease(&page, Qt::LeftButton, {}, QPoint(300, 160));
+    QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(&view, QPoint(300, 160));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(300, 160));
     ASSERT_TRUE(WaitForSteps(window, 1));
     EXPECT_EQ(window.mnuUndo->text(), u"Undo New Object"_s);
     const TBounds placed = page.Objects().At(0)->Bounds();
 
     page.Handle().Clear();
     page.Handle().Add(page.Objects().At(0));
-    DragHandle(page);
+    DragHandle(view);
     ASSERT_TRUE(WaitForSteps(window, 2));
     EXPECT_NE(page.Objects().At(0)->Bounds().Left, placed.Left);
     EXPECT_EQ(window.mnuUndo->text(), u"Undo Object Change"_s);
@@ -152,13 +153,14 @@ TEST_F(UndoCommandsTest, ADragOfAnObjectIsOneStep)
 TEST_F(UndoCommandsTest, UndoingADragKeepsTheOtherObjectAndTheSelectionWithItsHandle)
 {
     TCalendarMain &window = Start();
-    TCalendarPanel32 &page = *window.CalendarPanel;
+    TCalendarPanel32 &view = *window.CalendarPanel;
+    TCalendarPage &page = view.Page();
     for (const auto &[from, to] : {std::pair{QPoint(60, 60), QPoint(160, 120)},
                                    std::pair{QPoint(300, 200), QPoint(420, 260)}}) {
         window.DrawLabelButton->click();
-        QTest::mousePress(&page, Qt::LeftButton, {}, from);
-        QTest::mouseMove(&page, to);
-        QTest::mouseRelease(&page, Qt::LeftButton, {}, to);
+        QTest::mousePress(&view, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&view, to);
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
         ASSERT_TRUE(WaitForSteps(window, page.Objects().Count())) << page.Objects().Count();
     }
     ASSERT_EQ(page.Objects().Count(), 2);
@@ -168,7 +170,7 @@ TEST_F(UndoCommandsTest, UndoingADragKeepsTheOtherObjectAndTheSelectionWithItsHa
     const TBounds placed = dragged->Bounds();
     page.Handle().Clear();
     page.Handle().Add(dragged);
-    DragHandle(page);
+    DragHandle(view);
     ASSERT_TRUE(WaitForSteps(window, 3));
     ASSERT_NE(page.Objects().At(1)->Bounds(), placed);
 
@@ -180,7 +182,7 @@ TEST_F(UndoCommandsTest, UndoingADragKeepsTheOtherObjectAndTheSelectionWithItsHa
     EXPECT_EQ(page.Objects().Selection(), QList<TLumGraphicControl *>{back});
     // The handle widget the user grabs sits around the object where it is now.
     QApplication::processEvents();
-    const QWidget &handle = page.DesignSurface().HandleWidget();
+    const QWidget &handle = view.DesignSurface().HandleWidget();
     EXPECT_TRUE(handle.isVisible());
     EXPECT_TRUE(handle.geometry().contains(back->BoundsRect().ToQRect()));
     window.mnuRedo->trigger();
@@ -193,22 +195,22 @@ TEST_F(UndoCommandsTest, ThePagesMenuAndTheKeysUndoAndRedo)
     TCalendarMain &window = Start();
     TypeIntoCell(window, 12, u"Fair"_s);
     ASSERT_TRUE(WaitForSteps(window, 1));
-    const TDesignMenu menu = window.CalendarPanel->PanelMenu();
+    const TDesignMenu menu = window.CalendarPage->PanelMenu();
     ASSERT_GE(menu.size(), 3);
     EXPECT_EQ(menu[0].Caption, u"Undo Cell Text"_s);
     EXPECT_TRUE(menu[0].Enabled);
     EXPECT_EQ(menu[1].Caption, u"Redo"_s);
     EXPECT_FALSE(menu[1].Enabled);
     menu[0].Command();
-    EXPECT_EQ(CellText(*window.CalendarPanel, 12), QString());
+    EXPECT_EQ(CellText(*window.CalendarPage, 12), QString());
 
     window.setFocus();
     QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(CellText(*window.CalendarPanel, 12), u"Fair"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, 12), u"Fair"_s);
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(CellText(*window.CalendarPanel, 12), QString());
+    EXPECT_EQ(CellText(*window.CalendarPage, 12), QString());
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(CellText(*window.CalendarPanel, 12), u"Fair"_s);
+    EXPECT_EQ(CellText(*window.CalendarPage, 12), u"Fair"_s);
 }
 
 TEST_F(UndoCommandsTest, OpeningADocumentStartsANewHistory)

@@ -11,20 +11,20 @@ TEST(CalendarPanel32, TheWidgetFollowsThePageSize)
 {
     TCalendarPanel32 panel;
     EXPECT_EQ(panel.size(), QSize(816, 1056));
-    ApplyMainPageValues(panel);
+    ApplyMainPageValues(panel.Page());
     EXPECT_EQ(panel.size(), QSize(1056, 816));
-    panel.SetScale(0.5f);
+    panel.SetZoom(0.5f);
     EXPECT_EQ(panel.size(), QSize(528, 408));
 }
 
 TEST(CalendarPanel32, ACreationToolShowsTheDragCursorUntilPointing)
 {
     TCalendarPanel32 panel;
-    panel.SetPanelState(psImage);
+    panel.SetTool(psImage);
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::DragCopyCursor);
-    panel.SetPanelState(psLabel);
-    panel.SetPanelState(psPointing);
+    panel.SetTool(psLabel);
+    panel.SetTool(psPointing);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
@@ -32,9 +32,9 @@ TEST(CalendarPanel32, AMouseClickReachesTheCell)
 {
     TCalendarPanel32 panel;
     int clicked = 0;
-    panel.ClickedInCellEvent = [&clicked](const TRect &, const TRect &, int iCell, int,
-                                          TWPRtfStorage &) { clicked = iCell; };
-    panel.MainAttributes().CellGeometry[8].rTotal = {100, 100, 200, 200};
+    panel.Page().ClickedInCellEvent = [&clicked](const TRect &, const TRect &, int iCell, int,
+                                                 TWPRtfStorage &) { clicked = iCell; };
+    panel.Page().MainAttributes().CellGeometry[8].rTotal = {100, 100, 200, 200};
     const QPointF inside(150, 150);
     QMouseEvent press(QEvent::MouseButtonPress, inside, panel.mapToGlobal(inside), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
@@ -43,4 +43,37 @@ TEST(CalendarPanel32, AMouseClickReachesTheCell)
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&panel, &release);
     EXPECT_EQ(clicked, 9);
+}
+
+TEST(CalendarPanel32, TheViewShowsAndHidesWithItsPage)
+{
+    QWidget parent;
+    auto *panel = new TCalendarPanel32(&parent);
+    parent.show();
+    EXPECT_TRUE(panel->isVisible());
+    panel->Page().SetVisible(false);
+    EXPECT_FALSE(panel->isVisible());
+    panel->Page().SetVisible(true);
+    EXPECT_TRUE(panel->isVisible());
+}
+
+// The page on screen is what a bitmap of it shows, after a change made while
+// painting was held as after one made before: the hold draws nothing and
+// loses nothing.
+TEST(CalendarPanel32, HeldPaintingDrawsNothingAndTheReleaseDrawsThePageAsItIsNow)
+{
+    TCalendarPanel32 panel;
+    panel.SetZoom(0.5f);
+    panel.HoldPainting(true);
+    EXPECT_TRUE(panel.PaintingHeld());
+    panel.Page().SetTitleBGColor(clYellow);
+    const QImage held = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage white(held.size(), QImage::Format_RGB32);
+    white.fill(Qt::white);
+    EXPECT_EQ(held, white);
+    panel.HoldPainting(false);
+    EXPECT_FALSE(panel.PaintingHeld());
+    const QImage shown = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, panel.RenderToBitmap().convertToFormat(QImage::Format_RGB32));
+    EXPECT_NE(shown, held);
 }

@@ -40,8 +40,8 @@ protected:
             }
             return -1;
         });
-        Page.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&Page));
+        View.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&View));
     }
     ~PageDesign() override
     {
@@ -54,12 +54,13 @@ protected:
         return static_cast<TTestObject &>(
             Page.Objects().Insert(MakeTestObject(left, top, width, height)));
     }
-    TLumHandleWidget &Handle() { return Page.DesignSurface().HandleWidget(); }
+    TLumHandleWidget &Handle() { return View.DesignSurface().HandleWidget(); }
     // A point of the page in the handle's coordinates.
-    QPoint OnHandle(QPoint page) { return Handle().mapFrom(&Page, page); }
+    QPoint OnHandle(QPoint page) { return Handle().mapFrom(&View, page); }
 
     QTemporaryDir Folder;
-    TCalendarPanel32 Page;
+    TCalendarPanel32 View;
+    TCalendarPage &Page = View.Page();
     qint64 Now = 100000;
     int Changes = 0;
     int AfterPlaced = 0;
@@ -81,12 +82,12 @@ QImage Rendered(QWidget &widget, const QRegion &region)
 
 TEST_F(PageDesign, AClickWithACreationToolMakesAFiftyByFifteenObjectThere)
 {
-    Page.SetPanelState(psLabel);
-    QTest::mouseClick(&Page, Qt::LeftButton, {}, QPoint(100, 200));
+    View.SetTool(psLabel);
+    QTest::mouseClick(&View, Qt::LeftButton, {}, QPoint(100, 200));
     ASSERT_EQ(Page.Objects().Count(), 1);
     EXPECT_EQ(Page.Objects().At(0)->Bounds(), (TBounds{100, 200, 50, 15}));
     EXPECT_EQ(Page.Objects().At(0)->Name(), "Special1");
-    EXPECT_EQ(Page.PanelState(), psPointing);
+    EXPECT_EQ(View.Tool(), psPointing);
     EXPECT_EQ(Dropped, (QList<TRect>{{100, 200, 100, 200}}));
     EXPECT_EQ(AfterPlaced, 1);
     EXPECT_EQ(Changes, 1);
@@ -96,10 +97,10 @@ TEST_F(PageDesign, ACreationDragEitherWayRoundMakesTheSameObject)
 {
     for (const auto &[from, to] : {std::pair{QPoint(200, 250), QPoint(300, 300)},
                                    std::pair{QPoint(300, 300), QPoint(200, 250)}}) {
-        Page.SetPanelState(psLabel);
-        QTest::mousePress(&Page, Qt::LeftButton, {}, from);
-        QTest::mouseMove(&Page, to);
-        QTest::mouseRelease(&Page, Qt::LeftButton, {}, to);
+        View.SetTool(psLabel);
+        QTest::mousePress(&View, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&View, to);
+        QTest::mouseRelease(&View, Qt::LeftButton, {}, to);
     }
     ASSERT_EQ(Page.Objects().Count(), 2);
     EXPECT_EQ(Page.Objects().At(0)->Bounds(), (TBounds{200, 250, 100, 50}));
@@ -109,7 +110,7 @@ TEST_F(PageDesign, ACreationDragEitherWayRoundMakesTheSameObject)
 TEST_F(PageDesign, AClickSelectsAndAQuickClickOnTheHandleMovesNothing)
 {
     TTestObject &a = Place(100, 100, 60, 40);
-    QTest::mouseClick(&Page, Qt::LeftButton, {}, QPoint(120, 120));
+    QTest::mouseClick(&View, Qt::LeftButton, {}, QPoint(120, 120));
     EXPECT_TRUE(Page.Objects().IsSelected(&a));
     EXPECT_TRUE(Handle().isVisible());
     EXPECT_EQ(Handle().geometry(), QRect(98, 98, 65, 45));
@@ -161,7 +162,7 @@ TEST_F(PageDesign, TheContextMenuOpensOnEmptyAreaAndSelectsAll)
     TTestObject &a = Place(100, 100, 60, 40);
     TTestObject &b = Place(300, 100, 60, 40);
     MenuChoice = "Select All";
-    QTest::mouseClick(&Page, Qt::RightButton, {}, QPoint(600, 900));
+    QTest::mouseClick(&View, Qt::RightButton, {}, QPoint(600, 900));
     ASSERT_EQ(Menus.size(), 1);
     EXPECT_TRUE(FindMenuItem(Menus[0], "Lock All")->Enabled);
     EXPECT_FALSE(FindMenuItem(Menus[0], "Paste")->Enabled);
@@ -204,7 +205,7 @@ TEST_F(PageDesign, ADoubleClickOnTheSelectionOpensTheEditor)
     TTestObject &a = Place(100, 100, 60, 40);
     int edits = 0;
     a.OnEdit = [&edits] { ++edits; };
-    QTest::mouseClick(&Page, Qt::LeftButton, {}, QPoint(120, 120));
+    QTest::mouseClick(&View, Qt::LeftButton, {}, QPoint(120, 120));
     QTest::mouseDClick(&Handle(), Qt::LeftButton, {}, OnHandle(QPoint(120, 120)));
     EXPECT_EQ(edits, 1);
     // Without an editor the object's menu opens.
@@ -218,12 +219,12 @@ TEST_F(PageDesign, APaintOfPartOfThePageTakesThePageFromItsLastPicture)
 {
     TTestObject &a = Place(100, 100, 60, 40);
     Page.Handle().Add(&a);
-    const QImage whole = Rendered(Page, QRegion(Page.rect()));
+    const QImage whole = Rendered(View, QRegion(View.rect()));
     EXPECT_EQ(whole.pixel(130, 120), qRgb(255, 0, 0));
     // Selection squares: the top-left corner of the bounds grown by 2.
     EXPECT_EQ(whole.pixel(98, 98), qRgb(0, 0, 0));
     a.SetLeft(380);
-    const QImage part = Rendered(Page, QRegion(90, 90, 360, 60));
+    const QImage part = Rendered(View, QRegion(90, 90, 360, 60));
     const QImage page = RenderPageImage(Page);
     EXPECT_EQ(part.pixel(130, 120), page.pixel(130, 120));
     EXPECT_EQ(part.pixel(400, 120), qRgb(255, 0, 0));
@@ -237,7 +238,7 @@ TEST_F(PageDesign, ZoomingRescalesTheObjectsAndRefitsTheHandle)
 {
     TTestObject &a = Place(100, 100, 60, 40);
     Page.Handle().Add(&a);
-    Page.SetScale(0.5f);
+    View.SetZoom(0.5f);
     EXPECT_EQ(a.Bounds(), (TBounds{50, 50, 30, 20}));
     QTest::qWait(1);
     EXPECT_EQ(Handle().geometry(), QRect(48, 48, 36, 26));

@@ -95,7 +95,7 @@ protected:
         hooks.SavePlacement = [this](QWidget &) { ++closed; };
         hooks.ShowHelpContext = [this](int context) { helpContexts.append(context); };
         dialog->SetHooks(hooks);
-        dialog->ExampleCalendar().SetScale(0.301f);
+        dialog->ExampleCalendar().SetZoom(0.301f);
         if (prepare)
             prepare(*dialog);
         dialog->FormActivate();
@@ -201,7 +201,7 @@ TEST_F(PropertiesDialog, TheWindowCarriesItsControls)
     EXPECT_EQ(Child<QWidget>(dialog, "ExampleCalendar")->toolTip(),
               QStringLiteral("This is an example calendar"));
     EXPECT_TRUE(dialog.ExampleCalendar().isVisibleTo(&dialog));
-    EXPECT_EQ(dialog.ExampleCalendar().TitleFont().Size, TFontDesc::PointsFromHeight(-64));
+    EXPECT_EQ(dialog.ExamplePage().TitleFont().Size, TFontDesc::PointsFromHeight(-64));
 }
 
 TEST_F(PropertiesDialog, BordersAreListedSortedWithNoBorderFirst)
@@ -221,15 +221,15 @@ TEST_F(PropertiesDialog, WithoutABordersFolderTheListIsDisabled)
     TCalendarProperties dialog;
     EXPECT_FALSE(Child<QListWidget>(dialog, "BorderFiles")->isEnabled());
     dialog.FormActivate();
-    EXPECT_TRUE(dialog.ExampleCalendar().WMFBorderFile().isEmpty());
+    EXPECT_TRUE(dialog.ExamplePage().WMFBorderFile().isEmpty());
 }
 
 TEST_F(PropertiesDialog, FirstActivationFillsTheControlsFromThePreview)
 {
     auto dialog = Open([](TCalendarProperties &d) {
-        d.ExampleCalendar().SetLeftMarginInch(1.3f);
-        d.ExampleCalendar().SetStartOfWeek(2);
-        d.ExampleCalendar().SetWMFBorderFile("HOLLY");
+        d.ExamplePage().SetLeftMarginInch(1.3f);
+        d.ExamplePage().SetStartOfWeek(2);
+        d.ExamplePage().SetWMFBorderFile("HOLLY");
     });
     dialog->FormActivate(); // a second activation changes nothing
     EXPECT_EQ(restored, 1);
@@ -247,28 +247,28 @@ TEST_F(PropertiesDialog, FirstActivationFillsTheControlsFromThePreview)
     EXPECT_EQ(Child<QPlainTextEdit>(*dialog, "DayNames")->toPlainText().split('\n').size(), 7);
     EXPECT_EQ(Child<QListWidget>(*dialog, "BorderFiles")->currentRow(), 1);
     // Activation alone writes nothing the page did not have.
-    EXPECT_FLOAT_EQ(dialog->ExampleCalendar().LeftMarginInch(), 1.3f);
-    EXPECT_EQ(dialog->ExampleCalendar().StartOfWeek(), 2);
-    EXPECT_EQ(dialog->ExampleCalendar().WMFBorderFile(), QStringLiteral("HOLLY"));
+    EXPECT_FLOAT_EQ(dialog->ExamplePage().LeftMarginInch(), 1.3f);
+    EXPECT_EQ(dialog->ExamplePage().StartOfWeek(), 2);
+    EXPECT_EQ(dialog->ExamplePage().WMFBorderFile(), QStringLiteral("HOLLY"));
 }
 
 TEST_F(PropertiesDialog, ARequestedResetGivesTheDefaultStyle)
 {
     auto dialog = Open([](TCalendarProperties &d) {
-        d.ExampleCalendar().SetLeftMarginInch(1.0f);
+        d.ExamplePage().SetLeftMarginInch(1.0f);
         d.SetResetOnActivate(true);
     });
-    EXPECT_FLOAT_EQ(dialog->ExampleCalendar().LeftMarginInch(), 0.5f);
+    EXPECT_FLOAT_EQ(dialog->ExamplePage().LeftMarginInch(), 0.5f);
     EXPECT_EQ(Child<QComboBox>(*dialog, "LeftMarginInchcombo")->currentText(),
               QStringLiteral("½ Inch"));
-    EXPECT_EQ(dialog->ExampleCalendar().MainCalYear(), QDate::currentDate().year());
+    EXPECT_EQ(dialog->ExamplePage().MainCalYear(), QDate::currentDate().year());
 }
 
 TEST_F(PropertiesDialog, ALandscapeTwentyFourMonthLayoutSizesTheMiniFonts)
 {
     auto dialog = Open();
     ChooseLayout(*dialog, 6, 1);
-    const TCalendarPage &page = dialog->ExampleCalendar();
+    const TCalendarPage &page = dialog->ExamplePage();
     EXPECT_EQ(page.CalendarLayout(), loMC24MonthLS);
     EXPECT_EQ(page.CalendarOrientation(), coLandscape);
     EXPECT_EQ(page.MiniTitleFont().Size, 12);
@@ -288,7 +288,7 @@ TEST_F(PropertiesDialog, APlannerDisablesTheMonthControlsAndAsksForAStartingDate
 {
     auto dialog = Open();
     ChooseLayout(*dialog, 9, 1);
-    const TCalendarPage &page = dialog->ExampleCalendar();
+    const TCalendarPage &page = dialog->ExamplePage();
     EXPECT_EQ(page.CalendarLayout(), loWeek);
     for (const char *name :
          {"rOrientation", "WeekStartsOn", "MiniShowYearCheck", "Minititlefontbutton",
@@ -316,7 +316,7 @@ TEST_F(PropertiesDialog, APlannerDisablesTheMonthControlsAndAsksForAStartingDate
 TEST_F(PropertiesDialog, TheDateButtonsMoveThePreviewsMonth)
 {
     auto dialog = Open();
-    const TCalendarPage &page = dialog->ExampleCalendar();
+    const TCalendarPage &page = dialog->ExamplePage();
     Click(*dialog, "Button11");
     EXPECT_EQ(page.MainCalMonth(), 1);
     EXPECT_EQ(page.MainCalYear(), 1998);
@@ -339,10 +339,10 @@ TEST_F(PropertiesDialog, TheDateButtonsMoveThePreviewsMonth)
 TEST_F(PropertiesDialog, MarginsFollowTheListsOnlyWhenTouched)
 {
     auto dialog = Open([](TCalendarProperties &d) {
-        d.ExampleCalendar().SetLeftMarginInch(0.3f);
-        d.ExampleCalendar().SetTopMarginInch(0.3f);
+        d.ExamplePage().SetLeftMarginInch(0.3f);
+        d.ExamplePage().SetTopMarginInch(0.3f);
     });
-    TCalendarPage &page = dialog->ExampleCalendar();
+    TCalendarPage &page = dialog->ExamplePage();
     EXPECT_EQ(Child<QComboBox>(*dialog, "LeftMarginInchcombo")->currentText(),
               QStringLiteral("¼ Inch"));
     Choose(*dialog, "TopMarginInchcombo", 0);
@@ -371,7 +371,7 @@ TEST_F(PropertiesDialog, MarginsFollowTheListsOnlyWhenTouched)
 TEST_F(PropertiesDialog, NamesAreTakenWhenATextBoxIsLeft)
 {
     auto dialog = Open();
-    TCalendarPage &page = dialog->ExampleCalendar();
+    TCalendarPage &page = dialog->ExamplePage();
     QStringList ten;
     for (int i = 1; i <= 10; ++i)
         ten.append(QStringLiteral("M%1").arg(i));
@@ -420,7 +420,7 @@ TEST_F(PropertiesDialog, AccentedNamesSurviveAStyleSheetAsWindows1252)
     Click(*dialog, "LoadStyleSheetButton");
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_FALSE(dialog->Suppressed());
-    EXPECT_EQ(dialog->ExampleCalendar().GetDayName(4), QStringLiteral("Miércoles"));
+    EXPECT_EQ(dialog->ExamplePage().GetDayName(4), QStringLiteral("Miércoles"));
     EXPECT_TRUE(Child<QPlainTextEdit>(*dialog, "DayNames")->toPlainText().contains("Sábado"));
     EXPECT_EQ(Child<QComboBox>(*dialog, "LeftMarginInchcombo")->currentIndex(), 2);
 }
@@ -484,9 +484,9 @@ TEST_F(PropertiesDialog, AStyleSheetThatCannotBeReadIsReported)
     EXPECT_FALSE(dialog->Suppressed());
     // The controls show the page again and keep writing into it.
     EXPECT_EQ(Child<QListWidget>(*dialog, "LayoutList")->currentRow(),
-              LayoutListIndex(dialog->ExampleCalendar().CalendarLayout()));
+              LayoutListIndex(dialog->ExamplePage().CalendarLayout()));
     Choose(*dialog, "LeftMarginInchcombo", 4);
-    EXPECT_FLOAT_EQ(dialog->ExampleCalendar().LeftMarginInch(), 1.25f);
+    EXPECT_FLOAT_EQ(dialog->ExamplePage().LeftMarginInch(), 1.25f);
 }
 
 TEST_F(PropertiesDialog, ASaveThatFailsIsReported)
@@ -530,7 +530,7 @@ TEST_F(PropertiesDialog, OkWarnsBeforePlacedObjectsNeedMoving)
 {
     const auto withObjects = [](TCalendarProperties &d) {
         d.SetDocumentState(0, false, true);
-        d.ExampleCalendar().SetWMFBorderFile("Stars");
+        d.ExamplePage().SetWMFBorderFile("Stars");
     };
     auto exchanged = Open(withObjects);
     Child<QListWidget>(*exchanged, "BorderFiles")->setCurrentRow(1); // holly for Stars
@@ -561,7 +561,7 @@ TEST_F(PropertiesDialog, OkWarnsBeforePlacedObjectsNeedMoving)
 TEST_F(PropertiesDialog, ChoosingABorderShowsItInThePreview)
 {
     auto dialog = Open();
-    TCalendarPage &page = dialog->ExampleCalendar();
+    TCalendarPage &page = dialog->ExamplePage();
     const int plainLeft = page.MainRect().Left;
     QListWidget *borders = Child<QListWidget>(*dialog, "BorderFiles");
     EXPECT_EQ(borders->currentRow(), 0);
@@ -584,7 +584,7 @@ TEST_F(PropertiesDialog, FontsAndColoursComeFromTheirDialogs)
         return font;
     };
     dialog.Prompts().ChooseColor = [](TColor) { return std::optional<TColor>(clRed); };
-    TCalendarPage &page = dialog.ExampleCalendar();
+    TCalendarPage &page = dialog.ExamplePage();
 
     // Before the first activation the dialog is filling itself: nothing is written.
     Click(dialog, "TitleBGColor");
@@ -610,10 +610,10 @@ TEST_F(PropertiesDialog, FontsAndColoursComeFromTheirDialogs)
 TEST_F(PropertiesDialog, FontDialogOpensOnTheFontItEditsAndOkKeepsIt)
 {
     auto dialog = Open([](TCalendarProperties &properties) {
-        properties.ExampleCalendar().SetTitleFont(
+        properties.ExamplePage().SetTitleFont(
             {QStringLiteral("Times New Roman"), 26, TFontStyle::fsBold, clBlack});
     });
-    const TFontDesc title = dialog->ExampleCalendar().TitleFont();
+    const TFontDesc title = dialog->ExamplePage().TitleFont();
     QFont shown;
     SetModalAnswerer([&shown](QDialog &fonts) {
         shown = dynamic_cast<QFontDialog &>(fonts).currentFont();
@@ -626,7 +626,7 @@ TEST_F(PropertiesDialog, FontDialogOpensOnTheFontItEditsAndOkKeepsIt)
     EXPECT_EQ(shown.pointSize(), 26);
     EXPECT_TRUE(shown.bold());
     EXPECT_FALSE(shown.italic());
-    EXPECT_EQ(dialog->ExampleCalendar().TitleFont(), title);
+    EXPECT_EQ(dialog->ExamplePage().TitleFont(), title);
 }
 
 TEST_F(PropertiesDialog, TheFontDialogOffersTheColourTheHelpPromises)
@@ -634,7 +634,7 @@ TEST_F(PropertiesDialog, TheFontDialogOffersTheColourTheHelpPromises)
     // Regression: the help said each Font button chooses the colour too, but
     // the font dialog had no colour.
     auto dialog = Open([](TCalendarProperties &properties) {
-        properties.ExampleCalendar().SetTitleFont(
+        properties.ExamplePage().SetTitleFont(
             {QStringLiteral("Arial"), 20, TFontStyle::fsBold, clNavy});
     });
     bool offered = false;
@@ -647,15 +647,15 @@ TEST_F(PropertiesDialog, TheFontDialogOffersTheColourTheHelpPromises)
     const auto reset = qScopeGuard([] { SetModalAnswerer({}); });
     Click(*dialog, "TitleFontbutton");
     EXPECT_TRUE(offered);
-    EXPECT_EQ(dialog->ExampleCalendar().TitleFont().Color, clMaroon);
-    EXPECT_EQ(dialog->ExampleCalendar().TitleFont().Size, 20) << "the rest as it was";
-    EXPECT_TRUE(dialog->ExampleCalendar().TitleFont().Style.testFlag(TFontStyle::fsBold));
+    EXPECT_EQ(dialog->ExamplePage().TitleFont().Color, clMaroon);
+    EXPECT_EQ(dialog->ExamplePage().TitleFont().Size, 20) << "the rest as it was";
+    EXPECT_TRUE(dialog->ExamplePage().TitleFont().Style.testFlag(TFontStyle::fsBold));
 }
 
 TEST_F(PropertiesDialog, StyleListsAndChecksWriteThePreview)
 {
     auto dialog = Open();
-    TCalendarPage &page = dialog->ExampleCalendar();
+    TCalendarPage &page = dialog->ExamplePage();
     Choose(*dialog, "CalHeaderStyleCombo", 0);
     EXPECT_EQ(page.HeadersStyle(), dsFirstChar);
     Choose(*dialog, "MiniHeadersStyleCombo", 2);
@@ -692,19 +692,19 @@ TEST_F(PropertiesDialog, TheStartingTimeComesFromTheSetTimeDialog)
     ASSERT_TRUE(offered.isValid());
     EXPECT_LE(std::abs(before.secsTo(offered)), 2);
     EXPECT_TRUE(ParseTimeText(timeLabel->text()).isValid());
-    EXPECT_EQ(dialog->ExampleCalendar().PlannerStartTime(), QTime(8, 0)); // cancelled
+    EXPECT_EQ(dialog->ExamplePage().PlannerStartTime(), QTime(8, 0)); // cancelled
 
     chosen = QTime(9, 30);
     Click(*dialog, "StartingtimeButton");
     EXPECT_EQ(timeLabel->text(), ShortTimeText(QTime(9, 30)));
-    EXPECT_EQ(dialog->ExampleCalendar().PlannerStartTime(), QTime(9, 30));
+    EXPECT_EQ(dialog->ExamplePage().PlannerStartTime(), QTime(9, 30));
 }
 
 TEST_F(PropertiesDialog, ZoomHelpDefaultAndCancel)
 {
     auto dialog = Open([](TCalendarProperties &d) {
-        d.ExampleCalendar().SetLeftMarginInch(1.5f);
-        d.ExampleCalendar().SetCalendarLayout(loMC12Month);
+        d.ExamplePage().SetLeftMarginInch(1.5f);
+        d.ExamplePage().SetCalendarLayout(loMC12Month);
     });
     TCalendarPanel32 &preview = dialog->ExampleCalendar();
     const int width = preview.width();
@@ -723,8 +723,8 @@ TEST_F(PropertiesDialog, ZoomHelpDefaultAndCancel)
     EXPECT_EQ(helpContexts, QList<int>({2100, 3109, 2104}));
 
     Click(*dialog, "Defaultbutton");
-    EXPECT_FLOAT_EQ(preview.LeftMarginInch(), 0.5f);
-    EXPECT_EQ(preview.CalendarLayout(), loFCMinisInTitleLS);
+    EXPECT_FLOAT_EQ(preview.Page().LeftMarginInch(), 0.5f);
+    EXPECT_EQ(preview.Page().CalendarLayout(), loFCMinisInTitleLS);
     EXPECT_EQ(Child<QListWidget>(*dialog, "LayoutList")->currentRow(), 1);
     EXPECT_EQ(Child<QComboBox>(*dialog, "LeftMarginInchcombo")->currentIndex(), 1);
     EXPECT_FALSE(dialog->Suppressed());
