@@ -8,6 +8,7 @@
 #include "ProgramFolder.h"
 #include "RenderCommand.h"
 #include "RenderOptions.h"
+#include "StoredSet.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -137,6 +138,20 @@ TEST_F(Templates, PhotoAndHolidayDesignsCarryWhatTheirNamesPromise)
         const TRect frame = pictures[0]->BoundsRect();
         const TRect month = page.MainRect();
         EXPECT_TRUE(frame.Bottom <= month.Top || frame.Right <= month.Left);
+        // The wall calendars are a cover and a year of months, the cover's
+        // picture the first of the pictures.
+        const std::optional<TStoredSet> set = StoredSetOf(page);
+        ASSERT_EQ(set.has_value(), name.startsWith(u"Wall"_s));
+        if (!set)
+            continue;
+        EXPECT_TRUE(set->HasCover());
+        EXPECT_EQ(set->Choice.Count, 13);
+        const std::unique_ptr<TCalendarPage> cover = CoverPage(set->CoverDesign);
+        ASSERT_TRUE(cover);
+        const auto coverPictures = PicturesOf(*cover);
+        ASSERT_EQ(coverPictures.size(), 1u);
+        EXPECT_TRUE(coverPictures[0]->PicturePerPage());
+        EXPECT_GT(coverPictures[0]->BoundsRect().Height(), frame.Height());
     }
     const std::vector<std::pair<QString, QString>> holidays{
         {u"United Kingdom"_s, u"New Year's Day"_s},

@@ -5,6 +5,7 @@
 #include "FillSource.h"
 #include "LumImage.h"
 #include "ProgramFolder.h"
+#include "StoredSet.h"
 #include "TemplateStyle.h"
 #include "Templates.h"
 
@@ -113,6 +114,17 @@ QString BuildWallPhotoCalendar(TCalendarPage &page, const QString &paper)
     AddPhotoFrame(page, QRectF(0.5, 0.45, width - 1.0, photoBottom - 0.45));
     page.SetTitleFont(Font(SansFace, 26, TFontStyle::fsBold, PhotoPalette.Ink));
     page.SetCellFont(Font(SansFace, 11, TFontStyle::fsBold, PhotoPalette.Ink));
+    // A set of a cover and the twelve months: the cover takes the first
+    // picture, large, above the year; the months take the next ones.
+    TCalendarPage cover;
+    cover.AssignStyle(page);
+    cover.SetPaperSize(page.PaperSize());
+    cover.SetCalendarHidden(true);
+    const double coverPhotoBottom = height * 0.74;
+    AddPhotoFrame(cover, QRectF(0.5, 0.45, width - 1.0, coverPhotoBottom - 0.45));
+    AddYearTitle(cover, QRectF(0.5, coverPhotoBottom + 0.45, width - 1.0, 1.5), PhotoPalette,
+                 SansFace, 80);
+    SetCover(page, cover);
     return {};
 }
 
