@@ -36,6 +36,8 @@ TEST(PrintSheet, OnlyTheSidesReachingTheTrimGoIntoTheBleed)
         {"top left corner", {100, 100, 500, 500}, {64, 64, 500, 500}},
         {"within tolerance of the right", {600, 300, 1096, 400}, {600, 300, 1136, 400}},
         {"just beyond tolerance", {600, 300, 1095, 400}, {600, 300, 1095, 400}},
+        {"within tolerance of the left", {104, 300, 400, 400}, {64, 300, 400, 400}},
+        {"just beyond it", {105, 300, 400, 400}, {105, 300, 400, 400}},
         {"the whole page", {100, 100, 1100, 1500}, {64, 64, 1136, 1536}},
         {"already past the bleed", {0, 200, 300, 1600}, {0, 200, 300, 1600}},
         {"bottom", {300, 1000, 400, 1500}, {300, 1000, 400, 1536}},
@@ -87,6 +89,29 @@ TEST(PrintSheet, CropMarksStartAtTheBleedAndRunOutward)
     }
     EXPECT_FALSE(Inked(image, 500, 200)) << "no line along the trim";
     EXPECT_FALSE(Inked(image, 200, 500));
+}
+
+// A quarter point whatever the resolution and the pen the painter had: at
+// 1200 dpi the hairline is 4 pixels thick, in black.
+TEST(PrintSheet, CropMarksAreBlackQuarterPointHairlines)
+{
+    QImage image(2000, 2000, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setPen(QPen(Qt::red, 40));
+        DrawCropMarks(painter, TRect{500, 500, 1500, 1500}, 142, 1200);
+    }
+    int thickness = 0;
+    for (int y = 480; y < 520; ++y) {
+        const QColor pixel = image.pixelColor(300, y);
+        if (pixel.lightness() < 128) {
+            ++thickness;
+            EXPECT_EQ(pixel, QColor(Qt::black)) << y;
+        }
+    }
+    EXPECT_GE(thickness, 3);
+    EXPECT_LE(thickness, 5);
 }
 
 } // namespace
