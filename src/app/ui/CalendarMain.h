@@ -471,6 +471,9 @@ private:
     void ShowCoverPage();
     // Puts the page of a document's bytes on the page shown, at its zoom.
     void ReplacePage(QByteArray bytes, bool cover);
+    // Empties the page and reads a document into it at zoom 1 through read,
+    // its objects hooked when read says it was read; whether it was.
+    bool ReadIntoPage(const std::function<bool(TCalendarPage &)> &read);
     void AfterCoverSwitch();
     bool m_recordPending = false;
     // Text was typed into the cell open in the editor since it was opened.

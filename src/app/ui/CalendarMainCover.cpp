@@ -66,20 +66,18 @@ void TCalendarMain::ReplacePage(QByteArray bytes, bool cover)
     CalendarPage->SetPaintSuspended(true);
     const float zoom = CalendarPanel->Zoom();
     CalendarPage->SetLoading(true);
-    CalendarPage->ClearCells();
-    CalendarPage->DeleteAllObjects();
-    CalendarPage->SetUserTitle(QString());
     CalendarPage->SetStoredSet({});
-    CalendarPanel->SetZoom(1.0f);
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
-    // Both were written by the page a moment ago.
-    if (cover)
-        CalendarPage->LoadPageFromDevice(device);
-    else
-        CalendarPage->LoadFromDevice(device);
+    // Both were written by the page a moment ago, so they read whole.
+    ReadIntoPage([&device, cover](TCalendarPage &page) {
+        if (cover)
+            page.LoadPageFromDevice(device);
+        else
+            page.LoadFromDevice(device);
+        return true;
+    });
     CalendarPage->SetCalendarHidden(cover);
-    CalendarPage->HookAllObjects();
     CalendarPanel->SetZoom(zoom);
     CalendarPage->SetLoading(false);
     CalendarPage->SetPaintSuspended(false);

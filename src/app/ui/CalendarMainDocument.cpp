@@ -133,13 +133,9 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName, bool AsTemplate)
     DocumentFileName.clear();
     ShowBusyCursor();
     CalendarPage->SetLoading(true);
-    CalendarPage->ClearCells();
-    CalendarPage->DeleteAllObjects();
-    CalendarPage->SetUserTitle(QString());
-    CalendarPanel->SetZoom(1.0f);
-    const bool read = !CalendarPage->LoadFromFile(fileName);
+    const bool read =
+        ReadIntoPage([&fileName](TCalendarPage &page) { return !page.LoadFromFile(fileName); });
     if (read) {
-        CalendarPage->HookAllObjects();
         ShowNormalCursor();
         // A template opens untitled, as a new calendar does.
         if (!AsTemplate) {
@@ -175,6 +171,18 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName, bool AsTemplate)
     CalendarPage->SetLoading(false);
     ResetHistory(!(read && AsTemplate));
     return read;
+}
+
+bool TCalendarMain::ReadIntoPage(const std::function<bool(TCalendarPage &)> &read)
+{
+    CalendarPage->ClearCells();
+    CalendarPage->DeleteAllObjects();
+    CalendarPage->SetUserTitle(QString());
+    CalendarPanel->SetZoom(1.0f);
+    const bool done = read(*CalendarPage);
+    if (done)
+        CalendarPage->HookAllObjects();
+    return done;
 }
 
 void TCalendarMain::OpenGivenFile(const QString &FileName)
