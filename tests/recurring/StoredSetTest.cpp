@@ -71,7 +71,7 @@ void MakeDocument(TCalendarPage &page)
 // Every choice away from its default, one case each.
 std::vector<TStoredSet> EveryChoice()
 {
-    std::vector<TStoredSet> sets(9);
+    std::vector<TStoredSet> sets(10);
     sets[1].Choice.WholeSet = true;
     sets[2].Choice.Start = QDate(2027, 2, 28);
     sets[3].Choice.Count = MaxSetPages;
@@ -83,6 +83,8 @@ std::vector<TStoredSet> EveryChoice()
     sets[6].Choice.Pictures = u"/home/anna/Pictures/2027 — Sommer"_s;
     sets[7].Choice.Cover = true;
     sets[8].CoverDesign = QByteArray("\x00\x01 any bytes\xff", 14);
+    // The fewest pages a set may have.
+    sets[9].Choice.Count = 1;
     return sets;
 }
 
@@ -343,8 +345,11 @@ TEST(StoredSet, TheNewCoverHasAPictureAboveTheYear)
 {
     TCalendarPage document;
     MakeDocument(document);
+    // The cover comes on the document's own paper.
+    document.SetPaperSize(1 - document.PaperSize());
     const std::unique_ptr<TCalendarPage> cover = CoverPage(NewCoverDesign(document));
     ASSERT_TRUE(cover);
+    EXPECT_EQ(cover->PaperSize(), document.PaperSize());
     ASSERT_EQ(cover->Objects().Count(), 2);
     const auto *picture = dynamic_cast<const TLumImage *>(cover->Objects().At(0));
     const auto *title = dynamic_cast<const TLumSuperText *>(cover->Objects().At(1));
