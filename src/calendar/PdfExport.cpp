@@ -45,10 +45,10 @@ std::optional<QString> SavePagesAsPdf(const TCalendarPage &paper, const QString 
         bool whole = true;
         const bool begun = report.Write(target, [&](TPdfReport &printer) {
             bool first = true;
-            whole = EachPage([&](const TCalendarPage &page) {
+            whole = EachPage([&](const TCalendarPage &page, const TCalendarAttributes &screen) {
                 if (!std::exchange(first, false))
                     printer.StartNewPage();
-                PrintPage(printer, page, 0, 0);
+                PrintPage(printer, page, screen, 0, 0);
             });
         });
         if (!begun)
@@ -63,10 +63,11 @@ std::optional<QString> SavePagesAsPdf(const TCalendarPage &paper, const QString 
 std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileName,
                                      const QString &Title, int PageCount,
                                      const std::function<void(TCalendarPage &)> &NextPage,
-                                     const std::function<bool(int number)> &Proceed)
+                                     const std::function<bool(int number)> &Proceed, float Scale)
 {
     int stoppedAt = 0;
     bool measured = false;
+    TCalendarAttributes screen;
     auto failure = SavePagesAsPdf(page, FileName, Title, [&](const TPdfPagePrinter &print) {
         for (int number = 1; number <= PageCount; ++number) {
             if (Proceed && !Proceed(number)) {
@@ -79,10 +80,10 @@ std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileNam
             // geometry must be known. Later pages differ in their dates only,
             // and the cells' rectangles do not depend on those.
             if (!measured && page.HasCellContent()) {
-                RecordDrawingGeometry(page);
+                screen = DrawingGeometryAt(page, Scale);
                 measured = true;
             }
-            print(page);
+            print(page, screen);
         }
         return true;
     });

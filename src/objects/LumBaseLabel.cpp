@@ -246,19 +246,19 @@ void TLumBaseLabel::LayoutText()
     Repaint();
 }
 
-TLabelLayout TLumBaseLabel::PaintLayout() const
+TLabelLayout TLumBaseLabel::PaintLayout(const TObjectFrame &frame) const
 {
-    if (!m_layoutMarked && m_layoutScale == Scale() && m_layout.Width == Width() &&
-        m_layout.Height == Height())
+    if (!m_layoutMarked && m_layoutScale == frame.Scale && m_layout.Width == frame.Width() &&
+        m_layout.Height == frame.Height())
         return m_layout;
-    return LayoutLabelText(LayoutInput(Scale()), Width(), Height());
+    return LayoutLabelText(LayoutInput(frame.Scale), frame.Width(), frame.Height());
 }
 
 void TLumBaseLabel::GrowToFit()
 {
     if (m_angle != 0)
         return;
-    const TLabelLayout layout = PaintLayout();
+    const TLabelLayout layout = PaintLayout(Frame());
     const int left = std::max({layout.Text.Left, layout.Shadow.Left, layout.Highlight.Left});
     const int top = std::max({layout.Text.Top, layout.Shadow.Top, layout.Highlight.Top});
     const QFontMetrics metrics(layout.Font);
@@ -283,12 +283,12 @@ void TLumBaseLabel::DrawCopy(QPainter &canvas, const TRect &clip, QPoint origin,
     canvas.restore();
 }
 
-void TLumBaseLabel::DrawText(QPainter &Canvas) const
+void TLumBaseLabel::DrawText(QPainter &Canvas, const TObjectFrame &Frame) const
 {
-    const TLabelLayout layout = PaintLayout();
+    const TLabelLayout layout = PaintLayout(Frame);
     Canvas.save();
     if (!m_transparent)
-        Canvas.fillRect(QRect(0, 0, Width(), Height()), ToQColor(m_backColor));
+        Canvas.fillRect(QRect(0, 0, Frame.Width(), Frame.Height()), ToQColor(m_backColor));
     if (m_depthShadow > 0 && m_directionShadow != sdNone)
         DrawCopy(Canvas, layout.Shadow, layout.ShadowOrigin, m_colorShadow, layout);
     if (m_depthHighlight > 0 && m_directionHighlight != hdNone)
@@ -297,17 +297,17 @@ void TLumBaseLabel::DrawText(QPainter &Canvas) const
     if (m_borderStyle == bsSingle) {
         Canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine));
         Canvas.setBrush(Qt::NoBrush);
-        Canvas.drawRect(0, 0, Width() - 1, Height() - 1);
+        Canvas.drawRect(0, 0, Frame.Width() - 1, Frame.Height() - 1);
     }
     Canvas.restore();
 }
 
-void TLumBaseLabel::Paint(QPainter &Target) const
+void TLumBaseLabel::PaintFrame(QPainter &Target, const TObjectFrame &Frame) const
 {
     if (Parent() && Parent()->PaintSuspended())
         return;
-    m_picture.Paint(Target, QSize(Width(), Height()), Scale(), m_revision,
-                    [this](QPainter &canvas) { DrawText(canvas); });
+    m_picture.Paint(Target, QSize(Frame.Width(), Frame.Height()), Frame.Scale, m_revision,
+                    [this, &Frame](QPainter &canvas) { DrawText(canvas, Frame); });
 }
 
 void TLumBaseLabel::FinishLoad()

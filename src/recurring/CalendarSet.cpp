@@ -50,12 +50,11 @@ std::shared_ptr<const TKnownPictures> PicturesOfObjects(const TCalendarPage &pag
 }
 
 // A page with the style and dates of source (and its paper, border and
-// title), shown at scale, blank cells and the placed objects of records, their
-// pictures taken from pictures. It is made on the thread that draws it:
-// nothing in it is shared with another page but pictures.
+// title), blank cells and the placed objects of records, their pictures
+// taken from pictures. It is made on the thread that draws it: nothing in it
+// is shared with another page but pictures. Whoever draws it gives the zoom.
 std::unique_ptr<TCalendarPage> CopyOfPage(const TCalendarPage &source, const QByteArray &records,
-                                          const std::shared_ptr<const TKnownPictures> &pictures,
-                                          float scale)
+                                          const std::shared_ptr<const TKnownPictures> &pictures)
 {
     auto page = std::make_unique<TCalendarPage>();
     page->AssignStyle(source);
@@ -66,9 +65,6 @@ std::unique_ptr<TCalendarPage> CopyOfPage(const TCalendarPage &source, const QBy
         const TKnownPicturesReading reading(page->ObjectClasses(), pictures);
         TLumLabelObjectFiler(*page).ReadObjectsFrom(records);
     }
-    // The zoom last, as the program sets it on a page read: it sizes the
-    // page and its objects.
-    page->SetScale(scale);
     return page;
 }
 
@@ -114,7 +110,7 @@ TCalendarSet::TCalendarSet(const TCalendarPage &document, QDate start, int count
 {
     // The style alone: the objects are read anew for every page, and the
     // cells are taken as values; all share the document's pictures.
-    m_document = CopyOfPage(document, {}, {}, document.Scale());
+    m_document = CopyOfPage(document, {}, {});
     for (const TLumGraphicControl *object : document.Objects().Objects()) {
         const auto *image = dynamic_cast<const TLumImage *>(object);
         if (image && image->PicturePerPage())
@@ -160,12 +156,7 @@ QDate TCalendarSet::PeriodStart(int index) const
 
 std::unique_ptr<TCalendarPage> TCalendarSet::Page(int index) const
 {
-    return PageAt(index, m_document->Scale());
-}
-
-std::unique_ptr<TCalendarPage> TCalendarSet::PageAt(int index, float scale) const
-{
-    auto page = CopyOfPage(*m_document, m_objectRecords, m_objectPictures, scale);
+    auto page = CopyOfPage(*m_document, m_objectRecords, m_objectPictures);
     MovePage(*page, index);
     return page;
 }

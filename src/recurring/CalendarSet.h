@@ -50,10 +50,9 @@ public:
     // The first day of page index's period, 0 to Count() - 1.
     QDate PeriodStart(int index) const;
 
-    // A new copy of the document's page, moved to page index, at the
-    // document's zoom or at scale.
+    // A new copy of the document's page, moved to page index; it holds no
+    // zoom: whoever draws it draws it at the zoom it wants.
     std::unique_ptr<TCalendarPage> Page(int index) const;
-    std::unique_ptr<TCalendarPage> PageAt(int index, float scale) const;
     // Moves page, a copy Page made, to page index: its dates, its cells and
     // their fill, and its own pictures. Lets one page be drawn again and
     // again for a long set.

@@ -106,15 +106,13 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName)
         ShowInformation(UnopenableMessage(fileName));
         return false;
     }
-    CalendarPanel->SetPaintSuspended(true);
-    const float zoom = ZoomToRestore(CalendarPanel->Scale());
     DocumentFileName.clear();
     ShowBusyCursor();
     CalendarPanel->SetLoading(true);
     CalendarPanel->ClearCells();
     CalendarPanel->DeleteAllObjects();
     CalendarPanel->SetUserTitle(QString());
-    CalendarPanel->SetScale(1.0f);
+    // A document holds its geometry at full size: it reads alike at any zoom.
     if (!CalendarPanel->LoadFromFile(fileName)) {
         CalendarPanel->HookAllObjects();
         ShowNormalCursor();
@@ -138,12 +136,12 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName)
     SetButtons();
     CheckFloaterStatus();
     ShowNormalCursor();
-    if (zoom != 1.0f)
-        CalendarPanel->SetScale(zoom);
-    // The caption follows the zoom shown, not the scale the file was read at.
+    // A zoom beyond what a document opens at goes back to full size.
+    ZoomStep([](float scale) -> std::optional<float> {
+        const float zoom = ZoomToRestore(scale);
+        return zoom != scale ? std::optional(zoom) : std::nullopt;
+    });
     SetCaption();
-    // During start-up the page stays unpainted until the start-up is over.
-    CalendarPanel->SetPaintSuspended(Starting);
     CalendarPanel->update();
     QApplication::processEvents();
     CalendarPanel->SetLoading(false);

@@ -2,6 +2,7 @@
 // PDF file (full size, as printed).
 
 #include "CalendarMain.h"
+#include "CalendarPagePaint.h"
 #include "CalendarPanel32.h"
 #include "CalendarSet.h"
 #include "Messages.h"
@@ -63,18 +64,14 @@ bool TCalendarMain::SaveCalendarToBitmap(const QString &FileName, TPictureKind f
     QApplication::processEvents();
     bool written = false;
     if (dpi == 0) {
-        written = !::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
-                                          format);
+        written = !::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->Scale(),
+                                          CalendarPanel->RenderToBitmap(), FileName, format);
     } else {
-        // Drawn at the resolution's scale, unseen, and shown at the zoom again.
-        CalendarPanel->SetPaintSuspended(true);
-        const float zoom = CalendarPanel->Scale();
-        CalendarPanel->SetScale(ScaleForResolution(dpi, ScreenPpi()));
-        written = !::SaveCalendarToBitmap(*CalendarPanel, CalendarPanel->RenderToBitmap(), FileName,
-                                          format);
-        CalendarPanel->SetScale(zoom);
+        // Drawn at the resolution's scale, unseen; the screen keeps its zoom.
+        const float scale = ScaleForResolution(dpi, ScreenPpi());
+        written = !::SaveCalendarToBitmap(*CalendarPanel, scale,
+                                          PageBitmapAt(*CalendarPanel, scale), FileName, format);
     }
-    CalendarPanel->SetPaintSuspended(false);
     CalendarPanel->update();
     ShowNormalCursor();
     QApplication::processEvents();
@@ -101,7 +98,8 @@ void TCalendarMain::mnuSaveAsPDFClick()
     if (IsPageAlone(*choice)) {
         ShowBusyCursor();
         failure =
-            SavePageAsPdf(*CalendarPanel, fileName, PdfTitle(*CalendarPanel, DocumentFileName));
+            SavePageAsPdf(*CalendarPanel, fileName, PdfTitle(*CalendarPanel, DocumentFileName), 1,
+                          {}, {}, CalendarPanel->Scale());
         ShowNormalCursor();
     } else {
         const std::unique_ptr<TCalendarSet> set = MakeCalendarSet(*choice);

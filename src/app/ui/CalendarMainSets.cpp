@@ -96,16 +96,16 @@ std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, cons
         return !cancelled;
     };
     return SavePageAsPdf(*page, fileName, PdfTitle(*CalendarPanel, DocumentFileName), set.Count(),
-                         nextPage, proceed);
+                         nextPage, proceed, CalendarPanel->Scale());
 }
 
 void TCalendarMain::PrintSetPages(TReportPrinter &Report, const TCalendarSet &set)
 {
     TSetProgress progress(this, tr("Printing"), set.Count() * CopiesToPrint);
-    // Printed at full size, as the page itself is.
-    const std::unique_ptr<TCalendarPage> page = set.PageAt(0, 1.0f);
+    const std::unique_ptr<TCalendarPage> page = set.Page(0);
     int done = 0;
     bool measured = false;
+    TCalendarAttributes screen;
     for (int copy = 1; copy <= CopiesToPrint; ++copy) {
         for (int index = 0; index < set.Count(); ++index) {
             if (!progress.Proceed(done)) {
@@ -117,13 +117,13 @@ void TCalendarMain::PrintSetPages(TReportPrinter &Report, const TCalendarSet &se
             if (done > 0)
                 Report.StartNewPage();
             set.MovePage(*page, index);
-            // The cells' screen geometry, which their text breaks by, is
-            // that of every period: it is measured once.
+            // The cells' geometry at full size, which their text breaks by,
+            // is that of every period: it is measured once.
             if (!measured && page->HasCellContent()) {
-                RecordDrawingGeometry(*page);
+                screen = DrawingGeometryAt(*page, 1.0f);
                 measured = true;
             }
-            PrintPage(Report, *page, 0, 0);
+            PrintPage(Report, *page, screen, 0, 0);
             ++done;
         }
     }
