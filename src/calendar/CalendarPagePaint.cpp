@@ -32,11 +32,11 @@ void SetNames(TCalendarAttributes &attributes, const TCalendarPage &page)
         attributes.DayNames[day - 1] = page.GetDayName(day);
 }
 
-// The month grid or planner, recording its geometry; false when the layout
-// shows neither.
-bool DrawMain(QPainter &target, TCalendarPage &page)
+// The month grid or planner at scale with the geometry it laid out; false
+// when the layout shows neither.
+bool DrawMain(QPainter &target, const TCalendarPage &page, float scale, TCalendarAttributes &drawn)
 {
-    TCalendarAttributes attributes = MainDrawingAttributes(page);
+    TCalendarAttributes attributes = MainDrawingAttributes(page, scale);
     switch (MainDrawingOf(page)) {
     case TMainDrawing::None:
         return false;
@@ -50,21 +50,27 @@ bool DrawMain(QPainter &target, TCalendarPage &page)
         DrawDayPlanner(target, attributes, page.UserTitle());
         break;
     }
-    TCalendarAttributes &recorded = page.MainAttributes();
-    recorded.CellGeometry = attributes.CellGeometry;
-    recorded.TitleRect = attributes.TitleRect;
-    recorded.DayNamesRect = attributes.DayNamesRect;
-    recorded.ZoomPercent = attributes.ZoomPercent;
+    drawn = std::move(attributes);
     return true;
+}
+
+// What the screen keeps of a drawing: the geometry the grid or planner laid
+// out, the rest of the record as it was.
+void KeepGeometry(TCalendarAttributes &kept, const TCalendarAttributes &drawn)
+{
+    kept.CellGeometry = drawn.CellGeometry;
+    kept.TitleRect = drawn.TitleRect;
+    kept.DayNamesRect = drawn.DayNamesRect;
+    kept.ZoomPercent = drawn.ZoomPercent;
 }
 
 // Each non-empty cell's document painted into its text area at the zoom,
 // over white, with line breaks of the unzoomed width.
-void PaintCellTexts(QPainter &target, const TCalendarPage &page, TPaintCache &cache,
-                    qreal pixelRatio)
+void PaintCellTexts(QPainter &target, const TCalendarPage &page, const TCalendarAttributes &drawn,
+                    TPaintCache &cache, qreal pixelRatio)
 {
-    const int zoom = page.MainAttributes().ZoomPercent;
-    const auto &cells = page.MainAttributes().CellGeometry;
+    const int zoom = drawn.ZoomPercent;
+    const auto &cells = drawn.CellGeometry;
     for (int index = 1; index <= CellCount; ++index) {
         const TRect &free = cells[index - 1].rFree;
         const TWPRTFTextPaint *document = page.CellDocument(index);
@@ -77,14 +83,15 @@ void PaintCellTexts(QPainter &target, const TCalendarPage &page, TPaintCache &ca
 }
 
 // Each mini from its kept picture: a mini covers its rectangle entirely.
-void DrawMinis(QPainter &target, const TCalendarPage &page, TPaintCache &cache, qreal pixelRatio)
+void DrawMinis(QPainter &target, const TCalendarPage &page, float scale, TPaintCache &cache,
+               qreal pixelRatio)
 {
-    TCalendarAttributes attributes = MiniDrawingAttributes(page);
+    TCalendarAttributes attributes = MiniDrawingAttributes(page, scale);
     for (int k = 1; k <= page.MiniCount(); ++k) {
         const TMonthYear month = page.MiniMonth(k);
         attributes.Month = month.Month;
         attributes.Year = month.Year;
-        attributes.CalRect = Scaled(page.MiniRect(k), page.Scale());
+        attributes.CalRect = Scaled(page.MiniRect(k), scale);
         if (attributes.CalRect.Width() > 0 && attributes.CalRect.Height() > 0)
             target.drawImage(attributes.CalRect.Left, attributes.CalRect.Top,
                              cache.MiniCalendar(attributes, pixelRatio));
@@ -111,7 +118,11 @@ TMainDrawing MainDrawingOf(const TCalendarPage &page)
 
 TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page)
 {
-    const float scale = page.Scale();
+    return MainDrawingAttributes(page, page.Scale());
+}
+
+TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page, float scale)
+{
     TCalendarAttributes attributes;
     attributes.BackColor = clWhite;
     attributes.TitleBackColor = page.TitleBGColor();
@@ -141,7 +152,11 @@ TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page)
 
 TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page)
 {
-    const float scale = page.Scale();
+    return MiniDrawingAttributes(page, page.Scale());
+}
+
+TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page, float scale)
+{
     TCalendarAttributes attributes;
     attributes.BackColor = page.MiniCalBGColor();
     attributes.TitleBackColor = page.MiniCalBGColor();
@@ -171,30 +186,81 @@ void DrawBorderPicture(QPainter &target, const TCalendarPage &page, const TRect 
     target.restore();
 }
 
-void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache, qreal pixelRatio)
+QSize PageSizeAt(const TCalendarPage &page, float scale)
 {
-    DrawBorderPicture(target, page, Scaled(page.BorderRect(), page.Scale()));
-    if (DrawMain(target, page))
-        PaintCellTexts(target, page, cache, pixelRatio);
-    if (page.ShowMinis())
-        DrawMinis(target, page, cache, pixelRatio);
+    return {Trunc(double(page.PageWidth()) * double(scale)),
+            Trunc(double(page.PageHeight()) * double(scale))};
 }
 
-void RecordDrawingGeometry(TCalendarPage &page)
+TCalendarAttributes PaintPageAt(QPainter &target, const TCalendarPage &page, float scale,
+                                TPaintCache &cache, qreal pixelRatio)
 {
+    TCalendarAttributes drawn;
+    DrawBorderPicture(target, page, Scaled(page.BorderRect(), scale));
+    if (DrawMain(target, page, scale, drawn))
+        PaintCellTexts(target, page, drawn, cache, pixelRatio);
+    if (page.ShowMinis())
+        DrawMinis(target, page, scale, cache, pixelRatio);
+    return drawn;
+}
+
+TCalendarAttributes DrawingGeometryAt(const TCalendarPage &page, float scale)
+{
+    TCalendarAttributes drawn;
     QPicture nothing;
     QPainter painter(&nothing);
-    DrawMain(painter, page);
+    DrawMain(painter, page, scale, drawn);
+    return drawn;
 }
 
-QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache, qreal pixelRatio)
+QImage PageImageAt(const TCalendarPage &page, float scale, TPaintCache &cache, qreal pixelRatio,
+                   TCalendarAttributes *drawn)
 {
-    QImage image(QSize(std::max(page.Width(), 1), std::max(page.Height(), 1)) * pixelRatio,
+    const QSize size = PageSizeAt(page, scale);
+    QImage image(QSize(std::max(size.width(), 1), std::max(size.height(), 1)) * pixelRatio,
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(pixelRatio);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PaintPage(painter, page, cache, pixelRatio);
+    TCalendarAttributes geometry = PaintPageAt(painter, page, scale, cache, pixelRatio);
+    if (drawn)
+        *drawn = std::move(geometry);
+    return image;
+}
+
+QImage PageBitmapAt(const TCalendarPage &page, float scale, TPaintCache &cache)
+{
+    QImage image = PageImageAt(page, scale, cache);
+    QPainter painter(&image);
+    page.PaintObjectsAt(painter, scale);
+    return image;
+}
+
+QImage PageBitmapAt(const TCalendarPage &page, float scale)
+{
+    TPaintCache cache;
+    return PageBitmapAt(page, scale, cache);
+}
+
+void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache, qreal pixelRatio)
+{
+    const TCalendarAttributes drawn = PaintPageAt(target, page, page.Scale(), cache, pixelRatio);
+    if (MainDrawingOf(page) != TMainDrawing::None)
+        KeepGeometry(page.MainAttributes(), drawn);
+}
+
+void RecordDrawingGeometry(TCalendarPage &page)
+{
+    if (MainDrawingOf(page) != TMainDrawing::None)
+        KeepGeometry(page.MainAttributes(), DrawingGeometryAt(page, page.Scale()));
+}
+
+QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache, qreal pixelRatio)
+{
+    TCalendarAttributes drawn;
+    QImage image = PageImageAt(page, page.Scale(), cache, pixelRatio, &drawn);
+    if (MainDrawingOf(page) != TMainDrawing::None)
+        KeepGeometry(page.MainAttributes(), drawn);
     return image;
 }
 
@@ -218,17 +284,22 @@ QImage RenderToBitmap(TCalendarPage &page)
     return RenderToBitmap(page, cache);
 }
 
-TRect EditorCellRect(const TCalendarPage &page)
+TRect EditorCellRect(const TCalendarAttributes &drawn)
 {
-    TRect rect = page.MainAttributes().CellGeometry[0].rFree;
+    TRect rect = drawn.CellGeometry[0].rFree;
     rect.Right += 5;
     rect.Bottom += 5;
     return rect;
 }
 
-QImage PictureInsideMargins(const TCalendarPage &page, const QImage &pageImage)
+TRect EditorCellRect(const TCalendarPage &page)
 {
-    const double pixels = ScreenPpi() * double(page.Scale());
+    return EditorCellRect(page.MainAttributes());
+}
+
+QImage PictureInsideMargins(const TCalendarPage &page, float scale, const QImage &pageImage)
+{
+    const double pixels = ScreenPpi() * double(scale);
     const int left = Trunc(pixels * double(page.LeftMarginInch()));
     const int top = Trunc(pixels * double(page.TopMarginInch()));
     const int right = Trunc(pixels * double(page.RightMarginInch()));

@@ -51,12 +51,12 @@ TCalendarAttributes PageFonts(const TCalendarPage &page, bool minis)
     return fonts;
 }
 
-// Each non-empty cell's document recorded at the size and zoom of the last
-// screen paint and stretched into its printed text area.
+// Each non-empty cell's document recorded at the size and zoom of the
+// screen's drawing and stretched into its printed text area.
 void PrintCellTexts(TCanvasReport &report, const TCalendarPage &page,
-                    const TCalendarAttributes &printed)
+                    const TCalendarAttributes &screen, const TCalendarAttributes &printed)
 {
-    const TRect renderer = EditorCellRect(page);
+    const TRect renderer = EditorCellRect(screen);
     const int width = renderer.Width() + 1;
     const int height = renderer.Height() + 1;
     if (width <= 1 || height <= 1)
@@ -68,17 +68,18 @@ void PrintCellTexts(TCanvasReport &report, const TCalendarPage &page,
             continue;
         QPicture picture;
         QPainter recorder(&picture);
-        PaintRichText(recorder, *document, QPointF(0, 0), width, height, 0,
-                      page.MainAttributes().ZoomPercent, TWPPaintTarget::Metafile);
+        PaintRichText(recorder, *document, QPointF(0, 0), width, height, 0, screen.ZoomPercent,
+                      TWPPaintTarget::Metafile);
         recorder.end();
         picture.setBoundingRect(QRect(0, 0, width, height));
         report.StretchDraw(free, picture);
     }
 }
 
-void PrintMain(TCanvasReport &report, const TCalendarPage &page, const PageToDevice &toDevice)
+void PrintMain(TCanvasReport &report, const TCalendarPage &page, const TCalendarAttributes &screen,
+               const PageToDevice &toDevice)
 {
-    TCalendarAttributes attributes = MainDrawingAttributes(page);
+    TCalendarAttributes attributes = MainDrawingAttributes(page, 1.0f);
     UseUnzoomedFonts(attributes, PageFonts(page, false));
     attributes.CalRect = toDevice(page.MainRect());
     attributes.MinTitleHeight = Trunc(1.5 * report.XDpi());
@@ -95,12 +96,12 @@ void PrintMain(TCanvasReport &report, const TCalendarPage &page, const PageToDev
         PrintDayPlanner(report, attributes, page.UserTitle());
         break;
     }
-    PrintCellTexts(report, page, attributes);
+    PrintCellTexts(report, page, screen, attributes);
 }
 
 void PrintMinis(TCanvasReport &report, const TCalendarPage &page, const PageToDevice &toDevice)
 {
-    TCalendarAttributes attributes = MiniDrawingAttributes(page);
+    TCalendarAttributes attributes = MiniDrawingAttributes(page, 1.0f);
     UseUnzoomedFonts(attributes, PageFonts(page, true));
     for (int k = 1; k <= page.MiniCount(); ++k) {
         TRect rect = page.MiniRect(k);
@@ -117,14 +118,20 @@ void PrintMinis(TCanvasReport &report, const TCalendarPage &page, const PageToDe
 
 void PrintPage(TCanvasReport &report, const TCalendarPage &page, double offsetX, double offsetY)
 {
+    PrintPage(report, page, page.MainAttributes(), offsetX, offsetY);
+}
+
+void PrintPage(TCanvasReport &report, const TCalendarPage &page, const TCalendarAttributes &screen,
+               double offsetX, double offsetY)
+{
     if (!report.HasCanvas())
         return;
     const PageToDevice toDevice(report, offsetX, offsetY);
     report.SetPen(clBlack, psSolid, 1);
     report.SetBrush(clWhite, bsSolid);
     DrawBorderPicture(*report.Canvas(), page, report.Bled(toDevice(page.BorderRect())));
-    PrintMain(report, page, toDevice);
+    PrintMain(report, page, screen, toDevice);
     if (page.ShowMinis())
         PrintMinis(report, page, toDevice);
-    page.PrintObjects(report, offsetX, offsetY);
+    page.PrintObjects(report, offsetX, offsetY, 1.0f);
 }

@@ -111,11 +111,11 @@ std::optional<QString> SavePagesAsPdf(const TCalendarPage &paper, const QString 
         bool whole = true;
         const bool begun = report.Write(target, [&](TPdfReport &printer) {
             bool first = true;
-            whole = EachPage([&](const TCalendarPage &page) {
+            whole = EachPage([&](const TCalendarPage &page, const TCalendarAttributes &screen) {
                 if (!std::exchange(first, false))
                     printer.StartNewPage();
                 placement.Begin(printer);
-                PrintPage(printer, page, placement.Offset(), placement.Offset());
+                PrintPage(printer, page, screen, placement.Offset(), placement.Offset());
                 placement.End(printer);
             });
         });
@@ -132,10 +132,11 @@ std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileNam
                                      const QString &Title, int PageCount,
                                      const std::function<void(TCalendarPage &)> &NextPage,
                                      const std::function<bool(int number)> &Proceed,
-                                     const std::optional<TPrintSheet> &Sheet)
+                                     const std::optional<TPrintSheet> &Sheet, float Scale)
 {
     int stoppedAt = 0;
     bool measured = false;
+    TCalendarAttributes screen;
     auto failure = SavePagesAsPdf(
         page, FileName, Title,
         [&](const TPdfPagePrinter &print) {
@@ -150,10 +151,10 @@ std::optional<QString> SavePageAsPdf(TCalendarPage &page, const QString &FileNam
                 // geometry must be known. Later pages differ in their dates only,
                 // and the cells' rectangles do not depend on those.
                 if (!measured && page.HasCellContent()) {
-                    RecordDrawingGeometry(page);
+                    screen = DrawingGeometryAt(page, Scale);
                     measured = true;
                 }
-                print(page);
+                print(page, screen);
             }
             return true;
         },

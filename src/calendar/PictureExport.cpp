@@ -14,10 +14,11 @@ constexpr int JpegQuality = 80;
 
 } // namespace
 
-std::optional<QString> SaveCalendarToBitmap(const TCalendarPage &page, const QImage &pageBitmap,
-                                            const QString &FileName, TPictureKind kind)
+std::optional<QString> SaveCalendarToBitmap(const TCalendarPage &page, float scale,
+                                            const QImage &pageBitmap, const QString &FileName,
+                                            TPictureKind kind)
 {
-    return SavePictureToBitmap(PictureInsideMargins(page, pageBitmap), FileName, kind);
+    return SavePictureToBitmap(PictureInsideMargins(page, scale, pageBitmap), FileName, kind);
 }
 
 std::optional<QString> SavePictureToBitmap(const QImage &picture, const QString &FileName,

@@ -99,10 +99,11 @@ bool TLumBasePanel::CreateObjectInRect(const TRect &)
     return true;
 }
 
-void TLumBasePanel::PrintObjects(TCanvasReport &Report, double OffsetX, double OffsetY) const
+void TLumBasePanel::PrintObjects(TCanvasReport &Report, double OffsetX, double OffsetY,
+                                 float Scale) const
 {
     for (const TLumGraphicControl *object : m_objects.Objects())
-        object->PrintObject(Report, OffsetX, OffsetY);
+        object->PrintObject(Report, OffsetX, OffsetY, Scale);
 }
 
 void TLumBasePanel::DeleteAllObjects()
@@ -232,6 +233,12 @@ void TLumBasePanel::PaintObjects(QPainter &Target, const TRect &Area) const
             Area.Top < r.Bottom)
             object->PaintAt(Target);
     }
+}
+
+void TLumBasePanel::PaintObjectsAt(QPainter &Target, float Scale) const
+{
+    for (const TLumGraphicControl *object : m_objects.Objects())
+        object->PaintAt(Target, Scale);
 }
 
 void TLumBasePanel::PaintSelection(QPainter &Target) const

@@ -93,8 +93,10 @@ public:
     // A mouse-down on a placed object, in the object's coordinates.
     virtual void ObjectMouseDown(TLumGraphicControl &Sender, Qt::MouseButton Button,
                                  Qt::KeyboardModifiers Shift, int X, int Y);
-    // Every placed object prints itself, in stacking order.
-    virtual void PrintObjects(TCanvasReport &Report, double OffsetX, double OffsetY) const;
+    // Every placed object prints itself, in stacking order, laid out at
+    // Scale (1 for paper).
+    virtual void PrintObjects(TCanvasReport &Report, double OffsetX, double OffsetY,
+                              float Scale) const;
 
     // Clears the selection and frees every placed object.
     void DeleteAllObjects();
@@ -181,6 +183,9 @@ public:
     // stacking order; the selection squares; the outlines of a rubber band
     // or a handle drag, drawn inverting what is under them.
     void PaintObjects(QPainter &Target, const TRect &Area) const;
+    // Every visible object at Scale, whatever the zoom shown: a picture of
+    // the panel at another size.
+    void PaintObjectsAt(QPainter &Target, float Scale) const;
     void PaintSelection(QPainter &Target) const;
     void PaintOutlines(QPainter &Target) const;
 

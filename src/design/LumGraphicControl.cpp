@@ -121,19 +121,26 @@ void TLumGraphicControl::RefitBounds()
     SetUnzoomedBounds(m_unzoomed);
 }
 
-TBounds TLumGraphicControl::ShownBounds() const
+TBounds TLumGraphicControl::BoundsAt(float scale) const
 {
-    const double zoom = m_scale;
+    const double zoom = scale;
     TBounds shown{Round(m_unzoomed.Left * zoom), Round(m_unzoomed.Top * zoom),
                   Round(m_unzoomed.Width * zoom), Round(m_unzoomed.Height * zoom)};
     if (!Reading())
-        FitSize(shown.Width, shown.Height, m_scale);
+        FitSize(shown.Width, shown.Height, scale);
     return shown;
+}
+
+TObjectFrame TLumGraphicControl::FrameAt(float Scale) const
+{
+    if (Scale == m_scale || !std::isfinite(Scale))
+        return Frame();
+    return {Scale, BoundsAt(Scale)};
 }
 
 void TLumGraphicControl::ShowBounds(bool moved)
 {
-    const TBounds shown = ShownBounds();
+    const TBounds shown = BoundsAt(m_scale);
     if (shown == m_bounds && !moved)
         return;
     const TBounds old = m_bounds;
@@ -191,7 +198,7 @@ void TLumGraphicControl::SetScale(float Value)
         return;
     m_scale = Value;
     const TBounds old = m_bounds;
-    m_bounds = ShownBounds();
+    m_bounds = BoundsAt(m_scale);
     InvalidateOnPanel(old);
     InvalidateOnPanel(m_bounds);
     // Kinds lay themselves out at the new zoom even when the bounds stay.
@@ -342,12 +349,19 @@ TDesignMenu TLumGraphicControl::Menu()
 
 void TLumGraphicControl::PaintAt(QPainter &Target) const
 {
-    if (!m_visible || m_bounds.Width <= 0 || m_bounds.Height <= 0)
+    PaintAt(Target, m_scale);
+}
+
+void TLumGraphicControl::PaintAt(QPainter &Target, float Scale) const
+{
+    const TObjectFrame frame = FrameAt(Scale);
+    const TBounds &bounds = frame.Bounds;
+    if (!m_visible || bounds.Width <= 0 || bounds.Height <= 0)
         return;
     Target.save();
-    Target.translate(m_bounds.Left, m_bounds.Top);
-    Target.setClipRect(0, 0, m_bounds.Width, m_bounds.Height, Qt::IntersectClip);
-    Paint(Target);
+    Target.translate(bounds.Left, bounds.Top);
+    Target.setClipRect(0, 0, bounds.Width, bounds.Height, Qt::IntersectClip);
+    PaintFrame(Target, frame);
     Target.restore();
 }
 
@@ -356,7 +370,7 @@ void TLumGraphicControl::FinishLoad()
     m_finished = true;
 }
 
-void TLumGraphicControl::Paint(QPainter &) const {}
+void TLumGraphicControl::PaintFrame(QPainter &, const TObjectFrame &) const {}
 
 void TLumGraphicControl::FitSize(int &, int &, float) const {}
 
@@ -385,20 +399,23 @@ void TLumGraphicControl::CheckBoundsChanged()
 
 void TLumGraphicControl::ApplyFont(const TFontDesc &) {}
 
-void TLumGraphicControl::PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const
+void TLumGraphicControl::PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY,
+                                     float Scale) const
 {
-    if (!Report.HasCanvas() || m_bounds.Width <= 0 || m_bounds.Height <= 0)
+    const TObjectFrame frame = FrameAt(Scale);
+    const TBounds &bounds = frame.Bounds;
+    if (!Report.HasCanvas() || bounds.Width <= 0 || bounds.Height <= 0)
         return;
     QPicture picture;
     QPainter recorder(&picture);
-    Paint(recorder);
+    PaintFrame(recorder, frame);
     recorder.end();
-    picture.setBoundingRect(QRect(0, 0, m_bounds.Width, m_bounds.Height));
-    // Page pixels at the zoom shown to inches on paper.
-    const double pixels = double(ScreenPpi()) * ZoomOf(m_scale);
+    picture.setBoundingRect(QRect(0, 0, bounds.Width, bounds.Height));
+    // Page pixels at the zoom to inches on paper.
+    const double pixels = double(ScreenPpi()) * ZoomOf(frame.Scale);
     const TRect device =
-        Report.RectU2D(OffsetX + m_bounds.Left / pixels, OffsetY + m_bounds.Top / pixels,
-                       OffsetX + m_bounds.Right() / pixels, OffsetY + m_bounds.Bottom() / pixels);
+        Report.RectU2D(OffsetX + bounds.Left / pixels, OffsetY + bounds.Top / pixels,
+                       OffsetX + bounds.Right() / pixels, OffsetY + bounds.Bottom() / pixels);
     Report.StretchDraw(device, picture);
 }
 

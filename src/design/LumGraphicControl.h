@@ -15,6 +15,18 @@ class QPainter;
 class TCanvasReport;
 class TLumBasePanel;
 
+// An object as drawn at one zoom: the zoom and the bounds at it (those at
+// zoom 1 times the zoom, rounded half to even, then fitted). Drawing at a
+// zoom other than the one shown changes nothing in the object.
+struct TObjectFrame
+{
+    float Scale = 1.0f;
+    TBounds Bounds;
+
+    int Width() const { return Bounds.Width; }
+    int Height() const { return Bounds.Height; }
+};
+
 // The base of every object placed on a design panel: labels, pictures,
 // special-effect text, floating calendars. It is a plain object, not a
 // window: the panel owns it in its list of placed objects (the list's order
@@ -33,9 +45,10 @@ class TLumBasePanel;
 // What a kind overrides (each slot is optional):
 //   FinishLoad          once built or read, before the object is used and
 //                       before it has a parent; extend it and call the base.
-//   Paint               the object's content in its own coordinates,
-//                       (0, 0) to (Width, Height); one routine for screen,
-//                       exported pictures and paper.
+//   PaintFrame          the object's content in its own coordinates,
+//                       (0, 0) to the frame's width and height, at the
+//                       frame's zoom; one routine for screen, exported
+//                       pictures and paper.
 //   FitSize             the size the kind takes at a zoom for the size asked
 //                       of it (a label's text fits across it); the bounds at
 //                       zoom 1 are fitted at 1, those shown at the zoom.
@@ -43,8 +56,9 @@ class TLumBasePanel;
 //                       text, say) and call the base, which notifies the panel
 //                       when the bounds at zoom 1 changed.
 //   ApplyFont           take over the font the panel's Font command chose.
-//   PrintObject         draw on a report; the base replays Paint recorded
-//                       as a picture, which is right for most kinds.
+//   PrintObject         draw on a report, laid out at a zoom (1 on paper);
+//                       the base replays PaintFrame recorded as a picture,
+//                       which is right for most kinds.
 //   AddMenuItems        append the kind's items to the object's menu.
 //   DragsContent        whether what the object shows can be moved inside
 //                       its frame (a picture overflowing it); then
@@ -118,6 +132,9 @@ public:
     // those at zoom 1 times the zoom, rounded half to even, then fitted.
     float Scale() const { return m_scale; }
     void SetScale(float Value);
+    // The object as shown, and as it would be drawn at Scale.
+    TObjectFrame Frame() const { return {m_scale, m_bounds}; }
+    TObjectFrame FrameAt(float Scale) const;
 
     // Mouse events in the object's coordinates; the panel hooks them.
     TMouseEvent OnMouseDown;
@@ -149,16 +166,21 @@ public:
     // The object's context menu; empty until FinishLoad ran.
     TDesignMenu Menu();
 
-    // The object drawn into a bitmap or onto the screen at its position.
+    // The object drawn into a bitmap or onto the screen at its position, at
+    // the zoom shown or at Scale.
     void PaintAt(QPainter &Target) const;
+    void PaintAt(QPainter &Target, float Scale) const;
+    // The content at the zoom shown, in the object's coordinates.
+    void Paint(QPainter &Target) const { PaintFrame(Target, Frame()); }
 
     // The virtual slots, described above.
     virtual void FinishLoad();
-    virtual void Paint(QPainter &Target) const;
+    virtual void PaintFrame(QPainter &Target, const TObjectFrame &Frame) const;
     virtual void FitSize(int &Width, int &Height, float Scale) const;
     virtual void CheckBoundsChanged();
     virtual void ApplyFont(const TFontDesc &Font);
-    virtual void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const;
+    virtual void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY,
+                             float Scale) const;
     virtual void AddMenuItems(TDesignMenu &Menu);
     virtual bool DragsContent() const { return false; }
     // Remembers where the content lies as a drag of it begins.
@@ -197,8 +219,8 @@ private:
     friend class TPlacedObjects;
 
     void SetParent(TLumBasePanel *Value) { m_parent = Value; }
-    // The bounds shown at the zoom, from those at zoom 1.
-    TBounds ShownBounds() const;
+    // The bounds at a zoom, from those at zoom 1.
+    TBounds BoundsAt(float scale) const;
     // Shows the bounds derived from those at zoom 1; moved tells that these
     // changed.
     void ShowBounds(bool moved);

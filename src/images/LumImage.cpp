@@ -265,10 +265,10 @@ bool TLumImage::LoadImageFromDisk()
     return taken;
 }
 
-void TLumImage::DrawPicture(QPainter &Target) const
+void TLumImage::DrawPicture(QPainter &Target, const TObjectFrame &Frame) const
 {
-    const int w = Width();
-    const int h = Height();
+    const int w = Frame.Width();
+    const int h = Frame.Height();
     Target.save();
     Target.fillRect(QRect(0, 0, w, h), Qt::white);
     if (!m_picture.CanDraw()) {
@@ -286,24 +286,24 @@ void TLumImage::DrawPicture(QPainter &Target) const
     Target.restore();
 }
 
-bool TLumImage::ShownAsItIs() const
+bool TLumImage::ShownAsItIs(const TObjectFrame &frame) const
 {
     const QImage &bitmap = m_picture.Image();
-    return m_picture.IsBitmap() && !m_flip && !m_reverse && bitmap.width() == Width() &&
-           bitmap.height() == Height() && !bitmap.hasAlphaChannel();
+    return m_picture.IsBitmap() && !m_flip && !m_reverse && bitmap.width() == frame.Width() &&
+           bitmap.height() == frame.Height() && !bitmap.hasAlphaChannel();
 }
 
-void TLumImage::Paint(QPainter &Target) const
+void TLumImage::PaintFrame(QPainter &Target, const TObjectFrame &Frame) const
 {
     if (Parent() && Parent()->PaintSuspended())
         return;
-    if (ShownAsItIs())
+    if (ShownAsItIs(Frame))
         Target.drawImage(0, 0, m_picture.Image());
     else
-        m_shown.Paint(Target, QSize(Width(), Height()), Scale(), m_revision,
-                      [this](QPainter &canvas) { DrawPicture(canvas); });
+        m_shown.Paint(Target, QSize(Frame.Width(), Frame.Height()), Frame.Scale, m_revision,
+                      [this, &Frame](QPainter &canvas) { DrawPicture(canvas, Frame); });
     if (m_borderStyle == bsSingle)
-        DrawFrame(Target, Width(), Height());
+        DrawFrame(Target, Frame.Width(), Frame.Height());
 }
 
 void TLumImage::FitSize(int &Width, int &Height, float Scale) const
@@ -336,14 +336,16 @@ QImage TLumImage::PrintedBitmap() const
     return bitmap;
 }
 
-void TLumImage::PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const
+void TLumImage::PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY,
+                            float Scale) const
 {
-    if (!Report.HasCanvas() || Width() <= 0 || Height() <= 0)
+    const TBounds at = FrameAt(Scale).Bounds;
+    if (!Report.HasCanvas() || at.Width <= 0 || at.Height <= 0)
         return;
-    const double pixels = double(ScreenPpi()) * (Scale() * 10 == 0 ? 1.0 : double(Scale()));
-    const TRect device = Report.RectU2D(OffsetX + Left() / pixels, OffsetY + Top() / pixels,
-                                        OffsetX + (Left() + Width()) / pixels,
-                                        OffsetY + (Top() + Height()) / pixels);
+    const double pixels = double(ScreenPpi()) * (Scale * 10 == 0 ? 1.0 : double(Scale));
+    const TRect device = Report.RectU2D(OffsetX + at.Left / pixels, OffsetY + at.Top / pixels,
+                                        OffsetX + (at.Left + at.Width) / pixels,
+                                        OffsetY + (at.Top + at.Height) / pixels);
     const QRectF frame(device.Left, device.Top, device.Width(), device.Height());
     if (const TWmfPicture *metafile = m_picture.Metafile()) {
         PlayOnReport(Report, device, Fitted(frame).Whole, *metafile);

@@ -80,16 +80,18 @@ public:
     // picture. The current folder is kept. True when a picture was taken.
     bool LoadImageFromDisk();
 
-    // Draws the object at the painter's origin at its size: white, the
-    // picture placed as Fit says (a bitmap mirrored as Flip and Reverse say),
-    // or without picture a black outline. The painter's clip bounds the cost.
-    void DrawPicture(QPainter &Target) const;
+    // Draws the object at the painter's origin at the frame's size: white,
+    // the picture placed as Fit says (a bitmap mirrored as Flip and Reverse
+    // say), or without picture a black outline. The painter's clip bounds
+    // the cost.
+    void DrawPicture(QPainter &Target, const TObjectFrame &Frame) const;
 
-    void Paint(QPainter &Target) const override;
+    void PaintFrame(QPainter &Target, const TObjectFrame &Frame) const override;
     // With AutoSize, the picture's size at that zoom.
     void FitSize(int &Width, int &Height, float Scale) const override;
     void FinishLoad() override;
-    void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const override;
+    void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY,
+                     float Scale) const override;
     void AddMenuItems(TDesignMenu &Menu) override;
     // With Fill, a picture overflowing the bounds at zoom 1 moves inside
     // them: the drag changes CropX and CropY.
@@ -110,9 +112,9 @@ private:
     void SetNumber(int &number, int Value);
     // The picture placed in a frame of the object's size at zoom 1.
     TFittedPicture Fitted(const QRectF &frame) const;
-    // Whether the picture is an opaque bitmap of exactly the size shown,
+    // Whether the picture is an opaque bitmap of exactly the frame's size,
     // which is shown as it is.
-    bool ShownAsItIs() const;
+    bool ShownAsItIs(const TObjectFrame &frame) const;
     // The bitmap a report prints: the picture at its own size, mirrored.
     QImage PrintedBitmap() const;
 

@@ -217,19 +217,19 @@ void TLumBaseLabel::LayoutText()
     Repaint();
 }
 
-TLabelLayout TLumBaseLabel::PaintLayout() const
+TLabelLayout TLumBaseLabel::PaintLayout(const TObjectFrame &frame) const
 {
-    if (!m_layoutMarked && m_layoutScale == Scale() && m_layout.Width == Width() &&
-        m_layout.Height == Height())
+    if (!m_layoutMarked && m_layoutScale == frame.Scale && m_layout.Width == frame.Width() &&
+        m_layout.Height == frame.Height())
         return m_layout;
-    return LayoutLabelText(LayoutInput(Scale()), Width(), Height());
+    return LayoutLabelText(LayoutInput(frame.Scale), frame.Width(), frame.Height());
 }
 
 void TLumBaseLabel::GrowToFit()
 {
     if (m_look.Angle != 0)
         return;
-    const TLabelLayout layout = PaintLayout();
+    const TLabelLayout layout = PaintLayout(Frame());
     const int left = std::max({layout.Text.Left, layout.Shadow.Left, layout.Highlight.Left});
     const int top = std::max({layout.Text.Top, layout.Shadow.Top, layout.Highlight.Top});
     const QFontMetrics metrics(layout.Font);
@@ -254,12 +254,12 @@ void TLumBaseLabel::DrawCopy(QPainter &canvas, const TRect &clip, QPoint origin,
     canvas.restore();
 }
 
-void TLumBaseLabel::DrawText(QPainter &Canvas) const
+void TLumBaseLabel::DrawText(QPainter &Canvas, const TObjectFrame &Frame) const
 {
-    const TLabelLayout layout = PaintLayout();
+    const TLabelLayout layout = PaintLayout(Frame);
     Canvas.save();
     if (!m_look.Transparent)
-        Canvas.fillRect(QRect(0, 0, Width(), Height()), ToQColor(m_look.BackColor));
+        Canvas.fillRect(QRect(0, 0, Frame.Width(), Frame.Height()), ToQColor(m_look.BackColor));
     if (m_look.ShadowDepth > 0 && m_look.ShadowDirection != sdNone)
         DrawCopy(Canvas, layout.Shadow, layout.ShadowOrigin, m_look.ShadowColor, layout);
     if (m_look.HighlightDepth > 0 && m_look.HighlightDirection != hdNone)
@@ -268,17 +268,17 @@ void TLumBaseLabel::DrawText(QPainter &Canvas) const
     if (m_look.BorderStyle == bsSingle) {
         Canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine));
         Canvas.setBrush(Qt::NoBrush);
-        Canvas.drawRect(0, 0, Width() - 1, Height() - 1);
+        Canvas.drawRect(0, 0, Frame.Width() - 1, Frame.Height() - 1);
     }
     Canvas.restore();
 }
 
-void TLumBaseLabel::Paint(QPainter &Target) const
+void TLumBaseLabel::PaintFrame(QPainter &Target, const TObjectFrame &Frame) const
 {
     if (Parent() && Parent()->PaintSuspended())
         return;
-    m_picture.Paint(Target, QSize(Width(), Height()), Scale(), m_revision,
-                    [this](QPainter &canvas) { DrawText(canvas); });
+    m_picture.Paint(Target, QSize(Frame.Width(), Frame.Height()), Frame.Scale, m_revision,
+                    [this, &Frame](QPainter &canvas) { DrawText(canvas, Frame); });
 }
 
 void TLumBaseLabel::FinishLoad()

@@ -74,9 +74,10 @@ public:
     // Grows an unrotated label so that its caption and five spaces fit
     // beside its left-most copy; it never shrinks.
     void GrowToFit();
-    // The label's look in its own pixels: background, shadow, highlight,
-    // text and frame, as on the screen, in pictures and on paper.
-    void DrawText(QPainter &Canvas) const;
+    // The label's look in its own pixels at the frame's zoom: background,
+    // shadow, highlight, text and frame, as on the screen, in pictures and
+    // on paper.
+    void DrawText(QPainter &Canvas, const TObjectFrame &Frame) const;
 
     // The label's commands.
     // "Font": the font dialog; GrowToFit runs afterwards in either case.
@@ -87,7 +88,7 @@ public:
     void ToggleBorder();
 
     void FinishLoad() override;
-    void Paint(QPainter &Target) const override;
+    void PaintFrame(QPainter &Target, const TObjectFrame &Frame) const override;
     // The size across the text kept as LayoutText says, at that zoom.
     void FitSize(int &Width, int &Height, float Scale) const override;
     void CheckBoundsChanged() override;
@@ -103,7 +104,7 @@ private:
     TLabelLayoutInput LayoutInput(float scale) const;
     // The layout for painting: the one made, or one made afresh for a zoom
     // or size it was not made for.
-    TLabelLayout PaintLayout() const;
+    TLabelLayout PaintLayout(const TObjectFrame &frame) const;
     void DrawCopy(QPainter &canvas, const TRect &clip, QPoint origin, TColor color,
                   const TLabelLayout &layout) const;
     void UpdateOffsets();

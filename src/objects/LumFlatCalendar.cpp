@@ -199,42 +199,45 @@ void TLumFlatCalendar::Repaint()
         Parent()->InvalidateObject(Bounds());
 }
 
-void TLumFlatCalendar::Draw(QPainter &Target) const
+void TLumFlatCalendar::Draw(QPainter &Target, const TObjectFrame &Frame) const
 {
     const int ppi = ScreenPpi();
     // Rows pushed out by a font too large for the object stay inside it, on
     // paper too, where nothing else clips the recorded picture.
     Target.save();
-    Target.setClipRect(0, 0, Width(), Height(), Qt::IntersectClip);
-    DrawFlatCalendar(Target, m_look, FlatCalendarGeometry(m_look, Width(), Height(), Scale(), ppi),
+    Target.setClipRect(0, 0, Frame.Width(), Frame.Height(), Qt::IntersectClip);
+    DrawFlatCalendar(Target, m_look,
+                     FlatCalendarGeometry(m_look, Frame.Width(), Frame.Height(), Frame.Scale, ppi),
                      ppi);
     Target.restore();
 }
 
-const QImage &TLumFlatCalendar::KeptPicture(qreal pixelRatio) const
+const QImage &TLumFlatCalendar::KeptPicture(const TObjectFrame &frame, qreal pixelRatio) const
 {
     TPicture &kept = m_picture;
-    if (kept.Look == m_look && kept.Width == Width() && kept.Height == Height() &&
-        kept.Scale == Scale() && kept.PixelRatio == pixelRatio && !kept.Image.isNull())
+    const int width = frame.Width();
+    const int height = frame.Height();
+    if (kept.Look == m_look && kept.Width == width && kept.Height == height &&
+        kept.Scale == frame.Scale && kept.PixelRatio == pixelRatio && !kept.Image.isNull())
         return kept.Image;
-    kept = {m_look, Width(), Height(), Scale(), pixelRatio, {}};
-    kept.Image = QImage(QSize(Width(), Height()) * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    kept = {m_look, width, height, frame.Scale, pixelRatio, {}};
+    kept.Image = QImage(QSize(width, height) * pixelRatio, QImage::Format_ARGB32_Premultiplied);
     kept.Image.setDevicePixelRatio(pixelRatio);
     kept.Image.fill(Qt::transparent);
     QPainter painter(&kept.Image);
-    Draw(painter);
+    Draw(painter, frame);
     return kept.Image;
 }
 
-void TLumFlatCalendar::Paint(QPainter &Target) const
+void TLumFlatCalendar::PaintFrame(QPainter &Target, const TObjectFrame &Frame) const
 {
     if (Parent() && Parent()->PaintSuspended() && !Parent()->Printing())
         return;
-    if (!TakesKeptPicture(Target, Width(), Height())) {
-        Draw(Target);
+    if (!TakesKeptPicture(Target, Frame.Width(), Frame.Height())) {
+        Draw(Target, Frame);
         return;
     }
-    Target.drawImage(QPoint(0, 0), KeptPicture(Target.device()->devicePixelRatioF()));
+    Target.drawImage(QPoint(0, 0), KeptPicture(Frame, Target.device()->devicePixelRatioF()));
 }
 
 void TLumFlatCalendar::AddMenuItems(TDesignMenu &Menu)

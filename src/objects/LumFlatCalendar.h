@@ -83,12 +83,12 @@ public:
     bool CalTransparent() const { return m_look.CalTransparent; }
     void SetCalTransparent(bool Value) { SetValue(m_look.CalTransparent, Value); }
 
-    // The calendar drawn at its size and zoom, vectors on any device.
-    void Draw(QPainter &Target) const;
+    // The calendar drawn at the frame's size and zoom, vectors on any device.
+    void Draw(QPainter &Target, const TObjectFrame &Frame) const;
     // Nothing while the panel's painting is suspended (unless it prints);
     // on bitmaps and the screen a picture kept from the last paint is put
     // down while nothing it shows changed.
-    void Paint(QPainter &Target) const override;
+    void PaintFrame(QPainter &Target, const TObjectFrame &Frame) const override;
     void AddMenuItems(TDesignMenu &Menu) override;
 
 private:
@@ -112,7 +112,7 @@ private:
         qreal PixelRatio = 0;
         QImage Image;
     };
-    const QImage &KeptPicture(qreal pixelRatio) const;
+    const QImage &KeptPicture(const TObjectFrame &frame, qreal pixelRatio) const;
 
     TFlatCalendarLook m_look;
     mutable TPicture m_picture;

@@ -300,13 +300,13 @@ void TLumSuperText::LayoutText()
     Repaint();
 }
 
-TSuperTextLayout TLumSuperText::PaintLayout() const
+TSuperTextLayout TLumSuperText::PaintLayout(const TObjectFrame &frame) const
 {
-    if (!m_needsLayout && m_layoutScale == Scale())
+    if (!m_needsLayout && m_layoutScale == frame.Scale)
         return m_layout;
-    int width = Width();
-    int height = Height();
-    return MakeLayout(width, height, Scale());
+    int width = frame.Width();
+    int height = frame.Height();
+    return MakeLayout(width, height, frame.Scale);
 }
 
 void TLumSuperText::BuildGradient()
@@ -368,7 +368,7 @@ void TLumSuperText::TakeFromPreview(const TLumSuperText &Preview)
 
 void TLumSuperText::FitPreview()
 {
-    const TSuperTextLayout layout = PaintLayout();
+    const TSuperTextLayout layout = PaintLayout(Frame());
     const QFontMetrics metrics(DrawingFont());
     const int textWidth = metrics.horizontalAdvance(m_look.Caption);
     const int textHeight = metrics.height();

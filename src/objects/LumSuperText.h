@@ -130,9 +130,10 @@ public:
     // end, one character at a time, down to nothing.
     QString FittedCaption(const QFont &font, int width) const;
 
-    // The object's look in its own pixels: background and frame, then
-    // shadow, surface and outline, or a crossed box for an empty caption.
-    void DrawSuperText(QPainter &Canvas) const;
+    // The object's look in its own pixels at the frame's zoom: background
+    // and frame, then shadow, surface and outline, or a crossed box for an
+    // empty caption.
+    void DrawSuperText(QPainter &Canvas, const TObjectFrame &Frame) const;
 
     // For the properties dialog: its preview takes the object's look and
     // size, and on OK the object takes the preview's text, font, surface,
@@ -156,13 +157,14 @@ public:
     bool EditProperties();
 
     void FinishLoad() override;
-    void Paint(QPainter &Target) const override;
+    void PaintFrame(QPainter &Target, const TObjectFrame &Frame) const override;
     // The height (and, when hardly any, the width) the caption needs at
     // that zoom.
     void FitSize(int &Width, int &Height, float Scale) const override;
     void CheckBoundsChanged() override;
     void ApplyFont(const TFontDesc &Font) override;
-    void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const override;
+    void PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY,
+                     float Scale) const override;
     void AddMenuItems(TDesignMenu &Menu) override;
 
 private:
@@ -178,15 +180,15 @@ private:
     void TakeSurface();
     void RebuildGradientIfShown();
     // The layout made afresh when marked or made for another size or zoom.
-    TSuperTextLayout PaintLayout() const;
+    TSuperTextLayout PaintLayout(const TObjectFrame &frame) const;
     // The layout for an object of width x height at zoom, which it may
     // change.
     TSuperTextLayout MakeLayout(int &width, int &height, float zoom) const;
     QFont DrawingFont(float zoom) const;
-    void DrawPlaceholder(QPainter &canvas) const;
+    void DrawPlaceholder(QPainter &canvas, const TObjectFrame &frame) const;
     // The surface's paint over the object: font colour, texture tiles or
     // gradient.
-    void PaintSurface(QPainter &canvas) const;
+    void PaintSurface(QPainter &canvas, const TObjectFrame &frame) const;
     void PrintSurface(TCanvasReport &report, const QPainterPath &text, const QRectF &area) const;
 
     TSuperTextLook m_look;

@@ -112,37 +112,37 @@ int TPaxRichBaseLabel::LayoutWidth() const
     return UnzoomedBounds().Width;
 }
 
-int TPaxRichBaseLabel::ZoomPercent() const
+int TPaxRichBaseLabel::ZoomPercent(float scale)
 {
-    return Trunc(double(Scale()) * 100);
+    return Trunc(double(scale) * 100);
 }
 
-void TPaxRichBaseLabel::DrawRich(QPainter &Canvas) const
+void TPaxRichBaseLabel::DrawRich(QPainter &Canvas, const TObjectFrame &Frame) const
 {
     const TMasterRichText *master = FindMasterRichText();
     if (!master)
         return;
-    const QRect rect(0, 0, Width(), Height());
+    const QRect rect(0, 0, Frame.Width(), Frame.Height());
     Canvas.save();
     if (!m_box.Transparent)
         Canvas.fillRect(rect, ToQColor(m_box.BackColor));
-    master->RenderPage(Canvas, m_storage.RtfText(), rect, LayoutWidth(), ZoomPercent(),
+    master->RenderPage(Canvas, m_storage.RtfText(), rect, LayoutWidth(), ZoomPercent(Frame.Scale),
                        Recording(Canvas) ? TWPPaintTarget::Metafile : TWPPaintTarget::Bitmap,
                        &m_layout);
     if (m_box.BorderStyle == bsSingle) {
         Canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine));
         Canvas.setBrush(Qt::NoBrush);
-        Canvas.drawRect(0, 0, Width() - 1, Height() - 1);
+        Canvas.drawRect(0, 0, Frame.Width() - 1, Frame.Height() - 1);
     }
     Canvas.restore();
 }
 
-void TPaxRichBaseLabel::Paint(QPainter &Target) const
+void TPaxRichBaseLabel::PaintFrame(QPainter &Target, const TObjectFrame &Frame) const
 {
     if (Parent() && Parent()->PaintSuspended())
         return;
-    m_picture.Paint(Target, QSize(Width(), Height()), Scale(), m_revision,
-                    [this](QPainter &canvas) { DrawRich(canvas); });
+    m_picture.Paint(Target, QSize(Frame.Width(), Frame.Height()), Frame.Scale, m_revision,
+                    [this, &Frame](QPainter &canvas) { DrawRich(canvas, Frame); });
 }
 
 bool TPaxRichBaseLabel::Edit()

@@ -50,11 +50,12 @@ public:
     // the screen and paper break alike.
     int LayoutWidth() const;
     // The zoom in percent the text is painted at.
-    int ZoomPercent() const;
+    int ZoomPercent() const { return ZoomPercent(Scale()); }
+    static int ZoomPercent(float scale);
 
-    // Background, text and frame in the label's pixels; nothing without a
-    // master renderer.
-    void DrawRich(QPainter &Canvas) const;
+    // Background, text and frame in the label's pixels at the frame's zoom;
+    // nothing without a master renderer.
+    void DrawRich(QPainter &Canvas, const TObjectFrame &Frame) const;
     // The rich text editor on a copy of the text; on OK the label takes it.
     // False when it was cancelled (true without an editor to show).
     bool Edit();
@@ -64,7 +65,7 @@ public:
     void ChooseBGColor();
     void ToggleBorder();
 
-    void Paint(QPainter &Target) const override;
+    void PaintFrame(QPainter &Target, const TObjectFrame &Frame) const override;
     void AddMenuItems(TDesignMenu &Menu) override;
 
 private:

@@ -114,10 +114,10 @@ QString TLumSuperText::FittedCaption(const QFont &font, int width) const
     return fitted;
 }
 
-void TLumSuperText::DrawPlaceholder(QPainter &canvas) const
+void TLumSuperText::DrawPlaceholder(QPainter &canvas, const TObjectFrame &frame) const
 {
-    const int right = Width() - 1;
-    const int bottom = Height() - 1;
+    const int right = frame.Width() - 1;
+    const int bottom = frame.Height() - 1;
     canvas.setRenderHint(QPainter::Antialiasing, false);
     canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     canvas.setBrush(Qt::NoBrush);
@@ -126,9 +126,9 @@ void TLumSuperText::DrawPlaceholder(QPainter &canvas) const
     canvas.drawLine(0, bottom, right, 0);
 }
 
-void TLumSuperText::PaintSurface(QPainter &canvas) const
+void TLumSuperText::PaintSurface(QPainter &canvas, const TObjectFrame &frame) const
 {
-    const QRect area(0, 0, Width(), Height());
+    const QRect area(0, 0, frame.Width(), frame.Height());
     switch (m_look.SurfaceType) {
     case stNormal:
         canvas.fillRect(area, ToQColor(m_look.Font.Color));
@@ -137,9 +137,9 @@ void TLumSuperText::PaintSurface(QPainter &canvas) const
         if (m_image.isNull())
             break;
         QImage tile = m_image;
-        if (Scale() != 1.0f) {
-            const QSize size(Trunc(double(Scale()) * m_image.width()),
-                             Trunc(double(Scale()) * m_image.height()));
+        if (frame.Scale != 1.0f) {
+            const QSize size(Trunc(double(frame.Scale) * m_image.width()),
+                             Trunc(double(frame.Scale) * m_image.height()));
             if (size.isEmpty())
                 break;
             tile = m_image.scaled(size);
@@ -147,31 +147,39 @@ void TLumSuperText::PaintSurface(QPainter &canvas) const
         canvas.fillRect(area, QBrush(tile));
         break;
     }
-    case stGradientFill:
-        if (!m_gradient.isNull())
-            canvas.drawImage(0, 0, m_gradient);
+    case stGradientFill: {
+        // The gradient kept is as large as the object shown; drawn at
+        // another zoom it is made as large as the frame.
+        const QImage gradient = area.size() == QSize(Width(), Height())
+                                    ? m_gradient
+                                    : MakeGradientBitmap(area.size(), m_look.FillDirection,
+                                                         m_look.GradientFrom, m_look.GradientTo);
+        if (!gradient.isNull())
+            canvas.drawImage(0, 0, gradient);
         break;
+    }
     case stBrushTransparent:
         break;
     }
 }
 
-void TLumSuperText::DrawSuperText(QPainter &Canvas) const
+void TLumSuperText::DrawSuperText(QPainter &Canvas, const TObjectFrame &Frame) const
 {
-    const TSuperTextLayout layout = PaintLayout();
+    const TSuperTextLayout layout = PaintLayout(Frame);
+    const QRect area(0, 0, Frame.Width(), Frame.Height());
     Canvas.save();
     if (!m_look.Transparent)
-        Canvas.fillRect(QRect(0, 0, Width(), Height()), ToQColor(m_look.BackColor));
+        Canvas.fillRect(area, ToQColor(m_look.BackColor));
     if (m_look.BorderStyle == bsSingle) {
         Canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine));
         Canvas.setBrush(Qt::NoBrush);
-        Canvas.drawRect(0, 0, Width() - 1, Height() - 1);
+        Canvas.drawRect(0, 0, Frame.Width() - 1, Frame.Height() - 1);
     }
-    const QFont font = DrawingFont();
+    const QFont font = DrawingFont(Frame.Scale);
     const int start = std::max(layout.TextRect.Left, layout.ShadowRect.Left);
-    const QString caption = FittedCaption(font, Width() - start);
+    const QString caption = FittedCaption(font, Frame.Width() - start);
     if (caption.isEmpty()) {
-        DrawPlaceholder(Canvas);
+        DrawPlaceholder(Canvas, Frame);
         Canvas.restore();
         return;
     }
@@ -179,31 +187,29 @@ void TLumSuperText::DrawSuperText(QPainter &Canvas) const
     // its kept masks.
     const TShapeMask &glyphs = m_masks.Fill(font, caption);
     if (m_look.ShadowDepth >= 1 && m_look.ShadowDirection != sdNone)
-        PaintThroughMask(Canvas, glyphs, layout.ShadowPosition, [this](QPainter &layer) {
-            layer.fillRect(QRect(0, 0, Width(), Height()), ToQColor(m_look.ShadowColor));
+        PaintThroughMask(Canvas, glyphs, layout.ShadowPosition, [this, area](QPainter &layer) {
+            layer.fillRect(area, ToQColor(m_look.ShadowColor));
         });
     if (m_look.SurfaceType != stBrushTransparent)
         PaintThroughMask(Canvas, glyphs, layout.TextPosition,
-                         [this](QPainter &layer) { PaintSurface(layer); });
+                         [this, &Frame](QPainter &layer) { PaintSurface(layer, Frame); });
     if (m_look.OutlineStyle != psClear && m_look.OutlineWidth >= 1) {
         const QPen pen =
             OutlinePen(m_look.OutlineColor, m_look.OutlineStyle, m_look.OutlineWidth, 0);
-        PaintThroughMask(Canvas, m_masks.Stroke(font, caption, pen), layout.TextPosition,
-                         [this](QPainter &layer) {
-                             layer.fillRect(QRect(0, 0, Width(), Height()),
-                                            ToQColor(m_look.OutlineColor));
-                         });
+        PaintThroughMask(
+            Canvas, m_masks.Stroke(font, caption, pen), layout.TextPosition,
+            [this, area](QPainter &layer) { layer.fillRect(area, ToQColor(m_look.OutlineColor)); });
     }
     Canvas.restore();
 }
 
-void TLumSuperText::Paint(QPainter &Target) const
+void TLumSuperText::PaintFrame(QPainter &Target, const TObjectFrame &Frame) const
 {
     if ((Parent() && Parent()->PaintSuspended()) || m_painting)
         return;
     m_painting = true;
-    m_picture.Paint(Target, QSize(Width(), Height()), Scale(), m_revision,
-                    [this](QPainter &canvas) { DrawSuperText(canvas); });
+    m_picture.Paint(Target, QSize(Frame.Width(), Frame.Height()), Frame.Scale, m_revision,
+                    [this, &Frame](QPainter &canvas) { DrawSuperText(canvas, Frame); });
     m_painting = false;
 }
 
@@ -254,23 +260,27 @@ void TLumSuperText::PrintSurface(TCanvasReport &report, const QPainterPath &text
     canvas.restore();
 }
 
-void TLumSuperText::PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY) const
+void TLumSuperText::PrintObject(TCanvasReport &Report, double OffsetX, double OffsetY,
+                                float Scale) const
 {
-    if (!Report.HasCanvas() || Width() <= 0 || Height() <= 0)
+    const TObjectFrame frame = FrameAt(Scale);
+    const int width = frame.Width();
+    const int height = frame.Height();
+    if (!Report.HasCanvas() || width <= 0 || height <= 0)
         return;
-    // Page pixels at the zoom shown to inches on paper.
-    const double pixels = double(ScreenPpi()) * (Scale() * 10 == 0 ? 1.0 : double(Scale()));
-    const auto inchX = [&](double x) { return OffsetX + (Left() + x) / pixels; };
-    const auto inchY = [&](double y) { return OffsetY + (Top() + y) / pixels; };
-    const TSuperTextLayout layout = PaintLayout();
-    const TRect bounds = Report.RectU2D(inchX(0), inchY(0), inchX(Width()), inchY(Height()));
+    // Page pixels at the zoom to inches on paper.
+    const double pixels = double(ScreenPpi()) * (frame.Scale * 10 == 0 ? 1.0 : double(frame.Scale));
+    const auto inchX = [&](double x) { return OffsetX + (frame.Bounds.Left + x) / pixels; };
+    const auto inchY = [&](double y) { return OffsetY + (frame.Bounds.Top + y) / pixels; };
+    const TSuperTextLayout layout = PaintLayout(frame);
+    const TRect bounds = Report.RectU2D(inchX(0), inchY(0), inchX(width), inchY(height));
     if (!m_look.Transparent || m_look.BorderStyle == bsSingle) {
         Report.SetPen(clBlack, m_look.BorderStyle == bsSingle ? psSolid : psClear, 1);
         Report.SetBrush(m_look.BackColor, m_look.Transparent ? bsClear : bsSolid);
         Report.Rectangle(bounds);
     }
     const int start = std::max(layout.TextRect.Left, layout.ShadowRect.Left);
-    const QString caption = FittedCaption(DrawingFont(), Width() - start);
+    const QString caption = FittedCaption(DrawingFont(frame.Scale), width - start);
     if (caption.isEmpty())
         return;
     TReportFont font;
@@ -295,7 +305,7 @@ void TLumSuperText::PrintObject(TCanvasReport &Report, double OffsetX, double Of
         canvas.fillPath(captionAt(layout.ShadowPosition), ToQColor(m_look.ShadowColor));
     const QPainterPath text = captionAt(layout.TextPosition);
     const QRectF area(QPointF(inchX(0) - PrintedFillMargin, inchY(0) - PrintedFillMargin),
-                      QPointF(inchX(Width()), inchY(Height())));
+                      QPointF(inchX(width), inchY(height)));
     PrintSurface(Report, text, area);
     if (m_look.OutlineStyle != psClear && m_look.OutlineWidth >= 1) {
         const int thousandths = Round(m_look.OutlineWidth * 1000.0 / HundredthsPerInch);

@@ -56,12 +56,11 @@ std::shared_ptr<const TKnownPictures> PicturesOfObjects(const TCalendarPage &pag
 }
 
 // A page with the style and dates of source (and its paper, border and
-// title), shown at scale, blank cells and the placed objects of records, their
-// pictures taken from pictures. It is made on the thread that draws it:
-// nothing in it is shared with another page but pictures.
+// title), blank cells and the placed objects of records, their pictures
+// taken from pictures. It is made on the thread that draws it: nothing in it
+// is shared with another page but pictures. Whoever draws it gives the zoom.
 std::unique_ptr<TCalendarPage> CopyOfPage(const TCalendarPage &source, const QByteArray &records,
-                                          const std::shared_ptr<const TKnownPictures> &pictures,
-                                          float scale)
+                                          const std::shared_ptr<const TKnownPictures> &pictures)
 {
     auto page = std::make_unique<TCalendarPage>();
     page->AssignStyle(source);
@@ -72,9 +71,6 @@ std::unique_ptr<TCalendarPage> CopyOfPage(const TCalendarPage &source, const QBy
         const TKnownPicturesReading reading(page->ObjectClasses(), pictures);
         TLumLabelObjectFiler(*page).ReadObjectsFrom(records);
     }
-    // The zoom last, as the program sets it on a page read: it sizes the
-    // page and its objects.
-    page->SetScale(scale);
     return page;
 }
 
@@ -132,7 +128,7 @@ TCalendarSet::TCalendarSet(const TCalendarPage &document, QDate start, int count
 {
     // The style alone: the objects are read anew for every page, and the
     // cells are taken as values; all share the document's pictures.
-    m_document = CopyOfPage(document, {}, {}, document.Scale());
+    m_document = CopyOfPage(document, {}, {});
     for (const TLumGraphicControl *object : document.Objects().Objects()) {
         const auto *image = dynamic_cast<const TLumImage *>(object);
         if (image && image->PicturePerPage())
@@ -178,52 +174,49 @@ QDate TCalendarSet::PeriodStart(int index) const
 
 std::unique_ptr<TCalendarPage> TCalendarSet::Page(int index) const
 {
-    return PageAt(index, m_document->Scale());
-}
-
-void TCalendarSet::SetCover(const QByteArray &design)
-{
-    m_cover = design;
-}
-
-std::unique_ptr<TCalendarPage> TCalendarSet::PageAt(int index, float scale) const
-{
     if (IsCover(index)) {
         if (std::unique_ptr<TCalendarPage> cover = CoverPage(m_cover)) {
             // Dated as the set's first period, so that what follows the
             // date follows the set.
             FollowYear(*cover, PeriodStart(0).year());
             SetPageDate(*cover, PeriodStart(0));
-            cover->SetScale(scale);
             ShowPagePicture(*cover, 0);
             return cover;
         }
     }
-    auto page = CopyOfPage(*m_document, m_objectRecords, m_objectPictures, scale);
+    auto page = CopyOfPage(*m_document, m_objectRecords, m_objectPictures);
     MovePage(*page, index);
     return page;
 }
 
-bool TCalendarSet::EachPage(float scale,
-                            const std::function<bool(TCalendarPage &page, int index)> &use) const
+bool TCalendarSet::EachPage(
+    float scale,
+    const std::function<bool(TCalendarPage &page, const TCalendarAttributes &screen, int index)>
+        &use) const
 {
     int index = 0;
-    if (HasCover() && !use(*PageAt(index++, scale), 0))
+    if (HasCover() && !use(*Page(index++), TCalendarAttributes(), 0))
         return false;
-    const std::unique_ptr<TCalendarPage> page = PageAt(index, scale);
+    const std::unique_ptr<TCalendarPage> page = Page(index);
     bool measured = false;
+    TCalendarAttributes screen;
     for (; index < Count(); ++index) {
         MovePage(*page, index);
-        // Cells' text breaks where it breaks on screen, so their geometry
-        // must be known; it does not depend on the dates, so once is enough.
+        // Cells' text breaks where it breaks on a screen at scale; that
+        // geometry does not depend on the dates, so once is enough.
         if (!measured && page->HasCellContent()) {
-            RecordDrawingGeometry(*page);
+            screen = DrawingGeometryAt(*page, scale);
             measured = true;
         }
-        if (!use(*page, index))
+        if (!use(*page, screen, index))
             return false;
     }
     return true;
+}
+
+void TCalendarSet::SetCover(const QByteArray &design)
+{
+    m_cover = design;
 }
 
 void TCalendarSet::MovePage(TCalendarPage &page, int index) const
@@ -338,20 +331,23 @@ void TCalendarSet::Fill(TCalendarPage &page) const
 std::optional<QString> SaveSetPagesAsPdf(const TCalendarSet &set, const QString &fileName,
                                          const QString &title,
                                          const std::function<bool(int number)> &proceed,
-                                         const std::optional<TPrintSheet> &sheet)
+                                         const std::optional<TPrintSheet> &sheet, float scale)
 {
     int stoppedAt = 0;
-    const auto failure =
-        SavePagesAsPdf(set.Design(), fileName, title, [&](const TPdfPagePrinter &print) {
-            return set.EachPage(set.Design().Scale(), [&](TCalendarPage &page, int index) {
-                if (proceed && !proceed(index + 1)) {
-                    stoppedAt = index + 1;
-                    return false;
-                }
-                print(page);
-                return true;
-            });
-        }, sheet);
+    const auto failure = SavePagesAsPdf(
+        set.Design(), fileName, title,
+        [&](const TPdfPagePrinter &print) {
+            return set.EachPage(
+                scale, [&](TCalendarPage &page, const TCalendarAttributes &screen, int index) {
+                    if (proceed && !proceed(index + 1)) {
+                        stoppedAt = index + 1;
+                        return false;
+                    }
+                    print(page, screen);
+                    return true;
+                });
+        },
+        sheet);
     if (stoppedAt > 0)
         return QCoreApplication::translate("PdfExport", "stopped before page %1 of %2")
             .arg(stoppedAt)

@@ -20,6 +20,7 @@
 
 class TCalendarPage;
 class TKnownPictures;
+struct TCalendarAttributes;
 
 // What one page of a layout covers: a month (month grids and mini pages),
 // one or two weeks (week planners) or a day (day planners).
@@ -62,20 +63,21 @@ public:
     // Whether page index is the cover.
     bool IsCover(int index) const { return HasCover() && index == 0; }
 
-    // A new page index, at the document's zoom or at scale: the cover, or a
-    // copy of the document's page moved to its period.
+    // A new page index: the cover, or a copy of the document's page moved to
+    // its period. It holds no zoom: whoever draws it draws it at the zoom it
+    // wants.
     std::unique_ptr<TCalendarPage> Page(int index) const;
-    std::unique_ptr<TCalendarPage> PageAt(int index, float scale) const;
     // Moves page, a copy of the document's page that Page made, to page
     // index (not the cover): its dates, its cells and their fill, and its
     // own pictures. Lets one page be drawn again and again for a long set.
     void MovePage(TCalendarPage &page, int index) const;
-    // Gives use every page in order at scale, ready to print (the geometry
-    // of cell text recorded): the cover made on its own, then one page moved
-    // from period to period. Stops when use returns false, and then returns
-    // false.
+    // Gives use every page in order with the geometry its cells' text
+    // breaks by, that of a screen at scale: the cover made on its own, then
+    // one page moved from period to period. Stops when use returns false,
+    // and then returns false.
     bool EachPage(float scale,
-                  const std::function<bool(TCalendarPage &page, int index)> &use) const;
+                  const std::function<bool(TCalendarPage &page, const TCalendarAttributes &screen,
+                                           int index)> &use) const;
     // The document's page as the set took it: its style, paper and dates.
     const TCalendarPage &Design() const { return *m_document; }
 
@@ -121,8 +123,9 @@ private:
 // (see SavePagesAsPdf). Before each page proceed (when given) is asked with
 // the page's number, from 1; when it says no, nothing is written. Returns why
 // it failed or stopped. With sheet, the pages are laid out for a print
-// service.
+// service. Cells' text breaks as on a screen at scale.
 std::optional<QString> SaveSetPagesAsPdf(const TCalendarSet &set, const QString &fileName,
                                          const QString &title,
                                          const std::function<bool(int number)> &proceed = {},
-                                         const std::optional<TPrintSheet> &sheet = std::nullopt);
+                                         const std::optional<TPrintSheet> &sheet = std::nullopt,
+                                         float scale = 1.0f);

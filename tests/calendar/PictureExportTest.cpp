@@ -21,8 +21,9 @@ TEST(PictureExport, TheBitmapIsThePageInsideItsMarginsLessOnePixel)
     page.SetBottomMarginInch(0.5F);
     page.SetScale(0.501F);
     const QString file = folder.filePath("Dec1999.BMP");
-    ASSERT_EQ(SaveCalendarToBitmap(page, RenderToBitmap(page), file, TPictureKind::Bitmap),
-              std::nullopt);
+    ASSERT_EQ(
+        SaveCalendarToBitmap(page, page.Scale(), RenderToBitmap(page), file, TPictureKind::Bitmap),
+        std::nullopt);
     const QImage picture(file, "BMP");
     // Each margin is Trunc(96 x 0.5 x 0.501) = 24 pixels.
     EXPECT_EQ(picture.size(), QSize(page.Width() - 49, page.Height() - 49));
@@ -32,14 +33,14 @@ TEST(PictureExport, AFailedWriteIsReported)
 {
     TCalendarPage page;
     ApplyMainPageValues(page);
-    EXPECT_EQ(SaveCalendarToBitmap(page, RenderToBitmap(page), "/no/such/folder/page.BMP",
-                                   TPictureKind::Bitmap),
+    EXPECT_EQ(SaveCalendarToBitmap(page, page.Scale(), RenderToBitmap(page),
+                                   "/no/such/folder/page.BMP", TPictureKind::Bitmap),
               "No such file or directory");
     // Margins that leave nothing to write.
     page.SetLeftMarginInch(6.0F);
     page.SetRightMarginInch(6.0F);
     QTemporaryDir folder;
-    EXPECT_TRUE(SaveCalendarToBitmap(page, RenderToBitmap(page), folder.filePath("p.BMP"),
-                                     TPictureKind::Bitmap)
+    EXPECT_TRUE(SaveCalendarToBitmap(page, page.Scale(), RenderToBitmap(page),
+                                     folder.filePath("p.BMP"), TPictureKind::Bitmap)
                     .has_value());
 }

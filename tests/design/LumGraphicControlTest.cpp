@@ -177,7 +177,7 @@ TEST_F(PlacedObject, PrintsWhereItStandsInInches)
     {
         QPainter painter(&sheet);
         report.BeginCanvas(painter);
-        Panel.PrintObjects(report, 0.5, 0);
+        Panel.PrintObjects(report, 0.5, 0, 1.0f);
         report.EndCanvas();
     }
     // At 96 dpi: 1.5 to 2.5 inches across, 0.5 to 1.5 down.

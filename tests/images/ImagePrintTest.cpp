@@ -25,7 +25,8 @@ QByteArray PrintedPdf(const TLumPicture &picture, TBorderStyle border = bsNone,
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     TPdfReport report(QPageSize(QPageSize::Letter), QPageLayout::Portrait);
-    EXPECT_TRUE(report.Write(pdf, [&image](TPdfReport &sheet) { image.PrintObject(sheet, 0, 0); }));
+    EXPECT_TRUE(report.Write(
+        pdf, [&image](TPdfReport &sheet) { image.PrintObject(sheet, 0, 0, image.Scale()); }));
     return pdf.data();
 }
 

@@ -26,7 +26,7 @@ QRect PrintedInk(const TLumGraphicControl &object)
         QPainter painter(&sheet);
         TCanvasReport report;
         report.BeginCanvas(painter);
-        object.PrintObject(report, 0, 0);
+        object.PrintObject(report, 0, 0, object.Scale());
         report.EndCanvas();
     }
     QRect ink;

@@ -319,7 +319,7 @@ TEST_F(FlatCalendar, PrintsStretchedIntoItsPlaceInInches)
         QPainter painter(&sheet);
         painter.scale(2, 2);
         report.BeginCanvas(painter);
-        Panel.PrintObjects(report, 0.5, 0.25);
+        Panel.PrintObjects(report, 0.5, 0.25, 1.0f);
         report.EndCanvas();
     }
     // 1.5 to 3.5 inches across, 0.75 to 1.75 down: 288 to 672 and 144 to 336
@@ -355,7 +355,7 @@ TEST_F(FlatCalendar, PrintsNothingOutsideItsPlace)
     {
         QPainter painter(&sheet);
         report.BeginCanvas(painter);
-        Panel.PrintObjects(report, 0, 0);
+        Panel.PrintObjects(report, 0, 0, 1.0f);
         report.EndCanvas();
     }
     for (int y = 0; y < sheet.height(); ++y) {

@@ -88,7 +88,7 @@ inline QImage PrintedSheet(const TLumGraphicControl &object, int dpi = 96)
     QPainter painter(&sheet);
     TCanvasReport report;
     report.BeginCanvas(painter);
-    object.PrintObject(report, -object.Left() / 96.0, -object.Top() / 96.0);
+    object.PrintObject(report, -object.Left() / 96.0, -object.Top() / 96.0, object.Scale());
     report.EndCanvas();
     return sheet;
 }

@@ -235,28 +235,26 @@ TEST(CalendarSet, TheDocumentIsNeverChanged)
     EXPECT_EQ(CellText(*set.Page(11), set.Page(11)->CellOfDay(1)), QString());
 }
 
-TEST(CalendarSet, PlacedObjectsAreOnEveryPageAtTheZoom)
+TEST(CalendarSet, PlacedObjectsAreOnEveryPageAtFullSizeAndDrawnAtAnyZoom)
 {
     RegisterTestObjectClass();
     TCalendarPage document;
     SetDate(document, loFullCalendar, 0, 1, 2024);
     document.Objects().Insert(MakeTestObject(100, 100, 96, 96, clBlue));
     document.SetScale(0.5f);
-    const TRect bounds = document.Objects().At(0)->BoundsRect();
     const TCalendarSet set(document, TCalendarSet::PeriodOf(document), 3, {});
     for (int index = 0; index < set.Count(); ++index) {
+        // A page holds no zoom: the document's stays with the document.
         const auto page = set.Page(index);
-        EXPECT_EQ(page->Scale(), 0.5f);
+        EXPECT_EQ(page->Scale(), 1.0f);
         ASSERT_EQ(page->Objects().Count(), 1) << index;
-        EXPECT_EQ(page->Objects().At(0)->BoundsRect(), bounds) << index;
-        EXPECT_EQ(page->Width(), document.Width());
-        // Paper takes the page at full size, the document's zoom left alone.
-        const auto paper = set.PageAt(index, 1.0f);
-        EXPECT_EQ(paper->Scale(), 1.0f);
-        ASSERT_EQ(paper->Objects().Count(), 1) << index;
-        EXPECT_EQ(paper->Objects().At(0)->BoundsRect(), (TRect{100, 100, 196, 196})) << index;
-        EXPECT_EQ(paper->MainCalMonth(), page->MainCalMonth()) << index;
-        EXPECT_NEAR(paper->Width(), document.Width() * 2, 1);
+        EXPECT_EQ(page->Objects().At(0)->BoundsRect(), (TRect{100, 100, 196, 196})) << index;
+        EXPECT_EQ(page->Objects().At(0)->FrameAt(0.5f).Bounds, document.Objects().At(0)->Bounds())
+            << index;
+        const QImage half = PageBitmapAt(*page, 0.5f);
+        EXPECT_EQ(half.size(), QSize(document.Width(), document.Height()));
+        EXPECT_EQ(half.pixel(50, 50), qRgb(0, 0, 255)) << index;
+        EXPECT_EQ(half.pixel(97, 97), qRgb(0, 0, 255)) << index;
     }
     EXPECT_EQ(document.Scale(), 0.5f);
 }

@@ -298,21 +298,23 @@ TEST(StoredSet, TheCoverTakesTheFirstPictureAndTheMonthsTheNext)
     set.SetPagePictures(pictures.mid(0, 4));
     ASSERT_EQ(set.Count(), 5);
     QList<int> months;
-    const bool whole = set.EachPage(1.0f, [&](TCalendarPage &page, int index) {
-        EXPECT_EQ(page.CalendarHidden(), index == 0) << index;
-        EXPECT_EQ(page.ShowMonthGrid(), index != 0) << index;
-        // The fifth page is past the pictures: the design's own.
-        EXPECT_EQ(PageColour(page), index < 4 ? colours[index] : QColor(Qt::yellow)) << index;
-        months << page.MainCalMonth();
-        return true;
-    });
+    const bool whole =
+        set.EachPage(1.0f, [&](TCalendarPage &page, const TCalendarAttributes &, int index) {
+            EXPECT_EQ(page.CalendarHidden(), index == 0) << index;
+            EXPECT_EQ(page.ShowMonthGrid(), index != 0) << index;
+            // The fifth page is past the pictures: the design's own.
+            EXPECT_EQ(PageColour(page), index < 4 ? colours[index] : QColor(Qt::yellow)) << index;
+            months << page.MainCalMonth();
+            return true;
+        });
     EXPECT_TRUE(whole);
     EXPECT_EQ(months, (QList<int>{1, 1, 2, 3, 4})) << "the cover dated as the first month";
     EXPECT_EQ(PageColour(*set.Page(0)), colours[0]);
     EXPECT_EQ(PageColour(*set.Page(2)), colours[2]);
 
     int seen = 0;
-    EXPECT_FALSE(set.EachPage(1.0f, [&](TCalendarPage &, int) { return ++seen < 2; }));
+    EXPECT_FALSE(set.EachPage(
+        1.0f, [&](TCalendarPage &, const TCalendarAttributes &, int) { return ++seen < 2; }));
     EXPECT_EQ(seen, 2);
 }
 

@@ -1,6 +1,7 @@
 #include "RenderOptions.h"
 
 #include "CalendarPage.h"
+#include "CalendarPagePaint.h"
 #include "GeometryJson.h"
 #include "PageInfoJson.h"
 
@@ -101,13 +102,14 @@ TEST(RenderOptions, NanMarginsAndASecondOutputAreRefused)
     EXPECT_EQ(Parsed({"--style", "-o", "-o", "a.png"}).Output, "a.png");
 }
 
-TEST(RenderOptions, AResolutionSetsTheScaleForIt)
+TEST(RenderOptions, AResolutionSetsTheScaleForItAndLeavesThePageUnzoomed)
 {
     TCalendarPage page;
     EXPECT_TRUE(ApplyRenderOptions(Parsed({"--dpi", "300"}), page).isEmpty());
-    EXPECT_EQ(page.Scale(), 3.125f);
-    EXPECT_TRUE(ApplyRenderOptions(Parsed({"--dpi", "48"}), page).isEmpty());
-    EXPECT_EQ(page.Scale(), 0.5f);
+    EXPECT_EQ(DrawingScale(Parsed({"--dpi", "300"})), 3.125f);
+    EXPECT_EQ(DrawingScale(Parsed({"--dpi", "48"})), 0.5f);
+    EXPECT_EQ(DrawingScale(Parsed({"--scale", "0.75"})), 0.75f);
+    EXPECT_EQ(page.Scale(), 1.0f);
 }
 
 TEST(RenderOptions, ALayoutIsAppliedWithItsMiniFonts)
@@ -123,7 +125,8 @@ TEST(GeometryJson, HoldsEveryCellAndMini)
 {
     TCalendarPage page;
     page.SetCalendarLayout(loMC12Month);
-    const QJsonObject geometry = QJsonDocument::fromJson(GeometryJson(page)).object();
+    const QJsonObject geometry =
+        QJsonDocument::fromJson(GeometryJson(page, 1.0f, DrawingGeometryAt(page, 1.0f))).object();
     EXPECT_EQ(geometry["layout"].toString(), "loMC12Month");
     EXPECT_EQ(geometry["paper"].toString(), "letter");
     EXPECT_EQ(geometry["pageWidth"].toInt(), 816);
@@ -140,7 +143,7 @@ TEST(PageInfoJson, DescribesStyleDatesAndCells)
     TWPRtfStorage text;
     text.RtfText().Document().setPlainText("First\nSecond");
     page.SetCellText(4, text);
-    const QJsonObject info = QJsonDocument::fromJson(PageInfoJson(page)).object();
+    const QJsonObject info = QJsonDocument::fromJson(PageInfoJson(page, 1.0f)).object();
     EXPECT_EQ(info["version"].toInt(), 4);
     EXPECT_EQ(info["mainCalMonth"].toInt(), 12);
     EXPECT_EQ(info["plannerStart"].toString(), "08:00");

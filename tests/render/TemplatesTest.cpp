@@ -165,7 +165,7 @@ TEST_F(Templates, PhotoAndHolidayDesignsCarryWhatTheirNamesPromise)
             page.LoadFromFile(TemplateFile(ProgramFolder(), u"Holiday calendar "_s + country))
                 .has_value());
         EXPECT_FALSE(page.WMFBorderFile().isEmpty());
-        EXPECT_TRUE(QString::fromUtf8(PageInfoJson(page)).contains(day));
+        EXPECT_TRUE(QString::fromUtf8(PageInfoJson(page, 1.0f)).contains(day));
     }
 }
 
@@ -180,8 +180,7 @@ TEST_F(Templates, RenderingATemplateDrawsItsDocument)
         ASSERT_TRUE(run.Error.isEmpty()) << run.Error.toStdString();
         TCalendarPage page;
         ASSERT_FALSE(page.LoadFromFile(TemplateFile(ProgramFolder(), name)).has_value());
-        page.SetScale(0.5f);
-        const QImage expected = PictureInsideMargins(page, RenderToBitmap(page));
+        const QImage expected = PictureInsideMargins(page, 0.5f, PageBitmapAt(page, 0.5f));
         const QImage written = QImage(out).convertToFormat(expected.format());
         ASSERT_EQ(written.size(), expected.size());
         int differ = 0;

@@ -32,9 +32,9 @@ void TTestObject::SetColor(TColor Value)
     NotifyLabelChanged();
 }
 
-void TTestObject::Paint(QPainter &Target) const
+void TTestObject::PaintFrame(QPainter &Target, const TObjectFrame &Frame) const
 {
-    Target.fillRect(QRect(0, 0, Width(), Height()), ToQColor(m_color));
+    Target.fillRect(QRect(0, 0, Frame.Width(), Frame.Height()), ToQColor(m_color));
 }
 
 void RegisterTestObjectClass()

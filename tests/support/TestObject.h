@@ -20,7 +20,7 @@ public:
     TColor Color() const { return m_color; }
     void SetColor(TColor Value);
 
-    void Paint(QPainter &Target) const override;
+    void PaintFrame(QPainter &Target, const TObjectFrame &Frame) const override;
     void ApplyFont(const TFontDesc &Font) override { AppliedFont = Font; }
 
     TFontDesc AppliedFont;

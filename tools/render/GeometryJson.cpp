@@ -25,10 +25,10 @@ QJsonArray MinisJson(const TCalendarPage &page)
     return minis;
 }
 
-QJsonArray CellsJson(const TCalendarPage &page)
+QJsonArray CellsJson(const TCalendarAttributes &drawn)
 {
     QJsonArray cells;
-    const auto &geometry = page.MainAttributes().CellGeometry;
+    const auto &geometry = drawn.CellGeometry;
     for (int index = 1; index <= CellCount; ++index) {
         const TCellGeometry &cell = geometry[index - 1];
         cells.append(QJsonObject{{"index", index},
@@ -41,13 +41,13 @@ QJsonArray CellsJson(const TCalendarPage &page)
 
 } // namespace
 
-QByteArray GeometryJson(const TCalendarPage &page)
+QByteArray GeometryJson(const TCalendarPage &page, float scale, const TCalendarAttributes &drawn)
 {
     const QJsonObject geometry{
         {"layout", CalendarLayoutName(page.CalendarLayout())},
         {"paper", page.PaperSize() == 1 ? "a4" : "letter"},
         {"orientation", page.CalendarOrientation() == coLandscape ? "landscape" : "portrait"},
-        {"scale", double(page.Scale())},
+        {"scale", double(scale)},
         {"ppi", ScreenPpi()},
         {"pageWidth", page.PageWidth()},
         {"pageHeight", page.PageHeight()},
@@ -58,9 +58,9 @@ QByteArray GeometryJson(const TCalendarPage &page)
         {"showPlanner", page.ShowPlanner()},
         {"miniCount", page.MiniCount()},
         {"minis", MinisJson(page)},
-        {"titleRect", RectJson(page.MainAttributes().TitleRect)},
-        {"dayNamesRect", RectJson(page.MainAttributes().DayNamesRect)},
-        {"cells", CellsJson(page)},
+        {"titleRect", RectJson(drawn.TitleRect)},
+        {"dayNamesRect", RectJson(drawn.DayNamesRect)},
+        {"cells", CellsJson(drawn)},
     };
     return QJsonDocument(geometry).toJson(QJsonDocument::Compact);
 }

@@ -105,24 +105,26 @@ QJsonArray CellsJson(const TCalendarPage &page)
     return cells;
 }
 
-QJsonArray ObjectsJson(const TCalendarPage &page)
+QJsonArray ObjectsJson(const TCalendarPage &page, float scale)
 {
     QJsonArray list;
-    for (const TLumGraphicControl *object : page.Objects().Objects())
+    for (const TLumGraphicControl *object : page.Objects().Objects()) {
+        const TBounds bounds = object->FrameAt(scale).Bounds;
         list.append(QJsonObject{{"class", object->ClassInfo().ClassName()},
                                 {"name", object->Name()},
-                                {"left", object->Left()},
-                                {"top", object->Top()},
-                                {"width", object->Width()},
-                                {"height", object->Height()},
+                                {"left", bounds.Left},
+                                {"top", bounds.Top},
+                                {"width", bounds.Width},
+                                {"height", bounds.Height},
                                 {"locked", object->Locked()},
                                 {"unselectable", object->Unselectable()}});
+    }
     return list;
 }
 
 } // namespace
 
-QByteArray PageInfoJson(const TCalendarPage &page)
+QByteArray PageInfoJson(const TCalendarPage &page, float scale)
 {
     const QJsonObject info{
         {"version", DocumentVersion},
@@ -135,7 +137,7 @@ QByteArray PageInfoJson(const TCalendarPage &page)
         {"plannerStart", page.PlannerStartTime().toString(QStringLiteral("hh:mm"))},
         {"userTitle", page.UserTitle()},
         {"cells", CellsJson(page)},
-        {"objects", ObjectsJson(page)},
+        {"objects", ObjectsJson(page, scale)},
     };
     return QJsonDocument(info).toJson(QJsonDocument::Compact);
 }

@@ -114,7 +114,8 @@ TDrawnPicture DrawPicture(const TCalendarSet &set, int index, const TRenderOptio
     TDrawnPicture drawn;
     drawn.FileName = NumberedFileName(options.Output, index + 1, set.Count());
     const std::unique_ptr<TCalendarPage> page = set.Page(index);
-    QImage picture = PictureInsideMargins(*page, RenderToBitmap(*page));
+    const float scale = DrawingScale(options);
+    QImage picture = PictureInsideMargins(*page, scale, PageBitmapAt(*page, scale));
     if (picture.isNull()) {
         drawn.Error = QCoreApplication::translate("datewright-render",
                                                   "the margins leave no picture to write");
@@ -181,8 +182,9 @@ QString WritePdf(const TCalendarPage &document, const TCalendarSet &set,
     std::optional<TPrintSheet> sheet;
     if (options.BleedMm)
         sheet = TPrintSheet{*options.BleedMm, options.CropMarks};
-    if (const auto error = SaveSetPagesAsPdf(set, options.Output,
-                                             PdfTitle(document, options.Document), {}, sheet))
+    if (const auto error =
+            SaveSetPagesAsPdf(set, options.Output, PdfTitle(document, options.Document), {}, sheet,
+                              DrawingScale(options)))
         return QCoreApplication::translate("datewright-render", "cannot write %1: %2")
             .arg(options.Output, *error);
     return {};
@@ -280,12 +282,17 @@ QString Render(const TRenderOptions &options, int workers, QByteArray &output)
         if (QString error = Save(shown, options.Save); !error.isEmpty())
             return error;
     }
+    const float scale = DrawingScale(options);
     if (options.Info)
-        output += PageInfoJson(shown) + '\n';
-    if (options.Geometry) {
-        RenderPageImage(page);
-        output += GeometryJson(page) + '\n';
-    }
+        output += PageInfoJson(shown, scale) + '\n';
+    // A page without month grid or planner draws no geometry: it describes
+    // what the page holds.
+    if (options.Geometry)
+        output += GeometryJson(page, scale,
+                               MainDrawingOf(page) == TMainDrawing::None
+                                   ? page.MainAttributes()
+                                   : DrawingGeometryAt(page, scale)) +
+                  '\n';
     if (options.Output.isEmpty())
         return {};
     // The area inside the margins, alike on paper and in pictures.

@@ -241,8 +241,12 @@ QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page)
             .arg(page.MainCalYear());
     if (page.MainCalDay() > lastDay)
         page.SetMainCalDay(lastDay);
-    page.SetScale(options.Dpi ? ScaleForResolution(*options.Dpi, ScreenPpi()) : options.Scale);
     return {};
+}
+
+float DrawingScale(const TRenderOptions &options)
+{
+    return options.Dpi ? ScaleForResolution(*options.Dpi, ScreenPpi()) : options.Scale;
 }
 
 QString RenderUsage()

@@ -50,5 +50,8 @@ std::variant<TRenderOptions, QString> ParseRenderOptions(const QStringList &argu
 // Applies the page options in their order; an empty string, or what failed.
 QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page);
 
+// The zoom the pages are drawn at: --scale, or the one for --dpi.
+float DrawingScale(const TRenderOptions &options);
+
 // The text --help prints.
 QString RenderUsage();

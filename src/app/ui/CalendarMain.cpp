@@ -184,17 +184,17 @@ void TCalendarMain::FormActivate()
     SetButtons();
     CalendarPanel->HoldPainting(false);
     CalendarPanel->update();
+    // Asking the print system can take a while, so it is asked once the
+    // page is on screen; printing stays off until it has answered. A page
+    // that is not painted soon (a minimised window) does not hold the answer
+    // back for long. A given file may paint the page while it opens.
+    connect(this, &TCalendarMain::FirstPagePainted, this, &TCalendarMain::CheckPrinter,
+            Qt::SingleShotConnection);
+    QTimer::singleShot(printerCheckLatestMs, this, &TCalendarMain::CheckPrinter);
     if (!m_givenFile.isEmpty())
         OpenGivenFile(std::exchange(m_givenFile, QString()));
     if (m_firstStart)
         AfterModalDialogs(this, [this] { OfferTemplatesOnFirstStart(); });
-    // Asking the print system can take a while, so it is asked once the
-    // page is on screen; printing stays off until it has answered. A page
-    // that is not painted soon (a minimised window) does not hold the answer
-    // back for long.
-    connect(this, &TCalendarMain::FirstPagePainted, this, &TCalendarMain::CheckPrinter,
-            Qt::SingleShotConnection);
-    QTimer::singleShot(printerCheckLatestMs, this, &TCalendarMain::CheckPrinter);
 }
 
 void TCalendarMain::OfferTemplatesOnFirstStart()

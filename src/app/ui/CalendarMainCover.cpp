@@ -63,8 +63,7 @@ void TCalendarMain::ShowMonthsPage()
 
 void TCalendarMain::ReplacePage(QByteArray bytes, bool cover)
 {
-    CalendarPage->SetPaintSuspended(true);
-    const float zoom = CalendarPanel->Zoom();
+    CalendarPanel->HoldPainting(true);
     CalendarPage->SetLoading(true);
     CalendarPage->SetStoredSet({});
     QBuffer device(&bytes);
@@ -78,9 +77,8 @@ void TCalendarMain::ReplacePage(QByteArray bytes, bool cover)
         return true;
     });
     CalendarPage->SetCalendarHidden(cover);
-    CalendarPanel->SetZoom(zoom);
     CalendarPage->SetLoading(false);
-    CalendarPage->SetPaintSuspended(false);
+    CalendarPanel->HoldPainting(false);
     CalendarPanel->update();
 }
 

@@ -129,10 +129,10 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName, bool AsTemplate)
         return false;
     }
     CalendarPanel->HoldPainting(true);
-    const float zoom = ZoomToRestore(CalendarPanel->Zoom());
     DocumentFileName.clear();
     ShowBusyCursor();
     CalendarPage->SetLoading(true);
+    // A document holds its geometry at full size: it reads alike at any zoom.
     const bool read =
         ReadIntoPage([&fileName](TCalendarPage &page) { return !page.LoadFromFile(fileName); });
     if (read) {
@@ -160,9 +160,11 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName, bool AsTemplate)
     SetButtons();
     CheckFloaterStatus();
     ShowNormalCursor();
-    if (zoom != 1.0f)
-        CalendarPanel->SetZoom(zoom);
-    // The caption follows the zoom shown, not the scale the file was read at.
+    // A zoom beyond what a document opens at goes back to full size.
+    ZoomStep([](float scale) -> std::optional<float> {
+        const float zoom = ZoomToRestore(scale);
+        return zoom != scale ? std::optional(zoom) : std::nullopt;
+    });
     SetCaption();
     // During start-up the page stays unpainted until the start-up is over.
     CalendarPanel->HoldPainting(Starting);
@@ -178,7 +180,6 @@ bool TCalendarMain::ReadIntoPage(const std::function<bool(TCalendarPage &)> &rea
     CalendarPage->ClearCells();
     CalendarPage->DeleteAllObjects();
     CalendarPage->SetUserTitle(QString());
-    CalendarPanel->SetZoom(1.0f);
     const bool done = read(*CalendarPage);
     if (done)
         CalendarPage->HookAllObjects();

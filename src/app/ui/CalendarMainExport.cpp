@@ -2,6 +2,7 @@
 // PDF file (full size, as printed).
 
 #include "CalendarMain.h"
+#include "CalendarPagePaint.h"
 #include "CalendarPanel32.h"
 #include "CalendarSet.h"
 #include "Messages.h"
@@ -66,18 +67,14 @@ bool TCalendarMain::SaveCalendarToBitmap(const QString &FileName, TPictureKind f
     QApplication::processEvents();
     bool written = false;
     if (dpi == 0) {
-        written = !::SaveCalendarToBitmap(*CalendarPage, CalendarPanel->RenderToBitmap(), FileName,
-                                          format);
+        written = !::SaveCalendarToBitmap(*CalendarPage, CalendarPanel->Zoom(),
+                                          CalendarPanel->RenderToBitmap(), FileName, format);
     } else {
-        // Drawn at the resolution's scale, unseen, and shown at the zoom again.
-        CalendarPage->SetPaintSuspended(true);
-        const float zoom = CalendarPanel->Zoom();
-        CalendarPanel->SetZoom(ScaleForResolution(dpi, ScreenPpi()));
-        written = !::SaveCalendarToBitmap(*CalendarPage, CalendarPanel->RenderToBitmap(), FileName,
-                                          format);
-        CalendarPanel->SetZoom(zoom);
+        // Drawn at the resolution's scale, unseen; the screen keeps its zoom.
+        const float scale = ScaleForResolution(dpi, ScreenPpi());
+        written = !::SaveCalendarToBitmap(*CalendarPage, scale, PageBitmapAt(*CalendarPage, scale),
+                                          FileName, format);
     }
-    CalendarPage->SetPaintSuspended(false);
     CalendarPanel->update();
     ShowNormalCursor();
     QApplication::processEvents();
@@ -119,8 +116,8 @@ void TCalendarMain::SaveAsPdf(const std::optional<TPrintSheet> &sheet)
     QString note;
     if (IsPageAlone(*choice)) {
         ShowBusyCursor();
-        failure = SavePageAsPdf(*CalendarPage, fileName,
-                                PdfTitle(*CalendarPage, DocumentFileName), 1, {}, {}, sheet);
+        failure = SavePageAsPdf(*CalendarPage, fileName, PdfTitle(*CalendarPage, DocumentFileName),
+                                1, {}, {}, sheet, CalendarPanel->Zoom());
         ShowNormalCursor();
     } else {
         const std::unique_ptr<TCalendarSet> set = MakeCalendarSet(*choice);

@@ -82,27 +82,15 @@ bool TCalendarMain::CheckPrinterMargins()
 void TCalendarMain::ReportPrinter1Print(TReportPrinter &Report)
 {
     DoSaveRichtext();
-    CalendarPage->SetPaintSuspended(true);
     SetModified(false);
-    const float zoom = CalendarPanel->Zoom();
-    CalendarPage->SetPrinting(true);
     Printed = true;
     ShowBusyCursor();
-    m_scrollFollowsPage = false;
-    // The page comes back as it was shown, also when drawing fails.
-    const auto restore = qScopeGuard([this, zoom] {
+    // Printing draws the page at full size onto the paper, leaving the page
+    // and its zoom on the screen as they are, also when drawing fails.
+    const auto restore = qScopeGuard([this] {
         ShowNormalCursor();
-        if (zoom != 1.0f)
-            CalendarPanel->SetZoom(zoom);
-        m_scrollFollowsPage = true;
-        PlacePageInView();
-        CalendarPage->SetPaintSuspended(false);
-        if (zoom != 1.0f)
-            CalendarPanel->update();
-        CalendarPage->SetPrinting(false);
         SetModified(false);
     });
-    CalendarPanel->SetZoom(1.0f);
     QApplication::processEvents();
     if (m_printSet)
         return PrintSetPages(Report, *m_printSet);

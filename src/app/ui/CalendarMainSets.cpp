@@ -127,15 +127,15 @@ std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, cons
             cancelled = !progress.Proceed(number - 1);
             return !cancelled;
         },
-        sheet);
+        sheet, CalendarPanel->Zoom());
 }
 
 void TCalendarMain::PrintSetPages(TReportPrinter &Report, const TCalendarSet &set)
 {
     TSetProgress progress(this, tr("Printing"), set.Count() * CopiesToPrint);
     int done = 0;
-    // Printed at full size, as the page itself is.
-    const auto printPage = [&](TCalendarPage &page, int) {
+    // Printed at full size, the cells' text breaking as at full size.
+    const auto printPage = [&](TCalendarPage &page, const TCalendarAttributes &screen, int) {
         if (!progress.Proceed(done)) {
             Report.Device().Printer().abort();
             Printed = false;
@@ -144,7 +144,7 @@ void TCalendarMain::PrintSetPages(TReportPrinter &Report, const TCalendarSet &se
         }
         if (done > 0)
             Report.StartNewPage();
-        PrintPage(Report, page, 0, 0);
+        PrintPage(Report, page, screen, 0, 0);
         ++done;
         return true;
     };
