@@ -76,8 +76,7 @@ TObjectState StateOf(const TLumGraphicControl &object)
     return {out.Data(), object.Name()};
 }
 
-// A new object from its state, named and at the page's zoom; null when the
-// record cannot be read.
+// A new object from its state, named; null when the record cannot be read.
 std::unique_ptr<TLumGraphicControl> ObjectFrom(const TCalendarPage &page, const TObjectState &state)
 {
     TStreamReader in(state.Record);
@@ -88,7 +87,6 @@ std::unique_ptr<TLumGraphicControl> ObjectFrom(const TCalendarPage &page, const 
     component.release();
     std::unique_ptr<TLumGraphicControl> owned(object);
     owned->SetName(state.Name);
-    owned->SetScale(page.Scale());
     return owned;
 }
 

@@ -383,9 +383,6 @@ void TCalendarPageFile::ReadObjects(TCalendarPage &page, TStreamReader &in)
         if (!object)
             return;
         GiveFreeComponentName(*object, page.Objects());
-        // Stored at zoom 1, shown at the page's.
-        if (auto *placed = dynamic_cast<TLumGraphicControl *>(object.get()))
-            placed->SetScale(page.Scale());
         page.Objects().InsertComponent(std::move(object));
     }
 }

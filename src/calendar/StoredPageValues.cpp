@@ -52,7 +52,6 @@ void ApplyMainPageValues(TCalendarPage &page)
     page.SetWMFBorderFile(QString());
     page.SetVisible(false);
     page.SetPointing(true);
-    page.SetPrinting(false);
 }
 
 void ApplyExamplePageValues(TCalendarPage &page)

@@ -238,7 +238,7 @@ void TLumGraphicControl::NotifyLabelChanged()
         m_noticeHeld = true;
         return;
     }
-    if (m_parent && !m_parent->Printing())
+    if (m_parent)
         m_parent->NotifyLabelChanged();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // The state every design panel shares: the zoom, the control's size at that
-// zoom, and the flags that suppress notices and painting while the panel is
-// loaded, scaled, saved or printed. It needs no window; the page passes
+// zoom, and the flags that suppress notices while the panel is loaded or
+// scaled. It needs no window; the page passes
 // the two hooks on to the views that observe it.
 class TLumPanelState
 {
@@ -21,12 +21,8 @@ public:
     bool Loading() const { return m_loading; }
     void SetLoading(bool Value) { m_loading = Value; }
     bool Scaling() const { return m_scaling; }
-    bool PaintSuspended() const { return m_paintSuspended; }
-    void SetPaintSuspended(bool Value) { m_paintSuspended = Value; }
     bool Pointing() const { return m_pointing; }
     void SetPointing(bool Value) { m_pointing = Value; }
-    bool Printing() const { return m_printing; }
-    void SetPrinting(bool Value) { m_printing = Value; }
 
 protected:
     // Sets the control's size and tells the widget through ControlResized.
@@ -50,7 +46,5 @@ private:
     int m_height = 0;
     bool m_loading = false;
     bool m_scaling = false;
-    bool m_paintSuspended = false;
     bool m_pointing = true;
-    bool m_printing = false;
 };

@@ -40,6 +40,9 @@ TLumGraphicControl &TPlacedObjects::Insert(std::unique_ptr<TLumGraphicControl> o
         id = m_nextId;
     m_nextId = std::max(m_nextId, id + 1);
     m_ids[object.get()] = id;
+    // Objects keep their bounds at full size and are shown at the panel's
+    // zoom; they take it before they join, so joining sends no notice.
+    object->SetScale(m_panel.Scale());
     TLumGraphicControl &inserted = *m_objects.emplace_back(std::move(object));
     inserted.SetParent(&m_panel);
     m_panel.HookObjectEvents(inserted);
@@ -142,6 +145,7 @@ TPlacedObjects::Replace(TLumGraphicControl *old, std::unique_ptr<TLumGraphicCont
         m_selection.remove(slot);
     else if (slot >= 0)
         m_selection[slot] = fresh.get();
+    fresh->SetScale(m_panel.Scale());
     const quint64 id = m_ids[old];
     m_ids.erase(old);
     m_ids[fresh.get()] = id;

@@ -295,8 +295,6 @@ bool TLumImage::ShownAsItIs(const TObjectFrame &frame) const
 
 void TLumImage::PaintFrame(QPainter &Target, const TObjectFrame &Frame) const
 {
-    if (Parent() && Parent()->PaintSuspended())
-        return;
     if (ShownAsItIs(Frame))
         Target.drawImage(0, 0, m_picture.Image());
     else

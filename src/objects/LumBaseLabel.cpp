@@ -275,8 +275,6 @@ void TLumBaseLabel::DrawText(QPainter &Canvas, const TObjectFrame &Frame) const
 
 void TLumBaseLabel::PaintFrame(QPainter &Target, const TObjectFrame &Frame) const
 {
-    if (Parent() && Parent()->PaintSuspended())
-        return;
     m_picture.Paint(Target, QSize(Frame.Width(), Frame.Height()), Frame.Scale, m_revision,
                     [this, &Frame](QPainter &canvas) { DrawText(canvas, Frame); });
 }

@@ -231,8 +231,6 @@ const QImage &TLumFlatCalendar::KeptPicture(const TObjectFrame &frame, qreal pix
 
 void TLumFlatCalendar::PaintFrame(QPainter &Target, const TObjectFrame &Frame) const
 {
-    if (Parent() && Parent()->PaintSuspended() && !Parent()->Printing())
-        return;
     if (!TakesKeptPicture(Target, Frame.Width(), Frame.Height())) {
         Draw(Target, Frame);
         return;

@@ -139,8 +139,6 @@ void TPaxRichBaseLabel::DrawRich(QPainter &Canvas, const TObjectFrame &Frame) co
 
 void TPaxRichBaseLabel::PaintFrame(QPainter &Target, const TObjectFrame &Frame) const
 {
-    if (Parent() && Parent()->PaintSuspended())
-        return;
     m_picture.Paint(Target, QSize(Frame.Width(), Frame.Height()), Frame.Scale, m_revision,
                     [this, &Frame](QPainter &canvas) { DrawRich(canvas, Frame); });
 }

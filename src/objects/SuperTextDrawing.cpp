@@ -205,7 +205,7 @@ void TLumSuperText::DrawSuperText(QPainter &Canvas, const TObjectFrame &Frame) c
 
 void TLumSuperText::PaintFrame(QPainter &Target, const TObjectFrame &Frame) const
 {
-    if ((Parent() && Parent()->PaintSuspended()) || m_painting)
+    if (m_painting)
         return;
     m_painting = true;
     m_picture.Paint(Target, QSize(Frame.Width(), Frame.Height()), Frame.Scale, m_revision,

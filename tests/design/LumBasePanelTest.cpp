@@ -118,17 +118,14 @@ TEST_F(Panel_, ZoomingTwiceToTheSameScaleChangesNothingTheSecondTime)
     EXPECT_EQ(Changes, 0);
 }
 
-TEST_F(Panel_, ChangesAreNotReportedWhileLoadingOrPrinting)
+TEST_F(Panel_, ChangesAreNotReportedWhileLoading)
 {
     TTestObject &a = Place(10, 10, 20, 20);
     Panel.SetLoading(true);
     a.SetLocked(true);
     Panel.SetLoading(false);
-    Panel.SetPrinting(true);
-    a.SetLocked(false);
-    Panel.SetPrinting(false);
     EXPECT_EQ(Changes, 0);
-    a.SetLocked(true);
+    a.SetLocked(false);
     EXPECT_EQ(Changes, 1);
 }
 

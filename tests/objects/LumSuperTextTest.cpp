@@ -342,15 +342,6 @@ TEST_F(SuperTextTest, PaintedPictureIsKeptUntilTheObjectChanges)
     EXPECT_TRUE(red());
 }
 
-TEST_F(SuperTextTest, PaintingWaitsWhileThePanelIsSuspended)
-{
-    TLumSuperText &text = PlaceText(300, 100);
-    Panel.SetPaintSuspended(true);
-    const QImage image = PaintedObject(text);
-    EXPECT_FALSE(AnyPixel(image, image.rect(), IsDark));
-    Panel.SetPaintSuspended(false);
-}
-
 TEST_F(SuperTextTest, PrintsGradientTextureAndOutlineOnPaper)
 {
     TLumSuperText &text = PlaceText(200, 100);

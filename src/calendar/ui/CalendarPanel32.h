@@ -38,10 +38,10 @@ public:
     // The tool: pointing or one creating a kind of object.
     TLPanelState Tool() const { return m_page->PanelState(); }
     void SetTool(TLPanelState Value) { m_page->SetPanelState(Value); }
-    // While painting is held (the program starting, a document being read)
-    // and while the page is written out, paints draw nothing.
+    // While painting is held (the program starting, a document being read),
+    // paints draw nothing.
     void HoldPainting(bool Value) { m_paintHeld = Value; }
-    bool PaintingHeld() const { return m_paintHeld || m_page->PaintSuspended(); }
+    bool PaintingHeld() const { return m_paintHeld; }
 
     // A new bitmap of the page's size: the page as on screen with every
     // placed object painted on top.

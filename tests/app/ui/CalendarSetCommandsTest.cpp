@@ -224,7 +224,6 @@ TEST_F(CalendarSetCommandsTest, APrintedSetIsOneJobOfItsPagesAndACancelledOneNon
     EXPECT_TRUE(run.Messages.isEmpty()) << run.Messages.join(u'|').toStdString();
     EXPECT_FALSE(QFile::exists(printed));
     EXPECT_TRUE(window.Modified);
-    EXPECT_FALSE(window.CalendarPage->Printing());
 }
 
 TEST_F(CalendarSetCommandsTest, AFillThatCannotBeReadIsToldAndNothingIsWritten)

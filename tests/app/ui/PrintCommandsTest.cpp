@@ -105,7 +105,6 @@ TEST_F(PrintCommandsTest, PageAtSixtyPercentPrintsAtFullSizeAndShowsSixtyAgain)
     EXPECT_EQ(run.Messages, QStringList{completed});
     EXPECT_TRUE(window.Printed);
     EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
-    EXPECT_FALSE(window.CalendarPage->Printing());
     EXPECT_FALSE(window.CalendarPanel->PaintingHeld());
     EXPECT_EQ(PdfPageCount(Printed()), 1);
 
