@@ -182,8 +182,10 @@ std::optional<TJourneyFailure> TJourneyRun::Play(const QList<TStep> &steps)
                                      .arg(m_window->History().Count())
                                      .arg(int(m_window->CalendarPage->CalendarLayout()))
                                      .arg(m_window->mnuUndo->text())
-                                     .arg(m_window->Modified ? u"changed"_s : u"unchanged"_s)
-                                     .arg(m_window->CellEditing ? u", editing a cell"_s : QString())
+                                     .arg(m_window->Session().Modified() ? u"changed"_s
+                                                                         : u"unchanged"_s)
+                                     .arg(m_window->Session().CellEditing() ? u", editing a cell"_s
+                                                                            : QString())
                                      .arg(QDebug::toString(after.Screen.Visible))
                               << notes;
         if (why)
@@ -237,13 +239,14 @@ std::optional<QString> TJourneyRun::CheckStep(const TStep &step, const TState &b
     if (!MayChangeDocument(step.Action) && before.Open && after.Open && before.Bytes != after.Bytes)
         return u"the step changed the document: "_s + BytesDiffer(before.Bytes, after.Bytes) +
                u"; objects changed: "_s + ChangedObjects(before, after).join(u", "_s);
-    const QString file = m_window->DocumentFileName;
+    const QString file = m_window->Session().FileName();
     if (!after.Open || file.isEmpty())
         return std::nullopt;
-    if (step.Action == TAction::Save && !m_window->Modified && FileBytes(file) != after.Bytes)
+    if (step.Action == TAction::Save && !m_window->Session().Modified() &&
+        FileBytes(file) != after.Bytes)
         return u"the saved file is not the document: "_s +
                BytesDiffer(after.Bytes, FileBytes(file));
-    if (step.Action != TAction::Reopen || m_window->Modified)
+    if (step.Action != TAction::Reopen || m_window->Session().Modified())
         return std::nullopt;
     // Opening names the objects afresh; apart from that the document is its
     // file, and it looks as it did when it was saved.

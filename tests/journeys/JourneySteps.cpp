@@ -463,7 +463,7 @@ TTouched TypeInCell(const TStep &step, TJourneyContext &context)
     if (area.IsZero())
         return {};
     context.User.Click({(area.Left + area.Right) / 2, (area.Top + 2 * area.Bottom) / 3});
-    if (!window.CellEditing)
+    if (!window.Session().CellEditing())
         return {};
     const TWPToolButton formats[] = {TWPToolButton::Bold, TWPToolButton::Italic,
                                      TWPToolButton::Underline};
@@ -623,7 +623,7 @@ TTouched Reopen(const TStep &step, TJourneyContext &context)
 {
     TCalendarMain &window = context.Window;
     context.Run.AnswerYes = step.B % 2;
-    const QString file = window.DocumentFileName;
+    const QString file = window.Session().FileName();
     if (file.isEmpty())
         return {};
     QAction *recent = nullptr;
@@ -662,7 +662,7 @@ TTouched Save(const TStep &step, TJourneyContext &context)
         [[fallthrough]];
     default:
         ChooseFromFileMenu(context,
-                           window.DocumentFileName.isEmpty() ? window.mnuSaveAs : window.mnuSave);
+                           window.Session().Untitled() ? window.mnuSaveAs : window.mnuSave);
         break;
     }
     return {};

@@ -96,8 +96,8 @@ bool OnDisplay()
 QByteArray DocumentBytes(TCalendarMain &window)
 {
     const TCalendarPage &page = *window.CalendarPage;
-    const int edited = window.CurrentCell;
-    if (!window.CellEditing || !window.WPRichText1->isVisible() || edited < 1 ||
+    const int edited = window.Session().CurrentCell();
+    if (!window.Session().CellEditing() || !window.WPRichText1->isVisible() || edited < 1 ||
         edited > CellCount ||
         SameContent(window.WPRichText1->RtfText().Document(),
                     page.CellDocument(edited)->Document()))
@@ -200,9 +200,9 @@ QImage ScreenMask(TCalendarMain &window, const TPageScreen &screen, const QImage
     mask.fill(0);
     TCalendarPanel32 &view = *window.CalendarPanel;
     const TCalendarPage &page = view.Page();
-    if (window.CellEditing && window.WPRichText1->isVisible()) {
+    if (window.Session().CellEditing() && window.WPRichText1->isVisible()) {
         QRect editor = window.WPRichText1->geometry().translated(-view.pos());
-        const int cell = window.CurrentCell;
+        const int cell = window.Session().CurrentCell();
         if (cell >= 1 && cell <= CellCount) {
             const TRect &free = page.MainAttributes().CellGeometry[cell - 1].rFree;
             editor |= QRect(free.Left, free.Top, free.Width() + 2, free.Height() + 2);

@@ -110,14 +110,14 @@ void TCalendarMain::FormCreate()
 {
     ShowBusyCursor();
     ZoomBusy = false;
-    Printed = false;
-    DocumentFileName.clear();
-    NewDocument = false;
-    CellLoaded = false;
+    m_session.SetPrinted(false);
+    m_session.SetFileName(QString());
+    m_session.SetNewDocument(false);
+    m_session.SetCellLoaded(false);
     CalendarPage->SetVisible(false);
     CalendarPanel->move(pageMargin, pageMargin);
     Starting = true;
-    CurrentCell = 0;
+    m_session.SetCurrentCell(0);
     // Painting waits until the start-up is complete.
     CalendarPanel->HoldPainting(true);
     LoadPreferences();
@@ -201,7 +201,7 @@ void TCalendarMain::OfferTemplatesOnFirstStart()
 {
     // A document given to open, or one opened meanwhile, is what the user
     // wants to see; Cancel leaves the new page as it is.
-    if (!DocumentFileName.isEmpty() || Modified || TemplateNames(ProgramFolder()).isEmpty())
+    if (!m_session.Untitled() || m_session.Modified() || TemplateNames(ProgramFolder()).isEmpty())
         return;
     OfferTemplates();
 }
@@ -226,10 +226,7 @@ void TCalendarMain::SetModified(bool Value)
 
 void TCalendarMain::ShowModified(bool Value)
 {
-    if (Value == Modified)
-        return;
-    Modified = Value;
-    SetButtons();
+    m_session.SetModified(Value);
 }
 
 void TCalendarMain::CalendarPanelDroppedObjectEvent(const TRect &)
@@ -254,10 +251,10 @@ void TCalendarMain::SetButtons()
     TButtonState state;
     state.PageVisible = CalendarPage->Visible();
     state.CellsFollowDate = CalendarPage->CellsFollowDate();
-    state.HasDocumentFile = !DocumentFileName.isEmpty();
+    state.HasDocumentFile = !m_session.Untitled();
     state.EditorHasFocus = EditorHasFocus();
     state.PrinterAvailable = PrinterAvailable;
-    state.Modified = Modified;
+    state.Modified = m_session.Modified();
     state.PaletteOnScreen = IconPalette && IconPalette->isVisible();
     const TButtonFlags flags = ButtonFlags(state);
 
@@ -284,7 +281,7 @@ void TCalendarMain::SetButtons()
 
 void TCalendarMain::SetCaption()
 {
-    setWindowTitle(MainCaption(DocumentFileName, CalendarPanel->Zoom()));
+    setWindowTitle(MainCaption(m_session.FileName(), CalendarPanel->Zoom()));
     QApplication::processEvents();
 }
 
@@ -354,7 +351,7 @@ void TCalendarMain::ZoomStep(std::optional<float> (*step)(float scale))
         return;
     // The cell being edited is stored, and opened again at the new zoom with
     // the caret where it was, so typing goes on.
-    const int editedCell = CellEditing ? CurrentCell : 0;
+    const int editedCell = m_session.CellEditing() ? m_session.CurrentCell() : 0;
     const int caret = WPRichText1->CaretPosition();
     DoSaveRichtext();
     QApplication::processEvents();
@@ -519,8 +516,13 @@ void TCalendarMain::ConnectCommands()
     connect(ZoomMinusButton, &QToolButton::clicked, this, &TCalendarMain::ZoomMinusButtonClick);
     connect(ShowHideIconTool, &QToolButton::clicked, this, &TCalendarMain::ShowHideIconToolClick);
     connect(Savebutton, &QToolButton::clicked, this, &TCalendarMain::mnuSaveClick);
-    connect(ToolButtons, &QButtonGroup::idClicked, this,
-            [this](int state) { CalendarPanel->SetTool(TLPanelState(state)); });
+    connect(&m_session, &TDocumentSession::ModifiedChanged, this, &TCalendarMain::SetButtons);
+    // The session's tool is the page's: the tool row chooses it, and the page
+    // returns to pointing once a creation drag is over.
+    connect(ToolButtons, &QButtonGroup::idClicked, &m_session,
+            [this](int state) { m_session.SetTool(TLPanelState(state)); });
+    connect(&m_session, &TDocumentSession::ToolChanged, CalendarPanel, &TCalendarPanel32::SetTool);
+    connect(CalendarPanel, &TCalendarPanel32::ToolChanged, &m_session, &TDocumentSession::SetTool);
     // The tool row shows the page's tool, also once a creation drag is over.
     connect(CalendarPanel, &TCalendarPanel32::ToolChanged, this, [this](TLPanelState state) {
         if (QAbstractButton *tool = ToolButtons->button(int(state)))

@@ -2,6 +2,7 @@
 
 #include "CellAppend.h"
 #include "DesignTypes.h"
+#include "DocumentSession.h"
 #include "PictureExport.h"
 #include "Preferences.h"
 #include "PrintSheet.h"
@@ -117,22 +118,17 @@ public:
     // The printing component, made when first used.
     TReportPrinter &ReportPrinter1();
 
+    // The document being worked on: its file, changed state, open cell and
+    // tool; the window follows its changes.
+    TDocumentSession &Session() { return m_session; }
+    const TDocumentSession &Session() const { return m_session; }
+
     // State.
-    QString DocumentFileName;
-    bool Modified = false;
     bool Starting = false;
     bool PrinterAvailable = false;
     // Whether the print system has been asked since the start.
     bool PrinterChecked = false;
     bool ZoomBusy = false;
-    bool NewDocument = false;
-    bool PropertiesAccepted = false;
-    bool CellEditing = false;
-    bool CellLoaded = false;
-    TWPRtfStorage *EditedCell = nullptr;
-    int CurrentCell = 0;
-    bool Printed = false;
-    int CopiesToPrint = 1;
     // The user's settings (zoom, default editor font, icon palette, hints).
     TPreferences Preferences;
 
@@ -439,6 +435,7 @@ private:
     // printed into, or, printing on a printer, tells the user.
     void EndCancelledPrint(const QString &output);
 
+    TDocumentSession m_session;
     TPrinterQuery m_printers;
     std::optional<TSetChoice> m_lastSetChoice;
     TPrintSheet m_lastPrintSheet;
@@ -476,8 +473,6 @@ private:
     bool ReadIntoPage(const std::function<bool(TCalendarPage &)> &read);
     void AfterCoverSwitch();
     bool m_recordPending = false;
-    // Text was typed into the cell open in the editor since it was opened.
-    bool m_cellTyped = false;
     QString m_changeName;
     QString m_recoveryFolder;
     QTimer *m_recoveryTimer = nullptr;

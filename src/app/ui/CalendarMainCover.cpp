@@ -29,7 +29,7 @@ void TCalendarMain::ShowCoverPage()
     months.open(QIODevice::WriteOnly);
     CalendarPage->SaveToDevice(months);
     m_monthsPage = months.data();
-    m_monthsModified = Modified;
+    m_monthsModified = m_session.Modified();
     ReplacePage(design, true);
     m_coverShown = CoverDesignOf(*CalendarPage);
     m_coverHistory = std::make_unique<TUndoHistory>();

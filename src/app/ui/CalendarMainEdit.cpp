@@ -32,7 +32,7 @@ void TCalendarMain::ConnectEditCommands()
 
 bool TCalendarMain::EditingCellText() const
 {
-    return CellEditing && WPRichText1->isVisible();
+    return m_session.CellEditing() && WPRichText1->isVisible();
 }
 
 void TCalendarMain::ShowEditCommands()

@@ -45,7 +45,7 @@ void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &titl
     QString chosenType;
     const QString fileName = AskSaveFileName(
         dialogName, title, ResolutionFilters(kind, u"*."_s + extension).join(u";;"_s), extension,
-        ProposedExportName(DocumentFileName, PageMonthName(), CalendarPage->MainCalYear(),
+        ProposedExportName(m_session.FileName(), PageMonthName(), CalendarPage->MainCalYear(),
                            u'.' + extension),
         &chosenType);
     if (fileName.isEmpty())
@@ -110,7 +110,7 @@ void TCalendarMain::SaveAsPdf(const std::optional<TPrintSheet> &sheet)
         return;
     const QString fileName = AskSaveFileName(
         u"SaveAsPDFDialog"_s, tr("Save Calendar As PDF"), tr("PDF File (*.PDF)"), u"PDF"_s,
-        ProposedExportName(DocumentFileName, PageMonthName(), CalendarPage->MainCalYear(),
+        ProposedExportName(m_session.FileName(), PageMonthName(), CalendarPage->MainCalYear(),
                            u".PDF"_s));
     if (fileName.isEmpty())
         return;
@@ -120,7 +120,7 @@ void TCalendarMain::SaveAsPdf(const std::optional<TPrintSheet> &sheet)
     if (IsPageAlone(*choice)) {
         ShowBusyCursor();
         failure = SavePageAsPdf(*CalendarPage, fileName,
-                                PdfTitle(*CalendarPage, DocumentFileName), 1, {}, {}, sheet);
+                                PdfTitle(*CalendarPage, m_session.FileName()), 1, {}, {}, sheet);
         ShowNormalCursor();
     } else {
         const std::unique_ptr<TCalendarSet> set = MakeCalendarSet(*choice);

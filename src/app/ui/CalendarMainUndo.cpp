@@ -109,7 +109,7 @@ void TCalendarMain::AfterUndoStep()
     ShowModified(!ActiveHistory().IsSaved() || (EditingCover() && m_monthsModified));
     SetButtons();
     UpdateUndoCommands();
-    if (Modified)
+    if (m_session.Modified())
         NoteRecoverableChange();
     else
         RemoveRecoveryCopy();
@@ -120,7 +120,7 @@ void TCalendarMain::UpdateUndoCommands()
     const bool page = CalendarPage->Visible();
     // Text typed into the open cell is a step once the cell is stored, which
     // undoing does first.
-    const bool typed = CellEditing && m_cellTyped;
+    const bool typed = m_session.CellTyped();
     const TUndoHistory &history = ActiveHistory();
     const QString undo = typed               ? tr("Undo Cell Text")
                          : history.CanUndo() ? tr("Undo %1").arg(history.UndoText())

@@ -227,13 +227,13 @@ TEST(CalendarMainCommandsTest, PageKeysZoomAndEndTheCellEditFirst)
     // opening it again at the new zoom.
     const int index = window.CalendarPage->CellOfDay(3);
     ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPage, index));
-    ASSERT_TRUE(window.CellEditing);
+    ASSERT_TRUE(window.Session().CellEditing());
     TypeText(u"Dentist"_s);
     PressKey(window, Qt::Key_PageDown);
     EXPECT_NEAR(window.CalendarPanel->Zoom(), 0.601f, 1e-6);
     EXPECT_EQ(CellText(*window.CalendarPage, index), u"Dentist"_s);
-    EXPECT_TRUE(window.CellEditing);
-    EXPECT_EQ(window.CurrentCell, index);
+    EXPECT_TRUE(window.Session().CellEditing());
+    EXPECT_EQ(window.Session().CurrentCell(), index);
 }
 
 // Ctrl with = or - left the zoom alone, unlike other Qt programs.
@@ -347,7 +347,7 @@ TEST(CalendarMainCommandsTest, TabMovesBetweenCellsOnlyFromTheVisibleEditor)
                                                         TWPRtfStorage &) { opened.append(iCell); };
 
     // Not from elsewhere: the key goes on as usual.
-    window.CurrentCell = 10;
+    window.Session().SetCurrentCell(10);
     PressKey(window, Qt::Key_Tab);
     EXPECT_TRUE(opened.isEmpty());
 
@@ -363,9 +363,9 @@ TEST(CalendarMainCommandsTest, TabMovesBetweenCellsOnlyFromTheVisibleEditor)
                 QApplication::focusWidget() == window.WPRichText1);
 
     opened.clear();
-    window.CurrentCell = 42;
+    window.Session().SetCurrentCell(42);
     PressKey(window, Qt::Key_Tab);
-    window.CurrentCell = 1;
+    window.Session().SetCurrentCell(1);
     PressKey(window, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_TRUE(opened.isEmpty());
 }
@@ -461,8 +461,8 @@ TEST(CalendarMainCommandsTest, NeverSavedDocumentGoesThroughSaveAsWithAProposedN
     window.CheckSaveNeeded();
     EXPECT_TRUE(proposed.endsWith(u"/Dec1999.DWC"_s)) << proposed.toStdString();
     EXPECT_TRUE(QFile::exists(target));
-    EXPECT_EQ(window.DocumentFileName, target);
-    EXPECT_FALSE(window.Modified);
+    EXPECT_EQ(window.Session().FileName(), target);
+    EXPECT_FALSE(window.Session().Modified());
     EXPECT_EQ(window.MRUFileList->Files(), QStringList{target});
 }
 
@@ -480,7 +480,7 @@ TEST(CalendarMainCommandsTest, SavingAtFullZoomKeepsTheZoomStepAndTheCaption)
     EXPECT_TRUE(window.SaveCalendarFile(document));
     EXPECT_EQ(window.CalendarPanel->Zoom(), zoom);
     EXPECT_TRUE(window.windowTitle().endsWith(u"[100%]"_s));
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
     window.ZoomMinusButtonClick();
     EXPECT_NEAR(window.CalendarPanel->Zoom(), 0.901f, 1e-6);
 }
@@ -497,14 +497,14 @@ TEST(CalendarMainCommandsTest, FailedSaveIsToldAndKeepsTheChanges)
     EXPECT_FALSE(window.SaveCalendarFile(unwritable));
     ASSERT_EQ(run.Messages.size(), 1);
     EXPECT_TRUE(run.Messages[0].startsWith(u"Unable to save "_s));
-    EXPECT_TRUE(window.Modified);
-    EXPECT_EQ(window.DocumentFileName, document);
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_EQ(window.Session().FileName(), document);
     EXPECT_NEAR(window.CalendarPanel->Zoom(), 0.601f, 1e-6);
 
     // Nor does Save As take the name of a file it could not write.
     run.SaveAsAnswer = unwritable;
     window.mnuSaveAsClick();
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_EQ(window.MRUFileList->Files(), QStringList{document});
 }
 
@@ -522,7 +522,7 @@ TEST(CalendarMainCommandsTest, RecentFileClickAsksAboutUnsavedChangesFirst)
 
     window.MRUFileList->ClickItem(2);
     ASSERT_EQ(run.Questions.size(), 1);
-    EXPECT_EQ(window.DocumentFileName, second);
+    EXPECT_EQ(window.Session().FileName(), second);
     EXPECT_EQ(window.MRUFileList->Files(), (QStringList{second, first}));
     TCalendarPage reread;
     ASSERT_FALSE(reread.LoadFromFile(first).has_value());
@@ -562,9 +562,9 @@ TEST(CalendarMainCommandsTest, MissingFileIsToldAndLeavesTheCalendarOpen)
     const QString gone = run.Path(u"Gone.DWC"_s);
     EXPECT_FALSE(window.OpenCalendarFile(gone));
     EXPECT_EQ(run.Messages, QStringList{u"File "_s + gone + u" no longer exists"_s});
-    EXPECT_EQ(window.DocumentFileName, document);
+    EXPECT_EQ(window.Session().FileName(), document);
     EXPECT_TRUE(window.CalendarPage->Visible());
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Dec1999.DWC]    [60%]"_s);
 }
 

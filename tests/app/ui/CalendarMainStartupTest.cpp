@@ -23,8 +23,8 @@ void ExpectANewCalendarOfThisMonth(const TCalendarMain &window)
 {
     EXPECT_TRUE(window.CalendarPage->Visible());
     EXPECT_TRUE(window.CalendarPanel->isVisible());
-    EXPECT_TRUE(window.DocumentFileName.isEmpty());
-    EXPECT_FALSE(window.Modified);
+    EXPECT_TRUE(window.Session().Untitled());
+    EXPECT_FALSE(window.Session().Modified());
     EXPECT_FALSE(window.CalendarPage->HasCellContent());
     EXPECT_FALSE(window.CalendarPage->HasObjects());
     EXPECT_EQ(window.CalendarPage->MainCalMonth(), QDate::currentDate().month());
@@ -70,8 +70,8 @@ TEST(CalendarMainStartupTest, AFirstStartShowsANewCalendarOfThisMonthAndStoresPl
     window.IconPalette->hide();
     window.CalendarPanel->repaint();
     ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPage, 10));
-    EXPECT_TRUE(window.CellEditing);
-    EXPECT_EQ(window.CurrentCell, 10);
+    EXPECT_TRUE(window.Session().CellEditing());
+    EXPECT_EQ(window.Session().CurrentCell(), 10);
 
     window.close();
     const TIniFile ini(SettingsFileName());
@@ -118,7 +118,7 @@ TEST(CalendarMainStartupTest, FirstRecentFileIsReopenedAndShown)
     TCalendarMain &window = run.Start();
 
     EXPECT_TRUE(run.Messages.isEmpty());
-    EXPECT_EQ(window.DocumentFileName, document);
+    EXPECT_EQ(window.Session().FileName(), document);
     EXPECT_TRUE(window.CalendarPage->Visible());
     EXPECT_TRUE(window.CalendarPanel->isVisible());
     EXPECT_EQ(window.CalendarPage->MainCalMonth(), 12);
@@ -126,7 +126,7 @@ TEST(CalendarMainStartupTest, FirstRecentFileIsReopenedAndShown)
     // Read at 100 %, shown at the zoom of the settings.
     EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Dec1999.DWC]    [60%]"_s);
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
     EXPECT_TRUE(window.mnuSave->isEnabled());
     EXPECT_TRUE(window.mnuPrintCalendar->isEnabled());
     EXPECT_TRUE(window.ZoomPlusButton->isEnabled());

@@ -90,7 +90,7 @@ TEST_F(CalendarSetCommandsTest, AYearWithHolidaysInThreeClicksLeavesTheDocumentA
 
         // The document: its month, its own text only; the set is kept with
         // it, which changes it.
-        EXPECT_TRUE(window.Modified);
+        EXPECT_TRUE(window.Session().Modified());
         ASSERT_TRUE(StoredSetOf(page));
         EXPECT_EQ(StoredSetOf(page)->Choice.Count, 12);
         EXPECT_EQ(page.MainCalMonth(), 12);
@@ -193,7 +193,7 @@ TEST_F(CalendarSetCommandsTest, ACancelledExportLeavesNoFileAndAnEarlierOneAsItW
         }
         EXPECT_EQ(QDir(run.Path({})).entryList({u"*.PDF*"_s, u"*.pdf*"_s}).size(), earlier ? 1 : 0)
             << "no part left beside it";
-        EXPECT_TRUE(window.Modified);
+        EXPECT_TRUE(window.Session().Modified());
         EXPECT_EQ(window.CalendarPage->MainCalMonth(), 12);
         EXPECT_EQ(CellText(*window.CalendarPage, window.CalendarPage->CellOfDay(25)), QString());
     }
@@ -205,9 +205,9 @@ TEST_F(CalendarSetCommandsTest, APrintedSetIsOneJobOfItsPagesAndACancelledOneNon
     window.SetModified(true);
     PrintSet(window, SetOf(5, u"United Kingdom"_s));
     EXPECT_EQ(run.Messages, QStringList{completed});
-    EXPECT_TRUE(window.Printed);
+    EXPECT_TRUE(window.Session().Printed());
     EXPECT_EQ(PdfPageCount(FileBytes(printed)), 5);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
     const QStringList pages = PageTexts(printed);
     if (!pages.isEmpty()) {
@@ -220,10 +220,10 @@ TEST_F(CalendarSetCommandsTest, APrintedSetIsOneJobOfItsPagesAndACancelledOneNon
     run.Messages.clear();
     TCancelAt cancel(window, 2);
     PrintSet(window, SetOf(5));
-    EXPECT_FALSE(window.Printed);
+    EXPECT_FALSE(window.Session().Printed());
     EXPECT_TRUE(run.Messages.isEmpty()) << run.Messages.join(u'|').toStdString();
     EXPECT_FALSE(QFile::exists(printed));
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_FALSE(window.CalendarPage->Printing());
 }
 
@@ -252,7 +252,7 @@ TEST_F(CalendarSetCommandsTest, TheSetIsKeptWithTheDocumentAndOfferedWhenItIsOpe
     EXPECT_TRUE(kept->Choice.WholeSet);
     EXPECT_EQ(kept->Choice.Count, 5);
     EXPECT_EQ(kept->Choice.FillName, u"United Kingdom"_s);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     window.UndoClick();
     EXPECT_FALSE(StoredSetOf(page)) << "one step takes it back";
     window.RedoClick();
@@ -266,7 +266,7 @@ TEST_F(CalendarSetCommandsTest, TheSetIsKeptWithTheDocumentAndOfferedWhenItIsOpe
     EXPECT_TRUE(offered.WholeSet);
     EXPECT_EQ(offered.Count, 5);
     EXPECT_EQ(offered.FillName, u"United Kingdom"_s);
-    EXPECT_FALSE(window.Modified) << "the same choice again changes nothing";
+    EXPECT_FALSE(window.Session().Modified()) << "the same choice again changes nothing";
     EXPECT_EQ(PdfPageCount(FileBytes(pdf)), 5);
 }
 
@@ -289,7 +289,7 @@ TEST_F(CalendarSetCommandsTest, TheCoverIsDesignedOnThePageAndStartsTheSet)
     ASSERT_TRUE(title);
     title->SetCaption(u"Our year"_s);
     title->NotifyLabelChanged();
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 
     window.mnuCoverPage->trigger();
     EXPECT_FALSE(window.EditingCover());

@@ -65,9 +65,9 @@ TEST_F(CellEditingTest, ClickingACellOpensTheEditorOverItsTextArea)
     const int width = free.Right - free.Left + 1;
     const int height = free.Bottom - free.Top + 1;
 
-    EXPECT_EQ(window.CurrentCell, cell);
-    EXPECT_TRUE(window.CellEditing);
-    EXPECT_TRUE(window.CellLoaded);
+    EXPECT_EQ(window.Session().CurrentCell(), cell);
+    EXPECT_TRUE(window.Session().CellEditing());
+    EXPECT_TRUE(window.Session().CellLoaded());
     EXPECT_TRUE(window.WPRichText1->isVisible());
     // One pixel in from the text area's top left, inside the cell: the line
     // below it stays in sight.
@@ -83,7 +83,7 @@ TEST_F(CellEditingTest, ClickingACellOpensTheEditorOverItsTextArea)
     EXPECT_TRUE(window.WPToolBar1->isEnabled());
     EXPECT_EQ(window.WPToolBar1->Editor(), window.WPRichText1);
     // Merely opening a cell changes nothing.
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
     EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
 }
 
@@ -174,8 +174,8 @@ TEST_F(CellEditingTest, AZoomStepStoresTheCellAndGoesOnEditingIt)
         EXPECT_NE(window.CalendarPanel->Zoom(), before);
         EXPECT_EQ(CellText(*window.CalendarPage, Cell(firstDay)).size(),
                   key == Qt::Key_PageDown ? 2 : 3);
-        ASSERT_TRUE(window.CellEditing);
-        EXPECT_EQ(window.CurrentCell, Cell(firstDay));
+        ASSERT_TRUE(window.Session().CellEditing());
+        EXPECT_EQ(window.Session().CurrentCell(), Cell(firstDay));
         EXPECT_EQ(window.WPRichText1->Zooming(), int(double(window.CalendarPanel->Zoom()) * 100));
         const TRect free =
             window.CalendarPage->MainAttributes().CellGeometry[Cell(firstDay) - 1].rFree;
@@ -194,10 +194,10 @@ TEST_F(CellEditingTest, CtrlZoomKeysAndTheWheelGoOnEditingTheCell)
     ClickDay(firstDay);
     TypeText(u"a"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
-    ASSERT_TRUE(window.CellEditing);
+    ASSERT_TRUE(window.Session().CellEditing());
     TypeText(u"b"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus, Qt::ControlModifier);
-    ASSERT_TRUE(window.CellEditing);
+    ASSERT_TRUE(window.Session().CellEditing());
     EXPECT_TRUE(window.WPRichText1->hasFocus());
     TypeText(u"c"_s);
     // Ctrl with the wheel over the editor zooms the page, not the editor's text.
@@ -207,7 +207,7 @@ TEST_F(CellEditingTest, CtrlZoomKeysAndTheWheelGoOnEditingTheCell)
                       Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&editor, &wheel);
     EXPECT_GT(window.CalendarPanel->Zoom(), scale + 0.05f);
-    ASSERT_TRUE(window.CellEditing);
+    ASSERT_TRUE(window.Session().CellEditing());
     EXPECT_TRUE(window.WPRichText1->hasFocus());
     TypeText(u"d"_s);
     window.DoSaveRichtext();
@@ -219,24 +219,24 @@ TEST_F(CellEditingTest, TypingShowsSaveAtOnceAndTheNextCellStoresTheFirst)
     TCalendarMain &window = Start();
     ClickDay(firstDay);
     TypeText(u"D"_s);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_TRUE(window.Savebutton->isVisibleTo(window.Panel3));
     TypeText(u"entist"_s);
 
     ClickDay(firstDay + 1);
     EXPECT_EQ(CellText(*window.CalendarPage, Cell(firstDay)), u"Dentist"_s);
-    EXPECT_EQ(window.CurrentCell, Cell(firstDay + 1));
+    EXPECT_EQ(window.Session().CurrentCell(), Cell(firstDay + 1));
     EXPECT_TRUE(window.WPRichText1->IsEmpty());
 
     // Tab goes on to the next cell the same way, and Shift+Tab back.
     TypeText(u"Gym"_s);
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
     QApplication::sendEvent(QApplication::focusWidget(), &tab);
-    EXPECT_EQ(window.CurrentCell, Cell(firstDay + 2));
+    EXPECT_EQ(window.Session().CurrentCell(), Cell(firstDay + 2));
     EXPECT_EQ(CellText(*window.CalendarPage, Cell(firstDay + 1)), u"Gym"_s);
     QKeyEvent backTab(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
     QApplication::sendEvent(QApplication::focusWidget(), &backTab);
-    EXPECT_EQ(window.CurrentCell, Cell(firstDay + 1));
+    EXPECT_EQ(window.Session().CurrentCell(), Cell(firstDay + 1));
     EXPECT_EQ(window.WPRichText1->RtfText().Document().toPlainText(), u"Gym"_s);
 }
 
@@ -280,7 +280,7 @@ TEST_F(CellEditingTest, AnEmptyCellTakesTheDefaultEditorFont)
     TCalendarMain &window =
         run.StartActive("[Default Font]\r\nName=Courier New\r\nSize=14\r\nBold=1\r\nColor=255\r\n");
     ClickDay(firstDay);
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
     TypeText(u"x"_s);
     window.DoSaveRichtext();
 
@@ -303,10 +303,10 @@ TEST_F(CellEditingTest, AnIconDroppedOnADayCellOpensItAndGoesInAtTheCaret)
     const QPoint at = CellCentre(*window.CalendarPage, Cell(firstDay));
     ASSERT_TRUE(DragAndDrop(*window.CalendarPanel, at, *icon));
 
-    EXPECT_EQ(window.CurrentCell, Cell(firstDay));
-    EXPECT_TRUE(window.CellEditing);
+    EXPECT_EQ(window.Session().CurrentCell(), Cell(firstDay));
+    EXPECT_TRUE(window.Session().CellEditing());
     EXPECT_EQ(PictureCount(window.WPRichText1->RtfText().Document()), 1);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     window.DoSaveRichtext();
     TWPRtfStorage cell;
     window.CalendarPage->GetCellText(Cell(firstDay), cell);
@@ -328,8 +328,8 @@ TEST_F(CellEditingTest, DropsOutsideTheCellsOrOfOtherThingsAreRefused)
     broken.setData(IconMimeType, "not a picture");
     DragAndDrop(*window.CalendarPanel, CellCentre(*window.CalendarPage, Cell(firstDay)), broken);
 
-    EXPECT_FALSE(window.CellEditing);
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().CellEditing());
+    EXPECT_FALSE(window.Session().Modified());
     EXPECT_FALSE(window.CalendarPage->HasCellContent());
 }
 
@@ -342,7 +342,7 @@ TEST_F(CellEditingTest, AnIconDroppedOnTheOpenEditorGoesIntoItsCell)
     const std::unique_ptr<QMimeData> icon = IconMimeData(RedIcon());
     ASSERT_TRUE(DragAndDrop(*viewport, QPoint(3, 3), *icon));
     EXPECT_EQ(PictureCount(window.WPRichText1->RtfText().Document()), 1);
-    EXPECT_EQ(window.CurrentCell, Cell(firstDay));
+    EXPECT_EQ(window.Session().CurrentCell(), Cell(firstDay));
 
     QMimeData text;
     text.setText(u"Dentist"_s);

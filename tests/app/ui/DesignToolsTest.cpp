@@ -61,10 +61,10 @@ TEST_F(DesignToolsTest, TheToolButtonsChooseThePanelState)
 TEST_F(DesignToolsTest, ACreatedObjectMarksTheDocumentChangedAndTheSelectionToolReturns)
 {
     TCalendarMain &window = Start();
-    ASSERT_FALSE(window.Modified);
+    ASSERT_FALSE(window.Session().Modified());
     DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
     ASSERT_TRUE(window.CalendarPage->HasObjects());
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_TRUE(window.Savebutton->isVisible());
     EXPECT_TRUE(window.Pointerbutton->isChecked());
     EXPECT_EQ(window.CalendarPanel->Tool(), psPointing);
@@ -101,7 +101,7 @@ TEST_F(DesignToolsTest, CancelInANewObjectsDialogTakesItAwayAndOkLeavesItSelecte
         const std::string name = tool.dialog.toStdString();
         EXPECT_EQ(opened, QStringList{tool.dialog});
         EXPECT_EQ(window.CalendarPage->Objects().Count(), 0) << name;
-        EXPECT_FALSE(window.Modified) << name;
+        EXPECT_FALSE(window.Session().Modified()) << name;
         EXPECT_FALSE(window.mnuUndo->isEnabled()) << name;
         EXPECT_TRUE(window.Pointerbutton->isChecked()) << name;
         EXPECT_EQ(window.CalendarPanel->Tool(), psPointing) << name;
@@ -119,7 +119,7 @@ TEST_F(DesignToolsTest, CancelInANewObjectsDialogTakesItAwayAndOkLeavesItSelecte
     ASSERT_NE(handle, nullptr);
     EXPECT_TRUE(handle->isVisible());
     EXPECT_TRUE(handle->geometry().contains(label->BoundsRect().ToQRect()));
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_EQ(window.mnuUndo->text(), u"Undo New Object"_s);
 }
 
@@ -129,7 +129,7 @@ TEST_F(DesignToolsTest, ChangesOfObjectsMarkTheDocumentChanged)
     DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
     window.SetModified(false);
     window.CalendarPage->LockAll();
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 }
 
 TEST_F(DesignToolsTest, ObjectsAreSavedWithTheDocumentAndComeBackAtTheZoomShown)
@@ -138,9 +138,9 @@ TEST_F(DesignToolsTest, ObjectsAreSavedWithTheDocumentAndComeBackAtTheZoomShown)
     const float zoom = window.CalendarPanel->Zoom();
     DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
     const TBounds shown = window.CalendarPage->Objects().At(0)->Bounds();
-    const QString document = window.DocumentFileName;
+    const QString document = window.Session().FileName();
     window.mnuSaveClick();
-    ASSERT_FALSE(window.Modified);
+    ASSERT_FALSE(window.Session().Modified());
 
     TCalendarPage reread;
     reread.ObjectClasses().Register(TTestObject::Class());
@@ -156,7 +156,7 @@ TEST_F(DesignToolsTest, ObjectsAreSavedWithTheDocumentAndComeBackAtTheZoomShown)
     const TBounds back = window.CalendarPage->Objects().At(0)->Bounds();
     EXPECT_NEAR(back.Left, shown.Left, 1);
     EXPECT_NEAR(back.Width, shown.Width, 1);
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
     // A new document starts without them.
     run.AnswerYes = false;
     SetModalAnswerer([](QDialog &) { return int(QDialog::Accepted); });

@@ -59,11 +59,11 @@ TEST_F(DocumentCommandsTest, OpenAsksForADocumentInTheOpenDocumentsFolder)
     EXPECT_EQ(shown, (QStringList{u"Open Calendar File"_s, QDir(run.Path({})).absolutePath(),
                                   u"Calendar File (*.DWC)"_s, u"DWC"_s}));
     // Read at 100 %, shown at the zoom it had.
-    EXPECT_EQ(window.DocumentFileName, other);
+    EXPECT_EQ(window.Session().FileName(), other);
     EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Team.DWC]    [60%]"_s);
     EXPECT_EQ(window.MRUFileList->Files(), (QStringList{other, run.Path(u"Dec1999.DWC"_s)}));
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
     EXPECT_TRUE(run.Messages.isEmpty());
 }
 
@@ -84,7 +84,7 @@ TEST_F(DocumentCommandsTest, FileDialogsOpenInTheDocumentsFolderElseTheLastUsedO
     window.mnuSaveAsBitmapClick();
     answer.clear();
     window.mnuSaveAsJPGClick();
-    window.DocumentFileName.clear();
+    window.Session().SetFileName(QString());
     window.mnuSaveAsPDFClick();
     window.Open1Click();
     const QString documents = QDir(run.Path({})).absolutePath();
@@ -106,12 +106,12 @@ TEST_F(DocumentCommandsTest, FileDialogsOpenInTheDocumentsFolderElseTheLastUsedO
 TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles)
 {
     TCalendarMain &window = run.StartActive();
-    const QString document = window.DocumentFileName;
+    const QString document = window.Session().FileName();
     const QString text = run.Path(u"notes.txt"_s);
     run.SaveAsAnswer = text;
     window.Open1Click();
     EXPECT_EQ(run.Messages, QStringList{u"Must be a Calendar file (*.DWC)"_s});
-    EXPECT_EQ(window.DocumentFileName, document);
+    EXPECT_EQ(window.Session().FileName(), document);
 
     // A truncated document and a file of another kind under the right name.
     QByteArray whole = FileBytes(document);
@@ -133,7 +133,7 @@ TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles
     const QImage shown = window.CalendarPanel->grab().toImage();
     const QStringList recent = window.MRUFileList->Files();
     const QString caption = window.windowTitle();
-    ASSERT_TRUE(window.Modified);
+    ASSERT_TRUE(window.Session().Modified());
     for (const auto &file : bad) {
         run.Messages.clear();
         const QString fileName = run.Path(file.name);
@@ -145,9 +145,9 @@ TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles
         window.Open1Click();
         QApplication::processEvents();
         EXPECT_EQ(run.Messages, QStringList{Unopenable(fileName)}) << file.name.toStdString();
-        EXPECT_EQ(window.DocumentFileName, document);
+        EXPECT_EQ(window.Session().FileName(), document);
         EXPECT_TRUE(window.CalendarPage->Visible());
-        EXPECT_TRUE(window.Modified);
+        EXPECT_TRUE(window.Session().Modified());
         EXPECT_EQ(window.windowTitle(), caption);
         const TPageSnapshot after = CapturePage(*window.CalendarPage);
         EXPECT_EQ(after.Style, before.Style);
@@ -177,7 +177,7 @@ TEST_F(DocumentCommandsTest, OpenStopsWhenChangesCouldNotBeSaved)
     EXPECT_EQ(dialogs, QStringList{u"Save Calendar File"_s});
     ASSERT_EQ(run.Messages.size(), 1);
     EXPECT_TRUE(run.Messages[0].startsWith(u"Unable to save "_s));
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_TRUE(window.MRUFileList->Files().isEmpty());
 }
 
@@ -189,7 +189,7 @@ TEST_F(DocumentCommandsTest, ClosingStaysOpenWhenTheSaveAsDialogIsCancelled)
     run.AnswerYes = true;
     EXPECT_FALSE(window.close());
     EXPECT_EQ(run.Questions.size(), 1);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 
     // No lets it close without saving.
     run.AnswerYes = false;
@@ -201,7 +201,7 @@ TEST_F(DocumentCommandsTest, ClosingStaysOpenWhenTheSaveAsDialogIsCancelled)
 TEST_F(DocumentCommandsTest, CancelToSaveChangesStopsTheCommandThatAsked)
 {
     TCalendarMain &window = run.StartActive();
-    const QString document = window.DocumentFileName;
+    const QString document = window.Session().FileName();
     const QString other = run.WriteDocument(u"Team.DWC"_s);
     window.MRUFileList->AddFile(other);
     window.CalendarPage->SetUserTitle(u"Changed"_s);
@@ -227,9 +227,9 @@ TEST_F(DocumentCommandsTest, CancelToSaveChangesStopsTheCommandThatAsked)
         command();
         EXPECT_EQ(run.Questions, (QList<QPair<QString, QString>>{{u"Save changes?"_s, u"Save"_s}}));
         EXPECT_EQ(dialogs, 0);
-        EXPECT_EQ(window.DocumentFileName, document);
+        EXPECT_EQ(window.Session().FileName(), document);
         EXPECT_EQ(window.CalendarPage->UserTitle(), u"Changed"_s);
-        EXPECT_TRUE(window.Modified);
+        EXPECT_TRUE(window.Session().Modified());
         EXPECT_TRUE(window.MRUFileList->Files().contains(other));
     }
     EXPECT_TRUE(window.isVisible());
@@ -237,7 +237,7 @@ TEST_F(DocumentCommandsTest, CancelToSaveChangesStopsTheCommandThatAsked)
     // No goes on without saving, as before.
     run.AnswerCancel = false;
     window.RecentFileClick(other);
-    EXPECT_EQ(window.DocumentFileName, other);
+    EXPECT_EQ(window.Session().FileName(), other);
     EXPECT_EQ(FileBytes(document), FileBytes(run.WriteDocument(u"Copy.DWC"_s)));
 }
 
@@ -254,20 +254,20 @@ TEST_F(DocumentCommandsTest, CancelChangesRereadsTheSavedFileOnYesOnly)
     ASSERT_EQ(run.Questions.size(), 1);
     EXPECT_EQ(run.Questions[0], qMakePair(u"Cancel all changes?"_s, u"CANCEL"_s));
     EXPECT_EQ(window.CalendarPage->UserTitle(), u"Changed"_s);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 
     run.AnswerYes = true;
     window.CancelButton->click();
     EXPECT_TRUE(window.CalendarPage->UserTitle().isEmpty());
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
     EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
-    EXPECT_EQ(window.DocumentFileName, run.Path(u"Dec1999.DWC"_s));
+    EXPECT_EQ(window.Session().FileName(), run.Path(u"Dec1999.DWC"_s));
 }
 
 TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
 {
     TCalendarMain &window = run.StartActive();
-    const QString document = window.DocumentFileName;
+    const QString document = window.Session().FileName();
     window.CalendarPage->SetUserTitle(u"First"_s);
     window.SetModified(true);
     window.Savebutton->click();
@@ -286,7 +286,7 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
     });
     window.mnuSaveAsClick();
     EXPECT_EQ(proposed, QDir(run.Path(u"Cal"_s)).absoluteFilePath(u"Team.DWC"_s));
-    EXPECT_EQ(window.DocumentFileName, copy);
+    EXPECT_EQ(window.Session().FileName(), copy);
     EXPECT_EQ(window.MRUFileList->Files().value(0), copy);
 }
 
@@ -336,7 +336,7 @@ TEST_F(DocumentCommandsTest, SaveOfANewCalendarAsksForItsName)
     window.New1Click();
     SetModalAnswerer({});
     ASSERT_TRUE(window.CalendarPage->Visible());
-    ASSERT_TRUE(window.DocumentFileName.isEmpty());
+    ASSERT_TRUE(window.Session().Untitled());
     EXPECT_TRUE(window.mnuSave->isEnabled());
 
     const QString chosen = run.Path(u"Family.DWC"_s);
@@ -348,9 +348,9 @@ TEST_F(DocumentCommandsTest, SaveOfANewCalendarAsksForItsName)
     TMainWindowRun::Activate(window);
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(proposed.isEmpty()) << "a name was asked for";
-    EXPECT_EQ(window.DocumentFileName, chosen);
+    EXPECT_EQ(window.Session().FileName(), chosen);
     EXPECT_TRUE(QFileInfo::exists(chosen));
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
     EXPECT_EQ(window.MRUFileList->Files().value(0), chosen);
 }
 
@@ -376,7 +376,7 @@ TEST_F(DocumentCommandsTest, UserTitleDialogSetsTheTitleOnOk)
     window.mnuUserTitleClick();
     EXPECT_EQ(shownText, u"Before"_s);
     EXPECT_EQ(window.CalendarPage->UserTitle(), u"Smith Family"_s);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 
     window.SetModified(false);
     SetModalAnswerer([](QDialog &dialog) {
@@ -387,7 +387,7 @@ TEST_F(DocumentCommandsTest, UserTitleDialogSetsTheTitleOnOk)
     });
     window.mnuUserTitleClick();
     EXPECT_EQ(window.CalendarPage->UserTitle(), u"Smith Family"_s);
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
 }
 
 TEST_F(DocumentCommandsTest, ClearAllEmptiesEveryCellWithoutAsking)
@@ -399,7 +399,7 @@ TEST_F(DocumentCommandsTest, ClearAllEmptiesEveryCellWithoutAsking)
         window.CalendarPage->SetCellText(window.CalendarPage->CellOfDay(day), cell);
     window.mnuClearAllCellContentsClick();
     EXPECT_FALSE(window.CalendarPage->HasCellContent());
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_TRUE(run.Questions.isEmpty());
 }
 
@@ -407,7 +407,7 @@ TEST_F(DocumentCommandsTest, DefaultEditorFontIsStoredAndUsedAtOnce)
 {
     TCalendarMain &window = run.StartActive();
     window.CalendarPage->RaiseCellEvent(window.CalendarPage->CellOfDay(10));
-    ASSERT_TRUE(window.CellEditing);
+    ASSERT_TRUE(window.Session().CellEditing());
     // A face the font dialog offers on this machine, scalable and with an
     // italic style, so the choice below is one the dialog can keep.
     const QStringList families = QFontDatabase::families();

@@ -71,7 +71,7 @@ TEST_F(EditMenuTest, TheKeysActOnThePlacedObjectsOfThePage)
     window.EditMenu->hide();
     window.mnuCut->trigger();
     EXPECT_EQ(page.Objects().Count(), 2);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 }
 
 TEST_F(EditMenuTest, TheCommandsActOnTheTextOfTheCellBeingEdited)
@@ -80,7 +80,7 @@ TEST_F(EditMenuTest, TheCommandsActOnTheTextOfTheCellBeingEdited)
     TCalendarPage &page = *window.CalendarPage;
     const int cell = page.CellOfDay(7);
     ClickPage(*window.CalendarPanel, CellCentre(page, cell));
-    ASSERT_TRUE(window.CellEditing);
+    ASSERT_TRUE(window.Session().CellEditing());
     TypeText(u"Picnic"_s);
     window.mnuSelectAll->trigger();
     window.EditMenu->popup(window.mapToGlobal(QPoint(0, 0)));

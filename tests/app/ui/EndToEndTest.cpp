@@ -56,7 +56,7 @@ TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
     TMainWindowRun run;
     // A fresh start: a new calendar of this month, not yet a document.
     TCalendarMain &first = run.Start();
-    ASSERT_TRUE(first.DocumentFileName.isEmpty());
+    ASSERT_TRUE(first.Session().Untitled());
 
     // New: December 1999 in the properties dialog.
     SetModalAnswerer([](QDialog &dialog) {
@@ -99,7 +99,7 @@ TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
     });
     first.Savebutton->click();
     EXPECT_EQ(proposed, u"Dec1999.DWC"_s);
-    EXPECT_FALSE(first.Modified);
+    EXPECT_FALSE(first.Session().Modified());
     const QStringList expected[] = {
         {u"Dentist/0/10"_s},
         {u"Meeting /1/10"_s, u"at ten/0/10"_s},
@@ -114,7 +114,7 @@ TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
 
     // Restart: the document is reopened with the same text and formats.
     TCalendarMain &second = run.Start();
-    EXPECT_EQ(second.DocumentFileName, run.Path(u"Dec1999.DWC"_s));
+    EXPECT_EQ(second.Session().FileName(), run.Path(u"Dec1999.DWC"_s));
     EXPECT_EQ(second.CalendarPage->MainCalMonth(), 12);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(CellRuns(*second.CalendarPage, days[i]), expected[i]) << days[i];

@@ -49,7 +49,7 @@ protected:
 TEST_F(ExportCommandsTest, PicturesProposeMonthAndYearOrTheDocumentsName)
 {
     TCalendarMain &window = run.StartActive();
-    window.DocumentFileName.clear();
+    window.Session().SetFileName(QString());
     Answer({});
     window.mnuSaveAsBitmapClick();
     EXPECT_EQ(shown.Title, u"Save Calendar As Bitmap"_s);
@@ -65,7 +65,7 @@ TEST_F(ExportCommandsTest, PicturesProposeMonthAndYearOrTheDocumentsName)
     EXPECT_EQ(shown.Filter, u"JPG File (*.JPG)"_s);
     EXPECT_EQ(shown.FileTypes, 4);
 
-    window.DocumentFileName = u"/elsewhere/Cal/Team.DWC"_s;
+    window.Session().SetFileName(u"/elsewhere/Cal/Team.DWC"_s);
     window.mnuSaveAsBitmapClick();
     EXPECT_EQ(shown.Proposed, u"Team.BMP"_s);
     EXPECT_EQ(shown.Folder, StartFolder({}, {}));
@@ -101,7 +101,7 @@ TEST_F(ExportCommandsTest, BitmapAtHalfZoomLosesTheTruncatedMarginsAndOnePixel)
                                         u"\r\rNote: the calendar has been saved at its\r"
                                         u"current magnification level of 50%"_s});
     // A picture was saved, not the document: its changes are still unsaved.
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_TRUE(window.Savebutton->isVisibleTo(window.Panel3));
 }
 
@@ -189,7 +189,7 @@ TEST_F(ExportCommandsTest, AFailedExportSaysSoAndLeavesTheStateAlone)
     window.mnuSaveAsBitmapClick();
     EXPECT_EQ(run.Messages, QStringList{u"Unable to save "_s + bitmap});
     EXPECT_FALSE(QFile::exists(bitmap));
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
 
     run.Messages.clear();
     const QString pdf = folder + u"/Dec1999.PDF"_s;
@@ -233,7 +233,7 @@ TEST_F(ExportCommandsTest, PdfHasThePagesOwnPaperAtFullSizeWhateverTheZoom)
     EXPECT_NEAR(match.captured(1).toDouble(), 792, 1);
     EXPECT_NEAR(match.captured(2).toDouble(), 612, 1);
     EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
 
     // A4 portrait the same way, over the first file.
     window.CalendarPage->SetPaperSize(1);
@@ -286,7 +286,7 @@ TEST_F(ExportCommandsTest, APdfForPrintingAsksTheBleedAndGrowsTheSheet)
     SetModalAnswerer(PassingSetDialogs([](QDialog &) { return int(QDialog::Rejected); }));
     window.mnuSaveAsPDFForPrintingClick();
     EXPECT_FALSE(QFile::exists(fileName)) << "cancelled before the file was asked";
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
 }
 
 } // namespace

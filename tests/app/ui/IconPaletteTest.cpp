@@ -313,11 +313,11 @@ TEST(IconPaletteDrop, AnIconFromThePaletteGoesIntoADayCellAndNowhereElse)
     const std::unique_ptr<QMimeData> icon = window.IconPalette->IconList->DragData();
     ASSERT_NE(icon, nullptr);
     EXPECT_FALSE(DragAndDrop(*window.CalendarPanel, QPoint(2, 2), *icon));
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
     const int cell = window.CalendarPage->CellOfDay(15);
     ASSERT_TRUE(DragAndDrop(*window.CalendarPanel, CellCentre(*window.CalendarPage, cell), *icon));
-    EXPECT_EQ(window.CurrentCell, cell);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_EQ(window.Session().CurrentCell(), cell);
+    EXPECT_TRUE(window.Session().Modified());
     const QTextDocument &document = window.WPRichText1->RtfText().Document();
     bool picture = false;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())

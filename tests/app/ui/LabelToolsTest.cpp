@@ -54,7 +54,7 @@ TEST(LabelTools, PlacingEditingAndReopeningBothKinds)
     ASSERT_NE(rich, nullptr);
     EXPECT_EQ(label->Caption(), u"Family reunion"_s);
     EXPECT_EQ(rich->RTFText().Document().toPlainText(), u"Bring the photo albums"_s);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     SetLabelPrompts({});
 }
 
@@ -98,5 +98,5 @@ TEST(LabelTools, ALabelTurnedAQuarterTurnsAboutItsCentreAndStaysOnThePage)
     EXPECT_TRUE(QRect(0, 0, page.Width(), page.Height()).contains(after))
         << after.top() << ".." << after.bottom() << " on a page " << page.Height() << " high";
     EXPECT_NEAR(after.center().x(), before.center().x(), 1) << "turned about its centre";
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 }

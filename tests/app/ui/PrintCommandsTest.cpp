@@ -90,10 +90,10 @@ TEST_F(PrintCommandsTest, CancelledSetUpPrintsNothingAndSaysNothing)
     AnswerSetup(QDialog::Rejected);
     window.mnuPrintCalendarClick();
     EXPECT_EQ(setupsShown, 1);
-    EXPECT_FALSE(window.Printed);
+    EXPECT_FALSE(window.Session().Printed());
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_TRUE(run.Messages.isEmpty());
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 }
 
 TEST_F(PrintCommandsTest, PageAtSixtyPercentPrintsAtFullSizeAndShowsSixtyAgain)
@@ -103,7 +103,7 @@ TEST_F(PrintCommandsTest, PageAtSixtyPercentPrintsAtFullSizeAndShowsSixtyAgain)
     AnswerSetup(QDialog::Accepted);
     window.mnuPrintCalendarClick();
     EXPECT_EQ(run.Messages, QStringList{completed});
-    EXPECT_TRUE(window.Printed);
+    EXPECT_TRUE(window.Session().Printed());
     EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
     EXPECT_FALSE(window.CalendarPage->Printing());
     EXPECT_FALSE(window.CalendarPanel->PaintingHeld());
@@ -182,7 +182,7 @@ TEST_F(PrintCommandsTest, CopiesAreDrawnByTheProgramWhenThePrinterCannotMakeThem
     AnswerSetup(QDialog::Accepted, 3);
     window.mnuPrintCalendarClick();
     ASSERT_EQ(window.ReportPrinter1().Device().DeviceMaxCopies(), 1);
-    EXPECT_EQ(window.CopiesToPrint, 3);
+    EXPECT_EQ(window.Session().CopiesToPrint(), 3);
     EXPECT_EQ(window.ReportPrinter1().Copies(), 1) << "the printer is not asked for copies";
     EXPECT_EQ(PdfPageCount(Printed()), 3);
     EXPECT_EQ(run.Messages, QStringList{completed});
@@ -195,8 +195,8 @@ TEST_F(PrintCommandsTest, PrintingLeavesTheSaveButtonAsItWas)
         window.SetModified(modified);
         AnswerSetup(QDialog::Accepted);
         window.mnuPrintCalendarClick();
-        EXPECT_TRUE(window.Printed);
-        EXPECT_EQ(window.Modified, modified);
+        EXPECT_TRUE(window.Session().Printed());
+        EXPECT_EQ(window.Session().Modified(), modified);
         EXPECT_EQ(window.Savebutton->isVisibleTo(window.Panel3), modified);
     }
 }
@@ -263,7 +263,7 @@ TEST_F(PrintCommandsTest, AJobThatCannotStartIsTold)
     pdf = run.Path(u"missing/folder/printed.pdf"_s);
     AnswerSetup(QDialog::Accepted);
     window.mnuPrintCalendarClick();
-    EXPECT_FALSE(window.Printed);
+    EXPECT_FALSE(window.Session().Printed());
     EXPECT_EQ(run.Messages, QStringList{u"Unable to start the print job on "_s + pdf});
 }
 
@@ -274,7 +274,7 @@ TEST_F(PrintCommandsTest, WithoutPrintersTheJobIsAborted)
     if (window.ReportPrinter1().Device().HasPrinter())
         GTEST_SKIP() << "a printer is installed";
     window.mnuPrintCalendarClick();
-    EXPECT_FALSE(window.Printed);
+    EXPECT_FALSE(window.Session().Printed());
     EXPECT_EQ(run.Messages, QStringList{u"No printers are defined, aborting print job."_s});
 }
 

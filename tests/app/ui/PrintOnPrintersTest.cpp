@@ -241,7 +241,7 @@ TEST_F(PrintOnPrintersTest, APrinterThatCannotReachTheLeftMarginAsksFirst)
               u"Margin Warning:\r\rLeft Margin is possibly outside of Printer printable area"
               u"\r\rPrint anyways?"_s);
     EXPECT_EQ(run.Questions.first().second, u"Margin Warning"_s);
-    EXPECT_FALSE(window.Printed);
+    EXPECT_FALSE(window.Session().Printed());
     EXPECT_TRUE(run.Messages.isEmpty());
     ASSERT_TRUE(QueuesEmpty());
     EXPECT_FALSE(QFile::exists(marginsFile)) << "No prints nothing";
@@ -264,7 +264,7 @@ TEST_F(PrintOnPrintersTest, ThePrinterMakesTheCopiesOfOneDrawnSheet)
     TCalendarMain &window = StartFullSizePortrait();
     ChoosePrinter(rawPrinter, 3);
     window.mnuPrintCalendarClick();
-    EXPECT_EQ(window.CopiesToPrint, 1);
+    EXPECT_EQ(window.Session().CopiesToPrint(), 1);
     EXPECT_EQ(window.ReportPrinter1().Copies(), 3);
     ASSERT_TRUE(QueuesEmpty());
     const QByteArray spooled = FileBytes(rawFile);
@@ -305,7 +305,7 @@ TEST_F(PrintOnPrintersTest, ASetPrintsAsOneJobOfItsPages)
     const QStringList files = CupsPdfFiles();
     ASSERT_EQ(files.size(), 1) << "one job";
     EXPECT_EQ(PdfPageCount(FileBytes(files.first())), 4);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_EQ(window.CalendarPage->MainCalMonth(), 12);
 
     // Cancelled after two pages: the print system still takes those two,
@@ -317,7 +317,7 @@ TEST_F(PrintOnPrintersTest, ASetPrintsAsOneJobOfItsPages)
     EXPECT_EQ(
         run.Messages,
         QStringList{u"Printing was cancelled. The pages drawn before may still be printed."_s});
-    EXPECT_FALSE(window.Printed);
+    EXPECT_FALSE(window.Session().Printed());
     ASSERT_TRUE(QueuesEmpty());
     const QStringList cancelled = CupsPdfFiles();
     ASSERT_LE(cancelled.size(), 1);

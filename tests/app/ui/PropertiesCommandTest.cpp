@@ -65,8 +65,8 @@ TEST_F(PropertiesCommandTest, AnotherMonthClearsTheCellsAFontChangeKeepsThem)
         preview.SetTitleFont(font);
     });
     window.mnuPropertiesClick();
-    EXPECT_TRUE(window.PropertiesAccepted);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().PropertiesAccepted());
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_TRUE(window.CalendarPage->TitleFont().Style.testFlag(TFontStyle::fsItalic));
     EXPECT_TRUE(window.CalendarPage->HasCellContent());
 
@@ -75,7 +75,7 @@ TEST_F(PropertiesCommandTest, AnotherMonthClearsTheCellsAFontChangeKeepsThem)
     window.PropertiesButton->click();
     EXPECT_EQ(window.CalendarPage->MainCalMonth(), 11);
     EXPECT_FALSE(window.CalendarPage->HasCellContent());
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_EQ(seen.Shown, 2);
 }
 
@@ -84,17 +84,17 @@ TEST_F(PropertiesCommandTest, OkWithoutChangesLeavesTheDocumentUnchanged)
     TCalendarMain &window = StartWithText();
     AnswerProperties(run, seen, {});
     window.mnuPropertiesClick();
-    EXPECT_TRUE(window.PropertiesAccepted);
-    EXPECT_FALSE(window.Modified);
+    EXPECT_TRUE(window.Session().PropertiesAccepted());
+    EXPECT_FALSE(window.Session().Modified());
     EXPECT_TRUE(window.CalendarPage->HasCellContent());
 
     // Cancel takes nothing over.
     AnswerProperties(
         run, seen, [](TCalendarPage &preview) { preview.SetMainCalYear(2001); }, "CancelButton");
     window.mnuPropertiesClick();
-    EXPECT_FALSE(window.PropertiesAccepted);
+    EXPECT_FALSE(window.Session().PropertiesAccepted());
     EXPECT_EQ(window.CalendarPage->MainCalYear(), 1999);
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
 }
 
 TEST_F(PropertiesCommandTest, TheDialogKnowsTheCellTextAndWarnsBeforeAnotherLayoutKind)
@@ -106,12 +106,12 @@ TEST_F(PropertiesCommandTest, TheDialogKnowsTheCellTextAndWarnsBeforeAnotherLayo
     // The warning answered No keeps the dialog open; here it then ends unanswered.
     ASSERT_EQ(run.Questions.size(), 1);
     EXPECT_TRUE(run.Questions[0].first.startsWith(u"Warning: changing to this type of layout"_s));
-    EXPECT_FALSE(window.PropertiesAccepted);
+    EXPECT_FALSE(window.Session().PropertiesAccepted());
     EXPECT_TRUE(window.CalendarPage->HasCellContent());
 
     run.AnswerYes = true;
     window.mnuPropertiesClick();
-    EXPECT_TRUE(window.PropertiesAccepted);
+    EXPECT_TRUE(window.Session().PropertiesAccepted());
     EXPECT_EQ(window.CalendarPage->CalendarLayout(), loWeek);
     EXPECT_FALSE(window.CalendarPage->HasCellContent());
 }
@@ -134,14 +134,14 @@ TEST_F(PropertiesCommandTest, NewThenCancelKeepsTheOldDocument)
 {
     TCalendarMain &window = StartWithText();
     window.SetModified(true);
-    const QString document = window.DocumentFileName;
+    const QString document = window.Session().FileName();
     AnswerProperties(run, seen, {}, "CancelButton");
     window.New1Click();
     ASSERT_EQ(run.Questions.size(), 1); // "Save changes?" answered No
     EXPECT_EQ(seen.Shown, 1);
-    EXPECT_FALSE(window.NewDocument);
-    EXPECT_EQ(window.DocumentFileName, document);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_FALSE(window.Session().NewDocument());
+    EXPECT_EQ(window.Session().FileName(), document);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_TRUE(window.CalendarPage->HasCellContent());
 }
 
@@ -153,8 +153,8 @@ TEST_F(PropertiesCommandTest, NewAfterChangesAsksFirstThenStartsEmptyInTheChosen
     window.New1Click();
     ASSERT_EQ(run.Questions.size(), 1);
     EXPECT_EQ(run.Questions[0], qMakePair(u"Save changes?"_s, u"Save"_s));
-    EXPECT_TRUE(window.DocumentFileName.isEmpty());
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Untitled());
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_TRUE(window.CalendarPage->Visible());
     EXPECT_FALSE(window.CalendarPage->HasCellContent());
     EXPECT_EQ(window.CalendarPage->MainCalMonth(), 3);
@@ -180,7 +180,7 @@ TEST_F(PropertiesCommandTest, NewStopsWhenTheChangesWereToBeSavedButWereNot)
     AnswerProperties(run, seen, {});
     window.New1Click();
     EXPECT_EQ(seen.Shown, 0);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_EQ(window.CalendarPage->UserTitle(), u"Unsaved"_s);
 }
 

@@ -69,8 +69,8 @@ int Start(TCalendarMain &window)
     window.FormActivate();
     TWPRtfStorage cell;
     window.CalendarPage->GetCellText(10, cell);
-    Print(QStringLiteral("document=") + window.DocumentFileName);
-    Print(QStringLiteral("modified=%1").arg(window.Modified));
+    Print(QStringLiteral("document=") + window.Session().FileName());
+    Print(QStringLiteral("modified=%1").arg(window.Session().Modified()));
     Print(QStringLiteral("cell10=") + cell.RtfText().Document().toPlainText());
     Print(QStringLiteral("objects=%1").arg(window.CalendarPage->Objects().Count()));
     Print(QStringLiteral("undo=") + window.mnuUndo->text());

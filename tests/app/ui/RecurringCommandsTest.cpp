@@ -135,7 +135,7 @@ TEST_F(RecurringCommandsTest, WithoutAFileTheFillDoesNothing)
     EXPECT_EQ(shown, 0);
     EXPECT_TRUE(run.Messages.isEmpty());
     EXPECT_FALSE(window.IconPalette->isVisible());
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
 }
 
 TEST_F(RecurringCommandsTest, NothingForTheMonthIsTold)
@@ -180,7 +180,7 @@ TEST_F(RecurringCommandsTest, FillsTheDaysOfTheMonthShown)
             EXPECT_EQ(CellText(*window.CalendarPage, index), QString()) << index;
         }
     }
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_TRUE(window.Savebutton->isVisible());
     EXPECT_TRUE(run.Messages.isEmpty());
 }
@@ -218,7 +218,7 @@ TEST_F(RecurringCommandsTest, CancellingChangesNothing)
     window.mnuFillCalendarwithRecurringDatesClick();
     EXPECT_EQ(shown, 1);
     EXPECT_FALSE(window.CalendarPage->HasCellContent());
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
     EXPECT_TRUE(window.IconPalette->isVisible());
 }
 
@@ -226,7 +226,7 @@ TEST_F(RecurringCommandsTest, TheCellBeingEditedIsStoredAndTheLastClickedOpenedA
 {
     TCalendarMain &window = run.StartActive();
     window.CalendarPage->RaiseCellEvent(CellOfDay(25));
-    ASSERT_TRUE(window.CellEditing);
+    ASSERT_TRUE(window.Session().CellEditing());
     TypeText(u"Gifts"_s);
     WriteDates({Holiday(u"Christmas Day"_s)});
     AnswerSelection();
@@ -234,8 +234,8 @@ TEST_F(RecurringCommandsTest, TheCellBeingEditedIsStoredAndTheLastClickedOpenedA
     // The typed text is kept before the name, and the editor shows the cell
     // again with both.
     EXPECT_EQ(Cell(25), u"Gifts\nChristmas Day\n"_s);
-    EXPECT_TRUE(window.CellEditing);
-    EXPECT_EQ(window.CurrentCell, CellOfDay(25));
+    EXPECT_TRUE(window.Session().CellEditing());
+    EXPECT_EQ(window.Session().CurrentCell(), CellOfDay(25));
     EXPECT_EQ(window.WPRichText1->RtfText().Document().toPlainText(), u"Gifts\nChristmas Day\n"_s);
 }
 
@@ -260,7 +260,7 @@ TEST_F(RecurringCommandsTest, FillsTheMonthFromAnICalendarFile)
     SetFileNameAnswerer([&answer](QFileDialog &) { return answer; });
     window.mnuFillCalendarFromICalendarClick();
     EXPECT_TRUE(run.Messages.isEmpty());
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     const auto text = [&window](int day) {
         return window.CalendarPage->CellDocument(window.CalendarPage->CellOfDay(day))
             ->Document()

@@ -126,8 +126,8 @@ TEST_F(TemplateDialogTest, ChoosingATemplateOpensAnUntitledCopyOfIt)
         return templates->result();
     });
     window.mnuNewFromTemplate->trigger();
-    EXPECT_TRUE(window.DocumentFileName.isEmpty());
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Untitled());
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_EQ(DocumentBytes(*window.CalendarPage), FileBytes(chosen));
     EXPECT_EQ(window.MRUFileList->Files(), recent);
     // Save asks for a name; cancelled, nothing is written.
@@ -161,7 +161,7 @@ TEST_F(TemplateDialogTest, OnlyAFirstStartOffersTheTemplates)
         TCalendarMain &window = started.Start();
         TMainWindowRun::WaitFor([&offered] { return offered > 0; });
         EXPECT_EQ(offered, first ? 1 : 0);
-        EXPECT_FALSE(window.Modified);
-        EXPECT_TRUE(window.DocumentFileName.isEmpty());
+        EXPECT_FALSE(window.Session().Modified());
+        EXPECT_TRUE(window.Session().Untitled());
     }
 }

@@ -75,7 +75,7 @@ TEST_F(UndoCommandsTest, UndoingBackToTheSavedDocumentMakesItUnchanged)
     EXPECT_FALSE(window.mnuUndo->isEnabled());
     TypeIntoCell(window, 10, u"Swim"_s);
     ASSERT_TRUE(WaitForSteps(window, 1));
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_TRUE(window.Savebutton->isVisible());
     EXPECT_EQ(window.mnuUndo->text(), u"Undo Cell Text"_s);
     EXPECT_TRUE(window.UndoButton->isEnabled());
@@ -83,22 +83,22 @@ TEST_F(UndoCommandsTest, UndoingBackToTheSavedDocumentMakesItUnchanged)
 
     window.mnuUndo->trigger();
     EXPECT_EQ(CellText(*window.CalendarPage, 10), QString());
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
     EXPECT_FALSE(window.Savebutton->isVisible());
     EXPECT_FALSE(window.CancelButton->isVisible());
     EXPECT_EQ(window.mnuRedo->text(), u"Redo Cell Text"_s);
 
     window.mnuRedo->trigger();
     EXPECT_EQ(CellText(*window.CalendarPage, 10), u"Swim"_s);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 
     // Saved, the document is unchanged there; undoing past it changes it.
     window.mnuSaveClick();
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
     window.mnuUndo->trigger();
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     window.mnuRedo->trigger();
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
 }
 
 TEST_F(UndoCommandsTest, ANewChangeAfterAnUndoDropsTheRedoList)
@@ -147,7 +147,7 @@ TEST_F(UndoCommandsTest, ADragOfAnObjectIsOneStep)
     EXPECT_EQ(page.Objects().At(0)->Bounds().Top, placed.Top);
     window.mnuUndo->trigger();
     EXPECT_FALSE(page.HasObjects());
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
 }
 
 TEST_F(UndoCommandsTest, UndoingADragKeepsTheOtherObjectAndTheSelectionWithItsHandle)
@@ -219,7 +219,7 @@ TEST_F(UndoCommandsTest, OpeningADocumentStartsANewHistory)
     TypeIntoCell(window, 10, u"Swim"_s);
     ASSERT_TRUE(WaitForSteps(window, 1));
     run.AnswerYes = false;
-    window.OpenCalendarFile(window.DocumentFileName);
+    window.OpenCalendarFile(window.Session().FileName());
     EXPECT_EQ(window.History().Count(), 0);
     EXPECT_FALSE(window.mnuUndo->isEnabled());
 }
