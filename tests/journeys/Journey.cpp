@@ -181,7 +181,7 @@ std::optional<TJourneyFailure> TJourneyRun::Play(const QList<TStep> &steps)
                                      .arg(ZoomText(after.Zoom))
                                      .arg(m_window->History().Count())
                                      .arg(int(m_window->CalendarPage->CalendarLayout()))
-                                     .arg(m_window->mnuUndo->text())
+                                     .arg(m_window->Command(u"mnuUndo"_s)->text())
                                      .arg(m_window->Session().Modified() ? u"changed"_s
                                                                          : u"unchanged"_s)
                                      .arg(m_window->Session().CellEditing() ? u", editing a cell"_s

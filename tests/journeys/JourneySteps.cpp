@@ -492,7 +492,7 @@ TTouched Fill(const TStep &step, TJourneyContext &context)
         }
         return ClickOk(dialog);
     }));
-    ChooseFromFileMenu(context, context.Window.mnuFillCalendarwithRecurringDates);
+    ChooseFromFileMenu(context, context.Window.Command(u"mnuFillCalendarwithRecurringDates"_s));
     return {};
 }
 
@@ -512,7 +512,7 @@ TTouched AddHolidays(const TStep &step, TJourneyContext &context)
                 ClickItem(list, list.model()->index(row, 0));
         return ClickOk(dialog);
     }));
-    ChooseFromFileMenu(context, context.Window.mnuEditrecurringDates);
+    ChooseFromFileMenu(context, context.Window.Command(u"mnuEditrecurringDates"_s));
     return {};
 }
 
@@ -595,7 +595,7 @@ TTouched Properties(const TStep &step, TJourneyContext &context)
     context.Dialogs.Queue(PropertiesAnswer(setting, step.B));
     if (setting == sTitleFont || setting == sCellFont)
         context.Dialogs.Queue(FontOfSize(6 + step.B % 40));
-    ChooseFromFileMenu(context, context.Window.mnuProperties);
+    ChooseFromFileMenu(context, context.Window.Command(u"mnuProperties"_s));
     return {};
 }
 
@@ -634,7 +634,7 @@ TTouched Reopen(const TStep &step, TJourneyContext &context)
         ChooseFromFileMenu(context, recent);
     } else {
         context.Run.SaveAsAnswer = file;
-        ChooseFromFileMenu(context, window.Open1);
+        ChooseFromFileMenu(context, window.Command(u"Open1"_s));
     }
     return {true, {}};
 }
@@ -643,7 +643,7 @@ TTouched NewDocument(const TStep &step, TJourneyContext &context)
 {
     context.Run.AnswerYes = step.B % 2;
     context.Dialogs.Queue(PropertiesAnswer(sLayout, step.A));
-    ChooseFromFileMenu(context, context.Window.New1);
+    ChooseFromFileMenu(context, context.Window.Command(u"New1"_s));
     return {true, {}};
 }
 
@@ -661,8 +661,8 @@ TTouched Save(const TStep &step, TJourneyContext &context)
         }
         [[fallthrough]];
     default:
-        ChooseFromFileMenu(context,
-                           window.Session().Untitled() ? window.mnuSaveAs : window.mnuSave);
+        ChooseFromFileMenu(context, window.Session().Untitled() ? window.Command(u"mnuSaveAs"_s)
+                                                                : window.Command(u"mnuSave"_s));
         break;
     }
     return {};
@@ -675,7 +675,7 @@ TTouched UserTitle(const TStep &step, TJourneyContext &context)
         TypeInto(*dialog.TitleText, text);
         return ClickToClose(dialog, *dialog.OkButton);
     }));
-    ChooseFromFileMenu(context, context.Window.mnuUserTitle);
+    ChooseFromFileMenu(context, context.Window.Command(u"mnuUserTitle"_s));
     return {};
 }
 
@@ -869,7 +869,7 @@ TTouched Perform(const TStep &step, TJourneyContext &context)
     case TAction::UserTitle:
         return UserTitle(step, context);
     case TAction::ClearCells:
-        ChooseFromFileMenu(context, window.mnuClearAllCellContents);
+        ChooseFromFileMenu(context, window.Command(u"mnuClearAllCellContents"_s));
         return {};
     }
     return {};

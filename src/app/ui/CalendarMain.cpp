@@ -258,21 +258,13 @@ void TCalendarMain::SetButtons()
     state.PaletteOnScreen = IconPalette && IconPalette->isVisible();
     const TButtonFlags flags = ButtonFlags(state);
 
-    for (QAction *item : {mnuFillCalendarwithRecurringDates, mnuFillCalendarFromICalendar,
-                          mnuUserTitle, mnuClearAllCellContents})
-        item->setEnabled(flags.CellCommands);
+    for (const auto &[command, rule] : m_enabledBy)
+        command->setEnabled(flags.*rule);
     ShowHideIconTool->setEnabled(flags.CellCommands);
-    mnuSave->setEnabled(flags.Save);
     WPToolBar1->setEnabled(flags.RichTextToolBar);
-    for (QAction *item : {mnuSaveAs, mnuProperties, mnuPrintSetup, mnuSaveAsBitmap, mnuSaveAsJPG,
-                          mnuSaveAsPNG, mnuSaveAsPDF, mnuSaveAsPDFForPrinting})
-        item->setEnabled(flags.PageCommands);
     for (QToolButton *button : {PropertiesButton, ZoomMinusButton, ZoomPlusButton})
         button->setEnabled(flags.PageCommands);
-    mnuCoverPage->setEnabled(flags.PageCommands);
-    mnuPrintCalendar->setEnabled(flags.Print);
     Printbutton->setEnabled(flags.Print);
-    mnuCancelChanges->setEnabled(flags.CancelChanges);
     Savebutton->setVisible(flags.SaveButtonVisible);
     CancelButton->setVisible(flags.CancelButtonVisible);
     ShowHideIconTool->setText(flags.IconToolCaption);
@@ -306,7 +298,7 @@ void TCalendarMain::ShowHideIconToolClick()
 void TCalendarMain::LoadPreferences()
 {
     Preferences = ::LoadPreferences(SettingsFileName());
-    mnuShowHint->setChecked(Preferences.HintsOn);
+    Command(u"mnuShowHint"_s)->setChecked(Preferences.HintsOn);
 }
 
 void TCalendarMain::SavePreferences()
@@ -318,7 +310,7 @@ void TCalendarMain::SavePreferences()
                                        : IconPalette->LibraryFileName();
         Preferences.IconToolVisible = IconPalette->isVisible();
     }
-    Preferences.HintsOn = mnuShowHint->isChecked();
+    Preferences.HintsOn = Command(u"mnuShowHint"_s)->isChecked();
     ::SavePreferences(Preferences, SettingsFileName());
 }
 
@@ -366,8 +358,8 @@ void TCalendarMain::ZoomStep(std::optional<float> (*step)(float scale))
 
 void TCalendarMain::mnuShowHintClick()
 {
-    mnuShowHint->setChecked(!Preferences.HintsOn);
-    Preferences.HintsOn = mnuShowHint->isChecked();
+    Command(u"mnuShowHint"_s)->setChecked(!Preferences.HintsOn);
+    Preferences.HintsOn = Command(u"mnuShowHint"_s)->isChecked();
     SavePreferences();
 }
 
@@ -478,40 +470,9 @@ void TCalendarMain::PlacePageInView()
 
 void TCalendarMain::ConnectCommands()
 {
-    connect(New1, &QAction::triggered, this, &TCalendarMain::New1Click);
-    connect(mnuNewFromTemplate, &QAction::triggered, this, &TCalendarMain::NewFromTemplateClick);
-    connect(Open1, &QAction::triggered, this, &TCalendarMain::Open1Click);
-    connect(mnuSave, &QAction::triggered, this, &TCalendarMain::mnuSaveClick);
-    connect(mnuSaveAs, &QAction::triggered, this, &TCalendarMain::mnuSaveAsClick);
-    connect(mnuSaveAsBitmap, &QAction::triggered, this, &TCalendarMain::mnuSaveAsBitmapClick);
-    connect(mnuSaveAsJPG, &QAction::triggered, this, &TCalendarMain::mnuSaveAsJPGClick);
-    connect(mnuSaveAsPNG, &QAction::triggered, this, &TCalendarMain::mnuSaveAsPNGClick);
-    connect(mnuSaveAsPDF, &QAction::triggered, this, &TCalendarMain::mnuSaveAsPDFClick);
-    connect(mnuSaveAsPDFForPrinting, &QAction::triggered, this,
-            &TCalendarMain::mnuSaveAsPDFForPrintingClick);
-    connect(mnuProperties, &QAction::triggered, this, &TCalendarMain::mnuPropertiesClick);
     connect(PropertiesButton, &QToolButton::clicked, this, &TCalendarMain::mnuPropertiesClick);
-    connect(mnuUserTitle, &QAction::triggered, this, &TCalendarMain::mnuUserTitleClick);
-    connect(mnuCoverPage, &QAction::triggered, this, &TCalendarMain::mnuCoverPageClick);
-    connect(mnuCancelChanges, &QAction::triggered, this, &TCalendarMain::mnuCancelChangesClick);
     connect(CancelButton, &QToolButton::clicked, this, &TCalendarMain::mnuCancelChangesClick);
-    connect(mnuClearAllCellContents, &QAction::triggered, this,
-            &TCalendarMain::mnuClearAllCellContentsClick);
-    connect(DefaultEditorFont1, &QAction::triggered, this, &TCalendarMain::DefaultEditorFont1Click);
-    connect(mnuFillCalendarwithRecurringDates, &QAction::triggered, this,
-            &TCalendarMain::mnuFillCalendarwithRecurringDatesClick);
-    connect(mnuFillCalendarFromICalendar, &QAction::triggered, this,
-            &TCalendarMain::mnuFillCalendarFromICalendarClick);
-    connect(mnuEditrecurringDates, &QAction::triggered, this,
-            &TCalendarMain::mnuEditrecurringDatesClick);
-    connect(mnuPrintSetup, &QAction::triggered, this, &TCalendarMain::mnuPrintSetupClick);
-    connect(mnuPrintCalendar, &QAction::triggered, this, &TCalendarMain::mnuPrintCalendarClick);
     connect(Printbutton, &QToolButton::clicked, this, &TCalendarMain::mnuPrintCalendarClick);
-    connect(Exit1, &QAction::triggered, this, &TCalendarMain::Exit1Click);
-    connect(VisitOurInternetW1, &QAction::triggered, this, &TCalendarMain::VisitOurInternetW1Click);
-    connect(Contents1, &QAction::triggered, this, &TCalendarMain::Contents1Click);
-    connect(About1, &QAction::triggered, this, &TCalendarMain::About1Click);
-    connect(mnuShowHint, &QAction::triggered, this, &TCalendarMain::mnuShowHintClick);
     connect(ZoomPlusButton, &QToolButton::clicked, this, &TCalendarMain::ZoomPlusButtonClick);
     connect(ZoomMinusButton, &QToolButton::clicked, this, &TCalendarMain::ZoomMinusButtonClick);
     connect(ShowHideIconTool, &QToolButton::clicked, this, &TCalendarMain::ShowHideIconToolClick);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ButtonRules.h"
 #include "CellAppend.h"
 #include "DesignTypes.h"
 #include "DocumentSession.h"
@@ -12,6 +13,7 @@
 #include "UndoHistory.h"
 
 #include <QDesktopServices>
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QString>
@@ -64,29 +66,17 @@ public:
                            QWidget *parent = nullptr);
     ~TCalendarMain() override;
 
-    // The menus.
+    // The menus: File, Edit (undo and redo named after the change, the
+    // clipboard commands and Select All, on the text of the cell being
+    // edited, else on the page's placed objects), Online and Help.
     QMenuBar *MainMenu1;
     QMenu *FileMenu;
-    QAction *New1, *Open1, *N3, *mnuSave, *mnuSaveAs, *mnuSaveAsBitmap, *mnuSaveAsJPG;
-    QAction *mnuSaveAsPNG;
-    QAction *mnuNewFromTemplate;
-    QAction *mnuSaveAsPDF, *mnuSaveAsPDFForPrinting, *N1;
-    QAction *mnuProperties, *mnuUserTitle, *mnuCancelChanges, *mnuClearAllCellContents;
-    // Checked while the page shown is the cover of the document's set.
-    QAction *mnuCoverPage;
-    QAction *DefaultEditorFont1, *N7, *mnuFillCalendarwithRecurringDates;
-    QAction *mnuFillCalendarFromICalendar;
-    QAction *mnuEditrecurringDates, *N5, *mnuPrintCalendar, *mnuPrintSetup, *N2, *Exit1;
-    // The Edit menu: undo and redo named after the change (Ctrl+Z; Ctrl+Y or
-    // Ctrl+Shift+Z), and the clipboard commands and Select All, on the text
-    // of the cell being edited, else on the page's placed objects.
     QMenu *EditMenu;
-    QAction *mnuUndo, *mnuRedo;
-    QAction *mnuCut, *mnuCopy, *mnuPaste, *mnuDelete, *mnuSelectAll;
     QMenu *mnuOnLine;
-    QAction *VisitOurInternetW1;
     QMenu *Help1;
-    QAction *Contents1, *About1, *mnuShowHint;
+    // The command or separator of the menus whose object name is name
+    // ("mnuSave", "N3"); a name no command has is a fault of the program.
+    QAction *Command(const QString &name) const;
 
     // The rich-text toolbar and the tool row.
     TWPToolBar *WPToolBar1;
@@ -368,7 +358,12 @@ private:
     bool IsInPageArea(QObject *watched) const;
     // Ctrl with the wheel zooms a step a notch; true when the wheel zoomed.
     bool CtrlWheelZoom(const QWheelEvent &event);
+    // The menus' commands, menu by menu, and one command made from its row.
+    struct TCommandRow;
+    struct TMenuRows;
+    static QList<TMenuRows> CommandTable();
     void CreateMenus();
+    void AddCommand(QMenu &menu, const TCommandRow &row);
     void CreateToolRow();
     void CreatePageArea();
     void ConnectCommands();
@@ -436,6 +431,9 @@ private:
     void EndCancelledPrint(const QString &output);
 
     TDocumentSession m_session;
+    QHash<QString, QAction *> m_commands;
+    // The commands ButtonFlags enables, each with its rule.
+    QList<std::pair<QAction *, bool TButtonFlags::*>> m_enabledBy;
     TPrinterQuery m_printers;
     std::optional<TSetChoice> m_lastSetChoice;
     TPrintSheet m_lastPrintSheet;

@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QBuffer>
 
+using namespace Qt::StringLiterals;
+
 void TCalendarMain::mnuCoverPageClick()
 {
     if (EditingCover())
@@ -86,7 +88,7 @@ void TCalendarMain::ReplacePage(QByteArray bytes, bool cover)
 
 void TCalendarMain::AfterCoverSwitch()
 {
-    mnuCoverPage->setChecked(EditingCover());
+    Command(u"mnuCoverPage"_s)->setChecked(EditingCover());
     CheckFloaterStatus();
     SetButtons();
     SetCaption();

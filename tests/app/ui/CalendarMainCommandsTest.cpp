@@ -156,6 +156,33 @@ TEST(CalendarMainCommandsTest, ToolButtonsFormOneExclusiveGroupSettingThePanelSt
     EXPECT_EQ(window.CalendarPanel->Tool(), psPointing);
 }
 
+// The window follows the session it holds: a change made on the session
+// alone shows on the tool row, and the page's own tool changes reach it.
+TEST(CalendarMainCommandsTest, SessionChangesShowOnTheWindowAndThePageToolReachesTheSession)
+{
+    TMainWindowRun run;
+    const QString document = run.WriteDocument(u"Dec1999.DWC"_s);
+    TCalendarMain &window = run.Start();
+    ASSERT_TRUE(window.OpenCalendarFile(document));
+    EXPECT_FALSE(window.Savebutton->isVisibleTo(&window));
+
+    window.Session().SetModified(true);
+    EXPECT_TRUE(window.Savebutton->isVisibleTo(&window));
+    EXPECT_TRUE(window.CancelButton->isVisibleTo(&window));
+    window.Session().SetModified(false);
+    EXPECT_FALSE(window.Savebutton->isVisibleTo(&window));
+
+    window.Session().SetTool(psImage);
+    EXPECT_TRUE(window.DrawImageButton->isChecked());
+    EXPECT_EQ(window.CalendarPanel->Tool(), psImage);
+    window.CalendarPanel->SetTool(psRichLabel);
+    EXPECT_EQ(window.Session().Tool(), psRichLabel);
+    EXPECT_TRUE(window.DrawRichText->isChecked());
+    window.DrawLabelButton->click();
+    EXPECT_EQ(window.Session().Tool(), psLabel);
+    EXPECT_EQ(window.CalendarPanel->Tool(), psLabel);
+}
+
 TEST(CalendarMainCommandsTest, LayoutWithoutDayCellsDisablesCellCommandsAndHidesPalette)
 {
     TMainWindowRun run;
@@ -164,21 +191,21 @@ TEST(CalendarMainCommandsTest, LayoutWithoutDayCellsDisablesCellCommandsAndHides
     run.WriteIni("[MRU]\r\nF0=" + month.toLocal8Bit() + "\r\n");
     TCalendarMain &window = run.Start();
     ASSERT_TRUE(window.IconPalette->isVisible());
-    EXPECT_TRUE(window.mnuFillCalendarwithRecurringDates->isEnabled());
+    EXPECT_TRUE(window.Command(u"mnuFillCalendarwithRecurringDates"_s)->isEnabled());
     EXPECT_TRUE(window.ShowHideIconTool->isEnabled());
 
     window.OpenCalendarFile(minis);
     EXPECT_TRUE(run.Messages.isEmpty());
     EXPECT_TRUE(window.CalendarPage->Visible());
-    for (const QAction *item : {window.mnuFillCalendarwithRecurringDates, window.mnuUserTitle,
-                                window.mnuClearAllCellContents})
+    for (const QAction *item :
+         {window.Command(u"mnuFillCalendarwithRecurringDates"_s), window.Command(u"mnuUserTitle"_s),
+          window.Command(u"mnuClearAllCellContents"_s)})
         EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
     EXPECT_FALSE(window.ShowHideIconTool->isEnabled());
     EXPECT_FALSE(window.IconPalette->isVisible());
     EXPECT_FALSE(window.Preferences.IconToolVisible);
     // Commands of the page as such stay.
-    EXPECT_TRUE(window.mnuProperties->isEnabled());
-    EXPECT_TRUE(window.mnuCancelChanges->isEnabled());
+    EXPECT_TRUE(window.Command(u"mnuProperties"_s)->isEnabled());
     EXPECT_EQ(window.MRUFileList->Files(), (QStringList{minis, month}));
 }
 
@@ -385,7 +412,7 @@ TEST(CalendarMainCommandsTest, HintsCanBeSwitchedOffEverywhere)
     EXPECT_TRUE(hintShown());
 
     window.mnuShowHintClick();
-    EXPECT_FALSE(window.mnuShowHint->isChecked());
+    EXPECT_FALSE(window.Command(u"mnuShowHint"_s)->isChecked());
     EXPECT_FALSE(window.Preferences.HintsOn);
     EXPECT_FALSE(TIniFile(SettingsFileName()).ReadBool(u"Hints"_s, u"On"_s, true));
     EXPECT_FALSE(hintShown());
@@ -541,14 +568,14 @@ TEST(CalendarMainCommandsTest, VisitingTheWebsiteWithoutABrowserIsTold)
         asked.append(address);
         return started;
     };
-    window.VisitOurInternetW1->trigger();
+    window.Command(u"VisitOurInternetW1"_s)->trigger();
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked.first().scheme(), u"https"_s);
     ASSERT_EQ(run.Messages.size(), 1);
     EXPECT_TRUE(run.Messages.first().contains(asked.first().toString()));
     EXPECT_TRUE(run.Messages.first().contains(u"browser"_s));
     started = true;
-    window.VisitOurInternetW1->trigger();
+    window.Command(u"VisitOurInternetW1"_s)->trigger();
     EXPECT_EQ(run.Messages.size(), 1) << "a browser shows it: nothing to tell";
 }
 

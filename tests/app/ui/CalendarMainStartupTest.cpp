@@ -31,13 +31,18 @@ void ExpectANewCalendarOfThisMonth(const TCalendarMain &window)
     EXPECT_EQ(window.CalendarPage->MainCalYear(), QDate::currentDate().year());
     EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
     for (const QAction *item :
-         {window.New1, window.Open1, window.mnuSave, window.mnuSaveAs, window.mnuSaveAsBitmap,
-          window.mnuSaveAsJPG, window.mnuSaveAsPNG, window.mnuProperties, window.mnuUserTitle,
-          window.mnuClearAllCellContents, window.mnuFillCalendarwithRecurringDates,
-          window.mnuPrintCalendar, window.mnuPrintSetup, window.mnuSelectAll})
+         {window.Command(u"New1"_s), window.Command(u"Open1"_s), window.Command(u"mnuSave"_s),
+          window.Command(u"mnuSaveAs"_s), window.Command(u"mnuSaveAsBitmap"_s),
+          window.Command(u"mnuSaveAsJPG"_s), window.Command(u"mnuSaveAsPNG"_s),
+          window.Command(u"mnuProperties"_s), window.Command(u"mnuUserTitle"_s),
+          window.Command(u"mnuClearAllCellContents"_s),
+          window.Command(u"mnuFillCalendarwithRecurringDates"_s),
+          window.Command(u"mnuPrintCalendar"_s), window.Command(u"mnuPrintSetup"_s),
+          window.Command(u"mnuSelectAll"_s)})
         EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
     // Nothing to go back to.
-    for (const QAction *item : {window.mnuCancelChanges, window.mnuUndo, window.mnuRedo})
+    for (const QAction *item : {window.Command(u"mnuCancelChanges"_s), window.Command(u"mnuUndo"_s),
+                                window.Command(u"mnuRedo"_s)})
         EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
     for (const QToolButton *button : {window.ZoomPlusButton, window.ZoomMinusButton,
                                       window.PropertiesButton, window.ShowHideIconTool})
@@ -60,7 +65,7 @@ TEST(CalendarMainStartupTest, AFirstStartShowsANewCalendarOfThisMonthAndStoresPl
     ExpectANewCalendarOfThisMonth(window);
     EXPECT_TRUE(window.PrinterAvailable);
     EXPECT_TRUE(window.Preferences.HintsOn);
-    EXPECT_TRUE(window.mnuShowHint->isChecked());
+    EXPECT_TRUE(window.Command(u"mnuShowHint"_s)->isChecked());
     // The page has day cells: the icon palette is wanted.
     EXPECT_TRUE(window.IconPalette->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -127,8 +132,8 @@ TEST(CalendarMainStartupTest, FirstRecentFileIsReopenedAndShown)
     EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Dec1999.DWC]    [60%]"_s);
     EXPECT_FALSE(window.Session().Modified());
-    EXPECT_TRUE(window.mnuSave->isEnabled());
-    EXPECT_TRUE(window.mnuPrintCalendar->isEnabled());
+    EXPECT_TRUE(window.Command(u"mnuSave"_s)->isEnabled());
+    EXPECT_TRUE(window.Command(u"mnuPrintCalendar"_s)->isEnabled());
     EXPECT_TRUE(window.ZoomPlusButton->isEnabled());
     EXPECT_EQ(window.MRUFileList->Files(), (QStringList{document, other}));
     // A month layout has day cells: the palette is wanted and shown.
@@ -249,7 +254,7 @@ TEST(CalendarMainStartupTest, PrinterIsAskedAfterTheFirstPaint)
     });
     window.FormActivate();
     EXPECT_EQ(asked, 0);
-    EXPECT_FALSE(window.mnuPrintCalendar->isEnabled());
+    EXPECT_FALSE(window.Command(u"mnuPrintCalendar"_s)->isEnabled());
     EXPECT_TRUE(TMainWindowRun::WaitFor([&window] { return window.PrinterChecked; }));
     EXPECT_EQ(painted, 1);
     EXPECT_GE(asked, 1);
@@ -275,16 +280,16 @@ TEST(CalendarMainStartupTest, PrinterCheckTellsOnceAndKeepsPrintingDisabled)
 
         EXPECT_EQ(run.Messages, QStringList{c.message});
         EXPECT_FALSE(window.PrinterAvailable);
-        EXPECT_FALSE(window.mnuPrintCalendar->isEnabled());
+        EXPECT_FALSE(window.Command(u"mnuPrintCalendar"_s)->isEnabled());
         EXPECT_FALSE(window.Printbutton->isEnabled());
         // Set-up, saving and the exports follow only the page.
-        EXPECT_TRUE(window.mnuPrintSetup->isEnabled());
-        EXPECT_TRUE(window.mnuSaveAs->isEnabled());
-        EXPECT_TRUE(window.mnuSaveAsBitmap->isEnabled());
-        EXPECT_TRUE(window.mnuSaveAsJPG->isEnabled());
+        EXPECT_TRUE(window.Command(u"mnuPrintSetup"_s)->isEnabled());
+        EXPECT_TRUE(window.Command(u"mnuSaveAs"_s)->isEnabled());
+        EXPECT_TRUE(window.Command(u"mnuSaveAsBitmap"_s)->isEnabled());
+        EXPECT_TRUE(window.Command(u"mnuSaveAsJPG"_s)->isEnabled());
         window.SetModified(true);
         window.SetModified(false);
-        EXPECT_FALSE(window.mnuPrintCalendar->isEnabled());
+        EXPECT_FALSE(window.Command(u"mnuPrintCalendar"_s)->isEnabled());
         EXPECT_EQ(run.Messages.size(), 1);
     }
 }

@@ -280,9 +280,9 @@ TEST_F(CalendarSetCommandsTest, TheCoverIsDesignedOnThePageAndStartsTheSet)
     page.SetCellText(dentist, text);
     const int objects = page.Objects().Count();
 
-    window.mnuCoverPage->trigger();
+    window.Command(u"mnuCoverPage"_s)->trigger();
     ASSERT_TRUE(window.EditingCover());
-    EXPECT_TRUE(window.mnuCoverPage->isChecked());
+    EXPECT_TRUE(window.Command(u"mnuCoverPage"_s)->isChecked());
     EXPECT_TRUE(page.CalendarHidden());
     ASSERT_EQ(page.Objects().Count(), 2) << "a picture above the year";
     auto *title = dynamic_cast<TLumSuperText *>(page.Objects().At(1));
@@ -291,23 +291,24 @@ TEST_F(CalendarSetCommandsTest, TheCoverIsDesignedOnThePageAndStartsTheSet)
     title->NotifyLabelChanged();
     EXPECT_TRUE(window.Session().Modified());
 
-    window.mnuCoverPage->trigger();
+    window.Command(u"mnuCoverPage"_s)->trigger();
     EXPECT_FALSE(window.EditingCover());
-    EXPECT_FALSE(window.mnuCoverPage->isChecked());
+    EXPECT_FALSE(window.Command(u"mnuCoverPage"_s)->isChecked());
     EXPECT_FALSE(page.CalendarHidden());
     EXPECT_EQ(page.Objects().Count(), objects);
     EXPECT_EQ(CellText(page, dentist), u"Dentist at ten"_s);
     const std::optional<TStoredSet> kept = StoredSetOf(page);
     ASSERT_TRUE(kept && kept->HasCover());
     EXPECT_EQ(kept->Choice.Count, 13) << "the cover and twelve months";
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo Cover Page"_s);
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo Cover Page"_s);
 
     ExportSet(window, [](TCalendarSetDialog &dialog) {
         EXPECT_TRUE(dialog.CoverPage->isChecked());
         EXPECT_TRUE(dialog.CoverPage->isEnabled());
     });
     EXPECT_EQ(PdfPageCount(FileBytes(pdf)), 13);
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo Cover Page"_s) << "the set as it was kept";
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo Cover Page"_s)
+        << "the set as it was kept";
     const QStringList pages = PageTexts(pdf);
     if (!pages.isEmpty()) {
         ASSERT_EQ(pages.size(), 13);

@@ -102,7 +102,7 @@ TEST_F(DesignToolsTest, CancelInANewObjectsDialogTakesItAwayAndOkLeavesItSelecte
         EXPECT_EQ(opened, QStringList{tool.dialog});
         EXPECT_EQ(window.CalendarPage->Objects().Count(), 0) << name;
         EXPECT_FALSE(window.Session().Modified()) << name;
-        EXPECT_FALSE(window.mnuUndo->isEnabled()) << name;
+        EXPECT_FALSE(window.Command(u"mnuUndo"_s)->isEnabled()) << name;
         EXPECT_TRUE(window.Pointerbutton->isChecked()) << name;
         EXPECT_EQ(window.CalendarPanel->Tool(), psPointing) << name;
         EXPECT_EQ(window.CalendarPanel->grab().toImage(), before) << name;
@@ -120,7 +120,7 @@ TEST_F(DesignToolsTest, CancelInANewObjectsDialogTakesItAwayAndOkLeavesItSelecte
     EXPECT_TRUE(handle->isVisible());
     EXPECT_TRUE(handle->geometry().contains(label->BoundsRect().ToQRect()));
     EXPECT_TRUE(window.Session().Modified());
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo New Object"_s);
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo New Object"_s);
 }
 
 TEST_F(DesignToolsTest, ChangesOfObjectsMarkTheDocumentChanged)

@@ -337,7 +337,7 @@ TEST_F(DocumentCommandsTest, SaveOfANewCalendarAsksForItsName)
     SetModalAnswerer({});
     ASSERT_TRUE(window.CalendarPage->Visible());
     ASSERT_TRUE(window.Session().Untitled());
-    EXPECT_TRUE(window.mnuSave->isEnabled());
+    EXPECT_TRUE(window.Command(u"mnuSave"_s)->isEnabled());
 
     const QString chosen = run.Path(u"Family.DWC"_s);
     QString proposed;

@@ -58,18 +58,18 @@ TEST_F(EditMenuTest, TheKeysActOnThePlacedObjectsOfThePage)
     EXPECT_EQ(page.Objects().Count(), 0);
     QApplication::processEvents();
     // Undo names the change it takes back.
-    EXPECT_TRUE(window.mnuUndo->text().startsWith(u"Undo "_s))
-        << window.mnuUndo->text().toStdString();
-    EXPECT_TRUE(window.mnuUndo->isEnabled());
-    window.mnuUndo->trigger();
+    EXPECT_TRUE(window.Command(u"mnuUndo"_s)->text().startsWith(u"Undo "_s))
+        << window.Command(u"mnuUndo"_s)->text().toStdString();
+    EXPECT_TRUE(window.Command(u"mnuUndo"_s)->isEnabled());
+    window.Command(u"mnuUndo"_s)->trigger();
     EXPECT_EQ(page.Objects().Count(), 3);
 
     // Cut from the menu takes the selection away onto the clipboard.
     QTest::mouseClick(window.CalendarPanel, Qt::LeftButton, {}, QPoint(180, 60));
     window.EditMenu->popup(window.mapToGlobal(QPoint(0, 0)));
-    EXPECT_TRUE(window.mnuCut->isEnabled());
+    EXPECT_TRUE(window.Command(u"mnuCut"_s)->isEnabled());
     window.EditMenu->hide();
-    window.mnuCut->trigger();
+    window.Command(u"mnuCut"_s)->trigger();
     EXPECT_EQ(page.Objects().Count(), 2);
     EXPECT_TRUE(window.Session().Modified());
 }
@@ -82,17 +82,17 @@ TEST_F(EditMenuTest, TheCommandsActOnTheTextOfTheCellBeingEdited)
     ClickPage(*window.CalendarPanel, CellCentre(page, cell));
     ASSERT_TRUE(window.Session().CellEditing());
     TypeText(u"Picnic"_s);
-    window.mnuSelectAll->trigger();
+    window.Command(u"mnuSelectAll"_s)->trigger();
     window.EditMenu->popup(window.mapToGlobal(QPoint(0, 0)));
-    EXPECT_TRUE(window.mnuCopy->isEnabled());
-    EXPECT_TRUE(window.mnuDelete->isEnabled());
+    EXPECT_TRUE(window.Command(u"mnuCopy"_s)->isEnabled());
+    EXPECT_TRUE(window.Command(u"mnuDelete"_s)->isEnabled());
     window.EditMenu->hide();
-    window.mnuCopy->trigger();
+    window.Command(u"mnuCopy"_s)->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), u"Picnic"_s);
-    window.mnuDelete->trigger();
+    window.Command(u"mnuDelete"_s)->trigger();
     EXPECT_TRUE(window.WPRichText1->IsEmpty());
-    window.mnuPaste->trigger();
-    window.mnuPaste->trigger();
+    window.Command(u"mnuPaste"_s)->trigger();
+    window.Command(u"mnuPaste"_s)->trigger();
     EXPECT_EQ(window.WPRichText1->RtfText().Document().toPlainText(), u"PicnicPicnic"_s);
     // The page's objects were left alone throughout.
     EXPECT_EQ(page.Objects().Count(), 2);

@@ -150,7 +150,7 @@ TEST_F(ExportCommandsTest, PngIsOfferedBesideBitmapAndJpegAtEveryResolution)
     TCalendarMain &window = run.StartActive();
     const QString fileName = run.Path(u"Dec1999.PNG"_s);
     Answer(fileName);
-    window.mnuSaveAsPNG->trigger();
+    window.Command(u"mnuSaveAsPNG"_s)->trigger();
     EXPECT_EQ(shown.Title, u"Save Calendar As PNG"_s);
     EXPECT_EQ(shown.Proposed, u"Dec1999.PNG"_s);
     EXPECT_EQ(shown.Filter, u"PNG File (*.PNG)"_s);

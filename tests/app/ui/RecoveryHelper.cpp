@@ -73,7 +73,7 @@ int Start(TCalendarMain &window)
     Print(QStringLiteral("modified=%1").arg(window.Session().Modified()));
     Print(QStringLiteral("cell10=") + cell.RtfText().Document().toPlainText());
     Print(QStringLiteral("objects=%1").arg(window.CalendarPage->Objects().Count()));
-    Print(QStringLiteral("undo=") + window.mnuUndo->text());
+    Print(QStringLiteral("undo=") + window.Command(QStringLiteral("mnuUndo"))->text());
     return 0;
 }
 

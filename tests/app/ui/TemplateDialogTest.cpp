@@ -125,7 +125,7 @@ TEST_F(TemplateDialogTest, ChoosingATemplateOpensAnUntitledCopyOfIt)
         templates->OkButton->click();
         return templates->result();
     });
-    window.mnuNewFromTemplate->trigger();
+    window.Command(u"mnuNewFromTemplate"_s)->trigger();
     EXPECT_TRUE(window.Session().Untitled());
     EXPECT_TRUE(window.Session().Modified());
     EXPECT_EQ(DocumentBytes(*window.CalendarPage), FileBytes(chosen));
@@ -137,7 +137,7 @@ TEST_F(TemplateDialogTest, ChoosingATemplateOpensAnUntitledCopyOfIt)
         return QString();
     });
     const QByteArray before = FileBytes(chosen);
-    window.mnuSave->trigger();
+    window.Command(u"mnuSave"_s)->trigger();
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(FileBytes(chosen), before);
     EXPECT_TRUE(run.Messages.isEmpty()) << run.Messages.join(u'\n').toStdString();

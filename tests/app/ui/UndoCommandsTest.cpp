@@ -72,32 +72,32 @@ protected:
 TEST_F(UndoCommandsTest, UndoingBackToTheSavedDocumentMakesItUnchanged)
 {
     TCalendarMain &window = Start();
-    EXPECT_FALSE(window.mnuUndo->isEnabled());
+    EXPECT_FALSE(window.Command(u"mnuUndo"_s)->isEnabled());
     TypeIntoCell(window, 10, u"Swim"_s);
     ASSERT_TRUE(WaitForSteps(window, 1));
     EXPECT_TRUE(window.Session().Modified());
     EXPECT_TRUE(window.Savebutton->isVisible());
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo Cell Text"_s);
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo Cell Text"_s);
     EXPECT_TRUE(window.UndoButton->isEnabled());
     EXPECT_EQ(window.UndoButton->toolTip(), u"Undo Cell Text (Ctrl+Z)"_s);
 
-    window.mnuUndo->trigger();
+    window.Command(u"mnuUndo"_s)->trigger();
     EXPECT_EQ(CellText(*window.CalendarPage, 10), QString());
     EXPECT_FALSE(window.Session().Modified());
     EXPECT_FALSE(window.Savebutton->isVisible());
     EXPECT_FALSE(window.CancelButton->isVisible());
-    EXPECT_EQ(window.mnuRedo->text(), u"Redo Cell Text"_s);
+    EXPECT_EQ(window.Command(u"mnuRedo"_s)->text(), u"Redo Cell Text"_s);
 
-    window.mnuRedo->trigger();
+    window.Command(u"mnuRedo"_s)->trigger();
     EXPECT_EQ(CellText(*window.CalendarPage, 10), u"Swim"_s);
     EXPECT_TRUE(window.Session().Modified());
 
     // Saved, the document is unchanged there; undoing past it changes it.
     window.mnuSaveClick();
     EXPECT_FALSE(window.Session().Modified());
-    window.mnuUndo->trigger();
+    window.Command(u"mnuUndo"_s)->trigger();
     EXPECT_TRUE(window.Session().Modified());
-    window.mnuRedo->trigger();
+    window.Command(u"mnuRedo"_s)->trigger();
     EXPECT_FALSE(window.Session().Modified());
 }
 
@@ -108,16 +108,16 @@ TEST_F(UndoCommandsTest, ANewChangeAfterAnUndoDropsTheRedoList)
     ASSERT_TRUE(WaitForSteps(window, 1));
     TypeIntoCell(window, 11, u"Two"_s);
     ASSERT_TRUE(WaitForSteps(window, 2));
-    window.mnuUndo->trigger();
-    EXPECT_TRUE(window.mnuRedo->isEnabled());
+    window.Command(u"mnuUndo"_s)->trigger();
+    EXPECT_TRUE(window.Command(u"mnuRedo"_s)->isEnabled());
     EXPECT_EQ(CellText(*window.CalendarPage, 10), u"One"_s);
     EXPECT_EQ(CellText(*window.CalendarPage, 11), QString());
     window.mnuClearAllCellContentsClick();
     ASSERT_TRUE(TMainWindowRun::WaitFor([&] { return !window.History().CanRedo(); }));
     EXPECT_EQ(window.History().Count(), 2);
-    EXPECT_FALSE(window.mnuRedo->isEnabled());
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo Clear All"_s);
-    window.mnuUndo->trigger();
+    EXPECT_FALSE(window.Command(u"mnuRedo"_s)->isEnabled());
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo Clear All"_s);
+    window.Command(u"mnuUndo"_s)->trigger();
     EXPECT_EQ(CellText(*window.CalendarPage, 10), u"One"_s);
     EXPECT_EQ(CellText(*window.CalendarPage, 11), QString());
 }
@@ -132,7 +132,7 @@ TEST_F(UndoCommandsTest, ADragOfAnObjectIsOneStep)
     QTest::mouseMove(&view, QPoint(300, 160));
     QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(300, 160));
     ASSERT_TRUE(WaitForSteps(window, 1));
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo New Object"_s);
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo New Object"_s);
     const TBounds placed = page.Objects().At(0)->Bounds();
 
     page.Handle().Clear();
@@ -140,12 +140,12 @@ TEST_F(UndoCommandsTest, ADragOfAnObjectIsOneStep)
     DragHandle(view);
     ASSERT_TRUE(WaitForSteps(window, 2));
     EXPECT_NE(page.Objects().At(0)->Bounds().Left, placed.Left);
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo Object Change"_s);
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo Object Change"_s);
 
-    window.mnuUndo->trigger();
+    window.Command(u"mnuUndo"_s)->trigger();
     EXPECT_EQ(page.Objects().At(0)->Bounds().Left, placed.Left);
     EXPECT_EQ(page.Objects().At(0)->Bounds().Top, placed.Top);
-    window.mnuUndo->trigger();
+    window.Command(u"mnuUndo"_s)->trigger();
     EXPECT_FALSE(page.HasObjects());
     EXPECT_FALSE(window.Session().Modified());
 }
@@ -174,7 +174,7 @@ TEST_F(UndoCommandsTest, UndoingADragKeepsTheOtherObjectAndTheSelectionWithItsHa
     ASSERT_TRUE(WaitForSteps(window, 3));
     ASSERT_NE(page.Objects().At(1)->Bounds(), placed);
 
-    window.mnuUndo->trigger();
+    window.Command(u"mnuUndo"_s)->trigger();
     EXPECT_EQ(page.Objects().At(0), other);
     TLumGraphicControl *back = page.Objects().At(1);
     EXPECT_EQ(page.Objects().IdOf(back), id);
@@ -185,7 +185,7 @@ TEST_F(UndoCommandsTest, UndoingADragKeepsTheOtherObjectAndTheSelectionWithItsHa
     const QWidget &handle = view.DesignSurface().HandleWidget();
     EXPECT_TRUE(handle.isVisible());
     EXPECT_TRUE(handle.geometry().contains(back->BoundsRect().ToQRect()));
-    window.mnuRedo->trigger();
+    window.Command(u"mnuRedo"_s)->trigger();
     EXPECT_EQ(page.Objects().At(0), other);
     EXPECT_EQ(page.Objects().Selection(), QList<TLumGraphicControl *>{page.Objects().At(1)});
 }
@@ -221,5 +221,5 @@ TEST_F(UndoCommandsTest, OpeningADocumentStartsANewHistory)
     run.AnswerYes = false;
     window.OpenCalendarFile(window.Session().FileName());
     EXPECT_EQ(window.History().Count(), 0);
-    EXPECT_FALSE(window.mnuUndo->isEnabled());
+    EXPECT_FALSE(window.Command(u"mnuUndo"_s)->isEnabled());
 }
