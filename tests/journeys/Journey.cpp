@@ -180,7 +180,7 @@ std::optional<TJourneyFailure> TJourneyRun::Play(const QList<TStep> &steps)
                                      .arg(after.Records.size())
                                      .arg(ZoomText(after.Zoom))
                                      .arg(m_window->History().Count())
-                                     .arg(int(m_window->CalendarPage->CalendarLayout()))
+                                     .arg(int(m_window->Parts().CalendarPage->CalendarLayout()))
                                      .arg(m_window->Command(u"mnuUndo"_s)->text())
                                      .arg(m_window->Session().Modified() ? u"changed"_s
                                                                          : u"unchanged"_s)
@@ -198,11 +198,11 @@ std::optional<TJourneyFailure> TJourneyRun::Play(const QList<TStep> &steps)
 TState TJourneyRun::Capture() const
 {
     TState state;
-    TCalendarPage &page = *m_window->CalendarPage;
+    TCalendarPage &page = *m_window->Parts().CalendarPage;
     state.Open = page.Visible();
     if (!state.Open)
         return state;
-    state.Zoom = m_window->CalendarPanel->Zoom();
+    state.Zoom = m_window->Parts().CalendarPanel->Zoom();
     state.Bytes = DocumentBytes(*m_window);
     state.Records = ObjectRecords(page);
     for (const TLumGraphicControl *object : page.Objects().Objects())
@@ -293,10 +293,10 @@ std::optional<QString> TJourneyRun::CheckUntouched(const TState &before, const T
 
 std::optional<QString> TJourneyRun::CheckUndo(const TState &before, TState &after)
 {
-    if (!m_window->UndoButton->isEnabled())
+    if (!m_window->Button(u"UndoButton"_s)->isEnabled())
         return u"the change cannot be undone"_s;
     m_user->Activate();
-    m_user->ClickButton(*m_window->UndoButton);
+    m_user->ClickButton(*m_window->Button(u"UndoButton"_s));
     const TState undone = Capture();
     if (const std::optional<QString> why = CheckScreen(undone))
         return u"after undo, "_s + *why;
@@ -307,7 +307,7 @@ std::optional<QString> TJourneyRun::CheckUndo(const TState &before, TState &afte
     if (const QString moved = MovedOnScreen(before, undone); !moved.isEmpty())
         return u"after undo, "_s + moved;
     m_user->Activate();
-    m_user->ClickButton(*m_window->RedoButton);
+    m_user->ClickButton(*m_window->Button(u"RedoButton"_s));
     TState redone = Capture();
     if (const std::optional<QString> why = CheckScreen(redone))
         return u"after redo, "_s + *why;

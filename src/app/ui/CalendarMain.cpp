@@ -232,7 +232,7 @@ void TCalendarMain::ShowModified(bool Value)
 void TCalendarMain::CalendarPanelDroppedObjectEvent(const TRect &)
 {
     SetModified(true);
-    Pointerbutton->setChecked(true);
+    ToolButtons->button(psPointing)->setChecked(true);
 }
 
 void TCalendarMain::CalendarPanelLabelChangedEvent()

@@ -43,12 +43,31 @@ class TFileFolder;
 class TFloatingPalette;
 class TMRUFileList;
 class TReportPrinter;
-class TToolSpeedButton;
 class TWPRichText;
 class TWPRtfStorage;
 class TWPToolBar;
 struct TDayLine;
 struct TRect;
+
+// The page, its view and the windows around it, as the main window has them.
+struct TCalendarMainParts
+{
+    TCalendarPage *CalendarPage;
+    TCalendarPanel32 *CalendarPanel;
+    // The in-place cell editor, its toolbar, and the master renderer of
+    // rich-text labels.
+    TWPRichText *WPRichText1;
+    TWPToolBar *WPToolBar1;
+    TWPRichText *MASTERWPRICHTEXT;
+    QScrollArea *ScrollBox2;
+    // The tool row, its exclusive tool buttons, and the hidden picture panel.
+    QWidget *Panel3;
+    QButtonGroup *ToolButtons;
+    QWidget *Panel2;
+    TFloatingPalette *IconPalette;
+    TFlatCalendarEditor *FlatCalendarEditor;
+    TMRUFileList *MRUFileList;
+};
 
 // The main window: the menus, the rich-text toolbar, the tool row and the
 // calendar page of the one open document with its in-place cell editor.
@@ -66,44 +85,15 @@ public:
                            QWidget *parent = nullptr);
     ~TCalendarMain() override;
 
-    // The menus: File, Edit (undo and redo named after the change, the
-    // clipboard commands and Select All, on the text of the cell being
-    // edited, else on the page's placed objects), Online and Help.
-    QMenuBar *MainMenu1;
-    QMenu *FileMenu;
-    QMenu *EditMenu;
-    QMenu *mnuOnLine;
-    QMenu *Help1;
     // The command or separator of the menus whose object name is name
     // ("mnuSave", "N3"); a name no command has is a fault of the program.
     QAction *Command(const QString &name) const;
-
-    // The rich-text toolbar and the tool row.
-    TWPToolBar *WPToolBar1;
-    QWidget *Panel3;
-    QToolButton *ZoomPlusButton, *ZoomMinusButton, *PropertiesButton, *Printbutton;
-    QToolButton *ShowHideIconTool;
-    TToolSpeedButton *Pointerbutton, *DrawLabelButton, *DrawImageButton, *DrawRichText;
-    TToolSpeedButton *DrawSuperText, *PSpeedButton1;
-    QButtonGroup *ToolButtons;
-    QToolButton *Savebutton, *CancelButton;
-    QToolButton *UndoButton, *RedoButton;
-    TWPRichText *MASTERWPRICHTEXT;
-
-    // The page area.
-    QWidget *Panel1;
-    QScrollArea *ScrollBox2;
-    // The page on screen; it owns the document's page, CalendarPage.
-    TCalendarPanel32 *CalendarPanel;
-    TCalendarPage *CalendarPage;
-    TWPRichText *WPRichText1;
-    QWidget *Panel2;
-    QLabel *SmartImage1, *Image1;
-
-    // The windows that live as long as this one.
-    TFloatingPalette *IconPalette;
-    TFlatCalendarEditor *FlatCalendarEditor;
-    TMRUFileList *MRUFileList;
+    // A menu of the menu bar ("FileMenu") and a button of the tool row
+    // ("Savebutton") by object name; none when there is none of the name.
+    QMenu *Menu(const QString &name) const;
+    QToolButton *Button(const QString &name) const;
+    // The parts of the window that tests and tools look into.
+    TCalendarMainParts Parts() const;
 
     // The printing component, made when first used.
     TReportPrinter &ReportPrinter1();
@@ -310,6 +300,41 @@ protected:
     void customEvent(QEvent *event) override;
 
 private:
+    // The menus: File, Edit (undo and redo named after the change, the
+    // clipboard commands and Select All, on the text of the cell being
+    // edited, else on the page's placed objects), Online and Help.
+    QMenuBar *MainMenu1;
+    QMenu *FileMenu;
+    QMenu *EditMenu;
+    QMenu *mnuOnLine;
+    QMenu *Help1;
+
+    // The rich-text toolbar and the tool row.
+    TWPToolBar *WPToolBar1;
+    QWidget *Panel3;
+    QToolButton *ZoomPlusButton, *ZoomMinusButton, *PropertiesButton, *Printbutton;
+    QToolButton *ShowHideIconTool;
+    // The tools, one button for each state of the page (TLPanelState).
+    QButtonGroup *ToolButtons;
+    QToolButton *Savebutton, *CancelButton;
+    QToolButton *UndoButton, *RedoButton;
+    TWPRichText *MASTERWPRICHTEXT;
+
+    // The page area.
+    QWidget *Panel1;
+    QScrollArea *ScrollBox2;
+    // The page on screen; it owns the document's page, CalendarPage.
+    TCalendarPanel32 *CalendarPanel;
+    TCalendarPage *CalendarPage;
+    TWPRichText *WPRichText1;
+    QWidget *Panel2;
+    QLabel *SmartImage1, *Image1;
+
+    // The windows that live as long as this one.
+    TFloatingPalette *IconPalette;
+    TFlatCalendarEditor *FlatCalendarEditor;
+    TMRUFileList *MRUFileList;
+
     // Begins a new, untitled calendar of today in the style of the style
     // sheet FileName; when the sheet cannot be read, says so and leaves the
     // page as it was.

@@ -110,24 +110,21 @@ void TCalendarMain::CreateToolRow()
 
     const struct
     {
-        TToolSpeedButton *&button;
         QString name;
         int left;
         QString hint;
         TToolGlyph glyph;
         TLPanelState state;
     } tools[] = {
-        {Pointerbutton, u"Pointerbutton"_s, 239, tr("Selection tool"), TToolGlyph::Pointer,
-         psPointing},
-        {DrawLabelButton, u"DrawLabelButton"_s, 261, tr("Label tool"), TToolGlyph::Label, psLabel},
-        {DrawImageButton, u"DrawImageButton"_s, 283, tr("Clip Art Tool"), TToolGlyph::Image,
-         psImage},
-        {DrawRichText, u"DrawRichText"_s, 305,
-         tr("Rich Text tool \rMixed fonts, colors and styles"), TToolGlyph::RichText, psRichLabel},
-        {DrawSuperText, u"DrawSuperText"_s, 327,
+        {u"Pointerbutton"_s, 239, tr("Selection tool"), TToolGlyph::Pointer, psPointing},
+        {u"DrawLabelButton"_s, 261, tr("Label tool"), TToolGlyph::Label, psLabel},
+        {u"DrawImageButton"_s, 283, tr("Clip Art Tool"), TToolGlyph::Image, psImage},
+        {u"DrawRichText"_s, 305, tr("Rich Text tool \rMixed fonts, colors and styles"),
+         TToolGlyph::RichText, psRichLabel},
+        {u"DrawSuperText"_s, 327,
          tr("SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps"),
          TToolGlyph::SuperText, psSuperText},
-        {PSpeedButton1, u"PSpeedButton1"_s, 349,
+        {u"PSpeedButton1"_s, 349,
          tr("Floating Calendar tool \rMini Calendar that you can place anywhere"),
          TToolGlyph::FloatingCalendar, psFlatCalendar},
     };
@@ -135,12 +132,12 @@ void TCalendarMain::CreateToolRow()
     ToolButtons->setObjectName(u"ToolButtons"_s);
     ToolButtons->setExclusive(true);
     for (const auto &tool : tools) {
-        tool.button =
+        auto *button =
             PlaceButton<TToolSpeedButton>(Panel3, tool.name, tool.left + shift, 22, tool.hint);
-        tool.button->setIcon(ToolIcon(tool.glyph));
-        ToolButtons->addButton(tool.button, int(tool.state));
+        button->setIcon(ToolIcon(tool.glyph));
+        ToolButtons->addButton(button, int(tool.state));
     }
-    Pointerbutton->setChecked(true);
+    ToolButtons->button(psPointing)->setChecked(true);
 
     const QStyle *look = style();
     UndoButton = GlyphButton(Panel3, u"UndoButton"_s, 378 + shift, tr("Undo"),

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -153,4 +154,20 @@ QAction *TCalendarMain::Command(const QString &name) const
     if (!command)
         qFatal("The main window has no command %s", qPrintable(name));
     return command;
+}
+
+QMenu *TCalendarMain::Menu(const QString &name) const
+{
+    return MainMenu1->findChild<QMenu *>(name, Qt::FindDirectChildrenOnly);
+}
+
+QToolButton *TCalendarMain::Button(const QString &name) const
+{
+    return Panel3->findChild<QToolButton *>(name, Qt::FindDirectChildrenOnly);
+}
+
+TCalendarMainParts TCalendarMain::Parts() const
+{
+    return {CalendarPage, CalendarPanel, WPRichText1, WPToolBar1,  MASTERWPRICHTEXT,   ScrollBox2,
+            Panel3,       ToolButtons,   Panel2,      IconPalette, FlatCalendarEditor, MRUFileList};
 }

@@ -30,12 +30,12 @@ public:
     explicit TPaletteAway(TCalendarMain &window) : m_window(window)
     {
         if (m_window.Preferences.IconToolVisible)
-            m_window.IconPalette->hide();
+            m_window.Parts().IconPalette->hide();
     }
     ~TPaletteAway()
     {
         if (m_window.Preferences.IconToolVisible)
-            m_window.IconPalette->show();
+            m_window.Parts().IconPalette->show();
     }
     TPaletteAway(const TPaletteAway &) = delete;
     TPaletteAway &operator=(const TPaletteAway &) = delete;

@@ -76,7 +76,7 @@ TEST_F(CalendarSetCommandsTest, AYearWithHolidaysInThreeClicksLeavesTheDocumentA
     for (const bool modified : {false, true}) {
         SCOPED_TRACE(modified ? "changed document" : "unchanged document");
         TCalendarMain &window = run.StartActive();
-        TCalendarPage &page = *window.CalendarPage;
+        TCalendarPage &page = *window.Parts().CalendarPage;
         const int dentist = page.CellOfDay(15);
         TWPRtfStorage text;
         text.RtfText().Document().setPlainText(u"Dentist at ten"_s);
@@ -121,7 +121,7 @@ TEST_F(CalendarSetCommandsTest, AYearWithHolidaysInThreeClicksLeavesTheDocumentA
 TEST_F(CalendarSetCommandsTest, FloatingCalendarsKeepTheirOwnMonthOnEveryPage)
 {
     TCalendarMain &window = run.StartActive();
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     auto floating = std::make_unique<TLumFlatCalendar>();
     floating->SetMonth(7);
     floating->SetYear(2005);
@@ -194,8 +194,10 @@ TEST_F(CalendarSetCommandsTest, ACancelledExportLeavesNoFileAndAnEarlierOneAsItW
         EXPECT_EQ(QDir(run.Path({})).entryList({u"*.PDF*"_s, u"*.pdf*"_s}).size(), earlier ? 1 : 0)
             << "no part left beside it";
         EXPECT_TRUE(window.Session().Modified());
-        EXPECT_EQ(window.CalendarPage->MainCalMonth(), 12);
-        EXPECT_EQ(CellText(*window.CalendarPage, window.CalendarPage->CellOfDay(25)), QString());
+        EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), 12);
+        EXPECT_EQ(
+            CellText(*window.Parts().CalendarPage, window.Parts().CalendarPage->CellOfDay(25)),
+            QString());
     }
 }
 
@@ -208,7 +210,7 @@ TEST_F(CalendarSetCommandsTest, APrintedSetIsOneJobOfItsPagesAndACancelledOneNon
     EXPECT_TRUE(window.Session().Printed());
     EXPECT_EQ(PdfPageCount(FileBytes(printed)), 5);
     EXPECT_TRUE(window.Session().Modified());
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
     const QStringList pages = PageTexts(printed);
     if (!pages.isEmpty()) {
         ASSERT_EQ(pages.size(), 5);
@@ -224,7 +226,7 @@ TEST_F(CalendarSetCommandsTest, APrintedSetIsOneJobOfItsPagesAndACancelledOneNon
     EXPECT_TRUE(run.Messages.isEmpty()) << run.Messages.join(u'|').toStdString();
     EXPECT_FALSE(QFile::exists(printed));
     EXPECT_TRUE(window.Session().Modified());
-    EXPECT_FALSE(window.CalendarPage->Printing());
+    EXPECT_FALSE(window.Parts().CalendarPage->Printing());
 }
 
 TEST_F(CalendarSetCommandsTest, AFillThatCannotBeReadIsToldAndNothingIsWritten)
@@ -245,7 +247,7 @@ TEST_F(CalendarSetCommandsTest, AFillThatCannotBeReadIsToldAndNothingIsWritten)
 TEST_F(CalendarSetCommandsTest, TheSetIsKeptWithTheDocumentAndOfferedWhenItIsOpened)
 {
     TCalendarMain &window = run.StartActive();
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     ExportSet(window, SetOf(5, u"United Kingdom"_s));
     std::optional<TStoredSet> kept = StoredSetOf(page);
     ASSERT_TRUE(kept);
@@ -273,7 +275,7 @@ TEST_F(CalendarSetCommandsTest, TheSetIsKeptWithTheDocumentAndOfferedWhenItIsOpe
 TEST_F(CalendarSetCommandsTest, TheCoverIsDesignedOnThePageAndStartsTheSet)
 {
     TCalendarMain &window = run.StartActive();
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     const int dentist = page.CellOfDay(15);
     TWPRtfStorage text;
     text.RtfText().Document().setPlainText(u"Dentist at ten"_s);

@@ -60,9 +60,10 @@ TEST_F(DocumentCommandsTest, OpenAsksForADocumentInTheOpenDocumentsFolder)
                                   u"Calendar File (*.DWC)"_s, u"DWC"_s}));
     // Read at 100 %, shown at the zoom it had.
     EXPECT_EQ(window.Session().FileName(), other);
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Team.DWC]    [60%]"_s);
-    EXPECT_EQ(window.MRUFileList->Files(), (QStringList{other, run.Path(u"Dec1999.DWC"_s)}));
+    EXPECT_EQ(window.Parts().MRUFileList->Files(),
+              (QStringList{other, run.Path(u"Dec1999.DWC"_s)}));
     EXPECT_FALSE(window.Session().Modified());
     EXPECT_TRUE(run.Messages.isEmpty());
 }
@@ -124,14 +125,14 @@ TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles
                {u"Empty.DWC"_s, {}}};
     // Regression: a document that could not be read closed the calendar
     // open before, leaving an empty window. It stays open, unchanged.
-    window.CalendarPage->SetUserTitle(u"Unsaved title"_s);
-    PlaceBothLabels(*window.CalendarPage, u"Kept"_s);
+    window.Parts().CalendarPage->SetUserTitle(u"Unsaved title"_s);
+    PlaceBothLabels(*window.Parts().CalendarPage, u"Kept"_s);
     SetLabelPrompts({});
     window.ZoomMinusButtonClick();
     QApplication::processEvents();
-    const TPageSnapshot before = CapturePage(*window.CalendarPage);
-    const QImage shown = window.CalendarPanel->grab().toImage();
-    const QStringList recent = window.MRUFileList->Files();
+    const TPageSnapshot before = CapturePage(*window.Parts().CalendarPage);
+    const QImage shown = window.Parts().CalendarPanel->grab().toImage();
+    const QStringList recent = window.Parts().MRUFileList->Files();
     const QString caption = window.windowTitle();
     ASSERT_TRUE(window.Session().Modified());
     for (const auto &file : bad) {
@@ -146,17 +147,17 @@ TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles
         QApplication::processEvents();
         EXPECT_EQ(run.Messages, QStringList{Unopenable(fileName)}) << file.name.toStdString();
         EXPECT_EQ(window.Session().FileName(), document);
-        EXPECT_TRUE(window.CalendarPage->Visible());
+        EXPECT_TRUE(window.Parts().CalendarPage->Visible());
         EXPECT_TRUE(window.Session().Modified());
         EXPECT_EQ(window.windowTitle(), caption);
-        const TPageSnapshot after = CapturePage(*window.CalendarPage);
+        const TPageSnapshot after = CapturePage(*window.Parts().CalendarPage);
         EXPECT_EQ(after.Style, before.Style);
         EXPECT_EQ(after.Cells, before.Cells);
         EXPECT_EQ(after.Objects, before.Objects);
         EXPECT_EQ(after.Order, before.Order);
-        EXPECT_EQ(window.CalendarPanel->grab().toImage(), shown) << file.name.toStdString();
+        EXPECT_EQ(window.Parts().CalendarPanel->grab().toImage(), shown) << file.name.toStdString();
         EXPECT_EQ(FileBytes(fileName), file.bytes);
-        EXPECT_EQ(window.MRUFileList->Files(), recent);
+        EXPECT_EQ(window.Parts().MRUFileList->Files(), recent);
     }
 }
 
@@ -165,7 +166,7 @@ TEST_F(DocumentCommandsTest, OpenStopsWhenChangesCouldNotBeSaved)
     // Regression: a failed save of the changes was followed by the open,
     // which threw them away.
     TCalendarMain &window = run.Start();
-    window.CalendarPage->SetVisible(true);
+    window.Parts().CalendarPage->SetVisible(true);
     window.SetModified(true);
     run.AnswerYes = true;
     QStringList dialogs;
@@ -178,13 +179,13 @@ TEST_F(DocumentCommandsTest, OpenStopsWhenChangesCouldNotBeSaved)
     ASSERT_EQ(run.Messages.size(), 1);
     EXPECT_TRUE(run.Messages[0].startsWith(u"Unable to save "_s));
     EXPECT_TRUE(window.Session().Modified());
-    EXPECT_TRUE(window.MRUFileList->Files().isEmpty());
+    EXPECT_TRUE(window.Parts().MRUFileList->Files().isEmpty());
 }
 
 TEST_F(DocumentCommandsTest, ClosingStaysOpenWhenTheSaveAsDialogIsCancelled)
 {
     TCalendarMain &window = run.Start();
-    window.CalendarPage->SetVisible(true);
+    window.Parts().CalendarPage->SetVisible(true);
     window.SetModified(true);
     run.AnswerYes = true;
     EXPECT_FALSE(window.close());
@@ -203,8 +204,8 @@ TEST_F(DocumentCommandsTest, CancelToSaveChangesStopsTheCommandThatAsked)
     TCalendarMain &window = run.StartActive();
     const QString document = window.Session().FileName();
     const QString other = run.WriteDocument(u"Team.DWC"_s);
-    window.MRUFileList->AddFile(other);
-    window.CalendarPage->SetUserTitle(u"Changed"_s);
+    window.Parts().MRUFileList->AddFile(other);
+    window.Parts().CalendarPage->SetUserTitle(u"Changed"_s);
     window.SetModified(true);
     run.AnswerCancel = true;
     int dialogs = 0;
@@ -228,9 +229,9 @@ TEST_F(DocumentCommandsTest, CancelToSaveChangesStopsTheCommandThatAsked)
         EXPECT_EQ(run.Questions, (QList<QPair<QString, QString>>{{u"Save changes?"_s, u"Save"_s}}));
         EXPECT_EQ(dialogs, 0);
         EXPECT_EQ(window.Session().FileName(), document);
-        EXPECT_EQ(window.CalendarPage->UserTitle(), u"Changed"_s);
+        EXPECT_EQ(window.Parts().CalendarPage->UserTitle(), u"Changed"_s);
         EXPECT_TRUE(window.Session().Modified());
-        EXPECT_TRUE(window.MRUFileList->Files().contains(other));
+        EXPECT_TRUE(window.Parts().MRUFileList->Files().contains(other));
     }
     EXPECT_TRUE(window.isVisible());
 
@@ -246,21 +247,21 @@ TEST_F(DocumentCommandsTest, CancelChangesRereadsTheSavedFileOnYesOnly)
     // Regression: the document's own name, handed to the open, was cleared by
     // it before the file was read, so the saved file was never read again.
     TCalendarMain &window = run.StartActive();
-    window.CalendarPage->SetUserTitle(u"Changed"_s);
+    window.Parts().CalendarPage->SetUserTitle(u"Changed"_s);
     window.SetModified(true);
-    ASSERT_TRUE(window.CancelButton->isVisibleTo(window.Panel3));
+    ASSERT_TRUE(window.Button(u"CancelButton"_s)->isVisibleTo(window.Parts().Panel3));
 
     window.mnuCancelChangesClick();
     ASSERT_EQ(run.Questions.size(), 1);
     EXPECT_EQ(run.Questions[0], qMakePair(u"Cancel all changes?"_s, u"CANCEL"_s));
-    EXPECT_EQ(window.CalendarPage->UserTitle(), u"Changed"_s);
+    EXPECT_EQ(window.Parts().CalendarPage->UserTitle(), u"Changed"_s);
     EXPECT_TRUE(window.Session().Modified());
 
     run.AnswerYes = true;
-    window.CancelButton->click();
-    EXPECT_TRUE(window.CalendarPage->UserTitle().isEmpty());
+    window.Button(u"CancelButton"_s)->click();
+    EXPECT_TRUE(window.Parts().CalendarPage->UserTitle().isEmpty());
     EXPECT_FALSE(window.Session().Modified());
-    EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
+    EXPECT_FALSE(window.Button(u"Savebutton"_s)->isVisibleTo(window.Parts().Panel3));
     EXPECT_EQ(window.Session().FileName(), run.Path(u"Dec1999.DWC"_s));
 }
 
@@ -268,11 +269,11 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
 {
     TCalendarMain &window = run.StartActive();
     const QString document = window.Session().FileName();
-    window.CalendarPage->SetUserTitle(u"First"_s);
+    window.Parts().CalendarPage->SetUserTitle(u"First"_s);
     window.SetModified(true);
-    window.Savebutton->click();
+    window.Button(u"Savebutton"_s)->click();
     EXPECT_EQ(ReadTitle(document), u"First"_s);
-    EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
+    EXPECT_FALSE(window.Button(u"Savebutton"_s)->isVisibleTo(window.Parts().Panel3));
 
     // A document from elsewhere is proposed under its name in its own folder.
     const QString elsewhere = run.Path(u"Cal/Team.DWC"_s);
@@ -287,7 +288,7 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
     window.mnuSaveAsClick();
     EXPECT_EQ(proposed, QDir(run.Path(u"Cal"_s)).absoluteFilePath(u"Team.DWC"_s));
     EXPECT_EQ(window.Session().FileName(), copy);
-    EXPECT_EQ(window.MRUFileList->Files().value(0), copy);
+    EXPECT_EQ(window.Parts().MRUFileList->Files().value(0), copy);
 }
 
 // Saving flipped the shown page to 100 % and back around the write, leaving a
@@ -295,7 +296,7 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
 TEST_F(DocumentCommandsTest, SaveWritesTheSameBytesAtEveryZoomAndLeavesTheViewAlone)
 {
     TCalendarMain &window = run.StartActive();
-    TCalendarPanel32 &view = *window.CalendarPanel;
+    TCalendarPanel32 &view = *window.Parts().CalendarPanel;
     PlaceBothLabels(view.Page(), u"Kept"_s);
     SetLabelPrompts({});
     QByteArray atFirstZoom;
@@ -335,7 +336,7 @@ TEST_F(DocumentCommandsTest, SaveOfANewCalendarAsksForItsName)
     });
     window.New1Click();
     SetModalAnswerer({});
-    ASSERT_TRUE(window.CalendarPage->Visible());
+    ASSERT_TRUE(window.Parts().CalendarPage->Visible());
     ASSERT_TRUE(window.Session().Untitled());
     EXPECT_TRUE(window.Command(u"mnuSave"_s)->isEnabled());
 
@@ -351,13 +352,13 @@ TEST_F(DocumentCommandsTest, SaveOfANewCalendarAsksForItsName)
     EXPECT_EQ(window.Session().FileName(), chosen);
     EXPECT_TRUE(QFileInfo::exists(chosen));
     EXPECT_FALSE(window.Session().Modified());
-    EXPECT_EQ(window.MRUFileList->Files().value(0), chosen);
+    EXPECT_EQ(window.Parts().MRUFileList->Files().value(0), chosen);
 }
 
 TEST_F(DocumentCommandsTest, UserTitleDialogSetsTheTitleOnOk)
 {
     TCalendarMain &window = run.StartActive();
-    window.CalendarPage->SetUserTitle(u"Before"_s);
+    window.Parts().CalendarPage->SetUserTitle(u"Before"_s);
     QString shownText;
     SetModalAnswerer([&](QDialog &dialog) {
         auto &form = dynamic_cast<TUserTitleForm &>(dialog);
@@ -375,7 +376,7 @@ TEST_F(DocumentCommandsTest, UserTitleDialogSetsTheTitleOnOk)
     });
     window.mnuUserTitleClick();
     EXPECT_EQ(shownText, u"Before"_s);
-    EXPECT_EQ(window.CalendarPage->UserTitle(), u"Smith Family"_s);
+    EXPECT_EQ(window.Parts().CalendarPage->UserTitle(), u"Smith Family"_s);
     EXPECT_TRUE(window.Session().Modified());
 
     window.SetModified(false);
@@ -386,7 +387,7 @@ TEST_F(DocumentCommandsTest, UserTitleDialogSetsTheTitleOnOk)
         return form.result();
     });
     window.mnuUserTitleClick();
-    EXPECT_EQ(window.CalendarPage->UserTitle(), u"Smith Family"_s);
+    EXPECT_EQ(window.Parts().CalendarPage->UserTitle(), u"Smith Family"_s);
     EXPECT_FALSE(window.Session().Modified());
 }
 
@@ -396,9 +397,9 @@ TEST_F(DocumentCommandsTest, ClearAllEmptiesEveryCellWithoutAsking)
     TWPRtfStorage cell;
     QTextCursor(&cell.RtfText().Document()).insertText(u"Eve"_s);
     for (const int day : {1, 24, 31})
-        window.CalendarPage->SetCellText(window.CalendarPage->CellOfDay(day), cell);
+        window.Parts().CalendarPage->SetCellText(window.Parts().CalendarPage->CellOfDay(day), cell);
     window.mnuClearAllCellContentsClick();
-    EXPECT_FALSE(window.CalendarPage->HasCellContent());
+    EXPECT_FALSE(window.Parts().CalendarPage->HasCellContent());
     EXPECT_TRUE(window.Session().Modified());
     EXPECT_TRUE(run.Questions.isEmpty());
 }
@@ -406,7 +407,7 @@ TEST_F(DocumentCommandsTest, ClearAllEmptiesEveryCellWithoutAsking)
 TEST_F(DocumentCommandsTest, DefaultEditorFontIsStoredAndUsedAtOnce)
 {
     TCalendarMain &window = run.StartActive();
-    window.CalendarPage->RaiseCellEvent(window.CalendarPage->CellOfDay(10));
+    window.Parts().CalendarPage->RaiseCellEvent(window.Parts().CalendarPage->CellOfDay(10));
     ASSERT_TRUE(window.Session().CellEditing());
     // A face the font dialog offers on this machine, scalable and with an
     // italic style, so the choice below is one the dialog can keep.
@@ -433,16 +434,16 @@ TEST_F(DocumentCommandsTest, DefaultEditorFontIsStoredAndUsedAtOnce)
     const TIniFile ini(SettingsFileName());
     EXPECT_EQ(ini.ReadString(u"Default Font"_s, u"Name"_s, {}), face);
     EXPECT_EQ(ini.ReadInteger(u"Default Font"_s, u"Size"_s, 0), 12);
-    const TWPCharAttr attr = window.WPRichText1->CurrentAttributes();
-    EXPECT_EQ(window.WPRichText1->RtfText().Fonts().at(attr.Font).Name, face.left(31));
+    const TWPCharAttr attr = window.Parts().WPRichText1->CurrentAttributes();
+    EXPECT_EQ(window.Parts().WPRichText1->RtfText().Fonts().at(attr.Font).Name, face.left(31));
     EXPECT_EQ(attr.Size, 12);
     EXPECT_EQ(attr.Style, int(wpsItalic));
 
     // Cancelled, the stored font stays and is applied all the same.
     SetModalAnswerer([](QDialog &) { return int(QDialog::Rejected); });
-    window.WPRichText1->SetCurrentAttributes({});
+    window.Parts().WPRichText1->SetCurrentAttributes({});
     window.DefaultEditorFont1Click();
-    EXPECT_EQ(window.WPRichText1->CurrentAttributes().Size, 12);
+    EXPECT_EQ(window.Parts().WPRichText1->CurrentAttributes().Size, 12);
     EXPECT_EQ(ini.ReadInteger(u"Default Font"_s, u"Size"_s, 0), 12);
 }
 

@@ -40,13 +40,13 @@ void ExpectNewCalendarInTheSheetsStyle(const TCalendarMain &window)
 {
     EXPECT_TRUE(window.Session().Untitled());
     EXPECT_TRUE(window.Session().Modified());
-    EXPECT_TRUE(window.CalendarPage->Visible());
-    EXPECT_EQ(window.CalendarPage->CalendarLayout(), loMC12Month);
-    EXPECT_EQ(window.CalendarPage->TitleBGColor(), 0x00FF00);
-    EXPECT_EQ(window.CalendarPage->MainCalMonth(), QDate::currentDate().month());
-    EXPECT_EQ(window.CalendarPage->MainCalYear(), QDate::currentDate().year());
-    EXPECT_FALSE(window.CalendarPage->HasCellContent());
-    EXPECT_FALSE(window.CalendarPage->HasObjects());
+    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+    EXPECT_EQ(window.Parts().CalendarPage->CalendarLayout(), loMC12Month);
+    EXPECT_EQ(window.Parts().CalendarPage->TitleBGColor(), 0x00FF00);
+    EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), QDate::currentDate().month());
+    EXPECT_EQ(window.Parts().CalendarPage->MainCalYear(), QDate::currentDate().year());
+    EXPECT_FALSE(window.Parts().CalendarPage->HasCellContent());
+    EXPECT_FALSE(window.Parts().CalendarPage->HasObjects());
 }
 
 TEST(GivenFileTest, ADocumentGivenAtTheStartIsOpenedInPlaceOfTheLastOne)
@@ -58,11 +58,11 @@ TEST(GivenFileTest, ADocumentGivenAtTheStartIsOpenedInPlaceOfTheLastOne)
     TCalendarMain &window = StartWith(run, given);
 
     EXPECT_EQ(window.Session().FileName(), given);
-    EXPECT_EQ(window.CalendarPage->CalendarLayout(), loWeek);
-    EXPECT_TRUE(window.CalendarPanel->isVisible());
+    EXPECT_EQ(window.Parts().CalendarPage->CalendarLayout(), loWeek);
+    EXPECT_TRUE(window.Parts().CalendarPanel->isVisible());
     EXPECT_FALSE(window.Session().Modified());
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Given.dwc]    [60%]"_s);
-    EXPECT_EQ(window.MRUFileList->Files(), (QStringList{given, last}));
+    EXPECT_EQ(window.Parts().MRUFileList->Files(), (QStringList{given, last}));
     EXPECT_TRUE(run.Messages.isEmpty());
     EXPECT_TRUE(run.Questions.isEmpty());
 }
@@ -75,8 +75,8 @@ TEST(GivenFileTest, AStyleSheetGivenAtTheStartBeginsANewCalendarInItsStyle)
     TCalendarMain &window = StartWith(run, WriteStyleSheet(run, u"Year.DWS"_s));
 
     ExpectNewCalendarInTheSheetsStyle(window);
-    EXPECT_TRUE(window.CalendarPanel->isVisible());
-    EXPECT_EQ(window.MRUFileList->Files(), QStringList{last});
+    EXPECT_TRUE(window.Parts().CalendarPanel->isVisible());
+    EXPECT_EQ(window.Parts().MRUFileList->Files(), QStringList{last});
     EXPECT_TRUE(run.Messages.isEmpty());
     EXPECT_TRUE(run.Questions.isEmpty());
 }
@@ -94,7 +94,7 @@ TEST(GivenFileTest, AStyleSheetGivenLaterAsksAboutChangesFirst)
     window.OpenGivenFile(sheet);
     EXPECT_EQ(run.Questions.size(), 1);
     EXPECT_EQ(window.Session().FileName(), document);
-    EXPECT_EQ(window.CalendarPage->CalendarLayout(), LOFullCalendarLS);
+    EXPECT_EQ(window.Parts().CalendarPage->CalendarLayout(), LOFullCalendarLS);
 
     // Not saved: the new calendar takes its place.
     run.AnswerCancel = false;
@@ -142,8 +142,8 @@ TEST(GivenFileTest, FilesThatCannotBeOpenedAreToldAndChangeNothing)
         window.OpenGivenFile(given.fileName);
         EXPECT_EQ(run.Messages, QStringList{given.message}) << given.fileName.toStdString();
         EXPECT_EQ(window.Session().FileName(), document);
-        EXPECT_TRUE(window.CalendarPage->Visible());
-        EXPECT_EQ(window.CalendarPage->CalendarLayout(), LOFullCalendarLS);
+        EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+        EXPECT_EQ(window.Parts().CalendarPage->CalendarLayout(), LOFullCalendarLS);
         EXPECT_FALSE(window.Session().Modified());
     }
     EXPECT_TRUE(run.Questions.isEmpty());
@@ -167,7 +167,7 @@ TEST(GivenFileTest, AFileGivenWhileADialogIsOpenWaitsForIt)
     EXPECT_EQ(window.Session().FileName(), document);
     dialog.hide();
     EXPECT_TRUE(TMainWindowRun::WaitFor([&] { return window.Session().FileName() == given; }));
-    EXPECT_EQ(window.CalendarPage->CalendarLayout(), loWeek);
+    EXPECT_EQ(window.Parts().CalendarPage->CalendarLayout(), loWeek);
 }
 
 } // namespace

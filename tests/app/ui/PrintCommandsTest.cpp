@@ -99,14 +99,14 @@ TEST_F(PrintCommandsTest, CancelledSetUpPrintsNothingAndSaysNothing)
 TEST_F(PrintCommandsTest, PageAtSixtyPercentPrintsAtFullSizeAndShowsSixtyAgain)
 {
     TCalendarMain &window = run.StartActive();
-    ASSERT_EQ(window.CalendarPanel->Zoom(), 0.601f);
+    ASSERT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
     AnswerSetup(QDialog::Accepted);
     window.mnuPrintCalendarClick();
     EXPECT_EQ(run.Messages, QStringList{completed});
     EXPECT_TRUE(window.Session().Printed());
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
-    EXPECT_FALSE(window.CalendarPage->Printing());
-    EXPECT_FALSE(window.CalendarPanel->PaintingHeld());
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
+    EXPECT_FALSE(window.Parts().CalendarPage->Printing());
+    EXPECT_FALSE(window.Parts().CalendarPanel->PaintingHeld());
     EXPECT_EQ(PdfPageCount(Printed()), 1);
 
     // The printed sheet holds what the PDF export writes at full size.
@@ -167,7 +167,7 @@ TEST_F(PrintCommandsTest, ThePagesOrientationWinsOverTheDialogs)
         {loFullCalendar, QPageLayout::Portrait, {612, 792}},
     };
     for (const auto &c : cases) {
-        window.CalendarPage->SetCalendarLayout(c.layout);
+        window.Parts().CalendarPage->SetCalendarLayout(c.layout);
         AnswerSetup(QDialog::Accepted, 1, c.chosen);
         window.mnuPrintCalendarClick();
         const QSizeF size = MediaBox(Printed());
@@ -197,19 +197,20 @@ TEST_F(PrintCommandsTest, PrintingLeavesTheSaveButtonAsItWas)
         window.mnuPrintCalendarClick();
         EXPECT_TRUE(window.Session().Printed());
         EXPECT_EQ(window.Session().Modified(), modified);
-        EXPECT_EQ(window.Savebutton->isVisibleTo(window.Panel3), modified);
+        EXPECT_EQ(window.Button(u"Savebutton"_s)->isVisibleTo(window.Parts().Panel3), modified);
     }
 }
 
 TEST_F(PrintCommandsTest, SpecialEffectTextEndsWithTheLongMessage)
 {
     TCalendarMain &window = run.StartActive();
-    window.CalendarPage->PlaceObject(MakeTestObject(10, 10, 40, 20), {10, 10, 50, 30});
+    window.Parts().CalendarPage->PlaceObject(MakeTestObject(10, 10, 40, 20), {10, 10, 50, 30});
     AnswerSetup(QDialog::Accepted);
     window.mnuPrintCalendarClick();
     EXPECT_EQ(run.Messages, QStringList{completed}) << "another kind of object";
     run.Messages.clear();
-    window.CalendarPage->PlaceObject(std::make_unique<TSuperTextStandIn>(), {60, 10, 100, 30});
+    window.Parts().CalendarPage->PlaceObject(std::make_unique<TSuperTextStandIn>(),
+                                             {60, 10, 100, 30});
     AnswerSetup(QDialog::Accepted);
     window.mnuPrintCalendarClick();
     EXPECT_EQ(run.Messages,
@@ -221,9 +222,9 @@ TEST_F(PrintCommandsTest, SpecialEffectTextEndsWithTheLongMessage)
 TEST_F(PrintCommandsTest, TextStillInTheCellEditorIsPrinted)
 {
     TCalendarMain &window = run.StartActive();
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     const int cell = page.CellOfDay(15);
-    ClickPage(*window.CalendarPanel, CellCentre(page, cell));
+    ClickPage(*window.Parts().CalendarPanel, CellCentre(page, cell));
     TypeText(u"Dentist"_s);
     AnswerSetup(QDialog::Accepted, 1, QPageLayout::Landscape);
     window.mnuPrintCalendarClick();

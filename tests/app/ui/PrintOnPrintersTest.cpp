@@ -94,9 +94,9 @@ protected:
     TCalendarMain &StartFullSizePortrait()
     {
         TCalendarMain &window = run.StartActive();
-        window.CalendarPage->SetCalendarLayout(loFullCalendar);
-        window.CalendarPanel->SetZoom(1.0f);
-        window.CalendarPanel->repaint();
+        window.Parts().CalendarPage->SetCalendarLayout(loFullCalendar);
+        window.Parts().CalendarPanel->SetZoom(1.0f);
+        window.Parts().CalendarPanel->repaint();
         return window;
     }
 
@@ -140,7 +140,7 @@ TEST_F(PrintOnPrintersTest, TheServersPrintersAreSeenWithTheirMargins)
 TEST_F(PrintOnPrintersTest, ThePrintedSheetHasTheGridTheCellTextAndTheObjectsWhereThePageHasThem)
 {
     TCalendarMain &window = StartFullSizePortrait();
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     const int cell = page.CellOfDay(15);
     TWPRtfStorage text;
     text.RtfText().Document().setPlainText(u"Dentist at ten"_s);
@@ -149,7 +149,7 @@ TEST_F(PrintOnPrintersTest, ThePrintedSheetHasTheGridTheCellTextAndTheObjectsWhe
     const TRect object{620, 70, 720, 110};
     page.PlaceObject(
         MakeTestObject(object.Left, object.Top, object.Width(), object.Height(), clNavy), object);
-    window.CalendarPanel->repaint();
+    window.Parts().CalendarPanel->repaint();
     ChoosePrinter(pdfPrinter);
     window.mnuPrintCalendarClick();
     EXPECT_EQ(run.Messages, QStringList{completed});
@@ -227,7 +227,7 @@ TEST_F(PrintOnPrintersTest, ThePrintedSheetHasTheGridTheCellTextAndTheObjectsWhe
 TEST_F(PrintOnPrintersTest, APrinterThatCannotReachTheLeftMarginAsksFirst)
 {
     TCalendarMain &window = StartFullSizePortrait();
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     page.SetLeftMarginInch(0.25f);
     page.SetTopMarginInch(0.25f);
     page.SetRightMarginInch(0.25f);
@@ -282,7 +282,7 @@ TEST_F(PrintOnPrintersTest, ThePrinterMakesTheCopiesOfOneDrawnSheet)
 TEST_F(PrintOnPrintersTest, ALandscapePagePrintsLandscapeAfterPortraitWasChosen)
 {
     TCalendarMain &window = run.StartActive();
-    ASSERT_EQ(window.CalendarPage->CalendarOrientation(), coLandscape);
+    ASSERT_EQ(window.Parts().CalendarPage->CalendarOrientation(), coLandscape);
     ChoosePrinter(rawPrinter, 1, QPageLayout::Portrait);
     window.mnuPrintCalendarClick();
     ASSERT_TRUE(QueuesEmpty());
@@ -306,7 +306,7 @@ TEST_F(PrintOnPrintersTest, ASetPrintsAsOneJobOfItsPages)
     ASSERT_EQ(files.size(), 1) << "one job";
     EXPECT_EQ(PdfPageCount(FileBytes(files.first())), 4);
     EXPECT_TRUE(window.Session().Modified());
-    EXPECT_EQ(window.CalendarPage->MainCalMonth(), 12);
+    EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), 12);
 
     // Cancelled after two pages: the print system still takes those two,
     // and the user is told so.

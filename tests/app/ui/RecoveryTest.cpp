@@ -116,7 +116,7 @@ TEST_F(RecoveryTest, NoDeletesTheCopyAndKeepsThePage)
     EXPECT_EQ(run.Questions[0].second, u"Recover"_s);
     EXPECT_TRUE(run.Questions[0].first.contains(u"never saved"_s));
     EXPECT_TRUE(CopiesIn(folder.path()).isEmpty());
-    EXPECT_EQ(CellText(*window.CalendarPage, 10), QString());
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 10), QString());
     EXPECT_FALSE(window.Session().Modified());
 }
 
@@ -126,10 +126,10 @@ TEST_F(RecoveryTest, YesOpensANeverSavedCopyAsAChangedDocument)
     WriteFile(InFolder(u"1-1.dwrec"_s), RecoveryBytes(SwimCopy(QString())));
     run.AnswerYes = true;
     window.OfferRecovery();
-    EXPECT_EQ(CellText(*window.CalendarPage, 10), u"Swim"_s);
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 10), u"Swim"_s);
     EXPECT_TRUE(window.Session().Untitled());
     EXPECT_TRUE(window.Session().Modified());
-    EXPECT_TRUE(window.CalendarPage->Visible());
+    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
 }
 
 TEST_F(RecoveryTest, ADamagedCopyIsReportedAndSetAside)
@@ -178,13 +178,13 @@ TEST_F(RecoveryTest, TheCopyIsWrittenAfterAChangeAndGoesOnSaveAndClose)
     TCalendarMain &window = Start();
     window.SetRecoveryInterval(10);
     window.mnuClearAllCellContentsClick();
-    window.CalendarPage->SetUserTitle(u"Title"_s);
+    window.Parts().CalendarPage->SetUserTitle(u"Title"_s);
     window.SetModified(true);
     ASSERT_TRUE(TMainWindowRun::WaitFor([&] { return CopiesIn(folder.path()).size() == 1; }));
     window.mnuSaveClick();
     EXPECT_TRUE(CopiesIn(folder.path()).isEmpty());
 
-    window.CalendarPage->SetUserTitle(u"Other"_s);
+    window.Parts().CalendarPage->SetUserTitle(u"Other"_s);
     window.SetModified(true);
     ASSERT_TRUE(TMainWindowRun::WaitFor([&] { return CopiesIn(folder.path()).size() == 1; }));
     run.AnswerYes = false;
@@ -199,8 +199,8 @@ TEST_F(RecoveryTest, TextTypedIntoAnOpenCellIsInTheCopy)
 {
     TCalendarMain &window = Start();
     window.SetRecoveryInterval(10);
-    const int cell = window.CalendarPage->CellOfDay(15);
-    ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPage, cell));
+    const int cell = window.Parts().CalendarPage->CellOfDay(15);
+    ClickPage(*window.Parts().CalendarPanel, CellCentre(*window.Parts().CalendarPage, cell));
     ASSERT_TRUE(window.Session().CellEditing());
     TypeText(u"Swim"_s);
     const auto copiedCell = [&]() -> QString {

@@ -115,7 +115,7 @@ TEST_F(TemplateDialogTest, KeysAndADoubleClickChooseATemplate)
 TEST_F(TemplateDialogTest, ChoosingATemplateOpensAnUntitledCopyOfIt)
 {
     TCalendarMain &window = run.StartActive();
-    const QStringList recent = window.MRUFileList->Files();
+    const QStringList recent = window.Parts().MRUFileList->Files();
     const QString chosen = TemplateFile(ProgramFolder(), u"Birthday calendar"_s);
     SetModalAnswerer([](QDialog &dialog) {
         auto *templates = qobject_cast<TTemplateDialog *>(&dialog);
@@ -128,8 +128,8 @@ TEST_F(TemplateDialogTest, ChoosingATemplateOpensAnUntitledCopyOfIt)
     window.Command(u"mnuNewFromTemplate"_s)->trigger();
     EXPECT_TRUE(window.Session().Untitled());
     EXPECT_TRUE(window.Session().Modified());
-    EXPECT_EQ(DocumentBytes(*window.CalendarPage), FileBytes(chosen));
-    EXPECT_EQ(window.MRUFileList->Files(), recent);
+    EXPECT_EQ(DocumentBytes(*window.Parts().CalendarPage), FileBytes(chosen));
+    EXPECT_EQ(window.Parts().MRUFileList->Files(), recent);
     // Save asks for a name; cancelled, nothing is written.
     int asked = 0;
     SetFileNameAnswerer([&asked](QFileDialog &) {
