@@ -180,10 +180,12 @@ std::optional<TJourneyFailure> TJourneyRun::Play(const QList<TStep> &steps)
                                      .arg(after.Records.size())
                                      .arg(ZoomText(after.Zoom))
                                      .arg(m_window->History().Count())
-                                     .arg(int(m_window->CalendarPage->CalendarLayout()))
-                                     .arg(m_window->mnuUndo->text())
-                                     .arg(m_window->Modified ? u"changed"_s : u"unchanged"_s)
-                                     .arg(m_window->CellEditing ? u", editing a cell"_s : QString())
+                                     .arg(int(m_window->Parts().CalendarPage->CalendarLayout()))
+                                     .arg(m_window->Command(u"mnuUndo"_s)->text())
+                                     .arg(m_window->Session().Modified() ? u"changed"_s
+                                                                         : u"unchanged"_s)
+                                     .arg(m_window->Session().CellEditing() ? u", editing a cell"_s
+                                                                            : QString())
                                      .arg(QDebug::toString(after.Screen.Visible))
                               << notes;
         if (why)
@@ -196,11 +198,11 @@ std::optional<TJourneyFailure> TJourneyRun::Play(const QList<TStep> &steps)
 TState TJourneyRun::Capture() const
 {
     TState state;
-    TCalendarPage &page = *m_window->CalendarPage;
+    TCalendarPage &page = *m_window->Parts().CalendarPage;
     state.Open = page.Visible();
     if (!state.Open)
         return state;
-    state.Zoom = m_window->CalendarPanel->Zoom();
+    state.Zoom = m_window->Parts().CalendarPanel->Zoom();
     state.Bytes = DocumentBytes(*m_window);
     state.Records = ObjectRecords(page);
     for (const TLumGraphicControl *object : page.Objects().Objects())
@@ -237,13 +239,14 @@ std::optional<QString> TJourneyRun::CheckStep(const TStep &step, const TState &b
     if (!MayChangeDocument(step.Action) && before.Open && after.Open && before.Bytes != after.Bytes)
         return u"the step changed the document: "_s + BytesDiffer(before.Bytes, after.Bytes) +
                u"; objects changed: "_s + ChangedObjects(before, after).join(u", "_s);
-    const QString file = m_window->DocumentFileName;
+    const QString file = m_window->Session().FileName();
     if (!after.Open || file.isEmpty())
         return std::nullopt;
-    if (step.Action == TAction::Save && !m_window->Modified && FileBytes(file) != after.Bytes)
+    if (step.Action == TAction::Save && !m_window->Session().Modified() &&
+        FileBytes(file) != after.Bytes)
         return u"the saved file is not the document: "_s +
                BytesDiffer(after.Bytes, FileBytes(file));
-    if (step.Action != TAction::Reopen || m_window->Modified)
+    if (step.Action != TAction::Reopen || m_window->Session().Modified())
         return std::nullopt;
     // Opening names the objects afresh; apart from that the document is its
     // file, and it looks as it did when it was saved.
@@ -290,10 +293,10 @@ std::optional<QString> TJourneyRun::CheckUntouched(const TState &before, const T
 
 std::optional<QString> TJourneyRun::CheckUndo(const TState &before, TState &after)
 {
-    if (!m_window->UndoButton->isEnabled())
+    if (!m_window->Button(u"UndoButton"_s)->isEnabled())
         return u"the change cannot be undone"_s;
     m_user->Activate();
-    m_user->ClickButton(*m_window->UndoButton);
+    m_user->ClickButton(*m_window->Button(u"UndoButton"_s));
     const TState undone = Capture();
     if (const std::optional<QString> why = CheckScreen(undone))
         return u"after undo, "_s + *why;
@@ -304,7 +307,7 @@ std::optional<QString> TJourneyRun::CheckUndo(const TState &before, TState &afte
     if (const QString moved = MovedOnScreen(before, undone); !moved.isEmpty())
         return u"after undo, "_s + moved;
     m_user->Activate();
-    m_user->ClickButton(*m_window->RedoButton);
+    m_user->ClickButton(*m_window->Button(u"RedoButton"_s));
     TState redone = Capture();
     if (const std::optional<QString> why = CheckScreen(redone))
         return u"after redo, "_s + *why;

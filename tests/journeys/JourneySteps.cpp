@@ -129,7 +129,7 @@ TDialogAnswer FontOfSize(int points)
 
 TCalendarPage &PageOf(TJourneyContext &context)
 {
-    return *context.Window.CalendarPage;
+    return *context.Window.Parts().CalendarPage;
 }
 
 QPoint PointAt(const TCalendarPage &page, int x, int y)
@@ -206,16 +206,18 @@ void SelectSomething(TJourneyContext &context, int number)
 
 void ChooseFromFileMenu(TJourneyContext &context, QAction *item)
 {
-    context.User.ChooseMenuItem(*context.Window.FileMenu, *item);
+    context.User.ChooseMenuItem(*context.Window.Menu(u"FileMenu"_s), *item);
 }
 
 TTouched PlaceObject(const TStep &step, TJourneyContext &context)
 {
     TCalendarMain &window = context.Window;
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     const QString text = step.Text;
-    TToolSpeedButton *tools[] = {window.DrawLabelButton, window.DrawImageButton,
-                                 window.DrawRichText, window.DrawSuperText, window.PSpeedButton1};
+    QToolButton *tools[] = {
+        window.Button(u"DrawLabelButton"_s), window.Button(u"DrawImageButton"_s),
+        window.Button(u"DrawRichText"_s), window.Button(u"DrawSuperText"_s),
+        window.Button(u"PSpeedButton1"_s)};
     const int kind = step.A % 5;
     switch (kind) {
     case 0:
@@ -256,7 +258,7 @@ TTouched PlaceObject(const TStep &step, TJourneyContext &context)
     }
     context.User.ClickButton(*tools[kind]);
     const QPoint from = PointAt(page, step.B, step.C);
-    const double zoom = window.CalendarPanel->Zoom();
+    const double zoom = window.Parts().CalendarPanel->Zoom();
     context.User.Drag(from, from + QPoint(int(step.D * zoom), int(step.E * zoom)));
     return {};
 }
@@ -456,21 +458,21 @@ TTouched ClipboardKey(const TStep &step, TJourneyContext &context)
 TTouched TypeInCell(const TStep &step, TJourneyContext &context)
 {
     TCalendarMain &window = context.Window;
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     const int cell = 1 + step.A % CellCount;
     const TCellGeometry &geometry = page.MainAttributes().CellGeometry[cell - 1];
     const TRect area = geometry.rFree.IsZero() ? geometry.rTotal : geometry.rFree;
     if (area.IsZero())
         return {};
     context.User.Click({(area.Left + area.Right) / 2, (area.Top + 2 * area.Bottom) / 3});
-    if (!window.CellEditing)
+    if (!window.Session().CellEditing())
         return {};
     const TWPToolButton formats[] = {TWPToolButton::Bold, TWPToolButton::Italic,
                                      TWPToolButton::Underline};
     QAbstractButton *format = nullptr;
     if (step.B % 4 != 0)
-        format = qobject_cast<QAbstractButton *>(
-            window.WPToolBar1->widgetForAction(window.WPToolBar1->Button(formats[step.B % 4 - 1])));
+        format = qobject_cast<QAbstractButton *>(window.Parts().WPToolBar1->widgetForAction(
+            window.Parts().WPToolBar1->Button(formats[step.B % 4 - 1])));
     if (format)
         context.User.ClickButton(*format);
     context.User.Type(step.Text);
@@ -492,7 +494,7 @@ TTouched Fill(const TStep &step, TJourneyContext &context)
         }
         return ClickOk(dialog);
     }));
-    ChooseFromFileMenu(context, context.Window.mnuFillCalendarwithRecurringDates);
+    ChooseFromFileMenu(context, context.Window.Command(u"mnuFillCalendarwithRecurringDates"_s));
     return {};
 }
 
@@ -512,7 +514,7 @@ TTouched AddHolidays(const TStep &step, TJourneyContext &context)
                 ClickItem(list, list.model()->index(row, 0));
         return ClickOk(dialog);
     }));
-    ChooseFromFileMenu(context, context.Window.mnuEditrecurringDates);
+    ChooseFromFileMenu(context, context.Window.Command(u"mnuEditrecurringDates"_s));
     return {};
 }
 
@@ -595,7 +597,7 @@ TTouched Properties(const TStep &step, TJourneyContext &context)
     context.Dialogs.Queue(PropertiesAnswer(setting, step.B));
     if (setting == sTitleFont || setting == sCellFont)
         context.Dialogs.Queue(FontOfSize(6 + step.B % 40));
-    ChooseFromFileMenu(context, context.Window.mnuProperties);
+    ChooseFromFileMenu(context, context.Window.Command(u"mnuProperties"_s));
     return {};
 }
 
@@ -604,14 +606,15 @@ void ZoomOnce(TJourneyContext &context, bool in, int means)
     TCalendarMain &window = context.Window;
     switch (means % 3) {
     case 0:
-        context.User.ClickButton(in ? *window.ZoomPlusButton : *window.ZoomMinusButton);
+        context.User.ClickButton(in ? *window.Button(u"ZoomPlusButton"_s)
+                                    : *window.Button(u"ZoomMinusButton"_s));
         break;
     case 1:
         context.User.Key(in ? Qt::Key_PageDown : Qt::Key_PageUp);
         break;
     default: {
-        TCalendarPanel32 &page = *window.CalendarPanel;
-        const QWidget *viewport = window.ScrollBox2->viewport();
+        TCalendarPanel32 &page = *window.Parts().CalendarPanel;
+        const QWidget *viewport = window.Parts().ScrollBox2->viewport();
         const QPoint middle = page.mapFrom(viewport, viewport->rect().center());
         context.User.Wheel(middle, in ? 1 : -1, Qt::ControlModifier);
         break;
@@ -623,18 +626,18 @@ TTouched Reopen(const TStep &step, TJourneyContext &context)
 {
     TCalendarMain &window = context.Window;
     context.Run.AnswerYes = step.B % 2;
-    const QString file = window.DocumentFileName;
+    const QString file = window.Session().FileName();
     if (file.isEmpty())
         return {};
     QAction *recent = nullptr;
-    for (QAction *action : window.FileMenu->actions())
+    for (QAction *action : window.Menu(u"FileMenu"_s)->actions())
         if (action->text().startsWith(u"&1 "_s))
             recent = action;
     if (step.A % 2 == 0 && recent) {
         ChooseFromFileMenu(context, recent);
     } else {
         context.Run.SaveAsAnswer = file;
-        ChooseFromFileMenu(context, window.Open1);
+        ChooseFromFileMenu(context, window.Command(u"Open1"_s));
     }
     return {true, {}};
 }
@@ -643,7 +646,7 @@ TTouched NewDocument(const TStep &step, TJourneyContext &context)
 {
     context.Run.AnswerYes = step.B % 2;
     context.Dialogs.Queue(PropertiesAnswer(sLayout, step.A));
-    ChooseFromFileMenu(context, context.Window.New1);
+    ChooseFromFileMenu(context, context.Window.Command(u"New1"_s));
     return {true, {}};
 }
 
@@ -655,14 +658,14 @@ TTouched Save(const TStep &step, TJourneyContext &context)
         context.User.Key(Qt::Key_S, Qt::ControlModifier);
         break;
     case 1:
-        if (window.Savebutton->isVisible()) {
-            context.User.ClickButton(*window.Savebutton);
+        if (window.Button(u"Savebutton"_s)->isVisible()) {
+            context.User.ClickButton(*window.Button(u"Savebutton"_s));
             break;
         }
         [[fallthrough]];
     default:
-        ChooseFromFileMenu(context,
-                           window.DocumentFileName.isEmpty() ? window.mnuSaveAs : window.mnuSave);
+        ChooseFromFileMenu(context, window.Session().Untitled() ? window.Command(u"mnuSaveAs"_s)
+                                                                : window.Command(u"mnuSave"_s));
         break;
     }
     return {};
@@ -675,7 +678,7 @@ TTouched UserTitle(const TStep &step, TJourneyContext &context)
         TypeInto(*dialog.TitleText, text);
         return ClickToClose(dialog, *dialog.OkButton);
     }));
-    ChooseFromFileMenu(context, context.Window.mnuUserTitle);
+    ChooseFromFileMenu(context, context.Window.Command(u"mnuUserTitle"_s));
     return {};
 }
 
@@ -797,7 +800,7 @@ QList<TStep> RandomSteps(quint32 seed, int count)
 TTouched Perform(const TStep &step, TJourneyContext &context)
 {
     TCalendarMain &window = context.Window;
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     // Without a document only New makes sense.
     if (!page.Visible() && step.Action != TAction::New)
         return {};
@@ -846,9 +849,9 @@ TTouched Perform(const TStep &step, TJourneyContext &context)
             ZoomOnce(context, step.B % 2 == 0, 0);
         return {};
     case TAction::Scroll: {
-        const QWidget *viewport = window.ScrollBox2->viewport();
-        context.User.Wheel(window.CalendarPanel->mapFrom(viewport, viewport->rect().center()),
-                           step.A, {});
+        const QWidget *viewport = window.Parts().ScrollBox2->viewport();
+        context.User.Wheel(
+            window.Parts().CalendarPanel->mapFrom(viewport, viewport->rect().center()), step.A, {});
         return {};
     }
     case TAction::Undo:
@@ -857,7 +860,8 @@ TTouched Perform(const TStep &step, TJourneyContext &context)
         if (step.A % 2 == 0)
             context.User.Key(undo ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
         else
-            context.User.ClickButton(undo ? *window.UndoButton : *window.RedoButton);
+            context.User.ClickButton(undo ? *window.Button(u"UndoButton"_s)
+                                          : *window.Button(u"RedoButton"_s));
         return {true, {}};
     }
     case TAction::Save:
@@ -869,7 +873,7 @@ TTouched Perform(const TStep &step, TJourneyContext &context)
     case TAction::UserTitle:
         return UserTitle(step, context);
     case TAction::ClearCells:
-        ChooseFromFileMenu(context, window.mnuClearAllCellContents);
+        ChooseFromFileMenu(context, window.Command(u"mnuClearAllCellContents"_s));
         return {};
     }
     return {};

@@ -143,7 +143,7 @@ TEST(Journeys, ThePropertiesPreviewShowsItsLayout)
         }
         return ClickToClose(properties, *DialogButton(properties, u"okbutton"_s));
     });
-    user.ChooseMenuItem(*window.FileMenu, *window.mnuProperties);
+    user.ChooseMenuItem(*window.Menu(u"FileMenu"_s), *window.Command(u"mnuProperties"_s));
     EXPECT_TRUE(differences.isEmpty()) << differences.join(u'\n').toStdString();
 }
 

@@ -52,10 +52,10 @@ bool OnX()
 QString TJourneyUser::Placement() const
 {
     QString placement;
-    QDebug(&placement) << m_window.geometry() << m_window.CalendarPanel->geometry()
-                       << m_window.ScrollBox2->viewport()->geometry()
-                       << m_window.ScrollBox2->widget()->geometry()
-                       << m_window.WPRichText1->geometry() << m_window.WPRichText1->isVisible();
+    QDebug(&placement) << m_window.geometry() << m_window.Parts().CalendarPanel->geometry()
+                       << m_window.Parts().ScrollBox2->viewport()->geometry()
+                       << m_window.Parts().ScrollBox2->widget()->geometry()
+                       << m_window.Parts().WPRichText1->geometry() << m_window.Parts().WPRichText1->isVisible();
     return placement;
 }
 
@@ -92,16 +92,16 @@ void TJourneyUser::Activate() const
 
 bool TJourneyUser::BringIntoView(QPoint at)
 {
-    TCalendarPanel32 &page = *m_window.CalendarPanel;
-    m_window.ScrollBox2->ensureVisible(page.x() + at.x(), page.y() + at.y(), 40, 40);
+    TCalendarPanel32 &page = *m_window.Parts().CalendarPanel;
+    m_window.Parts().ScrollBox2->ensureVisible(page.x() + at.x(), page.y() + at.y(), 40, 40);
     Settle();
-    const QWidget *viewport = m_window.ScrollBox2->viewport();
+    const QWidget *viewport = m_window.Parts().ScrollBox2->viewport();
     return viewport->rect().contains(page.mapTo(viewport, at)) && page.rect().contains(at);
 }
 
 QPoint TJourneyUser::InWindow(QPoint at) const
 {
-    return m_window.CalendarPanel->mapTo(&m_window, at);
+    return m_window.Parts().CalendarPanel->mapTo(&m_window, at);
 }
 
 void TJourneyUser::Click(QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
@@ -117,8 +117,8 @@ void TJourneyUser::Drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers)
     if (!BringIntoView(from))
         return;
     // Where the pointer can go: the part of the page in view.
-    TCalendarPanel32 &page = *m_window.CalendarPanel;
-    const QWidget *viewport = m_window.ScrollBox2->viewport();
+    TCalendarPanel32 &page = *m_window.Parts().CalendarPanel;
+    const QWidget *viewport = m_window.Parts().ScrollBox2->viewport();
     const QRect shown =
         QRect(page.mapFrom(viewport, QPoint(0, 0)), viewport->size()).intersected(page.rect());
     to.setX(std::clamp(to.x(), shown.left(), shown.right()));
@@ -223,7 +223,7 @@ void TJourneyUser::ClickButton(QAbstractButton &button)
 
 void TJourneyUser::ChooseMenuItem(QMenu &menu, QAction &item)
 {
-    QMenuBar &bar = *m_window.MainMenu1;
+    QMenuBar &bar = *m_window.menuBar();
     QTest::mouseClick(m_window.windowHandle(), Qt::LeftButton, {},
                       bar.mapTo(&m_window, bar.actionGeometry(menu.menuAction()).center()));
     const QDeadlineTimer deadline(MenuWaitMs);

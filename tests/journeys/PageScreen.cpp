@@ -95,11 +95,11 @@ bool OnDisplay()
 
 QByteArray DocumentBytes(TCalendarMain &window)
 {
-    const TCalendarPage &page = *window.CalendarPage;
-    const int edited = window.CurrentCell;
-    if (!window.CellEditing || !window.WPRichText1->isVisible() || edited < 1 ||
+    const TCalendarPage &page = *window.Parts().CalendarPage;
+    const int edited = window.Session().CurrentCell();
+    if (!window.Session().CellEditing() || !window.Parts().WPRichText1->isVisible() || edited < 1 ||
         edited > CellCount ||
-        SameContent(window.WPRichText1->RtfText().Document(),
+        SameContent(window.Parts().WPRichText1->RtfText().Document(),
                     page.CellDocument(edited)->Document()))
         return Saved(page);
     TCalendarPage withEditor;
@@ -108,7 +108,7 @@ QByteArray DocumentBytes(TCalendarMain &window)
     for (int i = 0; i < page.Objects().Count() && i < withEditor.Objects().Count(); ++i)
         withEditor.Objects().At(i)->SetName(page.Objects().At(i)->Name());
     TWPRtfStorage cell;
-    cell.SetRtfText(window.WPRichText1->RtfText());
+    cell.SetRtfText(window.Parts().WPRichText1->RtfText());
     withEditor.SetCellText(edited, cell);
     return Saved(withEditor);
 }
@@ -162,8 +162,8 @@ TPageScreen ScreenOfPage(QWidget &page, const QRect &visible)
 
 TPageScreen ScreenOfPage(TCalendarMain &window)
 {
-    QWidget &page = *window.CalendarPanel;
-    QWidget *viewport = window.ScrollBox2->viewport();
+    QWidget &page = *window.Parts().CalendarPanel;
+    QWidget *viewport = window.Parts().ScrollBox2->viewport();
     const QRect shown(page.mapFrom(viewport, QPoint(0, 0)), viewport->size());
     // A window reaching past the screen's edge shows only what is on it.
     const QRect screen = page.screen()->geometry();
@@ -198,11 +198,11 @@ QImage ScreenMask(TCalendarMain &window, const TPageScreen &screen, const QImage
     for (int i = 0; i < 256; ++i)
         mask.setColor(i, qRgb(i, i, i));
     mask.fill(0);
-    TCalendarPanel32 &view = *window.CalendarPanel;
+    TCalendarPanel32 &view = *window.Parts().CalendarPanel;
     const TCalendarPage &page = view.Page();
-    if (window.CellEditing && window.WPRichText1->isVisible()) {
-        QRect editor = window.WPRichText1->geometry().translated(-view.pos());
-        const int cell = window.CurrentCell;
+    if (window.Session().CellEditing() && window.Parts().WPRichText1->isVisible()) {
+        QRect editor = window.Parts().WPRichText1->geometry().translated(-view.pos());
+        const int cell = window.Session().CurrentCell();
         if (cell >= 1 && cell <= CellCount) {
             const TRect &free = page.MainAttributes().CellGeometry[cell - 1].rFree;
             editor |= QRect(free.Left, free.Top, free.Width() + 2, free.Height() + 2);

@@ -101,17 +101,18 @@ TEST(WindowManager, DialogsOpenWhollyOnTheScreen)
     window.move(area.right() - 660, area.bottom() - 440);
     QTest::qWait(300);
 
-    window.PSpeedButton1->click();
-    QTest::mousePress(window.CalendarPanel, Qt::LeftButton, {}, QPoint(300, 300));
-    QTest::mouseMove(window.CalendarPanel, QPoint(400, 380));
-    QTest::mouseRelease(window.CalendarPanel, Qt::LeftButton, {}, QPoint(400, 380));
-    ASSERT_EQ(window.CalendarPage->Objects().Count(), 1);
-    auto &calendar = dynamic_cast<TLumFlatCalendar &>(*window.CalendarPage->Objects().At(0));
+    window.Button(u"PSpeedButton1"_s)->click();
+    QTest::mousePress(window.Parts().CalendarPanel, Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::mouseMove(window.Parts().CalendarPanel, QPoint(400, 380));
+    QTest::mouseRelease(window.Parts().CalendarPanel, Qt::LeftButton, {}, QPoint(400, 380));
+    ASSERT_EQ(window.Parts().CalendarPage->Objects().Count(), 1);
+    auto &calendar =
+        dynamic_cast<TLumFlatCalendar &>(*window.Parts().CalendarPage->Objects().At(0));
 
     int checked = 0;
     SetModalAnswerer(PassingSetDialogs(
         [&checked](QDialog &dialog) { return ShowAndCheckOnScreen(dialog, checked); }));
-    window.FlatCalendarEditor->Properties(calendar);
+    window.Parts().FlatCalendarEditor->Properties(calendar);
     window.mnuPropertiesClick();
     window.About1Click();
     SetModalAnswerer({});

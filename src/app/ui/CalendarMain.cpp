@@ -110,14 +110,14 @@ void TCalendarMain::FormCreate()
 {
     ShowBusyCursor();
     ZoomBusy = false;
-    Printed = false;
-    DocumentFileName.clear();
-    NewDocument = false;
-    CellLoaded = false;
+    m_session.SetPrinted(false);
+    m_session.SetFileName(QString());
+    m_session.SetNewDocument(false);
+    m_session.SetCellLoaded(false);
     CalendarPage->SetVisible(false);
     CalendarPanel->move(pageMargin, pageMargin);
     Starting = true;
-    CurrentCell = 0;
+    m_session.SetCurrentCell(0);
     // Painting waits until the start-up is complete.
     CalendarPanel->HoldPainting(true);
     LoadPreferences();
@@ -201,7 +201,7 @@ void TCalendarMain::OfferTemplatesOnFirstStart()
 {
     // A document given to open, or one opened meanwhile, is what the user
     // wants to see; Cancel leaves the new page as it is.
-    if (!DocumentFileName.isEmpty() || Modified || TemplateNames(ProgramFolder()).isEmpty())
+    if (!m_session.Untitled() || m_session.Modified() || TemplateNames(ProgramFolder()).isEmpty())
         return;
     OfferTemplates();
 }
@@ -226,16 +226,13 @@ void TCalendarMain::SetModified(bool Value)
 
 void TCalendarMain::ShowModified(bool Value)
 {
-    if (Value == Modified)
-        return;
-    Modified = Value;
-    SetButtons();
+    m_session.SetModified(Value);
 }
 
 void TCalendarMain::CalendarPanelDroppedObjectEvent(const TRect &)
 {
     SetModified(true);
-    Pointerbutton->setChecked(true);
+    ToolButtons->button(psPointing)->setChecked(true);
 }
 
 void TCalendarMain::CalendarPanelLabelChangedEvent()
@@ -254,28 +251,20 @@ void TCalendarMain::SetButtons()
     TButtonState state;
     state.PageVisible = CalendarPage->Visible();
     state.CellsFollowDate = CalendarPage->CellsFollowDate();
-    state.HasDocumentFile = !DocumentFileName.isEmpty();
+    state.HasDocumentFile = !m_session.Untitled();
     state.EditorHasFocus = EditorHasFocus();
     state.PrinterAvailable = PrinterAvailable;
-    state.Modified = Modified;
+    state.Modified = m_session.Modified();
     state.PaletteOnScreen = IconPalette && IconPalette->isVisible();
     const TButtonFlags flags = ButtonFlags(state);
 
-    for (QAction *item : {mnuFillCalendarwithRecurringDates, mnuFillCalendarFromICalendar,
-                          mnuUserTitle, mnuClearAllCellContents})
-        item->setEnabled(flags.CellCommands);
+    for (const auto &[command, rule] : m_enabledBy)
+        command->setEnabled(flags.*rule);
     ShowHideIconTool->setEnabled(flags.CellCommands);
-    mnuSave->setEnabled(flags.Save);
     WPToolBar1->setEnabled(flags.RichTextToolBar);
-    for (QAction *item : {mnuSaveAs, mnuProperties, mnuPrintSetup, mnuSaveAsBitmap, mnuSaveAsJPG,
-                          mnuSaveAsPNG, mnuSaveAsPDF, mnuSaveAsPDFForPrinting})
-        item->setEnabled(flags.PageCommands);
     for (QToolButton *button : {PropertiesButton, ZoomMinusButton, ZoomPlusButton})
         button->setEnabled(flags.PageCommands);
-    mnuCoverPage->setEnabled(flags.PageCommands);
-    mnuPrintCalendar->setEnabled(flags.Print);
     Printbutton->setEnabled(flags.Print);
-    mnuCancelChanges->setEnabled(flags.CancelChanges);
     Savebutton->setVisible(flags.SaveButtonVisible);
     CancelButton->setVisible(flags.CancelButtonVisible);
     ShowHideIconTool->setText(flags.IconToolCaption);
@@ -284,7 +273,7 @@ void TCalendarMain::SetButtons()
 
 void TCalendarMain::SetCaption()
 {
-    setWindowTitle(MainCaption(DocumentFileName, CalendarPanel->Zoom()));
+    setWindowTitle(MainCaption(m_session.FileName(), CalendarPanel->Zoom()));
     QApplication::processEvents();
 }
 
@@ -309,7 +298,7 @@ void TCalendarMain::ShowHideIconToolClick()
 void TCalendarMain::LoadPreferences()
 {
     Preferences = ::LoadPreferences(SettingsFileName());
-    mnuShowHint->setChecked(Preferences.HintsOn);
+    Command(u"mnuShowHint"_s)->setChecked(Preferences.HintsOn);
 }
 
 void TCalendarMain::SavePreferences()
@@ -321,7 +310,7 @@ void TCalendarMain::SavePreferences()
                                        : IconPalette->LibraryFileName();
         Preferences.IconToolVisible = IconPalette->isVisible();
     }
-    Preferences.HintsOn = mnuShowHint->isChecked();
+    Preferences.HintsOn = Command(u"mnuShowHint"_s)->isChecked();
     ::SavePreferences(Preferences, SettingsFileName());
 }
 
@@ -354,7 +343,7 @@ void TCalendarMain::ZoomStep(std::optional<float> (*step)(float scale))
         return;
     // The cell being edited is stored, and opened again at the new zoom with
     // the caret where it was, so typing goes on.
-    const int editedCell = CellEditing ? CurrentCell : 0;
+    const int editedCell = m_session.CellEditing() ? m_session.CurrentCell() : 0;
     const int caret = WPRichText1->CaretPosition();
     DoSaveRichtext();
     QApplication::processEvents();
@@ -369,8 +358,8 @@ void TCalendarMain::ZoomStep(std::optional<float> (*step)(float scale))
 
 void TCalendarMain::mnuShowHintClick()
 {
-    mnuShowHint->setChecked(!Preferences.HintsOn);
-    Preferences.HintsOn = mnuShowHint->isChecked();
+    Command(u"mnuShowHint"_s)->setChecked(!Preferences.HintsOn);
+    Preferences.HintsOn = Command(u"mnuShowHint"_s)->isChecked();
     SavePreferences();
 }
 
@@ -481,46 +470,20 @@ void TCalendarMain::PlacePageInView()
 
 void TCalendarMain::ConnectCommands()
 {
-    connect(New1, &QAction::triggered, this, &TCalendarMain::New1Click);
-    connect(mnuNewFromTemplate, &QAction::triggered, this, &TCalendarMain::NewFromTemplateClick);
-    connect(Open1, &QAction::triggered, this, &TCalendarMain::Open1Click);
-    connect(mnuSave, &QAction::triggered, this, &TCalendarMain::mnuSaveClick);
-    connect(mnuSaveAs, &QAction::triggered, this, &TCalendarMain::mnuSaveAsClick);
-    connect(mnuSaveAsBitmap, &QAction::triggered, this, &TCalendarMain::mnuSaveAsBitmapClick);
-    connect(mnuSaveAsJPG, &QAction::triggered, this, &TCalendarMain::mnuSaveAsJPGClick);
-    connect(mnuSaveAsPNG, &QAction::triggered, this, &TCalendarMain::mnuSaveAsPNGClick);
-    connect(mnuSaveAsPDF, &QAction::triggered, this, &TCalendarMain::mnuSaveAsPDFClick);
-    connect(mnuSaveAsPDFForPrinting, &QAction::triggered, this,
-            &TCalendarMain::mnuSaveAsPDFForPrintingClick);
-    connect(mnuProperties, &QAction::triggered, this, &TCalendarMain::mnuPropertiesClick);
     connect(PropertiesButton, &QToolButton::clicked, this, &TCalendarMain::mnuPropertiesClick);
-    connect(mnuUserTitle, &QAction::triggered, this, &TCalendarMain::mnuUserTitleClick);
-    connect(mnuCoverPage, &QAction::triggered, this, &TCalendarMain::mnuCoverPageClick);
-    connect(mnuCancelChanges, &QAction::triggered, this, &TCalendarMain::mnuCancelChangesClick);
     connect(CancelButton, &QToolButton::clicked, this, &TCalendarMain::mnuCancelChangesClick);
-    connect(mnuClearAllCellContents, &QAction::triggered, this,
-            &TCalendarMain::mnuClearAllCellContentsClick);
-    connect(DefaultEditorFont1, &QAction::triggered, this, &TCalendarMain::DefaultEditorFont1Click);
-    connect(mnuFillCalendarwithRecurringDates, &QAction::triggered, this,
-            &TCalendarMain::mnuFillCalendarwithRecurringDatesClick);
-    connect(mnuFillCalendarFromICalendar, &QAction::triggered, this,
-            &TCalendarMain::mnuFillCalendarFromICalendarClick);
-    connect(mnuEditrecurringDates, &QAction::triggered, this,
-            &TCalendarMain::mnuEditrecurringDatesClick);
-    connect(mnuPrintSetup, &QAction::triggered, this, &TCalendarMain::mnuPrintSetupClick);
-    connect(mnuPrintCalendar, &QAction::triggered, this, &TCalendarMain::mnuPrintCalendarClick);
     connect(Printbutton, &QToolButton::clicked, this, &TCalendarMain::mnuPrintCalendarClick);
-    connect(Exit1, &QAction::triggered, this, &TCalendarMain::Exit1Click);
-    connect(VisitOurInternetW1, &QAction::triggered, this, &TCalendarMain::VisitOurInternetW1Click);
-    connect(Contents1, &QAction::triggered, this, &TCalendarMain::Contents1Click);
-    connect(About1, &QAction::triggered, this, &TCalendarMain::About1Click);
-    connect(mnuShowHint, &QAction::triggered, this, &TCalendarMain::mnuShowHintClick);
     connect(ZoomPlusButton, &QToolButton::clicked, this, &TCalendarMain::ZoomPlusButtonClick);
     connect(ZoomMinusButton, &QToolButton::clicked, this, &TCalendarMain::ZoomMinusButtonClick);
     connect(ShowHideIconTool, &QToolButton::clicked, this, &TCalendarMain::ShowHideIconToolClick);
     connect(Savebutton, &QToolButton::clicked, this, &TCalendarMain::mnuSaveClick);
-    connect(ToolButtons, &QButtonGroup::idClicked, this,
-            [this](int state) { CalendarPanel->SetTool(TLPanelState(state)); });
+    connect(&m_session, &TDocumentSession::ModifiedChanged, this, &TCalendarMain::SetButtons);
+    // The session's tool is the page's: the tool row chooses it, and the page
+    // returns to pointing once a creation drag is over.
+    connect(ToolButtons, &QButtonGroup::idClicked, &m_session,
+            [this](int state) { m_session.SetTool(TLPanelState(state)); });
+    connect(&m_session, &TDocumentSession::ToolChanged, CalendarPanel, &TCalendarPanel32::SetTool);
+    connect(CalendarPanel, &TCalendarPanel32::ToolChanged, &m_session, &TDocumentSession::SetTool);
     // The tool row shows the page's tool, also once a creation drag is over.
     connect(CalendarPanel, &TCalendarPanel32::ToolChanged, this, [this](TLPanelState state) {
         if (QAbstractButton *tool = ToolButtons->button(int(state)))

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "ButtonRules.h"
 #include "CellAppend.h"
 #include "DesignTypes.h"
+#include "DocumentSession.h"
 #include "PictureExport.h"
 #include "Preferences.h"
 #include "PrintSheet.h"
@@ -11,6 +13,7 @@
 #include "UndoHistory.h"
 
 #include <QDesktopServices>
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QString>
@@ -40,12 +43,31 @@ class TFileFolder;
 class TFloatingPalette;
 class TMRUFileList;
 class TReportPrinter;
-class TToolSpeedButton;
 class TWPRichText;
 class TWPRtfStorage;
 class TWPToolBar;
 struct TDayLine;
 struct TRect;
+
+// The page, its view and the windows around it, as the main window has them.
+struct TCalendarMainParts
+{
+    TCalendarPage *CalendarPage;
+    TCalendarPanel32 *CalendarPanel;
+    // The in-place cell editor, its toolbar, and the master renderer of
+    // rich-text labels.
+    TWPRichText *WPRichText1;
+    TWPToolBar *WPToolBar1;
+    TWPRichText *MASTERWPRICHTEXT;
+    QScrollArea *ScrollBox2;
+    // The tool row, its exclusive tool buttons, and the hidden picture panel.
+    QWidget *Panel3;
+    QButtonGroup *ToolButtons;
+    QWidget *Panel2;
+    TFloatingPalette *IconPalette;
+    TFlatCalendarEditor *FlatCalendarEditor;
+    TMRUFileList *MRUFileList;
+};
 
 // The main window: the menus, the rich-text toolbar, the tool row and the
 // calendar page of the one open document with its in-place cell editor.
@@ -63,76 +85,30 @@ public:
                            QWidget *parent = nullptr);
     ~TCalendarMain() override;
 
-    // The menus.
-    QMenuBar *MainMenu1;
-    QMenu *FileMenu;
-    QAction *New1, *Open1, *N3, *mnuSave, *mnuSaveAs, *mnuSaveAsBitmap, *mnuSaveAsJPG;
-    QAction *mnuSaveAsPNG;
-    QAction *mnuNewFromTemplate;
-    QAction *mnuSaveAsPDF, *mnuSaveAsPDFForPrinting, *N1;
-    QAction *mnuProperties, *mnuUserTitle, *mnuCancelChanges, *mnuClearAllCellContents;
-    // Checked while the page shown is the cover of the document's set.
-    QAction *mnuCoverPage;
-    QAction *DefaultEditorFont1, *N7, *mnuFillCalendarwithRecurringDates;
-    QAction *mnuFillCalendarFromICalendar;
-    QAction *mnuEditrecurringDates, *N5, *mnuPrintCalendar, *mnuPrintSetup, *N2, *Exit1;
-    // The Edit menu: undo and redo named after the change (Ctrl+Z; Ctrl+Y or
-    // Ctrl+Shift+Z), and the clipboard commands and Select All, on the text
-    // of the cell being edited, else on the page's placed objects.
-    QMenu *EditMenu;
-    QAction *mnuUndo, *mnuRedo;
-    QAction *mnuCut, *mnuCopy, *mnuPaste, *mnuDelete, *mnuSelectAll;
-    QMenu *mnuOnLine;
-    QAction *VisitOurInternetW1;
-    QMenu *Help1;
-    QAction *Contents1, *About1, *mnuShowHint;
-
-    // The rich-text toolbar and the tool row.
-    TWPToolBar *WPToolBar1;
-    QWidget *Panel3;
-    QToolButton *ZoomPlusButton, *ZoomMinusButton, *PropertiesButton, *Printbutton;
-    QToolButton *ShowHideIconTool;
-    TToolSpeedButton *Pointerbutton, *DrawLabelButton, *DrawImageButton, *DrawRichText;
-    TToolSpeedButton *DrawSuperText, *PSpeedButton1;
-    QButtonGroup *ToolButtons;
-    QToolButton *Savebutton, *CancelButton;
-    QToolButton *UndoButton, *RedoButton;
-    TWPRichText *MASTERWPRICHTEXT;
-
-    // The page area.
-    QWidget *Panel1;
-    QScrollArea *ScrollBox2;
-    // The page on screen; it owns the document's page, CalendarPage.
-    TCalendarPanel32 *CalendarPanel;
-    TCalendarPage *CalendarPage;
-    TWPRichText *WPRichText1;
-    QWidget *Panel2;
-    QLabel *SmartImage1, *Image1;
-
-    // The windows that live as long as this one.
-    TFloatingPalette *IconPalette;
-    TFlatCalendarEditor *FlatCalendarEditor;
-    TMRUFileList *MRUFileList;
+    // The command or separator of the menus whose object name is name
+    // ("mnuSave", "N3"); a name no command has is a fault of the program.
+    QAction *Command(const QString &name) const;
+    // A menu of the menu bar ("FileMenu") and a button of the tool row
+    // ("Savebutton") by object name; none when there is none of the name.
+    QMenu *Menu(const QString &name) const;
+    QToolButton *Button(const QString &name) const;
+    // The parts of the window that tests and tools look into.
+    TCalendarMainParts Parts() const;
 
     // The printing component, made when first used.
     TReportPrinter &ReportPrinter1();
 
+    // The document being worked on: its file, changed state, open cell and
+    // tool; the window follows its changes.
+    TDocumentSession &Session() { return m_session; }
+    const TDocumentSession &Session() const { return m_session; }
+
     // State.
-    QString DocumentFileName;
-    bool Modified = false;
     bool Starting = false;
     bool PrinterAvailable = false;
     // Whether the print system has been asked since the start.
     bool PrinterChecked = false;
     bool ZoomBusy = false;
-    bool NewDocument = false;
-    bool PropertiesAccepted = false;
-    bool CellEditing = false;
-    bool CellLoaded = false;
-    TWPRtfStorage *EditedCell = nullptr;
-    int CurrentCell = 0;
-    bool Printed = false;
-    int CopiesToPrint = 1;
     // The user's settings (zoom, default editor font, icon palette, hints).
     TPreferences Preferences;
 
@@ -324,6 +300,41 @@ protected:
     void customEvent(QEvent *event) override;
 
 private:
+    // The menus: File, Edit (undo and redo named after the change, the
+    // clipboard commands and Select All, on the text of the cell being
+    // edited, else on the page's placed objects), Online and Help.
+    QMenuBar *MainMenu1;
+    QMenu *FileMenu;
+    QMenu *EditMenu;
+    QMenu *mnuOnLine;
+    QMenu *Help1;
+
+    // The rich-text toolbar and the tool row.
+    TWPToolBar *WPToolBar1;
+    QWidget *Panel3;
+    QToolButton *ZoomPlusButton, *ZoomMinusButton, *PropertiesButton, *Printbutton;
+    QToolButton *ShowHideIconTool;
+    // The tools, one button for each state of the page (TLPanelState).
+    QButtonGroup *ToolButtons;
+    QToolButton *Savebutton, *CancelButton;
+    QToolButton *UndoButton, *RedoButton;
+    TWPRichText *MASTERWPRICHTEXT;
+
+    // The page area.
+    QWidget *Panel1;
+    QScrollArea *ScrollBox2;
+    // The page on screen; it owns the document's page, CalendarPage.
+    TCalendarPanel32 *CalendarPanel;
+    TCalendarPage *CalendarPage;
+    TWPRichText *WPRichText1;
+    QWidget *Panel2;
+    QLabel *SmartImage1, *Image1;
+
+    // The windows that live as long as this one.
+    TFloatingPalette *IconPalette;
+    TFlatCalendarEditor *FlatCalendarEditor;
+    TMRUFileList *MRUFileList;
+
     // Begins a new, untitled calendar of today in the style of the style
     // sheet FileName; when the sheet cannot be read, says so and leaves the
     // page as it was.
@@ -372,7 +383,12 @@ private:
     bool IsInPageArea(QObject *watched) const;
     // Ctrl with the wheel zooms a step a notch; true when the wheel zoomed.
     bool CtrlWheelZoom(const QWheelEvent &event);
+    // The menus' commands, menu by menu, and one command made from its row.
+    struct TCommandRow;
+    struct TMenuRows;
+    static QList<TMenuRows> CommandTable();
     void CreateMenus();
+    void AddCommand(QMenu &menu, const TCommandRow &row);
     void CreateToolRow();
     void CreatePageArea();
     void ConnectCommands();
@@ -439,6 +455,10 @@ private:
     // printed into, or, printing on a printer, tells the user.
     void EndCancelledPrint(const QString &output);
 
+    TDocumentSession m_session;
+    QHash<QString, QAction *> m_commands;
+    // The commands ButtonFlags enables, each with its rule.
+    QList<std::pair<QAction *, bool TButtonFlags::*>> m_enabledBy;
     TPrinterQuery m_printers;
     std::optional<TSetChoice> m_lastSetChoice;
     TPrintSheet m_lastPrintSheet;
@@ -476,8 +496,6 @@ private:
     bool ReadIntoPage(const std::function<bool(TCalendarPage &)> &read);
     void AfterCoverSwitch();
     bool m_recordPending = false;
-    // Text was typed into the cell open in the editor since it was opened.
-    bool m_cellTyped = false;
     QString m_changeName;
     QString m_recoveryFolder;
     QTimer *m_recoveryTimer = nullptr;

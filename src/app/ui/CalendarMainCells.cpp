@@ -55,12 +55,10 @@ void TCalendarMain::ConnectCellEditor()
 void TCalendarMain::CalendarPanelClickedInCellEvent(const TRect &rTotal, const TRect &rFree,
                                                     int iCell, int, TWPRtfStorage &rtfstorage)
 {
-    CurrentCell = iCell;
-    CellLoaded = false;
+    m_session.SetCurrentCell(iCell);
+    m_session.SetCellLoaded(false);
     DoSaveRichtext();
-    m_cellTyped = false;
-    EditedCell = &rtfstorage;
-    CellEditing = true;
+    m_session.BeginCellEdit(rtfstorage);
     // The text wraps at the cell's width: the editor's page is the cell.
     const int width = rFree.Right - rFree.Left + 1;
     const int height = rFree.Bottom - rFree.Top + 1;
@@ -73,18 +71,19 @@ void TCalendarMain::CalendarPanelClickedInCellEvent(const TRect &rTotal, const T
     WPRichText1->raise();
     WPRichText1->show();
     WPRichText1->setFocus();
-    CellLoaded = true;
+    m_session.SetCellLoaded(true);
 }
 
 void TCalendarMain::DoSaveRichtext()
 {
-    if (!CellEditing || !EditedCell)
+    TWPRtfStorage *const edited = m_session.EditedCell();
+    if (!edited)
         return;
     // A cell left as it was stays as it was, byte for byte: the editor's copy
     // carries the size of the cell on the screen, which the stored text need
     // not have.
-    if (m_cellTyped) {
-        EditedCell->SetRtfText(WPRichText1->RtfText());
+    if (m_session.CellTyped()) {
+        edited->SetRtfText(WPRichText1->RtfText());
         // Text typed into the cell becomes an undo step once it is in the page.
         ScheduleRecord();
     }
@@ -92,8 +91,7 @@ void TCalendarMain::DoSaveRichtext()
     // The cell shows its new text from the first line, over all the editor
     // covered.
     CalendarPanel->update();
-    CellEditing = false;
-    m_cellTyped = false;
+    m_session.EndCellEdit();
     WPToolBar1->setEnabled(false);
 }
 
@@ -107,9 +105,8 @@ void TCalendarMain::WPRichText1Enter()
 
 void TCalendarMain::WPRichText1Change()
 {
-    if (!CellLoaded)
+    if (!m_session.NoteCellChange())
         return;
-    m_cellTyped = true;
     SetModified(true);
     UpdateUndoCommands();
     // Typing reaches the page only when the editor closes; the recovery
@@ -144,9 +141,9 @@ void TCalendarMain::CalendarPanelDragDrop(int X, int Y, const QMimeData *Data)
         return;
     DoSaveRichtext();
     CalendarPage->ClickCellAt(X, Y);
-    if (CellEditing)
+    if (m_session.CellEditing())
         InsertIcon(icon);
-    CurrentCell = CalendarPage->CellAt(X, Y);
+    m_session.SetCurrentCell(CalendarPage->CellAt(X, Y));
 }
 
 bool TCalendarMain::WPRichText1DragOver(const QMimeData *Data) const
@@ -157,7 +154,7 @@ bool TCalendarMain::WPRichText1DragOver(const QMimeData *Data) const
 void TCalendarMain::WPRichText1DragDrop(const QMimeData *Data)
 {
     const QImage icon = IconFromMimeData(Data);
-    if (!icon.isNull() && CellEditing)
+    if (!icon.isNull() && m_session.CellEditing())
         InsertIcon(icon);
 }
 

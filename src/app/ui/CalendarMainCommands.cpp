@@ -64,7 +64,7 @@ void TCalendarMain::mnuPropertiesClick()
     TCalendarPage &example = CalendarProperties.ExamplePage();
     preview.SetZoom(PercentToScale(Preferences.PropZoomPercent));
     // A new document has neither cell text nor objects to lose.
-    if (NewDocument)
+    if (m_session.NewDocument())
         CalendarProperties.SetDocumentState(CalendarPage->LayoutKind(), false, false);
     else if (CalendarPage->Visible())
         CalendarProperties.SetDocumentState(
@@ -72,13 +72,13 @@ void TCalendarMain::mnuPropertiesClick()
     example.AssignStyle(*CalendarPage);
     const bool accepted = ExecModal(CalendarProperties) == QDialog::Accepted;
 
-    PropertiesAccepted = false;
+    m_session.SetPropertiesAccepted(false);
     NoteChosenFolder(CalendarProperties.FileFolder());
     Preferences.PropZoomPercent = ScaleToPercent(preview.Zoom());
     if (accepted) {
         if (StyleChanged(*CalendarPage, example))
             SetModified(true);
-        PropertiesAccepted = true;
+        m_session.SetPropertiesAccepted(true);
         const int layoutKind = CalendarPage->LayoutKind();
         CalendarPage->AssignStyle(example);
         // Cell texts never stay on the dates of another month or layout.
@@ -88,7 +88,7 @@ void TCalendarMain::mnuPropertiesClick()
             CalendarPage->CellsFollowDate())
             CalendarPage->ClearCells();
     }
-    NewDocument = false;
+    m_session.SetNewDocument(false);
     CalendarPanel->update();
     CheckFloaterStatus();
     if (Preferences.IconToolVisible)

@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QBuffer>
 
+using namespace Qt::StringLiterals;
+
 void TCalendarMain::mnuCoverPageClick()
 {
     if (EditingCover())
@@ -29,7 +31,7 @@ void TCalendarMain::ShowCoverPage()
     months.open(QIODevice::WriteOnly);
     CalendarPage->SaveToDevice(months);
     m_monthsPage = months.data();
-    m_monthsModified = Modified;
+    m_monthsModified = m_session.Modified();
     ReplacePage(design, true);
     m_coverShown = CoverDesignOf(*CalendarPage);
     m_coverHistory = std::make_unique<TUndoHistory>();
@@ -84,7 +86,7 @@ void TCalendarMain::ReplacePage(QByteArray bytes, bool cover)
 
 void TCalendarMain::AfterCoverSwitch()
 {
-    mnuCoverPage->setChecked(EditingCover());
+    Command(u"mnuCoverPage"_s)->setChecked(EditingCover());
     CheckFloaterStatus();
     SetButtons();
     SetCaption();

@@ -56,12 +56,12 @@ void TCalendarMain::New1Click()
     ShowBusyCursor();
     DoSaveRichtext();
     ShowNormalCursor();
-    NewDocument = true;
+    m_session.SetNewDocument(true);
     mnuPropertiesClick();
-    if (!PropertiesAccepted)
+    if (!m_session.PropertiesAccepted())
         return;
     SetModified(true);
-    DocumentFileName.clear();
+    m_session.SetFileName(QString());
     CalendarPage->ClearCells();
     CalendarPage->DeleteAllObjects();
     CalendarPage->SetStoredSet({});
@@ -111,7 +111,7 @@ void TCalendarMain::Open1Click()
 
 bool TCalendarMain::OpenCalendarFile(const QString &FileName, bool AsTemplate)
 {
-    // FileName may be DocumentFileName itself, which is cleared below.
+    // FileName may be the session's file name itself, which is cleared below.
     const QString fileName = FileName; // NOLINT(performance-unnecessary-copy-initialization)
     ShowMonthsPage();
     DoSaveRichtext();
@@ -129,7 +129,7 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName, bool AsTemplate)
         return false;
     }
     CalendarPanel->HoldPainting(true);
-    DocumentFileName.clear();
+    m_session.SetFileName(QString());
     ShowBusyCursor();
     CalendarPage->SetLoading(true);
     // A document holds its geometry at full size: it reads alike at any zoom.
@@ -139,7 +139,7 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName, bool AsTemplate)
         ShowNormalCursor();
         // A template opens untitled, as a new calendar does.
         if (!AsTemplate) {
-            DocumentFileName = fileName;
+            m_session.SetFileName(fileName);
             MRUFileList->AddFile(fileName);
             MRUFileList->SaveToIni();
         }
@@ -220,7 +220,7 @@ void TCalendarMain::NewFromStyleSheet(const QString &FileName)
                 .arg(FileName));
         return;
     }
-    DocumentFileName.clear();
+    m_session.SetFileName(QString());
     CalendarPage->ClearCells();
     CalendarPage->DeleteAllObjects();
     CalendarPage->SetUserTitle(QString());
@@ -244,7 +244,7 @@ bool TCalendarMain::SaveCalendarFile(const QString &FileName)
     const std::optional<QString> failure = CalendarPage->SaveToFile(FileName);
     ShowNormalCursor();
     if (!failure) {
-        DocumentFileName = FileName;
+        m_session.SetFileName(FileName);
         SetModified(false);
         MarkSaved();
     } else {
@@ -259,10 +259,10 @@ bool TCalendarMain::SaveCalendarFile(const QString &FileName)
 
 void TCalendarMain::mnuSaveClick()
 {
-    if (DocumentFileName.isEmpty())
+    if (m_session.Untitled())
         mnuSaveAsClick();
     else
-        SaveCalendarFile(DocumentFileName);
+        SaveCalendarFile(m_session.FileName());
 }
 
 QString TCalendarMain::AskSaveFileName(const QString &dialogName, const QString &title,
@@ -284,7 +284,7 @@ QString TCalendarMain::AskSaveFileName(const QString &dialogName, const QString 
 
 QString TCalendarMain::FileDialogFolder() const
 {
-    return StartFolder(DocumentFileName, Preferences.LastFolder);
+    return StartFolder(m_session.FileName(), Preferences.LastFolder);
 }
 
 void TCalendarMain::NoteFileFolder(const QString &fileName)
@@ -308,7 +308,7 @@ bool TCalendarMain::mnuSaveAsClick()
 {
     const QString fileName = AskSaveFileName(
         u"SaveDialog1"_s, tr("Save Calendar File"), tr("Calendar File (*.DWC)"), u"DWC"_s,
-        ProposedDocumentName(DocumentFileName, PageMonthName(), CalendarPage->MainCalYear()));
+        ProposedDocumentName(m_session.FileName(), PageMonthName(), CalendarPage->MainCalYear()));
     // A file that could not be written is neither the document's nor recent.
     const bool saved = !fileName.isEmpty() && SaveCalendarFile(fileName);
     if (saved) {
@@ -326,7 +326,7 @@ void TCalendarMain::mnuCancelChangesClick()
         return;
     ShowMonthsPage();
     // A saved file that can no longer be read keeps the changes made.
-    if (!DocumentFileName.isEmpty() && !OpenCalendarFile(DocumentFileName))
+    if (!m_session.Untitled() && !OpenCalendarFile(m_session.FileName()))
         return;
     QApplication::processEvents();
     SetModified(false);
@@ -337,7 +337,7 @@ bool TCalendarMain::CheckSaveNeeded()
 {
     ShowMonthsPage();
     DoSaveRichtext();
-    if (!Modified)
+    if (!m_session.Modified())
         return true;
     switch (AskYesNoCancel(tr("Save changes?"), tr("Save"))) {
     case TAnswer::Cancel:
@@ -348,7 +348,7 @@ bool TCalendarMain::CheckSaveNeeded()
         break;
     }
     const bool saved =
-        DocumentFileName.isEmpty() ? mnuSaveAsClick() : SaveCalendarFile(DocumentFileName);
+        m_session.Untitled() ? mnuSaveAsClick() : SaveCalendarFile(m_session.FileName());
     if (saved)
         SetModified(false);
     return saved;

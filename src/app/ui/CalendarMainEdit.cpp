@@ -12,19 +12,10 @@
 #include <QMenu>
 #include <QMimeData>
 
+using namespace Qt::StringLiterals;
+
 void TCalendarMain::ConnectEditCommands()
 {
-    const std::pair<QAction *, std::pair<void (TWPRichText::*)(), TClipboardAction>> commands[] = {
-        {mnuCut, {&TWPRichText::Cut, caCut}},
-        {mnuCopy, {&TWPRichText::Copy, caCopy}},
-        {mnuPaste, {&TWPRichText::Paste, caPaste}},
-        {mnuDelete, {&TWPRichText::DeleteSelection, caDelete}},
-    };
-    for (const auto &[action, command] : commands) {
-        connect(action, &QAction::triggered, this,
-                [this, command = command] { EditClick(command.first, command.second); });
-    }
-    connect(mnuSelectAll, &QAction::triggered, this, &TCalendarMain::SelectAllClick);
     connect(EditMenu, &QMenu::aboutToShow, this, &TCalendarMain::ShowEditCommands);
     connect(EditMenu, &QMenu::aboutToHide, this, &TCalendarMain::EnableEditCommands);
     EnableEditCommands();
@@ -32,7 +23,7 @@ void TCalendarMain::ConnectEditCommands()
 
 bool TCalendarMain::EditingCellText() const
 {
-    return CellEditing && WPRichText1->isVisible();
+    return m_session.CellEditing() && WPRichText1->isVisible();
 }
 
 void TCalendarMain::ShowEditCommands()
@@ -46,16 +37,17 @@ void TCalendarMain::ShowEditCommands()
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
         pasteable = data && (data->hasText() || data->hasFormat(QStringLiteral("text/rtf")));
     }
-    mnuCut->setEnabled(selected);
-    mnuCopy->setEnabled(selected);
-    mnuPaste->setEnabled(pasteable);
-    mnuDelete->setEnabled(selected || EditingCellText());
+    Command(u"mnuCut"_s)->setEnabled(selected);
+    Command(u"mnuCopy"_s)->setEnabled(selected);
+    Command(u"mnuPaste"_s)->setEnabled(pasteable);
+    Command(u"mnuDelete"_s)->setEnabled(selected || EditingCellText());
 }
 
 void TCalendarMain::EnableEditCommands()
 {
-    for (QAction *command : {mnuCut, mnuCopy, mnuPaste, mnuDelete, mnuSelectAll})
-        command->setEnabled(CalendarPage->Visible());
+    for (const QString &name :
+         {u"mnuCut"_s, u"mnuCopy"_s, u"mnuPaste"_s, u"mnuDelete"_s, u"mnuSelectAll"_s})
+        Command(name)->setEnabled(CalendarPage->Visible());
 }
 
 void TCalendarMain::EditClick(void (TWPRichText::*onText)(), TClipboardAction onObjects)

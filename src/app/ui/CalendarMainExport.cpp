@@ -46,7 +46,7 @@ void TCalendarMain::SavePictureAs(const QString &dialogName, const QString &titl
     QString chosenType;
     const QString fileName = AskSaveFileName(
         dialogName, title, ResolutionFilters(kind, u"*."_s + extension).join(u";;"_s), extension,
-        ProposedExportName(DocumentFileName, PageMonthName(), CalendarPage->MainCalYear(),
+        ProposedExportName(m_session.FileName(), PageMonthName(), CalendarPage->MainCalYear(),
                            u'.' + extension),
         &chosenType);
     if (fileName.isEmpty())
@@ -107,7 +107,7 @@ void TCalendarMain::SaveAsPdf(const std::optional<TPrintSheet> &sheet)
         return;
     const QString fileName = AskSaveFileName(
         u"SaveAsPDFDialog"_s, tr("Save Calendar As PDF"), tr("PDF File (*.PDF)"), u"PDF"_s,
-        ProposedExportName(DocumentFileName, PageMonthName(), CalendarPage->MainCalYear(),
+        ProposedExportName(m_session.FileName(), PageMonthName(), CalendarPage->MainCalYear(),
                            u".PDF"_s));
     if (fileName.isEmpty())
         return;
@@ -116,8 +116,9 @@ void TCalendarMain::SaveAsPdf(const std::optional<TPrintSheet> &sheet)
     QString note;
     if (IsPageAlone(*choice)) {
         ShowBusyCursor();
-        failure = SavePageAsPdf(*CalendarPage, fileName, PdfTitle(*CalendarPage, DocumentFileName),
-                                1, {}, {}, sheet, CalendarPanel->Zoom());
+        failure =
+            SavePageAsPdf(*CalendarPage, fileName, PdfTitle(*CalendarPage, m_session.FileName()), 1,
+                          {}, {}, sheet, CalendarPanel->Zoom());
         ShowNormalCursor();
     } else {
         const std::unique_ptr<TCalendarSet> set = MakeCalendarSet(*choice);

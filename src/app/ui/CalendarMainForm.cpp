@@ -3,7 +3,6 @@
 #include "CalendarMain.h"
 #include "CalendarPanel32.h"
 #include "EditorObjectLayer.h"
-#include "LanguageMenu.h"
 #include "ToolGlyphs.h"
 #include "ToolSpeedButton.h"
 #include "WPRichText.h"
@@ -11,8 +10,6 @@
 
 #include <QButtonGroup>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
@@ -30,30 +27,6 @@ constexpr int buttonTop = 4;
 constexpr int buttonHeight = 22;
 // The room on either side of a tool button's caption.
 constexpr int iconToolPadding = 12;
-
-QAction *AddItem(QMenu *menu, const QString &name, const QString &caption,
-                 const QKeySequence &shortcut = {})
-{
-    QAction *item = menu->addAction(caption);
-    item->setObjectName(name);
-    item->setShortcut(shortcut);
-    return item;
-}
-
-QAction *AddSeparator(QMenu *menu, const QString &name)
-{
-    QAction *separator = menu->addSeparator();
-    separator->setObjectName(name);
-    return separator;
-}
-
-QMenu *AddMenu(QMenuBar *bar, const QString &name, const QString &caption)
-{
-    QMenu *menu = bar->addMenu(caption);
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(name);
-    return menu;
-}
 
 // A hint's "\r" is a line break inside the tool tip.
 QString HintText(QString hint)
@@ -100,78 +73,6 @@ QToolButton *TextButton(QWidget *row, const QString &name, int left, int width,
 
 } // namespace
 
-void TCalendarMain::CreateMenus()
-{
-    MainMenu1 = menuBar();
-    MainMenu1->setObjectName(u"MainMenu1"_s);
-
-    FileMenu = AddMenu(MainMenu1, u"FileMenu"_s, tr("&File"));
-    New1 = AddItem(FileMenu, u"New1"_s, tr("&New "));
-    mnuNewFromTemplate = AddItem(FileMenu, u"mnuNewFromTemplate"_s, tr("New from &Template..."));
-    Open1 = AddItem(FileMenu, u"Open1"_s, tr("&Open"));
-    N3 = AddSeparator(FileMenu, u"N3"_s);
-    mnuSave = AddItem(FileMenu, u"mnuSave"_s, tr("&Save "), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuSaveAs = AddItem(FileMenu, u"mnuSaveAs"_s, tr("Save &As..."));
-    mnuSaveAsBitmap = AddItem(FileMenu, u"mnuSaveAsBitmap"_s, tr("Save As Bitmap File"));
-    mnuSaveAsJPG = AddItem(FileMenu, u"mnuSaveAsJPG"_s, tr("Save As JPG File"));
-    mnuSaveAsPNG = AddItem(FileMenu, u"mnuSaveAsPNG"_s, tr("Save As PNG File"));
-    mnuSaveAsPDF = AddItem(FileMenu, u"mnuSaveAsPDF"_s, tr("Save As PDF File"));
-    mnuSaveAsPDFForPrinting =
-        AddItem(FileMenu, u"mnuSaveAsPDFForPrinting"_s, tr("Save As PDF for Printing..."));
-    N1 = AddSeparator(FileMenu, u"N1"_s);
-    mnuProperties = AddItem(FileMenu, u"mnuProperties"_s, tr("&Properties"));
-    mnuUserTitle = AddItem(FileMenu, u"mnuUserTitle"_s, tr("User Defined Title"));
-    mnuCoverPage = AddItem(FileMenu, u"mnuCoverPage"_s, tr("Edit Co&ver Page"));
-    mnuCoverPage->setCheckable(true);
-    mnuCancelChanges = AddItem(FileMenu, u"mnuCancelChanges"_s, tr("&Cancel Changes"));
-    mnuClearAllCellContents =
-        AddItem(FileMenu, u"mnuClearAllCellContents"_s, tr("Clear &All Cell Contents"));
-    DefaultEditorFont1 = AddItem(FileMenu, u"DefaultEditorFont1"_s, tr("&Default Editor Font"));
-    N7 = AddSeparator(FileMenu, u"N7"_s);
-    mnuFillCalendarwithRecurringDates = AddItem(FileMenu, u"mnuFillCalendarwithRecurringDates"_s,
-                                                tr("Fill Calendar with Recurring Dates"));
-    mnuFillCalendarFromICalendar = AddItem(FileMenu, u"mnuFillCalendarFromICalendar"_s,
-                                           tr("Fill Calendar from iCalendar File..."));
-    mnuEditrecurringDates =
-        AddItem(FileMenu, u"mnuEditrecurringDates"_s, tr("Edit Recurring Dates"));
-    N5 = AddSeparator(FileMenu, u"N5"_s);
-    mnuPrintCalendar = AddItem(FileMenu, u"mnuPrintCalendar"_s, tr("P&rint Calendar"));
-    mnuPrintSetup = AddItem(FileMenu, u"mnuPrintSetup"_s, tr("Print Set&up"));
-    N2 = AddSeparator(FileMenu, u"N2"_s);
-    Exit1 = AddItem(FileMenu, u"Exit1"_s, tr("E&xit"));
-
-    EditMenu = AddMenu(MainMenu1, u"EditMenu"_s, tr("&Edit"));
-    mnuUndo = AddItem(EditMenu, u"mnuUndo"_s, tr("Undo"), QKeySequence::Undo);
-    mnuRedo = AddItem(EditMenu, u"mnuRedo"_s, tr("Redo"));
-    // The desktop's redo keys, and Ctrl+Y and Ctrl+Shift+Z whatever they are.
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence &key :
-         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
-        if (!redoKeys.contains(key))
-            redoKeys.append(key);
-    }
-    mnuRedo->setShortcuts(redoKeys);
-    AddSeparator(EditMenu, u"N8"_s);
-    mnuCut = AddItem(EditMenu, u"mnuCut"_s, tr("Cu&t"), QKeySequence::Cut);
-    mnuCopy = AddItem(EditMenu, u"mnuCopy"_s, tr("&Copy"), QKeySequence::Copy);
-    mnuPaste = AddItem(EditMenu, u"mnuPaste"_s, tr("&Paste"), QKeySequence::Paste);
-    mnuDelete = AddItem(EditMenu, u"mnuDelete"_s, tr("&Delete"), QKeySequence::Delete);
-    AddSeparator(EditMenu, u"N9"_s);
-    mnuSelectAll = AddItem(EditMenu, u"mnuSelectAll"_s, tr("Select &All"), QKeySequence::SelectAll);
-
-    mnuOnLine = AddMenu(MainMenu1, u"mnuOnLine"_s, tr("&Online"));
-    VisitOurInternetW1 =
-        AddItem(mnuOnLine, u"VisitOurInternetW1"_s, tr("Visit Our Internet Website"));
-
-    Help1 = AddMenu(MainMenu1, u"Help1"_s, tr("&Help"));
-    Contents1 = AddItem(Help1, u"Contents1"_s, tr("&Contents"));
-    About1 = AddItem(Help1, u"About1"_s, tr("&About"));
-    mnuShowHint = AddItem(Help1, u"mnuShowHint"_s, tr("&Show Hints"));
-    mnuShowHint->setCheckable(true);
-    mnuShowHint->setChecked(true);
-    Help1->addMenu(new TLanguageMenu(Help1));
-}
-
 void TCalendarMain::CreateToolRow()
 {
     // The row's icons are looked up first: the first look-up reads the
@@ -209,24 +110,21 @@ void TCalendarMain::CreateToolRow()
 
     const struct
     {
-        TToolSpeedButton *&button;
         QString name;
         int left;
         QString hint;
         TToolGlyph glyph;
         TLPanelState state;
     } tools[] = {
-        {Pointerbutton, u"Pointerbutton"_s, 239, tr("Selection tool"), TToolGlyph::Pointer,
-         psPointing},
-        {DrawLabelButton, u"DrawLabelButton"_s, 261, tr("Label tool"), TToolGlyph::Label, psLabel},
-        {DrawImageButton, u"DrawImageButton"_s, 283, tr("Clip Art Tool"), TToolGlyph::Image,
-         psImage},
-        {DrawRichText, u"DrawRichText"_s, 305,
-         tr("Rich Text tool \rMixed fonts, colors and styles"), TToolGlyph::RichText, psRichLabel},
-        {DrawSuperText, u"DrawSuperText"_s, 327,
+        {u"Pointerbutton"_s, 239, tr("Selection tool"), TToolGlyph::Pointer, psPointing},
+        {u"DrawLabelButton"_s, 261, tr("Label tool"), TToolGlyph::Label, psLabel},
+        {u"DrawImageButton"_s, 283, tr("Clip Art Tool"), TToolGlyph::Image, psImage},
+        {u"DrawRichText"_s, 305, tr("Rich Text tool \rMixed fonts, colors and styles"),
+         TToolGlyph::RichText, psRichLabel},
+        {u"DrawSuperText"_s, 327,
          tr("SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps"),
          TToolGlyph::SuperText, psSuperText},
-        {PSpeedButton1, u"PSpeedButton1"_s, 349,
+        {u"PSpeedButton1"_s, 349,
          tr("Floating Calendar tool \rMini Calendar that you can place anywhere"),
          TToolGlyph::FloatingCalendar, psFlatCalendar},
     };
@@ -234,12 +132,12 @@ void TCalendarMain::CreateToolRow()
     ToolButtons->setObjectName(u"ToolButtons"_s);
     ToolButtons->setExclusive(true);
     for (const auto &tool : tools) {
-        tool.button =
+        auto *button =
             PlaceButton<TToolSpeedButton>(Panel3, tool.name, tool.left + shift, 22, tool.hint);
-        tool.button->setIcon(ToolIcon(tool.glyph));
-        ToolButtons->addButton(tool.button, int(tool.state));
+        button->setIcon(ToolIcon(tool.glyph));
+        ToolButtons->addButton(button, int(tool.state));
     }
-    Pointerbutton->setChecked(true);
+    ToolButtons->button(psPointing)->setChecked(true);
 
     const QStyle *look = style();
     UndoButton = GlyphButton(Panel3, u"UndoButton"_s, 378 + shift, tr("Undo"),

@@ -73,9 +73,9 @@ bool TCalendarMain::HandleAppKey(QObject *receiver, const QKeyEvent &event)
         if (!WPRichText1->isVisible() || !EditorHasFocus())
             return false;
         if (event.key() == Qt::Key_Backtab || event.modifiers().testFlag(Qt::ShiftModifier))
-            CalendarPage->MoveToPreviousCell(CurrentCell);
+            CalendarPage->MoveToPreviousCell(m_session.CurrentCell());
         else
-            CalendarPage->MoveToNextCell(CurrentCell);
+            CalendarPage->MoveToNextCell(m_session.CurrentCell());
         return true;
     default:
         return false;

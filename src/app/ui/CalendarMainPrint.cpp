@@ -24,13 +24,13 @@ void TCalendarMain::mnuPrintSetupClick()
 
 void TCalendarMain::mnuPrintCalendarClick()
 {
-    Printed = false;
-    bool wasModified = Modified;
+    m_session.SetPrinted(false);
+    bool wasModified = m_session.Modified();
     const auto keepModified = qScopeGuard([this, &wasModified] { SetModified(wasModified); });
     DoSaveRichtext();
     const std::optional<TSetChoice> choice = AskCalendarSet(u"Print"_s);
     // Keeping the choice (or the cover) with the document changed it.
-    wasModified = Modified;
+    wasModified = m_session.Modified();
     if (!choice)
         return;
     std::unique_ptr<TCalendarSet> set;
@@ -44,7 +44,7 @@ void TCalendarMain::mnuPrintCalendarClick()
     const auto forgetSet = qScopeGuard([this] { m_printSet = nullptr; });
     TReportPrinter &report = ReportPrinter1();
     // The queue names the job after the document, as a PDF's title does.
-    report.SetTitle(PdfTitle(*CalendarPage, DocumentFileName));
+    report.SetTitle(PdfTitle(*CalendarPage, m_session.FileName()));
     if (ShowPrinterSetup(report.Device(), this)) {
         report.SetOrientation(CalendarPage->CalendarOrientation() == coLandscape ? poLandScape
                                                                                  : poPortrait);
@@ -54,7 +54,7 @@ void TCalendarMain::mnuPrintCalendarClick()
             PlanCopies(report.Device().DeviceCopies(), report.Device().DeviceMaxCopies());
         if (copies.DrawnCopies == 1)
             report.SetCopies(copies.PrinterCopies);
-        CopiesToPrint = copies.DrawnCopies;
+        m_session.SetCopiesToPrint(copies.DrawnCopies);
         // Without printers the report has told the user; a printer that could
         // not be started must be told too, or the job would seem to vanish.
         if (!report.RunPrintJob() && report.Device().HasPrinter())
@@ -62,7 +62,7 @@ void TCalendarMain::mnuPrintCalendarClick()
         else if (m_printCancelled)
             EndCancelledPrint(report.Device().IsPdf() ? report.Device().Name() : QString());
     }
-    if (Printed)
+    if (m_session.Printed())
         ShowInformation(PrintCompletedMessage(CalendarPage->HasSuperText()) +
                         UnreadPicturesNote(set.get()));
 }
@@ -83,7 +83,7 @@ void TCalendarMain::ReportPrinter1Print(TReportPrinter &Report)
 {
     DoSaveRichtext();
     SetModified(false);
-    Printed = true;
+    m_session.SetPrinted(true);
     ShowBusyCursor();
     // Printing draws the page at full size onto the paper, leaving the page
     // and its zoom on the screen as they are, also when drawing fails.
@@ -94,9 +94,9 @@ void TCalendarMain::ReportPrinter1Print(TReportPrinter &Report)
     QApplication::processEvents();
     if (m_printSet)
         return PrintSetPages(Report, *m_printSet);
-    for (int copy = 1; copy <= CopiesToPrint; ++copy) {
+    for (int copy = 1; copy <= m_session.CopiesToPrint(); ++copy) {
         PrintPage(Report, *CalendarPage, 0, 0);
-        if (copy < CopiesToPrint)
+        if (copy < m_session.CopiesToPrint())
             Report.StartNewPage();
     }
 }

@@ -65,7 +65,7 @@ void TCalendarMain::NoteRecoverableChange()
 
 void TCalendarMain::WriteRecoveryCopy()
 {
-    if (!Modified || !CalendarPage->Visible())
+    if (!m_session.Modified() || !CalendarPage->Visible())
         return;
     if (!m_recovery)
         m_recovery = std::make_unique<TRecoveryWriter>(m_recoveryFolder);
@@ -74,10 +74,11 @@ void TCalendarMain::WriteRecoveryCopy()
     TPageSnapshot page = m_history.Current();
     // The cell open in the editor as it is now: what was typed there has
     // not reached the page yet.
-    if (CellEditing && CurrentCell >= 1 && CurrentCell <= CellCount)
-        page.Cells[size_t(CurrentCell - 1)] =
+    if (m_session.CellEditing() && m_session.CurrentCell() >= 1 &&
+        m_session.CurrentCell() <= CellCount)
+        page.Cells[size_t(m_session.CurrentCell() - 1)] =
             WPRichText1->IsEmpty() ? QByteArray() : WPRichText1->RtfText().SaveData();
-    m_recovery->Write({DocumentFileName, std::move(page)});
+    m_recovery->Write({m_session.FileName(), std::move(page)});
 }
 
 void TCalendarMain::RemoveRecoveryCopy()
@@ -141,7 +142,7 @@ void TCalendarMain::Recover(const TRecoveryCopy &copy)
     CalendarPage->DeleteAllObjects();
     TPageSnapshot shown = m_history.Current();
     RestoreParts(*CalendarPage, AllParts(copy.Page), shown);
-    DocumentFileName = copy.DocumentFileName;
+    m_session.SetFileName(copy.DocumentFileName);
     CalendarPage->SetVisible(true);
     // A step back to the document on disk, when there is one.
     NameChange(tr("Recovery"));

@@ -30,12 +30,12 @@ public:
     explicit TPaletteAway(TCalendarMain &window) : m_window(window)
     {
         if (m_window.Preferences.IconToolVisible)
-            m_window.IconPalette->hide();
+            m_window.Parts().IconPalette->hide();
     }
     ~TPaletteAway()
     {
         if (m_window.Preferences.IconToolVisible)
-            m_window.IconPalette->show();
+            m_window.Parts().IconPalette->show();
     }
     TPaletteAway(const TPaletteAway &) = delete;
     TPaletteAway &operator=(const TPaletteAway &) = delete;
@@ -126,12 +126,12 @@ void TCalendarMain::PuttextOnDays(const QList<TDayLine> &lines)
 {
     if (lines.isEmpty())
         return;
-    const int lastClicked = CurrentCell;
+    const int lastClicked = m_session.CurrentCell();
     DoSaveRichtext();
     if (AppendLinesToDays(*CalendarPage, lines, DefaultFillFont()) == 0)
         return;
-    // Set directly: the command runs SetButtons once at its end.
-    Modified = true;
+    // Marked here, the step recorded below under the fill's name.
+    m_session.SetModified(true);
     NameChange(tr("Fill from Recurring Dates"));
     ScheduleRecord();
     if (lastClicked > 0)

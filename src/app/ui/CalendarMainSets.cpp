@@ -122,7 +122,7 @@ std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, cons
 {
     TSetProgress progress(this, tr("Saving As PDF"), set.Count());
     return SaveSetPagesAsPdf(
-        set, fileName, PdfTitle(*CalendarPage, DocumentFileName),
+        set, fileName, PdfTitle(*CalendarPage, m_session.FileName()),
         [&progress, &cancelled](int number) {
             cancelled = !progress.Proceed(number - 1);
             return !cancelled;
@@ -132,13 +132,13 @@ std::optional<QString> TCalendarMain::SaveSetAsPdf(const TCalendarSet &set, cons
 
 void TCalendarMain::PrintSetPages(TReportPrinter &Report, const TCalendarSet &set)
 {
-    TSetProgress progress(this, tr("Printing"), set.Count() * CopiesToPrint);
+    TSetProgress progress(this, tr("Printing"), set.Count() * m_session.CopiesToPrint());
     int done = 0;
     // Printed at full size, the cells' text breaking as at full size.
     const auto printPage = [&](TCalendarPage &page, const TCalendarAttributes &screen, int) {
         if (!progress.Proceed(done)) {
             Report.Device().Printer().abort();
-            Printed = false;
+            m_session.SetPrinted(false);
             m_printCancelled = true;
             return false;
         }
@@ -148,7 +148,7 @@ void TCalendarMain::PrintSetPages(TReportPrinter &Report, const TCalendarSet &se
         ++done;
         return true;
     };
-    for (int copy = 1; copy <= CopiesToPrint; ++copy) {
+    for (int copy = 1; copy <= m_session.CopiesToPrint(); ++copy) {
         if (!set.EachPage(1.0f, printPage))
             return;
     }

@@ -17,8 +17,6 @@ using namespace Qt::StringLiterals;
 
 void TCalendarMain::ConnectUndo()
 {
-    connect(mnuUndo, &QAction::triggered, this, &TCalendarMain::UndoClick);
-    connect(mnuRedo, &QAction::triggered, this, &TCalendarMain::RedoClick);
     connect(UndoButton, &QToolButton::clicked, this, &TCalendarMain::UndoClick);
     connect(RedoButton, &QToolButton::clicked, this, &TCalendarMain::RedoClick);
     CalendarPage->MenuHead = [this] { return PageMenuHead(); };
@@ -109,7 +107,7 @@ void TCalendarMain::AfterUndoStep()
     ShowModified(!ActiveHistory().IsSaved() || (EditingCover() && m_monthsModified));
     SetButtons();
     UpdateUndoCommands();
-    if (Modified)
+    if (m_session.Modified())
         NoteRecoverableChange();
     else
         RemoveRecoveryCopy();
@@ -120,19 +118,21 @@ void TCalendarMain::UpdateUndoCommands()
     const bool page = CalendarPage->Visible();
     // Text typed into the open cell is a step once the cell is stored, which
     // undoing does first.
-    const bool typed = CellEditing && m_cellTyped;
+    const bool typed = m_session.CellTyped();
     const TUndoHistory &history = ActiveHistory();
     const QString undo = typed               ? tr("Undo Cell Text")
                          : history.CanUndo() ? tr("Undo %1").arg(history.UndoText())
                                              : tr("Undo");
     const bool canRedo = history.CanRedo() && !typed;
     const QString redo = canRedo ? tr("Redo %1").arg(history.RedoText()) : tr("Redo");
-    mnuUndo->setEnabled(page && (history.CanUndo() || typed));
-    mnuRedo->setEnabled(page && canRedo);
-    mnuUndo->setText(undo);
-    mnuRedo->setText(redo);
-    UndoButton->setEnabled(mnuUndo->isEnabled());
-    RedoButton->setEnabled(mnuRedo->isEnabled());
+    QAction *const undoCommand = Command(u"mnuUndo"_s);
+    QAction *const redoCommand = Command(u"mnuRedo"_s);
+    undoCommand->setEnabled(page && (history.CanUndo() || typed));
+    redoCommand->setEnabled(page && canRedo);
+    undoCommand->setText(undo);
+    redoCommand->setText(redo);
+    UndoButton->setEnabled(undoCommand->isEnabled());
+    RedoButton->setEnabled(redoCommand->isEnabled());
     UndoButton->setToolTip(undo + u" (Ctrl+Z)"_s);
     RedoButton->setToolTip(redo + u" (Ctrl+Y)"_s);
 }
@@ -141,9 +141,11 @@ TDesignMenu TCalendarMain::PageMenuHead()
 {
     // The steps recorded up to the moment the menu opens.
     RecordChange();
+    const QAction *undo = Command(u"mnuUndo"_s);
+    const QAction *redo = Command(u"mnuRedo"_s);
     return {MenuCommand(
-                mnuUndo->text(), [this] { UndoClick(); }, mnuUndo->isEnabled()),
+                undo->text(), [this] { UndoClick(); }, undo->isEnabled()),
             MenuCommand(
-                mnuRedo->text(), [this] { RedoClick(); }, mnuRedo->isEnabled()),
+                redo->text(), [this] { RedoClick(); }, redo->isEnabled()),
             MenuSeparator()};
 }

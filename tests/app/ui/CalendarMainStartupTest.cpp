@@ -21,29 +21,35 @@ const QString noDefaultPrinter =
 // commands of a page that has day cells.
 void ExpectANewCalendarOfThisMonth(const TCalendarMain &window)
 {
-    EXPECT_TRUE(window.CalendarPage->Visible());
-    EXPECT_TRUE(window.CalendarPanel->isVisible());
-    EXPECT_TRUE(window.DocumentFileName.isEmpty());
-    EXPECT_FALSE(window.Modified);
-    EXPECT_FALSE(window.CalendarPage->HasCellContent());
-    EXPECT_FALSE(window.CalendarPage->HasObjects());
-    EXPECT_EQ(window.CalendarPage->MainCalMonth(), QDate::currentDate().month());
-    EXPECT_EQ(window.CalendarPage->MainCalYear(), QDate::currentDate().year());
+    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+    EXPECT_TRUE(window.Parts().CalendarPanel->isVisible());
+    EXPECT_TRUE(window.Session().Untitled());
+    EXPECT_FALSE(window.Session().Modified());
+    EXPECT_FALSE(window.Parts().CalendarPage->HasCellContent());
+    EXPECT_FALSE(window.Parts().CalendarPage->HasObjects());
+    EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), QDate::currentDate().month());
+    EXPECT_EQ(window.Parts().CalendarPage->MainCalYear(), QDate::currentDate().year());
     EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
     for (const QAction *item :
-         {window.New1, window.Open1, window.mnuSave, window.mnuSaveAs, window.mnuSaveAsBitmap,
-          window.mnuSaveAsJPG, window.mnuSaveAsPNG, window.mnuProperties, window.mnuUserTitle,
-          window.mnuClearAllCellContents, window.mnuFillCalendarwithRecurringDates,
-          window.mnuPrintCalendar, window.mnuPrintSetup, window.mnuSelectAll})
+         {window.Command(u"New1"_s), window.Command(u"Open1"_s), window.Command(u"mnuSave"_s),
+          window.Command(u"mnuSaveAs"_s), window.Command(u"mnuSaveAsBitmap"_s),
+          window.Command(u"mnuSaveAsJPG"_s), window.Command(u"mnuSaveAsPNG"_s),
+          window.Command(u"mnuProperties"_s), window.Command(u"mnuUserTitle"_s),
+          window.Command(u"mnuClearAllCellContents"_s),
+          window.Command(u"mnuFillCalendarwithRecurringDates"_s),
+          window.Command(u"mnuPrintCalendar"_s), window.Command(u"mnuPrintSetup"_s),
+          window.Command(u"mnuSelectAll"_s)})
         EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
     // Nothing to go back to.
-    for (const QAction *item : {window.mnuCancelChanges, window.mnuUndo, window.mnuRedo})
+    for (const QAction *item : {window.Command(u"mnuCancelChanges"_s), window.Command(u"mnuUndo"_s),
+                                window.Command(u"mnuRedo"_s)})
         EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
-    for (const QToolButton *button : {window.ZoomPlusButton, window.ZoomMinusButton,
-                                      window.PropertiesButton, window.ShowHideIconTool})
+    for (const QToolButton *button :
+         {window.Button(u"ZoomPlusButton"_s), window.Button(u"ZoomMinusButton"_s),
+          window.Button(u"PropertiesButton"_s), window.Button(u"ShowHideIconTool"_s)})
         EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
-    EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
-    EXPECT_FALSE(window.CancelButton->isVisibleTo(window.Panel3));
+    EXPECT_FALSE(window.Button(u"Savebutton"_s)->isVisibleTo(window.Parts().Panel3));
+    EXPECT_FALSE(window.Button(u"CancelButton"_s)->isVisibleTo(window.Parts().Panel3));
 }
 
 TEST(CalendarMainStartupTest, AFirstStartShowsANewCalendarOfThisMonthAndStoresPlacementOnClose)
@@ -55,23 +61,23 @@ TEST(CalendarMainStartupTest, AFirstStartShowsANewCalendarOfThisMonthAndStoresPl
 
     EXPECT_TRUE(run.Messages.isEmpty());
     EXPECT_FALSE(window.Starting);
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
-    EXPECT_FALSE(window.CalendarPanel->PaintingHeld());
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
+    EXPECT_FALSE(window.Parts().CalendarPanel->PaintingHeld());
     ExpectANewCalendarOfThisMonth(window);
     EXPECT_TRUE(window.PrinterAvailable);
     EXPECT_TRUE(window.Preferences.HintsOn);
-    EXPECT_TRUE(window.mnuShowHint->isChecked());
+    EXPECT_TRUE(window.Command(u"mnuShowHint"_s)->isChecked());
     // The page has day cells: the icon palette is wanted.
-    EXPECT_TRUE(window.IconPalette->isVisible());
+    EXPECT_TRUE(window.Parts().IconPalette->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     // The first click already works: it opens a day cell for typing.
     TMainWindowRun::Activate(window);
-    window.IconPalette->hide();
-    window.CalendarPanel->repaint();
-    ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPage, 10));
-    EXPECT_TRUE(window.CellEditing);
-    EXPECT_EQ(window.CurrentCell, 10);
+    window.Parts().IconPalette->hide();
+    window.Parts().CalendarPanel->repaint();
+    ClickPage(*window.Parts().CalendarPanel, CellCentre(*window.Parts().CalendarPage, 10));
+    EXPECT_TRUE(window.Session().CellEditing());
+    EXPECT_EQ(window.Session().CurrentCell(), 10);
 
     window.close();
     const TIniFile ini(SettingsFileName());
@@ -90,8 +96,9 @@ TEST(CalendarMainStartupTest, AFirstStartOpensTheWindowToShowTheWholePageWhereTh
     TCalendarMain &window = run.Start();
     const QRect available = window.screen()->availableGeometry();
     // The page at 100 % with its margins, and what the window has besides.
-    const QSize page = (QSizeF(window.CalendarPanel->size()) / 0.601).toSize() + QSize(10, 10);
-    const QSize chrome = window.size() - window.ScrollBox2->viewport()->size();
+    const QSize page =
+        (QSizeF(window.Parts().CalendarPanel->size()) / 0.601).toSize() + QSize(10, 10);
+    const QSize chrome = window.size() - window.Parts().ScrollBox2->viewport()->size();
     // The window's frame, as well, within the screen.
     const QSize frame = window.frameGeometry().size() - window.size();
     const QSize wanted = (page + chrome).boundedTo(available.size() - frame);
@@ -100,8 +107,8 @@ TEST(CalendarMainStartupTest, AFirstStartOpensTheWindowToShowTheWholePageWhereTh
     EXPECT_GT(window.width(), 635);
 
     // The page at 60 % sits in the middle of the room it leaves.
-    const QRect shown = window.CalendarPanel->geometry();
-    const QSize view = window.ScrollBox2->viewport()->size();
+    const QRect shown = window.Parts().CalendarPanel->geometry();
+    const QSize view = window.Parts().ScrollBox2->viewport()->size();
     if (shown.width() + 10 <= view.width())
         EXPECT_NEAR(shown.left(), view.width() - 1 - shown.right(), 1);
     else
@@ -118,29 +125,29 @@ TEST(CalendarMainStartupTest, FirstRecentFileIsReopenedAndShown)
     TCalendarMain &window = run.Start();
 
     EXPECT_TRUE(run.Messages.isEmpty());
-    EXPECT_EQ(window.DocumentFileName, document);
-    EXPECT_TRUE(window.CalendarPage->Visible());
-    EXPECT_TRUE(window.CalendarPanel->isVisible());
-    EXPECT_EQ(window.CalendarPage->MainCalMonth(), 12);
-    EXPECT_EQ(window.CalendarPage->MainCalYear(), 1999);
+    EXPECT_EQ(window.Session().FileName(), document);
+    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+    EXPECT_TRUE(window.Parts().CalendarPanel->isVisible());
+    EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), 12);
+    EXPECT_EQ(window.Parts().CalendarPage->MainCalYear(), 1999);
     // Read at 100 %, shown at the zoom of the settings.
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Dec1999.DWC]    [60%]"_s);
-    EXPECT_FALSE(window.Modified);
-    EXPECT_TRUE(window.mnuSave->isEnabled());
-    EXPECT_TRUE(window.mnuPrintCalendar->isEnabled());
-    EXPECT_TRUE(window.ZoomPlusButton->isEnabled());
-    EXPECT_EQ(window.MRUFileList->Files(), (QStringList{document, other}));
+    EXPECT_FALSE(window.Session().Modified());
+    EXPECT_TRUE(window.Command(u"mnuSave"_s)->isEnabled());
+    EXPECT_TRUE(window.Command(u"mnuPrintCalendar"_s)->isEnabled());
+    EXPECT_TRUE(window.Button(u"ZoomPlusButton"_s)->isEnabled());
+    EXPECT_EQ(window.Parts().MRUFileList->Files(), (QStringList{document, other}));
     // A month layout has day cells: the palette is wanted and shown.
-    EXPECT_TRUE(window.IconPalette->isVisible());
-    EXPECT_EQ(window.ShowHideIconTool->text(), u"Hide Icon Tool"_s);
+    EXPECT_TRUE(window.Parts().IconPalette->isVisible());
+    EXPECT_EQ(window.Button(u"ShowHideIconTool"_s)->text(), u"Hide Icon Tool"_s);
 
     // The page is painted once start-up is over, and that is told once: the
     // printer is asked then, and later paints tell nothing more.
     EXPECT_TRUE(window.PrinterChecked);
     int painted = 0;
     QObject::connect(&window, &TCalendarMain::FirstPagePainted, [&painted] { ++painted; });
-    window.CalendarPanel->repaint();
+    window.Parts().CalendarPanel->repaint();
     QApplication::processEvents();
     EXPECT_EQ(painted, 0);
 }
@@ -157,7 +164,7 @@ TEST(CalendarMainStartupTest, MissingOrEmptyRecentListShowsANewCalendarSilently)
         EXPECT_TRUE(run.Messages.isEmpty()) << run.Messages.join(u'|').toStdString();
         ExpectANewCalendarOfThisMonth(window);
         // The entry stays listed until a later open rewrites the list.
-        EXPECT_EQ(window.MRUFileList->Files().size(), mru.isEmpty() ? 0 : 1);
+        EXPECT_EQ(window.Parts().MRUFileList->Files().size(), mru.isEmpty() ? 0 : 1);
     }
 }
 
@@ -175,7 +182,7 @@ TEST(CalendarMainStartupTest, UnreadableRecentFileIsReportedAndANewCalendarShown
     EXPECT_EQ(run.Messages, QStringList{u"Unable to open "_s + broken +
                                         u". Possibly \rcorrupted, possibly not a Calendar file"_s});
     ExpectANewCalendarOfThisMonth(window);
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -193,12 +200,12 @@ TEST(CalendarMainStartupTest, StoredZoomOf100StopsZoomingIn)
 {
     TMainWindowRun run;
     TCalendarMain &window = StartAtZoom(run, "100");
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 1.001f);
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 1.001f);
     EXPECT_TRUE(window.windowTitle().endsWith(u"    [100%]"_s));
     window.ZoomPlusButtonClick();
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 1.001f);
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 1.001f);
     window.ZoomMinusButtonClick();
-    EXPECT_NEAR(window.CalendarPanel->Zoom(), 0.901f, 1e-6);
+    EXPECT_NEAR(window.Parts().CalendarPanel->Zoom(), 0.901f, 1e-6);
     EXPECT_TRUE(window.windowTitle().endsWith(u"    [90%]"_s));
     EXPECT_FALSE(window.ZoomBusy);
     window.close();
@@ -209,12 +216,12 @@ TEST(CalendarMainStartupTest, StoredZoomOf20StopsZoomingOut)
 {
     TMainWindowRun run;
     TCalendarMain &window = StartAtZoom(run, "20");
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.201f);
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.201f);
     EXPECT_TRUE(window.windowTitle().endsWith(u"    [20%]"_s));
     window.ZoomMinusButtonClick();
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.201f);
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.201f);
     window.ZoomPlusButtonClick();
-    EXPECT_NEAR(window.CalendarPanel->Zoom(), 0.301f, 1e-6);
+    EXPECT_NEAR(window.Parts().CalendarPanel->Zoom(), 0.301f, 1e-6);
     EXPECT_TRUE(window.windowTitle().endsWith(u"    [30%]"_s));
     window.close();
     EXPECT_EQ(TIniFile(SettingsFileName()).ReadInteger(u"Zooming"_s, u"Main"_s, 0), 30);
@@ -227,7 +234,7 @@ TEST(CalendarMainStartupTest, ZoomStepsDoNotNest)
     window.ZoomBusy = true;
     window.ZoomPlusButtonClick();
     window.ZoomMinusButtonClick();
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
     EXPECT_TRUE(window.ZoomBusy);
 }
 
@@ -245,15 +252,15 @@ TEST(CalendarMainStartupTest, PrinterIsAskedAfterTheFirstPaint)
     QObject::connect(&window, &TCalendarMain::FirstPagePainted, [&] {
         ++painted;
         EXPECT_EQ(asked, 0);
-        EXPECT_FALSE(window.Printbutton->isEnabled());
+        EXPECT_FALSE(window.Button(u"Printbutton"_s)->isEnabled());
     });
     window.FormActivate();
     EXPECT_EQ(asked, 0);
-    EXPECT_FALSE(window.mnuPrintCalendar->isEnabled());
+    EXPECT_FALSE(window.Command(u"mnuPrintCalendar"_s)->isEnabled());
     EXPECT_TRUE(TMainWindowRun::WaitFor([&window] { return window.PrinterChecked; }));
     EXPECT_EQ(painted, 1);
     EXPECT_GE(asked, 1);
-    EXPECT_TRUE(window.Printbutton->isEnabled());
+    EXPECT_TRUE(window.Button(u"Printbutton"_s)->isEnabled());
 }
 
 TEST(CalendarMainStartupTest, PrinterCheckTellsOnceAndKeepsPrintingDisabled)
@@ -275,16 +282,16 @@ TEST(CalendarMainStartupTest, PrinterCheckTellsOnceAndKeepsPrintingDisabled)
 
         EXPECT_EQ(run.Messages, QStringList{c.message});
         EXPECT_FALSE(window.PrinterAvailable);
-        EXPECT_FALSE(window.mnuPrintCalendar->isEnabled());
-        EXPECT_FALSE(window.Printbutton->isEnabled());
+        EXPECT_FALSE(window.Command(u"mnuPrintCalendar"_s)->isEnabled());
+        EXPECT_FALSE(window.Button(u"Printbutton"_s)->isEnabled());
         // Set-up, saving and the exports follow only the page.
-        EXPECT_TRUE(window.mnuPrintSetup->isEnabled());
-        EXPECT_TRUE(window.mnuSaveAs->isEnabled());
-        EXPECT_TRUE(window.mnuSaveAsBitmap->isEnabled());
-        EXPECT_TRUE(window.mnuSaveAsJPG->isEnabled());
+        EXPECT_TRUE(window.Command(u"mnuPrintSetup"_s)->isEnabled());
+        EXPECT_TRUE(window.Command(u"mnuSaveAs"_s)->isEnabled());
+        EXPECT_TRUE(window.Command(u"mnuSaveAsBitmap"_s)->isEnabled());
+        EXPECT_TRUE(window.Command(u"mnuSaveAsJPG"_s)->isEnabled());
         window.SetModified(true);
         window.SetModified(false);
-        EXPECT_FALSE(window.mnuPrintCalendar->isEnabled());
+        EXPECT_FALSE(window.Command(u"mnuPrintCalendar"_s)->isEnabled());
         EXPECT_EQ(run.Messages.size(), 1);
     }
 }

@@ -76,7 +76,7 @@ TEST_F(CalendarSetCommandsTest, AYearWithHolidaysInThreeClicksLeavesTheDocumentA
     for (const bool modified : {false, true}) {
         SCOPED_TRACE(modified ? "changed document" : "unchanged document");
         TCalendarMain &window = run.StartActive();
-        TCalendarPage &page = *window.CalendarPage;
+        TCalendarPage &page = *window.Parts().CalendarPage;
         const int dentist = page.CellOfDay(15);
         TWPRtfStorage text;
         text.RtfText().Document().setPlainText(u"Dentist at ten"_s);
@@ -90,7 +90,7 @@ TEST_F(CalendarSetCommandsTest, AYearWithHolidaysInThreeClicksLeavesTheDocumentA
 
         // The document: its month, its own text only; the set is kept with
         // it, which changes it.
-        EXPECT_TRUE(window.Modified);
+        EXPECT_TRUE(window.Session().Modified());
         ASSERT_TRUE(StoredSetOf(page));
         EXPECT_EQ(StoredSetOf(page)->Choice.Count, 12);
         EXPECT_EQ(page.MainCalMonth(), 12);
@@ -121,7 +121,7 @@ TEST_F(CalendarSetCommandsTest, AYearWithHolidaysInThreeClicksLeavesTheDocumentA
 TEST_F(CalendarSetCommandsTest, FloatingCalendarsKeepTheirOwnMonthOnEveryPage)
 {
     TCalendarMain &window = run.StartActive();
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     auto floating = std::make_unique<TLumFlatCalendar>();
     floating->SetMonth(7);
     floating->SetYear(2005);
@@ -193,9 +193,11 @@ TEST_F(CalendarSetCommandsTest, ACancelledExportLeavesNoFileAndAnEarlierOneAsItW
         }
         EXPECT_EQ(QDir(run.Path({})).entryList({u"*.PDF*"_s, u"*.pdf*"_s}).size(), earlier ? 1 : 0)
             << "no part left beside it";
-        EXPECT_TRUE(window.Modified);
-        EXPECT_EQ(window.CalendarPage->MainCalMonth(), 12);
-        EXPECT_EQ(CellText(*window.CalendarPage, window.CalendarPage->CellOfDay(25)), QString());
+        EXPECT_TRUE(window.Session().Modified());
+        EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), 12);
+        EXPECT_EQ(
+            CellText(*window.Parts().CalendarPage, window.Parts().CalendarPage->CellOfDay(25)),
+            QString());
     }
 }
 
@@ -205,10 +207,10 @@ TEST_F(CalendarSetCommandsTest, APrintedSetIsOneJobOfItsPagesAndACancelledOneNon
     window.SetModified(true);
     PrintSet(window, SetOf(5, u"United Kingdom"_s));
     EXPECT_EQ(run.Messages, QStringList{completed});
-    EXPECT_TRUE(window.Printed);
+    EXPECT_TRUE(window.Session().Printed());
     EXPECT_EQ(PdfPageCount(FileBytes(printed)), 5);
-    EXPECT_TRUE(window.Modified);
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
     const QStringList pages = PageTexts(printed);
     if (!pages.isEmpty()) {
         ASSERT_EQ(pages.size(), 5);
@@ -220,10 +222,10 @@ TEST_F(CalendarSetCommandsTest, APrintedSetIsOneJobOfItsPagesAndACancelledOneNon
     run.Messages.clear();
     TCancelAt cancel(window, 2);
     PrintSet(window, SetOf(5));
-    EXPECT_FALSE(window.Printed);
+    EXPECT_FALSE(window.Session().Printed());
     EXPECT_TRUE(run.Messages.isEmpty()) << run.Messages.join(u'|').toStdString();
     EXPECT_FALSE(QFile::exists(printed));
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 }
 
 TEST_F(CalendarSetCommandsTest, AFillThatCannotBeReadIsToldAndNothingIsWritten)
@@ -244,14 +246,14 @@ TEST_F(CalendarSetCommandsTest, AFillThatCannotBeReadIsToldAndNothingIsWritten)
 TEST_F(CalendarSetCommandsTest, TheSetIsKeptWithTheDocumentAndOfferedWhenItIsOpened)
 {
     TCalendarMain &window = run.StartActive();
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     ExportSet(window, SetOf(5, u"United Kingdom"_s));
     std::optional<TStoredSet> kept = StoredSetOf(page);
     ASSERT_TRUE(kept);
     EXPECT_TRUE(kept->Choice.WholeSet);
     EXPECT_EQ(kept->Choice.Count, 5);
     EXPECT_EQ(kept->Choice.FillName, u"United Kingdom"_s);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     window.UndoClick();
     EXPECT_FALSE(StoredSetOf(page)) << "one step takes it back";
     window.RedoClick();
@@ -265,48 +267,49 @@ TEST_F(CalendarSetCommandsTest, TheSetIsKeptWithTheDocumentAndOfferedWhenItIsOpe
     EXPECT_TRUE(offered.WholeSet);
     EXPECT_EQ(offered.Count, 5);
     EXPECT_EQ(offered.FillName, u"United Kingdom"_s);
-    EXPECT_FALSE(window.Modified) << "the same choice again changes nothing";
+    EXPECT_FALSE(window.Session().Modified()) << "the same choice again changes nothing";
     EXPECT_EQ(PdfPageCount(FileBytes(pdf)), 5);
 }
 
 TEST_F(CalendarSetCommandsTest, TheCoverIsDesignedOnThePageAndStartsTheSet)
 {
     TCalendarMain &window = run.StartActive();
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     const int dentist = page.CellOfDay(15);
     TWPRtfStorage text;
     text.RtfText().Document().setPlainText(u"Dentist at ten"_s);
     page.SetCellText(dentist, text);
     const int objects = page.Objects().Count();
 
-    window.mnuCoverPage->trigger();
+    window.Command(u"mnuCoverPage"_s)->trigger();
     ASSERT_TRUE(window.EditingCover());
-    EXPECT_TRUE(window.mnuCoverPage->isChecked());
+    EXPECT_TRUE(window.Command(u"mnuCoverPage"_s)->isChecked());
     EXPECT_TRUE(page.CalendarHidden());
     ASSERT_EQ(page.Objects().Count(), 2) << "a picture above the year";
     auto *title = dynamic_cast<TLumSuperText *>(page.Objects().At(1));
     ASSERT_TRUE(title);
     title->SetCaption(u"Our year"_s);
     title->NotifyLabelChanged();
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 
-    window.mnuCoverPage->trigger();
+    window.Command(u"mnuCoverPage"_s)->trigger();
     EXPECT_FALSE(window.EditingCover());
-    EXPECT_FALSE(window.mnuCoverPage->isChecked());
+    EXPECT_FALSE(window.Command(u"mnuCoverPage"_s)->isChecked());
     EXPECT_FALSE(page.CalendarHidden());
     EXPECT_EQ(page.Objects().Count(), objects);
     EXPECT_EQ(CellText(page, dentist), u"Dentist at ten"_s);
     const std::optional<TStoredSet> kept = StoredSetOf(page);
     ASSERT_TRUE(kept && kept->HasCover());
     EXPECT_EQ(kept->Choice.Count, 13) << "the cover and twelve months";
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo Cover Page"_s);
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo Cover Page"_s);
 
     ExportSet(window, [](TCalendarSetDialog &dialog) {
         EXPECT_TRUE(dialog.CoverPage->isChecked());
         EXPECT_TRUE(dialog.CoverPage->isEnabled());
     });
     EXPECT_EQ(PdfPageCount(FileBytes(pdf)), 13);
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo Cover Page"_s) << "the set as it was kept";
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo Cover Page"_s)
+        << "the set as it was kept";
     const QStringList pages = PageTexts(pdf);
     if (!pages.isEmpty()) {
         ASSERT_EQ(pages.size(), 13);

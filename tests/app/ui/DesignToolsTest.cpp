@@ -25,7 +25,7 @@ protected:
     TCalendarMain &Start()
     {
         TCalendarMain &window = run.StartActive();
-        window.CalendarPage->SetObjectCreator(
+        window.Parts().CalendarPage->SetObjectCreator(
             psLabel, {[](TCalendarPage &) { return MakeTestObject(0, 0, 0, 0, clBlue); }, {}});
         return window;
     }
@@ -33,10 +33,10 @@ protected:
     // A label dragged out with the tool row's label tool, at the zoom shown.
     static void DrawLabel(TCalendarMain &window, QPoint from, QPoint to)
     {
-        window.DrawLabelButton->click();
-        QTest::mousePress(window.CalendarPanel, Qt::LeftButton, {}, from);
-        QTest::mouseMove(window.CalendarPanel, to);
-        QTest::mouseRelease(window.CalendarPanel, Qt::LeftButton, {}, to);
+        window.Button(u"DrawLabelButton"_s)->click();
+        QTest::mousePress(window.Parts().CalendarPanel, Qt::LeftButton, {}, from);
+        QTest::mouseMove(window.Parts().CalendarPanel, to);
+        QTest::mouseRelease(window.Parts().CalendarPanel, Qt::LeftButton, {}, to);
     }
 
     TMainWindowRun run;
@@ -47,27 +47,30 @@ protected:
 TEST_F(DesignToolsTest, TheToolButtonsChooseThePanelState)
 {
     TCalendarMain &window = Start();
-    const QList<QPair<TToolSpeedButton *, TLPanelState>> tools{
-        {window.DrawLabelButton, psLabel},      {window.DrawImageButton, psImage},
-        {window.DrawRichText, psRichLabel},     {window.DrawSuperText, psSuperText},
-        {window.PSpeedButton1, psFlatCalendar}, {window.Pointerbutton, psPointing}};
+    const QList<QPair<QToolButton *, TLPanelState>> tools{
+        {window.Button(u"DrawLabelButton"_s), psLabel},
+        {window.Button(u"DrawImageButton"_s), psImage},
+        {window.Button(u"DrawRichText"_s), psRichLabel},
+        {window.Button(u"DrawSuperText"_s), psSuperText},
+        {window.Button(u"PSpeedButton1"_s), psFlatCalendar},
+        {window.Button(u"Pointerbutton"_s), psPointing}};
     for (const auto &[button, state] : tools) {
         button->click();
-        EXPECT_EQ(window.CalendarPanel->Tool(), state);
-        EXPECT_EQ(window.CalendarPage->Pointing(), state == psPointing);
+        EXPECT_EQ(window.Parts().CalendarPanel->Tool(), state);
+        EXPECT_EQ(window.Parts().CalendarPage->Pointing(), state == psPointing);
     }
 }
 
 TEST_F(DesignToolsTest, ACreatedObjectMarksTheDocumentChangedAndTheSelectionToolReturns)
 {
     TCalendarMain &window = Start();
-    ASSERT_FALSE(window.Modified);
+    ASSERT_FALSE(window.Session().Modified());
     DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
-    ASSERT_TRUE(window.CalendarPage->HasObjects());
-    EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.Savebutton->isVisible());
-    EXPECT_TRUE(window.Pointerbutton->isChecked());
-    EXPECT_EQ(window.CalendarPanel->Tool(), psPointing);
+    ASSERT_TRUE(window.Parts().CalendarPage->HasObjects());
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_TRUE(window.Button(u"Savebutton"_s)->isVisible());
+    EXPECT_TRUE(window.Button(u"Pointerbutton"_s)->isChecked());
+    EXPECT_EQ(window.Parts().CalendarPanel->Tool(), psPointing);
 }
 
 TEST_F(DesignToolsTest, CancelInANewObjectsDialogTakesItAwayAndOkLeavesItSelected)
@@ -77,15 +80,15 @@ TEST_F(DesignToolsTest, CancelInANewObjectsDialogTakesItAwayAndOkLeavesItSelecte
     // the document changed), and a new object was not selected.
     TCalendarMain &window = run.StartActive();
     QApplication::processEvents();
-    const QImage before = window.CalendarPanel->grab().toImage();
+    const QImage before = window.Parts().CalendarPanel->grab().toImage();
     const struct
     {
-        TToolSpeedButton *tool;
+        QToolButton *tool;
         QString dialog;
-    } tools[] = {{window.DrawLabelButton, u"Text"_s},
-                 {window.DrawRichText, u"Rich Text Editor"_s},
-                 {window.DrawImageButton, u"Load Image File "_s},
-                 {window.DrawSuperText, u"SuperText Properties"_s}};
+    } tools[] = {{window.Button(u"DrawLabelButton"_s), u"Text"_s},
+                 {window.Button(u"DrawRichText"_s), u"Rich Text Editor"_s},
+                 {window.Button(u"DrawImageButton"_s), u"Load Image File "_s},
+                 {window.Button(u"DrawSuperText"_s), u"SuperText Properties"_s}};
     for (const auto &tool : tools) {
         QStringList opened;
         SetModalAnswerer([&opened](QDialog &dialog) {
@@ -93,34 +96,35 @@ TEST_F(DesignToolsTest, CancelInANewObjectsDialogTakesItAwayAndOkLeavesItSelecte
             return int(QDialog::Rejected);
         });
         tool.tool->click();
-        QTest::mousePress(window.CalendarPanel, Qt::LeftButton, {}, QPoint(100, 100));
-        QTest::mouseMove(window.CalendarPanel, QPoint(300, 160));
-        QTest::mouseRelease(window.CalendarPanel, Qt::LeftButton, {}, QPoint(300, 160));
+        QTest::mousePress(window.Parts().CalendarPanel, Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseMove(window.Parts().CalendarPanel, QPoint(300, 160));
+        QTest::mouseRelease(window.Parts().CalendarPanel, Qt::LeftButton, {}, QPoint(300, 160));
         SetModalAnswerer({});
         QApplication::processEvents();
         const std::string name = tool.dialog.toStdString();
         EXPECT_EQ(opened, QStringList{tool.dialog});
-        EXPECT_EQ(window.CalendarPage->Objects().Count(), 0) << name;
-        EXPECT_FALSE(window.Modified) << name;
-        EXPECT_FALSE(window.mnuUndo->isEnabled()) << name;
-        EXPECT_TRUE(window.Pointerbutton->isChecked()) << name;
-        EXPECT_EQ(window.CalendarPanel->Tool(), psPointing) << name;
-        EXPECT_EQ(window.CalendarPanel->grab().toImage(), before) << name;
+        EXPECT_EQ(window.Parts().CalendarPage->Objects().Count(), 0) << name;
+        EXPECT_FALSE(window.Session().Modified()) << name;
+        EXPECT_FALSE(window.Command(u"mnuUndo"_s)->isEnabled()) << name;
+        EXPECT_TRUE(window.Button(u"Pointerbutton"_s)->isChecked()) << name;
+        EXPECT_EQ(window.Parts().CalendarPanel->Tool(), psPointing) << name;
+        EXPECT_EQ(window.Parts().CalendarPanel->grab().toImage(), before) << name;
     }
 
     SetModalAnswerer([](QDialog &) { return int(QDialog::Accepted); });
     DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
     SetModalAnswerer({});
     QApplication::processEvents();
-    ASSERT_EQ(window.CalendarPage->Objects().Count(), 1);
-    TLumGraphicControl *label = window.CalendarPage->Objects().At(0);
-    EXPECT_EQ(window.CalendarPage->Objects().Selection(), QList<TLumGraphicControl *>{label});
-    const auto *handle = window.CalendarPanel->findChild<QWidget *>(u"LumHandle"_s);
+    ASSERT_EQ(window.Parts().CalendarPage->Objects().Count(), 1);
+    TLumGraphicControl *label = window.Parts().CalendarPage->Objects().At(0);
+    EXPECT_EQ(window.Parts().CalendarPage->Objects().Selection(),
+              QList<TLumGraphicControl *>{label});
+    const auto *handle = window.Parts().CalendarPanel->findChild<QWidget *>(u"LumHandle"_s);
     ASSERT_NE(handle, nullptr);
     EXPECT_TRUE(handle->isVisible());
     EXPECT_TRUE(handle->geometry().contains(label->BoundsRect().ToQRect()));
-    EXPECT_TRUE(window.Modified);
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo New Object"_s);
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo New Object"_s);
 }
 
 TEST_F(DesignToolsTest, ChangesOfObjectsMarkTheDocumentChanged)
@@ -128,19 +132,19 @@ TEST_F(DesignToolsTest, ChangesOfObjectsMarkTheDocumentChanged)
     TCalendarMain &window = Start();
     DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
     window.SetModified(false);
-    window.CalendarPage->LockAll();
-    EXPECT_TRUE(window.Modified);
+    window.Parts().CalendarPage->LockAll();
+    EXPECT_TRUE(window.Session().Modified());
 }
 
 TEST_F(DesignToolsTest, ObjectsAreSavedWithTheDocumentAndComeBackAtTheZoomShown)
 {
     TCalendarMain &window = Start();
-    const float zoom = window.CalendarPanel->Zoom();
+    const float zoom = window.Parts().CalendarPanel->Zoom();
     DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
-    const TBounds shown = window.CalendarPage->Objects().At(0)->Bounds();
-    const QString document = window.DocumentFileName;
+    const TBounds shown = window.Parts().CalendarPage->Objects().At(0)->Bounds();
+    const QString document = window.Session().FileName();
     window.mnuSaveClick();
-    ASSERT_FALSE(window.Modified);
+    ASSERT_FALSE(window.Session().Modified());
 
     TCalendarPage reread;
     reread.ObjectClasses().Register(TTestObject::Class());
@@ -149,31 +153,32 @@ TEST_F(DesignToolsTest, ObjectsAreSavedWithTheDocumentAndComeBackAtTheZoomShown)
     // Stored at zoom 1.
     EXPECT_EQ(reread.Objects().At(0)->Width(), Round(shown.Width / double(zoom)));
 
-    window.CalendarPage->DeleteAllObjects();
+    window.Parts().CalendarPage->DeleteAllObjects();
     window.OpenCalendarFile(document);
-    ASSERT_EQ(window.CalendarPage->Objects().Count(), 1);
-    EXPECT_EQ(window.CalendarPanel->Zoom(), zoom);
-    const TBounds back = window.CalendarPage->Objects().At(0)->Bounds();
+    ASSERT_EQ(window.Parts().CalendarPage->Objects().Count(), 1);
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), zoom);
+    const TBounds back = window.Parts().CalendarPage->Objects().At(0)->Bounds();
     EXPECT_NEAR(back.Left, shown.Left, 1);
     EXPECT_NEAR(back.Width, shown.Width, 1);
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
     // A new document starts without them.
     run.AnswerYes = false;
     SetModalAnswerer([](QDialog &) { return int(QDialog::Accepted); });
     window.New1Click();
-    EXPECT_FALSE(window.CalendarPage->HasObjects());
+    EXPECT_FALSE(window.Parts().CalendarPage->HasObjects());
 }
 
 TEST_F(DesignToolsTest, TheExportedBitmapShowsTheObjectsWithoutTheirSquares)
 {
     TCalendarMain &window = Start();
     DrawLabel(window, QPoint(200, 200), QPoint(300, 260));
-    window.CalendarPage->SelectAll();
-    const QImage bitmap = window.CalendarPanel->RenderToBitmap();
+    window.Parts().CalendarPage->SelectAll();
+    const QImage bitmap = window.Parts().CalendarPanel->RenderToBitmap();
     EXPECT_EQ(bitmap.pixel(250, 230), qRgb(0, 0, 255));
     // Where a selection square stands on the screen, the page shows.
-    EXPECT_EQ(bitmap.pixel(198, 198), RenderPageImage(*window.CalendarPage).pixel(198, 198));
-    EXPECT_EQ(window.CalendarPanel->grab().toImage().pixel(198, 198), qRgb(0, 0, 0));
+    EXPECT_EQ(bitmap.pixel(198, 198),
+              RenderPageImage(*window.Parts().CalendarPage).pixel(198, 198));
+    EXPECT_EQ(window.Parts().CalendarPanel->grab().toImage().pixel(198, 198), qRgb(0, 0, 0));
 }
 
 TEST_F(DesignToolsTest, ARightClickBesideTheMenuADoubleClickOpenedOpensTheMenuAgain)
@@ -184,7 +189,7 @@ TEST_F(DesignToolsTest, ARightClickBesideTheMenuADoubleClickOpenedOpensTheMenuAg
     SetModalAnswerer([](QDialog &) { return int(QDialog::Accepted); });
     DrawLabel(window, QPoint(100, 100), QPoint(300, 160));
     SetModalAnswerer({});
-    auto *handle = window.CalendarPanel->findChild<QWidget *>(u"LumHandle"_s);
+    auto *handle = window.Parts().CalendarPanel->findChild<QWidget *>(u"LumHandle"_s);
     ASSERT_TRUE(handle && handle->isVisible());
     const QPoint onLabel = handle->rect().center();
 

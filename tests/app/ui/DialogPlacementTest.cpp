@@ -25,11 +25,12 @@ TEST(DialogPlacementTest, EveryDialogOpensWhollyOnTheScreenOfTheMainWindow)
     const QRect area = window.screen()->availableGeometry();
     // The main window hangs over the screen's bottom right corner.
     window.move(area.right() - 300, area.bottom() - 200);
-    window.PSpeedButton1->click();
-    QTest::mousePress(window.CalendarPanel, Qt::LeftButton, {}, QPoint(40, 40));
-    QTest::mouseRelease(window.CalendarPanel, Qt::LeftButton, {}, QPoint(140, 120));
-    ASSERT_EQ(window.CalendarPage->Objects().Count(), 1);
-    auto &calendar = dynamic_cast<TLumFlatCalendar &>(*window.CalendarPage->Objects().At(0));
+    window.Button(u"PSpeedButton1"_s)->click();
+    QTest::mousePress(window.Parts().CalendarPanel, Qt::LeftButton, {}, QPoint(40, 40));
+    QTest::mouseRelease(window.Parts().CalendarPanel, Qt::LeftButton, {}, QPoint(140, 120));
+    ASSERT_EQ(window.Parts().CalendarPage->Objects().Count(), 1);
+    auto &calendar =
+        dynamic_cast<TLumFlatCalendar &>(*window.Parts().CalendarPage->Objects().At(0));
 
     QStringList seen;
     SetModalAnswerer(PassingSetDialogs([&](QDialog &dialog) {
@@ -38,7 +39,7 @@ TEST(DialogPlacementTest, EveryDialogOpensWhollyOnTheScreenOfTheMainWindow)
             << dialog.windowTitle().toStdString() << " at " << dialog.x() << "," << dialog.y();
         return int(QDialog::Rejected);
     }));
-    window.FlatCalendarEditor->Properties(calendar);
+    window.Parts().FlatCalendarEditor->Properties(calendar);
     window.mnuPropertiesClick();
     window.mnuUserTitleClick();
     window.About1Click();

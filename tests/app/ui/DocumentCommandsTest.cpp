@@ -59,11 +59,12 @@ TEST_F(DocumentCommandsTest, OpenAsksForADocumentInTheOpenDocumentsFolder)
     EXPECT_EQ(shown, (QStringList{u"Open Calendar File"_s, QDir(run.Path({})).absolutePath(),
                                   u"Calendar File (*.DWC)"_s, u"DWC"_s}));
     // Read at 100 %, shown at the zoom it had.
-    EXPECT_EQ(window.DocumentFileName, other);
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
+    EXPECT_EQ(window.Session().FileName(), other);
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Team.DWC]    [60%]"_s);
-    EXPECT_EQ(window.MRUFileList->Files(), (QStringList{other, run.Path(u"Dec1999.DWC"_s)}));
-    EXPECT_FALSE(window.Modified);
+    EXPECT_EQ(window.Parts().MRUFileList->Files(),
+              (QStringList{other, run.Path(u"Dec1999.DWC"_s)}));
+    EXPECT_FALSE(window.Session().Modified());
     EXPECT_TRUE(run.Messages.isEmpty());
 }
 
@@ -84,7 +85,7 @@ TEST_F(DocumentCommandsTest, FileDialogsOpenInTheDocumentsFolderElseTheLastUsedO
     window.mnuSaveAsBitmapClick();
     answer.clear();
     window.mnuSaveAsJPGClick();
-    window.DocumentFileName.clear();
+    window.Session().SetFileName(QString());
     window.mnuSaveAsPDFClick();
     window.Open1Click();
     const QString documents = QDir(run.Path({})).absolutePath();
@@ -106,12 +107,12 @@ TEST_F(DocumentCommandsTest, FileDialogsOpenInTheDocumentsFolderElseTheLastUsedO
 TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles)
 {
     TCalendarMain &window = run.StartActive();
-    const QString document = window.DocumentFileName;
+    const QString document = window.Session().FileName();
     const QString text = run.Path(u"notes.txt"_s);
     run.SaveAsAnswer = text;
     window.Open1Click();
     EXPECT_EQ(run.Messages, QStringList{u"Must be a Calendar file (*.DWC)"_s});
-    EXPECT_EQ(window.DocumentFileName, document);
+    EXPECT_EQ(window.Session().FileName(), document);
 
     // A truncated document and a file of another kind under the right name.
     QByteArray whole = FileBytes(document);
@@ -124,16 +125,16 @@ TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles
                {u"Empty.DWC"_s, {}}};
     // Regression: a document that could not be read closed the calendar
     // open before, leaving an empty window. It stays open, unchanged.
-    window.CalendarPage->SetUserTitle(u"Unsaved title"_s);
-    PlaceBothLabels(*window.CalendarPage, u"Kept"_s);
+    window.Parts().CalendarPage->SetUserTitle(u"Unsaved title"_s);
+    PlaceBothLabels(*window.Parts().CalendarPage, u"Kept"_s);
     SetLabelPrompts({});
     window.ZoomMinusButtonClick();
     QApplication::processEvents();
-    const TPageSnapshot before = CapturePage(*window.CalendarPage);
-    const QImage shown = window.CalendarPanel->grab().toImage();
-    const QStringList recent = window.MRUFileList->Files();
+    const TPageSnapshot before = CapturePage(*window.Parts().CalendarPage);
+    const QImage shown = window.Parts().CalendarPanel->grab().toImage();
+    const QStringList recent = window.Parts().MRUFileList->Files();
     const QString caption = window.windowTitle();
-    ASSERT_TRUE(window.Modified);
+    ASSERT_TRUE(window.Session().Modified());
     for (const auto &file : bad) {
         run.Messages.clear();
         const QString fileName = run.Path(file.name);
@@ -145,18 +146,18 @@ TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles
         window.Open1Click();
         QApplication::processEvents();
         EXPECT_EQ(run.Messages, QStringList{Unopenable(fileName)}) << file.name.toStdString();
-        EXPECT_EQ(window.DocumentFileName, document);
-        EXPECT_TRUE(window.CalendarPage->Visible());
-        EXPECT_TRUE(window.Modified);
+        EXPECT_EQ(window.Session().FileName(), document);
+        EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+        EXPECT_TRUE(window.Session().Modified());
         EXPECT_EQ(window.windowTitle(), caption);
-        const TPageSnapshot after = CapturePage(*window.CalendarPage);
+        const TPageSnapshot after = CapturePage(*window.Parts().CalendarPage);
         EXPECT_EQ(after.Style, before.Style);
         EXPECT_EQ(after.Cells, before.Cells);
         EXPECT_EQ(after.Objects, before.Objects);
         EXPECT_EQ(after.Order, before.Order);
-        EXPECT_EQ(window.CalendarPanel->grab().toImage(), shown) << file.name.toStdString();
+        EXPECT_EQ(window.Parts().CalendarPanel->grab().toImage(), shown) << file.name.toStdString();
         EXPECT_EQ(FileBytes(fileName), file.bytes);
-        EXPECT_EQ(window.MRUFileList->Files(), recent);
+        EXPECT_EQ(window.Parts().MRUFileList->Files(), recent);
     }
 }
 
@@ -165,7 +166,7 @@ TEST_F(DocumentCommandsTest, OpenStopsWhenChangesCouldNotBeSaved)
     // Regression: a failed save of the changes was followed by the open,
     // which threw them away.
     TCalendarMain &window = run.Start();
-    window.CalendarPage->SetVisible(true);
+    window.Parts().CalendarPage->SetVisible(true);
     window.SetModified(true);
     run.AnswerYes = true;
     QStringList dialogs;
@@ -177,19 +178,19 @@ TEST_F(DocumentCommandsTest, OpenStopsWhenChangesCouldNotBeSaved)
     EXPECT_EQ(dialogs, QStringList{u"Save Calendar File"_s});
     ASSERT_EQ(run.Messages.size(), 1);
     EXPECT_TRUE(run.Messages[0].startsWith(u"Unable to save "_s));
-    EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.MRUFileList->Files().isEmpty());
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_TRUE(window.Parts().MRUFileList->Files().isEmpty());
 }
 
 TEST_F(DocumentCommandsTest, ClosingStaysOpenWhenTheSaveAsDialogIsCancelled)
 {
     TCalendarMain &window = run.Start();
-    window.CalendarPage->SetVisible(true);
+    window.Parts().CalendarPage->SetVisible(true);
     window.SetModified(true);
     run.AnswerYes = true;
     EXPECT_FALSE(window.close());
     EXPECT_EQ(run.Questions.size(), 1);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 
     // No lets it close without saving.
     run.AnswerYes = false;
@@ -201,10 +202,10 @@ TEST_F(DocumentCommandsTest, ClosingStaysOpenWhenTheSaveAsDialogIsCancelled)
 TEST_F(DocumentCommandsTest, CancelToSaveChangesStopsTheCommandThatAsked)
 {
     TCalendarMain &window = run.StartActive();
-    const QString document = window.DocumentFileName;
+    const QString document = window.Session().FileName();
     const QString other = run.WriteDocument(u"Team.DWC"_s);
-    window.MRUFileList->AddFile(other);
-    window.CalendarPage->SetUserTitle(u"Changed"_s);
+    window.Parts().MRUFileList->AddFile(other);
+    window.Parts().CalendarPage->SetUserTitle(u"Changed"_s);
     window.SetModified(true);
     run.AnswerCancel = true;
     int dialogs = 0;
@@ -227,17 +228,17 @@ TEST_F(DocumentCommandsTest, CancelToSaveChangesStopsTheCommandThatAsked)
         command();
         EXPECT_EQ(run.Questions, (QList<QPair<QString, QString>>{{u"Save changes?"_s, u"Save"_s}}));
         EXPECT_EQ(dialogs, 0);
-        EXPECT_EQ(window.DocumentFileName, document);
-        EXPECT_EQ(window.CalendarPage->UserTitle(), u"Changed"_s);
-        EXPECT_TRUE(window.Modified);
-        EXPECT_TRUE(window.MRUFileList->Files().contains(other));
+        EXPECT_EQ(window.Session().FileName(), document);
+        EXPECT_EQ(window.Parts().CalendarPage->UserTitle(), u"Changed"_s);
+        EXPECT_TRUE(window.Session().Modified());
+        EXPECT_TRUE(window.Parts().MRUFileList->Files().contains(other));
     }
     EXPECT_TRUE(window.isVisible());
 
     // No goes on without saving, as before.
     run.AnswerCancel = false;
     window.RecentFileClick(other);
-    EXPECT_EQ(window.DocumentFileName, other);
+    EXPECT_EQ(window.Session().FileName(), other);
     EXPECT_EQ(FileBytes(document), FileBytes(run.WriteDocument(u"Copy.DWC"_s)));
 }
 
@@ -246,33 +247,33 @@ TEST_F(DocumentCommandsTest, CancelChangesRereadsTheSavedFileOnYesOnly)
     // Regression: the document's own name, handed to the open, was cleared by
     // it before the file was read, so the saved file was never read again.
     TCalendarMain &window = run.StartActive();
-    window.CalendarPage->SetUserTitle(u"Changed"_s);
+    window.Parts().CalendarPage->SetUserTitle(u"Changed"_s);
     window.SetModified(true);
-    ASSERT_TRUE(window.CancelButton->isVisibleTo(window.Panel3));
+    ASSERT_TRUE(window.Button(u"CancelButton"_s)->isVisibleTo(window.Parts().Panel3));
 
     window.mnuCancelChangesClick();
     ASSERT_EQ(run.Questions.size(), 1);
     EXPECT_EQ(run.Questions[0], qMakePair(u"Cancel all changes?"_s, u"CANCEL"_s));
-    EXPECT_EQ(window.CalendarPage->UserTitle(), u"Changed"_s);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_EQ(window.Parts().CalendarPage->UserTitle(), u"Changed"_s);
+    EXPECT_TRUE(window.Session().Modified());
 
     run.AnswerYes = true;
-    window.CancelButton->click();
-    EXPECT_TRUE(window.CalendarPage->UserTitle().isEmpty());
-    EXPECT_FALSE(window.Modified);
-    EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
-    EXPECT_EQ(window.DocumentFileName, run.Path(u"Dec1999.DWC"_s));
+    window.Button(u"CancelButton"_s)->click();
+    EXPECT_TRUE(window.Parts().CalendarPage->UserTitle().isEmpty());
+    EXPECT_FALSE(window.Session().Modified());
+    EXPECT_FALSE(window.Button(u"Savebutton"_s)->isVisibleTo(window.Parts().Panel3));
+    EXPECT_EQ(window.Session().FileName(), run.Path(u"Dec1999.DWC"_s));
 }
 
 TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
 {
     TCalendarMain &window = run.StartActive();
-    const QString document = window.DocumentFileName;
-    window.CalendarPage->SetUserTitle(u"First"_s);
+    const QString document = window.Session().FileName();
+    window.Parts().CalendarPage->SetUserTitle(u"First"_s);
     window.SetModified(true);
-    window.Savebutton->click();
+    window.Button(u"Savebutton"_s)->click();
     EXPECT_EQ(ReadTitle(document), u"First"_s);
-    EXPECT_FALSE(window.Savebutton->isVisibleTo(window.Panel3));
+    EXPECT_FALSE(window.Button(u"Savebutton"_s)->isVisibleTo(window.Parts().Panel3));
 
     // A document from elsewhere is proposed under its name in its own folder.
     const QString elsewhere = run.Path(u"Cal/Team.DWC"_s);
@@ -286,8 +287,8 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
     });
     window.mnuSaveAsClick();
     EXPECT_EQ(proposed, QDir(run.Path(u"Cal"_s)).absoluteFilePath(u"Team.DWC"_s));
-    EXPECT_EQ(window.DocumentFileName, copy);
-    EXPECT_EQ(window.MRUFileList->Files().value(0), copy);
+    EXPECT_EQ(window.Session().FileName(), copy);
+    EXPECT_EQ(window.Parts().MRUFileList->Files().value(0), copy);
 }
 
 // Saving flipped the shown page to 100 % and back around the write, leaving a
@@ -295,7 +296,7 @@ TEST_F(DocumentCommandsTest, SaveButtonSavesUnderTheNameOrAsksForOne)
 TEST_F(DocumentCommandsTest, SaveWritesTheSameBytesAtEveryZoomAndLeavesTheViewAlone)
 {
     TCalendarMain &window = run.StartActive();
-    TCalendarPanel32 &view = *window.CalendarPanel;
+    TCalendarPanel32 &view = *window.Parts().CalendarPanel;
     PlaceBothLabels(view.Page(), u"Kept"_s);
     SetLabelPrompts({});
     QByteArray atFirstZoom;
@@ -335,9 +336,9 @@ TEST_F(DocumentCommandsTest, SaveOfANewCalendarAsksForItsName)
     });
     window.New1Click();
     SetModalAnswerer({});
-    ASSERT_TRUE(window.CalendarPage->Visible());
-    ASSERT_TRUE(window.DocumentFileName.isEmpty());
-    EXPECT_TRUE(window.mnuSave->isEnabled());
+    ASSERT_TRUE(window.Parts().CalendarPage->Visible());
+    ASSERT_TRUE(window.Session().Untitled());
+    EXPECT_TRUE(window.Command(u"mnuSave"_s)->isEnabled());
 
     const QString chosen = run.Path(u"Family.DWC"_s);
     QString proposed;
@@ -348,16 +349,16 @@ TEST_F(DocumentCommandsTest, SaveOfANewCalendarAsksForItsName)
     TMainWindowRun::Activate(window);
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(proposed.isEmpty()) << "a name was asked for";
-    EXPECT_EQ(window.DocumentFileName, chosen);
+    EXPECT_EQ(window.Session().FileName(), chosen);
     EXPECT_TRUE(QFileInfo::exists(chosen));
-    EXPECT_FALSE(window.Modified);
-    EXPECT_EQ(window.MRUFileList->Files().value(0), chosen);
+    EXPECT_FALSE(window.Session().Modified());
+    EXPECT_EQ(window.Parts().MRUFileList->Files().value(0), chosen);
 }
 
 TEST_F(DocumentCommandsTest, UserTitleDialogSetsTheTitleOnOk)
 {
     TCalendarMain &window = run.StartActive();
-    window.CalendarPage->SetUserTitle(u"Before"_s);
+    window.Parts().CalendarPage->SetUserTitle(u"Before"_s);
     QString shownText;
     SetModalAnswerer([&](QDialog &dialog) {
         auto &form = dynamic_cast<TUserTitleForm &>(dialog);
@@ -375,8 +376,8 @@ TEST_F(DocumentCommandsTest, UserTitleDialogSetsTheTitleOnOk)
     });
     window.mnuUserTitleClick();
     EXPECT_EQ(shownText, u"Before"_s);
-    EXPECT_EQ(window.CalendarPage->UserTitle(), u"Smith Family"_s);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_EQ(window.Parts().CalendarPage->UserTitle(), u"Smith Family"_s);
+    EXPECT_TRUE(window.Session().Modified());
 
     window.SetModified(false);
     SetModalAnswerer([](QDialog &dialog) {
@@ -386,8 +387,8 @@ TEST_F(DocumentCommandsTest, UserTitleDialogSetsTheTitleOnOk)
         return form.result();
     });
     window.mnuUserTitleClick();
-    EXPECT_EQ(window.CalendarPage->UserTitle(), u"Smith Family"_s);
-    EXPECT_FALSE(window.Modified);
+    EXPECT_EQ(window.Parts().CalendarPage->UserTitle(), u"Smith Family"_s);
+    EXPECT_FALSE(window.Session().Modified());
 }
 
 TEST_F(DocumentCommandsTest, ClearAllEmptiesEveryCellWithoutAsking)
@@ -396,18 +397,18 @@ TEST_F(DocumentCommandsTest, ClearAllEmptiesEveryCellWithoutAsking)
     TWPRtfStorage cell;
     QTextCursor(&cell.RtfText().Document()).insertText(u"Eve"_s);
     for (const int day : {1, 24, 31})
-        window.CalendarPage->SetCellText(window.CalendarPage->CellOfDay(day), cell);
+        window.Parts().CalendarPage->SetCellText(window.Parts().CalendarPage->CellOfDay(day), cell);
     window.mnuClearAllCellContentsClick();
-    EXPECT_FALSE(window.CalendarPage->HasCellContent());
-    EXPECT_TRUE(window.Modified);
+    EXPECT_FALSE(window.Parts().CalendarPage->HasCellContent());
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_TRUE(run.Questions.isEmpty());
 }
 
 TEST_F(DocumentCommandsTest, DefaultEditorFontIsStoredAndUsedAtOnce)
 {
     TCalendarMain &window = run.StartActive();
-    window.CalendarPage->RaiseCellEvent(window.CalendarPage->CellOfDay(10));
-    ASSERT_TRUE(window.CellEditing);
+    window.Parts().CalendarPage->RaiseCellEvent(window.Parts().CalendarPage->CellOfDay(10));
+    ASSERT_TRUE(window.Session().CellEditing());
     // A face the font dialog offers on this machine, scalable and with an
     // italic style, so the choice below is one the dialog can keep.
     const QStringList families = QFontDatabase::families();
@@ -433,16 +434,16 @@ TEST_F(DocumentCommandsTest, DefaultEditorFontIsStoredAndUsedAtOnce)
     const TIniFile ini(SettingsFileName());
     EXPECT_EQ(ini.ReadString(u"Default Font"_s, u"Name"_s, {}), face);
     EXPECT_EQ(ini.ReadInteger(u"Default Font"_s, u"Size"_s, 0), 12);
-    const TWPCharAttr attr = window.WPRichText1->CurrentAttributes();
-    EXPECT_EQ(window.WPRichText1->RtfText().Fonts().at(attr.Font).Name, face.left(31));
+    const TWPCharAttr attr = window.Parts().WPRichText1->CurrentAttributes();
+    EXPECT_EQ(window.Parts().WPRichText1->RtfText().Fonts().at(attr.Font).Name, face.left(31));
     EXPECT_EQ(attr.Size, 12);
     EXPECT_EQ(attr.Style, int(wpsItalic));
 
     // Cancelled, the stored font stays and is applied all the same.
     SetModalAnswerer([](QDialog &) { return int(QDialog::Rejected); });
-    window.WPRichText1->SetCurrentAttributes({});
+    window.Parts().WPRichText1->SetCurrentAttributes({});
     window.DefaultEditorFont1Click();
-    EXPECT_EQ(window.WPRichText1->CurrentAttributes().Size, 12);
+    EXPECT_EQ(window.Parts().WPRichText1->CurrentAttributes().Size, 12);
     EXPECT_EQ(ini.ReadInteger(u"Default Font"_s, u"Size"_s, 0), 12);
 }
 

@@ -47,8 +47,9 @@ QStringList CellRuns(const TCalendarPage &page, int day)
 
 void ClickDay(TCalendarMain &window, int day)
 {
-    ClickPage(*window.CalendarPanel,
-              CellCentre(*window.CalendarPage, window.CalendarPage->CellOfDay(day)));
+    ClickPage(
+        *window.Parts().CalendarPanel,
+        CellCentre(*window.Parts().CalendarPage, window.Parts().CalendarPage->CellOfDay(day)));
 }
 
 TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
@@ -56,7 +57,7 @@ TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
     TMainWindowRun run;
     // A fresh start: a new calendar of this month, not yet a document.
     TCalendarMain &first = run.Start();
-    ASSERT_TRUE(first.DocumentFileName.isEmpty());
+    ASSERT_TRUE(first.Session().Untitled());
 
     // New: December 1999 in the properties dialog.
     SetModalAnswerer([](QDialog &dialog) {
@@ -68,28 +69,29 @@ TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
         return properties.result();
     });
     first.New1Click();
-    ASSERT_TRUE(first.CalendarPage->Visible());
+    ASSERT_TRUE(first.Parts().CalendarPage->Visible());
     TMainWindowRun::Activate(first);
-    first.CalendarPanel->repaint();
+    first.Parts().CalendarPanel->repaint();
 
     // Plain, bold and italic text in three cells; an icon dragged into a fourth.
     ClickDay(first, 3);
     TypeText(u"Dentist"_s);
     ClickDay(first, 10);
-    first.WPToolBar1->Button(TWPToolButton::Bold)->trigger();
+    first.Parts().WPToolBar1->Button(TWPToolButton::Bold)->trigger();
     TypeText(u"Meeting "_s);
-    first.WPToolBar1->Button(TWPToolButton::Bold)->trigger();
+    first.Parts().WPToolBar1->Button(TWPToolButton::Bold)->trigger();
     TypeText(u"at ten"_s);
     ClickDay(first, 24);
-    first.WPToolBar1->Button(TWPToolButton::Italic)->trigger();
+    first.Parts().WPToolBar1->Button(TWPToolButton::Italic)->trigger();
     TypeText(u"Eve"_s);
     const std::unique_ptr<QMimeData> icon = IconMimeData(QImage(16, 16, QImage::Format_RGB32));
-    const QPoint iconCell = CellCentre(*first.CalendarPage, first.CalendarPage->CellOfDay(25));
+    const QPoint iconCell =
+        CellCentre(*first.Parts().CalendarPage, first.Parts().CalendarPage->CellOfDay(25));
     QDragEnterEvent enter(iconCell, Qt::CopyAction, icon.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(first.CalendarPanel, &enter);
+    QApplication::sendEvent(first.Parts().CalendarPanel, &enter);
     QDropEvent drop(QPointF(iconCell), Qt::CopyAction, icon.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(first.CalendarPanel, &drop);
-    ASSERT_TRUE(first.Savebutton->isVisibleTo(first.Panel3));
+    QApplication::sendEvent(first.Parts().CalendarPanel, &drop);
+    ASSERT_TRUE(first.Button(u"Savebutton"_s)->isVisibleTo(first.Parts().Panel3));
 
     // Save: a document never saved goes through Save As with its proposal.
     QString proposed;
@@ -97,9 +99,9 @@ TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
         proposed = QFileInfo(dialog.selectedFiles().value(0)).fileName();
         return run.Path(u"Dec1999.DWC"_s);
     });
-    first.Savebutton->click();
+    first.Button(u"Savebutton"_s)->click();
     EXPECT_EQ(proposed, u"Dec1999.DWC"_s);
-    EXPECT_FALSE(first.Modified);
+    EXPECT_FALSE(first.Session().Modified());
     const QStringList expected[] = {
         {u"Dentist/0/10"_s},
         {u"Meeting /1/10"_s, u"at ten/0/10"_s},
@@ -108,16 +110,16 @@ TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
     };
     const int days[] = {3, 10, 24, 25};
     for (int i = 0; i < 4; ++i)
-        ASSERT_EQ(CellRuns(*first.CalendarPage, days[i]), expected[i]) << days[i];
+        ASSERT_EQ(CellRuns(*first.Parts().CalendarPage, days[i]), expected[i]) << days[i];
     EXPECT_TRUE(first.close());
     run.Window.reset();
 
     // Restart: the document is reopened with the same text and formats.
     TCalendarMain &second = run.Start();
-    EXPECT_EQ(second.DocumentFileName, run.Path(u"Dec1999.DWC"_s));
-    EXPECT_EQ(second.CalendarPage->MainCalMonth(), 12);
+    EXPECT_EQ(second.Session().FileName(), run.Path(u"Dec1999.DWC"_s));
+    EXPECT_EQ(second.Parts().CalendarPage->MainCalMonth(), 12);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(CellRuns(*second.CalendarPage, days[i]), expected[i]) << days[i];
+        EXPECT_EQ(CellRuns(*second.Parts().CalendarPage, days[i]), expected[i]) << days[i];
     EXPECT_TRUE(run.Messages.isEmpty()) << run.Messages.join(u'|').toStdString();
 }
 

@@ -49,7 +49,7 @@ protected:
 TEST_F(ExportCommandsTest, PicturesProposeMonthAndYearOrTheDocumentsName)
 {
     TCalendarMain &window = run.StartActive();
-    window.DocumentFileName.clear();
+    window.Session().SetFileName(QString());
     Answer({});
     window.mnuSaveAsBitmapClick();
     EXPECT_EQ(shown.Title, u"Save Calendar As Bitmap"_s);
@@ -65,7 +65,7 @@ TEST_F(ExportCommandsTest, PicturesProposeMonthAndYearOrTheDocumentsName)
     EXPECT_EQ(shown.Filter, u"JPG File (*.JPG)"_s);
     EXPECT_EQ(shown.FileTypes, 4);
 
-    window.DocumentFileName = u"/elsewhere/Cal/Team.DWC"_s;
+    window.Session().SetFileName(u"/elsewhere/Cal/Team.DWC"_s);
     window.mnuSaveAsBitmapClick();
     EXPECT_EQ(shown.Proposed, u"Team.BMP"_s);
     EXPECT_EQ(shown.Folder, StartFolder({}, {}));
@@ -82,11 +82,11 @@ TEST_F(ExportCommandsTest, PicturesProposeMonthAndYearOrTheDocumentsName)
 TEST_F(ExportCommandsTest, BitmapAtHalfZoomLosesTheTruncatedMarginsAndOnePixel)
 {
     TCalendarMain &window = run.StartActive("[Zooming]\r\nMain=50\r\n");
-    ASSERT_EQ(window.CalendarPanel->Zoom(), 0.501f);
-    window.CalendarPage->SetLeftMarginInch(0.5f);
-    window.CalendarPage->SetTopMarginInch(0.5f);
-    window.CalendarPage->SetRightMarginInch(0.5f);
-    window.CalendarPage->SetBottomMarginInch(0.5f);
+    ASSERT_EQ(window.Parts().CalendarPanel->Zoom(), 0.501f);
+    window.Parts().CalendarPage->SetLeftMarginInch(0.5f);
+    window.Parts().CalendarPage->SetTopMarginInch(0.5f);
+    window.Parts().CalendarPage->SetRightMarginInch(0.5f);
+    window.Parts().CalendarPage->SetBottomMarginInch(0.5f);
     window.SetModified(true);
     const QString fileName = run.Path(u"Dec1999.BMP"_s);
     Answer(fileName);
@@ -95,25 +95,25 @@ TEST_F(ExportCommandsTest, BitmapAtHalfZoomLosesTheTruncatedMarginsAndOnePixel)
     // Each margin is Trunc(96 x 0.5 x 0.501) = 24 pixels.
     const QImage picture(fileName, "BMP");
     ASSERT_FALSE(picture.isNull());
-    EXPECT_EQ(picture.size(),
-              QSize(window.CalendarPage->Width() - 49, window.CalendarPage->Height() - 49));
+    EXPECT_EQ(picture.size(), QSize(window.Parts().CalendarPage->Width() - 49,
+                                    window.Parts().CalendarPage->Height() - 49));
     EXPECT_EQ(run.Messages, QStringList{u"Saved as "_s + fileName +
                                         u"\r\rNote: the calendar has been saved at its\r"
                                         u"current magnification level of 50%"_s});
     // A picture was saved, not the document: its changes are still unsaved.
-    EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.Savebutton->isVisibleTo(window.Panel3));
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_TRUE(window.Button(u"Savebutton"_s)->isVisibleTo(window.Parts().Panel3));
 }
 
 // Pictures could only be saved as large as the page showed on screen.
 TEST_F(ExportCommandsTest, APictureForPrintIsDrawnAtTheChosenResolution)
 {
     TCalendarMain &window = run.StartActive("[Zooming]\r\nMain=50\r\n");
-    window.CalendarPage->SetLeftMarginInch(0.5f);
-    window.CalendarPage->SetTopMarginInch(0.5f);
-    window.CalendarPage->SetRightMarginInch(0.5f);
-    window.CalendarPage->SetBottomMarginInch(0.5f);
-    const QSize shownPage = window.CalendarPanel->size();
+    window.Parts().CalendarPage->SetLeftMarginInch(0.5f);
+    window.Parts().CalendarPage->SetTopMarginInch(0.5f);
+    window.Parts().CalendarPage->SetRightMarginInch(0.5f);
+    window.Parts().CalendarPage->SetBottomMarginInch(0.5f);
+    const QSize shownPage = window.Parts().CalendarPanel->size();
     const QString fileName = run.Path(u"Dec1999.BMP"_s);
     Answer(fileName, u"Bitmap File at 300 dots per inch (*.BMP)"_s);
     window.mnuSaveAsBitmapClick();
@@ -139,9 +139,9 @@ TEST_F(ExportCommandsTest, APictureForPrintIsDrawnAtTheChosenResolution)
               QStringList{u"Saved as "_s + fileName +
                           u"\r\rThe calendar has been saved at 300 dots per inch."_s});
     // The page is shown at its zoom again.
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.501f);
-    EXPECT_EQ(window.CalendarPanel->size(), shownPage);
-    EXPECT_FALSE(window.CalendarPanel->PaintingHeld());
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.501f);
+    EXPECT_EQ(window.Parts().CalendarPanel->size(), shownPage);
+    EXPECT_FALSE(window.Parts().CalendarPanel->PaintingHeld());
 }
 
 TEST_F(ExportCommandsTest, PngIsOfferedBesideBitmapAndJpegAtEveryResolution)
@@ -150,7 +150,7 @@ TEST_F(ExportCommandsTest, PngIsOfferedBesideBitmapAndJpegAtEveryResolution)
     TCalendarMain &window = run.StartActive();
     const QString fileName = run.Path(u"Dec1999.PNG"_s);
     Answer(fileName);
-    window.mnuSaveAsPNG->trigger();
+    window.Command(u"mnuSaveAsPNG"_s)->trigger();
     EXPECT_EQ(shown.Title, u"Save Calendar As PNG"_s);
     EXPECT_EQ(shown.Proposed, u"Dec1999.PNG"_s);
     EXPECT_EQ(shown.Filter, u"PNG File (*.PNG)"_s);
@@ -174,8 +174,8 @@ TEST_F(ExportCommandsTest, PngIsOfferedBesideBitmapAndJpegAtEveryResolution)
     const QImage printed(print, "PNG");
     ASSERT_FALSE(printed.isNull());
     // Letter across at 150 dots per inch, less the margins and one pixel.
-    const double inches =
-        11.0 - window.CalendarPage->LeftMarginInch() - window.CalendarPage->RightMarginInch();
+    const double inches = 11.0 - window.Parts().CalendarPage->LeftMarginInch() -
+                          window.Parts().CalendarPage->RightMarginInch();
     EXPECT_NEAR(printed.width(), inches * 150 - 1, 3);
     EXPECT_TRUE(run.Messages.last().endsWith(u"saved at 150 dots per inch."_s));
 }
@@ -189,7 +189,7 @@ TEST_F(ExportCommandsTest, AFailedExportSaysSoAndLeavesTheStateAlone)
     window.mnuSaveAsBitmapClick();
     EXPECT_EQ(run.Messages, QStringList{u"Unable to save "_s + bitmap});
     EXPECT_FALSE(QFile::exists(bitmap));
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
 
     run.Messages.clear();
     const QString pdf = folder + u"/Dec1999.PDF"_s;
@@ -215,8 +215,8 @@ TEST_F(ExportCommandsTest, JpegWithoutThePictureLibraryToldTwiceAndNothingWritte
 TEST_F(ExportCommandsTest, PdfHasThePagesOwnPaperAtFullSizeWhateverTheZoom)
 {
     TCalendarMain &window = run.StartActive();
-    ASSERT_EQ(window.CalendarPanel->Zoom(), 0.601f);
-    ASSERT_EQ(window.CalendarPage->CalendarOrientation(), coLandscape);
+    ASSERT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
+    ASSERT_EQ(window.Parts().CalendarPage->CalendarOrientation(), coLandscape);
     const QString fileName = run.Path(u"Dec1999.PDF"_s);
     Answer(fileName);
     window.mnuSaveAsPDFClick();
@@ -232,12 +232,12 @@ TEST_F(ExportCommandsTest, PdfHasThePagesOwnPaperAtFullSizeWhateverTheZoom)
     ASSERT_TRUE(match.hasMatch());
     EXPECT_NEAR(match.captured(1).toDouble(), 792, 1);
     EXPECT_NEAR(match.captured(2).toDouble(), 612, 1);
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
-    EXPECT_FALSE(window.Modified);
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
+    EXPECT_FALSE(window.Session().Modified());
 
     // A4 portrait the same way, over the first file.
-    window.CalendarPage->SetPaperSize(1);
-    window.CalendarPage->SetCalendarLayout(loFullCalendar);
+    window.Parts().CalendarPage->SetPaperSize(1);
+    window.Parts().CalendarPage->SetCalendarLayout(loFullCalendar);
     window.mnuSaveAsPDFClick();
     const QRegularExpressionMatch a4 = mediaBox.match(QString::fromLatin1(FileBytes(fileName)));
     ASSERT_TRUE(a4.hasMatch());
@@ -286,7 +286,7 @@ TEST_F(ExportCommandsTest, APdfForPrintingAsksTheBleedAndGrowsTheSheet)
     SetModalAnswerer(PassingSetDialogs([](QDialog &) { return int(QDialog::Rejected); }));
     window.mnuSaveAsPDFForPrintingClick();
     EXPECT_FALSE(QFile::exists(fileName)) << "cancelled before the file was asked";
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
 }
 
 } // namespace

@@ -38,15 +38,15 @@ TCalendarMain &StartWith(TMainWindowRun &run, const QString &fileName)
 
 void ExpectNewCalendarInTheSheetsStyle(const TCalendarMain &window)
 {
-    EXPECT_TRUE(window.DocumentFileName.isEmpty());
-    EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.CalendarPage->Visible());
-    EXPECT_EQ(window.CalendarPage->CalendarLayout(), loMC12Month);
-    EXPECT_EQ(window.CalendarPage->TitleBGColor(), 0x00FF00);
-    EXPECT_EQ(window.CalendarPage->MainCalMonth(), QDate::currentDate().month());
-    EXPECT_EQ(window.CalendarPage->MainCalYear(), QDate::currentDate().year());
-    EXPECT_FALSE(window.CalendarPage->HasCellContent());
-    EXPECT_FALSE(window.CalendarPage->HasObjects());
+    EXPECT_TRUE(window.Session().Untitled());
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+    EXPECT_EQ(window.Parts().CalendarPage->CalendarLayout(), loMC12Month);
+    EXPECT_EQ(window.Parts().CalendarPage->TitleBGColor(), 0x00FF00);
+    EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), QDate::currentDate().month());
+    EXPECT_EQ(window.Parts().CalendarPage->MainCalYear(), QDate::currentDate().year());
+    EXPECT_FALSE(window.Parts().CalendarPage->HasCellContent());
+    EXPECT_FALSE(window.Parts().CalendarPage->HasObjects());
 }
 
 TEST(GivenFileTest, ADocumentGivenAtTheStartIsOpenedInPlaceOfTheLastOne)
@@ -57,12 +57,12 @@ TEST(GivenFileTest, ADocumentGivenAtTheStartIsOpenedInPlaceOfTheLastOne)
     run.WriteIni("[MRU]\r\nF0=" + last.toLocal8Bit() + "\r\n");
     TCalendarMain &window = StartWith(run, given);
 
-    EXPECT_EQ(window.DocumentFileName, given);
-    EXPECT_EQ(window.CalendarPage->CalendarLayout(), loWeek);
-    EXPECT_TRUE(window.CalendarPanel->isVisible());
-    EXPECT_FALSE(window.Modified);
+    EXPECT_EQ(window.Session().FileName(), given);
+    EXPECT_EQ(window.Parts().CalendarPage->CalendarLayout(), loWeek);
+    EXPECT_TRUE(window.Parts().CalendarPanel->isVisible());
+    EXPECT_FALSE(window.Session().Modified());
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Given.dwc]    [60%]"_s);
-    EXPECT_EQ(window.MRUFileList->Files(), (QStringList{given, last}));
+    EXPECT_EQ(window.Parts().MRUFileList->Files(), (QStringList{given, last}));
     EXPECT_TRUE(run.Messages.isEmpty());
     EXPECT_TRUE(run.Questions.isEmpty());
 }
@@ -75,8 +75,8 @@ TEST(GivenFileTest, AStyleSheetGivenAtTheStartBeginsANewCalendarInItsStyle)
     TCalendarMain &window = StartWith(run, WriteStyleSheet(run, u"Year.DWS"_s));
 
     ExpectNewCalendarInTheSheetsStyle(window);
-    EXPECT_TRUE(window.CalendarPanel->isVisible());
-    EXPECT_EQ(window.MRUFileList->Files(), QStringList{last});
+    EXPECT_TRUE(window.Parts().CalendarPanel->isVisible());
+    EXPECT_EQ(window.Parts().MRUFileList->Files(), QStringList{last});
     EXPECT_TRUE(run.Messages.isEmpty());
     EXPECT_TRUE(run.Questions.isEmpty());
 }
@@ -85,7 +85,7 @@ TEST(GivenFileTest, AStyleSheetGivenLaterAsksAboutChangesFirst)
 {
     TMainWindowRun run;
     TCalendarMain &window = run.StartActive();
-    const QString document = window.DocumentFileName;
+    const QString document = window.Session().FileName();
     const QString sheet = WriteStyleSheet(run, u"Year.dws"_s);
     window.SetModified(true);
 
@@ -93,8 +93,8 @@ TEST(GivenFileTest, AStyleSheetGivenLaterAsksAboutChangesFirst)
     run.AnswerCancel = true;
     window.OpenGivenFile(sheet);
     EXPECT_EQ(run.Questions.size(), 1);
-    EXPECT_EQ(window.DocumentFileName, document);
-    EXPECT_EQ(window.CalendarPage->CalendarLayout(), LOFullCalendarLS);
+    EXPECT_EQ(window.Session().FileName(), document);
+    EXPECT_EQ(window.Parts().CalendarPage->CalendarLayout(), LOFullCalendarLS);
 
     // Not saved: the new calendar takes its place.
     run.AnswerCancel = false;
@@ -108,7 +108,7 @@ TEST(GivenFileTest, AStyleSheetGivenLaterAsksAboutChangesFirst)
     // The new calendar is saved under a name asked for.
     run.SaveAsAnswer = run.Path(u"Year.DWC"_s);
     window.mnuSaveClick();
-    EXPECT_EQ(window.DocumentFileName, run.SaveAsAnswer);
+    EXPECT_EQ(window.Session().FileName(), run.SaveAsAnswer);
     TCalendarPage saved;
     EXPECT_FALSE(saved.LoadFromFile(run.SaveAsAnswer).has_value());
     EXPECT_EQ(saved.CalendarLayout(), loMC12Month);
@@ -118,7 +118,7 @@ TEST(GivenFileTest, FilesThatCannotBeOpenedAreToldAndChangeNothing)
 {
     TMainWindowRun run;
     TCalendarMain &window = run.StartActive();
-    const QString document = window.DocumentFileName;
+    const QString document = window.Session().FileName();
     const QString wrongKind = run.Path(u"notes.txt"_s);
     const QString badSheet = run.Path(u"Bad.DWS"_s);
     QFile bad(badSheet);
@@ -141,10 +141,10 @@ TEST(GivenFileTest, FilesThatCannotBeOpenedAreToldAndChangeNothing)
         run.Messages.clear();
         window.OpenGivenFile(given.fileName);
         EXPECT_EQ(run.Messages, QStringList{given.message}) << given.fileName.toStdString();
-        EXPECT_EQ(window.DocumentFileName, document);
-        EXPECT_TRUE(window.CalendarPage->Visible());
-        EXPECT_EQ(window.CalendarPage->CalendarLayout(), LOFullCalendarLS);
-        EXPECT_FALSE(window.Modified);
+        EXPECT_EQ(window.Session().FileName(), document);
+        EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+        EXPECT_EQ(window.Parts().CalendarPage->CalendarLayout(), LOFullCalendarLS);
+        EXPECT_FALSE(window.Session().Modified());
     }
     EXPECT_TRUE(run.Questions.isEmpty());
 }
@@ -155,7 +155,7 @@ TEST(GivenFileTest, AFileGivenWhileADialogIsOpenWaitsForIt)
 {
     TMainWindowRun run;
     TCalendarMain &window = run.StartActive();
-    const QString document = window.DocumentFileName;
+    const QString document = window.Session().FileName();
     const QString given = run.WriteDocument(u"Given.DWC"_s, loWeek);
     QDialog dialog(&window);
     dialog.setModal(true);
@@ -164,10 +164,10 @@ TEST(GivenFileTest, AFileGivenWhileADialogIsOpenWaitsForIt)
 
     window.OpenGivenFile(given);
     QTest::qWait(300);
-    EXPECT_EQ(window.DocumentFileName, document);
+    EXPECT_EQ(window.Session().FileName(), document);
     dialog.hide();
-    EXPECT_TRUE(TMainWindowRun::WaitFor([&] { return window.DocumentFileName == given; }));
-    EXPECT_EQ(window.CalendarPage->CalendarLayout(), loWeek);
+    EXPECT_TRUE(TMainWindowRun::WaitFor([&] { return window.Session().FileName() == given; }));
+    EXPECT_EQ(window.Parts().CalendarPage->CalendarLayout(), loWeek);
 }
 
 } // namespace

@@ -309,16 +309,17 @@ TEST(IconPaletteDrop, AnIconFromThePaletteGoesIntoADayCellAndNowhereElse)
     TMainWindowRun run;
     WriteLibraries(run.Path(QString()));
     TCalendarMain &window = run.StartActive();
-    window.IconPalette->mnuHolidays->trigger();
-    const std::unique_ptr<QMimeData> icon = window.IconPalette->IconList->DragData();
+    window.Parts().IconPalette->mnuHolidays->trigger();
+    const std::unique_ptr<QMimeData> icon = window.Parts().IconPalette->IconList->DragData();
     ASSERT_NE(icon, nullptr);
-    EXPECT_FALSE(DragAndDrop(*window.CalendarPanel, QPoint(2, 2), *icon));
-    EXPECT_FALSE(window.Modified);
-    const int cell = window.CalendarPage->CellOfDay(15);
-    ASSERT_TRUE(DragAndDrop(*window.CalendarPanel, CellCentre(*window.CalendarPage, cell), *icon));
-    EXPECT_EQ(window.CurrentCell, cell);
-    EXPECT_TRUE(window.Modified);
-    const QTextDocument &document = window.WPRichText1->RtfText().Document();
+    EXPECT_FALSE(DragAndDrop(*window.Parts().CalendarPanel, QPoint(2, 2), *icon));
+    EXPECT_FALSE(window.Session().Modified());
+    const int cell = window.Parts().CalendarPage->CellOfDay(15);
+    ASSERT_TRUE(DragAndDrop(*window.Parts().CalendarPanel,
+                            CellCentre(*window.Parts().CalendarPage, cell), *icon));
+    EXPECT_EQ(window.Session().CurrentCell(), cell);
+    EXPECT_TRUE(window.Session().Modified());
+    const QTextDocument &document = window.Parts().WPRichText1->RtfText().Document();
     bool picture = false;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
@@ -330,11 +331,11 @@ TEST(IconPaletteDrop, HidingThePaletteTurnsTheToolButtonBack)
 {
     TMainWindowRun run;
     TCalendarMain &window = run.StartActive();
-    window.IconPalette->show();
+    window.Parts().IconPalette->show();
     window.SetButtons();
-    ASSERT_EQ(window.ShowHideIconTool->text(), u"Hide Icon Tool"_s);
-    window.IconPalette->hide();
-    EXPECT_EQ(window.ShowHideIconTool->text(), u"Show Icon Tool"_s);
+    ASSERT_EQ(window.Button(u"ShowHideIconTool"_s)->text(), u"Hide Icon Tool"_s);
+    window.Parts().IconPalette->hide();
+    EXPECT_EQ(window.Button(u"ShowHideIconTool"_s)->text(), u"Show Icon Tool"_s);
 }
 
 } // namespace

@@ -18,12 +18,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void Drag(TCalendarMain &window, TToolSpeedButton *tool, QPoint from, QPoint to)
+void Drag(TCalendarMain &window, QToolButton *tool, QPoint from, QPoint to)
 {
     tool->click();
-    QTest::mousePress(window.CalendarPanel, Qt::LeftButton, {}, from);
-    QTest::mouseMove(window.CalendarPanel, to);
-    QTest::mouseRelease(window.CalendarPanel, Qt::LeftButton, {}, to);
+    QTest::mousePress(window.Parts().CalendarPanel, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window.Parts().CalendarPanel, to);
+    QTest::mouseRelease(window.Parts().CalendarPanel, Qt::LeftButton, {}, to);
 }
 
 } // namespace
@@ -44,17 +44,18 @@ TEST(LabelTools, PlacingEditingAndReopeningBothKinds)
         }
         return int(QDialog::Accepted);
     });
-    Drag(window, window.DrawLabelButton, {100, 100}, {260, 140});
-    Drag(window, window.DrawRichText, {100, 200}, {300, 260});
+    Drag(window, window.Button(u"DrawLabelButton"_s), {100, 100}, {260, 140});
+    Drag(window, window.Button(u"DrawRichText"_s), {100, 200}, {300, 260});
     EXPECT_EQ(dialogs, QStringList({u"Text"_s, u"Rich Text Editor"_s}));
-    ASSERT_EQ(window.CalendarPage->Objects().Count(), 2);
-    const auto *label = dynamic_cast<TPaxLabel *>(window.CalendarPage->Objects().At(0));
-    const auto *rich = dynamic_cast<TPaxRichBaseLabel *>(window.CalendarPage->Objects().At(1));
+    ASSERT_EQ(window.Parts().CalendarPage->Objects().Count(), 2);
+    const auto *label = dynamic_cast<TPaxLabel *>(window.Parts().CalendarPage->Objects().At(0));
+    const auto *rich =
+        dynamic_cast<TPaxRichBaseLabel *>(window.Parts().CalendarPage->Objects().At(1));
     ASSERT_NE(label, nullptr);
     ASSERT_NE(rich, nullptr);
     EXPECT_EQ(label->Caption(), u"Family reunion"_s);
     EXPECT_EQ(rich->RTFText().Document().toPlainText(), u"Bring the photo albums"_s);
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     SetLabelPrompts({});
 }
 
@@ -64,13 +65,13 @@ TEST(LabelTools, ALabelTurnedAQuarterTurnsAboutItsCentreAndStaysOnThePage)
     // its new height pushed it off the bottom of the page.
     TMainWindowRun run;
     TCalendarMain &window = run.StartActive();
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     SetModalAnswerer([](QDialog &dialog) {
         dynamic_cast<TGetLabelText &>(dialog).LabelText->setText(u"Grandma's ninetieth birthday"_s);
         return int(QDialog::Accepted);
     });
     const int bottom = page.Height() - 8;
-    Drag(window, window.DrawLabelButton, {200, bottom - 30}, {420, bottom});
+    Drag(window, window.Button(u"DrawLabelButton"_s), {200, bottom - 30}, {420, bottom});
     SetModalAnswerer({});
     ASSERT_EQ(page.Objects().Count(), 1);
     auto *label = dynamic_cast<TPaxLabel *>(page.Objects().At(0));
@@ -86,7 +87,7 @@ TEST(LabelTools, ALabelTurnedAQuarterTurnsAboutItsCentreAndStaysOnThePage)
         }
         return -1;
     });
-    auto *handle = window.CalendarPanel->findChild<QWidget *>(u"LumHandle"_s);
+    auto *handle = window.Parts().CalendarPanel->findChild<QWidget *>(u"LumHandle"_s);
     ASSERT_TRUE(handle && handle->isVisible());
     QTest::mouseClick(handle, Qt::RightButton, {}, handle->rect().center());
     SetMenuAnswerer({});
@@ -98,5 +99,5 @@ TEST(LabelTools, ALabelTurnedAQuarterTurnsAboutItsCentreAndStaysOnThePage)
     EXPECT_TRUE(QRect(0, 0, page.Width(), page.Height()).contains(after))
         << after.top() << ".." << after.bottom() << " on a page " << page.Height() << " high";
     EXPECT_NEAR(after.center().x(), before.center().x(), 1) << "turned about its centre";
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 }

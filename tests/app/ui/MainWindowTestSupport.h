@@ -165,9 +165,9 @@ public:
         const QString document = WriteDocument(QStringLiteral("Dec1999.DWC"));
         WriteIni(settings + "[MRU]\r\nF0=" + document.toLocal8Bit() + "\r\n");
         TCalendarMain &window = Start();
-        window.IconPalette->hide();
+        window.Parts().IconPalette->hide();
         Activate(window);
-        window.CalendarPanel->repaint();
+        window.Parts().CalendarPanel->repaint();
         return window;
     }
 

@@ -90,22 +90,22 @@ TEST_F(PrintCommandsTest, CancelledSetUpPrintsNothingAndSaysNothing)
     AnswerSetup(QDialog::Rejected);
     window.mnuPrintCalendarClick();
     EXPECT_EQ(setupsShown, 1);
-    EXPECT_FALSE(window.Printed);
+    EXPECT_FALSE(window.Session().Printed());
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_TRUE(run.Messages.isEmpty());
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
 }
 
 TEST_F(PrintCommandsTest, PageAtSixtyPercentPrintsAtFullSizeAndShowsSixtyAgain)
 {
     TCalendarMain &window = run.StartActive();
-    ASSERT_EQ(window.CalendarPanel->Zoom(), 0.601f);
+    ASSERT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
     AnswerSetup(QDialog::Accepted);
     window.mnuPrintCalendarClick();
     EXPECT_EQ(run.Messages, QStringList{completed});
-    EXPECT_TRUE(window.Printed);
-    EXPECT_EQ(window.CalendarPanel->Zoom(), 0.601f);
-    EXPECT_FALSE(window.CalendarPanel->PaintingHeld());
+    EXPECT_TRUE(window.Session().Printed());
+    EXPECT_EQ(window.Parts().CalendarPanel->Zoom(), 0.601f);
+    EXPECT_FALSE(window.Parts().CalendarPanel->PaintingHeld());
     EXPECT_EQ(PdfPageCount(Printed()), 1);
 
     // The printed sheet holds what the PDF export writes at full size.
@@ -166,7 +166,7 @@ TEST_F(PrintCommandsTest, ThePagesOrientationWinsOverTheDialogs)
         {loFullCalendar, QPageLayout::Portrait, {612, 792}},
     };
     for (const auto &c : cases) {
-        window.CalendarPage->SetCalendarLayout(c.layout);
+        window.Parts().CalendarPage->SetCalendarLayout(c.layout);
         AnswerSetup(QDialog::Accepted, 1, c.chosen);
         window.mnuPrintCalendarClick();
         const QSizeF size = MediaBox(Printed());
@@ -181,7 +181,7 @@ TEST_F(PrintCommandsTest, CopiesAreDrawnByTheProgramWhenThePrinterCannotMakeThem
     AnswerSetup(QDialog::Accepted, 3);
     window.mnuPrintCalendarClick();
     ASSERT_EQ(window.ReportPrinter1().Device().DeviceMaxCopies(), 1);
-    EXPECT_EQ(window.CopiesToPrint, 3);
+    EXPECT_EQ(window.Session().CopiesToPrint(), 3);
     EXPECT_EQ(window.ReportPrinter1().Copies(), 1) << "the printer is not asked for copies";
     EXPECT_EQ(PdfPageCount(Printed()), 3);
     EXPECT_EQ(run.Messages, QStringList{completed});
@@ -194,21 +194,22 @@ TEST_F(PrintCommandsTest, PrintingLeavesTheSaveButtonAsItWas)
         window.SetModified(modified);
         AnswerSetup(QDialog::Accepted);
         window.mnuPrintCalendarClick();
-        EXPECT_TRUE(window.Printed);
-        EXPECT_EQ(window.Modified, modified);
-        EXPECT_EQ(window.Savebutton->isVisibleTo(window.Panel3), modified);
+        EXPECT_TRUE(window.Session().Printed());
+        EXPECT_EQ(window.Session().Modified(), modified);
+        EXPECT_EQ(window.Button(u"Savebutton"_s)->isVisibleTo(window.Parts().Panel3), modified);
     }
 }
 
 TEST_F(PrintCommandsTest, SpecialEffectTextEndsWithTheLongMessage)
 {
     TCalendarMain &window = run.StartActive();
-    window.CalendarPage->PlaceObject(MakeTestObject(10, 10, 40, 20), {10, 10, 50, 30});
+    window.Parts().CalendarPage->PlaceObject(MakeTestObject(10, 10, 40, 20), {10, 10, 50, 30});
     AnswerSetup(QDialog::Accepted);
     window.mnuPrintCalendarClick();
     EXPECT_EQ(run.Messages, QStringList{completed}) << "another kind of object";
     run.Messages.clear();
-    window.CalendarPage->PlaceObject(std::make_unique<TSuperTextStandIn>(), {60, 10, 100, 30});
+    window.Parts().CalendarPage->PlaceObject(std::make_unique<TSuperTextStandIn>(),
+                                             {60, 10, 100, 30});
     AnswerSetup(QDialog::Accepted);
     window.mnuPrintCalendarClick();
     EXPECT_EQ(run.Messages,
@@ -220,9 +221,9 @@ TEST_F(PrintCommandsTest, SpecialEffectTextEndsWithTheLongMessage)
 TEST_F(PrintCommandsTest, TextStillInTheCellEditorIsPrinted)
 {
     TCalendarMain &window = run.StartActive();
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     const int cell = page.CellOfDay(15);
-    ClickPage(*window.CalendarPanel, CellCentre(page, cell));
+    ClickPage(*window.Parts().CalendarPanel, CellCentre(page, cell));
     TypeText(u"Dentist"_s);
     AnswerSetup(QDialog::Accepted, 1, QPageLayout::Landscape);
     window.mnuPrintCalendarClick();
@@ -262,7 +263,7 @@ TEST_F(PrintCommandsTest, AJobThatCannotStartIsTold)
     pdf = run.Path(u"missing/folder/printed.pdf"_s);
     AnswerSetup(QDialog::Accepted);
     window.mnuPrintCalendarClick();
-    EXPECT_FALSE(window.Printed);
+    EXPECT_FALSE(window.Session().Printed());
     EXPECT_EQ(run.Messages, QStringList{u"Unable to start the print job on "_s + pdf});
 }
 
@@ -273,7 +274,7 @@ TEST_F(PrintCommandsTest, WithoutPrintersTheJobIsAborted)
     if (window.ReportPrinter1().Device().HasPrinter())
         GTEST_SKIP() << "a printer is installed";
     window.mnuPrintCalendarClick();
-    EXPECT_FALSE(window.Printed);
+    EXPECT_FALSE(window.Session().Printed());
     EXPECT_EQ(run.Messages, QStringList{u"No printers are defined, aborting print job."_s});
 }
 

@@ -94,9 +94,9 @@ protected:
     TCalendarMain &StartFullSizePortrait()
     {
         TCalendarMain &window = run.StartActive();
-        window.CalendarPage->SetCalendarLayout(loFullCalendar);
-        window.CalendarPanel->SetZoom(1.0f);
-        window.CalendarPanel->repaint();
+        window.Parts().CalendarPage->SetCalendarLayout(loFullCalendar);
+        window.Parts().CalendarPanel->SetZoom(1.0f);
+        window.Parts().CalendarPanel->repaint();
         return window;
     }
 
@@ -140,7 +140,7 @@ TEST_F(PrintOnPrintersTest, TheServersPrintersAreSeenWithTheirMargins)
 TEST_F(PrintOnPrintersTest, ThePrintedSheetHasTheGridTheCellTextAndTheObjectsWhereThePageHasThem)
 {
     TCalendarMain &window = StartFullSizePortrait();
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     const int cell = page.CellOfDay(15);
     TWPRtfStorage text;
     text.RtfText().Document().setPlainText(u"Dentist at ten"_s);
@@ -149,7 +149,7 @@ TEST_F(PrintOnPrintersTest, ThePrintedSheetHasTheGridTheCellTextAndTheObjectsWhe
     const TRect object{620, 70, 720, 110};
     page.PlaceObject(
         MakeTestObject(object.Left, object.Top, object.Width(), object.Height(), clNavy), object);
-    window.CalendarPanel->repaint();
+    window.Parts().CalendarPanel->repaint();
     ChoosePrinter(pdfPrinter);
     window.mnuPrintCalendarClick();
     EXPECT_EQ(run.Messages, QStringList{completed});
@@ -227,7 +227,7 @@ TEST_F(PrintOnPrintersTest, ThePrintedSheetHasTheGridTheCellTextAndTheObjectsWhe
 TEST_F(PrintOnPrintersTest, APrinterThatCannotReachTheLeftMarginAsksFirst)
 {
     TCalendarMain &window = StartFullSizePortrait();
-    TCalendarPage &page = *window.CalendarPage;
+    TCalendarPage &page = *window.Parts().CalendarPage;
     page.SetLeftMarginInch(0.25f);
     page.SetTopMarginInch(0.25f);
     page.SetRightMarginInch(0.25f);
@@ -241,7 +241,7 @@ TEST_F(PrintOnPrintersTest, APrinterThatCannotReachTheLeftMarginAsksFirst)
               u"Margin Warning:\r\rLeft Margin is possibly outside of Printer printable area"
               u"\r\rPrint anyways?"_s);
     EXPECT_EQ(run.Questions.first().second, u"Margin Warning"_s);
-    EXPECT_FALSE(window.Printed);
+    EXPECT_FALSE(window.Session().Printed());
     EXPECT_TRUE(run.Messages.isEmpty());
     ASSERT_TRUE(QueuesEmpty());
     EXPECT_FALSE(QFile::exists(marginsFile)) << "No prints nothing";
@@ -264,7 +264,7 @@ TEST_F(PrintOnPrintersTest, ThePrinterMakesTheCopiesOfOneDrawnSheet)
     TCalendarMain &window = StartFullSizePortrait();
     ChoosePrinter(rawPrinter, 3);
     window.mnuPrintCalendarClick();
-    EXPECT_EQ(window.CopiesToPrint, 1);
+    EXPECT_EQ(window.Session().CopiesToPrint(), 1);
     EXPECT_EQ(window.ReportPrinter1().Copies(), 3);
     ASSERT_TRUE(QueuesEmpty());
     const QByteArray spooled = FileBytes(rawFile);
@@ -282,7 +282,7 @@ TEST_F(PrintOnPrintersTest, ThePrinterMakesTheCopiesOfOneDrawnSheet)
 TEST_F(PrintOnPrintersTest, ALandscapePagePrintsLandscapeAfterPortraitWasChosen)
 {
     TCalendarMain &window = run.StartActive();
-    ASSERT_EQ(window.CalendarPage->CalendarOrientation(), coLandscape);
+    ASSERT_EQ(window.Parts().CalendarPage->CalendarOrientation(), coLandscape);
     ChoosePrinter(rawPrinter, 1, QPageLayout::Portrait);
     window.mnuPrintCalendarClick();
     ASSERT_TRUE(QueuesEmpty());
@@ -305,8 +305,8 @@ TEST_F(PrintOnPrintersTest, ASetPrintsAsOneJobOfItsPages)
     const QStringList files = CupsPdfFiles();
     ASSERT_EQ(files.size(), 1) << "one job";
     EXPECT_EQ(PdfPageCount(FileBytes(files.first())), 4);
-    EXPECT_TRUE(window.Modified);
-    EXPECT_EQ(window.CalendarPage->MainCalMonth(), 12);
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), 12);
 
     // Cancelled after two pages: the print system still takes those two,
     // and the user is told so.
@@ -317,7 +317,7 @@ TEST_F(PrintOnPrintersTest, ASetPrintsAsOneJobOfItsPages)
     EXPECT_EQ(
         run.Messages,
         QStringList{u"Printing was cancelled. The pages drawn before may still be printed."_s});
-    EXPECT_FALSE(window.Printed);
+    EXPECT_FALSE(window.Session().Printed());
     ASSERT_TRUE(QueuesEmpty());
     const QStringList cancelled = CupsPdfFiles();
     ASSERT_LE(cancelled.size(), 1);

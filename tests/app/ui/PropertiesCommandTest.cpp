@@ -30,7 +30,7 @@ void AnswerProperties(TMainWindowRun &run, TPropertiesRun &seen,
         auto &properties = dynamic_cast<TCalendarProperties &>(dialog);
         ++seen.Shown;
         seen.PreviewScale = properties.ExampleCalendar().Zoom();
-        seen.PaletteVisible = run.Window->IconPalette->isVisible();
+        seen.PaletteVisible = run.Window->Parts().IconPalette->isVisible();
         properties.FormActivate();
         if (change)
             change(properties.ExamplePage());
@@ -48,7 +48,7 @@ protected:
         TCalendarMain &window = run.StartActive();
         TWPRtfStorage cell;
         QTextCursor(&cell.RtfText().Document()).insertText(u"Eve"_s);
-        window.CalendarPage->SetCellText(window.CalendarPage->CellOfDay(24), cell);
+        window.Parts().CalendarPage->SetCellText(window.Parts().CalendarPage->CellOfDay(24), cell);
         return window;
     }
 
@@ -65,17 +65,17 @@ TEST_F(PropertiesCommandTest, AnotherMonthClearsTheCellsAFontChangeKeepsThem)
         preview.SetTitleFont(font);
     });
     window.mnuPropertiesClick();
-    EXPECT_TRUE(window.PropertiesAccepted);
-    EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.CalendarPage->TitleFont().Style.testFlag(TFontStyle::fsItalic));
-    EXPECT_TRUE(window.CalendarPage->HasCellContent());
+    EXPECT_TRUE(window.Session().PropertiesAccepted());
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_TRUE(window.Parts().CalendarPage->TitleFont().Style.testFlag(TFontStyle::fsItalic));
+    EXPECT_TRUE(window.Parts().CalendarPage->HasCellContent());
 
     window.SetModified(false);
     AnswerProperties(run, seen, [](TCalendarPage &preview) { preview.SetMainCalMonth(11); });
-    window.PropertiesButton->click();
-    EXPECT_EQ(window.CalendarPage->MainCalMonth(), 11);
-    EXPECT_FALSE(window.CalendarPage->HasCellContent());
-    EXPECT_TRUE(window.Modified);
+    window.Button(u"PropertiesButton"_s)->click();
+    EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), 11);
+    EXPECT_FALSE(window.Parts().CalendarPage->HasCellContent());
+    EXPECT_TRUE(window.Session().Modified());
     EXPECT_EQ(seen.Shown, 2);
 }
 
@@ -84,17 +84,17 @@ TEST_F(PropertiesCommandTest, OkWithoutChangesLeavesTheDocumentUnchanged)
     TCalendarMain &window = StartWithText();
     AnswerProperties(run, seen, {});
     window.mnuPropertiesClick();
-    EXPECT_TRUE(window.PropertiesAccepted);
-    EXPECT_FALSE(window.Modified);
-    EXPECT_TRUE(window.CalendarPage->HasCellContent());
+    EXPECT_TRUE(window.Session().PropertiesAccepted());
+    EXPECT_FALSE(window.Session().Modified());
+    EXPECT_TRUE(window.Parts().CalendarPage->HasCellContent());
 
     // Cancel takes nothing over.
     AnswerProperties(
         run, seen, [](TCalendarPage &preview) { preview.SetMainCalYear(2001); }, "CancelButton");
     window.mnuPropertiesClick();
-    EXPECT_FALSE(window.PropertiesAccepted);
-    EXPECT_EQ(window.CalendarPage->MainCalYear(), 1999);
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().PropertiesAccepted());
+    EXPECT_EQ(window.Parts().CalendarPage->MainCalYear(), 1999);
+    EXPECT_FALSE(window.Session().Modified());
 }
 
 TEST_F(PropertiesCommandTest, TheDialogKnowsTheCellTextAndWarnsBeforeAnotherLayoutKind)
@@ -106,26 +106,26 @@ TEST_F(PropertiesCommandTest, TheDialogKnowsTheCellTextAndWarnsBeforeAnotherLayo
     // The warning answered No keeps the dialog open; here it then ends unanswered.
     ASSERT_EQ(run.Questions.size(), 1);
     EXPECT_TRUE(run.Questions[0].first.startsWith(u"Warning: changing to this type of layout"_s));
-    EXPECT_FALSE(window.PropertiesAccepted);
-    EXPECT_TRUE(window.CalendarPage->HasCellContent());
+    EXPECT_FALSE(window.Session().PropertiesAccepted());
+    EXPECT_TRUE(window.Parts().CalendarPage->HasCellContent());
 
     run.AnswerYes = true;
     window.mnuPropertiesClick();
-    EXPECT_TRUE(window.PropertiesAccepted);
-    EXPECT_EQ(window.CalendarPage->CalendarLayout(), loWeek);
-    EXPECT_FALSE(window.CalendarPage->HasCellContent());
+    EXPECT_TRUE(window.Session().PropertiesAccepted());
+    EXPECT_EQ(window.Parts().CalendarPage->CalendarLayout(), loWeek);
+    EXPECT_FALSE(window.Parts().CalendarPage->HasCellContent());
 }
 
 TEST_F(PropertiesCommandTest, PreviewZoomIsKeptAndThePaletteStepsAside)
 {
     TCalendarMain &window = run.StartActive("[Zooming]\r\nProp=40\r\n");
-    window.IconPalette->show();
+    window.Parts().IconPalette->show();
     window.Preferences.IconToolVisible = true;
     AnswerProperties(run, seen, [](TCalendarPage &preview) { preview.SetScale(0.701f); });
     window.mnuPropertiesClick();
     EXPECT_EQ(seen.PreviewScale, 0.401f);
     EXPECT_FALSE(seen.PaletteVisible);
-    EXPECT_TRUE(window.IconPalette->isVisible());
+    EXPECT_TRUE(window.Parts().IconPalette->isVisible());
     EXPECT_EQ(window.Preferences.PropZoomPercent, 70);
     EXPECT_EQ(TIniFile(SettingsFileName()).ReadInteger(u"Zooming"_s, u"Prop"_s, 0), 70);
 }
@@ -134,15 +134,15 @@ TEST_F(PropertiesCommandTest, NewThenCancelKeepsTheOldDocument)
 {
     TCalendarMain &window = StartWithText();
     window.SetModified(true);
-    const QString document = window.DocumentFileName;
+    const QString document = window.Session().FileName();
     AnswerProperties(run, seen, {}, "CancelButton");
     window.New1Click();
     ASSERT_EQ(run.Questions.size(), 1); // "Save changes?" answered No
     EXPECT_EQ(seen.Shown, 1);
-    EXPECT_FALSE(window.NewDocument);
-    EXPECT_EQ(window.DocumentFileName, document);
-    EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.CalendarPage->HasCellContent());
+    EXPECT_FALSE(window.Session().NewDocument());
+    EXPECT_EQ(window.Session().FileName(), document);
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_TRUE(window.Parts().CalendarPage->HasCellContent());
 }
 
 TEST_F(PropertiesCommandTest, NewAfterChangesAsksFirstThenStartsEmptyInTheChosenStyle)
@@ -153,14 +153,14 @@ TEST_F(PropertiesCommandTest, NewAfterChangesAsksFirstThenStartsEmptyInTheChosen
     window.New1Click();
     ASSERT_EQ(run.Questions.size(), 1);
     EXPECT_EQ(run.Questions[0], qMakePair(u"Save changes?"_s, u"Save"_s));
-    EXPECT_TRUE(window.DocumentFileName.isEmpty());
-    EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.CalendarPage->Visible());
-    EXPECT_FALSE(window.CalendarPage->HasCellContent());
-    EXPECT_EQ(window.CalendarPage->MainCalMonth(), 3);
+    EXPECT_TRUE(window.Session().Untitled());
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+    EXPECT_FALSE(window.Parts().CalendarPage->HasCellContent());
+    EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), 3);
     EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
-    EXPECT_TRUE(window.Savebutton->isVisibleTo(window.Panel3));
-    EXPECT_FALSE(window.CancelButton->isVisibleTo(window.Panel3));
+    EXPECT_TRUE(window.Button(u"Savebutton"_s)->isVisibleTo(window.Parts().Panel3));
+    EXPECT_FALSE(window.Button(u"CancelButton"_s)->isVisibleTo(window.Parts().Panel3));
     // The old document on disk kept what it had: No was the answer.
     TCalendarPage reread;
     ASSERT_FALSE(reread.LoadFromFile(run.Path(u"Dec1999.DWC"_s)).has_value());
@@ -172,16 +172,16 @@ TEST_F(PropertiesCommandTest, NewStopsWhenTheChangesWereToBeSavedButWereNot)
     // Regression: Yes to "Save changes?" with the Save As dialog cancelled
     // went on and threw the unsaved calendar away.
     TCalendarMain &window = run.Start();
-    window.CalendarPage->SetVisible(true);
-    window.CalendarPage->SetUserTitle(u"Unsaved"_s);
+    window.Parts().CalendarPage->SetVisible(true);
+    window.Parts().CalendarPage->SetUserTitle(u"Unsaved"_s);
     window.SetModified(true);
     run.AnswerYes = true;
     run.SaveAsAnswer.clear();
     AnswerProperties(run, seen, {});
     window.New1Click();
     EXPECT_EQ(seen.Shown, 0);
-    EXPECT_TRUE(window.Modified);
-    EXPECT_EQ(window.CalendarPage->UserTitle(), u"Unsaved"_s);
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_EQ(window.Parts().CalendarPage->UserTitle(), u"Unsaved"_s);
 }
 
 } // namespace

@@ -42,15 +42,15 @@ int Edit(TCalendarMain &window, const QString &document)
     window.OpenCalendarFile(document);
     TWPRtfStorage cell;
     QTextCursor(&cell.RtfText().Document()).insertText(QStringLiteral("Swim"));
-    window.CalendarPage->SetCellText(10, cell);
+    window.Parts().CalendarPage->SetCellText(10, cell);
     window.SetModified(true);
     TLabelPrompts prompts;
     prompts.EditText = [](const QString &) { return std::optional<QString>("Picnic"); };
     SetLabelPrompts(prompts);
-    window.CalendarPanel->SetTool(psLabel);
-    window.CalendarPage->MouseDown(Qt::LeftButton, Qt::NoModifier, 100, 100);
-    window.CalendarPage->MouseMove(Qt::LeftButton, Qt::NoModifier, 260, 140);
-    window.CalendarPage->MouseUp(Qt::LeftButton, Qt::NoModifier, 260, 140);
+    window.Parts().CalendarPanel->SetTool(psLabel);
+    window.Parts().CalendarPage->MouseDown(Qt::LeftButton, Qt::NoModifier, 100, 100);
+    window.Parts().CalendarPage->MouseMove(Qt::LeftButton, Qt::NoModifier, 260, 140);
+    window.Parts().CalendarPage->MouseUp(Qt::LeftButton, Qt::NoModifier, 260, 140);
     for (;;) {
         QApplication::processEvents();
         if (!window.RecoveryFileName().isEmpty() && QFileInfo::exists(window.RecoveryFileName()))
@@ -68,12 +68,12 @@ int Start(TCalendarMain &window)
 {
     window.FormActivate();
     TWPRtfStorage cell;
-    window.CalendarPage->GetCellText(10, cell);
-    Print(QStringLiteral("document=") + window.DocumentFileName);
-    Print(QStringLiteral("modified=%1").arg(window.Modified));
+    window.Parts().CalendarPage->GetCellText(10, cell);
+    Print(QStringLiteral("document=") + window.Session().FileName());
+    Print(QStringLiteral("modified=%1").arg(window.Session().Modified()));
     Print(QStringLiteral("cell10=") + cell.RtfText().Document().toPlainText());
-    Print(QStringLiteral("objects=%1").arg(window.CalendarPage->Objects().Count()));
-    Print(QStringLiteral("undo=") + window.mnuUndo->text());
+    Print(QStringLiteral("objects=%1").arg(window.Parts().CalendarPage->Objects().Count()));
+    Print(QStringLiteral("undo=") + window.Command(QStringLiteral("mnuUndo"))->text());
     return 0;
 }
 

@@ -116,8 +116,8 @@ TEST_F(RecoveryTest, NoDeletesTheCopyAndKeepsThePage)
     EXPECT_EQ(run.Questions[0].second, u"Recover"_s);
     EXPECT_TRUE(run.Questions[0].first.contains(u"never saved"_s));
     EXPECT_TRUE(CopiesIn(folder.path()).isEmpty());
-    EXPECT_EQ(CellText(*window.CalendarPage, 10), QString());
-    EXPECT_FALSE(window.Modified);
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 10), QString());
+    EXPECT_FALSE(window.Session().Modified());
 }
 
 TEST_F(RecoveryTest, YesOpensANeverSavedCopyAsAChangedDocument)
@@ -126,10 +126,10 @@ TEST_F(RecoveryTest, YesOpensANeverSavedCopyAsAChangedDocument)
     WriteFile(InFolder(u"1-1.dwrec"_s), RecoveryBytes(SwimCopy(QString())));
     run.AnswerYes = true;
     window.OfferRecovery();
-    EXPECT_EQ(CellText(*window.CalendarPage, 10), u"Swim"_s);
-    EXPECT_TRUE(window.DocumentFileName.isEmpty());
-    EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.CalendarPage->Visible());
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 10), u"Swim"_s);
+    EXPECT_TRUE(window.Session().Untitled());
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
 }
 
 TEST_F(RecoveryTest, ADamagedCopyIsReportedAndSetAside)
@@ -150,7 +150,7 @@ TEST_F(RecoveryTest, ACopyOlderThanItsDocumentIsDroppedWithoutAsking)
 {
     TCalendarMain &window = Start();
     const QString copy = InFolder(u"3-3.dwrec"_s);
-    WriteFile(copy, RecoveryBytes(SwimCopy(window.DocumentFileName)));
+    WriteFile(copy, RecoveryBytes(SwimCopy(window.Session().FileName())));
     SetWritten(copy, QDateTime::currentDateTime().addSecs(-3600));
     window.OfferRecovery();
     EXPECT_TRUE(run.Questions.isEmpty());
@@ -178,13 +178,13 @@ TEST_F(RecoveryTest, TheCopyIsWrittenAfterAChangeAndGoesOnSaveAndClose)
     TCalendarMain &window = Start();
     window.SetRecoveryInterval(10);
     window.mnuClearAllCellContentsClick();
-    window.CalendarPage->SetUserTitle(u"Title"_s);
+    window.Parts().CalendarPage->SetUserTitle(u"Title"_s);
     window.SetModified(true);
     ASSERT_TRUE(TMainWindowRun::WaitFor([&] { return CopiesIn(folder.path()).size() == 1; }));
     window.mnuSaveClick();
     EXPECT_TRUE(CopiesIn(folder.path()).isEmpty());
 
-    window.CalendarPage->SetUserTitle(u"Other"_s);
+    window.Parts().CalendarPage->SetUserTitle(u"Other"_s);
     window.SetModified(true);
     ASSERT_TRUE(TMainWindowRun::WaitFor([&] { return CopiesIn(folder.path()).size() == 1; }));
     run.AnswerYes = false;
@@ -199,9 +199,9 @@ TEST_F(RecoveryTest, TextTypedIntoAnOpenCellIsInTheCopy)
 {
     TCalendarMain &window = Start();
     window.SetRecoveryInterval(10);
-    const int cell = window.CalendarPage->CellOfDay(15);
-    ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPage, cell));
-    ASSERT_TRUE(window.CellEditing);
+    const int cell = window.Parts().CalendarPage->CellOfDay(15);
+    ClickPage(*window.Parts().CalendarPanel, CellCentre(*window.Parts().CalendarPage, cell));
+    ASSERT_TRUE(window.Session().CellEditing());
     TypeText(u"Swim"_s);
     const auto copiedCell = [&]() -> QString {
         QFile file(window.RecoveryFileName());
@@ -215,7 +215,7 @@ TEST_F(RecoveryTest, TextTypedIntoAnOpenCellIsInTheCopy)
     };
     EXPECT_TRUE(TMainWindowRun::WaitFor([&] { return copiedCell() == u"Swim"_s; }))
         << copiedCell().toStdString();
-    EXPECT_TRUE(window.CellEditing);
+    EXPECT_TRUE(window.Session().CellEditing());
 }
 
 // Regression: the lock of a copy of the program killed before it had written

@@ -50,7 +50,7 @@ protected:
         SetModalAnswerer([this, unchosen, button](QDialog &dialog) {
             auto &select = dynamic_cast<TSelectRecurringDates &>(dialog);
             ++shown;
-            paletteVisible = run.Window->IconPalette->isVisible();
+            paletteVisible = run.Window->Parts().IconPalette->isVisible();
             select.FormActivate();
             offered = select.Dates()->count();
             for (int row : unchosen)
@@ -60,8 +60,11 @@ protected:
         });
     }
 
-    QString Cell(int day) const { return CellText(*run.Window->CalendarPage, CellOfDay(day)); }
-    int CellOfDay(int day) const { return run.Window->CalendarPage->CellOfDay(day); }
+    QString Cell(int day) const
+    {
+        return CellText(*run.Window->Parts().CalendarPage, CellOfDay(day));
+    }
+    int CellOfDay(int day) const { return run.Window->Parts().CalendarPage->CellOfDay(day); }
 
     TMainWindowRun run;
     int shown = 0;
@@ -89,14 +92,14 @@ TEST_F(RecurringCommandsTest, TheOlderFileIsConvertedAtStartUp)
 TEST_F(RecurringCommandsTest, EditRecurringDatesStepsThePaletteAside)
 {
     TCalendarMain &window = run.StartActive();
-    window.IconPalette->show();
+    window.Parts().IconPalette->show();
     window.Preferences.IconToolVisible = true;
     WriteDates({Holiday(u"Halloween"_s)});
     QStringList listed;
     SetModalAnswerer([&](QDialog &dialog) {
         auto &edit = dynamic_cast<TEditRecurringDates &>(dialog);
         listed = edit.Lines().Lines();
-        paletteVisible = window.IconPalette->isVisible();
+        paletteVisible = window.Parts().IconPalette->isVisible();
         edit.DeleteButtonClick();
         edit.okbuttonClick();
         return edit.result();
@@ -104,7 +107,7 @@ TEST_F(RecurringCommandsTest, EditRecurringDatesStepsThePaletteAside)
     window.mnuEditrecurringDatesClick();
     EXPECT_EQ(listed, QStringList{Holiday(u"Halloween"_s)});
     EXPECT_FALSE(paletteVisible);
-    EXPECT_TRUE(window.IconPalette->isVisible());
+    EXPECT_TRUE(window.Parts().IconPalette->isVisible());
     EXPECT_TRUE(ReadRecurringFile(run.Path(u"DWRECUR.DAX"_s)).Lines.isEmpty());
 }
 
@@ -128,14 +131,14 @@ TEST_F(RecurringCommandsTest, AnUnreadableFileIsToldOfAndNotReplaced)
 TEST_F(RecurringCommandsTest, WithoutAFileTheFillDoesNothing)
 {
     TCalendarMain &window = run.StartActive();
-    window.IconPalette->hide();
+    window.Parts().IconPalette->hide();
     window.Preferences.IconToolVisible = true;
     AnswerSelection();
     window.mnuFillCalendarwithRecurringDatesClick();
     EXPECT_EQ(shown, 0);
     EXPECT_TRUE(run.Messages.isEmpty());
-    EXPECT_FALSE(window.IconPalette->isVisible());
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Parts().IconPalette->isVisible());
+    EXPECT_FALSE(window.Session().Modified());
 }
 
 TEST_F(RecurringCommandsTest, NothingForTheMonthIsTold)
@@ -154,7 +157,7 @@ TEST_F(RecurringCommandsTest, NothingForTheMonthIsTold)
 TEST_F(RecurringCommandsTest, FillsTheDaysOfTheMonthShown)
 {
     TCalendarMain &window = run.StartActive();
-    window.IconPalette->show();
+    window.Parts().IconPalette->show();
     window.Preferences.IconToolVisible = true;
     // December 1999.
     WriteDates({Holiday(u"Christmas Day"_s), Entry(u"Payday"_s, u"@0005"_s),
@@ -165,7 +168,7 @@ TEST_F(RecurringCommandsTest, FillsTheDaysOfTheMonthShown)
     window.mnuFillCalendarwithRecurringDatesClick();
     EXPECT_EQ(shown, 1);
     EXPECT_FALSE(paletteVisible);
-    EXPECT_TRUE(window.IconPalette->isVisible());
+    EXPECT_TRUE(window.Parts().IconPalette->isVisible());
     // Easter is not offered in December; the rest are, the blank line and the
     // garbled one too.
     EXPECT_EQ(offered, 8);
@@ -176,12 +179,12 @@ TEST_F(RecurringCommandsTest, FillsTheDaysOfTheMonthShown)
     EXPECT_EQ(Cell(4), u""_s);
     // Regression: day 0 of "@1200" reached no blank cell.
     for (int index = 1; index <= 42; ++index) {
-        if (window.CalendarPage->CellDay(index) == 0) {
-            EXPECT_EQ(CellText(*window.CalendarPage, index), QString()) << index;
+        if (window.Parts().CalendarPage->CellDay(index) == 0) {
+            EXPECT_EQ(CellText(*window.Parts().CalendarPage, index), QString()) << index;
         }
     }
-    EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.Savebutton->isVisible());
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_TRUE(window.Button(u"Savebutton"_s)->isVisible());
     EXPECT_TRUE(run.Messages.isEmpty());
 }
 
@@ -190,7 +193,7 @@ TEST_F(RecurringCommandsTest, NamesArriveAsParagraphsAfterWhatACellHolds)
     TCalendarMain &window = run.StartActive();
     TWPRtfStorage cell;
     QTextCursor(&cell.RtfText().Document()).insertText(u"Dentist"_s);
-    window.CalendarPage->SetCellText(CellOfDay(25), cell);
+    window.Parts().CalendarPage->SetCellText(CellOfDay(25), cell);
     WriteDates({Holiday(u"Christmas Day"_s), Entry(u"Party"_s, u"@1225"_s),
                 Entry(u"Weekend"_s, u"%17"_s)});
     AnswerSelection();
@@ -199,7 +202,7 @@ TEST_F(RecurringCommandsTest, NamesArriveAsParagraphsAfterWhatACellHolds)
               u"Dentist\nChristmas Day\n\nParty\n\n"_s + PadToWidth(u"Weekend"_s, 120) + u"\n"_s);
     // An empty cell takes the default editor font.
     TWPRtfStorage payday;
-    window.CalendarPage->GetCellText(CellOfDay(26), payday);
+    window.Parts().CalendarPage->GetCellText(CellOfDay(26), payday);
     QTextCursor at(payday.RtfText().Document().begin());
     at.movePosition(QTextCursor::NextCharacter);
     const TWPCharAttr attr = CharAttrOf(payday.RtfText(), at.charFormat());
@@ -211,22 +214,22 @@ TEST_F(RecurringCommandsTest, NamesArriveAsParagraphsAfterWhatACellHolds)
 TEST_F(RecurringCommandsTest, CancellingChangesNothing)
 {
     TCalendarMain &window = run.StartActive();
-    window.IconPalette->show();
+    window.Parts().IconPalette->show();
     window.Preferences.IconToolVisible = true;
     WriteDates({Holiday(u"Christmas Day"_s)});
     AnswerSelection({}, "CancelButton");
     window.mnuFillCalendarwithRecurringDatesClick();
     EXPECT_EQ(shown, 1);
-    EXPECT_FALSE(window.CalendarPage->HasCellContent());
-    EXPECT_FALSE(window.Modified);
-    EXPECT_TRUE(window.IconPalette->isVisible());
+    EXPECT_FALSE(window.Parts().CalendarPage->HasCellContent());
+    EXPECT_FALSE(window.Session().Modified());
+    EXPECT_TRUE(window.Parts().IconPalette->isVisible());
 }
 
 TEST_F(RecurringCommandsTest, TheCellBeingEditedIsStoredAndTheLastClickedOpenedAgain)
 {
     TCalendarMain &window = run.StartActive();
-    window.CalendarPage->RaiseCellEvent(CellOfDay(25));
-    ASSERT_TRUE(window.CellEditing);
+    window.Parts().CalendarPage->RaiseCellEvent(CellOfDay(25));
+    ASSERT_TRUE(window.Session().CellEditing());
     TypeText(u"Gifts"_s);
     WriteDates({Holiday(u"Christmas Day"_s)});
     AnswerSelection();
@@ -234,9 +237,10 @@ TEST_F(RecurringCommandsTest, TheCellBeingEditedIsStoredAndTheLastClickedOpenedA
     // The typed text is kept before the name, and the editor shows the cell
     // again with both.
     EXPECT_EQ(Cell(25), u"Gifts\nChristmas Day\n"_s);
-    EXPECT_TRUE(window.CellEditing);
-    EXPECT_EQ(window.CurrentCell, CellOfDay(25));
-    EXPECT_EQ(window.WPRichText1->RtfText().Document().toPlainText(), u"Gifts\nChristmas Day\n"_s);
+    EXPECT_TRUE(window.Session().CellEditing());
+    EXPECT_EQ(window.Session().CurrentCell(), CellOfDay(25));
+    EXPECT_EQ(window.Parts().WPRichText1->RtfText().Document().toPlainText(),
+              u"Gifts\nChristmas Day\n"_s);
 }
 
 // The page's month filled from a calendar file as it is: a one-off event on
@@ -244,8 +248,8 @@ TEST_F(RecurringCommandsTest, TheCellBeingEditedIsStoredAndTheLastClickedOpenedA
 TEST_F(RecurringCommandsTest, FillsTheMonthFromAnICalendarFile)
 {
     TCalendarMain &window = run.StartActive();
-    window.CalendarPage->SetMainCalYear(2026);
-    window.CalendarPage->SetMainCalMonth(12);
+    window.Parts().CalendarPage->SetMainCalYear(2026);
+    window.Parts().CalendarPage->SetMainCalMonth(12);
     const QString ics = run.Path(u"mine.ics"_s);
     {
         QFile file(ics);
@@ -260,9 +264,10 @@ TEST_F(RecurringCommandsTest, FillsTheMonthFromAnICalendarFile)
     SetFileNameAnswerer([&answer](QFileDialog &) { return answer; });
     window.mnuFillCalendarFromICalendarClick();
     EXPECT_TRUE(run.Messages.isEmpty());
-    EXPECT_TRUE(window.Modified);
+    EXPECT_TRUE(window.Session().Modified());
     const auto text = [&window](int day) {
-        return window.CalendarPage->CellDocument(window.CalendarPage->CellOfDay(day))
+        return window.Parts()
+            .CalendarPage->CellDocument(window.Parts().CalendarPage->CellOfDay(day))
             ->Document()
             .toPlainText()
             .trimmed();
@@ -272,7 +277,7 @@ TEST_F(RecurringCommandsTest, FillsTheMonthFromAnICalendarFile)
     EXPECT_TRUE(text(4).isEmpty());
 
     // A month without its events, and a file that is no calendar, are told.
-    window.CalendarPage->SetMainCalMonth(11);
+    window.Parts().CalendarPage->SetMainCalMonth(11);
     window.mnuFillCalendarFromICalendarClick();
     answer = run.Path(u"DWRECUR.DAX"_s);
     WriteDates({Entry(u"Payday"_s, u"@0005"_s)});

@@ -115,7 +115,7 @@ TEST_F(TemplateDialogTest, KeysAndADoubleClickChooseATemplate)
 TEST_F(TemplateDialogTest, ChoosingATemplateOpensAnUntitledCopyOfIt)
 {
     TCalendarMain &window = run.StartActive();
-    const QStringList recent = window.MRUFileList->Files();
+    const QStringList recent = window.Parts().MRUFileList->Files();
     const QString chosen = TemplateFile(ProgramFolder(), u"Birthday calendar"_s);
     SetModalAnswerer([](QDialog &dialog) {
         auto *templates = qobject_cast<TTemplateDialog *>(&dialog);
@@ -125,11 +125,11 @@ TEST_F(TemplateDialogTest, ChoosingATemplateOpensAnUntitledCopyOfIt)
         templates->OkButton->click();
         return templates->result();
     });
-    window.mnuNewFromTemplate->trigger();
-    EXPECT_TRUE(window.DocumentFileName.isEmpty());
-    EXPECT_TRUE(window.Modified);
-    EXPECT_EQ(DocumentBytes(*window.CalendarPage), FileBytes(chosen));
-    EXPECT_EQ(window.MRUFileList->Files(), recent);
+    window.Command(u"mnuNewFromTemplate"_s)->trigger();
+    EXPECT_TRUE(window.Session().Untitled());
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_EQ(DocumentBytes(*window.Parts().CalendarPage), FileBytes(chosen));
+    EXPECT_EQ(window.Parts().MRUFileList->Files(), recent);
     // Save asks for a name; cancelled, nothing is written.
     int asked = 0;
     SetFileNameAnswerer([&asked](QFileDialog &) {
@@ -137,7 +137,7 @@ TEST_F(TemplateDialogTest, ChoosingATemplateOpensAnUntitledCopyOfIt)
         return QString();
     });
     const QByteArray before = FileBytes(chosen);
-    window.mnuSave->trigger();
+    window.Command(u"mnuSave"_s)->trigger();
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(FileBytes(chosen), before);
     EXPECT_TRUE(run.Messages.isEmpty()) << run.Messages.join(u'\n').toStdString();
@@ -161,7 +161,7 @@ TEST_F(TemplateDialogTest, OnlyAFirstStartOffersTheTemplates)
         TCalendarMain &window = started.Start();
         TMainWindowRun::WaitFor([&offered] { return offered > 0; });
         EXPECT_EQ(offered, first ? 1 : 0);
-        EXPECT_FALSE(window.Modified);
-        EXPECT_TRUE(window.DocumentFileName.isEmpty());
+        EXPECT_FALSE(window.Session().Modified());
+        EXPECT_TRUE(window.Session().Untitled());
     }
 }

@@ -21,7 +21,7 @@ protected:
     TCalendarMain &Start()
     {
         TCalendarMain &window = run.StartActive();
-        window.CalendarPage->SetObjectCreator(
+        window.Parts().CalendarPage->SetObjectCreator(
             psLabel, {[](TCalendarPage &) { return MakeTestObject(0, 0, 0, 0, clBlue); }, {}});
         return window;
     }
@@ -29,7 +29,7 @@ protected:
     // Text typed into a cell and stored by a click on another cell.
     static void TypeIntoCell(TCalendarMain &window, int cell, const QString &text)
     {
-        ClickPage(*window.CalendarPanel, CellCentre(*window.CalendarPage, cell));
+        ClickPage(*window.Parts().CalendarPanel, CellCentre(*window.Parts().CalendarPage, cell));
         TypeText(text);
         window.DoSaveRichtext();
     }
@@ -72,33 +72,33 @@ protected:
 TEST_F(UndoCommandsTest, UndoingBackToTheSavedDocumentMakesItUnchanged)
 {
     TCalendarMain &window = Start();
-    EXPECT_FALSE(window.mnuUndo->isEnabled());
+    EXPECT_FALSE(window.Command(u"mnuUndo"_s)->isEnabled());
     TypeIntoCell(window, 10, u"Swim"_s);
     ASSERT_TRUE(WaitForSteps(window, 1));
-    EXPECT_TRUE(window.Modified);
-    EXPECT_TRUE(window.Savebutton->isVisible());
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo Cell Text"_s);
-    EXPECT_TRUE(window.UndoButton->isEnabled());
-    EXPECT_EQ(window.UndoButton->toolTip(), u"Undo Cell Text (Ctrl+Z)"_s);
+    EXPECT_TRUE(window.Session().Modified());
+    EXPECT_TRUE(window.Button(u"Savebutton"_s)->isVisible());
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo Cell Text"_s);
+    EXPECT_TRUE(window.Button(u"UndoButton"_s)->isEnabled());
+    EXPECT_EQ(window.Button(u"UndoButton"_s)->toolTip(), u"Undo Cell Text (Ctrl+Z)"_s);
 
-    window.mnuUndo->trigger();
-    EXPECT_EQ(CellText(*window.CalendarPage, 10), QString());
-    EXPECT_FALSE(window.Modified);
-    EXPECT_FALSE(window.Savebutton->isVisible());
-    EXPECT_FALSE(window.CancelButton->isVisible());
-    EXPECT_EQ(window.mnuRedo->text(), u"Redo Cell Text"_s);
+    window.Command(u"mnuUndo"_s)->trigger();
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 10), QString());
+    EXPECT_FALSE(window.Session().Modified());
+    EXPECT_FALSE(window.Button(u"Savebutton"_s)->isVisible());
+    EXPECT_FALSE(window.Button(u"CancelButton"_s)->isVisible());
+    EXPECT_EQ(window.Command(u"mnuRedo"_s)->text(), u"Redo Cell Text"_s);
 
-    window.mnuRedo->trigger();
-    EXPECT_EQ(CellText(*window.CalendarPage, 10), u"Swim"_s);
-    EXPECT_TRUE(window.Modified);
+    window.Command(u"mnuRedo"_s)->trigger();
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 10), u"Swim"_s);
+    EXPECT_TRUE(window.Session().Modified());
 
     // Saved, the document is unchanged there; undoing past it changes it.
     window.mnuSaveClick();
-    EXPECT_FALSE(window.Modified);
-    window.mnuUndo->trigger();
-    EXPECT_TRUE(window.Modified);
-    window.mnuRedo->trigger();
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
+    window.Command(u"mnuUndo"_s)->trigger();
+    EXPECT_TRUE(window.Session().Modified());
+    window.Command(u"mnuRedo"_s)->trigger();
+    EXPECT_FALSE(window.Session().Modified());
 }
 
 TEST_F(UndoCommandsTest, ANewChangeAfterAnUndoDropsTheRedoList)
@@ -108,31 +108,31 @@ TEST_F(UndoCommandsTest, ANewChangeAfterAnUndoDropsTheRedoList)
     ASSERT_TRUE(WaitForSteps(window, 1));
     TypeIntoCell(window, 11, u"Two"_s);
     ASSERT_TRUE(WaitForSteps(window, 2));
-    window.mnuUndo->trigger();
-    EXPECT_TRUE(window.mnuRedo->isEnabled());
-    EXPECT_EQ(CellText(*window.CalendarPage, 10), u"One"_s);
-    EXPECT_EQ(CellText(*window.CalendarPage, 11), QString());
+    window.Command(u"mnuUndo"_s)->trigger();
+    EXPECT_TRUE(window.Command(u"mnuRedo"_s)->isEnabled());
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 10), u"One"_s);
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 11), QString());
     window.mnuClearAllCellContentsClick();
     ASSERT_TRUE(TMainWindowRun::WaitFor([&] { return !window.History().CanRedo(); }));
     EXPECT_EQ(window.History().Count(), 2);
-    EXPECT_FALSE(window.mnuRedo->isEnabled());
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo Clear All"_s);
-    window.mnuUndo->trigger();
-    EXPECT_EQ(CellText(*window.CalendarPage, 10), u"One"_s);
-    EXPECT_EQ(CellText(*window.CalendarPage, 11), QString());
+    EXPECT_FALSE(window.Command(u"mnuRedo"_s)->isEnabled());
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo Clear All"_s);
+    window.Command(u"mnuUndo"_s)->trigger();
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 10), u"One"_s);
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 11), QString());
 }
 
 TEST_F(UndoCommandsTest, ADragOfAnObjectIsOneStep)
 {
     TCalendarMain &window = Start();
-    TCalendarPanel32 &view = *window.CalendarPanel;
+    TCalendarPanel32 &view = *window.Parts().CalendarPanel;
     TCalendarPage &page = view.Page();
-    window.DrawLabelButton->click();
+    window.Button(u"DrawLabelButton"_s)->click();
     QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseMove(&view, QPoint(300, 160));
     QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(300, 160));
     ASSERT_TRUE(WaitForSteps(window, 1));
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo New Object"_s);
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo New Object"_s);
     const TBounds placed = page.Objects().At(0)->Bounds();
 
     page.Handle().Clear();
@@ -140,24 +140,24 @@ TEST_F(UndoCommandsTest, ADragOfAnObjectIsOneStep)
     DragHandle(view);
     ASSERT_TRUE(WaitForSteps(window, 2));
     EXPECT_NE(page.Objects().At(0)->Bounds().Left, placed.Left);
-    EXPECT_EQ(window.mnuUndo->text(), u"Undo Object Change"_s);
+    EXPECT_EQ(window.Command(u"mnuUndo"_s)->text(), u"Undo Object Change"_s);
 
-    window.mnuUndo->trigger();
+    window.Command(u"mnuUndo"_s)->trigger();
     EXPECT_EQ(page.Objects().At(0)->Bounds().Left, placed.Left);
     EXPECT_EQ(page.Objects().At(0)->Bounds().Top, placed.Top);
-    window.mnuUndo->trigger();
+    window.Command(u"mnuUndo"_s)->trigger();
     EXPECT_FALSE(page.HasObjects());
-    EXPECT_FALSE(window.Modified);
+    EXPECT_FALSE(window.Session().Modified());
 }
 
 TEST_F(UndoCommandsTest, UndoingADragKeepsTheOtherObjectAndTheSelectionWithItsHandle)
 {
     TCalendarMain &window = Start();
-    TCalendarPanel32 &view = *window.CalendarPanel;
+    TCalendarPanel32 &view = *window.Parts().CalendarPanel;
     TCalendarPage &page = view.Page();
     for (const auto &[from, to] : {std::pair{QPoint(60, 60), QPoint(160, 120)},
                                    std::pair{QPoint(300, 200), QPoint(420, 260)}}) {
-        window.DrawLabelButton->click();
+        window.Button(u"DrawLabelButton"_s)->click();
         QTest::mousePress(&view, Qt::LeftButton, {}, from);
         QTest::mouseMove(&view, to);
         QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
@@ -174,7 +174,7 @@ TEST_F(UndoCommandsTest, UndoingADragKeepsTheOtherObjectAndTheSelectionWithItsHa
     ASSERT_TRUE(WaitForSteps(window, 3));
     ASSERT_NE(page.Objects().At(1)->Bounds(), placed);
 
-    window.mnuUndo->trigger();
+    window.Command(u"mnuUndo"_s)->trigger();
     EXPECT_EQ(page.Objects().At(0), other);
     TLumGraphicControl *back = page.Objects().At(1);
     EXPECT_EQ(page.Objects().IdOf(back), id);
@@ -185,7 +185,7 @@ TEST_F(UndoCommandsTest, UndoingADragKeepsTheOtherObjectAndTheSelectionWithItsHa
     const QWidget &handle = view.DesignSurface().HandleWidget();
     EXPECT_TRUE(handle.isVisible());
     EXPECT_TRUE(handle.geometry().contains(back->BoundsRect().ToQRect()));
-    window.mnuRedo->trigger();
+    window.Command(u"mnuRedo"_s)->trigger();
     EXPECT_EQ(page.Objects().At(0), other);
     EXPECT_EQ(page.Objects().Selection(), QList<TLumGraphicControl *>{page.Objects().At(1)});
 }
@@ -195,22 +195,22 @@ TEST_F(UndoCommandsTest, ThePagesMenuAndTheKeysUndoAndRedo)
     TCalendarMain &window = Start();
     TypeIntoCell(window, 12, u"Fair"_s);
     ASSERT_TRUE(WaitForSteps(window, 1));
-    const TDesignMenu menu = window.CalendarPage->PanelMenu();
+    const TDesignMenu menu = window.Parts().CalendarPage->PanelMenu();
     ASSERT_GE(menu.size(), 3);
     EXPECT_EQ(menu[0].Caption, u"Undo Cell Text"_s);
     EXPECT_TRUE(menu[0].Enabled);
     EXPECT_EQ(menu[1].Caption, u"Redo"_s);
     EXPECT_FALSE(menu[1].Enabled);
     menu[0].Command();
-    EXPECT_EQ(CellText(*window.CalendarPage, 12), QString());
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 12), QString());
 
     window.setFocus();
     QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(CellText(*window.CalendarPage, 12), u"Fair"_s);
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 12), u"Fair"_s);
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(CellText(*window.CalendarPage, 12), QString());
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 12), QString());
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(CellText(*window.CalendarPage, 12), u"Fair"_s);
+    EXPECT_EQ(CellText(*window.Parts().CalendarPage, 12), u"Fair"_s);
 }
 
 TEST_F(UndoCommandsTest, OpeningADocumentStartsANewHistory)
@@ -219,7 +219,7 @@ TEST_F(UndoCommandsTest, OpeningADocumentStartsANewHistory)
     TypeIntoCell(window, 10, u"Swim"_s);
     ASSERT_TRUE(WaitForSteps(window, 1));
     run.AnswerYes = false;
-    window.OpenCalendarFile(window.DocumentFileName);
+    window.OpenCalendarFile(window.Session().FileName());
     EXPECT_EQ(window.History().Count(), 0);
-    EXPECT_FALSE(window.mnuUndo->isEnabled());
+    EXPECT_FALSE(window.Command(u"mnuUndo"_s)->isEnabled());
 }
