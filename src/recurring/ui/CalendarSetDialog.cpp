@@ -142,7 +142,10 @@ void TCalendarSetDialog::BuildPictures()
     row->addWidget(PicturesFolder, 1);
     row->addWidget(PicturesButton);
     auto *form = new QFormLayout;
-    form->addRow(tr("P&ictures, one a page, from"), row);
+    // A label given with a row of widgets has no buddy of its own.
+    auto *label = new QLabel(tr("P&ictures, one a page, from"), this);
+    label->setBuddy(PicturesFolder);
+    form->addRow(label, row);
     qobject_cast<QVBoxLayout *>(layout())->addLayout(form);
     connect(PicturesButton, &QPushButton::clicked, this, &TCalendarSetDialog::PicturesButtonClick);
     connect(PicturesFolder, &QLineEdit::editingFinished, this,

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -149,6 +150,13 @@ TEST_F(PictureOrderDialog, ThePicturesShowInNameOrderWithTheirPagesUnderThem)
     TCalendarSetDialog dialog(Page, QStringLiteral(DW_PROGRAM_DIR), u"Print"_s);
     TPictureOrderList &list = *dialog.PictureList;
     EXPECT_FALSE(list.isEnabled()) << "the page alone takes no pictures";
+    // The folder's label gives its shortcut to the folder's field.
+    const QList<QLabel *> labels = dialog.findChildren<QLabel *>();
+    const auto label = std::find_if(labels.begin(), labels.end(), [](const QLabel *label) {
+        return label->text() == u"P&ictures, one a page, from"_s;
+    });
+    ASSERT_NE(label, labels.end());
+    EXPECT_EQ((*label)->buddy(), dialog.PicturesFolder);
     dialog.PageSet->setChecked(true);
     dialog.PageCount->setValue(3);
     Run.FileAnswer = Run.Path(u"photos"_s);
