@@ -20,15 +20,10 @@ QImage ReadScaled(const QString &file, int side)
     const QSize size = reader.size();
     if (!reader.canRead() || !size.isValid())
         return {};
-    // The size before turning, which the reader scales to.
+    // The size before turning, which the reader scales to; turned, the
+    // picture still fits the square.
     reader.setScaledSize(FittedSize(size, side));
-    QImage image = reader.read();
-    if (image.isNull())
-        return {};
-    // A turned picture comes out tall where it was wide.
-    return image.width() > side || image.height() > side
-               ? image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-               : image;
+    return reader.read();
 }
 
 // Whether Qt reads pictures named like file: a file of such a kind that Qt
