@@ -55,6 +55,8 @@ TPictureOrderList::TPictureOrderList(QWidget *parent)
     setDragEnabled(true);
     viewport()->setAcceptDrops(true);
     setDefaultDropAction(Qt::MoveAction);
+    // Where a picture lands is told by DropRow, not by the view's own marks.
+    setDropIndicatorShown(false);
     m_reader.setInterval(0);
     connect(&m_reader, &QTimer::timeout, this, &TPictureOrderList::ReadSomeThumbnails);
     connect(model(), &QAbstractItemModel::rowsMoved, this, &TPictureOrderList::OrderChanged);
@@ -170,19 +172,29 @@ void TPictureOrderList::startDrag(Qt::DropActions)
 
 void TPictureOrderList::dragEnterEvent(QDragEnterEvent *event)
 {
-    dragMoveEvent(event);
+    QListWidget::dragEnterEvent(event);
+    TakeDraggedPicture(*event);
 }
 
 void TPictureOrderList::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (event->mimeData()->hasFormat(DraggedPictureType))
-        event->acceptProposedAction();
+    // The view scrolls on while a picture is held near its edge.
+    QListWidget::dragMoveEvent(event);
+    TakeDraggedPicture(*event);
+}
+
+void TPictureOrderList::TakeDraggedPicture(QDragMoveEvent &event) const
+{
+    if (event.mimeData()->hasFormat(DraggedPictureType))
+        event.acceptProposedAction();
     else
-        event->ignore();
+        event.ignore();
 }
 
 void TPictureOrderList::dropEvent(QDropEvent *event)
 {
+    stopAutoScroll();
+    setState(NoState);
     bool read = false;
     const int from = event->mimeData()->data(DraggedPictureType).toInt(&read);
     if (!read || from < 0 || from >= count()) {

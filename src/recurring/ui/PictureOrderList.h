@@ -52,6 +52,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Accepts a drag that carries a picture of this list, refuses others.
+    void TakeDraggedPicture(QDragMoveEvent &event) const;
     // Where a picture dropped at point goes: before the picture under it,
     // or after it when dropped on its right half; at the end elsewhere.
     int DropRow(QPoint point) const;
