@@ -55,7 +55,7 @@ TPictureOrderList::TPictureOrderList(QWidget *parent)
     setDragEnabled(true);
     viewport()->setAcceptDrops(true);
     setDefaultDropAction(Qt::MoveAction);
-    // Where a picture lands is told by DropRow, not by the view's own marks.
+    // Where a picture lands is marked by a bar of its own (DropMarkRect).
     setDropIndicatorShown(false);
     m_reader.setInterval(0);
     connect(&m_reader, &QTimer::timeout, this, &TPictureOrderList::ReadSomeThumbnails);
@@ -183,18 +183,55 @@ void TPictureOrderList::dragMoveEvent(QDragMoveEvent *event)
     TakeDraggedPicture(*event);
 }
 
-void TPictureOrderList::TakeDraggedPicture(QDragMoveEvent &event) const
+void TPictureOrderList::TakeDraggedPicture(QDragMoveEvent &event)
 {
-    if (event.mimeData()->hasFormat(DraggedPictureType))
+    const bool picture = event.mimeData()->hasFormat(DraggedPictureType);
+    if (picture)
         event.acceptProposedAction();
     else
         event.ignore();
+    ShowDropMark(picture ? DropRow(event.position().toPoint()) : -1);
+}
+
+void TPictureOrderList::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    QListWidget::dragLeaveEvent(event);
+    ShowDropMark(-1);
+}
+
+void TPictureOrderList::ShowDropMark(int row)
+{
+    if (row == m_dropMark)
+        return;
+    m_dropMark = row;
+    viewport()->update();
+}
+
+QRect TPictureOrderList::DropMarkRect() const
+{
+    if (m_dropMark < 0 || count() == 0)
+        return {};
+    const bool after = m_dropMark >= count();
+    const QRect place = visualItemRect(item(after ? count() - 1 : m_dropMark));
+    const int x = after ? place.right() + 1 : place.left() - 1;
+    return QRect(x - DropMarkWidth / 2, place.top(), DropMarkWidth, place.height());
+}
+
+void TPictureOrderList::paintEvent(QPaintEvent *event)
+{
+    QListWidget::paintEvent(event);
+    const QRect mark = DropMarkRect();
+    if (mark.isEmpty())
+        return;
+    QPainter painter(viewport());
+    painter.fillRect(mark, palette().color(QPalette::Highlight));
 }
 
 void TPictureOrderList::dropEvent(QDropEvent *event)
 {
     stopAutoScroll();
     setState(NoState);
+    ShowDropMark(-1);
     bool read = false;
     const int from = event->mimeData()->data(DraggedPictureType).toInt(&read);
     if (!read || from < 0 || from >= count()) {

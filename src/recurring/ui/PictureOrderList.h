@@ -35,6 +35,11 @@ public:
     // The pictures whose thumbnails are not read yet.
     int PendingThumbnails() const;
 
+    // The bar between two thumbnails that shows where a dragged picture
+    // lands; empty while none is dragged over the list.
+    QRect DropMarkRect() const;
+    static constexpr int DropMarkWidth = 4;
+
     // A dragged picture is carried as its row under this type, which only
     // this list takes: a drop moves it, never copies or removes it.
     static const QString DraggedPictureType;
@@ -49,11 +54,16 @@ protected:
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    // Accepts a drag that carries a picture of this list, refuses others.
-    void TakeDraggedPicture(QDragMoveEvent &event) const;
+    // Accepts a drag that carries a picture of this list and marks where it
+    // would land; refuses others.
+    void TakeDraggedPicture(QDragMoveEvent &event);
+    // Marks the place before row (-1 for none).
+    void ShowDropMark(int row);
     // Where a picture dropped at point goes: before the picture under it,
     // or after it when dropped on its right half; at the end elsewhere.
     int DropRow(QPoint point) const;
@@ -67,6 +77,8 @@ private:
     // Where the reader looks for the next thumbnail to read: the rows before
     // it are read.
     int m_nextUnread = 0;
+    // The row a dragged picture would land before; -1 for none.
+    int m_dropMark = -1;
     // The frame shown, one for all, until a thumbnail is read.
     QIcon m_unread;
     // Set while the list is filled anew, which tells of the change once.

@@ -202,7 +202,27 @@ TEST_F(PictureOrderDialog, TheUsersOrderIsThePagesOrderAndIsKept)
     ChooseFolder(dialog);
     TPictureOrderList &list = *dialog.PictureList;
 
+    // Held over the right half of the second picture: the bar stands between
+    // it and the third, until the drag leaves.
+    const std::unique_ptr<QMimeData> held(list.model()->mimeData({list.model()->index(3, 0)}));
+    const QRect second = list.visualItemRect(list.item(1)),
+                third = list.visualItemRect(list.item(2));
+    const QPoint over(second.right() - second.width() / 4, second.center().y());
+    QDragEnterEvent enter(over, Qt::MoveAction, held.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(list.viewport(), &enter);
+    const QRect mark = list.DropMarkRect();
+    ASSERT_FALSE(mark.isEmpty());
+    EXPECT_GE(mark.center().x(), second.right() - TPictureOrderList::DropMarkWidth);
+    EXPECT_LE(mark.center().x(), third.left() + TPictureOrderList::DropMarkWidth);
+    const QColor highlight = list.palette().color(QPalette::Highlight);
+    EXPECT_EQ(list.viewport()->grab().toImage().pixelColor(mark.center()), highlight);
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(list.viewport(), &leave);
+    EXPECT_TRUE(list.DropMarkRect().isEmpty());
+    EXPECT_NE(list.viewport()->grab().toImage().pixelColor(mark.center()), highlight);
+
     ASSERT_TRUE(Drag(list, 3, 0, false));
+    EXPECT_TRUE(list.DropMarkRect().isEmpty()) << "no bar after the drop";
     EXPECT_EQ(Names(list), QStringList({u"10.bmp"_s, u"1.bmp"_s, u"2.bmp"_s, u"3.bmp"_s}))
         << "dropped before the first";
     EXPECT_EQ(list.currentRow(), 0) << "the picture dropped is current";
