@@ -1048,6 +1048,13 @@ Druckerfunktionen sind nicht verfügbar</translation>
     </message>
 </context>
 <context>
+    <name>SetChoice</name>
+    <message>
+        <source>Cover</source>
+        <translation>Deckblatt</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>Unable to write to %1: %2</source>
@@ -2247,6 +2254,38 @@ beschädigt, möglicherweise keine Kalender-Stilvorlage</translation>
         <source>The cover is designed with File &gt; Edit Cover Page</source>
         <translation>Das Deckblatt gestalten Sie mit Datei &gt; Deckblatt bearbeiten</translation>
     </message>
+    <message>
+        <source>Drag a picture to its page, or move it with Ctrl+Left and Ctrl+Right; Delete leaves it out</source>
+        <translation>Ziehen Sie ein Bild auf seine Seite oder verschieben Sie es mit Strg+Links und Strg+Rechts; Entf nimmt es heraus</translation>
+    </message>
+    <message>
+        <source>Move &amp;Earlier</source>
+        <translation>Nach &amp;vorn</translation>
+    </message>
+    <message>
+        <source>Move &amp;Later</source>
+        <translation>Nach &amp;hinten</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>E&amp;ntfernen</translation>
+    </message>
+    <message>
+        <source>A&amp;dd Pictures...</source>
+        <translation>Bilder hin&amp;zufügen …</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Bilder (%1);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>No pictures are left for the pages: add pictures, or clear the folder to show the design&apos;s picture.</source>
+        <translation>Für die Seiten bleiben keine Bilder: Fügen Sie Bilder hinzu oder leeren Sie den Ordner, um das Bild des Entwurfs zu zeigen.</translation>
+    </message>
 </context>
 <context>
     <name>TChooseRows</name>
@@ -2977,6 +3016,13 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>TPictureOrderList</name>
+    <message>
+        <source>Not printed</source>
+        <translation>Nicht gedruckt</translation>
     </message>
 </context>
 <context>

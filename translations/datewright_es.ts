@@ -1048,6 +1048,13 @@ No se pueden realizar operaciones de impresión</translation>
     </message>
 </context>
 <context>
+    <name>SetChoice</name>
+    <message>
+        <source>Cover</source>
+        <translation>Portada</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>Unable to write to %1: %2</source>
@@ -2247,6 +2254,38 @@ dañado, quizá no sea una hoja de estilo de calendario</translation>
         <source>The cover is designed with File &gt; Edit Cover Page</source>
         <translation>La portada se diseña con Archivo &gt; Editar la portada</translation>
     </message>
+    <message>
+        <source>Drag a picture to its page, or move it with Ctrl+Left and Ctrl+Right; Delete leaves it out</source>
+        <translation>Arrastre una imagen a su página, o muévala con Ctrl+Izquierda y Ctrl+Derecha; Supr la quita</translation>
+    </message>
+    <message>
+        <source>Move &amp;Earlier</source>
+        <translation>&amp;Adelantar</translation>
+    </message>
+    <message>
+        <source>Move &amp;Later</source>
+        <translation>Re&amp;trasar</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>A&amp;dd Pictures...</source>
+        <translation>Añadir imágene&amp;s…</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Imágenes (%1);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>No pictures are left for the pages: add pictures, or clear the folder to show the design&apos;s picture.</source>
+        <translation>No quedan imágenes para las páginas: añada imágenes o vacíe la carpeta para mostrar la imagen del diseño.</translation>
+    </message>
 </context>
 <context>
     <name>TChooseRows</name>
@@ -2977,6 +3016,13 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>TPictureOrderList</name>
+    <message>
+        <source>Not printed</source>
+        <translation>No se imprime</translation>
     </message>
 </context>
 <context>

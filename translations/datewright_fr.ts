@@ -1048,6 +1048,13 @@ Impossible d&apos;effectuer les opérations liées à l&apos;imprimante</transla
     </message>
 </context>
 <context>
+    <name>SetChoice</name>
+    <message>
+        <source>Cover</source>
+        <translation>Couverture</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>Unable to write to %1: %2</source>
@@ -2247,6 +2254,38 @@ endommagé, peut-être pas une feuille de style de calendrier</translation>
         <source>The cover is designed with File &gt; Edit Cover Page</source>
         <translation>La couverture se conçoit avec Fichier &gt; Modifier la page de couverture</translation>
     </message>
+    <message>
+        <source>Drag a picture to its page, or move it with Ctrl+Left and Ctrl+Right; Delete leaves it out</source>
+        <translation>Faites glisser une image sur sa page, ou déplacez-la avec Ctrl+Gauche et Ctrl+Droite&#xa0;; Suppr la retire</translation>
+    </message>
+    <message>
+        <source>Move &amp;Earlier</source>
+        <translation>A&amp;vancer</translation>
+    </message>
+    <message>
+        <source>Move &amp;Later</source>
+        <translation>Recu&amp;ler</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Re&amp;tirer</translation>
+    </message>
+    <message>
+        <source>A&amp;dd Pictures...</source>
+        <translation>Ajouter &amp;des images…</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Images (%1);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>No pictures are left for the pages: add pictures, or clear the folder to show the design&apos;s picture.</source>
+        <translation>Il ne reste aucune image pour les pages&#xa0;: ajoutez des images, ou videz le dossier pour afficher l&apos;image du modèle.</translation>
+    </message>
 </context>
 <context>
     <name>TChooseRows</name>
@@ -2977,6 +3016,13 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>TPictureOrderList</name>
+    <message>
+        <source>Not printed</source>
+        <translation>Non imprimée</translation>
     </message>
 </context>
 <context>

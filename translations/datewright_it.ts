@@ -1048,6 +1048,13 @@ Impossibile eseguire operazioni legate alla stampante</translation>
     </message>
 </context>
 <context>
+    <name>SetChoice</name>
+    <message>
+        <source>Cover</source>
+        <translation>Copertina</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>Unable to write to %1: %2</source>
@@ -2247,6 +2254,38 @@ danneggiato, forse non è un foglio di stile del calendario</translation>
         <source>The cover is designed with File &gt; Edit Cover Page</source>
         <translation>La copertina si crea con File &gt; Modifica la copertina</translation>
     </message>
+    <message>
+        <source>Drag a picture to its page, or move it with Ctrl+Left and Ctrl+Right; Delete leaves it out</source>
+        <translation>Trascinate un&apos;immagine sulla sua pagina, o spostatela con Ctrl+Sinistra e Ctrl+Destra; Canc la toglie</translation>
+    </message>
+    <message>
+        <source>Move &amp;Earlier</source>
+        <translation>Sposta pri&amp;ma</translation>
+    </message>
+    <message>
+        <source>Move &amp;Later</source>
+        <translation>Sposta &amp;dopo</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Rimuo&amp;vi</translation>
+    </message>
+    <message>
+        <source>A&amp;dd Pictures...</source>
+        <translation>Aggiu&amp;ngi immagini…</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Aggiungi immagini</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Immagini (%1);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>No pictures are left for the pages: add pictures, or clear the folder to show the design&apos;s picture.</source>
+        <translation>Non restano immagini per le pagine: aggiungete immagini, oppure svuotate la cartella per mostrare l&apos;immagine del modello.</translation>
+    </message>
 </context>
 <context>
     <name>TChooseRows</name>
@@ -2977,6 +3016,13 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
     <message>
         <source>Error</source>
         <translation>Errore</translation>
+    </message>
+</context>
+<context>
+    <name>TPictureOrderList</name>
+    <message>
+        <source>Not printed</source>
+        <translation>Non stampata</translation>
     </message>
 </context>
 <context>

@@ -99,12 +99,17 @@ int ComparePictureNames(QStringView a, QStringView b)
     return (a.size() - i > 0) - (b.size() - j > 0);
 }
 
-bool IsPictureFileName(const QString &fileName)
+const QStringList &PictureFileExtensions()
 {
     static const QStringList extensions = {u"jpg"_s, u"jpeg"_s, u"jif"_s, u"gif"_s,
                                            u"png"_s, u"bmp"_s,  u"dib"_s, u"rle"_s,
                                            u"tga"_s, u"pcx"_s,  u"wmf"_s, u"ico"_s};
-    return extensions.contains(QFileInfo(fileName).suffix(), Qt::CaseInsensitive);
+    return extensions;
+}
+
+bool IsPictureFileName(const QString &fileName)
+{
+    return PictureFileExtensions().contains(QFileInfo(fileName).suffix(), Qt::CaseInsensitive);
 }
 
 TPagePicturesRead ReadPagePictures(const QString &source)

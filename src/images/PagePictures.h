@@ -27,5 +27,8 @@ TPagePicturesRead ReadPagePictures(const QString &source);
 // after b.
 int ComparePictureNames(QStringView a, QStringView b);
 
+// The extensions of the picture files a folder offers, lower-case.
+const QStringList &PictureFileExtensions();
+
 // Whether fileName's extension is one of the picture files a folder offers.
 bool IsPictureFileName(const QString &fileName);

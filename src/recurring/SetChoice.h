@@ -2,10 +2,12 @@
 
 #include "CalendarSet.h"
 #include "HolidaySets.h"
+#include "PagePictures.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QLocale;
 
@@ -35,6 +37,9 @@ struct TSetChoice
     // the cover and Count - 1 periods after it. The cover takes the first
     // picture, the periods the next ones.
     bool Cover = false;
+    // The pictures in the order the user arranged them, taken, left out or
+    // added to; empty for the source's own order (Pictures).
+    QStringList PictureOrder;
 };
 
 // The periods a set of choice's pages holds: Count, less the cover; at
@@ -46,6 +51,16 @@ bool IsPageAlone(const TSetChoice &choice);
 
 // The source ReadFillSource reads for choice; empty when nothing is filled.
 QString FillSourceOf(const TSetChoice &choice);
+
+// The pictures the pages of choice show in page order: its arranged order,
+// else those of its source (ReadPagePictures); none when it names none.
+TPagePicturesRead PicturesOfChoice(const TSetChoice &choice);
+
+// What each of the count pages of a set from start shows, in locale's words:
+// the cover first when cover is set, then the periods of unit (every two
+// weeks for twoWeeks) from the one holding start.
+QStringList SetPageNames(QDate start, int count, bool cover, TSetUnit unit, bool twoWeeks,
+                         const QLocale &locale);
 
 // The pages a set offers first: a year of the unit's periods (twelve months,
 // 52 weeks, 26 fortnights, 365 days).

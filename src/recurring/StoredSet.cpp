@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The share of the cover's height inside the margins the picture takes; the
@@ -18,8 +20,12 @@ constexpr int CoverPicturePercent = 80;
 // The title's size in points.
 constexpr int CoverTitlePoints = 72;
 
-// The form written; a reader takes a later form as far as it knows it.
+// The form written; a reader takes a later form as far as it knows it, and
+// ignores what follows the values it knows. The second form appends the
+// pictures' arranged order, and is written only for a set that has one, so
+// that other sets keep their bytes.
 constexpr int StoredSetVersion = 1;
+constexpr int OrderedPicturesVersion = 2;
 
 void WriteDate(TStreamWriter &out, QDate date)
 {
@@ -44,13 +50,42 @@ std::optional<QDate> ReadDate(TStreamReader &in)
     return date;
 }
 
+void WritePictureOrder(TStreamWriter &out, const QStringList &files)
+{
+    out.WriteListBegin();
+    for (const QString &file : files)
+        out.WriteString(file);
+    out.WriteListEnd();
+}
+
+std::optional<QStringList> ReadPictureOrder(TStreamReader &in)
+{
+    QStringList files;
+    if (!in.ReadListBegin())
+        return std::nullopt;
+    while (!in.Failed() && !in.AtListEnd()) {
+        if (files.size() == MaxSetPages) {
+            in.Fail(u"more pictures than pages"_s);
+            return std::nullopt;
+        }
+        std::optional<QString> file = in.ReadString();
+        if (!file)
+            return std::nullopt;
+        files.append(std::move(*file));
+    }
+    if (!in.ReadListEnd())
+        return std::nullopt;
+    return files;
+}
+
 } // namespace
 
 QByteArray WriteStoredSet(const TStoredSet &set)
 {
     const TSetChoice &choice = set.Choice;
     TStreamWriter out;
-    out.WriteInteger(StoredSetVersion);
+    const bool ordered = !choice.PictureOrder.isEmpty();
+    out.WriteInteger(ordered ? OrderedPicturesVersion : StoredSetVersion);
     out.WriteBoolean(choice.WholeSet);
     WriteDate(out, choice.Start);
     out.WriteInteger(choice.Count);
@@ -60,6 +95,8 @@ QByteArray WriteStoredSet(const TStoredSet &set)
     out.WriteString(choice.Pictures);
     out.WriteBoolean(choice.Cover);
     out.WriteBinary(set.CoverDesign);
+    if (ordered)
+        WritePictureOrder(out, choice.PictureOrder);
     return out.Data();
 }
 
@@ -78,6 +115,10 @@ std::optional<TStoredSet> ReadStoredSet(const QByteArray &bytes)
     auto pictures = in.ReadString();
     const auto cover = in.ReadBoolean();
     auto design = in.ReadBinary();
+    std::optional<QStringList> order;
+    // A later form written without the order ends here.
+    if (version && *version >= OrderedPicturesVersion && !in.Failed() && in.BytesLeft() > 0)
+        order = ReadPictureOrder(in);
     if (in.Failed() || !version || *version < 1 || !start || *count < 1 || *count > MaxSetPages ||
         *fill < int(TFillKind::None) || *fill > int(TFillKind::ICalendar))
         return std::nullopt;
@@ -90,6 +131,7 @@ std::optional<TStoredSet> ReadStoredSet(const QByteArray &bytes)
     choice.Pictures = std::move(*pictures);
     choice.Cover = *cover;
     set.CoverDesign = std::move(*design);
+    choice.PictureOrder = order.value_or(QStringList());
     return set;
 }
 

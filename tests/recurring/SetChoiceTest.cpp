@@ -1,8 +1,11 @@
 #include "SetChoice.h"
 
 #include <QLocale>
+#include <QStringList>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -50,3 +53,72 @@ TEST(SetChoice, AYearOfPages)
 }
 
 } // namespace
+
+TEST(SetChoice, EachPageIsNamedByItsPeriodAfterTheCover)
+{
+    const QLocale locale = QLocale::c();
+    const struct
+    {
+        QDate start;
+        int count;
+        bool cover;
+        TSetUnit unit;
+        bool twoWeeks;
+        QStringList names;
+    } cases[] = {
+        {{2027, 11, 15},
+         3,
+         false,
+         TSetUnit::Month,
+         false,
+         {u"November 2027"_s, u"December 2027"_s, u"January 2028"_s}},
+        {{2027, 1, 1},
+         3,
+         true,
+         TSetUnit::Month,
+         false,
+         {u"Cover"_s, u"January 2027"_s, u"February 2027"_s}},
+        {{2027, 1, 4},
+         3,
+         false,
+         TSetUnit::Week,
+         true,
+         {u"4 Jan 2027"_s, u"18 Jan 2027"_s, u"1 Feb 2027"_s}},
+        {{2027, 2, 27},
+         3,
+         false,
+         TSetUnit::Day,
+         false,
+         {u"27 Feb 2027"_s, u"28 Feb 2027"_s, u"1 Mar 2027"_s}},
+        // The last periods before the year 10000 end the names.
+        {{9999, 11, 1},
+         4,
+         true,
+         TSetUnit::Month,
+         false,
+         {u"Cover"_s, u"November 9999"_s, u"December 9999"_s}},
+        {{2027, 1, 1}, 1, true, TSetUnit::Month, false, {u"Cover"_s}},
+        {{2027, 1, 1}, 0, false, TSetUnit::Month, false, {}},
+        {{}, 3, false, TSetUnit::Month, false, {}},
+    };
+    for (const auto &row : cases) {
+        EXPECT_EQ(SetPageNames(row.start, row.count, row.cover, row.unit, row.twoWeeks, locale),
+                  row.names)
+            << row.start.toString(Qt::ISODate).toStdString() << " " << row.count;
+    }
+}
+
+TEST(SetChoice, TheArrangedPicturesComeBeforeTheSourcesOrder)
+{
+    TSetChoice choice;
+    EXPECT_TRUE(PicturesOfChoice(choice).Files.isEmpty());
+    EXPECT_TRUE(PicturesOfChoice(choice).Error.isEmpty()) << "no pictures asked for";
+    choice.Pictures = QStringLiteral("/no/such/folder");
+    EXPECT_FALSE(PicturesOfChoice(choice).Error.isEmpty());
+    // The order stands for the source, even one that has gone: a picture
+    // missing is told when its page is drawn.
+    choice.PictureOrder = {QStringLiteral("/b.jpg"), QStringLiteral("/a.jpg")};
+    const TPagePicturesRead read = PicturesOfChoice(choice);
+    EXPECT_TRUE(read.Error.isEmpty());
+    EXPECT_EQ(read.Files, choice.PictureOrder);
+}

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -71,7 +73,7 @@ void MakeDocument(TCalendarPage &page)
 // Every choice away from its default, one case each.
 std::vector<TStoredSet> EveryChoice()
 {
-    std::vector<TStoredSet> sets(10);
+    std::vector<TStoredSet> sets(11);
     sets[1].Choice.WholeSet = true;
     sets[2].Choice.Start = QDate(2027, 2, 28);
     sets[3].Choice.Count = MaxSetPages;
@@ -85,6 +87,9 @@ std::vector<TStoredSet> EveryChoice()
     sets[8].CoverDesign = QByteArray("\x00\x01 any bytes\xff", 14);
     // The fewest pages a set may have.
     sets[9].Choice.Count = 1;
+    sets[10].Choice.Pictures = u"/photos"_s;
+    sets[10].Choice.PictureOrder = {u"/photos/3.jpg"_s, u"/photos/1.jpg"_s,
+                                    u"/home/anna/Фото/море.png"_s};
     return sets;
 }
 
@@ -99,6 +104,7 @@ void ExpectSame(const TStoredSet &read, const TStoredSet &written)
     EXPECT_EQ(a.ShowAges, b.ShowAges);
     EXPECT_EQ(a.Pictures, b.Pictures);
     EXPECT_EQ(a.Cover, b.Cover);
+    EXPECT_EQ(a.PictureOrder, b.PictureOrder);
     EXPECT_EQ(read.CoverDesign, written.CoverDesign);
 }
 
@@ -185,6 +191,60 @@ TEST(StoredSet, DamagedSetsAreNotTaken)
         EXPECT_EQ(ReadStoredSet(out.Data()).has_value(), start.read)
             << start.version << " " << start.year << "-" << start.month << "-" << start.day;
     }
+}
+
+TEST(StoredSet, TheArrangedPicturesAreATailThatOlderReadersLeaveAside)
+{
+    TStoredSet plain = EveryChoice()[10];
+    const TStoredSet ordered = plain;
+    plain.Choice.PictureOrder.clear();
+    const QByteArray before = WriteStoredSet(plain), after = WriteStoredSet(ordered);
+    // The version is the second byte; all else the first form wrote comes
+    // first, unchanged.
+    ASSERT_GT(after.size(), before.size());
+    EXPECT_EQ(before[1], 1) << "a set without an order keeps the first form";
+    EXPECT_EQ(after[1], 2);
+    EXPECT_EQ(after.mid(2, before.size() - 2), before.mid(2));
+    // A reader of the first form stops after the cover design and takes the
+    // set in the folder's order.
+    QByteArray firstForm = after;
+    firstForm[1] = 1;
+    const std::optional<TStoredSet> older = ReadStoredSet(firstForm);
+    ASSERT_TRUE(older);
+    ExpectSame(*older, plain);
+
+    // A tail cut short, too long or of other values is not taken.
+    for (qsizetype size = before.size() + 1; size < after.size(); ++size)
+        EXPECT_FALSE(ReadStoredSet(after.left(size))) << "cut at " << size;
+    const auto withTail = [&before](const std::function<void(TStreamWriter &)> &tail) {
+        TStreamWriter out;
+        tail(out);
+        QByteArray bytes = before;
+        bytes[1] = 2;
+        return bytes + out.Data();
+    };
+    const QByteArray tooMany = withTail([](TStreamWriter &out) {
+        out.WriteListBegin();
+        for (int page = 0; page <= MaxSetPages; ++page)
+            out.WriteString(u"p.jpg"_s);
+        out.WriteListEnd();
+    });
+    const QByteArray notNames = withTail([](TStreamWriter &out) {
+        out.WriteListBegin();
+        out.WriteInteger(7);
+        out.WriteListEnd();
+    });
+    const QByteArray notAList = withTail([](TStreamWriter &out) { out.WriteString(u"a"_s); });
+    for (const QByteArray &bad : {tooMany, notNames, notAList})
+        EXPECT_FALSE(ReadStoredSet(bad));
+    const std::optional<TStoredSet> most = ReadStoredSet(withTail([](TStreamWriter &out) {
+        out.WriteListBegin();
+        for (int page = 0; page < MaxSetPages; ++page)
+            out.WriteString(u"p.jpg"_s);
+        out.WriteListEnd();
+    }));
+    ASSERT_TRUE(most);
+    EXPECT_EQ(most->Choice.PictureOrder.size(), MaxSetPages);
 }
 
 TEST(StoredSet, ADocumentWithoutASetIsWrittenAsBefore)

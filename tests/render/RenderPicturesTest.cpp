@@ -126,3 +126,30 @@ TEST_F(RenderPictures, TheDocumentsSetGivesTheCoverAndThePictures)
     ASSERT_EQ(RunRenderCommand({Document, "-o", Folder.filePath("alone.png")}), 0);
     EXPECT_EQ(QImage(Folder.filePath("alone.png")).pixel(148, 148), qRgb(0, 0, 255));
 }
+
+TEST_F(RenderPictures, TheSetsArrangedOrderGivesThePagesTheirPictures)
+{
+    TCalendarPage page;
+    ASSERT_FALSE(page.LoadFromFile(Document));
+    TStoredSet set;
+    set.Choice.WholeSet = true;
+    set.Choice.Pictures = Folder.filePath("photos");
+    // The second photo first, then one that is gone, then the first.
+    set.Choice.PictureOrder = {Folder.filePath("photos/02.bmp"), Folder.filePath("gone.bmp"),
+                               Folder.filePath("photos/01.bmp")};
+    StoreSet(page, set);
+    ASSERT_FALSE(page.SaveToFile(Document));
+
+    // The missing picture fails the run, which writes every page all the same.
+    EXPECT_NE(RunRenderCommand({Document, "--count", "3", "-o", Folder.filePath("page.png")}), 0);
+    EXPECT_EQ(Shown(1), qRgb(0, 255, 0));
+    EXPECT_EQ(Shown(2), qRgb(0, 0, 255)) << "the missing picture's page: the design's";
+    EXPECT_EQ(Shown(3), qRgb(255, 0, 0));
+
+    // Pictures given on the command line take their own folder's order.
+    ASSERT_EQ(RunRenderCommand({Document, "--count", "2", "--pictures", Folder.filePath("photos"),
+                                "-o", Folder.filePath("page.png")}),
+              0);
+    EXPECT_EQ(Shown(1), qRgb(255, 0, 0));
+    EXPECT_EQ(Shown(2), qRgb(0, 255, 0));
+}

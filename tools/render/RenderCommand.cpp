@@ -199,11 +199,11 @@ QString Save(const TCalendarPage &page, const QString &fileName)
                  : QString();
 }
 
-QString TakePagePictures(const QString &source, TCalendarSet &set)
+QString TakePagePictures(const TSetChoice &choice, TCalendarSet &set)
 {
-    if (source.isEmpty())
+    if (choice.Pictures.isEmpty() && choice.PictureOrder.isEmpty())
         return {};
-    const TPagePicturesRead pictures = ReadPagePictures(source);
+    const TPagePicturesRead pictures = PicturesOfChoice(choice);
     if (!pictures.Error.isEmpty())
         return pictures.Error;
     if (!set.HasPicturePerPage() && !set.HasCover())
@@ -234,8 +234,10 @@ TSetChoice SetOfOptions(const TRenderOptions &options, const TCalendarPage &page
         choice.FillName = kept.FillName;
         choice.ShowAges = kept.ShowAges;
     }
-    if (choice.Pictures.isEmpty())
+    if (choice.Pictures.isEmpty()) {
         choice.Pictures = kept.Pictures;
+        choice.PictureOrder = kept.PictureOrder;
+    }
     if (stored->HasCover()) {
         choice.Cover = true;
         cover = stored->CoverDesign;
@@ -271,7 +273,7 @@ QString Render(const TRenderOptions &options, int workers, QByteArray &output)
     // The pages are copies: the document's own page stays as it was read.
     TCalendarSet set(page, choice.Start, PeriodsOf(choice), fill.Fill);
     set.SetCover(cover);
-    if (QString error = TakePagePictures(choice.Pictures, set); !error.isEmpty())
+    if (QString error = TakePagePictures(choice, set); !error.isEmpty())
         return error;
     // Saved and described filled, as its first page of days shows it.
     std::unique_ptr<TCalendarPage> filled;

@@ -89,8 +89,8 @@ std::unique_ptr<TCalendarSet> TCalendarMain::MakeCalendarSet(const TSetChoice &c
         }
     }
     TPagePicturesRead pictures;
-    if (choice.WholeSet && !choice.Pictures.isEmpty()) {
-        pictures = ReadPagePictures(choice.Pictures);
+    if (choice.WholeSet) {
+        pictures = PicturesOfChoice(choice);
         if (!pictures.Error.isEmpty()) {
             ShowInformation(tr("The pictures cannot be taken: %1").arg(pictures.Error));
             return nullptr;

@@ -4,11 +4,13 @@
 #include "FileNamePrompt.h"
 #include "Messages.h"
 #include "PagePictures.h"
+#include "PictureOrderList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,15 +56,19 @@ TCalendarSetDialog::TCalendarSetDialog(const TCalendarPage &page, const QString 
     BuildPages(page);
     BuildFill(programFolder);
     BuildPictures();
+    BuildPictureList();
     BuildButtons(action);
     PageSetToggled(false);
     FillFromChange();
+    UpdatePageNames();
 }
 
 void TCalendarSetDialog::BuildPages(const TCalendarPage &page)
 {
     const TSetUnit unit = SetUnitOfKind(page.LayoutKind());
     const bool twoWeeks = page.CalendarLayout() == lo2Week;
+    m_unit = unit;
+    m_twoWeeks = twoWeeks;
     ThisPage = new QRadioButton(tr("&This page"), this);
     ThisPage->setObjectName(u"ThisPage"_s);
     ThisPage->setChecked(true);
@@ -136,9 +142,51 @@ void TCalendarSetDialog::BuildPictures()
     row->addWidget(PicturesFolder, 1);
     row->addWidget(PicturesButton);
     auto *form = new QFormLayout;
-    form->addRow(tr("P&ictures, one a page, from"), row);
+    // A label given with a row of widgets has no buddy of its own.
+    auto *label = new QLabel(tr("P&ictures, one a page, from"), this);
+    label->setBuddy(PicturesFolder);
+    form->addRow(label, row);
     qobject_cast<QVBoxLayout *>(layout())->addLayout(form);
     connect(PicturesButton, &QPushButton::clicked, this, &TCalendarSetDialog::PicturesButtonClick);
+    connect(PicturesFolder, &QLineEdit::editingFinished, this,
+            &TCalendarSetDialog::ShowPictureSource);
+}
+
+void TCalendarSetDialog::BuildPictureList()
+{
+    PictureList = new TPictureOrderList(this);
+    PictureList->setObjectName(u"PictureList"_s);
+    PictureList->setFixedSize(4 * PictureList->gridSize().width() + 30,
+                              2 * PictureList->gridSize().height() + 8);
+    PictureList->setToolTip(tr("Drag a picture to its page, or move it with Ctrl+Left and "
+                               "Ctrl+Right; Delete leaves it out"));
+    const auto button = [this](const QString &text, const QString &name) {
+        auto *made = new QPushButton(text, this);
+        made->setObjectName(name);
+        return made;
+    };
+    EarlierButton = button(tr("Move &Earlier"), u"EarlierButton"_s);
+    LaterButton = button(tr("Move &Later"), u"LaterButton"_s);
+    RemovePictureButton = button(tr("Re&move"), u"RemovePictureButton"_s);
+    AddPicturesButton = button(tr("A&dd Pictures..."), u"AddPicturesButton"_s);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(EarlierButton);
+    buttons->addWidget(LaterButton);
+    buttons->addStretch();
+    buttons->addWidget(RemovePictureButton);
+    buttons->addWidget(AddPicturesButton);
+    auto *pictures = qobject_cast<QVBoxLayout *>(layout());
+    pictures->addWidget(PictureList);
+    pictures->addLayout(buttons);
+    connect(EarlierButton, &QPushButton::clicked, this, [this] { PictureList->MoveCurrent(-1); });
+    connect(LaterButton, &QPushButton::clicked, this, [this] { PictureList->MoveCurrent(1); });
+    connect(RemovePictureButton, &QPushButton::clicked, PictureList,
+            &TPictureOrderList::RemoveCurrent);
+    connect(AddPicturesButton, &QPushButton::clicked, this,
+            &TCalendarSetDialog::AddPicturesButtonClick);
+    connect(StartDate, &QDateEdit::dateChanged, this, &TCalendarSetDialog::UpdatePageNames);
+    connect(PageCount, &QSpinBox::valueChanged, this, &TCalendarSetDialog::UpdatePageNames);
+    connect(CoverPage, &QCheckBox::toggled, this, &TCalendarSetDialog::UpdatePageNames);
 }
 
 void TCalendarSetDialog::BuildButtons(const QString &action)
@@ -175,8 +223,12 @@ TSetChoice TCalendarSetDialog::Choice() const
     else if (choice.Fill == TFillKind::ICalendar)
         choice.FillName = ICalendarFile->text().trimmed();
     choice.ShowAges = choice.Fill == TFillKind::ICalendar && ShowAges->isChecked();
-    if (choice.WholeSet)
+    if (choice.WholeSet) {
         choice.Pictures = PicturesFolder->text().trimmed();
+        const QStringList shown = PictureList->Pictures();
+        if (choice.Pictures == m_shownSource && shown != m_sourcePictures)
+            choice.PictureOrder = shown;
+    }
     choice.Cover = CoverPage->isChecked();
     return choice;
 }
@@ -190,6 +242,9 @@ void TCalendarSetDialog::SetChoice(const TSetChoice &choice)
         ICalendarFile->setText(choice.FillName);
     ShowAges->setChecked(choice.ShowAges);
     PicturesFolder->setText(choice.Pictures);
+    ShowPictureSource();
+    if (!choice.PictureOrder.isEmpty())
+        PictureList->SetPictures(choice.PictureOrder);
     {
         // The count already holds the cover.
         const QSignalBlocker quiet(CoverPage);
@@ -231,6 +286,9 @@ void TCalendarSetDialog::PageSetToggled(bool checked)
     StartDate->setEnabled(checked);
     PicturesFolder->setEnabled(checked);
     PicturesButton->setEnabled(checked);
+    for (QWidget *widget : std::initializer_list<QWidget *>{PictureList, EarlierButton, LaterButton,
+                                                            RemovePictureButton, AddPicturesButton})
+        widget->setEnabled(checked);
     // A set is mostly wanted with the year's holidays in it.
     if (checked && !m_fillChosen && Choice().Fill == TFillKind::None)
         ChooseFill(TFillKind::HolidaySet, m_preferredHolidays);
@@ -264,8 +322,42 @@ void TCalendarSetDialog::PicturesButtonClick()
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     const QString folder = AskFileName(dialog);
-    if (!folder.isEmpty())
-        PicturesFolder->setText(folder);
+    if (folder.isEmpty())
+        return;
+    PicturesFolder->setText(folder);
+    ShowPictureSource();
+}
+
+void TCalendarSetDialog::AddPicturesButtonClick()
+{
+    QStringList patterns;
+    for (const QString &extension : PictureFileExtensions())
+        patterns.append(u"*."_s + extension);
+    const QString folder = QFileInfo(PicturesFolder->text().trimmed()).isDir()
+                               ? PicturesFolder->text().trimmed()
+                               : QString();
+    QFileDialog dialog(this, tr("Add Pictures"), folder,
+                       tr("Pictures (%1);;All Files (*)").arg(patterns.join(u' ')));
+    dialog.setObjectName(u"AddPicturesDialog"_s);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    PictureList->InsertPictures(AskFileNames(dialog));
+}
+
+void TCalendarSetDialog::ShowPictureSource()
+{
+    const QString source = PicturesFolder->text().trimmed();
+    if (source == m_shownSource)
+        return;
+    m_shownSource = source;
+    m_sourcePictures = source.isEmpty() ? QStringList() : ReadPagePictures(source).Files;
+    PictureList->SetPictures(m_sourcePictures);
+}
+
+void TCalendarSetDialog::UpdatePageNames()
+{
+    PictureList->SetPageNames(SetPageNames(StartDate->date(), PageCount->value(),
+                                           CoverPage->isChecked(), m_unit, m_twoWeeks, locale()));
 }
 
 void TCalendarSetDialog::OkButtonClick()
@@ -275,8 +367,14 @@ void TCalendarSetDialog::OkButtonClick()
         ShowInformation(tr("Choose the iCalendar file to fill the days from."));
         return;
     }
-    if (!choice.Pictures.isEmpty()) {
-        if (const QString error = ReadPagePictures(choice.Pictures).Error; !error.isEmpty()) {
+    if (choice.WholeSet && PictureList->count() == 0 && !m_sourcePictures.isEmpty() &&
+        choice.Pictures == m_shownSource) {
+        ShowInformation(tr("No pictures are left for the pages: add pictures, or clear the "
+                           "folder to show the design's picture."));
+        return;
+    }
+    if (!choice.Pictures.isEmpty() || !choice.PictureOrder.isEmpty()) {
+        if (const QString error = PicturesOfChoice(choice).Error; !error.isEmpty()) {
             ShowInformation(tr("The pictures cannot be taken: %1").arg(error));
             return;
         }

@@ -12,6 +12,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class TCalendarPage;
+class TPictureOrderList;
 
 // Chooses what "Save As PDF File" and "Print Calendar" make of the page: the
 // page alone, or a set of pages from a start, and where the days are filled
@@ -36,6 +37,9 @@ public:
     // The set starts with the document's cover; offered when it has one.
     QCheckBox *CoverPage;
     QLineEdit *PicturesFolder;
+    // The pages' pictures in page order, which the user arranges.
+    TPictureOrderList *PictureList;
+    QPushButton *EarlierButton, *LaterButton, *RemovePictureButton, *AddPicturesButton;
     QPushButton *BrowseButton, *PicturesButton, *OkButton, *CancelButton;
 
     TSetChoice Choice() const;
@@ -51,16 +55,28 @@ public:
     void FillFromChange();
     void BrowseButtonClick();
     void PicturesButtonClick();
+    void AddPicturesButtonClick();
     void OkButtonClick();
+    // Shows the pictures of the folder or list named, in its order, unless
+    // they are shown already.
+    void ShowPictureSource();
 
 private:
     void BuildPages(const TCalendarPage &page);
     void BuildFill(const QString &programFolder);
     void BuildPictures();
+    void BuildPictureList();
+    void UpdatePageNames();
     void BuildButtons(const QString &action);
     void AddFill(const QString &text, TFillKind kind, const QString &setName = {});
 
     QString m_preferredHolidays;
     bool m_fillChosen = false;
     bool m_coverAvailable = false;
+    TSetUnit m_unit = TSetUnit::Month;
+    bool m_twoWeeks = false;
+    // The source the picture list was filled from, and its pictures in its
+    // own order; an order that differs from them is the user's.
+    QString m_shownSource;
+    QStringList m_sourcePictures;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -12,6 +13,10 @@ class QFileDialog;
 // Shows dialog and gives the chosen file, or an empty string when it was
 // cancelled.
 QString AskFileName(QFileDialog &dialog);
+
+// Shows dialog, set to choose several files, and gives those chosen; none
+// when it was cancelled. A test's answer names them one a line.
+QStringList AskFileNames(QFileDialog &dialog);
 
 // What tests put in place of the dialogs: it gets the prepared dialog and
 // returns the chosen file (empty for cancel). Reset with an empty function.

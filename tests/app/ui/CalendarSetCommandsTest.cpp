@@ -2,13 +2,17 @@
 // with the set dialog answered, the document left as it was.
 
 #include "LumFlatCalendar.h"
+#include "LumImage.h"
 #include "LumSuperText.h"
 #include "MainWindowTestSupport.h"
 #include "PdfRaster.h"
+#include "PictureOrderList.h"
 #include "ReportPrinter.h"
 #include "StoredSet.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -336,3 +340,50 @@ TEST_F(CalendarSetCommandsTest, ACancelledSetDialogAsksForNoFile)
 }
 
 } // namespace
+
+TEST_F(CalendarSetCommandsTest, ThePicturesArrangedInTheDialogAreKeptAndTheMissingOneIsTold)
+{
+    TCalendarMain &window = run.StartActive();
+    TCalendarPage &page = *window.Parts().CalendarPage;
+    auto image = std::make_unique<TLumImage>();
+    image->SetObjectBounds(20, 20, 60, 50);
+    image->SetPicturePerPage(true);
+    image->FinishLoad();
+    page.Objects().Insert(std::move(image));
+    ASSERT_TRUE(QDir().mkpath(run.Path(u"photos"_s)));
+    for (const QString &name : {u"1.bmp"_s, u"2.bmp"_s}) {
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        ASSERT_TRUE(picture.save(run.Path(u"photos/"_s + name), "BMP"));
+    }
+    const QString folder = run.Path(u"photos"_s), gone = run.Path(u"photos/gone.bmp"_s);
+
+    run.Messages.clear();
+    ExportSet(window, [&](TCalendarSetDialog &dialog) {
+        SetOf(3)(dialog);
+        SetFileNameAnswerer([&](QFileDialog &) { return folder; });
+        dialog.PicturesButton->click();
+        dialog.PictureList->setCurrentRow(0);
+        dialog.LaterButton->click();
+        SetFileNameAnswerer([&](QFileDialog &) { return gone; });
+        dialog.AddPicturesButton->click();
+        SetFileNameAnswerer([this](QFileDialog &) { return pdf; });
+    });
+    const QStringList order = {folder + u"/2.bmp"_s, folder + u"/1.bmp"_s, gone};
+    const std::optional<TStoredSet> kept = StoredSetOf(page);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->Choice.PictureOrder, order);
+    EXPECT_EQ(PdfPageCount(FileBytes(pdf)), 3);
+    ASSERT_EQ(run.Messages.size(), 1) << run.Messages.join(u'|').toStdString();
+    EXPECT_TRUE(run.Messages[0].contains(u"These pictures could not be read"_s));
+    EXPECT_TRUE(run.Messages[0].contains(gone)) << "the missing picture is named";
+
+    const QString file = run.Path(u"Photos.DWC"_s);
+    ASSERT_TRUE(window.SaveCalendarFile(file));
+    ASSERT_TRUE(window.OpenCalendarFile(file));
+    QStringList offered;
+    ExportSet(window,
+              [&offered](TCalendarSetDialog &dialog) { offered = dialog.PictureList->Pictures(); });
+    EXPECT_EQ(offered, order);
+    EXPECT_FALSE(window.Session().Modified()) << "the same order again changes nothing";
+}
