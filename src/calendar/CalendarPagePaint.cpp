@@ -54,6 +54,7 @@ bool DrawMain(QPainter &target, TCalendarPage &page)
     recorded.CellGeometry = attributes.CellGeometry;
     recorded.TitleRect = attributes.TitleRect;
     recorded.DayNamesRect = attributes.DayNamesRect;
+    recorded.WeekCells = attributes.WeekCells;
     recorded.ZoomPercent = attributes.ZoomPercent;
     return true;
 }
@@ -122,6 +123,7 @@ TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page)
     attributes.CalRect = Scaled(page.MainRect(), scale);
     attributes.NumberPosition = page.NumberPosition();
     attributes.StartOfWeek = page.StartOfWeek();
+    attributes.WeekNumbers = page.WeekNumbers();
     attributes.CalendarBorder = page.CalendarBorder();
     attributes.TitleFont = ScaledFont(page.TitleFont(), scale);
     attributes.TitleShowYear = page.TitleShowYear();
@@ -148,6 +150,7 @@ TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page)
     attributes.MinTitleHeight = 0;
     attributes.NumberPosition = cnpCenter;
     attributes.StartOfWeek = page.StartOfWeek();
+    attributes.WeekNumbers = page.WeekNumbers();
     attributes.CalendarBorder = page.MiniCalBorder();
     attributes.TitleFont = ScaledFont(page.MiniTitleFont(), scale);
     attributes.TitleShowYear = page.MiniShowYear();

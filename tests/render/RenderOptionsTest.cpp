@@ -1,6 +1,7 @@
 #include "RenderOptions.h"
 
 #include "CalendarPage.h"
+#include "CalendarPagePaint.h"
 #include "GeometryJson.h"
 #include "PageInfoJson.h"
 
@@ -131,6 +132,37 @@ TEST(GeometryJson, HoldsEveryCellAndMini)
     EXPECT_EQ(geometry["cells"].toArray().size(), 42);
     EXPECT_EQ(geometry["mainRect"].toArray().size(), 4);
     EXPECT_FALSE(geometry["showMonthGrid"].toBool());
+}
+
+// --week-numbers sets the rule; the geometry then lists each numbered row
+// of the grid, and only then.
+TEST(GeometryJson, WeekNumbersComeWithTheirRectanglesWhenShown)
+{
+    EXPECT_EQ(Parsed({"--week-numbers", "iso"}).WeekNumbers, wnIso);
+    EXPECT_EQ(Parsed({"--week-numbers", "us"}).WeekNumbers, wnUs);
+    EXPECT_EQ(Parsed({"--week-numbers", "none"}).WeekNumbers, wnNone);
+    EXPECT_EQ(ErrorOf({"--week-numbers", "ISO"}), "invalid value for --week-numbers: \"ISO\"");
+    TCalendarPage page;
+    page.SetCalendarLayout(loFullCalendar);
+    EXPECT_TRUE(ApplyRenderOptions(Parsed({"--month", "1", "--year", "2021", "--week-start",
+                                           "monday", "--week-numbers", "iso"}),
+                                   page)
+                    .isEmpty());
+    RecordDrawingGeometry(page);
+    const QJsonArray weeks =
+        QJsonDocument::fromJson(GeometryJson(page)).object()["weekNumbers"].toArray();
+    ASSERT_EQ(weeks.size(), 5); // January 2021 from Monday fills five rows
+    const int expected[5] = {53, 1, 2, 3, 4};
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_EQ(weeks[row].toObject()["number"].toInt(), expected[row]);
+        const QJsonArray rect = weeks[row].toObject()["rect"].toArray();
+        const TWeekCell &cell = page.MainAttributes().WeekCells[size_t(row)];
+        EXPECT_EQ(rect,
+                  (QJsonArray{cell.Rect.Left, cell.Rect.Top, cell.Rect.Right, cell.Rect.Bottom}));
+    }
+    page.SetWeekNumbers(wnNone);
+    RecordDrawingGeometry(page);
+    EXPECT_FALSE(QJsonDocument::fromJson(GeometryJson(page)).object().contains("weekNumbers"));
 }
 
 TEST(PageInfoJson, DescribesStyleDatesAndCells)

@@ -39,11 +39,23 @@ QJsonArray CellsJson(const TCalendarPage &page)
     return cells;
 }
 
+// Each grid row's week number and its rectangle; only a page that shows
+// week numbers has them.
+QJsonArray WeekNumbersJson(const TCalendarPage &page)
+{
+    QJsonArray weeks;
+    for (const TWeekCell &week : page.MainAttributes().WeekCells) {
+        if (week.Number != 0)
+            weeks.append(QJsonObject{{"rect", RectJson(week.Rect)}, {"number", week.Number}});
+    }
+    return weeks;
+}
+
 } // namespace
 
 QByteArray GeometryJson(const TCalendarPage &page)
 {
-    const QJsonObject geometry{
+    QJsonObject geometry{
         {"layout", CalendarLayoutName(page.CalendarLayout())},
         {"paper", page.PaperSize() == 1 ? "a4" : "letter"},
         {"orientation", page.CalendarOrientation() == coLandscape ? "landscape" : "portrait"},
@@ -62,5 +74,7 @@ QByteArray GeometryJson(const TCalendarPage &page)
         {"dayNamesRect", RectJson(page.MainAttributes().DayNamesRect)},
         {"cells", CellsJson(page)},
     };
+    if (page.WeekNumbers() != wnNone)
+        geometry.insert("weekNumbers", WeekNumbersJson(page));
     return QJsonDocument(geometry).toJson(QJsonDocument::Compact);
 }
