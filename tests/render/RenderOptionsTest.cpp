@@ -160,9 +160,25 @@ TEST(GeometryJson, WeekNumbersComeWithTheirRectanglesWhenShown)
         EXPECT_EQ(rect,
                   (QJsonArray{cell.Rect.Left, cell.Rect.Top, cell.Rect.Right, cell.Rect.Bottom}));
     }
+    // Each mini lists its own rows, at its own place.
+    page.SetCalendarLayout(loMC12Month);
+    const QJsonArray minis =
+        QJsonDocument::fromJson(GeometryJson(page)).object()["minis"].toArray();
+    ASSERT_EQ(minis.size(), 12);
+    const QJsonArray march = minis[2].toObject()["weekNumbers"].toArray(); // March 2021
+    ASSERT_EQ(march.size(), 5);
+    EXPECT_EQ(march[0].toObject()["number"].toInt(), 9);
+    EXPECT_EQ(march[4].toObject()["number"].toInt(), 13);
+    const QJsonArray miniRect = minis[2].toObject()["rect"].toArray();
+    const QJsonArray weekRect = march[0].toObject()["rect"].toArray();
+    EXPECT_EQ(weekRect[0].toInt(), miniRect[0].toInt() + 1);
+    EXPECT_LT(weekRect[2].toInt(), miniRect[2].toInt());
+
     page.SetWeekNumbers(wnNone);
     RecordDrawingGeometry(page);
-    EXPECT_FALSE(QJsonDocument::fromJson(GeometryJson(page)).object().contains("weekNumbers"));
+    const QJsonObject plain = QJsonDocument::fromJson(GeometryJson(page)).object();
+    EXPECT_FALSE(plain.contains("weekNumbers"));
+    EXPECT_FALSE(plain["minis"].toArray()[2].toObject().contains("weekNumbers"));
 }
 
 TEST(PageInfoJson, DescribesStyleDatesAndCells)

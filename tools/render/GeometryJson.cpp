@@ -1,11 +1,16 @@
 #include "GeometryJson.h"
 
+#include "CalendarDrawing.h"
 #include "CalendarPage.h"
+#include "CalendarPagePaint.h"
+#include "Numbers.h"
 #include "Ppi.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
+#include <QPicture>
 
 namespace {
 
@@ -14,13 +19,45 @@ QJsonArray RectJson(const TRect &rect)
     return {rect.Left, rect.Top, rect.Right, rect.Bottom};
 }
 
+// Each numbered grid row's week number and its rectangle.
+QJsonArray WeekCellsJson(const std::array<TWeekCell, 6> &cells)
+{
+    QJsonArray weeks;
+    for (const TWeekCell &week : cells) {
+        if (week.Number != 0)
+            weeks.append(QJsonObject{{"rect", RectJson(week.Rect)}, {"number", week.Number}});
+    }
+    return weeks;
+}
+
+// The week cells of mini k at the page's zoom, as its drawing records them.
+QJsonArray MiniWeeksJson(const TCalendarPage &page, int k)
+{
+    TCalendarAttributes attributes = MiniDrawingAttributes(page);
+    const TMonthYear month = page.MiniMonth(k);
+    attributes.Month = month.Month;
+    attributes.Year = month.Year;
+    const TRect &rect = page.MiniRect(k);
+    const double scale = double(page.Scale());
+    attributes.CalRect = {Trunc(rect.Left * scale), Trunc(rect.Top * scale),
+                          Trunc(rect.Right * scale), Trunc(rect.Bottom * scale)};
+    QPicture nothing;
+    QPainter painter(&nothing);
+    DrawMonthGrid(painter, attributes, {});
+    return WeekCellsJson(attributes.WeekCells);
+}
+
+// The minis; with week numbers each lists its numbered rows.
 QJsonArray MinisJson(const TCalendarPage &page)
 {
     QJsonArray minis;
     for (int k = 1; k <= page.MiniCount(); ++k) {
         const TMonthYear month = page.MiniMonth(k);
-        minis.append(QJsonObject{
-            {"rect", RectJson(page.MiniRect(k))}, {"month", month.Month}, {"year", month.Year}});
+        QJsonObject mini{
+            {"rect", RectJson(page.MiniRect(k))}, {"month", month.Month}, {"year", month.Year}};
+        if (page.WeekNumbers() != wnNone && page.ShowMinis())
+            mini.insert("weekNumbers", MiniWeeksJson(page, k));
+        minis.append(mini);
     }
     return minis;
 }
@@ -37,18 +74,6 @@ QJsonArray CellsJson(const TCalendarPage &page)
                                  {"rFree", RectJson(cell.rFree)}});
     }
     return cells;
-}
-
-// Each grid row's week number and its rectangle; only a page that shows
-// week numbers has them.
-QJsonArray WeekNumbersJson(const TCalendarPage &page)
-{
-    QJsonArray weeks;
-    for (const TWeekCell &week : page.MainAttributes().WeekCells) {
-        if (week.Number != 0)
-            weeks.append(QJsonObject{{"rect", RectJson(week.Rect)}, {"number", week.Number}});
-    }
-    return weeks;
 }
 
 } // namespace
@@ -75,6 +100,6 @@ QByteArray GeometryJson(const TCalendarPage &page)
         {"cells", CellsJson(page)},
     };
     if (page.WeekNumbers() != wnNone)
-        geometry.insert("weekNumbers", WeekNumbersJson(page));
+        geometry.insert("weekNumbers", WeekCellsJson(page.MainAttributes().WeekCells));
     return QJsonDocument(geometry).toJson(QJsonDocument::Compact);
 }
