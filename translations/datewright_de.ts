@@ -817,6 +817,16 @@
         <comment>weekday, month day, year</comment>
         <translation>%1, %3. %2 %4</translation>
     </message>
+    <message>
+        <source>%1, Weeks %2-%3</source>
+        <comment>title, first and last week number</comment>
+        <translation>%1, KW %2-%3</translation>
+    </message>
+    <message>
+        <source>%1, Week %2</source>
+        <comment>title, week number</comment>
+        <translation>%1, KW %2</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -2143,6 +2153,14 @@ beschädigt, möglicherweise keine Kalender-Stilvorlage</translation>
         <source>Click for help on this page</source>
         <translation>Klicken für Hilfe zu dieser Seite</translation>
     </message>
+    <message>
+        <source>Select whether the calendars show week numbers, and which</source>
+        <translation>Wählen Sie, ob und welche Kalenderwochen die Kalender zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Week Numbers</source>
+        <translation>&amp;Kalenderwochen</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarSetDialog</name>
@@ -2732,6 +2750,10 @@ Diese Ereignisse können nicht als wiederkehrende Termine übernommen werden und
     <message>
         <source>Depth</source>
         <translation>Tiefe</translation>
+    </message>
+    <message>
+        <source>Week Numbers</source>
+        <translation>Kalenderwochen</translation>
     </message>
 </context>
 <context>
@@ -3505,6 +3527,21 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
     </message>
 </context>
 <context>
+    <name>WeekNumbers</name>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>ISO 8601 (weeks from Monday)</source>
+        <translation>ISO 8601 (Wochen ab Montag)</translation>
+    </message>
+    <message>
+        <source>US (weeks from Sunday)</source>
+        <translation>USA (Wochen ab Sonntag)</translation>
+    </message>
+</context>
+<context>
     <name>WmfPicture</name>
     <message>
         <source>The metafile ends inside a record.</source>
@@ -3669,6 +3706,18 @@ Die Bonus-Symbolsätze wurden nicht im Ordner „BonusIcons“ neben dem Program
         <translation>--bleed legt .pdf-Dateien für eine Druckerei an</translation>
     </message>
     <message>
+        <source>A document that keeps a set of pages (chosen in the program) gives --count
+what the options do not: its start (unless --month, --year or --day), its
+fill (unless --fill), its pictures (unless --pictures) and its cover, the
+first of the N pages, which takes the first picture.
+</source>
+        <translation>Ein Dokument, das eine Seitenfolge gespeichert hat (im Programm gewählt), gibt
+--count, was die Optionen nicht angeben: ihren Beginn (außer bei --month, --year
+oder --day), ihre Füllung (außer bei --fill), ihre Bilder (außer bei --pictures)
+und ihr Deckblatt, die erste der N Seiten, das das erste Bild erhält.
+</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
@@ -3679,6 +3728,9 @@ for today. Options are applied in this order:
   --margins L,T,R,B      margins in inches (0 to 5)
   --border NAME          border picture from the program&apos;s Borders folder
   --week-start sunday|monday
+  --week-numbers none|iso|us
+                         week numbers: ISO 8601 (week 1 holds 4 January) or
+                         US (weeks from Sunday, week 1 holds 1 January)
   --month M  --year Y  --day D
   --scale S              zoom, 0.1 to 10 (default 1)
   --dpi N                pictures at N dots per inch, 10 to 960 (e.g. 300
@@ -3740,6 +3792,10 @@ Standardstil für heute. Die Optionen werden in dieser Reihenfolge angewandt:
   --margins L,O,R,U      Ränder in Zoll (0 bis 5)
   --border NAME          Rahmenbild aus dem Ordner Borders des Programms
   --week-start sunday|monday
+  --week-numbers none|iso|us
+                         Kalenderwochen: ISO 8601 (Woche 1 enthält den
+                         4. Januar) oder US (Wochen ab Sonntag, Woche 1
+                         enthält den 1. Januar)
   --month M  --year J  --day T
   --scale S              Zoom, 0,1 bis 10 (Standard 1)
   --dpi N                Bilder mit N Punkten pro Zoll, 10 bis 960 (z. B. 300
@@ -3800,18 +3856,6 @@ Viele Aufträge in einem Lauf:
                          zeichnen, 1 bis 64 (Standard: die Zahl der
                          Prozessoren); die Seiten eines PDF werden
                          nacheinander gezeichnet
-</translation>
-    </message>
-    <message>
-        <source>A document that keeps a set of pages (chosen in the program) gives --count
-what the options do not: its start (unless --month, --year or --day), its
-fill (unless --fill), its pictures (unless --pictures) and its cover, the
-first of the N pages, which takes the first picture.
-</source>
-        <translation>Ein Dokument, das eine Seitenfolge gespeichert hat (im Programm gewählt), gibt
---count, was die Optionen nicht angeben: ihren Beginn (außer bei --month, --year
-oder --day), ihre Füllung (außer bei --fill), ihre Bilder (außer bei --pictures)
-und ihr Deckblatt, die erste der N Seiten, das das erste Bild erhält.
 </translation>
     </message>
 </context>

@@ -817,6 +817,16 @@
         <comment>weekday, month day, year</comment>
         <translation>%1, %3 de %2 de %4</translation>
     </message>
+    <message>
+        <source>%1, Weeks %2-%3</source>
+        <comment>title, first and last week number</comment>
+        <translation>%1, semanas %2-%3</translation>
+    </message>
+    <message>
+        <source>%1, Week %2</source>
+        <comment>title, week number</comment>
+        <translation>%1, semana %2</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -2143,6 +2153,14 @@ dañado, quizá no sea una hoja de estilo de calendario</translation>
         <source>Click for help on this page</source>
         <translation>Haga clic para obtener ayuda sobre esta página</translation>
     </message>
+    <message>
+        <source>Select whether the calendars show week numbers, and which</source>
+        <translation>Elija si los calendarios muestran números de semana, y cuáles</translation>
+    </message>
+    <message>
+        <source>&amp;Week Numbers</source>
+        <translation>&amp;Números de semana</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarSetDialog</name>
@@ -2732,6 +2750,10 @@ Estos eventos no se pueden conservar como fechas periódicas y se han omitido:<b
     <message>
         <source>Depth</source>
         <translation>Profundidad</translation>
+    </message>
+    <message>
+        <source>Week Numbers</source>
+        <translation>Números de semana</translation>
     </message>
 </context>
 <context>
@@ -3505,6 +3527,21 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
     </message>
 </context>
 <context>
+    <name>WeekNumbers</name>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>ISO 8601 (weeks from Monday)</source>
+        <translation>ISO 8601 (semanas desde el lunes)</translation>
+    </message>
+    <message>
+        <source>US (weeks from Sunday)</source>
+        <translation>EE. UU. (semanas desde el domingo)</translation>
+    </message>
+</context>
+<context>
     <name>WmfPicture</name>
     <message>
         <source>The metafile ends inside a record.</source>
@@ -3669,6 +3706,18 @@ Los conjuntos de iconos adicionales no se encontraron en la carpeta «BonusIcons
         <translation>--bleed compone archivos .pdf para una imprenta</translation>
     </message>
     <message>
+        <source>A document that keeps a set of pages (chosen in the program) gives --count
+what the options do not: its start (unless --month, --year or --day), its
+fill (unless --fill), its pictures (unless --pictures) and its cover, the
+first of the N pages, which takes the first picture.
+</source>
+        <translation>Un documento que guarda una serie de páginas (elegida en el programa) da a
+--count lo que las opciones no dan: su inicio (salvo --month, --year o --day),
+su relleno (salvo --fill), sus imágenes (salvo --pictures) y su portada, la
+primera de las N páginas, que toma la primera imagen.
+</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
@@ -3679,6 +3728,9 @@ for today. Options are applied in this order:
   --margins L,T,R,B      margins in inches (0 to 5)
   --border NAME          border picture from the program&apos;s Borders folder
   --week-start sunday|monday
+  --week-numbers none|iso|us
+                         week numbers: ISO 8601 (week 1 holds 4 January) or
+                         US (weeks from Sunday, week 1 holds 1 January)
   --month M  --year Y  --day D
   --scale S              zoom, 0.1 to 10 (default 1)
   --dpi N                pictures at N dots per inch, 10 to 960 (e.g. 300
@@ -3740,6 +3792,10 @@ estilo predeterminado para hoy. Las opciones se aplican en este orden:
   --margins I,S,D,B      márgenes en pulgadas (de 0 a 5)
   --border NOMBRE        imagen de borde de la carpeta Borders del programa
   --week-start sunday|monday
+  --week-numbers none|iso|us
+                         números de semana: ISO 8601 (la semana 1 contiene el
+                         4 de enero) o US (semanas desde el domingo, la semana 1
+                         contiene el 1 de enero)
   --month M  --year A  --day D
   --scale S              zoom, de 0,1 a 10 (1 por defecto)
   --dpi N                imágenes a N puntos por pulgada, de 10 a 960 (p. ej.
@@ -3803,18 +3859,6 @@ Muchos trabajos en una ejecución:
                          vez, de 1 a 64 (por defecto: el número de
                          procesadores); las páginas de un PDF se dibujan una
                          tras otra
-</translation>
-    </message>
-    <message>
-        <source>A document that keeps a set of pages (chosen in the program) gives --count
-what the options do not: its start (unless --month, --year or --day), its
-fill (unless --fill), its pictures (unless --pictures) and its cover, the
-first of the N pages, which takes the first picture.
-</source>
-        <translation>Un documento que guarda una serie de páginas (elegida en el programa) da a
---count lo que las opciones no dan: su inicio (salvo --month, --year o --day),
-su relleno (salvo --fill), sus imágenes (salvo --pictures) y su portada, la
-primera de las N páginas, que toma la primera imagen.
 </translation>
     </message>
 </context>

@@ -817,6 +817,16 @@
         <comment>weekday, month day, year</comment>
         <translation>%1 %3 %2 %4</translation>
     </message>
+    <message>
+        <source>%1, Weeks %2-%3</source>
+        <comment>title, first and last week number</comment>
+        <translation>%1, semaines %2-%3</translation>
+    </message>
+    <message>
+        <source>%1, Week %2</source>
+        <comment>title, week number</comment>
+        <translation>%1, semaine %2</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -2143,6 +2153,14 @@ endommagé, peut-être pas une feuille de style de calendrier</translation>
         <source>Click for help on this page</source>
         <translation>Cliquez pour obtenir de l&apos;aide sur cette page</translation>
     </message>
+    <message>
+        <source>Select whether the calendars show week numbers, and which</source>
+        <translation>Choisissez si les calendriers affichent les numéros de semaine, et lesquels</translation>
+    </message>
+    <message>
+        <source>&amp;Week Numbers</source>
+        <translation>&amp;Numéros de semaine</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarSetDialog</name>
@@ -2732,6 +2750,10 @@ Ces événements ne peuvent pas être conservés comme dates récurrentes et ont
     <message>
         <source>Depth</source>
         <translation>Profondeur</translation>
+    </message>
+    <message>
+        <source>Week Numbers</source>
+        <translation>Numéros de semaine</translation>
     </message>
 </context>
 <context>
@@ -3505,6 +3527,21 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
     </message>
 </context>
 <context>
+    <name>WeekNumbers</name>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>ISO 8601 (weeks from Monday)</source>
+        <translation>ISO 8601 (semaines à partir du lundi)</translation>
+    </message>
+    <message>
+        <source>US (weeks from Sunday)</source>
+        <translation>États-Unis (semaines à partir du dimanche)</translation>
+    </message>
+</context>
+<context>
     <name>WmfPicture</name>
     <message>
         <source>The metafile ends inside a record.</source>
@@ -3669,6 +3706,18 @@ Les jeux d&apos;icônes bonus n&apos;ont pas été trouvés dans le dossier «&#
         <translation>--bleed met en page des fichiers .pdf pour un imprimeur</translation>
     </message>
     <message>
+        <source>A document that keeps a set of pages (chosen in the program) gives --count
+what the options do not: its start (unless --month, --year or --day), its
+fill (unless --fill), its pictures (unless --pictures) and its cover, the
+first of the N pages, which takes the first picture.
+</source>
+        <translation>Un document qui garde une série de pages (choisie dans le programme) donne à
+--count ce que les options ne donnent pas : son début (sauf --month, --year ou
+--day), son remplissage (sauf --fill), ses images (sauf --pictures) et sa
+couverture, la première des N pages, qui prend la première image.
+</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
@@ -3679,6 +3728,9 @@ for today. Options are applied in this order:
   --margins L,T,R,B      margins in inches (0 to 5)
   --border NAME          border picture from the program&apos;s Borders folder
   --week-start sunday|monday
+  --week-numbers none|iso|us
+                         week numbers: ISO 8601 (week 1 holds 4 January) or
+                         US (weeks from Sunday, week 1 holds 1 January)
   --month M  --year Y  --day D
   --scale S              zoom, 0.1 to 10 (default 1)
   --dpi N                pictures at N dots per inch, 10 to 960 (e.g. 300
@@ -3740,6 +3792,10 @@ le style par défaut pour aujourd&apos;hui. Les options s&apos;appliquent dans c
   --margins G,H,D,B      marges en pouces (0 à 5)
   --border NOM           image de bordure du dossier Borders du programme
   --week-start sunday|monday
+  --week-numbers none|iso|us
+                         numéros de semaine : ISO 8601 (la semaine 1 contient
+                         le 4 janvier) ou US (semaines à partir du dimanche, la
+                         semaine 1 contient le 1er janvier)
   --month M  --year A  --day J
   --scale S              zoom, de 0,1 à 10 (1 par défaut)
   --dpi N                images à N points par pouce, de 10 à 960 (par ex. 300
@@ -3801,18 +3857,6 @@ Plusieurs tâches en une exécution&#xa0;:
                          fois, de 1 à 64 (par défaut&#xa0;: le nombre de
                          processeurs)&#xa0;; les pages d&apos;un PDF sont dessinées
                          l&apos;une après l&apos;autre
-</translation>
-    </message>
-    <message>
-        <source>A document that keeps a set of pages (chosen in the program) gives --count
-what the options do not: its start (unless --month, --year or --day), its
-fill (unless --fill), its pictures (unless --pictures) and its cover, the
-first of the N pages, which takes the first picture.
-</source>
-        <translation>Un document qui garde une série de pages (choisie dans le programme) donne à
---count ce que les options ne donnent pas : son début (sauf --month, --year ou
---day), son remplissage (sauf --fill), ses images (sauf --pictures) et sa
-couverture, la première des N pages, qui prend la première image.
 </translation>
     </message>
 </context>

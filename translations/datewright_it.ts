@@ -817,6 +817,16 @@
         <comment>weekday, month day, year</comment>
         <translation>%1 %3 %2 %4</translation>
     </message>
+    <message>
+        <source>%1, Weeks %2-%3</source>
+        <comment>title, first and last week number</comment>
+        <translation>%1, settimane %2-%3</translation>
+    </message>
+    <message>
+        <source>%1, Week %2</source>
+        <comment>title, week number</comment>
+        <translation>%1, settimana %2</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
@@ -2143,6 +2153,14 @@ danneggiato, forse non è un foglio di stile del calendario</translation>
         <source>Click for help on this page</source>
         <translation>Fai clic per la guida di questa pagina</translation>
     </message>
+    <message>
+        <source>Select whether the calendars show week numbers, and which</source>
+        <translation>Scegli se i calendari mostrano i numeri delle settimane, e quali</translation>
+    </message>
+    <message>
+        <source>&amp;Week Numbers</source>
+        <translation>&amp;Numeri delle settimane</translation>
+    </message>
 </context>
 <context>
     <name>TCalendarSetDialog</name>
@@ -2732,6 +2750,10 @@ Questi eventi non possono essere conservati come date ricorrenti e sono stati es
     <message>
         <source>Depth</source>
         <translation>Profondità</translation>
+    </message>
+    <message>
+        <source>Week Numbers</source>
+        <translation>Numeri delle settimane</translation>
     </message>
 </context>
 <context>
@@ -3505,6 +3527,21 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
     </message>
 </context>
 <context>
+    <name>WeekNumbers</name>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>ISO 8601 (weeks from Monday)</source>
+        <translation>ISO 8601 (settimane dal lunedì)</translation>
+    </message>
+    <message>
+        <source>US (weeks from Sunday)</source>
+        <translation>USA (settimane dalla domenica)</translation>
+    </message>
+</context>
+<context>
     <name>WmfPicture</name>
     <message>
         <source>The metafile ends inside a record.</source>
@@ -3669,6 +3706,18 @@ I set di icone bonus non sono stati trovati nella cartella «BonusIcons» accant
         <translation>--bleed impagina file .pdf per una tipografia</translation>
     </message>
     <message>
+        <source>A document that keeps a set of pages (chosen in the program) gives --count
+what the options do not: its start (unless --month, --year or --day), its
+fill (unless --fill), its pictures (unless --pictures) and its cover, the
+first of the N pages, which takes the first picture.
+</source>
+        <translation>Un documento che conserva una serie di pagine (scelta nel programma) fornisce a
+--count ciò che le opzioni non danno: il suo inizio (salvo --month, --year o
+--day), il riempimento (salvo --fill), le immagini (salvo --pictures) e la
+copertina, la prima delle N pagine, che prende la prima immagine.
+</translation>
+    </message>
+    <message>
         <source>Usage: datewright-render [DOCUMENT.DWC] [options]
 Renders a calendar page: the document given, or a new page in the default style
 for today. Options are applied in this order:
@@ -3679,6 +3728,9 @@ for today. Options are applied in this order:
   --margins L,T,R,B      margins in inches (0 to 5)
   --border NAME          border picture from the program&apos;s Borders folder
   --week-start sunday|monday
+  --week-numbers none|iso|us
+                         week numbers: ISO 8601 (week 1 holds 4 January) or
+                         US (weeks from Sunday, week 1 holds 1 January)
   --month M  --year Y  --day D
   --scale S              zoom, 0.1 to 10 (default 1)
   --dpi N                pictures at N dots per inch, 10 to 960 (e.g. 300
@@ -3740,6 +3792,10 @@ stile predefinito per oggi. Le opzioni si applicano in quest&apos;ordine:
   --margins S,A,D,B      margini in pollici (da 0 a 5)
   --border NOME          immagine di bordo dalla cartella Borders del programma
   --week-start sunday|monday
+  --week-numbers none|iso|us
+                         numeri delle settimane: ISO 8601 (la settimana 1
+                         contiene il 4 gennaio) o US (settimane dalla
+                         domenica, la settimana 1 contiene il 1º gennaio)
   --month M  --year A  --day G
   --scale S              zoom, da 0,1 a 10 (predefinito 1)
   --dpi N                immagini a N punti per pollice, da 10 a 960 (ad es.
@@ -3800,18 +3856,6 @@ Più lavori in un&apos;esecuzione:
                          insieme, da 1 a 64 (predefinito: il numero di
                          processori); le pagine di un PDF vengono disegnate
                          una dopo l&apos;altra
-</translation>
-    </message>
-    <message>
-        <source>A document that keeps a set of pages (chosen in the program) gives --count
-what the options do not: its start (unless --month, --year or --day), its
-fill (unless --fill), its pictures (unless --pictures) and its cover, the
-first of the N pages, which takes the first picture.
-</source>
-        <translation>Un documento che conserva una serie di pagine (scelta nel programma) fornisce a
---count ciò che le opzioni non danno: il suo inizio (salvo --month, --year o
---day), il riempimento (salvo --fill), le immagini (salvo --pictures) e la
-copertina, la prima delle N pagine, che prende la prima immagine.
 </translation>
     </message>
 </context>

@@ -191,6 +191,14 @@ void TCalendarPage::SetNumberPosition(TCalendarNumberPosition Value)
     Repaint();
 }
 
+void TCalendarPage::SetWeekNumbers(TWeekNumbers Value)
+{
+    if (Value == m_weekNumbers || !InEnumRange(Value, wnUs))
+        return;
+    m_weekNumbers = Value;
+    Repaint();
+}
+
 void TCalendarPage::SetUserTitle(const QString &Value)
 {
     if (Value == m_userTitle)

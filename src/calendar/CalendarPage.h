@@ -127,6 +127,11 @@ public:
     void SetNumberPosition(TCalendarNumberPosition Value);
     TCalBorderStyle CellBorder() const { return m_cellBorder; }
     void SetCellBorder(TCalBorderStyle Value) { SetBorder(m_cellBorder, Value); }
+    // The week numbers the month grids, minis and planners show: none, ISO
+    // 8601 or US. Kept apart from the week start: a row takes the week that
+    // holds most of its days.
+    TWeekNumbers WeekNumbers() const { return m_weekNumbers; }
+    void SetWeekNumbers(TWeekNumbers Value);
     const QString &UserTitle() const { return m_userTitle; }
     void SetUserTitle(const QString &Value);
     TNotifyEvent OnDblClick;
@@ -347,6 +352,7 @@ private:
     TCalHeadersStyle m_miniHeadersStyle = dsFirstChar;
     TColor m_headersBGColor = clWhite;
     TCalendarNumberPosition m_numberPosition = cnpUpperRight;
+    TWeekNumbers m_weekNumbers = wnNone;
     TCalBorderStyle m_cellBorder = cbAll;
     QString m_userTitle;
     QByteArray m_storedSet;

@@ -27,6 +27,7 @@ constexpr int StyleSheetKind = 2;
 
 const QString CellClassName = QStringLiteral("TWPRtfStorage");
 const QString CellTextEntry = QStringLiteral("RtfText.Data");
+const QString WeekNumbersEntry = QStringLiteral("WeekNumbers");
 
 // Files larger than these are refused before they are read. A document's
 // pictures take at most 256 MB decoded, its text and objects far less; a
@@ -239,7 +240,54 @@ private:
     static void ReadDate(TCalendarPage &page, StyleReader &values);
     static void ReadObjects(TCalendarPage &page, TStreamReader &in);
     static void ReadStoredSet(TCalendarPage &page, TStreamReader &in);
+    static bool HasExtras(const TCalendarPage &page);
+    static void WriteExtras(const TCalendarPage &page, TStreamWriter &out);
+    static void ReadExtras(TCalendarPage &page, TStreamReader &in);
 };
+
+// What the page keeps beyond the forms readers before it know, as a list of
+// named values after everything they read: they stop before it. Nothing is
+// written while every such value is at its default, so those files stay as
+// they were.
+bool TCalendarPageFile::HasExtras(const TCalendarPage &page)
+{
+    return page.m_weekNumbers != wnNone;
+}
+
+void TCalendarPageFile::WriteExtras(const TCalendarPage &page, TStreamWriter &out)
+{
+    if (!HasExtras(page))
+        return;
+    out.WriteListBegin();
+    out.WriteString(WeekNumbersEntry);
+    out.WriteInteger(page.m_weekNumbers);
+    out.WriteListEnd();
+}
+
+// The extras when they follow; each value back at its default first. A name
+// this reader does not know is passed over with its value; a value out of
+// range leaves the default.
+void TCalendarPageFile::ReadExtras(TCalendarPage &page, TStreamReader &in)
+{
+    page.m_weekNumbers = wnNone;
+    if (in.Failed() || in.BytesLeft() == 0 || !in.ReadListBegin())
+        return;
+    while (in.BytesLeft() > 0 && !in.AtListEnd()) {
+        const std::optional<QString> name = in.ReadString();
+        if (!name)
+            return;
+        if (*name != WeekNumbersEntry) {
+            if (!in.SkipValue())
+                return;
+            continue;
+        }
+        const std::optional<qint32> value = in.ReadInteger();
+        if (!value)
+            return;
+        if (InEnumRange(TWeekNumbers(*value), wnUs))
+            page.m_weekNumbers = TWeekNumbers(*value);
+    }
+}
 
 void TCalendarPageFile::WriteCell(const TWPRtfStorage &cell, TStreamWriter &out)
 {
@@ -274,8 +322,11 @@ void TCalendarPageFile::WriteDocument(const TCalendarPage &page, TStreamWriter &
     for (const TLumGraphicControl *object : page.Objects().Objects())
         WritePlacedObject(out, *object);
     out.WriteListEnd();
-    if (!page.m_storedSet.isEmpty())
+    // With extras the set is written even when empty: a reader before the
+    // extras reads an empty set as none and stops there.
+    if (!page.m_storedSet.isEmpty() || HasExtras(page))
         out.WriteBinary(page.m_storedSet);
+    WriteExtras(page, out);
 }
 
 void TCalendarPageFile::WriteStyleSheet(const TCalendarPage &page, TStreamWriter &out)
@@ -287,6 +338,8 @@ void TCalendarPageFile::WriteStyleSheet(const TCalendarPage &page, TStreamWriter
     TCalendarPage::VisitStyleBlockOf(values, page);
     out.WriteString(page.m_wmfBorderFile);
     out.WriteListEnd();
+    // A style sheet's reader stops at its list's end and leaves the rest.
+    WriteExtras(page, out);
 }
 
 // The list begin, the version and the kind (which is not checked, so either
@@ -401,21 +454,24 @@ std::optional<ReadError> TCalendarPageFile::ReadDocument(TCalendarPage &page, TS
     return std::nullopt;
 }
 
-// The stored set, a binary value after the end of the objects' list. A
-// reader before sets stops at that end and reads the rest of the document
-// alike; what does not read as a set is left aside, as that reader leaves it.
+// The stored set, a binary value after the end of the objects' list, then
+// the extras. A reader before sets stops at that end and reads the rest of
+// the document alike; what does not read as a set is left aside, as that
+// reader leaves it.
 void TCalendarPageFile::ReadStoredSet(TCalendarPage &page, TStreamReader &in)
 {
     if (in.Failed() || !in.AtListEnd() || !in.ReadListEnd() || in.BytesLeft() == 0)
         return;
     if (std::optional<QByteArray> set = in.ReadBinary())
         page.m_storedSet = std::move(*set);
+    ReadExtras(page, in);
 }
 
 std::optional<ReadError> TCalendarPageFile::ReadDocumentAndSet(TCalendarPage &page,
                                                                TStreamReader &in)
 {
     page.m_storedSet.clear();
+    page.m_weekNumbers = wnNone;
     const std::optional<ReadError> error = ReadDocument(page, in);
     if (!error)
         ReadStoredSet(page, in);
@@ -440,7 +496,10 @@ std::optional<ReadError> TCalendarPageFile::ReadStyleSheet(TCalendarPage &page, 
         page.SetWMFBorderFile(border);
     }
     in.ReadListEnd();
-    return in.Error();
+    const std::optional<ReadError> error = in.Error();
+    if (!error)
+        ReadExtras(page, in);
+    return error;
 }
 
 QString TCalendarPage::RefusedPicturesMessage() const

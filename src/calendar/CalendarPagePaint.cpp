@@ -61,6 +61,7 @@ void KeepGeometry(TCalendarAttributes &kept, const TCalendarAttributes &drawn)
     kept.CellGeometry = drawn.CellGeometry;
     kept.TitleRect = drawn.TitleRect;
     kept.DayNamesRect = drawn.DayNamesRect;
+    kept.WeekCells = drawn.WeekCells;
     kept.ZoomPercent = drawn.ZoomPercent;
 }
 
@@ -133,6 +134,7 @@ TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page, float scale
     attributes.CalRect = Scaled(page.MainRect(), scale);
     attributes.NumberPosition = page.NumberPosition();
     attributes.StartOfWeek = page.StartOfWeek();
+    attributes.WeekNumbers = page.WeekNumbers();
     attributes.CalendarBorder = page.CalendarBorder();
     attributes.TitleFont = ScaledFont(page.TitleFont(), scale);
     attributes.TitleShowYear = page.TitleShowYear();
@@ -163,6 +165,7 @@ TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page, float scale
     attributes.MinTitleHeight = 0;
     attributes.NumberPosition = cnpCenter;
     attributes.StartOfWeek = page.StartOfWeek();
+    attributes.WeekNumbers = page.WeekNumbers();
     attributes.CalendarBorder = page.MiniCalBorder();
     attributes.TitleFont = ScaledFont(page.MiniTitleFont(), scale);
     attributes.TitleShowYear = page.MiniShowYear();

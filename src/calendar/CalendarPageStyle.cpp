@@ -91,6 +91,7 @@ void TCalendarPage::ResetStyle(QDate Today)
     m_miniShowYear = true;
     m_leftMarginInch = m_topMarginInch = m_rightMarginInch = m_bottomMarginInch = 0.5f;
     m_plannerStartTime = QTime(8, 0);
+    m_weekNumbers = wnNone;
     SetCalendarLineLayout(llFull);
     SetMiniCalendarLineLayout(mllBoxed);
     SetWMFBorderFile(QString());

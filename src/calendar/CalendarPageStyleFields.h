@@ -74,7 +74,8 @@ void TCalendarPage::VisitStyleBlockOf(Visitor &visit, Pages &...pages)
 }
 
 // Every style field: the style block, then the style the files keep apart
-// from it (dates, week start, planner time, title and border picture).
+// from it (dates, week start, planner time, week numbers, title and border
+// picture).
 template <typename Visitor, typename... Pages>
 void TCalendarPage::VisitStyleFieldsOf(Visitor &visit, Pages &...pages)
 {
@@ -85,6 +86,7 @@ void TCalendarPage::VisitStyleFieldsOf(Visitor &visit, Pages &...pages)
     visit(TStyleField{"MainCalMonth"}, pages.m_mainCalMonth...);
     visit(TStyleField{"MainCalYear"}, pages.m_mainCalYear...);
     visit(TStyleField{"PlannerStartTime"}, pages.m_plannerStartTime...);
+    visit(TStyleField{"WeekNumbers"}, pages.m_weekNumbers...);
     visit(TStyleField{"UserTitle"}, &P::SetUserTitle, pages.m_userTitle...);
     visit(TStyleField{"WMFBorderFile"}, &P::SetWMFBorderFile, pages.m_wmfBorderFile...);
 }

@@ -28,7 +28,7 @@ QByteArray MiniKey(const TCalendarAttributes &a)
         << a.TitleBackColor << a.MinTitleHeight << int(a.NumberPosition) << a.StartOfWeek
         << int(a.CalendarBorder) << a.TitleFont << a.TitleShowYear << a.HeadersFont
         << int(a.HeadersBorder) << int(a.HeadersStyle) << a.HeadersBackColor << a.CellFont
-        << int(a.CellBorder);
+        << int(a.CellBorder) << int(a.WeekNumbers);
     for (const QString &name : a.MonthNames)
         out << name;
     for (const QString &name : a.DayNames)

@@ -36,6 +36,8 @@ struct TCalendarAttributes
     std::array<TCellGeometry, CellCount> CellGeometry{};
     TRect TitleRect;
     TRect DayNamesRect;
+    TWeekNumbers WeekNumbers = wnNone;
+    std::array<TWeekCell, 6> WeekCells{}; // written by the drawing, one per grid row
     int PlannerDays = 7;
     int PlannerHours = 10;
     QTime PlannerStart{8, 0};

@@ -75,9 +75,10 @@ int DrawDayNames(QPainter &target, TCalendarAttributes &attributes, const TRect 
     attributes.DayNamesRect = row;
     FillRect(target, {row.Left, row.Top, row.Right, row.Bottom + 1}, attributes.HeadersBackColor);
     DrawBorderLines(target, row, attributes.HeadersBorder);
-    const int cw = (r.Right - r.Left) / 7;
+    const TRect days = DayColumns(attributes, r);
+    const int cw = days.Width() / 7;
     for (int j = 0; j < 7; ++j) {
-        const TRect cell{r.Left + j * cw + 1, row.Top, r.Left + j * cw + cw - 1, row.Bottom};
+        const TRect cell{days.Left + j * cw + 1, row.Top, days.Left + j * cw + cw - 1, row.Bottom};
         DrawFittedTextLine(target, cell, ColumnDayName(attributes, j), Qt::AlignCenter);
     }
     return row.Bottom;
@@ -91,9 +92,29 @@ void DrawGridLines(QPainter &target, const TCalendarAttributes &attributes, cons
         HorizontalLine(target, r.Left, r.Right, i == 6 ? r.Bottom : gt + i * rh);
     if (attributes.CellBorder != cbAll)
         return;
-    const int cw = (r.Right - r.Left) / 7;
+    const TRect days = DayColumns(attributes, r);
+    const int cw = days.Width() / 7;
+    if (days.Left != r.Left)
+        VerticalLine(target, r.Left, gt, r.Bottom);
     for (int j = 0; j <= 7; ++j)
-        VerticalLine(target, j == 7 ? r.Right : r.Left + j * cw, gt, r.Bottom);
+        VerticalLine(target, j == 7 ? r.Right : days.Left + j * cw, gt, r.Bottom);
+}
+
+// The week-number column: filled like the day names' row, each row's number
+// centred in its cell.
+void DrawWeekColumn(QPainter &target, TCalendarAttributes &attributes, const TRect &r, int gt,
+                    int rh)
+{
+    RecordWeekCells(attributes, r, gt, rh);
+    const int right = DayColumns(attributes, r).Left;
+    if (right == r.Left)
+        return;
+    FillRect(target, {r.Left + 1, gt + 1, right, r.Bottom}, attributes.HeadersBackColor);
+    SetTargetFont(target, WeekNumberFont(attributes));
+    for (const TWeekCell &cell : attributes.WeekCells) {
+        if (cell.Number != 0)
+            DrawFittedTextLine(target, cell.Rect, QString::number(cell.Number), Qt::AlignCenter);
+    }
 }
 
 // The 42 cells: their rectangles, numbers and text areas.
@@ -132,8 +153,9 @@ void DrawMonthGrid(QPainter &target, TCalendarAttributes &attributes, const QStr
 
     const int titleBottom = DrawTitleBand(target, attributes, r, title);
     const int gt = DrawDayNames(target, attributes, r, titleBottom + 1);
-    SetTargetFont(target, attributes.CellFont);
     const int rh = (r.Bottom - gt) / 6;
+    DrawWeekColumn(target, attributes, r, gt, rh);
+    SetTargetFont(target, attributes.CellFont);
     DrawGridLines(target, attributes, r, gt, rh);
     DrawCells(target, attributes, r, gt, rh);
     DrawBorderLines(target, r, attributes.CalendarBorder);

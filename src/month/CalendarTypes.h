@@ -40,6 +40,8 @@ enum TMiniCalendarLineLayout : int { mllFull, mllBoxed, mllMinimal };
 enum TCalBorderStyle : int { cbNone, cbAll, cbTop, cbBottom, cbTopBottom };
 enum TCalHeadersStyle : int { dsFirstChar, dsThreeChars, dsWhole };
 enum TCalendarNumberPosition : int { cnpCenter, cnpUpperRight };
+// How the week numbers are counted: not shown, ISO 8601 or the US way.
+enum TWeekNumbers : int { wnNone, wnIso, wnUs };
 enum TLPanelState : int { psPointing, psLabel, psImage, psRichLabel, psSuperText, psFlatCalendar };
 
 // Whether value is one of the enumeration's values: setters ignore any other.
@@ -59,6 +61,14 @@ struct TCellGeometry
     TRect rTotal;
     int iDay = 0;
     TRect rFree;
+};
+
+// One row's week number as drawn left of the day cells: its rectangle and
+// the number, 0 for a row that holds no day of the month.
+struct TWeekCell
+{
+    TRect Rect;
+    int Number = 0;
 };
 
 // A month of a year, as a mini calendar shows it.

@@ -4,8 +4,11 @@
 #include "DrawingPrimitives.h"
 #include "Numbers.h"
 #include "PlannerLabels.h"
+#include "WeekNumbers.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 
 TRect InnerRect(const TRect &calRect)
 {
@@ -44,11 +47,62 @@ QString ColumnDayName(const TCalendarAttributes &attributes, int column)
     return StyledDayName(attributes.DayNames[index], attributes.HeadersStyle);
 }
 
+int WeekColumnWidth(const TCalendarAttributes &attributes, const TRect &inner)
+{
+    return attributes.WeekNumbers == wnNone ? 0 : Trunc(inner.Width() * 0.08);
+}
+
+TRect DayColumns(const TCalendarAttributes &attributes, const TRect &inner)
+{
+    TRect days = inner;
+    days.Left += WeekColumnWidth(attributes, inner);
+    return days;
+}
+
+TFontDesc WeekNumberFont(const TCalendarAttributes &attributes)
+{
+    TFontDesc font = attributes.HeadersFont;
+    font.Size = std::max(1, font.Size * 3 / 4);
+    const QColor ink = ToQColor(font.Color);
+    const QColor paper = ToQColor(attributes.HeadersBackColor);
+    font.Color = FromQColor(QColor((ink.red() + paper.red()) / 2, (ink.green() + paper.green()) / 2,
+                                   (ink.blue() + paper.blue()) / 2));
+    return font;
+}
+
+void RecordWeekCells(TCalendarAttributes &attributes, const TRect &inner, int gt, int rh)
+{
+    attributes.WeekCells.fill(TWeekCell{});
+    const int right = DayColumns(attributes, inner).Left;
+    if (right == inner.Left)
+        return;
+    for (int row = 0; row < 6; ++row)
+        attributes.WeekCells[size_t(row)] = {
+            {inner.Left + 1, gt + row * rh + 1, right - 1, gt + row * rh + rh - 1},
+            GridRowWeekNumber(attributes.WeekNumbers, attributes.Month, attributes.Year,
+                              attributes.StartOfWeek, row)};
+}
+
+QString WithWeekNumber(const QString &title, TWeekNumbers rule, QDate first, int days)
+{
+    const int week = days == 1 ? WeekNumber(rule, first) : WeekNumberOfDays(rule, first);
+    if (week == 0)
+        return title;
+    if (days > 7)
+        return QCoreApplication::translate("PlannerLabels", "%1, Weeks %2-%3",
+                                           "title, first and last week number")
+            .arg(title, QString::number(week),
+                 QString::number(WeekNumberOfDays(rule, first.addDays(7))));
+    return QCoreApplication::translate("PlannerLabels", "%1, Week %2", "title, week number")
+        .arg(title, QString::number(week));
+}
+
 TRect CellRect(const TCalendarAttributes &attributes, const TRect &inner, int gt, int rh, int row,
                int column, int leftInset)
 {
-    const int cw = (inner.Right - inner.Left) / 7;
-    TRect cell{inner.Left + column * cw + 1, gt + row * rh + 1, inner.Left + column * cw + cw - 1,
+    const TRect days = DayColumns(attributes, inner);
+    const int cw = (days.Right - days.Left) / 7;
+    TRect cell{days.Left + column * cw + 1, gt + row * rh + 1, days.Left + column * cw + cw - 1,
                gt + row * rh + rh - 1};
     if (attributes.NumberPosition == cnpUpperRight) {
         cell.Left += leftInset;
@@ -95,9 +149,10 @@ TPlannerRows WeekPlannerRows(const TCalendarAttributes &attributes, const QStrin
     }
     rows.RowLabels << QCoreApplication::translate("PlannerLabels", "Notes");
     rows.DateLabels << QString();
-    rows.Title = title.isEmpty()
-                     ? WeekPlannerTitle(first, first.addDays(days - 1), attributes.MonthNames)
-                     : title;
+    rows.Title = WithWeekNumber(
+        title.isEmpty() ? WeekPlannerTitle(first, first.addDays(days - 1), attributes.MonthNames)
+                        : title,
+        attributes.WeekNumbers, first, days);
     return rows;
 }
 
@@ -112,9 +167,10 @@ TPlannerRows DayPlannerRows(const TCalendarAttributes &attributes, const QString
     }
     rows.RowLabels << QCoreApplication::translate("PlannerLabels", "Notes");
     rows.DateLabels << QString();
-    rows.Title = title.isEmpty() ? DayPlannerTitle(PlannerDate(attributes), attributes.DayNames,
-                                                   attributes.MonthNames)
-                                 : title;
+    const QDate day = PlannerDate(attributes);
+    rows.Title = WithWeekNumber(
+        title.isEmpty() ? DayPlannerTitle(day, attributes.DayNames, attributes.MonthNames) : title,
+        attributes.WeekNumbers, day, 1);
     return rows;
 }
 

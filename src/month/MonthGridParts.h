@@ -20,6 +20,24 @@ TRect PlaceTitleBand(TCalendarAttributes &attributes, const TRect &inner);
 QString MonthTitle(const TCalendarAttributes &attributes, const QString &title);
 // The name over column (0 to 6), Sunday or Monday first, styled.
 QString ColumnDayName(const TCalendarAttributes &attributes, int column);
+// The week-number column left of the day columns: 8 % of the inner
+// rectangle's width, none without week numbers.
+int WeekColumnWidth(const TCalendarAttributes &attributes, const TRect &inner);
+// What the seven day columns share: the inner rectangle right of the week
+// column, all of it without week numbers.
+TRect DayColumns(const TCalendarAttributes &attributes, const TRect &inner);
+// The week numbers' font: the headers font at three quarters of its size,
+// its colour halfway to the headers' background.
+TFontDesc WeekNumberFont(const TCalendarAttributes &attributes);
+// Records each grid row's week cell in attributes.WeekCells: the column's
+// part of the row less a pixel at each side, and the row's number (0 for a
+// row without a day of the month). All zeros without week numbers.
+void RecordWeekCells(TCalendarAttributes &attributes, const TRect &inner, int gt, int rh);
+// The title with the week number of the days from first: "Week N" for one
+// or seven days, "Weeks N-M" for fourteen. The title alone without week
+// numbers.
+QString WithWeekNumber(const QString &title, TWeekNumbers rule, QDate first, int days);
+
 // The cell's rectangle in a grid of rows rh high from gt, columns cw wide.
 // With the number at the upper right its left edge keeps leftInset target
 // pixels from the line, the gap the cell's text keeps: 4 on the bitmap, as

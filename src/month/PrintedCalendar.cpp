@@ -132,24 +132,28 @@ int PrintDayNames(TCanvasReport &report, TCalendarAttributes &attributes, const 
     FillRect(*report.Canvas(), {row.Left, row.Top, row.Right, row.Bottom + 1},
              attributes.HeadersBackColor);
     DrawBorderLines(*report.Canvas(), row, attributes.HeadersBorder);
-    const int cw = r.Width() / 7;
+    const TRect days = DayColumns(attributes, r);
+    const int cw = days.Width() / 7;
     for (int j = 0; j < 7; ++j)
-        PrintCentred(report, {r.Left + j * cw + 1, row.Top, r.Left + j * cw + cw - 1, row.Bottom},
+        PrintCentred(report,
+                     {days.Left + j * cw + 1, row.Top, days.Left + j * cw + cw - 1, row.Bottom},
                      ColumnDayName(attributes, j));
     return row.Bottom;
 }
 
 // Each cell's outline in the cell border style, the last column and row
-// reaching the grid's right and bottom edges.
+// reaching the grid's right and bottom edges; the week column, when there is
+// one, is a column of cells of its own.
 void PrintCellLines(TCanvasReport &report, const TCalendarAttributes &attributes, const TRect &r,
                     int gt, int rh)
 {
-    const int cw = r.Width() / 7;
+    const TRect days = DayColumns(attributes, r);
+    const int cw = days.Width() / 7;
+    const auto left = [&](int j) { return j < 0 ? r.Left : days.Left + j * cw; };
     QList<QRect> lines;
     for (int row = 0; row < 6; ++row) {
-        for (int j = 0; j < 7; ++j) {
-            const TRect cell{r.Left + j * cw, gt + row * rh,
-                             j == 6 ? r.Right : r.Left + (j + 1) * cw,
+        for (int j = days.Left == r.Left ? 0 : -1; j < 7; ++j) {
+            const TRect cell{left(j), gt + row * rh, j == 6 ? r.Right : left(j + 1),
                              row == 5 ? r.Bottom : gt + (row + 1) * rh};
             AddBorderLines(lines, cell, attributes.CellBorder);
         }
@@ -178,6 +182,25 @@ void PrintCells(TCanvasReport &report, TCalendarAttributes &attributes, const TR
                     ? TRect{total.Left, total.Top + report.LineHeight(), total.Right, total.Bottom}
                     : TRect{}};
         }
+    }
+}
+
+// The week-number column as on screen; filled only when its colour is not
+// white, as paper is.
+void PrintWeekColumn(TCanvasReport &report, TCalendarAttributes &attributes, const TRect &r, int gt,
+                     int rh)
+{
+    RecordWeekCells(attributes, r, gt, rh);
+    const int right = DayColumns(attributes, r).Left;
+    if (right == r.Left)
+        return;
+    if (attributes.HeadersBackColor != clWhite)
+        FillRect(*report.Canvas(), {r.Left + 1, gt + 1, right, r.Bottom},
+                 attributes.HeadersBackColor);
+    SetReportFont(report, WeekNumberFont(attributes));
+    for (const TWeekCell &cell : attributes.WeekCells) {
+        if (cell.Number != 0)
+            PrintCentred(report, cell.Rect, QString::number(cell.Number));
     }
 }
 
@@ -232,8 +255,9 @@ void PrintMonthGrid(TCanvasReport &report, TCalendarAttributes &attributes, cons
 
     const int titleBottom = PrintTitleBand(report, attributes, r, title);
     const int gt = PrintDayNames(report, attributes, r, titleBottom + 1);
-    SetReportFont(report, attributes.CellFont);
     const int rh = (r.Bottom - gt) / 6;
+    PrintWeekColumn(report, attributes, r, gt, rh);
+    SetReportFont(report, attributes.CellFont);
     PrintCellLines(report, attributes, r, gt, rh);
     PrintCells(report, attributes, r, gt, rh);
     DrawBorderLines(*report.Canvas(), r, attributes.CalendarBorder);

@@ -2,7 +2,9 @@
 
 #include "CalendarDates.h"
 #include "DrawingPrimitives.h"
+#include "MonthGridParts.h"
 #include "Numbers.h"
+#include "WeekNumbers.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -68,8 +70,10 @@ void AddBodyLines(TFlatCalendarGeometry &g, TFlatCalBorderStyle style)
         return;
     case fcbAll:
         rows(0, 6);
+        if (g.WeekColumn > 0)
+            g.BodyLines.append(VerticalLineRect(g.L, top, g.B));
         for (int j = 0; j <= 6; ++j)
-            g.BodyLines.append(VerticalLineRect(g.L + j * g.ColumnWidth, top, g.B));
+            g.BodyLines.append(VerticalLineRect(g.L + g.WeekColumn + j * g.ColumnWidth, top, g.B));
         g.BodyLines.append(VerticalLineRect(g.R, top, g.B));
         return;
     case fcbTop:
@@ -84,19 +88,40 @@ void AddBodyLines(TFlatCalendarGeometry &g, TFlatCalBorderStyle style)
     }
 }
 
+// The week column as the page's month grid has it: its width, and the day
+// names' font smaller and lighter.
+void PlaceWeekColumn(TFlatCalendarGeometry &g, const TFlatCalendarLook &look)
+{
+    TCalendarAttributes attributes;
+    attributes.WeekNumbers = look.WeekNumbers;
+    attributes.HeadersFont = g.DayNameFont;
+    attributes.HeadersBackColor = look.DayNameBGColor;
+    g.WeekColumn = WeekColumnWidth(attributes, {g.L, g.T, g.R, g.B});
+    g.WeekFont = WeekNumberFont(attributes);
+    for (int row = 0; row < 6; ++row)
+        g.WeekNumbers[size_t(row)] =
+            GridRowWeekNumber(look.WeekNumbers, look.Month, look.Year, look.StartOfWeek, row);
+}
+
 } // namespace
 
 TRect TFlatCalendarGeometry::DayHeaderRect(int i) const
 {
-    const int left = L + i * ColumnWidth;
+    const int left = L + WeekColumn + i * ColumnWidth;
     return {left + 1, TitleBottom, left + ColumnWidth - 1, DayRowBottom};
 }
 
 TRect TFlatCalendarGeometry::CellRect(int r, int i) const
 {
-    const int left = L + i * ColumnWidth;
+    const int left = L + WeekColumn + i * ColumnWidth;
     const int top = DayRowBottom + r * RowHeight;
     return {left + 1, top + 1, left + ColumnWidth - 1, top + RowHeight};
+}
+
+TRect TFlatCalendarGeometry::WeekCellRect(int r) const
+{
+    const int top = DayRowBottom + r * RowHeight;
+    return {L + 1, top + 1, L + WeekColumn - 1, top + RowHeight};
 }
 
 TFlatCalendarGeometry FlatCalendarGeometry(const TFlatCalendarLook &look, int width, int height,
@@ -118,7 +143,8 @@ TFlatCalendarGeometry FlatCalendarGeometry(const TFlatCalendarLook &look, int wi
     if (look.ShowYear)
         g.Title += QLatin1Char(' ') + QString::number(look.Year);
 
-    g.ColumnWidth = (g.R - g.L) / 7;
+    PlaceWeekColumn(g, look);
+    g.ColumnWidth = (g.R - g.L - g.WeekColumn) / 7;
     g.DayRowBottom = g.TitleBottom + Trunc(1.5 * std::abs(g.DayNameFont.Height(ppi)));
     for (int i = 0; i < 7; ++i) {
         const int weekday = look.StartOfWeek == 1 ? i + 1 : (i + 1) % 7 + 1;
@@ -212,6 +238,22 @@ void DrawWeekdayRow(QPainter &target, const TFlatCalendarLook &look, const TFlat
         DrawCentred(target, metrics, g.DayHeaderRect(i), g.DayHeaders[size_t(i)]);
 }
 
+void DrawWeekNumbers(QPainter &target, const TFlatCalendarLook &look,
+                     const TFlatCalendarGeometry &g, int ppi)
+{
+    if (g.WeekColumn == 0)
+        return;
+    if (!look.CalTransparent)
+        FillRect(target, {g.L + 1, g.DayRowBottom + 1, g.L + g.WeekColumn, g.B},
+                 look.DayNameBGColor);
+    const QFontMetricsF metrics = UseFont(target, g.WeekFont, ppi);
+    for (int r = 0; r < 6; ++r) {
+        if (g.WeekNumbers[size_t(r)] > 0)
+            DrawCentred(target, metrics, g.WeekCellRect(r),
+                        QString::number(g.WeekNumbers[size_t(r)]));
+    }
+}
+
 void DrawNumbers(QPainter &target, const TFlatCalendarGeometry &g, int ppi)
 {
     const QFontMetricsF metrics = UseFont(target, g.CellFont, ppi);
@@ -236,6 +278,7 @@ void DrawFlatCalendar(QPainter &target, const TFlatCalendarLook &look,
         DrawFills(target, look, g);
     DrawCentred(target, UseFont(target, g.TitleFont, ppi), {g.L, g.T, g.R, g.TitleBottom}, g.Title);
     DrawWeekdayRow(target, look, g, ppi);
+    DrawWeekNumbers(target, look, g, ppi);
     DrawLines(target, g.BodyLines);
     DrawNumbers(target, g, ppi);
     DrawLines(target, FlatBorderLines(look.CalendarBorderStyle, g.L, g.T, g.R, g.B));

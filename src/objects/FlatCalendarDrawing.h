@@ -32,6 +32,11 @@ struct TFlatCalendarGeometry
     int DayRowBottom = 0;
     int ColumnWidth = 0;
     int RowHeight = 0;
+    // The week-number column's width left of the day columns (0 for none),
+    // its font at the zoom and each row's number (0 for none).
+    int WeekColumn = 0;
+    TFontDesc WeekFont;
+    std::array<int, 6> WeekNumbers{};
     std::array<QString, 7> DayHeaders;
     // The day shown in row r, column i at index 7 r + i; 0 for none.
     std::array<int, 42> Days{};
@@ -43,6 +48,8 @@ struct TFlatCalendarGeometry
     // column i.
     TRect DayHeaderRect(int i) const;
     TRect CellRect(int r, int i) const;
+    // The text rectangle of row r's week number.
+    TRect WeekCellRect(int r) const;
 };
 
 // The geometry of a calendar of width by height pixels at zoom scale, its

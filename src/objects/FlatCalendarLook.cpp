@@ -38,6 +38,13 @@ const QStringList &FlatShadowPositionNames()
     return names;
 }
 
+const QStringList &WeekNumbersNames()
+{
+    static const QStringList names{QStringLiteral("wnNone"), QStringLiteral("wnIso"),
+                                   QStringLiteral("wnUs")};
+    return names;
+}
+
 const QStringList &FlatCalLanguageNames()
 {
     static const QStringList names{QStringLiteral("fclEnglish"), QStringLiteral("fclGerman"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CalendarTypes.h"
 #include "Color.h"
 #include "FontDesc.h"
 
@@ -25,6 +26,7 @@ const QStringList &FlatCalBorderStyleNames();
 const QStringList &FlatCalHeadersStyleNames();
 const QStringList &FlatShadowPositionNames();
 const QStringList &FlatCalLanguageNames();
+const QStringList &WeekNumbersNames();
 
 // The deepest shadow, in pixels at zoom 1.
 inline constexpr int MaxShadowDepth = 10;
@@ -50,6 +52,7 @@ struct TFlatCalendarLook
     TFlatShadowPosition ShadowPosition = fcpLowerRight;
     TFlatCalLanguage Language = fclEnglish;
     bool CalTransparent = false;
+    TWeekNumbers WeekNumbers = wnNone;
 
     friend bool operator==(const TFlatCalendarLook &, const TFlatCalendarLook &) = default;
 };

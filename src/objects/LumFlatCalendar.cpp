@@ -42,7 +42,9 @@ TClassInfo MakeClass()
                                           &C::ShadowPosition, &C::SetShadowPosition)
         .Enumeration<TFlatCalLanguage>("Language", FlatCalLanguageNames(), &C::Language,
                                        &C::SetLanguage)
-        .Boolean("CalTransparent", &C::CalTransparent, &C::SetCalTransparent);
+        .Boolean("CalTransparent", &C::CalTransparent, &C::SetCalTransparent)
+        .Enumeration<TWeekNumbers>("WeekNumbers", WeekNumbersNames(), &C::WeekNumbers,
+                                   &C::SetWeekNumbers, wnNone);
     return info;
 }
 
@@ -125,6 +127,7 @@ void TLumFlatCalendar::TakeLook(const TFlatCalendarLook &Value)
     SetLanguage(Value.Language);
     SetStartOfWeek(Value.StartOfWeek);
     SetCalTransparent(Value.CalTransparent);
+    SetWeekNumbers(Value.WeekNumbers);
     Repaint();
     NotifyLabelChanged();
 }
@@ -175,6 +178,12 @@ void TLumFlatCalendar::SetShadowPosition(TFlatShadowPosition Value)
 {
     if (InRange(Value, fcpUpperLeft))
         SetValue(m_look.ShadowPosition, Value);
+}
+
+void TLumFlatCalendar::SetWeekNumbers(TWeekNumbers Value)
+{
+    if (InRange(Value, wnUs))
+        SetValue(m_look.WeekNumbers, Value);
 }
 
 void TLumFlatCalendar::SetLanguage(TFlatCalLanguage Value)

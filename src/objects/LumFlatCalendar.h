@@ -82,6 +82,8 @@ public:
     void SetLanguage(TFlatCalLanguage Value);
     bool CalTransparent() const { return m_look.CalTransparent; }
     void SetCalTransparent(bool Value) { SetValue(m_look.CalTransparent, Value); }
+    TWeekNumbers WeekNumbers() const { return m_look.WeekNumbers; }
+    void SetWeekNumbers(TWeekNumbers Value);
 
     // The calendar drawn at the frame's size and zoom, vectors on any device.
     void Draw(QPainter &Target, const TObjectFrame &Frame) const;

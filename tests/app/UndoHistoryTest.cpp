@@ -197,6 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
                     }},
         TChangeKind{"StyleSheet", [](TCalendarPage &p) { p.ResetStyle(QDate(2020, 2, 29)); }},
         TChangeKind{"UserTitle", [](TCalendarPage &p) { p.SetUserTitle(QStringLiteral("Mai")); }},
+        TChangeKind{"WeekNumbers", [](TCalendarPage &p) { p.SetWeekNumbers(wnIso); }},
         TChangeKind{"ObjectCreated",
                     [](TCalendarPage &p) {
                         p.SetPanelState(psLabel);

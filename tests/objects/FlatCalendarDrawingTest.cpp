@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 constexpr int Ppi = 96;
@@ -358,4 +360,31 @@ TEST(FlatCalendarDrawing, FontsFromADamagedDocumentAreDrawnAtABoundedSize)
     EXPECT_GT(g.TitleBottom, 0);
     EXPECT_GE(g.DayRowBottom, g.TitleBottom);
     EXPECT_FALSE(Drawn(look, 300, 200).isNull());
+}
+
+// The week column takes 8 % of the frame from the left, the day columns the
+// rest; each row's number is drawn in it.
+TEST(FlatCalendarDrawing, WeekNumbersTakeAColumnLeftOfTheDays)
+{
+    TFlatCalendarLook look = MonthLook(12, 2024, 2);
+    const TFlatCalendarGeometry plain = FlatCalendarGeometry(look, 220, 180, 1.0f, Ppi);
+    look.WeekNumbers = wnIso;
+    const TFlatCalendarGeometry g = FlatCalendarGeometry(look, 220, 180, 1.0f, Ppi);
+    const QImage image = Drawn(look, 220, 180);
+    EXPECT_EQ(plain.WeekColumn, 0);
+    EXPECT_EQ(g.WeekColumn, int((g.R - g.L) * 0.08));
+    EXPECT_EQ(g.ColumnWidth, (g.R - g.L - g.WeekColumn) / 7);
+    EXPECT_EQ(g.CellRect(0, 0).Left, g.L + g.WeekColumn + 1);
+    EXPECT_EQ(g.DayHeaderRect(0).Left, g.L + g.WeekColumn + 1);
+    const std::array<int, 6> expected{48, 49, 50, 51, 52, 1};
+    EXPECT_EQ(g.WeekNumbers, expected);
+    const auto ink = [](const QImage &picture, const TRect &rect) {
+        int count = 0;
+        for (int y = rect.Top; y < rect.Bottom; ++y)
+            for (int x = rect.Left; x < rect.Right; ++x)
+                count += picture.pixel(x, y) != White;
+        return count;
+    };
+    for (int r = 0; r < 6; ++r)
+        EXPECT_GT(ink(image, g.WeekCellRect(r)), 0) << r;
 }

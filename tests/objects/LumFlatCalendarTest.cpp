@@ -99,6 +99,7 @@ TFlatCalendarLook Unusual()
     look.ShadowPosition = fcpUpperRight;
     look.Language = fclItalian;
     look.CalTransparent = true;
+    look.WeekNumbers = wnUs;
     return look;
 }
 
@@ -207,6 +208,20 @@ TEST_F(FlatCalendar, RecordReadsBackIntoTheSameCalendar)
         EXPECT_EQ(copy.Look(), calendar.Look());
         EXPECT_EQ(Record(copy), first);
     }
+}
+
+// Week numbers are written only when shown, as their identifier, so a
+// calendar without them keeps the record it had.
+TEST_F(FlatCalendar, WeekNumbersAreWrittenOnlyWhenShown)
+{
+    TLumFlatCalendar calendar;
+    EXPECT_FALSE(EntryNames(Record(calendar)).contains("WeekNumbers"));
+    calendar.SetWeekNumbers(wnIso);
+    const QByteArray record = Record(calendar);
+    EXPECT_EQ(EntryNames(record).last(), "WeekNumbers");
+    EXPECT_TRUE(record.contains("\x0bWeekNumbers\x07\x05wnIso"));
+    calendar.SetWeekNumbers(TWeekNumbers(5));
+    EXPECT_EQ(calendar.WeekNumbers(), wnIso);
 }
 
 TEST_F(FlatCalendar, RecordWithImpossibleValuesKeepsTheOldOnes)

@@ -136,6 +136,55 @@ TEST(GeometryJson, HoldsEveryCellAndMini)
     EXPECT_FALSE(geometry["showMonthGrid"].toBool());
 }
 
+// --week-numbers sets the rule; the geometry then lists each numbered row
+// of the grid, and only then.
+TEST(GeometryJson, WeekNumbersComeWithTheirRectanglesWhenShown)
+{
+    EXPECT_EQ(Parsed({"--week-numbers", "iso"}).WeekNumbers, wnIso);
+    EXPECT_EQ(Parsed({"--week-numbers", "us"}).WeekNumbers, wnUs);
+    EXPECT_EQ(Parsed({"--week-numbers", "none"}).WeekNumbers, wnNone);
+    EXPECT_EQ(ErrorOf({"--week-numbers", "ISO"}), "invalid value for --week-numbers: \"ISO\"");
+    TCalendarPage page;
+    page.SetCalendarLayout(loFullCalendar);
+    EXPECT_TRUE(ApplyRenderOptions(Parsed({"--month", "1", "--year", "2021", "--week-start",
+                                           "monday", "--week-numbers", "iso"}),
+                                   page)
+                    .isEmpty());
+    const TCalendarAttributes drawn = DrawingGeometryAt(page, 1.0f);
+    const QJsonArray weeks =
+        QJsonDocument::fromJson(GeometryJson(page, 1.0f, drawn)).object()["weekNumbers"].toArray();
+    ASSERT_EQ(weeks.size(), 5); // January 2021 from Monday fills five rows
+    const int expected[5] = {53, 1, 2, 3, 4};
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_EQ(weeks[row].toObject()["number"].toInt(), expected[row]);
+        const QJsonArray rect = weeks[row].toObject()["rect"].toArray();
+        const TWeekCell &cell = drawn.WeekCells[size_t(row)];
+        EXPECT_EQ(rect,
+                  (QJsonArray{cell.Rect.Left, cell.Rect.Top, cell.Rect.Right, cell.Rect.Bottom}));
+    }
+    // Each mini lists its own rows, at its own place.
+    page.SetCalendarLayout(loMC12Month);
+    const QJsonArray minis =
+        QJsonDocument::fromJson(GeometryJson(page, 1.0f, DrawingGeometryAt(page, 1.0f)))
+            .object()["minis"]
+            .toArray();
+    ASSERT_EQ(minis.size(), 12);
+    const QJsonArray march = minis[2].toObject()["weekNumbers"].toArray(); // March 2021
+    ASSERT_EQ(march.size(), 5);
+    EXPECT_EQ(march[0].toObject()["number"].toInt(), 9);
+    EXPECT_EQ(march[4].toObject()["number"].toInt(), 13);
+    const QJsonArray miniRect = minis[2].toObject()["rect"].toArray();
+    const QJsonArray weekRect = march[0].toObject()["rect"].toArray();
+    EXPECT_EQ(weekRect[0].toInt(), miniRect[0].toInt() + 1);
+    EXPECT_LT(weekRect[2].toInt(), miniRect[2].toInt());
+
+    page.SetWeekNumbers(wnNone);
+    const QJsonObject plain =
+        QJsonDocument::fromJson(GeometryJson(page, 1.0f, DrawingGeometryAt(page, 1.0f))).object();
+    EXPECT_FALSE(plain.contains("weekNumbers"));
+    EXPECT_FALSE(plain["minis"].toArray()[2].toObject().contains("weekNumbers"));
+}
+
 TEST(PageInfoJson, DescribesStyleDatesAndCells)
 {
     TCalendarPage page;

@@ -1,11 +1,16 @@
 #include "GeometryJson.h"
 
+#include "CalendarDrawing.h"
 #include "CalendarPage.h"
+#include "CalendarPagePaint.h"
+#include "Numbers.h"
 #include "Ppi.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
+#include <QPicture>
 
 namespace {
 
@@ -14,13 +19,45 @@ QJsonArray RectJson(const TRect &rect)
     return {rect.Left, rect.Top, rect.Right, rect.Bottom};
 }
 
-QJsonArray MinisJson(const TCalendarPage &page)
+// Each numbered grid row's week number and its rectangle.
+QJsonArray WeekCellsJson(const std::array<TWeekCell, 6> &cells)
+{
+    QJsonArray weeks;
+    for (const TWeekCell &week : cells) {
+        if (week.Number != 0)
+            weeks.append(QJsonObject{{"rect", RectJson(week.Rect)}, {"number", week.Number}});
+    }
+    return weeks;
+}
+
+// The week cells of mini k at scale, as its drawing records them.
+QJsonArray MiniWeeksJson(const TCalendarPage &page, float scale, int k)
+{
+    TCalendarAttributes attributes = MiniDrawingAttributes(page, scale);
+    const TMonthYear month = page.MiniMonth(k);
+    attributes.Month = month.Month;
+    attributes.Year = month.Year;
+    const TRect &rect = page.MiniRect(k);
+    const double zoom = double(scale);
+    attributes.CalRect = {Trunc(rect.Left * zoom), Trunc(rect.Top * zoom), Trunc(rect.Right * zoom),
+                          Trunc(rect.Bottom * zoom)};
+    QPicture nothing;
+    QPainter painter(&nothing);
+    DrawMonthGrid(painter, attributes, {});
+    return WeekCellsJson(attributes.WeekCells);
+}
+
+// The minis; with week numbers each lists its numbered rows.
+QJsonArray MinisJson(const TCalendarPage &page, float scale)
 {
     QJsonArray minis;
     for (int k = 1; k <= page.MiniCount(); ++k) {
         const TMonthYear month = page.MiniMonth(k);
-        minis.append(QJsonObject{
-            {"rect", RectJson(page.MiniRect(k))}, {"month", month.Month}, {"year", month.Year}});
+        QJsonObject mini{
+            {"rect", RectJson(page.MiniRect(k))}, {"month", month.Month}, {"year", month.Year}};
+        if (page.WeekNumbers() != wnNone && page.ShowMinis())
+            mini.insert("weekNumbers", MiniWeeksJson(page, scale, k));
+        minis.append(mini);
     }
     return minis;
 }
@@ -43,7 +80,7 @@ QJsonArray CellsJson(const TCalendarAttributes &drawn)
 
 QByteArray GeometryJson(const TCalendarPage &page, float scale, const TCalendarAttributes &drawn)
 {
-    const QJsonObject geometry{
+    QJsonObject geometry{
         {"layout", CalendarLayoutName(page.CalendarLayout())},
         {"paper", page.PaperSize() == 1 ? "a4" : "letter"},
         {"orientation", page.CalendarOrientation() == coLandscape ? "landscape" : "portrait"},
@@ -57,10 +94,12 @@ QByteArray GeometryJson(const TCalendarPage &page, float scale, const TCalendarA
         {"showMinis", page.ShowMinis()},
         {"showPlanner", page.ShowPlanner()},
         {"miniCount", page.MiniCount()},
-        {"minis", MinisJson(page)},
+        {"minis", MinisJson(page, scale)},
         {"titleRect", RectJson(drawn.TitleRect)},
         {"dayNamesRect", RectJson(drawn.DayNamesRect)},
         {"cells", CellsJson(drawn)},
     };
+    if (page.WeekNumbers() != wnNone)
+        geometry.insert("weekNumbers", WeekCellsJson(drawn.WeekCells));
     return QJsonDocument(geometry).toJson(QJsonDocument::Compact);
 }

@@ -58,6 +58,17 @@ std::optional<int> ToWeekStart(const QString &text)
     return std::nullopt;
 }
 
+std::optional<TWeekNumbers> ToWeekNumbers(const QString &text)
+{
+    if (text == u"none")
+        return wnNone;
+    if (text == u"iso")
+        return wnIso;
+    if (text == u"us")
+        return wnUs;
+    return std::nullopt;
+}
+
 std::optional<int> ToPaper(const QString &text)
 {
     if (text.compare(u"letter", Qt::CaseInsensitive) == 0)
@@ -118,6 +129,8 @@ std::optional<QString> TakeValue(TRenderOptions &o, const QString &option, const
         return Take(o.Border, option, value, [](const QString &v) { return std::optional(v); });
     if (option == u"--week-start")
         return Take(o.StartOfWeek, option, value, ToWeekStart);
+    if (option == u"--week-numbers")
+        return Take(o.WeekNumbers, option, value, ToWeekNumbers);
     if (option == u"--month")
         return Take(o.Month, option, value, [](const QString &v) { return ToInt(v, 1, 12); });
     if (option == u"--year")
@@ -225,6 +238,8 @@ QString ApplyRenderOptions(const TRenderOptions &options, TCalendarPage &page)
     }
     if (options.StartOfWeek)
         page.SetStartOfWeek(*options.StartOfWeek);
+    if (options.WeekNumbers)
+        page.SetWeekNumbers(*options.WeekNumbers);
     if (options.Month)
         page.SetMainCalMonth(*options.Month);
     if (options.Year)
@@ -263,6 +278,9 @@ QString RenderUsage()
         "  --margins L,T,R,B      margins in inches (0 to 5)\n"
         "  --border NAME          border picture from the program's Borders folder\n"
         "  --week-start sunday|monday\n"
+        "  --week-numbers none|iso|us\n"
+        "                         week numbers: ISO 8601 (week 1 holds 4 January) or\n"
+        "                         US (weeks from Sunday, week 1 holds 1 January)\n"
         "  --month M  --year Y  --day D\n"
         "  --scale S              zoom, 0.1 to 10 (default 1)\n"
         "  --dpi N                pictures at N dots per inch, 10 to 960 (e.g. 300\n"

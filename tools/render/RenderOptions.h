@@ -22,6 +22,7 @@ struct TRenderOptions
     std::optional<std::array<float, 4>> Margins; // left, top, right, bottom
     std::optional<QString> Border;
     std::optional<int> StartOfWeek;
+    std::optional<TWeekNumbers> WeekNumbers;
     std::optional<int> Month;
     std::optional<int> Year;
     std::optional<int> Day;

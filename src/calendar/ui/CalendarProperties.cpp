@@ -144,6 +144,7 @@ void TCalendarProperties::DetermineSettings()
         button->SetColor((page.*get)());
     m_headersStyle->setCurrentIndex(page.HeadersStyle());
     m_miniHeadersStyle->setCurrentIndex(page.MiniHeadersStyle());
+    m_weekNumbers->setCurrentIndex(page.WeekNumbers());
     m_lineLayout->setCurrentIndex(page.CalendarLineLayout());
     m_miniLineLayout->setCurrentIndex(page.MiniCalendarLineLayout());
     m_dateLabel->setText(DateLabelText(m_calendar->selectedDate(), false));

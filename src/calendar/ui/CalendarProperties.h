@@ -152,6 +152,7 @@ private:
     QPlainTextEdit *m_dayNames = nullptr;
     QComboBox *m_headersStyle = nullptr;
     QComboBox *m_miniHeadersStyle = nullptr;
+    QComboBox *m_weekNumbers = nullptr;
     QComboBox *m_lineLayout = nullptr;
     QComboBox *m_miniLineLayout = nullptr;
     std::array<QComboBox *, 4> m_marginLists{};

@@ -9,6 +9,7 @@
 #include "ProgramFolder.h"
 #include "RadioGroupBox.h"
 #include "StoredPageValues.h"
+#include "WeekNumbers.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -368,6 +369,13 @@ void TCalendarProperties::CreateHeadersPage()
     m_miniHeadersStyle->setGeometry(8, 114, 200, 22);
     m_miniHeadersStyle->setToolTip(tr("Select how the mini calendars' day names are written"));
     m_miniControls.push_back(m_miniHeadersStyle);
+
+    m_weekNumbers = StyleList(QStringLiteral("WeekNumbersCombo"), WeekNumbersItems(),
+                              [this](int i) { ExamplePage().SetWeekNumbers(TWeekNumbers(i)); });
+    m_weekNumbers->setParent(page);
+    m_weekNumbers->setGeometry(8, 170, 200, 22);
+    m_weekNumbers->setToolTip(tr("Select whether the calendars show week numbers, and which"));
+    Caption(tr("&Week Numbers"), QRect(8, 152, 200, 16), page)->setBuddy(m_weekNumbers);
 }
 
 void TCalendarProperties::CreateLinesPage()

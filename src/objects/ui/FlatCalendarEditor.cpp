@@ -5,6 +5,7 @@
 #include "ModalDialog.h"
 #include "Numbers.h"
 #include "RadioGroupBox.h"
+#include "WeekNumbers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -158,6 +159,8 @@ QWidget *TFlatCalendarEditor::CreateMiscellaneous()
         MakeList(u"LanguageCombo"_s,
                  {u"English"_s, u"Deutsch"_s, u"Français"_s, u"L'italiano"_s, u"Español"_s}, group);
     form->addRow(tr("Language"), LanguageCombo);
+    WeekNumbersCombo = MakeList(u"WeekNumbersCombo"_s, WeekNumbersItems(), group);
+    form->addRow(tr("Week Numbers"), WeekNumbersCombo);
     return group;
 }
 
@@ -241,6 +244,8 @@ void TFlatCalendarEditor::ConnectControls()
             apply([&s](int v) { s.SetDayNameStyle(TFlatCalHeadersStyle(v)); }));
     connect(LanguageCombo, &QComboBox::currentIndexChanged, this,
             apply([&s](int v) { s.SetLanguage(TFlatCalLanguage(v)); }));
+    connect(WeekNumbersCombo, &QComboBox::currentIndexChanged, this,
+            apply([&s](int v) { s.SetWeekNumbers(TWeekNumbers(v)); }));
     connect(CalendarBorderCombo, &QComboBox::currentIndexChanged, this,
             apply([&s](int v) { s.SetCalendarBorderStyle(TFlatCalBorderStyle(v)); }));
     connect(HeaderBorderCombo, &QComboBox::currentIndexChanged, this,
@@ -306,6 +311,7 @@ void TFlatCalendarEditor::ShowSample()
     ShowtitleInyearCheck->setChecked(s.ShowYear());
     HeadersStyleCombo->setCurrentIndex(s.DayNameStyle());
     LanguageCombo->setCurrentIndex(s.Language());
+    WeekNumbersCombo->setCurrentIndex(s.WeekNumbers());
     CalendarBorderCombo->setCurrentIndex(s.CalendarBorderStyle());
     HeaderBorderCombo->setCurrentIndex(s.DayNameBorderStyle());
     CellBorderCombo->setCurrentIndex(s.CellBorderStyle());

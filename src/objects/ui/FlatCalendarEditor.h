@@ -59,6 +59,7 @@ public:
     QCheckBox *ShowtitleInyearCheck;
     QComboBox *HeadersStyleCombo;
     QComboBox *LanguageCombo;
+    QComboBox *WeekNumbersCombo;
     QPushButton *TitleFontbutton;
     QPushButton *HeaderFontbutton;
     QPushButton *CellFontbutton;

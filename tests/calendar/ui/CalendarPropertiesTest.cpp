@@ -252,6 +252,28 @@ TEST_F(PropertiesDialog, FirstActivationFillsTheControlsFromThePreview)
     EXPECT_EQ(dialog->ExamplePage().WMFBorderFile(), QStringLiteral("HOLLY"));
 }
 
+// The list shows the preview's week numbers, sets them on the preview, whose
+// next paint numbers its rows, and the default style turns them off.
+TEST_F(PropertiesDialog, WeekNumbersAreChosenOnTheHeadersPage)
+{
+    auto dialog = Open([](TCalendarProperties &d) {
+        d.ExamplePage().SetWeekNumbers(wnUs);
+        d.ExamplePage().SetCalendarLayout(LOFullCalendarLS);
+    });
+    QComboBox *list = Child<QComboBox>(*dialog, "WeekNumbersCombo");
+    EXPECT_EQ(list->currentIndex(), int(wnUs));
+    EXPECT_EQ(list->count(), 3);
+    EXPECT_TRUE(list->isEnabled());
+    Choose(*dialog, "WeekNumbersCombo", int(wnIso));
+    TCalendarPage &page = dialog->ExamplePage();
+    EXPECT_EQ(page.WeekNumbers(), wnIso);
+    dialog->ExampleCalendar().grab();
+    EXPECT_EQ(page.MainAttributes().WeekCells[0].Number, 49); // 1 December 1997, a Monday
+    Click(*dialog, "Defaultbutton");
+    EXPECT_EQ(page.WeekNumbers(), wnNone);
+    EXPECT_EQ(list->currentIndex(), int(wnNone));
+}
+
 TEST_F(PropertiesDialog, ARequestedResetGivesTheDefaultStyle)
 {
     auto dialog = Open([](TCalendarProperties &d) {

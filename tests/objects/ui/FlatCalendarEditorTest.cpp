@@ -28,6 +28,7 @@ protected:
         Calendar.SetShadowDepth(3);
         Calendar.SetShadowPosition(fcpUpperRight);
         Calendar.SetCellBorderStyle(fcbTop);
+        Calendar.SetWeekNumbers(wnIso);
     }
     ~FlatCalendarEditor() override { SetModalAnswerer({}); }
 
@@ -57,6 +58,7 @@ TEST_F(FlatCalendarEditor, HasItsCaptionAndControls)
     EXPECT_EQ(Editor.CellBorderCombo->itemText(4), "Top & Bottom");
     EXPECT_EQ(Editor.ShadowOrientationCombo->itemText(3), "UpperLeft");
     EXPECT_EQ(Editor.HeadersStyleCombo->itemText(1), "First Three Characters");
+    EXPECT_EQ(Editor.WeekNumbersCombo->itemText(1), "ISO 8601 (weeks from Monday)");
     EXPECT_EQ(Editor.WeekStartsOn->toolTip(), "Select the day that the calendar week starts on");
     EXPECT_EQ(Editor.OKButton->text(), "Ok");
     EXPECT_EQ(Editor.HeaderBackgroundButton->text(), "Header Background ");
@@ -75,6 +77,7 @@ TEST_F(FlatCalendarEditor, ShowsTheCalendarsValuesOnASampleOfItsUnzoomedSize)
         EXPECT_EQ(editor.ShadowOrientationCombo->currentIndex(), int(fcpUpperRight));
         EXPECT_EQ(editor.CellBorderCombo->currentIndex(), int(fcbTop));
         EXPECT_EQ(editor.WeekStartsOn->ItemIndex(), 0);
+        EXPECT_EQ(editor.WeekNumbersCombo->currentIndex(), int(wnIso));
         return int(QDialog::Rejected);
     });
 }
@@ -98,6 +101,7 @@ TEST_F(FlatCalendarEditor, ControlsChangeTheSampleAtOnceAndOkCopiesBack)
         editor.ShadowOrientationCombo->setCurrentIndex(int(fcpLowerLeft));
         editor.ShadowDepthSpinner->setValue(9);
         editor.TransparentCheck->setChecked(true);
+        editor.WeekNumbersCombo->setCurrentIndex(int(wnUs));
         const TLumFlatCalendar &s = editor.Sample();
         EXPECT_EQ(s.Year(), 2030);
         EXPECT_EQ(s.Month(), 12);
@@ -115,11 +119,13 @@ TEST_F(FlatCalendarEditor, ControlsChangeTheSampleAtOnceAndOkCopiesBack)
         EXPECT_EQ(s.ShadowPosition(), fcpLowerLeft);
         EXPECT_EQ(s.ShadowDepth(), 9);
         EXPECT_TRUE(s.CalTransparent());
+        EXPECT_EQ(s.WeekNumbers(), wnUs);
         return int(QDialog::Accepted);
     });
     EXPECT_TRUE(accepted);
     EXPECT_EQ(Calendar.Look(), Editor.Sample().Look());
     EXPECT_EQ(Calendar.Year(), 2030);
+    EXPECT_EQ(Calendar.WeekNumbers(), wnUs);
     EXPECT_EQ(Calendar.BoundsRect(), (TRect{30, 40, 330, 280}));
 }
 
