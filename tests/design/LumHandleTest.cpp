@@ -22,6 +22,20 @@ TEST_F(Handle, FitsAroundWhatItSelects)
     EXPECT_FALSE(handle.Visible() || handle.Enabled());
 }
 
+// The handle grows to whichever side the object added lies, and shows the
+// grab cursor over it.
+TEST_F(Handle, GrowsTowardsAnObjectAddedAboveAndLeftOfIt)
+{
+    TTestObject &a = Place(100, 50, 30, 40);
+    TTestObject &b = Place(10, 20, 10, 10);
+    TLumHandle &handle = Panel.Handle();
+    handle.Add(&a);
+    View.Cursor = TDesignCursor::Default;
+    handle.Add(&b);
+    EXPECT_EQ(handle.Bounds(), (TBounds{8, 18, 125, 75}));
+    EXPECT_EQ(View.Cursor, TDesignCursor::HandGrab);
+}
+
 TEST_F(Handle, KeepsEachObjectOnceAndNoUnselectableOne)
 {
     TTestObject &a = Place(10, 10, 20, 20);
@@ -261,6 +275,8 @@ TEST_F(Handle, ReorderingKeepsSelectionOrder)
     Panel.Handle().BringSelectionToFront();
     // The last selected ends on top.
     EXPECT_EQ(Panel.Objects().Objects(), (QList<TLumGraphicControl *>{&c, &b, &a}));
+    const int handleChanges = View.HandleChanges;
     Panel.Handle().SendSelectionToBack();
     EXPECT_EQ(Panel.Objects().Objects(), (QList<TLumGraphicControl *>{&a, &b, &c}));
+    EXPECT_EQ(View.HandleChanges, handleChanges + 1) << "the view hears of the new order";
 }
