@@ -61,6 +61,7 @@ TEST(WeekNumbers, YearBoundaries)
         EXPECT_EQ(WeekNumber(wnNone, c.day), 0);
     }
     EXPECT_EQ(WeekNumber(wnIso, QDate()), 0);
+    EXPECT_EQ(WeekNumberOfDays(wnUs, QDate()), 0) << "no days, no week";
 }
 
 // Seven days across a week boundary take the week holding most of them.
