@@ -417,6 +417,7 @@ TEST(StoredSet, TheNewCoverHasAPictureAboveTheYear)
     const auto *title = dynamic_cast<const TLumSuperText *>(cover->Objects().At(1));
     ASSERT_TRUE(picture && title);
     EXPECT_TRUE(picture->PicturePerPage());
+    EXPECT_EQ(picture->Fit(), ifFill);
     EXPECT_EQ(title->Caption(), u"2027"_s);
     const TRect inside = cover->BorderRect();
     EXPECT_EQ(picture->Bounds().Left, inside.Left);
