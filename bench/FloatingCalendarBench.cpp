@@ -1,5 +1,6 @@
 #include "CalendarPage.h"
 #include "LumFlatCalendar.h"
+#include "TestObject.h"
 #include "Yardstick.h"
 
 #include <QImage>
@@ -13,8 +14,10 @@ namespace {
 // four rows of three.
 void PlaceTwelveCalendars(TCalendarPage &page)
 {
+    TRecordingView view;
+    view.ToolOn = psFlatCalendar;
+    page.SetView(&view);
     for (int month = 1; month <= 12; ++month) {
-        page.SetPanelState(psFlatCalendar);
         const int left = 40 + 220 * ((month - 1) % 3);
         const int top = 40 + 170 * ((month - 1) / 3);
         page.CreateObjectInRect({left, top, left + 200, top + 150});
@@ -23,6 +26,7 @@ void PlaceTwelveCalendars(TCalendarPage &page)
         calendar.SetYear(2025);
         calendar.SetShadowDepth(3);
     }
+    page.SetView(nullptr);
 }
 
 void PaintCalendars(QPainter &painter, const TCalendarPage &page)

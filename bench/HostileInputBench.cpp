@@ -146,8 +146,7 @@ static void BM_PictureBombDocument(benchmark::State &state)
     for (auto _ : state) {
         TCalendarPage page;
         Load(page, bytes);
-        page.SetScale(0.3f);
-        benchmark::DoNotOptimize(RenderToBitmap(page));
+        benchmark::DoNotOptimize(PageBitmapAt(page, 0.3f));
     }
 }
 BENCHMARK(BM_PictureBombDocument)->Unit(benchmark::kMillisecond);
@@ -173,11 +172,10 @@ static void BM_PictureBombSet(benchmark::State &state)
     const QByteArray bytes = PictureBombDocument(10);
     TCalendarPage document;
     Load(document, bytes);
-    document.SetScale(0.3f);
     for (auto _ : state) {
         const TCalendarSet set(document, TCalendarSet::PeriodOf(document), 12, {});
         for (int index = 0; index < set.Count(); ++index)
-            benchmark::DoNotOptimize(RenderToBitmap(*set.Page(index)));
+            benchmark::DoNotOptimize(PageBitmapAt(*set.Page(index), 0.3f));
     }
 }
 BENCHMARK(BM_PictureBombSet)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,7 @@
 #include "PaintCache.h"
 #include "PictureFiles.h"
 #include "ProgramFolder.h"
+#include "TestObject.h"
 #include "Yardstick.h"
 
 #include <QFile>
@@ -52,7 +53,7 @@ struct TPhotoPage
     {
         SetProgramFolder(QStringLiteral(DW_PROGRAM_DIR));
         MakeBenchPage(Page, LOFullCalendarLS, false);
-        Page.SetScale(zoom);
+        View.SetZoom(zoom);
         const QString file = WritePhoto(Folder.path());
         const double before = ResidentBytes();
         QString error;
@@ -61,7 +62,6 @@ struct TPhotoPage
         image->SetPicture(LoadPictureFile(file, error).value_or(TLumPicture()));
         image->FinishLoad();
         Photo = &static_cast<TLumImage &>(Page.Objects().Insert(std::move(image)));
-        Photo->SetScale(zoom);
         Canvas = QImage(Page.Width(), Page.Height(), QImage::Format_RGB32);
         Repaint();
         HeldBytes = ResidentBytes() - before;
@@ -76,6 +76,7 @@ struct TPhotoPage
 
     QTemporaryDir Folder;
     TCalendarPage Page;
+    TRecordingView View{Page};
     TPaintCache Cache;
     TLumImage *Photo = nullptr;
     QImage Canvas;
@@ -108,7 +109,7 @@ static void BM_PhotoPageRepaintAfterZoom(benchmark::State &state)
     float scale = zoom;
     for (auto _ : state) {
         scale = scale == zoom ? 0.7f : zoom;
-        photo.Page.SetScale(scale);
+        photo.View.SetZoom(scale);
         photo.Repaint();
     }
 }

@@ -98,19 +98,17 @@ bool WaitUntilDone()
     return false;
 }
 
-// The one-page month of the goal: 42 filled cells and a border picture, in
-// the program's own zoom of 60 %.
+// The one-page month of the goal: 42 filled cells and a border picture.
 void MakeJobPage(TCalendarPage &page)
 {
     SetProgramFolder(QStringLiteral(DW_PROGRAM_DIR));
     MakeBenchPage(page, LOFullCalendarLS, true);
     page.SetWMFBorderFile(QStringLiteral("Classic"));
     SetProgramFolder({});
-    page.SetScale(0.601f);
 }
 
 // The print command's own work: the page at full size drawn on the chosen
-// printer, its zoom restored, until the printer's file is complete.
+// printer, until the printer's file is complete.
 void BM_PrintCommandToSpooledFile(benchmark::State &state)
 {
     if (!ServerRunning()) {
@@ -129,10 +127,8 @@ void BM_PrintCommandToSpooledFile(benchmark::State &state)
         state.PauseTiming();
         ClearOutput();
         state.ResumeTiming();
-        page.SetScale(1.0f);
         report.SetOrientation(poLandScape);
         report.RunPrintJob();
-        page.SetScale(0.601f);
         if (!WaitUntilDone())
             state.SkipWithError("the job did not end");
         size = QFileInfo(OutputOf(printer)).size();

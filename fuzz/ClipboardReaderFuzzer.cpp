@@ -53,7 +53,7 @@ public:
         ObjectClasses().Register(TFuzzObject::Class());
         RegisterLabelClasses(ObjectClasses());
         RegisterSuperTextClasses(ObjectClasses());
-        SetControlSize(800, 600);
+        SetPanelSize(800, 600);
     }
 };
 

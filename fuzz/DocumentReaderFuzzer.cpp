@@ -80,9 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // Drawn as the screen and the picture export draw it, at one of the
         // zooms the program offers (20 % to 100 %): cells, title, pictures
         // and placed objects laid out and painted, whatever bounds they claim.
-        document.SetScale(float(0.201 + 0.1 * double(size % 9)));
+        const float zoom = float(0.201 + 0.1 * double(size % 9));
         if (const int kind = int(size / 9 % 3); kind == 0)
-            (void)RenderToBitmap(document);
+            (void)PageBitmapAt(document, zoom);
         else
             DrawSetPage(document, kind - 1);
     }

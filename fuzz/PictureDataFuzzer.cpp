@@ -39,11 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     TLumImage image;
     image.SetPictureData(bytes);
     image.SetObjectBounds(-8, -8, int(Le16(input, 1)), int(Le16(input, 3)));
-    image.SetScale(zoom);
     QImage page(int(PageWidth * zoom), int(PageHeight * zoom), QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
-    image.PaintAt(painter);
+    image.PaintAt(painter, zoom);
     const TLumPicture &picture = image.Picture();
     if (!picture.CanDraw() && picture.StoredData() != bytes)
         __builtin_trap();

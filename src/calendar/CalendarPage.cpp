@@ -207,15 +207,6 @@ void TCalendarPage::SetUserTitle(const QString &Value)
     Repaint();
 }
 
-void TCalendarPage::SetPanelState(TLPanelState Value)
-{
-    if (Value == m_panelState || !InEnumRange(Value, psFlatCalendar))
-        return;
-    m_panelState = Value;
-    SetPointing(Value == psPointing);
-    Notify(TPageChange::Tool);
-}
-
 void TCalendarPage::SetWMFBorderFile(const QString &Value)
 {
     if (Value.isEmpty()) {
@@ -272,14 +263,6 @@ void TCalendarPage::SetPlannerStartTime(QTime Value)
     Relayout(false);
 }
 
-void TCalendarPage::SetVisible(bool Value)
-{
-    if (Value == m_visible)
-        return;
-    m_visible = Value;
-    Notify(TPageChange::Visibility);
-}
-
 int TCalendarPage::LayoutKind() const
 {
     if (m_calendarLayout <= loFC12AfterLS)
@@ -291,7 +274,7 @@ int TCalendarPage::LayoutKind() const
 
 bool TCalendarPage::CellsFollowDate() const
 {
-    return m_visible && LayoutKind() != 1;
+    return LayoutKind() != 1;
 }
 
 void TCalendarPage::Relayout(bool ResizeMiniFonts)
@@ -316,7 +299,8 @@ void TCalendarPage::Relayout(bool ResizeMiniFonts)
         SetFont(m_miniCellFont,
                 {m_miniCellFont.Name, smallSize, m_miniCellFont.Style, m_miniCellFont.Color});
     }
-    SizeToLayout();
+    // The page's size is its layout's.
+    Notify(TPageChange::Size);
     Repaint(TPageChange::Layout);
 }
 
@@ -328,15 +312,10 @@ void TCalendarPage::SetCalendarHidden(bool Value)
     Relayout(false);
 }
 
-void TCalendarPage::ScaleControl(float)
+QSize TCalendarPage::SizeAt(float Zoom) const
 {
-    SizeToLayout();
-}
-
-void TCalendarPage::SizeToLayout()
-{
-    SetControlSize(Trunc(double(m_layout.PageWidth) * double(Scale())),
-                   Trunc(double(m_layout.PageHeight) * double(Scale())));
+    return {Trunc(double(m_layout.PageWidth) * double(Zoom)),
+            Trunc(double(m_layout.PageHeight) * double(Zoom))};
 }
 
 TRect TCalendarPage::MiniRect(int k) const

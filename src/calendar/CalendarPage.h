@@ -138,8 +138,6 @@ public:
     TNotifyEvent OnClick;
     TNotifyEvent OnClickedHeader;
     TNotifyEvent OnClickedDaysArea;
-    TLPanelState PanelState() const { return m_panelState; }
-    void SetPanelState(TLPanelState Value);
     // A border picture by name, without folder or extension: "Borders/" in the
     // program folder holds name.wpo for portrait and name.wls for landscape.
     // A name without a file keeps the previous border; a file that cannot be
@@ -153,9 +151,6 @@ public:
     // The time of the first row of a day planner.
     QTime PlannerStartTime() const { return m_plannerStartTime; }
     void SetPlannerStartTime(QTime Value);
-
-    bool Visible() const { return m_visible; }
-    void SetVisible(bool Value);
 
     // Day cells 1 to 42 and their documents.
     void GetCellText(int Index, TWPRtfStorage &Document) const;
@@ -188,6 +183,8 @@ public:
 
     // 0 month grid, 1 minis only, 2 week, 3 two weeks, 4 ten hours, 5 fifteen.
     int LayoutKind() const;
+    // Whether the day cells hold the days of the date shown: not on a page of
+    // minis only.
     bool CellsFollowDate() const;
 
     // The style: the fields of the style block (CalendarPageStyleFields.h)
@@ -239,22 +236,24 @@ public:
     // objects, nothing after them. The stored set stays as it was.
     std::optional<ReadError> LoadPageFromDevice(QIODevice &In);
 
-    // The creation tools' objects, by the tool's PanelState.
+    // The creation tools' objects, by tool.
     void SetObjectCreator(TLPanelState State, TObjectCreator Creator);
     // Whether a placed object is on the page.
     bool HasObjects() const { return !Objects().IsEmpty(); }
     // Whether a placed object is special-effect text ("TLumSuperText" or a
     // kind derived from it), which printers take long to produce.
     bool HasSuperText() const;
-    // Makes an object of the tool PanelState names in Rect (widened to at
-    // least 25 x 15, else 50 wide and 15 high), selected, then returns to
-    // pointing. False when none was made or the user cancelled it.
+    // Makes an object of the view's tool in Rect (widened to at least
+    // 25 x 15, else 50 wide and 15 high), selected. False when none was made
+    // or the user cancelled it.
     bool CreateObjectInRect(const TRect &Rect) override;
 
     // Layout results.
     const TLayoutResult &Layout() const { return m_layout; }
     int PageWidth() const { return m_layout.PageWidth; }
     int PageHeight() const { return m_layout.PageHeight; }
+    // The page's size at a zoom: its layout's times the zoom, truncated.
+    QSize SizeAt(float Zoom) const override;
     const TRect &BorderRect() const { return m_layout.BorderRect; }
     const TRect &MainRect() const { return m_layout.MainRect; }
     int MiniCount() const { return m_layout.MiniCount; }
@@ -279,14 +278,11 @@ public:
     }
 
 protected:
-    // The page's size at the zoom: its layout's times the zoom, truncated.
-    void ScaleControl(float Previous) override;
     void PanelClicked(int X, int Y) override { Click(X, Y); }
     void PanelDoubleClicked(int, int) override;
 
 private:
-    // The design core's size and repaint requests go to the observers.
-    void ControlResized() final { Notify(TPageChange::Size); }
+    // The design core's repaint requests go to the observers.
     void Invalidate() final { Notify(TPageChange::Style); }
     void Notify(TPageChanges Changes);
 
@@ -303,8 +299,6 @@ private:
 
     // Records the cells' days and tells the observers of Changes.
     void Repaint(TPageChanges Changes = TPageChange::Style);
-    // The control takes the layout's size times the zoom.
-    void SizeToLayout();
     void ResetToLocaleNames();
     void RecordCellDays();
     void SetFont(TFontDesc &font, const TFontDesc &value);
@@ -357,12 +351,10 @@ private:
     QString m_userTitle;
     QByteArray m_storedSet;
     bool m_calendarHidden = false;
-    TLPanelState m_panelState = psPointing;
     QString m_wmfBorderFile;
 
     int m_paperSize = 0;
     QTime m_plannerStartTime{8, 0};
-    bool m_visible = true;
     int m_refusedPictures = 0;
 
     std::array<TWPRtfStorage, CellCount> m_cells;

@@ -186,7 +186,7 @@ void TCalendarPage::RecordCellDays()
 
 void TCalendarPage::Click(int X, int Y)
 {
-    if (m_panelState != psPointing)
+    if (!Pointing())
         return;
     const int index = CellAt(X, Y);
     if (m_mainAttributes.TitleRect.Contains(X, Y) && OnClickedHeader)

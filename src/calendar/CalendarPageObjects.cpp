@@ -39,7 +39,7 @@ bool TCalendarPage::CreateObjectInRect(const TRect &Rect)
     if (rect.Height() < 15)
         rect.Bottom = rect.Top + 15;
     bool kept = false;
-    const auto creator = m_creators.find(PanelState());
+    const auto creator = m_creators.find(TLPanelState(Tool()));
     if (creator != m_creators.end() && creator->second.Create) {
         const TObjectCreator tool = creator->second;
         if (std::unique_ptr<TLumGraphicControl> object = tool.Create(*this)) {
@@ -57,7 +57,6 @@ bool TCalendarPage::CreateObjectInRect(const TRect &Rect)
                 Select(placed);
         }
     }
-    SetPanelState(psPointing);
     m_creating = false;
     return kept;
 }

@@ -119,7 +119,7 @@ TMainDrawing MainDrawingOf(const TCalendarPage &page)
 
 TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page)
 {
-    return MainDrawingAttributes(page, page.Scale());
+    return MainDrawingAttributes(page, page.Zoom());
 }
 
 TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page, float scale)
@@ -154,7 +154,7 @@ TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page, float scale
 
 TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page)
 {
-    return MiniDrawingAttributes(page, page.Scale());
+    return MiniDrawingAttributes(page, page.Zoom());
 }
 
 TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page, float scale)
@@ -189,12 +189,6 @@ void DrawBorderPicture(QPainter &target, const TCalendarPage &page, const TRect 
     target.restore();
 }
 
-QSize PageSizeAt(const TCalendarPage &page, float scale)
-{
-    return {Trunc(double(page.PageWidth()) * double(scale)),
-            Trunc(double(page.PageHeight()) * double(scale))};
-}
-
 TCalendarAttributes PaintPageAt(QPainter &target, const TCalendarPage &page, float scale,
                                 TPaintCache &cache, qreal pixelRatio)
 {
@@ -219,7 +213,7 @@ TCalendarAttributes DrawingGeometryAt(const TCalendarPage &page, float scale)
 QImage PageImageAt(const TCalendarPage &page, float scale, TPaintCache &cache, qreal pixelRatio,
                    TCalendarAttributes *drawn)
 {
-    const QSize size = PageSizeAt(page, scale);
+    const QSize size = page.SizeAt(scale);
     QImage image(QSize(std::max(size.width(), 1), std::max(size.height(), 1)) * pixelRatio,
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(pixelRatio);
@@ -247,7 +241,7 @@ QImage PageBitmapAt(const TCalendarPage &page, float scale)
 
 void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache, qreal pixelRatio)
 {
-    const TCalendarAttributes drawn = PaintPageAt(target, page, page.Scale(), cache, pixelRatio);
+    const TCalendarAttributes drawn = PaintPageAt(target, page, page.Zoom(), cache, pixelRatio);
     if (MainDrawingOf(page) != TMainDrawing::None)
         KeepGeometry(page.MainAttributes(), drawn);
 }
@@ -255,13 +249,13 @@ void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache, qreal 
 void RecordDrawingGeometry(TCalendarPage &page)
 {
     if (MainDrawingOf(page) != TMainDrawing::None)
-        KeepGeometry(page.MainAttributes(), DrawingGeometryAt(page, page.Scale()));
+        KeepGeometry(page.MainAttributes(), DrawingGeometryAt(page, page.Zoom()));
 }
 
 QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache, qreal pixelRatio)
 {
     TCalendarAttributes drawn;
-    QImage image = PageImageAt(page, page.Scale(), cache, pixelRatio, &drawn);
+    QImage image = PageImageAt(page, page.Zoom(), cache, pixelRatio, &drawn);
     if (MainDrawingOf(page) != TMainDrawing::None)
         KeepGeometry(page.MainAttributes(), drawn);
     return image;

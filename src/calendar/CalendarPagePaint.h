@@ -18,21 +18,18 @@ class TPaintCache;
 enum class TMainDrawing { None, MonthGrid, WeekPlanner, DayPlanner };
 TMainDrawing MainDrawingOf(const TCalendarPage &page);
 
-// The record for the month grid or planner, at scale (or the page's zoom),
+// The record for the month grid or planner, at scale (or its view's zoom),
 // with the planner's days and hours set from the layout.
 TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page, float scale);
 TCalendarAttributes MainDrawingAttributes(const TCalendarPage &page);
-// The record shared by the mini calendars, at scale (or the page's zoom).
+// The record shared by the mini calendars, at scale (or its view's zoom).
 TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page, float scale);
 TCalendarAttributes MiniDrawingAttributes(const TCalendarPage &page);
-
-// The page's bitmap size at scale: its layout's size times scale, truncated.
-QSize PageSizeAt(const TCalendarPage &page, float scale);
 
 // The page's border picture, if it has one, stretched over rect.
 void DrawBorderPicture(QPainter &target, const TCalendarPage &page, const TRect &rect);
 
-// Draws the page at scale onto target (a white bitmap of PageSizeAt):
+// Draws the page at scale onto target (a white bitmap of the page's SizeAt):
 // border picture, grid or planner with every non-empty cell's text, then the
 // minis on top. Returns the geometry the grid or planner laid out. Cell text
 // layouts are kept in cache between paints; the pictures kept there have
@@ -42,7 +39,7 @@ TCalendarAttributes PaintPageAt(QPainter &target, const TCalendarPage &page, flo
 // The geometry a paint at scale would lay out, drawn without pixels: for
 // printing without a screen, where the cells' text follows that geometry.
 TCalendarAttributes DrawingGeometryAt(const TCalendarPage &page, float scale);
-// A new bitmap of PageSizeAt holding the page drawn at scale, at pixelRatio
+// A new bitmap of the page's SizeAt holding the page drawn at scale, at pixelRatio
 // device pixels to each of its pixels (a screen's scale): the same pixels,
 // drawn finer. drawn, when given, receives the geometry laid out.
 QImage PageImageAt(const TCalendarPage &page, float scale, TPaintCache &cache, qreal pixelRatio = 1,
@@ -53,9 +50,9 @@ QImage PageImageAt(const TCalendarPage &page, float scale, TPaintCache &cache, q
 QImage PageBitmapAt(const TCalendarPage &page, float scale, TPaintCache &cache);
 QImage PageBitmapAt(const TCalendarPage &page, float scale);
 
-// The screen's paint at the page's zoom, keeping its geometry in the page's
-// main attributes: PaintPageAt, DrawingGeometryAt, PageImageAt and
-// PageBitmapAt at Scale().
+// The screen's paint at the zoom of the page's view, keeping its geometry in
+// the page's main attributes: PaintPageAt, DrawingGeometryAt, PageImageAt and
+// PageBitmapAt at Zoom().
 void PaintPage(QPainter &target, TCalendarPage &page, TPaintCache &cache, qreal pixelRatio = 1);
 void RecordDrawingGeometry(TCalendarPage &page);
 QImage RenderPageImage(TCalendarPage &page, TPaintCache &cache, qreal pixelRatio = 1);

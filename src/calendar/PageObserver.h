@@ -10,12 +10,8 @@ enum class TPageChange : unsigned {
     Style = 1u << 1,
     // The layout: paper, margins, layout kind, dates, border picture.
     Layout = 1u << 2,
-    // The page's size in pixels at the zoom.
+    // The page's size: its layout was made anew.
     Size = 1u << 3,
-    // The creation tool, or pointing.
-    Tool = 1u << 4,
-    // The page was shown or hidden.
-    Visibility = 1u << 5,
 };
 Q_DECLARE_FLAGS(TPageChanges, TPageChange)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TPageChanges)

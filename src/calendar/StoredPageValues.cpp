@@ -48,10 +48,7 @@ void ApplyMainPageValues(TCalendarPage &page)
     page.SetNumberPosition(cnpUpperRight);
     page.SetCellBorder(cbAll);
     page.SetUserTitle(QString());
-    page.SetPanelState(psPointing);
     page.SetWMFBorderFile(QString());
-    page.SetVisible(false);
-    page.SetPointing(true);
 }
 
 void ApplyExamplePageValues(TCalendarPage &page)

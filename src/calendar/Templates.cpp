@@ -104,6 +104,5 @@ QImage TemplateThumbnail(const QString &fileName, int side)
     const double longest = std::max(page.PageWidth(), page.PageHeight());
     if (longest < 1)
         return {};
-    page.SetScale(float(side / longest));
-    return RenderToBitmap(page);
+    return PageBitmapAt(page, float(side / longest));
 }

@@ -11,11 +11,22 @@
 
 // What the design panel asks of the window that shows it. The panel works
 // without one (tests, the command-line renderer); the widget layer attaches
-// one to put its requests on the screen.
+// one to put its requests on the screen. The zoom and the tool are the
+// view's: the panel keeps neither.
 class TDesignView
 {
 public:
     virtual ~TDesignView() = default;
+
+    // The zoom the panel is shown at; 1 is 100 %. Mouse positions reach the
+    // panel in pixels at this zoom.
+    virtual float Zoom() const { return 1.0f; }
+    // The tool: 0 selects; any other makes an object of its kind from a drag
+    // on empty panel area (the panel's CreateObjectInRect knows which).
+    virtual int Tool() const { return 0; }
+    // A creation drag ended, its object kept or not: the view goes back to
+    // selecting.
+    virtual void CreationEnded() {}
 
     // Part of the panel, in panel pixels, must be drawn again.
     virtual void InvalidateArea(const TRect &area) = 0;

@@ -2,6 +2,7 @@
 
 #include "DesignView.h"
 #include "LumGraphicControl.h"
+#include "Numbers.h"
 #include "ProgramFolder.h"
 
 #include <QElapsedTimer>
@@ -94,6 +95,30 @@ qint64 TLumBasePanel::TickCount() const
     return steady.elapsed() + 1;
 }
 
+float TLumBasePanel::Zoom() const
+{
+    return m_view ? m_view->Zoom() : 1.0f;
+}
+
+int TLumBasePanel::Tool() const
+{
+    return m_view ? m_view->Tool() : 0;
+}
+
+void TLumBasePanel::ZoomChanged()
+{
+    m_zooming = true;
+    const float zoom = Zoom();
+    for (TLumGraphicControl *object : m_objects.Objects())
+        object->FollowZoom(zoom);
+    m_zooming = false;
+}
+
+QSize TLumBasePanel::SizeAt(float Zoom) const
+{
+    return {Round(m_size.width() * double(Zoom)), Round(m_size.height() * double(Zoom))};
+}
+
 bool TLumBasePanel::CreateObjectInRect(const TRect &)
 {
     return true;
@@ -118,14 +143,12 @@ void TLumBasePanel::DeleteAllObjects()
 TLumGraphicControl &TLumBasePanel::PlaceObject(std::unique_ptr<TLumGraphicControl> Object,
                                                const TRect &Rect)
 {
-    Object->SetVisible(false);
     Object->SetName(UniqueObjectName(QStringLiteral("Special")));
     // The rectangle was dragged out at the zoom shown.
-    Object->SetScale(Scale());
+    Object->FollowZoom(Zoom());
     Object->SetObjectBounds(Rect.Left, Rect.Top, std::max(Rect.Width(), 10),
                             std::max(Rect.Height(), 15));
     TLumGraphicControl &placed = m_objects.Insert(std::move(Object));
-    placed.SetVisible(true);
     NotifyLabelChanged();
     return placed;
 }
@@ -142,7 +165,7 @@ QString TLumBasePanel::UniqueObjectName(const QString &Prefix) const
 
 void TLumBasePanel::NotifyLabelChanged()
 {
-    if (Scaling() || Loading())
+    if (m_zooming || m_loading)
         return;
     if (m_holdingNotices)
         m_noticeHeld = true;
@@ -191,9 +214,10 @@ void TLumBasePanel::HookObjectEvents(TLumGraphicControl &Object)
 
 void TLumBasePanel::HookAllObjects()
 {
+    const float zoom = Zoom();
     for (TLumGraphicControl *object : m_objects.Objects()) {
         HookObjectEvents(*object);
-        object->SetScale(Scale());
+        object->FollowZoom(zoom);
     }
 }
 
@@ -217,12 +241,6 @@ void TLumBasePanel::ReplaceObject(TLumGraphicControl &Old,
     if (Fresh && Fresh->Unselectable())
         m_handle.Remove(&Old);
     m_objects.Replace(&Old, std::move(Fresh));
-}
-
-void TLumBasePanel::ScaleContents(float Value)
-{
-    for (TLumGraphicControl *object : m_objects.Objects())
-        object->SetScale(Value);
 }
 
 void TLumBasePanel::PaintObjects(QPainter &Target, const TRect &Area) const

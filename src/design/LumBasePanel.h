@@ -6,11 +6,11 @@
 #include "FontDesc.h"
 #include "LumGraphicControl.h"
 #include "LumHandle.h"
-#include "LumPanelState.h"
 #include "PlacedObjects.h"
 #include "Rect.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -28,15 +28,18 @@ class TDesignView;
 // (MouseDown, MouseMove, ...), paints what it is asked to, and attaches a
 // TDesignView for what the panel asks of the screen.
 //
-// With Pointing a drag on empty panel area selects; without it a creation
-// tool is active and the dragged rectangle becomes a new object's bounds
+// The panel keeps its size and its objects' bounds at 100 %. The zoom and
+// the tool are its view's: mouse positions come in pixels at the view's
+// zoom, and each object derives the frame it shows from it. With the
+// selection tool (Pointing) a drag on empty panel area selects; with a
+// creation tool the dragged rectangle becomes a new object's bounds
 // (CreateObjectInRect, then DroppedObjectEvent). LabelChangedEvent follows
 // every change of the placed objects that a document records.
 //
 // The virtual slots a descendant may override: CreateObjectInRect,
-// ObjectMouseDown and PrintObjects; PanelClicked and PanelDoubleClicked
-// receive clicks on the panel itself.
-class TLumBasePanel : public TLumPanelState
+// ObjectMouseDown, PrintObjects and SizeAt; PanelClicked and
+// PanelDoubleClicked receive clicks on the panel itself.
+class TLumBasePanel
 {
 public:
     using TDroppedObjectEvent = std::function<void(const TRect &r)>;
@@ -44,7 +47,7 @@ public:
     using TClock = std::function<qint64()>;
 
     TLumBasePanel();
-    ~TLumBasePanel() override;
+    virtual ~TLumBasePanel();
     TLumBasePanel(const TLumBasePanel &) = delete;
     TLumBasePanel &operator=(const TLumBasePanel &) = delete;
 
@@ -73,6 +76,24 @@ public:
     // The window showing the panel, or null.
     TDesignView *View() const { return m_view; }
     void SetView(TDesignView *View) { m_view = View; }
+    // The view's zoom, tool and whether the tool selects; without a view,
+    // 100 % and selecting.
+    float Zoom() const;
+    int Tool() const;
+    bool Pointing() const { return Tool() == 0; }
+    // The view's zoom changed: every object lays itself out at it. Objects
+    // changing their size meanwhile send no change notice.
+    void ZoomChanged();
+
+    // The panel's size in pixels at the view's zoom.
+    int Width() const { return SizeAt(Zoom()).width(); }
+    int Height() const { return SizeAt(Zoom()).height(); }
+    // The size at a zoom: the size at 100 % times the zoom, rounded.
+    virtual QSize SizeAt(float Zoom) const;
+
+    // While a document is read into the panel, objects send no notices.
+    bool Loading() const { return m_loading; }
+    void SetLoading(bool Value) { m_loading = Value; }
 
     // The object clipboard, "Clipbrd.tmp", and "TempFile.tmp" where the
     // program writes its files. A panel that wrote them deletes them when it
@@ -86,7 +107,7 @@ public:
     void SetClock(TClock Clock) { m_clock = std::move(Clock); }
 
     // The virtual slots.
-    // Makes an object of the active tool in Rect; false when none was made,
+    // Makes an object of the view's tool in Rect; false when none was made,
     // and DroppedObjectEvent does not follow. Nothing in the base, which
     // reports every drag.
     virtual bool CreateObjectInRect(const TRect &Rect);
@@ -215,7 +236,10 @@ protected:
     // A left click on the panel itself (not on an object and not a drag).
     virtual void PanelClicked(int X, int Y);
     virtual void PanelDoubleClicked(int X, int Y);
-    void ScaleContents(float Value) override;
+    // The panel's look changed; its views repaint.
+    virtual void Invalidate() {}
+    // The size at 100 %, for a panel that does not derive it (SizeAt).
+    void SetPanelSize(int Width, int Height) { m_size = QSize(Width, Height); }
 
 private:
     friend class TLumLabelObjectFiler;
@@ -235,6 +259,9 @@ private:
     TGridSize m_gridSize = gs4x4;
     bool m_snapToGrid = false;
     TFontDesc m_font;
+    QSize m_size;
+    bool m_loading = false;
+    bool m_zooming = false;
 
     TRect m_rubberBand;
     bool m_rubberBanding = false;

@@ -1,6 +1,7 @@
 // The mouse and the keys on a design panel: where each event goes, the
 // rubber band, clicks on objects and on the handle.
 
+#include "DesignView.h"
 #include "LumBasePanel.h"
 #include "LumGraphicControl.h"
 
@@ -239,7 +240,10 @@ void TLumBasePanel::PanelMouseUp(Qt::MouseButton, Qt::KeyboardModifiers Shift, i
         return;
     }
     const TRect dropped = m_rubberBand;
-    if (CreateObjectInRect(dropped) && DroppedObjectEvent)
+    const bool made = CreateObjectInRect(dropped);
+    if (m_view)
+        m_view->CreationEnded();
+    if (made && DroppedObjectEvent)
         DroppedObjectEvent(dropped);
 }
 

@@ -50,38 +50,38 @@ const TClassInfo &TLumGraphicControl::BaseClassInfo()
 
 void TLumGraphicControl::SetLeft(int Value)
 {
-    SetObjectBounds(Value, m_bounds.Top, m_bounds.Width, m_bounds.Height);
+    SetObjectBounds(Value, m_shown.Bounds.Top, m_shown.Bounds.Width, m_shown.Bounds.Height);
 }
 
 void TLumGraphicControl::SetTop(int Value)
 {
-    SetObjectBounds(m_bounds.Left, Value, m_bounds.Width, m_bounds.Height);
+    SetObjectBounds(m_shown.Bounds.Left, Value, m_shown.Bounds.Width, m_shown.Bounds.Height);
 }
 
 void TLumGraphicControl::SetWidth(int Value)
 {
-    SetObjectBounds(m_bounds.Left, m_bounds.Top, Value, m_bounds.Height);
+    SetObjectBounds(m_shown.Bounds.Left, m_shown.Bounds.Top, Value, m_shown.Bounds.Height);
 }
 
 void TLumGraphicControl::SetHeight(int Value)
 {
-    SetObjectBounds(m_bounds.Left, m_bounds.Top, m_bounds.Width, Value);
+    SetObjectBounds(m_shown.Bounds.Left, m_shown.Bounds.Top, m_shown.Bounds.Width, Value);
 }
 
 void TLumGraphicControl::SetObjectBounds(int L, int T, int W, int H)
 {
-    if (TBounds{L, T, W, H} == m_bounds)
+    if (TBounds{L, T, W, H} == m_shown.Bounds)
         return;
-    const double zoom = ZoomOf(m_scale);
+    const double zoom = ZoomOf(m_shown.Scale);
     const auto atOne = [zoom](int shown) { return Round(shown / zoom); };
     TBounds unzoomed = m_unzoomed;
-    if (L != m_bounds.Left)
+    if (L != m_shown.Bounds.Left)
         unzoomed.Left = atOne(L);
-    if (T != m_bounds.Top)
+    if (T != m_shown.Bounds.Top)
         unzoomed.Top = atOne(T);
-    if (W != m_bounds.Width)
+    if (W != m_shown.Bounds.Width)
         unzoomed.Width = atOne(W);
-    if (H != m_bounds.Height)
+    if (H != m_shown.Bounds.Height)
         unzoomed.Height = atOne(H);
     SetUnzoomedBounds(unzoomed);
 }
@@ -133,42 +133,33 @@ TBounds TLumGraphicControl::BoundsAt(float scale) const
 
 TObjectFrame TLumGraphicControl::FrameAt(float Scale) const
 {
-    if (Scale == m_scale || !std::isfinite(Scale))
+    if (Scale == m_shown.Scale || !std::isfinite(Scale))
         return Frame();
     return {Scale, BoundsAt(Scale)};
 }
 
 void TLumGraphicControl::ShowBounds(bool moved)
 {
-    const TBounds shown = BoundsAt(m_scale);
-    if (shown == m_bounds && !moved)
+    const TBounds shown = BoundsAt(m_shown.Scale);
+    if (shown == m_shown.Bounds && !moved)
         return;
-    const TBounds old = m_bounds;
-    m_bounds = shown;
+    const TBounds old = m_shown.Bounds;
+    m_shown.Bounds = shown;
     BoundsChanged(old);
 }
 
 void TLumGraphicControl::BoundsChanged(const TBounds &old)
 {
     InvalidateOnPanel(old);
-    InvalidateOnPanel(m_bounds);
+    InvalidateOnPanel(m_shown.Bounds);
     if (!Reading())
         CheckBoundsChanged();
 }
 
 void TLumGraphicControl::InvalidateOnPanel(const TBounds &bounds) const
 {
-    if (m_parent && m_visible)
+    if (m_parent)
         m_parent->InvalidateObject(bounds);
-}
-
-void TLumGraphicControl::SetVisible(bool Value)
-{
-    if (Value == m_visible)
-        return;
-    InvalidateOnPanel(m_bounds);
-    m_visible = Value;
-    InvalidateOnPanel(m_bounds);
 }
 
 void TLumGraphicControl::SetLocked(bool Value)
@@ -192,15 +183,14 @@ void TLumGraphicControl::SetUnselectable(bool Value)
         m_parent->Handle().Remove(this);
 }
 
-void TLumGraphicControl::SetScale(float Value)
+void TLumGraphicControl::FollowZoom(float Zoom)
 {
-    if (Value == m_scale || !std::isfinite(Value))
+    if (Zoom == m_shown.Scale || !std::isfinite(Zoom))
         return;
-    m_scale = Value;
-    const TBounds old = m_bounds;
-    m_bounds = BoundsAt(m_scale);
+    const TBounds old = m_shown.Bounds;
+    m_shown = {Zoom, BoundsAt(Zoom)};
     InvalidateOnPanel(old);
-    InvalidateOnPanel(m_bounds);
+    InvalidateOnPanel(m_shown.Bounds);
     // Kinds lay themselves out at the new zoom even when the bounds stay.
     if (!Reading())
         CheckBoundsChanged();
@@ -262,7 +252,7 @@ void TLumGraphicControl::DrawHandles(QPainter &Target) const
     Target.save();
     Target.setPen(Qt::NoPen);
     Target.setBrush(ToQColor(single ? handle.Color() : handle.SecondaryColor()));
-    for (const TRect &square : HandleSquares(m_bounds, single))
+    for (const TRect &square : HandleSquares(m_shown.Bounds, single))
         Target.drawRect(square.ToQRect());
     Target.restore();
 }
@@ -271,7 +261,7 @@ void TLumGraphicControl::CenterVertically()
 {
     if (!m_parent)
         return;
-    SetTop(m_parent->Height() / 2 - m_bounds.Height / 2);
+    SetTop(m_parent->Height() / 2 - m_shown.Bounds.Height / 2);
     NotifyLabelChanged();
 }
 
@@ -279,7 +269,7 @@ void TLumGraphicControl::CenterHorizontally()
 {
     if (!m_parent)
         return;
-    SetLeft(m_parent->Width() / 2 - m_bounds.Width / 2);
+    SetLeft(m_parent->Width() / 2 - m_shown.Bounds.Width / 2);
     NotifyLabelChanged();
 }
 
@@ -291,7 +281,7 @@ TLumGraphicControl *TLumGraphicControl::Clone()
     TLumGraphicControl *copy = TLumLabelObjectFiler(panel).CloneObject(*this);
     if (!copy)
         return nullptr;
-    copy->SetTop(m_bounds.Top + 25);
+    copy->SetTop(m_shown.Bounds.Top + 25);
     panel.Objects().BringToFront(copy);
     if (panel.Objects().IsSelected(this)) {
         panel.Handle().Remove(this);
@@ -349,14 +339,14 @@ TDesignMenu TLumGraphicControl::Menu()
 
 void TLumGraphicControl::PaintAt(QPainter &Target) const
 {
-    PaintAt(Target, m_scale);
+    PaintAt(Target, m_shown.Scale);
 }
 
 void TLumGraphicControl::PaintAt(QPainter &Target, float Scale) const
 {
     const TObjectFrame frame = FrameAt(Scale);
     const TBounds &bounds = frame.Bounds;
-    if (!m_visible || bounds.Width <= 0 || bounds.Height <= 0)
+    if (bounds.Width <= 0 || bounds.Height <= 0)
         return;
     Target.save();
     Target.translate(bounds.Left, bounds.Top);
@@ -382,15 +372,15 @@ void TLumGraphicControl::CheckBoundsChanged()
     if (!m_boundsKnown) {
         m_boundsKnown = true;
         m_lastUnzoomed = m_unzoomed;
-        m_lastBounds = m_bounds;
+        m_lastBounds = m_shown.Bounds;
     }
     // Only bounds at zoom 1 are the document's; the handle follows both.
     if (m_unzoomed != m_lastUnzoomed) {
         NotifyLabelChanged();
         m_lastUnzoomed = m_unzoomed;
     }
-    if (m_bounds != m_lastBounds) {
-        m_lastBounds = m_bounds;
+    if (m_shown.Bounds != m_lastBounds) {
+        m_lastBounds = m_shown.Bounds;
         if (m_parent)
             m_parent->PostRefit();
     }

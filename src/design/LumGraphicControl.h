@@ -38,9 +38,11 @@ struct TObjectFrame
 // its own class with a TClassInfo whose parent is BaseClassInfo() and adds
 // its properties after these.
 //
-// An object's bounds at zoom 1 are what the document records; the bounds it
-// shows at the panel's zoom (Scale) are derived from them, so zooming never
-// moves it and a save at any zoom writes the same bounds.
+// An object's bounds at zoom 1 are what the document records. The frame it
+// shows (Frame: the zoom of its panel's view and the bounds at that zoom) is
+// derived from them, and followed when the view's zoom changes; nothing
+// sets it otherwise, so zooming never moves an object and a save at any
+// zoom writes the same bounds.
 //
 // What a kind overrides (each slot is optional):
 //   FinishLoad          once built or read, before the object is used and
@@ -84,13 +86,13 @@ public:
 
     int Tag() const { return m_tag; }
     void SetTag(int Value) { m_tag = Value; }
-    int Left() const { return m_bounds.Left; }
+    int Left() const { return m_shown.Bounds.Left; }
     void SetLeft(int Value);
-    int Top() const { return m_bounds.Top; }
+    int Top() const { return m_shown.Bounds.Top; }
     void SetTop(int Value);
-    int Width() const { return m_bounds.Width; }
+    int Width() const { return m_shown.Bounds.Width; }
     void SetWidth(int Value);
-    int Height() const { return m_bounds.Height; }
+    int Height() const { return m_shown.Bounds.Height; }
     void SetHeight(int Value);
     int Cursor() const { return m_cursor; }
     void SetCursor(int Value) { m_cursor = Value; }
@@ -104,8 +106,8 @@ public:
     void SetUnselectable(bool Value);
 
     // Left, Top, Width and Height above are those shown at the zoom.
-    const TBounds &Bounds() const { return m_bounds; }
-    TRect BoundsRect() const { return m_bounds.ToRect(); }
+    const TBounds &Bounds() const { return m_shown.Bounds; }
+    TRect BoundsRect() const { return m_shown.Bounds.ToRect(); }
     // Moves and resizes at once at the zoom shown: each of the four that
     // changed is taken back to zoom 1, and what shows follows from there.
     // CheckBoundsChanged follows unless the object is being read.
@@ -122,18 +124,14 @@ public:
     void SetUnzoomedWidth(int Value);
     int UnzoomedHeight() const { return m_unzoomed.Height; }
     void SetUnzoomedHeight(int Value);
-    bool Visible() const { return m_visible; }
-    void SetVisible(bool Value);
-
     // The panel the object is placed on; null before it is placed.
     TLumBasePanel *Parent() const { return m_parent; }
 
-    // The zoom the object is shown at. At a new zoom the bounds shown are
-    // those at zoom 1 times the zoom, rounded half to even, then fitted.
-    float Scale() const { return m_scale; }
-    void SetScale(float Value);
-    // The object as shown, and as it would be drawn at Scale.
-    TObjectFrame Frame() const { return {m_scale, m_bounds}; }
+    // The zoom the object is shown at: its panel's view's, 1 off a panel.
+    float Scale() const { return m_shown.Scale; }
+    // The object as shown, and as it would be drawn at Scale: the bounds at
+    // zoom 1 times the zoom, rounded half to even, then fitted.
+    const TObjectFrame &Frame() const { return m_shown; }
     TObjectFrame FrameAt(float Scale) const;
 
     // Mouse events in the object's coordinates; the panel hooks them.
@@ -216,9 +214,14 @@ protected:
     void RefitBounds();
 
 private:
+    friend class TLumBasePanel;
+    friend class TLumLabelObjectFiler;
     friend class TPlacedObjects;
 
     void SetParent(TLumBasePanel *Value) { m_parent = Value; }
+    // Shows the object at its view's new zoom; the kind lays itself out at
+    // it even when the bounds stay.
+    void FollowZoom(float Zoom);
     // The bounds at a zoom, from those at zoom 1.
     TBounds BoundsAt(float scale) const;
     // Shows the bounds derived from those at zoom 1; moved tells that these
@@ -229,13 +232,11 @@ private:
 
     int m_tag = 0;
     TBounds m_unzoomed;
-    TBounds m_bounds;
+    TObjectFrame m_shown;
     int m_cursor = 0;
     QString m_hint;
     bool m_locked = false;
     bool m_unselectable = false;
-    bool m_visible = true;
-    float m_scale = 1.0f;
     TLumBasePanel *m_parent = nullptr;
     // The bounds at zoom 1 and shown when CheckBoundsChanged last looked.
     TBounds m_lastUnzoomed;

@@ -105,7 +105,7 @@ QList<TLumGraphicControl *> TLumLabelObjectFiler::ReadObjectsFrom(const QByteArr
         component.release();
         std::unique_ptr<TLumGraphicControl> owned(object);
         GiveFreeComponentName(*owned, m_panel.Objects());
-        owned->SetScale(m_panel.Scale());
+        owned->FollowZoom(m_panel.Zoom());
         if (m_offset)
             owned->SetObjectBounds(owned->Left() + 15, owned->Top() + 15, owned->Width(),
                                    owned->Height());

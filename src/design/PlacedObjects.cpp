@@ -40,14 +40,14 @@ TLumGraphicControl &TPlacedObjects::Insert(std::unique_ptr<TLumGraphicControl> o
         id = m_nextId;
     m_nextId = std::max(m_nextId, id + 1);
     m_ids[object.get()] = id;
-    // Objects keep their bounds at full size and are shown at the panel's
-    // zoom; they take it before they join, so joining sends no notice.
-    object->SetScale(m_panel.Scale());
+    // Objects keep their bounds at full size and are shown at the zoom of
+    // the panel's view; they take it before they join, so joining sends no
+    // notice.
+    object->FollowZoom(m_panel.Zoom());
     TLumGraphicControl &inserted = *m_objects.emplace_back(std::move(object));
     inserted.SetParent(&m_panel);
     m_panel.HookObjectEvents(inserted);
-    if (inserted.Visible())
-        m_panel.InvalidateObject(inserted.Bounds());
+    m_panel.InvalidateObject(inserted.Bounds());
     return inserted;
 }
 
@@ -75,7 +75,7 @@ int TPlacedObjects::IndexOf(const TLumGraphicControl *object) const
 TLumGraphicControl *TPlacedObjects::TopmostAt(int x, int y) const
 {
     for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it) {
-        if ((*it)->Visible() && (*it)->BoundsRect().Contains(x, y))
+        if ((*it)->BoundsRect().Contains(x, y))
             return it->get();
     }
     return nullptr;
@@ -145,20 +145,18 @@ TPlacedObjects::Replace(TLumGraphicControl *old, std::unique_ptr<TLumGraphicCont
         m_selection.remove(slot);
     else if (slot >= 0)
         m_selection[slot] = fresh.get();
-    fresh->SetScale(m_panel.Scale());
+    fresh->FollowZoom(m_panel.Zoom());
     const quint64 id = m_ids[old];
     m_ids.erase(old);
     m_ids[fresh.get()] = id;
     std::unique_ptr<TLumGraphicControl> taken =
         std::exchange(m_objects[size_t(index)], std::move(fresh));
-    if (taken->Visible())
-        m_panel.InvalidateObject(taken->Bounds());
+    m_panel.InvalidateObject(taken->Bounds());
     taken->SetParent(nullptr);
     TLumGraphicControl &placed = *m_objects[size_t(index)];
     placed.SetParent(&m_panel);
     m_panel.HookObjectEvents(placed);
-    if (placed.Visible())
-        m_panel.InvalidateObject(placed.Bounds());
+    m_panel.InvalidateObject(placed.Bounds());
     return taken;
 }
 
@@ -171,8 +169,7 @@ std::unique_ptr<TLumGraphicControl> TPlacedObjects::Take(TLumGraphicControl *obj
     std::unique_ptr<TLumGraphicControl> taken = std::move(m_objects[size_t(index)]);
     m_objects.erase(m_objects.begin() + index);
     m_ids.erase(object);
-    if (taken->Visible())
-        m_panel.InvalidateObject(taken->Bounds());
+    m_panel.InvalidateObject(taken->Bounds());
     taken->SetParent(nullptr);
     return taken;
 }

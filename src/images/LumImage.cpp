@@ -237,7 +237,7 @@ void TLumImage::PictureChanged()
 void TLumImage::Repaint()
 {
     ++m_revision;
-    if (Parent() && Visible())
+    if (Parent())
         Parent()->InvalidateObject(Bounds());
 }
 

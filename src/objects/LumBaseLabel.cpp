@@ -176,7 +176,7 @@ void TLumBaseLabel::Relayout()
 void TLumBaseLabel::Repaint()
 {
     ++m_revision;
-    if (Parent() && Visible())
+    if (Parent())
         Parent()->InvalidateObject(Bounds());
 }
 

@@ -204,7 +204,7 @@ void TLumFlatCalendar::SetFont(TFontDesc &field, const TFontDesc &value)
 
 void TLumFlatCalendar::Repaint()
 {
-    if (Parent() && Visible())
+    if (Parent())
         Parent()->InvalidateObject(Bounds());
 }
 

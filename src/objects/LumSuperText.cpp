@@ -266,7 +266,7 @@ void TLumSuperText::RepaintGradient()
 void TLumSuperText::Repaint()
 {
     ++m_revision;
-    if (Parent() && Visible())
+    if (Parent())
         Parent()->InvalidateObject(Bounds());
 }
 

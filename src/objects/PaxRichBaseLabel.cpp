@@ -94,7 +94,7 @@ void TPaxRichBaseLabel::SetBGColor(TColor Value)
 void TPaxRichBaseLabel::Repaint()
 {
     ++m_revision;
-    if (Parent() && Visible())
+    if (Parent())
         Parent()->InvalidateObject(Bounds());
 }
 

@@ -66,7 +66,6 @@ std::unique_ptr<TCalendarPage> CopyOfPage(const TCalendarPage &source, const QBy
     page->AssignStyle(source);
     page->SetPaperSize(source.PaperSize());
     page->SetPlannerStartTime(source.PlannerStartTime());
-    page->SetVisible(source.Visible());
     {
         const TKnownPicturesReading reading(page->ObjectClasses(), pictures);
         TLumLabelObjectFiler(*page).ReadObjectsFrom(records);

@@ -200,8 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
         TChangeKind{"WeekNumbers", [](TCalendarPage &p) { p.SetWeekNumbers(wnIso); }},
         TChangeKind{"ObjectCreated",
                     [](TCalendarPage &p) {
-                        p.SetPanelState(psLabel);
-                        DragOnPage(p, {400, 300}, {480, 340});
+                        DragWithTool(p, psLabel, {400, 300}, {480, 340});
                     }},
         TChangeKind{"ObjectDeleted",
                     [](TCalendarPage &p) {

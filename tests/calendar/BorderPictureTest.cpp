@@ -4,6 +4,7 @@
 #include "CanvasReport.h"
 #include "ProgramFolder.h"
 #include "StoredPageValues.h"
+#include "TestObject.h"
 #include "WmfWriter.h"
 
 #include <QDir>
@@ -120,8 +121,9 @@ TEST_F(BorderFiles, TheBorderIsStretchedOverItsRectangleOnScreen)
     ApplyMainPageValues(page);
     page.SetCalendarLayout(LOFullCalendarLS);
     page.SetWMFBorderFile("Holly");
+    TRecordingView view(page);
     for (const float scale : {1.0F, 0.501F}) {
-        page.SetScale(scale);
+        view.SetZoom(scale);
         const QImage image = RenderPageImage(page);
         const TRect border = page.BorderRect();
         const auto at = [scale](int pixels) { return int(pixels * double(scale)); };

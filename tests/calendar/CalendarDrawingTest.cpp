@@ -247,7 +247,8 @@ TEST(CalendarDrawing, EveryLayoutPaintsAtHalfZoom)
 {
     TCalendarPage page;
     ApplyMainPageValues(page);
-    page.SetScale(0.5f);
+    TRecordingView view(page);
+    view.SetZoom(0.5f);
     for (int layout = 0; layout < CalendarLayoutCount; ++layout) {
         page.SetCalendarLayout(TCalendarLayout(layout));
         const QImage image = RenderPageImage(page);
@@ -322,7 +323,8 @@ TEST(CalendarDrawing, GeometryRecordedWithoutPixelsIsThePaintsOwn)
         TCalendarPage page;
         ApplyMainPageValues(page);
         page.SetCalendarLayout(TCalendarLayout(layout));
-        page.SetScale(0.601F);
+        TRecordingView view(page);
+        view.SetZoom(0.601F);
         RecordDrawingGeometry(page);
         const TCalendarAttributes recorded = page.MainAttributes();
         RenderPageImage(page);

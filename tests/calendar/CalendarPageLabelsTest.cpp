@@ -45,7 +45,6 @@ TEST_F(PageLabels, ToolsCreateLabelsThatOpenTheirDialogs)
     EXPECT_FALSE(rich->RTFText().IsEmpty());
     EXPECT_FALSE(rich->Transparent());
     EXPECT_EQ(rich->FindMasterRichText(), &SharedMasterRichText());
-    EXPECT_EQ(page.PanelState(), psPointing);
 }
 
 TEST_F(PageLabels, DocumentsKeepBothKindsByteForByte)

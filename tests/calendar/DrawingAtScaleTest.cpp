@@ -5,6 +5,7 @@
 #include "CalendarPage.h"
 #include "CalendarPagePaint.h"
 #include "PdfExport.h"
+#include "TestObject.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -90,11 +91,12 @@ TEST(DrawingAtScale, EqualsThePageShownAtThatZoomAndChangesNothing)
             EXPECT_EQ(Saved(page), bytes) << name << " at " << zoom;
             EXPECT_TRUE(ObjectStates(page) == objects) << name << " at " << zoom;
             EXPECT_EQ(CellRects(page.MainAttributes()), screen) << name << " at " << zoom;
-            EXPECT_EQ(page.Scale(), 1.0f);
+            EXPECT_EQ(page.Zoom(), 1.0f);
 
             TCalendarPage shown;
             Load(shown, name);
-            shown.SetScale(zoom);
+            TRecordingView view(shown);
+            view.SetZoom(zoom);
             const QImage expected = RenderToBitmap(shown);
             EXPECT_EQ(drawn.size(), expected.size()) << name << " at " << zoom;
             EXPECT_TRUE(drawn == expected) << name << " at " << zoom;
@@ -112,7 +114,8 @@ TEST(DrawingAtScale, PaperShowsObjectsAtFullSizeWhateverTheZoomShown)
         Load(full, name);
         TCalendarPage zoomed;
         Load(zoomed, name);
-        zoomed.SetScale(0.701f);
+        TRecordingView view(zoomed);
+        view.SetZoom(0.701f);
         const QByteArray bytes = Saved(zoomed);
         const std::vector<TObjectState> objects = ObjectStates(zoomed);
         const QString fullPdf = folder.filePath(QStringLiteral("full.pdf"));
@@ -133,7 +136,7 @@ TEST(DrawingAtScale, APictureOfThePageIsCutAtTheMarginsOfItsZoom)
     page.SetTopMarginInch(0.25f);
     for (const float zoom : {0.501f, 1.0f, 3.125f}) {
         const QImage bitmap = PageBitmapAt(page, zoom);
-        EXPECT_EQ(bitmap.size(), PageSizeAt(page, zoom));
+        EXPECT_EQ(bitmap.size(), page.SizeAt(zoom));
         const QImage picture = PictureInsideMargins(page, zoom, bitmap);
         const int left = int(96 * double(zoom) * 0.5);
         const int top = int(96 * double(zoom) * 0.25);

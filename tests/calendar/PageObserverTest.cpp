@@ -1,4 +1,5 @@
 #include "CalendarPage.h"
+#include "TestObject.h"
 
 #include <QTextDocument>
 
@@ -63,11 +64,15 @@ TEST(PageObserver, EverySetterTellsWhatChangedOnceAndAnUnchangedValueNothing)
         {"month", [](TCalendarPage &p) { p.SetMainCalMonth(7); }, {C::Size, C::Layout}},
         {"impossible month", [](TCalendarPage &p) { p.SetMainCalMonth(13); }, {}},
         {"layout", [](TCalendarPage &p) { p.SetCalendarLayout(loWeek); }, {C::Size, C::Layout}},
-        {"zoom", [](TCalendarPage &p) { p.SetScale(0.5f); }, {C::Size}},
-        {"tool", [](TCalendarPage &p) { p.SetPanelState(psLabel); }, {C::Tool}},
-        {"same tool", [](TCalendarPage &p) { p.SetPanelState(psPointing); }, {}},
-        {"hidden", [](TCalendarPage &p) { p.SetVisible(false); }, {C::Visibility}},
-        {"still shown", [](TCalendarPage &p) { p.SetVisible(true); }, {}},
+        // The zoom and the tool are the view's: the page does not change.
+        {"zoom and tool of a view",
+         [](TCalendarPage &p) {
+             TRecordingView view(p);
+             view.SetZoom(0.5f);
+             view.ToolOn = psLabel;
+             p.SetView(nullptr);
+         },
+         {}},
     };
     for (const TSetterCase &test : cases) {
         TCalendarPage page;
@@ -84,7 +89,8 @@ TEST(PageObserver, AZoomKeepsTheLayoutAtOneHundredPercent)
     TCalendarPage page;
     const int width = page.PageWidth();
     const TRect main = page.MainRect();
-    page.SetScale(0.5f);
+    TRecordingView view(page);
+    view.SetZoom(0.5f);
     EXPECT_EQ(page.PageWidth(), width);
     EXPECT_EQ(page.MainRect(), main);
     EXPECT_EQ(page.Width(), width / 2);

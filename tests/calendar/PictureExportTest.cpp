@@ -19,28 +19,28 @@ TEST(PictureExport, TheBitmapIsThePageInsideItsMarginsLessOnePixel)
     page.SetTopMarginInch(0.5F);
     page.SetRightMarginInch(0.5F);
     page.SetBottomMarginInch(0.5F);
-    page.SetScale(0.501F);
     const QString file = folder.filePath("Dec1999.BMP");
     ASSERT_EQ(
-        SaveCalendarToBitmap(page, page.Scale(), RenderToBitmap(page), file, TPictureKind::Bitmap),
+        SaveCalendarToBitmap(page, 0.501F, PageBitmapAt(page, 0.501F), file, TPictureKind::Bitmap),
         std::nullopt);
     const QImage picture(file, "BMP");
     // Each margin is Trunc(96 x 0.5 x 0.501) = 24 pixels.
-    EXPECT_EQ(picture.size(), QSize(page.Width() - 49, page.Height() - 49));
+    const QSize size = page.SizeAt(0.501F);
+    EXPECT_EQ(picture.size(), QSize(size.width() - 49, size.height() - 49));
 }
 
 TEST(PictureExport, AFailedWriteIsReported)
 {
     TCalendarPage page;
     ApplyMainPageValues(page);
-    EXPECT_EQ(SaveCalendarToBitmap(page, page.Scale(), RenderToBitmap(page),
-                                   "/no/such/folder/page.BMP", TPictureKind::Bitmap),
+    EXPECT_EQ(SaveCalendarToBitmap(page, 1.0F, RenderToBitmap(page), "/no/such/folder/page.BMP",
+                                   TPictureKind::Bitmap),
               "No such file or directory");
     // Margins that leave nothing to write.
     page.SetLeftMarginInch(6.0F);
     page.SetRightMarginInch(6.0F);
     QTemporaryDir folder;
-    EXPECT_TRUE(SaveCalendarToBitmap(page, page.Scale(), RenderToBitmap(page),
-                                     folder.filePath("p.BMP"), TPictureKind::Bitmap)
+    EXPECT_TRUE(SaveCalendarToBitmap(page, 1.0F, RenderToBitmap(page), folder.filePath("p.BMP"),
+                                     TPictureKind::Bitmap)
                     .has_value());
 }

@@ -9,7 +9,7 @@
 class TTestPanel : public TLumBasePanel
 {
 public:
-    void Resize(int width, int height) { SetControlSize(width, height); }
+    void Resize(int width, int height) { SetPanelSize(width, height); }
 
     QList<TRect> Created;
     QList<QPoint> Clicks;
@@ -23,8 +23,8 @@ protected:
     void PanelClicked(int X, int Y) override { Clicks.append(QPoint(X, Y)); }
 };
 
-// A 400 x 300 panel on a clock the test moves, with a recording view and a
-// count of the changes it reports.
+// A 400 x 300 panel on a clock the test moves, shown by a recording view,
+// with a count of the changes it reports.
 class DesignPanel : public ::testing::Test
 {
 protected:
@@ -33,7 +33,6 @@ protected:
         Panel.ObjectClasses().Register(TTestObject::Class());
         Panel.Resize(400, 300);
         Panel.SetClock([this] { return Now; });
-        Panel.SetView(&View);
         Panel.LabelChangedEvent = [this] { ++Changes; };
     }
 
@@ -66,6 +65,6 @@ protected:
 
     qint64 Now = 100000;
     TTestPanel Panel;
-    TRecordingView View;
+    TRecordingView View{Panel};
     int Changes = 0;
 };

@@ -67,14 +67,18 @@ TEST_F(Panel_, ACreationDragGivesItsNormalisedRectangle)
 {
     QList<TRect> dropped;
     Panel.DroppedObjectEvent = [&](const TRect &r) { dropped.append(r); };
-    Panel.SetPointing(false);
+    View.ToolOn = 2;
     Panel.MouseDown(Qt::LeftButton, Qt::NoModifier, 90, 80);
     Panel.MouseMove(Qt::LeftButton, Qt::NoModifier, 30, 20);
     Panel.MouseUp(Qt::LeftButton, Qt::NoModifier, 30, 20);
     EXPECT_EQ(Panel.Created, (QList<TRect>{{30, 20, 90, 80}}));
     EXPECT_EQ(dropped, Panel.Created);
     EXPECT_TRUE(Panel.Clicks.isEmpty());
+    // The view is told, and goes back to selecting.
+    EXPECT_EQ(View.CreationsEnded, 1);
+    EXPECT_TRUE(Panel.Pointing());
     // A creation drag may start on an object.
+    View.ToolOn = 2;
     TTestObject &a = Place(100, 100, 50, 50);
     Press(a, 5, 5);
     Panel.MouseUp(Qt::LeftButton, Qt::NoModifier, 140, 140);
@@ -88,7 +92,6 @@ TEST_F(Panel_, PlacedObjectsGetAMinimumSizeAndFreeNames)
     EXPECT_EQ(first.Bounds(), (TBounds{5, 6, 10, 15}));
     EXPECT_EQ(first.Name(), "Special1");
     EXPECT_EQ(first.Parent(), &Panel);
-    EXPECT_TRUE(first.Visible());
     TLumGraphicControl &second =
         Panel.PlaceObject(std::make_unique<TTestObject>(), {5, 6, 105, 66});
     EXPECT_EQ(second.Bounds(), (TBounds{5, 6, 100, 60}));
@@ -104,16 +107,16 @@ TEST_F(Panel_, PlacedObjectsGetAMinimumSizeAndFreeNames)
 TEST_F(Panel_, ZoomingTwiceToTheSameScaleChangesNothingTheSecondTime)
 {
     TTestObject &a = Place(11, 13, 21, 3);
-    Panel.SetScale(0.5f);
+    View.SetZoom(0.5f);
     // Halves round to even: 5.5 to 6, 6.5 to 6, 10.5 to 10, 1.5 to 2.
     EXPECT_EQ(a.Bounds(), (TBounds{6, 6, 10, 2}));
     EXPECT_EQ(Panel.Width(), 200);
     EXPECT_EQ(a.Scale(), 0.5f);
-    Panel.SetScale(0.5f);
+    View.SetZoom(0.5f);
     EXPECT_EQ(a.Bounds(), (TBounds{6, 6, 10, 2}));
     EXPECT_EQ(Changes, 0); // zooming is no change of the document
     // Back at 100 % the object is where it was.
-    Panel.SetScale(1.0f);
+    View.SetZoom(1.0f);
     EXPECT_EQ(a.Bounds(), (TBounds{11, 13, 21, 3}));
     EXPECT_EQ(Changes, 0);
 }

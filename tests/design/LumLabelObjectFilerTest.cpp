@@ -87,10 +87,10 @@ TEST_F(ObjectClipboard, PastesAreOffsetFromTheStoredPlaceWithoutAccumulating)
 TEST_F(ObjectClipboard, WhatWasCopiedAtOneZoomPastesAtTheSameSizeAtAnother)
 {
     TTestObject &a = Place(40, 20, 60, 30);
-    Panel.SetScale(0.5f);
+    View.SetZoom(0.5f);
     Panel.Handle().Add(&a);
     Panel.ClipboardAction(caCopy);
-    Panel.SetScale(1.0f);
+    View.SetZoom(1.0f);
     Panel.ClipboardAction(caPaste);
     ASSERT_EQ(Panel.Objects().Count(), 2);
     EXPECT_EQ(Panel.Objects().At(1)->Bounds(), (TBounds{55, 35, 60, 30}));

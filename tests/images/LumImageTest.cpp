@@ -17,7 +17,7 @@ namespace {
 class TImagePanel : public TLumBasePanel
 {
 public:
-    TImagePanel() { SetControlSize(600, 400); }
+    TImagePanel() { SetPanelSize(600, 400); }
 };
 
 class LumImageTest : public ::testing::Test
@@ -25,7 +25,6 @@ class LumImageTest : public ::testing::Test
 protected:
     LumImageTest()
     {
-        Panel.SetView(&View);
         Panel.LabelChangedEvent = [this] { ++Changes; };
         TMessageAnswerer answerer;
         answerer.Warning = [this](const QString &text, const QString &caption) {
@@ -66,7 +65,7 @@ protected:
     }
 
     TImagePanel Panel;
-    TRecordingView View;
+    TRecordingView View{Panel};
     int Changes = 0;
     QStringList Warnings;
 };
@@ -149,11 +148,11 @@ TEST_F(LumImageTest, StretchChangeIsRecorded)
 TEST_F(LumImageTest, AutoSizeFollowsThePictureAtTheZoom)
 {
     TLumImage &image = Place(10, 20, 105, 105);
-    image.SetScale(0.8f);
+    View.SetZoom(0.8f);
     image.SetPicture(BitmapPicture(50, 40));
     Item(image, u"AutoSize"_qs).Command();
     EXPECT_EQ(image.Bounds(), (TBounds{8, 16, 40, 32}));
-    image.SetScale(1.0f);
+    View.SetZoom(1.0f);
     EXPECT_EQ(image.Bounds(), (TBounds{10, 20, 50, 40}));
     image.SetObjectBounds(10, 20, 90, 90);
     EXPECT_EQ(image.Bounds(), (TBounds{10, 20, 50, 40})) << "a resize snaps back";

@@ -11,7 +11,7 @@ namespace {
 class TImagePanel : public TLumBasePanel
 {
 public:
-    TImagePanel() { SetControlSize(600, 400); }
+    TImagePanel() { SetPanelSize(600, 400); }
 };
 
 // A picture of 40 x 20 or 20 x 40 at (100, 80), 100 x 100 at zoom 1 and
@@ -22,7 +22,6 @@ class PictureDrag : public ::testing::Test
 protected:
     PictureDrag()
     {
-        Panel.SetView(&View);
         Panel.SetClock([this] { return Now; });
         Panel.LabelChangedEvent = [this] { ++Changes; };
     }
@@ -39,8 +38,8 @@ protected:
         made->SetPicture(TLumPicture::FromBitmap(bitmap));
         made->SetFit(fit);
         auto &image = static_cast<TLumImage &>(Panel.Objects().Insert(std::move(made)));
-        Panel.SetScale(1.0f);
-        Panel.SetScale(zoom);
+        View.SetZoom(1.0f);
+        View.SetZoom(zoom);
         Panel.Select(image);
         Changes = 0;
         return image;
@@ -82,7 +81,7 @@ protected:
 
     qint64 Now = 100000;
     TImagePanel Panel;
-    TRecordingView View;
+    TRecordingView View{Panel};
     int Changes = 0;
 
 private:

@@ -198,10 +198,10 @@ std::optional<TJourneyFailure> TJourneyRun::Play(const QList<TStep> &steps)
 TState TJourneyRun::Capture() const
 {
     TState state;
-    TCalendarPage &page = *m_window->Parts().CalendarPage;
-    state.Open = page.Visible();
+    state.Open = m_window->Parts().CalendarPanel->PageShown();
     if (!state.Open)
         return state;
+    TCalendarPage &page = *m_window->Parts().CalendarPage;
     state.Zoom = m_window->Parts().CalendarPanel->Zoom();
     state.Bytes = DocumentBytes(*m_window);
     state.Records = ObjectRecords(page);

@@ -214,10 +214,9 @@ TTouched PlaceObject(const TStep &step, TJourneyContext &context)
     TCalendarMain &window = context.Window;
     TCalendarPage &page = *window.Parts().CalendarPage;
     const QString text = step.Text;
-    QToolButton *tools[] = {
-        window.Button(u"DrawLabelButton"_s), window.Button(u"DrawImageButton"_s),
-        window.Button(u"DrawRichText"_s), window.Button(u"DrawSuperText"_s),
-        window.Button(u"PSpeedButton1"_s)};
+    QToolButton *tools[] = {window.Button(u"DrawLabelButton"_s),
+                            window.Button(u"DrawImageButton"_s), window.Button(u"DrawRichText"_s),
+                            window.Button(u"DrawSuperText"_s), window.Button(u"PSpeedButton1"_s)};
     const int kind = step.A % 5;
     switch (kind) {
     case 0:
@@ -802,7 +801,7 @@ TTouched Perform(const TStep &step, TJourneyContext &context)
     TCalendarMain &window = context.Window;
     TCalendarPage &page = *window.Parts().CalendarPage;
     // Without a document only New makes sense.
-    if (!page.Visible() && step.Action != TAction::New)
+    if (!window.Parts().CalendarPanel->PageShown() && step.Action != TAction::New)
         return {};
     switch (step.Action) {
     case TAction::PlaceObject:

@@ -130,7 +130,7 @@ TEST(Journeys, ThePropertiesPreviewShowsItsLayout)
             const QRect shown = QRect(preview.mapFrom(viewport, QPoint(0, 0)), viewport->size())
                                     .intersected(preview.rect());
             const TPageScreen screen = ScreenOfPage(preview, shown);
-            const TFreshRender fresh = FreshRender(preview.Page());
+            const TFreshRender fresh = FreshRender(preview);
             QImage mask(shown.size(), QImage::Format_Indexed8);
             mask.setColorCount(256);
             mask.fill(0);

@@ -175,19 +175,18 @@ TFreshRender FreshRender(const QByteArray &document, float zoom)
 {
     TCalendarPage page;
     Load(page, document);
-    page.SetScale(zoom);
     TFreshRender fresh;
-    fresh.Page = Rgb(RenderToBitmap(page));
+    fresh.Page = Rgb(PageBitmapAt(page, zoom));
     fresh.Objects = QImage(fresh.Page.size(), QImage::Format_ARGB32_Premultiplied);
     fresh.Objects.fill(Qt::transparent);
     QPainter painter(&fresh.Objects);
-    page.PaintObjects(painter, {0, 0, fresh.Page.width(), fresh.Page.height()});
+    page.PaintObjectsAt(painter, zoom);
     return fresh;
 }
 
-TFreshRender FreshRender(const TCalendarPage &page)
+TFreshRender FreshRender(const TCalendarPanel32 &view)
 {
-    return FreshRender(Saved(page), page.Scale());
+    return FreshRender(Saved(view.Page()), view.Zoom());
 }
 
 QImage ScreenMask(TCalendarMain &window, const TPageScreen &screen, const QImage &objects)

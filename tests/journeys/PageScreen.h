@@ -9,6 +9,7 @@
 class QWidget;
 class TCalendarMain;
 class TCalendarPage;
+class TCalendarPanel32;
 
 // What the main window's page shows and what it should show: the pixels the
 // window holds for the page, and the document drawn afresh from its bytes.
@@ -45,8 +46,9 @@ struct TFreshRender
     QImage Objects;
 };
 TFreshRender FreshRender(const QByteArray &document, float zoom);
-// A page other than the main window's (a dialog's preview) at its zoom.
-TFreshRender FreshRender(const TCalendarPage &page);
+// A page other than the main window's (a dialog's preview) at its view's
+// zoom.
+TFreshRender FreshRender(const TCalendarPanel32 &view);
 
 // The pixels of the visible part not compared (255): the selection squares,
 // other windows over the page, and the open cell editor with its cell except

@@ -1,5 +1,6 @@
 #include "CalendarPage.h"
 #include "LumFlatCalendar.h"
+#include "TestObject.h"
 
 #include <QBuffer>
 
@@ -20,18 +21,15 @@ QByteArray Saved(const TCalendarPage &page)
 TEST(FloatingCalendarTool, CreatesACalendarInTheDraggedRectangle)
 {
     TCalendarPage page;
-    int dropped = 0;
-    page.DroppedObjectEvent = [&dropped](const TRect &) { ++dropped; };
-    page.SetPanelState(psFlatCalendar);
+    TRecordingView view(page);
+    view.ToolOn = psFlatCalendar;
     page.CreateObjectInRect({40, 50, 240, 210});
     ASSERT_EQ(page.Objects().Count(), 1);
     auto *calendar = dynamic_cast<TLumFlatCalendar *>(page.Objects().At(0));
     ASSERT_NE(calendar, nullptr);
     EXPECT_EQ(calendar->BoundsRect(), (TRect{40, 50, 240, 210}));
-    EXPECT_EQ(page.PanelState(), psPointing);
     EXPECT_FALSE(calendar->Menu().isEmpty());
     // A click without a drag still gives a calendar one can take hold of.
-    page.SetPanelState(psFlatCalendar);
     page.CreateObjectInRect({300, 60, 302, 61});
     ASSERT_EQ(page.Objects().Count(), 2);
     EXPECT_EQ(page.Objects().At(1)->BoundsRect(), (TRect{300, 60, 350, 75}));
@@ -40,7 +38,8 @@ TEST(FloatingCalendarTool, CreatesACalendarInTheDraggedRectangle)
 TEST(FloatingCalendarDocument, SaveLoadSaveIsByteIdentical)
 {
     TCalendarPage page;
-    page.SetPanelState(psFlatCalendar);
+    TRecordingView view(page);
+    view.ToolOn = psFlatCalendar;
     page.CreateObjectInRect({40, 50, 240, 210});
     auto &calendar = static_cast<TLumFlatCalendar &>(*page.Objects().At(0));
     calendar.SetLanguage(fclFrench);
@@ -49,7 +48,6 @@ TEST(FloatingCalendarDocument, SaveLoadSaveIsByteIdentical)
     calendar.SetShadowDepth(5);
     calendar.SetShadowPosition(fcpLowerLeft);
     calendar.SetDayNameBGColor(0xE8FFFF);
-    page.SetPanelState(psFlatCalendar);
     page.CreateObjectInRect({300, 50, 420, 150});
     // Loading names the objects in file order; these have those names.
     page.Objects().At(0)->SetName("Component0");

@@ -16,7 +16,7 @@
 class TLabelPanel : public TLumBasePanel, public TMasterRichTextHost
 {
 public:
-    TLabelPanel() { SetControlSize(800, 600); }
+    TLabelPanel() { SetPanelSize(800, 600); }
 
     TMasterRichText *FindMasterRichText(const QString &name) override
     {
@@ -33,7 +33,6 @@ class LabelTest : public ::testing::Test
 protected:
     LabelTest()
     {
-        Panel.SetView(&View);
         Panel.LabelChangedEvent = [this] { ++Changes; };
     }
     ~LabelTest() override { SetLabelPrompts({}); }
@@ -90,7 +89,7 @@ protected:
     }
 
     TLabelPanel Panel;
-    TRecordingView View;
+    TRecordingView View{Panel};
     int Changes = 0;
 };
 

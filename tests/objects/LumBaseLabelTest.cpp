@@ -211,7 +211,7 @@ TEST_F(LabelTest, HalfZoomDrawsTheTruncatedHalfSizeAndPrintsAlike)
     label.SetBackColor(clBlack);
     const QRect atOne = PrintedInk(label);
     const QSize sizeAtOne(label.Width(), label.Height());
-    Panel.SetScale(0.5f);
+    View.SetZoom(0.5f);
     TFontDesc half = label.Font();
     half.Size = 7;
     EXPECT_EQ(label.Layout().Font.pixelSize(), half.ToQFont(ScreenPpi()).pixelSize());

@@ -21,7 +21,7 @@ public:
     TPanel()
     {
         ObjectClasses().Register(TLumFlatCalendar::Class());
-        SetControlSize(600, 400);
+        SetPanelSize(600, 400);
     }
 };
 

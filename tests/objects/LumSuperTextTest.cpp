@@ -1,5 +1,6 @@
 #include "CalendarPage.h"
 #include "SuperTextFixture.h"
+#include "TestObject.h"
 
 #include <QFontMetrics>
 
@@ -50,13 +51,13 @@ TEST_F(SuperTextTest, ToolMakesFramedGradientTextOnWhiteAndOpensTheDialog)
         return true;
     }});
     TCalendarPage page;
-    page.SetPanelState(psSuperText);
+    TRecordingView view(page);
+    view.ToolOn = psSuperText;
     page.CreateObjectInRect({40, 50, 182, 83});
     ASSERT_EQ(page.Objects().Count(), 1);
     auto *text = dynamic_cast<TLumSuperText *>(page.Objects().At(0));
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(page.PanelState(), psPointing);
     EXPECT_EQ(text->BorderStyle(), bsSingle);
     EXPECT_FALSE(text->ControlTransparent());
     EXPECT_EQ(text->BGColor(), clWhite);
@@ -160,7 +161,7 @@ TEST_F(SuperTextTest, LayoutScalesOffsetAndFontByTheZoom)
     TLumSuperText &text = PlaceText(300, 100);
     text.SetShadowOrientation(sdDownLeft);
     text.SetShadowDepth(5);
-    text.SetScale(1.5f);
+    View.SetZoom(1.5f);
     EXPECT_EQ(text.Layout().Offset, QPoint(-7, 7));
     EXPECT_EQ(text.Layout().FontSize, 72);
     EXPECT_EQ(text.Layout().TextRect.Left, 12);

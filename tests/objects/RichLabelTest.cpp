@@ -71,11 +71,11 @@ TEST_F(LabelTest, RichLinesBreakAlikeAtEveryZoomAndOnPaper)
     const QStringList atOne = Lines(rich.RTFText(), rich.LayoutWidth());
     ASSERT_GT(atOne.size(), 2);
     for (const float zoom : {0.201f, 0.301f, 0.501f, 0.701f, 0.901f, 1.001f}) {
-        Panel.SetScale(zoom);
+        View.SetZoom(zoom);
         const int width = rich.LayoutWidth();
         EXPECT_EQ(Lines(rich.RTFText(), width), atOne) << zoom;
         // Paper is printed at zoom 1, where the page rounds the width the same way.
-        Panel.SetScale(1.0f);
+        View.SetZoom(1.0f);
         EXPECT_EQ(rich.LayoutWidth(), width) << zoom;
     }
 }

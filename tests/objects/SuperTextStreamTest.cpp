@@ -5,6 +5,7 @@
 #include "StreamReader.h"
 #include "StreamWriter.h"
 #include "SuperTextFixture.h"
+#include "TestObject.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -168,9 +169,9 @@ TEST(SuperTextDocument, SaveLoadSaveIsByteIdentical)
 {
     SetSuperTextPrompts({});
     TCalendarPage page;
-    page.SetPanelState(psSuperText);
+    TRecordingView view(page);
+    view.ToolOn = psSuperText;
     page.CreateObjectInRect({40, 50, 240, 120});
-    page.SetPanelState(psSuperText);
     page.CreateObjectInRect({40, 200, 300, 260});
     ASSERT_EQ(page.Objects().Count(), 2);
     auto &textured = static_cast<TLumSuperText &>(*page.Objects().At(1));

@@ -241,12 +241,13 @@ TEST(CalendarSet, PlacedObjectsAreOnEveryPageAtFullSizeAndDrawnAtAnyZoom)
     TCalendarPage document;
     SetDate(document, loFullCalendar, 0, 1, 2024);
     document.Objects().Insert(MakeTestObject(100, 100, 96, 96, clBlue));
-    document.SetScale(0.5f);
+    TRecordingView view(document);
+    view.SetZoom(0.5f);
     const TCalendarSet set(document, TCalendarSet::PeriodOf(document), 3, {});
     for (int index = 0; index < set.Count(); ++index) {
-        // A page holds no zoom: the document's stays with the document.
+        // A page has no view: the document's stays with the document.
         const auto page = set.Page(index);
-        EXPECT_EQ(page->Scale(), 1.0f);
+        EXPECT_EQ(page->Zoom(), 1.0f);
         ASSERT_EQ(page->Objects().Count(), 1) << index;
         EXPECT_EQ(page->Objects().At(0)->BoundsRect(), (TRect{100, 100, 196, 196})) << index;
         EXPECT_EQ(page->Objects().At(0)->FrameAt(0.5f).Bounds, document.Objects().At(0)->Bounds())
@@ -256,7 +257,7 @@ TEST(CalendarSet, PlacedObjectsAreOnEveryPageAtFullSizeAndDrawnAtAnyZoom)
         EXPECT_EQ(half.pixel(50, 50), qRgb(0, 0, 255)) << index;
         EXPECT_EQ(half.pixel(97, 97), qRgb(0, 0, 255)) << index;
     }
-    EXPECT_EQ(document.Scale(), 0.5f);
+    EXPECT_EQ(document.Zoom(), 0.5f);
 }
 
 namespace {

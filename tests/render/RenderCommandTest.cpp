@@ -126,10 +126,10 @@ TEST(RenderCommand, JpegGoesThroughThePictureLibrary)
     SetProgramFolder(QString());
     TCalendarPage page;
     ApplyMainPageValues(page);
-    page.SetScale(0.501F);
     const QImage picture(file, "JPG");
     ASSERT_FALSE(picture.isNull());
-    EXPECT_EQ(picture.size(), QSize(page.Width() - 49, page.Height() - 49));
+    const QSize size = page.SizeAt(0.501F);
+    EXPECT_EQ(picture.size(), QSize(size.width() - 49, size.height() - 49));
     EXPECT_FALSE(QFile::exists(folder.filePath("$N$VIEW$.BMP")));
 }
 

@@ -109,7 +109,7 @@ TEST(RenderOptions, AResolutionSetsTheScaleForItAndLeavesThePageUnzoomed)
     EXPECT_EQ(DrawingScale(Parsed({"--dpi", "300"})), 3.125f);
     EXPECT_EQ(DrawingScale(Parsed({"--dpi", "48"})), 0.5f);
     EXPECT_EQ(DrawingScale(Parsed({"--scale", "0.75"})), 0.75f);
-    EXPECT_EQ(page.Scale(), 1.0f);
+    EXPECT_EQ(page.Zoom(), 1.0f);
 }
 
 TEST(RenderOptions, ALayoutIsAppliedWithItsMiniFonts)

@@ -4,6 +4,7 @@
 #include "LabelPrompts.h"
 #include "PaxRichBaseLabel.h"
 #include "RtfDocument.h"
+#include "TestObject.h"
 
 #include <QTextCursor>
 
@@ -16,7 +17,17 @@ void DragOnPage(TCalendarPage &page, QPoint from, QPoint to)
     page.MouseUp(Qt::LeftButton, Qt::NoModifier, to.x(), to.y());
 }
 
-void PlaceBothLabels(TCalendarPage &page, const QString &richText)
+void DragWithTool(TCalendarPage &page, TLPanelState tool, QPoint from, QPoint to)
+{
+    TDesignView *shown = page.View();
+    TRecordingView view;
+    view.ToolOn = tool;
+    page.SetView(&view);
+    DragOnPage(page, from, to);
+    page.SetView(shown);
+}
+
+void PlaceBothLabels(TCalendarPage &page, const QString &richText, const TChooseTool &chooseTool)
 {
     TLabelPrompts prompts;
     prompts.EditText = [](const QString &) { return std::optional<QString>("Picnic"); };
@@ -26,8 +37,12 @@ void PlaceBothLabels(TCalendarPage &page, const QString &richText)
         return std::optional<TWPRTFTextPaint>(text);
     };
     SetLabelPrompts(prompts);
-    page.SetPanelState(psLabel);
-    DragOnPage(page, {100, 100}, {260, 140});
-    page.SetPanelState(psRichLabel);
-    DragOnPage(page, {100, 200}, {300, 260});
+    const auto drag = [&](TLPanelState tool, QPoint from, QPoint to) {
+        if (!chooseTool)
+            return DragWithTool(page, tool, from, to);
+        chooseTool(tool);
+        DragOnPage(page, from, to);
+    };
+    drag(psLabel, {100, 100}, {260, 140});
+    drag(psRichLabel, {100, 200}, {300, 260});
 }

@@ -51,6 +51,18 @@ std::unique_ptr<TTestObject> MakeTestObject(int left, int top, int width, int he
     return object;
 }
 
+TRecordingView::TRecordingView(TLumBasePanel &panel) : m_panel(&panel)
+{
+    panel.SetView(this);
+}
+
+void TRecordingView::SetZoom(float zoom)
+{
+    m_zoom = zoom;
+    if (m_panel)
+        m_panel->ZoomChanged();
+}
+
 void TRecordingView::PopupMenu(const TDesignMenu &menu, QPoint at)
 {
     Menus.append(menu);

@@ -2,6 +2,7 @@
 
 #include "Color.h"
 #include "DesignView.h"
+#include "LumBasePanel.h"
 #include "LumGraphicControl.h"
 
 #include <QList>
@@ -36,11 +37,26 @@ void RegisterTestObjectClass();
 std::unique_ptr<TTestObject> MakeTestObject(int left, int top, int width, int height,
                                             TColor color = clRed);
 
-// A view that records what the panel asks of the screen. A menu is answered
-// by running the item captioned MenuChoice (when set and enabled).
+// A view that records what the panel asks of the screen, and shows it at a
+// zoom with a tool, as the window would. A menu is answered by running the
+// item captioned MenuChoice (when set and enabled).
 class TRecordingView : public TDesignView
 {
 public:
+    TRecordingView() = default;
+    // Becomes panel's view; it must go before the panel does.
+    explicit TRecordingView(TLumBasePanel &panel);
+
+    float Zoom() const override { return m_zoom; }
+    // The panel is shown at zoom from now on; its objects follow.
+    void SetZoom(float zoom);
+    int Tool() const override { return ToolOn; }
+    // Back to selecting, as the window goes after a creation drag.
+    void CreationEnded() override
+    {
+        ToolOn = 0;
+        ++CreationsEnded;
+    }
     void InvalidateArea(const TRect &area) override { Invalidated.append(area); }
     void ShowCursor(TDesignCursor cursor) override { Cursor = cursor; }
     void PopupMenu(const TDesignMenu &menu, QPoint at) override;
@@ -58,4 +74,25 @@ public:
     std::optional<TFontDesc> FontAnswer;
     int HandleChanges = 0;
     int HandleFocused = 0;
+    int ToolOn = 0;
+    int CreationsEnded = 0;
+
+private:
+    TLumBasePanel *m_panel = nullptr;
+    float m_zoom = 1.0f;
+};
+
+// A bare panel shown at a zoom by a recording view, for an object a test
+// shows at a zoom: placed on it, the object takes the zoom.
+struct TZoomedPanel
+{
+    explicit TZoomedPanel(float zoom) { View.SetZoom(zoom); }
+
+    template <typename Kind> Kind &Place(std::unique_ptr<Kind> object)
+    {
+        return static_cast<Kind &>(Panel.Objects().Insert(std::move(object)));
+    }
+
+    TLumBasePanel Panel;
+    TRecordingView View{Panel};
 };

@@ -114,7 +114,7 @@ void TCalendarMain::FormCreate()
     m_session.SetFileName(QString());
     m_session.SetNewDocument(false);
     m_session.SetCellLoaded(false);
-    CalendarPage->SetVisible(false);
+    CalendarPanel->ShowPage(false);
     CalendarPanel->move(pageMargin, pageMargin);
     Starting = true;
     m_session.SetCurrentCell(0);
@@ -169,7 +169,7 @@ void TCalendarMain::FormActivate()
     QApplication::processEvents();
     // Without a document to reopen, a new calendar of this month is open,
     // untitled and unchanged, so that the first click already works.
-    CalendarPage->SetVisible(true);
+    CalendarPanel->ShowPage(true);
     QApplication::processEvents();
     SetModified(false);
     ResetHistory(true);
@@ -246,11 +246,16 @@ bool TCalendarMain::EditorHasFocus() const
     return focus && (focus == WPRichText1 || WPRichText1->isAncestorOf(focus));
 }
 
+bool TCalendarMain::CellsFollowDate() const
+{
+    return CalendarPanel->PageShown() && CalendarPage->CellsFollowDate();
+}
+
 void TCalendarMain::SetButtons()
 {
     TButtonState state;
-    state.PageVisible = CalendarPage->Visible();
-    state.CellsFollowDate = CalendarPage->CellsFollowDate();
+    state.PageVisible = CalendarPanel->PageShown();
+    state.CellsFollowDate = CellsFollowDate();
     state.HasDocumentFile = !m_session.Untitled();
     state.EditorHasFocus = EditorHasFocus();
     state.PrinterAvailable = PrinterAvailable;
@@ -279,7 +284,7 @@ void TCalendarMain::SetCaption()
 
 void TCalendarMain::CheckFloaterStatus()
 {
-    if (!CalendarPage->CellsFollowDate()) {
+    if (!CellsFollowDate()) {
         Preferences.IconToolVisible = false;
         IconPalette->hide();
     } else if (Preferences.IconToolVisible && !IconPalette->isVisible()) {
@@ -478,13 +483,13 @@ void TCalendarMain::ConnectCommands()
     connect(ShowHideIconTool, &QToolButton::clicked, this, &TCalendarMain::ShowHideIconToolClick);
     connect(Savebutton, &QToolButton::clicked, this, &TCalendarMain::mnuSaveClick);
     connect(&m_session, &TDocumentSession::ModifiedChanged, this, &TCalendarMain::SetButtons);
-    // The session's tool is the page's: the tool row chooses it, and the page
-    // returns to pointing once a creation drag is over.
+    // The session's tool is the page view's: the tool row chooses it, and the
+    // view returns to pointing once a creation drag is over.
     connect(ToolButtons, &QButtonGroup::idClicked, &m_session,
             [this](int state) { m_session.SetTool(TLPanelState(state)); });
     connect(&m_session, &TDocumentSession::ToolChanged, CalendarPanel, &TCalendarPanel32::SetTool);
     connect(CalendarPanel, &TCalendarPanel32::ToolChanged, &m_session, &TDocumentSession::SetTool);
-    // The tool row shows the page's tool, also once a creation drag is over.
+    // The tool row shows the view's tool, also once a creation drag is over.
     connect(CalendarPanel, &TCalendarPanel32::ToolChanged, this, [this](TLPanelState state) {
         if (QAbstractButton *tool = ToolButtons->button(int(state)))
             tool->setChecked(true);

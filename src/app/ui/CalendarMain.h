@@ -404,6 +404,8 @@ private:
     void PlacePageInView();
     void NotePagePaint();
     bool EditorHasFocus() const;
+    // Whether a page is shown whose day cells hold the days of its date.
+    bool CellsFollowDate() const;
     void ConnectCellEditor();
     bool CalendarPanelDragEvent(QEvent &event);
     void InsertIcon(const QImage &icon);

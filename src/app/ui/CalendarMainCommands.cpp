@@ -66,7 +66,7 @@ void TCalendarMain::mnuPropertiesClick()
     // A new document has neither cell text nor objects to lose.
     if (m_session.NewDocument())
         CalendarProperties.SetDocumentState(CalendarPage->LayoutKind(), false, false);
-    else if (CalendarPage->Visible())
+    else if (CalendarPanel->PageShown())
         CalendarProperties.SetDocumentState(
             CalendarPage->LayoutKind(), CalendarPage->HasCellContent(), CalendarPage->HasObjects());
     example.AssignStyle(*CalendarPage);
@@ -85,7 +85,7 @@ void TCalendarMain::mnuPropertiesClick()
         if (CalendarPage->LayoutKind() != layoutKind)
             CalendarPage->ClearCells();
         if ((CalendarPage->MainCalMonth() != month || CalendarPage->MainCalYear() != year) &&
-            CalendarPage->CellsFollowDate())
+            CellsFollowDate())
             CalendarPage->ClearCells();
     }
     m_session.SetNewDocument(false);

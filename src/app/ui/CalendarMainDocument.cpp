@@ -65,7 +65,7 @@ void TCalendarMain::New1Click()
     CalendarPage->ClearCells();
     CalendarPage->DeleteAllObjects();
     CalendarPage->SetStoredSet({});
-    CalendarPage->SetVisible(true);
+    CalendarPanel->ShowPage(true);
     SetButtons();
     SetCaption();
     ResetHistory(false);
@@ -154,7 +154,7 @@ bool TCalendarMain::OpenCalendarFile(const QString &FileName, bool AsTemplate)
         ShowNormalCursor();
     }
     QApplication::processEvents();
-    CalendarPage->SetVisible(read);
+    CalendarPanel->ShowPage(read);
     CalendarPanel->update();
     SetModified(read && AsTemplate);
     SetButtons();
@@ -226,7 +226,7 @@ void TCalendarMain::NewFromStyleSheet(const QString &FileName)
     CalendarPage->SetUserTitle(QString());
     CalendarPage->SetStoredSet({});
     CalendarPage->AssignStyle(sheet);
-    CalendarPage->SetVisible(true);
+    CalendarPanel->ShowPage(true);
     CalendarPanel->update();
     SetModified(true);
     SetButtons();

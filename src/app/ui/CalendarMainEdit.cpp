@@ -28,7 +28,7 @@ bool TCalendarMain::EditingCellText() const
 
 void TCalendarMain::ShowEditCommands()
 {
-    if (!CalendarPage->Visible())
+    if (!CalendarPanel->PageShown())
         return;
     bool selected = !CalendarPage->Objects().Selection().isEmpty();
     bool pasteable = QFileInfo::exists(CalendarPage->ClipboardFileName());
@@ -47,7 +47,7 @@ void TCalendarMain::EnableEditCommands()
 {
     for (const QString &name :
          {u"mnuCut"_s, u"mnuCopy"_s, u"mnuPaste"_s, u"mnuDelete"_s, u"mnuSelectAll"_s})
-        Command(name)->setEnabled(CalendarPage->Visible());
+        Command(name)->setEnabled(CalendarPanel->PageShown());
 }
 
 void TCalendarMain::EditClick(void (TWPRichText::*onText)(), TClipboardAction onObjects)

@@ -138,7 +138,7 @@ bool TCalendarMain::CtrlWheelZoom(const QWheelEvent &event)
 
 void TCalendarMain::NotePagePaint()
 {
-    if (m_pagePainted || Starting || CalendarPanel->PaintingHeld() || !CalendarPage->Visible())
+    if (m_pagePainted || Starting || CalendarPanel->PaintingHeld() || !CalendarPanel->PageShown())
         return;
     m_pagePainted = true;
     // Told once the paint now starting has been done.

@@ -65,7 +65,7 @@ void TCalendarMain::NoteRecoverableChange()
 
 void TCalendarMain::WriteRecoveryCopy()
 {
-    if (!m_session.Modified() || !CalendarPage->Visible())
+    if (!m_session.Modified() || !CalendarPanel->PageShown())
         return;
     if (!m_recovery)
         m_recovery = std::make_unique<TRecoveryWriter>(m_recoveryFolder);
@@ -143,7 +143,7 @@ void TCalendarMain::Recover(const TRecoveryCopy &copy)
     TPageSnapshot shown = m_history.Current();
     RestoreParts(*CalendarPage, AllParts(copy.Page), shown);
     m_session.SetFileName(copy.DocumentFileName);
-    CalendarPage->SetVisible(true);
+    CalendarPanel->ShowPage(true);
     // A step back to the document on disk, when there is one.
     NameChange(tr("Recovery"));
     RecordChange();

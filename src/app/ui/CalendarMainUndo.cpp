@@ -115,7 +115,7 @@ void TCalendarMain::AfterUndoStep()
 
 void TCalendarMain::UpdateUndoCommands()
 {
-    const bool page = CalendarPage->Visible();
+    const bool page = CalendarPanel->PageShown();
     // Text typed into the open cell is a step once the cell is stored, which
     // undoing does first.
     const bool typed = m_session.CellTyped();

@@ -10,18 +10,21 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <cmath>
+
 TCalendarPanel32::TCalendarPanel32(QWidget *parent)
     : QWidget(parent), m_page(std::make_unique<TCalendarPage>()),
       m_surface(new TDesignSurface(*this, *m_page))
 {
     m_page->AddObserver(*this);
+    connect(m_surface, &TDesignSurface::ToolChanged, this, &TCalendarPanel32::FollowTool);
     m_surface->FontPrompt = [this](const TFontDesc &current) { return AskFont(this, current); };
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setFocusPolicy(Qt::StrongFocus);
-    resize(m_page->Width(), m_page->Height());
+    resize(m_page->SizeAt(Zoom()));
 }
 
 TCalendarPanel32::~TCalendarPanel32()
@@ -37,9 +40,28 @@ QImage TCalendarPanel32::RenderToBitmap()
     return ::RenderToBitmap(*m_page, m_cellTexts);
 }
 
+float TCalendarPanel32::Zoom() const
+{
+    return m_surface->Zoom();
+}
+
 void TCalendarPanel32::SetZoom(float Value)
 {
-    m_page->SetScale(Value);
+    if (Value == Zoom() || !std::isfinite(Value))
+        return;
+    m_surface->SetZoom(Value);
+    resize(m_page->SizeAt(Value));
+}
+
+TLPanelState TCalendarPanel32::Tool() const
+{
+    return TLPanelState(m_surface->Tool());
+}
+
+void TCalendarPanel32::SetTool(TLPanelState Value)
+{
+    if (InEnumRange(Value, psFlatCalendar))
+        m_surface->SetTool(Value);
 }
 
 void TCalendarPanel32::PageChanged(TPageChanges changes)
@@ -48,13 +70,9 @@ void TCalendarPanel32::PageChanged(TPageChanges changes)
         (TPageChange::Cells | TPageChange::Style | TPageChange::Layout | TPageChange::Size))
         ++m_look;
     if (changes & TPageChange::Size)
-        resize(m_page->Width(), m_page->Height());
+        resize(m_page->SizeAt(Zoom()));
     if (changes & (TPageChange::Cells | TPageChange::Style | TPageChange::Layout))
         update();
-    if (changes & TPageChange::Visibility)
-        setVisible(m_page->Visible());
-    if (changes & TPageChange::Tool)
-        FollowTool();
 }
 
 void TCalendarPanel32::FollowTool()

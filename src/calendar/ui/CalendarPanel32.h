@@ -14,11 +14,12 @@
 class TDesignSurface;
 
 // The calendar page on screen: a view that owns its page (Page()) and
-// observes it, follows its size, visibility and look, paints it from one
-// off-screen image kept between paints, and puts the design surface with its
-// placed objects over it. The zoom, the tool and the holding of painting are
-// asked of the view. Mouse and keys go to the design surface, which hands
-// clicks on the page itself back to the page.
+// observes it, follows its size and look, paints it from one off-screen image
+// kept between paints, and puts the design surface with its placed objects
+// over it. The zoom, the tool, whether a page is shown and the holding of
+// painting are the view's; the page keeps none of them. Mouse and keys go to
+// the design surface, which hands clicks on the page itself back to the
+// page.
 class TCalendarPanel32 : public QWidget, private TPageObserver
 {
     Q_OBJECT
@@ -33,11 +34,16 @@ public:
 
     // The zoom the page and its objects are shown at; 1 is 100 %. A value
     // equal to the zoom, or one that is not a finite number, changes nothing.
-    float Zoom() const { return m_page->Scale(); }
+    float Zoom() const;
     void SetZoom(float Value);
-    // The tool: pointing or one creating a kind of object.
-    TLPanelState Tool() const { return m_page->PanelState(); }
-    void SetTool(TLPanelState Value) { m_page->SetPanelState(Value); }
+    // The tool: pointing or one creating a kind of object; a value outside
+    // the tools changes nothing.
+    TLPanelState Tool() const;
+    void SetTool(TLPanelState Value);
+    // Whether a document is shown: hidden while the program starts and when
+    // a document could not be opened.
+    bool PageShown() const { return !isHidden(); }
+    void ShowPage(bool Value) { setVisible(Value); }
     // While painting is held (the program starting, a document being read),
     // paints draw nothing.
     void HoldPainting(bool Value) { m_paintHeld = Value; }

@@ -517,9 +517,6 @@ void TCalendarProperties::CreatePreview()
     m_example = Named(new TCalendarPanel32, QStringLiteral("ExampleCalendar"),
                       tr("This is an example calendar"));
     ApplyExamplePageValues(ExamplePage());
-    // The stored values hide the page as the main window keeps its own until
-    // a document is ready; the preview is always shown.
-    ExamplePage().SetVisible(true);
     m_scrollBox->setWidget(m_example);
     m_scrollBox->setWidgetResizable(false);
 

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <cmath>
+
 namespace {
 
 QPoint At(const QMouseEvent &event)
@@ -58,6 +60,22 @@ TDesignSurface::~TDesignSurface()
     if (m_panel.View() == this)
         m_panel.SetView(nullptr);
     delete m_handle;
+}
+
+void TDesignSurface::SetZoom(float zoom)
+{
+    if (zoom == m_zoom || !std::isfinite(zoom))
+        return;
+    m_zoom = zoom;
+    m_panel.ZoomChanged();
+}
+
+void TDesignSurface::SetTool(int tool)
+{
+    if (tool == m_tool)
+        return;
+    m_tool = tool;
+    emit ToolChanged(tool);
 }
 
 void TDesignSurface::MousePress(const QMouseEvent &event)

@@ -44,6 +44,16 @@ public:
     // The font dialog the Font command opens; without it nothing is chosen.
     std::function<std::optional<TFontDesc>(const TFontDesc &current)> FontPrompt;
 
+    // The zoom the panel is shown at. A value equal to it, or one that is not
+    // a finite number, changes nothing; at a new one the panel's objects
+    // follow.
+    float Zoom() const override { return m_zoom; }
+    void SetZoom(float zoom);
+    // The tool: 0 selects, another creates (see TDesignView).
+    int Tool() const override { return m_tool; }
+    void SetTool(int tool);
+    void CreationEnded() override { SetTool(0); }
+
     void InvalidateArea(const TRect &area) override;
     void ShowCursor(TDesignCursor cursor) override;
     void PopupMenu(const TDesignMenu &menu, QPoint at) override;
@@ -56,10 +66,14 @@ signals:
     // Part of the panel, in panel pixels, is to be painted again: what other
     // widgets show of the panel's objects follows.
     void AreaInvalidated(const QRect &area);
+    // The tool changed: set, or back to selecting after a creation drag.
+    void ToolChanged(int tool);
 
 private:
     QWidget &m_widget;
     TLumBasePanel &m_panel;
     TLumHandleWidget *m_handle;
     TDesignCursor m_cursor = TDesignCursor::Default;
+    float m_zoom = 1.0f;
+    int m_tool = 0;
 };

@@ -203,7 +203,7 @@ TEST(CalendarMainCommandsTest, LayoutWithoutDayCellsDisablesCellCommandsAndHides
 
     window.OpenCalendarFile(minis);
     EXPECT_TRUE(run.Messages.isEmpty());
-    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+    EXPECT_TRUE(window.Parts().CalendarPanel->PageShown());
     for (const QAction *item :
          {window.Command(u"mnuFillCalendarwithRecurringDates"_s), window.Command(u"mnuUserTitle"_s),
           window.Command(u"mnuClearAllCellContents"_s)})
@@ -486,7 +486,7 @@ TEST(CalendarMainCommandsTest, NeverSavedDocumentGoesThroughSaveAsWithAProposedN
     run.AnswerYes = true;
     TCalendarMain &window = run.Start();
     window.Parts().CalendarPage->ResetStyle(QDate(1999, 12, 1));
-    window.Parts().CalendarPage->SetVisible(true);
+    window.Parts().CalendarPanel->ShowPage(true);
     window.SetModified(true);
     QString proposed;
     const QString target = run.Path(u"Saved.DWC"_s);
@@ -599,7 +599,7 @@ TEST(CalendarMainCommandsTest, MissingFileIsToldAndLeavesTheCalendarOpen)
     EXPECT_FALSE(window.OpenCalendarFile(gone));
     EXPECT_EQ(run.Messages, QStringList{u"File "_s + gone + u" no longer exists"_s});
     EXPECT_EQ(window.Session().FileName(), document);
-    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+    EXPECT_TRUE(window.Parts().CalendarPanel->PageShown());
     EXPECT_TRUE(window.Session().Modified());
     EXPECT_EQ(window.windowTitle(), u"Datewright  [Dec1999.DWC]    [60%]"_s);
 }

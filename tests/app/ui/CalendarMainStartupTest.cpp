@@ -21,7 +21,7 @@ const QString noDefaultPrinter =
 // commands of a page that has day cells.
 void ExpectANewCalendarOfThisMonth(const TCalendarMain &window)
 {
-    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+    EXPECT_TRUE(window.Parts().CalendarPanel->PageShown());
     EXPECT_TRUE(window.Parts().CalendarPanel->isVisible());
     EXPECT_TRUE(window.Session().Untitled());
     EXPECT_FALSE(window.Session().Modified());
@@ -126,7 +126,7 @@ TEST(CalendarMainStartupTest, FirstRecentFileIsReopenedAndShown)
 
     EXPECT_TRUE(run.Messages.isEmpty());
     EXPECT_EQ(window.Session().FileName(), document);
-    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+    EXPECT_TRUE(window.Parts().CalendarPanel->PageShown());
     EXPECT_TRUE(window.Parts().CalendarPanel->isVisible());
     EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), 12);
     EXPECT_EQ(window.Parts().CalendarPage->MainCalYear(), 1999);

@@ -126,7 +126,8 @@ TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles
     // Regression: a document that could not be read closed the calendar
     // open before, leaving an empty window. It stays open, unchanged.
     window.Parts().CalendarPage->SetUserTitle(u"Unsaved title"_s);
-    PlaceBothLabels(*window.Parts().CalendarPage, u"Kept"_s);
+    TCalendarPanel32 &view = *window.Parts().CalendarPanel;
+    PlaceBothLabels(view.Page(), u"Kept"_s, [&view](TLPanelState tool) { view.SetTool(tool); });
     SetLabelPrompts({});
     window.ZoomMinusButtonClick();
     QApplication::processEvents();
@@ -147,7 +148,7 @@ TEST_F(DocumentCommandsTest, OpenRefusesOtherExtensionsAndReportsUnreadableFiles
         QApplication::processEvents();
         EXPECT_EQ(run.Messages, QStringList{Unopenable(fileName)}) << file.name.toStdString();
         EXPECT_EQ(window.Session().FileName(), document);
-        EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+        EXPECT_TRUE(window.Parts().CalendarPanel->PageShown());
         EXPECT_TRUE(window.Session().Modified());
         EXPECT_EQ(window.windowTitle(), caption);
         const TPageSnapshot after = CapturePage(*window.Parts().CalendarPage);
@@ -166,7 +167,7 @@ TEST_F(DocumentCommandsTest, OpenStopsWhenChangesCouldNotBeSaved)
     // Regression: a failed save of the changes was followed by the open,
     // which threw them away.
     TCalendarMain &window = run.Start();
-    window.Parts().CalendarPage->SetVisible(true);
+    window.Parts().CalendarPanel->ShowPage(true);
     window.SetModified(true);
     run.AnswerYes = true;
     QStringList dialogs;
@@ -185,7 +186,7 @@ TEST_F(DocumentCommandsTest, OpenStopsWhenChangesCouldNotBeSaved)
 TEST_F(DocumentCommandsTest, ClosingStaysOpenWhenTheSaveAsDialogIsCancelled)
 {
     TCalendarMain &window = run.Start();
-    window.Parts().CalendarPage->SetVisible(true);
+    window.Parts().CalendarPanel->ShowPage(true);
     window.SetModified(true);
     run.AnswerYes = true;
     EXPECT_FALSE(window.close());
@@ -297,7 +298,7 @@ TEST_F(DocumentCommandsTest, SaveWritesTheSameBytesAtEveryZoomAndLeavesTheViewAl
 {
     TCalendarMain &window = run.StartActive();
     TCalendarPanel32 &view = *window.Parts().CalendarPanel;
-    PlaceBothLabels(view.Page(), u"Kept"_s);
+    PlaceBothLabels(view.Page(), u"Kept"_s, [&view](TLPanelState tool) { view.SetTool(tool); });
     SetLabelPrompts({});
     QByteArray atFirstZoom;
     for (const float zoom : {0.601f, 1.001f}) {
@@ -336,7 +337,7 @@ TEST_F(DocumentCommandsTest, SaveOfANewCalendarAsksForItsName)
     });
     window.New1Click();
     SetModalAnswerer({});
-    ASSERT_TRUE(window.Parts().CalendarPage->Visible());
+    ASSERT_TRUE(window.Parts().CalendarPanel->PageShown());
     ASSERT_TRUE(window.Session().Untitled());
     EXPECT_TRUE(window.Command(u"mnuSave"_s)->isEnabled());
 

@@ -69,7 +69,7 @@ TEST(EndToEndTest, ACalendarMadeTypedSavedAndReopenedKeepsItsTextAndFormatting)
         return properties.result();
     });
     first.New1Click();
-    ASSERT_TRUE(first.Parts().CalendarPage->Visible());
+    ASSERT_TRUE(first.Parts().CalendarPanel->PageShown());
     TMainWindowRun::Activate(first);
     first.Parts().CalendarPanel->repaint();
 

@@ -40,7 +40,7 @@ void ExpectNewCalendarInTheSheetsStyle(const TCalendarMain &window)
 {
     EXPECT_TRUE(window.Session().Untitled());
     EXPECT_TRUE(window.Session().Modified());
-    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+    EXPECT_TRUE(window.Parts().CalendarPanel->PageShown());
     EXPECT_EQ(window.Parts().CalendarPage->CalendarLayout(), loMC12Month);
     EXPECT_EQ(window.Parts().CalendarPage->TitleBGColor(), 0x00FF00);
     EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), QDate::currentDate().month());
@@ -142,7 +142,7 @@ TEST(GivenFileTest, FilesThatCannotBeOpenedAreToldAndChangeNothing)
         window.OpenGivenFile(given.fileName);
         EXPECT_EQ(run.Messages, QStringList{given.message}) << given.fileName.toStdString();
         EXPECT_EQ(window.Session().FileName(), document);
-        EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+        EXPECT_TRUE(window.Parts().CalendarPanel->PageShown());
         EXPECT_EQ(window.Parts().CalendarPage->CalendarLayout(), LOFullCalendarLS);
         EXPECT_FALSE(window.Session().Modified());
     }

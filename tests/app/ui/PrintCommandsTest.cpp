@@ -233,7 +233,7 @@ TEST_F(PrintCommandsTest, TextStillInTheCellEditorIsPrinted)
         GTEST_SKIP() << "pdftoppm is not available";
     // The cell's text area at full size: page pixels are the raster's.
     const TRect free = page.MainAttributes().CellGeometry[cell - 1].rFree;
-    const double full = 1.0 / page.Scale();
+    const double full = 1.0 / page.Zoom();
     const QRect area(int(free.Left * full) + 2, int(free.Top * full) + 2,
                      int(free.Width() * full) - 4, int(free.Height() * full) - 4);
     EXPECT_GT(InkIn(sheet, area), 20) << "the word is in its cell";

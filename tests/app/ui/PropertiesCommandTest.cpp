@@ -23,7 +23,7 @@ struct TPropertiesRun
 // Answers the properties dialog: it is activated as when shown, change edits
 // its preview, and the button named closes it.
 void AnswerProperties(TMainWindowRun &run, TPropertiesRun &seen,
-                      const std::function<void(TCalendarPage &preview)> &change,
+                      const std::function<void(TCalendarPanel32 &preview)> &change,
                       const char *button = "okbutton")
 {
     SetModalAnswerer([&run, &seen, change, button](QDialog &dialog) {
@@ -33,7 +33,7 @@ void AnswerProperties(TMainWindowRun &run, TPropertiesRun &seen,
         seen.PaletteVisible = run.Window->Parts().IconPalette->isVisible();
         properties.FormActivate();
         if (change)
-            change(properties.ExamplePage());
+            change(properties.ExampleCalendar());
         properties.findChild<QPushButton *>(QString::fromLatin1(button))->click();
         return properties.result();
     });
@@ -59,10 +59,10 @@ protected:
 TEST_F(PropertiesCommandTest, AnotherMonthClearsTheCellsAFontChangeKeepsThem)
 {
     TCalendarMain &window = StartWithText();
-    AnswerProperties(run, seen, [](TCalendarPage &preview) {
-        TFontDesc font = preview.TitleFont();
+    AnswerProperties(run, seen, [](TCalendarPanel32 &preview) {
+        TFontDesc font = preview.Page().TitleFont();
         font.Style |= TFontStyle::fsItalic;
-        preview.SetTitleFont(font);
+        preview.Page().SetTitleFont(font);
     });
     window.mnuPropertiesClick();
     EXPECT_TRUE(window.Session().PropertiesAccepted());
@@ -71,7 +71,8 @@ TEST_F(PropertiesCommandTest, AnotherMonthClearsTheCellsAFontChangeKeepsThem)
     EXPECT_TRUE(window.Parts().CalendarPage->HasCellContent());
 
     window.SetModified(false);
-    AnswerProperties(run, seen, [](TCalendarPage &preview) { preview.SetMainCalMonth(11); });
+    AnswerProperties(run, seen,
+                     [](TCalendarPanel32 &preview) { preview.Page().SetMainCalMonth(11); });
     window.Button(u"PropertiesButton"_s)->click();
     EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), 11);
     EXPECT_FALSE(window.Parts().CalendarPage->HasCellContent());
@@ -90,7 +91,8 @@ TEST_F(PropertiesCommandTest, OkWithoutChangesLeavesTheDocumentUnchanged)
 
     // Cancel takes nothing over.
     AnswerProperties(
-        run, seen, [](TCalendarPage &preview) { preview.SetMainCalYear(2001); }, "CancelButton");
+        run, seen, [](TCalendarPanel32 &preview) { preview.Page().SetMainCalYear(2001); },
+        "CancelButton");
     window.mnuPropertiesClick();
     EXPECT_FALSE(window.Session().PropertiesAccepted());
     EXPECT_EQ(window.Parts().CalendarPage->MainCalYear(), 1999);
@@ -101,7 +103,8 @@ TEST_F(PropertiesCommandTest, TheDialogKnowsTheCellTextAndWarnsBeforeAnotherLayo
 {
     TCalendarMain &window = StartWithText();
     run.AnswerYes = false;
-    AnswerProperties(run, seen, [](TCalendarPage &preview) { preview.SetCalendarLayout(loWeek); });
+    AnswerProperties(run, seen,
+                     [](TCalendarPanel32 &preview) { preview.Page().SetCalendarLayout(loWeek); });
     window.mnuPropertiesClick();
     // The warning answered No keeps the dialog open; here it then ends unanswered.
     ASSERT_EQ(run.Questions.size(), 1);
@@ -121,7 +124,7 @@ TEST_F(PropertiesCommandTest, PreviewZoomIsKeptAndThePaletteStepsAside)
     TCalendarMain &window = run.StartActive("[Zooming]\r\nProp=40\r\n");
     window.Parts().IconPalette->show();
     window.Preferences.IconToolVisible = true;
-    AnswerProperties(run, seen, [](TCalendarPage &preview) { preview.SetScale(0.701f); });
+    AnswerProperties(run, seen, [](TCalendarPanel32 &preview) { preview.SetZoom(0.701f); });
     window.mnuPropertiesClick();
     EXPECT_EQ(seen.PreviewScale, 0.401f);
     EXPECT_FALSE(seen.PaletteVisible);
@@ -149,13 +152,14 @@ TEST_F(PropertiesCommandTest, NewAfterChangesAsksFirstThenStartsEmptyInTheChosen
 {
     TCalendarMain &window = StartWithText();
     window.SetModified(true);
-    AnswerProperties(run, seen, [](TCalendarPage &preview) { preview.SetMainCalMonth(3); });
+    AnswerProperties(run, seen,
+                     [](TCalendarPanel32 &preview) { preview.Page().SetMainCalMonth(3); });
     window.New1Click();
     ASSERT_EQ(run.Questions.size(), 1);
     EXPECT_EQ(run.Questions[0], qMakePair(u"Save changes?"_s, u"Save"_s));
     EXPECT_TRUE(window.Session().Untitled());
     EXPECT_TRUE(window.Session().Modified());
-    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+    EXPECT_TRUE(window.Parts().CalendarPanel->PageShown());
     EXPECT_FALSE(window.Parts().CalendarPage->HasCellContent());
     EXPECT_EQ(window.Parts().CalendarPage->MainCalMonth(), 3);
     EXPECT_EQ(window.windowTitle(), u"Datewright    [60%]"_s);
@@ -172,7 +176,7 @@ TEST_F(PropertiesCommandTest, NewStopsWhenTheChangesWereToBeSavedButWereNot)
     // Regression: Yes to "Save changes?" with the Save As dialog cancelled
     // went on and threw the unsaved calendar away.
     TCalendarMain &window = run.Start();
-    window.Parts().CalendarPage->SetVisible(true);
+    window.Parts().CalendarPanel->ShowPage(true);
     window.Parts().CalendarPage->SetUserTitle(u"Unsaved"_s);
     window.SetModified(true);
     run.AnswerYes = true;

@@ -129,7 +129,7 @@ TEST_F(RecoveryTest, YesOpensANeverSavedCopyAsAChangedDocument)
     EXPECT_EQ(CellText(*window.Parts().CalendarPage, 10), u"Swim"_s);
     EXPECT_TRUE(window.Session().Untitled());
     EXPECT_TRUE(window.Session().Modified());
-    EXPECT_TRUE(window.Parts().CalendarPage->Visible());
+    EXPECT_TRUE(window.Parts().CalendarPanel->PageShown());
 }
 
 TEST_F(RecoveryTest, ADamagedCopyIsReportedAndSetAside)

@@ -45,15 +45,17 @@ TEST(CalendarPanel32, AMouseClickReachesTheCell)
     EXPECT_EQ(clicked, 9);
 }
 
-TEST(CalendarPanel32, TheViewShowsAndHidesWithItsPage)
+TEST(CalendarPanel32, TheViewShowsAndHidesItsPage)
 {
     QWidget parent;
     auto *panel = new TCalendarPanel32(&parent);
     parent.show();
     EXPECT_TRUE(panel->isVisible());
-    panel->Page().SetVisible(false);
+    EXPECT_TRUE(panel->PageShown());
+    panel->ShowPage(false);
     EXPECT_FALSE(panel->isVisible());
-    panel->Page().SetVisible(true);
+    EXPECT_FALSE(panel->PageShown());
+    panel->ShowPage(true);
     EXPECT_TRUE(panel->isVisible());
 }
 

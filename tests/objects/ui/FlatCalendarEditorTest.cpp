@@ -3,6 +3,7 @@
 #include "ColorButton.h"
 #include "ModalDialog.h"
 #include "RadioGroupBox.h"
+#include "TestObject.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +21,6 @@ protected:
     FlatCalendarEditor()
     {
         // Shown at 150 %: 200 x 160 at zoom 1.
-        Calendar.SetScale(1.5f);
         Calendar.SetObjectBounds(30, 40, 300, 240);
         Calendar.SetMonth(2);
         Calendar.SetYear(2024);
@@ -40,7 +40,8 @@ protected:
     }
 
     TFlatCalendarEditor Editor;
-    TLumFlatCalendar Calendar;
+    TZoomedPanel Shown{1.5f};
+    TLumFlatCalendar &Calendar = Shown.Place(std::make_unique<TLumFlatCalendar>());
 };
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "PaxRichBaseLabel.h"
 #include "RichTextLabelEditor.h"
 #include "RichTextPainter.h"
+#include "TestObject.h"
 #include "WPRichText.h"
 #include "WPToolBar.h"
 
@@ -134,11 +135,11 @@ TEST_F(LabelDialogs, EffectsDialogCancelLeavesTheLabel)
 
 TEST_F(LabelDialogs, RichEditorShowsTheLabelAtItsZoomAndWrapsAlike)
 {
-    TPaxRichBaseLabel rich;
+    TZoomedPanel shown(0.701f);
+    TPaxRichBaseLabel &rich = shown.Place(std::make_unique<TPaxRichBaseLabel>());
     rich.SetRTFText(Text(QStringLiteral("Harvest supper in the village hall, bring a dish")));
     rich.SetTransparent(false);
     rich.SetBGColor(clYellow);
-    rich.SetScale(0.701f);
     rich.SetObjectBounds(0, 0, 133, 40);
     Answer = [&rich](QDialog &dialog) {
         auto &editor = dynamic_cast<TRichTextLabelEditor &>(dialog);
@@ -181,9 +182,9 @@ TEST_F(LabelDialogs, RichEditorShowsItsZoomButtonsAndTheTextsStartAtEveryZoom)
     // Regression: at the editor's default width its zoom buttons hid behind
     // the tool bar's overflow arrow, and zooming in scrolled the start of the
     // text out of view.
-    TPaxRichBaseLabel rich;
+    TZoomedPanel shown(0.601f);
+    TPaxRichBaseLabel &rich = shown.Place(std::make_unique<TPaxRichBaseLabel>());
     rich.SetRTFText(Text(QStringLiteral("Harvest supper in the village hall, bring a dish")));
-    rich.SetScale(0.601f);
     rich.SetObjectBounds(0, 0, 133, 40);
     Answer = [](QDialog &dialog) {
         auto &editor = dynamic_cast<TRichTextLabelEditor &>(dialog);
