@@ -2,7 +2,7 @@
 
 #include <optional>
 
-// The page's zoom: settings keep it as a percentage, the page as a scale.
+// The page view's zoom: settings keep it as a percentage, the view as a scale.
 // The scales of the percentages lie 0.001 above the tenths (0.201 ... 1.001),
 // so a scale converted to a percentage and back gives the same tenth.
 

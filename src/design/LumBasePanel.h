@@ -122,7 +122,7 @@ public:
     // Clears the selection and frees every placed object.
     void DeleteAllObjects();
     // Puts a new object on the panel in Rect (at least 10 x 15), named
-    // "Special" + N, hooked and at the panel's zoom; notifies.
+    // "Special" + N, hooked and at the zoom of the panel's view; notifies.
     TLumGraphicControl &PlaceObject(std::unique_ptr<TLumGraphicControl> Object, const TRect &Rect);
     // Prefix + the first N of 1 to 1000 no placed object is named; empty when
     // all are taken.
@@ -138,7 +138,7 @@ public:
     void Select(TLumGraphicControl &Object);
     // Routes the object's mouse events to the panel.
     void HookObjectEvents(TLumGraphicControl &Object);
-    // Hooks every object and shows it at the panel's zoom.
+    // Hooks every object and shows it at the zoom of the panel's view.
     void HookAllObjects();
     // Selects the objects whose bounds meet Rect; with Shift they are
     // toggled against the selection instead.

@@ -15,7 +15,7 @@ class TLumGraphicControl;
 // Writes placed objects to the object clipboard file and reads them back
 // onto a panel. The file is a list of object records in the form documents
 // use: 0x01, one component stream per object, 0x00. Objects are written at
-// zoom 1 and take the panel's zoom when read.
+// zoom 1 and are shown at the zoom of the panel's view when read.
 //
 // Reading never trusts the file: a record that cannot be read ends the list
 // and the objects read before it stay; a file that is no clipboard file

@@ -1,11 +1,15 @@
 #include "CalendarPanel32.h"
 
+#include "CalendarPagePaint.h"
 #include "StoredPageValues.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 TEST(CalendarPanel32, TheWidgetFollowsThePageSize)
 {
@@ -26,6 +30,40 @@ TEST(CalendarPanel32, ACreationToolShowsTheDragCursorUntilPointing)
     panel.SetTool(psLabel);
     panel.SetTool(psPointing);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// The zoom and the tool are the view's. A floating calendar dragged out at
+// 50 % keeps its bounds at 100 %, the view goes back to pointing, and the
+// widget shows what a fresh drawing of the page at 50 % shows.
+TEST(CalendarPanel32, TheViewKeepsTheZoomAndTheToolAndShowsThePageAtItsZoom)
+{
+    TCalendarPanel32 panel;
+    ApplyMainPageValues(panel.Page());
+    QList<TLPanelState> tools;
+    QObject::connect(&panel, &TCalendarPanel32::ToolChanged,
+                     [&tools](TLPanelState tool) { tools.append(tool); });
+    panel.SetZoom(0.5f);
+    panel.SetZoom(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(panel.Zoom(), 0.5f);
+    EXPECT_EQ(panel.Page().Zoom(), 0.5f);
+    panel.SetTool(TLPanelState(6));
+    EXPECT_TRUE(tools.isEmpty());
+    panel.SetTool(psFlatCalendar);
+    EXPECT_FALSE(panel.Page().Pointing());
+
+    QTest::mousePress(&panel, Qt::LeftButton, {}, QPoint(50, 60));
+    QTest::mouseMove(&panel, QPoint(150, 135));
+    QTest::mouseRelease(&panel, Qt::LeftButton, {}, QPoint(150, 135));
+    EXPECT_EQ(tools, (QList<TLPanelState>{psFlatCalendar, psPointing}));
+    EXPECT_EQ(panel.Tool(), psPointing);
+    ASSERT_EQ(panel.Page().Objects().Count(), 1);
+    const TLumGraphicControl &made = *panel.Page().Objects().At(0);
+    EXPECT_EQ(made.UnzoomedBounds(), (TBounds{100, 120, 200, 150}));
+    EXPECT_EQ(made.Bounds(), (TBounds{50, 60, 100, 75}));
+
+    panel.Page().Handle().Clear();
+    const QImage shown = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(shown == PageBitmapAt(panel.Page(), 0.5f).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(CalendarPanel32, AMouseClickReachesTheCell)
