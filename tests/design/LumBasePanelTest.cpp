@@ -173,6 +173,30 @@ TEST_F(Panel_, StackingCommands)
     EXPECT_EQ(Changes, 2);
 }
 
+TEST_F(Panel_, RestackingRepaintsTheObjectThatMoved)
+{
+    TTestObject &a = Place(10, 10, 20, 20);
+    Place(20, 20, 20, 20);
+    View.Invalidated.clear();
+    Panel.Objects().BringToFront(&a);
+    // The object and the selection squares 3 pixels around it.
+    EXPECT_EQ(View.Invalidated, (QList<TRect>{{7, 7, 33, 33}}));
+}
+
+TEST_F(Panel_, HeldChangeNoticesWaitAndTellWhetherOneCame)
+{
+    TTestObject &a = Place(10, 10, 20, 20);
+    Panel.HoldChangeNotices();
+    EXPECT_FALSE(Panel.ReleaseChangeNotices());
+    Panel.HoldChangeNotices();
+    a.SetObjectBounds(30, 10, 20, 20);
+    EXPECT_EQ(Changes, 0);
+    EXPECT_TRUE(Panel.ReleaseChangeNotices());
+    EXPECT_FALSE(Panel.ReleaseChangeNotices());
+    a.SetObjectBounds(40, 10, 20, 20);
+    EXPECT_EQ(Changes, 1);
+}
+
 TEST_F(Panel_, LocksAndSelectability)
 {
     TTestObject &a = Place(10, 10, 20, 20);
