@@ -10,8 +10,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <cmath>
-
 TCalendarPanel32::TCalendarPanel32(QWidget *parent)
     : QWidget(parent), m_page(std::make_unique<TCalendarPage>()),
       m_surface(new TDesignSurface(*this, *m_page))
@@ -47,10 +45,8 @@ float TCalendarPanel32::Zoom() const
 
 void TCalendarPanel32::SetZoom(float Value)
 {
-    if (Value == Zoom() || !std::isfinite(Value))
-        return;
     m_surface->SetZoom(Value);
-    resize(m_page->SizeAt(Value));
+    resize(m_page->SizeAt(Zoom()));
 }
 
 TLPanelState TCalendarPanel32::Tool() const
