@@ -32,6 +32,18 @@ TEST(CalendarPanel32, ACreationToolShowsTheDragCursorUntilPointing)
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
+namespace {
+
+// Whether the widget shows what the page drawn afresh at its zoom shows.
+bool ShowsPageDrawnAfresh(TCalendarPanel32 &panel)
+{
+    const QImage shown = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage fresh = PageBitmapAt(panel.Page(), panel.Zoom());
+    return shown == fresh.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
 // The zoom and the tool are the view's. A floating calendar dragged out at
 // 50 % keeps its bounds at 100 %, the view goes back to pointing, and the
 // widget shows what a fresh drawing of the page at 50 % shows.
@@ -62,8 +74,19 @@ TEST(CalendarPanel32, TheViewKeepsTheZoomAndTheToolAndShowsThePageAtItsZoom)
     EXPECT_EQ(made.Bounds(), (TBounds{50, 60, 100, 75}));
 
     panel.Page().Handle().Clear();
-    const QImage shown = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_TRUE(shown == PageBitmapAt(panel.Page(), 0.5f).convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(ShowsPageDrawnAfresh(panel));
+}
+
+// The widget draws the page anew only when it changed: after a change of
+// style it shows what a fresh drawing of the page shows.
+TEST(CalendarPanel32, AfterAChangeOfStyleTheWidgetShowsThePageDrawnAfresh)
+{
+    TCalendarPanel32 panel;
+    ApplyMainPageValues(panel.Page());
+    panel.SetZoom(0.501f);
+    EXPECT_TRUE(ShowsPageDrawnAfresh(panel));
+    panel.Page().SetTitleBGColor(clYellow);
+    EXPECT_TRUE(ShowsPageDrawnAfresh(panel));
 }
 
 TEST(CalendarPanel32, AMouseClickReachesTheCell)
